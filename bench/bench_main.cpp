@@ -1,0 +1,20 @@
+// Benchmarks of what the program does often. Run by hand:
+//   build/bench/quantenpfad_bench
+#include "anwendung.h"
+#include "global.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    AnwendungEinrichten();
+    GlobalInitialisieren();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

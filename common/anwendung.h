@@ -1,0 +1,7 @@
+// Application-wide set-up: fonts, style and quit behaviour.
+#pragma once
+
+// Maps the font names the windows use ("Trebuchet MS", "Comic Sans MS", "Arial",
+// "MS Sans Serif", "Symbol") to the free fonts installed with the program, picks the
+// Fusion style and keeps the application running when its last window hides.
+void AnwendungEinrichten();

@@ -1,0 +1,303 @@
+#include "global.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+TColor FarbeHintergrund, FarbePanel, FarbeTitel, FarbeRechnen;
+TColor FarbeHinweisText, FarbeHinweisMarke, FarbeHervorhebung;
+TColor FarbeErgebnisMarke, FarbeErgebnisMarke2, FarbeErgebnisText;
+TColor FarbeText2, FarbeTextMarke2, FarbeTextGrund;
+TColor FarbeLeitung, FarbeBeschriftung, FarbeGehaeuse, FarbeGehaeuseRand, FarbeZeiger;
+TColor FarbeZeichengrund, FarbeBuchse, FarbeAtomText1, FarbeAtomText2, FarbeElektron;
+
+int BildschirmBreite = 1027, BildschirmHoehe = 740;
+int SchriftKlein, SchriftNormal, SchriftMittel, SchriftGross;
+int SchriftMittelDoppelt, SchriftGrossDoppelt;
+int ZurueckBreite, ZurueckHoehe, ZurueckLinks, ZurueckOben;
+int SpalteBreite, SpalteRand, SpalteLinks;
+int InfoSeite;
+TMassstab Massstab;
+
+double Planckkonstante = 6.626e-34;
+
+QString TextPfad;
+bool TexteVonDatei = true;
+bool Stopp = false;
+bool PiepsAn = true;
+bool GegenfeldKlassisch = false;
+bool ProgrammEndet = false;
+
+Linienspektrum Spektren[SpektrenAnzahl];
+TSinCosTabelle SinCosTabelle;
+
+void FarbenVoreinstellen()
+{
+    FarbeHintergrund = 0x964401;
+    FarbePanel = 0xFBCB3C;
+    FarbeTitel = 0xEAEA00;
+    FarbeRechnen = 0xE6CCAC;
+    FarbeHinweisText = 0xBD2B86;
+    FarbeHinweisMarke = 0x581469;
+    FarbeHervorhebung = 0xAA2B84;
+    FarbeErgebnisMarke = 0x6702A4;
+    FarbeErgebnisMarke2 = 0x640EB1;
+    FarbeErgebnisText = 0xA2642D;
+    FarbeText2 = 0xB50276;
+    FarbeTextMarke2 = 0xAC028E;
+    FarbeTextGrund = 0xC7F8EC;
+    FarbeLeitung = 0x0679EC;
+    FarbeBeschriftung = 0x000000;
+    FarbeGehaeuse = 0xFF8888;
+    FarbeGehaeuseRand = 0xFF5151;
+    FarbeZeiger = 0xFF5151;
+    FarbeZeichengrund = FarbeHintergrund;
+    FarbeBuchse = 0x405C97;
+    FarbeAtomText1 = 0x00EA00;
+    FarbeAtomText2 = 0x4823FF;
+    FarbeElektron = 0xFFC040;
+}
+
+Bildschirmklasse BildschirmklasseVon(int breite, int hoehe)
+{
+    if (breite >= 1600 && hoehe >= 1050)
+        return Bildschirmklasse::gross;
+    if (breite < 1280 || hoehe < 800)
+        return Bildschirmklasse::klein;
+    return Bildschirmklasse::mittel;
+}
+
+void Bildschirmeinteilung(int breite, int hoehe)
+{
+    switch (BildschirmklasseVon(breite, hoehe)) {
+    case Bildschirmklasse::gross:
+        SchriftKlein = 12, SchriftNormal = 16, SchriftMittel = 20, SchriftGross = 24;
+        break;
+    case Bildschirmklasse::mittel:
+        SchriftKlein = 10, SchriftNormal = 14, SchriftMittel = 18, SchriftGross = 22;
+        break;
+    case Bildschirmklasse::klein:
+        SchriftKlein = 8, SchriftNormal = 12, SchriftMittel = 16, SchriftGross = 20;
+        break;
+    }
+    SchriftMittelDoppelt = 2 * SchriftMittel;
+    SchriftGrossDoppelt = 2 * SchriftGross;
+    ZurueckHoehe = 81;
+    ZurueckOben = hoehe - 81 - 40;
+    ZurueckBreite = 161;
+    ZurueckLinks = breite - 161 - 32;
+    SpalteBreite = 185;
+    SpalteRand = 8;
+    SpalteLinks = breite - 185 - 40;
+}
+
+int Runde(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    if (x > 2.0e9)
+        return 2000000000;
+    if (x < -2.0e9)
+        return -2000000000;
+    return static_cast<int>(std::nearbyint(x));
+}
+
+TColor FarbeAusFrequenz(int f)
+{
+    if (f < 375 || f > 800)
+        return 0;
+    const double F = f;
+    auto bogen = [F](double mitte, double breite) {
+        const double q = (F - mitte) / breite;
+        return Runde((1.0 - q * q) * 255.0);
+    };
+    int rot;
+    if (f < 363)
+        rot = 0;
+    else if (f < 459)
+        rot = bogen(459, 96);
+    else if (f <= 515)
+        rot = 255;
+    else if (f < 589)
+        rot = bogen(515, 74);
+    else if (f < 660)
+        rot = 0;
+    else if (f < 730)
+        rot = Runde((std::cos((F - 730) * M_PI / 60) + 1) * 50);
+    else
+        rot = Runde((std::cos((F - 730) * M_PI / 70) + 1) * 50);
+
+    int gruen;
+    if (f < 429)
+        gruen = 0;
+    else if (f < 566)
+        gruen = bogen(566, 137);
+    else if (f <= 621)
+        gruen = 255;
+    else if (f < 696)
+        gruen = bogen(621, 75);
+    else
+        gruen = 0;
+
+    int blau;
+    if (f < 564)
+        blau = 0;
+    else if (f < 651)
+        blau = bogen(651, 87);
+    else if (f < 685)
+        blau = 255;
+    else
+        blau = bogen(685, 119);
+
+    return TColor(rot) + TColor(gruen) * 256 + TColor(blau) * 65536;
+}
+
+namespace {
+QElapsedTimer &uhr()
+{
+    static QElapsedTimer t = [] {
+        QElapsedTimer e;
+        e.start();
+        return e;
+    }();
+    return t;
+}
+std::mt19937_64 &generator()
+{
+    static std::mt19937_64 g;
+    return g;
+}
+constexpr std::int64_t TickNs = 15625000;  // 1/64 s
+}  // namespace
+
+std::uint64_t TickZahl()
+{
+    const std::int64_t ticks = uhr().nsecsElapsed() / TickNs;
+    return std::uint64_t(ticks) * 15625u / 1000u;
+}
+
+void Warte(std::uint32_t ms)
+{
+    const std::uint64_t t0 = TickZahl();
+    const std::uint64_t ende = t0 + ms;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    while (!ProgrammEndet && TickZahl() <= ende) {
+        // Sleep in an event loop until the next tick, handling whatever arrives meanwhile.
+        const std::int64_t ns = uhr().nsecsElapsed();
+        const std::int64_t bisTick = TickNs - ns % TickNs;
+        QEventLoop schleife;
+        QTimer::singleShot(std::chrono::nanoseconds(bisTick) / std::chrono::milliseconds(1) + 1,
+                           Qt::PreciseTimer, &schleife, &QEventLoop::quit);
+        schleife.exec();
+    }
+}
+
+int Minimum(int a, int b) { return a < b ? a : b; }
+int Maximum(int a, int b) { return a > b ? a : b; }
+
+int ZweiHoch(int n)
+{
+    int z = 1;
+    for (int i = 1; i <= n; ++i)
+        z *= 2;
+    return z;
+}
+
+double SanfterUebergang(double x) { return (1 - std::cos(M_PI * x)) / 2; }
+
+double SanftesProfil(double x)
+{
+    const double p = 0.2800495767557787;
+    if (x < 1.0 / 3)
+        return (1 - std::cos(x * 3 * M_PI / 2)) * p;
+    if (x < 2.0 / 3)
+        return (x - 1.0 / 3) * 1.3197025394653278724 + p;
+    return 1 - (1 - std::sin((x - 2.0 / 3) * 3 * M_PI / 2)) * p;
+}
+
+double Zufall()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
+}
+
+int Zufall(int n)
+{
+    if (n <= 0)
+        return 0;
+    return std::uniform_int_distribution<int>(0, n - 1)(generator());
+}
+
+void ZufallStarten(std::uint64_t saat) { generator().seed(saat); }
+
+namespace {
+void FuelleSpektrum(Linienspektrum &s, std::initializer_list<int> nm)
+{
+    s = Linienspektrum{};
+    for (int w : nm)
+        s.Linie[s.Anzahl++].WellenlaengeNm = w;
+    for (int i = 0; i < s.Anzahl; ++i) {
+        Spektrallinie &l = s.Linie[i];
+        l.FrequenzTHz = Runde(300000.0 / l.WellenlaengeNm);
+        l.Frequenz = l.FrequenzTHz * 1e12;
+        l.Wellenlaenge = l.WellenlaengeNm * 1e-9;
+        l.Farbe = FarbeAusFrequenz(l.FrequenzTHz);
+    }
+}
+}  // namespace
+
+void GlobalInitialisieren()
+{
+    FuelleSpektrum(Spektren[SpektrumCalzium], {558, 527, 519, 504, 457, 443, 431, 423});
+    FuelleSpektrum(Spektren[SpektrumCadmium], {644, 534, 509, 480, 468});
+    FuelleSpektrum(Spektren[SpektrumCaesium], {697, 672, 621, 601, 584, 548, 456});
+    FuelleSpektrum(Spektren[SpektrumEisen], {527, 468, 438, 431});
+    FuelleSpektrum(Spektren[SpektrumWasserstoff], {656, 486, 434, 410});
+    FuelleSpektrum(Spektren[SpektrumHelium], {728, 707, 668, 588, 493, 447, 403});
+    FuelleSpektrum(Spektren[SpektrumQuecksilber], {623, 599, 577, 546, 493, 436, 405});
+    FuelleSpektrum(Spektren[SpektrumKalium], {692, 580, 534, 430, 404});
+    FuelleSpektrum(Spektren[SpektrumMagnesium], {533, 517, 470, 448});
+    FuelleSpektrum(Spektren[SpektrumNatrium], {569, 589});
+    FuelleSpektrum(Spektren[SpektrumNeon], {703, 672, 651, 588, 540, 471});
+    FuelleSpektrum(Spektren[SpektrumSonne], {686, 656, 589, 527, 486, 430});
+
+    FarbenVoreinstellen();
+    ZufallStarten(std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+
+    BildschirmBreite = 1027;
+    BildschirmHoehe = 740;
+    SchriftKlein = SchriftNormal = SchriftMittel = SchriftGross = 0;
+    SchriftMittelDoppelt = SchriftGrossDoppelt = 0;
+    ZurueckBreite = ZurueckHoehe = ZurueckLinks = ZurueckOben = 0;
+    SpalteBreite = SpalteRand = SpalteLinks = 0;
+    InfoSeite = 0;
+    // The layout values are still 0 here, so every scale comes out as 1.0.
+    Massstab.horizontal = double(BildschirmBreite - 2 * SpalteBreite - 16) / (1027 - 2 * SpalteBreite - 16);
+    Massstab.vertikal = double(BildschirmHoehe - 120) / 620;
+    Massstab.einheitlich = std::min(std::min(Massstab.horizontal, Massstab.vertikal), 1.5);
+
+    Planckkonstante = 6.626e-34;
+    TextPfad.clear();
+    TexteVonDatei = true;
+    PiepsAn = true;
+    Stopp = false;
+    GegenfeldKlassisch = false;
+    ProgrammEndet = false;
+
+    for (int k = 0; k <= 96; ++k) {
+        SinCosTabelle.Sin48[k] = std::sin(k * M_PI / 48);
+        SinCosTabelle.Cos48[k] = std::cos(k * M_PI / 48);
+    }
+    for (int k = 0; k <= 192; ++k) {
+        SinCosTabelle.Sin96[k] = float(std::sin(k * M_PI / 96));
+        SinCosTabelle.Cos96[k] = float(std::cos(k * M_PI / 96));
+    }
+    for (int k = 0; k <= 384; ++k) {
+        SinCosTabelle.Sin192[k] = float(std::sin(k * M_PI / 192));
+        SinCosTabelle.Cos192[k] = float(std::cos(k * M_PI / 192));
+    }
+}

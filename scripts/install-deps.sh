@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quantenpfad needs to build, test and run.
+# Idempotent: asks apt only for what is missing and says nothing when all is there.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
+)
+[ "${1:-}" = "--with-screenshots" ] && packages+=(xvfb openbox xdotool x11-utils imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
