@@ -1,0 +1,44 @@
+#include "fensterliste.h"
+
+#include "formmain.h"
+#include "simfenster.h"
+
+// The start screen comes first: its creation measures the monitor and sets the layout
+// values that every later window reads. Several simulation windows rewrite the
+// control-column values for the windows after them, so the order matters.
+const FensterEintrag Fensterliste[24] = {
+    {"TFormMain", nullptr},  // created by ErzeugeAlleFenster itself
+    {"TFormGuide", nullptr},
+    {"TFormInfo", nullptr},
+    {"TFormInterferenz", nullptr},
+    {"TFormBeugung3", nullptr},
+    {"TFormSchwarzkoerper", nullptr},
+    {"TFormPlanckGesetz", nullptr},
+    {"TFormPlanckKonstante2", nullptr},
+    {"TFormHallwachs", nullptr},
+    {"TFormGegenfeld2", nullptr},
+    {"TFormEinsteinGl", nullptr},
+    {"TFormHSerien", nullptr},
+    {"TFormSpektren3D", nullptr},
+    {"TFormHAtom3", nullptr},
+    {"TFormHAtomProbe3", nullptr},
+    {"TFormFranckHertz2", nullptr},
+    {"TFormFranckHertzAnordnung2", nullptr},
+    {"TFormFranckHertzKurve2", nullptr},
+    {"TFormBohrAtom2", nullptr},
+    {"TFormDoppelspalt", nullptr},
+    {"TFormHeisenberg", nullptr},
+    {"TFormStWellen", nullptr},
+    {"TFormSchroedinger3", nullptr},
+    {"TFormPhotozelle5", nullptr},
+};
+
+TFormMain *ErzeugeAlleFenster(QSize monitor)
+{
+    auto *haupt = new TFormMain(monitor);
+    FensterAnmelden(QString::fromLatin1(Fensterliste[0].klasse), haupt);
+    for (int i = 1; i < 24; ++i)
+        if (Fensterliste[i].erzeuge)
+            FensterAnmelden(QString::fromLatin1(Fensterliste[i].klasse), Fensterliste[i].erzeuge());
+    return haupt;
+}

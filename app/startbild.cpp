@@ -1,0 +1,71 @@
+#include "startbild.h"
+
+#include "canvas.h"
+
+#include <cmath>
+
+namespace {
+constexpr int KnopfBreite = 218, KnopfHoehe = 681;
+constexpr int PortraitBreite = 128, PortraitHoehe = 168;
+constexpr int D = KnopfHoehe / 2;  // 340
+}  // namespace
+
+Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe)
+{
+    Startgeometrie g;
+    g.breite = monitorBreite - 16;
+    g.hoehe = monitorHoehe - 64;
+    g.knoepfe = QRect(g.breite - 226, (g.hoehe - KnopfHoehe) / 4, KnopfBreite, KnopfHoehe);
+    g.titel = QRect((g.breite - 226) / 2 - D, g.knoepfe.top(), 2 * D, 2 * D);
+    const int luecke = (g.titel.width() - 4 * PortraitBreite) / 3;
+    const int oben = g.titel.top();
+    const int unten = g.titel.top() + g.titel.height() - PortraitHoehe;
+    for (int j = 0; j < 4; ++j) {
+        const int links = j * (luecke + PortraitBreite) + g.titel.left();
+        g.portrait[j] = QRect(links, oben, PortraitBreite, PortraitHoehe);         // upper row
+        g.portrait[7 - j] = QRect(links, unten, PortraitBreite, PortraitHoehe);    // lower row
+    }
+    return g;
+}
+
+TColor TitelRingFarbe(int i, TColor hintergrund)
+{
+    const int r = 2 * i;
+    const double x = r / 20.0;
+    const float t = float(std::fabs((2 * x * x - 18 * x + 27) * std::exp(-x / 3)) / 27);
+    const float m = t * (4.0f - 3.0f * std::sqrt(2.0f * t - t * t));
+    const double grau = 192.0 * m + 63.0;
+    const double w = double(r) / D;
+    auto kanal = [&](TColor c) { return TColor(std::trunc(grau * (1 - w) + double(c) * w)); };
+    const TColor R = kanal(hintergrund & 0xFF);
+    const TColor G = kanal((hintergrund >> 8) & 0xFF);
+    const TColor B = kanal((hintergrund >> 16) & 0xFF);
+    return B * 65536 + G * 256 + R;
+}
+
+void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross)
+{
+    c.pen.color = hintergrund;
+    c.brush.color = hintergrund;
+    c.brush.style = PinselStil::Solid;
+    c.pen.width = 2;
+    c.rectangle(0, 0, 2 * D, 2 * D);
+    c.pen.width = 3;
+    c.brush.style = PinselStil::Clear;
+    for (int i = 1; i <= D / 2; ++i) {
+        const int r = 2 * i;
+        c.pen.color = TitelRingFarbe(i, hintergrund);
+        c.ellipse(D - r, D - r + 10, D + r, D + r + 10);
+    }
+    c.pen.width = 1;
+    c.font.name = QStringLiteral("Comic Sans MS");
+    c.font.color = 0x0000FF;
+    c.font.size = 2 * schriftGross;
+    c.font.bold = true;
+    const QString oben = QStringLiteral("Quanten");
+    const QString unten = QStringLiteral("pfad");
+    const int h1 = c.textHeight(oben);
+    const int h2 = c.textHeight(unten);
+    c.textOut(D - c.textWidth(oben) / 2, D - 2 * h1, oben);
+    c.textOut(D - c.textWidth(unten) / 2, D + h2, unten);
+}

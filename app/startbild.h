@@ -1,0 +1,28 @@
+// Geometry and title picture of the start screen, without widgets.
+#pragma once
+
+#include "global.h"
+
+#include <QRect>
+
+class Canvas;
+
+// Reveal order of the portraits: Planck, Einstein, Franck, Hertz (upper row, left to
+// right), then Bohr, de Broglie, Heisenberg, Schrödinger (lower row, right to left).
+inline constexpr int PortraitAnzahl = 8;
+
+struct Startgeometrie {
+    int breite = 0, hoehe = 0;  // BildschirmBreite, BildschirmHoehe
+    QRect knoepfe;              // PanelButtons
+    QRect titel;                // ImageTitel
+    QRect portrait[PortraitAnzahl];
+};
+
+// The layout for a monitor of the given size (full geometry in logical pixels).
+Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe);
+
+// Pen colour of ring i (1..170) of the title picture over the given background.
+TColor TitelRingFarbe(int i, TColor hintergrund);
+
+// Draws the title picture (680 × 680) on the canvas: the radial rings and the title.
+void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross);

@@ -1,0 +1,122 @@
+// The simulation window frame: the pattern every simulation window is built on.
+//
+// A window derives from SimFenster, creates its own controls in its constructor (the
+// classic FormCreate) using the helpers below, and overrides
+//   FormActivate()  – runs each time the window is opened (shown),
+//   Vorbereiten()   – prepares the drawing before a run starts,
+//   Simulation()    – the run loop: per frame compute and draw, Warte(Verzoegerung),
+//                     and return at once when Stopp is set.
+// The run protocol (on/off, pause, speed, back, close) and the hint and result panels
+// live here, so that each window's code holds only what it adds.
+#pragma once
+
+#include "global.h"
+#include "steuerelemente.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+
+class RichEdit;
+
+// Registry of the program's windows, filled at start-up in the fixed order.
+void FensterAnmelden(const QString &klasse, QWidget *fenster);
+QWidget *FensterVon(const QString &klasse);
+QList<QWidget *> AlleFenster();
+void FensterEntfernen(QWidget *fenster);
+// Shows a window maximised on top of the others and activates it.
+void FensterOeffnen(QWidget *fenster);
+
+// The glyphs the frame's buttons take over.
+enum class Glyphe { HinweisOffen, HinweisZu, BuchOffen, BuchZu, Zurueck, Licht, Pause, Start, Info, Ende, Neutral };
+QIcon GlyphBild(Glyphe g);
+
+// A hint or result panel: a hidden panel over the drawing with a read-only rich-text
+// control, a delete button and optionally the check box "Diesen Text neu erstellen".
+// Its text comes from the file (when set and found) or from the built-in writer.
+struct TextTafel {
+    Panel *panel = nullptr;
+    RichEdit *edit = nullptr;
+    QPushButton *loeschen = nullptr;
+    QCheckBox *neu = nullptr;
+    BitBtn *knopf = nullptr;  // the button that shows and hides the panel
+    QIcon offen, zu;          // its glyphs
+    QString datei;            // file name in the text directory, empty for built-in only
+    std::function<void()> selbst;  // writes the built-in text
+
+    void setzeGeometrie(int links, int oben, int breite, int hoehe);
+    void schreiben();  // file or built-in text by the text rule
+    bool sichtbar() const;
+};
+
+class SimFenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit SimFenster(const QString &caption, QWidget *parent = nullptr);
+    ~SimFenster() override;
+
+    // ---- run control -------------------------------------------------------------
+    bool an = false;      // a run is switched on
+    bool pause = false;   // the run is paused
+    int Verzoegerung = 0; // ms to wait after each frame
+
+    void AnAusSchalten(bool ein);
+    virtual void BitBtnLichtClick();
+    virtual void BitBtnStopClick();
+    virtual void BitBtnZurueckClick();
+    virtual void TrackBarTempoChange();
+    virtual void UpDownTempoClick();
+    // The delay for a speed position; the common rule is 2^(Max − position) − 1.
+    virtual int VerzoegerungAusTempo(int position, int max) const;
+
+    // ---- hint and result panels --------------------------------------------------------
+    void BitBtnHinweisClick();
+    void BitBtnErgebnisClick();
+    void TafelVerbergen(TextTafel &t);  // a click into the panel or its text
+
+    // ---- standard controls (null where a window has none) -----------------------------
+    Panel *PanelTitel = nullptr;
+    Panel *PanelDatum = nullptr;
+    BitBtn *BitBtnZurueck = nullptr;
+    Panel *PanelKontrolle = nullptr;
+    BitBtn *BitBtnLicht = nullptr;
+    BitBtn *BitBtnStop = nullptr;
+    TrackBar *TrackBarTempo = nullptr;
+    UpDown *UpDownTempo = nullptr;
+    QLabel *LabelTempo = nullptr;
+    BitBtn *BitBtnHinweis = nullptr;
+    BitBtn *BitBtnErgebnis = nullptr;
+    TextTafel Hinweis, Ergebnis;
+
+protected:
+    // ---- the window's own part -----------------------------------------------------------
+    virtual void FormActivate() {}
+    virtual void FormClose() {}
+    virtual void Vorbereiten() {}
+    virtual void Simulation() {}
+
+    // ---- creation helpers (the common part of FormCreate) ------------------------------
+    Panel *ErzeugeTitel(const QString &text, int links, int oben, int breite, int hoehe);
+    Panel *ErzeugeDatum(const QString &datum);
+    // Lamp, "&an/aus" and "&unterbrechen" with their handlers, children of eltern.
+    void ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCaption = QStringLiteral("&an/aus"));
+    // Speed track bar with its up-down and the label "langsam … schnell".
+    void ErzeugeTempo(QWidget *eltern, int min, int max, int position,
+                      const QString &beschriftung = QStringLiteral("langsam             schnell"));
+    // Hint and result panels with their buttons ("&Hinweis", "&Beobachtung").
+    void ErzeugeHinweis(QWidget *knopfEltern, const QString &caption, const QString &datei,
+                        std::function<void()> selbst, bool mitNeuBox = false);
+    void ErzeugeErgebnis(QWidget *knopfEltern, const QString &caption, const QString &datei,
+                         std::function<void()> selbst, bool mitNeuBox = false);
+
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
+                      std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu);
+    void TafelUmschalten(TextTafel &eigene, TextTafel &andere);
+};

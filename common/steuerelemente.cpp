@@ -1,0 +1,410 @@
+#include "steuerelemente.h"
+
+#include "canvas.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+std::function<void(const MeldungsEintrag &)> MeldungsBeobachter;
+
+void Setze(QWidget *w, int links, int oben, int breite, int hoehe)
+{
+    w->setGeometry(links, oben, std::max(breite, 0), std::max(hoehe, 0));
+}
+
+void SetzeFarbe(QWidget *w, TColor hintergrund)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, QFarbe(hintergrund));
+    p.setColor(QPalette::Base, QFarbe(hintergrund));
+    p.setColor(QPalette::Button, QFarbe(hintergrund));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void SetzeTextFarbe(QWidget *w, TColor text)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, QFarbe(text));
+    p.setColor(QPalette::Text, QFarbe(text));
+    p.setColor(QPalette::ButtonText, QFarbe(text));
+    w->setPalette(p);
+}
+
+void SetzeSchrift(QWidget *w, const QString &name, int punkte, bool fett, bool kursiv)
+{
+    Schrift s;
+    s.name = name;
+    s.size = punkte;
+    s.bold = fett;
+    s.italic = kursiv;
+    QFont f = QSchrift(s);
+    f.setStyleStrategy(QFont::PreferDefault);  // controls may smooth their text
+    w->setFont(f);
+}
+
+// ---- Panel -----------------------------------------------------------------------
+
+Panel::Panel(QWidget *parent, Rand rand) : QFrame(parent)
+{
+    setRand(rand);
+    setFarbe(farbe_);
+}
+
+void Panel::setFarbe(TColor farbe)
+{
+    farbe_ = farbe;
+    SetzeFarbe(this, farbe);
+    update();
+}
+
+void Panel::setCaption(const QString &text)
+{
+    caption_ = text;
+    update();
+}
+
+void Panel::setRand(Rand rand)
+{
+    switch (rand) {
+    case Rand::Keiner:
+        setFrameStyle(QFrame::NoFrame);
+        break;
+    case Rand::Gehoben:
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    case Rand::Gesenkt:
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    }
+    setLineWidth(1);
+}
+
+void Panel::setTextFarbe(TColor farbe)
+{
+    textFarbe_ = farbe;
+    SetzeTextFarbe(this, farbe);
+    update();
+}
+
+void Panel::setAusrichtung(Qt::Alignment a)
+{
+    ausrichtung_ = a;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent *e)
+{
+    QFrame::paintEvent(e);
+    if (caption_.isEmpty())
+        return;
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(QFarbe(textFarbe_));
+    p.drawText(contentsRect().adjusted(2, 0, -2, 0), int(ausrichtung_) | Qt::TextSingleLine, caption_);
+}
+
+void Panel::mousePressEvent(QMouseEvent *e)
+{
+    gedrueckt_ = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    gedrueckt_ = false;
+    e->accept();
+    if (klick)
+        emit geklickt();
+}
+
+// ---- BitBtn ----------------------------------------------------------------------
+
+BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+    if (art == Art::Abbrechen) {
+        auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        esc->setContext(Qt::WindowShortcut);
+        connect(esc, &QShortcut::activated, this, [this] {
+            if (isVisible() && isEnabled())
+                click();
+        });
+    } else if (art == Art::Standard) {
+        setDefault(true);
+        for (int taste : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+            auto *enter = new QShortcut(QKeySequence(taste), this);
+            enter->setContext(Qt::WindowShortcut);
+            connect(enter, &QShortcut::activated, this, [this] {
+                // Enter on another focused button presses that one, as on the classic desktop.
+                if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget()); b && b != this) {
+                    b->click();
+                    return;
+                }
+                if (isVisible() && isEnabled())
+                    click();
+            });
+        }
+    }
+}
+
+void BitBtn::setGlyph(const QIcon &glyph)
+{
+    setIcon(glyph);
+    if (!glyph.isNull())
+        setIconSize(QSize(24, 24));
+}
+
+// ---- TrackBar --------------------------------------------------------------------
+
+TrackBar::TrackBar(Qt::Orientation o, QWidget *parent) : QSlider(o, parent)
+{
+    setSingleStep(1);
+    setPageStep(2);
+    setTracking(true);
+    setTickPosition(o == Qt::Vertical ? QSlider::TicksRight : QSlider::TicksBelow);
+    setTickInterval(1);
+    if (o == Qt::Vertical) {
+        setInvertedAppearance(true);
+        setInvertedControls(true);
+    }
+}
+
+void TrackBar::setBereich(int min, int max, int position)
+{
+    setRange(min, max);
+    setValue(position);
+}
+
+void TrackBar::keyPressEvent(QKeyEvent *e)
+{
+    if (orientation() == Qt::Horizontal) {
+        if (e->key() == Qt::Key_Up) {
+            triggerAction(QAbstractSlider::SliderSingleStepSub);
+            e->accept();
+            return;
+        }
+        if (e->key() == Qt::Key_Down) {
+            triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            e->accept();
+            return;
+        }
+    }
+    QSlider::keyPressEvent(e);
+}
+
+// ---- UpDown ----------------------------------------------------------------------
+
+UpDown::UpDown(QWidget *parent, Qt::Orientation o)
+    : QWidget(parent), hoch_(new QToolButton(this)), runter_(new QToolButton(this)), o_(o)
+{
+    hoch_->setArrowType(o == Qt::Vertical ? Qt::UpArrow : Qt::RightArrow);
+    runter_->setArrowType(o == Qt::Vertical ? Qt::DownArrow : Qt::LeftArrow);
+    for (QToolButton *b : {hoch_, runter_}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(hoch_, &QToolButton::clicked, this, [this] { klick(Naechster); });
+    connect(runter_, &QToolButton::clicked, this, [this] { klick(Voriger); });
+}
+
+void UpDown::setBereich(int min, int max, int position)
+{
+    min_ = min;
+    max_ = std::max(min, max);
+    setPosition(position);
+}
+
+void UpDown::setPosition(int p) { pos_ = std::clamp(p, min_, max_); }
+
+void UpDown::klick(Knopf k)
+{
+    int neu = pos_ + (k == Naechster ? inc_ : -inc_);
+    if (wrap_)
+        neu = neu > max_ ? min_ : neu < min_ ? max_ : neu;
+    else
+        neu = std::clamp(neu, min_, max_);
+    if (neu == pos_)
+        return;
+    pos_ = neu;
+    emit geklickt(k);
+}
+
+void UpDown::resizeEvent(QResizeEvent *)
+{
+    if (o_ == Qt::Vertical) {
+        const int h = height() / 2;
+        hoch_->setGeometry(0, 0, width(), h);
+        runter_->setGeometry(0, h, width(), height() - h);
+    } else {
+        const int b = width() / 2;
+        runter_->setGeometry(0, 0, b, height());
+        hoch_->setGeometry(b, 0, width() - b, height());
+    }
+}
+
+// ---- RadioGroup ------------------------------------------------------------------
+
+RadioGroup::RadioGroup(const QString &caption, const QStringList &items, QWidget *parent, int spalten)
+    : QGroupBox(caption, parent), items_(items), spalten_(std::max(1, spalten)), gruppe_(new QButtonGroup(this))
+{
+    new QGridLayout(this);
+    connect(gruppe_, &QButtonGroup::idToggled, this, [this](int id, bool an) {
+        if (an && id != index_) {
+            index_ = id;
+            emit geklickt();
+        }
+    });
+    aufbauen();
+}
+
+void RadioGroup::aufbauen()
+{
+    QSignalBlocker sperre(gruppe_);
+    auto *raster = static_cast<QGridLayout *>(layout());
+    for (QAbstractButton *b : knoepfe_) {
+        gruppe_->removeButton(b);
+        delete b;
+    }
+    knoepfe_.clear();
+    const int n = int(items_.size());
+    const int zeilen = std::max(1, (n + spalten_ - 1) / spalten_);
+    for (int i = 0; i < n; ++i) {
+        auto *b = new QRadioButton(items_[i], this);
+        gruppe_->addButton(b, i);
+        raster->addWidget(b, i % zeilen, i / zeilen);
+        knoepfe_.append(b);
+    }
+    index_ = std::min(index_, n - 1);
+    if (index_ >= 0)
+        knoepfe_[index_]->setChecked(true);
+}
+
+void RadioGroup::setItemIndex(int i)
+{
+    if (i < -1 || i >= knoepfe_.size() || i == index_)
+        return;
+    if (i == -1) {
+        QSignalBlocker sperre(gruppe_);
+        gruppe_->setExclusive(false);
+        if (auto *b = gruppe_->checkedButton())
+            b->setChecked(false);
+        gruppe_->setExclusive(true);
+        index_ = -1;
+        return;
+    }
+    knoepfe_[i]->setChecked(true);  // idToggled sets index_ and emits geklickt()
+}
+
+void RadioGroup::setItems(const QStringList &items)
+{
+    items_ = items;
+    aufbauen();
+}
+
+void RadioGroup::setSpalten(int spalten)
+{
+    spalten_ = std::max(1, spalten);
+    aufbauen();
+}
+
+QAbstractButton *RadioGroup::knopf(int i) const
+{
+    return i >= 0 && i < knoepfe_.size() ? knoepfe_[i] : nullptr;
+}
+
+// ---- Edit ------------------------------------------------------------------------
+
+Edit::Edit(QWidget *parent) : QLineEdit(parent) {}
+
+void Edit::keyPressEvent(QKeyEvent *e)
+{
+    QChar taste;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        taste = QChar('\r');
+        break;
+    case Qt::Key_Backspace:
+        taste = QChar('\b');
+        break;
+    case Qt::Key_Escape:
+        taste = QChar(0x1b);
+        break;
+    default:
+        if (!e->text().isEmpty() && e->text().at(0).isPrint())
+            taste = e->text().at(0);
+    }
+    if (taste.isNull() || !tastenFilter) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    const QChar vorher = taste;
+    tastenFilter(taste);
+    if (taste.isNull()) {
+        e->accept();
+        return;
+    }
+    if (taste == vorher) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (taste.isPrint())
+        insert(QString(taste));
+    e->accept();
+}
+
+void Edit::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    QLineEdit::mouseDoubleClickEvent(e);
+    emit doppelKlick();
+}
+
+// ---- messages and beep -------------------------------------------------------------
+
+void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf)
+{
+    if (MeldungsBeobachter) {
+        MeldungsBeobachter({typ, text, knopf});
+        return;
+    }
+    QMessageBox::Icon symbol = QMessageBox::Information;
+    QString titel = QStringLiteral("Information");
+    if (typ == MeldungsTyp::Fehler) {
+        symbol = QMessageBox::Critical;
+        titel = QStringLiteral("Fehler");
+    } else if (typ == MeldungsTyp::Warnung) {
+        symbol = QMessageBox::Warning;
+        titel = QStringLiteral("Warnung");
+    }
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, parent);
+    switch (knopf) {
+    case MeldungsKnopf::Ok:
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        break;
+    case MeldungsKnopf::Abbrechen:
+        box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        break;
+    case MeldungsKnopf::Wiederholen:
+        box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+        break;
+    }
+    box.exec();
+}
+
+void Piepsen()
+{
+    if (PiepsAn)
+        QApplication::beep();
+}
