@@ -1,5 +1,7 @@
 #include "fensterliste.h"
 
+#include "formguide.h"
+#include "forminfo.h"
 #include "formmain.h"
 #include "simfenster.h"
 
@@ -8,8 +10,8 @@
 // control-column values for the windows after them, so the order matters.
 const FensterEintrag Fensterliste[24] = {
     {"TFormMain", nullptr},  // created by ErzeugeAlleFenster itself
-    {"TFormGuide", nullptr},
-    {"TFormInfo", nullptr},
+    {"TFormGuide", []() -> QWidget * { return new TFormGuide; }},
+    {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
     {"TFormInterferenz", nullptr},
     {"TFormBeugung3", nullptr},
     {"TFormSchwarzkoerper", nullptr},

@@ -21,7 +21,7 @@ const PortraitEintrag portraitListe[PortraitAnzahl] = {
     {"Planck", "Max Planck"},
     {"Einstein", "Albert Einstein"},
     {"Franck", "James Franck"},
-    {"Hertz", "Gustav Hertz"},
+    {"GHertz", "Gustav Hertz"},
     {"Bohr", "Niels Bohr"},
     {"DeBroglie", "Louis-Victor de Broglie"},
     {"Heisenberg", "Werner Heisenberg"},

@@ -12,7 +12,6 @@ const Physiker physiker[] = {
     {"Einstein", "Albert Einstein", "1879 – 1955"},
     {"Franck", "James Franck", "1882 – 1964"},
     {"GHertz", "Gustav Hertz", "1887 – 1975"},
-    {"Hertz", "Gustav Hertz", "1887 – 1975"},
     {"Bohr", "Niels Bohr", "1885 – 1962"},
     {"DeBroglie", "Louis-Victor de Broglie", "1892 – 1987"},
     {"Heisenberg", "Werner Heisenberg", "1901 – 1976"},

@@ -1,0 +1,371 @@
+#include "formguide.h"
+
+#include "bild.h"
+#include "glossar.h"
+#include "portrait.h"
+#include "richtext.h"
+#include "simfenster.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QShowEvent>
+
+namespace {
+constexpr TColor FarbeTheorie = 0xBFFFFF;
+constexpr TColor FarbeBiographie = 0xEECB02;
+constexpr TColor FarbeListe = 0xFFC6C6;
+
+QString Ressource(int seite) { return QStringLiteral(":/texte/guide/seite%1.txt").arg(seite, 2, 10, QLatin1Char('0')); }
+}  // namespace
+
+TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("  Quantenpfad"));
+    SetzeFarbe(this, FarbeHintergrund);
+    SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
+
+    const int W = BildschirmBreite, H = BildschirmHoehe;
+    const int e = (W - 1019) / 2;
+    const int f = e + 738;
+    const int luecke = (W - f - 265) / 3;
+    const int rechts = 2 * luecke + f;
+    const int theorieHoehe = (H - 740) / 3 + 587;
+    const int theorieOben = (H - theorieHoehe - 137) / 3;
+
+    // ---- theory text ----
+    PanelTheorie = new Panel(this);
+    PanelTheorie->setFarbe(FarbePanel);
+    PanelTheorie->setAusrichtung(Qt::AlignRight | Qt::AlignBottom);
+    SetzeSchrift(PanelTheorie, QStringLiteral("Trebuchet MS"), 10, true);
+    Setze(PanelTheorie, luecke, theorieOben, f, theorieHoehe);
+    RichEditTheorie = new RichEdit(PanelTheorie);
+    Setze(RichEditTheorie, 8, 8, e + 722, theorieHoehe - 32);
+    CheckBoxNeuTheorie = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelTheorie);
+    SetzeSchrift(CheckBoxNeuTheorie, QStringLiteral("Trebuchet MS"), 8, false);
+    Setze(CheckBoxNeuTheorie, 8, theorieHoehe - 4 - 20, 200, 20);
+    // Only a tick by hand loads or writes; ticks set from code go unnoticed.
+    connect(CheckBoxNeuTheorie, &QCheckBox::clicked, this, &TFormGuide::CheckBoxNeuTheorieClick);
+
+    // ---- biography over the theory text ----
+    PanelBiographie = new Panel(this);
+    PanelBiographie->setFarbe(FarbePanel);
+    Setze(PanelBiographie, luecke, theorieOben, f, theorieHoehe);
+    RichEditBiographie = new RichEdit(PanelBiographie);
+    RichEditBiographie->setHintergrund(FarbeBiographie);
+    Setze(RichEditBiographie, 8, 8, f - 16, theorieHoehe - 32);
+    CheckBoxNeuBiogr = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelBiographie);
+    SetzeSchrift(CheckBoxNeuBiogr, QStringLiteral("Trebuchet MS"), 8, false);
+    Setze(CheckBoxNeuBiogr, 8, theorieHoehe - 4 - 20, 200, 20);
+    connect(CheckBoxNeuBiogr, &QCheckBox::clicked, this, &TFormGuide::CheckBoxNeuBiogrClick);
+    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biographie löschen"), PanelBiographie);
+    SetzeSchrift(ButtonBiogrLoeschen, QStringLiteral("Trebuchet MS"), 8, false);
+    Setze(ButtonBiogrLoeschen, f - 8 - 140, theorieHoehe - 4 - 20, 140, 20);
+    connect(ButtonBiogrLoeschen, &QPushButton::clicked, this, &TFormGuide::ButtonBiogrLoeschenClick);
+    connect(RichEditBiographie, &RichEdit::mausLosgelassen, this, &TFormGuide::ButtonBiogrLoeschenClick);
+    PanelBiographie->hide();
+
+    // ---- page number ----
+    PanelSeite = new Panel(this, Panel::Rand::Gesenkt);
+    PanelSeite->setFarbe(FarbePanel);
+    PanelSeite->setTextFarbe(0xFFFFFF);
+    SetzeSchrift(PanelSeite, QStringLiteral("Trebuchet MS"), 10, true);
+    Setze(PanelSeite, W - 112, 24, 65, 25);
+
+    // ---- portraits ----
+    const int fotoLinks = rechts + 38;
+    for (int n = 0; n < 10; ++n) {
+        const Biographie &b = BiographieVon(n);
+        auto *p = new Panel(this, Panel::Rand::Gesenkt);
+        p->setFarbe(FarbePanel);
+        p->setCursor(Qt::PointingHandCursor);
+        Setze(p, fotoLinks, 96, 173, 273);
+        auto *bild = new Bild(p);
+        Setze(bild, 5, 5, 163, 225);
+        bild->setStretch(true);
+        bild->ladeBild(PortraitBild(QString::fromLatin1(b.kurz), 163, 225));
+        bild->setCursor(Qt::PointingHandCursor);
+        connect(bild, &Bild::geklickt, this, &TFormGuide::PanelFotoClick);
+        auto *knopf = new QPushButton(QString::fromUtf8(b.knopf), p);
+        Setze(knopf, 5, 235, 163, 32);
+        connect(knopf, &QPushButton::clicked, this, &TFormGuide::PanelFotoClick);
+        connect(p, &Panel::geklickt, this, &TFormGuide::PanelFotoClick);
+        p->hide();
+        PanelFoto[n] = p;
+        ButtonFoto[n] = knopf;
+    }
+    PanelZuHertz = new Panel(this, Panel::Rand::Keiner);
+    PanelZuHertz->setFarbe(FarbeHintergrund);
+    PanelZuHertz->setTextFarbe(0xFFFFFF);
+    PanelZuHertz->setCaption(QStringLiteral("Foto G.Hertz: nächste Seite"));
+    Setze(PanelZuHertz, fotoLinks - 20, 96 + 273 + 4, 213, 22);
+    PanelZuHertz->hide();
+
+    // ---- navigation buttons, under the portraits ----
+    PanelButtons = new Panel(this);
+    PanelButtons->setFarbe(FarbePanel);
+    Setze(PanelButtons, rechts, 96 + 273 + 32, 249, 153);
+    BitBtnZeigen = new BitBtn(QStringLiteral("zeig´s &mir!"), PanelButtons);
+    BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
+    SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(BitBtnZeigen, 8, 8, 233, 57);
+    BitBtnWeiter = new BitBtn(QStringLiteral("&weiter"), PanelButtons);
+    Setze(BitBtnWeiter, 8, 72, 233, 33);
+    BitBtnzurueck = new BitBtn(QStringLiteral("zur&ück"), PanelButtons);
+    Setze(BitBtnzurueck, 8, 112, 112, 33);
+    BitBtnSeite1 = new BitBtn(QStringLiteral("zur &Seite 1"), PanelButtons);
+    Setze(BitBtnSeite1, 129, 112, 112, 33);
+    connect(BitBtnZeigen, &QPushButton::clicked, this, &TFormGuide::BitBtnZeigenClick);
+    connect(BitBtnWeiter, &QPushButton::clicked, this, &TFormGuide::BitBtnWeiterClick);
+    connect(BitBtnzurueck, &QPushButton::clicked, this, &TFormGuide::BitBtnzurueckClick);
+    connect(BitBtnSeite1, &QPushButton::clicked, this, &TFormGuide::BitBtnSeite1Click);
+
+    BitBtnEnde = new BitBtn(QStringLiteral("&zurück zur Titelseite"), this, BitBtn::Art::Abbrechen);
+    BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
+    SetzeSchrift(BitBtnEnde, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(BitBtnEnde, rechts, ZurueckOben, 249, 89);
+    connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
+
+    // ---- page list and glossary under the theory text ----
+    const int untenOben = std::min(theorieOben + theorieHoehe + 16, H - 137);
+    PanelSeitenwahl = new Panel(this);
+    PanelSeitenwahl->setFarbe(FarbePanel);
+    Setze(PanelSeitenwahl, luecke, untenOben, 330, 64);
+    auto *labelSuche = new QLabel(QStringLiteral("Für gezielte Suche:"), PanelSeitenwahl);
+    Setze(labelSuche, 10, 6, 300, 18);
+    ComboBoxSeitenwahl = new QComboBox(PanelSeitenwahl);
+    SetzeFarbe(ComboBoxSeitenwahl, FarbeListe);
+    for (int n = 1; n <= SeitenAnzahl; ++n)
+        ComboBoxSeitenwahl->addItem(QString::fromUtf8(SeiteNr(n).listeneintrag));
+    ComboBoxSeitenwahl->setMaxVisibleItems(SeitenAnzahl);
+    ComboBoxSeitenwahl->setPlaceholderText(QStringLiteral("Geh direkt zu Seite . . . "));
+    ComboBoxSeitenwahl->setCurrentIndex(-1);
+    Setze(ComboBoxSeitenwahl, 8, 28, 314, 28);
+    connect(ComboBoxSeitenwahl, &QComboBox::activated, this, &TFormGuide::ComboBoxSeitenwahlClick);
+
+    PanelGlossar = new Panel(this);
+    PanelGlossar->setFarbe(FarbePanel);
+    const int glossarBreite = 400;
+    Setze(PanelGlossar, luecke + f - glossarBreite, untenOben, glossarBreite, 64);
+    auto *labelBegriff = new QLabel(QStringLiteral("Info zum Begriff"), PanelGlossar);
+    Setze(labelBegriff, 10, 6, 230, 18);
+    auto *labelSeite = new QLabel(QStringLiteral("findet sich auf Seite"), PanelGlossar);
+    Setze(labelSeite, 252, 6, 145, 18);
+    ComboBoxGlossar = new QComboBox(PanelGlossar);
+    SetzeFarbe(ComboBoxGlossar, FarbeListe);
+    ComboBoxGlossar->addItems(GlossarBegriffe());
+    ComboBoxGlossar->setMaxVisibleItems(10);
+    ComboBoxGlossar->setPlaceholderText(QStringLiteral("(Suche Begriff)"));
+    ComboBoxGlossar->setCurrentIndex(-1);
+    ComboBoxGlossar->setToolTip(QStringLiteral("Doppelklick führt auf die entsprechende Seite"));
+    ComboBoxGlossar->installEventFilter(this);
+    Setze(ComboBoxGlossar, 8, 28, 232, 28);
+    connect(ComboBoxGlossar, &QComboBox::activated, this, &TFormGuide::ComboBoxGlossarClick);
+    EditGlossar = new Edit(PanelGlossar);
+    EditGlossar->setToolTip(QStringLiteral("Doppelklick führt auf diese Seite"));
+    EditGlossar->tastenFilter = [](QChar &taste) {
+        if (!(taste >= QLatin1Char('0') && taste <= QLatin1Char('9')) && taste != QLatin1Char('\b'))
+            taste = QChar();
+    };
+    Setze(EditGlossar, 252, 28, 100, 28);
+    connect(EditGlossar, &Edit::doppelKlick, this, &TFormGuide::EditGlossarDblClick);
+
+    BitBtnzurueck->hide();
+    AktuelleSeite = 1;
+    TextPfad = QStringLiteral("QuantenTexte/");
+}
+
+// ---- pages ------------------------------------------------------------------------
+
+void TFormGuide::Seitevorbereiten()
+{
+    BitBtnZeigen->setVisible(AktuelleSeite <= 22);
+    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+    ComboBoxSeitenwahl->setCurrentIndex(-1);
+
+    const int foto = SeiteNr(AktuelleSeite).foto;
+    for (int n = 0; n < 10; ++n)
+        PanelFoto[n]->setVisible(n == foto);
+    PanelZuHertz->setVisible(AktuelleSeite == 15);
+    PanelBiographie->hide();
+
+    SchreibeTheorie();
+
+    CheckBoxNeuTheorie->setChecked(false);
+    CheckBoxNeuBiogr->setChecked(false);
+    BiographieNr = foto;
+}
+
+void TFormGuide::BeschrifteSeite()
+{
+    PanelSeite->setCaption(QStringLiteral("Seite %1").arg(AktuelleSeite));
+    PanelTheorie->setCaption(QStringLiteral("  Seite %1%2 ").arg(AktuelleSeite).arg(QString::fromUtf8(SeiteNr(AktuelleSeite).titel)));
+}
+
+void TFormGuide::SchreibeTheorie()
+{
+    BitBtnzurueck->setVisible(AktuelleSeite > 1);
+    BitBtnWeiter->setVisible(AktuelleSeite < SeitenAnzahl);
+    BitBtnSeite1->setVisible(AktuelleSeite > 1);
+    BeschrifteSeite();
+    RichEditTheorie->setHintergrund(FarbeTheorie);
+    SchreibeTextOderDatei(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite),
+                          [this] { SchreibeTheorieSelbst(); });
+    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+}
+
+void TFormGuide::SchreibeTheorieSelbst()
+{
+    SchreibeMarkup(RichEditTheorie, LadeText(Ressource(AktuelleSeite)), StilTheorie());
+}
+
+void TFormGuide::CheckBoxNeuTheorieClick(bool angekreuzt)
+{
+    RichEditTheorie->setHintergrund(FarbeTheorie);
+    if (angekreuzt || !TexteVonDatei) {
+        SchreibeTheorieSelbst();
+        return;
+    }
+    // Unticked by hand: the file alone, without the built-in text as a fall-back.
+    LadeTextOhneErsatz(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite));
+}
+
+void TFormGuide::WaehleUnit()
+{
+    const char *klasse = SeiteNr(AktuelleSeite).fenster;
+    if (!klasse || AktuelleSeite > 22)
+        return;
+    if (AktuelleSeite == 7)
+        GegenfeldKlassisch = true;
+    else if (AktuelleSeite == 9)
+        GegenfeldKlassisch = false;
+    FensterOeffnen(FensterVon(QString::fromLatin1(klasse)));
+}
+
+void TFormGuide::BitBtnZeigenClick()
+{
+    WaehleUnit();
+    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir nochmal!"));
+}
+
+void TFormGuide::BitBtnWeiterClick()
+{
+    if (AktuelleSeite < SeitenAnzahl)
+        ++AktuelleSeite;
+    Seitevorbereiten();
+}
+
+void TFormGuide::BitBtnzurueckClick()
+{
+    if (AktuelleSeite > 1)
+        --AktuelleSeite;
+    Seitevorbereiten();
+}
+
+void TFormGuide::BitBtnSeite1Click()
+{
+    AktuelleSeite = 1;
+    Seitevorbereiten();
+}
+
+void TFormGuide::ComboBoxSeitenwahlClick(int index)
+{
+    if (index < 0 || index >= SeitenAnzahl)
+        return;
+    AktuelleSeite = index + 1;
+    Seitevorbereiten();
+}
+
+// ---- glossary ---------------------------------------------------------------------
+
+void TFormGuide::ComboBoxGlossarClick(int index)
+{
+    if (index < 0)
+        return;
+    EditGlossar->setText(GlossarSeitenText(ComboBoxGlossar->itemText(index)));
+}
+
+void TFormGuide::EditGlossarDblClick()
+{
+    const int n = GlossarSeitenNummer(EditGlossar->text());
+    if (n == AktuelleSeite) {
+        Meldung(this, MeldungsTyp::Information, QStringLiteral("Sind schon auf der gesuchten Seite"));
+    } else if (n == 0) {
+        Meldung(this, MeldungsTyp::Warnung, QStringLiteral("Fehlerhafte Seiten-Nummer?"), MeldungsKnopf::Wiederholen);
+    } else if (n > SeitenAnzahl) {
+        EditGlossar->setText(QStringLiteral("(max. 23)"));
+    } else {
+        AktuelleSeite = n;
+        Seitevorbereiten();
+    }
+}
+
+// ---- biographies ------------------------------------------------------------------
+
+void TFormGuide::PanelFotoClick()
+{
+    PanelBiographie->setVisible(!PanelBiographie->isVisible());
+    if (PanelBiographie->isVisible()) {
+        PanelBiographie->raise();
+        SchreibeBiographie(BiographieNr);
+    }
+}
+
+void TFormGuide::SchreibeBiographie(int n)
+{
+    if (!PanelBiographie->isVisible())
+        return;
+    RichEditBiographie->clear();
+    RichEditBiographie->setHintergrund(FarbeBiographie);
+    if (n < 0 || n >= KeineBiographie)
+        return;
+    SchreibeTextOderDatei(RichEditBiographie, QString::fromLatin1(BiographieVon(n).datei),
+                          [this, n] { SchreibeBiographieSelbst(n); });
+}
+
+void TFormGuide::SchreibeBiographieSelbst(int n)
+{
+    if (n < 0 || n >= KeineBiographie)
+        return;
+    SchreibeMarkup(RichEditBiographie, LadeText(QString::fromLatin1(BiographieVon(n).ressource)), StilBiographie());
+}
+
+void TFormGuide::CheckBoxNeuBiogrClick(bool angekreuzt)
+{
+    if (angekreuzt) {
+        RichEditBiographie->clear();
+        SchreibeBiographieSelbst(BiographieNr);
+    } else {
+        SchreibeBiographie(BiographieNr);
+    }
+}
+
+void TFormGuide::ButtonBiogrLoeschenClick() { PanelBiographie->hide(); }
+
+// ---- life cycle ---------------------------------------------------------------------
+
+void TFormGuide::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    TextGroesse = SchriftMittel - 2;
+    KapitelGroesse = SchriftMittel + 2;
+    AbschnittGroesse = SchriftMittel;
+    Seitevorbereiten();
+    BitBtnZeigen->setFocus();
+}
+
+void TFormGuide::closeEvent(QCloseEvent *e)
+{
+    Stopp = true;
+    e->accept();
+}
+
+bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)
+{
+    if (objekt == ComboBoxGlossar && e->type() == QEvent::MouseButtonDblClick) {
+        EditGlossarDblClick();
+        return true;
+    }
+    return QWidget::eventFilter(objekt, e);
+}

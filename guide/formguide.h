@@ -1,0 +1,76 @@
+// The guide: 23 theory pages with navigation, the page's portrait with the biography
+// behind it, a glossary, and "zeig´s mir!" to open each page's simulation window.
+#pragma once
+
+#include "seiten.h"
+#include "steuerelemente.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+class Bild;
+class RichEdit;
+
+class TFormGuide : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormGuide(QWidget *parent = nullptr);
+
+    int AktuelleSeite = 1;
+    int BiographieNr = KeineBiographie;
+    int TextGroesse = 0, KapitelGroesse = 0, AbschnittGroesse = 0;
+
+    // ---- pages ---------------------------------------------------------------------
+    void Seitevorbereiten();
+    void BeschrifteSeite();
+    void SchreibeTheorie();
+    void SchreibeTheorieSelbst();
+    void WaehleUnit();
+    void BitBtnZeigenClick();
+    void BitBtnWeiterClick();
+    void BitBtnzurueckClick();
+    void BitBtnSeite1Click();
+    void ComboBoxSeitenwahlClick(int index);
+    void CheckBoxNeuTheorieClick(bool angekreuzt);
+
+    // ---- glossary and biographies ----------------------------------------------------
+    void ComboBoxGlossarClick(int index);
+    void EditGlossarDblClick();
+    void PanelFotoClick();
+    void SchreibeBiographie(int n);
+    void SchreibeBiographieSelbst(int n);
+    void CheckBoxNeuBiogrClick(bool angekreuzt);
+    void ButtonBiogrLoeschenClick();
+
+    Panel *PanelTheorie = nullptr;
+    RichEdit *RichEditTheorie = nullptr;
+    QCheckBox *CheckBoxNeuTheorie = nullptr;
+    Panel *PanelSeite = nullptr;
+    Panel *PanelButtons = nullptr;
+    BitBtn *BitBtnZeigen = nullptr;
+    BitBtn *BitBtnWeiter = nullptr;
+    BitBtn *BitBtnzurueck = nullptr;
+    BitBtn *BitBtnSeite1 = nullptr;
+    Panel *PanelSeitenwahl = nullptr;
+    QComboBox *ComboBoxSeitenwahl = nullptr;
+    BitBtn *BitBtnEnde = nullptr;
+
+    Panel *PanelGlossar = nullptr;
+    QComboBox *ComboBoxGlossar = nullptr;
+    Edit *EditGlossar = nullptr;
+
+    Panel *PanelFoto[10] = {};  // by biography number
+    QPushButton *ButtonFoto[10] = {};
+    Panel *PanelZuHertz = nullptr;
+    Panel *PanelBiographie = nullptr;
+    RichEdit *RichEditBiographie = nullptr;
+    QCheckBox *CheckBoxNeuBiogr = nullptr;
+    QPushButton *ButtonBiogrLoeschen = nullptr;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+};

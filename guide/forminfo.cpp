@@ -1,0 +1,168 @@
+#include "forminfo.h"
+
+#include "richtext.h"
+#include "simfenster.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QShowEvent>
+
+namespace {
+struct Knopf {
+    const char *caption;
+    int panel;  // 0 Vorwort, 1 Zum Inhalt, 2 Zum Programm, 3 Voreinstellungen
+};
+const Knopf knoepfe[9] = {
+    {"&Vorwort", 0},         {"&Themen", 1},          {"&Inhaltsverzeichnis", 1},
+    {"Inhalt der &Seiten", 1}, {"&Probleme", 2},      {"&Arbeiten damit", 2},
+    {"&Quellen etc.", 2},    {"Te&xte", 3},           {"S&onstiges", 3},
+};
+}  // namespace
+
+TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Information"));
+    SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
+    SetzeFarbe(this, 0xDB6060);
+
+    const int panelLinks = BildschirmBreite - 241;
+    const int panelBreite = 209;
+
+    BitBtnEnde = new BitBtn(QStringLiteral("zur&ück zur Titelseite"), this, BitBtn::Art::Abbrechen);
+    BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
+    Setze(BitBtnEnde, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
+    connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
+
+    InfoSeite = 0;
+    FarbenVoreinstellen();
+
+    // The four button panels, spaced evenly above the back button.
+    const int hoehen[4] = {81, 177, 177, 121};
+    const char *titel[4] = {"Vorwort", "Zum Inhalt:", "Zum Programm:", "Voreinstellungen"};
+    Panel **panele[4] = {&PanelVorwort, &PanelInhalte, &PanelInfos, &PanelEinstellungen};
+    const int c = (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
+    int oben = 2 * c;
+    for (int i = 0; i < 4; ++i) {
+        auto *p = new Panel(this);
+        Setze(p, panelLinks, oben, panelBreite, hoehen[i]);
+        auto *label = new QLabel(QString::fromUtf8(titel[i]), p);
+        Setze(label, 10, 4, panelBreite - 20, 18);
+        *panele[i] = p;
+        oben += hoehen[i] + c;
+    }
+    PanelEinstellungen->resize(panelBreite, 81);
+
+    int imPanel[4] = {};
+    for (int n = 0; n < 9; ++n) {
+        const int p = knoepfe[n].panel;
+        const bool klein = p == 3;
+        auto *b = new BitBtn(QString::fromUtf8(knoepfe[n].caption), *panele[p]);
+        b->setGlyph(GlyphBild(Glyphe::Info));
+        Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : 48), panelBreite - 16, klein ? 25 : 41);
+        connect(b, &QPushButton::clicked, this, [this, n] { SeitenKnopfClick(n); });
+        BitBtnInfo[n] = b;
+    }
+
+    PanelRichedit = new Panel(this);
+    const int rBreite = std::max(panelLinks - 32, 769);
+    const int rHoehe = std::max(BildschirmHoehe - 32, 697);
+    Setze(PanelRichedit, (panelLinks - rBreite) / 2, (BildschirmHoehe - rHoehe) / 4, rBreite, rHoehe);
+    RichEditInfo = new RichEdit(PanelRichedit);
+    Setze(RichEditInfo, 8, 8, rBreite - 16, rHoehe - 16);
+
+    // Text settings (page 7) and the beep (page 8), just above the text panel's bottom.
+    const int einstellBreite = std::min(rBreite - 48, 760);
+    PanelTexte = new Panel(PanelRichedit);
+    SetzeSchrift(PanelTexte, QStringLiteral("Comic Sans MS"), 16, false);
+    Setze(PanelTexte, (rBreite - einstellBreite) / 2, rHoehe - 24 - 170, einstellBreite, 170);
+    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich  im Verzeichnis "), PanelTexte);
+    Setze(l1, 16, 10, einstellBreite - 32, 28);
+    auto *l2 = new QLabel(QStringLiteral("(vollständigen Pfad angeben):"), PanelTexte);
+    Setze(l2, 16, 38, einstellBreite - 32, 28);
+    RichEditPfad = new QLineEdit(QStringLiteral("QuantenTexte"), PanelTexte);
+    Setze(RichEditPfad, 16, 72, einstellBreite - 32, 36);
+    RichEditPfad->installEventFilter(this);
+    // "&Texte …" would share its letter with "&Themen": the box takes the L.
+    CheckBoxTexteIntern = new QCheckBox(QStringLiteral("Texte erst zur &Laufzeit erstellen"), PanelTexte);
+    Setze(CheckBoxTexteIntern, 16, 122, einstellBreite - 32, 32);
+    connect(CheckBoxTexteIntern, &QCheckBox::toggled, this, [](bool intern) { TexteVonDatei = !intern; });
+
+    PanelSeiStad = new Panel(PanelRichedit);
+    SetzeSchrift(PanelSeiStad, QStringLiteral("Comic Sans MS"), 16, false);
+    Setze(PanelSeiStad, (rBreite - 360) / 2, rHoehe - 24 - 64, 360, 64);
+    // "&sei stad" would share its letter with "Inhalt der &Seiten".
+    CheckBoxPieps = new QCheckBox(QStringLiteral("Co&mputer, sei stad!"), PanelSeiStad);
+    Setze(CheckBoxPieps, 24, 14, 320, 36);
+    connect(CheckBoxPieps, &QCheckBox::toggled, this, [](bool still) { PiepsAn = !still; });
+
+    FaerbePanele();
+    PanelTexte->hide();
+    PanelSeiStad->hide();
+}
+
+void TFormInfo::FaerbePanele()
+{
+    for (Panel *p : {PanelVorwort, PanelInhalte, PanelInfos, PanelEinstellungen})
+        p->setFarbe(0xF49E35);
+    PanelTexte->setFarbe(0x00C118);
+    PanelSeiStad->setFarbe(0x00C118);
+    PanelRichedit->setFarbe(0xAEFFB9);
+    RichEditInfo->setHintergrund(0xAEFFB9);
+}
+
+void TFormInfo::SeitenKnopfClick(int seite)
+{
+    if (InfoSeite >= 0 && InfoSeite < 9)
+        BitBtnInfo[InfoSeite]->setGlyph(GlyphBild(Glyphe::Neutral));
+    InfoSeite = seite;
+    Buttonaktualisieren();
+    SchreibeInfo();
+}
+
+void TFormInfo::Buttonaktualisieren()
+{
+    for (int n = 0; n < 9; ++n)
+        BitBtnInfo[n]->setEnabled(n != InfoSeite);
+}
+
+void TFormInfo::SchreibeInfo()
+{
+    PanelTexte->setVisible(InfoSeite == 7);
+    PanelSeiStad->setVisible(InfoSeite == 8);
+    RichEditInfo->resize(RichEditInfo->width(), PanelRichedit->height() - 16);
+    const int seite = std::clamp(InfoSeite, 0, 8);
+    SchreibeMarkup(RichEditInfo, LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite)), StilInfo());
+}
+
+void TFormInfo::RichEditPfadExit()
+{
+    QString pfad = RichEditPfad->text();
+    pfad.remove(QLatin1Char(' '));
+    while (pfad.endsWith(QLatin1Char('/')) || pfad.endsWith(QLatin1Char('\\')))
+        pfad.chop(1);
+    TextPfad = pfad;
+    RichEditPfad->setText(pfad);
+    if (pfad.isEmpty())
+        return;
+    if (!QFileInfo::exists(pfad))
+        Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
+                MeldungsKnopf::Wiederholen);
+    TextPfad += QLatin1Char('/');
+}
+
+void TFormInfo::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    RichEditPfad->setText(TextPfad);
+    Buttonaktualisieren();
+    SchreibeInfo();
+}
+
+bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
+{
+    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut)
+        RichEditPfadExit();
+    return QWidget::eventFilter(objekt, e);
+}

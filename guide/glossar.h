@@ -1,0 +1,15 @@
+// The guide's glossary: which page explains a term, and reading a page number back.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The 49 terms of the glossary's drop-down, in order.
+const QStringList &GlossarBegriffe();
+
+// The page text for a term (" 8", "19 + 20", …); " 1" when no prefix matches.
+QString GlossarSeitenText(const QString &begriff);
+
+// The page number a page text stands for: its first two characters (a leading blank is
+// dropped), 0 when they are not a number.
+int GlossarSeitenNummer(const QString &seitenText);

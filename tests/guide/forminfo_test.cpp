@@ -1,0 +1,97 @@
+// The information window: pages, button states and the text settings.
+#include "forminfo.h"
+#include "richtext.h"
+#include "testhilfen.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class InfoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FrischerZustand();
+        Bildschirmeinteilung(1264, 960);
+        BildschirmBreite = 1264;
+        BildschirmHoehe = 960;
+        MeldungsBeobachter = [this](const MeldungsEintrag &m) { meldungen.append(m); };
+        info = std::make_unique<TFormInfo>();
+    }
+    void TearDown() override { MeldungsBeobachter = nullptr; }
+    std::unique_ptr<TFormInfo> info;
+    QList<MeldungsEintrag> meldungen;
+};
+}  // namespace
+
+TEST_F(InfoTest, OpenedOnAPageItsButtonIsTheDisabledOne)
+{
+    InfoSeite = 4;
+    info->show();
+    for (int n = 0; n < 9; ++n)
+        EXPECT_EQ(info->BitBtnInfo[n]->isEnabled(), n != 4) << n;
+    EXPECT_FALSE(info->PanelTexte->isVisibleTo(info.get()));
+    EXPECT_TRUE(info->RichEditInfo->toPlainText().size() > 200);
+
+    info->BitBtnInfo[7]->click();
+    EXPECT_EQ(InfoSeite, 7);
+    EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());
+    EXPECT_TRUE(info->BitBtnInfo[4]->isEnabled());
+    EXPECT_TRUE(info->PanelTexte->isVisibleTo(info.get()));
+    EXPECT_FALSE(info->PanelSeiStad->isVisibleTo(info.get()));
+    info->BitBtnInfo[8]->click();
+    EXPECT_TRUE(info->PanelSeiStad->isVisibleTo(info.get()));
+    EXPECT_FALSE(info->PanelTexte->isVisibleTo(info.get()));
+}
+
+TEST_F(InfoTest, EveryPageHasText)
+{
+    info->show();
+    for (int n = 0; n < 9; ++n) {
+        info->SeitenKnopfClick(n);
+        EXPECT_GT(info->RichEditInfo->toPlainText().size(), 300) << n;
+        EXPECT_FALSE(info->RichEditInfo->toPlainText().contains(QLatin1Char('*'))) << n;
+    }
+}
+
+TEST_F(InfoTest, DirectoryEntryDropsBlanksAndTrailingSeparators)
+{
+    QTemporaryDir dir;
+    const QString mitLuecken = dir.path().left(5) + QStringLiteral(" ") + dir.path().mid(5) + QStringLiteral(" //\\");
+    info->RichEditPfad->setText(mitLuecken);
+    info->RichEditPfadExit();
+    EXPECT_EQ(info->RichEditPfad->text(), dir.path());
+    EXPECT_EQ(TextPfad, dir.path() + QLatin1Char('/'));
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(InfoTest, AMissingDirectoryIsReportedAndUsedAllTheSame)
+{
+    info->RichEditPfad->setText(QStringLiteral("/gibt/es/ nicht\\\\"));
+    info->RichEditPfadExit();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"));
+    EXPECT_EQ(meldungen[0].knopf, MeldungsKnopf::Wiederholen);
+    EXPECT_EQ(TextPfad, QStringLiteral("/gibt/esnicht/"));
+}
+
+TEST_F(InfoTest, OnlyBlanksClearTheDirectory)
+{
+    info->RichEditPfad->setText(QStringLiteral("    "));
+    info->RichEditPfadExit();
+    EXPECT_TRUE(TextPfad.isEmpty());
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(InfoTest, CheckBoxesSwitchBuiltInTextsAndTheBeep)
+{
+    info->CheckBoxTexteIntern->setChecked(true);
+    EXPECT_FALSE(TexteVonDatei);
+    info->CheckBoxTexteIntern->setChecked(false);
+    EXPECT_TRUE(TexteVonDatei);
+    info->CheckBoxPieps->setChecked(true);
+    EXPECT_FALSE(PiepsAn);
+    info->CheckBoxPieps->setChecked(false);
+    EXPECT_TRUE(PiepsAn);
+}
