@@ -1,10 +1,10 @@
 # qp_folder_library(<target> [DEPENDS <libs>...])
 # One static library per source folder: every .cpp/.h of the folder, plus the folder's
-# resource file (<folder>.qrc) when there is one.
+# resource files (*.qrc) when there are any.
 function(qp_folder_library target)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-                                      ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB resources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   set(has_cpp FALSE)
   foreach(s IN LISTS sources)
@@ -20,5 +20,12 @@ function(qp_folder_library target)
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR})
     target_link_libraries(${target} INTERFACE Qt6::Widgets ${ARG_DEPENDS})
+  endif()
+  # Resources go straight into every program that uses the folder: from inside a static
+  # library their registration would be dropped by the linker.
+  if(resources)
+    add_library(${target}_texte OBJECT ${resources})
+    target_link_libraries(${target}_texte PRIVATE Qt6::Core)
+    target_sources(${target} INTERFACE $<TARGET_OBJECTS:${target}_texte>)
   endif()
 endfunction()
