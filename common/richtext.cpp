@@ -20,10 +20,6 @@ constexpr double PunktInPixel = 96.0 / 72.0;
 constexpr int ErsterAbsatzBeschrieben = 1;  // user state of a first block that holds a written line
 }  // namespace
 
-QColor QFarbe(TColor farbe)
-{
-    return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
-}
 
 int PixelGroesse(double punkte)
 {

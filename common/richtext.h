@@ -4,6 +4,7 @@
 // shows a text from an RTF file or writes the built-in one.
 #pragma once
 
+#include "canvas.h"
 #include "global.h"
 
 #include <QString>
@@ -15,9 +16,6 @@
 #include <optional>
 
 class QMimeData;
-
-// Converts a TColor (0x00BBGGRR) to a Qt colour.
-QColor QFarbe(TColor farbe);
 
 // Pixel size of a font of the given point size, independent of the screen's dpi
 // (96 dpi); at least 1.
