@@ -1,5 +1,7 @@
 #include "richtext.h"
 
+#include "steuerelemente.h"
+
 #include "rtf.h"
 
 #include <QDir>
@@ -703,6 +705,6 @@ bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
     const QString meldung = pfad.isEmpty()
         ? QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(name)
         : QStringLiteral("Die Datei „%1“ kann nicht als Text geladen werden.").arg(name);
-    QMessageBox::critical(edit->window(), QStringLiteral("Fehler"), meldung);
+    Meldung(edit->window(), MeldungsTyp::Fehler, meldung);
     return false;
 }

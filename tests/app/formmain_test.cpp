@@ -26,9 +26,10 @@ TEST(Startgeometrie, On1280x1024)
 
 TEST(Startgeometrie, ShortMonitorsGiveANegativeTopWithoutClamping)
 {
-    // Integer division truncates toward zero: 741 px still give top 0, 740 px give −1.
+    // Integer division truncates toward zero: 744 px still give top 0, 741 px give −1.
     EXPECT_EQ(BerechneStartgeometrie(1024, 745).knoepfe.top(), 0);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 741).knoepfe.top(), 0);
+    EXPECT_EQ(BerechneStartgeometrie(1024, 744).knoepfe.top(), 0);
+    EXPECT_EQ(BerechneStartgeometrie(1024, 741).knoepfe.top(), -1);
     EXPECT_EQ(BerechneStartgeometrie(1024, 740).knoepfe.top(), -1);
     EXPECT_EQ(BerechneStartgeometrie(1024, 600).knoepfe.top(), -36);
     EXPECT_EQ(BerechneStartgeometrie(1024, 600).titel.top(), -36);
@@ -65,8 +66,9 @@ TEST(Titelbild, DrawsRingsAroundTheCentreAndTheTitleInRed)
     Canvas c(&bild);
     ZeichneTitelbild(c, FarbeHintergrund, SchriftGross);
     EXPECT_EQ(c.pixel(0, 0), FarbeHintergrund);
-    // A ring of radius 40 passes 40 px right of the centre (340, 350).
-    EXPECT_EQ(c.pixel(340 + 40, 350), TitelRingFarbe(20, FarbeHintergrund));
+    // The ring of radius 40 around (340, 350): its box excludes the right edge, so its
+    // rightmost pixel is at x = 379; the next rings' width-3 pens stop short of it.
+    EXPECT_EQ(c.pixel(340 + 40 - 1, 350), TitelRingFarbe(20, FarbeHintergrund));
     int rot = 0;
     for (int y = 0; y < 680; ++y)
         for (int x = 0; x < 680; ++x)

@@ -1,5 +1,6 @@
 // The rich-text control, the writer, the text markup and the file-or-built-in rule.
 #include "richtext.h"
+#include "steuerelemente.h"
 #include "testhilfen.h"
 
 #include <QApplication>
@@ -522,15 +523,12 @@ TEST_F(TextdateiTest, OhneErsatzMeldetDieFehlendeDatei)
 {
     lege(QStringLiteral("heisenberg1.rtf"), DateiRtf);
     QString meldung;
-    QMessageBox::Icon art = QMessageBox::NoIcon;
+    std::optional<MeldungsTyp> art;
     auto beobachte = [&] {
-        QTimer::singleShot(0, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                meldung = box->text();
-                art = box->icon();
-                box->accept();
-            }
-        });
+        MeldungsBeobachter = [&](const MeldungsEintrag &m) {
+            meldung = m.text;
+            art = m.typ;
+        };
     };
 
     beobachte();
@@ -541,7 +539,8 @@ TEST_F(TextdateiTest, OhneErsatzMeldetDieFehlendeDatei)
 
     beobachte();
     EXPECT_FALSE(LadeTextOhneErsatz(&e, QStringLiteral("Heisenberg2.RTF")));
-    EXPECT_EQ(art, QMessageBox::Critical);
+    EXPECT_EQ(art, MeldungsTyp::Fehler);
     EXPECT_TRUE(meldung.contains(TextPfad + QStringLiteral("Heisenberg2.RTF"))) << meldung.toStdString();
     EXPECT_TRUE(e.document()->isEmpty());
+    MeldungsBeobachter = nullptr;
 }

@@ -1,6 +1,7 @@
 // The guide window: navigation, page list, texts from files or built in, the
 // counter-field flag, glossary jumps and biographies.
 #include "formguide.h"
+#include "glossar.h"
 #include "richtext.h"
 #include "simfenster.h"
 #include "testhilfen.h"

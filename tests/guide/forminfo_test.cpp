@@ -73,7 +73,7 @@ TEST_F(InfoTest, AMissingDirectoryIsReportedAndUsedAllTheSame)
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
     EXPECT_EQ(meldungen[0].text, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"));
     EXPECT_EQ(meldungen[0].knopf, MeldungsKnopf::Wiederholen);
-    EXPECT_EQ(TextPfad, QStringLiteral("/gibt/esnicht/"));
+    EXPECT_EQ(TextPfad, QStringLiteral("/gibt/es/nicht/"));
 }
 
 TEST_F(InfoTest, OnlyBlanksClearTheDirectory)
