@@ -1,0 +1,58 @@
+// The image control: a picture (QImage, RGB32) with the canvas bound to it, shown at its
+// natural size or stretched to the widget, optionally with a transparent colour.
+#pragma once
+
+#include "canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+class Bild : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bild(QWidget *parent = nullptr);
+
+    Canvas &canvas() { return canvas_; }
+    QImage &bild() { return bild_; }
+
+    // Re-creates the picture w x h filled white and gives the widget that size.
+    void setBildGroesse(int w, int h);
+    // Takes a picture (converted to RGB32); the canvas then draws on it.
+    void ladeBild(const QImage &bild);
+
+    // Pixels of the picture's bottom-left colour are not painted, so the parent shows through.
+    void setTransparent(bool an);
+    bool transparent() const { return transparent_; }
+    // The picture is drawn scaled to the widget instead of at its natural size.
+    void setStretch(bool an);
+    bool stretch() const { return stretch_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void geklickt();
+    void mausRunter(Qt::MouseButton knopf, int x, int y);
+    void mausBewegt(int x, int y);
+    void mausHoch(Qt::MouseButton knopf, int x, int y);
+    void doppelKlick();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    void bildGeaendert();
+    const QImage &transparentesBild();
+
+    QImage bild_;
+    Canvas canvas_;
+    bool transparent_ = false;
+    bool stretch_ = false;
+    bool neuZeichnenAnstehend_ = false;  // an update() is pending; further changes need none
+    bool klickAnstehend_ = false;        // left button went down on the widget
+    QImage durchsichtig_;                // the picture with its transparent colour cleared
+    bool durchsichtigVeraltet_ = true;
+};

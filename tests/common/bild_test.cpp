@@ -1,0 +1,163 @@
+// The image control: size and contents, coalesced repaints, transparency, stretching
+// and the mouse signals.
+#include "bild.h"
+#include "testhilfen.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Counts the paint events a widget receives.
+struct Malzaehler : QObject {
+    int n = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        n += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void maus(QWidget &w, QEvent::Type typ, Qt::MouseButton knopf, QPoint p)
+{
+    const Qt::MouseButtons gedrueckt = typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(knopf);
+    QMouseEvent e(typ, QPointF(p), w.mapToGlobal(QPointF(p)), knopf, gedrueckt, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &e);
+}
+
+}  // namespace
+
+TEST(Bild, GroesseUndInhalt)
+{
+    Bild b;
+    b.setBildGroesse(120, 80);
+    EXPECT_EQ(b.bild().size(), QSize(120, 80));
+    EXPECT_EQ(b.bild().format(), QImage::Format_RGB32);
+    EXPECT_EQ(b.size(), QSize(120, 80));
+    EXPECT_EQ(b.canvas().pixel(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(b.canvas().pixel(119, 79), 0xFFFFFFu);
+    EXPECT_EQ(b.canvas().width(), 120);
+
+    // The canvas draws on the picture the widget shows.
+    b.canvas().brush.color = 0x0000FF;
+    b.canvas().fillRect(10, 10, 20, 20);
+    EXPECT_EQ(b.bild().pixel(15, 15), 0xFFFF0000u);
+    EXPECT_EQ(b.grab().toImage().pixel(15, 15) & 0xFFFFFFu, 0xFF0000u);
+    EXPECT_EQ(b.grab().toImage().pixel(25, 15) & 0xFFFFFFu, 0xFFFFFFu);
+
+    // A new size starts white again; absurd sizes are kept in bounds.
+    b.setBildGroesse(30, 40);
+    EXPECT_EQ(b.canvas().pixel(15, 15), 0xFFFFFFu);
+    EXPECT_EQ(b.canvas().height(), 40);
+    b.setBildGroesse(-5, 3);
+    EXPECT_EQ(b.bild().width(), 0);
+    b.canvas().lineTo(10, 10);  // empty picture: nothing happens
+}
+
+TEST(Bild, NeuzeichnenGebuendelt)
+{
+    Bild b;
+    b.setBildGroesse(200, 100);
+    b.show();
+    Ereignisse(50);
+    Malzaehler z;
+    b.installEventFilter(&z);
+    b.canvas().pen.mode = PenModus::Xor;
+    b.canvas().pen.color = 0xFFFFFF;
+    for (int i = 0; i < 5000; ++i) {
+        b.canvas().moveTo(i % 200, 0);
+        b.canvas().lineTo(199 - i % 200, 99);
+    }
+    b.canvas().pen.mode = PenModus::Copy;
+    b.canvas().pen.color = 0x00FF00;
+    b.canvas().moveTo(0, 50);
+    b.canvas().lineTo(200, 50);
+    Ereignisse(50);
+    EXPECT_GE(z.n, 1);
+    EXPECT_LE(z.n, 2);
+    // A later drawing is shown too.
+    b.canvas().setPixel(5, 5, 0x0000FF);
+    Ereignisse(50);
+    EXPECT_GE(z.n, 2);
+    const QImage bildschirm = b.grab().toImage();
+    EXPECT_EQ(bildschirm.pixel(100, 50) & 0xFFFFFFu, 0x00FF00u);
+    EXPECT_EQ(bildschirm.pixel(5, 5) & 0xFFFFFFu, 0xFF0000u);
+    b.removeEventFilter(&z);
+}
+
+TEST(Bild, TransparentUndGedehnt)
+{
+    QWidget eltern;
+    eltern.resize(100, 100);
+    eltern.setAutoFillBackground(true);
+    QPalette pal = eltern.palette();
+    pal.setColor(QPalette::Window, QColor(0, 200, 0));
+    eltern.setPalette(pal);
+    auto *b = new Bild(&eltern);
+    b->setBildGroesse(40, 40);
+    b->move(10, 10);
+    b->canvas().brush.color = 0x0000FF;
+    b->canvas().fillRect(0, 0, 20, 20);
+    b->setTransparent(true);
+    QImage bild = eltern.grab().toImage();
+    EXPECT_EQ(bild.pixel(15, 15) & 0xFFFFFFu, 0xFF0000u);  // drawn
+    EXPECT_EQ(bild.pixel(40, 40) & 0xFFFFFFu, 0x00C800u);  // white: the parent shows through
+    b->setTransparent(false);
+    bild = eltern.grab().toImage();
+    EXPECT_EQ(bild.pixel(40, 40) & 0xFFFFFFu, 0xFFFFFFu);
+
+    // A loaded picture stretched over the widget.
+    QImage vier(2, 2, QImage::Format_RGB32);
+    vier.setPixel(0, 0, qRgb(255, 0, 0));
+    vier.setPixel(1, 0, qRgb(0, 255, 0));
+    vier.setPixel(0, 1, qRgb(0, 0, 255));
+    vier.setPixel(1, 1, qRgb(255, 255, 0));
+    Bild g;
+    g.resize(100, 60);
+    g.ladeBild(vier);
+    g.setStretch(true);
+    EXPECT_EQ(g.canvas().pixel(1, 1), 0x00FFFFu);  // the canvas works on the loaded picture
+    bild = g.grab().toImage();
+    EXPECT_EQ(bild.size(), QSize(100, 60));
+    EXPECT_EQ(bild.pixel(5, 5) & 0xFFFFFFu, 0xFF0000u);
+    EXPECT_EQ(bild.pixel(95, 5) & 0xFFFFFFu, 0x00FF00u);
+    EXPECT_EQ(bild.pixel(5, 55) & 0xFFFFFFu, 0x0000FFu);
+    EXPECT_EQ(bild.pixel(95, 55) & 0xFFFFFFu, 0xFFFF00u);
+}
+
+TEST(Bild, Maussignale)
+{
+    Bild b;
+    b.setBildGroesse(50, 50);
+    std::vector<QString> log;
+    QObject::connect(&b, &Bild::mausRunter, [&](Qt::MouseButton k, int x, int y) {
+        log.push_back(QStringLiteral("runter %1 %2 %3").arg(int(k)).arg(x).arg(y));
+    });
+    QObject::connect(&b, &Bild::mausHoch, [&](Qt::MouseButton k, int x, int y) {
+        log.push_back(QStringLiteral("hoch %1 %2 %3").arg(int(k)).arg(x).arg(y));
+    });
+    QObject::connect(&b, &Bild::mausBewegt,
+                     [&](int x, int y) { log.push_back(QStringLiteral("bewegt %1 %2").arg(x).arg(y)); });
+    QObject::connect(&b, &Bild::geklickt, [&] { log.push_back(QStringLiteral("klick")); });
+    QObject::connect(&b, &Bild::doppelKlick, [&] { log.push_back(QStringLiteral("doppel")); });
+
+    maus(b, QEvent::MouseButtonPress, Qt::LeftButton, {3, 4});
+    maus(b, QEvent::MouseMove, Qt::NoButton, {5, 6});
+    maus(b, QEvent::MouseButtonRelease, Qt::LeftButton, {5, 6});
+    maus(b, QEvent::MouseButtonDblClick, Qt::LeftButton, {5, 6});
+    maus(b, QEvent::MouseButtonRelease, Qt::LeftButton, {5, 6});
+    // Released outside, or with the right button: no click.
+    maus(b, QEvent::MouseButtonPress, Qt::LeftButton, {3, 4});
+    maus(b, QEvent::MouseButtonRelease, Qt::LeftButton, {80, 4});
+    maus(b, QEvent::MouseButtonPress, Qt::RightButton, {3, 4});
+    maus(b, QEvent::MouseButtonRelease, Qt::RightButton, {3, 4});
+
+    const std::vector<QString> erwartet = {
+        "runter 1 3 4", "bewegt 5 6", "klick", "hoch 1 5 6", "doppel", "runter 1 5 6", "hoch 1 5 6",
+        "runter 1 3 4", "hoch 1 80 4", "runter 2 3 4", "hoch 2 3 4"};
+    EXPECT_EQ(log, erwartet);
+}
