@@ -607,12 +607,11 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
                     {QStringLiteral("T"), hoch}};
     }
 
-    const int bruch = 62;  // row of the fraction bars
+    const int bruch = 52;  // row of the fraction bars
     const int hochVersatz = 12;
-    // "S ="
+    // "S =", centred on the bars
     int x = 14;
-    const int mitteGross = f.oberlaenge(gross) / 2 - 2;  // raise the big text to centre it on the bar
-    x = f.schreibe(x, bruch + mitteGross, QStringLiteral("S ="), gross) + 10;
+    x = f.schreibe(x, bruch + f.oberlaenge(gross) / 2 - 4, QStringLiteral("S ="), gross) + 10;
 
     // first fraction
     const int wz = TeileBreite(f, zaehler), wn = TeileBreite(f, nenner);
@@ -623,9 +622,9 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     c.moveTo(x, bruch);
     c.lineTo(x + wb, bruch);
     x += wb + 4;
-    x = f.schreibe(x, bruch + f.oberlaenge(sym) / 2 - 2, punkt, sym) + 4;
+    x = f.schreibe(x, bruch + f.oberlaenge(sym) / 2 - 4, punkt, sym) + 4;
 
-    // second fraction: 1 over (e^(…) − 1)
+    // second fraction: 1 over (e^(…) − 1), the exponent a small fraction up right of the e
     const int wOben = TeileBreite(f, expOben), wUnten = TeileBreite(f, expUnten);
     const int wExp = std::max(wOben, wUnten) + 4;
     const QString minusEins = QStringLiteral(" - 1");
@@ -633,13 +632,13 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     const int wb2 = wNenner2 + 8;
     const QString eins = QStringLiteral("1");
     f.schreibe(x + (wb2 - f.breite(eins, zahl)) / 2, bruch - 6, eins, zahl);
-    const int grund2 = bruch + 8 + f.oberlaenge(zahl) + 18;  // leaves room for the exponent
+    const int expUntenGrund = bruch + 8 + 2 * f.oberlaenge(hoch) + 4;
+    const int expBruch = expUntenGrund - f.oberlaenge(hoch) - 2;
+    const int grund2 = expUntenGrund + 12;  // baseline of e and "- 1"
     int xn = x + 4;
-    xn = f.schreibe(xn, grund2, QStringLiteral("e"), e) + 2;
-    // the exponent's small fraction, its bar level with the top of the e
-    const int expBruch = grund2 - f.oberlaenge(e) + 4;
+    xn = f.schreibe(xn, grund2, QStringLiteral("e"), e) + 1;
     SchreibeTeile(f, xn + (wExp - wOben) / 2, expBruch - 3, expOben, 0);
-    SchreibeTeile(f, xn + (wExp - wUnten) / 2, expBruch + 2 + f.oberlaenge(hoch), expUnten, 0);
+    SchreibeTeile(f, xn + (wExp - wUnten) / 2, expUntenGrund, expUnten, 0);
     c.pen = Stift{Weiss, 2, PenStil::Solid, PenModus::Copy};
     c.moveTo(xn, expBruch);
     c.lineTo(xn + wExp, expBruch);
