@@ -13,6 +13,7 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
 
     ErzeugeTitel(QStringLiteral("Das Planck´sche Strahlungsgesetz"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
+    TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
@@ -68,13 +69,14 @@ void TFormPlanckGesetz::ErzeugeKurvenTafel()
     RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
                                         {QStringLiteral("vorgegeben (1 bis 5)"), QStringLiteral("variabel (jeweils 1)")},
                                         PanelKurve);
-    Setze(RadioGroupTempWahl, 8, 8, innen, 66);
+    Setze(RadioGroupTempWahl, 8, 8, innen, 70);
     RadioGroupTempWahl->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupTempWahl);
     connect(RadioGroupTempWahl, &RadioGroup::geklickt, this, [this] { RadioGroupTempWahlClick(); });
 
     GroupBoxTemperaturen = new QGroupBox(PanelKurve);
     GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
-    Setze(GroupBoxTemperaturen, 8, 82, innen, 146);
+    Setze(GroupBoxTemperaturen, 8, 86, innen, 142);
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
         auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
@@ -90,7 +92,7 @@ void TFormPlanckGesetz::ErzeugeKurvenTafel()
     CheckBoxTemp5875->setToolTip(QStringLiteral("Temperatur der Sonnenoberfläche"));
 
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
-    Setze(GroupBoxVariTemperatur, 8, 82, innen, 146);
+    Setze(GroupBoxVariTemperatur, 8, 86, innen, 142);
     Beschriftung(GroupBoxVariTemperatur, QStringLiteral("1000 K                     6000 K"), 8, 18, innen - 16);
     TrackBarTemperatur = ErzeugeSchieber(GroupBoxVariTemperatur, 10, 60, 50, QRect(8, 40, innen - 16, 28), false,
                                          [this] { TrackBarTemperaturChange(); })
@@ -129,6 +131,7 @@ void TFormPlanckGesetz::ErzeugeUntereTafeln()
                                        {QStringLiteral("Frequenz"), QStringLiteral("Wellenlänge")}, PanelLambdaF);
     Setze(RadioGroupLambdaF, 8, 22, 126, 76);
     RadioGroupLambdaF->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupLambdaF);
     connect(RadioGroupLambdaF, &RadioGroup::geklickt, this, [this] { RadioGroupLambdaFClick(); });
 
     const QRect achse(140, 20, l.lambdaF.width() - 146, 82);

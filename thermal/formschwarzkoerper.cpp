@@ -4,6 +4,8 @@
 #include "richtext.h"
 #include "strahlungssteuerung.h"
 
+#include <algorithm>
+
 using namespace Waermestrahlung;
 
 namespace {
@@ -27,6 +29,7 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
 
     ErzeugeTitel(QStringLiteral("Die Strahlung eines schwarzen Körpers"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
+    TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
@@ -80,14 +83,15 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
                                         {QStringLiteral("vorgegeben (1 bis 5)"), QStringLiteral("variabel (jeweils 1)")},
                                         PanelKurve);
-    Setze(RadioGroupTempWahl, 8, 6, innen, 66);
+    Setze(RadioGroupTempWahl, 8, 6, innen, 68);
     RadioGroupTempWahl->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupTempWahl);
     connect(RadioGroupTempWahl, &RadioGroup::geklickt, this, [this] { RadioGroupTempWahlClick(); });
 
     // the five fixed temperatures
     GroupBoxTemperaturen = new QGroupBox(PanelKurve);
     GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
-    Setze(GroupBoxTemperaturen, 8, 76, innen, 146);
+    Setze(GroupBoxTemperaturen, 8, 78, innen, 142);
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
         auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
@@ -104,7 +108,7 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
 
     // one variable temperature in the same place
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
-    Setze(GroupBoxVariTemperatur, 8, 76, innen, 146);
+    Setze(GroupBoxVariTemperatur, 8, 78, innen, 142);
     Beschriftung(GroupBoxVariTemperatur, QStringLiteral("1000 K                   6000 K"), 8, 18, innen - 16);
     const Schieber temperatur = ErzeugeSchieber(GroupBoxVariTemperatur, 10, 60, 50, QRect(8, 40, innen - 16, 28),
                                                 true, [this] { TrackBarTemperaturChange(); });
@@ -144,7 +148,11 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     TrackBarWLaenge = wellenlaenge.schieber.bar;
     UpDownWLaenge = wellenlaenge.schieber.updown;
 
-    CheckBoxVerschiebung = FarbigeBox(PanelKurve, QStringLiteral("Mit Wien-&Verschiebungs-Gesetz"), FarbeVerschiebung, 8, 476);
+    CheckBoxVerschiebung = new QCheckBox(QStringLiteral("Mit Wien-&Verschiebungs-Gesetz"), PanelKurve);
+    SetzeFarbe(CheckBoxVerschiebung, FarbeVerschiebung);
+    for (int groesse = 10; groesse > 7 && CheckBoxVerschiebung->sizeHint().width() + 4 > w - 8; --groesse)
+        SetzeSchrift(CheckBoxVerschiebung, QStringLiteral("Trebuchet MS"), groesse, groesse == 10);  // fits the column
+    Setze(CheckBoxVerschiebung, 4, 476, std::min(w - 8, CheckBoxVerschiebung->sizeHint().width() + 4), 22);
     CheckBoxVerschiebung->setToolTip(QStringLiteral("Wiensches Verschiebungsgesetz"));
     connect(CheckBoxVerschiebung, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
     CheckBoxSpektrum = new QCheckBox(QStringLiteral("Mit dem &Spektrum des"), PanelKurve);
@@ -165,6 +173,7 @@ void TFormSchwarzkoerper::ErzeugeUntereTafeln()
                                        {QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")}, PanelLambdaF);
     Setze(RadioGroupLambdaF, 8, gross ? 30 : 22, l.lambdaF.width() - 16, gross ? 100 : 76);
     RadioGroupLambdaF->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupLambdaF);
     connect(RadioGroupLambdaF, &RadioGroup::geklickt, this, [this] { RadioGroupLambdaFClick(); });
 
     PanelKurven = new Panel(this);

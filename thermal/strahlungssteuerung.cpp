@@ -2,7 +2,25 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
+#include <QLayout>
+
 namespace Waermestrahlung {
+
+void TitelEinpassen(Panel *titel)
+{
+    const QString text = titel->caption();
+    QFont f = titel->font();
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > titel->width() - 16)
+        f.setPixelSize(f.pixelSize() - 1);
+    titel->setFont(f);
+}
+
+void RadioGruppeVerdichten(RadioGroup *gruppe)
+{
+    gruppe->layout()->setContentsMargins(8, 0, 8, 2);
+    gruppe->layout()->setSpacing(0);
+}
 
 QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h, Qt::Alignment ausrichtung)
 {

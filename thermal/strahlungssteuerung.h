@@ -10,6 +10,12 @@
 
 namespace Waermestrahlung {
 
+// Shrinks the title panel's font until its caption fits inside the panel.
+void TitelEinpassen(Panel *titel);
+
+// Tighter margins for a radio group placed in a small panel.
+void RadioGruppeVerdichten(RadioGroup *gruppe);
+
 // A label at the given place (left-aligned unless told otherwise).
 QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h = 18,
                      Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter);
