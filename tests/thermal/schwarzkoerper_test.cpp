@@ -92,7 +92,9 @@ TEST_F(SchwarzkoerperTest, LayoutOnTheScreensItIsMadeFor)
                                static_cast<QWidget *>(fenster.PanelLambdaF)})
             for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
-        for (QCheckBox *b : fenster.PanelKurven->findChildren<QCheckBox *>() << fenster.CheckBoxVerschiebung)
+        QList<QCheckBox *> farbige = fenster.PanelKurven->findChildren<QCheckBox *>();
+        farbige << fenster.CheckBoxVerschiebung;
+        for (QCheckBox *b : farbige)
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
     }
 }
