@@ -16,29 +16,49 @@ constexpr TColor Schwarz = 0x000000;
 const QString Beschriftungsschrift = QStringLiteral("Comic Sans MS");
 
 // A polyline in world coordinates: moves to the first point and after every gap,
-// draws lines to the others; heights are clamped to the picture's band.
+// draws lines to the others; heights are clamped to the picture's band. Points are
+// rounded as the world-to-pixel primitives round them and handed to the canvas in short
+// runs (one mask per run for wide pens instead of one per segment).
 class Zug {
 public:
     Zug(Ursprung &u, const Diagrammmasse &m) : u_(u), m_(m) {}
+    ~Zug() { abschliessen(); }
     void punkt(double x, double y)
     {
         if (std::isnan(y) || !std::isfinite(x)) {
-            offen_ = false;
+            abschliessen();
             return;
         }
         x = std::clamp(x, -1e6, 1e6);
         y = m_.begrenzt(y);
-        if (offen_)
-            u_.Lineto0(x, y);
-        else
-            u_.Moveto0(x, y);
-        offen_ = true;
+        lauf_.append(QPoint(Runde(u_.X0 + x), Runde(u_.Y0 - y)));
+        if (lauf_.size() >= LaufLaenge) {
+            const QPoint letzter = lauf_.last();
+            zeichnen();
+            lauf_.append(letzter);  // the next run starts where this one ended
+        }
+    }
+    void abschliessen()
+    {
+        zeichnen();
+        lauf_.clear();
     }
 
 private:
+    static constexpr int LaufLaenge = 32;
+    void zeichnen()
+    {
+        if (!u_.canvas)
+            lauf_.clear();
+        if (lauf_.size() >= 2)
+            u_.canvas->polyline(lauf_);
+        if (!lauf_.isEmpty())
+            u_.canvas->moveTo(lauf_.last().x(), lauf_.last().y());
+        lauf_.clear();
+    }
     Ursprung &u_;
     const Diagrammmasse &m_;
-    bool offen_ = false;
+    QVector<QPoint> lauf_;
 };
 
 double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T)
