@@ -127,7 +127,7 @@ QIcon GlyphBild(Glyphe g)
         break;
     case Glyphe::Start:
         c.brush.color = 0x30B030;
-        c.polygon({{4, 12}, {14, 3}, {14, 9}, {21, 9}, {21, 15}, {14, 15}, {14, 21}});
+        c.polygon({{20, 12}, {10, 3}, {10, 9}, {3, 9}, {3, 15}, {10, 15}, {10, 21}});
         break;
     case Glyphe::Info:
         c.brush.color = 0xC07020;

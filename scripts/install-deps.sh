@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
 )
-[ "${1:-}" = "--with-screenshots" ] && packages+=(xvfb openbox xdotool x11-utils imagemagick)
+[ "${1:-}" = "--with-screenshots" ] && packages+=(xvfb openbox xdotool x11-utils x11-apps imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
