@@ -1,6 +1,7 @@
 // The black-body window: its layout on the two screen sizes it is laid out for, the
 // controls' defaults, and a session that opens it, works its main controls and leaves.
 #include "bild.h"
+#include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "richtext.h"
 #include "testhilfen.h"
@@ -252,5 +253,23 @@ TEST_F(SchwarzkoerperTest, ReopeningUsesTheCurrentPlanckConstantAndSurvivesABadO
         EXPECT_EQ(ObersteZeile(f.Image1->bild(), FarbeRJ), -1) << h;
         EXPECT_EQ(ObersteZeile(f.Image1->bild(), FarbeVerschiebung), -1) << h;
         f.BitBtnZurueck->click();
+    }
+}
+
+TEST_F(SchwarzkoerperTest, TinyScreensDoNotBreakEitherWindow)
+{
+    for (auto [w, h] : {std::pair{640, 480}, std::pair{0, 0}}) {
+        Bildschirm(w, h);
+        TFormSchwarzkoerper s;
+        TFormPlanckGesetz p;
+        for (QCheckBox *b : s.findChildren<QCheckBox *>())
+            b->setChecked(true);
+        for (QCheckBox *b : p.findChildren<QCheckBox *>())
+            b->setChecked(true);
+        s.RadioGroupLambdaF->setItemIndex(1);
+        p.RadioGroupLambdaF->setItemIndex(1);
+        EXPECT_GE(s.Image1->bild().height(), 1);
+        EXPECT_GE(p.Image1->bild().height(), 1);
+        EXPECT_EQ(s.Image1->canvas().pixel(0, 0), 0x000000u) << w;  // drawn, black ground
     }
 }
