@@ -3,6 +3,8 @@
 #include "formguide.h"
 #include "forminfo.h"
 #include "formmain.h"
+#include "formplanckgesetz.h"
+#include "formschwarzkoerper.h"
 #include "simfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
@@ -14,8 +16,8 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
     {"TFormInterferenz", nullptr},
     {"TFormBeugung3", nullptr},
-    {"TFormSchwarzkoerper", nullptr},
-    {"TFormPlanckGesetz", nullptr},
+    {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
+    {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
     {"TFormPlanckKonstante2", nullptr},
     {"TFormHallwachs", nullptr},
     {"TFormGegenfeld2", nullptr},

@@ -91,10 +91,13 @@ void Bildschirmeinteilung(int breite, int hoehe)
     ZurueckOben = hoehe - 81 - 40;
     ZurueckBreite = 161;
     ZurueckLinks = breite - 161 - 32;
-    SpalteBreite = 185;
-    SpalteRand = 8;
-    SpalteLinks = breite - 185 - 40;
+    const Spaltenwerte spalte = StandardSpalte(breite);
+    SpalteBreite = spalte.breite;
+    SpalteRand = spalte.rand;
+    SpalteLinks = spalte.links;
 }
+
+Spaltenwerte StandardSpalte(int breite) { return {185, 8, breite - 185 - 40}; }
 
 int Runde(double x)
 {

@@ -40,6 +40,14 @@ Bildschirmklasse BildschirmklasseVon(int breite, int hoehe);
 // The screen-size function: font sizes and the shared layout values from the usable size.
 void Bildschirmeinteilung(int breite, int hoehe);
 
+// The control column that the screen-size function sets for a usable width. Windows laid
+// out from the screen-size function's column read it here: windows created before them may
+// have rewritten SpalteBreite, SpalteRand and SpalteLinks for their own layout.
+struct Spaltenwerte {
+    int breite = 0, rand = 0, links = 0;
+};
+Spaltenwerte StandardSpalte(int breite);
+
 // ---- physical constants (SI units) ----------------------------------------------
 inline constexpr double Elementarladung = 1.602e-19;
 inline constexpr double Elektronenmasse = 9.11e-31;

@@ -1,0 +1,243 @@
+// The Planck window: layout, the start picture, the formula pictures and their check
+// boxes, the visible-range mark, and a session through its main controls.
+#include "bild.h"
+#include "formplanckgesetz.h"
+#include "testhilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Waermestrahlung;
+
+namespace {
+
+void Bildschirm(int w, int h)
+{
+    FrischerZustand();
+    BildschirmBreite = w;
+    BildschirmHoehe = h;
+    Bildschirmeinteilung(w, h);
+}
+
+int ObersteZeile(const QImage &bild, TColor farbe)
+{
+    Canvas c(const_cast<QImage *>(&bild));
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 250; x < bild.width(); ++x)
+            if (c.pixel(x, y) == farbe)
+                return y;
+    return -1;
+}
+
+int Anzahl(const QImage &bild, TColor farbe)
+{
+    Canvas c(const_cast<QImage *>(&bild));
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 250; x < bild.width(); ++x)
+            n += c.pixel(x, y) == farbe;
+    return n;
+}
+
+class PlanckGesetzTest : public ::testing::Test {
+protected:
+    void TearDown() override { Planckkonstante = 6.626e-34; }
+};
+
+}  // namespace
+
+TEST_F(PlanckGesetzTest, LayoutOnTheScreensItIsMadeFor)
+{
+    struct Fall {
+        int w, h;
+        QRect bild, kurve, lambdaF, gesetz, zurueck;
+    };
+    const Fall faelle[] = {
+        {1904, 1016, {8, 73, 1639, 779}, {1655, 133, 209, 561}, {356, 860, 305, 105}, {1017, 860, 265, 105},
+         {1703, 895, 161, 81}},
+        {1264, 960, {8, 73, 999, 723}, {1015, 105, 209, 561}, {143, 804, 305, 105}, {591, 804, 265, 105},
+         {1063, 839, 161, 81}},
+    };
+    for (const Fall &f : faelle) {
+        Bildschirm(f.w, f.h);
+        SpalteBreite = 169;  // left by an earlier window for its own layout
+        TFormPlanckGesetz fenster;
+        EXPECT_EQ(fenster.Image1->geometry(), f.bild) << f.w;
+        EXPECT_EQ(fenster.PanelKurve->geometry(), f.kurve) << f.w;
+        EXPECT_EQ(fenster.PanelLambdaF->geometry(), f.lambdaF) << f.w;
+        EXPECT_EQ(fenster.PanelGesetz->geometry(), f.gesetz) << f.w;
+        EXPECT_EQ(fenster.BitBtnZurueck->geometry(), f.zurueck) << f.w;
+        EXPECT_EQ(fenster.ImageGesetzFr->geometry(), QRect(392, 80, 401, 193));
+        EXPECT_EQ(fenster.ImageKonstanten->geometry(), QRect(392, 280, 401, 97));
+        EXPECT_EQ(fenster.AchsenLaenge, f.bild.width() - 100);
+        EXPECT_EQ(fenster.MaxHoehe, f.bild.height() - 190);
+        const QList<QWidget *> nebeneinander{fenster.PanelTitel, fenster.Image1, fenster.PanelKurve,
+                                             fenster.PanelLambdaF, fenster.PanelGesetz, fenster.BitBtnZurueck};
+        for (int i = 0; i < nebeneinander.size(); ++i) {
+            EXPECT_TRUE(QRect(0, 0, f.w, f.h).contains(nebeneinander[i]->geometry())) << i;
+            for (int j = i + 1; j < nebeneinander.size(); ++j)
+                EXPECT_FALSE(nebeneinander[i]->geometry().intersects(nebeneinander[j]->geometry())) << i << " " << j;
+        }
+        for (QWidget *panel : {static_cast<QWidget *>(fenster.PanelKurve), static_cast<QWidget *>(fenster.PanelLambdaF),
+                               static_cast<QWidget *>(fenster.PanelGesetz)})
+            for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
+    }
+}
+
+TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
+{
+    Bildschirm(1904, 1016);
+    TFormPlanckGesetz f;
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("  Das Strahlungsgesetz von Max Planck"));
+    EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Das Planck´sche Strahlungsgesetz"));
+    for (QCheckBox *b : f.CheckBoxTemp)
+        EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5875);
+    EXPECT_EQ(f.TrackBarMaxLeistung->Position(), 60);
+    EXPECT_EQ(f.RefTemperatur, 6000);
+    EXPECT_EQ(f.TrackBarFrequenz->Position(), 120);
+    EXPECT_EQ(f.TrackBarWLaenge->Position(), 250);
+    EXPECT_EQ(f.TrackBarTemperatur->Position(), 50);
+    EXPECT_EQ(f.TrackBarBreite->Position(), 3);
+    EXPECT_TRUE(f.ueberFrequenz);
+    EXPECT_FALSE(f.CheckBoxKonstanten->isEnabled());
+    // 5875 K over frequency, its peak slightly under the dashed line: (5875/6000)^5 of Hmax
+    const double hoehe = std::pow(5875.0 / 6000, 5) * f.MaxHoehe;
+    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.UrsprungY - hoehe, 2.0);
+    // at 5900 K almost exactly on the line
+    f.TrackBarMaxLeistung->setPosition(59);
+    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.UrsprungY - 0.979 * f.MaxHoehe, 2.0);
+}
+
+TEST_F(PlanckGesetzTest, FormulaPicturesFollowTheirCheckBoxes)
+{
+    Bildschirm(1264, 960);
+    TFormPlanckGesetz f;
+    FensterOeffnen(&f);
+    Ereignisse(10);
+    // the constants alone show nothing
+    f.CheckBoxKonstanten->setChecked(true);
+    EXPECT_FALSE(f.ImageKonstanten->isVisible());
+    f.CheckBoxGesetz->setChecked(true);
+    EXPECT_TRUE(f.CheckBoxKonstanten->isEnabled());
+    EXPECT_TRUE(f.ImageGesetzFr->isVisible());
+    EXPECT_FALSE(f.ImageGesetzWL->isVisible());
+    EXPECT_TRUE(f.ImageKonstanten->isVisible());
+    // the formula follows the axis
+    f.RadioGroupLambdaF->setItemIndex(1);
+    EXPECT_FALSE(f.ImageGesetzFr->isVisible());
+    EXPECT_TRUE(f.ImageGesetzWL->isVisible());
+    EXPECT_TRUE(f.PanelWellenlaenge->isVisible());
+    EXPECT_FALSE(f.PanelFrequenz->isVisible());
+    // a click on the constants hides them, a click on the formula hides both
+    emit f.ImageKonstanten->geklickt();
+    EXPECT_FALSE(f.CheckBoxKonstanten->isChecked());
+    EXPECT_FALSE(f.ImageKonstanten->isVisible());
+    f.CheckBoxKonstanten->setChecked(true);
+    emit f.ImageGesetzWL->geklickt();
+    EXPECT_FALSE(f.CheckBoxGesetz->isChecked());
+    EXPECT_FALSE(f.CheckBoxKonstanten->isChecked());
+    EXPECT_FALSE(f.ImageGesetzWL->isVisible());
+    EXPECT_FALSE(f.ImageKonstanten->isVisible());
+    // the formulas are drawn, in white on their red ground
+    EXPECT_EQ(f.ImageGesetzFr->canvas().pixel(200, 1), 0xFFFFFFu);
+    EXPECT_EQ(f.ImageGesetzFr->canvas().pixel(200, 8), FarbeGesetzGrund);
+    EXPECT_NE(f.ImageGesetzFr->bild(), f.ImageGesetzWL->bild());
+}
+
+TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
+{
+    int exponent = 0;
+    EXPECT_EQ(Mantisse(6.626e-34, exponent), QStringLiteral("6,63"));
+    EXPECT_EQ(exponent, -34);
+    EXPECT_EQ(Mantisse(2.9979e8, exponent), QStringLiteral("3,00"));
+    EXPECT_EQ(exponent, 8);
+    EXPECT_EQ(Mantisse(9.996e-23, exponent), QStringLiteral("1,00"));
+    EXPECT_EQ(exponent, -22);
+    EXPECT_EQ(Mantisse(std::nan(""), exponent), QStringLiteral("0,00"));
+
+    QImage a(401, 97, QImage::Format_RGB32), b(401, 97, QImage::Format_RGB32);
+    Canvas ca(&a), cb(&b);
+    SchreibeKonstanten(ca);
+    Planckkonstante = 6.5e-34;
+    SchreibeKonstanten(cb);
+    EXPECT_NE(a, b);
+}
+
+TEST_F(PlanckGesetzTest, VisibleRangeLabelSplitsWhenTheBandIsNarrow)
+{
+    // a picture as on a 1024-pixel screen; white text above the bracket's stroke height
+    // exists only when "sichtbarer" stands over "Bereich"
+    auto geteilt = [](int positionWLaenge) {
+        QImage bild(816, 503, QImage::Format_RGB32);
+        Canvas c(&bild);
+        PlanckBild p(c, BerechneMasse(816, 503, 100));
+        PlanckZustand z;
+        z.ueberFrequenz = false;
+        z.positionWLaenge = positionWLaenge;
+        z.temperatur = {false, false, false, false, false};
+        p.Vorbereiten(z);
+        const int a = Runde((p.m.Y0 + p.m.Hmax) / 2.0);
+        const int xa = Runde(p.m.X0 + Lichtgeschwindigkeit / 7.7e14 * p.skalaLambda);
+        const int xb = Runde(p.m.X0 + Lichtgeschwindigkeit / 3.8e14 * p.skalaLambda);
+        int weiss = 0;
+        for (int y = 0; y < p.m.Y0 - a - 12; ++y)
+            for (int x = xa + 3; x < xb - 2; ++x)
+                weiss += c.pixel(x, y) == 0xFFFFFFu;
+        return weiss > 0;
+    };
+    EXPECT_FALSE(geteilt(100));
+    EXPECT_TRUE(geteilt(300));
+}
+
+TEST_F(PlanckGesetzTest, OpenWorkTheControlsAndGoBack)
+{
+    Bildschirm(1904, 1016);
+    TFormPlanckGesetz f;
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    ASSERT_TRUE(f.isVisible());
+    const int einKurve = Anzahl(f.Image1->bild(), FarbeGemessen);
+    const QImage start = f.Image1->bild();
+
+    // ticking a temperature adds its curve, unticking removes it again
+    f.CheckBoxTemp4000->setChecked(true);
+    EXPECT_GT(Anzahl(f.Image1->bild(), FarbeGemessen), einKurve);
+    f.CheckBoxTemp4000->setChecked(false);
+    EXPECT_EQ(f.Image1->bild(), start);
+
+    // the axis, its range, the width and the spectrum redraw
+    QImage vorher = f.Image1->bild();
+    f.RadioGroupLambdaF->setItemIndex(1);
+    EXPECT_NE(f.Image1->bild(), vorher);
+    for (TrackBar *t : {f.TrackBarWLaenge, f.TrackBarBreite, f.TrackBarMaxLeistung}) {
+        vorher = f.Image1->bild();
+        t->setPosition(t->Min());
+        EXPECT_NE(f.Image1->bild(), vorher);
+    }
+    vorher = f.Image1->bild();
+    f.CheckBoxSpektrum->setChecked(true);
+    EXPECT_TRUE(f.mitSpektrum);
+    EXPECT_NE(f.Image1->bild(), vorher);
+
+    // one variable temperature: exactly its curve
+    f.TrackBarMaxLeistung->setPosition(60);
+    f.TrackBarBreite->setPosition(1);
+    f.CheckBoxSpektrum->setChecked(false);
+    f.RadioGroupTempWahl->setItemIndex(1);
+    EXPECT_TRUE(f.GroupBoxVariTemperatur->isVisible());
+    for (int pos : {50, 40}) {
+        f.TrackBarTemperatur->setPosition(pos);
+        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
+        EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen),
+                    f.UrsprungY - std::pow(pos / 60.0, 5) * f.MaxHoehe, 2.0);
+    }
+    f.RadioGroupTempWahl->setItemIndex(0);
+    EXPECT_TRUE(f.GroupBoxTemperaturen->isVisible());
+
+    EXPECT_EQ(f.BitBtnZurueck->text(), QStringLiteral("&zurück zum Text"));
+    f.BitBtnZurueck->click();
+    Ereignisse(10);
+    EXPECT_FALSE(f.isVisible());
+}

@@ -1,0 +1,719 @@
+#include "strahlungsdiagramm.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Waermestrahlung {
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr TColor Weiss = 0xFFFFFF;
+constexpr TColor Schwarz = 0x000000;
+const QString Beschriftungsschrift = QStringLiteral("Comic Sans MS");
+
+// A polyline in world coordinates: moves to the first point and after every gap,
+// draws lines to the others; heights are clamped to the picture's band. Points are
+// rounded as the world-to-pixel primitives round them and handed to the canvas in short
+// runs (one mask per run for wide pens instead of one per segment).
+class Zug {
+public:
+    Zug(Ursprung &u, const Diagrammmasse &m) : u_(u), m_(m) {}
+    ~Zug() { abschliessen(); }
+    void punkt(double x, double y)
+    {
+        if (std::isnan(y) || !std::isfinite(x)) {
+            abschliessen();
+            return;
+        }
+        x = std::clamp(x, -1e6, 1e6);
+        y = m_.begrenzt(y);
+        lauf_.append(QPoint(Runde(u_.X0 + x), Runde(u_.Y0 - y)));
+        if (lauf_.size() >= LaufLaenge) {
+            const QPoint letzter = lauf_.last();
+            zeichnen();
+            lauf_.append(letzter);  // the next run starts where this one ended
+        }
+    }
+    void abschliessen()
+    {
+        zeichnen();
+        lauf_.clear();
+    }
+
+private:
+    static constexpr int LaufLaenge = 32;
+    void zeichnen()
+    {
+        if (!u_.canvas)
+            lauf_.clear();
+        if (lauf_.size() >= 2)
+            u_.canvas->polyline(lauf_);
+        if (!lauf_.isEmpty())
+            u_.canvas->moveTo(lauf_.last().x(), lauf_.last().y());
+        lauf_.clear();
+    }
+    Ursprung &u_;
+    const Diagrammmasse &m_;
+    QVector<QPoint> lauf_;
+};
+
+double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T)
+{
+    switch (art) {
+    case Kurvenart::Gemessen:
+        return ueberFrequenz ? PlanckNu(q, T) : PlanckLambda(q, T);
+    case Kurvenart::Wien:
+        return ueberFrequenz ? WienNu(q, T) : WienLambda(q, T);
+    case Kurvenart::RayleighJeans:
+        return ueberFrequenz ? RJNu(q, T) : RJLambda(q, T);
+    case Kurvenart::WienRelativ:
+        return ueberFrequenz ? WienRelNu(q, T) : WienRelLambda(q, T);
+    case Kurvenart::RayleighJeansRelativ:
+        return ueberFrequenz ? RJRelNu(q, T) : RJRelLambda(q, T);
+    }
+    return NaN;
+}
+
+TColor KurvenFarbe(Kurvenart art)
+{
+    switch (art) {
+    case Kurvenart::Gemessen:
+        return FarbeGemessen;
+    case Kurvenart::Wien:
+        return FarbeWien;
+    case Kurvenart::RayleighJeans:
+        return FarbeRJ;
+    case Kurvenart::WienRelativ:
+        return FarbeWienRel;
+    case Kurvenart::RayleighJeansRelativ:
+        return FarbeRJRel;
+    }
+    return Weiss;
+}
+
+}  // namespace
+
+double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
+                   double Hmax)
+{
+    if (!std::isfinite(skala) || skala <= 0)
+        return NaN;
+    const double q = x / skala;  // frequency in Hz or wavelength in m
+    const double wert = Dichte(art, ueberFrequenz, q, T);
+    if (art == Kurvenart::WienRelativ || art == Kurvenart::RayleighJeansRelativ)
+        return VerhaeltnisHoehe(wert);
+    return Hoehe(wert, ueberFrequenz ? ref.nu : ref.lambda, Hmax);
+}
+
+// ---- common part ------------------------------------------------------------------------------
+
+Strahlungsdiagramm::Strahlungsdiagramm(Canvas &c, const Diagrammmasse &masse) : canvas(c), m(masse)
+{
+    u.canvas = &canvas;
+    u.X0 = m.X0;
+    u.Y0 = m.Y0;
+}
+
+void Strahlungsdiagramm::setzeSkalen(int positionFrequenz, int positionWLaenge)
+{
+    skalaNu = SkalaFrequenz(m.L, positionFrequenz);
+    skalaLambda = SkalaWellenlaenge(m.L, positionWLaenge);
+}
+
+void Strahlungsdiagramm::schrift(int groesse, TColor farbe, bool fett)
+{
+    canvas.font.name = Beschriftungsschrift;
+    canvas.font.size = groesse;
+    canvas.font.bold = fett;
+    canvas.font.italic = false;
+    canvas.font.underline = false;
+    canvas.font.color = farbe;
+    canvas.brush.style = PinselStil::Clear;
+}
+
+int Strahlungsdiagramm::obenImBild(int zeile) const { return std::max(zeile, 0); }
+
+void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie)
+{
+    canvas.pen = Stift{Schwarz, 2, PenStil::Solid, PenModus::Copy};
+    canvas.brush = Pinsel{Schwarz, PinselStil::Solid};
+    canvas.fillRect(0, 0, m.breite, m.hoehe);
+    canvas.brush.style = PinselStil::Clear;
+    canvas.pen.color = Weiss;
+    u.Line0(0, 0, 0, 1.05 * m.Hmax);
+
+    const QString titel = QStringLiteral("Strahlungsleistung");
+    schrift(12, FarbeGemessen);
+    canvas.textOut(m.X0 - 40, obenImBild(m.Y0 - Runde(1.05 * m.Hmax) - canvas.textHeight(titel) - 3), titel);
+
+    canvas.pen = Stift{FarbeRefLinie, 1, PenStil::Dash, PenModus::Copy};
+    u.Line0(0, m.Hmax, m.L, m.Hmax);
+    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
+    schrift(10, FarbeRefLinie);
+    const int tw = canvas.textWidth(text), th = canvas.textHeight(text);
+    if (zweimalUnterDerLinie) {
+        const int oben = obenImBild(m.Y0 - Runde(m.Hmax - 3.0));
+        canvas.textOut(m.X0 + 13, oben, text);
+        canvas.textOut(m.X0 + m.L - tw, oben, text);
+    } else {
+        canvas.textOut(m.X0 + m.L - tw - 13, obenImBild(m.Y0 - th - m.Hmax - 3), text);
+    }
+    canvas.pen = Stift{canvas.pen.color, 3, PenStil::Solid, PenModus::Copy};
+}
+
+void Strahlungsdiagramm::HauptAchse(bool ueberFrequenz)
+{
+    const TColor farbe = ueberFrequenz ? FarbeFrequenzSkala : FarbeWellenSkala;
+    canvas.pen = Stift{farbe, 2, PenStil::Solid, PenModus::Copy};
+    u.Line0(0, 0, m.L, 0);
+    schrift(10, farbe);
+    for (const Tick &t : HauptTicks(ueberFrequenz, skala(ueberFrequenz), m.L)) {
+        u.Line0(t.x, 5, t.x, -5);
+        const QString zahl = QString::number(t.wert);
+        canvas.textOut(Zentriert(m.X0 + t.x, m.X0 + t.x, canvas.textWidth(zahl)), m.Y0 + 8, zahl);
+    }
+    schrift(12, farbe);
+    const QString titel = ueberFrequenz ? QStringLiteral("Frequenz / THz") : QStringLiteral("Wellenlänge / nm");
+    canvas.textOut(m.X0 + m.L - canvas.textWidth(titel), m.Y0 + 30, titel);
+}
+
+void Strahlungsdiagramm::Nebenskala(bool ueberFrequenz)
+{
+    const TColor farbe = ueberFrequenz ? FarbeWellenSkala : FarbeFrequenzSkala;
+    canvas.pen = Stift{farbe, 2, PenStil::Solid, PenModus::Copy};
+    u.Line0(0, -80, m.L, -80);
+    schrift(10, farbe);
+    for (const Tick &t : NebenTicks(ueberFrequenz, skala(ueberFrequenz), m.L)) {
+        u.Line0(t.x, -85, t.x, -75);
+        if (t.beschriftet) {
+            const QString zahl = QString::number(t.wert);
+            canvas.textOut(Zentriert(m.X0 + t.x, m.X0 + t.x, canvas.textWidth(zahl)), m.Y0 + 88, zahl);
+        }
+    }
+    schrift(12, farbe);
+    if (ueberFrequenz) {
+        const QString titel = QStringLiteral("Wellenlänge / nm");
+        canvas.textOut(m.X0 + m.L - canvas.textWidth(titel), m.Y0 + 108, titel);
+    } else {
+        const QString titel = QStringLiteral("Frequenz / THz");
+        canvas.textOut(m.X0 + 600 - canvas.textWidth(titel), m.Y0 + 108, titel);
+    }
+}
+
+void Strahlungsdiagramm::Linienzug(int von, int bis, const std::function<double(int)> &hoehe,
+                                   const std::function<bool(double)> &weiter)
+{
+    Zug zug(u, m);
+    const int schritt = bis >= von ? 1 : -1;
+    int x = von;
+    double y = hoehe(x);
+    zug.punkt(x, y);
+    while (x != bis && (!weiter || weiter(y))) {
+        x += schritt;
+        y = hoehe(x);
+        zug.punkt(x, y);
+    }
+}
+
+void Strahlungsdiagramm::Farbstreifen(const QVector<double> &frequenzen, const QVector<TColor> &farben,
+                                      bool ueberFrequenz)
+{
+    const int n = int(std::min(frequenzen.size(), farben.size()));
+    QVector<int> spalte(n);
+    QVector<bool> gueltig(n);
+    for (int i = 0; i < n; ++i) {
+        const double f = frequenzen[i];
+        const double x = ueberFrequenz ? f * skalaNu : Lichtgeschwindigkeit / f * skalaLambda;
+        gueltig[i] = std::isfinite(x) && std::abs(x) < 1e6;
+        spalte[i] = gueltig[i] ? Runde(m.X0 + x) : 0;
+    }
+    const int unten = m.Y0 - 1;  // rows 0 … Y0 − 2, i.e. from y = 2 up to the top
+    for (int i = 0; i < n; ++i) {
+        if (!gueltig[i])
+            continue;
+        int links = spalte[i] - 1, rechts = spalte[i] + 1;  // a stroke 2 px wide
+        if (i + 1 < n && gueltig[i + 1]) {
+            // reach to the next strip, whichever side it lies on
+            links = std::min(links, spalte[i + 1]);
+            rechts = std::max(rechts, spalte[i + 1]);
+        }
+        canvas.brush = Pinsel{farben[i], PinselStil::Solid};
+        canvas.fillRect(links, 0, rechts, unten);
+    }
+    canvas.brush.style = PinselStil::Clear;
+}
+
+// ---- black-body picture ------------------------------------------------------------------------
+
+void SchwarzkoerperBild::ZeichneKurven(const SchwarzkoerperZustand &z)
+{
+    if (z.variabel)
+        ZeichneEinzelneStrahlungskurve(z);
+    else
+        ZeichneStrahlungskurven(z);
+}
+
+void SchwarzkoerperBild::Koordinatensystem(const SchwarzkoerperZustand &z)
+{
+    setzeSkalen(z.positionFrequenz, z.positionWLaenge);
+    ref_ = StrahlungsReferenz(z.refTemperatur);  // h may have changed since the last picture
+    Intensitaetsachse(z.refTemperatur, false);
+    HauptAchse(z.ueberFrequenz);
+    Nebenskala(z.ueberFrequenz);
+    if (z.mitSpektrum)
+        Spektrum(z.ueberFrequenz);
+}
+
+void SchwarzkoerperBild::Spektrum(bool ueberFrequenz)
+{
+    QVector<double> frequenzen;
+    QVector<TColor> farben;
+    for (int nm = 390; nm <= 800; ++nm) {
+        frequenzen.append(Lichtgeschwindigkeit / (nm * 1e-9));
+        farben.append(FarbeAusFrequenz(Runde(300000.0 / nm)));
+    }
+    Farbstreifen(frequenzen, farben, ueberFrequenz);
+
+    // The label, centred over the band between 390 nm and 800 nm as drawn.
+    const double xa = ueberFrequenz ? Lichtgeschwindigkeit / 800e-9 * skalaNu : 390e-9 * skalaLambda;
+    const double xb = ueberFrequenz ? Lichtgeschwindigkeit / 390e-9 * skalaNu : 800e-9 * skalaLambda;
+    schrift(12, Weiss);
+    auto zentriert = [&](const QString &text, int zeile) {
+        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(text)), zeile, text);
+    };
+    if (ueberFrequenz) {
+        zentriert(QStringLiteral("sichtbarer Bereich"), 10);
+    } else {
+        zentriert(QStringLiteral("sichtbarer"), 3);
+        zentriert(QStringLiteral("Bereich"), 22);
+    }
+}
+
+void SchwarzkoerperBild::ZeichneEinheit(const SchwarzkoerperZustand &z)
+{
+    if (!z.wienRelativ && !z.rayleighJeansRelativ)
+        return;
+    const TColor farbe = z.rayleighJeansRelativ ? FarbeRJRel : FarbeWienRel;
+    canvas.pen = Stift{farbe, 1, PenStil::Dash, PenModus::Copy};
+    if (z.rayleighJeansRelativ && z.wienRelativ)
+        canvas.brush = Pinsel{FarbeWienRel, PinselStil::Solid};  // fills the gaps between the dashes
+    else
+        canvas.brush.style = PinselStil::Clear;
+    u.Line0(0, EinheitsHoehe, m.L, EinheitsHoehe);
+    schrift(12, farbe);
+    const QString eins = QStringLiteral("1");
+    canvas.textOut(m.X0 - canvas.textWidth(eins) - 3, m.Y0 - Runde(EinheitsHoehe) - canvas.textHeight(eins) / 2,
+                   eins);
+    canvas.pen.style = PenStil::Solid;
+}
+
+void SchwarzkoerperBild::ZeichneKurve(Kurvenart art, double T, const SchwarzkoerperZustand &z)
+{
+    const bool uF = z.ueberFrequenz;
+    const double s = skala(uF);
+    const double Hmax = m.Hmax;
+    const Referenz ref = ref_;
+    canvas.pen.color = KurvenFarbe(art);
+    canvas.pen.style = PenStil::Solid;
+    canvas.pen.mode = PenModus::Copy;
+    auto hoehe = [=](int x) { return KurvenHoehe(art, uF, x, T, s, ref, Hmax); };
+    const double grenze = m.Y0 - 10;
+    auto imBild = [grenze](double y) { return y <= grenze; };
+    switch (art) {
+    case Kurvenart::Gemessen:
+    case Kurvenart::Wien:
+    case Kurvenart::WienRelativ:
+        Linienzug(1, m.L, hoehe);
+        break;
+    case Kurvenart::RayleighJeans:
+        // rises steeply toward short wavelengths / high frequencies: stop above the picture
+        if (uF)
+            Linienzug(1, m.L, hoehe, imBild);
+        else
+            Linienzug(m.L, 1, hoehe, imBild);
+        break;
+    case Kurvenart::RayleighJeansRelativ:
+        if (uF) {
+            // from the ratio's limit 1 at ν = 0
+            auto mitNull = [=](int x) { return x == 0 ? (std::isnan(hoehe(1)) ? NaN : EinheitsHoehe) : hoehe(x); };
+            Linienzug(0, m.L, mitNull, [grenze](double y) { return !(y > grenze); });
+        } else {
+            Linienzug(m.L, 1, hoehe, [grenze](double y) { return !(y > grenze); });
+        }
+        break;
+    }
+}
+
+void SchwarzkoerperBild::ZeichneVerschiebung(const SchwarzkoerperZustand &z)
+{
+    canvas.pen.color = FarbeVerschiebung;
+    canvas.pen.style = PenStil::Solid;
+    Zug zug(u, m);
+    auto punkt = [&](int T) {
+        if (z.ueberFrequenz) {
+            const double nu = MaximumNu(T);
+            zug.punkt(nu * skalaNu, Hoehe(PlanckNu(nu, T), ref_.nu, m.Hmax));
+        } else {
+            const double lambda = MaximumLambda(T);
+            zug.punkt(lambda * skalaLambda, Hoehe(PlanckLambda(lambda, T), ref_.lambda, m.Hmax));
+        }
+    };
+    punkt(6000);
+    for (int T = 6000; T >= 500; T -= 10)
+        punkt(T);
+}
+
+void SchwarzkoerperBild::ZeichneStrahlungskurven(const SchwarzkoerperZustand &z)
+{
+    Koordinatensystem(z);
+    ZeichneEinheit(z);
+    canvas.pen.width = z.strichbreite;
+    auto familie = [&](bool an, Kurvenart art) {
+        if (!an)
+            return;
+        for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
+            if (z.temperatur[i])
+                ZeichneKurve(art, FesteTemperaturen[i], z);
+    };
+    familie(z.wienRelativ, Kurvenart::WienRelativ);
+    familie(z.rayleighJeansRelativ, Kurvenart::RayleighJeansRelativ);
+    if (z.verschiebung)
+        ZeichneVerschiebung(z);
+    familie(z.gemessen, Kurvenart::Gemessen);
+    familie(z.wien, Kurvenart::Wien);
+    familie(z.rayleighJeans, Kurvenart::RayleighJeans);
+}
+
+void SchwarzkoerperBild::ZeichneEinzelneStrahlungskurve(const SchwarzkoerperZustand &z)
+{
+    Koordinatensystem(z);
+    ZeichneEinheit(z);
+    canvas.pen.width = 2;  // the width the axes use; the width track bar is for the fixed curves
+    const double T = z.varTemperatur;
+    if (z.wienRelativ)
+        ZeichneKurve(Kurvenart::WienRelativ, T, z);
+    if (z.rayleighJeansRelativ)
+        ZeichneKurve(Kurvenart::RayleighJeansRelativ, T, z);
+    if (z.gemessen)
+        ZeichneKurve(Kurvenart::Gemessen, T, z);
+    if (z.wien)
+        ZeichneKurve(Kurvenart::Wien, T, z);
+    if (z.rayleighJeans)
+        ZeichneKurve(Kurvenart::RayleighJeans, T, z);
+    if (z.verschiebung)
+        ZeichneVerschiebung(z);
+}
+
+// ---- Planck picture --------------------------------------------------------------------------
+
+void PlanckBild::Vorbereiten(const PlanckZustand &z)
+{
+    setzeSkalen(z.positionFrequenz, z.positionWLaenge);
+    Intensitaetsachse(z.refTemperatur, true);
+    HauptAchse(z.ueberFrequenz);
+    Nebenskala(z.ueberFrequenz);
+    SichtbarerBereich(z.ueberFrequenz);
+    if (z.mitSpektrum)
+        Spektrum(z.ueberFrequenz);
+}
+
+void PlanckBild::ZeichneStrahlungskurven(const PlanckZustand &z)
+{
+    Vorbereiten(z);
+    if (z.variabel) {
+        ZeichneKurve(z.varTemperatur, true, z);
+        return;
+    }
+    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
+        if (z.temperatur[i])
+            ZeichneKurve(FesteTemperaturen[i], true, z);
+}
+
+void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
+{
+    setzeSkalen(z.positionFrequenz, z.positionWLaenge);
+    const Referenz ref = FormReferenz(z.refTemperatur);  // recomputed: h may have changed
+    const bool uF = z.ueberFrequenz;
+    const double s = skala(uF);
+    const double Hmax = m.Hmax;
+    canvas.pen = Stift{zeichnen ? FarbeGemessen : Schwarz, std::max(1, z.strichbreite), PenStil::Solid,
+                       PenModus::Copy};
+    Linienzug(1, m.L, [=](int x) {
+        const double q = x / s;
+        return uF ? Hoehe(PlanckFormNu(q, T), ref.nu, Hmax) : Hoehe(PlanckFormLambda(q, T), ref.lambda, Hmax);
+    });
+}
+
+void PlanckBild::SichtbarerBereich(bool ueberFrequenz)
+{
+    const double xa = ueberFrequenz ? 3.8e14 * skalaNu : Lichtgeschwindigkeit / 3.8e14 * skalaLambda;
+    const double xb = ueberFrequenz ? 7.7e14 * skalaNu : Lichtgeschwindigkeit / 7.7e14 * skalaLambda;
+    if (!std::isfinite(xa) || !std::isfinite(xb) || std::abs(xa) > 1e6 || std::abs(xb) > 1e6)
+        return;
+    canvas.pen = Stift{Weiss, 2, PenStil::Solid, PenModus::Copy};
+    schrift(12, Weiss, false);
+    const int a = Runde((m.Y0 + m.Hmax) / 2.0);
+    u.Line0(xa, a - 9, xa, a + 9);
+    u.Line0(xb, a - 9, xb, a + 9);
+
+    const QString text = QStringLiteral("sichtbarer Bereich");
+    const int th = canvas.textHeight(text);
+    int tw = canvas.textWidth(text);
+    int links;
+    if (tw >= std::abs(xa - xb) - 18) {
+        const QString oben = QStringLiteral("sichtbarer"), unten = QStringLiteral("Bereich");
+        tw = std::max(canvas.textWidth(oben), canvas.textWidth(unten));
+        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(unten)), m.Y0 - a, unten);
+        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(oben)), m.Y0 - a - th, oben);
+        links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
+    } else {
+        links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
+        canvas.textOut(links, m.Y0 - a - th / 2, text);
+    }
+    // the bracket: from each end to 4 px before / after the label
+    canvas.pen.width = 1;
+    const double linkesEnde = std::min(xa, xb), rechtesEnde = std::max(xa, xb);
+    const double labelLinks = links - m.X0 - 4.0, labelRechts = links + tw - m.X0 + 4.0;
+    if (labelLinks > linkesEnde)
+        u.Line0(linkesEnde, a - 2, labelLinks, a - 2);
+    if (labelRechts < rechtesEnde)
+        u.Line0(labelRechts, a - 2, rechtesEnde, a - 2);
+}
+
+void PlanckBild::Spektrum(bool ueberFrequenz)
+{
+    QVector<double> frequenzen;
+    QVector<TColor> farben;
+    for (int f = 380; f <= 770; ++f) {
+        frequenzen.append(f * 1e12);
+        farben.append(FarbeAusFrequenz(f));
+    }
+    Farbstreifen(frequenzen, farben, ueberFrequenz);
+    SichtbarerBereich(ueberFrequenz);
+}
+
+// ---- formula and constants pictures ----------------------------------------------------------
+
+namespace {
+
+// Lays out a formula from left to right on one baseline, in white.
+class Formelsatz {
+public:
+    explicit Formelsatz(Canvas &c) : c_(c) {}
+
+    static Schrift schrift(const QString &name, int groesse)
+    {
+        Schrift s;
+        s.name = name;
+        s.size = groesse;
+        s.bold = true;
+        s.color = Weiss;
+        return s;
+    }
+    int breite(const QString &text, const Schrift &s) const
+    {
+        c_.font = s;
+        return c_.textWidth(text);
+    }
+    int oberlaenge(const Schrift &s) const { return QFontMetrics(QSchrift(s)).ascent(); }
+    // Writes text with its baseline at grundlinie; returns the new x.
+    int schreibe(int x, int grundlinie, const QString &text, const Schrift &s)
+    {
+        c_.font = s;
+        c_.brush.style = PinselStil::Clear;
+        c_.textOut(x, grundlinie - oberlaenge(s), text);
+        return x + c_.textWidth(text);
+    }
+
+private:
+    Canvas &c_;
+};
+
+struct Teil {
+    QString text;
+    Schrift schrift;
+    bool hoch = false;  // superscript
+};
+
+int TeileBreite(Formelsatz &f, const QVector<Teil> &teile)
+{
+    int w = 0;
+    for (const Teil &t : teile)
+        w += f.breite(t.text, t.schrift);
+    return w;
+}
+
+int SchreibeTeile(Formelsatz &f, int x, int grundlinie, const QVector<Teil> &teile, int hochVersatz)
+{
+    for (const Teil &t : teile)
+        x = f.schreibe(x, t.hoch ? grundlinie - hochVersatz : grundlinie, t.text, t.schrift);
+    return x;
+}
+
+// Writes lines of text left-aligned at x, shrinking the font until the widest fits.
+void SchreibeZeilen(Canvas &c, int x, int y, int maxBreite, const QStringList &zeilen, Schrift s)
+{
+    c.brush.style = PinselStil::Clear;
+    for (;; --s.size) {
+        c.font = s;
+        int w = 0;
+        for (const QString &z : zeilen)
+            w = std::max(w, c.textWidth(z));
+        if (w <= maxBreite || s.size <= 7)
+            break;
+    }
+    c.font = s;
+    const int zeilenHoehe = c.textHeight(QStringLiteral("Äg"));
+    for (const QString &z : zeilen) {
+        c.textOut(x, y, z);
+        y += zeilenHoehe;
+    }
+}
+
+}  // namespace
+
+QString Mantisse(double wert, int &exponent)
+{
+    exponent = 0;
+    if (!std::isfinite(wert) || wert == 0)
+        return QStringLiteral("0,00");
+    const double betrag = std::abs(wert);
+    exponent = int(std::floor(std::log10(betrag)));
+    double mantisse = betrag / std::pow(10.0, exponent);
+    if (std::nearbyint(mantisse * 100) >= 1000) {
+        mantisse /= 10;
+        ++exponent;
+    }
+    QString text = QString::number(mantisse, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
+    return wert < 0 ? QStringLiteral("-") + text : text;
+}
+
+void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
+{
+    const int w = c.width(), h = c.height();
+    c.brush = Pinsel{FarbeGesetzGrund, PinselStil::Solid};
+    c.fillRect(0, 0, w, h);
+    c.pen = Stift{Weiss, 4, PenStil::Solid, PenModus::Copy};
+    c.brush.style = PinselStil::Clear;
+    c.rectangle(2, 2, w - 1, h - 1);
+
+    Formelsatz f(c);
+    const QString arial = QStringLiteral("Arial"), symbol = QStringLiteral("Symbol");
+    const Schrift gross = Formelsatz::schrift(arial, 32), zahl = Formelsatz::schrift(arial, 24),
+                  hoch = Formelsatz::schrift(arial, 14), sym = Formelsatz::schrift(symbol, 24),
+                  symKlein = Formelsatz::schrift(symbol, 14), e = Formelsatz::schrift(arial, 20);
+    const QString punkt = QStringLiteral("·"), lambda = QStringLiteral("λ");
+
+    // numerator and denominator of the first fraction, the exponent's fraction
+    QVector<Teil> zaehler{{QStringLiteral("2"), zahl}, {punkt, sym}, {QStringLiteral("π"), sym}, {punkt, sym},
+                          {QStringLiteral("h"), zahl}, {punkt, sym}};
+    QVector<Teil> nenner;
+    QVector<Teil> expOben{{QStringLiteral("h"), hoch}, {punkt, symKlein}};
+    QVector<Teil> expUnten;
+    if (ueberFrequenz) {
+        zaehler += {{QStringLiteral("f"), zahl}, {QStringLiteral("3"), hoch, true}};
+        nenner = {{QStringLiteral("c"), zahl}, {QStringLiteral("2"), hoch, true}};
+        expOben += {QStringLiteral("f"), hoch};
+        expUnten = {{QStringLiteral("k"), hoch}, {punkt, symKlein}, {QStringLiteral("T"), hoch}};
+    } else {
+        zaehler += {{QStringLiteral("c"), zahl}, {QStringLiteral("2"), hoch, true}};
+        nenner = {{lambda, sym}, {QStringLiteral("5"), hoch, true}};
+        expOben += {QStringLiteral("c"), hoch};
+        expUnten = {{lambda, symKlein}, {punkt, symKlein}, {QStringLiteral("k"), hoch}, {punkt, symKlein},
+                    {QStringLiteral("T"), hoch}};
+    }
+
+    const int bruch = 52;  // row of the fraction bars
+    const int hochVersatz = 12;
+    // "S =", centred on the bars
+    int x = 14;
+    x = f.schreibe(x, bruch + f.oberlaenge(gross) / 2 - 4, QStringLiteral("S ="), gross) + 10;
+
+    // first fraction
+    const int wz = TeileBreite(f, zaehler), wn = TeileBreite(f, nenner);
+    const int wb = std::max(wz, wn) + 8;
+    SchreibeTeile(f, x + (wb - wz) / 2, bruch - 6, zaehler, hochVersatz);
+    SchreibeTeile(f, x + (wb - wn) / 2, bruch + 4 + f.oberlaenge(zahl), nenner, hochVersatz);
+    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
+    c.moveTo(x, bruch);
+    c.lineTo(x + wb, bruch);
+    x += wb + 4;
+    x = f.schreibe(x, bruch + f.oberlaenge(sym) / 2 - 4, punkt, sym) + 4;
+
+    // second fraction: 1 over (e^(…) − 1), the exponent a small fraction up right of the e
+    const int wOben = TeileBreite(f, expOben), wUnten = TeileBreite(f, expUnten);
+    const int wExp = std::max(wOben, wUnten) + 4;
+    const QString minusEins = QStringLiteral(" - 1");
+    const int wNenner2 = f.breite(QStringLiteral("e"), e) + 2 + wExp + f.breite(minusEins, zahl);
+    const int wb2 = wNenner2 + 8;
+    const QString eins = QStringLiteral("1");
+    f.schreibe(x + (wb2 - f.breite(eins, zahl)) / 2, bruch - 6, eins, zahl);
+    const int expUntenGrund = bruch + 8 + 2 * f.oberlaenge(hoch) + 4;
+    const int expBruch = expUntenGrund - f.oberlaenge(hoch) - 2;
+    const int grund2 = expUntenGrund + 12;  // baseline of e and "- 1"
+    int xn = x + 4;
+    xn = f.schreibe(xn, grund2, QStringLiteral("e"), e) + 1;
+    SchreibeTeile(f, xn + (wExp - wOben) / 2, expBruch - 3, expOben, 0);
+    SchreibeTeile(f, xn + (wExp - wUnten) / 2, expUntenGrund, expUnten, 0);
+    c.pen = Stift{Weiss, 2, PenStil::Solid, PenModus::Copy};
+    c.moveTo(xn, expBruch);
+    c.lineTo(xn + wExp, expBruch);
+    xn += wExp;
+    f.schreibe(xn, grund2, minusEins, zahl);
+    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
+    c.moveTo(x, bruch);
+    c.lineTo(x + wb2, bruch);
+
+    // explanation
+    QStringList zeilen{QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")};
+    if (ueberFrequenz)
+        zeilen << QStringLiteral("in einem engen Frequenzbereich von f bis f + df")
+               << QStringLiteral("pro m² die Leistung S · df ab.");
+    else
+        zeilen << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
+               << QStringLiteral("λ + dλ pro m² die Leistung S · dλ ab.");
+    SchreibeZeilen(c, 14, 126, w - 28, zeilen, Formelsatz::schrift(arial, 12));
+}
+
+void SchreibeKonstanten(Canvas &c)
+{
+    const int w = c.width(), h = c.height();
+    c.brush = Pinsel{FarbeGesetzGrund, PinselStil::Solid};
+    c.fillRect(0, 0, w, h);
+    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
+    c.brush.style = PinselStil::Clear;
+    c.rectangle(1, 1, w, h);
+
+    Formelsatz f(c);
+    const QString name = QStringLiteral("MS Sans Serif");
+    const Schrift text = Formelsatz::schrift(name, 12), klein = Formelsatz::schrift(name, 10),
+                  sym = Formelsatz::schrift(QStringLiteral("Symbol"), 12);
+    struct Zeile {
+        QString name;
+        double wert;
+        QString einheit;
+    };
+    const Zeile zeilen[3] = {
+        {QStringLiteral("h = Planck´sche Konstante"), Planckkonstante, QStringLiteral("  J s")},
+        {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
+        {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
+    };
+    const int reihen[3] = {9, 39, 69};
+    for (int i = 0; i < 3; ++i) {
+        int exponent = 0;
+        const QString mantisse = Mantisse(zeilen[i].wert, exponent);
+        const int grund = reihen[i] + f.oberlaenge(text);
+        int x = f.schreibe(10, grund, zeilen[i].name, text);
+        x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse + QStringLiteral(" "), text);
+        x = f.schreibe(x, grund, QStringLiteral("·"), sym);
+        x = f.schreibe(x, grund, QStringLiteral(" 10"), text);
+        x = f.schreibe(x, grund - 7, QString::number(exponent), klein);
+        f.schreibe(x, grund, zeilen[i].einheit, text);
+    }
+}
+
+}  // namespace Waermestrahlung

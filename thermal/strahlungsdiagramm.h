@@ -1,0 +1,148 @@
+// The radiation pictures of the black-body and the Planck window, drawn on a canvas
+// without any widget: the coordinate system (intensity axis, frequency or wavelength
+// axis, secondary scale), the curves, ratios, unit line, displacement locus, visible
+// spectrum, the visible-range mark, and the formula and constants pictures.
+#pragma once
+
+#include "canvas.h"
+#include "strahlung.h"
+#include "strahlungsgeometrie.h"
+
+#include <array>
+#include <functional>
+
+namespace Waermestrahlung {
+
+// Colours (0x00BBGGRR).
+inline constexpr TColor FarbeGemessen = 0x00FFFF;
+inline constexpr TColor FarbeWien = 0x00FF00;
+inline constexpr TColor FarbeRJ = 0xFF00FF;
+inline constexpr TColor FarbeWienRel = 0x00C100;
+inline constexpr TColor FarbeRJRel = 0xC400C4;
+inline constexpr TColor FarbeVerschiebung = 0xB5A40F;
+inline constexpr TColor FarbeFrequenzSkala = 0xFFFF00;
+inline constexpr TColor FarbeWellenSkala = 0x00FF00;
+inline constexpr TColor FarbeRefLinie = 0x02D5DF;
+inline constexpr TColor FarbeGesetzGrund = 0x3030B1;
+
+// The fixed temperatures of the temperature check boxes, in drawing order.
+inline constexpr std::array<int, 5> FesteTemperaturen = {2000, 3000, 4000, 5000, 5875};
+
+enum class Kurvenart { Gemessen, Wien, RayleighJeans, WienRelativ, RayleighJeansRelativ };
+
+// Height in px of a curve at world x (pixels from the origin): a density relative to
+// the reference maximum (at Hmax), or a ratio (1 at 150 px). skala in px/Hz over
+// frequency, px/m over wavelength. NaN where it cannot be computed.
+double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
+                   double Hmax);
+
+// The common part of both pictures.
+class Strahlungsdiagramm {
+public:
+    Strahlungsdiagramm(Canvas &c, const Diagrammmasse &m);
+
+    Canvas &canvas;
+    Ursprung u;
+    Diagrammmasse m;
+    double skalaNu = 0;      // px per Hz
+    double skalaLambda = 0;  // px per m
+
+    void setzeSkalen(int positionFrequenz, int positionWLaenge);
+    double skala(bool ueberFrequenz) const { return ueberFrequenz ? skalaNu : skalaLambda; }
+
+    // Black fill, white vertical axis up to 1.05·Hmax with its title, dashed line at Hmax
+    // with "maximale Strahlungsleistung bei Tref K": once right-aligned above the line
+    // (black-body window) or twice under it, at the left and at the right (Planck window).
+    void Intensitaetsachse(int Tref, bool zweimalUnterDerLinie);
+    // Main axis with the 1-2-5 ticks and its title.
+    void HauptAchse(bool ueberFrequenz);
+    // The other quantity's scale 80 px below the main axis.
+    void Nebenskala(bool ueberFrequenz);
+
+    // Draws a line through the points (x, hoehe(x)) for x = von, von + schritt, … while
+    // weiter(last height) holds and x stays within [min(von, bis), max(von, bis)].
+    // Heights are clamped to the picture's band; the pen lifts over NaN.
+    void Linienzug(int von, int bis, const std::function<double(int)> &hoehe,
+                   const std::function<bool(double)> &weiter = {});
+
+protected:
+    void schrift(int groesse, TColor farbe, bool fett = true);
+    int obenImBild(int zeile) const;  // label tops above the picture go to its top edge
+    // Coloured strips of the visible spectrum for the given frequencies (Hz), from y = 2
+    // up to the picture's top; each strip reaches to the next one so that no gaps show.
+    void Farbstreifen(const QVector<double> &frequenzen, const QVector<TColor> &farben, bool ueberFrequenz);
+};
+
+// ---- the black-body window ------------------------------------------------------------------
+
+struct SchwarzkoerperZustand {
+    bool ueberFrequenz = true;
+    bool mitSpektrum = false;
+    int positionFrequenz = 120;  // axis end in 10 THz
+    int positionWLaenge = 250;   // axis end in 10 nm
+    int refTemperatur = 5000;    // K
+    bool variabel = false;       // one variable temperature instead of the fixed ones
+    int varTemperatur = 5000;    // K
+    std::array<bool, 5> temperatur = {false, false, false, true, false};
+    int strichbreite = 3;
+    bool gemessen = false, wien = false, rayleighJeans = false;
+    bool wienRelativ = false, rayleighJeansRelativ = false;
+    bool verschiebung = false;
+};
+
+class SchwarzkoerperBild : public Strahlungsdiagramm {
+public:
+    using Strahlungsdiagramm::Strahlungsdiagramm;
+
+    // The full redraw: coordinate system and the curves of the fixed or the variable temperature.
+    void ZeichneKurven(const SchwarzkoerperZustand &z);
+    void Koordinatensystem(const SchwarzkoerperZustand &z);
+    void ZeichneStrahlungskurven(const SchwarzkoerperZustand &z);
+    void ZeichneEinzelneStrahlungskurve(const SchwarzkoerperZustand &z);
+    void ZeichneEinheit(const SchwarzkoerperZustand &z);
+    void ZeichneVerschiebung(const SchwarzkoerperZustand &z);
+    void ZeichneKurve(Kurvenart art, double T, const SchwarzkoerperZustand &z);
+    void Spektrum(bool ueberFrequenz);
+
+private:
+    Referenz ref_;
+};
+
+// ---- the Planck window ----------------------------------------------------------------------
+
+struct PlanckZustand {
+    bool ueberFrequenz = true;
+    bool mitSpektrum = false;
+    int positionFrequenz = 120;
+    int positionWLaenge = 250;
+    int refTemperatur = 6000;
+    bool variabel = false;
+    int varTemperatur = 5000;
+    std::array<bool, 5> temperatur = {false, false, false, false, true};
+    int strichbreite = 3;
+};
+
+class PlanckBild : public Strahlungsdiagramm {
+public:
+    using Strahlungsdiagramm::Strahlungsdiagramm;
+
+    // Picture without curves: intensity axis, main axis and secondary scale, visible-range
+    // mark, and the spectrum when it is wanted.
+    void Vorbereiten(const PlanckZustand &z);
+    // Vorbereiten, then the ticked fixed curves or the variable one.
+    void ZeichneStrahlungskurven(const PlanckZustand &z);
+    // One curve in yellow, or in black to erase it.
+    void ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z);
+    void SichtbarerBereich(bool ueberFrequenz);
+    void Spektrum(bool ueberFrequenz);
+};
+
+// The formula picture (401 × 193): the spectral exitance of a black body, per frequency
+// interval or per wavelength interval, with its explanation.
+void SchreibeGesetz(Canvas &c, bool ueberFrequenz);
+// The constants picture (401 × 97): h (from the shared Planckkonstante), c and k.
+void SchreibeKonstanten(Canvas &c);
+// "6,63" and -34 for 6.626e-34: mantissa with two decimals and a decimal comma, exponent.
+QString Mantisse(double wert, int &exponent);
+
+}  // namespace Waermestrahlung
