@@ -46,8 +46,10 @@ void FensterOeffnen(QWidget *fenster)
     if (!fenster)
         return;
     fenster->showMaximized();
-    fenster->raise();
-    fenster->activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {  // it has no stacking
+        fenster->raise();
+        fenster->activateWindow();
+    }
 }
 
 // ---- glyphs ---------------------------------------------------------------------------
