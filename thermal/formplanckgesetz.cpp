@@ -198,8 +198,8 @@ void TFormPlanckGesetz::FormelBilderZeigen()
     ImageGesetzFr->setVisible(gesetz && ueberFrequenz);
     ImageGesetzWL->setVisible(gesetz && !ueberFrequenz);
     const bool konstanten = gesetz && CheckBoxKonstanten->isChecked();
-    if (konstanten && !ImageKonstanten->isVisible())
-        SchreibeKonstanten(ImageKonstanten->canvas());  // shows the h in use now
+    if (konstanten)
+        SchreibeKonstanten(ImageKonstanten->canvas());  // the h in use now, also after reopening
     ImageKonstanten->setVisible(konstanten);
     for (Bild *b : {ImageGesetzFr, ImageGesetzWL, ImageKonstanten})
         if (b->isVisible())

@@ -306,8 +306,8 @@ void SchwarzkoerperBild::ZeichneEinheit(const SchwarzkoerperZustand &z)
     u.Line0(0, EinheitsHoehe, m.L, EinheitsHoehe);
     schrift(12, farbe);
     const QString eins = QStringLiteral("1");
-    canvas.textOut(m.X0 - canvas.textWidth(eins) - 3, m.Y0 - Runde(EinheitsHoehe) - canvas.textHeight(eins) / 2,
-                   eins);
+    canvas.textOut(m.X0 - canvas.textWidth(eins) - 3,
+                   obenImBild(m.Y0 - Runde(EinheitsHoehe) - canvas.textHeight(eins) / 2), eins);
     canvas.pen.style = PenStil::Solid;
 }
 
@@ -467,12 +467,12 @@ void PlanckBild::SichtbarerBereich(bool ueberFrequenz)
     if (tw >= std::abs(xa - xb) - 18) {
         const QString oben = QStringLiteral("sichtbarer"), unten = QStringLiteral("Bereich");
         tw = std::max(canvas.textWidth(oben), canvas.textWidth(unten));
-        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(unten)), m.Y0 - a, unten);
-        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(oben)), m.Y0 - a - th, oben);
+        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(unten)), obenImBild(m.Y0 - a), unten);
+        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(oben)), obenImBild(m.Y0 - a - th), oben);
         links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
     } else {
         links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
-        canvas.textOut(links, m.Y0 - a - th / 2, text);
+        canvas.textOut(links, obenImBild(m.Y0 - a - th / 2), text);
     }
     // the bracket: from each end to 4 px before / after the label
     canvas.pen.width = 1;

@@ -58,10 +58,12 @@ QVector<Tick> HauptTicks(bool ueberFrequenz, double skala, int L)
     const double schritt = TickSchritt(proEinheit);
     if (schritt <= 0)
         return ticks;
-    // At least 120 px per step: the loop ends after at most L/120 ticks.
+    // At least 120 px per step: the loop ends after at most L/120 ticks. A tick at the
+    // axis end (x = L − 20 up to rounding) is not below it: the margin keeps rounding
+    // noise from deciding whether the end value is drawn.
     for (int k = ueberFrequenz ? 0 : 1;; ++k) {
         const double x = k * schritt * proEinheit;
-        if (!(x < L - 20))
+        if (!(x < L - 20 - 1e-6))
             break;
         const double wert = k * schritt;
         ticks.append({x, wert < 2e9 ? int(wert) : 2000000000, true});

@@ -163,6 +163,24 @@ TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
     Planckkonstante = 6.5e-34;
     SchreibeKonstanten(cb);
     EXPECT_NE(a, b);
+
+    // The window shows the value in use when it is opened again, also if the constants
+    // stayed on since the last opening.
+    Bildschirm(1264, 960);
+    TFormPlanckGesetz f;
+    f.CheckBoxGesetz->setChecked(true);
+    f.CheckBoxKonstanten->setChecked(true);
+    FensterOeffnen(&f);
+    Ereignisse(10);
+    ASSERT_TRUE(f.ImageKonstanten->isVisible());
+    EXPECT_EQ(f.ImageKonstanten->bild(), a);  // FrischerZustand: 6.626e-34
+    f.close();
+    Planckkonstante = 6.5e-34;  // as the Planck-constant window may leave it
+    FensterOeffnen(&f);
+    Ereignisse(10);
+    ASSERT_TRUE(f.ImageKonstanten->isVisible());
+    EXPECT_EQ(f.ImageKonstanten->bild(), b);
+    f.close();
 }
 
 TEST_F(PlanckGesetzTest, VisibleRangeLabelSplitsWhenTheBandIsNarrow)

@@ -238,6 +238,21 @@ TEST(StrahlungsGeometrie, MainAxisTicks)
     EXPECT_TRUE(HauptTicks(true, SkalaFrequenz(10, 120), 10).isEmpty());
 }
 
+TEST(StrahlungsGeometrie, NoTickAtTheAxisEnd)
+{
+    // The axis ends at position × 10 THz resp. nm, exactly at L − 20; a tick there is not
+    // below L − 20, whatever the rounding of k·step·scale (1200 THz on the Planck window's
+    // 999-pixel picture used to appear, 2500 nm on other widths not).
+    for (int L : {766, 899, 929, 1539, 1569}) {
+        for (int pos = 20; pos <= 180; ++pos)
+            for (const Tick &t : HauptTicks(true, SkalaFrequenz(L, pos), L))
+                ASSERT_LT(t.wert, pos * 10) << L << " " << pos;
+        for (int pos = 100; pos <= 300; ++pos)
+            for (const Tick &t : HauptTicks(false, SkalaWellenlaenge(L, pos), L))
+                ASSERT_LT(t.wert, pos * 10) << L << " " << pos;
+    }
+}
+
 TEST(StrahlungsGeometrie, SecondaryScaleTicksSitAtTheOtherQuantity)
 {
     const int L = 1569;

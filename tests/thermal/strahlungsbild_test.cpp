@@ -204,6 +204,24 @@ TEST_F(StrahlungsbildTest, UnitLineColoursFollowTheTickedRatios)
     EXPECT_EQ(farben(false, false), (QSet<TColor>{0x000000}));
 }
 
+TEST_F(StrahlungsbildTest, UnitLabelAboveASmallPictureGoesToItsTop)
+{
+    // In a picture 250 px high the unit line (150 px above the axis at Y0 = 110) lies
+    // above the top; its label "1" then stands at the top edge, left of the axis.
+    Probe p(400, 250);
+    SchwarzkoerperBild bild(p.canvas, BerechneMasse(400, 250, 70));
+    SchwarzkoerperZustand z;
+    z.temperatur = {false, false, false, false, false};
+    z.wienRelativ = true;
+    bild.ZeichneKurven(z);
+    ASSERT_LT(bild.m.Y0 - EinheitsHoehe, 0);
+    int label = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < bild.m.X0; ++x)
+            label += p.px(x, y) == FarbeWienRel;
+    EXPECT_GT(label, 0);
+}
+
 TEST_F(StrahlungsbildTest, ChangedPlanckConstantMovesTheCurves)
 {
     auto zeichne = [](Probe &p) {
