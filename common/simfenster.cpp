@@ -265,8 +265,10 @@ void SimFenster::ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString 
     t.panel = new Panel(this);
     t.panel->hide();
     t.edit = new RichEdit(t.panel);
-    if (&t == &Ergebnis)
+    if (&t == &Ergebnis) {
         t.edit->setHintergrund(0xBFFFFF);  // light yellow, also behind a teacher's file
+        t.panel->setToolTip(QStringLiteral("Verschwindet mit Mausklick"));
+    }
     t.loeschen = new QPushButton(QStringLiteral("Text &löschen"), t.panel);
     SetzeSchrift(t.loeschen, QStringLiteral("Trebuchet MS"), 8, false);
     connect(t.loeschen, &QPushButton::clicked, t.panel, &QWidget::hide);
