@@ -2,6 +2,7 @@
 
 #include "bild.h"
 #include "canvas.h"
+#include "forminfo.h"
 #include "portrait.h"
 #include "simfenster.h"
 
@@ -132,7 +133,15 @@ void TFormMain::InfoOeffnen(int seite)
 {
     FormClick();
     InfoSeite = seite;
-    FensterOeffnen(FensterVon(QStringLiteral("TFormInfo")));
+    QWidget *fenster = FensterVon(QStringLiteral("TFormInfo"));
+    const bool schonOffen = fenster && fenster->isVisible();
+    FensterOeffnen(fenster);
+    // Already open behind the start screen: it is only brought to the front, so the
+    // asked-for page is shown here.
+    if (auto *info = qobject_cast<TFormInfo *>(fenster); info && schonOffen) {
+        info->Buttonaktualisieren();
+        info->SchreibeInfo();
+    }
 }
 
 void TFormMain::BitBtnProgrammClick() { InfoOeffnen(1); }

@@ -2,7 +2,24 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+namespace {
+// Fusion, with drop-down lists that open below their box and show as many entries as
+// the box asks for (the classic drop-down count) instead of a list over the box.
+class Anwendungsstil : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hinweis, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *antwort) const override
+    {
+        if (hinweis == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hinweis, option, widget, antwort);
+    }
+};
+}  // namespace
 
 void AnwendungEinrichten()
 {
@@ -16,7 +33,6 @@ void AnwendungEinrichten()
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Symbol"), {QStringLiteral("DejaVu Sans")});
-    if (auto *stil = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(stil);
+    QApplication::setStyle(new Anwendungsstil(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -3,5 +3,6 @@
 
 // Maps the font names the windows use ("Trebuchet MS", "Comic Sans MS", "Arial",
 // "MS Sans Serif", "Symbol") to the free fonts installed with the program, picks the
-// Fusion style and keeps the application running when its last window hides.
+// Fusion style (with drop-down lists that open below their box, showing the entry count
+// they ask for) and keeps the application running when its last window hides.
 void AnwendungEinrichten();

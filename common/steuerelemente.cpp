@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -120,6 +119,13 @@ void Panel::mousePressEvent(QMouseEvent *e)
     e->accept();
 }
 
+void Panel::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    // The second press of a double-click: no second click follows.
+    gedrueckt_ = false;
+    e->accept();
+}
+
 void Panel::mouseReleaseEvent(QMouseEvent *e)
 {
     const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
@@ -131,32 +137,60 @@ void Panel::mouseReleaseEvent(QMouseEvent *e)
 
 // ---- BitBtn ----------------------------------------------------------------------
 
-BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(caption, parent)
+BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(caption, parent), art_(art)
 {
     setAutoDefault(false);
-    if (art == Art::Abbrechen) {
-        auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        esc->setContext(Qt::WindowShortcut);
-        connect(esc, &QShortcut::activated, this, [this] {
-            if (isVisible() && isEnabled())
-                click();
-        });
-    } else if (art == Art::Standard) {
-        setDefault(true);
-        for (int taste : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
-            auto *enter = new QShortcut(QKeySequence(taste), this);
-            enter->setContext(Qt::WindowShortcut);
-            connect(enter, &QShortcut::activated, this, [this] {
-                // Enter on another focused button presses that one, as on the classic desktop.
-                if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget()); b && b != this) {
-                    b->click();
-                    return;
-                }
-                if (isVisible() && isEnabled())
-                    click();
-            });
+    setDefault(art == Art::Standard);
+    FensterBeobachten();
+}
+
+// Esc and Enter reach the window only when the focused control leaves them alone; an open
+// drop-down list or menu keeps them for itself, as on the classic desktop.
+void BitBtn::FensterBeobachten()
+{
+    if (art_ == Art::Normal)
+        return;
+    QWidget *f = window();
+    if (f == fenster_)
+        return;
+    if (fenster_)
+        fenster_->removeEventFilter(this);
+    fenster_ = f;
+    if (f != this)
+        f->installEventFilter(this);
+}
+
+bool BitBtn::event(QEvent *e)
+{
+    if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show)
+        FensterBeobachten();
+    return QPushButton::event(e);
+}
+
+bool BitBtn::eventFilter(QObject *objekt, QEvent *e)
+{
+    if (objekt != fenster_ || e->type() != QEvent::KeyPress)
+        return QPushButton::eventFilter(objekt, e);
+    const auto *k = static_cast<QKeyEvent *>(e);
+    if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (art_ == Art::Abbrechen && k->key() == Qt::Key_Escape && isVisible() && isEnabled()) {
+        click();
+        return true;
+    }
+    if (art_ == Art::Standard && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+        // Enter on another focused button presses that one, as on the classic desktop.
+        auto *b = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        if (b && b != this && b->window() == fenster_ && b->isVisible() && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+        if (isVisible() && isEnabled()) {
+            click();
+            return true;
         }
     }
+    return false;
 }
 
 void BitBtn::setGlyph(const QIcon &glyph)
@@ -353,7 +387,11 @@ void Edit::keyPressEvent(QKeyEvent *e)
     const QChar vorher = taste;
     tastenFilter(taste);
     if (taste.isNull()) {
-        e->accept();
+        // A swallowed Enter or Esc still reaches the window's default or cancel button.
+        if (vorher == QLatin1Char('\r') || vorher == QChar(0x1b))
+            e->ignore();
+        else
+            e->accept();
         return;
     }
     if (taste == vorher) {

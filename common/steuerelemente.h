@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSlider>
 #include <QStringList>
@@ -30,7 +31,8 @@ void SetzeTextFarbe(QWidget *w, TColor text);
 void SetzeSchrift(QWidget *w, const QString &name, int punkte, bool fett = false, bool kursiv = false);
 
 // A panel: a coloured area with an optional bevel and a centred caption. A click on
-// the panel (or on a child that does not take the mouse) emits geklickt().
+// the panel (or on a child that does not take the mouse) emits geklickt(); a
+// double-click is one click.
 class Panel : public QFrame {
     Q_OBJECT
 public:
@@ -51,6 +53,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
@@ -62,7 +65,8 @@ private:
 };
 
 // A push button with an optional glyph. The cancel button answers Esc, the default
-// button Enter (anywhere in its window).
+// button Enter, anywhere in its window unless the focused control or an open drop-down
+// list uses the key itself.
 class BitBtn : public QPushButton {
     Q_OBJECT
 public:
@@ -72,6 +76,15 @@ public:
     QIcon glyph() const { return icon(); }
     void setCaption(const QString &text) { setText(text); }
     QString caption() const { return text(); }
+
+protected:
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    void FensterBeobachten();
+    Art art_;
+    QPointer<QWidget> fenster_;
 };
 
 // A track bar. Horizontal: minimum at the left; vertical: minimum at the top. Up and

@@ -6,9 +6,13 @@
 #include "richtext.h"
 #include "simfenster.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace {
 constexpr TColor FarbeTheorie = 0xBFFFFF;
@@ -158,6 +162,9 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxGlossar->setCurrentIndex(-1);
     ComboBoxGlossar->setToolTip(QStringLiteral("Doppelklick führt auf die entsprechende Seite"));
     ComboBoxGlossar->installEventFilter(this);
+    // The first click of a double-click opens the list, so the second one lands there.
+    ComboBoxGlossar->view()->parentWidget()->installEventFilter(this);
+    ComboBoxGlossar->view()->viewport()->installEventFilter(this);
     Setze(ComboBoxGlossar, 8, 28, 232, 28);
     connect(ComboBoxGlossar, &QComboBox::activated, this, &TFormGuide::ComboBoxGlossarClick);
     EditGlossar = new Edit(PanelGlossar);
@@ -363,9 +370,28 @@ void TFormGuide::closeEvent(QCloseEvent *e)
 
 bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)
 {
-    if (objekt == ComboBoxGlossar && e->type() == QEvent::MouseButtonDblClick) {
-        EditGlossarDblClick();
-        return true;
+    const bool druck = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
+    if (!druck || static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton)
+        return QWidget::eventFilter(objekt, e);
+    const QPoint ort = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
+    if (objekt == ComboBoxGlossar) {
+        if (e->type() == QEvent::MouseButtonDblClick) {
+            EditGlossarDblClick();
+            return true;
+        }
+        glossarDruck_.start();
+        glossarDruckOrt_ = ort;
+    } else if (objekt == ComboBoxGlossar->view()->parentWidget() || objekt == ComboBoxGlossar->view()->viewport()) {
+        // The second press of a double-click on the drop-down, now in its open list.
+        const bool doppel = glossarDruck_.isValid() && glossarDruck_.elapsed() <= QApplication::doubleClickInterval() &&
+                            (ort - glossarDruckOrt_).manhattanLength() <= 2 * QApplication::startDragDistance();
+        if (doppel) {
+            glossarDruck_.invalidate();
+            ComboBoxGlossar->hidePopup();
+            // After the list has closed: the way there may end in a message box.
+            QTimer::singleShot(0, this, &TFormGuide::EditGlossarDblClick);
+            return true;
+        }
     }
     return QWidget::eventFilter(objekt, e);
 }

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QWidget>
 
@@ -73,4 +74,8 @@ protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    QElapsedTimer glossarDruck_;  // the last press on the glossary's drop-down
+    QPoint glossarDruckOrt_;
 };

@@ -5,6 +5,8 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QHideEvent>
 #include <QShowEvent>
 
 namespace {
@@ -142,6 +144,7 @@ void TFormInfo::RichEditPfadExit()
         pfad.chop(1);
     TextPfad = pfad;
     RichEditPfad->setText(pfad);
+    pfadAngewendet_ = pfad;
     if (pfad.isEmpty())
         return;
     if (!QFileInfo::exists(pfad))
@@ -156,13 +159,27 @@ void TFormInfo::showEvent(QShowEvent *e)
     if (e->spontaneous())
         return;
     RichEditPfad->setText(TextPfad);
+    pfadAngewendet_ = TextPfad;
     Buttonaktualisieren();
     SchreibeInfo();
 }
 
+void TFormInfo::hideEvent(QHideEvent *e)
+{
+    // Closed (also with Esc or the close box) while the entry still had the focus.
+    if (focusWidget() == RichEditPfad && RichEditPfad->text() != pfadAngewendet_)
+        RichEditPfadExit();
+    QWidget::hideEvent(e);
+}
+
 bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
 {
-    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut)
-        RichEditPfadExit();
+    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut) {
+        // The entry is left for another control of this window; its context menu and
+        // a switch to another window leave it as it is, as on the classic desktop.
+        const Qt::FocusReason grund = static_cast<QFocusEvent *>(e)->reason();
+        if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
+            RichEditPfadExit();
+    }
     return QWidget::eventFilter(objekt, e);
 }

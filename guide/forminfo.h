@@ -35,5 +35,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    QString pfadAngewendet_;  // the entry's text when it was last shown or applied
 };

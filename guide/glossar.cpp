@@ -66,5 +66,6 @@ int GlossarSeitenNummer(const QString &seitenText)
         kopf = kopf.mid(1);
     bool ok = false;
     const int n = kopf.toInt(&ok);
-    return ok ? n : 0;
+    // A pasted "-5" is no page number either.
+    return ok && n > 0 ? n : 0;
 }

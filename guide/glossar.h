@@ -11,5 +11,5 @@ const QStringList &GlossarBegriffe();
 QString GlossarSeitenText(const QString &begriff);
 
 // The page number a page text stands for: its first two characters (a leading blank is
-// dropped), 0 when they are not a number.
+// dropped), 0 when they are not a positive number.
 int GlossarSeitenNummer(const QString &seitenText);

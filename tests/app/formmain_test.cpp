@@ -1,7 +1,9 @@
 // The start screen: geometry, title picture, portrait reveal and its buttons.
 #include "bild.h"
 #include "canvas.h"
+#include "forminfo.h"
 #include "formmain.h"
+#include "richtext.h"
 #include "simfenster.h"
 #include "startbild.h"
 #include "testhilfen.h"
@@ -142,6 +144,25 @@ TEST_F(StartTest, InformationButtonsSetThePage)
     EXPECT_EQ(InfoSeite, 4);
     haupt->BitBtnText->click();
     EXPECT_EQ(InfoSeite, 7);
+}
+
+TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
+{
+    auto *info = new TFormInfo;
+    FensterAnmelden(QStringLiteral("TFormInfo"), info);
+    haupt->BitBtnInfo->click();
+    ASSERT_TRUE(info->isVisible());
+    EXPECT_FALSE(info->BitBtnInfo[4]->isEnabled());
+    const QString seite4 = info->RichEditInfo->toPlainText();
+    // The start screen is brought back over it, and "Texte, Farben, ..." is pressed.
+    haupt->BitBtnText->click();
+    EXPECT_EQ(InfoSeite, 7);
+    EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());
+    EXPECT_TRUE(info->BitBtnInfo[4]->isEnabled());
+    EXPECT_TRUE(info->PanelTexte->isVisibleTo(info));
+    EXPECT_NE(info->RichEditInfo->toPlainText(), seite4);
+    FensterEntfernen(info);
+    delete info;
 }
 
 TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)

@@ -216,6 +216,7 @@ TEST_F(SimFensterTest, HintAndResultPanelsExcludeEachOther)
     EXPECT_TRUE(fenster->Ergebnis.sichtbar());
     EXPECT_EQ(fenster->BitBtnHinweis->icon().cacheKey(), fenster->Hinweis.zu.cacheKey());
     EXPECT_EQ(fenster->BitBtnErgebnis->icon().cacheKey(), fenster->Ergebnis.offen.cacheKey());
+    EXPECT_EQ(fenster->Ergebnis.panel->toolTip(), QStringLiteral("Verschwindet mit Mausklick"));
 
     // A click into the text hides the panel and closes the glyph.
     emit fenster->Ergebnis.edit->mausLosgelassen();

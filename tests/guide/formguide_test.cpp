@@ -6,6 +6,8 @@
 #include "simfenster.h"
 #include "testhilfen.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
@@ -221,4 +223,48 @@ TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
     guide->Seitevorbereiten();
     EXPECT_TRUE(sichtbar(guide->PanelFoto[BioFranck]));
     EXPECT_TRUE(sichtbar(guide->PanelZuHertz));
+}
+
+TEST_F(GuideTest, EscWithTheGlossaryListOpenClosesOnlyTheList)
+{
+    guide->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(guide.get()));
+    guide->ComboBoxGlossar->showPopup();
+    QWidget *liste = QApplication::activePopupWidget();
+    ASSERT_NE(liste, nullptr);
+    QTest::keyClick(guide->ComboBoxGlossar->view(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    // With the list closed, Esc is the back button's again.
+    QTest::keyClick(guide.get(), Qt::Key_Escape);
+    EXPECT_FALSE(guide->isVisible());
+}
+
+TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
+{
+    emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Impuls")));
+    ASSERT_EQ(guide->EditGlossar->text(), QStringLiteral("19 + 20"));
+    QComboBox *liste = guide->ComboBoxGlossar;
+    const QPoint mitte = liste->rect().center();
+    // The first click opens the list; it shows ten entries at a time.
+    QTest::mouseClick(liste, Qt::LeftButton, {}, mitte);
+    ASSERT_TRUE(liste->view()->isVisible());
+    const int zeile = liste->view()->sizeHintForRow(0);
+    EXPECT_GE(liste->view()->height(), 9 * zeile);
+    EXPECT_LE(liste->view()->height(), 11 * zeile);
+    // The second press arrives in the open list, at the same place on the screen.
+    QWidget *popup = liste->view()->parentWidget();
+    QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
+    Ereignisse(10);
+    EXPECT_FALSE(liste->view()->isVisible());
+    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_TRUE(meldungen.isEmpty());
+
+    // Two single clicks far apart in time are no double-click: the list just closes.
+    QTest::mouseClick(liste, Qt::LeftButton, {}, mitte);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
+    Ereignisse(10);
+    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_TRUE(meldungen.isEmpty());
 }

@@ -3,7 +3,10 @@
 #include "richtext.h"
 #include "testhilfen.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +97,34 @@ TEST_F(InfoTest, CheckBoxesSwitchBuiltInTextsAndTheBeep)
     EXPECT_FALSE(PiepsAn);
     info->CheckBoxPieps->setChecked(false);
     EXPECT_TRUE(PiepsAn);
+}
+
+TEST_F(InfoTest, TheEntryIsAppliedWhenLeftOrClosedButNotForItsContextMenu)
+{
+    QTemporaryDir dir;
+    TextPfad = QStringLiteral("QuantenTexte/");
+    info->show();
+    info->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(info.get()));
+    info->RichEditPfad->setFocus();
+    info->RichEditPfad->setText(QStringLiteral(" ") + dir.path());
+    // Opening the context menu (to paste, say) is no leaving of the entry.
+    QFocusEvent menue(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(info->RichEditPfad, &menue);
+    EXPECT_EQ(info->RichEditPfad->text(), QStringLiteral(" ") + dir.path());
+    EXPECT_EQ(TextPfad, QStringLiteral("QuantenTexte/"));
+    // Closing the window with the focus still in the entry applies it.
+    info->close();
+    EXPECT_EQ(TextPfad, dir.path() + QLatin1Char('/'));
+    EXPECT_TRUE(meldungen.isEmpty());
+
+    // Opened again and closed without a change: no message about the directory.
+    TextPfad = QStringLiteral("/gibt/es/nicht/");
+    info->show();
+    info->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(info.get()));
+    info->RichEditPfad->setFocus();
+    info->close();
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_EQ(TextPfad, QStringLiteral("/gibt/es/nicht/"));
 }

@@ -51,4 +51,7 @@ TEST(Glossar, PageNumberFromItsText)
     EXPECT_EQ(GlossarSeitenNummer(QString()), 0);
     EXPECT_EQ(GlossarSeitenNummer(QStringLiteral("(max. 23)")), 0);
     EXPECT_EQ(GlossarSeitenNummer(QStringLiteral("123")), 12);
+    // Pasted text gets past the key filter: a sign makes no page.
+    EXPECT_EQ(GlossarSeitenNummer(QStringLiteral("-5")), 0);
+    EXPECT_EQ(GlossarSeitenNummer(QStringLiteral("-")), 0);
 }
