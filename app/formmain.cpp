@@ -171,6 +171,7 @@ void TFormMain::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
     ImageTitel->show();
+    BitBtnStart->setFocus();  // Enter starts the guide
 }
 
 void TFormMain::closeEvent(QCloseEvent *e)

@@ -8,6 +8,8 @@
 #include "startbild.h"
 #include "testhilfen.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -172,6 +174,23 @@ TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)
     haupt->BitBtnEnde->click();
     EXPECT_TRUE(Stopp);
     EXPECT_TRUE(ProgrammEndet);
+    EXPECT_FALSE(haupt->isVisible());
+    ProgrammEndet = false;
+}
+
+TEST_F(StartTest, EnterStartsTheGuideAndEscEndsTheProgram)
+{
+    QWidget guide;
+    FensterAnmelden(QStringLiteral("TFormGuide"), &guide);
+    haupt->show();
+    QApplication::setActiveWindow(haupt.get());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : haupt.get(), Qt::Key_Return);
+    EXPECT_TRUE(guide.isVisible());
+    FensterEntfernen(&guide);
+
+    Stopp = false;
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : haupt.get(), Qt::Key_Escape);
+    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(haupt->isVisible());
     ProgrammEndet = false;
 }
