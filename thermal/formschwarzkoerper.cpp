@@ -22,24 +22,16 @@ QCheckBox *FarbigeBox(QWidget *eltern, const QString &text, TColor farbe, int x,
 }  // namespace
 
 TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
-    : SimFenster(QStringLiteral("  Strahlung eines schwarzen Körpers"), parent)
+    : StrahlungsFenster(QStringLiteral("  Strahlung eines schwarzen Körpers"), 70, StrahlungsReferenz, parent)
 {
     layout_ = BerechneSchwarzkoerperLayout(AktuelleBildschirmwerte());
     const SchwarzkoerperLayout &l = layout_;
 
-    ErzeugeTitel(QStringLiteral("Die Strahlung eines schwarzen Körpers"), l.titel.left(), l.titel.top(),
-                 l.titel.width(), l.titel.height());
-    TitelEinpassen(PanelTitel);
-    Image1 = new Bild(this);
-    Image1->move(l.bild.topLeft());
-    Image1->setBildGroesse(l.bild.width(), l.bild.height());
-
+    ErzeugeTitelUndBild(QStringLiteral("Die Strahlung eines schwarzen Körpers"), l);
     ErzeugeKurvenTafel();
     ErzeugeUntereTafeln();
 
-    PanelHinweise = new Panel(this);
-    PanelHinweise->setFarbe(FarbePanel);
-    Setze(PanelHinweise, l.hinweise.left(), l.hinweise.top(), l.hinweise.width(), l.hinweise.height());
+    PanelHinweise = ErzeugePanel(this, l.hinweise);
     ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
     Setze(BitBtnHinweis, 8, 6, l.hinweise.width() - 16, l.hinweise.height() - 12);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
@@ -52,101 +44,22 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
 
     BitBtnZurueck->raise();
 
-    // origin, axis, scales, references, temperature and visibility from the controls
-    const Diagrammmasse m = BerechneMasse(Image1->bild().width(), Image1->bild().height(), 70);
-    UrsprungX = m.X0;
-    UrsprungY = m.Y0;
-    AchsenLaenge = m.L;
-    MaxHoehe = m.Hmax;
-    Skalen();
-    VarTemperatur = TrackBarTemperatur->Position() * 100;
-    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
-    ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
-    mitSpektrum = CheckBoxSpektrum->isChecked();
-    GroupBoxTemperaturen->setVisible(RadioGroupTempWahl->ItemIndex() == 0);
-    GroupBoxVariTemperatur->setVisible(RadioGroupTempWahl->ItemIndex() == 1);
-    PanelFrequenz->setVisible(ueberFrequenz);
-    PanelWellenlaenge->setVisible(!ueberFrequenz);
-
+    Anfangswerte();
     ZeichneKurven();
 }
 
 void TFormSchwarzkoerper::ErzeugeKurvenTafel()
 {
-    const SchwarzkoerperLayout &l = layout_;
-    PanelKurve = new Panel(this);
-    PanelKurve->setFarbe(FarbePanel);
-    Setze(PanelKurve, l.kurve.left(), l.kurve.top(), l.kurve.width(), l.kurve.height());
-    const int w = l.kurve.width();
+    PanelKurve = ErzeugePanel(this, layout_.kurve);
+    const int w = layout_.kurve.width();
     const int innen = w - 16;
 
-    RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
-                                        {QStringLiteral("vorgegeben (1 bis 5)"), QStringLiteral("variabel (jeweils 1)")},
-                                        PanelKurve);
-    Setze(RadioGroupTempWahl, 8, 6, innen, 68);
-    RadioGroupTempWahl->setItemIndex(0);
-    RadioGruppeVerdichten(RadioGroupTempWahl);
-    connect(RadioGroupTempWahl, &RadioGroup::geklickt, this, [this] { RadioGroupTempWahlClick(); });
-
-    // the five fixed temperatures
-    GroupBoxTemperaturen = new QGroupBox(PanelKurve);
-    GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
-    Setze(GroupBoxTemperaturen, 8, 78, innen, 142);
-    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
-        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
-        Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
-        b->setChecked(FesteTemperaturen[i] == 5000);
+    ErzeugeTemperaturwahl(6, 68, 78, 5000, QStringLiteral("1000 K                   6000 K"), true);
+    for (QCheckBox *b : CheckBoxTemp)
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
-        CheckBoxTemp[i] = b;
-    }
-    CheckBoxTemp2000 = CheckBoxTemp[0];
-    CheckBoxTemp3000 = CheckBoxTemp[1];
-    CheckBoxTemp4000 = CheckBoxTemp[2];
-    CheckBoxTemp5000 = CheckBoxTemp[3];
-    CheckBoxTemp5875 = CheckBoxTemp[4];
-    CheckBoxTemp5875->setToolTip(QStringLiteral("Temperatur der Sonnenoberfläche"));
-
-    // one variable temperature in the same place
-    GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
-    Setze(GroupBoxVariTemperatur, 8, 78, innen, 142);
-    Beschriftung(GroupBoxVariTemperatur, QStringLiteral("1000 K                   6000 K"), 8, 18, innen - 16);
-    const Schieber temperatur = ErzeugeSchieber(GroupBoxVariTemperatur, 10, 60, 50, QRect(8, 40, innen - 16, 28),
-                                                true, [this] { TrackBarTemperaturChange(); });
-    TrackBarTemperatur = temperatur.bar;
-    UpDownTemperatur = temperatur.updown;
-    PanelTemperatur = new Panel(GroupBoxVariTemperatur, Panel::Rand::Gesenkt);
-    PanelTemperatur->setFarbe(FarbeGemessen);
-    Setze(PanelTemperatur, 8, 84, innen - 16, 30);
-    GroupBoxVariTemperatur->hide();
-
-    // pen width of the fixed-temperature curves
-    Beschriftung(PanelKurve, QStringLiteral("Strichbreite"), 8, 228, innen);
-    TrackBarBreite = ErzeugeSchieber(PanelKurve, 1, 7, 3, QRect(8, 246, innen, 26), false, [this] { ZeichneKurven(); }).bar;
-
-    // reference temperature of the picture height
-    Beschriftung(PanelKurve, QStringLiteral("Vertikale Achse:"), 8, 278, innen);
-    Beschriftung(PanelKurve, QStringLiteral("Bildhöhe = max. Strahlungs-"), 8, 296, innen);
-    Beschriftung(PanelKurve, QStringLiteral("leistung bei der Temperatur"), 8, 314, innen);
-    const Schieber leistung = ErzeugeSchieber(PanelKurve, 20, 60, 50, QRect(8, 334, innen, 26), true,
-                                              [this] { TrackBarMaxLeistungChange(); });
-    TrackBarMaxLeistung = leistung.bar;
-    UpDownMaxLeistung = leistung.updown;
-    Beschriftung(PanelKurve, QStringLiteral("2000       4000       6000 K"), 8, 360, innen);
-
+    ErzeugeBreiteUndBezug(228, 278, 50, QStringLiteral("2000       4000       6000 K"), true);
     // range of the horizontal axis: one panel per quantity in the same place
-    const QRect achse(8, 384, innen, 84);
-    const Achsentafel frequenz =
-        ErzeugeAchsentafel(PanelKurve, achse, QStringLiteral("Frequenzen von 0 bis"),
-                           QStringLiteral("200       1000    1800 THz "), 20, 180, 120, true, [this] { TrackBarFrequenzChange(); });
-    PanelFrequenz = frequenz.panel;
-    TrackBarFrequenz = frequenz.schieber.bar;
-    UpDownFrequenz = frequenz.schieber.updown;
-    const Achsentafel wellenlaenge =
-        ErzeugeAchsentafel(PanelKurve, achse, QStringLiteral("Wellenlängen von 0 bis"),
-                           QStringLiteral("1           2            3 µm"), 100, 300, 250, true, [this] { TrackBarWLaengeChange(); });
-    PanelWellenlaenge = wellenlaenge.panel;
-    TrackBarWLaenge = wellenlaenge.schieber.bar;
-    UpDownWLaenge = wellenlaenge.schieber.updown;
+    ErzeugeAchsentafeln(PanelKurve, QRect(8, 384, innen, 84), true);
 
     CheckBoxVerschiebung = new QCheckBox(QStringLiteral("Mit Wien-&Verschiebungs-Gesetz"), PanelKurve);
     SetzeFarbe(CheckBoxVerschiebung, FarbeVerschiebung);
@@ -155,30 +68,20 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     Setze(CheckBoxVerschiebung, 4, 476, std::min(w - 8, CheckBoxVerschiebung->sizeHint().width() + 4), 22);
     CheckBoxVerschiebung->setToolTip(QStringLiteral("Wiensches Verschiebungsgesetz"));
     connect(CheckBoxVerschiebung, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
-    CheckBoxSpektrum = new QCheckBox(QStringLiteral("Mit dem &Spektrum des"), PanelKurve);
-    Setze(CheckBoxSpektrum, 8, 506, innen, 22);
-    Beschriftung(PanelKurve, QStringLiteral("sichtbaren Lichts"), 28, 526, innen - 20);
-    connect(CheckBoxSpektrum, &QCheckBox::toggled, this, [this] { CheckBoxSpektrumClick(); });
+    ErzeugeSpektrumSchalter(506, QStringLiteral("Mit dem &Spektrum des"), QStringLiteral("sichtbaren Lichts"));
 }
 
 void TFormSchwarzkoerper::ErzeugeUntereTafeln()
 {
     const SchwarzkoerperLayout &l = layout_;
-    PanelLambdaF = new Panel(this);
-    PanelLambdaF->setFarbe(FarbePanel);
-    Setze(PanelLambdaF, l.lambdaF.left(), l.lambdaF.top(), l.lambdaF.width(), l.lambdaF.height());
+    PanelLambdaF = ErzeugePanel(this, l.lambdaF);
     const bool gross = l.grosseTafeln;
     Beschriftung(PanelLambdaF, QStringLiteral("Strahlungskurve"), 8, gross ? 8 : 4, l.lambdaF.width() - 16);
-    RadioGroupLambdaF = new RadioGroup(QStringLiteral("&abhängig von "),
-                                       {QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")}, PanelLambdaF);
-    Setze(RadioGroupLambdaF, 8, gross ? 30 : 22, l.lambdaF.width() - 16, gross ? 100 : 76);
-    RadioGroupLambdaF->setItemIndex(0);
-    RadioGruppeVerdichten(RadioGroupLambdaF);
-    connect(RadioGroupLambdaF, &RadioGroup::geklickt, this, [this] { RadioGroupLambdaFClick(); });
+    ErzeugeLambdaFWahl(QStringLiteral("&abhängig von "),
+                       {QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")},
+                       QRect(8, gross ? 30 : 22, l.lambdaF.width() - 16, gross ? 100 : 76));
 
-    PanelKurven = new Panel(this);
-    PanelKurven->setFarbe(FarbePanel);
-    Setze(PanelKurven, l.kurven.left(), l.kurven.top(), l.kurven.width(), l.kurven.height());
+    PanelKurven = ErzeugePanel(this, l.kurven);
     const int a = l.kurvenAbstand;
     const int oben = (l.kurven.height() - 2 * a - 22) / 2;
     const int rechts = l.kurven.width() / 2 + 24;
@@ -198,29 +101,10 @@ void TFormSchwarzkoerper::ErzeugeUntereTafeln()
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
 }
 
-void TFormSchwarzkoerper::Skalen()
-{
-    SkalaFrequenz = Waermestrahlung::SkalaFrequenz(AchsenLaenge, TrackBarFrequenz->Position());
-    SkalaWellenlaenge = Waermestrahlung::SkalaWellenlaenge(AchsenLaenge, TrackBarWLaenge->Position());
-    RefTemperatur = TrackBarMaxLeistung->Position() * 100;
-    const Referenz ref = StrahlungsReferenz(RefTemperatur);
-    RefWertLambda = ref.lambda;
-    RefWertNu = ref.nu;
-}
-
 SchwarzkoerperZustand TFormSchwarzkoerper::Zustand() const
 {
     SchwarzkoerperZustand z;
-    z.ueberFrequenz = ueberFrequenz;
-    z.mitSpektrum = mitSpektrum;
-    z.positionFrequenz = TrackBarFrequenz->Position();
-    z.positionWLaenge = TrackBarWLaenge->Position();
-    z.refTemperatur = RefTemperatur;
-    z.variabel = RadioGroupTempWahl->ItemIndex() == 1;
-    z.varTemperatur = VarTemperatur;
-    for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
-        z.temperatur[i] = CheckBoxTemp[i]->isChecked();
-    z.strichbreite = TrackBarBreite->Position();
+    ZustandFuellen(z);
     z.gemessen = CheckBoxPlanckStrahlung->isChecked();
     z.wien = CheckBoxWienStrahlung->isChecked();
     z.rayleighJeans = CheckBoxRayleighJeansStrahlung->isChecked();
@@ -236,50 +120,7 @@ void TFormSchwarzkoerper::ZeichneKurven()
     if (!Image1 || !checkboxRayleighJeansRelativ || !CheckBoxSpektrum)
         return;
     Skalen();  // the reference maxima follow the current Planck constant
-    SchwarzkoerperBild bild(Image1->canvas(),
-                            BerechneMasse(Image1->bild().width(), Image1->bild().height(), 70));
-    bild.ZeichneKurven(Zustand());
-}
-
-void TFormSchwarzkoerper::FormActivate()
-{
-    // The Planck-constant window may have replaced h since the last opening.
-    ZeichneKurven();
-}
-
-void TFormSchwarzkoerper::RadioGroupTempWahlClick()
-{
-    const bool fest = RadioGroupTempWahl->ItemIndex() == 0;
-    GroupBoxTemperaturen->setVisible(fest);
-    GroupBoxVariTemperatur->setVisible(!fest);
-    VarTemperatur = TrackBarTemperatur->Position() * 100;
-    ZeichneKurven();
-}
-
-void TFormSchwarzkoerper::RadioGroupLambdaFClick()
-{
-    ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
-    PanelFrequenz->setVisible(ueberFrequenz);
-    PanelWellenlaenge->setVisible(!ueberFrequenz);
-    ZeichneKurven();
-}
-
-void TFormSchwarzkoerper::TrackBarTemperaturChange()
-{
-    VarTemperatur = TrackBarTemperatur->Position() * 100;
-    if (PanelTemperatur)
-        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
-    ZeichneKurven();
-}
-
-void TFormSchwarzkoerper::TrackBarMaxLeistungChange() { ZeichneKurven(); }
-void TFormSchwarzkoerper::TrackBarFrequenzChange() { ZeichneKurven(); }
-void TFormSchwarzkoerper::TrackBarWLaengeChange() { ZeichneKurven(); }
-
-void TFormSchwarzkoerper::CheckBoxSpektrumClick()
-{
-    mitSpektrum = CheckBoxSpektrum->isChecked();
-    ZeichneKurven();
+    SchwarzkoerperBild(Image1->canvas(), Masse()).ZeichneKurven(Zustand());
 }
 
 void TFormSchwarzkoerper::SchreibeHinweiseSelbst()

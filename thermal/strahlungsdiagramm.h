@@ -73,9 +73,9 @@ protected:
     void Farbstreifen(const QVector<double> &frequenzen, const QVector<TColor> &farben, bool ueberFrequenz);
 };
 
-// ---- the black-body window ------------------------------------------------------------------
+// ---- what both windows' controls set --------------------------------------------------------
 
-struct SchwarzkoerperZustand {
+struct StrahlungsZustand {
     bool ueberFrequenz = true;
     bool mitSpektrum = false;
     int positionFrequenz = 120;  // axis end in 10 THz
@@ -85,6 +85,11 @@ struct SchwarzkoerperZustand {
     int varTemperatur = 5000;    // K
     std::array<bool, 5> temperatur = {false, false, false, true, false};
     int strichbreite = 3;
+};
+
+// ---- the black-body window ------------------------------------------------------------------
+
+struct SchwarzkoerperZustand : StrahlungsZustand {
     bool gemessen = false, wien = false, rayleighJeans = false;
     bool wienRelativ = false, rayleighJeansRelativ = false;
     bool verschiebung = false;
@@ -110,16 +115,13 @@ private:
 
 // ---- the Planck window ----------------------------------------------------------------------
 
-struct PlanckZustand {
-    bool ueberFrequenz = true;
-    bool mitSpektrum = false;
-    int positionFrequenz = 120;
-    int positionWLaenge = 250;
-    int refTemperatur = 6000;
-    bool variabel = false;
-    int varTemperatur = 5000;
-    std::array<bool, 5> temperatur = {false, false, false, false, true};
-    int strichbreite = 3;
+// The same settings; the window starts at 5875 K on a 6000 K scale.
+struct PlanckZustand : StrahlungsZustand {
+    PlanckZustand()
+    {
+        refTemperatur = 6000;
+        temperatur = {false, false, false, false, true};
+    }
 };
 
 class PlanckBild : public Strahlungsdiagramm {

@@ -18,6 +18,18 @@ QRect BildUnter(int titelUnten, int linkerBereich, int unterkante)
 
 int Unterkante(int hoehe) { return std::min(hoehe - 156, EntworfeneFensterHoehe / 4 * 3); }
 
+// The part both windows share; the column is the screen-size function's column widened by
+// spaltenZugabe.
+void GemeinsamesLayout(StrahlungsLayout &l, const Bildschirmwerte &b, int spaltenZugabe)
+{
+    l.linkerBereich = std::max(832, b.spalte.links - 24);
+    l.spaltenBreite = b.spalte.breite + spaltenZugabe;
+    l.unterkante = Unterkante(b.hoehe);
+    l.titel = QRect((l.linkerBereich - TitelBreite) / 2, TitelOben, TitelBreite, TitelHoehe);
+    l.bild = BildUnter(TitelOben + TitelHoehe, l.linkerBereich, l.unterkante);
+    l.kurve = QRect(l.linkerBereich, std::max(8, (l.unterkante - 594) / 2), l.spaltenBreite, KurveHoehe);
+}
+
 }  // namespace
 
 Bildschirmwerte AktuelleBildschirmwerte()
@@ -33,14 +45,9 @@ Bildschirmwerte AktuelleBildschirmwerte()
 SchwarzkoerperLayout BerechneSchwarzkoerperLayout(const Bildschirmwerte &b)
 {
     SchwarzkoerperLayout l;
-    l.linkerBereich = std::max(832, b.spalte.links - 24);
-    l.spaltenBreite = b.spalte.breite + 32;
-    l.unterkante = Unterkante(b.hoehe);
-    l.titel = QRect((l.linkerBereich - TitelBreite) / 2, TitelOben, TitelBreite, TitelHoehe);
-    l.bild = BildUnter(TitelOben + TitelHoehe, l.linkerBereich, l.unterkante);
+    GemeinsamesLayout(l, b, 32);
     const int hinweisBreite = std::min(l.bild.width(), 809);
     l.hinweis = QRect((l.linkerBereich - hinweisBreite) / 2, l.bild.top(), hinweisBreite, l.bild.height());
-    l.kurve = QRect(l.linkerBereich, std::max(8, (l.unterkante - 594) / 2), l.spaltenBreite, KurveHoehe);
     const int kurveUnten = l.kurve.top() + l.kurve.height();
     l.hinweise = QRect(l.linkerBereich, std::max(l.unterkante - 57, kurveUnten + 8), l.spaltenBreite, 49);
     l.grosseTafeln = b.breite >= 1200;
@@ -57,12 +64,7 @@ SchwarzkoerperLayout BerechneSchwarzkoerperLayout(const Bildschirmwerte &b)
 PlanckLayout BerechnePlanckLayout(const Bildschirmwerte &b)
 {
     PlanckLayout l;
-    l.linkerBereich = std::max(832, b.spalte.links - 24);
-    l.spaltenBreite = b.spalte.breite + 24;
-    l.unterkante = Unterkante(b.hoehe);
-    l.titel = QRect((l.linkerBereich - TitelBreite) / 2, TitelOben, TitelBreite, TitelHoehe);
-    l.bild = BildUnter(TitelOben + TitelHoehe, l.linkerBereich, l.unterkante);
-    l.kurve = QRect(l.linkerBereich, std::max(8, (l.unterkante - 594) / 2), l.spaltenBreite, KurveHoehe);
+    GemeinsamesLayout(l, b, 24);
     const int V = (l.linkerBereich - 586) / 3;
     l.lambdaF = QRect(V, l.unterkante, 305, 105);
     l.gesetz = QRect(V + 305 + V, l.unterkante, 265, 105);

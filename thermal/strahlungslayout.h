@@ -19,21 +19,25 @@ Bildschirmwerte AktuelleBildschirmwerte();
 
 inline constexpr int EntworfeneFensterHoehe = 1176;
 
-struct SchwarzkoerperLayout {
+// What both windows place alike: the area left of the panel column, the title, the
+// picture, the options column, the panel under the picture that chooses the quantity, and
+// the back button.
+struct StrahlungsLayout {
     int linkerBereich = 0;  // width of the area left of the panel column
     int spaltenBreite = 0;  // width of the panel column
     int unterkante = 0;     // top of the panels under the picture
+    QRect titel, bild, kurve, lambdaF, zurueck;
+};
+
+struct SchwarzkoerperLayout : StrahlungsLayout {
     bool grosseTafeln = false;  // wide screens: larger panels under the picture
     int kurvenAbstand = 0;      // spacing of the curve check boxes
-    QRect titel, bild, hinweis, kurve, hinweise, lambdaF, kurven, zurueck;
+    QRect hinweis, hinweise, kurven;
 };
 SchwarzkoerperLayout BerechneSchwarzkoerperLayout(const Bildschirmwerte &b);
 
-struct PlanckLayout {
-    int linkerBereich = 0;
-    int spaltenBreite = 0;
-    int unterkante = 0;
-    QRect titel, bild, kurve, lambdaF, gesetz, zurueck;
+struct PlanckLayout : StrahlungsLayout {
+    QRect gesetz;
     QRect gesetzBild, konstantenBild;  // formula pictures over the drawing (window coordinates)
 };
 PlanckLayout BerechnePlanckLayout(const Bildschirmwerte &b);

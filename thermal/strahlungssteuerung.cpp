@@ -16,6 +16,14 @@ void TitelEinpassen(Panel *titel)
     titel->setFont(f);
 }
 
+Panel *ErzeugePanel(QWidget *eltern, const QRect &ort)
+{
+    auto *p = new Panel(eltern);
+    p->setFarbe(FarbePanel);
+    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
+    return p;
+}
+
 void RadioGruppeVerdichten(RadioGroup *gruppe)
 {
     gruppe->layout()->setContentsMargins(8, 0, 8, 2);

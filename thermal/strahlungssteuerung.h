@@ -1,4 +1,4 @@
-// Small control builders shared by the two thermal windows: labels, a track bar with
+// Small control builders shared by the two thermal windows: panels, labels, a track bar with
 // its up-down kept in step, and the axis-range panels.
 #pragma once
 
@@ -12,6 +12,9 @@ namespace Waermestrahlung {
 
 // Shrinks the title panel's font until its caption fits inside the panel.
 void TitelEinpassen(Panel *titel);
+
+// A raised panel in the panel colour at the given place.
+Panel *ErzeugePanel(QWidget *eltern, const QRect &ort);
 
 // Tighter margins for a radio group placed in a small panel.
 void RadioGruppeVerdichten(RadioGroup *gruppe);

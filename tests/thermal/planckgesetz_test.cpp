@@ -2,7 +2,7 @@
 // boxes, the visible-range mark, and a session through its main controls.
 #include "bild.h"
 #include "formplanckgesetz.h"
-#include "testhilfen.h"
+#include "thermalhilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +11,6 @@
 using namespace Waermestrahlung;
 
 namespace {
-
-void Bildschirm(int w, int h)
-{
-    FrischerZustand();
-    BildschirmBreite = w;
-    BildschirmHoehe = h;
-    Bildschirmeinteilung(w, h);
-}
-
-int ObersteZeile(const QImage &bild, TColor farbe)
-{
-    Canvas c(const_cast<QImage *>(&bild));
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 250; x < bild.width(); ++x)
-            if (c.pixel(x, y) == farbe)
-                return y;
-    return -1;
-}
 
 int Anzahl(const QImage &bild, TColor farbe)
 {

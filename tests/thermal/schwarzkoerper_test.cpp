@@ -4,7 +4,7 @@
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "richtext.h"
-#include "testhilfen.h"
+#include "thermalhilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +13,6 @@
 using namespace Waermestrahlung;
 
 namespace {
-
-void Bildschirm(int w, int h)
-{
-    FrischerZustand();
-    BildschirmBreite = w;
-    BildschirmHoehe = h;
-    Bildschirmeinteilung(w, h);
-}
-
-// Topmost row of the colour right of the axis title (-1: none).
-int ObersteZeile(const QImage &bild, TColor farbe)
-{
-    Canvas c(const_cast<QImage *>(&bild));
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 250; x < bild.width(); ++x)
-            if (c.pixel(x, y) == farbe)
-                return y;
-    return -1;
-}
 
 // The window's own widgets that stand side by side: none may overlap another or leave the screen.
 void PruefeUeberlappung(const QList<QWidget *> &widgets, int w, int h)

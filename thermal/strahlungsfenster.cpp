@@ -1,0 +1,205 @@
+#include "strahlungsfenster.h"
+
+#include "bild.h"
+#include "strahlungssteuerung.h"
+
+using namespace Waermestrahlung;
+
+StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double),
+                                     QWidget *parent)
+    : SimFenster(caption, parent), achsenRand_(achsenRand), referenz_(referenz)
+{
+}
+
+void StrahlungsFenster::ErzeugeTitelUndBild(const QString &titel, const StrahlungsLayout &l)
+{
+    ErzeugeTitel(titel, l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    TitelEinpassen(PanelTitel);
+    Image1 = new Bild(this);
+    Image1->move(l.bild.topLeft());
+    Image1->setBildGroesse(l.bild.width(), l.bild.height());
+}
+
+void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int gruppenOben, int vorgabe,
+                                              const QString &skala, bool mitUpDown)
+{
+    const int innen = PanelKurve->width() - 16;
+    RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
+                                        {QStringLiteral("vorgegeben (1 bis 5)"), QStringLiteral("variabel (jeweils 1)")},
+                                        PanelKurve);
+    Setze(RadioGroupTempWahl, 8, wahlOben, innen, wahlHoehe);
+    RadioGroupTempWahl->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupTempWahl);
+    connect(RadioGroupTempWahl, &RadioGroup::geklickt, this, [this] { RadioGroupTempWahlClick(); });
+
+    // the five fixed temperatures
+    GroupBoxTemperaturen = new QGroupBox(PanelKurve);
+    GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
+    Setze(GroupBoxTemperaturen, 8, gruppenOben, innen, 142);
+    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
+        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
+        Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
+        b->setChecked(FesteTemperaturen[i] == vorgabe);
+        CheckBoxTemp[i] = b;
+    }
+    CheckBoxTemp2000 = CheckBoxTemp[0];
+    CheckBoxTemp3000 = CheckBoxTemp[1];
+    CheckBoxTemp4000 = CheckBoxTemp[2];
+    CheckBoxTemp5000 = CheckBoxTemp[3];
+    CheckBoxTemp5875 = CheckBoxTemp[4];
+    CheckBoxTemp5875->setToolTip(QStringLiteral("Temperatur der Sonnenoberfläche"));
+
+    // one variable temperature in the same place
+    GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
+    Setze(GroupBoxVariTemperatur, 8, gruppenOben, innen, 142);
+    Beschriftung(GroupBoxVariTemperatur, skala, 8, 18, innen - 16);
+    const Schieber temperatur = ErzeugeSchieber(GroupBoxVariTemperatur, 10, 60, 50, QRect(8, 40, innen - 16, 28),
+                                                mitUpDown, [this] { TrackBarTemperaturChange(); });
+    TrackBarTemperatur = temperatur.bar;
+    UpDownTemperatur = temperatur.updown;
+    PanelTemperatur = new Panel(GroupBoxVariTemperatur, Panel::Rand::Gesenkt);
+    PanelTemperatur->setFarbe(FarbeGemessen);
+    Setze(PanelTemperatur, 8, 84, innen - 16, 30);
+    GroupBoxVariTemperatur->hide();
+}
+
+void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe, const QString &skala,
+                                              bool mitUpDown)
+{
+    const int innen = PanelKurve->width() - 16;
+    // pen width of the curves
+    Beschriftung(PanelKurve, QStringLiteral("Strichbreite"), 8, breiteOben, innen);
+    TrackBarBreite =
+        ErzeugeSchieber(PanelKurve, 1, 7, 3, QRect(8, breiteOben + 18, innen, 26), false, [this] { Neuzeichnen(); })
+            .bar;
+
+    // reference temperature of the picture height
+    Beschriftung(PanelKurve, QStringLiteral("Vertikale Achse:"), 8, bezugOben, innen);
+    Beschriftung(PanelKurve, QStringLiteral("Bildhöhe = max. Strahlungs-"), 8, bezugOben + 18, innen);
+    Beschriftung(PanelKurve, QStringLiteral("leistung bei der Temperatur"), 8, bezugOben + 36, innen);
+    const Schieber leistung = ErzeugeSchieber(PanelKurve, 20, 60, bezugVorgabe, QRect(8, bezugOben + 56, innen, 26),
+                                              mitUpDown, [this] { TrackBarMaxLeistungChange(); });
+    TrackBarMaxLeistung = leistung.bar;
+    UpDownMaxLeistung = leistung.updown;
+    Beschriftung(PanelKurve, skala, 8, bezugOben + 82, innen);
+}
+
+void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, bool mitUpDown)
+{
+    const Achsentafel frequenz =
+        ErzeugeAchsentafel(eltern, ort, QStringLiteral("Frequenzen von 0 bis"),
+                           QStringLiteral("200       1000    1800 THz "), 20, 180, 120, mitUpDown,
+                           [this] { TrackBarFrequenzChange(); });
+    PanelFrequenz = frequenz.panel;
+    TrackBarFrequenz = frequenz.schieber.bar;
+    UpDownFrequenz = frequenz.schieber.updown;
+    const Achsentafel wellenlaenge =
+        ErzeugeAchsentafel(eltern, ort, QStringLiteral("Wellenlängen von 0 bis"),
+                           QStringLiteral("1           2            3 µm"), 100, 300, 250, mitUpDown,
+                           [this] { TrackBarWLaengeChange(); });
+    PanelWellenlaenge = wellenlaenge.panel;
+    TrackBarWLaenge = wellenlaenge.schieber.bar;
+    UpDownWLaenge = wellenlaenge.schieber.updown;
+}
+
+void StrahlungsFenster::ErzeugeLambdaFWahl(const QString &titel, const QStringList &items, const QRect &ort)
+{
+    RadioGroupLambdaF = new RadioGroup(titel, items, PanelLambdaF);
+    Setze(RadioGroupLambdaF, ort.left(), ort.top(), ort.width(), ort.height());
+    RadioGroupLambdaF->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupLambdaF);
+    connect(RadioGroupLambdaF, &RadioGroup::geklickt, this, [this] { RadioGroupLambdaFClick(); });
+}
+
+void StrahlungsFenster::ErzeugeSpektrumSchalter(int oben, const QString &text, const QString &zweiteZeile)
+{
+    const int innen = PanelKurve->width() - 16;
+    CheckBoxSpektrum = new QCheckBox(text, PanelKurve);
+    Setze(CheckBoxSpektrum, 8, oben, innen, 22);
+    Beschriftung(PanelKurve, zweiteZeile, 28, oben + 20, innen - 20);
+    connect(CheckBoxSpektrum, &QCheckBox::toggled, this, [this] { CheckBoxSpektrumClick(); });
+}
+
+void StrahlungsFenster::Anfangswerte()
+{
+    const Diagrammmasse m = Masse();
+    UrsprungX = m.X0;
+    UrsprungY = m.Y0;
+    AchsenLaenge = m.L;
+    MaxHoehe = m.Hmax;
+    Skalen();
+    VarTemperatur = TrackBarTemperatur->Position() * 100;
+    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+    ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
+    mitSpektrum = CheckBoxSpektrum->isChecked();
+    GroupBoxTemperaturen->setVisible(RadioGroupTempWahl->ItemIndex() == 0);
+    GroupBoxVariTemperatur->setVisible(RadioGroupTempWahl->ItemIndex() == 1);
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+}
+
+void StrahlungsFenster::Skalen()
+{
+    SkalaFrequenz = Waermestrahlung::SkalaFrequenz(AchsenLaenge, TrackBarFrequenz->Position());
+    SkalaWellenlaenge = Waermestrahlung::SkalaWellenlaenge(AchsenLaenge, TrackBarWLaenge->Position());
+    RefTemperatur = TrackBarMaxLeistung->Position() * 100;
+    const Referenz ref = referenz_(RefTemperatur);
+    RefWertLambda = ref.lambda;
+    RefWertNu = ref.nu;
+}
+
+Diagrammmasse StrahlungsFenster::Masse() const
+{
+    return BerechneMasse(Image1->bild().width(), Image1->bild().height(), achsenRand_);
+}
+
+void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const
+{
+    z.ueberFrequenz = ueberFrequenz;
+    z.mitSpektrum = mitSpektrum;
+    z.positionFrequenz = TrackBarFrequenz->Position();
+    z.positionWLaenge = TrackBarWLaenge->Position();
+    z.refTemperatur = RefTemperatur;
+    z.variabel = RadioGroupTempWahl->ItemIndex() == 1;
+    z.varTemperatur = VarTemperatur;
+    for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
+        z.temperatur[i] = CheckBoxTemp[i]->isChecked();
+    z.strichbreite = TrackBarBreite->Position();
+}
+
+void StrahlungsFenster::FormActivate() { Neuzeichnen(); }
+
+void StrahlungsFenster::RadioGroupTempWahlClick()
+{
+    const bool fest = RadioGroupTempWahl->ItemIndex() == 0;
+    GroupBoxTemperaturen->setVisible(fest);
+    GroupBoxVariTemperatur->setVisible(!fest);
+    VarTemperatur = TrackBarTemperatur->Position() * 100;
+    Neuzeichnen();
+}
+
+void StrahlungsFenster::RadioGroupLambdaFClick()
+{
+    ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+    Neuzeichnen();
+}
+
+void StrahlungsFenster::TrackBarTemperaturChange()
+{
+    VarTemperatur = TrackBarTemperatur->Position() * 100;
+    if (PanelTemperatur)
+        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+    Neuzeichnen();
+}
+
+void StrahlungsFenster::TrackBarMaxLeistungChange() { Neuzeichnen(); }
+void StrahlungsFenster::TrackBarFrequenzChange() { Neuzeichnen(); }
+void StrahlungsFenster::TrackBarWLaengeChange() { Neuzeichnen(); }
+
+void StrahlungsFenster::CheckBoxSpektrumClick()
+{
+    mitSpektrum = CheckBoxSpektrum->isChecked();
+    Neuzeichnen();
+}

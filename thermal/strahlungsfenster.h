@@ -1,0 +1,113 @@
+// What the black-body and the Planck window share: the picture, the choice between the
+// fixed temperatures and one variable temperature, the pen width, the temperature whose
+// maximum fills the picture height, the horizontal axis (quantity and range) and the
+// spectrum switch; the state these controls give and their handlers. Each window adds
+// its own panels and curves, places the shared controls with the builders below and
+// redraws in Neuzeichnen().
+#pragma once
+
+#include "simfenster.h"
+#include "strahlung.h"
+#include "strahlungsdiagramm.h"
+#include "strahlungslayout.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class Bild;
+
+class StrahlungsFenster : public SimFenster {
+    Q_OBJECT
+public:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelKurve = nullptr;     // options column
+    Panel *PanelLambdaF = nullptr;   // frequency / wavelength choice under the picture
+    Panel *PanelFrequenz = nullptr;  // axis range over frequency
+    Panel *PanelWellenlaenge = nullptr;
+    Panel *PanelTemperatur = nullptr;
+    RadioGroup *RadioGroupTempWahl = nullptr;
+    RadioGroup *RadioGroupLambdaF = nullptr;
+    QGroupBox *GroupBoxTemperaturen = nullptr;
+    QGroupBox *GroupBoxVariTemperatur = nullptr;
+    QCheckBox *CheckBoxTemp2000 = nullptr, *CheckBoxTemp3000 = nullptr, *CheckBoxTemp4000 = nullptr,
+              *CheckBoxTemp5000 = nullptr, *CheckBoxTemp5875 = nullptr;
+    std::array<QCheckBox *, 5> CheckBoxTemp{};
+    TrackBar *TrackBarTemperatur = nullptr;
+    TrackBar *TrackBarBreite = nullptr;
+    TrackBar *TrackBarMaxLeistung = nullptr;
+    TrackBar *TrackBarFrequenz = nullptr;
+    TrackBar *TrackBarWLaenge = nullptr;
+    // the track bars' up-downs (null in the Planck window, which has none)
+    UpDown *UpDownTemperatur = nullptr;
+    UpDown *UpDownMaxLeistung = nullptr;
+    UpDown *UpDownFrequenz = nullptr;
+    UpDown *UpDownWLaenge = nullptr;
+    QCheckBox *CheckBoxSpektrum = nullptr;
+
+    // ---- state ----
+    int UrsprungX = 50;      // X0
+    int UrsprungY = 0;       // Y0
+    int AchsenLaenge = 0;    // L
+    int MaxHoehe = 0;        // Hmax
+    int ZweitAchseY = -80;   // world y of the secondary scale
+    double SkalaFrequenz = 0;      // px per Hz
+    double SkalaWellenlaenge = 0;  // px per m
+    int RefTemperatur = 0;         // K, from TrackBarMaxLeistung
+    double RefWertLambda = 0, RefWertNu = 0;
+    int VarTemperatur = 5000;
+    bool ueberFrequenz = true;
+    bool mitSpektrum = false;
+
+    // ---- handlers ----
+    void RadioGroupTempWahlClick();
+    void RadioGroupLambdaFClick();
+    void TrackBarTemperaturChange();
+    void TrackBarMaxLeistungChange();
+    void TrackBarFrequenzChange();
+    void TrackBarWLaengeChange();
+    void CheckBoxSpektrumClick();
+
+protected:
+    // achsenRand: picture width minus axis length; referenz: the reference maxima of the
+    // window's curves at a temperature.
+    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double),
+                      QWidget *parent);
+
+    // The window's full redraw.
+    virtual void Neuzeichnen() = 0;
+    // The Planck-constant window may have replaced h since the last opening.
+    void FormActivate() override;
+
+    // ---- builders, in the order the window creates its controls ----
+    // Title panel (its font fitted) and the picture.
+    void ErzeugeTitelUndBild(const QString &titel, const Waermestrahlung::StrahlungsLayout &l);
+    // In PanelKurve: RadioGroupTempWahl, the five fixed temperatures (vorgabe ticked) and
+    // in their place the variable temperature with its scale line. The temperature check
+    // boxes are left for the window to connect.
+    void ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int gruppenOben, int vorgabe, const QString &skala,
+                               bool mitUpDown);
+    // In PanelKurve: the pen width from breiteOben, the reference temperature of the picture
+    // height from bezugOben (position bezugVorgabe, scale line skala).
+    void ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe, const QString &skala, bool mitUpDown);
+    // The two axis-range panels in the same place.
+    void ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, bool mitUpDown);
+    // In PanelLambdaF: the choice of frequency or wavelength.
+    void ErzeugeLambdaFWahl(const QString &titel, const QStringList &items, const QRect &ort);
+    // In PanelKurve: CheckBoxSpektrum and the label of its second line.
+    void ErzeugeSpektrumSchalter(int oben, const QString &text, const QString &zweiteZeile);
+
+    // Origin, axis and the values the controls give, after all controls exist; draws nothing.
+    void Anfangswerte();
+    // Scales, reference temperature and reference maxima from the controls.
+    void Skalen();
+    // The picture's measures.
+    Waermestrahlung::Diagrammmasse Masse() const;
+    // The settings both windows' controls give.
+    void ZustandFuellen(Waermestrahlung::StrahlungsZustand &z) const;
+
+private:
+    int achsenRand_;
+    Waermestrahlung::Referenz (*referenz_)(double);
+};
