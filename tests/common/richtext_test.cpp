@@ -2,6 +2,7 @@
 #include "richtext.h"
 #include "steuerelemente.h"
 #include "testhilfen.h"
+#include "texthilfen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,27 +23,12 @@ namespace {
 
 constexpr double K = 96.0 / 72.0;
 
-QString Text(RichEdit &e)
-{
-    return e.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
-}
-
 std::vector<QTextBlock> Bloecke(RichEdit &e)
 {
     std::vector<QTextBlock> v;
     for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next())
         v.push_back(b);
     return v;
-}
-
-QTextCharFormat FormatVon(RichEdit &e, const QString &teil)
-{
-    for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(teil))
-                return it.fragment().charFormat();
-    ADD_FAILURE() << "no fragment contains " << teil.toStdString();
-    return {};
 }
 
 int Pixel(const QTextCharFormat &f)

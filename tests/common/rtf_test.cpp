@@ -3,6 +3,7 @@
 #include "richtext.h"
 #include "rtf.h"
 #include "testhilfen.h"
+#include "texthilfen.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,12 +23,6 @@ QString Pfad(const char *name)
     return QStringLiteral(QP_TESTDATEN "/rtf/") + QString::fromLatin1(name);
 }
 
-// The text with paragraphs separated by '\n'; no-break spaces and line separators kept.
-QString Text(RichEdit &e)
-{
-    return e.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
-}
-
 // The block whose text contains `teil`.
 QTextBlock BlockMit(RichEdit &e, const QString &teil)
 {
@@ -35,17 +30,6 @@ QTextBlock BlockMit(RichEdit &e, const QString &teil)
         if (b.text().contains(teil))
             return b;
     ADD_FAILURE() << "no block contains " << teil.toStdString();
-    return {};
-}
-
-// The character format of the fragment that contains `teil`.
-QTextCharFormat FormatVon(RichEdit &e, const QString &teil)
-{
-    for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(teil))
-                return it.fragment().charFormat();
-    ADD_FAILURE() << "no fragment contains " << teil.toStdString();
     return {};
 }
 

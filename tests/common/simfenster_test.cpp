@@ -59,8 +59,7 @@ class SimFensterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        FrischerZustand();
-        Bildschirmeinteilung(1264, 960);
+        Bildschirm(1264, 960);
         fenster = std::make_unique<Zaehlfenster>();
     }
     std::unique_ptr<Zaehlfenster> fenster;
@@ -236,8 +235,7 @@ TEST_F(SimFensterTest, HintAndResultPanelsExcludeEachOther)
 
 TEST_F(SimFensterTest, TextsComeFromTheFileOrTheBuiltInWriterWithoutAMessage)
 {
-    QList<MeldungsEintrag> meldungen;
-    MeldungsBeobachter = [&](const MeldungsEintrag &m) { meldungen.append(m); };
+    MeldungsSammler meldungen;
 
     TextPfad = QStringLiteral("/gibt/es/nicht/");
     fenster->Hinweis.schreiben();
@@ -265,6 +263,5 @@ TEST_F(SimFensterTest, TextsComeFromTheFileOrTheBuiltInWriterWithoutAMessage)
     fenster->Ergebnis.neu->setChecked(false);
     EXPECT_EQ(fenster->Ergebnis.edit->toPlainText(), QStringLiteral("eingebaute Beobachtung"));
 
-    EXPECT_TRUE(meldungen.isEmpty());
-    MeldungsBeobachter = nullptr;
+    EXPECT_TRUE(meldungen.liste.isEmpty());
 }

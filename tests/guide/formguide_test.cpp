@@ -21,22 +21,18 @@ class GuideTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        FrischerZustand();
-        Bildschirmeinteilung(1264, 960);
-        BildschirmBreite = 1264;
-        BildschirmHoehe = 960;
-        MeldungsBeobachter = [this](const MeldungsEintrag &m) { meldungen.append(m); };
+        Bildschirm(1264, 960);
         guide = std::make_unique<TFormGuide>();
         TextPfad = QStringLiteral("/kein/solches/Verzeichnis/");
         guide->show();
     }
-    void TearDown() override { MeldungsBeobachter = nullptr; }
 
     bool sichtbar(QWidget *w) const { return w->isVisibleTo(guide.get()); }
     QString text() const { return guide->RichEditTheorie->toPlainText(); }
 
     std::unique_ptr<TFormGuide> guide;
-    QList<MeldungsEintrag> meldungen;
+    MeldungsSammler sammler;
+    QList<MeldungsEintrag> &meldungen = sammler.liste;
 };
 
 }  // namespace

@@ -14,16 +14,12 @@ class InfoTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        FrischerZustand();
-        Bildschirmeinteilung(1264, 960);
-        BildschirmBreite = 1264;
-        BildschirmHoehe = 960;
-        MeldungsBeobachter = [this](const MeldungsEintrag &m) { meldungen.append(m); };
+        Bildschirm(1264, 960);
         info = std::make_unique<TFormInfo>();
     }
-    void TearDown() override { MeldungsBeobachter = nullptr; }
     std::unique_ptr<TFormInfo> info;
-    QList<MeldungsEintrag> meldungen;
+    MeldungsSammler sammler;
+    QList<MeldungsEintrag> &meldungen = sammler.liste;
 };
 }  // namespace
 

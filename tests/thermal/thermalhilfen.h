@@ -7,15 +7,6 @@
 
 #include <QImage>
 
-// Fresh shared state on a screen of the given size.
-inline void Bildschirm(int w, int h)
-{
-    FrischerZustand();
-    BildschirmBreite = w;
-    BildschirmHoehe = h;
-    Bildschirmeinteilung(w, h);
-}
-
 // Topmost row of the colour right of the axis title (-1: none).
 inline int ObersteZeile(const QImage &bild, TColor farbe)
 {
