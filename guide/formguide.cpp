@@ -61,7 +61,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     SetzeSchrift(CheckBoxNeuBiogr, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuBiogr, 8, theorieHoehe - 4 - 20, 200, 20);
     connect(CheckBoxNeuBiogr, &QCheckBox::clicked, this, &TFormGuide::CheckBoxNeuBiogrClick);
-    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biographie löschen"), PanelBiographie);
+    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biografie löschen"), PanelBiographie);
     SetzeSchrift(ButtonBiogrLoeschen, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(ButtonBiogrLoeschen, f - 8 - 140, theorieHoehe - 4 - 20, 140, 20);
     connect(ButtonBiogrLoeschen, &QPushButton::clicked, this, &TFormGuide::ButtonBiogrLoeschenClick);
@@ -100,7 +100,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelZuHertz = new Panel(this, Panel::Rand::Keiner);
     PanelZuHertz->setFarbe(FarbeHintergrund);
     PanelZuHertz->setTextFarbe(0xFFFFFF);
-    PanelZuHertz->setCaption(QStringLiteral("Foto G.Hertz: nächste Seite"));
+    PanelZuHertz->setCaption(QStringLiteral("Foto G. Hertz: nächste Seite"));
     Setze(PanelZuHertz, fotoLinks - 20, 96 + 273 + 4, 213, 22);
     PanelZuHertz->hide();
 
@@ -108,7 +108,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelButtons = new Panel(this);
     PanelButtons->setFarbe(FarbePanel);
     Setze(PanelButtons, rechts, 96 + 273 + 32, 249, 153);
-    BitBtnZeigen = new BitBtn(QStringLiteral("zeig´s &mir!"), PanelButtons);
+    BitBtnZeigen = new BitBtn(QStringLiteral("zeig’s &mir!"), PanelButtons);
     BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
     SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZeigen, 8, 8, 233, 57);
@@ -186,7 +186,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 void TFormGuide::Seitevorbereiten()
 {
     BitBtnZeigen->setVisible(AktuelleSeite <= 22);
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
 
     const int foto = SeiteNr(AktuelleSeite).foto;
@@ -217,7 +217,7 @@ void TFormGuide::SchreibeTheorie()
     RichEditTheorie->setHintergrund(FarbeTheorie);
     SchreibeTextOderDatei(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite),
                           [this] { SchreibeTheorieSelbst(); });
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
 }
 
 void TFormGuide::SchreibeTheorieSelbst()
@@ -251,7 +251,7 @@ void TFormGuide::WaehleUnit()
 void TFormGuide::BitBtnZeigenClick()
 {
     WaehleUnit();
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir nochmal!"));
+    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir nochmal!"));
 }
 
 void TFormGuide::BitBtnWeiterClick()
@@ -295,7 +295,7 @@ void TFormGuide::EditGlossarDblClick()
 {
     const int n = GlossarSeitenNummer(EditGlossar->text());
     if (n == AktuelleSeite) {
-        Meldung(this, MeldungsTyp::Information, QStringLiteral("Sind schon auf der gesuchten Seite"));
+        Meldung(this, MeldungsTyp::Information, QStringLiteral("Du bist schon auf der gesuchten Seite."));
     } else if (n == 0) {
         Meldung(this, MeldungsTyp::Warnung, QStringLiteral("Fehlerhafte Seiten-Nummer?"), MeldungsKnopf::Wiederholen);
     } else if (n > SeitenAnzahl) {

@@ -77,7 +77,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelTexte = new Panel(PanelRichedit);
     SetzeSchrift(PanelTexte, QStringLiteral("Comic Sans MS"), 16, false);
     Setze(PanelTexte, (rBreite - einstellBreite) / 2, rHoehe - 24 - 170, einstellBreite, 170);
-    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich  im Verzeichnis "), PanelTexte);
+    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich im Verzeichnis "), PanelTexte);
     Setze(l1, 16, 10, einstellBreite - 32, 28);
     auto *l2 = new QLabel(QStringLiteral("(vollständigen Pfad angeben):"), PanelTexte);
     Setze(l2, 16, 38, einstellBreite - 32, 28);

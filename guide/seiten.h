@@ -17,7 +17,7 @@ struct Seite {
     const char *titel;         // title panel text after "  Seite <n>"
     const char *listeneintrag; // entry of the page list
     int foto;                  // biography number of the portrait shown, or KeineBiographie
-    const char *fenster;       // class name of the window "zeig´s mir!" opens, or null
+    const char *fenster;       // class name of the window "zeig’s mir!" opens, or null
 };
 
 // Page n (1..23).

@@ -152,7 +152,7 @@ void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie)
 
     canvas.pen = Stift{FarbeRefLinie, 1, PenStil::Dash, PenModus::Copy};
     u.Line0(0, m.Hmax, m.L, m.Hmax);
-    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
+    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
     schrift(10, FarbeRefLinie);
     const int tw = canvas.textWidth(text), th = canvas.textHeight(text);
     if (zweimalUnterDerLinie) {
@@ -589,7 +589,7 @@ QString Mantisse(double wert, int &exponent)
         ++exponent;
     }
     QString text = QString::number(mantisse, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
-    return wert < 0 ? QStringLiteral("-") + text : text;
+    return wert < 0 ? QStringLiteral("−") + text : text;
 }
 
 void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
@@ -647,7 +647,7 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     // second fraction: 1 over (e^(…) − 1), the exponent a small fraction up right of the e
     const int wOben = TeileBreite(f, expOben), wUnten = TeileBreite(f, expUnten);
     const int wExp = std::max(wOben, wUnten) + 4;
-    const QString minusEins = QStringLiteral(" - 1");
+    const QString minusEins = QStringLiteral(" − 1");
     const int wNenner2 = f.breite(QStringLiteral("e"), e) + 2 + wExp + f.breite(minusEins, zahl);
     const int wb2 = wNenner2 + 8;
     const QString eins = QStringLiteral("1");
@@ -698,7 +698,7 @@ void SchreibeKonstanten(Canvas &c)
         QString einheit;
     };
     const Zeile zeilen[3] = {
-        {QStringLiteral("h = Planck´sche Konstante"), Planckkonstante, QStringLiteral("  J s")},
+        {QStringLiteral("h = Planck’sche Konstante"), Planckkonstante, QStringLiteral("  J·s")},
         {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
         {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
     };
@@ -711,7 +711,7 @@ void SchreibeKonstanten(Canvas &c)
         x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse + QStringLiteral(" "), text);
         x = f.schreibe(x, grund, QStringLiteral("·"), sym);
         x = f.schreibe(x, grund, QStringLiteral(" 10"), text);
-        x = f.schreibe(x, grund - 7, QString::number(exponent), klein);
+        x = f.schreibe(x, grund - 7, QString::number(exponent).replace(QLatin1Char('-'), QChar(0x2212)), klein);
         f.schreibe(x, grund, zeilen[i].einheit, text);
     }
 }

@@ -37,7 +37,7 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
     Setze(GroupBoxTemperaturen, 8, gruppenOben, innen, 142);
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
-        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
+        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
         b->setChecked(FesteTemperaturen[i] == vorgabe);
         CheckBoxTemp[i] = b;
@@ -88,14 +88,14 @@ void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, b
 {
     const Achsentafel frequenz =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Frequenzen von 0 bis"),
-                           QStringLiteral("200       1000    1800 THz "), 20, 180, 120, mitUpDown,
+                           QStringLiteral("200       1000    1800 THz "), 20, 180, 120, mitUpDown,
                            [this] { TrackBarFrequenzChange(); });
     PanelFrequenz = frequenz.panel;
     TrackBarFrequenz = frequenz.schieber.bar;
     UpDownFrequenz = frequenz.schieber.updown;
     const Achsentafel wellenlaenge =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Wellenlängen von 0 bis"),
-                           QStringLiteral("1           2            3 µm"), 100, 300, 250, mitUpDown,
+                           QStringLiteral("1           2            3 µm"), 100, 300, 250, mitUpDown,
                            [this] { TrackBarWLaengeChange(); });
     PanelWellenlaenge = wellenlaenge.panel;
     TrackBarWLaenge = wellenlaenge.schieber.bar;
@@ -129,7 +129,7 @@ void StrahlungsFenster::Anfangswerte()
     MaxHoehe = m.Hmax;
     Skalen();
     VarTemperatur = TrackBarTemperatur->Position() * 100;
-    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
     ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
     mitSpektrum = CheckBoxSpektrum->isChecked();
     GroupBoxTemperaturen->setVisible(RadioGroupTempWahl->ItemIndex() == 0);
@@ -190,7 +190,7 @@ void StrahlungsFenster::TrackBarTemperaturChange()
 {
     VarTemperatur = TrackBarTemperatur->Position() * 100;
     if (PanelTemperatur)
-        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
     Neuzeichnen();
 }
 
