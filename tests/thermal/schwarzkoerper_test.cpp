@@ -107,8 +107,8 @@ TEST_F(SchwarzkoerperTest, ControlsStartAsDescribed)
     for (QCheckBox *b : {f.CheckBoxPlanckStrahlung, f.CheckBoxWienStrahlung, f.CheckBoxRayleighJeansStrahlung,
                          f.CheckBoxWienRelativ, f.checkboxRayleighJeansRelativ, f.CheckBoxVerschiebung, f.CheckBoxSpektrum})
         EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
-    EXPECT_EQ(f.CheckBoxWienRelativ->text(), QStringLiteral("\"W&ien\" : \"gemessen\""));
-    EXPECT_EQ(f.checkboxRayleighJeansRelativ->text(), QStringLiteral("\"Rayleigh-&Jeans\" : \"gemessen\""));
+    EXPECT_EQ(f.CheckBoxWienRelativ->text(), QStringLiteral("„W&ien“ : „gemessen“"));
+    EXPECT_EQ(f.checkboxRayleighJeansRelativ->text(), QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"));
     EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = 5000 Kelvin"));
     EXPECT_TRUE(f.PanelFrequenz->isVisibleTo(&f));
     EXPECT_FALSE(f.PanelWellenlaenge->isVisibleTo(&f));
@@ -192,7 +192,7 @@ TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
     f.BitBtnHinweis->click();
     EXPECT_TRUE(f.Hinweis.panel->isVisible());
     const QString hinweis = f.Hinweis.edit->toPlainText();
-    EXPECT_TRUE(hinweis.contains(QStringLiteral("Zeige Verhältnis \"Wien\" : \"gemessen\""))) << hinweis.toStdString();
+    EXPECT_TRUE(hinweis.contains(QStringLiteral("Zeige Verhältnis „Wien“ : „gemessen“"))) << hinweis.toStdString();
     EXPECT_TRUE(hinweis.contains(QStringLiteral("bzw.")));
     f.BitBtnInfoLoeschen->click();
     EXPECT_FALSE(f.Hinweis.panel->isVisible());
