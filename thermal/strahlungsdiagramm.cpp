@@ -669,14 +669,19 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     c.lineTo(x + wb2, bruch);
 
     // explanation
-    QStringList zeilen{QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")};
+    // Over frequency the curve shows the power per wavelength interval at f = c/λ, which
+    // peaks elsewhere than S; the explanation says so.
+    QStringList zeilen;
     if (ueberFrequenz)
-        zeilen << QStringLiteral("in einem engen Frequenzbereich von f bis f + df")
-               << QStringLiteral("pro m² die Leistung S · df ab.");
+        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² zwischen")
+               << QStringLiteral("f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
+               << QStringLiteral("am größten. Die Kurve zeigt dagegen die Leistung pro")
+               << QStringLiteral("Wellenlängenintervall, eingetragen bei f = c/λ.");
     else
-        zeilen << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
+        zeilen << QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")
+               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
                << QStringLiteral("λ + dλ pro m² die Leistung S · dλ ab.");
-    SchreibeZeilen(c, 14, 126, w - 28, zeilen, Formelsatz::schrift(arial, 12));
+    SchreibeZeilen(c, 14, ueberFrequenz ? 122 : 126, w - 28, zeilen, Formelsatz::schrift(arial, ueberFrequenz ? 10 : 12));
 }
 
 void SchreibeKonstanten(Canvas &c)
