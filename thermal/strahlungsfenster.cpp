@@ -47,7 +47,7 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     CheckBoxTemp4000 = CheckBoxTemp[2];
     CheckBoxTemp5000 = CheckBoxTemp[3];
     CheckBoxTemp5875 = CheckBoxTemp[4];
-    CheckBoxTemp5875->setToolTip(QStringLiteral("Temperatur der Sonnenoberfläche"));
+    CheckBoxTemp5875->setToolTip(QStringLiteral("steht für die Sonnenoberfläche (rund 5800 K)"));
 
     // one variable temperature in the same place
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
