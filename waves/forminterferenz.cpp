@@ -32,7 +32,7 @@ RadioGroup *Gruppe(QWidget *eltern, const QString &titel, const QStringList &ite
                    int spalten = 1)
 {
     auto *g = new RadioGroup(titel, items, eltern, spalten);
-    g->layout()->setContentsMargins(8, 0, 4, 2);
+    g->layout()->setContentsMargins(4, 0, 2, 2);
     g->layout()->setSpacing(0);
     g->setItemIndex(index);
     Setze(g, ort.left(), ort.top(), ort.width(), ort.height());
@@ -258,10 +258,10 @@ void TFormInterferenz::ErzeugeRechteSpalte()
     Setze(PanelAusschnitt, 8, 76, 169, 106);
     RadioGroupImage = Gruppe(PanelAusschnitt, QStringLiteral("&Größe:"),
                              {QStringLiteral("klein"), QStringLiteral("mittel"), QStringLiteral("groß")}, 2,
-                             QRect(0, 0, 80, 104));
+                             QRect(0, 0, 74, 104));
     RadioGroupFormat = Gruppe(PanelAusschnitt, QStringLiteral("&Format"),
                               {QStringLiteral("Hoch-F"), QStringLiteral("quadrat."), QStringLiteral("Quer-F.")}, 1,
-                              QRect(84, 0, 85, 104));
+                              QRect(77, 0, 92, 104));
     connect(RadioGroupImage, &RadioGroup::geklickt, this, stopp);
     connect(RadioGroupFormat, &RadioGroup::geklickt, this, stopp);
     AufloesungsTeil = new QWidget(PanelWelle);
@@ -656,6 +656,7 @@ void TFormInterferenz::SchreibeHinweiseSelbst()
     stil.listeErsterEinzug = 8;
     stil.listeLinkerEinzug = 24;
     SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/waves/interferenz_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);  // the panel opens at the first line
 }
 
 void TFormInterferenz::SchreibeErgebnisSelbst()
@@ -666,4 +667,5 @@ void TFormInterferenz::SchreibeErgebnisSelbst()
     stil.listeErsterEinzug = 8;
     stil.listeLinkerEinzug = 20;
     SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/waves/interferenz_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
 }
