@@ -6,9 +6,9 @@
 
 namespace Interferenz {
 
-Bildschirm AktuellerBildschirm()
+Bildschirmmasse AktuellerBildschirm()
 {
-    Bildschirm b;
+    Bildschirmmasse b;
     b.breite = BildschirmBreite;
     b.hoehe = BildschirmHoehe;
     b.spalteLinks = SpalteLinks;
@@ -21,7 +21,7 @@ Bildschirm AktuellerBildschirm()
     return b;
 }
 
-Layout BerechneLayout(const Bildschirm &b)
+Layout BerechneLayout(const Bildschirmmasse &b)
 {
     Layout l;
     const int W = b.breite, H = b.hoehe;

@@ -9,14 +9,14 @@
 
 namespace Interferenz {
 
-struct Bildschirm {
+struct Bildschirmmasse {
     int breite = 1027, hoehe = 740;              // BildschirmBreite, BildschirmHoehe
     int spalteLinks = 802, spalteBreite = 185, spalteRand = 8;
     QRect zurueck{834, 619, 161, 81};            // the back button's shared place
     double F = 1.0, Fx = 1.0, Fy = 1.0;          // Massstab: uniform, horizontal, vertical
 };
 // The shared values as they are now.
-Bildschirm AktuellerBildschirm();
+Bildschirmmasse AktuellerBildschirm();
 
 // Below this usable height the fixed places would run off the screen or into the back
 // button; the window then moves its left column up, shortens the back button and shrinks
@@ -41,7 +41,7 @@ struct Layout {
     QRect zurueck;
     int markerBreite = 320;
 };
-Layout BerechneLayout(const Bildschirm &b);
+Layout BerechneLayout(const Bildschirmmasse &b);
 
 enum class Groesse { klein, mittel, gross };
 enum class Format { hoch, quadrat, quer };

@@ -198,7 +198,7 @@ TEST(Interferenz, MarkedPointsKeepAwayFromTheEnds)
 
 TEST(Interferenz, LayoutOfPicturesAndPanels)
 {
-    Bildschirm b;
+    Bildschirmmasse b;
     b.breite = 1264;
     b.hoehe = 960;
     b.spalteLinks = 1039;
