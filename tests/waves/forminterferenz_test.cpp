@@ -108,8 +108,21 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
         anNachMarken = f.an;
         frame = f.Image1Dim->bild();
     });
+    // off and on again while the run is still on the stack: the run restarts, it does not nest
+    bool anNachNeustart = false;
+    QImage nachNeustart;
+    Spaeter(250, [&] {
+        f.BitBtnLicht->click();
+        f.BitBtnLicht->click();
+        anNachNeustart = f.an;
+        nachNeustart = f.Image1Dim->bild();
+    });
+    bool bewegtSichWeiter = false;
+    Spaeter(350, [&] { bewegtSichWeiter = f.Image1Dim->bild() != nachNeustart; });
     Spaeter(400, [&] { f.BitBtnZurueck->click(); });
     f.BitBtnLicht->click();
+    EXPECT_TRUE(anNachNeustart);
+    EXPECT_TRUE(bewegtSichWeiter);
     EXPECT_TRUE(anNachTempo);
     EXPECT_TRUE(anNachMarken);
     EXPECT_EQ(f.Verzoegerung, 15);
