@@ -379,6 +379,19 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
     UpDownAmplitudeEins->setVisible(seil);
     RadioGroupAnfangszustand->setVisible(fortlaufend);
 
+    // the visible groups of the two left panels close up from the top
+    auto stapeln = [](std::initializer_list<QWidget *> teile) {
+        int y = 6;
+        for (QWidget *t : teile)
+            if (!t->isHidden()) {
+                t->move(t->x(), y);
+                y += t->height() + 4;
+            }
+    };
+    stapeln({RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2, RadioGroupGleicheW,
+             RadioGroupAuslInt, PanelEinzelWellen});
+    stapeln({RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
+
     const QRect zentren = seil ? layout_.wZentrenSeil : layout_.wZentrenWasser;
     Setze(PanelWZentren, zentren.left(), zentren.top(), zentren.width(), zentren.height());
     const QRect welle = seil ? layout_.welleSeil : layout_.welleWasser;
