@@ -117,9 +117,24 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
         anNachNeustart = f.an;
         nachNeustart = f.Image1Dim->bild();
     });
+    // then back as soon as a new frame has been drawn (or after a generous while)
     bool bewegtSichWeiter = false;
-    Spaeter(350, [&] { bewegtSichWeiter = f.Image1Dim->bild() != nachNeustart; });
-    Spaeter(400, [&] { f.BitBtnZurueck->click(); });
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (nachNeustart.isNull())
+            return;
+        bewegtSichWeiter = f.Image1Dim->bild() != nachNeustart;
+        if (bewegtSichWeiter) {
+            wache.stop();
+            f.BitBtnZurueck->click();
+        }
+    });
+    wache.start();
+    QTimer notbremse;  // dies with the test, unlike a free single shot
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnZurueck->click(); });
+    notbremse.start(10000);
     f.BitBtnLicht->click();
     EXPECT_TRUE(anNachNeustart);
     EXPECT_TRUE(bewegtSichWeiter);
@@ -166,18 +181,32 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
     f.RadioGroupPhasen->setItemIndex(1);     // antiphase
     FensterOeffnen(&f);
     Ereignisse(20);
-    QImage erstes, spaeteres;
-    bool anNachZeige = false;
-    Spaeter(100, [&] { erstes = f.Image2Dim->bild(); });
-    Spaeter(250, [&] {
-        spaeteres = f.Image2Dim->bild();
+    // once the picture has moved on from the first frame: intensity, then off
+    QImage erstes;
+    bool bewegt = false, anNachZeige = false;
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (erstes.isNull()) {
+            erstes = f.Image2Dim->bild();
+            return;
+        }
+        bewegt = f.Image2Dim->bild() != erstes;
+        if (!bewegt)
+            return;
+        wache.stop();
         f.RadioGroupAuslInt->setItemIndex(1);
         anNachZeige = f.an;
+        Spaeter(50, [&] { f.BitBtnLicht->click(); });
     });
-    Spaeter(400, [&] { f.BitBtnLicht->click(); });
+    wache.start();
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnLicht->click(); });
+    notbremse.start(10000);
     f.BitBtnLicht->click();
+    EXPECT_TRUE(bewegt);
     EXPECT_TRUE(anNachZeige);
-    EXPECT_NE(erstes, spaeteres);
     EXPECT_TRUE(f.ImageIntensitaet->isVisible());
     EXPECT_FALSE(f.Image2Dim->isVisible());
     // antiphase: dark on the symmetry line, bright a quarter wavelength beside it… somewhere
