@@ -147,6 +147,18 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
     EXPECT_FALSE(f.an);
     EXPECT_TRUE(Stopp);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
+
+    // opened again: at rest, in the same place, the marks drawn anew on the rope
+    const QRect ort = f.Image1Dim->geometry();
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Image1Dim->geometry(), ort);
+    EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
+    const int X0 = f.Image1Dim->bild().width() / 2, Y0 = f.Image1Dim->bild().height() / 2;
+    ASSERT_EQ(f.markierung().anzahl, 2);
+    EXPECT_EQ(f.Image1Dim->canvas().pixel(X0 + f.markierung().x[0], Y0 - 8), 0x000000u);  // the mass's outline
+    f.close();
 }
 
 TEST(FormInterferenz, ParameterStopsTheRunAndASingleTrainEndsByItself)
