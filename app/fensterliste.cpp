@@ -2,6 +2,7 @@
 
 #include "formguide.h"
 #include "forminfo.h"
+#include "forminterferenz.h"
 #include "formmain.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
@@ -14,7 +15,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormMain", nullptr},  // created by ErzeugeAlleFenster itself
     {"TFormGuide", []() -> QWidget * { return new TFormGuide; }},
     {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
-    {"TFormInterferenz", nullptr},
+    {"TFormInterferenz", []() -> QWidget * { return new TFormInterferenz; }},
     {"TFormBeugung3", nullptr},
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
