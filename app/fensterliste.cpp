@@ -1,5 +1,6 @@
 #include "fensterliste.h"
 
+#include "beugungsfenster.h"
 #include "formguide.h"
 #include "forminfo.h"
 #include "formmain.h"
@@ -15,7 +16,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormGuide", []() -> QWidget * { return new TFormGuide; }},
     {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
     {"TFormInterferenz", nullptr},
-    {"TFormBeugung3", nullptr},
+    {"TFormBeugung3", []() -> QWidget * { return new TFormBeugung3; }},
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
     {"TFormPlanckKonstante2", nullptr},
