@@ -113,8 +113,8 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     PanelDatenKompl = ErzeugePanel(this, layout_.datenKompl);
     RadioGroupArtBeugung = new RadioGroup(
         Q("Beugung an"), {Q("Spalt"), Q("2 Spalten"), Q("Gitter"), Q("Kante"), Q("Hindernis"), Q("ohne")},
-        PanelDatenKompl, 2);
-    Setze(RadioGroupArtBeugung, 8, 4, innen, 92);
+        PanelDatenKompl);
+    Setze(RadioGroupArtBeugung, 8, 4, innen, 126);
     RadioGroupArtBeugung->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupArtBeugung);
     connect(RadioGroupArtBeugung, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungClick(); });
@@ -136,11 +136,11 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
             *skalaLabel = sk;
         return p;
     };
-    PanelSpaltB = tafel(104, Q("Spaltbreite"), Q("80       120     160    200 Pixel"), 40, 100, 80, TrackBarSpaltB,
+    PanelSpaltB = tafel(136, Q("Spaltbreite"), Q("80       120     160    200 Pixel"), 40, 100, 80, TrackBarSpaltB,
                         UpDownSpaltB, &LabelSpaltB, &LabelSpaltBSkala);
-    PanelSpaltAbst = tafel(196, Q("Abstand der Spalte"), Q("100           150         200 Pixel"), 50, 100, 80,
+    PanelSpaltAbst = tafel(224, Q("Abstand der Spalte"), Q("100           150         200 Pixel"), 50, 100, 80,
                            TrackBarSpaltAbst, UpDownSpaltAbst, nullptr, nullptr);
-    PanelZahnAbst = tafel(104, Q("Gitterkonstante"), Q("40         60         80 Pixel"), 20, 40, 20,
+    PanelZahnAbst = tafel(136, Q("Gitterkonstante"), Q("40         60         80 Pixel"), 20, 40, 20,
                           TrackBarGitterKonst, UpDownGitterKonst, nullptr, nullptr);
 
     Panel1 = new DrueckPanel(PanelDatenKompl);
@@ -148,7 +148,7 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     Panel1->setCaption(Q("Zeige Intensität "));
     Panel1->setToolTip(Q("Zeigt die Wellenintensität, solange die linke Maustaste darauf gedrückt ist"));
     Panel1->setCursor(Qt::PointingHandCursor);
-    Setze(Panel1, 8, layout_.datenKompl.height() - 8 - 96, innen, 96);
+    Setze(Panel1, 8, 314, innen, layout_.datenKompl.height() - 8 - 314);
     connect(Panel1, &DrueckPanel::gedrueckt, this, [this] { Panel1MouseDown(); });
     connect(Panel1, &DrueckPanel::losgelassen, this, [this] { Panel1MouseUp(); });
 
