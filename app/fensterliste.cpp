@@ -7,6 +7,7 @@
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "simfenster.h"
+#include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
 // values that every later window reads. Several simulation windows rewrite the
@@ -33,7 +34,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormBohrAtom2", nullptr},
     {"TFormDoppelspalt", nullptr},
     {"TFormHeisenberg", nullptr},
-    {"TFormStWellen", nullptr},
+    {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
     {"TFormSchroedinger3", nullptr},
     {"TFormPhotozelle5", nullptr},
 };
