@@ -130,6 +130,7 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
         bar = s.bar;
         ud = s.updown;
         QLabel *sk = Beschriftung(p, skala, 6, 58, innen - 12);
+        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, true);
         if (titelLabel)
             *titelLabel = t;
         if (skalaLabel)

@@ -103,7 +103,7 @@ void TFormStWellen::ErzeugeSpalte()
     connect(RadioGroupPhasen, &RadioGroup::geklickt, this, [this] { Stoppen(); });
     connect(RadioGroupFestLose, &RadioGroup::geklickt, this, [this] { Stoppen(); });
 
-    const bool eng = sp[2].height() < 84;  // small screens: title and scale closer to the bar
+    const bool eng = sp[2].height() < 84;  // 68 on small screens  // small screens: title and scale closer to the bar
     auto schieber = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
                         TrackBar *&bar, UpDown *&ud) {
         Panel *p = ErzeugePanel(this, ort);
@@ -209,7 +209,7 @@ void TFormStWellen::Aktualisieren()
     SchreibeText();
     LabelEinzelWellen->hide();
     // the captions run over three lines in the narrow column
-    CheckBoxEinzelWellen->setText(s < 5 ? Q("zeige die sich\nüberlagernden Wellen\n&getrennt")
+    CheckBoxEinzelWellen->setText(s < 5 ? Q("zeige die sich über-\nlagernden Wellen\n&getrennt")
                                         : Q("zerle&ge die stehende\nWelle in zwei\n„laufende“"));
     CheckBoxEinzelWellen->setGeometry(8, 2, layout_.spalteBreite - 16, PanelEinzelWellen->height() - 4);
 }
