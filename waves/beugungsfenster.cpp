@@ -286,6 +286,30 @@ void TFormBeugung3::FormActivate()
     SchreibeHinweise();
 }
 
+void TFormBeugung3::BitBtnLichtClick()
+{
+    Stopp = true;
+    AnAusSchalten(!an);
+    Vorbereiten();
+    pause = false;
+    if (!an)
+        return;
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Simulation();
+    } while (nochmal_ && an && !ProgrammEndet);
+    imLauf_ = false;
+    if (an)
+        AnAusSchalten(false);
+    Stopp = true;
+}
+
 void TFormBeugung3::Simulation()
 {
     if (Hinweis.sichtbar())

@@ -67,6 +67,7 @@ public:
     int zeitpunkt() const { return t_; }
 
     // ---- handlers ----
+    void BitBtnLichtClick() override;
     void RadioButtonModusClick();
     void RadioGroupArtBeugungEinfClick();
     void RadioGroupWellenzugClick();
@@ -109,4 +110,6 @@ private:
     bool intensitaetZeigen_ = false;
     TColor grund_ = 0;
     int t_ = 0;
+    bool imLauf_ = false;  // a run loop is on the stack (running or draining)
+    bool nochmal_ = false; // switched on again while it drains: the loop starts anew
 };

@@ -260,8 +260,17 @@ void TFormStWellen::BitBtnLichtClick()
     pause = false;
     if (!an)
         return;
-    Stopp = false;
-    Zeichne();
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Zeichne();
+    } while (nochmal_ && an && !ProgrammEndet);
+    imLauf_ = false;
 }
 
 void TFormStWellen::Zeichne()
@@ -285,6 +294,8 @@ void TFormStWellen::SimulationWellenGegeneinander()
         if (z_.g.einzelPuls && t_ >= z_.g.laenge)
             break;
     }
+    if (nochmal_)  // switched on again meanwhile: the next run follows at once
+        return;
     AnAusSchalten(false);
     Stopp = true;
     Vorbereiten(true);
@@ -299,6 +310,8 @@ void TFormStWellen::SimulationStehendeWellen()
             break;
     }
     BitBtnErgebnis->setEnabled(true);
+    if (nochmal_)
+        return;
     Stopp = true;
     AnAusSchalten(false);
     Vorbereiten(true);

@@ -300,11 +300,22 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     EXPECT_FALSE(fenster.an);
     EXPECT_GT(fenster.zeitpunkt(), Laufzeit(fenster.zustand().m, fenster.zustand().w));
 
-    // a continuous wave runs until the back button
+    // a continuous wave runs until the window closes; off and on again restarts the loop
+    // instead of nesting a second run inside it
     fenster.RadioGroupWellenzug->setItemIndex(1);
     fenster.RadioGroupArtBeugungEinf->setItemIndex(0);
-    QTimer::singleShot(100, &fenster, [&] { fenster.close(); });
+    bool sofortZurueck = false;
+    QTimer::singleShot(80, &fenster, [&] {
+        fenster.BitBtnLicht->click();
+        fenster.BitBtnLicht->click();
+        sofortZurueck = fenster.an;
+    });
+    QTimer::singleShot(200, &fenster, [&] {
+        EXPECT_TRUE(fenster.an);
+        fenster.close();
+    });
     fenster.BitBtnLicht->click();
+    EXPECT_TRUE(sofortZurueck);
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
 }

@@ -210,9 +210,21 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
     EXPECT_TRUE(fenster.BitBtnErgebnis->isEnabled());
     EXPECT_EQ(fenster.zustand().w.A, Runde(30 * 84 / 50.0));
 
+    // off and on again during a run restarts the loop instead of nesting a second one;
     // leaving during a run ends it
-    QTimer::singleShot(100, &fenster, [&] { fenster.BitBtnZurueck->click(); });
+    bool sofortZurueck = false;
+    QTimer::singleShot(80, &fenster, [&] {
+        fenster.BitBtnLicht->click();
+        EXPECT_FALSE(fenster.an);
+        fenster.BitBtnLicht->click();
+        sofortZurueck = fenster.an;  // returned at once, with the run on
+    });
+    QTimer::singleShot(200, &fenster, [&] {
+        EXPECT_TRUE(fenster.an);
+        fenster.BitBtnZurueck->click();
+    });
     fenster.BitBtnLicht->click();
+    EXPECT_TRUE(sofortZurueck);
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
     fenster.BitBtnzurueckzurueck->click();
