@@ -275,7 +275,8 @@ void TFormBeugung3::Stoppen()
     Stopp = true;
     AnAusSchalten(false);
     Vorbereiten();
-    QCoreApplication::processEvents();
+    if (isVisible())  // one pass of message handling (not while the window is being built)
+        QCoreApplication::processEvents();
 }
 
 void TFormBeugung3::FormActivate()
