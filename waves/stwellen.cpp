@@ -142,7 +142,7 @@ Layout BerechneLayout(int W, int H, int T)
     l.text = QRect(rand, textOben, textBreite, l.beobachtButton.top() - 24 - textOben);
 
     const bool klein = H < 768;  // small screens: lower panels so that the column ends above the back button
-    const std::array<int, 7> hoehen = klein ? std::array<int, 7>{64, 64, 68, 68, 68, 54, 130}
+    const std::array<int, 7> hoehen = klein ? std::array<int, 7>{66, 66, 66, 66, 66, 54, 130}
                                             : std::array<int, 7>{70, 70, 84, 84, 84, 56, 150};
     int summe = 0;
     for (int h : hoehen)

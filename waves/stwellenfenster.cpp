@@ -103,7 +103,7 @@ void TFormStWellen::ErzeugeSpalte()
     connect(RadioGroupPhasen, &RadioGroup::geklickt, this, [this] { Stoppen(); });
     connect(RadioGroupFestLose, &RadioGroup::geklickt, this, [this] { Stoppen(); });
 
-    const bool eng = sp[2].height() < 84;  // 68 on small screens  // small screens: title and scale closer to the bar
+    const bool eng = sp[2].height() < 84;  // 66 on small screens  // small screens: title and scale closer to the bar
     auto schieber = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
                         TrackBar *&bar, UpDown *&ud) {
         Panel *p = ErzeugePanel(this, ort);
