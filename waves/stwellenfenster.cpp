@@ -55,7 +55,7 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     BitBtnZurueck->raise();
 
     schritt_ = 1;
-    Aktualisieren();
+    Aktualisieren(false);  // the check box keeps its first caption until the step changes
 }
 
 void TFormStWellen::ErzeugeTextTafel()
@@ -193,7 +193,7 @@ void TFormStWellen::Stoppen()
     Vorbereiten(true);
 }
 
-void TFormStWellen::Aktualisieren()
+void TFormStWellen::Aktualisieren(bool boxBeschriften)
 {
     const int s = schritt_;
     BitBtnWeiter->setVisible(s < 5);
@@ -207,6 +207,8 @@ void TFormStWellen::Aktualisieren()
     PanelSchrittNr->setCaption(QStringLiteral("Schritt %1 / 5").arg(s));
     Vorbereiten(true);
     SchreibeText();
+    if (!boxBeschriften)
+        return;
     LabelEinzelWellen->hide();
     // the captions run over three lines in the narrow column
     CheckBoxEinzelWellen->setText(s < 5 ? Q("zeige die sich über-\nlagernden Wellen\n&getrennt")

@@ -55,7 +55,7 @@ protected:
 private:
     void ErzeugeTextTafel();
     void ErzeugeSpalte();
-    void Aktualisieren();
+    void Aktualisieren(bool boxBeschriften = true);
     void Vorbereiten(bool mitSeil);
     void Stoppen();
     void Zeichne();
