@@ -88,7 +88,7 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     RadioGruppeVerdichten(RadioGroupArtBeugungEinf);
     connect(RadioGroupArtBeugungEinf, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungEinfClick(); });
     RadioGroupWellenzug =
-        new RadioGroup(Q("Welle"), {Q("Nur 1 „Berg und Tal“"), Q("Fortlaufende Welle")}, PanelDatenEinf);
+        new RadioGroup(QString(), {Q("Nur 1 „Berg und Tal“"), Q("Fortlaufende Welle")}, PanelDatenEinf);
     Setze(RadioGroupWellenzug, 8, 60, innen, 66);
     RadioGroupWellenzug->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupWellenzug);

@@ -255,33 +255,50 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     fenster.TrackBarTempo->setPosition(4);
 
     // simulation: the tables are computed at the start; holding the panel shows the intensity
-    // and stops the wave, releasing it lets the wave go on (each step runs inside the run's wait)
-    int tGehalten = -1;
-    QTimer::singleShot(150, &fenster, [&] {
-        EXPECT_TRUE(fenster.an);
-        EXPECT_FALSE(fenster.neuRechnen());
-        fenster.TrackBarSchwDauer->setPosition(16);  // goes on, slower
-        EXPECT_TRUE(fenster.an);
-        EXPECT_EQ(fenster.zustand().w.N, 16);
-        EXPECT_EQ(fenster.zustand().w.lambda, 60);
-        fenster.Panel1MouseDown();
-    });
-    QTimer::singleShot(300, &fenster, [&] {
+    // and stops the wave, releasing it lets the wave go on. The steps run inside the run's
+    // waits, each when the run has got there.
+    int schritt = 0, tGehalten = -1, wartend = 0;
+    QTimer takt;
+    takt.setInterval(10);
+    QObject::connect(&takt, &QTimer::timeout, &fenster, [&] {
         const Masse &m = fenster.zustand().m;
-        EXPECT_EQ(fenster.Image1->canvas().pixel(m.X0 + 60, m.Y0),
-                  FarbCodeIntens(2 * Runde(56 * IntensitaetBei(*fenster.feld(), 60, 0))));
-        EXPECT_EQ(fenster.Image1->canvas().pixel(2, 2), FarbeHintergrund);
-        tGehalten = fenster.zeitpunkt();
+        switch (schritt) {
+        case 0:  // the wave runs
+            if (!fenster.an || fenster.neuRechnen() || fenster.zeitpunkt() < 2)
+                return;
+            fenster.TrackBarSchwDauer->setPosition(16);  // goes on, slower, same wavelength
+            EXPECT_TRUE(fenster.an);
+            EXPECT_EQ(fenster.zustand().w.N, 16);
+            EXPECT_EQ(fenster.zustand().w.lambda, 60);
+            fenster.Panel1MouseDown();
+            schritt = 1;
+            return;
+        case 1:  // the intensity is shown: the incident region is cleared
+            if (fenster.Image1->canvas().pixel(2, 2) != FarbeHintergrund)
+                return;
+            EXPECT_EQ(fenster.Image1->canvas().pixel(m.X0 + 60, m.Y0),
+                      FarbCodeIntens(2 * Runde(56 * IntensitaetBei(*fenster.feld(), 60, 0))));
+            tGehalten = fenster.zeitpunkt();
+            schritt = 2;
+            return;
+        case 2:  // the wave stands while the panel is held
+            if (++wartend < 10)
+                return;
+            EXPECT_EQ(fenster.zeitpunkt(), tGehalten);
+            fenster.Panel1MouseUp();
+            schritt = 3;
+            return;
+        case 3:
+            if (fenster.zeitpunkt() <= tGehalten)
+                return;
+            schritt = 4;
+            takt.stop();
+            fenster.BitBtnZurueck->click();
+        }
     });
-    QTimer::singleShot(400, &fenster, [&] {
-        EXPECT_EQ(fenster.zeitpunkt(), tGehalten);
-        fenster.Panel1MouseUp();
-    });
-    QTimer::singleShot(550, &fenster, [&] {
-        EXPECT_GT(fenster.zeitpunkt(), tGehalten);
-        fenster.BitBtnZurueck->click();
-    });
+    takt.start();
     fenster.BitBtnLicht->click();
+    EXPECT_EQ(schritt, 4);
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_TRUE(Stopp);
