@@ -89,13 +89,15 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     connect(RadioGroupArtBeugungEinf, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungEinfClick(); });
     RadioGroupWellenzug =
         new RadioGroup(QString(), {Q("Nur 1 „Berg und Tal“"), Q("Fortlaufende Welle")}, PanelDatenEinf);
-    Setze(RadioGroupWellenzug, 8, 60, innen, 66);
+    Setze(RadioGroupWellenzug, 4, 60, innen + 8, 66);
+    SetzeSchrift(RadioGroupWellenzug, QStringLiteral("Trebuchet MS"), 9, true);
     RadioGroupWellenzug->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupWellenzug);
     connect(RadioGroupWellenzug, &RadioGroup::geklickt, this, [this] { RadioGroupWellenzugClick(); });
     RadiogroupAnfangszustand =
         new RadioGroup(Q("Die Welle "), {Q("startet erst"), Q("ist schon unterwegs")}, PanelDatenEinf);
-    Setze(RadiogroupAnfangszustand, 8, 134, innen, 66);
+    Setze(RadiogroupAnfangszustand, 4, 134, innen + 8, 66);
+    SetzeSchrift(RadiogroupAnfangszustand, QStringLiteral("Trebuchet MS"), 9, true);
     RadiogroupAnfangszustand->setItemIndex(0);
     RadioGruppeVerdichten(RadiogroupAnfangszustand);
     connect(RadiogroupAnfangszustand, &RadioGroup::geklickt, this, [this] { Stoppen(); });
