@@ -1,5 +1,6 @@
 #include "fensterliste.h"
 
+#include "beugungsfenster.h"
 #include "formguide.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
@@ -7,6 +8,7 @@
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "simfenster.h"
+#include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
 // values that every later window reads. Several simulation windows rewrite the
@@ -16,7 +18,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormGuide", []() -> QWidget * { return new TFormGuide; }},
     {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
     {"TFormInterferenz", []() -> QWidget * { return new TFormInterferenz; }},
-    {"TFormBeugung3", nullptr},
+    {"TFormBeugung3", []() -> QWidget * { return new TFormBeugung3; }},
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
     {"TFormPlanckKonstante2", nullptr},
@@ -33,7 +35,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormBohrAtom2", nullptr},
     {"TFormDoppelspalt", nullptr},
     {"TFormHeisenberg", nullptr},
-    {"TFormStWellen", nullptr},
+    {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
     {"TFormSchroedinger3", nullptr},
     {"TFormPhotozelle5", nullptr},
 };
