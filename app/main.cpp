@@ -12,8 +12,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
+
+#ifndef QP_APP_ID
+#define QP_APP_ID "io.github.quantenpfad.Quantenpfad"
+#endif
 
 int main(int argc, char **argv)
 {
@@ -34,12 +40,17 @@ int main(int argc, char **argv)
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quantenpfad"));
-    QApplication::setDesktopFileName(QStringLiteral("quantenpfad"));
+    QApplication::setDesktopFileName(QStringLiteral(QP_APP_ID));
     QIcon symbol;
     for (int n : {16, 24, 32, 48, 64, 128, 256})
         symbol.addFile(QStringLiteral(":/symbol/%1.png").arg(n), QSize(n, n));
     QApplication::setWindowIcon(symbol);
     AnwendungEinrichten();
+    // Qt's own dialogs (the export's file dialog) in German.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
     if (aufruf.zuruecksetzen)
         EinstellungenVergessen();
 

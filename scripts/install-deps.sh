@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils appstream
+  qt6-translations-l10n desktop-file-utils appstream
 )
 for arg in "$@"; do
   case "$arg" in

@@ -139,4 +139,5 @@ TEST(Strahlungswerte, TheWindowSavesTheShownCurvesAsCsv)
             EXPECT_NEAR(Zahl(zeilen[i][1], f.komma) / PlanckNu(nu, 5000), 1.0, 1e-5) << i;
         }
     }
+    EinstellungenVergessen();
 }
