@@ -96,8 +96,18 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
     for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
         p.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
-    if (!p.parse(argumente.isEmpty() ? QStringList{QStringLiteral("quantenpfad")} : argumente))
-        return fehler(p.errorText());
+    if (!p.parse(argumente.isEmpty() ? QStringList{QStringLiteral("quantenpfad")} : argumente)) {
+        if (!p.unknownOptionNames().isEmpty()) {
+            const QString name = p.unknownOptionNames().constFirst();
+            return fehler(QStringLiteral("Unbekannte Option „%1%2“.")
+                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        const QString text = p.errorText();  // "Missing value after '--seite'."
+        const qsizetype a = text.indexOf(QLatin1Char('\'')), b = text.lastIndexOf(QLatin1Char('\''));
+        if (text.startsWith(QLatin1String("Missing value")) && a >= 0 && b > a)
+            return fehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(text.mid(a + 1, b - a - 1)));
+        return fehler(text);
+    }
     if (p.isSet(hilfe)) {
         Aufruf a;
         a.art = Aufruf::Art::Hilfe;

@@ -83,7 +83,8 @@ TEST(Kommandozeile, TheProgramEndsWithHelpVersionAndErrorsWithoutAScreen)
         {{"--version"}, 0, "Quantenpfad 1.0\n"},
         {{"--seite", "0"}, 2, "Ungültige Seitennummer „0“"},
         {{"--fenster", "mond"}, 2, "Unbekanntes Fenster „mond“"},
-        {{"--gibtsnicht"}, 2, "gibtsnicht"},
+        {{"--gibtsnicht"}, 2, "Unbekannte Option „--gibtsnicht“"},
+        {{"--seite"}, 2, "Nach „--seite“ fehlt ein Wert"},
     };
     for (const Fall &f : faelle) {
         QProcess p;
