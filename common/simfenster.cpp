@@ -1,6 +1,7 @@
 #include "simfenster.h"
 
 #include "canvas.h"
+#include "export.h"
 #include "richtext.h"
 
 #include <QApplication>
@@ -155,6 +156,8 @@ QIcon GlyphBild(Glyphe g)
                 zeile[x] = 0;
     }
     QIcon icon(QPixmap::fromImage(mitAlpha));
+    // Doubled by whole pixels for screens scaled by two, instead of smoothed.
+    icon.addPixmap(QPixmap::fromImage(mitAlpha.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     vorrat.insert(int(g), icon);
     return icon;
 }
@@ -198,6 +201,8 @@ SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent
     SetzeSchrift(BitBtnZurueck, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZurueck, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     connect(BitBtnZurueck, &QPushButton::clicked, this, [this] { BitBtnZurueckClick(); });
+
+    new FensterExport(this);  // PNG and CSV export of the pictures and values
 }
 
 SimFenster::~SimFenster()

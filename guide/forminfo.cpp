@@ -1,5 +1,6 @@
 #include "forminfo.h"
 
+#include "einstellungen.h"
 #include "richtext.h"
 #include "simfenster.h"
 
@@ -133,7 +134,10 @@ void TFormInfo::SchreibeInfo()
     PanelSeiStad->setVisible(InfoSeite == 8);
     RichEditInfo->resize(RichEditInfo->width(), PanelRichedit->height() - 16);
     const int seite = std::clamp(InfoSeite, 0, 8);
-    SchreibeMarkup(RichEditInfo, LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite)), StilInfo());
+    // The text page names the text directory in use (common/einstellungen).
+    SchreibeMarkup(RichEditInfo,
+                   TextverzeichnisEinsetzen(LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite))),
+                   StilInfo());
 }
 
 void TFormInfo::RichEditPfadExit()
@@ -178,8 +182,11 @@ bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
         // The entry is left for another control of this window; its context menu and
         // a switch to another window leave it as it is, as on the classic desktop.
         const Qt::FocusReason grund = static_cast<QFocusEvent *>(e)->reason();
-        if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
+        if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason) {
             RichEditPfadExit();
+            if (InfoSeite == 7)
+                SchreibeInfo();  // its text names the directory now in use
+        }
     }
     return QWidget::eventFilter(objekt, e);
 }
