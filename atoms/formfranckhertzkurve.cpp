@@ -31,7 +31,8 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     const int titelUnten = 49;
 
     // tube unit; the simulation panel must stay on the screen
-    e = std::min(FaktorKurve(R, titelUnten, B, 8 + Spalte), std::max(8, (W - 2 * Spalte - 40) / 23));
+    e = std::min({FaktorKurve(R, titelUnten, B, 8 + Spalte), (W - 2 * Spalte - 64) / 23, (2 * B - W - 32) / 23});
+    e = std::max(e, 8);
     const int m = (W - 2 * Spalte - 23 * e) / 2;
     const int bildLinks = m + Spalte + 16;
     const int bildOben = std::max(titelUnten + 8 + 3 * e, R + ZurueckHoehe - 24 - 12 * e);
@@ -355,8 +356,8 @@ void TFormFranckHertzKurve2::Simulation()
     }
     if (neuStart_)
         return;
-    // end: what "off" does, with the needles back
-    z.ZeigerLoeschen(stromZeiger);
+    // end: what "off" does, with both needles back at the left stop
+    z.ZeigerSetzen(stromZeiger, 0);
     z.ZeigerSetzen(voltZeiger, 0);
     Ausschalten();
     BitBtnErgebnis->setEnabled(true);

@@ -43,7 +43,7 @@ TEST(FranckHertzKit, TubeUnitAndRadii)
 {
     FrischerZustand();
     // the run window on the largest screens and the smallest tube units
-    EXPECT_EQ(FaktorDurchfuehrung(1016 - 121, 49, 1904 - 225, 177), 50);
+    EXPECT_EQ(FaktorDurchfuehrung(1016 - 121, 49, 1904 - 225, 177), 51);
     struct Fall {
         int e, r, re;
     };
@@ -178,6 +178,7 @@ TEST(FranckHertzKit, NeedleErasedByTheDialEdgeRuleLeavesTheDialIntact)
     const Rohrpunkte p = DefinierePunkte(Variante::Durchfuehrung, 40, 120, 40);
     auto zifferblatt = [&](QImage &bild) {
         bild = QImage(22 * 40, 16 * 40, QImage::Format_RGB32);
+        bild.fill(Qt::darkBlue);
         Canvas c(&bild);
         Rohrzeichner z(c, p);
         z.MessGGehaeuse(p.Amperemeter, true);
@@ -195,14 +196,16 @@ TEST(FranckHertzKit, NeedleErasedByTheDialEdgeRuleLeavesTheDialIntact)
         zb.ZeigerSetzen(y, 0.7);
         for (int py = 0; py < a.height(); ++py)
             for (int px = 0; px < a.width(); ++px)
-                if (ca.pixel(px, py) != cb.pixel(px, py))
+                if (ca.pixel(px, py) != cb.pixel(px, py)) {
                     ASSERT_EQ(ca.pixel(px, py), FarbeSkalaRand) << start;  // only the edge colour is left behind
+                }
         // the edge itself is intact
         Canvas cl(const_cast<QImage *>(&leer));
         for (int py = 0; py < a.height(); ++py)
             for (int px = 0; px < a.width(); ++px)
-                if (cl.pixel(px, py) == FarbeSkalaRand && cb.pixel(px, py) == FarbeSkalaRand)
+                if (cl.pixel(px, py) == FarbeSkalaRand && cb.pixel(px, py) == FarbeSkalaRand) {
                     ASSERT_EQ(ca.pixel(px, py), FarbeSkalaRand);
+                }
     }
     // the needle never goes beyond the stop
     QImage a, b;
@@ -256,8 +259,9 @@ Ergebnis Fliegen(const LaufParameter &par, int n, std::uint64_t saat = 11, std::
                                                  : vor - par.Ug / (p.auffaengerX - p.gitterX) * Ladung / Masse * par.dt;
                 if (v <= lauf.vmin)
                     erg.zuLangsam = true;
-                if (neu == 1)
+                if (neu == 1) {
                     EXPECT_NEAR(lauf.v, std::sqrt(v * v - lauf.vmin * lauf.vmin), 1e-6 * v);
+                }
             }
         }
         lauf.Buchen(false);
@@ -300,8 +304,9 @@ TEST(FranckHertzLauf, ElectronsAtomsAndTheMeter)
         EXPECT_LE(erg.angeregt, f.angeregtMax) << f.name;
         EXPECT_FALSE(erg.zuLangsam) << f.name;
         EXPECT_EQ(erg.angekommen + erg.nicht, 15) << f.name;
-        if (f.m >= 0)
+        if (f.m >= 0) {
             EXPECT_DOUBLE_EQ(erg.m, f.m) << f.name;
+        }
     }
 }
 
