@@ -409,6 +409,43 @@ inline double ZufallLokal(std::uint64_t &z)
 }
 }  // namespace
 
+namespace {
+
+// Position after n steps of v += a, x += v·dt from (x, v).
+inline double NachSchritten(double x, double v, double a, double dt, double n)
+{
+    return x + dt * (n * v + a * n * (n + 1) / 2);
+}
+
+// The smallest n ≥ 1 at which the position reaches ziel (x_n ≥ ziel), or 0 if never.
+inline long ErsterSchrittBis(double x, double v, double a, double dt, double ziel)
+{
+    const double A = dt * a / 2, B = dt * (v + a / 2), C = x - ziel;
+    double n;
+    if (A == 0) {
+        if (B <= 0)
+            return 0;
+        n = -C / B;
+    } else {
+        const double D = B * B - 4 * A * C;
+        if (D < 0)
+            return 0;
+        const double w = std::sqrt(D);
+        const double r1 = (-B + w) / (2 * A), r2 = (-B - w) / (2 * A);
+        n = std::min(r1, r2) > 0 ? std::min(r1, r2) : std::max(r1, r2);
+        if (n <= 0)
+            n = 1;
+    }
+    long m = std::max(1L, long(std::ceil(n)));
+    while (m > 1 && NachSchritten(x, v, a, dt, double(m - 1)) >= ziel)
+        --m;
+    for (int i = 0; i < 4 && NachSchritten(x, v, a, dt, double(m)) < ziel; ++i)
+        ++m;
+    return NachSchritten(x, v, a, dt, double(m)) >= ziel ? m : 0;
+}
+
+}  // namespace
+
 int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
 {
     if (zustand == 0)
@@ -419,13 +456,13 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
     const double dt = KurvenZeitschritt;
     const double vmin = std::sqrt(2 * k.E * qm);
     const double a1dt = (k.U / double(k.gitterX - k.kathodeX)) * qm * dt;
-    const double a2dt = -(k.Ug / double(k.auffaengerX - k.gitterX)) * qm * dt;
-    const double vUg = std::sqrt(2 * Ladung * k.Ug / Masse);
-    // u < p·Δ·sqrt(v/vmin) with Δ = v·dt, squared: u² < (p·dt)²/vmin · v³
-    const double c3 = k.p * dt * k.p * dt / vmin;
+    const double a2dt = -(std::max(k.Ug, 0.0) / double(k.auffaengerX - k.gitterX)) * qm * dt;
+    const double vUg = std::sqrt(2 * Ladung * std::max(k.Ug, 1e-9) / Masse);
+    // chance of an excitation in one step: p·Δ·sqrt(v/vmin) with Δ = v·dt
+    const double cq = k.p * dt / std::sqrt(vmin);
     const double xG = k.gitterX, xA = k.auffaengerX;
     const double vmin2 = vmin * vmin;
-    const double halbeVUg2 = 0.5 / (vUg > 0 ? vUg * vUg : 1e-300);
+    const double halbeVUg2 = 0.5 / (vUg * vUg);
 
     // Until the electron first exceeds vmin its flight is the same for every electron.
     double x0 = k.kathodeX, v0 = 0;
@@ -433,42 +470,58 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
         v0 += a1dt;
         x0 += v0 * dt;
     } while (x0 < xG && v0 <= vmin);
-    const bool ohneStoss = v0 <= vmin;  // reaches the grid too slow: braking keeps it slow
-    if (ohneStoss) {
-        while (x0 >= xG && x0 < xA) {
-            v0 += a2dt;
-            x0 += v0 * dt;
-        }
-    }
 
     int n = 0;
-    for (int e = 0; e < k.N; ++e) {
+    for (int el = 0; el < k.N; ++el) {
         double x = x0, v = v0;
-        if (!ohneStoss) {
-            // the step at which vmin was first exceeded, then the rest of the acceleration
-            if (v > vmin) {
-                const double u = ZufallLokal(zustand);
-                if (u * u < c3 * v * v * v)
-                    v = std::sqrt(v * v - vmin2);
+        // Each step above vmin excites with its own chance q; the first excitation comes at
+        // the first step where the product of the (1 − q) falls below one uniform number.
+        double schwelle = ZufallLokal(zustand), rest = 1.0;
+        auto stoss = [&] {
+            rest *= 1.0 - cq * v * std::sqrt(v);
+            if (rest < schwelle) {
+                v = std::sqrt(v * v - vmin2);
+                schwelle = ZufallLokal(zustand);
+                rest = 1.0;
             }
-            while (x < xG) {
+        };
+        if (v > vmin)
+            stoss();
+        // acceleration between cathode and grid
+        while (x < xG) {
+            if (v <= vmin) {
+                // no excitation possible: jump to the step that exceeds vmin or reaches the grid
+                long nv = std::max(1L, long(std::floor((vmin - v) / a1dt)) + 1);
+                while (nv > 1 && v + double(nv - 1) * a1dt > vmin)
+                    --nv;
+                while (v + double(nv) * a1dt <= vmin)
+                    ++nv;
+                const long nx = ErsterSchrittBis(x, v, a1dt, dt, xG);
+                const long schritte = nx > 0 ? std::min(nv, nx) : nv;
+                x = NachSchritten(x, v, a1dt, dt, double(schritte));
+                v += double(schritte) * a1dt;
+            } else {
                 v += a1dt;
                 x += v * dt;
-                if (v > vmin) {
-                    const double u = ZufallLokal(zustand);
-                    if (u * u < c3 * v * v * v)
-                        v = std::sqrt(v * v - vmin2);
-                }
             }
-            while (x >= xG && x < xA) {
-                v += a2dt;
-                x += v * dt;
-                if (v > vmin) {
-                    const double u = ZufallLokal(zustand);
-                    if (u * u < c3 * v * v * v)
-                        v = std::sqrt(v * v - vmin2);
-                }
+            if (v > vmin)
+                stoss();
+        }
+        // braking between grid and collector
+        while (x >= xG && x < xA) {
+            if (v <= vmin) {
+                // slower from here on: it reaches the collector or turns back
+                const long na = ErsterSchrittBis(x, v, a2dt, dt, xA);
+                if (na == 0)
+                    break;
+                x = NachSchritten(x, v, a2dt, dt, double(na));
+                v += double(na) * a2dt;
+                break;
             }
+            v += a2dt;
+            x += v * dt;
+            if (v > vmin)
+                stoss();
         }
         if (x >= xA && ZufallLokal(zustand) < v * v * halbeVUg2 && ZufallLokal(zustand) < v / vmin)
             ++n;
