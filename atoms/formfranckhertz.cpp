@@ -4,6 +4,8 @@
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
 
+#include <QTextCursor>
+
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -19,6 +21,7 @@ constexpr TColor FarbeInfo = 0xFFFF95;
 TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     : SimFenster(QStringLiteral("Franck-Hertz-Versuch:  Durchführung"), parent)
 {
+    zeichengrund_ = FarbeZeichengrund;
     // the control column that the windows created after this one read
     SpalteBreite = 169;
     SpalteLinks = BildschirmBreite - 201;
@@ -149,7 +152,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     BitBtnHeizen = new BitBtn(QStringLiteral("&Kathode heizen"), this);
     BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
     BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
-    Setze(BitBtnHeizen, bildLinks + punkte.kathodeX - 8 - 75, bildOben + punkte.L + 16, 150, 30);
+    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), bildOben + punkte.L + 16, 150, 30);
     connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
 
     // ---- text panels ----
@@ -197,7 +200,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
 Rohrzeichner TFormFranckHertz2::Zeichner()
 {
     Rohrzeichner z(Image1->canvas(), punkte);
-    z.grund = FarbeHintergrund;
+    z.grund = zeichengrund_;
     return z;
 }
 
@@ -235,7 +238,7 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
         c.textOut(mitteX - c.textWidth(text) / 2, punkte.L + SchriftMittel, text);
     };
     if (alt >= 0)
-        schreibe(alt, FarbeHintergrund);
+        schreibe(alt, zeichengrund_);
     schreibe(neu, 0x000000);
     c.font = vorher;
     c.copyMode = modus;
@@ -279,6 +282,7 @@ void TFormFranckHertz2::SchreibeHinweise()
     stil.abstandGroesse = 8;
     stil.hintergrund = FarbeInfo;
     SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/atoms/franckhertz_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
 }
 
 void TFormFranckHertz2::SchreibeErgebnis()
@@ -286,6 +290,7 @@ void TFormFranckHertz2::SchreibeErgebnis()
     TextStil stil = StilErgebnis();
     stil.abstandGroesse = 8;
     SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/atoms/franckhertz_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
 }
 
 // ---- the loops --------------------------------------------------------------------------------------

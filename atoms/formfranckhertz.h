@@ -83,4 +83,5 @@ private:
     std::unique_ptr<FranckHertz::Sprites> sprites_;
     std::unique_ptr<FranckHertz::SpriteMaler> maler_;
     double uaAlt_ = 4.0, ugAlt_ = 1.0;
+    TColor zeichengrund_ = 0;
 };

@@ -4,6 +4,8 @@
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
 
+#include <QTextCursor>
+
 #include <algorithm>
 
 using namespace FranckHertz;
@@ -149,6 +151,7 @@ void TFormFranckHertzAnordnung2::SchreibeHinweise()
     TextStil stil = StilHinweis();
     stil.abstandGroesse = 8;
     SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/atoms/franckhertzanordnung_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
 }
 
 void TFormFranckHertzAnordnung2::BitBtnMitGasClick()

@@ -4,6 +4,8 @@
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
 
+#include <QTextCursor>
+
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -207,6 +209,7 @@ void TFormFranckHertzKurve2::SchreibeHinweise()
     stil.abstandGroesse = 8;
     stil.hintergrund = 0xFFFF95;
     SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/atoms/franckhertzkurve_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
 }
 
 void TFormFranckHertzKurve2::SchreibeErgebnis()
@@ -215,6 +218,7 @@ void TFormFranckHertzKurve2::SchreibeErgebnis()
     stil.abstandGroesse = 8;
     stil.hervorhebung2Fett = true;
     SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/atoms/franckhertzkurve_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
 }
 
 // ---- the graph --------------------------------------------------------------------------------------

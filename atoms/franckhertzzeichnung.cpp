@@ -322,9 +322,10 @@ void Rohrzeichner::BeschrifteAtome(const Sprites &s, int F2)
     const TColor farben[3] = {FarbeAtomText1, FarbeAtomText2, FarbeElektron};
     const QImage *bilder[3] = {&s.grund, &s.angeregt, &s.elektron};
     c_.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
-    const int g = (c_.width() - c_.textWidth(QStringLiteral(" Gas-Atom im Grundzustand angeregtes Gas-Atom Elektron")) -
+    const int luecke = (c_.width() - c_.textWidth(QStringLiteral(" Gas-Atom im Grundzustand angeregtes Gas-Atom Elektron")) -
                    4 * s.r - 2 * s.re) /
                   4;
+    const int g = std::max(luecke, 4);  // on narrow pictures the labels must not run into each other
     c_.copyMode = KopierModus::SrcCopy;
     c_.brush.style = PinselStil::Clear;
     int ende = 0;
