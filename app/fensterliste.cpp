@@ -1,6 +1,9 @@
 #include "fensterliste.h"
 
 #include "beugungsfenster.h"
+#include "formfranckhertz.h"
+#include "formfranckhertzanordnung.h"
+#include "formfranckhertzkurve.h"
 #include "formguide.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
@@ -29,9 +32,9 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormSpektren3D", nullptr},
     {"TFormHAtom3", nullptr},
     {"TFormHAtomProbe3", nullptr},
-    {"TFormFranckHertz2", nullptr},
-    {"TFormFranckHertzAnordnung2", nullptr},
-    {"TFormFranckHertzKurve2", nullptr},
+    {"TFormFranckHertz2", []() -> QWidget * { return new TFormFranckHertz2; }},
+    {"TFormFranckHertzAnordnung2", []() -> QWidget * { return new TFormFranckHertzAnordnung2; }},
+    {"TFormFranckHertzKurve2", []() -> QWidget * { return new TFormFranckHertzKurve2; }},
     {"TFormBohrAtom2", nullptr},
     {"TFormDoppelspalt", nullptr},
     {"TFormHeisenberg", nullptr},
