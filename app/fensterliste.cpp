@@ -1,8 +1,10 @@
 #include "fensterliste.h"
 
 #include "formguide.h"
+#include "formhallwachs.h"
 #include "forminfo.h"
 #include "formmain.h"
+#include "formphotozelle.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "simfenster.h"
@@ -19,7 +21,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
     {"TFormPlanckKonstante2", nullptr},
-    {"TFormHallwachs", nullptr},
+    {"TFormHallwachs", []() -> QWidget * { return new TFormHallwachs; }},
     {"TFormGegenfeld2", nullptr},
     {"TFormEinsteinGl", nullptr},
     {"TFormHSerien", nullptr},
@@ -34,7 +36,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormHeisenberg", nullptr},
     {"TFormStWellen", nullptr},
     {"TFormSchroedinger3", nullptr},
-    {"TFormPhotozelle5", nullptr},
+    {"TFormPhotozelle5", []() -> QWidget * { return new TFormPhotozelle5; }},
 };
 
 TFormMain *ErzeugeAlleFenster(QSize monitor)
