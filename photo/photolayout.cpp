@@ -27,10 +27,10 @@ PhotoLayout BerechnePhotoLayout(const PhotoBildschirm &b)
     PhotoLayout l;
     l.zurueck = b.zurueck;
     // The picture fills the space left of the column, under the title and above the back
-    // button; on screens below 768 px it reaches down to the bottom (the back button
-    // stands in the column, not under the picture).
+    // button; on lower screens it reaches down to the bottom, so that the sketch with its
+    // circuit fits (the back button stands in the column, not under the picture).
     const int bildOben = 8 + TitelHoehe + 8;
-    const int bildUnten = b.hoehe >= 704 ? b.zurueck.top() - 8 : b.hoehe - 8;
+    const int bildUnten = b.hoehe >= 936 ? b.zurueck.top() - 8 : b.hoehe - 8;
     l.bild = QRect(8, bildOben, std::max(b.spalte.links - 16, 1), std::max(bildUnten - bildOben, 1));
     const int titelBreite = std::min(l.bild.width(), 640);
     l.titel = QRect(l.bild.left() + (l.bild.width() - titelBreite) / 2, 8, titelBreite, TitelHoehe);
