@@ -1,5 +1,6 @@
 #include "fensterliste.h"
 
+#include "einstein.h"
 #include "formguide.h"
 #include "formhallwachs.h"
 #include "forminfo.h"
@@ -7,6 +8,8 @@
 #include "formphotozelle.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
+#include "gegenfeld.h"
+#include "planckkonstante.h"
 #include "simfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
@@ -20,10 +23,10 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormBeugung3", nullptr},
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
-    {"TFormPlanckKonstante2", nullptr},
+    {"TFormPlanckKonstante2", []() -> QWidget * { return new TFormPlanckKonstante2; }},
     {"TFormHallwachs", []() -> QWidget * { return new TFormHallwachs; }},
-    {"TFormGegenfeld2", nullptr},
-    {"TFormEinsteinGl", nullptr},
+    {"TFormGegenfeld2", []() -> QWidget * { return new TFormGegenfeld2; }},
+    {"TFormEinsteinGl", []() -> QWidget * { return new TFormEinsteinGl; }},
     {"TFormHSerien", nullptr},
     {"TFormSpektren3D", nullptr},
     {"TFormHAtom3", nullptr},
