@@ -40,9 +40,18 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     Beschriftung(kopf, QStringLiteral("Wähle eine Linie (und damit eine"), 8, 22, innen);
     Beschriftung(kopf, QStringLiteral("Wellenlänge und eine Frequenz)"), 8, 40, innen);
     Beschriftung(kopf, QStringLiteral("aus dem  Spektrum  von :"), 8, 58, innen);
-    for (QLabel *lab : kopf->findChildren<QLabel *>())
-        if (lab != licht)
-            SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), 9, true);
+    // the three lines in the widest size at which all fit the column
+    QList<QLabel *> zeilen = kopf->findChildren<QLabel *>();
+    zeilen.removeAll(licht);
+    for (int g = 9; g >= 7; --g) {
+        bool passt = true;
+        for (QLabel *lab : zeilen) {
+            SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), g, true);
+            passt = passt && lab->sizeHint().width() <= innen;
+        }
+        if (passt)
+            break;
+    }
     y += 80;
     PanelLichtwahl->move(8, y);
     y += Lampenwahl::Hoehe + 8;
@@ -65,7 +74,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
         namen << QString::fromUtf8(m.name);
     RadioGroupMetallwahl = new RadioGroup(QStringLiteral("Metall-Schicht"), namen, metall, 2);
     RadioGroupMetallwahl->layout()->setContentsMargins(6, 0, 4, 2);
-    SetzeSchrift(RadioGroupMetallwahl, QStringLiteral("Trebuchet MS"), 9, true);
+    SetzeSchrift(RadioGroupMetallwahl, QStringLiteral("Trebuchet MS"), 8, true);
     Setze(RadioGroupMetallwahl, 8, 20, innen, 62);
     RadioGroupMetallwahl->setItemIndex(1);
     Beschriftung(metall, QStringLiteral("Bei diesem Metall ist"), 8, 86, innen);

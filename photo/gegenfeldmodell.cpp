@@ -250,7 +250,7 @@ void GegenfeldLauf::QuantenBewegen(double dt, int I, double abloeseEV)
             continue;
         if (zeichneElektron)
             zeichneElektron(ek, false);
-        ek.x = startX - 1;
+        ek.x = startX;  // from the launch point itself, so that the field does its full work on it
         ek.v = Startgeschwindigkeit(qu.energie, abloeseEV) * (0.975 + 0.05 * Zufall());
         ek.fliegt = true;
         ++elektronenImFlug;

@@ -78,7 +78,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
         namen << QString::fromUtf8(m.name);
     RadioGroupMetall = new RadioGroup(QStringLiteral("Schicht"), namen, metall, 2);
     RadioGroupMetall->layout()->setContentsMargins(6, 0, 4, 2);
-    SetzeSchrift(RadioGroupMetall, QStringLiteral("Trebuchet MS"), 9, true);
+    SetzeSchrift(RadioGroupMetall, QStringLiteral("Trebuchet MS"), 8, true);
     Setze(RadioGroupMetall, 8, 18, innen, 60);
     RadioGroupMetall->setItemIndex(1);
     y += 82 + 6;
