@@ -24,7 +24,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     setWindowTitle(QStringLiteral("Der Photo-Effekt (= lichtelektrischer Effekt)"));
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
-                                      QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50);
+                                      QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, spalte.breite);
     const GegenfeldLayout &l = layout_;
     ErzeugeTitel(QStringLiteral("Der Photoeffekt - Licht als Wellenstrahlung"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());

@@ -14,13 +14,12 @@ using namespace Photoeffekt;
 namespace Photoeffekt {
 
 GegenfeldLayout BerechneGegenfeldLayout(int bildschirmBreite, int bildschirmHoehe, const Spaltenwerte &spalte,
-                                        const QRect &zurueck, int titelHoehe)
+                                        const QRect &zurueck, int titelHoehe, int linksBreite)
 {
     GegenfeldLayout l;
-    const int breite = spalte.breite;
-    l.links = QRect(8, 8, breite, bildschirmHoehe - 16);
-    l.rechts = QRect(spalte.links, 8, breite, zurueck.top() - 16);
-    const int bildLinks = 8 + breite + 8;
+    l.links = QRect(8, 8, linksBreite, bildschirmHoehe - 16);
+    l.rechts = QRect(spalte.links, 8, spalte.breite, zurueck.top() - 16);
+    const int bildLinks = 8 + linksBreite + 8;
     const int bildOben = 8 + titelHoehe + 8;
     l.bild = QRect(bildLinks, bildOben, std::max(spalte.links - 8 - bildLinks, 1),
                    std::max(bildschirmHoehe - 8 - bildOben, 1));

@@ -22,7 +22,7 @@ struct GegenfeldLayout {
     QRect titel, bild, links, rechts, zurueck;
 };
 GegenfeldLayout BerechneGegenfeldLayout(int bildschirmBreite, int bildschirmHoehe, const Spaltenwerte &spalte,
-                                        const QRect &zurueck, int titelHoehe);
+                                        const QRect &zurueck, int titelHoehe, int linksBreite);
 }  // namespace Photoeffekt
 
 class GegenfeldFenster : public SimFenster {

@@ -30,43 +30,57 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
 {
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
-                                      QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50);
+                                      QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, 215);
     const GegenfeldLayout &l = layout_;
     ErzeugeTitel(QStringLiteral("Bestimmung der Planckschen Konstante h"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
     ErzeugeGemeinsam(l, 90, 2, 13);
     TrackBarIntensitaet = TrackBarI;
-    const int B = l.links.width(), innen = B - 16;
+    const int L = l.links.width(), links = L - 16;
+    const int B = l.rechts.width(), innen = B - 16;
 
     // ---- left: the light and the measurements ----
     int y = 8;
     PanelLichtwahl->move(8, y);
-    y += Lampenwahl::Hoehe + 8;
-    PanelRechne = Tafel(this, 8, y, B, 196);
+    y += Lampenwahl::Hoehe + 6;
+    Panel *art = Tafel(this, 8, y, L, 52);
+    RadioGroupArtLicht = new RadioGroup(QStringLiteral("Veranschauliche Licht als"),
+                                        {QStringLiteral("Welle"), QStringLiteral("Photonen"), QStringLiteral("gar nicht")},
+                                        art, 3);
+    RadioGroupArtLicht->layout()->setContentsMargins(2, 0, 2, 2);
+    RadioGroupArtLicht->layout()->setSpacing(0);
+    SetzeSchrift(RadioGroupArtLicht, QStringLiteral("Trebuchet MS"), 8, false);
+    Setze(RadioGroupArtLicht, 4, 4, L - 8, 44);
+    RadioGroupArtLicht->setItemIndex(1);
+    RadioGroupArtLicht->setToolTip(
+        QStringLiteral("Nur symbolische Darstellung - ohne Bedeutung für die Simulation des Photo-Effekt"));
+    y += 52 + 6;
+
+    PanelRechne = Tafel(this, 8, y, L, 176);
     PanelRechne->setFarbe(FarbeRechnen);
-    auto *titel = Beschriftung(PanelRechne, QStringLiteral("Deine Messungen:"), 8, 2, innen);
+    auto *titel = Beschriftung(PanelRechne, QStringLiteral("Deine Messungen:"), 8, 2, links);
     SetzeSchrift(titel, QStringLiteral("Trebuchet MS"), 11, true);
-    const int sp1 = 70, sw = (innen - sp1 - 4) / 2, sp2 = sp1 + sw + 4;
+    const int sp1 = 66, sw = (links - sp1 - 4) / 2, sp2 = sp1 + sw + 4;
     auto kopf = [&](const QString &t, int x) {
         auto *lab = Beschriftung(PanelRechne, t, x, 22, sw + 4, Qt::AlignCenter);
-        SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), 7, true);
+        SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), 7, false);
     };
     kopf(QStringLiteral("Frequenz/THz"), 8 + sp1 - 2);
     kopf(QStringLiteral("Spannung/mV"), 8 + sp2 - 2);
-    Beschriftung(PanelRechne, QStringLiteral("1. Messung"), 8, 42, sp1);
-    Beschriftung(PanelRechne, QStringLiteral("2. Messung"), 8, 70, sp1);
+    for (auto [zeile, text] : {std::pair{42, QStringLiteral("1. Messung")}, std::pair{70, QStringLiteral("2. Messung")}})
+        SetzeSchrift(Beschriftung(PanelRechne, text, 8, zeile, sp1), QStringLiteral("Trebuchet MS"), 8, true);
     EditFr1 = ZiffernFeld(PanelRechne, 8 + sp1, 40, sw);
     EditSp1 = ZiffernFeld(PanelRechne, 8 + sp2, 40, sw);
     EditFr2 = ZiffernFeld(PanelRechne, 8 + sp1, 68, sw);
     Editsp2 = ZiffernFeld(PanelRechne, 8 + sp2, 68, sw);
     BitBtnRechne = new BitBtn(QStringLiteral("&Rechne!"), PanelRechne);
-    Setze(BitBtnRechne, 8, 100, innen, 30);
+    Setze(BitBtnRechne, 8, 100, links, 30);
     EditPlanckK = new QLineEdit(QStringLiteral("  h = "), PanelRechne);
     EditPlanckK->setReadOnly(true);
     SetzeSchrift(EditPlanckK, QStringLiteral("Trebuchet MS"), 11, true);
-    Setze(EditPlanckK, 8, 134, innen, 26);
-    y += 196 + 8;
-    Panel *texte = Tafel(this, 8, y, B, 46);
+    Setze(EditPlanckK, 8, 134, links, 26);
+    y += 176 + 6;
+    Panel *texte = Tafel(this, 8, y, L, 46);
 
     // ---- right: metal, light depiction, voltage, intensity, run ----
     const int R = l.rechts.left();
@@ -82,19 +96,6 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     Setze(RadioGroupMetall, 8, 18, innen, 60);
     RadioGroupMetall->setItemIndex(1);
     y += 82 + 6;
-
-    Panel *art = Tafel(this, R, y, B, 52);
-    RadioGroupArtLicht = new RadioGroup(QStringLiteral("Veranschauliche Licht als"),
-                                        {QStringLiteral("Welle"), QStringLiteral("Photonen"), QStringLiteral("gar nicht")},
-                                        art, 3);
-    RadioGroupArtLicht->layout()->setContentsMargins(2, 0, 2, 2);
-    RadioGroupArtLicht->layout()->setSpacing(0);
-    SetzeSchrift(RadioGroupArtLicht, QStringLiteral("Trebuchet MS"), 7, true);
-    Setze(RadioGroupArtLicht, 4, 4, B - 8, 44);
-    RadioGroupArtLicht->setItemIndex(1);
-    RadioGroupArtLicht->setToolTip(
-        QStringLiteral("Nur symbolische Darstellung - ohne Bedeutung für die Simulation des Photo-Effekt"));
-    y += 52 + 6;
 
     Panel *spannung = Tafel(this, R, y, B, 98);
     Beschriftung(spannung, QStringLiteral("Gegenspannung/Volt"), 8, 2, innen);
@@ -138,12 +139,12 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     // ---- the two text panels over the picture ----
     ErzeugeHinweis(texte, QStringLiteral("&Hinweise"), QStringLiteral("PlanckKHinweis.RTF"),
                    [this] { SchreibeHinweisSelbst(); });
-    ErzeugeErgebnis(texte, QStringLiteral("Hi&lfe"), QStringLiteral("PlanckKHilfe.RTF"), [this] { SchreibeHilfeSelbst(); });
+    ErzeugeErgebnis(texte, QStringLiteral("Hil&fe"), QStringLiteral("PlanckKHilfe.RTF"), [this] { SchreibeHilfeSelbst(); });
     BitBtnHilfe = BitBtnErgebnis;
     Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
     Ergebnis.loeschen->setText(QStringLiteral("l&öschen"));
-    Setze(BitBtnHinweis, 6, 6, (B - 16) / 2, 34);
-    Setze(BitBtnHilfe, 10 + (B - 16) / 2, 6, (B - 16) / 2, 34);
+    Setze(BitBtnHinweis, 6, 6, (L - 16) / 2, 34);
+    Setze(BitBtnHilfe, 10 + (L - 16) / 2, 6, (L - 16) / 2, 34);
     const int tafelBreite = std::min(l.bild.width() - 16, 900);
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {
         t->setzeGeometrie(l.bild.left() + (l.bild.width() - tafelBreite) / 2, l.bild.top(), tafelBreite,
