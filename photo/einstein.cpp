@@ -56,27 +56,27 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
 
     const int R = spalte.links, B = spalte.breite, innen = B - 16;
     int y = 8;
-    Panel *metall = Tafel(this, R, y, B, 150);
+    Panel *metall = Tafel(this, R, y, B, 196);
     auto *label = new QLabel(QStringLiteral("Lichtempfindliches "), metall);
     Setze(label, 8, 2, innen, 18);
     auto *gruppe = new QGroupBox(QStringLiteral("&Metall "), metall);
-    Setze(gruppe, 8, 20, innen, 72);
+    Setze(gruppe, 8, 20, innen, 118);
     QCheckBox **boxen[] = {&CheckBoxNa, &CheckBoxKa, &CheckBoxRb, &CheckBoxCs};
     for (int i = 0; i < 4; ++i) {
         *boxen[i] = new QCheckBox(QString::fromUtf8(EinsteinMetalle[i].name), gruppe);
-        Setze(*boxen[i], 8 + (i % 2) * (innen / 2 - 4), 20 + (i / 2) * 24, innen / 2 - 8, 22);
+        Setze(*boxen[i], 8, 20 + i * 24, innen - 16, 22);
         connect(*boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxMetallClick(i); });
     }
     CheckBoxVerbLinien = new QCheckBox(QStringLiteral("Messpunkte &verbinden"), metall);
-    Setze(CheckBoxVerbLinien, 8, 96, innen, 22);
+    Setze(CheckBoxVerbLinien, 8, 142, innen, 22);
     CheckBoxVerbLinien->setEnabled(false);
     CheckBoxDreieck = new QCheckBox(QStringLiteral("Mit 1 Steigungsdreieck"), metall);
-    Setze(CheckBoxDreieck, 8, 120, innen, 22);
+    Setze(CheckBoxDreieck, 8, 166, innen, 22);
     CheckBoxDreieck->setEnabled(false);
     for (QCheckBox *b : {CheckBoxVerbLinien, CheckBoxDreieck})
         for (int g = 10; g > 7 && b->sizeHint().width() > innen; --g)
             SetzeSchrift(b, QStringLiteral("Trebuchet MS"), g - 1, true);
-    y += 150 + 8;
+    y += 196 + 8;
 
     Panel *lampe = Tafel(this, R, y, B, 190);
     RadioGroupSpektren = new RadioGroup(QStringLiteral("Licht&quelle"),
