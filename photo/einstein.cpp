@@ -140,6 +140,13 @@ void TFormEinsteinGl::CheckBoxVerbLinienClick()
     Simulation();
 }
 
+void TFormEinsteinGl::BitBtnZurueckClick()
+{
+    Stopp = true;
+    TafelVerbergen(Hinweis);
+    close();
+}
+
 // ---- drawing ------------------------------------------------------------------------------
 
 void TFormEinsteinGl::Text(int x, int y, const QString &text, TColor farbe, int groesse, bool fett)

@@ -33,6 +33,8 @@ public:
     void CheckBoxMetallClick(int i);
     void CheckBoxVerbLinienClick();
 
+    void BitBtnZurueckClick() override;
+
     // The whole plot.
     void Simulation() override;
 
