@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "richtext.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QSignalBlocker>
 
@@ -186,6 +187,14 @@ void TFormGegenfeld2::FormActivate()
     }
     Hinweis.schreiben();
     GegenfeldFenster::FormActivate();
+}
+
+void TFormGegenfeld2::changeEvent(QEvent *e)
+{
+    GegenfeldFenster::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !laeuft &&
+        wellenModell != GegenfeldKlassisch)
+        FormActivate();
 }
 
 void TFormGegenfeld2::SchreibeHinweisSelbst()

@@ -33,6 +33,8 @@ protected:
     double WellenK(int fTHz) const override { return fTHz / 200.0; }
     int Wartezeit(int msSeitWarten) const override { return std::max(Verzoegerung, msSeitWarten); }
     void FormActivate() override;
+    // Opened again from the other guide page while still shown: the view follows the guide.
+    void changeEvent(QEvent *e) override;
 
 private:
     void SchreibeHinweisSelbst();
