@@ -4,12 +4,17 @@
 #include "formfranckhertz.h"
 #include "formfranckhertzanordnung.h"
 #include "formfranckhertzkurve.h"
+#include "einstein.h"
 #include "formguide.h"
+#include "formhallwachs.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
 #include "formmain.h"
+#include "formphotozelle.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
+#include "gegenfeld.h"
+#include "planckkonstante.h"
 #include "simfenster.h"
 #include "stwellenfenster.h"
 
@@ -24,10 +29,10 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormBeugung3", []() -> QWidget * { return new TFormBeugung3; }},
     {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
     {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
-    {"TFormPlanckKonstante2", nullptr},
-    {"TFormHallwachs", nullptr},
-    {"TFormGegenfeld2", nullptr},
-    {"TFormEinsteinGl", nullptr},
+    {"TFormPlanckKonstante2", []() -> QWidget * { return new TFormPlanckKonstante2; }},
+    {"TFormHallwachs", []() -> QWidget * { return new TFormHallwachs; }},
+    {"TFormGegenfeld2", []() -> QWidget * { return new TFormGegenfeld2; }},
+    {"TFormEinsteinGl", []() -> QWidget * { return new TFormEinsteinGl; }},
     {"TFormHSerien", nullptr},
     {"TFormSpektren3D", nullptr},
     {"TFormHAtom3", nullptr},
@@ -40,7 +45,7 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormHeisenberg", nullptr},
     {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
     {"TFormSchroedinger3", nullptr},
-    {"TFormPhotozelle5", nullptr},
+    {"TFormPhotozelle5", []() -> QWidget * { return new TFormPhotozelle5; }},
 };
 
 TFormMain *ErzeugeAlleFenster(QSize monitor)
