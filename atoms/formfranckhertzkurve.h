@@ -38,6 +38,16 @@ public:
 
     // The recorded curve: accelerating voltage in V and collector current of each step.
     const QVector<QPointF> &Kurvenwerte() const { return werte_; }
+    // The same curve for the worksheet export.
+    WerteTabelle Werte() const override
+    {
+        WerteTabelle t;
+        t.spalten = {QStringLiteral("Beschleunigungsspannung U_a / V"),
+                     QStringLiteral("Auffängerstrom / relative Einheiten")};
+        for (const QPointF &p : werte_)
+            t.zeilen.append({p.x(), p.y()});
+        return t;
+    }
 
     void BitBtnStartClick();
     void BitBtnStopClick() override;

@@ -205,6 +205,9 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
         for (int i = 1; i + 1 < w.size(); ++i)
             EXPECT_NEAR(w[i].x() - w[i - 1].x(), double(2 * s + 1) / f.k, 1e-9) << s;
         EXPECT_DOUBLE_EQ(w.last().x(), 10.0);
+        const WerteTabelle tabelle = f.Werte();  // the export lists the same curve
+        ASSERT_EQ(tabelle.zeilen.size(), w.size());
+        EXPECT_EQ(tabelle.zeilen.last(), (QList<double>{w.last().x(), w.last().y()}));
         for (const QPointF &p : w) {
             if (p.x() < 1.0) {
                 EXPECT_EQ(p.y(), 0) << "no arrivals below Ug";
