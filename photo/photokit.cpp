@@ -98,6 +98,31 @@ QImage QuantBild(int radius, TColor farbe)
     return bild;
 }
 
+void DefQuant(Quanten &q, const QVector<QPoint> &strahlen)
+{
+    for (int k = 0; k < ElektronenAnzahl; ++k) {
+        q[k].index = k;
+        q[k].aktiv = false;
+        if (!strahlen.isEmpty()) {
+            const QPoint s = strahlen[std::min<int>(k, int(strahlen.size()) - 1)];
+            q[k].x = s.x();
+            q[k].y = s.y();
+        }
+    }
+}
+
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund)
+{
+    const TColor farbe = FarbeAusFrequenz(frequenzTHz);
+    const int radius = QuantRadius(r, frequenzTHz);
+    const QImage innen = QuantBild(radius, farbe);
+    const QImage aussen = QuantBild(radius, farbe ^ hintergrund);
+    for (TQuant &t : q) {
+        t.innen = innen.copy();
+        t.aussen = aussen.copy();
+    }
+}
+
 Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl)
 {
     Lampe l;

@@ -64,6 +64,13 @@ int QuantRadius(int r, int frequenzTHz);
 // The 55 × 55 picture: concentric dotted rings of the given colour on black.
 QImage QuantBild(int radius, TColor farbe);
 
+using Quanten = std::array<TQuant, ElektronenAnzahl>;
+// Creates the quanta: index k starts on ray k (the rays beyond the lamp's last one share it).
+void DefQuant(Quanten &q, const QVector<QPoint> &strahlen);
+// Gives every quantum the pictures of light of frequency f: its true colour inside the
+// black cell, that colour XOR the background outside.
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund);
+
 // ---- lamp -------------------------------------------------------------------------------------
 
 struct Lampe {

@@ -225,3 +225,35 @@ TEST(PhotoKit, QuantumPicturesGrowWithTheFrequency)
     EXPECT_EQ(KlassischeFarbe(bild.pixel(27 + 12, 27)), 0x00FF00u);  // the outer ring
     EXPECT_GT(farbig, 24 * 3);
 }
+
+TEST(PhotoKit, QuantaShowTheirColourInsideAndOutsideTheCellAndGoBackToTheLamp)
+{
+    const TColor grund = 0x964401;
+    Tafel t(300, 100, grund);
+    Canvas &c = t.c;
+    c.brush = Pinsel{0x000000, PinselStil::Solid};
+    c.fillRect(150, 0, 300, 100);  // the black inside of the cell from x = 150
+    const QImage vorher = t.img.copy();
+    const QVector<QPoint> strahlen = {{40, 50}, {30, 60}};
+    Quanten q;
+    DefQuant(q, strahlen);
+    EXPECT_EQ(q[21].x, 30);  // beyond the last ray: its start
+    QuantenDefinieren(q, 6, 600, grund);
+    const TColor farbe = FarbeAusFrequenz(600);
+    const int R = QuantRadius(6, 600);
+    for (double x : {60.0, 220.0}) {  // outside and inside the cell
+        q[0].x = x;
+        q[0].y = 50;
+        q[0].aktiv = true;
+        ZeichneQuant(c, q[0], 150);
+        EXPECT_EQ(c.pixel(int(x) + R, 50), farbe) << x;
+        ZeichneQuant(c, q[0], 150);
+        EXPECT_EQ(t.img, vorher);
+    }
+    q[0].x = 100;
+    ZeichneQuant(c, q[0], 150);
+    QuantenAusschalten(c, q, strahlen, 150);
+    EXPECT_EQ(t.img, vorher);
+    EXPECT_FALSE(q[0].aktiv);
+    EXPECT_EQ(q[0].x, 40);
+}
