@@ -179,8 +179,9 @@ TEST(HallwachsFenster, LayoutStaysOnScreenAndTheSketchInsideThePicture)
             }
             for (Panel *panel : {f->PanelLichtwahl, f->PanelSchaltung, f->PanelLicht, f->PanelHinweise})
                 for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-                    if (!kind->isHidden())
+                    if (!kind->isHidden()) {
                         EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
+                    }
                 }
             const QRect bild = f->Image1->bild().rect();
             f->RadioGroupStromkreis->setItemIndex(1);
@@ -263,6 +264,25 @@ TEST(HallwachsFenster, TempoSetsTheDelayAndTheTimeStep)
     p.TrackBarTempo->setPosition(5);
     EXPECT_EQ(p.Verzoegerung, 0);
     EXPECT_NEAR(p.tempo.dt, 1e-5 * std::pow(1.5, 5), 1e-15);
+
+    // during a run the new tempo takes effect without a restart; closing the window ends the run
+    FensterOeffnen(&h);
+    h.TrackBarTempo->setPosition(5);
+    int bilderVorher = 0;
+    Sobald([&] { return h.bilder >= 20; },
+           [&] {
+               bilderVorher = h.bilder;
+               h.UpDownTempo->klick(UpDown::Voriger);
+               Sobald([&] { return h.bilder >= bilderVorher + 5; }, [&] { h.close(); });
+           });
+    h.BitBtnLicht->click();
+    EXPECT_EQ(h.TrackBarTempo->Position(), 4);
+    EXPECT_EQ(h.Verzoegerung, 1);
+    EXPECT_NEAR(h.tempo.dt, 3e-5 * std::pow(1.2, 4), 1e-15);
+    EXPECT_GE(h.bilder, bilderVorher + 5);  // the same run went on
+    EXPECT_FALSE(h.laeuft);
+    EXPECT_FALSE(h.an);
+    EXPECT_FALSE(h.isVisible());
 }
 
 TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds)
