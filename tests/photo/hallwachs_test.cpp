@@ -324,16 +324,28 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     // no wave, electron or needle is left over: the picture is as before the run
     EXPECT_EQ(f.Image1->bild(), vorher);
 
-    // red light releases nothing
+    // red light releases nothing; the labels go and come back during the run; back ends it
     f.RadioGroupUVLicht->setItemIndex(0);
     int rot = 0;
     Sobald(
         [&] {
             rot = std::max(rot, f.strom.Fliegende());
-            return f.bilder >= 60;
+            return f.bilder >= 30;
         },
-        [&] { f.BitBtnLicht->click(); });
+        [&] {
+            f.CheckBoxBeschriftung->setChecked(false);
+            f.CheckBoxBeschriftung->setChecked(true);
+            Sobald(
+                [&] {
+                    rot = std::max(rot, f.strom.Fliegende());
+                    return f.bilder >= 60;
+                },
+                [&] { f.BitBtnZurueck->click(); });
+        });
     f.BitBtnLicht->click();
     EXPECT_EQ(rot, 0);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.an);
     EXPECT_EQ(f.Image1->bild(), vorher);
 }
