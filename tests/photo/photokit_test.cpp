@@ -12,10 +12,16 @@ using namespace Photoeffekt;
 
 namespace {
 
+// A colour 0x00BBGGRR from a picture's pixel.
+TColor Bgr(QRgb p) { return TColor(qRed(p)) | TColor(qGreen(p)) << 8 | TColor(qBlue(p)) << 16; }
+
 struct Tafel {
     QImage img;
     Canvas c;
-    Tafel(int w, int h, TColor grund) : img(w, h, QImage::Format_RGB32), c(&img) { img.fill(QFarbe(grund)); }
+    Tafel(int w, int h, TColor grund) : img(w, h, QImage::Format_RGB32), c(&img)
+    {
+        img.fill(qRgb(grund & 0xFF, (grund >> 8) & 0xFF, (grund >> 16) & 0xFF));
+    }
 };
 
 }  // namespace
@@ -51,7 +57,7 @@ TEST(PhotoKit, SpritesShowTheElectronAndVanishWhenDrawnTwice)
             ZeichneElektron(t.c, s, e, true);
             for (int y = 0; y < bild.height(); ++y)
                 for (int x = 0; x < bild.width(); ++x) {
-                    const TColor p = KlassischeFarbe(bild.pixel(x, y));
+                    const TColor p = Bgr(bild.pixel(x, y));
                     EXPECT_EQ(t.c.pixel(20 - r + x, 20 - r + y), p == 0 ? unten : p) << r << " " << x << "," << y;
                 }
             ZeichneElektron(t.c, s, e, true);
@@ -59,7 +65,7 @@ TEST(PhotoKit, SpritesShowTheElectronAndVanishWhenDrawnTwice)
             // rest: on the metal in true colours
             Tafel m(40, 40, metall);
             ZeichneElektron(m.c, s, e, false);
-            EXPECT_EQ(m.c.pixel(20, 20), KlassischeFarbe(bild.pixel(r, r)));
+            EXPECT_EQ(m.c.pixel(20, 20), Bgr(bild.pixel(r, r)));
             EXPECT_EQ(m.c.pixel(20 - r, 20 - r), metall);  // the corner is surround
         }
     }
@@ -218,11 +224,11 @@ TEST(PhotoKit, QuantumPicturesGrowWithTheFrequency)
     int farbig = 0;
     for (int y = 0; y < 55; ++y)
         for (int x = 0; x < 55; ++x)
-            if (KlassischeFarbe(bild.pixel(x, y)) == 0x00FF00) {
+            if (Bgr(bild.pixel(x, y)) == 0x00FF00) {
                 ++farbig;
                 EXPECT_LE(std::hypot(x - 27, y - 27), 12.6);
             }
-    EXPECT_EQ(KlassischeFarbe(bild.pixel(27 + 12, 27)), 0x00FF00u);  // the outer ring
+    EXPECT_EQ(Bgr(bild.pixel(27 + 12, 27)), 0x00FF00u);  // the outer ring
     EXPECT_GT(farbig, 24 * 3);
 }
 
