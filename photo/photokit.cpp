@@ -139,6 +139,20 @@ Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl)
     return l;
 }
 
+Lampe LampenGeometriePlanck(int x0, int yOben, int kathodeX, int D)
+{
+    Lampe l;
+    const int y0 = yOben - (kathodeX - x0) / 6;
+    const int L = 20 * D;
+    for (int i = 0; i < ElektronenAnzahl; ++i)
+        l.strahlen.append(QPoint(x0 - L / 6 * i / 21, y0 + i * (L + L / 36) / 21));
+    const int r = (D - 1) / 2, r6 = r / 6;
+    const QPoint letzter = l.strahlen.last();
+    l.linse1 = QPoint(x0 + r6 - r, y0 - r - r6);
+    l.linse2 = QPoint(letzter.x() - r - r6, letzter.y() + r - r6);
+    return l;
+}
+
 int WellenIndex(int a, int x, double K, int laenge)
 {
     const int k = Runde((double(a) - x) * K);

@@ -80,6 +80,8 @@ struct Lampe {
 // Rays spread over 35/36 of 21 electron diameters; ray 0 starts at x0 and meets the metal
 // (x = kathodeX) at the height yOben of electron 0.
 Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl);
+// The 22 rays of the Planck-constant window, spread over L = 20 electron diameters.
+Lampe LampenGeometriePlanck(int x0, int yOben, int kathodeX, int D);
 
 // ---- light waves -------------------------------------------------------------------------------
 

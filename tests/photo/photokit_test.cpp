@@ -88,6 +88,11 @@ TEST(PhotoKit, LampRaysMeetTheMetalAlongTheElectronColumn)
         EXPECT_LT(l.linse1.y(), s0.y());
         EXPECT_GT(l.linse2.y(), letzter.y());
     }
+    // the Planck window's 22 rays: L = 20 D, ray 21 starts L/6 further left and L + L/36 lower
+    const Lampe p = LampenGeometriePlanck(x0, yOben, kathode, D);
+    ASSERT_EQ(p.strahlen.size(), 22);
+    EXPECT_EQ(p.strahlen[0], QPoint(x0, yOben - (kathode - x0) / 6));
+    EXPECT_EQ(p.strahlen[21], QPoint(x0 - 340 / 6, p.strahlen[0].y() + 340 + 340 / 36));
 }
 
 TEST(PhotoKit, WaveIndicesStayInTheTableAndDrawingTwiceErases)
