@@ -132,7 +132,7 @@ void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, cons
     // glass bulb, black inside
     c.pen = Stift{Glasfarbe, 1, PenStil::Solid, PenModus::Copy};
     c.brush = Pinsel{0x000000, PinselStil::Solid};
-    c.roundRect(k.zelleLinks, k.zelleOben, k.zelleRechts, k.zelleUnten, 2 * t, 2 * t);
+    c.roundRect(k.zelleLinks, k.zelleOben, k.zelleRechts, k.zelleUnten, t, t);
     // the light-sensitive layer (cathode)
     c.pen = Stift{Schichtfarbe, 1, PenStil::Solid, PenModus::Copy};
     c.brush = Pinsel{Schichtfarbe, PinselStil::Solid};
@@ -140,7 +140,7 @@ void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, cons
     // inner glass outline and the wall between
     c.pen = Stift{Glasfarbe, 1, PenStil::Solid, PenModus::Copy};
     c.brush.style = PinselStil::Clear;
-    c.roundRect(k.zelleLinks + t, k.zelleOben + t, k.zelleRechts - t, k.zelleUnten - t, t / 2, t / 2);
+    c.roundRect(k.zelleLinks + t, k.zelleOben + t, k.zelleRechts - t, k.zelleUnten - t, t / 3, t / 3);
     c.brush = Pinsel{Glasfarbe, PinselStil::Solid};
     c.floodFill(k.zelleMitteX, k.zelleOben + t / 2, Glasfarbe, FuellArt::Rand);
     // the ring (anode)

@@ -221,8 +221,21 @@ void HallwachsFenster::WellenVerbergen()
 void HallwachsFenster::NadelStellen(double d)
 {
     ausschlag = d;
-    if (stromkreis)
-        Geaendert(messgeraet.Anzeige(Image1->canvas(), d));
+    if (!stromkreis)
+        return;
+    // The needle is erased by restoring the face under it: waves and flying electrons that
+    // may pass over the instrument are taken away first and put back afterwards.
+    const bool mitWellen = wellenGezeigt_;
+    WellenVerbergen();
+    for (const TElektron &e : strom.e)
+        if (e.fliegt)
+            strom.zeichne(e, true);
+    Geaendert(messgeraet.Anzeige(Image1->canvas(), d));
+    for (const TElektron &e : strom.e)
+        if (e.fliegt)
+            strom.zeichne(e, true);
+    if (mitWellen)
+        WellenZeigen();
 }
 
 void HallwachsFenster::LinseZeichnen()

@@ -98,6 +98,31 @@ QImage QuantBild(int radius, TColor farbe)
     return bild;
 }
 
+void DefQuant(Quanten &q, const QVector<QPoint> &strahlen)
+{
+    for (int k = 0; k < ElektronenAnzahl; ++k) {
+        q[k].index = k;
+        q[k].aktiv = false;
+        if (!strahlen.isEmpty()) {
+            const QPoint s = strahlen[std::min<int>(k, int(strahlen.size()) - 1)];
+            q[k].x = s.x();
+            q[k].y = s.y();
+        }
+    }
+}
+
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund)
+{
+    const TColor farbe = FarbeAusFrequenz(frequenzTHz);
+    const int radius = QuantRadius(r, frequenzTHz);
+    const QImage innen = QuantBild(radius, farbe);
+    const QImage aussen = QuantBild(radius, farbe ^ hintergrund);
+    for (TQuant &t : q) {
+        t.innen = innen.copy();
+        t.aussen = aussen.copy();
+    }
+}
+
 Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl)
 {
     Lampe l;
@@ -107,6 +132,20 @@ Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl)
     l.strahlen.append(QPoint(x0, y0));
     for (int i = 1; i < anzahl; ++i)
         l.strahlen.append(QPoint(x0 - d / 6 * i / (anzahl - 1), y0 + d * i / (anzahl - 1)));
+    const int r = (D - 1) / 2, r6 = r / 6;
+    const QPoint letzter = l.strahlen.last();
+    l.linse1 = QPoint(x0 + r6 - r, y0 - r - r6);
+    l.linse2 = QPoint(letzter.x() - r - r6, letzter.y() + r - r6);
+    return l;
+}
+
+Lampe LampenGeometriePlanck(int x0, int yOben, int kathodeX, int D)
+{
+    Lampe l;
+    const int y0 = yOben - (kathodeX - x0) / 6;
+    const int L = 20 * D;
+    for (int i = 0; i < ElektronenAnzahl; ++i)
+        l.strahlen.append(QPoint(x0 - L / 6 * i / 21, y0 + i * (L + L / 36) / 21));
     const int r = (D - 1) / 2, r6 = r / 6;
     const QPoint letzter = l.strahlen.last();
     l.linse1 = QPoint(x0 + r6 - r, y0 - r - r6);

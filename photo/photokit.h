@@ -64,6 +64,13 @@ int QuantRadius(int r, int frequenzTHz);
 // The 55 × 55 picture: concentric dotted rings of the given colour on black.
 QImage QuantBild(int radius, TColor farbe);
 
+using Quanten = std::array<TQuant, ElektronenAnzahl>;
+// Creates the quanta: index k starts on ray k (the rays beyond the lamp's last one share it).
+void DefQuant(Quanten &q, const QVector<QPoint> &strahlen);
+// Gives every quantum the pictures of light of frequency f: its true colour inside the
+// black cell, that colour XOR the background outside.
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund);
+
 // ---- lamp -------------------------------------------------------------------------------------
 
 struct Lampe {
@@ -73,6 +80,8 @@ struct Lampe {
 // Rays spread over 35/36 of 21 electron diameters; ray 0 starts at x0 and meets the metal
 // (x = kathodeX) at the height yOben of electron 0.
 Lampe LampenGeometrie(int x0, int yOben, int kathodeX, int D, int anzahl);
+// The 22 rays of the Planck-constant window, spread over L = 20 electron diameters.
+Lampe LampenGeometriePlanck(int x0, int yOben, int kathodeX, int D);
 
 // ---- light waves -------------------------------------------------------------------------------
 

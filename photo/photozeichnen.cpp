@@ -15,6 +15,30 @@ QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e,
     return QRect(x, y, bild.width(), bild.height());
 }
 
+QRect ZeichneQuant(Canvas &c, const TQuant &q, int glasLinks)
+{
+    const QImage &bild = q.x > glasLinks ? q.innen : q.aussen;
+    const int mitte = QuantBildSeite / 2;
+    const int x = Runde(q.x) - mitte, y = Runde(q.y) - mitte;
+    const KopierModus alt = c.copyMode;
+    c.copyMode = KopierModus::SrcInvert;
+    c.draw(x, y, bild);
+    c.copyMode = alt;
+    return QRect(x, y, QuantBildSeite, QuantBildSeite);
+}
+
+QRect QuantenAusschalten(Canvas &c, Quanten &q, const QVector<QPoint> &strahlen, int glasLinks)
+{
+    QRect bereich;
+    for (TQuant &t : q) {
+        if (t.aktiv)
+            bereich |= ZeichneQuant(c, t, glasLinks);
+        t.aktiv = false;
+    }
+    DefQuant(q, strahlen);
+    return bereich;
+}
+
 void ZeichneLampe(Canvas &c, const Lampe &l)
 {
     const Stift alt = c.pen;

@@ -12,6 +12,12 @@ namespace Photoeffekt {
 // XOR-draws an electron with its flight or rest sprite; drawing twice erases it.
 QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e, bool flug);
 
+// XOR-draws a quantum centred at its position: the inside picture right of the glass's
+// left edge (the black inside of the cell), the outside picture elsewhere.
+QRect ZeichneQuant(Canvas &c, const TQuant &q, int glasLinks);
+// Erases every active quantum, puts it back to its ray's start and marks it inactive.
+QRect QuantenAusschalten(Canvas &c, Quanten &q, const QVector<QPoint> &strahlen, int glasLinks);
+
 // The lamp housing (grey lines parallel to the light) and the lens in grey.
 inline constexpr TColor LinsenGrau = 8421504;
 void ZeichneLampe(Canvas &c, const Lampe &l);

@@ -179,8 +179,9 @@ TEST(HallwachsFenster, LayoutStaysOnScreenAndTheSketchInsideThePicture)
             }
             for (Panel *panel : {f->PanelLichtwahl, f->PanelSchaltung, f->PanelLicht, f->PanelHinweise})
                 for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-                    if (!kind->isHidden())
+                    if (!kind->isHidden()) {
                         EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
+                    }
                 }
             const QRect bild = f->Image1->bild().rect();
             f->RadioGroupStromkreis->setItemIndex(1);
@@ -263,6 +264,25 @@ TEST(HallwachsFenster, TempoSetsTheDelayAndTheTimeStep)
     p.TrackBarTempo->setPosition(5);
     EXPECT_EQ(p.Verzoegerung, 0);
     EXPECT_NEAR(p.tempo.dt, 1e-5 * std::pow(1.5, 5), 1e-15);
+
+    // during a run the new tempo takes effect without a restart; closing the window ends the run
+    FensterOeffnen(&h);
+    h.TrackBarTempo->setPosition(5);
+    int bilderVorher = 0;
+    Sobald([&] { return h.bilder >= 20; },
+           [&] {
+               bilderVorher = h.bilder;
+               h.UpDownTempo->klick(UpDown::Voriger);
+               Sobald([&] { return h.bilder >= bilderVorher + 5; }, [&] { h.close(); });
+           });
+    h.BitBtnLicht->click();
+    EXPECT_EQ(h.TrackBarTempo->Position(), 4);
+    EXPECT_EQ(h.Verzoegerung, 1);
+    EXPECT_NEAR(h.tempo.dt, 3e-5 * std::pow(1.2, 4), 1e-15);
+    EXPECT_GE(h.bilder, bilderVorher + 5);  // the same run went on
+    EXPECT_FALSE(h.laeuft);
+    EXPECT_FALSE(h.an);
+    EXPECT_FALSE(h.isVisible());
 }
 
 TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds)
@@ -304,16 +324,28 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     // no wave, electron or needle is left over: the picture is as before the run
     EXPECT_EQ(f.Image1->bild(), vorher);
 
-    // red light releases nothing
+    // red light releases nothing; the labels go and come back during the run; back ends it
     f.RadioGroupUVLicht->setItemIndex(0);
     int rot = 0;
     Sobald(
         [&] {
             rot = std::max(rot, f.strom.Fliegende());
-            return f.bilder >= 60;
+            return f.bilder >= 30;
         },
-        [&] { f.BitBtnLicht->click(); });
+        [&] {
+            f.CheckBoxBeschriftung->setChecked(false);
+            f.CheckBoxBeschriftung->setChecked(true);
+            Sobald(
+                [&] {
+                    rot = std::max(rot, f.strom.Fliegende());
+                    return f.bilder >= 60;
+                },
+                [&] { f.BitBtnZurueck->click(); });
+        });
     f.BitBtnLicht->click();
     EXPECT_EQ(rot, 0);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.an);
     EXPECT_EQ(f.Image1->bild(), vorher);
 }

@@ -12,10 +12,16 @@ using namespace Photoeffekt;
 
 namespace {
 
+// A colour 0x00BBGGRR from a picture's pixel.
+TColor Bgr(QRgb p) { return TColor(qRed(p)) | TColor(qGreen(p)) << 8 | TColor(qBlue(p)) << 16; }
+
 struct Tafel {
     QImage img;
     Canvas c;
-    Tafel(int w, int h, TColor grund) : img(w, h, QImage::Format_RGB32), c(&img) { img.fill(QFarbe(grund)); }
+    Tafel(int w, int h, TColor grund) : img(w, h, QImage::Format_RGB32), c(&img)
+    {
+        img.fill(qRgb(grund & 0xFF, (grund >> 8) & 0xFF, (grund >> 16) & 0xFF));
+    }
 };
 
 }  // namespace
@@ -51,7 +57,7 @@ TEST(PhotoKit, SpritesShowTheElectronAndVanishWhenDrawnTwice)
             ZeichneElektron(t.c, s, e, true);
             for (int y = 0; y < bild.height(); ++y)
                 for (int x = 0; x < bild.width(); ++x) {
-                    const TColor p = KlassischeFarbe(bild.pixel(x, y));
+                    const TColor p = Bgr(bild.pixel(x, y));
                     EXPECT_EQ(t.c.pixel(20 - r + x, 20 - r + y), p == 0 ? unten : p) << r << " " << x << "," << y;
                 }
             ZeichneElektron(t.c, s, e, true);
@@ -59,7 +65,7 @@ TEST(PhotoKit, SpritesShowTheElectronAndVanishWhenDrawnTwice)
             // rest: on the metal in true colours
             Tafel m(40, 40, metall);
             ZeichneElektron(m.c, s, e, false);
-            EXPECT_EQ(m.c.pixel(20, 20), KlassischeFarbe(bild.pixel(r, r)));
+            EXPECT_EQ(m.c.pixel(20, 20), Bgr(bild.pixel(r, r)));
             EXPECT_EQ(m.c.pixel(20 - r, 20 - r), metall);  // the corner is surround
         }
     }
@@ -82,6 +88,11 @@ TEST(PhotoKit, LampRaysMeetTheMetalAlongTheElectronColumn)
         EXPECT_LT(l.linse1.y(), s0.y());
         EXPECT_GT(l.linse2.y(), letzter.y());
     }
+    // the Planck window's 22 rays: L = 20 D, ray 21 starts L/6 further left and L + L/36 lower
+    const Lampe p = LampenGeometriePlanck(x0, yOben, kathode, D);
+    ASSERT_EQ(p.strahlen.size(), 22);
+    EXPECT_EQ(p.strahlen[0], QPoint(x0, yOben - (kathode - x0) / 6));
+    EXPECT_EQ(p.strahlen[21], QPoint(x0 - 340 / 6, p.strahlen[0].y() + 340 + 340 / 36));
 }
 
 TEST(PhotoKit, WaveIndicesStayInTheTableAndDrawingTwiceErases)
@@ -218,10 +229,42 @@ TEST(PhotoKit, QuantumPicturesGrowWithTheFrequency)
     int farbig = 0;
     for (int y = 0; y < 55; ++y)
         for (int x = 0; x < 55; ++x)
-            if (KlassischeFarbe(bild.pixel(x, y)) == 0x00FF00) {
+            if (Bgr(bild.pixel(x, y)) == 0x00FF00) {
                 ++farbig;
                 EXPECT_LE(std::hypot(x - 27, y - 27), 12.6);
             }
-    EXPECT_EQ(KlassischeFarbe(bild.pixel(27 + 12, 27)), 0x00FF00u);  // the outer ring
+    EXPECT_EQ(Bgr(bild.pixel(27 + 12, 27)), 0x00FF00u);  // the outer ring
     EXPECT_GT(farbig, 24 * 3);
+}
+
+TEST(PhotoKit, QuantaShowTheirColourInsideAndOutsideTheCellAndGoBackToTheLamp)
+{
+    const TColor grund = 0x964401;
+    Tafel t(300, 100, grund);
+    Canvas &c = t.c;
+    c.brush = Pinsel{0x000000, PinselStil::Solid};
+    c.fillRect(150, 0, 300, 100);  // the black inside of the cell from x = 150
+    const QImage vorher = t.img.copy();
+    const QVector<QPoint> strahlen = {{40, 50}, {30, 60}};
+    Quanten q;
+    DefQuant(q, strahlen);
+    EXPECT_EQ(q[21].x, 30);  // beyond the last ray: its start
+    QuantenDefinieren(q, 6, 600, grund);
+    const TColor farbe = FarbeAusFrequenz(600);
+    const int R = QuantRadius(6, 600);
+    for (double x : {60.0, 220.0}) {  // outside and inside the cell
+        q[0].x = x;
+        q[0].y = 50;
+        q[0].aktiv = true;
+        ZeichneQuant(c, q[0], 150);
+        EXPECT_EQ(c.pixel(int(x) + R, 50), farbe) << x;
+        ZeichneQuant(c, q[0], 150);
+        EXPECT_EQ(t.img, vorher);
+    }
+    q[0].x = 100;
+    ZeichneQuant(c, q[0], 150);
+    QuantenAusschalten(c, q, strahlen, 150);
+    EXPECT_EQ(t.img, vorher);
+    EXPECT_FALSE(q[0].aktiv);
+    EXPECT_EQ(q[0].x, 40);
 }
