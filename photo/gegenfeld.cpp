@@ -207,3 +207,15 @@ void TFormGegenfeld2::SchreibeHinweisSelbst()
                                          : QStringLiteral(":/texte/photo2/gegenfeld_hinweis_quanten.txt")),
                    stil);
 }
+
+WerteTabelle TFormGegenfeld2::Werte() const
+{
+    WerteTabelle t;
+    t.spalten = {QStringLiteral("Frequenz f / THz"), QStringLiteral("Ablösearbeit W / eV"),
+                 QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W)/e / V"),
+                 QStringLiteral("Zeigerausschlag / Vollausschlag")};
+    t.zeilen.append({double(frequenz), AbloeseEV(), U,
+                     Photoeffekt::Grenzspannung(Planckkonstante, frequenz * 1e12, AbloeseEV(), Elementarladung),
+                     lauf.ausschlag});
+    return t;
+}

@@ -23,6 +23,8 @@ public:
 
     void RadioGroupMetallwahlClick();
     static QString GrenzText(int nm);  // "551 nm = 0,551 µm"
+    // The reading at the current setting, for the worksheet export.
+    WerteTabelle Werte() const override;
 
 protected:
     void DatenSchaltSkizze() override;

@@ -6,6 +6,8 @@
 #include <QLayout>
 #include <QRegularExpressionValidator>
 
+#include <limits>
+
 using namespace Photoeffekt;
 
 namespace {
@@ -242,4 +244,20 @@ void TFormPlanckKonstante2::SchreibeHinweisSelbst()
 void TFormPlanckKonstante2::SchreibeHilfeSelbst()
 {
     SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/photo2/planckkonstante_hilfe.txt")), StilErgebnis());
+}
+
+WerteTabelle TFormPlanckKonstante2::Werte() const
+{
+    const auto zahl = [](const Edit *e) {
+        bool ok = false;
+        const double v = e->text().trimmed().toDouble(&ok);
+        return ok ? v : std::numeric_limits<double>::quiet_NaN();
+    };
+    WerteTabelle t;
+    t.spalten = {QStringLiteral("Messung"), QStringLiteral("Frequenz f / THz"),
+                 QStringLiteral("Gegenspannung U / mV"), QStringLiteral("h / J·s")};
+    const double h = letztesH != 0 ? letztesH : std::numeric_limits<double>::quiet_NaN();
+    t.zeilen.append({1, zahl(EditFr1), zahl(EditSp1), h});
+    t.zeilen.append({2, zahl(EditFr2), zahl(Editsp2), h});
+    return t;
 }

@@ -21,6 +21,8 @@ public:
     BitBtn *&BitBtnAbbrechen = BitBtnabbrechen;
     int artLicht = 1;  // 0 waves, 1 photons, 2 nothing
     double letztesH = 0;  // the last value computed, also when it was not taken over
+    // The two measurements as entered, and the h computed from them, for the worksheet export.
+    WerteTabelle Werte() const override;
 
     void BitBtnRechneClick();
     void RadioGroupArtLichtClick();

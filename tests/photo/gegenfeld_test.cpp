@@ -410,6 +410,12 @@ TEST(PlanckFenster, TheComputedHReachesTheOtherWindows)
     ASSERT_EQ(meldungen.liste.size(), 2);
     EXPECT_EQ(meldungen.liste[1].typ, MeldungsTyp::Information);
     EXPECT_DOUBLE_EQ(Planckkonstante, h);
+    // the export lists both measurements as entered and the h last computed
+    const WerteTabelle werte = p.Werte();
+    ASSERT_EQ(werte.zeilen.size(), 2);
+    EXPECT_EQ(werte.zeilen[0][1], 700);
+    EXPECT_EQ(werte.zeilen[1][2], 1100);
+    EXPECT_DOUBLE_EQ(werte.zeilen[1][3], p.letztesH);
 
     // the counter-field run, the Einstein plot and the black-body radiation use the new h
     g.lauf.h = 0;
