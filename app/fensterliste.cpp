@@ -1,11 +1,13 @@
 #include "fensterliste.h"
 
 #include "beugungsfenster.h"
+#include "doppelspaltfenster.h"
 #include "formguide.h"
 #include "forminfo.h"
 #include "formmain.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
+#include "heisenbergfenster.h"
 #include "simfenster.h"
 #include "stwellenfenster.h"
 
@@ -32,8 +34,8 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormFranckHertzAnordnung2", nullptr},
     {"TFormFranckHertzKurve2", nullptr},
     {"TFormBohrAtom2", nullptr},
-    {"TFormDoppelspalt", nullptr},
-    {"TFormHeisenberg", nullptr},
+    {"TFormDoppelspalt", []() -> QWidget * { return new TFormDoppelspalt; }},
+    {"TFormHeisenberg", []() -> QWidget * { return new TFormHeisenberg; }},
     {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
     {"TFormSchroedinger3", nullptr},
     {"TFormPhotozelle5", nullptr},
