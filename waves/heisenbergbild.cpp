@@ -200,7 +200,7 @@ void HeisenbergBild::ZeichneGeschwindigkeit()
     Buchstaben(QStringLiteral("dv"), vx + 8, dv / 2, 16);
     Buchstaben(QStringLiteral("dv"), vx + 8, -dv / 2 - 16, 16);
     c_.pen = Stift{0x04AC93, 2};
-    Buchstaben(QStringLiteral("v"), L + 10, 4, 16);
+    Buchstaben(QStringLiteral("v"), L + 16, -20, 16);
     c_.pen = Stift{};
 }
 

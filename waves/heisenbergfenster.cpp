@@ -130,7 +130,8 @@ void TFormHeisenberg::ErzeugeSpalte()
 
     PanelMitIntens = ErzeugePanel(this, l.mitIntens);
     CheckBoxMitIntens = new QCheckBox(Q("Mit Licht-&Intensität"), PanelMitIntens);
-    Setze(CheckBoxMitIntens, 10, 10, innen, 22);
+    SetzeSchrift(CheckBoxMitIntens, QStringLiteral("Trebuchet MS"), 9, true);
+    Setze(CheckBoxMitIntens, 6, 10, SpaltenBreite - 10, 22);
     connect(CheckBoxMitIntens, &QCheckBox::toggled, this, [this] { CheckBoxMitIntensClick(); });
     PanelSpur = ErzeugePanel(this, l.mitIntens);
     CheckBoxSpur = new QCheckBox(Q("Zeige „Spuren“"), PanelSpur);
@@ -142,7 +143,7 @@ void TFormHeisenberg::ErzeugeSpalte()
     ErzeugeLaufsteuerung(PanelSimulation);
     Setze(PanelKontrolle, 8, 26, 24, 24);
     Setze(BitBtnLicht, 38, 22, innen - 30, 30);
-    Setze(BitBtnStop, 38, 58, innen - 30, 30);
+    Setze(BitBtnStop, 8, 58, innen, 30);
     ErzeugeTempo(PanelSimulation, 1, 8, 4, Q("langsam        schnell"));
     Setze(LabelTempo, 8, 96, innen, 18);
     LabelTempo->setAlignment(Qt::AlignCenter);
