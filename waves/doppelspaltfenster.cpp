@@ -18,6 +18,16 @@ using Beugung::Schieber;
 
 namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }
+
+// Shrinks a control's bold font (from 10 down to 7 points) until its text fits the width.
+void SchriftEinpassen(QWidget *w, const QString &text, int breite)
+{
+    for (int punkte = 10; punkte >= 7; --punkte) {
+        SetzeSchrift(w, QStringLiteral("Trebuchet MS"), punkte, true);
+        if (w->fontMetrics().horizontalAdvance(text) <= breite)
+            return;
+    }
+}
 }  // namespace
 
 TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
@@ -158,8 +168,10 @@ void TFormDoppelspalt::ErzeugeUnten()
     CheckBoxKlassisch =
         new QCheckBox(Q("Erwartung auf Grund der Wellentheorie (mit starker Lichtquelle)"), PanelKlassisch);
     Setze(CheckBoxKlassisch, 10, 6, l.klassisch.width() - 16, 22);
-    Beschriftung(PanelKlassisch, Q("Zur besseren Unterscheidung mit Graustufen  (statt gelb)"), 30, 30,
-                 l.klassisch.width() - 36);
+    SchriftEinpassen(CheckBoxKlassisch, CheckBoxKlassisch->text(), l.klassisch.width() - 16 - 24);
+    const QString grau = Q("Zur besseren Unterscheidung mit Graustufen  (statt gelb)");
+    QLabel *label = Beschriftung(PanelKlassisch, grau, 30, 30, l.klassisch.width() - 36);
+    SchriftEinpassen(label, grau, l.klassisch.width() - 36);
     connect(CheckBoxKlassisch, &QCheckBox::toggled, this, [this] { CheckBoxKlassischClick(); });
 
     PanelBeobHinw = ErzeugePanel(this, l.beobHinw);

@@ -118,12 +118,12 @@ Layout BerechneLayout(const Bildschirmmasse &b)
     l.XC = l.textBreite + l.m + 4 * U + 8;
     l.YC = titelUnten + 5 * U + 8;
     const QRect gross = l.bild(4);
-    l.titel = QRect(gross.left(), 8, gross.width(), 49);
     const int hinweiseBreite = 161;
     const int flBreite = std::min(300, gross.width() - hinweiseBreite - 8);
     l.zeichenflaeche = QRect(gross.left(), hinweiseOben, flBreite, 72);
     l.hinweise = QRect(gross.right() + 1 - hinweiseBreite, hinweiseOben, hinweiseBreite, 57);
     l.text = QRect(l.m, gross.top(), l.textBreite, l.hinweise.bottom() + 1 - gross.top());
+    l.titel = QRect(l.text.left(), 8, gross.right() + 1 - l.text.left(), 49);  // over text and picture
     const int spalte = l.textBreite + l.m + 12 * U + 16;
     l.info = QRect(l.text.right() + 1 + 8, titelUnten + 8, spalte - 8 - (l.text.right() + 1 + 8),
                    T - 8 - (titelUnten + 8));
