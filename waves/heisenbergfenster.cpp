@@ -446,6 +446,11 @@ void TFormHeisenberg::Simulation()
 void TFormHeisenberg::TrackBarSpaltBChange()
 {
     neuFeld_ = neuRichtung_ = true;
+    // the old slit would stay visible under the new one: the picture starts afresh
+    Stopp = true;
+    WerteLesen();
+    HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    AlleNichtGezeichnet();
     Stoppen();
 }
 
@@ -476,7 +481,7 @@ void TFormHeisenberg::CheckBoxMitIntensClick()
 void TFormHeisenberg::CheckBoxSpurClick()
 {
     // clearing the box removes the traces: picture, intensity, scale and photons again
-    if (!CheckBoxSpur->isChecked() && an && !Stopp)
+    if (!CheckBoxSpur->isChecked())
         BildNeu();
 }
 
