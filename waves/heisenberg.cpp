@@ -125,8 +125,9 @@ Layout BerechneLayout(const Bildschirmmasse &b)
     l.text = QRect(l.m, gross.top(), l.textBreite, l.hinweise.bottom() + 1 - gross.top());
     l.titel = QRect(l.text.left(), 8, gross.right() + 1 - l.text.left(), 49);  // over text and picture
     const int spalte = l.textBreite + l.m + 12 * U + 16;
+    // down to the back button's top, so that it covers the panels under the picture entirely
     l.info = QRect(l.text.right() + 1 + 8, titelUnten + 8, spalte - 8 - (l.text.right() + 1 + 8),
-                   T - 8 - (titelUnten + 8));
+                   T - (titelUnten + 8));
     const int hoehen[] = {89, 89, 89, 41, 169};
     int summe = 0;
     for (int h : hoehen)
