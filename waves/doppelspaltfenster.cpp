@@ -95,13 +95,13 @@ void TFormDoppelspalt::ErzeugeSpalte()
     TrackBarSehBreite->setTickInterval(15);
     Setze(TrackBarSehBreite, 4, 24, 112, 30);
     UpDownSehBreite = new UpDown(PanelSehrichtung, Qt::Horizontal);
-    UpDownSehBreite->setBereich(-60, 60, 40);
+    UpDownSehBreite->setBereich(-45, 45, 40);  // the bar's range: a click never jumps
     Setze(UpDownSehBreite, 30, 56, 40, 20);
     TrackBarSehHoehe = new TrackBar(Qt::Vertical, PanelSehrichtung);
     TrackBarSehHoehe->setBereich(45, 80, 75);
     Setze(TrackBarSehHoehe, 124, 4, 28, 73);
     UpDownSehHoehe = new UpDown(PanelSehrichtung);
-    UpDownSehHoehe->setBereich(25, 75, 75);
+    UpDownSehHoehe->setBereich(45, 80, 75);
     UpDownSehHoehe->setSchritt(-1);
     Setze(UpDownSehHoehe, 154, 14, 20, 50);
     connect(UpDownSehBreite, &UpDown::geklickt, this,
@@ -132,7 +132,6 @@ void TFormDoppelspalt::ErzeugeSpalte()
                               UpDownSpaltAbst, [this] { TrackBarSpaltAbstChange(); });
     PanelLambda = tafel(l.lambda, Q("Wellenlänge"), 5, 40, 15, TrackBarLambda, UpDownlambda,
                         [this] { TrackBarLambdaChange(); });
-    UpDownlambda->setBereich(5, 20, 15);
 
     PanelGraph = ErzeugePanel(this, l.graph);
     CheckBoxGraph = new QCheckBox(Q("Mit &Wellen-&Intensität"), PanelGraph);

@@ -120,7 +120,6 @@ void TFormHeisenberg::ErzeugeSpalte()
     };
     PanelSpaltB = tafel(l.spaltB, Q("Spaltbreite"), Q("  80    120     160   200 Pixel"), 30, 100, 80,
                         TrackBarSpaltB, UpDownSpaltB, [this] { TrackBarSpaltBChange(); }, nullptr);
-    UpDownSpaltB->setBereich(40, 100, 80);
     PanelLambda = tafel(l.lambda, Q("Wellenlänge"), Q(" 20     40       60      80  Pixel"), 20, 80, 60,
                         TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); }, nullptr);
     PanelAufloesung = tafel(l.aufloesung, Q("Zeichne Wellen"), Q("fein                    grob"), 1, 4, 2,

@@ -225,6 +225,11 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
     QTimer::singleShot(100, &fenster, [&] { fenster.TrackBarLambda->setPosition(30); });
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(fenster.an);
+    // each up-down moves its bar by one step from where the bar stands
+    fenster.UpDownlambda->klick(UpDown::Voriger);
+    EXPECT_EQ(fenster.TrackBarLambda->Position(), 29);
+    fenster.UpDownSehHoehe->klick(UpDown::Naechster);  // increment −1: the view tilts up
+    EXPECT_EQ(fenster.TrackBarSehHoehe->Position(), 74);
     fenster.RadioGroupAnordnung->setItemIndex(1);
     EXPECT_FALSE(fenster.PanelSehrichtung->isVisible());
     fenster.CheckBoxZoom->setChecked(true);
