@@ -17,6 +17,23 @@
 
 using namespace Doppelspalt;
 
+namespace {
+// Runs aktion once bedingung holds, checked every 10 ms (inside the run's waits).
+void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto *uhr = new QTimer(ziel);
+    uhr->setInterval(10);
+    QObject::connect(uhr, &QTimer::timeout, ziel, [uhr, bedingung, aktion] {
+        if (!bedingung())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        aktion();
+    });
+    uhr->start();
+}
+}  // namespace
+
 TEST(Doppelspalt, FringesAndEnvelopeFollowLambdaAndSlitDistance)
 {
     struct Fall {
@@ -194,7 +211,7 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
         return n;
     };
     int trefferVorher = 0, gelbNachDrehen = 0;
-    QTimer::singleShot(300, &fenster, [&] {
+    Sobald(&fenster, [&] { return fenster.treffer() >= 256; }, [&] {
         EXPECT_TRUE(fenster.an);
         EXPECT_TRUE(fenster.BitBtnUnterbrechen->isEnabled());
         trefferVorher = fenster.treffer();
@@ -204,9 +221,8 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
         gelbNachDrehen = gelbeZahl();  // the lit slits and the lamp's rim: the dots are gone
         EXPECT_LT(gelbNachDrehen + 500, gelbVorher);
     });
-    QTimer::singleShot(600, &fenster, [&] {
+    Sobald(&fenster, [&] { return trefferVorher > 0 && fenster.treffer() >= trefferVorher + 1100; }, [&] {
         EXPECT_TRUE(fenster.an);
-        EXPECT_GT(fenster.treffer(), trefferVorher);
         EXPECT_GT(gelbeZahl(), gelbNachDrehen + 100);  // new dots in the new projection
         EXPECT_GE(fenster.treffer(), 1024);
         EXPECT_TRUE(fenster.BitBtnBeobachtung->isEnabled());

@@ -18,6 +18,23 @@
 using namespace Heisenberg;
 
 namespace {
+// Runs aktion once bedingung holds, checked every 10 ms (inside the run's waits).
+void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto *uhr = new QTimer(ziel);
+    uhr->setInterval(10);
+    QObject::connect(uhr, &QTimer::timeout, ziel, [uhr, bedingung, aktion] {
+        if (!bedingung())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        aktion();
+    });
+    uhr->start();
+}
+}  // namespace
+
+namespace {
 struct Zufallsquelle {
     std::mt19937 gen{11};
     GanzZufall ganz() { return [this](int n) { return int(gen() % unsigned(std::max(n, 1))); }; }
@@ -174,10 +191,9 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     fenster.TrackBarSpaltB->setPosition(40);
 
     // step 1: the wave field is computed at the start; a step change stops the run
-    QTimer::singleShot(300, &fenster, [&] {
+    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 2; }, [&] {
         EXPECT_TRUE(fenster.an);
         EXPECT_FALSE(fenster.feldNoetig());
-        EXPECT_GT(fenster.zeitpunkt(), 0);
         fenster.BitBtnWeiter->click();
     });
     fenster.BitBtnLicht->click();
@@ -204,7 +220,7 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     };
     QTimer::singleShot(5, &fenster, pruefen);
     fenster.TrackBarTempo->setPosition(5);  // c = 3: photons reach the slit within the run
-    QTimer::singleShot(1500, &fenster, [&] { fenster.BitBtnLicht->click(); });
+    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 150; }, [&] { fenster.BitBtnLicht->click(); });
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(hinterDemSpalt);
     EXPECT_GT(aktivGesehen, 0) << fenster.zeitpunkt();
