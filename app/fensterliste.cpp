@@ -1,10 +1,11 @@
 #include "fensterliste.h"
 
 #include "beugungsfenster.h"
+#include "doppelspaltfenster.h"
+#include "einstein.h"
 #include "formfranckhertz.h"
 #include "formfranckhertzanordnung.h"
 #include "formfranckhertzkurve.h"
-#include "einstein.h"
 #include "formguide.h"
 #include "formhallwachs.h"
 #include "forminfo.h"
@@ -14,6 +15,7 @@
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
 #include "gegenfeld.h"
+#include "heisenbergfenster.h"
 #include "planckkonstante.h"
 #include "simfenster.h"
 #include "stwellenfenster.h"
@@ -41,8 +43,8 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormFranckHertzAnordnung2", []() -> QWidget * { return new TFormFranckHertzAnordnung2; }},
     {"TFormFranckHertzKurve2", []() -> QWidget * { return new TFormFranckHertzKurve2; }},
     {"TFormBohrAtom2", nullptr},
-    {"TFormDoppelspalt", nullptr},
-    {"TFormHeisenberg", nullptr},
+    {"TFormDoppelspalt", []() -> QWidget * { return new TFormDoppelspalt; }},
+    {"TFormHeisenberg", []() -> QWidget * { return new TFormHeisenberg; }},
     {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
     {"TFormSchroedinger3", nullptr},
     {"TFormPhotozelle5", []() -> QWidget * { return new TFormPhotozelle5; }},
