@@ -10,6 +10,8 @@ packages=(
   fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
 )
 [ "${1:-}" = "--with-screenshots" ] && packages+=(xvfb openbox xdotool x11-utils x11-apps imagemagick)
+# clang with libFuzzer and the sanitizer run-times (scripts/fuzz.sh).
+[ "${1:-}" = "--with-fuzzing" ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
