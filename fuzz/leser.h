@@ -3,6 +3,7 @@
 // as the program does with a teacher's file or a built-in text.
 #pragma once
 
+#include "global.h"
 #include "richtext.h"
 #include "rtf.h"
 
@@ -16,6 +17,10 @@
 inline RichEdit &LeserControl()
 {
     static RichEdit *edit = [] {
+        // The font sizes of the built-in texts, as the start screen sets them on a 1280 × 1024 screen.
+        BildschirmBreite = 1280;
+        BildschirmHoehe = 1024;
+        Bildschirmeinteilung(BildschirmBreite, BildschirmHoehe);
         auto *e = new RichEdit;
         e->resize(400, 300);
         e->show();
