@@ -259,7 +259,7 @@ public:
             }
         }
         // A truncated document ends its last paragraph here; a complete one did so at its last '}'.
-        if (!stapel_.empty() && !voll_)
+        if (!stapel_.empty())
             absatzEnde(false);
         else
             laufAusgeben();

@@ -5,6 +5,10 @@
 // 2 s; the sanitizers catch memory faults. At the end Stopp ends every run and closing the
 // start screen ends the event loop with status 0.
 //
+// The watchdog counts the processor time of the event loop's thread, so that a machine busy
+// with other work does not look like a hang: 2 s of it without a tick fail, and so do 30 s on
+// the clock (a loop that waits for something that never comes).
+//
 //   QP_AFFE_EREIGNISSE=100000   events per seed (default 3000)
 //   QP_AFFE_SAAT=1234 | zufall  one seed instead of the fixed ones; the seed is printed
 #include "fensterliste.h"
@@ -39,15 +43,56 @@
 #include <string>
 #include <thread>
 
+#include <pthread.h>
+#include <time.h>
+
 namespace {
 
 using Uhr = std::chrono::steady_clock;
-constexpr auto Wachhund = std::chrono::seconds(2);
+constexpr std::int64_t WachhundRechenzeit = 2000;  // ms of processor time
+constexpr std::int64_t WachhundUhr = 30'000;       // ms on the clock
 
 std::int64_t Jetzt()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Uhr::now().time_since_epoch()).count();
 }
+
+// Processor time of a thread in ms.
+std::int64_t Rechenzeit(clockid_t uhr)
+{
+    timespec t{};
+    clock_gettime(uhr, &t);
+    return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+}
+
+// A window with a run beside those of the table, so that the run protocol (lamp, pause, speed,
+// back and close while running) gets random input also while no window of the table has a run.
+class Laufprobe : public SimFenster {
+public:
+    Laufprobe() : SimFenster(QStringLiteral("Laufprobe"))
+    {
+        auto *spalte = new Panel(this);
+        Setze(spalte, 0, 100, 200, 300);
+        ErzeugeLaufsteuerung(spalte);
+        Setze(BitBtnLicht, 8, 8, 120, 25);
+        Setze(BitBtnStop, 8, 40, 120, 25);
+        ErzeugeTempo(spalte, 0, 6, 6);
+        Setze(TrackBarTempo, 8, 80, 150, 30);
+        Setze(UpDownTempo, 160, 80, 20, 30);
+    }
+
+protected:
+    void Simulation() override
+    {
+        while (!Stopp) {
+            ++bilder;
+            Warte(std::uint32_t(Verzoegerung));
+        }
+    }
+
+private:
+    int bilder = 0;
+};
 
 class Affe {
 public:
@@ -57,9 +102,12 @@ public:
     int lauf()
     {
         haupt_ = ErzeugeAlleFenster(QSize(1280, 1024));
+        FensterAnmelden(QStringLiteral("Laufprobe"), new Laufprobe);
         haupt_->show();
         std::atomic<bool> fertig{false};
+        pthread_getcpuclockid(pthread_self(), &gui_);
         puls_ = Jetzt();
+        pulsRechenzeit_ = Rechenzeit(gui_);
         std::thread hund([&] { wache(fertig); });
 
         QTimer takt;
@@ -92,7 +140,20 @@ public:
         return rc;
     }
 
-    int enden() const { return enden_; }
+    std::string zusammenfassung() const
+    {
+        char t[400];
+        std::snprintf(t, sizeof t,
+                      "%d clicks, %d double-clicks, %d wheel turns, %d drags, %d keys, %d texts, %d windows "
+                      "opened or closed, %d runs started; the start screen closed %d times on the way",
+                      anzahl_.klicks, anzahl_.doppelklicks, anzahl_.raeder, anzahl_.zuege, anzahl_.tasten,
+                      anzahl_.texte, anzahl_.fenster, anzahl_.laeufe, enden_);
+        return t;
+    }
+    std::string laengstes() const
+    {
+        return std::to_string(laengste_) + " ms of processor time (" + laengstesEreignis_ + ")";
+    }
 
 private:
     // ---- the stream -------------------------------------------------------------------
@@ -101,6 +162,13 @@ private:
     void tick()
     {
         puls_ = Jetzt();
+        const std::int64_t r = Rechenzeit(gui_);
+        if (r - pulsRechenzeit_ > laengste_) {
+            laengste_ = r - pulsRechenzeit_;
+            const std::lock_guard sperre(verlaufSperre_);
+            laengstesEreignis_ = verlauf_.empty() ? std::string() : verlauf_.back();
+        }
+        pulsRechenzeit_ = r;
         if (wartet_)
             return;
         if (gesendet_ >= ziel_) {
@@ -146,19 +214,19 @@ private:
             return;
         const int art = wuerfel(100);
         if (art < 30)
-            klick(fenster, false);
+            klick(fenster, false), ++anzahl_.klicks;
         else if (art < 36)
-            klick(fenster, true);
+            klick(fenster, true), ++anzahl_.doppelklicks;
         else if (art < 42)
-            rad(fenster);
+            rad(fenster), ++anzahl_.raeder;
         else if (art < 50)
-            ziehen(fenster);
+            ziehen(fenster), ++anzahl_.zuege;
         else if (art < 72)
-            taste(fenster);
+            taste(fenster), ++anzahl_.tasten;
         else if (art < 80)
-            schreiben(fenster);
+            schreiben(fenster), ++anzahl_.texte;
         else if (art < 88)
-            oeffnenOderSchliessen();
+            oeffnenOderSchliessen(), ++anzahl_.fenster;
         else
             laufSchalten();
     }
@@ -329,20 +397,34 @@ private:
         }
     }
 
-    // The lamp of a visible simulation window (start or end its run) or its pause button.
+    // The lamp of a simulation window (start or end its run) or its pause button; a hidden
+    // window is opened first.
     void laufSchalten()
     {
-        QList<SimFenster *> sims;
+        QList<SimFenster *> sims, sichtbar;
         for (QWidget *w : AlleFenster())
-            if (auto *s = qobject_cast<SimFenster *>(w); s && s->isVisible())
+            if (auto *s = qobject_cast<SimFenster *>(w)) {
                 sims.append(s);
+                if (s->isVisible())
+                    sichtbar.append(s);
+            }
         if (sims.isEmpty())
             return;
-        SimFenster *s = sims[wuerfel(int(sims.size()))];
+        if (sichtbar.isEmpty() || wuerfel(4) == 0) {
+            SimFenster *s = sims[wuerfel(int(sims.size()))];
+            if (!s->isVisible()) {
+                log(QStringLiteral("open %1").arg(Name(s)));
+                FensterOeffnen(s);
+            }
+            sichtbar = {s};
+        }
+        SimFenster *s = sichtbar[wuerfel(int(sichtbar.size()))];
         QAbstractButton *knopf = wuerfel(4) == 0 ? s->BitBtnStop : s->BitBtnLicht;
         if (!knopf || !knopf->isVisible() || !knopf->isEnabled())
             return;
         log(QStringLiteral("%1 in %2").arg(knopf == s->BitBtnStop ? "pause" : "lamp", Name(s)));
+        if (knopf == s->BitBtnLicht && !s->an)
+            ++anzahl_.laeufe;
         QTest::mouseClick(knopf, Qt::LeftButton);
     }
 
@@ -362,9 +444,11 @@ private:
         while (!fertig) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             const std::int64_t still = Jetzt() - puls_;
-            if (still > std::chrono::milliseconds(Wachhund).count()) {
-                std::fprintf(stderr, "Monkey: the event loop has not answered for %lld ms; %s\n",
-                             static_cast<long long>(still), Ort().c_str());
+            const std::int64_t rechnend = Rechenzeit(gui_) - pulsRechenzeit_;
+            if (rechnend > WachhundRechenzeit || still > WachhundUhr) {
+                std::fprintf(stderr,
+                             "Monkey: the event loop has not answered for %lld ms (%lld ms of processor time); %s\n",
+                             static_cast<long long>(still), static_cast<long long>(rechnend), Ort().c_str());
                 std::fflush(stderr);
                 std::abort();
             }
@@ -408,11 +492,18 @@ private:
     TFormMain *haupt_ = nullptr;
     std::atomic<int> gesendet_{0};
     std::atomic<std::int64_t> puls_{0};
+    std::atomic<std::int64_t> pulsRechenzeit_{0};
+    clockid_t gui_{};
+    std::int64_t laengste_ = 0;
+    std::string laengstesEreignis_;
     int tiefe_ = 0;  // events under way (nested in runs)
     bool wartet_ = false;
     bool endphase_ = false;
     std::int64_t endeSeit_ = 0;
     int enden_ = 0;
+    struct {
+        int klicks = 0, doppelklicks = 0, raeder = 0, zuege = 0, tasten = 0, texte = 0, fenster = 0, laeufe = 0;
+    } anzahl_;
     mutable std::mutex verlaufSperre_;
     std::deque<std::string> verlauf_;
 };
@@ -447,9 +538,10 @@ TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
         Affe affe(saat, ereignisse);
         const auto t0 = Uhr::now();
         EXPECT_EQ(affe.lauf(), 0);
-        std::printf("Monkey: seed %llu done: %d events in %.1f s, the start screen closed %d times on the way\n",
+        std::printf("Monkey: seed %llu done: %d events in %.1f s: %s; the longest event took %s\n",
                     static_cast<unsigned long long>(saat), ereignisse,
-                    std::chrono::duration<double>(Uhr::now() - t0).count(), affe.enden());
+                    std::chrono::duration<double>(Uhr::now() - t0).count(), affe.zusammenfassung().c_str(),
+                    affe.laengstes().c_str());
         if (HasFailure())
             break;
     }
