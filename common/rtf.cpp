@@ -160,7 +160,7 @@ enum class Wort {
     unbekannt, rtf, ansi, mac, pc, pca, ansicpg, deff, fonttbl, colortbl, ueberspringen,
     f, fcharset, cpg, red, green, blue,
     fs, b, i, ul, ulnone, strike, v, super, sub, nosupersub, up, dn, cf, cb, highlight, plain,
-    par, pard, li, ri, fi, sb, sa, ql, qc, qr, qj, line, tab, page, cell, row, intbl, nestcell, nestrow,
+    par, pard, li, ri, fi, sb, sa, ql, qc, qr, qj, line, tab, page, cell, row, intbl, nestcell, nestrow, trowd, cellx,
     listtext, chftn, loch, hich, dbch, rtlch, ltrch, af, afs,
     u, uc, bin,
     emdash, endash, emspace, enspace, qmspace, bullet, lquote, rquote, ldblquote, rdblquote
@@ -183,7 +183,7 @@ const std::unordered_map<std::string_view, Wort> &Woerter()
             {"ri", Wort::ri}, {"fi", Wort::fi}, {"sb", Wort::sb}, {"sa", Wort::sa}, {"ql", Wort::ql},
             {"qc", Wort::qc}, {"qr", Wort::qr}, {"qj", Wort::qj}, {"line", Wort::line}, {"tab", Wort::tab},
             {"page", Wort::page}, {"sect", Wort::page}, {"cell", Wort::cell}, {"row", Wort::row},
-            {"intbl", Wort::intbl}, {"nestcell", Wort::nestcell}, {"nestrow", Wort::nestrow},
+            {"intbl", Wort::intbl}, {"trowd", Wort::trowd}, {"cellx", Wort::cellx}, {"nestcell", Wort::nestcell}, {"nestrow", Wort::nestrow},
             {"listtext", Wort::listtext}, {"pntext", Wort::listtext}, {"chftn", Wort::chftn},
             {"loch", Wort::loch}, {"hich", Wort::hich}, {"dbch", Wort::dbch}, {"rtlch", Wort::rtlch},
             {"ltrch", Wort::ltrch}, {"af", Wort::af}, {"afs", Wort::afs},
@@ -498,13 +498,18 @@ private:
                 absatzEnde(true);
             break;
         case Wort::nestrow: zellenAbsatz_ = true; break;
+        case Wort::trowd: zellenRaender_.clear(); break;
+        case Wort::cellx:
+            if (zellenRaender_.size() < 64)
+                zellenRaender_.push_back(std::clamp(wert, 0, MaxTwips));
+            break;
         case Wort::row:
             // The row ends its line, without the separator after its last cell.
             zellenAbsatz_ = false;
             bytesAusgeben();
             if (lauf_.endsWith(u'\t'))
                 lauf_.chop(1);
-            absatzEnde(true);
+            absatzEnde(true, true);
             break;
         case Wort::page: absatzEnde(true); break;
         case Wort::line: zeichen(0x2028); break;
@@ -781,10 +786,20 @@ private:
         lauf_.clear();
     }
 
-    void absatzEnde(bool neuerAbsatz)
+    // A table row gets a tab stop at the right edge of each cell but the last (\cellx) and is
+    // aligned left.
+    void absatzEnde(bool neuerAbsatz, bool tabellenZeile = false)
     {
         laufAusgeben();
-        const QTextBlockFormat f = absatzFormat(s_.p);
+        QTextBlockFormat f = absatzFormat(s_.p);
+        if (tabellenZeile && zellenRaender_.size() > 1) {
+            QList<QTextOption::Tab> tabs;
+            for (std::size_t i = 0; i + 1 < zellenRaender_.size(); ++i)
+                if (tabs.isEmpty() || zellenRaender_[i] / 15.0 > tabs.back().position)
+                    tabs.append(QTextOption::Tab(zellenRaender_[i] / 15.0, QTextOption::LeftTab));
+            f.setTabPositions(tabs);
+            f.setAlignment(Qt::AlignLeft);  // one alignment for all cells would shift the columns
+        }
         if (cursor_.blockFormat() != f)
             cursor_.setBlockFormat(f);
         if (cursor_.block().length() <= 1)
@@ -794,6 +809,7 @@ private:
         if (hoehe_ > RtfMaxHoehe)
             voll_ = true;
         if (neuerAbsatz && !voll_) {
+            zellenAbsatz_ = false;
             cursor_.insertBlock();
             wortLaenge_ = 0;
             zaehle();
@@ -950,6 +966,7 @@ private:
     int definierteSchrift_ = 0;
     QByteArray schriftName_;
     std::vector<std::optional<TColor>> farben_;
+    std::vector<int> zellenRaender_;  // twips, of the current table row
     int rot_ = 0, gruen_ = 0, blau_ = 0;
     bool farbeGesetzt_ = false;
     std::map<int, std::unique_ptr<QStringDecoder>> decoder_;

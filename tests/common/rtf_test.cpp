@@ -553,6 +553,11 @@ TEST(RtfFunde, TabellenUndFussnotenVonPandocUndLibreOffice)
     RichEdit e;
     ASSERT_TRUE(LadeRtf(&e, Pfad("pandoc_bohr.rtf")));
     EXPECT_TRUE(Text(e).contains(QStringLiteral("\nn\tEnergie in eV\tRadius in nm\n1\t−13,6\t0,053\n")));
+    // The cells' right edges (\cellx2880, \cellx5760) are the row's tab stops.
+    const QList<QTextOption::Tab> tabs = BlockMit(e, QStringLiteral("0,053")).blockFormat().tabPositions();
+    ASSERT_EQ(tabs.size(), 2);
+    EXPECT_DOUBLE_EQ(tabs[0].position, 192.0);
+    EXPECT_DOUBLE_EQ(tabs[1].position, 384.0);
     ASSERT_TRUE(LadeRtf(&e, Pfad("lo_welle.rtf")));
     EXPECT_TRUE(Text(e).contains(QStringLiteral("\nRot\t700\u00A0nm\t4,3·1014\u00A0Hz\n")));
     for (const char *datei : {"pandoc_photoeffekt.rtf", "lo_photoeffekt.rtf"}) {
