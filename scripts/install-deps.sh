@@ -3,6 +3,7 @@
 # Idempotent: asks apt only for what is missing and says nothing when all is there.
 #   --with-screenshots  also what the screenshot tools need
 #   --with-packaging    also what cpack needs for the .deb
+#   --with-fuzzing      also clang with libFuzzer (scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ for arg in "$@"; do
   case "$arg" in
     --with-screenshots) packages+=(xvfb openbox xdotool x11-utils x11-apps imagemagick) ;;
     --with-packaging) packages+=(dpkg-dev file) ;;
+    --with-fuzzing) packages+=(clang libclang-rt-14-dev) ;;  # scripts/fuzz.sh
   esac
 done
 
