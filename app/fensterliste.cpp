@@ -2,6 +2,9 @@
 
 #include "beugungsfenster.h"
 #include "formguide.h"
+#include "formhatom3.h"
+#include "formhatomprobe3.h"
+#include "formhserien.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
 #include "formmain.h"
@@ -25,10 +28,10 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormHallwachs", nullptr},
     {"TFormGegenfeld2", nullptr},
     {"TFormEinsteinGl", nullptr},
-    {"TFormHSerien", nullptr},
+    {"TFormHSerien", []() -> QWidget * { return new TFormHSerien; }},
     {"TFormSpektren3D", nullptr},
-    {"TFormHAtom3", nullptr},
-    {"TFormHAtomProbe3", nullptr},
+    {"TFormHAtom3", []() -> QWidget * { return new TFormHAtom3; }},
+    {"TFormHAtomProbe3", []() -> QWidget * { return new TFormHAtomProbe3; }},
     {"TFormFranckHertz2", nullptr},
     {"TFormFranckHertzAnordnung2", nullptr},
     {"TFormFranckHertzKurve2", nullptr},
