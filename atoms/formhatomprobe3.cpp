@@ -65,12 +65,12 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
 
     tafel(PanelSpring, 128);
     Text(PanelSpring, QStringLiteral(" ENTWEDER:"), 8, 4);
-    Text(PanelSpring, QStringLiteral("Es soll in Zustand "), 8, 26, 140);
-    EditNrNachher = Ziffernfeld(PanelSpring, 150, 24, QStringLiteral("1"), true);
+    Text(PanelSpring, QStringLiteral("Es soll in Zustand "), 8, 26, 124);
+    EditNrNachher = Ziffernfeld(PanelSpring, 132, 24, QStringLiteral("1"), true);
     UpDownNrNachher = new UpDown(PanelSpring);
     UpDownNrNachher->setBereich(1, 4, 1);
-    Setze(UpDownNrNachher, 182, 24, 18, 24);
-    Text(PanelSpring, QStringLiteral("springen und"), 206, 26, 80);
+    Setze(UpDownNrNachher, 164, 24, 18, 24);
+    Text(PanelSpring, QStringLiteral("springen und"), 188, 26, 96);
     auto *l = Text(PanelSpring, QStringLiteral("dabei Energie in Form eines Photons abgeben."), 8, 50);
     l->setWordWrap(true);
     Setze(l, 8, 50, breite - 16, 36);

@@ -144,11 +144,12 @@ void HAtomBild::Energieachse()
     }
 }
 
-void HAtomBild::ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenzen)
+void HAtomBild::ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenzen, bool beschriften)
 {
     const int breite = g_.spalte, hn = g_.hoehe[n];
     c_.brush = Pinsel{Spaltenfarbe};
-    c_.fillRect(x, y - hn, x + breite, y + 1);
+    if (!beschriften)
+        c_.fillRect(x, y - hn, x + breite, y + 1);
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 10, true};
     c_.font.color = Weiss;
     c_.brush.style = PinselStil::Clear;
@@ -156,10 +157,13 @@ void HAtomBild::ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenz
     TextMitte(x + breite / 2, y - hn - 16 - c_.textHeight(name), name);
     for (int s = n; s <= linien; ++s) {
         const int ys = y - (hn - g_.hoehe[s]);
+        if (beschriften && s > 5)
+            break;
         const TColor farbe = s == n ? Weiss : LinienFarbe(n, s, StufenLinienFrequenz(n, s));
         c_.pen = Stift{farbe};
-        Strich(x, ys, x + breite, ys);
-        if (s <= 5) {
+        if (!beschriften)
+            Strich(x, ys, x + breite, ys);
+        if (s <= 5 && beschriften) {
             const double e = Bindungsenergie(n) - Bindungsenergie(s);
             const QString t = s == n ? QStringLiteral(" 0\u00a0eV ") : QStringLiteral(" ") + EnergieText(e) + QStringLiteral("\u00a0eV ");
             c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
@@ -168,7 +172,7 @@ void HAtomBild::ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenz
             c_.textOut(x + breite - c_.textWidth(t), ys - c_.textHeight(t), t);
         }
     }
-    if (grenzen) {
+    if (grenzen && !beschriften) {
         const int yg = y - hn;
         c_.pen = Stift{Magenta, 1, PenStil::Dot};
         c_.brush.style = PinselStil::Clear;
@@ -228,7 +232,7 @@ void HAtomBild::ZeichneHAtom(const HAtomSzene &s, bool grenzen)
         }
     }
     for (const HAtomUebergang &u : s.uebergaenge) {
-        const int x = xl + 40 + (u.a - 1) * std::max(8, (D - 80) / 4) + (u.j - u.a) * 5;
+        const int x = xl + 60 + (u.a - 1) * std::max(8, (D - 120) / 4) + (u.j - u.a) * 4;
         c_.pen = Stift{u.markiert ? Gruen : Stufenfarbe};
         const int von = y0 - g_.Stufe(u.a), bis = y0 - g_.Stufe(std::min(u.j + 1, 16));
         Strich(x, von, x, bis);
@@ -257,8 +261,12 @@ void HAtomBild::Formel(int rechts)
     int x = 48, y = 24;
     // writes text at the pen, moves right; lage: 0 normal, 1 sub, −1 super
     auto schreibe = [&](const QString &t, int groesse, int lage = 0) {
+        schrift(groesse);
+        const int hoch = c_.textHeight(QStringLiteral("W"));
         schrift(lage ? 12 : groesse);
-        c_.textOut(x, y + lage * 8, t);
+        const int klein = c_.textHeight(QStringLiteral("W"));
+        const int dy = lage > 0 ? hoch - klein + 4 : lage < 0 ? -8 : 0;
+        c_.textOut(x, y + dy, t);
         x += c_.textWidth(t);
     };
     auto zeile = [&](int groesse) {
@@ -311,14 +319,21 @@ void HAtomBild::ZeichneSzene(const HAtomSzene &s, int linien, bool grenzen)
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Grau;
     c_.brush.style = PinselStil::Clear;
-    TextMitte((g_.x0 + g_.w) / 2, g_.y0 + 4, QStringLiteral("Quanten-Energien in eV"));
+    int links = g_.w, rechts = 0;  // under the series columns, wherever they stand
+    for (int n = 1; n <= 4; ++n) {
+        links = std::min(links, g_.x0 + Runde(s.serieX[n]));
+        rechts = std::max(rechts, g_.x0 + Runde(s.serieX[n]) + g_.spalte);
+    }
+    if (!s.formel)
+        TextMitte((links + rechts) / 2, g_.y0 + 4, QStringLiteral("Quanten-Energien in eV"));
     if (s.energieAchse)
         Energieachse();
     for (int n = 1; n <= 4; ++n) {
         const int x = g_.x0 + Runde(s.serieX[n]), y = g_.y0 - Runde(s.serieY[n]);
-        ZeichneSerieVertikal(n, x, y, linien, grenzen);
+        ZeichneSerieVertikal(n, x, y, linien, grenzen, false);
         for (int i = 0; i < s.balken[n]; ++i)
             ZeichneSeriePhoton(n, x, y, n + i, i == s.balkenMarke[n]);
+        ZeichneSerieVertikal(n, x, y, linien, grenzen, true);  // labels over the bars
     }
     if (s.atom)
         ZeichneHAtom(s, grenzen);

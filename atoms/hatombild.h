@@ -55,7 +55,8 @@ private:
     void Strich(int x1, int y1, int x2, int y2);
     void TextMitte(int x, int y, const QString &t);
     void Pfeil(int x, int y, int laenge);
-    void ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenzen);
+    // The column (beschriften false) or its labels (true), which stand over the photon bars.
+    void ZeichneSerieVertikal(int n, int x, int y, int linien, bool grenzen, bool beschriften);
     void ZeichneSeriePhoton(int n, int x, int y, int j, bool markiert);
     void ZeichneHAtom(const HAtomSzene &s, bool grenzen);
     void Energieachse();
