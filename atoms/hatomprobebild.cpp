@@ -59,6 +59,8 @@ Entscheid EmissionPruefen(int n, int t)
 
 Entscheid AbsorptionPruefen(int n, int s, int k)
 {
+    if (n >= ProbeZielGrenze)  // no absorption from here can be shown, whatever the series
+        return Entscheid::ZuHoch;
     if (s != n)
         return Entscheid::FalscheSerie;
     if (n + k <= ProbeZielGrenze)
