@@ -49,7 +49,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
 
     // step panel
     const int textOben = 8 + 176 + 8;
-    const int textHoehe = std::max(200, ZurueckOben - 8 - 72 - 8 - textOben);
+    const int textHoehe = std::max(200, ZurueckOben - 8 - textOben);
     PanelText = tafel();
     Setze(PanelText, spalteX, textOben, breite, textHoehe);
     PanelSchritt2 = new Panel(PanelText, Panel::Rand::Gesenkt);
@@ -67,9 +67,10 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     Setze(BitBtnzurueckzurueck, 8, kn + 60, breite - 16, 26);
 
     PanelErgebnis = tafel();
-    Setze(PanelErgebnis, spalteX, textOben + textHoehe + 8, ZurueckLinks - spalteX - 8, ZurueckOben + ZurueckHoehe - (textOben + textHoehe + 8));
+    // beside the back button, below the step panel
+    Setze(PanelErgebnis, spalteX, std::max(ZurueckOben, textOben + textHoehe + 8), ZurueckLinks - spalteX - 8, ZurueckHoehe);
     ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
-    Setze(BitBtnHinweis, 6, 8, PanelErgebnis->width() - 12, 40);
+    Setze(BitBtnHinweis, 6, (ZurueckHoehe - 40) / 2, PanelErgebnis->width() - 12, 40);
     const int hb = bw > 800 ? 800 : bw - 16, hh = bh * 2 / 3;
     Hinweis.setzeGeometrie(8 + (bw - hb) / 2, bildOben + (bh - hh) / 2, hb, hh);
     Setze(Hinweis.edit, 8, 8, hb - 16, hh - 48);

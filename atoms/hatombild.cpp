@@ -319,10 +319,16 @@ void HAtomBild::ZeichneSzene(const HAtomSzene &s, int linien, bool grenzen)
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Grau;
     c_.brush.style = PinselStil::Clear;
-    int links = g_.w, rechts = 0;  // under the series columns, wherever they stand
-    for (int n = 1; n <= 4; ++n) {
-        links = std::min(links, g_.x0 + Runde(s.serieX[n]));
-        rechts = std::max(rechts, g_.x0 + Runde(s.serieX[n]) + g_.spalte);
+    // under the series columns right of the level diagram, or under those left of it
+    int links = g_.w, rechts = 0;
+    for (bool rechtsDavon : {true, false}) {
+        for (int n = 1; n <= 4; ++n)
+            if (!s.atom || (s.serieX[n] > s.atomX) == rechtsDavon) {
+                links = std::min(links, g_.x0 + Runde(s.serieX[n]));
+                rechts = std::max(rechts, g_.x0 + Runde(s.serieX[n]) + g_.spalte);
+            }
+        if (rechts > 0)
+            break;
     }
     if (!s.formel)
         TextMitte((links + rechts) / 2, g_.y0 + 4, QStringLiteral("Quanten-Energien in eV"));

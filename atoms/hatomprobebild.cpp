@@ -195,7 +195,11 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
     c_.font.color = Stufenfarbe;
     const QString titel = QStringLiteral("Das Wasserstoff-Atom");
-    c_.textOut(xl + (D - c_.textWidth(titel)) / 2, std::max(2, yIon - 3 * (SchriftNormal + 2) - c_.textHeight(titel)), titel);
+    int yTitel = yIon - 3 * (SchriftNormal + 2) - c_.textHeight(titel);
+    const bool unten = yTitel < 2;  // low pictures: the title under the diagram instead
+    if (unten)
+        yTitel = g_.h - 4 - c_.textHeight(titel);
+    c_.textOut(xl + (D - c_.textWidth(titel)) / 2, yTitel, titel);
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 9, true};
     c_.font.color = Stufenfarbe;
     const int th = c_.textHeight(QStringLiteral("E"));
@@ -204,7 +208,7 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Stufenfarbe;
     const QString unter = QStringLiteral("Energie-Stufen in eV");
-    c_.textOut(xl + (D - c_.textWidth(unter)) / 2, g_.y0 + 16, unter);
+    c_.textOut(xl + (D - c_.textWidth(unter)) / 2, g_.y0 + (unten ? 4 : 16), unter);
     for (int j = 1; j <= ProbeStufen; ++j) {
         const int y = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(j) * g_.k));
         const bool aktuell = j == n;
