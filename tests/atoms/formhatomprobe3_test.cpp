@@ -93,6 +93,13 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     EXPECT_EQ(f.EditLinie->text(), QStringLiteral("1"));
     EXPECT_EQ(f.UpDownLinie->Position(), 1);
 
+    // a line number that would lead past the limit is named at once
+    meldungen.liste.clear();
+    f.EditLinie->setText(QStringLiteral("6"));
+    ASSERT_EQ(meldungen.liste.size(), 1);
+    EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Information);
+    EXPECT_EQ(f.UpDownLinie->Position(), 6);
+
     // absorbing the second Lyman line from 1 lifts the atom to 3
     meldungen.liste.clear();
     f.EditLinie->setText(QStringLiteral("2"));

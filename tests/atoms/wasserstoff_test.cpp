@@ -1,4 +1,6 @@
-// Hydrogen physics and the spectral-series picture: Rydberg lines, rows, naming, colours.
+// Hydrogen physics and pictures: Rydberg lines, series rows and naming, colours, level geometry.
+#include "hatombild.h"
+#include "hatomprobebild.h"
 #include "hserienbild.h"
 #include "testhilfen.h"
 #include "wasserstoff.h"
@@ -123,4 +125,51 @@ TEST(HSerien, PictureColoursNamesAndEdges)
             grau += c.pixel(x, g.Zeile(5, 10).oben + g.Zeile(5, 10).laenge / 2) == 0xC0C0C0u;
         EXPECT_GT(grau, 12 + 3);  // more than the twelve lines and an arrow
     }
+}
+
+TEST(HAtom, GeometryOfTheUprightPictureAndTheLevels)
+{
+    struct Fall { int w, h, C, x0, y0; } faelle[] = {{951, 880, 146, 308, 792}, {1583, 976, 252, 520, 878}};
+    for (const auto &f : faelle) {
+        HAtomGeometrie g;
+        g.Vorbereiten(f.w, f.h);
+        EXPECT_EQ(g.C, f.C);
+        EXPECT_EQ(g.x0, f.x0);
+        EXPECT_EQ(g.y0, f.y0);
+        EXPECT_EQ(g.D, 2 * f.C - 32);
+        EXPECT_EQ(g.hoehe[0], g.hoehe[1]);
+        // the ionisation height is 13,6 eV on a scale of 15 eV over the baseline height
+        EXPECT_NEAR(g.hoehe[1], f.y0 * 13.6 / 15, 1.5);
+        for (int j = 2; j <= 16; ++j)
+            EXPECT_EQ(g.hoehe[j], Runde(Bindungsenergie(j) * g.k)) << j;
+        ProbeGeometrie p;
+        p.Vorbereiten(f.w, f.h);
+        EXPECT_EQ(p.C, g.C);
+        EXPECT_EQ(p.x0 + p.atomX, 16 + 16);  // the level diagram starts 32 px from the left
+        EXPECT_NEAR(p.g[2], f.y0 * 10.2 / 15, 1.5);
+        EXPECT_NEAR(p.g[9] + Runde(Bindungsenergie(9) * p.k), p.grenze[1], 1);  // excitation + binding = ionisation
+    }
+}
+
+TEST(HAtom, StepOneSpectrumShowsBalmerInItsColours)
+{
+    FrischerZustand();
+    QImage bild(951, 880, QImage::Format_RGB32);
+    Canvas c(&bild);
+    HAtomGeometrie g;
+    g.Vorbereiten(bild.width(), bild.height());
+    HAtomBild(c, g).ZeigeSerienHorizontal(8, true);
+    const int r = (g.yb - 16) / 4;
+    const int yBalmer = g.yb - r - (r - 8) / 2;  // middle of row 2
+    for (int m : {3, 4}) {
+        const double f = StufenLinienFrequenz(2, m);
+        EXPECT_EQ(c.pixel(41 + Runde(f * g.sF), yBalmer), FarbeAusFrequenz(Runde(f))) << m;
+    }
+    EXPECT_EQ(c.pixel(41 + Runde(StufenLinienFrequenz(2, 5) * g.sF), yBalmer), 0xFC9F2Eu);
+    // the Lyman limit is marked across its row
+    const int xGrenze = 41 + Runde(Runde(RydbergFrequenz * 1e-12) * g.sF);
+    int gelb = 0;
+    for (int y = g.yb - r + 8; y < g.yb; ++y)
+        gelb += c.pixel(xGrenze, y) == 0x00FFFFu;
+    EXPECT_GT(gelb, 10);
 }
