@@ -8,6 +8,9 @@
 #include "formfranckhertzkurve.h"
 #include "formguide.h"
 #include "formhallwachs.h"
+#include "formhatom3.h"
+#include "formhatomprobe3.h"
+#include "formhserien.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
 #include "formmain.h"
@@ -35,10 +38,10 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormHallwachs", []() -> QWidget * { return new TFormHallwachs; }},
     {"TFormGegenfeld2", []() -> QWidget * { return new TFormGegenfeld2; }},
     {"TFormEinsteinGl", []() -> QWidget * { return new TFormEinsteinGl; }},
-    {"TFormHSerien", nullptr},
+    {"TFormHSerien", []() -> QWidget * { return new TFormHSerien; }},
     {"TFormSpektren3D", nullptr},
-    {"TFormHAtom3", nullptr},
-    {"TFormHAtomProbe3", nullptr},
+    {"TFormHAtom3", []() -> QWidget * { return new TFormHAtom3; }},
+    {"TFormHAtomProbe3", []() -> QWidget * { return new TFormHAtomProbe3; }},
     {"TFormFranckHertz2", []() -> QWidget * { return new TFormFranckHertz2; }},
     {"TFormFranckHertzAnordnung2", []() -> QWidget * { return new TFormFranckHertzAnordnung2; }},
     {"TFormFranckHertzKurve2", []() -> QWidget * { return new TFormFranckHertzKurve2; }},

@@ -1,6 +1,9 @@
 // Typography of every visible German text: the built-in texts of all resource files and the
 // captions, items and tool tips of the start screen, guide, information and thermal windows.
 #include "formguide.h"
+#include "formhatom3.h"
+#include "formhatomprobe3.h"
+#include "formhserien.h"
 #include "forminfo.h"
 #include "formmain.h"
 #include "formplanckgesetz.h"
@@ -128,7 +131,8 @@ TEST(Typografie, CaptionsOfTheWindows)
     std::unique_ptr<QWidget> fenster[] = {
         std::make_unique<TFormMain>(QSize(1280, 1024)), std::make_unique<TFormGuide>(),
         std::make_unique<TFormInfo>(), std::make_unique<TFormSchwarzkoerper>(),
-        std::make_unique<TFormPlanckGesetz>()};
+        std::make_unique<TFormPlanckGesetz>(), std::make_unique<TFormHSerien>(),
+        std::make_unique<TFormHAtom3>(), std::make_unique<TFormHAtomProbe3>()};
     QStringList texte{AufforderungsText};
     for (const auto &w : fenster)
         texte << Beschriftungen(w.get());

@@ -1,0 +1,59 @@
+// The hydrogen energy-level window: twelve guided steps from the spectral series to the
+// level scheme, with eased motion of the series columns and the level diagram. The
+// picture is in hatombild.*; this class holds the steps, their waits and the controls.
+#pragma once
+
+#include "hatombild.h"
+#include "simfenster.h"
+
+#include <QStringList>
+
+class Bild;
+class RichEdit;
+
+class TFormHAtom3 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormHAtom3(QWidget *parent = nullptr);
+
+    Bild *Image1 = nullptr;
+    Panel *PanelSerien = nullptr, *PanelText = nullptr, *PanelErgebnis = nullptr, *PanelSchritt2 = nullptr;
+    TrackBar *TrackBarLinien = nullptr;
+    QCheckBox *CheckBoxGrenzen = nullptr;
+    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
+    RichEdit *RichEditText = nullptr;
+
+    int Schritt = 1;
+    bool Animation = true;       // tempo below its maximum
+    bool SchnellDurchlauf = false;
+    int Warteschritte = 0;       // waits made (for the tests: a fast replay makes none)
+    const Wasserstoff::HAtomGeometrie &geometrie() const { return g_; }
+    const Wasserstoff::HAtomSzene &szene() const { return s_; }
+
+    void BitBtnWeiterClick();
+    void BitBtnSchrittZurueckClick();
+    void BitBtnzurueckzurueckClick();
+    void Zeichne(int schritt);
+    void Aktualisieren();
+    void SchreibeText();
+    void SchreibeHinweiseSelbst();
+
+protected:
+    void FormActivate() override;
+
+private:
+    bool animiert() const;
+    void Warten(double ms);
+    void Neuzeichnen();
+    void Knoepfe(bool frei);
+    void Bewegen(int frames, double ms, bool profil, const std::function<void(double)> &setze);
+    void Seitwaerts(int n, double ms);
+    void Heben(int n, int teiler, double ms);
+    void Uebergaenge(int a);
+    void Startszene();
+
+    Wasserstoff::HAtomGeometrie g_;
+    Wasserstoff::HAtomSzene s_;
+    QStringList schrittTexte_;
+    bool laeuft_ = false, nachholen_ = false;
+};

@@ -1,0 +1,61 @@
+// The hydrogen level exercises: the pupil sets the atom's level and lets it emit a photon
+// by jumping down, or absorb a photon of a chosen line; the level diagram blinks between
+// the two levels and the photon flies out of the atom or into it. Picture and rules in
+// hatomprobebild.*.
+#pragma once
+
+#include "hatomprobebild.h"
+#include "simfenster.h"
+
+#include <QComboBox>
+#include <QImage>
+
+class Bild;
+
+class TFormHAtomProbe3 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormHAtomProbe3(QWidget *parent = nullptr);
+
+    Bild *Image1 = nullptr;
+    Panel *PanelAtom = nullptr, *PanelSpring = nullptr, *PanelAbsorbe = nullptr, *PanelErgebnis = nullptr,
+          *PanelSGrenzen = nullptr, *PanelAnimation = nullptr;
+    Edit *EditNrVorher = nullptr, *EditNrNachher = nullptr, *EditLinie = nullptr;
+    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher = nullptr, *UpDownLinie = nullptr;
+    BitBtn *BitBtnEmittiere = nullptr, *BitBtnAbsorbiere = nullptr, *BitBtnBreak = nullptr, *BitBtnInfo = nullptr;
+    QComboBox *ComboBoxSerie = nullptr;
+    QCheckBox *CheckBoxGrenzen = nullptr;
+
+    const Wasserstoff::ProbeGeometrie &geometrie() const { return g_; }
+    int Stufe() const;  // current level n
+    // The photon as last drawn (for the tests): centre x, y, colour, frames flown.
+    struct PhotonSpur {
+        double x = 0;
+        int y = 0;
+        TColor farbe = 0;
+        int schritte = 0;
+        bool emission = false;
+    } Photon;
+    int Blinken = 0;  // blink phases of the last flight
+
+    void BitBtnEmittiereClick();
+    void BitBtnAbsorbiereClick();
+    void BitBtnBreakClick();
+    void ZeichneAlles();
+    void SchreibeHinweiseSelbst();
+
+protected:
+    void FormActivate() override;
+
+private:
+    Edit *Ziffernfeld(QWidget *eltern, int x, int y, const QString &text, bool piepsen);
+    void Zahlgeaendert(Edit *e, UpDown *u);
+    void Ablehnen(Wasserstoff::Entscheid e, int stufe);
+    void QuantUnterwegs(int a, int b, bool emission);
+    void Warten(int ms);
+    void AtomZeigen(int stufe);
+
+    Wasserstoff::ProbeGeometrie g_;
+    QImage elektron_;
+    bool fliegt_ = false;
+};

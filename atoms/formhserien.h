@@ -1,0 +1,44 @@
+// The hydrogen spectral-series window: the first three to six series over frequency or
+// wavelength, with limits, names and the visible strip. No animation: every change of a
+// control redraws the picture at once. Geometry and drawing live in hserienbild.*.
+#pragma once
+
+#include "hserienbild.h"
+#include "simfenster.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+class Bild;
+
+class TFormHSerien : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormHSerien(QWidget *parent = nullptr);
+
+    Bild *Image1 = nullptr;
+    Panel *PanelSerien = nullptr, *PanelLinien = nullptr, *PanelSpektrum = nullptr, *PanelHinweise = nullptr;
+    TrackBar *TrackBarSerien = nullptr, *TrackBarLinien = nullptr, *TrackBarUnterscheidung = nullptr;
+    UpDown *UpDownSerien = nullptr, *UpDownLinien = nullptr, *UpDownUnterscheidung = nullptr;
+    QRadioButton *RadioButtonFrequenz = nullptr, *RadioButtonWellenlaenge = nullptr;
+    QCheckBox *CheckBoxLinienBreite = nullptr, *CheckBoxGrenzen = nullptr, *CheckBoxMassstab = nullptr,
+              *CheckBoxSpektrum = nullptr;
+    QLabel *LabelMassstab = nullptr;
+
+    int Serien = 6, Linien = 12;
+    const Wasserstoff::HSerienLayout &layout() const { return layout_; }
+    const Wasserstoff::HSerienGeometrie &geometrie() const { return geometrie_; }
+    Wasserstoff::HSerienEinstellung Einstellung() const;
+
+    void ZeigeHSerien(bool wellenlaenge);
+    void SchreibeHinweiseSelbst();
+    // The lines drawn now, as CSV text (for the frame's export).
+    QString LinienCsv() const;
+
+private:
+    TrackBar *Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown);
+    void Neuzeichnen();
+
+    Wasserstoff::HSerienLayout layout_;
+    Wasserstoff::HSerienGeometrie geometrie_;
+};
