@@ -1,13 +1,16 @@
 #include "fensterliste.h"
 
 #include "beugungsfenster.h"
+#include "bohrfenster.h"
 #include "formguide.h"
 #include "forminfo.h"
 #include "forminterferenz.h"
 #include "formmain.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
+#include "schroedingerfenster.h"
 #include "simfenster.h"
+#include "spektrenfenster.h"
 #include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
@@ -26,17 +29,17 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormGegenfeld2", nullptr},
     {"TFormEinsteinGl", nullptr},
     {"TFormHSerien", nullptr},
-    {"TFormSpektren3D", nullptr},
+    {"TFormSpektren3D", []() -> QWidget * { return new TFormSpektren3D; }},
     {"TFormHAtom3", nullptr},
     {"TFormHAtomProbe3", nullptr},
     {"TFormFranckHertz2", nullptr},
     {"TFormFranckHertzAnordnung2", nullptr},
     {"TFormFranckHertzKurve2", nullptr},
-    {"TFormBohrAtom2", nullptr},
+    {"TFormBohrAtom2", []() -> QWidget * { return new TFormBohrAtom2; }},
     {"TFormDoppelspalt", nullptr},
     {"TFormHeisenberg", nullptr},
     {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
-    {"TFormSchroedinger3", nullptr},
+    {"TFormSchroedinger3", []() -> QWidget * { return new TFormSchroedinger3; }},
     {"TFormPhotozelle5", nullptr},
 };
 
