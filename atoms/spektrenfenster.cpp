@@ -45,6 +45,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     RadioGroupAbhaengigK = new RadioGroup(QStringLiteral("Ordne die Spektren nach"),
                                           {QStringLiteral("Frequenzen"), QStringLiteral("Wellenlängen")},
                                           PanelAbhaengigk, 2);
+    SetzeSchrift(RadioGroupAbhaengigK, QStringLiteral("Trebuchet MS"), 9, true);
     Setze(RadioGroupAbhaengigK, 8, 6, innen, l.abhaengig.height() - 12);
     RadioGroupAbhaengigK->setItemIndex(0);
     connect(RadioGroupAbhaengigK, &RadioGroup::geklickt, this, [this] { RadioGroupAbhaengigKClick(); });
