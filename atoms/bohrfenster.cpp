@@ -42,6 +42,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
 
     // the state
     PanelAtom = ErzeugePanel(this, l.panelAtom);
+    SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
     Beschriftung(PanelAtom, QStringLiteral("Ein Wasserstoff-Atom"), 8, 4, P - 16);
     Beschriftung(PanelAtom, QStringLiteral("befindet sich"), 8, 22, P - 16);
     Beschriftung(PanelAtom, QStringLiteral("im Zustand "), 8, 45, 80);
@@ -52,6 +53,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
 
     // giving off energy
     PanelEmission = ErzeugePanel(this, l.panelEmission);
+    SetzeSchrift(PanelEmission, QStringLiteral("Trebuchet MS"), 9, true);
     Beschriftung(PanelEmission, QStringLiteral("Es soll Energie abgeben"), 8, 4, P - 16);
     RadioButtonSprungDown = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelEmission);
     Setze(RadioButtonSprungDown, 8, 26, P - 16, 22);
@@ -74,6 +76,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
 
     // taking up energy
     PanelAbsorption = ErzeugePanel(this, l.panelAbsorption);
+    SetzeSchrift(PanelAbsorption, QStringLiteral("Trebuchet MS"), 9, true);
     Beschriftung(PanelAbsorption, QStringLiteral("Es soll Energie aufnehmen"), 8, 4, P - 16);
     RadioButtonSprungUp = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelAbsorption);
     Setze(RadioButtonSprungUp, 8, 26, P - 16, 22);
