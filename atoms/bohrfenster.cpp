@@ -58,9 +58,9 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     RadioButtonSprungDown = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelEmission);
     Setze(RadioButtonSprungDown, 8, 26, P - 16, 22);
     RadioButtonSprungDown->setChecked(true);
-    Beschriftung(PanelEmission, QStringLiteral("auf Bahn Nummer"), 28, 51, 100);
-    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), 128, 48);
-    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, 156, 48);
+    Beschriftung(PanelEmission, QStringLiteral("auf Bahn Nummer"), 22, 51, 108);
+    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), 131, 48);
+    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, 157, 48);
     RadioButtonEmission = new QRadioButton(QStringLiteral("durch Emission"), PanelEmission);
     Setze(RadioButtonEmission, 8, 78, P - 16, 22);
     Beschriftung(PanelEmission, QStringLiteral("der"), 28, 103, 24);
@@ -81,9 +81,9 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     RadioButtonSprungUp = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelAbsorption);
     Setze(RadioButtonSprungUp, 8, 26, P - 16, 22);
     RadioButtonSprungUp->setChecked(true);
-    Beschriftung(PanelAbsorption, QStringLiteral("auf Bahn Nummer"), 28, 51, 100);
-    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), 128, 48);
-    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, 156, 48);
+    Beschriftung(PanelAbsorption, QStringLiteral("auf Bahn Nummer"), 22, 51, 108);
+    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), 131, 48);
+    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, 157, 48);
     RadioButtonAbsorption = new QRadioButton(QStringLiteral("durch Absorption"), PanelAbsorption);
     Setze(RadioButtonAbsorption, 8, 78, P - 16, 22);
     Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 103, 24);
