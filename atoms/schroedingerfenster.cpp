@@ -318,11 +318,14 @@ void TFormSchroedinger3::ZeichneMonteCarlo()
     int anzahl = 0;
     Zufallspunkt p;
     const auto zufall = [] { return Zufall(); };
-    while (anzahl <= ziel && !Stopp) {
+    // small states at a wide section accept few draws: the window stays responsive meanwhile
+    for (long versuch = 1; anzahl <= ziel && !Stopp; ++versuch) {
         if (ZiehePunkt(a_.N, n_, l_, a_.a0, w, zufall, p)) {
             c.setPixel(a_.cx + p.x, a_.cy - p.y, WolkenFarbe);
             ++anzahl;
         }
+        if (versuch % 65536 == 0)
+            QCoreApplication::processEvents();
     }
     punkte_ = anzahl;
 }
