@@ -4,6 +4,8 @@
 #include "richtext.h"
 #include "strahlungssteuerung.h"
 
+#include <QLayout>
+
 using namespace Atome;
 using Waermestrahlung::Beschriftung;
 using Waermestrahlung::ErzeugePanel;
@@ -73,6 +75,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     connect(RadioGroupAnordnung, &RadioGroup::geklickt, this, [this] { RadioGroupAnordnungClick(); });
     for (RadioGroup *g : {RadioGroupSpektren, RadioGroupFraunhofer, RadioGroupAbhaengigK, RadioGroupAnordnung})
         RadioGruppeVerdichten(g);
+    RadioGroupAbhaengigK->layout()->setContentsMargins(2, 0, 0, 2);  // "Wellenlängen" fits its half
 
     PanelInfo = ErzeugePanel(this, l.info);
     ErzeugeHinweis(PanelInfo, QStringLiteral("&Info"), QString(), [this] { SchreibeHinweisSelbst(); });
