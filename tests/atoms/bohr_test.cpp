@@ -182,8 +182,21 @@ TEST_F(BohrTest, EmitAndAbsorbWhileTheElectronCircles)
     EXPECT_FALSE(f.BitBtnEmission->isEnabled());
     bool gelaufen = false;
     double vorher = 0;
-    QTimer::singleShot(20, &f, [&] { vorher = f.winkel(); });
-    QTimer::singleShot(90, &f, [&] {
+    int versuche = 0;
+    std::function<void()> weiter;
+    // waits, handing control back to the run, until the electron has moved
+    std::function<void()> pruefe = [&] {
+        if (f.winkel() == vorher && ++versuche < 500) {
+            QTimer::singleShot(10, &f, pruefe);
+            return;
+        }
+        weiter();
+    };
+    QTimer::singleShot(20, &f, [&] {
+        vorher = f.winkel();
+        QTimer::singleShot(10, &f, pruefe);
+    });
+    weiter = [&] {
         EXPECT_TRUE(f.laeuft());
         EXPECT_TRUE(f.BitBtnEmission->isEnabled());
         EXPECT_NE(f.winkel(), vorher);  // the electron moves
@@ -209,7 +222,7 @@ TEST_F(BohrTest, EmitAndAbsorbWhileTheElectronCircles)
         });
         f.BitBtnAbsorbtion->click();
         gelaufen = true;
-    });
+    };
     f.BitBtnStart->click();  // returns when the run has ended
     EXPECT_TRUE(gelaufen);
     EXPECT_FALSE(f.laeuft());
