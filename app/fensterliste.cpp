@@ -1,6 +1,7 @@
 #include "fensterliste.h"
 
 #include "beugungsfenster.h"
+#include "bohrfenster.h"
 #include "doppelspaltfenster.h"
 #include "einstein.h"
 #include "formfranckhertz.h"
@@ -20,7 +21,9 @@
 #include "gegenfeld.h"
 #include "heisenbergfenster.h"
 #include "planckkonstante.h"
+#include "schroedingerfenster.h"
 #include "simfenster.h"
+#include "spektrenfenster.h"
 #include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
@@ -39,17 +42,17 @@ const FensterEintrag Fensterliste[24] = {
     {"TFormGegenfeld2", []() -> QWidget * { return new TFormGegenfeld2; }},
     {"TFormEinsteinGl", []() -> QWidget * { return new TFormEinsteinGl; }},
     {"TFormHSerien", []() -> QWidget * { return new TFormHSerien; }},
-    {"TFormSpektren3D", nullptr},
+    {"TFormSpektren3D", []() -> QWidget * { return new TFormSpektren3D; }},
     {"TFormHAtom3", []() -> QWidget * { return new TFormHAtom3; }},
     {"TFormHAtomProbe3", []() -> QWidget * { return new TFormHAtomProbe3; }},
     {"TFormFranckHertz2", []() -> QWidget * { return new TFormFranckHertz2; }},
     {"TFormFranckHertzAnordnung2", []() -> QWidget * { return new TFormFranckHertzAnordnung2; }},
     {"TFormFranckHertzKurve2", []() -> QWidget * { return new TFormFranckHertzKurve2; }},
-    {"TFormBohrAtom2", nullptr},
+    {"TFormBohrAtom2", []() -> QWidget * { return new TFormBohrAtom2; }},
     {"TFormDoppelspalt", []() -> QWidget * { return new TFormDoppelspalt; }},
     {"TFormHeisenberg", []() -> QWidget * { return new TFormHeisenberg; }},
     {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
-    {"TFormSchroedinger3", nullptr},
+    {"TFormSchroedinger3", []() -> QWidget * { return new TFormSchroedinger3; }},
     {"TFormPhotozelle5", []() -> QWidget * { return new TFormPhotozelle5; }},
 };
 

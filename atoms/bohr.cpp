@@ -1,0 +1,226 @@
+#include "bohr.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Atome {
+
+int NiveauFrequenz(int n) { return n < 1 ? 0 : Runde((1 - 1.0 / (n * n)) * RydbergFrequenzTHz); }
+
+int UebergangsFrequenz(int nUnten, int nOben)
+{
+    if (nUnten < 1 || nOben < 1)
+        return 0;
+    return Runde((1.0 / (nUnten * nUnten) - 1.0 / (nOben * nOben)) * 3.2898e15 * 1e-12);
+}
+
+double GesamtEnergie(int n) { return n < 1 ? 0 : -13.6 / (n * n); }
+
+QString EnergieText(double eV)
+{
+    QString t = QString::number(eV, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+    if (t.startsWith(QLatin1Char('-')))
+        t = QStringLiteral("−") + t.mid(1);
+    return t == QStringLiteral("−0,0") ? QStringLiteral("0,0") : t;
+}
+
+double WinkelSchritt(int n) { return n < 1 ? 0 : 1.2 / (n * n * n); }
+
+TColor PhotonFarbe(int nUnten, int k, int frequenzTHz)
+{
+    if (nUnten == 2) {
+        if (k == 1 || k == 2)
+            return FarbeAusFrequenz(frequenzTHz);
+        if (k == 3)
+            return 0xFC9F2E;
+        if (k == 4)
+            return 0xFF919B;
+    }
+    return 0xC0C0C0;
+}
+
+TColor UebergangsFarbe(int nUnten, int nOben)
+{
+    if (nUnten == 2 && (nOben == 3 || nOben == 4))
+        return FarbeAusFrequenz(NiveauFrequenz(nOben) - NiveauFrequenz(nUnten));
+    const TColor c = PhotonFarbe(nUnten, nOben - nUnten, UebergangsFrequenz(nUnten, nOben));
+    return c == 0xC0C0C0 ? 0xFFFFFF : c;
+}
+
+int PhotonRadius(int frequenzTHz, double pixelProTHz)
+{
+    return 10 * Runde(std::pow(std::max(0.0, frequenzTHz * pixelProTHz), 0.25));
+}
+
+int PunkteAufRing(int o) { return 6 * (Runde(3.0 * o - o * o / 16.0) / 6); }
+
+QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall)
+{
+    const int seite = std::max(1, 2 * R);
+    QImage bild(seite, seite, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    const QRgb c = qRgb(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
+    const auto setze = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < seite && y < seite)
+            bild.setPixel(x, y, c);
+    };
+    setze(R, R);
+    for (int o = 1; o < R; o += (o < 11 ? 1 : 2)) {
+        const int d = PunkteAufRing(o);
+        const double u = zufall() * M_PI;
+        for (int v = 1; v <= d; ++v) {
+            const double a = u + 2 * M_PI * v / d;
+            setze(R + Runde(o * std::cos(a)), R + Runde(o * std::sin(a)));
+        }
+    }
+    return bild;
+}
+
+QImage ElektronBild()
+{
+    QImage bild(18, 18, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    for (int a = 9; a >= 3; --a) {
+        const TColor f = 0xFFC040 - TColor(Runde((a - 3) * 60 / 6.0)) * 0x020301;
+        const QRgb c = qRgb(int(f & 0xFF), int((f >> 8) & 0xFF), int((f >> 16) & 0xFF));
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x) {
+                const double dx = x + 0.5 - 9, dy = y + 0.5 - 9;
+                if (dx * dx + dy * dy <= a * a)
+                    bild.setPixel(x, y, c);
+            }
+    }
+    return bild;
+}
+
+QImage LadeElektronBild(const QString &datei)
+{
+    QImage bild;
+    if (QFile::exists(datei) && bild.load(datei) && !bild.isNull() && bild.width() <= 200 && bild.height() <= 200)
+        return bild.convertToFormat(QImage::Format_RGB32);
+    return ElektronBild();
+}
+
+int BohrVerzoegerung(int position) { return (5 - std::clamp(position, 1, 5)) * 50; }
+
+QString SerienItem(int s)
+{
+    static const char *namen[5] = {"Lyman-", "Balmer-", "Paschen-", "Brackett-", "Pfund-"};
+    return s >= 1 && s <= 5 ? QString::fromLatin1(namen[s - 1]) : QString();
+}
+
+namespace {
+
+Wahl Ablehnung(MeldungsTyp typ, const QString &text)
+{
+    Wahl w;
+    w.typ = typ;
+    w.meldung = text;
+    return w;
+}
+
+Wahl Erlaubt(bool emission, int ziel)
+{
+    Wahl w;
+    w.erlaubt = true;
+    w.emission = emission;
+    w.ziel = ziel;
+    return w;
+}
+
+QString SchonDort(int n) { return QStringLiteral("Das Atom befindet sich schon in Stufe %1!").arg(n); }
+
+}  // namespace
+
+Wahl SprungAb(int n, int t)
+{
+    if (t > n)
+        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("Dazu müsste das Atom Energie erhalten!"));
+    if (t == n)
+        return Ablehnung(MeldungsTyp::Information, SchonDort(t));
+    return Erlaubt(true, t);
+}
+
+Wahl EmissionLinie(int n, int s, int k)
+{
+    if (s == n)
+        return Ablehnung(MeldungsTyp::Information, SchonDort(n));
+    if (n < s)
+        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom keine Linie der ") +
+                                                   SerienItem(s) + QStringLiteral("Serie emittieren!"));
+    if (n - s != k)
+        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom die %1. Linie der ")
+                                                       .arg(k) +
+                                                   SerienItem(s) + QStringLiteral("Serie nicht emittieren!"));
+    return Erlaubt(true, s);
+}
+
+Wahl SprungAuf(int n, int t)
+{
+    if (t < n)
+        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("Dazu müsste das Atom Energie abgeben!"));
+    if (t == n)
+        return Ablehnung(MeldungsTyp::Information, SchonDort(t));
+    return Erlaubt(false, t);
+}
+
+Wahl AbsorptionLinie(int n, int s, int k)
+{
+    if (s != n)
+        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom kein Photon aus der ") +
+                                                   SerienItem(s) + QStringLiteral("Serie absorbieren!"));
+    if (n + k > BohrBahnen)
+        return Ablehnung(MeldungsTyp::Information,
+                         QStringLiteral("Die Nummer des neuen Zustands wäre größer als 6 und kann deshalb nicht "
+                                        "gezeigt werden!"));
+    return Erlaubt(false, n + k);
+}
+
+int ZielBegrenzt(int t) { return std::clamp(t, 1, BohrBahnen); }
+
+BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalteLinks, const QRect &zurueck)
+{
+    BohrLayout b;
+    b.zurueck = zurueck;
+    b.P = spalteBreite + 8;
+    b.Q = spalteLinks;
+    const int titelUnten = 8 + 57;
+    b.l = std::max(64, std::min(hoehe - titelUnten - 16, b.Q - b.P));
+    const int rechteSpalte = 16 + BohrPanelAtomHoehe + 8 + BohrPanelEmissionHoehe + 8 + BohrPanelAbsorptionHoehe +
+                             8 + BohrPanelSimulationHoehe;
+    b.linkeSpalte = rechteSpalte > zurueck.top() - 8;
+    if (b.linkeSpalte) {
+        // short or narrow screens: the state and run panels form a column left of the pictures
+        b.l = std::max(64, std::min(b.l, b.Q - 3 * b.P - 24));
+        b.g = 8 + b.P + 8;
+        b.panelAtom = QRect(8, 16, b.P, BohrPanelAtomHoehe);
+        b.panelSimulation = QRect(8, b.panelAtom.bottom() + 1 + 8, b.P, BohrPanelSimulationHoehe);
+        b.panelEmission = QRect(b.Q, 8, b.P, BohrPanelEmissionHoehe);
+    } else {
+        b.g = (b.Q - b.l - b.P) / 2;
+        b.panelAtom = QRect(b.Q, 16, b.P, BohrPanelAtomHoehe);
+        b.panelEmission = QRect(b.Q, b.panelAtom.bottom() + 1 + 8, b.P, BohrPanelEmissionHoehe);
+    }
+    b.panelAbsorption = QRect(b.Q, b.panelEmission.bottom() + 1 + 8, b.P, BohrPanelAbsorptionHoehe);
+    if (!b.linkeSpalte)
+        b.panelSimulation = QRect(b.Q, b.panelAbsorption.bottom() + 1 + 8, b.P, BohrPanelSimulationHoehe);
+    b.niveaus = QRect(b.g, titelUnten + 8, b.P, b.l);
+    b.atom = QRect(b.g + b.P, titelUnten + 8, b.l, b.l);
+    const int titelBreite = breite >= 1100 ? 593 : 361;
+    const int mitte = b.g + (b.P + b.l) / 2;
+    b.titel = QRect(std::max(8, mitte - titelBreite / 2), 8, titelBreite, 57);
+    b.r1 = (b.l - 32) / 2.0 / 36.0;
+    b.y0 = b.l - 80;
+    b.s = (b.l - 136) / 3300.0;
+    b.panelZeigeStufen = QRect(b.niveaus.left(), b.niveaus.bottom() + 1 - 49, b.P, 49);
+    b.panelErgebnis = QRect(b.Q - 8 - 121, b.atom.bottom() + 1 - 41, 121, 41);
+    b.hinweis = b.atom;
+    return b;
+}
+
+int NiveauY(const BohrLayout &l, int n) { return l.y0 - Runde(NiveauFrequenz(n) * l.s); }
+int IonisationY(const BohrLayout &l) { return l.y0 - Runde(RydbergFrequenzTHz * l.s); }
+
+}  // namespace Atome

@@ -1,0 +1,82 @@
+// Bohr's atom model without widgets: orbits, level frequencies and energies, the photon of
+// a transition (frequency, colour, radius, picture), the built-in electron picture, the
+// rules that choose or refuse a transition, and the window's layout.
+#pragma once
+
+#include "global.h"
+#include "steuerelemente.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+namespace Atome {
+
+inline constexpr int BohrBahnen = 6;     // orbits drawn
+inline constexpr int BohrNiveaus = 10;   // levels in the diagram
+inline constexpr double RydbergFrequenzTHz = 3289.8;
+
+// Frequency of level n above the ground state, whole THz.
+int NiveauFrequenz(int n);
+// Frequency of the transition between two levels, whole THz.
+int UebergangsFrequenz(int nUnten, int nOben);
+// Total energy of the electron on orbit n in eV (−13,6 eV / n²).
+double GesamtEnergie(int n);
+// Energy with one decimal, decimal comma and minus sign ("−3,4").
+QString EnergieText(double eV);
+// Angle step of the electron per frame on orbit n.
+double WinkelSchritt(int n);
+// Photon colour: the Balmer lines in their own colours, the others light grey.
+TColor PhotonFarbe(int nUnten, int k, int frequenzTHz);
+// Colour of a transition in the level diagram (white for the invisible lines).
+TColor UebergangsFarbe(int nUnten, int nOben);
+// Photon radius: 10 × the rounded fourth root of the transition's height in the diagram.
+int PhotonRadius(int frequenzTHz, double pixelProTHz);
+// Dots on a ring of radius o of the photon picture.
+int PunkteAufRing(int o);
+// The photon picture (2R × 2R, black transparent), random phases from zufall().
+QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall);
+// The built-in electron: discs of radius 9 down to 3 on black, 18 × 18.
+QImage ElektronBild();
+// The electron picture from a file; the built-in one when it is missing or unreadable.
+QImage LadeElektronBild(const QString &datei);
+// Delay of the tempo position 1..5.
+int BohrVerzoegerung(int position);
+// Series names ("Lyman-" …) and the full names ("Lyman-Serie" …), s = 1..5.
+QString SerienItem(int s);
+
+// The result of choosing a transition.
+struct Wahl {
+    bool erlaubt = false;
+    bool emission = false;
+    int ziel = 0;  // the new level
+    MeldungsTyp typ = MeldungsTyp::Information;
+    QString meldung;
+};
+Wahl SprungAb(int n, int t);
+Wahl EmissionLinie(int n, int s, int k);
+Wahl SprungAuf(int n, int t);
+Wahl AbsorptionLinie(int n, int s, int k);
+// The target level clamped to the orbits that exist.
+int ZielBegrenzt(int t);
+
+// Window geometry (set at creation from the control column the window reads).
+struct BohrLayout {
+    int P = 0, Q = 0, l = 0, g = 0;
+    double r1 = 0;  // px
+    int y0 = 0;     // diagram baseline
+    double s = 0;   // diagram px per THz
+    QRect titel, atom, niveaus, zurueck;
+    QRect panelAtom, panelEmission, panelAbsorption, panelSimulation, panelZeigeStufen, panelErgebnis, hinweis;
+    bool linkeSpalte = false;  // state and run panels stand left of the pictures
+};
+inline constexpr int BohrPanelAtomHoehe = 73, BohrPanelEmissionHoehe = 205, BohrPanelAbsorptionHoehe = 205,
+                     BohrPanelSimulationHoehe = 225;
+BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalteLinks, const QRect &zurueck);
+// y of a level in the diagram.
+int NiveauY(const BohrLayout &l, int n);
+int IonisationY(const BohrLayout &l);
+
+}  // namespace Atome

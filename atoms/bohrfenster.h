@@ -1,0 +1,96 @@
+// Bohr's atom window: the hydrogen atom as a planetary system with six orbits and the
+// electron circling; the pupil lets it give off or take up energy by a jump or by a chosen
+// line, and a photon flies out of the atom or into it. Beside it the level diagram.
+#pragma once
+
+#include "bohr.h"
+#include "bohrbild.h"
+#include "simfenster.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+class Bild;
+
+class TFormBohrAtom2 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormBohrAtom2(QWidget *parent = nullptr);
+    ~TFormBohrAtom2() override;
+
+    // ---- controls ----
+    Bild *ImageBohrAtom = nullptr, *ImageHNiveaus = nullptr;
+    Panel *PanelAtom = nullptr, *PanelEmission = nullptr, *PanelAbsorption = nullptr, *PanelSimulation = nullptr,
+          *PanelZeigeStufen = nullptr, *PanelErgebnis = nullptr, *Panel2 = nullptr;
+    Edit *EditNrVorher = nullptr, *EditNrNachher1 = nullptr, *EditNrNachher2 = nullptr, *EditLinieEmission = nullptr,
+         *EditLinieAbsorption = nullptr;
+    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher1 = nullptr, *UpDownNrNachher2 = nullptr, *UpDown2 = nullptr,
+           *UpDownLinieAbsorption = nullptr;
+    QRadioButton *RadioButtonSprungDown = nullptr, *RadioButtonEmission = nullptr, *RadioButtonSprungUp = nullptr,
+                 *RadioButtonAbsorption = nullptr;
+    QComboBox *ComboBoxSerieEmission = nullptr, *ComboBoxSerieAbsorption = nullptr;
+    BitBtn *BitBtnEmission = nullptr, *BitBtnAbsorbtion = nullptr, *BitBtnStart = nullptr, *BitBtnPause = nullptr;
+    QCheckBox *CheckBoxStop = nullptr, *CheckBoxZeigeHNiveaus = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr;
+
+    // ---- state (read by tests) ----
+    const Atome::BohrLayout &layout() const { return layout_; }
+    int n() const { return n_; }
+    int t() const { return t_; }
+    double winkel() const { return theta_; }
+    bool laeuft() const { return laeuft_; }
+    bool imUebergang() const { return uebergang_; }
+    int photonFrequenz() const { return photonF_; }
+    TColor photonFarbe() const { return photonFarbe_; }
+    int photonRadius() const { return photonR_; }
+    int photonenZahl() const { return photonen_; }
+
+    WerteTabelle Werte() const override;
+
+    // ---- handlers ----
+    void BitBtnStartClick();
+    void BitBtnPauseClick();
+    void BitBtnEmissionClick();
+    void BitBtnAbsorbtionClick();
+    void TrackBarTempoChange() override;
+    void CheckBoxZeigeHNiveausClick();
+    void ComboBoxSerieChange();
+    void SchreibeHinweiseSelbst();
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    void Simulation() override;
+
+private:
+    Edit *ZiffernEdit(QWidget *eltern, const QString &text, int x, int y);
+    UpDown *ZiffernUpDown(QWidget *eltern, Edit *edit, int min, int max, int x, int y);
+    void NiveauEingabe(Edit *edit, std::function<void(int)> setze);
+    void EditLinieAbsorptionChange();
+    void Ablehnen(const Atome::Wahl &w);
+    void Aktionen(bool ein);
+    void ZeichneAlles();
+    void NeuesNiveau(int n);
+    void ZielSetzen(int t);
+    QPoint Pixel(double x, double y) const;
+    QPoint ElektronOrt(double winkel) const;
+    void ElektronZeigen();
+    void ElektronSchritt();
+    void PhotonBauen(int nUnten, int k);
+    void PhotonSchritt();
+    void WarteMitPause(int ms);
+    void EmittierePhoton(int ziel);
+    void AbsorbierePhoton(int ziel);
+
+    Atome::BohrLayout layout_;
+    TColor grund_ = 0;
+    int n_ = 3, t_ = 2;
+    double theta_ = 0;
+    bool laeuft_ = false;     // the animation loop is active (maybe draining)
+    bool uebergang_ = false;  // a photon is on its way
+    Atome::XorSprite elektron_, photon_;
+    double px_ = 0, py_ = 0, phi_ = 0;
+    int photonF_ = 0, photonR_ = 0, photonen_ = 0;
+    TColor photonFarbe_ = 0;
+    bool fertig_ = false;
+};

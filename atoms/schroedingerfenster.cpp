@@ -1,0 +1,445 @@
+#include "schroedingerfenster.h"
+
+#include "bild.h"
+#include "richtext.h"
+#include "strahlungssteuerung.h"
+
+#include <QCoreApplication>
+#include <QShortcut>
+
+#include <cmath>
+
+using namespace Atome;
+using Waermestrahlung::Beschriftung;
+using Waermestrahlung::ErzeugePanel;
+
+namespace {
+
+// A raised panel that acts as a button.
+Panel *KnopfPanel(QWidget *eltern, const QString &text, const QRect &ort)
+{
+    auto *p = new Panel(eltern);
+    p->setFarbe(0xE0E0E0);
+    p->setCaption(text);
+    p->setCursor(Qt::PointingHandCursor);
+    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
+    return p;
+}
+
+// Counts a drawing in progress while it lives.
+struct Zaehler {
+    int &z;
+    explicit Zaehler(int &wert) : z(wert) { ++z; }
+    ~Zaehler() { --z; }
+};
+
+}  // namespace
+
+TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
+    : SimFenster(QStringLiteral("Das quantenmechanische Atom-Modell - berechnet mit Hilfe der Schrödinger-Gleichung"),
+                 parent)
+{
+    layout_ = BerechneSchroedingerLayout(BildschirmBreite, BildschirmHoehe,
+                                         QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
+    const SchroedingerLayout &L = layout_;
+    ErzeugeTitel(L.seite < 640 ? QStringLiteral("Das H- Atommodell der Quantenmechanik")
+                               : QStringLiteral("Das Wasserstoff- Atommodell der Quantenmechanik"),
+                 L.titel.left(), L.titel.top(), L.titel.width(), L.titel.height());
+    Waermestrahlung::TitelEinpassen(PanelTitel);
+    Image1 = new Bild(this);
+    Image1->move(L.bild.topLeft());
+    Image1->setBildGroesse(L.bild.width(), L.bild.height());
+
+    // left column
+    const int w = 193 - 16;
+    PanelGraph = ErzeugePanel(this, L.graph);
+    SetzeSchrift(PanelGraph, QStringLiteral("Trebuchet MS"), 9, true);
+    CheckBoxGraph = new QCheckBox(QStringLiteral("Zeichne den &Graphen"), PanelGraph);
+    Setze(CheckBoxGraph, 8, 4, w, 22);
+    int y = 26;
+    for (const char *t : {"der Wahrscheinlichkeit,", "ein Elektron in einem", "kleinen Volumen dV ",
+                          "entlang der waagrechten", "Achse zu finden"}) {
+        Beschriftung(PanelGraph, QString::fromUtf8(t), 28, y, w - 20, 16);
+        y += 16;
+    }
+    PanelAtom = ErzeugePanel(this, L.atom);
+    SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
+    Beschriftung(PanelAtom, QStringLiteral("Zeige die Größe des H-Atoms"), 8, 4, w);
+    Beschriftung(PanelAtom, QStringLiteral("mit dem Bohr’schen Radius"), 8, 22, w);
+    CheckBoxAtomScheibe = new QCheckBox(QStringLiteral("als Kreisfläche"), PanelAtom);
+    Setze(CheckBoxAtomScheibe, 8, 48, w, 22);
+    CheckBoxAtomRand = new QCheckBox(QStringLiteral("als Kreisrand"), PanelAtom);
+    Setze(CheckBoxAtomRand, 8, 74, w, 22);
+    PanelAchsen = ErzeugePanel(this, L.achsen);
+    SetzeSchrift(PanelAchsen, QStringLiteral("Trebuchet MS"), 9, true);
+    CheckBoxAchsen = new QCheckBox(QStringLiteral("Zeichne ein Koordinaten-"), PanelAchsen);
+    Setze(CheckBoxAchsen, 8, 4, w, 22);
+    Beschriftung(PanelAchsen, QStringLiteral("    System mit Beschriftung"), 8, 26, w);
+    PanelDarstellung = ErzeugePanel(this, L.darstellung);
+    y = 4;
+    for (const char *t : {"Stelle die Wahrscheinlich-", "keit ein Elektron  in einem", "kleinen Volumen zu finden ,",
+                          "zeichnerisch dar durch"}) {
+        Beschriftung(PanelDarstellung, QString::fromUtf8(t), 8, y, w, 16);
+        y += 16;
+    }
+    PanelFarbCode = KnopfPanel(PanelDarstellung, QStringLiteral("Graustufen"), QRect(8, 74, w, 36));
+    PanelWahrschPixel = KnopfPanel(PanelDarstellung, QStringLiteral("Dichte farbiger Pixel"), QRect(8, 116, w, 36));
+    PanelWahrschPixel->setToolTip(QStringLiteral("Alt+D"));
+    PanelSimulation = ErzeugePanel(this, L.simulation);
+    PanelElektronen1 = KnopfPanel(PanelSimulation, QStringLiteral("Simuliere Messungen"), QRect(8, 6, w, 22));
+    PanelElektronen2 = KnopfPanel(PanelSimulation, QStringLiteral("des Elektronen-Ortes"), QRect(8, 28, w, 22));
+    PanelElektronen1->setRand(Panel::Rand::Keiner);
+    PanelElektronen2->setRand(Panel::Rand::Keiner);
+    BitBtnUnterbrechen = new BitBtn(QStringLiteral("&unterbrechen"), PanelSimulation);
+    Setze(BitBtnUnterbrechen, 8, 54, w, 26);
+    TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSimulation);
+    TrackBarTempo->setBereich(0, 4, 4);
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    Setze(TrackBarTempo, 8, 82, w, 22);
+    Beschriftung(PanelSimulation, QStringLiteral("langsam"), 8, 102, w / 2, 16);
+    Beschriftung(PanelSimulation, QStringLiteral("schnell"), 8 + w / 2, 102, w / 2, 16, Qt::AlignRight | Qt::AlignVCenter);
+    PanelLoeschen = ErzeugePanel(this, L.loeschen);
+    BitBtnLoeschen = new BitBtn(QStringLiteral("Zeichnung &löschen"), PanelLoeschen);
+    Setze(BitBtnLoeschen, 8, 8, w, L.loeschen.height() - 16);
+
+    // right column
+    const int wr = 169 - 16;
+    PanelMassStab = ErzeugePanel(this, L.massstab);
+    Beschriftung(PanelMassStab, QStringLiteral("Bildausschnitt"), 8, 4, wr);
+    Beschriftung(PanelMassStab, QStringLiteral("Bohrsche Radien"), 8, 22, wr);
+    TrackBarMassStab = new TrackBar(Qt::Horizontal, PanelMassStab);
+    TrackBarMassStab->setBereich(5, 35, 5);
+    TrackBarMassStab->setTickPosition(QSlider::TicksBelow);
+    TrackBarMassStab->setTickInterval(5);
+    TrackBarMassStab->setToolTip(
+        QStringLiteral("Bohrscher Radius = Radius der Elektronenbahn im Grundzustand = 0,053\u00A0nm"));
+    Setze(TrackBarMassStab, 8, 42, wr, 28);
+    Beschriftung(PanelMassStab, QStringLiteral("5        15       25       35"), 8, 72, wr);
+    PanelZustand = ErzeugePanel(this, L.zustand);
+    Beschriftung(PanelZustand, QStringLiteral("Zeige das H-Atom"), 8, 4, wr);
+    Beschriftung(PanelZustand, QStringLiteral("im Zustand mit der"), 8, 20, wr);
+    RadioGroupHQZ = new RadioGroup(QStringLiteral("&Haupt-Quantenzahl"),
+                                   {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, PanelZustand, 3);
+    Setze(RadioGroupHQZ, 8, 38, wr, 46);
+    RadioGroupHQZ->setItemIndex(0);
+    Beschriftung(PanelZustand, QStringLiteral("und der"), 8, 88, wr);
+    RadioGroupNQZ = new RadioGroup(QStringLiteral("&Neben-Quantenzahl"), {QStringLiteral("0")}, PanelZustand, 3);
+    Setze(RadioGroupNQZ, 8, 106, wr, 46);
+    RadioGroupNQZ->setItemIndex(0);
+    for (RadioGroup *g : {RadioGroupHQZ, RadioGroupNQZ})
+        Waermestrahlung::RadioGruppeVerdichten(g);
+    Beschriftung(PanelZustand, QStringLiteral("Bezeichnung"), 8, 158, wr);
+    PanelZustand5 = new Panel(PanelZustand, Panel::Rand::Gesenkt);
+    PanelZustand5->setFarbe(0xFFFFFF);
+    SetzeSchrift(PanelZustand5, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(PanelZustand5, 8, 180, wr, 34);
+    PanelZustand->setToolTip(QStringLiteral("nur Orbitale  mit magnetischer Quantenzahl = 0"));
+    PanelTexte = ErzeugePanel(this, L.texte);
+    // "Hin&weise" leaves Alt+H to the principal quantum number
+    ErzeugeHinweis(PanelTexte, QStringLiteral("Hin&weise "), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelTexte, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    Setze(BitBtnHinweis, 8, 8, wr, 40);
+    Setze(BitBtnErgebnis, 8, 56, wr, 40);
+    BitBtnErgebnis->setEnabled(false);
+    for (TextTafel *t : {&Hinweis, &Ergebnis}) {
+        t->setzeGeometrie(L.bild.left(), L.bild.top(), L.bild.width(), L.bild.height());
+        Setze(t->edit, 8, 8, L.bild.width() - 16, L.bild.height() - 40);
+        Setze(t->loeschen, L.bild.width() - 8 - 105, L.bild.height() - 8 - 25, 105, 25);
+        t->panel->raise();
+    }
+    Hinweis.panel->setFarbe(0xFFE0B0);
+    Ergebnis.panel->setFarbe(0xBFFFFF);
+    BitBtnZurueck->raise();
+
+    connect(TrackBarMassStab, &QSlider::valueChanged, this, [this] { TrackBarMassStabChange(); });
+    connect(RadioGroupHQZ, &RadioGroup::geklickt, this, [this] { RadioGroupHQZClick(); });
+    connect(RadioGroupNQZ, &RadioGroup::geklickt, this, [this] { RadioGroupNQZClick(); });
+    connect(PanelFarbCode, &Panel::geklickt, this, [this] { PanelFarbCodeClick(); });
+    connect(PanelWahrschPixel, &Panel::geklickt, this, [this] { PanelWahrschPixelClick(); });
+    connect(PanelElektronen1, &Panel::geklickt, this, [this] { PanelElektronen1Click(); });
+    connect(PanelElektronen2, &Panel::geklickt, this, [this] { PanelElektronen1Click(); });
+    auto *kurz = new QShortcut(QKeySequence(QStringLiteral("Alt+D")), this);
+    connect(kurz, &QShortcut::activated, this, [this] { PanelWahrschPixelClick(); });
+    connect(BitBtnUnterbrechen, &QPushButton::clicked, this, [this] { BitBtnUnterbrechenClick(); });
+    connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { TrackBarTempoChange(); });
+    connect(CheckBoxGraph, &QCheckBox::clicked, this, [this] { CheckBoxGraphClick(); });
+    connect(CheckBoxAchsen, &QCheckBox::clicked, this, [this] { CheckBoxAchsenClick(); });
+    connect(CheckBoxAtomScheibe, &QCheckBox::clicked, this, [this] { CheckBoxAtomScheibeClick(); });
+    connect(CheckBoxAtomRand, &QCheckBox::clicked, this, [this] { CheckBoxAtomRandClick(); });
+    connect(BitBtnLoeschen, &QPushButton::clicked, this, [this] { BitBtnLoeschenClick(); });
+
+    a_.cx = L.bild.width() / 2;
+    a_.cy = L.bild.height() / 2;
+    a_.N = a_.cx;
+    Skala();
+    aktuell_ = MessPunktBild(true);
+    alt_ = MessPunktBild(false);
+    n_ = RadioGroupHQZ->ItemIndex() + 1;
+    l_ = RadioGroupNQZ->ItemIndex();
+    PanelZustand5->setCaption(Zustandsname(n_, l_));
+    TrackBarTempoChange();
+    fertig_ = true;
+    Vorbereiten(true);
+    Hinweis.schreiben();
+    Ergebnis.schreiben();
+}
+
+TFormSchroedinger3::~TFormSchroedinger3() { Stopp = true; }
+
+void TFormSchroedinger3::Skala()
+{
+    a_.massstab = TrackBarMassStab->Position();
+    a_.a0 = BohrRadiusPixel(a_.cx, a_.massstab);
+    a_.proNm = PixelProNm(a_.a0);
+    wmax_ = BerechneWMax(a_.N, a_.a0);
+}
+
+void TFormSchroedinger3::Vorbereiten(bool loeschen)
+{
+    if (!fertig_)
+        return;
+    if (loeschen)
+        LoescheAtomBild(Image1->canvas());
+    grauBild_ = false;
+    if (CheckBoxAchsen->isChecked())
+        ZeichneAchsen(Image1->canvas(), a_);
+}
+
+void TFormSchroedinger3::Zusaetze(bool mitAtom)
+{
+    Canvas &c = Image1->canvas();
+    if (mitAtom && CheckBoxAtomScheibe->isChecked())
+        ZeichneAtomScheibe(c, a_);
+    if (mitAtom && CheckBoxAtomRand->isChecked())
+        ZeichneAtomRand(c, a_);
+    if (CheckBoxAchsen->isChecked())
+        ZeichneAchsen(c, a_);
+    if (CheckBoxGraph->isChecked())
+        ZeichneGraph(c, a_, n_, l_);
+}
+
+void TFormSchroedinger3::TrackBarMassStabChange()
+{
+    Stopp = true;
+    Skala();
+    Vorbereiten(true);
+}
+
+void TFormSchroedinger3::RadioGroupHQZClick()
+{
+    Stopp = true;  // a running measurement ends, as when choosing l
+    n_ = RadioGroupHQZ->ItemIndex() + 1;
+    QStringList items;
+    for (int i = 0; i < NebenQuantenzahlen(n_); ++i)
+        items << QString::number(i);
+    RadioGroupNQZ->setItems(items);  // keeps the index, clamped to the last item
+    l_ = std::max(0, RadioGroupNQZ->ItemIndex());
+    PanelZustand5->setCaption(Zustandsname(n_, l_));
+    Vorbereiten(true);
+}
+
+void TFormSchroedinger3::RadioGroupNQZClick()
+{
+    Stopp = true;
+    l_ = std::max(0, RadioGroupNQZ->ItemIndex());
+    PanelZustand5->setCaption(Zustandsname(n_, l_));
+    Vorbereiten(true);
+}
+
+void TFormSchroedinger3::PanelFarbCodeClick()
+{
+    Stopp = true;
+    ZeichneWahrscheinlichkeit(true);
+}
+
+void TFormSchroedinger3::PanelWahrschPixelClick()
+{
+    Stopp = true;
+    ZeichneWahrscheinlichkeit(false);
+}
+
+void TFormSchroedinger3::PanelElektronen1Click()
+{
+    Stopp = true;
+    ZeichneElektronen();
+}
+
+void TFormSchroedinger3::ZeichneWahrscheinlichkeit(bool grau)
+{
+    Zaehler z(zeichnet_);
+    Stopp = true;
+    n_ = RadioGroupHQZ->ItemIndex() + 1;
+    l_ = std::max(0, RadioGroupNQZ->ItemIndex());
+    PanelZustand5->setCaption(Zustandsname(n_, l_));
+    pause = false;
+    BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
+    if (grau)
+        ZeichneFarbCode();
+    else
+        ZeichneMonteCarlo();
+    Zusaetze(true);
+    BitBtnErgebnis->setEnabled(true);
+}
+
+void TFormSchroedinger3::ZeichneFarbCode()
+{
+    Canvas &c = Image1->canvas();
+    const double w = wmax_(n_, l_);
+    if (l_ == 0) {
+        ZeichneGrauSOrbital(c, a_, n_, w);
+        if (CheckBoxAchsen->isChecked())
+            ZeichneAchsen(c, a_);
+        if (CheckBoxGraph->isChecked())
+            ZeichneGraph(c, a_, n_, l_);
+    } else {
+        Stopp = false;
+        // a column at a time, the four quadrants at once; the window stays responsive
+        for (int i = 0; i <= a_.N && !Stopp; i += 8) {
+            GrauSpalten(Image1->bild(), a_.cx, a_.cy, a_.N, n_, l_, a_.a0, w, i, i + 7);
+            if (CheckBoxAchsen->isChecked())
+                ZeichneAchsen(c, a_);
+            if (CheckBoxGraph->isChecked())
+                ZeichneGraph(c, a_, n_, l_);
+            if (c.onChange)
+                c.onChange();
+            QCoreApplication::processEvents();
+        }
+    }
+    Stopp = true;
+    grauBild_ = true;
+}
+
+void TFormSchroedinger3::ZeichneMonteCarlo()
+{
+    Canvas &c = Image1->canvas();
+    Stopp = false;
+    const int ziel = WolkenZiel(n_);
+    const double w = wmax_(n_, l_);
+    int anzahl = 0;
+    Zufallspunkt p;
+    const auto zufall = [] { return Zufall(); };
+    // small states at a wide section accept few draws: the window stays responsive meanwhile
+    for (long versuch = 1; anzahl <= ziel && !Stopp; ++versuch) {
+        if (ZiehePunkt(a_.N, n_, l_, a_.a0, w, zufall, p)) {
+            c.setPixel(a_.cx + p.x, a_.cy - p.y, WolkenFarbe);
+            ++anzahl;
+        }
+        if (versuch % 65536 == 0)
+            QCoreApplication::processEvents();
+    }
+    punkte_ = anzahl;
+}
+
+void TFormSchroedinger3::ZeichneElektronen()
+{
+    Zaehler z(zeichnet_);
+    Stopp = false;
+    pause = false;
+    BitBtnUnterbrechen->setEnabled(true);
+    BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
+    const int ziel = MessZiel(n_);
+    Canvas &c = Image1->canvas();
+    if (CheckBoxGraph->isChecked())
+        ZeichneGraph(c, a_, n_, l_);
+    const double w = wmax_(n_, l_);
+    const int nn = n_, ll = l_;
+    int anzahl = 0;
+    Zufallspunkt p;
+    const auto zufall = [] { return Zufall(); };
+    while (anzahl <= ziel && !Stopp) {
+        if (!ZiehePunkt(a_.N, nn, ll, a_.a0, w, zufall, p))
+            continue;
+        ++anzahl;
+        if (anzahl % 32 == 0 && CheckBoxGraph->isChecked())
+            ZeichneGraph(c, a_, nn, ll);
+        c.copyMode = KopierModus::SrcCopy;
+        c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, aktuell_, true, 0);
+        Warte(std::uint32_t(punktVerzoegerung_ * 30));
+        while (pause && !Stopp)
+            Warte(10);
+        c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, alt_, true, 0);
+    }
+    punkte_ = anzahl;
+    Stopp = true;
+    Zusaetze(true);
+    BitBtnErgebnis->setEnabled(true);
+}
+
+void TFormSchroedinger3::BitBtnUnterbrechenClick()
+{
+    pause = !pause;
+    BitBtnUnterbrechen->setCaption(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
+}
+
+void TFormSchroedinger3::TrackBarTempoChange() { punktVerzoegerung_ = ZweiHoch(4 - TrackBarTempo->Position()); }
+
+void TFormSchroedinger3::CheckBoxGraphClick()
+{
+    if (CheckBoxGraph->isChecked())
+        ZeichneGraph(Image1->canvas(), a_, n_, l_);
+}
+
+void TFormSchroedinger3::CheckBoxAchsenClick()
+{
+    if (CheckBoxAchsen->isChecked())
+        ZeichneAchsen(Image1->canvas(), a_);
+}
+
+void TFormSchroedinger3::CheckBoxAtomScheibeClick()
+{
+    if (CheckBoxAtomScheibe->isChecked()) {
+        CheckBoxAtomRand->setChecked(false);
+        ZeichneAtomScheibe(Image1->canvas(), a_);
+    }
+}
+
+void TFormSchroedinger3::CheckBoxAtomRandClick()
+{
+    if (CheckBoxAtomRand->isChecked()) {
+        CheckBoxAtomScheibe->setChecked(false);
+        ZeichneAtomRand(Image1->canvas(), a_);
+    }
+}
+
+void TFormSchroedinger3::BitBtnLoeschenClick()
+{
+    Stopp = true;
+    LoescheAtomBild(Image1->canvas());
+    grauBild_ = false;
+    for (TextTafel *t : {&Hinweis, &Ergebnis}) {
+        t->panel->hide();
+        t->knopf->setGlyph(t->zu);
+    }
+}
+
+void TFormSchroedinger3::FormClose() { Stopp = true; }
+
+WerteTabelle TFormSchroedinger3::Werte() const
+{
+    // |ψ|² along the horizontal axis, as the graph shows it
+    WerteTabelle w;
+    w.spalten = {QStringLiteral("Entfernung vom Kern / Bohrsche Radien"), QStringLiteral("Entfernung vom Kern / nm"),
+                 QStringLiteral("|ψ|² (relativ)")};
+    const double k = GraphFaktor(n_, l_, a_.a0, a_.cx, a_.cy);
+    for (int j = -(a_.cx - 8); j <= a_.cx - 8; ++j) {
+        const double rho = j / double(a_.a0);
+        const double p = Psi(n_, l_, l_, std::abs(rho));
+        w.zeilen.append({rho, rho * 0.0529, k > 0 ? p * p * k / (0.8 * a_.cy) : 0.0});
+    }
+    return w;
+}
+
+void TFormSchroedinger3::SchreibeHinweise()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFF0D8;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/atoms/schroedinger_hinweis.txt")), stil);
+}
+
+void TFormSchroedinger3::SchreibeErgebnis()
+{
+    TextStil stil = StilErgebnis();
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/atoms/schroedinger_ergebnis.txt")), stil);
+}

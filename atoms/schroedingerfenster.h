@@ -1,0 +1,84 @@
+// The quantum-mechanical atom window: a section through |ψ|² of a hydrogen state
+// (n = 1..3, l < n, m = 0) as grey tones, as a cloud of random pixels or as a slow series
+// of simulated position measurements, with the graph along the axis, labelled axes and
+// the Bohr radius. It shows that the atom has no sharp boundary.
+#pragma once
+
+#include "schroedinger.h"
+#include "schroedingerbild.h"
+#include "simfenster.h"
+
+class Bild;
+
+class TFormSchroedinger3 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormSchroedinger3(QWidget *parent = nullptr);
+    ~TFormSchroedinger3() override;
+
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelGraph = nullptr, *PanelAtom = nullptr, *PanelAchsen = nullptr, *PanelDarstellung = nullptr,
+          *PanelSimulation = nullptr, *PanelLoeschen = nullptr, *PanelMassStab = nullptr, *PanelZustand = nullptr,
+          *PanelTexte = nullptr, *PanelZustand5 = nullptr, *PanelFarbCode = nullptr, *PanelWahrschPixel = nullptr,
+          *PanelElektronen1 = nullptr, *PanelElektronen2 = nullptr;
+    TrackBar *TrackBarMassStab = nullptr;
+    RadioGroup *RadioGroupHQZ = nullptr, *RadioGroupNQZ = nullptr;
+    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr;
+    QCheckBox *CheckBoxGraph = nullptr, *CheckBoxAtomScheibe = nullptr, *CheckBoxAtomRand = nullptr,
+              *CheckBoxAchsen = nullptr;
+
+    // ---- state (read by tests) ----
+    const Atome::SchroedingerLayout &layout() const { return layout_; }
+    const Atome::AtomAnsicht &ansicht() const { return a_; }
+    const Atome::WMaxTabelle &wmax() const { return wmax_; }
+    int n() const { return n_; }
+    int l() const { return l_; }
+    int punktVerzoegerung() const { return punktVerzoegerung_; }
+    bool grauBild() const { return grauBild_; }
+    int gezeichnetePunkte() const { return punkte_; }
+    bool zeichnet() const { return zeichnet_ > 0; }
+
+    WerteTabelle Werte() const override;
+
+    // ---- handlers ----
+    void TrackBarMassStabChange();
+    void RadioGroupHQZClick();
+    void RadioGroupNQZClick();
+    void PanelFarbCodeClick();
+    void PanelWahrschPixelClick();
+    void PanelElektronen1Click();
+    void BitBtnUnterbrechenClick();
+    void TrackBarTempoChange() override;
+    void CheckBoxGraphClick();
+    void CheckBoxAchsenClick();
+    void CheckBoxAtomScheibeClick();
+    void CheckBoxAtomRandClick();
+    void BitBtnLoeschenClick();
+    void SchreibeHinweise();
+    void SchreibeErgebnis();
+
+    void ZeichneWahrscheinlichkeit(bool grau);
+    void ZeichneElektronen();
+
+protected:
+    void FormClose() override;
+
+private:
+    void Vorbereiten(bool loeschen);
+    void Zusaetze(bool mitAtom);
+    void ZeichneFarbCode();
+    void ZeichneMonteCarlo();
+    void Skala();
+
+    Atome::SchroedingerLayout layout_;
+    Atome::AtomAnsicht a_;
+    Atome::WMaxTabelle wmax_;
+    int n_ = 1, l_ = 0;
+    int punktVerzoegerung_ = 1;
+    bool grauBild_ = false;
+    int punkte_ = 0;
+    int zeichnet_ = 0;  // drawings in progress (nested)
+    QImage aktuell_, alt_;
+    bool fertig_ = false;
+};

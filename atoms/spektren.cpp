@@ -1,0 +1,156 @@
+#include "spektren.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Atome {
+
+SpektrenTabelle KopiereSpektren()
+{
+    SpektrenTabelle t{};
+    const SpektrumNr reihe[11] = {SpektrumCalzium, SpektrumCadmium,     SpektrumCaesium, SpektrumEisen,
+                                  SpektrumHelium,  SpektrumWasserstoff, SpektrumQuecksilber, SpektrumKalium,
+                                  SpektrumMagnesium, SpektrumNatrium,   SpektrumNeon};
+    for (int i = 0; i < 11; ++i)
+        t[i + 1] = Spektren[reihe[i]];
+    t[SonnenSlot] = Spektren[SpektrumSonne];
+    return t;
+}
+
+QStringList GasNamen()
+{
+    return {QStringLiteral("Calzium"), QStringLiteral("Cadmium"),     QStringLiteral("Caesium"),
+            QStringLiteral("Eisen"),   QStringLiteral("Helium"),      QStringLiteral("Wasserstoff"),
+            QStringLiteral("Quecksilber"), QStringLiteral("Kalium"), QStringLiteral("Magnesium"),
+            QStringLiteral("Natrium"), QStringLiteral("Neon")};
+}
+
+QString SpektrenTitel(int gas)
+{
+    if (gas < 1 || gas > 11)
+        return QStringLiteral("Spektren ein-atomiger Gase");
+    QString name = GasNamen().at(gas - 1);
+    if (gas == 3)
+        name = QStringLiteral("Cäsium");
+    return QStringLiteral("Spektrum von ") + name;
+}
+
+TColor FarbeGas(const SpektrenTabelle &t, int gas)
+{
+    if (gas == 0)
+        return 12430353;
+    if (gas >= 1 && gas <= 11)
+        return t[gas].Linie[0].Farbe;
+    return 7377056;
+}
+
+Blick Blick::ausPositionen(int sehBreite, int sehHoehe)
+{
+    Blick b;
+    b.phi = -sehBreite * M_PI / 180;
+    b.theta = sehHoehe * M_PI / 180;
+    b.sinPhi = std::sin(b.phi);
+    b.cosPhi = std::cos(b.phi);
+    b.sinTheta = std::sin(b.theta);
+    b.cosTheta = std::cos(b.theta);
+    return b;
+}
+
+QPoint SpektrenGeometrie::projiziere(const Blick &b, double px, double py, double pz) const
+{
+    return {Runde(px * b.cosPhi - pz * b.sinPhi) + cx,
+            cy - Runde(-px * b.sinPhi * b.sinTheta + py * b.cosTheta - pz * b.cosPhi * b.sinTheta)};
+}
+
+SpektrenGeometrie Daten(int W, int H, bool mitAnordnung, double s)
+{
+    SpektrenGeometrie g;
+    g.W = W;
+    g.H = H;
+    g.mitAnordnung = mitAnordnung;
+    g.s = s;
+    g.Ws = Runde((mitAnordnung ? 0.6 : 0.9) * W);
+    g.cx = Runde((mitAnordnung ? 0.65 : 0.5) * W);
+    g.cy = Runde((mitAnordnung ? 0.25 : 0.65) * H);
+    g.h = Runde((mitAnordnung ? 80 : 120) * s);
+    g.Wsp = Runde(0.7 * g.Ws);
+    g.k = g.Wsp / 350.0;
+    g.x0 = g.cx - g.Wsp / 2;
+    g.schirmLinks = g.cx - g.Ws / 2;
+    g.sonneOben = g.cy - 3 * g.h / 2;
+    g.gasOben = g.cy - g.h / 2;
+    g.rRoehre = Runde(10 * s);
+    g.R = Runde(40 * s);
+    return g;
+}
+
+double VertikalerMassstab(int bildschirmHoehe, int titelHoehe)
+{
+    return double(bildschirmHoehe - titelHoehe - 81 - 16) / double(724 - titelHoehe - 81);
+}
+
+TColor SonnenFarbe(int v, bool nachFrequenz)
+{
+    return FarbeAusFrequenz(nachFrequenz ? v : Runde(3e5 / v));
+}
+
+int LinienWert(const Spektrallinie &l, bool nachFrequenz) { return nachFrequenz ? l.FrequenzTHz : l.WellenlaengeNm; }
+
+TColor KanalweiseAddieren(TColor basis, int rot, int gruen, int blau)
+{
+    const auto kanal = [](int wert) { return TColor(std::clamp(wert, 0, 255)); };
+    return kanal(int(basis & 0xFF) + rot) | kanal(int((basis >> 8) & 0xFF) + gruen) << 8 |
+           kanal(int((basis >> 16) & 0xFF) + blau) << 16;
+}
+
+TColor ApparatGrau(int R, double a)
+{
+    const int g = Runde(R * std::sin(a - M_PI / 6));
+    return KanalweiseAddieren(3166304, g, g, g);
+}
+
+TColor SpaltFarbe(TColor gas)
+{
+    return KanalweiseAddieren(3688528, int(gas & 0xFF) / 2, int((gas >> 8) & 0xFF) / 2, int((gas >> 16) & 0xFF) / 2);
+}
+
+double ApparatStartWinkel(const Blick &b)
+{
+    if (b.sinTheta == 0)
+        return M_PI / 2;
+    return std::atan(b.sinPhi * b.cosTheta / -b.sinTheta);
+}
+
+SpektrenLayout BerechneSpektrenLayout(int breite, int hoehe, const Spaltenwerte &spalte, const QRect &zurueck)
+{
+    SpektrenLayout l;
+    l.zurueck = zurueck;
+    const int links = spalte.links - 48, w = spalte.breite + 48;
+    const int hoehen[6] = {209, 105, 65, 89, 65, 57};
+    int summe = 0;
+    for (int h : hoehen)
+        summe += h;
+    int unten = zurueck.top();
+    if (summe + 7 * 4 > unten) {
+        // Small screens: the column runs down to the window's bottom and the back button
+        // moves to its left, under the picture.
+        unten = hoehe - 8;
+        l.zurueck.moveLeft(links - 8 - zurueck.width());
+    }
+    const int frei = std::max(0, unten - summe);
+    QRect *ziele[6] = {&l.linien, &l.sonne, &l.abhaengig, &l.blick, &l.anordnung, &l.info};
+    int y = 2 * frei / 8;
+    for (int i = 0; i < 6; ++i) {
+        *ziele[i] = QRect(links, y, w, hoehen[i]);
+        y += hoehen[i] + frei / 8;
+    }
+    const int titelBreite = std::min(505, links - 16);
+    l.titel = QRect((links - titelBreite) / 2, 8, titelBreite, 57);
+    const int oben = l.titel.bottom() + 1 + 8;
+    l.bild = QRect(8, oben, std::max(1, links - 64 - 8), std::max(1, zurueck.top() - oben));
+    l.hinweis = QRect(24, oben, std::min(880, links) - 48, std::max(1, zurueck.top() - oben));
+    (void)breite;
+    return l;
+}
+
+}  // namespace Atome

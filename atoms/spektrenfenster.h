@@ -1,0 +1,55 @@
+// The gas-spectra window: the line spectrum of a chosen gas below the sun's spectrum,
+// ordered by frequency or wavelength, optionally with the set-up of discharge tube and
+// spectroscope in a view the pupil can turn. Nothing moves: every change redraws.
+#pragma once
+
+#include "simfenster.h"
+#include "spektren.h"
+#include "spektrenbild.h"
+
+class Bild;
+
+class TFormSpektren3D : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormSpektren3D(QWidget *parent = nullptr);
+
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelLinien = nullptr, *PanelSonnenSpektrum = nullptr, *PanelAbhaengigk = nullptr,
+          *PanelBlickRichtung = nullptr, *PanelAnordnung = nullptr, *PanelInfo = nullptr;
+    RadioGroup *RadioGroupSpektren = nullptr, *RadioGroupFraunhofer = nullptr, *RadioGroupAbhaengigK = nullptr,
+               *RadioGroupAnordnung = nullptr;
+    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr;
+    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr;
+
+    // ---- state ----
+    const Atome::SpektrenZustand &zustand() const { return z_; }
+    const Atome::SpektrenLayout &layout() const { return layout_; }
+    const Atome::SpektrenTabelle &tabellen() const { return tabellen_; }
+    const Atome::SpektrenGeometrie &geometrie() const { return bild_->geometrie(); }
+
+    // The lines shown, for "Werte speichern (CSV) …".
+    WerteTabelle Werte() const override;
+
+    // ---- handlers ----
+    void RadioGroupSpektrenClick();
+    void RadioGroupFraunhoferClick();
+    void RadioGroupAbhaengigKClick();
+    void RadioGroupAnordnungClick();
+    void TrackBarSehBreiteChange();
+    void TrackBarSehHoeheChange();
+    void ZeichneAlles();
+    void SchreibeHinweisSelbst();
+
+protected:
+    void FormActivate() override { ZeichneAlles(); }
+
+private:
+    Atome::SpektrenLayout layout_;
+    Atome::SpektrenTabelle tabellen_{};
+    Atome::SpektrenZustand z_;
+    std::unique_ptr<Atome::SpektrenBild> bild_;
+    bool fertig_ = false;
+};
