@@ -150,7 +150,15 @@ void TFormHSerien::ZeigeHSerien(bool wellenlaenge)
     HSerienBild(Image1->canvas(), geometrie_).ZeigeHSerien(e);
 }
 
-QString TFormHSerien::LinienCsv() const { return WasserstoffLinienCsv(Serien, Linien); }
+WerteTabelle TFormHSerien::Werte() const
+{
+    WerteTabelle t;
+    t.spalten = {QStringLiteral("untere Stufe n"), QStringLiteral("obere Stufe m"), QStringLiteral("Frequenz f / THz"),
+                 QStringLiteral("Wellenlänge λ / nm")};
+    for (const Linie &l : WasserstoffLinien(Serien, Linien))
+        t.zeilen.append({double(l.n), double(l.m), l.frequenzTHz, l.wellenlaengeNm});
+    return t;
+}
 
 void TFormHSerien::SchreibeHinweiseSelbst()
 {

@@ -33,7 +33,8 @@ public:
     void ZeigeHSerien(bool wellenlaenge);
     void SchreibeHinweiseSelbst();
     // The lines drawn now, as CSV text (for the frame's export).
-    QString LinienCsv() const;
+    // The lines shown, for the worksheet export.
+    WerteTabelle Werte() const override;
 
 private:
     TrackBar *Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown);

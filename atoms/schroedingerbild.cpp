@@ -1,5 +1,6 @@
 #include "schroedingerbild.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Atome {
@@ -78,17 +79,23 @@ void ZeichneAtomRand(Canvas &c, const AtomAnsicht &a)
     c.ellipse(a.cx - a.a0, a.cy - a.a0, a.cx + a.a0 + 1, a.cy + a.a0 + 1);
 }
 
-void ZeichneGrauSOrbital(Canvas &c, const AtomAnsicht &a, int n, double wmax)
+int GrauSRingZahl(const AtomAnsicht &a) { return Runde(2.0 * a.N); }
+
+void ZeichneGrauSRinge(Canvas &c, const AtomAnsicht &a, int n, double wmax, int von, int bis)
 {
     c.brush.style = PinselStil::Clear;
-    const int bis = Runde(2.0 * a.N);
     const double norm = wmax > 0 ? 1 / wmax : 0;
-    for (int i = 1; i <= bis; ++i) {
+    for (int i = std::max(1, von); i <= std::min(bis, GrauSRingZahl(a)); ++i) {
         const double p = Psi(n, 0, 1, i / double(a.a0));
         c.pen = Stift{GrauTon(p * p * norm), 2, PenStil::Solid, PenModus::Copy};
         c.ellipse(a.cx - i, a.cy - i, a.cx + i + 1, a.cy + i + 1);
     }
+}
+
+void ZeichneGrauSKern(Canvas &c, const AtomAnsicht &a, int n, double wmax)
+{
     // the nucleus: the brightest grey
+    const double norm = wmax > 0 ? 1 / wmax : 0;
     const double p0 = Psi(n, 0, 1, 0);
     c.setPixel(a.cx, a.cy, GrauTon(p0 * p0 * norm));
 }

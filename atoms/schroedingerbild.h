@@ -19,8 +19,11 @@ void ZeichneAchsen(Canvas &c, const AtomAnsicht &a);
 void ZeichneGraph(Canvas &c, const AtomAnsicht &a, int n, int l);
 void ZeichneAtomScheibe(Canvas &c, const AtomAnsicht &a);
 void ZeichneAtomRand(Canvas &c, const AtomAnsicht &a);
-// The s image: one circle per radius.
-void ZeichneGrauSOrbital(Canvas &c, const AtomAnsicht &a, int n, double wmax);
+// The s image: one circle per radius from 1 to 2N, outward, then the nucleus. The rings
+// von..bis alone let a window draw it in parts and handle events between them.
+int GrauSRingZahl(const AtomAnsicht &a);
+void ZeichneGrauSRinge(Canvas &c, const AtomAnsicht &a, int n, double wmax, int von, int bis);
+void ZeichneGrauSKern(Canvas &c, const AtomAnsicht &a, int n, double wmax);
 // The two 10 × 10 pictures of a measurement: the current one and the old one.
 QImage MessPunktBild(bool aktuell);
 

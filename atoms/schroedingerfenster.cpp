@@ -286,11 +286,21 @@ void TFormSchroedinger3::ZeichneFarbCode()
     Canvas &c = Image1->canvas();
     const double w = wmax_(n_, l_);
     if (l_ == 0) {
-        ZeichneGrauSOrbital(c, a_, n_, w);
-        if (CheckBoxAchsen->isChecked())
-            ZeichneAchsen(c, a_);
-        if (CheckBoxGraph->isChecked())
-            ZeichneGraph(c, a_, n_, l_);
+        Stopp = false;
+        // the rings outward in parts; the window stays responsive meanwhile
+        for (int i = 1; i <= GrauSRingZahl(a_) && !Stopp; i += 32) {
+            ZeichneGrauSRinge(c, a_, n_, w, i, i + 31);
+            QCoreApplication::processEvents();
+        }
+        if (!Stopp) {
+            ZeichneGrauSKern(c, a_, n_, w);
+            if (CheckBoxAchsen->isChecked())
+                ZeichneAchsen(c, a_);
+            if (CheckBoxGraph->isChecked())
+                ZeichneGraph(c, a_, n_, l_);
+        }
+        if (c.onChange)
+            c.onChange();
     } else {
         Stopp = false;
         // a column at a time, the four quadrants at once; the window stays responsive

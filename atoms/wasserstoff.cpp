@@ -57,19 +57,6 @@ QVector<Linie> WasserstoffLinien(int serien, int linien)
     return liste;
 }
 
-QString WasserstoffLinienCsv(int serien, int linien)
-{
-    auto komma = [](double x, int stellen) {
-        return QString::number(x, 'f', stellen).replace(QLatin1Char('.'), QLatin1Char(','));
-    };
-    QString csv = QStringLiteral("Serie;untere Stufe n;obere Stufe m;Frequenz / THz;Wellenlänge / nm\n");
-    for (const Linie &l : WasserstoffLinien(serien, linien))
-        csv += SerienName(l.n) + QLatin1Char(';') + QString::number(l.n) + QLatin1Char(';') + QString::number(l.m) +
-               QLatin1Char(';') + komma(l.frequenzTHz, 2) + QLatin1Char(';') + komma(l.wellenlaengeNm, 1) +
-               QLatin1Char('\n');
-    return csv;
-}
-
 QString SerienName(int n)
 {
     static const char *const namen[] = {"Lyman-Serie", "Balmer-Serie", "Paschen-Serie", "Brackett-Serie",

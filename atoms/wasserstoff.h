@@ -48,8 +48,6 @@ struct Linie {
 };
 // The lines of the series n = 1..serien, each with lines m = n+1 .. n+linien.
 QVector<Linie> WasserstoffLinien(int serien, int linien);
-// The same as CSV text (semicolons, decimal comma), with a header line.
-QString WasserstoffLinienCsv(int serien, int linien);
 
 // Name of series n (1..5), empty otherwise.
 QString SerienName(int n);

@@ -50,9 +50,10 @@ TEST(Wasserstoff, LineColoursAndTheExportTable)
     EXPECT_EQ(LinienFarbe(2, 7, 0), 0xC0C0C0u);
     EXPECT_EQ(LinienFarbe(1, 3, 0), 0xC0C0C0u);
     EXPECT_EQ(WasserstoffLinien(3, 4).size(), 12);
-    const QStringList zeilen = WasserstoffLinienCsv(2, 4).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(zeilen.size(), 9);
-    EXPECT_EQ(zeilen[5], QStringLiteral("Balmer-Serie;2;3;456,92;656,6"));
+    const Linie halpha = WasserstoffLinien(2, 4)[4];  // the first Balmer line follows four Lyman lines
+    EXPECT_EQ(halpha.n, 2);
+    EXPECT_EQ(halpha.m, 3);
+    EXPECT_NEAR(halpha.frequenzTHz, 456.92, 0.005);
 }
 
 TEST(HSerien, RowsForSeparationAndSeriesCount)
