@@ -13,21 +13,9 @@
 #include <QScreen>
 
 namespace {
-struct PortraitEintrag {
-    const char *kurz;
-    const char *hinweis;
-};
-// In reveal order.
-const PortraitEintrag portraitListe[PortraitAnzahl] = {
-    {"Planck", "Max Planck"},
-    {"Einstein", "Albert Einstein"},
-    {"Franck", "James Franck"},
-    {"GHertz", "Gustav Hertz"},
-    {"Bohr", "Niels Bohr"},
-    {"DeBroglie", "Louis-Victor de Broglie"},
-    {"Heisenberg", "Werner Heisenberg"},
-    {"Schroedinger", "Erwin Schrödinger"},
-};
+// In reveal order; names and dates come from the physicists' table.
+const char *const portraitListe[PortraitAnzahl] = {"Planck", "Einstein",  "Franck",     "GHertz",
+                                                   "Bohr",   "DeBroglie", "Heisenberg", "Schroedinger"};
 }  // namespace
 
 TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Window)
@@ -44,7 +32,6 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     Bildschirmeinteilung(BildschirmBreite, BildschirmHoehe);
 
     SetzeFarbe(this, FarbeHintergrund);
-    // Absolute at first; the guide's creation makes it relative.
     TextPfad = QDir::currentPath() + QStringLiteral("/QuantenTexte/");
 
     PanelButtons = new Panel(this, Panel::Rand::Gesenkt);
@@ -62,11 +49,13 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
         auto *p = new Panel(this, Panel::Rand::Gesenkt);
         p->setFarbe(FarbeHintergrund);
         p->setGeometry(geo_.portrait[k]);
-        p->setToolTip(QString::fromUtf8(portraitListe[k].hinweis));
+        const QString kurz = QString::fromLatin1(portraitListe[k]);
+        if (const Physiker *physiker = PhysikerVon(kurz))
+            p->setToolTip(QString::fromUtf8(physiker->name));
         auto *bild = new Bild(p);
         Setze(bild, 4, 4, 120, 160);
         bild->setStretch(true);
-        bild->ladeBild(PortraitBild(QString::fromLatin1(portraitListe[k].kurz), 120, 160));
+        PortraitZeigen(bild, kurz, 120, 160);
         p->hide();
         Portraits[k] = p;
     }
@@ -132,16 +121,8 @@ void TFormMain::FormClick()
 void TFormMain::InfoOeffnen(int seite)
 {
     FormClick();
-    InfoSeite = seite;
-    QWidget *fenster = FensterVon(QStringLiteral("TFormInfo"));
-    const bool schonOffen = fenster && fenster->isVisible();
-    FensterOeffnen(fenster);
-    // Already open behind the start screen: it is only brought to the front, so the
-    // asked-for page is shown here.
-    if (auto *info = qobject_cast<TFormInfo *>(fenster); info && schonOffen) {
-        info->Buttonaktualisieren();
-        info->SchreibeInfo();
-    }
+    if (auto *info = FensterVon<TFormInfo>())
+        info->ZeigeSeite(seite);
 }
 
 void TFormMain::BitBtnProgrammClick() { InfoOeffnen(1); }
@@ -151,7 +132,7 @@ void TFormMain::BitBtnTextClick() { InfoOeffnen(7); }
 void TFormMain::BitBtnStartClick()
 {
     FormClick();
-    FensterOeffnen(FensterVon(QStringLiteral("TFormGuide")));
+    FensterOeffnen(FensterVon(FensterNr::Guide));
 }
 
 void TFormMain::BitBtnEndeClick()

@@ -25,7 +25,7 @@ QRgb zuRgb(TColor c)
     return Opak | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-TColor zuKlassisch(QRgb p)
+TColor zuTColor(QRgb p)
 {
     return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
 }
@@ -563,9 +563,9 @@ QColor QFarbe(TColor farbe)
     return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
 }
 
-TColor KlassischeFarbe(QRgb pixel)
+TColor FarbeAusRgb(QRgb pixel)
 {
-    return zuKlassisch(pixel);
+    return zuTColor(pixel);
 }
 
 QFont QSchrift(const Schrift &s)
@@ -979,7 +979,7 @@ TColor Canvas::pixel(int x, int y) const
 {
     if (!img_ || x < 0 || y < 0 || x >= img_->width() || y >= img_->height())
         return 0xFFFFFFFFu;
-    return zuKlassisch(img_->pixel(x, y));
+    return zuTColor(img_->pixel(x, y));
 }
 
 void Canvas::setPixel(int x, int y, TColor farbe)

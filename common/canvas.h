@@ -124,7 +124,7 @@ private:
 
 // Converts between classic colours and Qt's.
 QColor QFarbe(TColor farbe);
-TColor KlassischeFarbe(QRgb pixel);
+TColor FarbeAusRgb(QRgb pixel);
 
 // The font a Schrift describes, with the pixel size fixed at 96 dpi and no antialiasing.
 QFont QSchrift(const Schrift &s);

@@ -86,7 +86,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
         auto *bild = new Bild(p);
         Setze(bild, 5, 5, 163, 225);
         bild->setStretch(true);
-        bild->ladeBild(PortraitBild(QString::fromLatin1(b.kurz), 163, 225));
+        PortraitZeigen(bild, QString::fromLatin1(b.kurz), 163, 225);
         bild->setCursor(Qt::PointingHandCursor);
         connect(bild, &Bild::geklickt, this, &TFormGuide::PanelFotoClick);
         auto *knopf = new QPushButton(QString::fromUtf8(b.knopf), p);
@@ -178,7 +178,6 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 
     BitBtnzurueck->hide();
     AktuelleSeite = 1;
-    TextPfad = QStringLiteral("QuantenTexte/");
 }
 
 // ---- pages ------------------------------------------------------------------------
@@ -236,22 +235,29 @@ void TFormGuide::CheckBoxNeuTheorieClick(bool angekreuzt)
     LadeTextOhneErsatz(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite));
 }
 
-void TFormGuide::WaehleUnit()
+bool TFormGuide::WaehleUnit()
 {
-    const char *klasse = SeiteNr(AktuelleSeite).fenster;
-    if (!klasse || AktuelleSeite > 22)
-        return;
+    const FensterNr nr = SeiteNr(AktuelleSeite).fenster;
+    if (nr == FensterNr::Anzahl)
+        return false;
+    QWidget *fenster = FensterVon(nr);
+    if (!fenster) {
+        Meldung(this, MeldungsTyp::Information,
+                QStringLiteral("Die Simulation zu dieser Seite ist noch in Arbeit und kommt mit einer späteren Version."));
+        return false;
+    }
     if (AktuelleSeite == 7)
         GegenfeldKlassisch = true;
     else if (AktuelleSeite == 9)
         GegenfeldKlassisch = false;
-    FensterOeffnen(FensterVon(QString::fromLatin1(klasse)));
+    FensterOeffnen(fenster);
+    return true;
 }
 
 void TFormGuide::BitBtnZeigenClick()
 {
-    WaehleUnit();
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir nochmal!"));
+    if (WaehleUnit())
+        BitBtnZeigen->setText(QStringLiteral("zeig´s &mir nochmal!"));
 }
 
 void TFormGuide::BitBtnWeiterClick()

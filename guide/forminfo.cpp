@@ -1,13 +1,16 @@
 #include "forminfo.h"
 
+#include "portrait.h"
 #include "richtext.h"
 #include "simfenster.h"
 
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace {
 struct Knopf {
@@ -35,8 +38,6 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     Setze(BitBtnEnde, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
 
-    InfoSeite = 0;
-    FarbenVoreinstellen();
 
     // The four button panels, spaced evenly above the back button.
     const int hoehen[4] = {81, 177, 177, 121};
@@ -121,6 +122,18 @@ void TFormInfo::SeitenKnopfClick(int seite)
     SchreibeInfo();
 }
 
+void TFormInfo::ZeigeSeite(int seite)
+{
+    const bool schonOffen = isVisible();
+    InfoSeite = std::clamp(seite, 0, 8);
+    FensterOeffnen(this);
+    // Already open: it is only brought to the front, and no showing writes the page.
+    if (schonOffen) {
+        Buttonaktualisieren();
+        SchreibeInfo();
+    }
+}
+
 void TFormInfo::Buttonaktualisieren()
 {
     for (int n = 0; n < 9; ++n)
@@ -138,19 +151,29 @@ void TFormInfo::SchreibeInfo()
 
 void TFormInfo::RichEditPfadExit()
 {
-    QString pfad = RichEditPfad->text();
-    pfad.remove(QLatin1Char(' '));
-    while (pfad.endsWith(QLatin1Char('/')) || pfad.endsWith(QLatin1Char('\\')))
-        pfad.chop(1);
-    TextPfad = pfad;
+    // Blanks at both ends are typing slips; blanks inside belong to the folder's name.
+    QString pfad = RichEditPfad->text().trimmed();
+    while (pfad.size() > 1 && (pfad.endsWith(QLatin1Char('/')) || pfad.endsWith(QLatin1Char('\\'))))
+        pfad = pfad.chopped(1).trimmed();
     RichEditPfad->setText(pfad);
     pfadAngewendet_ = pfad;
-    if (pfad.isEmpty())
+    TextPfad = pfad.isEmpty() || pfad.endsWith(QLatin1Char('/')) ? pfad : pfad + QLatin1Char('/');
+    PortraitsNeuLaden();
+    if (!pfad.isEmpty() && !QFileInfo(pfad).isDir())
+        PfadFehlerMelden();
+}
+
+void TFormInfo::PfadFehlerMelden()
+{
+    if (ProgrammEndet || TextPfad.isEmpty() || QFileInfo(TextPfad).isDir())
+        return;  // the program ends, or the directory is there (again)
+    // The click that left the entry ends first: a box now would swallow its release.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(20, this, &TFormInfo::PfadFehlerMelden);
         return;
-    if (!QFileInfo::exists(pfad))
-        Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
-                MeldungsKnopf::Wiederholen);
-    TextPfad += QLatin1Char('/');
+    }
+    Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
+            MeldungsKnopf::Wiederholen);
 }
 
 void TFormInfo::showEvent(QShowEvent *e)
@@ -174,9 +197,9 @@ void TFormInfo::hideEvent(QHideEvent *e)
 
 bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
 {
-    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut) {
-        // The entry is left for another control of this window; its context menu and
-        // a switch to another window leave it as it is, as on the classic desktop.
+    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut && RichEditPfad->text() != pfadAngewendet_) {
+        // The changed entry is left for another control of this window; its context menu
+        // and a switch to another window leave it as it is.
         const Qt::FocusReason grund = static_cast<QFocusEvent *>(e)->reason();
         if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
             RichEditPfadExit();

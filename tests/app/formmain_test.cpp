@@ -139,7 +139,10 @@ TEST_F(StartTest, AClickShowsAllAtOnceAndLaterTicksChangeNothing)
 
 TEST_F(StartTest, InformationButtonsSetThePage)
 {
+    TFormInfo info;
+    FensterAnmelden(FensterNr::Info, &info);
     haupt->BitBtnProgramm->click();
+    EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(InfoSeite, 1);
     EXPECT_EQ(sichtbar(), 8);
     haupt->BitBtnInfo->click();

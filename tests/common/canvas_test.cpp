@@ -69,13 +69,13 @@ QVector<QPoint> stern()
 
 // ---- colours and pixels -----------------------------------------------------------------
 
-TEST(CanvasFarben, KlassischeReihenfolgeRotImNiedrigenByte)
+TEST(CanvasFarben, ReihenfolgeRotImNiedrigenByte)
 {
     EXPECT_EQ(QFarbe(Rot), QColor(255, 0, 0));
     EXPECT_EQ(QFarbe(Blau), QColor(0, 0, 255));
     EXPECT_EQ(QFarbe(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(KlassischeFarbe(qRgb(255, 0, 0)), Rot);
-    EXPECT_EQ(KlassischeFarbe(qRgb(0x56, 0x34, 0x12)), 0x123456u);
+    EXPECT_EQ(FarbeAusRgb(qRgb(255, 0, 0)), Rot);
+    EXPECT_EQ(FarbeAusRgb(qRgb(0x56, 0x34, 0x12)), 0x123456u);
 
     Tafel t(4, 4);
     t.c.setPixel(1, 2, Rot);

@@ -158,11 +158,14 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     FensterEntfernen(gegenfeld);
     delete gegenfeld;
 
-    // A page whose window is not part of the program opens nothing and does not crash.
+    // A page whose window is not built yet gives a note and keeps its caption.
     guide->AktuelleSeite = 13;
     guide->Seitevorbereiten();
     guide->BitBtnZeigen->click();
     EXPECT_TRUE(guide->isVisible());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig´s &mir!"));
 }
 
 TEST_F(GuideTest, GlossaryLeadsToPages)
