@@ -37,7 +37,7 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     ZeichneStrahlungskurven();
     SchreibeGesetz(ImageGesetzFr->canvas(), true);
     SchreibeGesetz(ImageGesetzWL->canvas(), false);
-    SchreibeKonstanten(ImageKonstanten->canvas());
+    SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);
 }
 
 void TFormPlanckGesetz::ErzeugeKurvenTafel()
@@ -89,7 +89,7 @@ void TFormPlanckGesetz::FormelBilderZeigen()
     ImageGesetzWL->setVisible(gesetz && !ueberFrequenz);
     const bool konstanten = gesetz && CheckBoxKonstanten->isChecked();
     if (konstanten)
-        SchreibeKonstanten(ImageKonstanten->canvas());  // the h in use now, also after reopening
+        SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);  // the h in use now, also after reopening
     ImageKonstanten->setVisible(konstanten);
     for (Bild *b : {ImageGesetzFr, ImageGesetzWL, ImageKonstanten})
         if (b->isVisible())

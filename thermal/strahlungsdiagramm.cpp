@@ -59,19 +59,19 @@ private:
     QVector<QPoint> lauf_;
 };
 
-double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T)
+double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T, double h)
 {
     switch (art) {
     case Kurvenart::Gemessen:
-        return ueberFrequenz ? PlanckNu(q, T) : PlanckLambda(q, T);
+        return ueberFrequenz ? PlanckNu(q, T, h) : PlanckLambda(q, T, h);
     case Kurvenart::Wien:
-        return ueberFrequenz ? WienNu(q, T) : WienLambda(q, T);
+        return ueberFrequenz ? WienNu(q, T, h) : WienLambda(q, T, h);
     case Kurvenart::RayleighJeans:
-        return ueberFrequenz ? RJNu(q, T) : RJLambda(q, T);
+        return ueberFrequenz ? RJNu(q, T, h) : RJLambda(q, T, h);
     case Kurvenart::WienRelativ:
-        return ueberFrequenz ? WienRelNu(q, T) : WienRelLambda(q, T);
+        return ueberFrequenz ? WienRelNu(q, T, h) : WienRelLambda(q, T, h);
     case Kurvenart::RayleighJeansRelativ:
-        return ueberFrequenz ? RJRelNu(q, T) : RJRelLambda(q, T);
+        return ueberFrequenz ? RJRelNu(q, T, h) : RJRelLambda(q, T, h);
     }
     return NaN;
 }
@@ -96,12 +96,12 @@ TColor KurvenFarbe(Kurvenart art)
 }  // namespace
 
 double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
-                   double Hmax)
+                   double Hmax, double h)
 {
     if (!std::isfinite(skala) || skala <= 0)
         return NaN;
     const double q = x / skala;  // frequency in Hz or wavelength in m
-    const double wert = Dichte(art, ueberFrequenz, q, T);
+    const double wert = Dichte(art, ueberFrequenz, q, T, h);
     if (art == Kurvenart::WienRelativ || art == Kurvenart::RayleighJeansRelativ)
         return VerhaeltnisHoehe(wert);
     return Hoehe(wert, ueberFrequenz ? ref.nu : ref.lambda, Hmax);
@@ -258,7 +258,7 @@ void SchwarzkoerperBild::ZeichneKurven(const SchwarzkoerperZustand &z)
 void SchwarzkoerperBild::Koordinatensystem(const SchwarzkoerperZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
-    ref_ = StrahlungsReferenz(z.refTemperatur);  // h may have changed since the last picture
+    ref_ = StrahlungsReferenz(z.refTemperatur, z.h);
     Intensitaetsachse(z.refTemperatur, false);
     HauptAchse(z.ueberFrequenz);
     Nebenskala(z.ueberFrequenz);
@@ -315,10 +315,11 @@ void SchwarzkoerperBild::ZeichneKurve(Kurvenart art, double T, const Schwarzkoer
     const double s = skala(uF);
     const double Hmax = m.Hmax;
     const Referenz ref = ref_;
+    const double h = z.h;
     canvas.pen.color = KurvenFarbe(art);
     canvas.pen.style = PenStil::Solid;
     canvas.pen.mode = PenModus::Copy;
-    auto hoehe = [=](int x) { return KurvenHoehe(art, uF, x, T, s, ref, Hmax); };
+    auto hoehe = [=](int x) { return KurvenHoehe(art, uF, x, T, s, ref, Hmax, h); };
     const double grenze = m.Y0 - 10;
     auto imBild = [grenze](double y) { return y <= grenze; };
     switch (art) {
@@ -353,11 +354,11 @@ void SchwarzkoerperBild::ZeichneVerschiebung(const SchwarzkoerperZustand &z)
     Zug zug(u, m);
     auto punkt = [&](int T) {
         if (z.ueberFrequenz) {
-            const double nu = MaximumNu(T);
-            zug.punkt(nu * skalaNu, Hoehe(PlanckNu(nu, T), ref_.nu, m.Hmax));
+            const double nu = MaximumNu(T, z.h);
+            zug.punkt(nu * skalaNu, Hoehe(PlanckNu(nu, T, z.h), ref_.nu, m.Hmax));
         } else {
-            const double lambda = MaximumLambda(T);
-            zug.punkt(lambda * skalaLambda, Hoehe(PlanckLambda(lambda, T), ref_.lambda, m.Hmax));
+            const double lambda = MaximumLambda(T, z.h);
+            zug.punkt(lambda * skalaLambda, Hoehe(PlanckLambda(lambda, T, z.h), ref_.lambda, m.Hmax));
         }
     };
     punkt(6000);
@@ -434,7 +435,8 @@ void PlanckBild::ZeichneStrahlungskurven(const PlanckZustand &z)
 void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
-    const Referenz ref = FormReferenz(z.refTemperatur);  // recomputed: h may have changed
+    const Referenz ref = FormReferenz(z.refTemperatur, z.h);
+    const double h = z.h;
     const bool uF = z.ueberFrequenz;
     const double s = skala(uF);
     const double Hmax = m.Hmax;
@@ -442,7 +444,7 @@ void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
                        PenModus::Copy};
     Linienzug(1, m.L, [=](int x) {
         const double q = x / s;
-        return uF ? Hoehe(PlanckFormNu(q, T), ref.nu, Hmax) : Hoehe(PlanckFormLambda(q, T), ref.lambda, Hmax);
+        return uF ? Hoehe(PlanckFormNu(q, T, h), ref.nu, Hmax) : Hoehe(PlanckFormLambda(q, T, h), ref.lambda, Hmax);
     });
 }
 

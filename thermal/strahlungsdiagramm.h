@@ -32,9 +32,9 @@ enum class Kurvenart { Gemessen, Wien, RayleighJeans, WienRelativ, RayleighJeans
 
 // Height in px of a curve at world x (pixels from the origin): a density relative to
 // the reference maximum (at Hmax), or a ratio (1 at 150 px). skala in px/Hz over
-// frequency, px/m over wavelength. NaN where it cannot be computed.
+// frequency, px/m over wavelength; h Planck's constant. NaN where it cannot be computed.
 double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
-                   double Hmax);
+                   double Hmax, double h);
 
 // The common part of both pictures.
 class Strahlungsdiagramm {
@@ -85,6 +85,7 @@ struct StrahlungsZustand {
     int varTemperatur = 5000;    // K
     std::array<bool, 5> temperatur = {false, false, false, true, false};
     int strichbreite = 3;
+    double h = 6.626e-34;  // Planck's constant of the curves (J·s)
 };
 
 // ---- the black-body window ------------------------------------------------------------------

@@ -5,7 +5,7 @@
 
 using namespace Waermestrahlung;
 
-StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double),
+StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double, double),
                                      QWidget *parent)
     : SimFenster(caption, parent), achsenRand_(achsenRand), referenz_(referenz)
 {
@@ -143,7 +143,7 @@ void StrahlungsFenster::Skalen()
     SkalaFrequenz = Waermestrahlung::SkalaFrequenz(AchsenLaenge, TrackBarFrequenz->Position());
     SkalaWellenlaenge = Waermestrahlung::SkalaWellenlaenge(AchsenLaenge, TrackBarWLaenge->Position());
     RefTemperatur = TrackBarMaxLeistung->Position() * 100;
-    const Referenz ref = referenz_(RefTemperatur);
+    const Referenz ref = referenz_(RefTemperatur, Planckkonstante);
     RefWertLambda = ref.lambda;
     RefWertNu = ref.nu;
 }
@@ -165,6 +165,7 @@ void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const
     for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
         z.temperatur[i] = CheckBoxTemp[i]->isChecked();
     z.strichbreite = TrackBarBreite->Position();
+    z.h = Planckkonstante;
 }
 
 void StrahlungsFenster::FormActivate() { Neuzeichnen(); }

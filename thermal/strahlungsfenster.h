@@ -71,8 +71,8 @@ public:
 
 protected:
     // achsenRand: picture width minus axis length; referenz: the reference maxima of the
-    // window's curves at a temperature.
-    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double),
+    // window's curves at a temperature and a Planck constant.
+    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double, double),
                       QWidget *parent);
 
     // The window's full redraw.
@@ -109,5 +109,5 @@ protected:
 
 private:
     int achsenRand_;
-    Waermestrahlung::Referenz (*referenz_)(double);
+    Waermestrahlung::Referenz (*referenz_)(double, double);
 };

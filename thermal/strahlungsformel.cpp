@@ -193,7 +193,7 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     SchreibeZeilen(c, 14, 126, w - 28, zeilen, Formelsatz::schrift(arial, 12));
 }
 
-void SchreibeKonstanten(Canvas &c)
+void SchreibeKonstanten(Canvas &c, double planck)
 {
     const int w = c.width(), h = c.height();
     c.brush = Pinsel{FarbeGesetzGrund, PinselStil::Solid};
@@ -212,7 +212,7 @@ void SchreibeKonstanten(Canvas &c)
         QString einheit;
     };
     const Zeile zeilen[3] = {
-        {QStringLiteral("h = Planck´sche Konstante"), Planckkonstante, QStringLiteral("  J s")},
+        {QStringLiteral("h = Planck´sche Konstante"), planck, QStringLiteral("  J s")},
         {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
         {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
     };

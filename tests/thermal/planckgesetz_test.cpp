@@ -141,9 +141,9 @@ TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
 
     QImage a(401, 97, QImage::Format_RGB32), b(401, 97, QImage::Format_RGB32);
     Canvas ca(&a), cb(&b);
-    SchreibeKonstanten(ca);
+    SchreibeKonstanten(ca, Planckkonstante);
     Planckkonstante = 6.5e-34;
-    SchreibeKonstanten(cb);
+    SchreibeKonstanten(cb, Planckkonstante);
     EXPECT_NE(a, b);
 
     // The window shows the value in use when it is opened again, also if the constants
