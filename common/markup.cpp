@@ -4,7 +4,6 @@
 #include "textstil.h"
 
 #include <QFile>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -385,7 +384,7 @@ void SchreibeMarkup(RichEdit *edit, const QString &markup, const TextStil &stil)
     edit->leeren();
     edit->setHintergrund(stil.hintergrund);
     MarkupLeser(edit, stil).lies(markup);
-    edit->verticalScrollBar()->setValue(0);
+    edit->zumAnfang();
 }
 
 QString LadeText(const QString &resourcePath)

@@ -1,6 +1,7 @@
 #include "richedit.h"
 
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -52,6 +53,14 @@ void RichEdit::setHintergrund(TColor farbe)
 void RichEdit::leeren()
 {
     clear();
+}
+
+void RichEdit::zumAnfang()
+{
+    QTextCursor anfang(document());
+    anfang.movePosition(QTextCursor::Start);
+    setTextCursor(anfang);
+    verticalScrollBar()->setValue(0);
 }
 
 void RichEdit::mouseReleaseEvent(QMouseEvent *e)

@@ -30,6 +30,8 @@ public:
 
     // Empties the control (text and formats).
     void leeren();
+    // Puts the cursor on the first line and scrolls there: a text opens at its beginning.
+    void zumAnfang();
 
 signals:
     // A mouse button was released over the text.

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -224,13 +225,17 @@ void TrackBar::setBereich(int min, int max, int position)
 void TrackBar::keyPressEvent(QKeyEvent *e)
 {
     if (orientation() == Qt::Horizontal) {
-        if (e->key() == Qt::Key_Up) {
-            triggerAction(QAbstractSlider::SliderSingleStepSub);
-            e->accept();
-            return;
+        // Up and PgUp lead toward the minimum, Down and PgDn toward the maximum.
+        QAbstractSlider::SliderAction aktion = QAbstractSlider::SliderNoAction;
+        switch (e->key()) {
+        case Qt::Key_Up: aktion = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_Down: aktion = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: aktion = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_PageDown: aktion = QAbstractSlider::SliderPageStepAdd; break;
+        default: break;
         }
-        if (e->key() == Qt::Key_Down) {
-            triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        if (aktion != QAbstractSlider::SliderNoAction) {
+            triggerAction(aktion);
             e->accept();
             return;
         }
@@ -360,7 +365,46 @@ QAbstractButton *RadioGroup::knopf(int i) const
 
 // ---- Edit ------------------------------------------------------------------------
 
-Edit::Edit(QWidget *parent) : QLineEdit(parent) {}
+// Passes what arrives other than by a key press (pasted, dropped, middle click) through
+// the edit's key filter, character by character; the text that was there stays as it is.
+class Eingabefilter : public QValidator {
+public:
+    explicit Eingabefilter(Edit *edit) : QValidator(edit), edit_(edit) {}
+    State validate(QString &eingabe, int &pos) const override
+    {
+        if (!edit_->tastenFilter || !edit_->einfuegen_)
+            return Acceptable;
+        const QString alt = edit_->vorher_;
+        qsizetype vorne = 0;
+        while (vorne < alt.size() && vorne < eingabe.size() && alt[vorne] == eingabe[vorne])
+            ++vorne;
+        qsizetype hinten = 0;
+        while (hinten < alt.size() - vorne && hinten < eingabe.size() - vorne &&
+               alt[alt.size() - 1 - hinten] == eingabe[eingabe.size() - 1 - hinten])
+            ++hinten;
+        const QString neu = eingabe.mid(vorne, eingabe.size() - vorne - hinten);
+        QString gefiltert;
+        for (QChar zeichen : neu) {
+            edit_->tastenFilter(zeichen);
+            if (!zeichen.isNull() && zeichen.isPrint())
+                gefiltert += zeichen;
+        }
+        if (gefiltert != neu) {
+            eingabe = eingabe.left(vorne) + gefiltert + eingabe.right(hinten);
+            pos = int(vorne + gefiltert.size());
+        }
+        return Acceptable;
+    }
+
+private:
+    Edit *edit_;
+};
+
+Edit::Edit(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new Eingabefilter(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { vorher_ = text; });
+}
 
 void Edit::keyPressEvent(QKeyEvent *e)
 {
@@ -377,11 +421,13 @@ void Edit::keyPressEvent(QKeyEvent *e)
         taste = QChar(0x1b);
         break;
     default:
-        if (!e->text().isEmpty() && e->text().at(0).isPrint())
+        // Shortcuts (Ctrl+V, Ctrl+A …) are no characters typed.
+        if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+            !e->text().isEmpty() && e->text().at(0).isPrint())
             taste = e->text().at(0);
     }
     if (taste.isNull() || !tastenFilter) {
-        QLineEdit::keyPressEvent(e);
+        Einfuegen(e->matches(QKeySequence::Paste), [&] { QLineEdit::keyPressEvent(e); });
         return;
     }
     const QChar vorher = taste;
@@ -403,10 +449,66 @@ void Edit::keyPressEvent(QKeyEvent *e)
     e->accept();
 }
 
+void Edit::Einfuegen(bool ja, const std::function<void()> &tun)
+{
+    const bool vorher = einfuegen_;
+    einfuegen_ = einfuegen_ || ja;
+    tun();
+    einfuegen_ = vorher;
+}
+
+void Edit::mouseReleaseEvent(QMouseEvent *e)
+{
+    Einfuegen(e->button() == Qt::MiddleButton, [&] { QLineEdit::mouseReleaseEvent(e); });
+}
+
+void Edit::dropEvent(QDropEvent *e)
+{
+    Einfuegen(true, [&] { QLineEdit::dropEvent(e); });
+}
+
+void Edit::contextMenuEvent(QContextMenuEvent *e)
+{
+    Einfuegen(true, [&] { QLineEdit::contextMenuEvent(e); });  // its "Paste" runs in here
+}
+
 void Edit::mouseDoubleClickEvent(QMouseEvent *e)
 {
     QLineEdit::mouseDoubleClickEvent(e);
     emit doppelKlick();
+}
+
+// ---- Enter on a focused button ------------------------------------------------------
+
+namespace {
+class EnterFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *objekt, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter)
+            return false;
+        if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || k->isAutoRepeat())
+            return false;
+        auto *knopf = qobject_cast<QPushButton *>(objekt);
+        if (!knopf || knopf != QApplication::focusWidget() || !knopf->isVisible() || !knopf->isEnabled())
+            return false;
+        knopf->click();
+        return true;
+    }
+};
+}  // namespace
+
+void EnterDruecktKnoepfe()
+{
+    static QPointer<EnterFilter> filter;
+    if (filter || !qApp)
+        return;
+    filter = new EnterFilter(qApp);
+    qApp->installEventFilter(filter);
 }
 
 // ---- messages and beep -------------------------------------------------------------

@@ -87,9 +87,9 @@ private:
     QPointer<QWidget> fenster_;
 };
 
-// A track bar. Horizontal: minimum at the left; vertical: minimum at the top. Up and
-// Left decrease, Down and Right increase, as on the classic control. valueChanged is
-// OnChange: it fires for changes by the user and by code when the value differs.
+// A track bar. Horizontal: minimum at the left; vertical: minimum at the top. Up, Left
+// and PgUp decrease, Down, Right and PgDn increase. valueChanged is the change handler's
+// signal: it fires for changes by the user and by code when the value differs.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -164,7 +164,9 @@ private:
 
 // An edit field whose key presses pass through a filter first: the filter may change
 // the character or set it to QChar() to swallow it (character keys, Enter = '\r',
-// Backspace = '\b' and Esc = '\x1b' reach the filter; arrows and Delete do not).
+// Backspace = '\b' and Esc = '\x1b' reach the filter; arrows and Delete do not). Text
+// that arrives otherwise (pasted, dropped, middle click) passes the filter character by
+// character as well.
 class Edit : public QLineEdit {
     Q_OBJECT
 public:
@@ -177,7 +179,21 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+private:
+    friend class Eingabefilter;
+    // Runs tun with text arriving by pasting (ja) passed through the filter.
+    void Einfuegen(bool ja, const std::function<void()> &tun);
+    bool einfuegen_ = false;  // text being pasted, dropped or inserted by a middle click
+    QString vorher_;          // the text before the change being checked
 };
+
+// Enter (or the keypad's Enter) without modifiers presses the focused push button, in every
+// window. Installed once for the application; later calls do nothing.
+void EnterDruecktKnoepfe();
 
 // Typed message boxes with a single button, as the windows use them.
 enum class MeldungsTyp { Fehler, Warnung, Information };

@@ -6,6 +6,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
 
 QString FindeTextDatei(const QString &verzeichnis, const QString &dateiname)
 {
@@ -33,23 +38,32 @@ void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::
     edit->leeren();
     if (TexteVonDatei) {
         const QString pfad = FindeTextDatei(TextPfad, dateiname);
-        if (!pfad.isEmpty() && LadeRtf(edit, pfad))
+        if (!pfad.isEmpty() && LadeRtf(edit, pfad)) {
+            edit->zumAnfang();
             return;
+        }
         edit->leeren();
     }
     if (selbst)
         selbst();
+    edit->zumAnfang();
 }
 
 bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
 {
     if (!edit)
         return false;
-    edit->leeren();
+    const std::unique_ptr<QTextDocument> vorher(edit->document()->clone());
     const QString pfad = FindeTextDatei(TextPfad, dateiname);
-    if (!pfad.isEmpty() && LadeRtf(edit, pfad))
+    if (!pfad.isEmpty() && LadeRtf(edit, pfad)) {
+        edit->zumAnfang();
         return true;
-    edit->leeren();
+    }
+    // The text shown before stays.
+    if (edit->document()->isEmpty() && !vorher->isEmpty()) {
+        QTextCursor(edit->document()).insertFragment(QTextDocumentFragment(vorher.get()));
+        edit->zumAnfang();
+    }
     const QString name = TextPfad + dateiname;
     const QString meldung = pfad.isEmpty()
         ? QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(name)

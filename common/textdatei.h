@@ -18,6 +18,6 @@ QString FindeTextDatei(const QString &verzeichnis, const QString &dateiname);
 // No message is shown.
 void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::function<void()> &selbst);
 
-// Clears the control and loads TextPfad + dateiname without fall-back: on failure an
-// error message box names the file and the control stays empty.
+// Loads TextPfad + dateiname into the control without fall-back: on failure an error
+// message box names the file and the control keeps the text it showed.
 bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname);

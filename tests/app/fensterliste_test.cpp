@@ -15,8 +15,9 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
     for (const FensterEintrag &e : Fensterliste) {
         QWidget *w = FensterVon(e.nr);
         EXPECT_EQ(w != nullptr, e.erzeuge != nullptr || e.nr == FensterNr::Main) << FensterKlasse(e.nr).toStdString();
-        if (w && e.nr != FensterNr::Main)
+        if (w && e.nr != FensterNr::Main) {
             EXPECT_EQ(QString::fromLatin1(w->metaObject()->className()), FensterKlasse(e.nr));
+        }
     }
     for (int n = 1; n <= SeitenAnzahl; ++n) {
         const FensterNr nr = SeiteNr(n).fenster;
