@@ -10,9 +10,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QStyle>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr TColor FarbeTheorie = 0xBFFFFF;
@@ -144,6 +149,17 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxSeitenwahl->setPlaceholderText(QStringLiteral("Geh direkt zu Seite . . . "));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
     Setze(ComboBoxSeitenwahl, 8, 28, 314, 28);
+    // Only a choice in the open list turns the page: the closed box ignores wheel and keys
+    // that would step through the entries, and its list shows every entry whole.
+    ComboBoxSeitenwahl->installEventFilter(this);
+    {
+        const QFontMetrics fm(ComboBoxSeitenwahl->view()->font());
+        int breite = 0;
+        for (int i = 0; i < ComboBoxSeitenwahl->count(); ++i)
+            breite = std::max(breite, fm.horizontalAdvance(ComboBoxSeitenwahl->itemText(i)));
+        ComboBoxSeitenwahl->view()->setMinimumWidth(breite + 2 * ComboBoxSeitenwahl->view()->frameWidth() +
+                                                    ComboBoxSeitenwahl->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+    }
     connect(ComboBoxSeitenwahl, &QComboBox::activated, this, &TFormGuide::ComboBoxSeitenwahlClick);
 
     PanelGlossar = new Panel(this);
@@ -376,6 +392,29 @@ void TFormGuide::closeEvent(QCloseEvent *e)
 
 bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)
 {
+    if (objekt == ComboBoxSeitenwahl) {
+        if (e->type() == QEvent::Wheel)
+            return true;
+        if (e->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent *>(e)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                // Alt+Down and Alt+Up open the list; the bare arrows would step the entry.
+                return !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::AltModifier);
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                return true;
+            default:
+                // Typing a character would choose an entry by its first letters.
+                return !static_cast<QKeyEvent *>(e)->text().isEmpty() &&
+                       static_cast<QKeyEvent *>(e)->text().at(0).isPrint() &&
+                       static_cast<QKeyEvent *>(e)->key() != Qt::Key_Space;
+            }
+        }
+        return QWidget::eventFilter(objekt, e);
+    }
     const bool druck = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
     if (!druck || static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton)
         return QWidget::eventFilter(objekt, e);

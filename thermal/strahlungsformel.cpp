@@ -93,17 +93,18 @@ void SchreibeZeilen(Canvas &c, int x, int y, int maxBreite, const QStringList &z
 QString Mantisse(double wert, int &exponent)
 {
     exponent = 0;
-    if (!std::isfinite(wert) || wert == 0)
+    if (std::isnan(wert))
+        return QStringLiteral("keine Zahl");
+    if (std::isinf(wert))
+        return wert < 0 ? QStringLiteral("−unendlich") : QStringLiteral("unendlich");
+    if (wert == 0)
         return QStringLiteral("0,00");
-    const double betrag = std::abs(wert);
-    exponent = int(std::floor(std::log10(betrag)));
-    double mantisse = betrag / std::pow(10.0, exponent);
-    if (std::nearbyint(mantisse * 100) >= 1000) {
-        mantisse /= 10;
-        ++exponent;
-    }
-    QString text = QString::number(mantisse, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
-    return wert < 0 ? QStringLiteral("-") + text : text;
+    // The decimal form of the value itself (also of a subnormal one), rounded to two decimals.
+    const QString e = QString::number(std::abs(wert), 'e', 2);  // "6.63e-34"
+    const qsizetype stelle = e.indexOf(QLatin1Char('e'));
+    exponent = e.mid(stelle + 1).toInt();
+    const QString text = e.left(stelle).replace(QLatin1Char('.'), QLatin1Char(','));
+    return wert < 0 ? QStringLiteral("−") + text : text;
 }
 
 void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
@@ -222,6 +223,11 @@ void SchreibeKonstanten(Canvas &c, double planck)
         const QString mantisse = Mantisse(zeilen[i].wert, exponent);
         const int grund = reihen[i] + f.oberlaenge(text);
         int x = f.schreibe(10, grund, zeilen[i].name, text);
+        if (!std::isfinite(zeilen[i].wert)) {  // no power of ten to show
+            x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse, text);
+            f.schreibe(x, grund, zeilen[i].einheit, text);
+            continue;
+        }
         x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse + QStringLiteral(" "), text);
         x = f.schreibe(x, grund, QStringLiteral("·"), sym);
         x = f.schreibe(x, grund, QStringLiteral(" 10"), text);

@@ -15,7 +15,8 @@ inline constexpr TColor FarbeGesetzGrund = 0x3030B1;
 void SchreibeGesetz(Canvas &c, bool ueberFrequenz);
 // The constants picture (401 × 97): the given h, c and k.
 void SchreibeKonstanten(Canvas &c, double planck);
-// "6,63" and -34 for 6.626e-34: mantissa with two decimals and a decimal comma, exponent.
+// "6,63" and -34 for 6.626e-34: mantissa with two decimals and a decimal comma, exponent
+// (also for subnormal values); "keine Zahl" or "unendlich" (exponent 0) for what is no finite number.
 QString Mantisse(double wert, int &exponent);
 
 }  // namespace Waermestrahlung

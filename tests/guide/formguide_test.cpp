@@ -8,7 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QWheelEvent>
 #include <QRegularExpression>
 #include <QFile>
 #include <QTemporaryDir>
@@ -267,4 +269,29 @@ TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
     Ereignisse(10);
     EXPECT_EQ(guide->AktuelleSeite, 19);
     EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
+{
+    guide->AktuelleSeite = 5;
+    guide->Seitevorbereiten();
+    QComboBox *liste = guide->ComboBoxSeitenwahl;
+    liste->setFocus();
+    // wheel and keys over the closed box change nothing
+    QWheelEvent rad(QPointF(20, 10), liste->mapToGlobal(QPointF(20, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(liste, &rad);
+    for (Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_S})
+        QTest::keyClick(liste, taste);
+    EXPECT_EQ(guide->AktuelleSeite, 5);
+    EXPECT_EQ(liste->currentIndex(), -1);
+    // Enter on an entry of the open list does
+    liste->showPopup();
+    liste->view()->setCurrentIndex(liste->model()->index(11, 0));
+    QTest::keyClick(liste->view(), Qt::Key_Return);
+    EXPECT_EQ(guide->AktuelleSeite, 12);
+    // the open list shows every entry whole
+    const QFontMetrics fm(liste->view()->font());
+    for (int i = 0; i < liste->count(); ++i)
+        EXPECT_LE(fm.horizontalAdvance(liste->itemText(i)), liste->view()->viewport()->width()) << i;
 }
