@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 // In reveal order; names and dates come from the physicists' table.
 const char *const portraitListe[PortraitAnzahl] = {"Planck", "Einstein",  "Franck",     "GHertz",
@@ -63,7 +65,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     PanelAutor = new Panel(PanelButtons);
     PanelAutor->setFarbe(0xFC981D);
     PanelAutor->setCursor(Qt::PointingHandCursor);
-    Setze(PanelAutor, 8, 40, 201, 81);
+    const double f = geo_.knopfFaktor;
+    Setze(PanelAutor, 8, int(40 * f), 201, 81);
     PanelAutor1 = new Panel(PanelAutor, Panel::Rand::Keiner);
     PanelAutor1->setFarbe(0xFC981D);
     PanelAutor1->setCaption(QStringLiteral("Quantenpfad"));
@@ -75,10 +78,10 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     SetzeSchrift(PanelAutor2, QStringLiteral("Trebuchet MS"), 11, true);
     Setze(PanelAutor2, 4, 42, 193, 28);
 
-    auto knopf = [this](const QString &text, int oben, int hoehe, Glyphe g, BitBtn::Art art = BitBtn::Art::Normal) {
+    auto knopf = [this, f](const QString &text, int oben, int hoehe, Glyphe g, BitBtn::Art art = BitBtn::Art::Normal) {
         auto *b = new BitBtn(text, PanelButtons, art);
         b->setGlyph(GlyphBild(g));
-        Setze(b, 8, oben, 201, hoehe);
+        Setze(b, 8, int(oben * f), 201, std::max(28, int(hoehe * f)));
         return b;
     };
     BitBtnProgramm = knopf(QStringLiteral("&Inhalt"), 192, 57, Glyphe::Info);

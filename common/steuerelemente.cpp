@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <QValidator>
 
@@ -146,7 +147,7 @@ BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(c
 }
 
 // Esc and Enter reach the window only when the focused control leaves them alone; an open
-// drop-down list or menu keeps them for itself, as on the classic desktop.
+// drop-down list or menu keeps them for itself.
 void BitBtn::FensterBeobachten()
 {
     if (art_ == Art::Normal)
@@ -180,7 +181,7 @@ bool BitBtn::eventFilter(QObject *objekt, QEvent *e)
         return true;
     }
     if (art_ == Art::Standard && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
-        // Enter on another focused button presses that one, as on the classic desktop.
+        // Enter on another focused button presses that one.
         auto *b = qobject_cast<QPushButton *>(QApplication::focusWidget());
         if (b && b != this && b->window() == fenster_ && b->isVisible() && b->isEnabled()) {
             b->click();
@@ -241,6 +242,97 @@ void TrackBar::keyPressEvent(QKeyEvent *e)
         }
     }
     QSlider::keyPressEvent(e);
+}
+
+namespace {
+// The strip of scale labels under (or over) a track bar.
+class TrackBarSkala : public QWidget {
+public:
+    TrackBarSkala(TrackBar *bar, QList<TrackBar::Marke> marken, QWidget *eltern)
+        : QWidget(eltern), bar_(bar), marken_(std::move(marken))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics fm(font());
+        for (const TrackBar::Marke &m : marken_) {
+            const int mitte = bar_->mapTo(parentWidget(), QPoint(bar_->wertMitte(m.wert), 0)).x() - x();
+            const int breite = fm.horizontalAdvance(m.text);
+            const int links = std::clamp(mitte - breite / 2, 0, std::max(0, width() - breite));
+            p.drawText(QRect(links, 0, breite, height()), Qt::AlignLeft | Qt::AlignVCenter, m.text);
+        }
+    }
+
+private:
+    TrackBar *bar_;
+    QList<TrackBar::Marke> marken_;
+};
+}  // namespace
+
+int TrackBar::wertMitte(int wert) const
+{
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const QRect rinne = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, this);
+    const QRect griff = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
+    if (orientation() == Qt::Horizontal) {
+        const int spanne = rinne.width() - griff.width();
+        return rinne.left() + QStyle::sliderPositionFromValue(minimum(), maximum(), wert, spanne, opt.upsideDown) +
+               griff.width() / 2;
+    }
+    const int spanne = rinne.height() - griff.height();
+    return rinne.top() + QStyle::sliderPositionFromValue(minimum(), maximum(), wert, spanne, opt.upsideDown) +
+           griff.height() / 2;
+}
+
+void TrackBar::setSkala(const QList<Marke> &marken, bool oben)
+{
+    delete skala_;
+    skala_ = nullptr;
+    if (marken.isEmpty() || !parentWidget())
+        return;
+    skalaOben_ = oben;
+    skala_ = new TrackBarSkala(this, marken, parentWidget());
+    skalaPlatzieren();
+    skala_->setVisible(isVisibleTo(parentWidget()));
+}
+
+void TrackBar::skalaPlatzieren()
+{
+    if (!skala_)
+        return;
+    const int hoehe = QFontMetrics(skala_->font()).height() + 2;
+    // As wide as the parent allows around the bar, so that the end labels fit.
+    const int rand = 24;
+    const int links = std::max(0, x() - rand);
+    const int rechts = std::min(parentWidget()->width(), x() + width() + rand);
+    skala_->setGeometry(links, skalaOben_ ? y() - hoehe : y() + height(), std::max(0, rechts - links), hoehe);
+    skala_->update();
+}
+
+void TrackBar::moveEvent(QMoveEvent *e)
+{
+    QSlider::moveEvent(e);
+    skalaPlatzieren();
+}
+
+void TrackBar::resizeEvent(QResizeEvent *e)
+{
+    QSlider::resizeEvent(e);
+    skalaPlatzieren();
+}
+
+void TrackBar::changeEvent(QEvent *e)
+{
+    QSlider::changeEvent(e);
+    if (skala_ && (e->type() == QEvent::EnabledChange))
+        skala_->setEnabled(isEnabled());
 }
 
 // ---- UpDown ----------------------------------------------------------------------

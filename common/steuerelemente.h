@@ -21,10 +21,10 @@ class QButtonGroup;
 class QToolButton;
 struct Schrift;
 
-// Moves and sizes a widget from classic left/top/width/height values.
+// Moves and sizes a widget from left/top/width/height values (negative sizes count as 0).
 void Setze(QWidget *w, int links, int oben, int breite, int hoehe);
 
-// Background colour and the text colour of a widget, from classic colours.
+// Background colour and the text colour of a widget, from TColor values.
 void SetzeFarbe(QWidget *w, TColor hintergrund);
 void SetzeTextFarbe(QWidget *w, TColor text);
 // Font of a widget: family, size in points (pixel size fixed at 96 dpi), bold.
@@ -100,9 +100,27 @@ public:
     int Max() const { return maximum(); }
     void setBereich(int min, int max, int position);
     void setFrequenz(int f) { setTickInterval(f); }
+    // Scale labels: each text centred on the groove position of its value, in a strip of
+    // the bar's parent right under the bar (or right above it); the strip follows the bar.
+    struct Marke {
+        int wert;
+        QString text;
+    };
+    void setSkala(const QList<Marke> &marken, bool oben = false);
+    QWidget *skala() const { return skala_; }
+    // The x of a value's groove position, in the bar's coordinates.
+    int wertMitte(int wert) const;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    void skalaPlatzieren();
+    QWidget *skala_ = nullptr;
+    bool skalaOben_ = false;
 };
 
 // The up-down control: two arrow buttons holding a position in Min..Max. A click on

@@ -38,8 +38,19 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     const int f = e + 738;
     const int luecke = (W - f - 265) / 3;
     const int rechts = 2 * luecke + f;
-    const int theorieHoehe = (H - 740) / 3 + 587;
-    const int theorieOben = (H - theorieHoehe - 137) / 3;
+    int theorieHoehe = (H - 740) / 3 + 587;
+    int theorieOben = (H - theorieHoehe - 137) / 3;
+    if (theorieOben < 4) {  // low screens: the text fills what the lists under it leave
+        theorieOben = 4;
+        theorieHoehe = H - 4 - 16 - 64 - 8;
+    }
+    // Low screens: the right column moves up and its buttons get lower, so that all of it
+    // stays on the screen above the back button.
+    const bool kompakt = 96 + 273 + 32 + 153 + 8 > ZurueckOben;
+    const int seiteOben = kompakt ? 20 : 24, fotoOben = kompakt ? 48 : 96;
+    const int knoepfeOben = kompakt ? fotoOben + 273 + 26 : 96 + 273 + 32, knoepfeHoehe = kompakt ? 129 : 153;
+    const int endeOben = kompakt ? knoepfeOben + knoepfeHoehe + 4 : ZurueckOben;
+    const int endeHoehe = kompakt ? std::min(89, H - 4 - endeOben) : 89;
 
     // ---- theory text ----
     PanelTheorie = new Panel(this);
@@ -78,7 +89,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelSeite->setFarbe(FarbePanel);
     PanelSeite->setTextFarbe(0xFFFFFF);
     SetzeSchrift(PanelSeite, QStringLiteral("Trebuchet MS"), 10, true);
-    Setze(PanelSeite, W - 112, 24, 65, 25);
+    Setze(PanelSeite, W - 112, seiteOben, 65, 25);
 
     // ---- portraits ----
     const int fotoLinks = rechts + 38;
@@ -87,7 +98,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
         auto *p = new Panel(this, Panel::Rand::Gesenkt);
         p->setFarbe(FarbePanel);
         p->setCursor(Qt::PointingHandCursor);
-        Setze(p, fotoLinks, 96, 173, 273);
+        Setze(p, fotoLinks, fotoOben, 173, 273);
         auto *bild = new Bild(p);
         Setze(bild, 5, 5, 163, 225);
         bild->setStretch(true);
@@ -106,23 +117,23 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelZuHertz->setFarbe(FarbeHintergrund);
     PanelZuHertz->setTextFarbe(0xFFFFFF);
     PanelZuHertz->setCaption(QStringLiteral("Foto G.Hertz: nächste Seite"));
-    Setze(PanelZuHertz, fotoLinks - 20, 96 + 273 + 4, 213, 22);
+    Setze(PanelZuHertz, fotoLinks - 20, fotoOben + 273 + (kompakt ? 2 : 4), 213, 22);
     PanelZuHertz->hide();
 
     // ---- navigation buttons, under the portraits ----
     PanelButtons = new Panel(this);
     PanelButtons->setFarbe(FarbePanel);
-    Setze(PanelButtons, rechts, 96 + 273 + 32, 249, 153);
+    Setze(PanelButtons, rechts, knoepfeOben, 249, knoepfeHoehe);
     BitBtnZeigen = new BitBtn(QStringLiteral("zeig´s &mir!"), PanelButtons);
     BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
     SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
-    Setze(BitBtnZeigen, 8, 8, 233, 57);
+    Setze(BitBtnZeigen, 8, 8, 233, kompakt ? 45 : 57);
     BitBtnWeiter = new BitBtn(QStringLiteral("&weiter"), PanelButtons);
-    Setze(BitBtnWeiter, 8, 72, 233, 33);
+    Setze(BitBtnWeiter, 8, kompakt ? 57 : 72, 233, kompakt ? 30 : 33);
     BitBtnzurueck = new BitBtn(QStringLiteral("zur&ück"), PanelButtons);
-    Setze(BitBtnzurueck, 8, 112, 112, 33);
+    Setze(BitBtnzurueck, 8, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
     BitBtnSeite1 = new BitBtn(QStringLiteral("zur &Seite 1"), PanelButtons);
-    Setze(BitBtnSeite1, 129, 112, 112, 33);
+    Setze(BitBtnSeite1, 129, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
     connect(BitBtnZeigen, &QPushButton::clicked, this, &TFormGuide::BitBtnZeigenClick);
     connect(BitBtnWeiter, &QPushButton::clicked, this, &TFormGuide::BitBtnWeiterClick);
     connect(BitBtnzurueck, &QPushButton::clicked, this, &TFormGuide::BitBtnzurueckClick);
@@ -131,7 +142,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     BitBtnEnde = new BitBtn(QStringLiteral("&zurück zur Titelseite"), this, BitBtn::Art::Abbrechen);
     BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
     SetzeSchrift(BitBtnEnde, QStringLiteral("Trebuchet MS"), 12, true);
-    Setze(BitBtnEnde, rechts, ZurueckOben, 249, 89);
+    Setze(BitBtnEnde, rechts, endeOben, 249, endeHoehe);
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
 
     // ---- page list and glossary under the theory text ----

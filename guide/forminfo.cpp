@@ -12,6 +12,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 struct Knopf {
     const char *caption;
@@ -39,11 +41,16 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
 
 
-    // The four button panels, spaced evenly above the back button.
-    const int hoehen[4] = {81, 177, 177, 121};
+    // The four button panels, spaced evenly above the back button; on screens too low for
+    // them the buttons inside are lower and closer together.
+    const bool kompakt = ZurueckOben < 81 + 177 + 177 + 121;
+    const int knopfHoehe = kompakt ? 28 : 41, schritt = kompakt ? 32 : 48;
+    const int hoehen[4] = {26 + knopfHoehe + (kompakt ? 8 : 14), 26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14),
+                           26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14), 121};
     const char *titel[4] = {"Vorwort", "Zum Inhalt:", "Zum Programm:", "Voreinstellungen"};
     Panel **panele[4] = {&PanelVorwort, &PanelInhalte, &PanelInfos, &PanelEinstellungen};
-    const int c = (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
+    const int c = kompakt ? std::max(0, (ZurueckOben - (hoehen[0] + hoehen[1] + hoehen[2] + 81)) / 6)
+                          : (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
     int oben = 2 * c;
     for (int i = 0; i < 4; ++i) {
         auto *p = new Panel(this);
@@ -61,14 +68,15 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
         const bool klein = p == 3;
         auto *b = new BitBtn(QString::fromUtf8(knoepfe[n].caption), *panele[p]);
         b->setGlyph(GlyphBild(Glyphe::Info));
-        Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : 48), panelBreite - 16, klein ? 25 : 41);
+        Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : schritt), panelBreite - 16, klein ? 25 : knopfHoehe);
         connect(b, &QPushButton::clicked, this, [this, n] { SeitenKnopfClick(n); });
         BitBtnInfo[n] = b;
     }
 
     PanelRichedit = new Panel(this);
-    const int rBreite = std::max(panelLinks - 32, 769);
-    const int rHoehe = std::max(BildschirmHoehe - 32, 697);
+    // Screens below 768 px: the text panel shrinks onto the screen.
+    const int rBreite = std::min(std::max(panelLinks - 32, 769), panelLinks - 8);
+    const int rHoehe = std::min(std::max(BildschirmHoehe - 32, 697), BildschirmHoehe - 8);
     Setze(PanelRichedit, (panelLinks - rBreite) / 2, (BildschirmHoehe - rHoehe) / 4, rBreite, rHoehe);
     RichEditInfo = new RichEdit(PanelRichedit);
     Setze(RichEditInfo, 8, 8, rBreite - 16, rHoehe - 16);
@@ -144,7 +152,13 @@ void TFormInfo::SchreibeInfo()
 {
     PanelTexte->setVisible(InfoSeite == 7);
     PanelSeiStad->setVisible(InfoSeite == 8);
-    RichEditInfo->resize(RichEditInfo->width(), PanelRichedit->height() - 16);
+    // The text ends above the settings panel of pages 7 and 8, so all of it can be scrolled into view.
+    int unten = PanelRichedit->height() - 8;
+    if (InfoSeite == 7)
+        unten = PanelTexte->y() - 8;
+    else if (InfoSeite == 8)
+        unten = PanelSeiStad->y() - 8;
+    RichEditInfo->resize(RichEditInfo->width(), unten - RichEditInfo->y());
     const int seite = std::clamp(InfoSeite, 0, 8);
     SchreibeMarkup(RichEditInfo, LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite)), StilInfo());
 }

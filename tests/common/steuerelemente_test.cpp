@@ -243,3 +243,24 @@ TEST(RadioGroupIndex, ChangesByCodeItemsAndNoSelection)
         EXPECT_EQ(angekreuzt, g.ItemIndex() >= 0 ? 1 : 0) << i;
     }
 }
+
+TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
+{
+    QWidget eltern;
+    eltern.resize(400, 100);
+    auto *bar = new TrackBar(Qt::Horizontal, &eltern);
+    bar->setBereich(20, 180, 120);
+    Setze(bar, 50, 10, 300, 26);
+    bar->setSkala({{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}});
+    ASSERT_NE(bar->skala(), nullptr);
+    EXPECT_EQ(bar->skala()->y(), 36);  // right under the bar
+    const int a = bar->wertMitte(20), m = bar->wertMitte(100), e = bar->wertMitte(180);
+    EXPECT_LT(a, 20);
+    EXPECT_GT(e, 280);
+    EXPECT_NEAR(m, (a + e) / 2.0, 1.0);
+    // the strip follows the bar
+    eltern.show();
+    Setze(bar, 60, 40, 200, 26);
+    EXPECT_EQ(bar->skala()->y(), 66);
+    EXPECT_NEAR(bar->wertMitte(100), 100, 2);
+}

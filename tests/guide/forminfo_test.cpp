@@ -166,3 +166,31 @@ TEST(Erzeugung, TheGuideAndTheInformationWindowLeaveTheSharedSettingsAlone)
     EXPECT_EQ(FarbeHintergrund, 0x123456u);
     EXPECT_EQ(FarbePanel, 0x654321u);
 }
+
+TEST(InfoBildschirme, EveryControlOnScreenAndTheTextEndsAboveTheSettingsPanel)
+{
+    MeldungsSammler sammler;
+    for (const QSize g : {QSize(1904, 1016), QSize(1008, 704), QSize(1264, 656), QSize(1008, 536)}) {
+        Bildschirm(g.width(), g.height());
+        TFormInfo info;
+        info.resize(g);
+        const QRect schirm(0, 0, g.width(), g.height());
+        auto imFenster = [&](QWidget *w) { return QRect(w->mapTo(&info, QPoint(0, 0)), w->size()); };
+        for (QWidget *w : std::initializer_list<QWidget *>{info.PanelRichedit, info.BitBtnEnde, info.PanelVorwort,
+                                                           info.PanelInhalte, info.PanelInfos, info.PanelEinstellungen})
+            EXPECT_TRUE(schirm.contains(imFenster(w))) << g.width() << "x" << g.height();
+        for (int n = 0; n < 9; ++n) {
+            EXPECT_TRUE(schirm.contains(imFenster(info.BitBtnInfo[n]))) << n << " " << g.height();
+            if (n > 0) {
+                EXPECT_FALSE(imFenster(info.BitBtnInfo[n]).intersects(imFenster(info.BitBtnInfo[n - 1]))) << n;
+            }
+        }
+        EXPECT_FALSE(imFenster(info.PanelEinstellungen).intersects(imFenster(info.BitBtnEnde))) << g.height();
+        for (int seite : {7, 8}) {
+            InfoSeite = seite;
+            info.SchreibeInfo();
+            Panel *tafel = seite == 7 ? info.PanelTexte : info.PanelSeiStad;
+            EXPECT_LE(info.RichEditInfo->geometry().bottom(), tafel->y()) << seite << " " << g.height();
+        }
+    }
+}
