@@ -42,7 +42,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     int theorieOben = (H - theorieHoehe - 137) / 3;
     if (theorieOben < 4) {  // low screens: the text fills what the lists under it leave
         theorieOben = 4;
-        theorieHoehe = H - 4 - 16 - 64 - 8;
+        theorieHoehe = H - 137 - 16 - 4;  // the lists stand at H − 137
     }
     // Low screens: the right column moves up and its buttons get lower, so that all of it
     // stays on the screen above the back button.
