@@ -111,16 +111,11 @@ void TFormPlanckGesetz::ZeichneStrahlungskurven()
 {
     if (!bereit())
         return;
-    Vorbereiten();
-    PlanckBild bild(Image1->canvas(), Masse());
-    const PlanckZustand z = Zustand();
-    if (z.variabel) {
-        bild.ZeichneKurve(z.varTemperatur, true, z);
-        return;
-    }
-    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
-        if (z.temperatur[i])
-            bild.ZeichneKurve(FesteTemperaturen[i], true, z);
+    Skalen();
+    PlanckBild(Image1->canvas(), Masse()).ZeichneStrahlungskurven(Zustand());
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+    FormelBilderZeigen();
 }
 
 void TFormPlanckGesetz::CheckBoxTempClick(int index)
