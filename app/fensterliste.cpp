@@ -1,10 +1,23 @@
 #include "fensterliste.h"
 
+#include "beugungsfenster.h"
+#include "doppelspaltfenster.h"
+#include "einstein.h"
+#include "formfranckhertz.h"
+#include "formfranckhertzanordnung.h"
+#include "formfranckhertzkurve.h"
 #include "formguide.h"
+#include "formhallwachs.h"
 #include "forminfo.h"
+#include "forminterferenz.h"
 #include "formmain.h"
+#include "formphotozelle.h"
 #include "formplanckgesetz.h"
 #include "formschwarzkoerper.h"
+#include "gegenfeld.h"
+#include "heisenbergfenster.h"
+#include "planckkonstante.h"
+#include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
 // values that every later window reads. Several simulation windows rewrite the
@@ -14,27 +27,27 @@ constexpr std::array<FensterEintrag, FensterAnzahl> Fensterliste = {{
     {FensterNr::Main, nullptr},  // created by ErzeugeAlleFenster itself
     {FensterNr::Guide, Erzeuge<TFormGuide>},
     {FensterNr::Info, Erzeuge<TFormInfo>},
-    {FensterNr::Interferenz, nullptr},
-    {FensterNr::Beugung3, nullptr},
+    {FensterNr::Interferenz, Erzeuge<TFormInterferenz>},
+    {FensterNr::Beugung3, Erzeuge<TFormBeugung3>},
     {FensterNr::Schwarzkoerper, Erzeuge<TFormSchwarzkoerper>},
     {FensterNr::PlanckGesetz, Erzeuge<TFormPlanckGesetz>},
-    {FensterNr::PlanckKonstante2, nullptr},
-    {FensterNr::Hallwachs, nullptr},
-    {FensterNr::Gegenfeld2, nullptr},
-    {FensterNr::EinsteinGl, nullptr},
+    {FensterNr::PlanckKonstante2, Erzeuge<TFormPlanckKonstante2>},
+    {FensterNr::Hallwachs, Erzeuge<TFormHallwachs>},
+    {FensterNr::Gegenfeld2, Erzeuge<TFormGegenfeld2>},
+    {FensterNr::EinsteinGl, Erzeuge<TFormEinsteinGl>},
     {FensterNr::HSerien, nullptr},
     {FensterNr::Spektren3D, nullptr},
     {FensterNr::HAtom3, nullptr},
     {FensterNr::HAtomProbe3, nullptr},
-    {FensterNr::FranckHertz2, nullptr},
-    {FensterNr::FranckHertzAnordnung2, nullptr},
-    {FensterNr::FranckHertzKurve2, nullptr},
+    {FensterNr::FranckHertz2, Erzeuge<TFormFranckHertz2>},
+    {FensterNr::FranckHertzAnordnung2, Erzeuge<TFormFranckHertzAnordnung2>},
+    {FensterNr::FranckHertzKurve2, Erzeuge<TFormFranckHertzKurve2>},
     {FensterNr::BohrAtom2, nullptr},
-    {FensterNr::Doppelspalt, nullptr},
-    {FensterNr::Heisenberg, nullptr},
-    {FensterNr::StWellen, nullptr},
+    {FensterNr::Doppelspalt, Erzeuge<TFormDoppelspalt>},
+    {FensterNr::Heisenberg, Erzeuge<TFormHeisenberg>},
+    {FensterNr::StWellen, Erzeuge<TFormStWellen>},
     {FensterNr::Schroedinger3, nullptr},
-    {FensterNr::Photozelle5, nullptr},
+    {FensterNr::Photozelle5, Erzeuge<TFormPhotozelle5>},
 }};
 
 namespace {

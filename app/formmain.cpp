@@ -87,8 +87,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     BitBtnProgramm = knopf(QStringLiteral("&Inhalt"), 192, 57, Glyphe::Info);
     // "&Inhalt" has the I already.
     BitBtnInfo = knopf(QStringLiteral("Info zum &Programm"), 256, 57, Glyphe::Info);
-    BitBtnText = knopf(QStringLiteral("&Texte, Farben, ..."), 320, 41, Glyphe::Info);
-    BitBtnStart = knopf(QStringLiteral("&Auf geht´s!"), 424, 105, Glyphe::Start, BitBtn::Art::Standard);
+    BitBtnText = knopf(QStringLiteral("&Texte, Einstellungen"), 320, 41, Glyphe::Info);
+    BitBtnStart = knopf(QStringLiteral("&Auf geht’s!"), 424, 105, Glyphe::Start, BitBtn::Art::Standard);
     BitBtnStart->setToolTip(QStringLiteral("Hochdeutsch: lasset uns beginnen"));
     SetzeSchrift(BitBtnStart, QStringLiteral("Trebuchet MS"), 16, true);
     BitBtnEnde = knopf(QStringLiteral("Programm &Ende"), 584, 81, Glyphe::Ende, BitBtn::Art::Abbrechen);

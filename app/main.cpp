@@ -1,24 +1,65 @@
-// Quantenpfad: the program entry. Initialises the shared module, creates every window
-// once in its fixed order, shows the start screen and runs the event loop until the
-// start screen closes.
+// Quantenpfad: the program entry. Reads the command line, initialises the shared module,
+// creates every window once in its fixed order, applies the kept settings and the command
+// line, shows the start screen and runs the event loop until the start screen closes.
 #include "anwendung.h"
+#include "einstellungen.h"
 #include "fensterliste.h"
 #include "formmain.h"
 #include "global.h"
+#include "kommandozeile.h"
 #include "simfenster.h"
+#include "sitzung.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+
+#ifndef QP_APP_ID
+#define QP_APP_ID "io.github.quantenpfad.Quantenpfad"
+#endif
 
 int main(int argc, char **argv)
 {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const Aufruf aufruf = KommandozeileAuswerten(argumente);
+    if (aufruf.art != Aufruf::Art::Starten) {
+        const QString text = aufruf.art == Aufruf::Art::Hilfe      ? HilfeText()
+                             : aufruf.art == Aufruf::Art::Version ? VersionText()
+                                                                  : QStringLiteral("quantenpfad: %1\nHilfe: quantenpfad --help\n").arg(aufruf.meldung);
+        std::fputs(text.toLocal8Bit().constData(), aufruf.art == Aufruf::Art::Fehler ? stderr : stdout);
+        return aufruf.status();
+    }
+
     GlobalInitialisieren();
+    // On screens scaled by a fraction the pictures keep whole pixels: the factor is rounded.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quantenpfad"));
+    QApplication::setDesktopFileName(QStringLiteral(QP_APP_ID));
+    QIcon symbol;
+    for (int n : {16, 24, 32, 48, 64, 128, 256})
+        symbol.addFile(QStringLiteral(":/symbol/%1.png").arg(n), QSize(n, n));
+    QApplication::setWindowIcon(symbol);
     AnwendungEinrichten();
+    // Qt's own dialogs (the export's file dialog) in German.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
+    if (aufruf.zuruecksetzen)
+        EinstellungenVergessen();
 
     TFormMain *haupt = ErzeugeAlleFenster();
+    SitzungBeginnen(aufruf.textverzeichnis);
     haupt->showMaximized();
+    KommandozeileAnwenden(aufruf);
     const int rc = app.exec();
+    SitzungSichern();
 
     // Windows live until the end; delete them after the loop, the start screen last.
     const QList<QWidget *> fenster = AlleFenster();

@@ -107,6 +107,8 @@ QIcon GlyphBild(Glyphe g)
                 zeile[x] = 0;
     }
     QIcon icon(QPixmap::fromImage(mitAlpha));
+    // Doubled by whole pixels for screens scaled by two, instead of smoothed.
+    icon.addPixmap(QPixmap::fromImage(mitAlpha.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     vorrat.insert(int(g), icon);
     return icon;
 }

@@ -10,16 +10,16 @@
 
 namespace {
 const Physiker physiker[] = {
-    {"Huygens", "Christiaan Huygens", "1629 – 1695"},
-    {"Planck", "Max Planck", "1858 – 1947"},
-    {"Einstein", "Albert Einstein", "1879 – 1955"},
-    {"Franck", "James Franck", "1882 – 1964"},
-    {"GHertz", "Gustav Hertz", "1887 – 1975"},
-    {"Bohr", "Niels Bohr", "1885 – 1962"},
-    {"DeBroglie", "Louis-Victor de Broglie", "1892 – 1987"},
-    {"Heisenberg", "Werner Heisenberg", "1901 – 1976"},
-    {"Schroedinger", "Erwin Schrödinger", "1887 – 1961"},
-    {"HHertz", "Heinrich Hertz", "1857 – 1894"},
+    {"Huygens", "Christiaan Huygens", "1629–1695"},
+    {"Planck", "Max Planck", "1858–1947"},
+    {"Einstein", "Albert Einstein", "1879–1955"},
+    {"Franck", "James Franck", "1882–1964"},
+    {"GHertz", "Gustav Hertz", "1887–1975"},
+    {"Bohr", "Niels Bohr", "1885–1962"},
+    {"DeBroglie", "Louis-Victor de Broglie", "1892–1987"},
+    {"Heisenberg", "Werner Heisenberg", "1901–1976"},
+    {"Schroedinger", "Erwin Schrödinger", "1887–1961"},
+    {"HHertz", "Heinrich Hertz", "1857–1894"},
 };
 }  // namespace
 

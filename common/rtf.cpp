@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <map>
 #include <memory>
@@ -26,6 +27,32 @@ constexpr int MaxTwips = 31680;        // 22 inches
 constexpr int MaxHalbpunkte = 3276;    // 1638 points
 constexpr int MaxNameLaenge = 256;     // bytes of a font name
 constexpr int MaxWortLaenge = 200;     // characters of a word without a break opportunity
+constexpr int SymbolSeite = 42;        // the code page of the Symbol font (\fcharset2)
+constexpr double ZeilenFaktor = 1.5;   // estimated line height per pixel of font size (real fonts: 1.1 to 1.4)
+constexpr double TabBreite = 80;       // pixels of a tab stop
+constexpr int MinPixelHochTief = 2;    // raised and lowered text: two thirds of it still at least one pixel
+
+// The Symbol font, bytes 0x20 to 0xFF, in Unicode (0 for the unused bytes 0x7F to 0x9F, 0xF0, 0xFF).
+constexpr std::array<char16_t, 224> SymbolZeichen = {
+    0x0020, 0x0021, 0x2200, 0x0023, 0x2203, 0x0025, 0x0026, 0x220B, 0x0028, 0x0029, 0x2217, 0x002B, 0x002C,
+    0x2212, 0x002E, 0x002F, 0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037, 0x0038, 0x0039,
+    0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F, 0x2245, 0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6,
+    0x0393, 0x0397, 0x0399, 0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1, 0x03A3,
+    0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396, 0x005B, 0x2234, 0x005D, 0x22A5, 0x005F, 0x203E,
+    0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3, 0x03B7, 0x03B9, 0x03D5, 0x03BA, 0x03BB, 0x03BC,
+    0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1, 0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6,
+    0x007B, 0x007C, 0x007D, 0x223C, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0x20AC, 0x03D2, 0x2032, 0x2264, 0x2044, 0x221E, 0x0192, 0x2663, 0x2666, 0x2665, 0x2660, 0x2194, 0x2190,
+    0x2191, 0x2192, 0x2193, 0x00B0, 0x00B1, 0x2033, 0x2265, 0x00D7, 0x221D, 0x2202, 0x2022, 0x00F7, 0x2260,
+    0x2261, 0x2248, 0x2026, 0x23D0, 0x23AF, 0x21B5, 0x2135, 0x2111, 0x211C, 0x2118, 0x2297, 0x2295, 0x2205,
+    0x2229, 0x222A, 0x2283, 0x2287, 0x2284, 0x2282, 0x2286, 0x2208, 0x2209, 0x2220, 0x2207, 0x00AE, 0x00A9,
+    0x2122, 0x220F, 0x221A, 0x22C5, 0x00AC, 0x2227, 0x2228, 0x21D4, 0x21D0, 0x21D1, 0x21D2, 0x21D3, 0x25CA,
+    0x2329, 0x00AE, 0x00A9, 0x2122, 0x2211, 0x239B, 0x239C, 0x239D, 0x23A1, 0x23A2, 0x23A3, 0x23A7, 0x23A8,
+    0x23A9, 0x23AA, 0,      0x232A, 0x222B, 0x2320, 0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5,
+    0x23A6, 0x23AB, 0x23AC, 0x23AD, 0};
+static_assert(SymbolZeichen[0xB7 - 0x20] == 0x2022 && SymbolZeichen[0x61 - 0x20] == 0x03B1 &&
+              SymbolZeichen[0xF2 - 0x20] == 0x222B && SymbolZeichen[0xFE - 0x20] == 0x23AD);
 
 // Windows code page 1252, bytes 0x80 to 0x9F (the rest equals Latin-1).
 constexpr std::array<char16_t, 32> Cp1252Oben = {
@@ -37,6 +64,7 @@ constexpr std::array<char16_t, 32> Cp1252Oben = {
 int CodePageVonZeichensatz(int zeichensatz)
 {
     switch (zeichensatz) {
+    case 2: return SymbolSeite;
     case 77: return 10000;
     case 128: return 932;
     case 129: return 949;
@@ -62,6 +90,21 @@ bool IstDoppelbyte(int codePage)
     return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
 }
 
+// The first byte of a two-byte character in such a code page.
+bool IstFuehrendesByte(int codePage, unsigned char b)
+{
+    if (codePage == 932)
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    return b >= 0x81 && b <= 0xFE;
+}
+
+// Characters of the East Asian scripts (the text an RTF writer marks with \dbch).
+bool IstOstasiatisch(char16_t c)
+{
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7AF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF);
+}
+
 enum class Ziel : std::uint8_t { text, ueberspringen, schriften, farben };
 
 struct Zeichen {
@@ -78,13 +121,34 @@ struct Absatz {
     int links = 0, rechts = 0, erste = 0;  // twips; erste relative to links
     int davor = 0, danach = 0;             // twips
     Ausrichtung ausrichtung = Ausrichtung::links;
+    bool tabelle = false;                  // \intbl: a paragraph inside a table cell
 };
+
+// Which characters the text that follows holds (\loch, \hich, \dbch, \rtlch): the associated
+// font and size (\af, \afs) set after \dbch apply to East Asian text.
+enum class Schriftklasse : std::uint8_t { latein, doppelbyte, rechtsLinks };
 
 struct Zustand {
     Zeichen z;
     Absatz p;
     Ziel ziel = Ziel::text;
     int uc = 1;
+    Schriftklasse klasse = Schriftklasse::latein;
+    int dbchSchrift = -1;    // -1: the font of \f
+    int dbchHalbpunkte = 0;  // 0: the size of \fs
+
+    // The character format the text gets.
+    Zeichen wirksam() const
+    {
+        Zeichen w = z;
+        if (klasse == Schriftklasse::doppelbyte) {
+            if (dbchSchrift >= 0)
+                w.schrift = dbchSchrift;
+            if (dbchHalbpunkte > 0)
+                w.halbpunkte = dbchHalbpunkte;
+        }
+        return w;
+    }
 };
 
 struct SchriftEintrag {
@@ -96,7 +160,8 @@ enum class Wort {
     unbekannt, rtf, ansi, mac, pc, pca, ansicpg, deff, fonttbl, colortbl, ueberspringen,
     f, fcharset, cpg, red, green, blue,
     fs, b, i, ul, ulnone, strike, v, super, sub, nosupersub, up, dn, cf, cb, highlight, plain,
-    par, pard, li, ri, fi, sb, sa, ql, qc, qr, qj, line, tab, page, cell, row,
+    par, pard, li, ri, fi, sb, sa, ql, qc, qr, qj, line, tab, page, cell, row, intbl, nestcell, nestrow, trowd, cellx,
+    listtext, chftn, loch, hich, dbch, rtlch, ltrch, af, afs,
     u, uc, bin,
     emdash, endash, emspace, enspace, qmspace, bullet, lquote, rquote, ldblquote, rdblquote
 };
@@ -118,6 +183,10 @@ const std::unordered_map<std::string_view, Wort> &Woerter()
             {"ri", Wort::ri}, {"fi", Wort::fi}, {"sb", Wort::sb}, {"sa", Wort::sa}, {"ql", Wort::ql},
             {"qc", Wort::qc}, {"qr", Wort::qr}, {"qj", Wort::qj}, {"line", Wort::line}, {"tab", Wort::tab},
             {"page", Wort::page}, {"sect", Wort::page}, {"cell", Wort::cell}, {"row", Wort::row},
+            {"intbl", Wort::intbl}, {"trowd", Wort::trowd}, {"cellx", Wort::cellx}, {"nestcell", Wort::nestcell}, {"nestrow", Wort::nestrow},
+            {"listtext", Wort::listtext}, {"pntext", Wort::listtext}, {"chftn", Wort::chftn},
+            {"loch", Wort::loch}, {"hich", Wort::hich}, {"dbch", Wort::dbch}, {"rtlch", Wort::rtlch},
+            {"ltrch", Wort::ltrch}, {"af", Wort::af}, {"afs", Wort::afs},
             {"u", Wort::u}, {"uc", Wort::uc}, {"bin", Wort::bin}, {"emdash", Wort::emdash},
             {"endash", Wort::endash}, {"emspace", Wort::emspace}, {"enspace", Wort::enspace},
             {"qmspace", Wort::qmspace}, {"bullet", Wort::bullet}, {"lquote", Wort::lquote},
@@ -173,6 +242,13 @@ public:
                 ++pos_;
                 break;
             default:
+                gruppeAnfang_ = sternFolgt_ = false;
+                if (s_.ziel == Ziel::ueberspringen && ueberspringeUc_ == 0) {
+                    // Picture data and other hidden destinations: on to the next brace or backslash.
+                    while (pos_ < n_ && d_[pos_] != '{' && d_[pos_] != '}' && d_[pos_] != '\\')
+                        ++pos_;
+                    break;
+                }
                 ++pos_;
                 if (ueberspringeUc_ > 0) {
                     --ueberspringeUc_;
@@ -195,6 +271,7 @@ private:
     void gruppeAuf()
     {
         sternFolgt_ = false;
+        gruppeAnfang_ = true;
         if (int(stapel_.size()) >= RtfMaxTiefe) {
             ++ueberlauf_;
             return;
@@ -204,7 +281,7 @@ private:
 
     void gruppeZu()
     {
-        sternFolgt_ = false;
+        sternFolgt_ = gruppeAnfang_ = false;
         if (ueberlauf_ > 0) {
             --ueberlauf_;
             return;
@@ -213,6 +290,8 @@ private:
             return;  // a surplus '}'
         if (s_.ziel == Ziel::schriften)
             schriftNameFertig();
+        if (listeAnfang_ >= 0 && listeTiefe_ == int(stapel_.size()))
+            listenTextFertig();
         if (stapel_.size() == 1)
             absatzEnde(false);  // the end of the document: its last paragraph keeps its properties
         s_ = stapel_.back();
@@ -225,8 +304,12 @@ private:
         if (pos_ >= n_)
             return;
         const char c = d_[pos_];
+        const bool amGruppenanfang = gruppeAnfang_;
+        gruppeAnfang_ = false;
         if (!IstBuchstabe(c)) {
             ++pos_;
+            // \* counts only as the first thing of a group: {\*\name ...}.
+            sternFolgt_ = c == '*' && amGruppenanfang;
             symbol(c);
             return;
         }
@@ -268,6 +351,7 @@ private:
         }
         if (ueberspringeUc_ > 0) {
             --ueberspringeUc_;
+            sternFolgt_ = false;
             return;
         }
         if (sternFolgt_) {
@@ -300,7 +384,6 @@ private:
             return;
         }
         case '*':
-            sternFolgt_ = true;
             return;
         case '\r':
         case '\n':
@@ -360,6 +443,22 @@ private:
         case Wort::ueberspringen: s_.ziel = Ziel::ueberspringen; break;
         case Wort::f: z.schrift = wert; break;
         case Wort::fs: z.halbpunkte = hatZahl ? std::clamp(wert, 1, MaxHalbpunkte) : 24; break;
+        case Wort::loch:
+        case Wort::hich: s_.klasse = Schriftklasse::latein; break;
+        case Wort::dbch: s_.klasse = Schriftklasse::doppelbyte; break;
+        case Wort::rtlch: s_.klasse = Schriftklasse::rechtsLinks; break;
+        case Wort::ltrch:
+            if (s_.klasse == Schriftklasse::rechtsLinks)
+                s_.klasse = Schriftklasse::latein;
+            break;
+        case Wort::af:
+            if (s_.klasse == Schriftklasse::doppelbyte)
+                s_.dbchSchrift = wert;
+            break;
+        case Wort::afs:
+            if (s_.klasse == Schriftklasse::doppelbyte)
+                s_.dbchHalbpunkte = hatZahl ? std::clamp(wert, 1, MaxHalbpunkte) : 0;
+            break;
         case Wort::b: z.fett = Schalter(hatZahl, wert); break;
         case Wort::i: z.kursiv = Schalter(hatZahl, wert); break;
         case Wort::ul: z.unterstrichen = Schalter(hatZahl, wert); break;
@@ -374,8 +473,14 @@ private:
         case Wort::cf: z.farbe = std::max(wert, 0); break;
         case Wort::cb:
         case Wort::highlight: z.grund = std::max(wert, 0); break;
-        case Wort::plain: z = Zeichen{}; break;
+        case Wort::plain:
+            z = Zeichen{};
+            s_.klasse = Schriftklasse::latein;
+            s_.dbchSchrift = -1;
+            s_.dbchHalbpunkte = 0;
+            break;
         case Wort::pard: p = Absatz{}; break;
+        case Wort::intbl: p.tabelle = true; break;
         case Wort::li: p.links = std::clamp(wert, -MaxTwips, MaxTwips); break;
         case Wort::ri: p.rechts = std::clamp(wert, -MaxTwips, MaxTwips); break;
         case Wort::fi: p.erste = std::clamp(wert, -MaxTwips, MaxTwips); break;
@@ -386,13 +491,48 @@ private:
         case Wort::qr: p.ausrichtung = Ausrichtung::rechts; break;
         case Wort::qj: p.ausrichtung = Ausrichtung::blocksatz; break;
         case Wort::par:
-        case Wort::page:
-        case Wort::row: absatzEnde(true); break;
+            // Inside a table cell a paragraph goes on in the same line as the row.
+            if (p.tabelle)
+                zellenAbsatz_ = true;
+            else
+                absatzEnde(true);
+            break;
+        case Wort::nestrow: zellenAbsatz_ = true; break;
+        case Wort::trowd: zellenRaender_.clear(); break;
+        case Wort::cellx:
+            if (zellenRaender_.size() < 64)
+                zellenRaender_.push_back(std::clamp(wert, 0, MaxTwips));
+            break;
+        case Wort::row:
+            // The row ends its line, without the separator after its last cell.
+            zellenAbsatz_ = false;
+            bytesAusgeben();
+            if (lauf_.endsWith(u'\t'))
+                lauf_.chop(1);
+            absatzEnde(true, true);
+            break;
+        case Wort::page: absatzEnde(true); break;
         case Wort::line: zeichen(0x2028); break;
-        case Wort::tab:
-        case Wort::cell: zeichen(u'\t'); break;
+        case Wort::cell:
+        case Wort::nestcell:
+            zellenAbsatz_ = false;
+            zeichen(u'\t');
+            break;
+        case Wort::tab: zeichen(u'\t'); break;
+        case Wort::listtext: listenTextBeginnt(); break;
+        case Wort::chftn:
+            // The automatic number of a footnote; the footnote's own text is not shown.
+            if (fussnoten_ < 1'000'000)
+                ++fussnoten_;
+            for (QChar c : QString::number(fussnoten_))
+                zeichen(c.unicode());
+            break;
         case Wort::u: {
-            const int k = wert < 0 ? wert + 65536 : wert;
+            int k = wert < 0 ? wert + 65536 : wert;
+            // The Symbol font's characters written as U+F020 to U+F0FF.
+            if (k >= 0xF020 && k <= 0xF0FF && codePageVon(s_.wirksam()) == SymbolSeite &&
+                SymbolZeichen[k - 0xF020])
+                k = SymbolZeichen[k - 0xF020];
             if (k >= 0x20 && k <= 0xFFFF)
                 zeichen(char16_t(k));
             else if (k == 9)
@@ -446,7 +586,11 @@ private:
         if (schriften_.size() < MaxTabelle || schriften_.contains(definierteSchrift_)) {
             SchriftEintrag &e = schriften_[definierteSchrift_];
             e.codePage = schriftCodePage_.value(definierteSchrift_, 0);
-            e.name = dekodiere(schriftName_, e.codePage ? e.codePage : codePage_).trimmed();
+            e.name = dekodiere(schriftName_, e.codePage && e.codePage != SymbolSeite ? e.codePage : codePage_)
+                         .trimmed();
+            // Of the symbol fonts only Symbol itself has a known table; the others keep their bytes.
+            if (e.codePage == SymbolSeite && e.name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) != 0)
+                e.codePage = 0;
             formate_.clear();
         }
         schriftName_.clear();
@@ -477,16 +621,25 @@ private:
             tabellenByte(b);
             return;
         }
+        if (zweitesByteFaellig_) {
+            // The second byte of a two-byte character belongs to the first, whatever changed between.
+            zweitesByteFaellig_ = false;
+            bytes_.append(char(b));
+            return;
+        }
         if (s_.z.versteckt)
             return;
         if (b < 0x20 && b != '\t')
             return;
+        zellenAbsatzAusgeben();
         vorbereiten();
-        if (b < 0x80 && !(IstDoppelbyte(codePageVon(laufZeichen_)) && !bytes_.isEmpty())) {
+        const int cp = codePageVon(laufZeichen_);
+        if (b < 0x80 && cp != SymbolSeite) {
             bytesAusgeben();
             anfuegen(QChar(char16_t(b)));
         } else {
             bytes_.append(char(b));  // decoded with the code page when the run of bytes ends
+            zweitesByteFaellig_ = IstDoppelbyte(cp) && IstFuehrendesByte(cp, b);
         }
         zaehle();
     }
@@ -495,18 +648,65 @@ private:
     {
         if (s_.ziel != Ziel::text || s_.z.versteckt)
             return;
+        zellenAbsatzAusgeben();
         vorbereiten();
         bytesAusgeben();
         anfuegen(QChar(c));
         zaehle();
     }
 
+    // A paragraph end inside a table cell followed by more text of the cell: a space. When the
+    // table has ended meanwhile (\pard without \intbl, no \row), the paragraph ends after all.
+    void zellenAbsatzAusgeben()
+    {
+        if (!zellenAbsatz_)
+            return;
+        zellenAbsatz_ = false;
+        if (!s_.p.tabelle) {
+            absatzEnde(true);
+            return;
+        }
+        vorbereiten();
+        bytesAusgeben();
+        anfuegen(QChar(u' '));
+    }
+
+    // {\listtext ...}: the number or bullet of a list item as text. A list without a number
+    // leaves only blanks and a tab there, which are removed when the group ends.
+    void listenTextBeginnt()
+    {
+        if (listeAnfang_ >= 0)
+            return;
+        laufAusgeben();
+        listeAnfang_ = cursor_.position();
+        listeTiefe_ = int(stapel_.size());
+    }
+
+    void listenTextFertig()
+    {
+        laufAusgeben();
+        QTextCursor c(cursor_.document());
+        c.setPosition(listeAnfang_);
+        c.setPosition(cursor_.position(), QTextCursor::KeepAnchor);
+        const QString t = c.selectedText();
+        if (!t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar z) {
+                return z == u' ' || z == u'\t' || z == QChar(0x00A0);
+            }))
+            c.removeSelectedText();
+        listeAnfang_ = -1;
+    }
+
     // Appends to the pending run. A word longer than MaxWortLaenge gets an invisible break
     // opportunity (zero-width space) after every MaxWortLaenge characters: Qt's line
     // breaking takes quadratic time on a long unbreakable word.
+    // The second half of a surrogate pair is not counted and never separated from the first.
     void anfuegen(QChar c)
     {
         const char16_t u = c.unicode();
+        if (c.isLowSurrogate()) {
+            lauf_ += c;
+            return;
+        }
         if (u == u' ' || u == u'\t' || u == 0x2028 || u == 0x200B) {
             wortLaenge_ = 0;
         } else if (++wortLaenge_ > MaxWortLaenge) {
@@ -514,6 +714,38 @@ private:
             wortLaenge_ = 1;
         }
         lauf_ += c;
+        hoeheSchaetzen(u);
+    }
+
+    // ---- the estimated height of the document at the narrowest width it is shown in ----
+    // Counts the lines of the current paragraph segment (up to a \line) as its estimated width
+    // over the width left beside the indents, each as high as the largest font in it. The text
+    // stops when the estimate passes RtfMaxHoehe: the text layout fails on documents that tall.
+    void hoeheSchaetzen(char16_t u)
+    {
+        if (u == 0x2028) {
+            segmentEnde();
+        } else {
+            segmentBreite_ += u == u'\t' ? TabBreite : IstOstasiatisch(u) ? laufPixel_ : 0.6 * laufPixel_;
+            segmentZeile_ = std::max(segmentZeile_, ZeilenFaktor * laufPixel_);
+            ++segmentZeichen_;
+        }
+        if (hoehe_ + segmentHoehe() > RtfMaxHoehe)
+            voll_ = true;
+    }
+
+    double segmentHoehe() const
+    {
+        const double breite = std::max(1.0, RtfMinBreite - (std::max(s_.p.links, 0) + std::max(s_.p.rechts, 0)) / 15.0);
+        const double zeilen = std::clamp(std::ceil(segmentBreite_ / breite), 1.0, std::max(1.0, segmentZeichen_));
+        const double zeile = segmentZeile_ > 0 ? segmentZeile_ : ZeilenFaktor * PixelGroesse(s_.wirksam().halbpunkte / 2.0);
+        return zeilen * zeile;
+    }
+
+    void segmentEnde()
+    {
+        hoehe_ += segmentHoehe();
+        segmentBreite_ = segmentZeile_ = segmentZeichen_ = 0;
     }
 
     void zaehle()
@@ -526,15 +758,18 @@ private:
     // Beyond RtfMaxFormatwechsel changes the text keeps the last format.
     void vorbereiten()
     {
-        if (s_.z == laufZeichen_ || formatwechsel_ >= RtfMaxFormatwechsel)
+        const Zeichen z = s_.wirksam();
+        if (z == laufZeichen_ || formatwechsel_ >= RtfMaxFormatwechsel)
             return;
         laufAusgeben();
-        laufZeichen_ = s_.z;
+        laufZeichen_ = z;
+        laufPixel_ = PixelGroesse(z.halbpunkte / 2.0);
         ++formatwechsel_;
     }
 
     void bytesAusgeben()
     {
+        zweitesByteFaellig_ = false;
         if (bytes_.isEmpty())
             return;
         for (QChar c : dekodiere(bytes_, codePageVon(laufZeichen_)))
@@ -551,15 +786,30 @@ private:
         lauf_.clear();
     }
 
-    void absatzEnde(bool neuerAbsatz)
+    // A table row gets a tab stop at the right edge of each cell but the last (\cellx) and is
+    // aligned left.
+    void absatzEnde(bool neuerAbsatz, bool tabellenZeile = false)
     {
         laufAusgeben();
-        const QTextBlockFormat f = absatzFormat(s_.p);
+        QTextBlockFormat f = absatzFormat(s_.p);
+        if (tabellenZeile && zellenRaender_.size() > 1) {
+            QList<QTextOption::Tab> tabs;
+            for (std::size_t i = 0; i + 1 < zellenRaender_.size(); ++i)
+                if (tabs.isEmpty() || zellenRaender_[i] / 15.0 > tabs.back().position)
+                    tabs.append(QTextOption::Tab(zellenRaender_[i] / 15.0, QTextOption::LeftTab));
+            f.setTabPositions(tabs);
+            f.setAlignment(Qt::AlignLeft);  // one alignment for all cells would shift the columns
+        }
         if (cursor_.blockFormat() != f)
             cursor_.setBlockFormat(f);
         if (cursor_.block().length() <= 1)
-            cursor_.setBlockCharFormat(formatAusZwischenspeicher(s_.z));  // the height of an empty line
-        if (neuerAbsatz) {
+            cursor_.setBlockCharFormat(formatAusZwischenspeicher(s_.wirksam()));  // the height of an empty line
+        segmentEnde();
+        hoehe_ += (s_.p.davor + s_.p.danach) / 15.0;
+        if (hoehe_ > RtfMaxHoehe)
+            voll_ = true;
+        if (neuerAbsatz && !voll_) {
+            zellenAbsatz_ = false;
             cursor_.insertBlock();
             wortLaenge_ = 0;
             zaehle();
@@ -580,6 +830,16 @@ private:
 
     QString dekodiere(const QByteArray &b, int codePage)
     {
+        if (codePage == SymbolSeite) {
+            QString t;
+            t.reserve(b.size());
+            for (char c : b) {
+                const auto u = static_cast<unsigned char>(c);
+                if (u >= 0x20 && SymbolZeichen[u - 0x20])
+                    t += QChar(SymbolZeichen[u - 0x20]);
+            }
+            return t;
+        }
         if (codePage != 1252 && codePage != 0) {
             QStringDecoder *dec = decoder(codePage);
             if (dec) {
@@ -632,7 +892,9 @@ private:
         const auto it = schriften_.constFind(nr);
         if (it != schriften_.constEnd() && !it->name.isEmpty())
             f.setFontFamilies(QStringList{it->name});
-        f.setProperty(QTextFormat::FontPixelSize, PixelGroesse(z.halbpunkte / 2.0));
+        // Raised and lowered text is shown smaller (two thirds); it keeps at least one pixel.
+        const int pixel = PixelGroesse(z.halbpunkte / 2.0);
+        f.setProperty(QTextFormat::FontPixelSize, z.lage != 0 ? std::max(pixel, MinPixelHochTief) : pixel);
         f.setFontWeight(z.fett ? QFont::Bold : QFont::Normal);
         f.setFontItalic(z.kursiv);
         f.setFontUnderline(z.unterstrichen);
@@ -690,7 +952,12 @@ private:
     std::vector<Zustand> stapel_;
     int ueberlauf_ = 0;  // groups opened beyond the stack's depth
     bool sternFolgt_ = false;
+    bool gruppeAnfang_ = false;
     int ueberspringeUc_ = 0;
+    bool zweitesByteFaellig_ = false;
+    bool zellenAbsatz_ = false;
+    int listeAnfang_ = -1, listeTiefe_ = 0;
+    int fussnoten_ = 0;
 
     int codePage_ = 1252;
     int deff_ = 0;
@@ -699,12 +966,15 @@ private:
     int definierteSchrift_ = 0;
     QByteArray schriftName_;
     std::vector<std::optional<TColor>> farben_;
+    std::vector<int> zellenRaender_;  // twips, of the current table row
     int rot_ = 0, gruen_ = 0, blau_ = 0;
     bool farbeGesetzt_ = false;
     std::map<int, std::unique_ptr<QStringDecoder>> decoder_;
     std::vector<std::pair<Zeichen, QTextCharFormat>> formate_;
 
     Zeichen laufZeichen_;
+    int laufPixel_ = PixelGroesse(12);
+    double hoehe_ = 0, segmentBreite_ = 0, segmentZeile_ = 0, segmentZeichen_ = 0;
     QString lauf_;
     QByteArray bytes_;
     int zeichenAnzahl_ = 0;

@@ -1,6 +1,7 @@
 #include "simfenster.h"
 
 #include "canvas.h"
+#include "export.h"
 #include "richtext.h"
 
 #include <QApplication>
@@ -46,6 +47,8 @@ SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent
     SetzeSchrift(BitBtnZurueck, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZurueck, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     connect(BitBtnZurueck, &QPushButton::clicked, this, [this] { BitBtnZurueckClick(); });
+
+    new FensterExport(this);  // PNG and CSV export of the pictures and values
 }
 
 SimFenster::~SimFenster() = default;

@@ -14,6 +14,7 @@
 #include "global.h"
 #include "glyphen.h"
 #include "steuerelemente.h"
+#include "wertetabelle.h"
 
 #include <QCheckBox>
 #include <QIcon>
@@ -66,6 +67,11 @@ public:
     void BitBtnHinweisClick();
     void BitBtnErgebnisClick();
     void TafelVerbergen(TextTafel &t);  // a click into the panel or its text
+
+    // ---- export (common/export.*) -----------------------------------------------------------
+    // The values the window computed or measured, for "Werte speichern (CSV) …"; a window
+    // without values returns an empty table. Its pictures are exported by the frame.
+    virtual WerteTabelle Werte() const { return {}; }
 
     // ---- standard controls (null where a window has none) -----------------------------
     Panel *PanelTitel = nullptr;

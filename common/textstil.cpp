@@ -19,7 +19,7 @@ TextStil GrundStil(TColor farbe, int groesse, TColor marke, TColor hintergrund)
 }
 }  // namespace
 
-const QString AufforderungsText = QStringLiteral("Lass Dir´s zeigen -->   ");
+const QString AufforderungsText = QStringLiteral("Lass dir’s zeigen →   ");
 
 TextStil StilHinweis()
 {

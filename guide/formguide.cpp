@@ -77,7 +77,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     SetzeSchrift(CheckBoxNeuBiogr, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuBiogr, 8, theorieHoehe - 4 - 20, 200, 20);
     connect(CheckBoxNeuBiogr, &QCheckBox::clicked, this, &TFormGuide::CheckBoxNeuBiogrClick);
-    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biographie löschen"), PanelBiographie);
+    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biografie löschen"), PanelBiographie);
     SetzeSchrift(ButtonBiogrLoeschen, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(ButtonBiogrLoeschen, f - 8 - 140, theorieHoehe - 4 - 20, 140, 20);
     connect(ButtonBiogrLoeschen, &QPushButton::clicked, this, &TFormGuide::ButtonBiogrLoeschenClick);
@@ -116,7 +116,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelZuHertz = new Panel(this, Panel::Rand::Keiner);
     PanelZuHertz->setFarbe(FarbeHintergrund);
     PanelZuHertz->setTextFarbe(0xFFFFFF);
-    PanelZuHertz->setCaption(QStringLiteral("Foto G.Hertz: nächste Seite"));
+    PanelZuHertz->setCaption(QStringLiteral("Foto G. Hertz: nächste Seite"));
     Setze(PanelZuHertz, fotoLinks - 20, fotoOben + 273 + (kompakt ? 2 : 4), 213, 22);
     PanelZuHertz->hide();
 
@@ -124,7 +124,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelButtons = new Panel(this);
     PanelButtons->setFarbe(FarbePanel);
     Setze(PanelButtons, rechts, knoepfeOben, 249, knoepfeHoehe);
-    BitBtnZeigen = new BitBtn(QStringLiteral("zeig´s &mir!"), PanelButtons);
+    BitBtnZeigen = new BitBtn(QStringLiteral("zeig’s &mir!"), PanelButtons);
     BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
     SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZeigen, 8, 8, 233, kompakt ? 45 : 57);
@@ -212,7 +212,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 void TFormGuide::Seitevorbereiten()
 {
     BitBtnZeigen->setVisible(AktuelleSeite <= 22);
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
 
     const int foto = SeiteNr(AktuelleSeite).foto;
@@ -243,7 +243,7 @@ void TFormGuide::SchreibeTheorie()
     RichEditTheorie->setHintergrund(FarbeTheorie);
     SchreibeTextOderDatei(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite),
                           [this] { SchreibeTheorieSelbst(); });
-    BitBtnZeigen->setText(QStringLiteral("zeig´s &mir!"));
+    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
 }
 
 void TFormGuide::SchreibeTheorieSelbst()
@@ -284,7 +284,7 @@ bool TFormGuide::WaehleUnit()
 void TFormGuide::BitBtnZeigenClick()
 {
     if (WaehleUnit())
-        BitBtnZeigen->setText(QStringLiteral("zeig´s &mir nochmal!"));
+        BitBtnZeigen->setText(QStringLiteral("zeig’s &mir nochmal!"));
 }
 
 void TFormGuide::BitBtnWeiterClick()
@@ -328,7 +328,7 @@ void TFormGuide::EditGlossarDblClick()
 {
     const int n = GlossarSeitenNummer(EditGlossar->text());
     if (n == AktuelleSeite) {
-        Meldung(this, MeldungsTyp::Information, QStringLiteral("Sind schon auf der gesuchten Seite"));
+        Meldung(this, MeldungsTyp::Information, QStringLiteral("Du bist schon auf der gesuchten Seite."));
     } else if (n == 0) {
         Meldung(this, MeldungsTyp::Warnung, QStringLiteral("Fehlerhafte Seiten-Nummer?"), MeldungsKnopf::Wiederholen);
     } else if (n > SeitenAnzahl) {

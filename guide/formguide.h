@@ -1,5 +1,5 @@
 // The guide: 23 theory pages with navigation, the page's portrait with the biography
-// behind it, a glossary, and "zeig´s mir!" to open each page's simulation window.
+// behind it, a glossary, and "zeig’s mir!" to open each page's simulation window.
 #pragma once
 
 #include "seiten.h"

@@ -1,5 +1,6 @@
 #include "forminfo.h"
 
+#include "einstellungen.h"
 #include "portrait.h"
 #include "richtext.h"
 #include "simfenster.h"
@@ -86,7 +87,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelTexte = new Panel(PanelRichedit);
     SetzeSchrift(PanelTexte, QStringLiteral("Comic Sans MS"), 16, false);
     Setze(PanelTexte, (rBreite - einstellBreite) / 2, rHoehe - 24 - 170, einstellBreite, 170);
-    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich  im Verzeichnis "), PanelTexte);
+    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich im Verzeichnis "), PanelTexte);
     Setze(l1, 16, 10, einstellBreite - 32, 28);
     auto *l2 = new QLabel(QStringLiteral("(vollständigen Pfad angeben):"), PanelTexte);
     Setze(l2, 16, 38, einstellBreite - 32, 28);
@@ -160,7 +161,10 @@ void TFormInfo::SchreibeInfo()
         unten = PanelSeiStad->y() - 8;
     RichEditInfo->resize(RichEditInfo->width(), unten - RichEditInfo->y());
     const int seite = std::clamp(InfoSeite, 0, 8);
-    SchreibeMarkup(RichEditInfo, LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite)), StilInfo());
+    // The text page names the text directory in use (common/einstellungen).
+    SchreibeMarkup(RichEditInfo,
+                   TextverzeichnisEinsetzen(LadeText(QStringLiteral(":/texte/guide/info%1.txt").arg(seite))),
+                   StilInfo());
 }
 
 void TFormInfo::RichEditPfadExit()
@@ -215,8 +219,11 @@ bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
         // The changed entry is left for another control of this window; its context menu
         // and a switch to another window leave it as it is.
         const Qt::FocusReason grund = static_cast<QFocusEvent *>(e)->reason();
-        if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
+        if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason) {
             RichEditPfadExit();
+            if (InfoSeite == 7)
+                SchreibeInfo();  // its text names the directory now in use
+        }
     }
     return QWidget::eventFilter(objekt, e);
 }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quantenpfad needs to build, test and run.
 # Idempotent: asks apt only for what is missing and says nothing when all is there.
+#   --with-screenshots  also what the screenshot tools need
+#   --with-packaging    also what cpack needs for the .deb
+#   --with-fuzzing      also clang with libFuzzer (scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -8,7 +11,15 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
+  qt6-translations-l10n desktop-file-utils appstream
 )
+for arg in "$@"; do
+  case "$arg" in
+    --with-screenshots) packages+=(xvfb openbox xdotool x11-utils x11-apps imagemagick) ;;
+    --with-packaging) packages+=(dpkg-dev file) ;;
+    --with-fuzzing) packages+=(clang libclang-rt-14-dev) ;;  # scripts/fuzz.sh
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,7 +11,7 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     layout_ = BerechnePlanckLayout(AktuelleBildschirmwerte());
     const PlanckLayout &l = layout_;
 
-    ErzeugeTitelUndBild(QStringLiteral("Das Planck´sche Strahlungsgesetz"), l);
+    ErzeugeTitelUndBild(QStringLiteral("Das Planck’sche Strahlungsgesetz"), l);
     ErzeugeKurvenTafel();
     ErzeugeUntereTafeln();
     Setze(BitBtnZurueck, l.zurueck.left(), l.zurueck.top(), l.zurueck.width(), l.zurueck.height());
@@ -43,10 +43,10 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
 void TFormPlanckGesetz::ErzeugeKurvenTafel()
 {
     PanelKurve = ErzeugePanel(this, layout_.kurve);
-    ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
+    ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
     for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
         connect(CheckBoxTemp[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
-    ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
+    ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
     ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
 }
 
@@ -54,14 +54,14 @@ void TFormPlanckGesetz::ErzeugeUntereTafeln()
 {
     const PlanckLayout &l = layout_;
     PanelLambdaF = ErzeugePanel(this, l.lambdaF);
-    Beschriftung(PanelLambdaF, QStringLiteral("Zeichne die Planck´sche Strahlungskurve"), 8, 2, l.lambdaF.width() - 16);
+    Beschriftung(PanelLambdaF, QStringLiteral("Zeichne die Planck’sche Strahlungskurve"), 8, 2, l.lambdaF.width() - 16);
     ErzeugeLambdaFWahl(QStringLiteral("&abhängig von der "), {QStringLiteral("Frequenz"), QStringLiteral("Wellenlänge")},
                        QRect(8, 22, 126, 76));
     ErzeugeAchsentafeln(PanelLambdaF, QRect(140, 20, l.lambdaF.width() - 146, 82), false);
 
     PanelGesetz = ErzeugePanel(this, l.gesetz);
     Beschriftung(PanelGesetz, QStringLiteral("Zeige das"), 12, 10, l.gesetz.width() - 24);
-    CheckBoxGesetz = new QCheckBox(QStringLiteral("&Planck´sche Strahlungsgesetz"), PanelGesetz);
+    CheckBoxGesetz = new QCheckBox(QStringLiteral("&Planck’sche Strahlungsgesetz"), PanelGesetz);
     Setze(CheckBoxGesetz, 12, 32, l.gesetz.width() - 24, 22);
     CheckBoxKonstanten = new QCheckBox(QStringLiteral("Erkläre die &Konstanten"), PanelGesetz);
     Setze(CheckBoxKonstanten, 12, 66, l.gesetz.width() - 24, 22);

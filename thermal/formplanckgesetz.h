@@ -5,6 +5,7 @@
 #pragma once
 
 #include "strahlungsfenster.h"
+#include "strahlungswerte.h"
 
 class TFormPlanckGesetz : public StrahlungsFenster {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
 
     const Waermestrahlung::PlanckLayout &layout() const { return layout_; }
     Waermestrahlung::PlanckZustand Zustand() const;
+
+    // The curves shown, for "Werte speichern (CSV) …".
+    WerteTabelle Werte() const override { return Waermestrahlung::PlanckWerte(Zustand(), Masse(), Planckkonstante); }
 
     // ---- drawing and handlers ----
     void ZeichneStrahlungskurven();

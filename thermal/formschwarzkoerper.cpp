@@ -22,12 +22,12 @@ QCheckBox *FarbigeBox(QWidget *eltern, const QString &text, TColor farbe, int x,
 }  // namespace
 
 TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
-    : StrahlungsFenster(QStringLiteral("  Strahlung eines schwarzen Körpers"), 70, StrahlungsReferenz, parent)
+    : StrahlungsFenster(QStringLiteral("  Strahlung eines Schwarzen Körpers"), 70, StrahlungsReferenz, parent)
 {
     layout_ = BerechneSchwarzkoerperLayout(AktuelleBildschirmwerte());
     const SchwarzkoerperLayout &l = layout_;
 
-    ErzeugeTitelUndBild(QStringLiteral("Die Strahlung eines schwarzen Körpers"), l);
+    ErzeugeTitelUndBild(QStringLiteral("Die Strahlung eines Schwarzen Körpers"), l);
     ErzeugeKurvenTafel();
     ErzeugeUntereTafeln();
 
@@ -54,10 +54,10 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     const int w = layout_.kurve.width();
     const int innen = w - 16;
 
-    ErzeugeTemperaturwahl(6, 68, 78, 5000, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, true);
+    ErzeugeTemperaturwahl(6, 68, 78, 5000, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, true);
     for (QCheckBox *b : CheckBoxTemp)
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
-    ErzeugeBreiteUndBezug(228, 278, 50, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, true);
+    ErzeugeBreiteUndBezug(228, 278, 50, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, true);
     // range of the horizontal axis: one panel per quantity in the same place
     ErzeugeAchsentafeln(PanelKurve, QRect(8, 384, innen, 84), true);
 
@@ -87,15 +87,15 @@ void TFormSchwarzkoerper::ErzeugeUntereTafeln()
     const int rechts = l.kurven.width() / 2 + 24;
     CheckBoxPlanckStrahlung = FarbigeBox(PanelKurven, QStringLiteral("&gemessene Kurve"), FarbeGemessen, 12, oben);
     CheckBoxWienStrahlung =
-        FarbigeBox(PanelKurven, QStringLiteral("berechnet nach &Wien´schem Gesetz"), FarbeWien, 12, oben + a);
+        FarbigeBox(PanelKurven, QStringLiteral("berechnet nach &Wien’schem Gesetz"), FarbeWien, 12, oben + a);
     CheckBoxRayleighJeansStrahlung =
         FarbigeBox(PanelKurven, QStringLiteral("berechnet nach &Rayleigh-Jeans-G."), FarbeRJ, 12, oben + 2 * a);
-    Beschriftung(PanelKurven, QStringLiteral("Zeige  Verhältnis (Quotient)"), rechts, oben, l.kurven.width() - rechts - 8,
+    Beschriftung(PanelKurven, QStringLiteral("Zeige Verhältnis (Quotient)"), rechts, oben, l.kurven.width() - rechts - 8,
                  22);
     CheckBoxWienRelativ =
-        FarbigeBox(PanelKurven, QStringLiteral("\"W&ien\" : \"gemessen\""), FarbeWienRel, rechts, oben + a);
+        FarbigeBox(PanelKurven, QStringLiteral("„W&ien“ : „gemessen“"), FarbeWienRel, rechts, oben + a);
     checkboxRayleighJeansRelativ =
-        FarbigeBox(PanelKurven, QStringLiteral("\"Rayleigh-&Jeans\" : \"gemessen\""), FarbeRJRel, rechts, oben + 2 * a);
+        FarbigeBox(PanelKurven, QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"), FarbeRJRel, rechts, oben + 2 * a);
     for (QCheckBox *b : {CheckBoxPlanckStrahlung, CheckBoxWienStrahlung, CheckBoxRayleighJeansStrahlung,
                          CheckBoxWienRelativ, checkboxRayleighJeansRelativ})
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });

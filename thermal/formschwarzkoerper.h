@@ -5,6 +5,7 @@
 #pragma once
 
 #include "strahlungsfenster.h"
+#include "strahlungswerte.h"
 
 class TFormSchwarzkoerper : public StrahlungsFenster {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
     const Waermestrahlung::SchwarzkoerperLayout &layout() const { return layout_; }
     // The drawing settings as the controls give them.
     Waermestrahlung::SchwarzkoerperZustand Zustand() const;
+
+    // The curves shown, for "Werte speichern (CSV) …".
+    WerteTabelle Werte() const override { return Waermestrahlung::SchwarzkoerperWerte(Zustand(), Masse(), Planckkonstante); }
 
     // ---- drawing and handlers ----
     void ZeichneKurven();

@@ -150,7 +150,7 @@ void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie)
 
     canvas.pen = Stift{FarbeRefLinie, 1, PenStil::Dash, PenModus::Copy};
     u.Line0(0, m.Hmax, m.L, m.Hmax);
-    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
+    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
     schrift(10, FarbeRefLinie);
     const int tw = canvas.textWidth(text), th = canvas.textHeight(text);
     if (zweimalUnterDerLinie) {

@@ -37,7 +37,7 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
     Setze(GroupBoxTemperaturen, 8, gruppenOben, innen, 142);
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
-        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
+        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
         b->setChecked(FesteTemperaturen[i] == vorgabe);
         CheckBoxTemp[i] = b;
@@ -47,7 +47,7 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     CheckBoxTemp4000 = CheckBoxTemp[2];
     CheckBoxTemp5000 = CheckBoxTemp[3];
     CheckBoxTemp5875 = CheckBoxTemp[4];
-    CheckBoxTemp5875->setToolTip(QStringLiteral("Temperatur der Sonnenoberfläche"));
+    CheckBoxTemp5875->setToolTip(QStringLiteral("steht für die Sonnenoberfläche (rund 5800 K)"));
 
     // one variable temperature in the same place
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
@@ -88,7 +88,7 @@ void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, b
 {
     const Achsentafel frequenz =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Frequenzen von 0 bis"),
-                           {{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}},
+                           {{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}},
                            20, 180, 120, mitUpDown,
                            [this] { TrackBarFrequenzChange(); });
     PanelFrequenz = frequenz.panel;
@@ -96,7 +96,7 @@ void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, b
     UpDownFrequenz = frequenz.schieber.updown;
     const Achsentafel wellenlaenge =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Wellenlängen von 0 bis"),
-                           {{100, QStringLiteral("1")}, {200, QStringLiteral("2")}, {300, QStringLiteral("3 µm")}}, 100,
+                           {{100, QStringLiteral("1")}, {200, QStringLiteral("2")}, {300, QStringLiteral("3 µm")}}, 100,
                            300, 250, mitUpDown,
                            [this] { TrackBarWLaengeChange(); });
     PanelWellenlaenge = wellenlaenge.panel;
@@ -131,7 +131,7 @@ void StrahlungsFenster::Anfangswerte()
     MaxHoehe = m.Hmax;
     Skalen();
     VarTemperatur = TrackBarTemperatur->Position() * 100;
-    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
     ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
     mitSpektrum = CheckBoxSpektrum->isChecked();
     GroupBoxTemperaturen->setVisible(RadioGroupTempWahl->ItemIndex() == 0);
@@ -193,7 +193,7 @@ void StrahlungsFenster::TrackBarTemperaturChange()
 {
     VarTemperatur = TrackBarTemperatur->Position() * 100;
     if (PanelTemperatur)
-        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
     Neuzeichnen();
 }
 

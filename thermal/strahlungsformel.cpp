@@ -162,7 +162,7 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     // second fraction: 1 over (e^(…) − 1), the exponent a small fraction up right of the e
     const int wOben = TeileBreite(f, expOben), wUnten = TeileBreite(f, expUnten);
     const int wExp = std::max(wOben, wUnten) + 4;
-    const QString minusEins = QStringLiteral(" - 1");
+    const QString minusEins = QStringLiteral(" − 1");
     const int wNenner2 = f.breite(QStringLiteral("e"), e) + 2 + wExp + f.breite(minusEins, zahl);
     const int wb2 = wNenner2 + 8;
     const QString eins = QStringLiteral("1");
@@ -184,14 +184,19 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     c.lineTo(x + wb2, bruch);
 
     // explanation
-    QStringList zeilen{QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")};
+    // Over frequency the curve shows the power per wavelength interval at f = c/λ, which
+    // peaks elsewhere than S; the explanation says so.
+    QStringList zeilen;
     if (ueberFrequenz)
-        zeilen << QStringLiteral("in einem engen Frequenzbereich von f bis f + df")
-               << QStringLiteral("pro m² die Leistung S · df ab.");
+        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² zwischen")
+               << QStringLiteral("f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
+               << QStringLiteral("am größten. Die Kurve zeigt dagegen die Leistung pro")
+               << QStringLiteral("Wellenlängenintervall, eingetragen bei f = c/λ.");
     else
-        zeilen << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
+        zeilen << QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")
+               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
                << QStringLiteral("λ + dλ pro m² die Leistung S · dλ ab.");
-    SchreibeZeilen(c, 14, 126, w - 28, zeilen, Formelsatz::schrift(arial, 12));
+    SchreibeZeilen(c, 14, ueberFrequenz ? 122 : 126, w - 28, zeilen, Formelsatz::schrift(arial, ueberFrequenz ? 10 : 12));
 }
 
 void SchreibeKonstanten(Canvas &c, double planck)
@@ -213,7 +218,7 @@ void SchreibeKonstanten(Canvas &c, double planck)
         QString einheit;
     };
     const Zeile zeilen[3] = {
-        {QStringLiteral("h = Planck´sche Konstante"), planck, QStringLiteral("  J s")},
+        {QStringLiteral("h = Planck’sche Konstante"), planck, QStringLiteral("  J·s")},
         {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
         {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
     };
@@ -231,7 +236,7 @@ void SchreibeKonstanten(Canvas &c, double planck)
         x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse + QStringLiteral(" "), text);
         x = f.schreibe(x, grund, QStringLiteral("·"), sym);
         x = f.schreibe(x, grund, QStringLiteral(" 10"), text);
-        x = f.schreibe(x, grund - 7, QString::number(exponent), klein);
+        x = f.schreibe(x, grund - 7, QString::number(exponent).replace(QLatin1Char('-'), QChar(0x2212)), klein);
         f.schreibe(x, grund, zeilen[i].einheit, text);
     }
 }

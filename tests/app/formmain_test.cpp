@@ -109,7 +109,7 @@ TEST_F(StartTest, CreationSetsTheSharedLayout)
     EXPECT_EQ(haupt->PanelButtons->geometry(), QRect(1038, 69, 218, 681));
     EXPECT_EQ(haupt->ImageTitel->geometry(), QRect(179, 69, 680, 680));
     EXPECT_TRUE(TextPfad.endsWith(QStringLiteral("/QuantenTexte/")));
-    EXPECT_EQ(haupt->BitBtnStart->text(), QStringLiteral("&Auf geht´s!"));
+    EXPECT_EQ(haupt->BitBtnStart->text(), QStringLiteral("&Auf geht’s!"));
     EXPECT_EQ(haupt->BitBtnEnde->text(), QStringLiteral("Programm &Ende"));
     EXPECT_EQ(haupt->BitBtnEnde->geometry(), QRect(8, 584, 201, 81));
 }
@@ -162,7 +162,7 @@ TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
     ASSERT_TRUE(info->isVisible());
     EXPECT_FALSE(info->BitBtnInfo[4]->isEnabled());
     const QString seite4 = info->RichEditInfo->toPlainText();
-    // The start screen is brought back over it, and "Texte, Farben, ..." is pressed.
+    // The start screen is brought back over it, and "Texte, Einstellungen" is pressed.
     haupt->BitBtnText->click();
     EXPECT_EQ(InfoSeite, 7);
     EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());

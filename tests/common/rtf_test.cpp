@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QAbstractTextDocumentLayout>
 
 #include <gtest/gtest.h>
 
@@ -353,22 +354,9 @@ TEST(RtfFeindlich, ZufallsBytes)
 
 TEST(RtfFeindlich, GrosseDateien)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     RichEdit e;
 
-    // 50 MB: above the size limit, refused at once without reading the file.
-    const QString riesig = dir.filePath(QStringLiteral("riesig.rtf"));
-    {
-        QFile f(riesig);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("{\\rtf1 ");
-        ASSERT_TRUE(f.resize(50LL * 1024 * 1024));
-    }
-    EXPECT_FALSE(LadeRtf(&e, riesig));
-    EXPECT_TRUE(e.document()->isEmpty());
-
-    // 16 MB of picture data below the limit: skipped quickly, the text around it is shown.
+    // 16 MB of picture data: skipped quickly, the text around it is shown.
     QByteArray bild = "{\\rtf1 vor{\\pict\\pngblip ";
     bild += QByteArray(16 * 1024 * 1024, 'a');
     bild += "}nach}";
@@ -414,4 +402,219 @@ TEST(RtfFeindlich, LangeWoerterBekommenUnsichtbareUmbrueche)
     EXPECT_EQ(t.count(QChar(0x200B)), 4);
     EXPECT_EQ(QString(t).remove(QChar(0x200B)), QString::fromLatin1(wort + " kurz " + wort));
     EXPECT_EQ(t.indexOf(QChar(0x200B)), 200);
+}
+
+// ---- faults found by fuzzing and stress files ---------------------------------------------
+
+namespace {
+
+// Collects the toolkit's warnings while it lives.
+struct WarnungsSammler {
+    static inline QStringList liste;
+    QtMessageHandler vorher;
+    WarnungsSammler()
+    {
+        liste.clear();
+        vorher = qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext &, const QString &text) {
+            if (typ == QtWarningMsg || typ == QtCriticalMsg)
+                liste.append(text);
+        });
+    }
+    ~WarnungsSammler() { qInstallMessageHandler(vorher); }
+};
+
+// A control as narrow as the reader's height estimate assumes, shown, so that it lays out.
+struct SichtbaresEdit {
+    RichEdit e;
+    SichtbaresEdit()
+    {
+        e.resize(int(RtfMinBreite) + 30, 300);
+        e.show();
+    }
+    double hoehe() { return e.document()->documentLayout()->documentSize().height(); }
+};
+
+QByteArray Datei(const char *name)
+{
+    QFile f(QStringLiteral(QP_TESTDATEN "/") + QString::fromLatin1(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    return f.readAll();
+}
+
+}  // namespace
+
+// Documents taller than the text layout copes with are cut off while reading; real ones are not.
+TEST(RtfFunde, DieHoeheDesDokumentsIstBegrenzt)
+{
+    struct Fall {
+        const char *name;
+        QByteArray anfang, wiederholt;
+        int anzahl;
+        bool abgeschnitten;
+    };
+    QByteArray absatzabstand = Datei("rtf_funde/hoehe_absatzabstand.rtf");
+    absatzabstand.chop(1);  // its closing brace: the end mark follows
+    const Fall faelle[] = {
+        {"spacing before and after at the largest size", absatzabstand, "", 0, true},
+        {"480 000 line breaks", "{\\rtf1 ", "\\line", 480'000, true},
+        {"a wide indent wraps every character", "{\\rtf1\\li31680\\fs200 ", "x", 100'000, true},
+        {"3000 ordinary paragraphs", "{\\rtf1 ", "Ein Absatz mit einigen Wörtern, wie er in jedem Text steht.\\par ",
+         3000, false},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        SichtbaresEdit s;
+        ASSERT_TRUE(LadeRtfDaten(&s.e, f.anfang + f.wiederholt.repeated(f.anzahl) + "ENDE}"));
+        const double h = s.hoehe();
+        EXPECT_GT(h, 0.0);
+        EXPECT_LT(h, RtfMaxHoehe);
+        EXPECT_EQ(Text(s.e).endsWith(QStringLiteral("ENDE")), !f.abgeschnitten);
+    }
+}
+
+// Pictures do not count against what is kept: a file with photos beyond the old 32 MiB shows
+// its text; only absurd sizes are refused.
+TEST(RtfFunde, BilderZaehlenNichtZurGroesse)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fotos = dir.filePath(QStringLiteral("fotos.rtf"));
+    {
+        QFile f(fotos);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1 Vorher{\\pict\\jpegblip\\picw100\\pich100 ");
+        const QByteArray hex = QByteArray("ffd8ffe000104a464946").repeated(1024 * 1024 / 20 + 1);
+        for (int i = 0; i < 40; ++i)
+            f.write(hex);
+        f.write("}\\par Nachher mit Gr\\'fc\\'dfen}");
+    }
+    RichEdit e;
+    ASSERT_TRUE(LadeRtf(&e, fotos));
+    EXPECT_EQ(Text(e), QStringLiteral("Vorher\nNachher mit Grüßen"));
+
+    const QString absurd = dir.filePath(QStringLiteral("absurd.rtf"));
+    {
+        QFile f(absurd);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1 ");
+        ASSERT_TRUE(f.resize(RtfMaxDateiGroesse + 1));  // sparse: nothing is written
+    }
+    EXPECT_FALSE(LadeRtf(&e, absurd));
+    EXPECT_TRUE(e.document()->isEmpty());
+}
+
+// The text each construct leaves in the control.
+TEST(RtfFunde, TabellenSymboleListenFussnotenSterneDoppelbytes)
+{
+    struct Fall {
+        const char *was;
+        QByteArray rtf;
+        QString text;
+    };
+    const Fall faelle[] = {
+        {"pandoc's cells hold paragraphs; a row is one line",
+         "{\\rtf1 {\\trowd\\cellx100\\cellx200\\intbl{{\\pard\\intbl A\\par}\\cell}{{\\pard\\intbl B\\par}\\cell}"
+         "\\intbl\\row}{\\pard danach\\par}}",
+         QStringLiteral("A\tB\ndanach\n")},
+        {"two paragraphs in one cell stay in the row",
+         "{\\rtf1 \\trowd\\pard\\intbl eins\\par zwei\\cell drei\\cell\\row\\pard x}", QStringLiteral("eins zwei\tdrei\nx")},
+        {"a table paragraph whose table ends without \\row",
+         "{\\rtf1 \\pard\\intbl a\\par\\pard b}", QStringLiteral("a\nb")},
+        {"bytes and \\uF0xx in the Symbol font; other symbol fonts keep their bytes",
+         "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}{\\f2\\fcharset2 Wingdings;}}"
+         "{\\f1 \\'b7\\'61\\'b3\\'d6 \\u61623?}{\\f2 \\'b7}}",
+         QStringLiteral("•α≥√ •·")},
+        {"an empty list number leaves no tab",
+         "{\\rtf1 {\\listtext\\pard\\plain \\tab}Titel\\par{\\listtext\\pard\\plain  1.\\tab}Eins\\par"
+         "{\\pntext\\f0\\'b7\\tab}Punkt}",
+         QStringLiteral("Titel\n 1.\tEins\n·\tPunkt")},
+        {"footnote marks are numbered, their texts not shown",
+         "{\\rtf1 A{\\super\\chftn}{\\*\\footnote\\chftn Text eins} B{\\super\\chftn}{\\footnote\\chftn zwei}.}",
+         QStringLiteral("A1 B2.")},
+        {"\\* inside a group is no destination", "{\\rtf1 a\\*b\\b c{\\i\\*\\fremd d}e}", QStringLiteral("abcde")},
+        {"\\* after text in a group", "{\\rtf1 {x\\*\\b y}z}", QStringLiteral("xyz")},
+        {"a double-byte character across a change of format",
+         "{\\rtf1\\ansi\\ansicpg932 \\'93{\\b\\'fa}\\b\\'96\\b0\\'7b\\'95\\'5c.}", QStringLiteral("日本表.")},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.was);
+        RichEdit e;
+        ASSERT_TRUE(LadeRtfDaten(&e, f.rtf));
+        EXPECT_EQ(Text(e), f.text);
+    }
+}
+
+TEST(RtfFunde, TabellenUndFussnotenVonPandocUndLibreOffice)
+{
+    RichEdit e;
+    ASSERT_TRUE(LadeRtf(&e, Pfad("pandoc_bohr.rtf")));
+    EXPECT_TRUE(Text(e).contains(QStringLiteral("\nn\tEnergie in eV\tRadius in nm\n1\t−13,6\t0,053\n")));
+    // The cells' right edges (\cellx2880, \cellx5760) are the row's tab stops.
+    const QList<QTextOption::Tab> tabs = BlockMit(e, QStringLiteral("0,053")).blockFormat().tabPositions();
+    ASSERT_EQ(tabs.size(), 2);
+    EXPECT_DOUBLE_EQ(tabs[0].position, 192.0);
+    EXPECT_DOUBLE_EQ(tabs[1].position, 384.0);
+    ASSERT_TRUE(LadeRtf(&e, Pfad("lo_welle.rtf")));
+    EXPECT_TRUE(Text(e).contains(QStringLiteral("\nRot\t700\u00A0nm\t4,3·1014\u00A0Hz\n")));
+    for (const char *datei : {"pandoc_photoeffekt.rtf", "lo_photoeffekt.rtf"}) {
+        SCOPED_TRACE(datei);
+        ASSERT_TRUE(LadeRtf(&e, Pfad(datei)));
+        const QString t = Text(e);
+        EXPECT_TRUE(t.contains(QStringLiteral("Fußnote gefällig?1 "))) << t.toStdString();
+        EXPECT_FALSE(t.contains(QStringLiteral("Nobelpreis")));
+        bool hochgestellteEins = false;
+        for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().text() == QStringLiteral("1") &&
+                    it.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript)
+                    hochgestellteEins = true;
+        EXPECT_TRUE(hochgestellteEins);
+        for (QTextBlock b = e.document()->begin(); b.isValid(); b = b.next())
+            EXPECT_FALSE(b.text().startsWith(u'\t')) << b.text().toStdString();
+    }
+}
+
+// \dbch selects the associated font and size (\af, \afs) for East Asian text.
+TEST(RtfFunde, OstasiatischeSchriftUndGroesse)
+{
+    RichEdit e;
+    ASSERT_TRUE(LadeRtfDaten(&e, QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset128 MS Mincho;}}"
+                                            "\\f0\\fs24\\hich\\af0\\dbch\\af1\\afs32\\loch Latein {\\dbch \\'93\\'fa\\'96\\'7b}"
+                                            "{\\dbch\\u26085?} Ende}")));
+    EXPECT_EQ(Text(e), QStringLiteral("Latein 日本日 Ende"));
+    const QTextCharFormat cjk = FormatVon(e, QStringLiteral("日本"));
+    EXPECT_EQ(cjk.fontFamilies().toStringList(), QStringList{QStringLiteral("MS Mincho")});
+    EXPECT_EQ(cjk.property(QTextFormat::FontPixelSize).toInt(), PixelGroesse(16));
+    const QTextCharFormat latein = FormatVon(e, QStringLiteral("Latein"));
+    EXPECT_EQ(latein.fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+    EXPECT_EQ(latein.property(QTextFormat::FontPixelSize).toInt(), PixelGroesse(12));
+}
+
+TEST(RtfFunde, LangeWoerterTrennenKeineSurrogatpaare)
+{
+    RichEdit e;
+    QByteArray wort = QByteArray(199, 'x');
+    for (int i = 0; i < 300; ++i)
+        wort += "\\u-10179?\\u-8704?";  // U+1F600
+    ASSERT_TRUE(LadeRtfDaten(&e, "{\\rtf1 " + wort + "}"));
+    const QString t = Text(e);
+    EXPECT_EQ(QString(t).remove(QChar(0x200B)), QString(199, u'x') + QString::fromUtf8("😀").repeated(300));
+    for (qsizetype i = 0; i < t.size(); ++i)
+        EXPECT_EQ(t[i].isHighSurrogate(), i + 1 < t.size() && t[i + 1].isLowSurrogate()) << i;
+    EXPECT_EQ(t.count(QChar(0x200B)), 2);  // after 200 and 400 characters
+}
+
+// Very small raised and lowered text lays out without a warning of the toolkit.
+TEST(RtfFunde, WinzigeHochUndTiefgestellteSchrift)
+{
+    for (const char *rtf : {"{\\rtf1\\fs1{\\super a}{\\sub b}\\fs2{\\up3 c}{\\dn3 d}\\fs3\\super e}",
+                            "{\\rtf1\\fs-5\\sub x\\fs0 y}"}) {
+        SCOPED_TRACE(rtf);
+        WarnungsSammler w;
+        SichtbaresEdit s;
+        ASSERT_TRUE(LadeRtfDaten(&s.e, QByteArray(rtf)));
+        s.hoehe();
+        s.e.viewport()->grab();
+        EXPECT_TRUE(WarnungsSammler::liste.isEmpty()) << WarnungsSammler::liste.join(u'\n').toStdString();
+    }
 }

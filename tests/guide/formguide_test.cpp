@@ -150,11 +150,11 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     guide->BitBtnZeigen->click();
     EXPECT_TRUE(GegenfeldKlassisch);
     EXPECT_TRUE(gegenfeld->isVisible());
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig´s &mir nochmal!"));
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir nochmal!"));
     gegenfeld->hide();
     guide->AktuelleSeite = 9;
     guide->Seitevorbereiten();
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig´s &mir!"));
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
     guide->BitBtnZeigen->click();
     EXPECT_FALSE(GegenfeldKlassisch);
     EXPECT_TRUE(gegenfeld->isVisible());
@@ -185,7 +185,7 @@ TEST_F(GuideTest, GlossaryLeadsToPages)
     guide->EditGlossarDblClick();
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
-    EXPECT_EQ(meldungen[0].text, QStringLiteral("Sind schon auf der gesuchten Seite"));
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Du bist schon auf der gesuchten Seite."));
 
     guide->EditGlossar->clear();
     QTest::keyClicks(guide->EditGlossar, QStringLiteral("4x5"));

@@ -73,7 +73,7 @@ TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
     Bildschirm(1904, 1016);
     TFormPlanckGesetz f;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  Das Strahlungsgesetz von Max Planck"));
-    EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Das Planck´sche Strahlungsgesetz"));
+    EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Das Planck’sche Strahlungsgesetz"));
     for (QCheckBox *b : f.CheckBoxTemp)
         EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5875);
     EXPECT_EQ(f.TrackBarMaxLeistung->Position(), 60);
@@ -243,7 +243,7 @@ TEST_F(PlanckGesetzTest, OpenWorkTheControlsAndGoBack)
     EXPECT_TRUE(f.GroupBoxVariTemperatur->isVisible());
     for (int pos : {50, 40}) {
         f.TrackBarTemperatur->setPosition(pos);
-        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
+        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
         EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen),
                     f.UrsprungY - std::pow(pos / 60.0, 5) * f.MaxHoehe, 2.0);
     }

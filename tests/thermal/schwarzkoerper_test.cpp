@@ -85,14 +85,14 @@ TEST_F(SchwarzkoerperTest, ControlsStartAsDescribed)
 {
     Bildschirm(1904, 1016);
     TFormSchwarzkoerper f;
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("  Strahlung eines schwarzen Körpers"));
-    EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Die Strahlung eines schwarzen Körpers"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("  Strahlung eines Schwarzen Körpers"));
+    EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Die Strahlung eines Schwarzen Körpers"));
     EXPECT_EQ(f.RadioGroupTempWahl->ItemIndex(), 0);
     EXPECT_EQ(f.RadioGroupLambdaF->ItemIndex(), 0);
     EXPECT_EQ(f.RadioGroupLambdaF->items(), (QStringList{QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")}));
     for (QCheckBox *b : f.CheckBoxTemp)
         EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5000) << b->text().toStdString();
-    EXPECT_EQ(f.CheckBoxTemp5875->text(), QStringLiteral("T = 5875 Kelvin"));
+    EXPECT_EQ(f.CheckBoxTemp5875->text(), QStringLiteral("T = 5875 Kelvin"));
     struct Bereich {
         TrackBar *bar;
         int min, max, pos;
@@ -107,9 +107,9 @@ TEST_F(SchwarzkoerperTest, ControlsStartAsDescribed)
     for (QCheckBox *b : {f.CheckBoxPlanckStrahlung, f.CheckBoxWienStrahlung, f.CheckBoxRayleighJeansStrahlung,
                          f.CheckBoxWienRelativ, f.checkboxRayleighJeansRelativ, f.CheckBoxVerschiebung, f.CheckBoxSpektrum})
         EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
-    EXPECT_EQ(f.CheckBoxWienRelativ->text(), QStringLiteral("\"W&ien\" : \"gemessen\""));
-    EXPECT_EQ(f.checkboxRayleighJeansRelativ->text(), QStringLiteral("\"Rayleigh-&Jeans\" : \"gemessen\""));
-    EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = 5000 Kelvin"));
+    EXPECT_EQ(f.CheckBoxWienRelativ->text(), QStringLiteral("„W&ien“ : „gemessen“"));
+    EXPECT_EQ(f.checkboxRayleighJeansRelativ->text(), QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"));
+    EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = 5000 Kelvin"));
     EXPECT_TRUE(f.PanelFrequenz->isVisibleTo(&f));
     EXPECT_FALSE(f.PanelWellenlaenge->isVisibleTo(&f));
     EXPECT_FALSE(f.GroupBoxVariTemperatur->isVisibleTo(&f));
@@ -179,7 +179,7 @@ TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
     EXPECT_FALSE(f.GroupBoxTemperaturen->isVisible());
     for (int pos : {40, 30}) {
         f.TrackBarTemperatur->setPosition(pos);
-        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
+        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
         EXPECT_EQ(f.UpDownTemperatur->Position(), pos);
         const double hoehe = std::pow(pos / 50.0, 5) * Hmax;  // the peak scales with T⁵
         EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), Y0 - hoehe, 2.0) << pos;
@@ -192,7 +192,7 @@ TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
     f.BitBtnHinweis->click();
     EXPECT_TRUE(f.Hinweis.panel->isVisible());
     const QString hinweis = f.Hinweis.edit->toPlainText();
-    EXPECT_TRUE(hinweis.contains(QStringLiteral("Zeige Verhältnis \"Wien\" : \"gemessen\""))) << hinweis.toStdString();
+    EXPECT_TRUE(hinweis.contains(QStringLiteral("Zeige Verhältnis „Wien“ : „gemessen“"))) << hinweis.toStdString();
     EXPECT_TRUE(hinweis.contains(QStringLiteral("bzw.")));
     f.BitBtnInfoLoeschen->click();
     EXPECT_FALSE(f.Hinweis.panel->isVisible());

@@ -1,0 +1,168 @@
+#include "kommandozeile.h"
+
+#include "fensterliste.h"
+#include "formguide.h"
+#include "kurznamen.h"
+#include "seiten.h"
+#include "simfenster.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#ifndef QP_VERSION
+#define QP_VERSION "1.0"
+#endif
+
+namespace {
+bool vorhanden(const char *klasse)
+{
+    for (const FensterEintrag &e : Fensterliste)
+        if (FensterKlasse(e.nr) == QLatin1String(klasse))
+            return e.erzeuge != nullptr;
+    return false;
+}
+
+// The first guide page that opens the window, 0 when none does.
+int SeiteVon(const QString &klasse)
+{
+    for (int n = 1; n <= SeitenAnzahl; ++n)
+        if (SeiteNr(n).fenster != FensterNr::Anzahl && klasse == FensterKlasse(SeiteNr(n).fenster))
+            return n;
+    return 0;
+}
+
+Aufruf fehler(const QString &meldung)
+{
+    Aufruf a;
+    a.art = Aufruf::Art::Fehler;
+    a.meldung = meldung;
+    return a;
+}
+}  // namespace
+
+QStringList VerfuegbareFenster()
+{
+    QStringList namen;
+    for (const Kurzname &k : Kurznamen)
+        if (vorhanden(k.klasse))
+            namen << QString::fromLatin1(k.kurz).toLower();
+    return namen;
+}
+
+QString VersionText() { return QStringLiteral("Quantenpfad " QP_VERSION "\n"); }
+
+QString HilfeText()
+{
+    QString t = QStringLiteral(
+        "Aufruf: quantenpfad [Optionen]\n"
+        "\n"
+        "Quantenpfad – ein Lernprogramm zur Quantenphysik für die Oberstufe.\n"
+        "\n"
+        "Optionen:\n"
+        "  -h, --help                 zeigt diese Hilfe\n"
+        "  -v, --version              zeigt die Versionsnummer\n"
+        "  --seite N                  öffnet den Leitfaden auf Seite N (1 bis %1)\n"
+        "  --fenster NAME             öffnet ein Simulationsfenster über seiner Seite\n"
+        "                             des Leitfadens (Namen unten)\n"
+        "  --textverzeichnis ORDNER   liest die Texte für diesen Lauf aus ORDNER\n"
+        "  --zuruecksetzen, --reset   vergisst die gespeicherten Einstellungen\n"
+        "\n"
+        "Fenster:\n")
+                    .arg(SeitenAnzahl);
+    for (const Kurzname &k : Kurznamen)
+        if (vorhanden(k.klasse))
+            t += QStringLiteral("  %1%2\n")
+                     .arg(QString::fromLatin1(k.kurz).toLower(), -27)
+                     .arg(QString::fromUtf8(k.thema));
+    return t;
+}
+
+Aufruf KommandozeileAuswerten(const QStringList &argumente)
+{
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption seite(QStringLiteral("seite"), QString(), QStringLiteral("N"));
+    const QCommandLineOption fenster(QStringLiteral("fenster"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption texte(QStringLiteral("textverzeichnis"), QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption zurueck(QStringList{QStringLiteral("zuruecksetzen"), QStringLiteral("reset")});
+    p.addOptions({hilfe, version, seite, fenster, texte, zurueck});
+    // Qt's own options, which the application object takes.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display", "style",
+                             "stylesheet", "session", "name", "qmljsdebugger"})
+        p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("x")));
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        p.addOption(QCommandLineOption(QString::fromLatin1(name)));
+
+    if (!p.parse(argumente.isEmpty() ? QStringList{QStringLiteral("quantenpfad")} : argumente)) {
+        if (!p.unknownOptionNames().isEmpty()) {
+            const QString name = p.unknownOptionNames().constFirst();
+            return fehler(QStringLiteral("Unbekannte Option „%1%2“.")
+                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        const QString text = p.errorText();  // "Missing value after '--seite'."
+        const qsizetype a = text.indexOf(QLatin1Char('\'')), b = text.lastIndexOf(QLatin1Char('\''));
+        if (text.startsWith(QLatin1String("Missing value")) && a >= 0 && b > a)
+            return fehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(text.mid(a + 1, b - a - 1)));
+        return fehler(text);
+    }
+    if (p.isSet(hilfe)) {
+        Aufruf a;
+        a.art = Aufruf::Art::Hilfe;
+        return a;
+    }
+    if (p.isSet(version)) {
+        Aufruf a;
+        a.art = Aufruf::Art::Version;
+        return a;
+    }
+    if (!p.positionalArguments().isEmpty())
+        return fehler(QStringLiteral("Unerwartetes Argument „%1“.").arg(p.positionalArguments().first()));
+
+    Aufruf a;
+    if (p.isSet(seite)) {
+        const QString wert = p.values(seite).constLast();
+        bool ok = false;
+        a.seite = wert.trimmed().toInt(&ok);
+        if (!ok || a.seite < 1 || a.seite > SeitenAnzahl)
+            return fehler(QStringLiteral("Ungültige Seitennummer „%1“: Der Leitfaden hat die Seiten 1 bis %2.")
+                              .arg(wert)
+                              .arg(SeitenAnzahl));
+    }
+    if (p.isSet(fenster)) {
+        const QString name = p.values(fenster).constLast();
+        a.fensterKlasse = KlasseVonKurzname(name);
+        if (a.fensterKlasse.isEmpty() || !vorhanden(a.fensterKlasse.toLatin1().constData()))
+            return fehler(QStringLiteral("Unbekanntes Fenster „%1“. Möglich sind: %2.")
+                              .arg(name, VerfuegbareFenster().join(QStringLiteral(", "))));
+    }
+    if (p.isSet(texte)) {
+        a.textverzeichnis = p.values(texte).constLast();
+        if (!QFileInfo(a.textverzeichnis).isDir())
+            return fehler(QStringLiteral("Das Textverzeichnis „%1“ gibt es nicht.").arg(a.textverzeichnis));
+    }
+    a.zuruecksetzen = p.isSet(zurueck);
+    return a;
+}
+
+void KommandozeileAnwenden(const Aufruf &aufruf)
+{
+    int seite = aufruf.seite;
+    if (seite == 0 && !aufruf.fensterKlasse.isEmpty())
+        seite = SeiteVon(aufruf.fensterKlasse);
+    auto *guide = FensterVon<TFormGuide>();
+    if (seite > 0 && guide) {
+        guide->AktuelleSeite = seite;
+        FensterOeffnen(guide);  // shows the page
+    }
+    if (aufruf.fensterKlasse.isEmpty())
+        return;
+    // Through the page's "zeig’s mir!" when the page opens this window, so that it is
+    // prepared as from the guide (the counter-field window's view, for one).
+    if (guide && guide->isVisible() && aufruf.fensterKlasse == FensterKlasse(SeiteNr(guide->AktuelleSeite).fenster))
+        guide->BitBtnZeigenClick();
+    else
+        FensterOeffnen(FensterVon(aufruf.fensterKlasse));
+}

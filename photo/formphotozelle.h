@@ -1,0 +1,28 @@
+// The vacuum-photocell window: red or ultraviolet light through a metal ring onto the
+// light-sensitive layer inside an evacuated glass bulb; ultraviolet light releases
+// electrons that fly to the ring, optionally measured by a galvanometer.
+#pragma once
+
+#include "hallwachsfenster.h"
+
+class TFormPhotozelle5 : public HallwachsFenster {
+    Q_OBJECT
+public:
+    explicit TFormPhotozelle5(QWidget *parent = nullptr);
+
+    Photoeffekt::PhotozellenSkizze skizze;
+    double UVGeschwindigkeit = 0;  // m/s
+    Panel *PanelSimulation = nullptr;  // the light switch's panel
+
+protected:
+    void DatenSchaltSkizze() override;
+    void ZeichneAnordnung() override;
+    void BeschrifteAnordnung() override;
+    Photoeffekt::Tempo TempoAus(int p) const override { return Photoeffekt::PhotozellenTempo(p); }
+    void SchreibeHinweis() override;
+    void SchreibeErgebnis() override;
+    bool AusSchickHeim() const override { return false; }
+
+private:
+    int bildschirmHoehe_ = 740;
+};

@@ -1,0 +1,189 @@
+#include "hallwachsbild.h"
+
+namespace Photoeffekt {
+
+namespace {
+
+void Leitung(Canvas &c, std::initializer_list<QPoint> punkte)
+{
+    c.pen = Stift{FarbeLeitung, 5, PenStil::Solid, PenModus::Copy};
+    auto it = punkte.begin();
+    c.moveTo(it->x(), it->y());
+    for (++it; it != punkte.end(); ++it)
+        c.lineTo(it->x(), it->y());
+}
+
+void Fuellen(Canvas &c, TColor grund)
+{
+    c.brush = Pinsel{grund, PinselStil::Solid};
+    c.fillRect(0, 0, c.width(), c.height());
+}
+
+void Text(Canvas &c, int x, int y, const QString &text, TColor farbe, int groesse = 0)
+{
+    const Schrift alt = c.font;
+    c.font.color = farbe;
+    if (groesse > 0)
+        c.font.size = groesse;
+    c.textOut(x, y, text);
+    c.font = alt;
+}
+
+// Right-aligned so that the text ends at x.
+void TextBis(Canvas &c, int x, int y, const QString &text, TColor farbe)
+{
+    Text(c, x - c.textWidth(text), y, text, farbe);
+}
+
+void Zentriert(Canvas &c, int x, int y, const QString &text, TColor farbe)
+{
+    Text(c, x - c.textWidth(text) / 2, y, text, farbe);
+}
+
+void Beschriftungsschrift(Canvas &c)
+{
+    c.font = PhotozellenSchrift();
+    c.brush.style = PinselStil::Clear;
+}
+
+// Label of the voltage source and its polarity, shared by both sketches.
+void SpannungsText(Canvas &c, int x, int leitungY, int zeile2, int zeile3)
+{
+    Text(c, x, leitungY + 10, QStringLiteral("Spannung"), FarbeBeschriftung);
+    Text(c, x, leitungY + zeile2, QStringLiteral("(So gepolt, dass Elektronen vom"), FarbeBeschriftung, 12);
+    Text(c, x, leitungY + zeile3, QStringLiteral("(Metallring angezogen werden)"), FarbeBeschriftung, 12);
+}
+
+}  // namespace
+
+Schrift PhotozellenSchrift()
+{
+    Schrift s;
+    s.name = QStringLiteral("Trebuchet MS");
+    s.size = SchriftMittel;
+    s.bold = true;
+    return s;
+}
+
+void ZeichneHallwachsAnordnung(Canvas &c, TColor grund, const HallwachsSkizze &k, const Lampe &lampe,
+                               bool stromkreis, Messgeraet &messgeraet)
+{
+    c.pen = Stift{grund, 5, PenStil::Solid, PenModus::Copy};
+    Fuellen(c, grund);
+    // the zinc plate
+    const int rr = k.r + 3;
+    c.pen = Stift{Zinkfarbe, 1, PenStil::Solid, PenModus::Copy};
+    c.brush = Pinsel{Zinkfarbe, PinselStil::Solid};
+    c.roundRect(k.plattenX - rr, k.plattenOben - rr, k.plattenX + rr, k.plattenUnten + rr, 2 * k.r, 2 * k.r);
+    ZeichneLampe(c, lampe);
+    if (stromkreis) {
+        c.pen = Stift{Ringfarbe, 3, PenStil::Solid, PenModus::Copy};
+        c.brush = Pinsel{Ringfarbe, PinselStil::DiagCross};
+        c.roundRect(k.ringX - 14, k.plattenOben - 5, k.ringX, k.plattenUnten + 5, 5, 10);
+        messgeraet.ZeichneGehaeuse(c);
+        const int xg = k.drehpunkt.x(), y = k.leitungY;
+        Leitung(c, {{k.ringX - 8, k.plattenUnten + 3}, {k.ringX - 8, y}, {xg - k.galvBuchse, y}});
+        Leitung(c, {{xg + k.galvBuchse, y}, {k.quelleX - k.quelleHalb, y}});
+        Leitung(c, {{k.quelleX + k.quelleHalb, y}, {k.plattenX, y}, {k.plattenX, k.plattenUnten + k.r + 3}});
+        for (int x : {xg - k.galvBuchse, xg + k.galvBuchse, k.quelleX - k.quelleHalb, k.quelleX + k.quelleHalb})
+            Buchse(c, x, y, FarbeBuchse, 5);
+        ZeichnePol(c, k.quelleX - k.quelleHalb, y - 16, true, Minusfarbe);
+        ZeichnePol(c, k.quelleX + k.quelleHalb, y - 16, false, Minusfarbe);
+        messgeraet.GrundMerken(c);
+    } else {
+        Leitung(c, {{k.plattenX, k.plattenUnten + 4}, {k.plattenX, k.erdeY}});
+        Leitung(c, {{k.plattenX - 15, k.erdeY}, {k.plattenX + 15, k.erdeY}});
+    }
+    c.brush = Pinsel{grund, PinselStil::Solid};
+}
+
+void BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stromkreis)
+{
+    Beschriftungsschrift(c);
+    const int x = k.plattenX + k.abstand, y = k.plattenOben;
+    Text(c, x + 8, y + 100, QStringLiteral("Metallplatte"), Zinkfarbe);
+    Text(c, x + 8, y + 130, QStringLiteral("(z.B. Zink)"), Zinkfarbe);
+    Text(c, x + 8, y + 220, QStringLiteral("Elektronen"), 16776960);
+    Text(c, x + 9, y + 219, QStringLiteral("Elektronen"), 16711680);
+    if (stromkreis) {
+        const QString ring[] = {QStringLiteral("Metall-Ring"), QStringLiteral("oder -Netz"), QStringLiteral("worauf"),
+                                QStringLiteral("Elektronen"), QStringLiteral("treffen")};
+        for (int i = 0; i < 5; ++i)
+            TextBis(c, k.ringX - 22, y + 100 + 30 * i, ring[i], Ringfarbe);
+        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8, QStringLiteral("Messgerät"), 65535);
+        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + SchriftMittel + 16, QStringLiteral("für Photostrom"), 65535);
+        SpannungsText(c, k.quelleX - k.quelleHalb, k.leitungY, 36, 56);
+    } else {
+        const Schrift alt = c.font;
+        c.font.size = 14;
+        c.font.color = FarbeLeitung;
+        const QString erdung = QStringLiteral("Erdung");
+        c.textOut(k.plattenX + 35, k.erdeY - c.textHeight(erdung) / 2, erdung);
+        c.font = alt;
+    }
+}
+
+void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, const Lampe &lampe, bool stromkreis,
+                       Messgeraet &messgeraet)
+{
+    c.pen = Stift{grund, 2, PenStil::Solid, PenModus::Copy};
+    Fuellen(c, grund);
+    const int t = k.t;
+    // glass bulb, black inside
+    c.pen = Stift{Glasfarbe, 1, PenStil::Solid, PenModus::Copy};
+    c.brush = Pinsel{0x000000, PinselStil::Solid};
+    c.roundRect(k.zelleLinks, k.zelleOben, k.zelleRechts, k.zelleUnten, t, t);
+    // the light-sensitive layer (cathode)
+    c.pen = Stift{Schichtfarbe, 1, PenStil::Solid, PenModus::Copy};
+    c.brush = Pinsel{Schichtfarbe, PinselStil::Solid};
+    c.roundRect(k.kathodeX - t, k.y0 - k.r - 4, k.kathodeX + t, k.saeuleUnten + k.r, t, t);
+    // inner glass outline and the wall between
+    c.pen = Stift{Glasfarbe, 1, PenStil::Solid, PenModus::Copy};
+    c.brush.style = PinselStil::Clear;
+    c.roundRect(k.zelleLinks + t, k.zelleOben + t, k.zelleRechts - t, k.zelleUnten - t, t / 3, t / 3);
+    c.brush = Pinsel{Glasfarbe, PinselStil::Solid};
+    c.floodFill(k.zelleMitteX, k.zelleOben + t / 2, Glasfarbe, FuellArt::Rand);
+    // the ring (anode)
+    c.pen = Stift{Ringfarbe, 3, PenStil::Solid, PenModus::Copy};
+    c.brush = Pinsel{Ringfarbe, PinselStil::DiagCross};
+    c.roundRect(k.anodeX - 8, k.y0 - 5, k.anodeX + 8, k.saeuleUnten + 5, 5, 10);
+    ZeichneLampe(c, lampe);
+    if (stromkreis) {
+        messgeraet.ZeichneGehaeuse(c);
+        const int oben = k.drehpunkt.y() + 10 - k.galvH, unten = k.drehpunkt.y() - 10, y = k.leitungY;
+        Leitung(c, {{k.anodeX, k.saeuleUnten + 3}, {k.anodeX, oben}});
+        Leitung(c, {{k.anodeX, unten}, {k.anodeX, y}, {k.quelleX - k.quelleHalb, y}});
+        Leitung(c, {{k.quelleX + k.quelleHalb, y}, {k.kathodeX, y}, {k.kathodeX, k.saeuleUnten + 4}});
+        Buchse(c, k.anodeX, oben, FarbeBuchse, 5);
+        Buchse(c, k.anodeX, unten, FarbeBuchse, 5);
+        Buchse(c, k.quelleX - k.quelleHalb, y, FarbeBuchse, 5);
+        Buchse(c, k.quelleX + k.quelleHalb, y, FarbeBuchse, 5);
+        ZeichnePol(c, k.quelleX - k.quelleHalb, y - 16, true, Minusfarbe);
+        ZeichnePol(c, k.quelleX + k.quelleHalb, y - 16, false, Minusfarbe);
+        messgeraet.GrundMerken(c);
+    }
+    c.brush = Pinsel{grund, PinselStil::Solid};
+}
+
+void BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis)
+{
+    Beschriftungsschrift(c);
+    const QString glas = QStringLiteral("evakuiertes Glasgefäß");
+    Zentriert(c, (k.anodeX + k.kathodeX) / 2, k.zelleOben - c.textHeight(glas), glas, 14733863);
+    const QString schicht[] = {QStringLiteral("licht-"), QStringLiteral("empfindliche"), QStringLiteral("Metallschicht"),
+                               QStringLiteral("an der"), QStringLiteral("Innenseite")};
+    for (int i = 0; i < 5; ++i)
+        Text(c, k.zelleRechts + 8, k.y0 + 20 + 30 * i, schicht[i], Zinkfarbe);
+    Text(c, k.zelleRechts + 8, k.y0 + 220, QStringLiteral("Elektronen"), 16776960);
+    Text(c, k.zelleRechts + 9, k.y0 + 221, QStringLiteral("Elektronen"), 16711680);
+    const QString ring[] = {QStringLiteral("Metall-Ring,"), QStringLiteral("auf den"), QStringLiteral("Elektronen"),
+                            QStringLiteral("treffen"), QStringLiteral("(„Auffänger“)")};
+    for (int i = 0; i < 5; ++i)
+        TextBis(c, k.zelleLinks - 8, k.y0 + 70 + 30 * i, ring[i], Ringfarbe);
+    if (stromkreis) {
+        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8, QStringLiteral("Messgerät für Photostrom"), 65535);
+        SpannungsText(c, k.quelleX - k.quelleHalb, k.leitungY, 36, 56);  // 40 would let the two lines touch
+    }
+}
+
+}  // namespace Photoeffekt

@@ -1,0 +1,390 @@
+#include "hallwachsfenster.h"
+
+#include "bild.h"
+
+#include <QLabel>
+#include <QLayout>
+
+using namespace Photoeffekt;
+
+namespace {
+
+QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w,
+                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setAlignment(ausrichtung);
+    Setze(l, x, y, w, 18);
+    return l;
+}
+
+Panel *Tafel(QWidget *eltern, const QRect &ort)
+{
+    auto *p = new Panel(eltern);
+    p->setFarbe(FarbePanel);
+    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
+    return p;
+}
+
+void Verdichten(RadioGroup *gruppe)
+{
+    gruppe->layout()->setContentsMargins(8, 0, 8, 2);
+    gruppe->layout()->setSpacing(0);
+}
+
+// The scale labels at both ends of a track bar.
+void Enden(QWidget *eltern, const QString &links, const QString &rechts, int y, int innen)
+{
+    Beschriftung(eltern, links, 8, y, innen / 2);
+    Beschriftung(eltern, rechts, 8 + innen / 2, y, innen / 2 - 22, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+}  // namespace
+
+HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bildschirm, QWidget *parent)
+    : SimFenster(texte.caption, parent)
+{
+    Zeichengrund = FarbeZeichengrund;
+    layout_ = BerechnePhotoLayout(bildschirm);
+    const PhotoLayout &l = layout_;
+
+    ErzeugeTitel(texte.mitTitelZeile2 ? QString() : texte.titel, l.titel.left(), l.titel.top(), l.titel.width(),
+                 l.titel.height());
+    if (texte.mitTitelZeile2) {
+        auto *zeile1 = new QLabel(texte.titel, PanelTitel);
+        SetzeSchrift(zeile1, QStringLiteral("Trebuchet MS"), SchriftGross, true);
+        zeile1->setAlignment(Qt::AlignCenter);
+        Setze(zeile1, 4, 4, l.titel.width() - 8, 36);
+        auto *zeile2 = new QLabel(texte.titelZeile2, PanelTitel);
+        SetzeSchrift(zeile2, QStringLiteral("Trebuchet MS"), 10, true);
+        zeile2->setAlignment(Qt::AlignCenter);
+        Setze(zeile2, 4, 40, l.titel.width() - 8, 20);
+    }
+
+    Image1 = new Bild(this);
+    Image1->move(l.bild.topLeft());
+    Image1->setBildGroesse(l.bild.width(), l.bild.height());
+    Image1->canvas().onChange = nullptr;  // the window repaints only what changed
+
+    ErzeugeLichtwahl(texte);
+    ErzeugeSchaltung(texte);
+    ErzeugeSimulation();
+}
+
+void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
+{
+    PanelLichtwahl = Tafel(this, layout_.licht);
+    const int innen = layout_.licht.width() - 16;
+    RadioGroupUVLicht = new RadioGroup(texte.lichtCaption, texte.lichtItems, PanelLichtwahl);
+    Setze(RadioGroupUVLicht, 8, 4, innen, 62);
+    RadioGroupUVLicht->setItemIndex(1);
+    Verdichten(RadioGroupUVLicht);
+    Beschriftung(PanelLichtwahl, QStringLiteral("Lichtintensität"), 8, 72, innen);
+    TrackBarIntensitaet = new TrackBar(Qt::Horizontal, PanelLichtwahl);
+    TrackBarIntensitaet->setBereich(3, 15, 9);
+    TrackBarIntensitaet->setTickPosition(QSlider::TicksBelow);
+    TrackBarIntensitaet->setTickInterval(1);
+    Setze(TrackBarIntensitaet, 8, 92, innen - 22, 26);
+    UpDownIntensitaet = new UpDown(PanelLichtwahl);
+    UpDownIntensitaet->setBereich(3, 15, 9);
+    Setze(UpDownIntensitaet, 8 + innen - 20, 92, 20, 26);
+    Enden(PanelLichtwahl, QStringLiteral("klein"), QStringLiteral("groß"), 118, innen);
+}
+
+void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
+{
+    PanelSchaltung = Tafel(this, layout_.schaltung);
+    const int innen = layout_.schaltung.width() - 16;
+    int y = 4;
+    for (const QString &zeile : texte.schaltLabel) {
+        Beschriftung(PanelSchaltung, zeile, 8, y, innen);
+        y += 17;
+    }
+    RadioGroupStromkreis = new RadioGroup(texte.stromCaption, {QStringLiteral("nein"), QStringLiteral("ja")},
+                                          PanelSchaltung, 2);
+    Setze(RadioGroupStromkreis, 8, y + 2, innen, 80 - y);
+    RadioGroupStromkreis->setItemIndex(0);
+    Verdichten(RadioGroupStromkreis);
+    CheckBoxBeschriftung = new QCheckBox(texte.beschriftung, PanelSchaltung);
+    CheckBoxBeschriftung->setChecked(true);
+    for (int groesse = 10; groesse > 7 && CheckBoxBeschriftung->sizeHint().width() > innen; --groesse)
+        SetzeSchrift(CheckBoxBeschriftung, QStringLiteral("Trebuchet MS"), groesse, true);  // fits the column
+    Setze(CheckBoxBeschriftung, 8, 86, innen, 22);
+}
+
+void HallwachsFenster::ErzeugeSimulation()
+{
+    PanelLicht = Tafel(this, layout_.simulation);
+    const int innen = layout_.simulation.width() - 16;
+    ErzeugeLaufsteuerung(PanelLicht, QStringLiteral("&Licht"));
+    Setze(BitBtnLicht, 8, 8, innen - 38, 34);
+    Setze(PanelKontrolle, 8 + innen - 30, 11, 30, 28);
+    Setze(BitBtnStop, 8, 48, innen, 30);
+    Beschriftung(PanelLicht, QStringLiteral("Simulation"), 8, 84, innen);
+    ErzeugeTempo(PanelLicht, 0, TempoMax, 3, QString());
+    LabelTempo->hide();
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    TrackBarTempo->setTickInterval(1);
+    Setze(TrackBarTempo, 8, 102, innen - 22, 26);
+    Setze(UpDownTempo, 8 + innen - 20, 102, 20, 26);
+    Enden(PanelLicht, QStringLiteral("langsam"), QStringLiteral("schnell"), 128, innen);
+    connect(PanelLicht, &Panel::geklickt, this, [this] { BitBtnLichtClick(); });
+}
+
+void HallwachsFenster::ErzeugeHinweise()
+{
+    PanelHinweise = Tafel(this, layout_.hinweise);
+    const int innen = layout_.hinweise.width() - 16;
+    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweis(); });
+    Setze(BitBtnHinweis, 8, 6, innen, 34);
+    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    Setze(BitBtnErgebnis, 8, 44, innen, 34);
+    BitBtnErgebnis->setEnabled(false);
+    const QRect &t = layout_.tafel;
+    for (TextTafel *tafel : {&Hinweis, &Ergebnis}) {
+        tafel->setzeGeometrie(t.left(), t.top(), t.width(), t.height());
+        tafel->panel->setFarbe(FarbePanel);
+        tafel->panel->raise();
+    }
+}
+
+void HallwachsFenster::Aufbauen()
+{
+    uv = RadioGroupUVLicht->ItemIndex() == 1;
+    stromkreis = RadioGroupStromkreis->ItemIndex() == 1;
+    intensitaet = TrackBarIntensitaet->Position();
+    tempo = TempoAus(TrackBarTempo->Position());
+    Verzoegerung = tempo.verzoegerung;
+    LichtKindSetzen();
+    strom.zeichne = [this](const TElektron &e, bool flug) {
+        Geaendert(ZeichneElektron(Image1->canvas(), sprites, e, flug));
+    };
+    DatenSchaltSkizze();
+    NeuZeichnen();
+    ErzeugeHinweise();
+    BitBtnZurueck->raise();
+
+    connect(RadioGroupUVLicht, &RadioGroup::geklickt, this, [this] { RadioGroupUVLichtClick(); });
+    connect(TrackBarIntensitaet, &QSlider::valueChanged, this, [this] { TrackBarIntensitaetChange(); });
+    connect(UpDownIntensitaet, &UpDown::geklickt, this,
+            [this] { TrackBarIntensitaet->setPosition(UpDownIntensitaet->Position()); });
+    connect(RadioGroupStromkreis, &RadioGroup::geklickt, this, [this] { RadioGroupStromkreisClick(); });
+    connect(CheckBoxBeschriftung, &QCheckBox::toggled, this, [this] { CheckBoxBeschriftungClick(); });
+}
+
+// ---- drawing ------------------------------------------------------------------------------
+
+void HallwachsFenster::LichtKindSetzen()
+{
+    lichtFarbe = uv ? 0 : 255;
+    wellen.K = uv ? 2 : 1;
+}
+
+void HallwachsFenster::NeuZeichnen()
+{
+    wellenGezeigt_ = false;  // the sketch is drawn over them
+    ZeichneAnordnung();
+    strom.AlleZuruecksetzen();
+    for (const TElektron &e : strom.e)
+        strom.zeichne(e, false);
+    LinseZeichnen();
+    if (stromkreis)
+        messgeraet.Anzeige(Image1->canvas(), ausschlag);
+    if (CheckBoxBeschriftung->isChecked())
+        BeschrifteAnordnung();
+    if (an)
+        WellenZeigen();
+    Geaendert(Image1->bild().rect());
+    Zeigen();
+}
+
+void HallwachsFenster::WellenZeigen()
+{
+    if (wellenGezeigt_)
+        return;
+    wellenGezeichnet_ = wellen;
+    wellenGezeichnet_.amplitude = intensitaet;
+    wellenXor_ = lichtFarbe ^ Zeichengrund;
+    wellenPhase_ = phase;
+    Geaendert(ZeichneLichtWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenXor_));
+    wellenGezeigt_ = true;
+}
+
+void HallwachsFenster::WellenVerbergen()
+{
+    if (!wellenGezeigt_)
+        return;
+    Geaendert(ZeichneLichtWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenXor_));
+    wellenGezeigt_ = false;
+}
+
+void HallwachsFenster::NadelStellen(double d)
+{
+    ausschlag = d;
+    if (!stromkreis)
+        return;
+    // The needle is erased by restoring the face under it: waves and flying electrons that
+    // may pass over the instrument are taken away first and put back afterwards.
+    const bool mitWellen = wellenGezeigt_;
+    WellenVerbergen();
+    for (const TElektron &e : strom.e)
+        if (e.fliegt)
+            strom.zeichne(e, true);
+    Geaendert(messgeraet.Anzeige(Image1->canvas(), d));
+    for (const TElektron &e : strom.e)
+        if (e.fliegt)
+            strom.zeichne(e, true);
+    if (mitWellen)
+        WellenZeigen();
+}
+
+void HallwachsFenster::LinseZeichnen()
+{
+    // The lens may touch the waves' first pixels: they are taken away and put back.
+    const bool mitWellen = wellenGezeigt_;
+    WellenVerbergen();
+    Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe, an ? lichtFarbe : LinsenGrau));
+    if (mitWellen)
+        WellenZeigen();
+}
+
+void HallwachsFenster::Zeigen()
+{
+    if (schmutz_.isEmpty())
+        return;
+    Image1->update(schmutz_);
+    schmutz_ = QRegion();
+}
+
+// ---- run ------------------------------------------------------------------------------------
+
+void HallwachsFenster::LichtAus()
+{
+    AnAusSchalten(false);
+    WellenVerbergen();
+    NadelStellen(0);
+    LinseZeichnen();
+    if (AusSchickHeim()) {
+        strom.AlleHeim();
+        BitBtnErgebnis->setEnabled(true);
+    }
+    Zeigen();
+}
+
+void HallwachsFenster::BitBtnLichtClick()
+{
+    TafelVerbergen(Hinweis);
+    TafelVerbergen(Ergebnis);
+    if (an) {
+        LichtAus();
+        return;
+    }
+    AnAusSchalten(true);
+    pause = false;
+    LichtKindSetzen();
+    phase = 0;
+    NadelStellen(Ausschlag(uv, true, intensitaet));
+    LinseZeichnen();
+    WellenZeigen();
+    Zeigen();
+    Stopp = false;
+    if (!laeuft)  // a run that is still on (electrons in flight) carries on with the light
+        Simulation();
+}
+
+void HallwachsFenster::Simulation()
+{
+    laeuft = true;
+    bilder = 0;
+    const int grenze = intensitaet;  // in-flight limit of this run
+    for (;;) {
+        ++bilder;
+        if (!Stopp)
+            strom.Ausloesen(uv, an, intensitaet, grenze);
+        strom.Bewege(tempo.dt);
+        if (an) {
+            WellenVerbergen();
+            phase = PhaseWeiter(phase, tempo.phasenSchritt, wellen.laenge);
+            WellenZeigen();
+        }
+        Zeigen();
+        Warte(std::uint32_t(tempo.verzoegerung));
+        if (Stopp || ProgrammEndet)
+            break;
+        if (!an && strom.Fliegende() == 0)
+            break;
+    }
+    if (an)
+        LichtAus();
+    strom.FliegendeHeim();
+    Zeigen();
+    laeuft = false;
+    BitBtnErgebnis->setEnabled(true);
+    Stopp = true;
+}
+
+void HallwachsFenster::BitBtnZurueckClick()
+{
+    Stopp = true;
+    if (an)
+        LichtAus();
+    TafelVerbergen(Hinweis);
+    close();
+}
+
+void HallwachsFenster::FormActivate()
+{
+    if (an)
+        LichtAus();
+    AnAusSchalten(false);
+}
+
+// ---- controls ---------------------------------------------------------------------------------
+
+void HallwachsFenster::TrackBarTempoChange()
+{
+    UpDownTempo->setPosition(TrackBarTempo->Position());
+    tempo = TempoAus(TrackBarTempo->Position());
+    Verzoegerung = tempo.verzoegerung;
+}
+
+void HallwachsFenster::TrackBarIntensitaetChange()
+{
+    UpDownIntensitaet->setPosition(TrackBarIntensitaet->Position());
+    if (TrackBarIntensitaet->Position() == intensitaet)
+        return;
+    WellenVerbergen();
+    intensitaet = TrackBarIntensitaet->Position();
+    NadelStellen(Ausschlag(uv, an, intensitaet));
+    if (an) {
+        phase = 0;
+        WellenZeigen();
+    }
+    Zeigen();
+}
+
+void HallwachsFenster::RadioGroupUVLichtClick()
+{
+    WellenVerbergen();
+    uv = RadioGroupUVLicht->ItemIndex() == 1;
+    LichtKindSetzen();
+    if (an)
+        LinseZeichnen();
+    NadelStellen(Ausschlag(uv, an, intensitaet));
+    if (an) {
+        phase = 0;
+        WellenZeigen();
+    }
+    Zeigen();
+}
+
+void HallwachsFenster::RadioGroupStromkreisClick()
+{
+    stromkreis = RadioGroupStromkreis->ItemIndex() == 1;
+    TafelVerbergen(Hinweis);
+    Hinweis.schreiben();
+    DatenSchaltSkizze();
+    NeuZeichnen();
+}
+
+void HallwachsFenster::CheckBoxBeschriftungClick() { NeuZeichnen(); }

@@ -1,0 +1,118 @@
+// What the Hallwachs window and the vacuum-photocell window share: light of two kinds
+// (visible or ultraviolet) from a lamp onto a metal, the intensity, the choice between a
+// circuit with galvanometer and none, the labels, the run that releases electrons while
+// the light is on and lets those in flight finish after it is switched off, and the
+// handlers of these controls. Each window adds its sketch, its labels and its texts.
+#pragma once
+
+#include "hallwachsmodell.h"
+#include "photolayout.h"
+#include "photozeichnen.h"
+#include "simfenster.h"
+
+#include <QRegion>
+
+class Bild;
+
+class HallwachsFenster : public SimFenster {
+    Q_OBJECT
+public:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelLichtwahl = nullptr;  // light kind and intensity
+    Panel *PanelSchaltung = nullptr;  // circuit and labels
+    Panel *PanelLicht = nullptr;      // light switch, pause and tempo; a click toggles the light
+    Panel *PanelHinweise = nullptr;   // the text buttons
+    RadioGroup *RadioGroupUVLicht = nullptr;
+    RadioGroup *RadioGroupStromkreis = nullptr;
+    TrackBar *TrackBarIntensitaet = nullptr;
+    UpDown *UpDownIntensitaet = nullptr;
+    QCheckBox *CheckBoxBeschriftung = nullptr;
+
+    // ---- state ----
+    bool uv = true;          // ultraviolet light chosen
+    bool stromkreis = false; // measuring circuit instead of earthing
+    int intensitaet = 9;     // I, 3..15
+    TColor lichtFarbe = 0;   // red 255 for visible light, black for ultraviolet
+    Photoeffekt::Tempo tempo;
+    int phase = 0;           // wave phase, 0..191
+    double ausschlag = 0;    // needle reading
+    bool laeuft = false;     // the run loop is on the stack
+    int bilder = 0;          // frames of the current run
+    Photoeffekt::Elektronenstrom strom;
+    Photoeffekt::ElektronenSprites sprites;
+    Photoeffekt::Lampe lampe;
+    Photoeffekt::Wellenbild wellen;
+    Photoeffekt::Messgeraet messgeraet;
+    TColor Zeichengrund = 0;  // this window's drawing background
+
+    const Photoeffekt::PhotoLayout &layout() const { return layout_; }
+    bool WellenSichtbar() const { return wellenGezeigt_; }
+
+    // ---- handlers ----
+    void BitBtnLichtClick() override;
+    void BitBtnZurueckClick() override;
+    void TrackBarTempoChange() override;
+    void RadioGroupUVLichtClick();
+    void TrackBarIntensitaetChange();
+    void RadioGroupStromkreisClick();
+    void CheckBoxBeschriftungClick();
+
+    // What the two windows name differently.
+    struct Texte {
+        QString caption, titel, titelZeile2;
+        QString lichtCaption;
+        QStringList lichtItems;
+        QStringList schaltLabel;  // lines above the circuit choice
+        QString stromCaption;
+        QString beschriftung;
+        bool mitTitelZeile2 = false;
+    };
+
+protected:
+    HallwachsFenster(const Texte &texte, const Photoeffekt::PhotoBildschirm &bildschirm, QWidget *parent);
+
+    // Creates controls and sprites and draws; call at the end of the derived constructor.
+    void Aufbauen();
+
+    // ---- the window's own part ----
+    // Sketch coordinates, sprites, lamp, waves, instrument and the electrons' kind of motion.
+    virtual void DatenSchaltSkizze() = 0;
+    // The static sketch (without electrons, needle, waves and labels).
+    virtual void ZeichneAnordnung() = 0;
+    virtual void BeschrifteAnordnung() = 0;
+    virtual Photoeffekt::Tempo TempoAus(int p) const = 0;
+    virtual void SchreibeHinweis() = 0;
+    virtual void SchreibeErgebnis() = 0;
+    // Switching the light off sends every electron home (true) or lets those in flight finish.
+    virtual bool AusSchickHeim() const = 0;
+
+    void Simulation() override;
+    void FormActivate() override;
+
+    // Redraws everything: sketch, electrons at rest, needle, lens, labels, waves.
+    void NeuZeichnen();
+    void WellenZeigen();
+    void WellenVerbergen();
+    void NadelStellen(double d);
+    void LinseZeichnen();
+    void Geaendert(const QRect &r) { schmutz_ += r; }
+    // Puts what changed on screen.
+    void Zeigen();
+
+    Photoeffekt::PhotoLayout layout_;
+
+private:
+    void ErzeugeLichtwahl(const Texte &texte);
+    void ErzeugeSchaltung(const Texte &texte);
+    void ErzeugeSimulation();
+    void ErzeugeHinweise();
+    void LichtAus();
+    void LichtKindSetzen();
+
+    bool wellenGezeigt_ = false;
+    int wellenPhase_ = 0;
+    Photoeffekt::Wellenbild wellenGezeichnet_;
+    TColor wellenXor_ = 0;
+    QRegion schmutz_;
+};

@@ -1,0 +1,548 @@
+// Monkey test: every window of the program's window table, created offscreen, gets a seeded
+// stream of random input — clicks and double-clicks on random visible widgets, wheel turns,
+// drags over track bars, keys, typed and pasted text, windows opened and closed, runs started
+// and stopped. A watchdog fails the test when the event loop stops answering for more than
+// 2 s; the sanitizers catch memory faults. At the end Stopp ends every run and closing the
+// start screen ends the event loop with status 0.
+//
+// The watchdog counts the processor time of the event loop's thread, so that a machine busy
+// with other work does not look like a hang: 2 s of it without a tick fail, and so do 30 s on
+// the clock (a loop that waits for something that never comes).
+//
+//   QP_AFFE_EREIGNISSE=100000   events per seed (default 3000)
+//   QP_AFFE_SAAT=1234 | zufall  one seed instead of the fixed ones; the seed is printed
+#include "fensterliste.h"
+#include "formmain.h"
+#include "simfenster.h"
+#include "steuerelemente.h"
+#include "testhilfen.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+
+#include <pthread.h>
+#include <time.h>
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+constexpr std::int64_t WachhundRechenzeit = 2000;  // ms of processor time
+constexpr std::int64_t WachhundUhr = 30'000;       // ms on the clock
+
+std::int64_t Jetzt()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Uhr::now().time_since_epoch()).count();
+}
+
+// Processor time of a thread in ms.
+std::int64_t Rechenzeit(clockid_t uhr)
+{
+    timespec t{};
+    clock_gettime(uhr, &t);
+    return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+}
+
+// A window with a run beside those of the table, so that the run protocol (lamp, pause, speed,
+// back and close while running) gets random input also while no window of the table has a run.
+class Laufprobe : public SimFenster {
+public:
+    Laufprobe() : SimFenster(QStringLiteral("Laufprobe"))
+    {
+        auto *spalte = new Panel(this);
+        Setze(spalte, 0, 100, 200, 300);
+        ErzeugeLaufsteuerung(spalte);
+        Setze(BitBtnLicht, 8, 8, 120, 25);
+        Setze(BitBtnStop, 8, 40, 120, 25);
+        ErzeugeTempo(spalte, 0, 6, 6);
+        Setze(TrackBarTempo, 8, 80, 150, 30);
+        Setze(UpDownTempo, 160, 80, 20, 30);
+    }
+
+protected:
+    void Simulation() override
+    {
+        while (!Stopp) {
+            ++bilder;
+            Warte(std::uint32_t(Verzoegerung));
+        }
+    }
+
+private:
+    int bilder = 0;
+};
+
+class Affe {
+public:
+    Affe(std::uint64_t saat, int ereignisse) : saat_(saat), ziel_(ereignisse), zufall_(saat) {}
+
+    // Runs the whole stream; returns the event loop's status of the last ending.
+    int lauf()
+    {
+        haupt_ = ErzeugeAlleFenster(QSize(1280, 1024));
+        FensterAnmelden(QStringLiteral("Laufprobe"), new Laufprobe);
+        haupt_->show();
+        std::atomic<bool> fertig{false};
+        pthread_getcpuclockid(pthread_self(), &gui_);
+        puls_ = Jetzt();
+        pulsRechenzeit_ = Rechenzeit(gui_);
+        std::thread hund([&] { wache(fertig); });
+
+        QTimer takt;
+        takt.setInterval(0);
+        QObject::connect(&takt, &QTimer::timeout, [this] { tick(); });
+        takt.start();
+        int rc = 0;
+        // Closing the start screen (its end button, Alt+E, Esc …) ends the event loop as in
+        // the program; the stream then shows the start screen again and goes on.
+        while (true) {
+            rc = QApplication::exec();
+            EXPECT_EQ(rc, 0) << Ort();
+            EXPECT_EQ(tiefe_, 0) << Ort();
+            PruefeLaeufeZuEnde();
+            if (gesendet_ >= ziel_ && endphase_)
+                break;
+            ++enden_;
+            ProgrammEndet = false;
+            haupt_->show();
+        }
+        fertig = true;
+        hund.join();
+
+        const QList<QWidget *> fenster = AlleFenster();
+        for (auto it = fenster.crbegin(); it != fenster.crend(); ++it) {
+            FensterEntfernen(*it);
+            delete *it;
+        }
+        ProgrammEndet = false;
+        return rc;
+    }
+
+    std::string zusammenfassung() const
+    {
+        char t[400];
+        std::snprintf(t, sizeof t,
+                      "%d clicks, %d double-clicks, %d wheel turns, %d drags, %d keys, %d texts, %d windows "
+                      "opened or closed, %d runs started; the start screen closed %d times on the way",
+                      anzahl_.klicks, anzahl_.doppelklicks, anzahl_.raeder, anzahl_.zuege, anzahl_.tasten,
+                      anzahl_.texte, anzahl_.fenster, anzahl_.laeufe, enden_);
+        return t;
+    }
+    std::string laengstes() const
+    {
+        return std::to_string(laengste_) + " ms of processor time (" + laengstesEreignis_ + ")";
+    }
+
+private:
+    // ---- the stream -------------------------------------------------------------------
+    // One timer tick queues at most one event. The event runs from the queue, not inside the
+    // tick, so that a run it starts (a nested event loop) keeps the ticks coming.
+    void tick()
+    {
+        puls_ = Jetzt();
+        const std::int64_t r = Rechenzeit(gui_);
+        if (r - pulsRechenzeit_ > laengste_) {
+            laengste_ = r - pulsRechenzeit_;
+            const std::lock_guard sperre(verlaufSperre_);
+            laengstesEreignis_ = verlauf_.empty() ? std::string() : verlauf_.back();
+        }
+        pulsRechenzeit_ = r;
+        if (wartet_)
+            return;
+        if (gesendet_ >= ziel_) {
+            ende();
+            return;
+        }
+        wartet_ = true;
+        QTimer::singleShot(0, haupt_, [this] {
+            wartet_ = false;
+            if (++gesendet_ % 10000 == 0) {
+                std::printf("Monkey: %d events\n", gesendet_.load());
+                std::fflush(stdout);
+            }
+            ++tiefe_;
+            ereignis();
+            --tiefe_;
+        });
+    }
+
+    // After the last event: Stopp ends every run; once all have returned, the start screen closes.
+    void ende()
+    {
+        if (!endphase_) {
+            endphase_ = true;
+            endeSeit_ = Jetzt();
+            log(QStringLiteral("Stopp"));
+        }
+        Stopp = true;
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+        if (tiefe_ == 0) {
+            haupt_->close();
+        } else if (Jetzt() - endeSeit_ > 60'000) {
+            ADD_FAILURE() << "runs still going 60 s after Stopp; " << Ort();
+            QCoreApplication::exit(1);
+        }
+    }
+
+    void ereignis()
+    {
+        QWidget *fenster = zufallsFenster();
+        if (!fenster)
+            return;
+        const int art = wuerfel(100);
+        if (art < 30)
+            klick(fenster, false), ++anzahl_.klicks;
+        else if (art < 36)
+            klick(fenster, true), ++anzahl_.doppelklicks;
+        else if (art < 42)
+            rad(fenster), ++anzahl_.raeder;
+        else if (art < 50)
+            ziehen(fenster), ++anzahl_.zuege;
+        else if (art < 72)
+            taste(fenster), ++anzahl_.tasten;
+        else if (art < 80)
+            schreiben(fenster), ++anzahl_.texte;
+        else if (art < 88)
+            oeffnenOderSchliessen(), ++anzahl_.fenster;
+        else
+            laufSchalten();
+    }
+
+    // A visible window; a modal box takes the input while it is open.
+    QWidget *zufallsFenster()
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            return modal;
+        QList<QWidget *> sichtbar;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                sichtbar.append(w);
+        if (sichtbar.isEmpty())
+            return nullptr;
+        return sichtbar[wuerfel(int(sichtbar.size()))];
+    }
+
+    // A visible, enabled widget in the window (or the window itself), optionally of one kind.
+    template <class T = QWidget>
+    T *zufallsWidget(QWidget *fenster)
+    {
+        QList<T *> liste;
+        if (auto *t = qobject_cast<T *>(fenster))
+            liste.append(t);
+        for (T *w : fenster->findChildren<T *>())
+            if (w->isVisible() && w->isEnabled() && w->width() > 0 && w->height() > 0)
+                liste.append(w);
+        if (liste.isEmpty())
+            return nullptr;
+        return liste[wuerfel(int(liste.size()))];
+    }
+
+    QPoint zufallsPunkt(const QWidget *w) { return {wuerfel(w->width()), wuerfel(w->height())}; }
+
+    void klick(QWidget *fenster, bool doppelt)
+    {
+        QWidget *w = zufallsWidget(fenster);
+        if (!w)
+            return;
+        const QPoint p = zufallsPunkt(w);
+        const Qt::MouseButton knopf = wuerfel(8) == 0 ? Qt::RightButton : Qt::LeftButton;
+        log(QStringLiteral("%1 %2 at %3,%4").arg(doppelt ? "double-click" : "click", Name(w)).arg(p.x()).arg(p.y()));
+        if (doppelt)
+            QTest::mouseDClick(w, knopf, Qt::NoModifier, p);
+        else
+            QTest::mouseClick(w, knopf, Qt::NoModifier, p);
+    }
+
+    void rad(QWidget *fenster)
+    {
+        QWidget *w = zufallsWidget(fenster);
+        if (!w)
+            return;
+        const QPoint p = zufallsPunkt(w);
+        const int stufen = (wuerfel(2) ? 1 : -1) * (1 + wuerfel(3));
+        log(QStringLiteral("wheel %1 on %2").arg(stufen).arg(Name(w)));
+        QWheelEvent e(QPointF(p), QPointF(w->mapToGlobal(p)), QPoint(), QPoint(0, 120 * stufen), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    }
+
+    // Drags over a track bar (or any slider), else over any widget.
+    void ziehen(QWidget *fenster)
+    {
+        QWidget *w = zufallsWidget<QAbstractSlider>(fenster);
+        if (!w)
+            w = zufallsWidget(fenster);
+        if (!w)
+            return;
+        QPointer<QWidget> ziel(w);
+        QPoint p = zufallsPunkt(w);
+        log(QStringLiteral("drag over %1").arg(Name(w)));
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, p);
+        for (int i = 0, n = 2 + wuerfel(6); i < n && ziel && ziel->isVisible(); ++i) {
+            p = zufallsPunkt(w);
+            QTest::mouseMove(w, p);
+        }
+        if (ziel && ziel->isVisible())
+            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, p);
+    }
+
+    void taste(QWidget *fenster)
+    {
+        QWidget *w = fenster->focusWidget() ? fenster->focusWidget() : fenster;
+        if (!w->isVisible())
+            w = fenster;
+        struct Taste {
+            Qt::Key key;
+            const char *text;
+        };
+        static const Taste Tasten[] = {
+            {Qt::Key_Tab, "\t"},   {Qt::Key_Backtab, ""},   {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"},
+            {Qt::Key_Space, " "},  {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"}, {Qt::Key_Left, ""},
+            {Qt::Key_Right, ""},   {Qt::Key_Up, ""},         {Qt::Key_Down, ""},      {Qt::Key_PageUp, ""},
+            {Qt::Key_PageDown, ""}, {Qt::Key_Home, ""},      {Qt::Key_End, ""}};
+        const int art = wuerfel(10);
+        Qt::Key key;
+        QString text;
+        Qt::KeyboardModifiers mod = Qt::NoModifier;
+        if (art < 6) {
+            // Alt + a letter (the accelerators of buttons and captions), a letter or a digit.
+            const bool ziffer = art >= 4 && wuerfel(2);
+            const int i = wuerfel(ziffer ? 10 : 26);
+            key = Qt::Key((ziffer ? Qt::Key_0 : Qt::Key_A) + i);
+            text = QChar(char16_t((ziffer ? '0' : 'a') + i));
+            if (art < 4)
+                mod = Qt::AltModifier;
+        } else {
+            const Taste &t = Tasten[wuerfel(int(std::size(Tasten)))];
+            key = t.key;
+            text = QString::fromLatin1(t.text);
+            if (key == Qt::Key_Backtab)
+                mod = Qt::ShiftModifier;
+        }
+        log(QStringLiteral("key 0x%1 (modifiers 0x%2) in %3").arg(int(key), 0, 16).arg(int(mod), 0, 16).arg(Name(w)));
+        QTest::sendKeyEvent(QTest::Click, w, key, text, mod);
+    }
+
+    // Typed or pasted text into an edit, a spin box or a text control.
+    void schreiben(QWidget *fenster)
+    {
+        QWidget *w = zufallsWidget<QLineEdit>(fenster);
+        if (!w || wuerfel(3) == 0)
+            if (QWidget *s = zufallsWidget<QAbstractSpinBox>(fenster))
+                w = s;
+        if (!w || wuerfel(4) == 0)
+            if (QWidget *t = zufallsWidget<QTextEdit>(fenster))
+                w = t;
+        if (!w)
+            return;
+        static const QString Stuecke[] = {
+            QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("12,5"), QStringLiteral("1e9"),
+            QStringLiteral("99999999999"), QStringLiteral("äöüß"), QStringLiteral("  "), QStringLiteral("../"),
+            QStringLiteral("/tmp"), QStringLiteral("\u2212"), QStringLiteral("😀"), QStringLiteral("%1%n")};
+        QString text;
+        for (int i = 0, n = 1 + wuerfel(3); i < n; ++i)
+            text += Stuecke[wuerfel(int(std::size(Stuecke)))];
+        w->setFocus(Qt::OtherFocusReason);
+        if (wuerfel(2)) {
+            log(QStringLiteral("paste \"%1\" into %2").arg(text, Name(w)));
+            QApplication::clipboard()->setText(text);
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_V, QString(), Qt::ControlModifier);
+        } else {
+            log(QStringLiteral("type \"%1\" into %2").arg(text, Name(w)));
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const bool paar = text[i].isHighSurrogate() && i + 1 < text.size();
+                const QString zeichen = text.mid(i, paar ? 2 : 1);
+                const char16_t u = text[i].toUpper().unicode();
+                QTest::sendKeyEvent(QTest::Click, w, u < 0x100 ? Qt::Key(u) : Qt::Key_unknown, zeichen, Qt::NoModifier);
+                i += paar;
+            }
+        }
+    }
+
+    // Opens a window of the table or closes a visible one (the start screen only seldom:
+    // that ends the event loop).
+    void oeffnenOderSchliessen()
+    {
+        const QList<QWidget *> alle = AlleFenster();
+        QWidget *w = alle[wuerfel(int(alle.size()))];
+        if (w->isVisible() && (w != haupt_ || wuerfel(20) == 0)) {
+            log(QStringLiteral("close %1").arg(Name(w)));
+            w->close();
+        } else if (!w->isVisible()) {
+            log(QStringLiteral("open %1").arg(Name(w)));
+            FensterOeffnen(w);
+        }
+    }
+
+    // The lamp of a simulation window (start or end its run) or its pause button; a hidden
+    // window is opened first.
+    void laufSchalten()
+    {
+        QList<SimFenster *> sims, sichtbar;
+        for (QWidget *w : AlleFenster())
+            if (auto *s = qobject_cast<SimFenster *>(w)) {
+                sims.append(s);
+                if (s->isVisible())
+                    sichtbar.append(s);
+            }
+        if (sims.isEmpty())
+            return;
+        if (sichtbar.isEmpty() || wuerfel(4) == 0) {
+            SimFenster *s = sims[wuerfel(int(sims.size()))];
+            if (!s->isVisible()) {
+                log(QStringLiteral("open %1").arg(Name(s)));
+                FensterOeffnen(s);
+            }
+            sichtbar = {s};
+        }
+        SimFenster *s = sichtbar[wuerfel(int(sichtbar.size()))];
+        QAbstractButton *knopf = wuerfel(4) == 0 ? s->BitBtnStop : s->BitBtnLicht;
+        if (!knopf || !knopf->isVisible() || !knopf->isEnabled())
+            return;
+        log(QStringLiteral("%1 in %2").arg(knopf == s->BitBtnStop ? "pause" : "lamp", Name(s)));
+        if (knopf == s->BitBtnLicht && !s->an)
+            ++anzahl_.laeufe;
+        QTest::mouseClick(knopf, Qt::LeftButton);
+    }
+
+    // ---- checks -----------------------------------------------------------------------
+    void PruefeLaeufeZuEnde()
+    {
+        for (QWidget *w : AlleFenster()) {
+            if (auto *s = qobject_cast<SimFenster *>(w)) {
+                EXPECT_FALSE(s->an) << "run still on in " << Name(s).toStdString() << "; " << Ort();
+            }
+        }
+    }
+
+    // Runs in its own thread: fails when the event loop has not ticked for 2 s.
+    void wache(const std::atomic<bool> &fertig)
+    {
+        while (!fertig) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const std::int64_t still = Jetzt() - puls_;
+            const std::int64_t rechnend = Rechenzeit(gui_) - pulsRechenzeit_;
+            if (rechnend > WachhundRechenzeit || still > WachhundUhr) {
+                std::fprintf(stderr,
+                             "Monkey: the event loop has not answered for %lld ms (%lld ms of processor time); %s\n",
+                             static_cast<long long>(still), static_cast<long long>(rechnend), Ort().c_str());
+                std::fflush(stderr);
+                std::abort();
+            }
+        }
+    }
+
+    std::string Ort() const
+    {
+        const std::lock_guard sperre(verlaufSperre_);
+        std::string s = "seed " + std::to_string(saat_) + ", event " + std::to_string(gesendet_.load()) +
+                        "; replay with QP_AFFE_SAAT=" + std::to_string(saat_) + " QP_AFFE_EREIGNISSE=" +
+                        std::to_string(ziel_) + "; last events:";
+        for (const std::string &z : verlauf_)
+            s += "\n  " + z;
+        return s;
+    }
+
+    void log(const QString &text)
+    {
+        const std::lock_guard sperre(verlaufSperre_);
+        verlauf_.push_back(std::to_string(gesendet_.load()) + ": " + text.toStdString());
+        if (verlauf_.size() > 12)
+            verlauf_.pop_front();
+    }
+
+    static QString Name(const QWidget *w)
+    {
+        QString n = QString::fromLatin1(w->metaObject()->className());
+        if (auto *b = qobject_cast<const QAbstractButton *>(w))
+            n += QStringLiteral(" „%1“").arg(b->text());
+        if (w->window() != w)
+            n += QStringLiteral(" in ") + QString::fromLatin1(w->window()->metaObject()->className());
+        return n;
+    }
+
+    int wuerfel(int n) { return n <= 1 ? 0 : int(std::uniform_int_distribution<int>(0, n - 1)(zufall_)); }
+
+    const std::uint64_t saat_;
+    const int ziel_;
+    std::mt19937_64 zufall_;
+    TFormMain *haupt_ = nullptr;
+    std::atomic<int> gesendet_{0};
+    std::atomic<std::int64_t> puls_{0};
+    std::atomic<std::int64_t> pulsRechenzeit_{0};
+    clockid_t gui_{};
+    std::int64_t laengste_ = 0;
+    std::string laengstesEreignis_;
+    int tiefe_ = 0;  // events under way (nested in runs)
+    bool wartet_ = false;
+    bool endphase_ = false;
+    std::int64_t endeSeit_ = 0;
+    int enden_ = 0;
+    struct {
+        int klicks = 0, doppelklicks = 0, raeder = 0, zuege = 0, tasten = 0, texte = 0, fenster = 0, laeufe = 0;
+    } anzahl_;
+    mutable std::mutex verlaufSperre_;
+    std::deque<std::string> verlauf_;
+};
+
+int EreignisseAusUmgebung()
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("QP_AFFE_EREIGNISSE", &ok);
+    return ok && n > 0 ? n : 3000;
+}
+
+std::vector<std::uint64_t> SaatenAusUmgebung()
+{
+    const QByteArray s = qgetenv("QP_AFFE_SAAT");
+    if (s.isEmpty())
+        return {1, 2, 3};
+    if (s == "zufall")
+        return {QRandomGenerator::system()->generate64() % 1'000'000'000};
+    return {s.toULongLong()};
+}
+
+}  // namespace
+
+TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
+{
+    const int ereignisse = EreignisseAusUmgebung();
+    for (const std::uint64_t saat : SaatenAusUmgebung()) {
+        SCOPED_TRACE("seed " + std::to_string(saat));
+        std::printf("Monkey: seed %llu, %d events\n", static_cast<unsigned long long>(saat), ereignisse);
+        std::fflush(stdout);
+        FrischerZustand(saat);
+        Affe affe(saat, ereignisse);
+        const auto t0 = Uhr::now();
+        EXPECT_EQ(affe.lauf(), 0);
+        std::printf("Monkey: seed %llu done: %d events in %.1f s: %s; the longest event took %s\n",
+                    static_cast<unsigned long long>(saat), ereignisse,
+                    std::chrono::duration<double>(Uhr::now() - t0).count(), affe.zusammenfassung().c_str(),
+                    affe.laengstes().c_str());
+        if (HasFailure())
+            break;
+    }
+}

@@ -1,0 +1,141 @@
+// Typography of every visible German text: the built-in texts of all resource files and the
+// captions, items and tool tips of the start screen, guide, information and thermal windows.
+#include "formguide.h"
+#include "forminfo.h"
+#include "formmain.h"
+#include "formplanckgesetz.h"
+#include "formschwarzkoerper.h"
+#include "richtext.h"
+#include "seiten.h"
+#include "steuerelemente.h"
+#include "testhilfen.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct Regel {
+    const char *name;
+    QRegularExpression muster;
+};
+
+const QString Einheit = QStringLiteral("(?:nm|µm|mm|cm|m|s|Hz|THz|eV|K|V|mV|J|J·s|C)");
+
+// One table of rules, applied line by line; a list item's leading "- " is markup, not a minus.
+const QList<Regel> &Regeln()
+{
+    static const QList<Regel> r{
+        {"acute accent used as apostrophe", QRegularExpression(QStringLiteral("´"))},
+        {"typewriter apostrophe", QRegularExpression(QStringLiteral("'"))},
+        {"straight double quote", QRegularExpression(QStringLiteral("\""))},
+        {"hyphen-minus between spaces", QRegularExpression(QStringLiteral("(^|\\s)-(\\s|$)"))},
+        {"hyphen-minus as minus before a digit", QRegularExpression(QStringLiteral("(^|[^\\p{L}\\d])-\\d"))},
+        {"normal space between number and unit",
+         QRegularExpression(QStringLiteral("\\d\\}? ") + Einheit + QStringLiteral("(?![\\p{L}\\d])"))},
+        {"normal space inside a number", QRegularExpression(QStringLiteral("\\d \\d{3}(?!\\d)"))},
+    };
+    return r;
+}
+
+// The faults of one text, as "rule: line" entries.
+QStringList Verstoesse(const QString &text)
+{
+    QStringList fehler;
+    for (QString zeile : text.split(QLatin1Char('\n'))) {
+        if (zeile.startsWith(QStringLiteral("%%")))
+            continue;
+        if (zeile.startsWith(QStringLiteral("- ")))
+            zeile.remove(0, 2);
+        for (const Regel &r : Regeln())
+            if (r.muster.match(zeile).hasMatch())
+                fehler << QStringLiteral("%1: %2").arg(QLatin1String(r.name), zeile);
+    }
+    return fehler;
+}
+
+// Every visible text a window's widgets carry.
+QStringList Beschriftungen(const QWidget *fenster)
+{
+    QStringList t{fenster->windowTitle(), fenster->toolTip()};
+    for (const QWidget *w : fenster->findChildren<const QWidget *>()) {
+        t << w->toolTip();
+        if (auto *b = qobject_cast<const QAbstractButton *>(w))
+            t << b->text();
+        if (auto *l = qobject_cast<const QLabel *>(w))
+            t << l->text();
+        if (auto *p = qobject_cast<const Panel *>(w))
+            t << p->caption();
+        if (auto *g = qobject_cast<const QGroupBox *>(w))
+            t << g->title();
+        if (auto *r = qobject_cast<const RadioGroup *>(w))
+            t << r->items();
+        if (auto *c = qobject_cast<const QComboBox *>(w)) {
+            t << c->placeholderText();
+            for (int i = 0; i < c->count(); ++i)
+                t << c->itemText(i);
+        }
+    }
+    t.removeAll(QString());
+    return t;
+}
+
+}  // namespace
+
+TEST(Typografie, TheRulesCatchWhatTheyShould)
+{
+    const struct {
+        const char *text;
+        bool fehler;
+    } faelle[] = {
+        {"Lass Dir´s zeigen", true},         {"Lass dir’s zeigen", false},
+        {"zeig's mir", true},                {"\"Wien\" : \"gemessen\"", true},
+        {"Animation - Simulation", true},    {"Animation – Simulation", false},
+        {"- ein Listenpunkt", false},        {"h = 6,6·10^{-34} J·s", true},
+        {"E = −13,6 eV", true},              {"E = −13,6\u00a0eV", false},
+        {"Uran-235 und He-4", false},        {"bei 656 nm (rot)", true},        {"bei 656\u00a0nm (rot)", false},
+        {"von 1 bis 5 Serien", false},       {"10^{8} m/s", true},
+        {"365 000-mal", true},               {"1629–1695", false},
+        {"%% comment with \"quotes\"", false},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(!Verstoesse(QString::fromUtf8(f.text)).isEmpty(), f.fehler) << f.text;
+}
+
+TEST(Typografie, EveryBuiltInText)
+{
+    int dateien = 0;
+    QDirIterator it(QStringLiteral(":/texte"), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        ++dateien;
+        for (const QString &f : Verstoesse(LadeText(pfad)))
+            ADD_FAILURE() << pfad.toStdString() << " – " << f.toStdString();
+    }
+    EXPECT_GE(dateien, 43);  // 23 pages, 10 biographies, 9 information pages, the black-body hint
+}
+
+TEST(Typografie, CaptionsOfTheWindows)
+{
+    Bildschirm(1264, 960);
+    std::unique_ptr<QWidget> fenster[] = {
+        std::make_unique<TFormMain>(QSize(1280, 1024)), std::make_unique<TFormGuide>(),
+        std::make_unique<TFormInfo>(), std::make_unique<TFormSchwarzkoerper>(),
+        std::make_unique<TFormPlanckGesetz>()};
+    QStringList texte{AufforderungsText};
+    for (const auto &w : fenster)
+        texte << Beschriftungen(w.get());
+    for (int n = 1; n <= SeitenAnzahl; ++n)
+        texte << QString::fromUtf8(SeiteNr(n).titel) << QString::fromUtf8(SeiteNr(n).listeneintrag);
+    EXPECT_GT(texte.size(), 150);
+    for (const QString &t : texte)
+        for (const QString &f : Verstoesse(t))
+            ADD_FAILURE() << f.toStdString();
+}

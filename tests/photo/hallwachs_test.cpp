@@ -1,0 +1,351 @@
+// The Hallwachs and the vacuum-photocell window: their sketches, tempo and needle values,
+// the stream of electrons, the layout on three screens, and sessions that run the light,
+// change the controls during the run and leave.
+#include "bild.h"
+#include "formhallwachs.h"
+#include "formphotozelle.h"
+#include "testhilfen.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Photoeffekt;
+
+namespace {
+
+// Runs f once bedingung holds, checked every 2 ms from inside whatever loop is waiting then.
+// If it never holds, the run is stopped so that the test cannot hang.
+void Sobald(std::function<bool()> bedingung, std::function<void()> f, int versuche = 20000)
+{
+    auto *t = new QTimer;
+    t->setInterval(2);
+    auto rest = std::make_shared<int>(versuche);
+    QObject::connect(t, &QTimer::timeout, [t, rest, bedingung = std::move(bedingung), f = std::move(f)] {
+        if (bedingung()) {
+            t->stop();
+            t->deleteLater();
+            f();
+        } else if (--*rest == 0) {
+            t->stop();
+            t->deleteLater();
+            ADD_FAILURE() << "condition never held";
+            Stopp = true;
+        }
+    });
+    t->start();
+}
+
+Stromart HallwachsArt(double linkeGrenze)
+{
+    Stromart a;
+    a.ruheX = a.startX = 700;
+    a.geschwindigkeit = HallwachsUVGeschwindigkeit();
+    a.linkeGrenze = linkeGrenze;
+    return a;
+}
+
+}  // namespace
+
+TEST(HallwachsModell, SpeedsTempoAndNeedle)
+{
+    // ½ m v² = h f − W e with each window's constants
+    const double vH = HallwachsUVGeschwindigkeit();
+    EXPECT_NEAR(0.5 * 9.11e-31 * vH * vH, 6.63e-34 * 1.5e15 - 4.83 * 1.6e-19, 1e-30);
+    EXPECT_NEAR(vH, -6.976e5, 1e3);
+    EXPECT_NEAR(PhotozellenUVGeschwindigkeit(6.626e-34), -1.2205e6, 1e3);
+
+    const int verzoegerung[] = {31, 15, 7, 3, 1, 0};
+    for (int p = 0; p <= 5; ++p) {
+        EXPECT_EQ(HallwachsTempo(p).verzoegerung, verzoegerung[p]);
+        EXPECT_EQ(PhotozellenTempo(p).verzoegerung, verzoegerung[p]);
+        EXPECT_EQ(HallwachsTempo(p).phasenSchritt, p + 7);
+        EXPECT_NEAR(HallwachsTempo(p).dt, 3e-5 * std::pow(1.2, p), 1e-15);
+        EXPECT_NEAR(PhotozellenTempo(p).dt, 1e-5 * std::pow(1.5, p), 1e-15);
+    }
+
+    EXPECT_DOUBLE_EQ(Ausschlag(true, true, 15), 1.0);
+    EXPECT_DOUBLE_EQ(Ausschlag(true, true, 3), 0.2);
+    EXPECT_DOUBLE_EQ(Ausschlag(false, true, 15), 0.0);
+    EXPECT_DOUBLE_EQ(Ausschlag(true, false, 15), 0.0);
+}
+
+TEST(HallwachsModell, SketchesFollowThePictureSize)
+{
+    const HallwachsSkizze h = HallwachsDaten(984, 798, 960);
+    EXPECT_EQ(h.rRoh, 9);
+    EXPECT_EQ(h.abstand, 19);
+    EXPECT_EQ(h.plattenX, 984 - 221);  // 176 × 984 / 784 = 220,9
+    EXPECT_EQ(h.ringX, 382);
+    EXPECT_EQ(h.plattenOben, 399 - 190);
+    EXPECT_EQ(h.plattenUnten, 399 + 209);
+    EXPECT_EQ(h.drehpunkt, QPoint(482, 713));
+    EXPECT_EQ(h.galvBuchse, 83 - 21);  // w = round(64 × 960/740), minus round(16 s)
+    EXPECT_EQ(h.strahlen, 8);
+    EXPECT_EQ(HallwachsDaten(984, 450, 960).strahlen, 7);  // r = 6 with a spacing of 11
+
+    const PhotozellenSkizze p = PhotozellenDaten(1047, 760, 960, 18, 140);
+    EXPECT_EQ(p.r, 8);
+    EXPECT_EQ(p.D, 17);
+    EXPECT_EQ(p.zelleLinks, 419);
+    EXPECT_EQ(p.zelleRechts, 419 + 298);
+    EXPECT_EQ(p.zelleOben, 69);
+    EXPECT_EQ(p.y0, (69 + 69 + 425) / 2 - 178);
+    EXPECT_EQ(p.kathodeX, 717 - 20);
+    EXPECT_EQ(p.startX, 697 - 16);
+    EXPECT_EQ(p.anodeX, 419 + 10 + 32);
+    EXPECT_EQ(p.drehpunkt, QPoint(461 + 10 - 83, 69 + 425 + 104 + 16));
+}
+
+TEST(HallwachsModell, OnlyUltravioletLightReleasesElectronsUpToTheLimit)
+{
+    FrischerZustand();
+    for (bool uv : {false, true}) {
+        Elektronenstrom s;
+        s.art = HallwachsArt(0);
+        s.Aufstellen(100, 19);
+        int hoechstens = 0, gestartet = 0;
+        for (int bild = 0; bild < 2000; ++bild) {
+            gestartet += s.Ausloesen(uv, true, 15, 9) >= 0;
+            s.Bewege(3e-5);
+            hoechstens = std::max(hoechstens, s.Fliegende());
+        }
+        if (uv) {
+            EXPECT_EQ(hoechstens, 9);
+            EXPECT_GT(gestartet, 100);
+        } else {
+            EXPECT_EQ(gestartet, 0);
+            EXPECT_EQ(hoechstens, 0);
+        }
+        EXPECT_EQ(s.Ausloesen(true, false, 15, 9), -1);  // no light, no electron
+    }
+}
+
+TEST(HallwachsModell, ElectronsVanishAtTheRingOrStopThereForOneFrame)
+{
+    // Hallwachs: gone as soon as it is left of the ring (with circuit)
+    Elektronenstrom h;
+    h.art = HallwachsArt(400);
+    h.Aufstellen(100, 19);
+    int gezeichnet = 0;
+    h.zeichne = [&](const TElektron &, bool) { ++gezeichnet; };
+    h.Starte(h.e[4], -1e6);
+    EXPECT_EQ(gezeichnet, 2);  // rest picture erased, flight picture drawn
+    int bilder = 0;
+    while (h.e[4].fliegt && bilder < 100) {
+        h.Bewege(3e-5);
+        ++bilder;
+    }
+    EXPECT_EQ(bilder, 11);  // 30 px a frame from 700: at 400 after 10 frames, left of it after 11
+    EXPECT_EQ(h.e[4].x, 700);
+    EXPECT_EQ(gezeichnet, 2 + 2 * 11 + 2);  // launch, 11 moves, return: each erases and draws
+
+    // photocell: stopped at the ring, home the frame after
+    Elektronenstrom p;
+    p.art.ruheX = 700;
+    p.art.startX = 684;
+    p.art.begrenzt = true;
+    p.art.linkeGrenze = 461;
+    p.art.rechteGrenze = 685;
+    p.Aufstellen(100, 17);
+    p.Starte(p.e[0], -2e7);
+    p.Bewege(1e-5);  // 200 px
+    EXPECT_DOUBLE_EQ(p.e[0].x, 484);
+    p.Bewege(1e-5);
+    EXPECT_DOUBLE_EQ(p.e[0].x, 461);
+    EXPECT_TRUE(p.e[0].fliegt);
+    p.Bewege(1e-5);
+    EXPECT_FALSE(p.e[0].fliegt);
+    EXPECT_EQ(p.e[0].x, 700);
+}
+
+// ---- the windows -------------------------------------------------------------------------------
+
+TEST(HallwachsFenster, LayoutStaysOnScreenAndTheSketchInsideThePicture)
+{
+    const QSize schirme[] = {{1264, 960}, {1904, 1016}, {1264, 656}, {1008, 704}};
+    for (QSize s : schirme) {
+        Bildschirm(s.width(), s.height());
+        TFormHallwachs h;
+        TFormPhotozelle5 p;
+        for (HallwachsFenster *f : {static_cast<HallwachsFenster *>(&h), static_cast<HallwachsFenster *>(&p)}) {
+            const QList<QWidget *> teile = {f->PanelTitel,     f->Image1,        f->PanelLichtwahl, f->PanelSchaltung,
+                                            f->PanelLicht,     f->PanelHinweise, f->BitBtnZurueck};
+            for (int i = 0; i < teile.size(); ++i) {
+                EXPECT_TRUE(QRect(0, 0, s.width(), s.height()).contains(teile[i]->geometry())) << s.width() << " " << i;
+                for (int j = i + 1; j < teile.size(); ++j)
+                    EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry())) << i << " " << j;
+            }
+            for (Panel *panel : {f->PanelLichtwahl, f->PanelSchaltung, f->PanelLicht, f->PanelHinweise})
+                for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (!kind->isHidden()) {
+                        EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
+                    }
+                }
+            const QRect bild = f->Image1->bild().rect();
+            f->RadioGroupStromkreis->setItemIndex(1);
+            EXPECT_TRUE(bild.contains(f->messgeraet.g.umriss())) << s.width() << "x" << s.height();
+        }
+        EXPECT_EQ(p.PanelLicht->width(), 169);
+        EXPECT_EQ(p.PanelLicht->x(), s.width() - 201);
+        EXPECT_EQ(h.PanelLicht->x(), s.width() - 225);
+        EXPECT_LT(h.skizze.plattenUnten + h.skizze.r, h.skizze.leitungY);
+        EXPECT_LT(p.skizze.leitungY + 72, p.Image1->height()) << s.height();  // the voltage label fits
+    }
+}
+
+TEST(HallwachsFenster, VisibleLightReleasesNothingAndUltravioletMovesTheNeedleWithIntensity)
+{
+    Bildschirm(1264, 960);
+    TFormHallwachs f;
+    FensterOeffnen(&f);
+    f.RadioGroupStromkreis->setItemIndex(1);
+    f.TrackBarIntensitaet->setPosition(15);
+    f.RadioGroupUVLicht->setItemIndex(0);
+    EXPECT_EQ(f.UpDownIntensitaet->Position(), 15);
+
+    int hoechstens = 0;
+    Sobald(
+        [&] {
+            hoechstens = std::max(hoechstens, f.strom.Fliegende());
+            return f.bilder >= 80;
+        },
+        [&] {
+            EXPECT_EQ(f.messgeraet.wert(), 0.0);
+            EXPECT_TRUE(f.WellenSichtbar());
+            f.BitBtnLicht->click();  // off: the run ends by itself
+        });
+    f.BitBtnLicht->click();
+    EXPECT_EQ(hoechstens, 0);
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.an);
+    EXPECT_FALSE(f.WellenSichtbar());
+    EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
+
+    // ultraviolet: full scale at I = 15, a fifth at I = 3; switching the circuit sends all home
+    f.RadioGroupUVLicht->setItemIndex(1);
+    double beiFuenfzehn = -1, beiDrei = -1;
+    int nachUmschalten = -1, spaeter = 0;
+    Sobald([&] { return f.strom.Fliegende() >= 2; },
+           [&] {
+               beiFuenfzehn = f.messgeraet.wert();
+               f.TrackBarIntensitaet->setPosition(3);
+               beiDrei = f.messgeraet.wert();
+               f.TrackBarIntensitaet->setPosition(15);
+               f.RadioGroupStromkreis->setItemIndex(0);
+               nachUmschalten = f.strom.Fliegende();
+               Sobald([&] { return (spaeter = f.strom.Fliegende()) > 0; }, [&] { f.BitBtnZurueck->click(); });
+           });
+    f.BitBtnLicht->click();
+    EXPECT_DOUBLE_EQ(beiFuenfzehn, 1.0);
+    EXPECT_DOUBLE_EQ(beiDrei, 0.2);
+    EXPECT_EQ(nachUmschalten, 0);
+    EXPECT_GT(spaeter, 0);  // launching went on after the switch
+    // the back button ended the run and closed the window
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.an);
+    EXPECT_TRUE(Stopp);
+    EXPECT_EQ(f.strom.Fliegende(), 0);
+    EXPECT_FALSE(f.WellenSichtbar());
+}
+
+TEST(HallwachsFenster, TempoSetsTheDelayAndTheTimeStep)
+{
+    Bildschirm(1264, 960);
+    TFormHallwachs h;
+    TFormPhotozelle5 p;
+    EXPECT_EQ(h.Verzoegerung, 3);  // default position 3
+    h.TrackBarTempo->setPosition(0);
+    EXPECT_EQ(h.Verzoegerung, 31);
+    EXPECT_EQ(h.UpDownTempo->Position(), 0);
+    EXPECT_NEAR(h.tempo.dt, 3e-5, 1e-15);
+    p.TrackBarTempo->setPosition(5);
+    EXPECT_EQ(p.Verzoegerung, 0);
+    EXPECT_NEAR(p.tempo.dt, 1e-5 * std::pow(1.5, 5), 1e-15);
+
+    // during a run the new tempo takes effect without a restart; closing the window ends the run
+    FensterOeffnen(&h);
+    h.TrackBarTempo->setPosition(5);
+    int bilderVorher = 0;
+    Sobald([&] { return h.bilder >= 20; },
+           [&] {
+               bilderVorher = h.bilder;
+               h.UpDownTempo->klick(UpDown::Voriger);
+               Sobald([&] { return h.bilder >= bilderVorher + 5; }, [&] { h.close(); });
+           });
+    h.BitBtnLicht->click();
+    EXPECT_EQ(h.TrackBarTempo->Position(), 4);
+    EXPECT_EQ(h.Verzoegerung, 1);
+    EXPECT_NEAR(h.tempo.dt, 3e-5 * std::pow(1.2, 4), 1e-15);
+    EXPECT_GE(h.bilder, bilderVorher + 5);  // the same run went on
+    EXPECT_FALSE(h.laeuft);
+    EXPECT_FALSE(h.an);
+    EXPECT_FALSE(h.isVisible());
+}
+
+TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds)
+{
+    Bildschirm(1264, 960);
+    TFormPhotozelle5 f;
+    FensterOeffnen(&f);
+    f.RadioGroupStromkreis->setItemIndex(1);
+    f.TrackBarIntensitaet->setPosition(15);
+    Ereignisse();
+    const QImage vorher = f.Image1->bild().copy();
+    EXPECT_FALSE(f.BitBtnErgebnis->isEnabled());
+
+    int hoechstens = 0, beimAus = 0;
+    double links = 1e9;
+    double zeiger = -1;
+    Sobald(
+        [&] {
+            hoechstens = std::max(hoechstens, f.strom.Fliegende());
+            for (const TElektron &e : f.strom.e)
+                if (e.fliegt)
+                    links = std::min(links, e.x);
+            return f.bilder >= 40 && f.strom.Fliegende() >= 3;
+        },
+        [&] {
+            zeiger = f.messgeraet.wert();
+            beimAus = f.strom.Fliegende();
+            f.BitBtnLicht->click();
+        });
+    f.BitBtnLicht->click();  // returns when the last electron is home
+    EXPECT_DOUBLE_EQ(zeiger, 1.0);
+    EXPECT_GE(beimAus, 3);
+    EXPECT_LE(hoechstens, 15);
+    EXPECT_DOUBLE_EQ(links, f.skizze.anodeX);  // they fly as far as the ring
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_EQ(f.strom.Fliegende(), 0);
+    EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
+    EXPECT_TRUE(Stopp);
+    // no wave, electron or needle is left over: the picture is as before the run
+    EXPECT_EQ(f.Image1->bild(), vorher);
+
+    // red light releases nothing; the labels go and come back during the run; back ends it
+    f.RadioGroupUVLicht->setItemIndex(0);
+    int rot = 0;
+    Sobald(
+        [&] {
+            rot = std::max(rot, f.strom.Fliegende());
+            return f.bilder >= 30;
+        },
+        [&] {
+            f.CheckBoxBeschriftung->setChecked(false);
+            f.CheckBoxBeschriftung->setChecked(true);
+            Sobald(
+                [&] {
+                    rot = std::max(rot, f.strom.Fliegende());
+                    return f.bilder >= 60;
+                },
+                [&] { f.BitBtnZurueck->click(); });
+        });
+    f.BitBtnLicht->click();
+    EXPECT_EQ(rot, 0);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.an);
+    EXPECT_EQ(f.Image1->bild(), vorher);
+}

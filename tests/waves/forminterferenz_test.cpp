@@ -1,0 +1,230 @@
+// The wave-propagation window with its widgets: the panels and captions of the four
+// set-ups, its places on a normal and a low screen, and sessions that run the rope and
+// the water animation, change controls during the run and leave with the back button.
+#include "bild.h"
+#include "forminterferenz.h"
+#include "testhilfen.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Interferenz;
+
+namespace {
+
+void Spaeter(int ms, std::function<void()> f) { QTimer::singleShot(ms, std::move(f)); }
+
+}  // namespace
+
+TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
+{
+    Bildschirm(1264, 960);
+    TFormInterferenz f;
+    struct Fall {
+        int dimension, zahl, gleich;
+        const char *wellenlaenge, *amplitude, *titel, *skala;
+        bool zweitePanel, markiere, knoten, amplitudeBar, ausschnitt;
+    };
+    const Fall faelle[] = {
+        {0, 0, 1, "Wellenlänge:", "Amplitude:", "Ausbreitung einer Seilwelle", "klein                          groß", false,
+         true, false, true, false},
+        {0, 1, 1, "Wellenlänge 1:", "Amplitude 1:", "Überlagerung zweier Seilwellen",
+         "klein                          groß", true, true, false, true, false},
+        {0, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Seilwellen",
+         "klein                          groß", false, false, true, true, false},
+        {1, 0, 1, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Ausbreitung einer Wasserwelle", "(festgelegt)",
+         false, false, false, false, true},
+        {1, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Wasserwellen",
+         "(festgelegt)", false, false, false, false, true},
+    };
+    for (const Fall &c : faelle) {
+        f.RadioGroupDimension->setItemIndex(c.dimension);
+        f.RadioGroupZahlWellen->setItemIndex(c.zahl);
+        f.RadioGroupGleicheW->setItemIndex(c.gleich);
+        EXPECT_EQ(f.LabelWellenlaengeEins->text(), QString::fromUtf8(c.wellenlaenge)) << c.titel;
+        EXPECT_EQ(f.LabelAmplitudeEins->text(), QString::fromUtf8(c.amplitude)) << c.titel;
+        EXPECT_EQ(f.PanelTitel->caption(), QString::fromUtf8(c.titel));
+        EXPECT_EQ(f.LabelAmplitudeSkalaEins->text(), QString::fromUtf8(c.skala));
+        EXPECT_EQ(f.PanelWellendatenZwei->isVisibleTo(&f), c.zweitePanel) << c.titel;
+        EXPECT_EQ(f.PanelMarkierePkt->isVisibleTo(&f), c.markiere) << c.titel;
+        EXPECT_EQ(f.PanelKnoten->isVisibleTo(&f), c.knoten) << c.titel;
+        EXPECT_EQ(f.TrackBarAmplitudeEins->isVisibleTo(&f), c.amplitudeBar) << c.titel;
+        EXPECT_EQ(f.PanelAusschnitt->isVisibleTo(&f), c.ausschnitt) << c.titel;
+        EXPECT_EQ(f.Image1Dim->isVisibleTo(&f), c.dimension == 0);
+        EXPECT_EQ(f.Image2Dim->isVisibleTo(&f), c.dimension == 1);
+        // rope: only the frames-per-period part of the wave panel shows
+        EXPECT_EQ(f.PanelWelle->geometry(), c.dimension == 0 ? QRect(1039, 336, 185, 81) : QRect(1039, 168, 185, 265));
+        EXPECT_EQ(f.PanelWZentren->height(), c.dimension == 0 ? 137 : 209);
+    }
+    // "quadrat." with "klein": 321 × 320 pixels, origin at (160, 160)
+    f.RadioGroupImage->setItemIndex(0);
+    f.RadioGroupFormat->setItemIndex(1);
+    EXPECT_EQ(f.Image2Dim->bild().size(), QSize(321, 320));
+    EXPECT_EQ(QPoint(f.wasser().X0, f.wasser().Y0), QPoint(160, 160));
+    EXPECT_EQ(f.ImageSchnittWaagr->geometry().top(), f.Image2Dim->geometry().bottom() + 21);
+}
+
+TEST(FormInterferenz, EverythingOnTheScreenAndApart)
+{
+    for (auto [w, h] : {std::pair{1264, 960}, std::pair{1904, 1016}, std::pair{1264, 656}}) {
+        Bildschirm(w, h);
+        TFormInterferenz f;
+        f.resize(w, h);
+        for (int dimension : {0, 1}) {
+            f.RadioGroupDimension->setItemIndex(dimension);
+            f.CheckBoxEinzelWellen->setChecked(true);
+            QList<QWidget *> sichtbar;
+            for (QWidget *k : f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (k->isVisibleTo(&f) && k != f.Hinweis.panel && k != f.Ergebnis.panel)
+                    sichtbar << k;
+            for (int i = 0; i < sichtbar.size(); ++i) {
+                const QRect a = sichtbar[i]->geometry();
+                EXPECT_TRUE(QRect(0, 0, w, h).contains(a)) << w << "x" << h << " " << a.x() << "," << a.y();
+                for (int j = i + 1; j < sichtbar.size(); ++j) {
+                    // the marked-points panel touches the centres panel by its bevel only
+                    const QRect b = sichtbar[j]->geometry();
+                    EXPECT_LE(a.intersected(b).height() * a.intersected(b).width(), 185)
+                        << w << "x" << h << " " << sichtbar[i]->metaObject()->className() << " " << a.x() << ","
+                        << a.y() << " / " << sichtbar[j]->metaObject()->className() << " " << b.x() << "," << b.y();
+                }
+            }
+        }
+    }
+}
+
+TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
+{
+    Bildschirm(1264, 960);
+    TFormInterferenz f;
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    QImage ruhe = f.Image1Dim->bild(), frame;
+    bool anNachTempo = false, anNachMarken = false;
+    Spaeter(150, [&] {
+        f.TrackBarTempo->setPosition(0);  // the slowest tempo: 15 ms
+        anNachTempo = f.an;
+        f.RadioGroupZPunkte->setItemIndex(2);
+        f.CheckBoxEinzelWellen->setChecked(true);
+        anNachMarken = f.an;
+        frame = f.Image1Dim->bild();
+    });
+    // off and on again while the run is still on the stack: the run restarts, it does not nest
+    bool anNachNeustart = false;
+    QImage nachNeustart;
+    Spaeter(250, [&] {
+        f.BitBtnLicht->click();
+        f.BitBtnLicht->click();
+        anNachNeustart = f.an;
+        nachNeustart = f.Image1Dim->bild();
+    });
+    // then back as soon as a new frame has been drawn (or after a generous while)
+    bool bewegtSichWeiter = false;
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (nachNeustart.isNull())
+            return;
+        bewegtSichWeiter = f.Image1Dim->bild() != nachNeustart;
+        if (bewegtSichWeiter) {
+            wache.stop();
+            f.BitBtnZurueck->click();
+        }
+    });
+    wache.start();
+    QTimer notbremse;  // dies with the test, unlike a free single shot
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnZurueck->click(); });
+    notbremse.start(10000);
+    f.BitBtnLicht->click();
+    EXPECT_TRUE(anNachNeustart);
+    EXPECT_TRUE(bewegtSichWeiter);
+    EXPECT_TRUE(anNachTempo);
+    EXPECT_TRUE(anNachMarken);
+    EXPECT_EQ(f.Verzoegerung, 15);
+    EXPECT_NE(frame, ruhe);
+    EXPECT_EQ(f.markierung().anzahl, 2);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.an);
+    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
+
+    // opened again: at rest, in the same place, the marks drawn anew on the rope
+    const QRect ort = f.Image1Dim->geometry();
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Image1Dim->geometry(), ort);
+    EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
+    const int X0 = f.Image1Dim->bild().width() / 2, Y0 = f.Image1Dim->bild().height() / 2;
+    ASSERT_EQ(f.markierung().anzahl, 2);
+    EXPECT_EQ(f.Image1Dim->canvas().pixel(X0 + f.markierung().x[0], Y0 - 8), 0x000000u);  // the mass's outline
+    f.close();
+}
+
+TEST(FormInterferenz, ParameterStopsTheRunAndASingleTrainEndsByItself)
+{
+    Bildschirm(1264, 960);
+    TFormInterferenz f;
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    Spaeter(100, [&] { f.TrackBarWellenlaengeEins->setPosition(50); });
+    f.BitBtnLicht->click();  // returns once the change has stopped the run
+    EXPECT_FALSE(f.an);
+    EXPECT_EQ(f.werte().lambda1, 150);
+    EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
+
+    f.RadioGroupWellenzug->setItemIndex(0);
+    EXPECT_FALSE(f.RadioGroupAnfangszustand->isVisibleTo(&f));
+    f.TrackBarWellenlaengeEins->setPosition(100);
+    f.BitBtnLicht->click();  // ends after round((2R + λ)/c) + N rope frames
+    EXPECT_FALSE(f.an);
+    EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
+    EXPECT_TRUE(f.isVisible());
+    f.close();
+}
+
+TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
+{
+    Bildschirm(1264, 960);
+    TFormInterferenz f;
+    f.RadioGroupDimension->setItemIndex(1);
+    f.RadioGroupImage->setItemIndex(0);
+    f.RadioGroupRichtung2->setItemIndex(0);  // "links  + rechts"
+    f.RadioGroupPhasen->setItemIndex(1);     // antiphase
+    FensterOeffnen(&f);
+    Ereignisse(20);
+    // once the picture has moved on from the first frame: intensity, then off
+    QImage erstes;
+    bool bewegt = false, anNachZeige = false;
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (erstes.isNull()) {
+            erstes = f.Image2Dim->bild();
+            return;
+        }
+        bewegt = f.Image2Dim->bild() != erstes;
+        if (!bewegt)
+            return;
+        wache.stop();
+        f.RadioGroupAuslInt->setItemIndex(1);
+        anNachZeige = f.an;
+        Spaeter(50, [&] { f.BitBtnLicht->click(); });
+    });
+    wache.start();
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnLicht->click(); });
+    notbremse.start(10000);
+    f.BitBtnLicht->click();
+    EXPECT_TRUE(bewegt);
+    EXPECT_TRUE(anNachZeige);
+    EXPECT_TRUE(f.ImageIntensitaet->isVisible());
+    EXPECT_FALSE(f.Image2Dim->isVisible());
+    // antiphase: dark on the symmetry line, bright a quarter wavelength beside it… somewhere
+    const int X0 = f.wasser().X0;
+    const TColor dunkel = IntensitaetsFarbe(0);
+    for (int y = 4; y < f.ImageIntensitaet->bild().height() - 4; y += 16)
+        EXPECT_EQ(f.ImageIntensitaet->canvas().pixel(X0, y), dunkel) << y;
+    f.close();
+}

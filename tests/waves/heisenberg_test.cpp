@@ -1,0 +1,269 @@
+// The uncertainty window: the first minimum and the direction tables, the spread of the
+// photon directions, the wave field from the shared wavelet sums, the photons' paths, the
+// layout, and a session through the steps that runs, changes step and leaves.
+#include "bild.h"
+#include "heisenberg.h"
+#include "heisenbergbild.h"
+#include "heisenbergfenster.h"
+#include "richtext.h"
+#include "testhilfen.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+using namespace Heisenberg;
+
+namespace {
+// Runs aktion once bedingung holds, checked every 10 ms (inside the run's waits).
+void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto *uhr = new QTimer(ziel);
+    uhr->setInterval(10);
+    QObject::connect(uhr, &QTimer::timeout, ziel, [uhr, bedingung, aktion] {
+        if (!bedingung())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        aktion();
+    });
+    uhr->start();
+}
+}  // namespace
+
+namespace {
+struct Zufallsquelle {
+    std::mt19937 gen{11};
+    GanzZufall ganz() { return [this](int n) { return int(gen() % unsigned(std::max(n, 1))); }; }
+    ReellZufall reell() { return [this] { return std::uniform_real_distribution<double>(0, 1)(gen); }; }
+};
+}  // namespace
+
+TEST(Heisenberg, FirstMinimumAndDirectionTables)
+{
+    struct Fall {
+        int b;
+        double lambda;
+    };
+    for (const Fall &f : {Fall{80, 60}, Fall{40, 60}, Fall{100, 20}, Fall{30, 50}}) {
+        const double t1 = ErstesMinimum(f.b, f.lambda);
+        EXPECT_NEAR(std::sin(t1), f.lambda / (2.0 * f.b), 1e-12);
+        const Richtungen r = BerechneRichtungen(f.b, f.lambda);
+        EXPECT_EQ(r.I[0], 1.0);
+        // the first zero of the table lies at sin θ = λ / 2b (within one 0.25° step)
+        int k = 1;
+        while (k < 360 && !(r.I[std::size_t(k)] <= r.I[std::size_t(k - 1)] && r.I[std::size_t(k)] < r.I[std::size_t(k + 1)]))
+            ++k;
+        EXPECT_NEAR(k * 0.25 * M_PI / 180, t1, 0.25 * M_PI / 180 + 1e-9) << f.b;
+        EXPECT_LT(r.I[std::size_t(k)], 1e-3);
+        for (int i = 0; i <= 360; ++i)
+            EXPECT_NEAR(r.I[std::size_t(i)], r.A[std::size_t(i)] * r.A[std::size_t(i)], 1e-15);
+    }
+    // a slit narrower than the wavelength: the first minimum at 90°
+    EXPECT_DOUBLE_EQ(ErstesMinimum(30, 80), M_PI / 2);
+    EXPECT_DOUBLE_EQ(ErstesMinimum(39, 80), M_PI / 2);
+    EXPECT_LT(ErstesMinimum(40, 80), M_PI / 2 + 1e-12);
+}
+
+TEST(Heisenberg, NarrowerSlitSpreadsThePhotonsWider)
+{
+    Zufallsquelle q;
+    const Masse m = MasseVon(4, 57);
+    auto mittlererWinkel = [&](int b) {
+        const Richtungen r = BerechneRichtungen(b, 60);
+        double summe = 0;
+        int zwischenMinima = 0;
+        const int n = 4000;
+        for (int i = 0; i < n; ++i) {
+            Photon p;
+            p.speed = 2;
+            Starte(p, m, b, false, r, q.ganz(), q.reell());
+            EXPECT_TRUE(p.aktiv);
+            EXPECT_EQ(p.x, m.xmin);
+            EXPECT_LE(std::abs(p.y), b - p.halb);
+            EXPECT_TRUE(p.y == 0 || (p.y > 0) == (p.k > 0) || p.k == 0);
+            EXPECT_NEAR(std::hypot(p.vx, p.vy), 2.0, 1e-12);
+            summe += std::abs(p.k) * 0.25;
+            zwischenMinima += std::abs(p.k) * 0.25 * M_PI / 180 < ErstesMinimum(b, 60);
+        }
+        EXPECT_GT(zwischenMinima, n * 8 / 10) << b;  // most photons go into the main maximum
+        return summe / n;
+    };
+    const double breit = mittlererWinkel(100), mittel = mittlererWinkel(60), schmal = mittlererWinkel(35);
+    EXPECT_LT(breit, mittel);
+    EXPECT_LT(mittel, schmal);
+}
+
+TEST(Heisenberg, PhotonPathsAndLeaving)
+{
+    const Masse m = MasseVon(3, 50);
+    EXPECT_EQ(std::vector<int>({m.breite, m.hoehe, m.X0, m.Y0, m.xmin, m.xmax}),
+              std::vector<int>({450, 400, 150, 200, -150, 300}));
+    Photon p;
+    p.x = -3;
+    p.y = 10;
+    p.speed = 2;
+    p.vx = 1;
+    p.vy = 1.5;
+    Bewege(p);  // before the slit straight on
+    EXPECT_EQ(p.x, -1);
+    EXPECT_EQ(p.y, 10);
+    EXPECT_FALSE(Verlaesst(p, m, 4));
+    Bewege(p);
+    EXPECT_EQ(p.x, 1);
+    EXPECT_EQ(p.y, 10);
+    Bewege(p);  // behind it along the direction
+    EXPECT_EQ(p.x, 2);
+    EXPECT_EQ(p.y, 11.5);
+    EXPECT_TRUE(Verlaesst(p, m, 4));  // absorbed at the covered slit
+    for (int schritt : {2, 3, 5, 6})
+        EXPECT_FALSE(Verlaesst(p, m, schritt));
+    p.y = 201;
+    EXPECT_TRUE(Verlaesst(p, m, 3));
+    p.y = 0;
+    p.x = 301;
+    EXPECT_TRUE(Verlaesst(p, m, 6));
+}
+
+TEST(Heisenberg, WaveFieldFromTheSharedWaveletSums)
+{
+    GlobalInitialisieren();
+    const auto f = BerechneWellenfeld(40, 50, SinCosTabelle);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->spaltenX.size(), 456u);
+    EXPECT_EQ(f->zeilenY.size(), 2u * 285 + 1);
+    float groesste = 0;
+    for (float a : f->amplitude)
+        groesste = std::max(groesste, a);
+    EXPECT_FLOAT_EQ(groesste, 56.f);
+    Huygens::Blende spalt;
+    for (int y = -40; y <= 40; ++y)
+        spalt.setzeOffen(y, true);
+    for (auto [x, y] : {std::pair{10, 0}, std::pair{200, 50}, std::pair{456, 285}}) {
+        const auto [re, im] = Huygens::DirekteSumme(spalt, 50, x, y, SinCosTabelle);
+        const std::size_t i = f->index(std::size_t(x - 1), std::size_t(285 + y));
+        EXPECT_EQ(f->phase[i], Huygens::PhasenIndex(re, im));
+        EXPECT_EQ(f->phase[i], f->phase[f->index(std::size_t(x - 1), std::size_t(285 - y))]);
+    }
+    // the frame's codes stay within the colour range, also for negative phase indices
+    for (int t : {-200, 0, 7, 1000})
+        for (int ph : {0, 50, 95}) {
+            EXPECT_LE(std::abs(FeldCode(56.f, ph, t, 24, SinCosTabelle)), 56);
+            EXPECT_LE(std::abs(EinfallCode(-300, t, 2.5, 24, SinCosTabelle)), 56);
+        }
+}
+
+TEST(Heisenberg, LayoutOnTheScreens)
+{
+    for (auto [breite, hoehe, U] : {std::tuple{1264, 960, 57}, std::tuple{1904, 1016, 57}, std::tuple{1264, 656, 39}}) {
+        Bildschirm(breite, hoehe);
+        const Layout l = BerechneLayout({breite, hoehe, ZurueckOben});
+        EXPECT_EQ(l.U, U) << hoehe;
+        for (int a = 2; a <= 4; ++a) {
+            const Masse m = MasseVon(a, l.U);
+            const QRect r = l.bild(a);
+            EXPECT_EQ(r.size(), QSize(m.breite, m.hoehe));
+            EXPECT_EQ(r.topLeft() + QPoint(m.X0, m.Y0), QPoint(l.XC, l.YC));  // the origin stays
+            EXPECT_LE(m.xmax, FeldBreite);
+            EXPECT_LE(m.Y0, FeldHoehe);
+        }
+        EXPECT_LT(l.text.right(), l.bild(4).left());
+        EXPECT_LT(l.bild(4).right(), l.spaltB.left());
+        EXPECT_LE(l.spaltB.right(), breite);
+        EXPECT_LE(l.simulation.bottom(), ZurueckOben);
+        EXPECT_LE(l.bild(4).bottom(), l.zeichenflaeche.top());
+        EXPECT_EQ(l.zeichenflaeche.bottom() + 1, ZurueckOben);
+    }
+}
+
+TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
+{
+    Bildschirm(1264, 960);
+    MeldungsSammler meldungen;
+    TFormHeisenberg fenster;
+    FensterOeffnen(&fenster);
+    Ereignisse(20);
+    fenster.TrackBarTempo->setPosition(8);
+    EXPECT_EQ(fenster.Verzoegerung, 0);
+    fenster.TrackBarSpaltB->setPosition(40);
+
+    // step 1: the wave field is computed at the start; a step change stops the run
+    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 2; }, [&] {
+        EXPECT_TRUE(fenster.an);
+        EXPECT_FALSE(fenster.feldNoetig());
+        fenster.BitBtnWeiter->click();
+    });
+    fenster.BitBtnLicht->click();
+    EXPECT_FALSE(fenster.an);
+    EXPECT_EQ(fenster.schritt(), 2);
+    EXPECT_TRUE(meldungen.liste.isEmpty());
+
+    // step 4: no photon is ever behind the covered slit
+    fenster.BitBtnWeiter->click();
+    fenster.BitBtnWeiter->click();
+    EXPECT_EQ(fenster.schritt(), 4);
+    EXPECT_FALSE(fenster.PanelLambda->isVisible());
+    const Masse m = fenster.zustand().m;
+    const QImage vorher = fenster.Image1->bild().copy();
+    bool hinterDemSpalt = false;
+    int aktivGesehen = 0;
+    std::function<void()> pruefen = [&] {
+        for (const Photon &p : fenster.photonen()) {
+            hinterDemSpalt |= p.aktiv && p.x >= 0;
+            aktivGesehen += p.aktiv;
+        }
+        if (fenster.an)
+            QTimer::singleShot(5, &fenster, pruefen);
+    };
+    QTimer::singleShot(5, &fenster, pruefen);
+    fenster.TrackBarTempo->setPosition(5);  // c = 3: photons reach the slit within the run
+    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 150; }, [&] { fenster.BitBtnLicht->click(); });
+    fenster.BitBtnLicht->click();
+    EXPECT_FALSE(hinterDemSpalt);
+    EXPECT_GT(aktivGesehen, 0) << fenster.zeitpunkt();
+    const QImage &nachher = fenster.Image1->bild();
+    for (int y = 0; y < m.hoehe; y += 3)
+        for (int x = m.X0 + 13; x < m.breite; x += 3)
+            ASSERT_EQ(nachher.pixel(x, y), vorher.pixel(x, y)) << x << "," << y;
+
+    // step 6 with a slit narrower than the wavelength: the spread reaches 90°
+    fenster.BitBtnWeiter->click();
+    fenster.BitBtnWeiter->click();
+    EXPECT_EQ(fenster.schritt(), 6);
+    fenster.TrackBarLambda->setPosition(80);
+    fenster.TrackBarSpaltB->setPosition(30);
+    EXPECT_DOUBLE_EQ(fenster.zustand().theta1, M_PI / 2);
+    EXPECT_TRUE(fenster.PanelMitIntens->isVisible());
+    EXPECT_FALSE(fenster.BitBtnWeiter->isVisible());
+
+    // the step's file is loaded only on request; a missing file is reported, the control stays empty
+    TextPfad = QStringLiteral("/nicht/vorhanden/");
+    fenster.CheckBoxNeuText->setChecked(true);
+    EXPECT_FALSE(fenster.RichEditText->toPlainText().isEmpty());
+    fenster.CheckBoxNeuText->setChecked(false);
+    ASSERT_EQ(meldungen.liste.size(), 1);
+    EXPECT_TRUE(meldungen.liste[0].text.contains(QStringLiteral("Heisenberg6.RTF")));
+    EXPECT_TRUE(fenster.RichEditText->toPlainText().isEmpty());
+    fenster.CheckBoxNeuText->setChecked(true);
+    fenster.BitBtnSchrittzurueck->click();  // unticks the box without loading a file
+    EXPECT_FALSE(fenster.CheckBoxNeuText->isChecked());
+    EXPECT_EQ(meldungen.liste.size(), 1);
+    EXPECT_FALSE(fenster.RichEditText->toPlainText().isEmpty());
+
+    // step 5 with the intensity, the picture size changed during the run; then back to the guide
+    fenster.CheckBoxMitIntens->setChecked(true);
+    QTimer::singleShot(150, &fenster, [&] {
+        fenster.RadioGroupZeichenflaeche->setItemIndex(0);
+        EXPECT_TRUE(fenster.an);
+        EXPECT_EQ(fenster.Image1->bild().size(), QSize(6 * 57, 6 * 57));
+    });
+    QTimer::singleShot(400, &fenster, [&] { fenster.BitBtnZurueck->click(); });
+    fenster.BitBtnLicht->click();
+    EXPECT_FALSE(fenster.an);
+    EXPECT_TRUE(Stopp);
+    EXPECT_FALSE(fenster.isVisible());
+    TextPfad.clear();
+}

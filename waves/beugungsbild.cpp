@@ -1,0 +1,173 @@
+#include "beugungsbild.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Beugung {
+
+void BeugungsBild::Quadrat0(int x, int y, TColor farbe)
+{
+    const int h = z_.d() / 2;
+    c_.brush.color = farbe;
+    c_.brush.style = PinselStil::Solid;
+    c_.fillRect(z_.m.X0 + x - h, z_.m.Y0 - y - h, z_.m.X0 + x + h + 1, z_.m.Y0 - y + h + 1);
+}
+
+void BeugungsBild::Streifen(int x, int von, int bis, TColor farbe)
+{
+    const int h = z_.d() / 2;
+    c_.brush.color = farbe;
+    c_.brush.style = PinselStil::Solid;
+    c_.fillRect(z_.m.X0 + x - h, von, z_.m.X0 + x + h + 1, bis);
+}
+
+void BeugungsBild::Vorbereiten(TColor fuellung)
+{
+    c_.brush.color = fuellung;
+    c_.brush.style = PinselStil::Solid;
+    c_.fillRect(0, 0, c_.width(), c_.height());
+    ZeichneBlende();
+}
+
+void BeugungsBild::ZeichneBlende()
+{
+    const int X0 = z_.m.X0, Y0 = z_.m.Y0;
+    c_.pen = Stift{};
+    c_.brush.color = 0x000000;
+    c_.brush.style = PinselStil::Solid;
+    if (!z_.simulation) {
+        if (z_.kante) {
+            c_.rectangle(X0 - 6, 0, X0, Y0);
+        } else {
+            c_.rectangle(X0 - 6, 0, X0 + 1, Y0 - z_.wAnim);
+            c_.rectangle(X0 - 6, Y0 + z_.wAnim, X0, 2 * Y0);
+        }
+        return;
+    }
+    if (!z_.blende)
+        return;
+    Ursprung u{&c_, X0, Y0};
+    for (int y = -Y0; y <= Y0; ++y)
+        if (!z_.blende->istOffen(y))
+            u.Line0(-6, y, z_.s - 1, y);
+}
+
+void BeugungsBild::AnimationsFrame(int t)
+{
+    const Masse &m = z_.m;
+    const Welle &w = z_.w;
+    const int d = z_.d();
+    const int hoehe = c_.height();
+    const TSinCosTabelle &tab = SinCosTabelle;
+    auto farbe = [&](double r, double F1) {
+        if (!Aktiv(r, t, w, z_.frischerStart, z_.einzelZug))
+            return z_.grund;
+        return FarbCodeAnimation(Runde(Auslenkung(r, t, w, tab) * F1));
+    };
+    // incident plane wave, stripes up to the diaphragm
+    for (int x = -(std::abs(m.xA) / d) * d; x <= 0; x += d)
+        Streifen(x, 0, hoehe, farbe(x, 1.0));
+    // behind the diaphragm: wavelets from the border of the opening (from the edge itself)
+    const int wOeffnung = z_.kante ? 0 : z_.wAnim;
+    for (int x = d; x <= m.xB; x += d) {
+        for (int y = 0; y <= m.yMax; y += d) {
+            const Punktwelle p = AnimationsWelle(x, y, wOeffnung, m.X0, !z_.kante);
+            const TColor f = farbe(p.r, p.F1);
+            Quadrat0(x, y, f);
+            if (!z_.kante && y > 0)
+                Quadrat0(x, -y, f);
+        }
+        if (z_.kante)  // below the edge the plane wave passes undisturbed
+            Streifen(x, m.Y0 + d / 2 + 1, hoehe, farbe(x, 1.0));
+    }
+    ZeichnePfeile(t);
+    ZeichneBlende();
+}
+
+void BeugungsBild::Pfeil(double x1, double y1, double x2, double y2, bool spitze)
+{
+    Ursprung u{&c_, z_.m.X0, z_.m.Y0};
+    u.Line0(x1, y1, x2, y2);
+    if (!spitze)
+        return;
+    const double phi = std::atan2(y2 - y1, x2 - x1);
+    for (double a : {phi + 0.45, phi - 0.45})
+        u.Line0(x2, y2, x2 - 11 * std::cos(a), y2 - 11 * std::sin(a));
+}
+
+void BeugungsBild::ZeichnePfeile(int t)
+{
+    if (!z_.pfeileVor && !z_.pfeileNach)
+        return;
+    const Masse &m = z_.m;
+    const Welle &w = z_.w;
+    c_.pen = Stift{0xE3028F, 4};
+    const double front = w.c() * t;
+    if (z_.pfeileVor) {
+        const double F = z_.frischerStart ? front : 2.0 * m.X0;
+        for (int i = -3; i <= 3; ++i) {
+            const int y = (m.Y0 / 4) * i;
+            const bool gesperrt = z_.kante ? i > 0 : std::abs(y) > z_.wAnim;
+            double von = -m.X0;
+            if (z_.einzelZug)
+                von = std::max(F - w.lambda, von);
+            const double bis = gesperrt ? std::min(F, -12.0) : std::min(F, double(m.xB));
+            if (bis > von)
+                Pfeil(von, y, bis, y, true);
+        }
+    }
+    if (z_.pfeileNach && (front > 0 || !z_.frischerStart)) {
+        const double F = z_.frischerStart ? front : 3.0 * m.X0;
+        const int iVon = z_.kante ? 1 : -3;
+        for (int i = iVon; i <= 3; ++i) {
+            const double phi = i * M_PI / 8;
+            double von = 3;
+            if (z_.einzelZug && F - w.lambda >= 3)
+                von = F - w.lambda;
+            double bis = std::min(F, m.xB / std::cos(phi));
+            if (i != 0)
+                bis = std::min(bis, m.Y0 / std::abs(std::sin(phi)));
+            if (bis > von)
+                Pfeil(von * std::cos(phi), von * std::sin(phi), bis * std::cos(phi), bis * std::sin(phi), bis >= F);
+        }
+    }
+    c_.pen = Stift{};
+}
+
+void BeugungsBild::ZeichneWellen(int t)
+{
+    const Masse &m = z_.m;
+    const int d = z_.d();
+    const TSinCosTabelle &tab = SinCosTabelle;
+    for (int x = -(std::abs(m.xA) / d) * d; x <= 0; x += d)
+        Streifen(x, 0, c_.height(), FarbCodeAuslenkg(EinfallCode(x, t, z_.w, tab)));
+    if (z_.feld) {
+        const Huygens::Feld &f = *z_.feld;
+        for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
+            for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze) {
+                const std::size_t i = f.index(sp, ze);
+                Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
+                         FarbCodeAuslenkg(SimulationsCode(f.amplitude[i], f.phase[i], t, z_.w, tab)));
+            }
+    }
+    ZeichneBlende();
+}
+
+void BeugungsBild::ZeichneIntensitaet()
+{
+    const Masse &m = z_.m;
+    const int h = z_.d() / 2;
+    c_.brush.color = z_.grund;
+    c_.brush.style = PinselStil::Solid;
+    c_.fillRect(0, 0, m.X0 + h + 1, c_.height());
+    if (z_.feld) {
+        const Huygens::Feld &f = *z_.feld;
+        for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
+            for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze)
+                Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
+                         FarbCodeIntens(2 * Runde(56.0 * f.intensitaet[f.index(sp, ze)])));
+    }
+    ZeichneBlende();
+}
+
+}  // namespace Beugung

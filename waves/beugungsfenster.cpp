@@ -1,0 +1,474 @@
+#include "beugungsfenster.h"
+
+#include "beugungsteuerung.h"
+#include "bild.h"
+#include "richtext.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+using namespace Beugung;
+
+namespace Beugung {
+void DrueckPanel::mousePressEvent(QMouseEvent *e)
+{
+    Panel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit gedrueckt();
+}
+
+void DrueckPanel::mouseReleaseEvent(QMouseEvent *e)
+{
+    Panel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit losgelassen();
+}
+}  // namespace Beugung
+
+namespace {
+const Art ArtFolge[] = {Art::Spalt, Art::ZweiSpalten, Art::Gitter, Art::Kante, Art::Hindernis, Art::Ohne};
+
+QString Q(const char *s) { return QString::fromUtf8(s); }
+}  // namespace
+
+TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welleneigenschaft: Beugung"), parent)
+{
+    grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
+    Bildschirmmasse b;
+    b.breite = BildschirmBreite;
+    b.hoehe = BildschirmHoehe;
+    b.zurueckOben = ZurueckOben;
+    b.spalte = {SpalteBreite, SpalteRand, SpalteLinks};
+    b.F = Massstab.einheitlich;
+    layout_ = BerechneLayout(b);
+    z_.wAnim = Runde(16 * b.F);
+    z_.grund = grund_;
+
+    ErzeugeTitel(Q("Beugung einer ebenen Welle"), layout_.titel.left(), layout_.titel.top(), layout_.titel.width(),
+                 layout_.titel.height());
+    Image1 = new Bild(this);
+    ErzeugeLinkeSpalte();
+    ErzeugeRechteSpalte();
+
+    Hinweis.setzeGeometrie(layout_.hinweis.left(), layout_.hinweis.top(), layout_.hinweis.width(),
+                           layout_.hinweis.height());
+    Setze(Hinweis.edit, 8, 8, layout_.hinweis.width() - 16, layout_.hinweis.height() - 40);
+    Hinweis.edit->setHintergrund(0xFFFF95);
+    Hinweis.panel->setFarbe(FarbePanel);
+    ErzeugeRechenTafel();
+    BitBtnZurueck->raise();
+
+    WerteLesen();
+    RadioGroupZeichenflaecheClick();
+}
+
+void TFormBeugung3::ErzeugeLinkeSpalte()
+{
+    const int innen = layout_.animSimu.width() - 16;
+    PanelAnimSimu = ErzeugePanel(this, layout_.animSimu);
+    GroupBoxZeige = new QGroupBox(Q("Zeige"), PanelAnimSimu);
+    Setze(GroupBoxZeige, 8, 4, innen, 125);
+    RadioButtonAnimation = new QRadioButton(Q("Animation"), GroupBoxZeige);
+    Setze(RadioButtonAnimation, 10, 22, innen - 20, 22);
+    Beschriftung(GroupBoxZeige, Q("(idealisiert)"), 32, 44, innen - 40);
+    RadioButtonSimulation = new QRadioButton(Q("Simulation"), GroupBoxZeige);
+    Setze(RadioButtonSimulation, 10, 70, innen - 20, 22);
+    Beschriftung(GroupBoxZeige, Q("(realistischer)"), 32, 92, innen - 40);
+    RadioButtonSimulation->setChecked(true);
+    connect(RadioButtonSimulation, &QRadioButton::toggled, this, [this] { RadioButtonModusClick(); });
+
+    // animation mode
+    PanelDatenEinf = ErzeugePanel(this, layout_.datenEinf);
+    RadioGroupArtBeugungEinf = new RadioGroup(Q("Beugung an"), {Q("Kante"), Q("Spalt")}, PanelDatenEinf, 2);
+    Setze(RadioGroupArtBeugungEinf, 8, 4, innen, 48);
+    RadioGroupArtBeugungEinf->setItemIndex(1);
+    RadioGruppeVerdichten(RadioGroupArtBeugungEinf);
+    connect(RadioGroupArtBeugungEinf, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungEinfClick(); });
+    RadioGroupWellenzug =
+        new RadioGroup(QString(), {Q("Nur 1 „Berg und Tal“"), Q("Fortlaufende Welle")}, PanelDatenEinf);
+    Setze(RadioGroupWellenzug, 4, 60, innen + 8, 66);
+    SetzeSchrift(RadioGroupWellenzug, QStringLiteral("Trebuchet MS"), 9, true);
+    RadioGroupWellenzug->setItemIndex(1);
+    RadioGruppeVerdichten(RadioGroupWellenzug);
+    connect(RadioGroupWellenzug, &RadioGroup::geklickt, this, [this] { RadioGroupWellenzugClick(); });
+    RadiogroupAnfangszustand =
+        new RadioGroup(Q("Die Welle "), {Q("startet erst"), Q("ist schon unterwegs")}, PanelDatenEinf);
+    Setze(RadiogroupAnfangszustand, 4, 134, innen + 8, 66);
+    SetzeSchrift(RadiogroupAnfangszustand, QStringLiteral("Trebuchet MS"), 9, true);
+    RadiogroupAnfangszustand->setItemIndex(0);
+    RadioGruppeVerdichten(RadiogroupAnfangszustand);
+    connect(RadiogroupAnfangszustand, &RadioGroup::geklickt, this, [this] { Stoppen(); });
+    GroupBoxRichtungen = new QGroupBox(Q("Die Ausbreitungsrichtung"), PanelDatenEinf);
+    Setze(GroupBoxRichtungen, 8, 210, innen, 100);
+    CheckBoxRichtungenVorBlende = new QCheckBox(Q("der ungebeugten"), GroupBoxRichtungen);
+    Setze(CheckBoxRichtungenVorBlende, 10, 22, innen - 20, 22);
+    CheckBoxRichtungenNachBlende = new QCheckBox(Q("der gebeugten"), GroupBoxRichtungen);
+    Setze(CheckBoxRichtungenNachBlende, 10, 46, innen - 20, 22);
+    Beschriftung(GroupBoxRichtungen, Q("Welle"), 32, 70, innen - 40);
+    for (QCheckBox *c : {CheckBoxRichtungenVorBlende, CheckBoxRichtungenNachBlende})
+        connect(c, &QCheckBox::toggled, this, [this] { CheckBoxRichtungenClick(); });
+
+    // simulation mode
+    PanelDatenKompl = ErzeugePanel(this, layout_.datenKompl);
+    RadioGroupArtBeugung = new RadioGroup(
+        Q("Beugung an"), {Q("Spalt"), Q("2 Spalten"), Q("Gitter"), Q("Kante"), Q("Hindernis"), Q("ohne")},
+        PanelDatenKompl);
+    Setze(RadioGroupArtBeugung, 8, 4, innen, 126);
+    RadioGroupArtBeugung->setItemIndex(1);
+    RadioGruppeVerdichten(RadioGroupArtBeugung);
+    connect(RadioGroupArtBeugung, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungClick(); });
+
+    auto tafel = [&](int oben, const QString &titel, const QString &skala, int min, int max, int pos,
+                     TrackBar *&bar, UpDown *&ud, QLabel **titelLabel, QLabel **skalaLabel) {
+        Panel *p = new Panel(PanelDatenKompl, Panel::Rand::Gesenkt);
+        p->setFarbe(FarbePanel);
+        Setze(p, 8, oben, innen, 84);
+        QLabel *t = Beschriftung(p, titel, 6, 2, innen - 12);
+        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(4, 22, innen - 8, 32), true,
+                                           [this] { TrackBarBlendeChange(); });
+        bar = s.bar;
+        ud = s.updown;
+        QLabel *sk = Beschriftung(p, skala, 6, 58, innen - 12);
+        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, true);
+        if (titelLabel)
+            *titelLabel = t;
+        if (skalaLabel)
+            *skalaLabel = sk;
+        return p;
+    };
+    PanelSpaltB = tafel(136, Q("Spaltbreite"), Q("80       120     160    200 Pixel"), 40, 100, 80, TrackBarSpaltB,
+                        UpDownSpaltB, &LabelSpaltB, &LabelSpaltBSkala);
+    PanelSpaltAbst = tafel(224, Q("Abstand der Spalte"), Q("100           150         200 Pixel"), 50, 100, 80,
+                           TrackBarSpaltAbst, UpDownSpaltAbst, nullptr, nullptr);
+    PanelZahnAbst = tafel(136, Q("Gitterkonstante"), Q("40         60         80 Pixel"), 20, 40, 20,
+                          TrackBarGitterKonst, UpDownGitterKonst, nullptr, nullptr);
+
+    Panel1 = new DrueckPanel(PanelDatenKompl);
+    Panel1->setFarbe(0xFFCF00);
+    Panel1->setCaption(Q("Zeige Intensität "));
+    Panel1->setToolTip(Q("Zeigt die Wellenintensität, solange die linke Maustaste darauf gedrückt ist"));
+    Panel1->setCursor(Qt::PointingHandCursor);
+    Setze(Panel1, 8, 314, innen, layout_.datenKompl.height() - 8 - 314);
+    connect(Panel1, &DrueckPanel::gedrueckt, this, [this] { Panel1MouseDown(); });
+    connect(Panel1, &DrueckPanel::losgelassen, this, [this] { Panel1MouseUp(); });
+
+    PanelHinweise = ErzeugePanel(this, layout_.hinweise);
+    ErzeugeHinweis(PanelHinweise, Q("&Hinweise"), QString(), [this] { SchreibeHinweise(); });
+    Setze(BitBtnHinweis, 8, 6, innen, layout_.hinweise.height() - 12);
+}
+
+void TFormBeugung3::ErzeugeRechteSpalte()
+{
+    const int innen = layout_.lambda.width() - 16;
+    auto tafel = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
+                     TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert) {
+        Panel *p = ErzeugePanel(this, ort);
+        Beschriftung(p, titel, 8, 6, innen);
+        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 28, innen, 32), true, std::move(geaendert));
+        bar = s.bar;
+        ud = s.updown;
+        Beschriftung(p, skala, 8, 62, innen);
+        return p;
+    };
+    PanelLambda = tafel(layout_.lambda, Q("Wellenlänge"), Q(" 20     40       60      80  Pixel"), 20, 80, 60,
+                        TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); });
+    PanelZahlBilder = tafel(layout_.zahlBilder, Q("Bilder pro Schwingung"), Q("  8        16       24       32   "),
+                            8, 32, 8, TrackBarSchwDauer, UpDownSchwDauer, [this] { TrackBarSchwDauerChange(); });
+    PanelAufloesung = tafel(layout_.aufloesung, Q("Zeichne Wellen"), Q("  fein                          grob  "), 1,
+                            4, 2, TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); });
+    TrackBarSchwDauer->setTickInterval(4);
+    TrackBarAufloesung->setTickInterval(1);
+
+    PanelZeichenFl = ErzeugePanel(this, layout_.zeichenFl);
+    RadioGroupZeichenflaeche =
+        new RadioGroup(Q(" Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")}, PanelZeichenFl);
+    Setze(RadioGroupZeichenflaeche, 8, 4, innen, layout_.zeichenFl.height() - 8);
+    RadioGroupZeichenflaeche->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupZeichenflaeche);
+    connect(RadioGroupZeichenflaeche, &RadioGroup::geklickt, this, [this] { RadioGroupZeichenflaecheClick(); });
+
+    PanelLicht = ErzeugePanel(this, layout_.licht);
+    LabelSimulation = Beschriftung(PanelLicht, Q("Simulation"), 8, 4, innen, 20, Qt::AlignCenter);
+    ErzeugeLaufsteuerung(PanelLicht);
+    Setze(PanelKontrolle, 8, 30, 26, 26);
+    Setze(BitBtnLicht, 42, 28, innen - 34, 30);
+    Setze(BitBtnStop, 42, 64, innen - 34, 30);
+    ErzeugeTempo(PanelLicht, 0, 4, 3, Q("langsam             schnell"));
+    Setze(LabelTempo, 8, 102, innen, 18);
+    LabelTempo->setAlignment(Qt::AlignCenter);
+    Setze(TrackBarTempo, 8, 122, innen - 22, 32);
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    TrackBarTempo->setTickInterval(1);
+    Setze(UpDownTempo, 8 + innen - 20, 122, 20, 32);
+}
+
+void TFormBeugung3::ErzeugeRechenTafel()
+{
+    PanelIchRechne = new Panel(this);
+    PanelIchRechne->setFarbe(FarbeRechnen);
+    PanelIchRechne->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
+    PanelIchRechne->setCaption(Q("Bitte Geduld: Ich rechne!"));
+    SetzeSchrift(PanelIchRechne, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
+    const QRect &r = layout_.ichRechne;
+    Setze(PanelIchRechne, r.left(), r.top(), r.width(), r.height());
+    ProgressBar1 = new QProgressBar(PanelIchRechne);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    Setze(ProgressBar1, 16, r.height() - 16 - 24, r.width() - 32, 24);
+    PanelIchRechne->hide();
+}
+
+int TFormBeugung3::VerzoegerungAusTempo(int position, int) const { return Beugung::VerzoegerungAusTempo(position); }
+
+bool TFormBeugung3::simulationsModus() const { return RadioButtonSimulation->isChecked(); }
+
+void TFormBeugung3::WerteLesen()
+{
+    z_.w.lambda = TrackBarLambda->Position();
+    z_.w.N = TrackBarSchwDauer->Position();
+    z_.s = TrackBarAufloesung->Position();
+    z_.simulation = simulationsModus();
+    z_.kante = RadioGroupArtBeugungEinf->ItemIndex() == 0;
+    z_.einzelZug = RadioGroupWellenzug->ItemIndex() == 0;
+    z_.frischerStart = RadiogroupAnfangszustand->ItemIndex() == 0 || z_.einzelZug;
+    z_.pfeileVor = CheckBoxRichtungenVorBlende->isChecked();
+    z_.pfeileNach = CheckBoxRichtungenNachBlende->isChecked();
+    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height());
+    z_.blende = &blende_;
+    z_.feld = feld_ ? &*feld_ : nullptr;
+    z_.grund = grund_;
+    PanelDatenEinf->setVisible(!z_.simulation);
+    PanelDatenKompl->setVisible(z_.simulation);
+    RadiogroupAnfangszustand->setVisible(!z_.einzelZug);
+    LabelSimulation->setText(z_.simulation ? Q("Simulation") : Q("Animation"));
+}
+
+void TFormBeugung3::MaskeBauen()
+{
+    const int i = std::clamp(RadioGroupArtBeugung->ItemIndex(), 0, 5);
+    const Art art = ArtFolge[i];
+    blende_ = Maske(art, TrackBarSpaltB->Position(), TrackBarSpaltAbst->Position(), TrackBarGitterKonst->Position());
+    PanelSpaltB->setVisible(art == Art::Spalt || art == Art::ZweiSpalten || art == Art::Hindernis || art == Art::Ohne);
+    PanelSpaltAbst->setVisible(art == Art::ZweiSpalten);
+    PanelZahnAbst->setVisible(art == Art::Gitter);
+    if (art == Art::ZweiSpalten) {
+        LabelSpaltB->setText(Q("Breite Einzelspalt"));
+        LabelSpaltBSkala->setText(Q("20        30       40       50 Pixel"));
+    } else {
+        LabelSpaltB->setText(art == Art::Spalt ? Q("Spaltbreite") : Q("Hindernisbreite"));
+        LabelSpaltBSkala->setText(Q("80       120     160    200 Pixel"));
+    }
+    neuRechnen_ = true;
+}
+
+void TFormBeugung3::Vorbereiten()
+{
+    WerteLesen();
+    if (BitBtnStop)
+        BitBtnStop->setText(Q("&unterbrechen"));
+    BeugungsBild(Image1->canvas(), z_).Vorbereiten(grund_);
+}
+
+void TFormBeugung3::Stoppen()
+{
+    Stopp = true;
+    AnAusSchalten(false);
+    Vorbereiten();
+    if (isVisible())  // one pass of message handling (not while the window is being built)
+        QCoreApplication::processEvents();
+}
+
+void TFormBeugung3::FormActivate()
+{
+    AnAusSchalten(false);
+    pause = false;
+    RadioGroupZeichenflaecheClick();
+    SchreibeHinweise();
+}
+
+void TFormBeugung3::BitBtnLichtClick()
+{
+    Stopp = true;
+    AnAusSchalten(!an);
+    Vorbereiten();
+    pause = false;
+    if (!an)
+        return;
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Simulation();
+    } while (nochmal_ && an && !ProgrammEndet);
+    imLauf_ = false;
+    if (an)
+        AnAusSchalten(false);
+    Stopp = true;
+}
+
+void TFormBeugung3::Simulation()
+{
+    if (Hinweis.sichtbar())
+        TafelVerbergen(Hinweis);
+    WerteLesen();
+    if (z_.simulation) {
+        if (neuRechnen_ && !BerechnePhaseIntens())
+            return;
+        SimulationKompl();
+    } else {
+        SimulationEinf();
+    }
+}
+
+bool TFormBeugung3::BerechnePhaseIntens()
+{
+    Huygens::Auftrag a;
+    a.blende = blende_;
+    a.lambda = z_.w.lambda;
+    a.xB = z_.m.xB;
+    a.yMax = z_.m.yMax;
+    a.d = z_.d();
+    ProgressBar1->setValue(0);
+    PanelIchRechne->show();
+    PanelIchRechne->raise();
+    PanelIchRechne->repaint();
+    QElapsedTimer uhr;
+    uhr.start();
+    // The sums are fast; the panel only shows on slow machines. Between columns the program
+    // stays responsive, and a stop (back button, on/off, a changed parameter) cancels.
+    auto fortschritt = [&](int fertig, int gesamt) {
+        const int prozent = (100 * fertig / std::max(1, gesamt)) / 5 * 5;
+        if (prozent != ProgressBar1->value())
+            ProgressBar1->setValue(prozent);
+        if (uhr.elapsed() >= 40) {
+            QCoreApplication::processEvents();
+            uhr.restart();
+        }
+        return !Stopp && !ProgrammEndet;
+    };
+    std::optional<Huygens::Feld> f = Huygens::Berechne(a, SinCosTabelle, fortschritt);
+    PanelIchRechne->hide();
+    if (!f)
+        return false;
+    feld_ = std::move(f);
+    z_.feld = &*feld_;
+    neuRechnen_ = false;
+    return true;
+}
+
+void TFormBeugung3::SimulationEinf()
+{
+    const int laenge = Laufzeit(z_.m, z_.w);
+    BeugungsBild bild(Image1->canvas(), z_);
+    for (t_ = Startzeit(z_.m, z_.w);; ++t_) {
+        bild.AnimationsFrame(t_);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+        if (z_.einzelZug && t_ > laenge)
+            break;
+    }
+    Stopp = true;
+}
+
+void TFormBeugung3::SimulationKompl()
+{
+    BeugungsBild bild(Image1->canvas(), z_);
+    for (t_ = 0;;) {
+        if (intensitaetZeigen_) {
+            bild.ZeichneIntensitaet();
+            while (intensitaetZeigen_ && !Stopp && !ProgrammEndet && isVisible())
+                Warte(std::uint32_t(std::max(Verzoegerung, 1)));
+            if (Stopp || ProgrammEndet || !isVisible())
+                break;
+            continue;  // resume the wave where it stopped
+        }
+        bild.ZeichneWellen(t_);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+        ++t_;
+    }
+    Stopp = true;
+}
+
+// ---- handlers ----------------------------------------------------------------------------
+
+void TFormBeugung3::RadioButtonModusClick()
+{
+    Stoppen();
+    SchreibeHinweise();
+}
+
+void TFormBeugung3::RadioGroupArtBeugungEinfClick() { Stoppen(); }
+
+void TFormBeugung3::RadioGroupWellenzugClick() { Stoppen(); }
+
+void TFormBeugung3::RadioGroupArtBeugungClick()
+{
+    Stopp = true;
+    MaskeBauen();
+    Stoppen();
+}
+
+void TFormBeugung3::TrackBarBlendeChange() { RadioGroupArtBeugungClick(); }
+
+void TFormBeugung3::TrackBarLambdaChange()
+{
+    neuRechnen_ = true;
+    Stoppen();
+}
+
+void TFormBeugung3::TrackBarSchwDauerChange()
+{
+    if (an && !Stopp) {  // the run goes on with the new speed; the wavelength stays
+        z_.w.N = TrackBarSchwDauer->Position();
+        return;
+    }
+    Stoppen();
+}
+
+void TFormBeugung3::TrackBarAufloesungChange()
+{
+    neuRechnen_ = true;
+    Stoppen();
+}
+
+void TFormBeugung3::RadioGroupZeichenflaecheClick()
+{
+    Stopp = true;
+    const QRect ort = Bildort(layout_.flaeche, RadioGroupZeichenflaeche->ItemIndex());
+    Image1->move(ort.topLeft());
+    Image1->setBildGroesse(ort.width(), ort.height());
+    MaskeBauen();
+    Stoppen();
+}
+
+void TFormBeugung3::CheckBoxRichtungenClick()
+{
+    z_.pfeileVor = CheckBoxRichtungenVorBlende->isChecked();
+    z_.pfeileNach = CheckBoxRichtungenNachBlende->isChecked();
+}
+
+void TFormBeugung3::Panel1MouseDown() { intensitaetZeigen_ = true; }
+void TFormBeugung3::Panel1MouseUp() { intensitaetZeigen_ = false; }
+
+void TFormBeugung3::SchreibeHinweise()
+{
+    QString text = LadeText(QStringLiteral(":/texte/waves/beugung_hinweis_blende.txt"));
+    if (simulationsModus())
+        text += QStringLiteral("\n\n") + LadeText(QStringLiteral(":/texte/waves/beugung_hinweis_simulation.txt"));
+    text += QStringLiteral("\n\n") +
+            LadeText(simulationsModus() ? QStringLiteral(":/texte/waves/beugung_hinweis_tempo_simulation.txt")
+                                        : QStringLiteral(":/texte/waves/beugung_hinweis_tempo_animation.txt"));
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    SchreibeMarkup(Hinweis.edit, text, stil);
+}

@@ -1,0 +1,115 @@
+// The diffraction window: a plane water wave meets a diaphragm and spreads behind it,
+// either drawn from simple formulas (animation) or computed from Huygens wavelets
+// (simulation), with the time-averaged intensity shown while a panel is held down.
+#pragma once
+
+#include "beugung.h"
+#include "beugungsbild.h"
+#include "huygens.h"
+#include "simfenster.h"
+
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <optional>
+
+class Bild;
+
+namespace Beugung {
+// A panel that reports the press and the release of the left mouse button.
+class DrueckPanel : public Panel {
+    Q_OBJECT
+public:
+    using Panel::Panel;
+signals:
+    void gedrueckt();
+    void losgelassen();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+};
+}  // namespace Beugung
+
+class TFormBeugung3 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormBeugung3(QWidget *parent = nullptr);
+
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelAnimSimu = nullptr, *PanelDatenEinf = nullptr, *PanelDatenKompl = nullptr, *PanelHinweise = nullptr;
+    Panel *PanelLambda = nullptr, *PanelZahlBilder = nullptr, *PanelAufloesung = nullptr, *PanelZeichenFl = nullptr,
+          *PanelLicht = nullptr;
+    Panel *PanelSpaltB = nullptr, *PanelSpaltAbst = nullptr, *PanelZahnAbst = nullptr;
+    Beugung::DrueckPanel *Panel1 = nullptr;
+    Panel *PanelIchRechne = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QGroupBox *GroupBoxZeige = nullptr, *GroupBoxRichtungen = nullptr;
+    QRadioButton *RadioButtonAnimation = nullptr, *RadioButtonSimulation = nullptr;
+    RadioGroup *RadioGroupArtBeugungEinf = nullptr, *RadioGroupWellenzug = nullptr,
+               *RadiogroupAnfangszustand = nullptr, *RadioGroupArtBeugung = nullptr,
+               *RadioGroupZeichenflaeche = nullptr;
+    QCheckBox *CheckBoxRichtungenVorBlende = nullptr, *CheckBoxRichtungenNachBlende = nullptr;
+    TrackBar *TrackBarSpaltB = nullptr, *TrackBarSpaltAbst = nullptr, *TrackBarGitterKonst = nullptr,
+             *TrackBarLambda = nullptr, *TrackBarSchwDauer = nullptr, *TrackBarAufloesung = nullptr;
+    UpDown *UpDownSpaltB = nullptr, *UpDownSpaltAbst = nullptr, *UpDownGitterKonst = nullptr,
+           *UpDownLambda = nullptr, *UpDownSchwDauer = nullptr, *UpDownAufloesung = nullptr;
+    QLabel *LabelSpaltB = nullptr, *LabelSpaltBSkala = nullptr, *LabelSimulation = nullptr;
+
+    // ---- state (read by tests) ----
+    const Beugung::Zustand &zustand() const { return z_; }
+    const Huygens::Blende &blende() const { return blende_; }
+    const std::optional<Huygens::Feld> &feld() const { return feld_; }
+    const Beugung::Layout &layout() const { return layout_; }
+    bool neuRechnen() const { return neuRechnen_; }
+    int zeitpunkt() const { return t_; }
+
+    // ---- handlers ----
+    void BitBtnLichtClick() override;
+    void RadioButtonModusClick();
+    void RadioGroupArtBeugungEinfClick();
+    void RadioGroupWellenzugClick();
+    void RadioGroupArtBeugungClick();
+    void TrackBarBlendeChange();
+    void TrackBarLambdaChange();
+    void TrackBarSchwDauerChange();
+    void TrackBarAufloesungChange();
+    void RadioGroupZeichenflaecheClick();
+    void CheckBoxRichtungenClick();
+    void Panel1MouseDown();
+    void Panel1MouseUp();
+
+    // Computes the Huygens tables now; false when cancelled.
+    bool BerechnePhaseIntens();
+
+protected:
+    void FormActivate() override;
+    void Vorbereiten() override;
+    void Simulation() override;
+    int VerzoegerungAusTempo(int position, int max) const override;
+
+private:
+    void ErzeugeLinkeSpalte();
+    void ErzeugeRechteSpalte();
+    void ErzeugeRechenTafel();
+    void Stoppen();
+    void WerteLesen();
+    void MaskeBauen();
+    void SimulationEinf();
+    void SimulationKompl();
+    void SchreibeHinweise();
+    bool simulationsModus() const;
+
+    Beugung::Layout layout_;
+    Beugung::Zustand z_;
+    Huygens::Blende blende_;
+    std::optional<Huygens::Feld> feld_;
+    bool neuRechnen_ = true;
+    bool intensitaetZeigen_ = false;
+    TColor grund_ = 0;
+    int t_ = 0;
+    bool imLauf_ = false;  // a run loop is on the stack (running or draining)
+    bool nochmal_ = false; // switched on again while it drains: the loop starts anew
+};

@@ -1,0 +1,60 @@
+#include "beugungsteuerung.h"
+
+#include <QLayout>
+
+#include <algorithm>
+
+namespace Beugung {
+
+Panel *ErzeugePanel(QWidget *eltern, const QRect &ort)
+{
+    auto *p = new Panel(eltern);
+    p->setFarbe(FarbePanel);
+    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
+    return p;
+}
+
+QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h, Qt::Alignment ausrichtung)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setAlignment(ausrichtung);
+    Setze(l, x, y, w, h);
+    return l;
+}
+
+void RadioGruppeVerdichten(RadioGroup *gruppe)
+{
+    if (gruppe->layout()) {
+        gruppe->layout()->setContentsMargins(8, 0, 8, 2);
+        gruppe->layout()->setSpacing(0);
+    }
+}
+
+Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort, bool mitUpDown,
+                         std::function<void()> geaendert)
+{
+    Schieber s;
+    const int udBreite = mitUpDown ? 20 : 0;
+    s.bar = new TrackBar(Qt::Horizontal, eltern);
+    s.bar->setBereich(min, max, position);
+    s.bar->setTickPosition(QSlider::TicksBelow);
+    s.bar->setTickInterval(std::max(1, (max - min) / 10));
+    Setze(s.bar, ort.left(), ort.top(), ort.width() - udBreite - (mitUpDown ? 2 : 0), ort.height());
+    if (mitUpDown) {
+        s.updown = new UpDown(eltern);
+        s.updown->setBereich(min, max, position);
+        Setze(s.updown, ort.left() + ort.width() - udBreite, ort.top(), udBreite, ort.height());
+        TrackBar *bar = s.bar;
+        QObject::connect(s.updown, &UpDown::geklickt, bar, [bar, ud = s.updown] { bar->setPosition(ud->Position()); });
+    }
+    UpDown *ud = s.updown;
+    QObject::connect(s.bar, &QSlider::valueChanged, s.bar, [ud, geaendert = std::move(geaendert)](int wert) {
+        if (ud)
+            ud->setPosition(wert);
+        if (geaendert)
+            geaendert();
+    });
+    return s;
+}
+
+}  // namespace Beugung

@@ -1,0 +1,362 @@
+#include "doppelspaltfenster.h"
+
+#include "beugungsteuerung.h"
+#include "bild.h"
+#include "richtext.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Doppelspalt;
+using Beugung::Beschriftung;
+using Beugung::ErzeugePanel;
+using Beugung::ErzeugeSchieber;
+using Beugung::RadioGruppeVerdichten;
+using Beugung::Schieber;
+
+namespace {
+QString Q(const char *s) { return QString::fromUtf8(s); }
+
+// Shrinks a control's bold font (from 10 down to 7 points) until its text fits the width.
+void SchriftEinpassen(QWidget *w, const QString &text, int breite)
+{
+    for (int punkte = 10; punkte >= 7; --punkte) {
+        SetzeSchrift(w, QStringLiteral("Trebuchet MS"), punkte, true);
+        if (w->fontMetrics().horizontalAdvance(text) <= breite)
+            return;
+    }
+}
+}  // namespace
+
+TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
+    : SimFenster(Q("Doppelspaltversuch mit Elektronen oder Photonen"), parent)
+{
+    grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
+    z_.grund = grund_;
+    Bildschirmmasse b;
+    b.breite = BildschirmBreite;
+    b.hoehe = BildschirmHoehe;
+    b.zurueckOben = ZurueckOben;
+    b.spalteLinks = SpalteLinks;  // read once, as the windows created before left it
+    layout_ = BerechneLayout(b);
+    const Layout &l = layout_;
+
+    ErzeugeTitel(Q("Der Doppelspaltversuch"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    Image1 = new Bild(this);
+    Image1->move(l.bild.topLeft());
+    Image1->setBildGroesse(l.bild.width(), l.bild.height());
+
+    ErzeugeSpalte();
+    ErzeugeUnten();
+
+    // the text panels take exactly the picture's bounds
+    auto tafel = [&](TextTafel &t, TColor farbe) {
+        t.setzeGeometrie(l.bild.left(), l.bild.top(), l.bild.width(), l.bild.height());
+        Setze(t.edit, 8, 8, l.bild.width() - 18, l.bild.height() - 40);
+        t.edit->setHintergrund(farbe);
+        t.panel->setFarbe(FarbePanel);
+        t.loeschen->setText(Q("l&öschen"));
+        Setze(t.loeschen, l.bild.width() - 8 - 97, l.bild.height() - 28, 97, 24);
+    };
+    tafel(Hinweis, 0xFFFF95);
+    tafel(Ergebnis, 0xBFFFFF);
+    SchreibeHinweiseSelbst();
+    SchreibeBeobachtungSelbst();
+    BitBtnZurueck->raise();
+
+    TrackBarPauseChange();
+    ZeichneAlles();
+}
+
+void TFormDoppelspalt::ErzeugeSpalte()
+{
+    const Layout &l = layout_;
+    const int innen = SpaltenBreite - 16;
+
+    PanelAnordnung = ErzeugePanel(this, l.anordnung);
+    RadioGroupAnordnung = new RadioGroup(Q("Mit &Versuchsanordnung"), {Q("ja "), Q("nein")}, PanelAnordnung, 2);
+    Setze(RadioGroupAnordnung, 8, 4, innen, 44);
+    RadioGroupAnordnung->setItemIndex(0);
+    RadioGruppeVerdichten(RadioGroupAnordnung);
+    connect(RadioGroupAnordnung, &RadioGroup::geklickt, this, [this] { RadioGroupAnordnungClick(); });
+    CheckBoxZoom = new QCheckBox(Q("Schirm &größer zeichnen"), PanelAnordnung);
+    Setze(CheckBoxZoom, 10, 50, innen - 4, 20);
+    connect(CheckBoxZoom, &QCheckBox::toggled, this, [this] { CheckBoxZoomClick(); });
+
+    PanelSehrichtung = new Panel(PanelAnordnung, Panel::Rand::Gesenkt);
+    PanelSehrichtung->setFarbe(FarbePanel);
+    Setze(PanelSehrichtung, 8, 74, innen, 81);
+    Beschriftung(PanelSehrichtung, Q("Blickrichtung"), 6, 2, 120);
+    TrackBarSehBreite = new TrackBar(Qt::Horizontal, PanelSehrichtung);
+    TrackBarSehBreite->setBereich(-45, 45, 40);
+    TrackBarSehBreite->setTickPosition(QSlider::TicksBelow);
+    TrackBarSehBreite->setTickInterval(15);
+    Setze(TrackBarSehBreite, 4, 24, 112, 30);
+    UpDownSehBreite = new UpDown(PanelSehrichtung, Qt::Horizontal);
+    UpDownSehBreite->setBereich(-45, 45, 40);  // the bar's range: a click never jumps
+    Setze(UpDownSehBreite, 30, 56, 40, 20);
+    TrackBarSehHoehe = new TrackBar(Qt::Vertical, PanelSehrichtung);
+    TrackBarSehHoehe->setBereich(45, 80, 75);
+    Setze(TrackBarSehHoehe, 124, 4, 28, 73);
+    UpDownSehHoehe = new UpDown(PanelSehrichtung);
+    UpDownSehHoehe->setBereich(45, 80, 75);
+    UpDownSehHoehe->setSchritt(-1);
+    Setze(UpDownSehHoehe, 154, 14, 20, 50);
+    connect(UpDownSehBreite, &UpDown::geklickt, this,
+            [this] { TrackBarSehBreite->setPosition(UpDownSehBreite->Position()); });
+    connect(UpDownSehHoehe, &UpDown::geklickt, this,
+            [this] { TrackBarSehHoehe->setPosition(UpDownSehHoehe->Position()); });
+    connect(TrackBarSehBreite, &QSlider::valueChanged, this, [this](int w) {
+        UpDownSehBreite->setPosition(w);
+        TrackBarSehChange();
+    });
+    connect(TrackBarSehHoehe, &QSlider::valueChanged, this, [this](int w) {
+        UpDownSehHoehe->setPosition(w);
+        TrackBarSehChange();
+    });
+
+    auto tafel = [&](const QRect &ort, const QString &titel, int min, int max, int pos, TrackBar *&bar,
+                     UpDown *&ud, std::function<void()> geaendert) {
+        Panel *p = ErzeugePanel(this, ort);
+        Beschriftung(p, titel, 8, 2, innen);
+        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 20, innen, 30), true, std::move(geaendert));
+        bar = s.bar;
+        ud = s.updown;
+        QLabel *skala = Beschriftung(p, Q("klein                          groß"), 8, 51, innen);
+        SetzeSchrift(skala, QStringLiteral("Trebuchet MS"), 8, true);
+        return p;
+    };
+    PanelSpaltAbstand = tafel(l.spaltAbstand, Q("Abstand der 2 Spalte"), 6, 12, 8, TrackBarSpaltAbst,
+                              UpDownSpaltAbst, [this] { TrackBarSpaltAbstChange(); });
+    PanelLambda = tafel(l.lambda, Q("Wellenlänge"), 5, 40, 15, TrackBarLambda, UpDownlambda,
+                        [this] { TrackBarLambdaChange(); });
+
+    PanelGraph = ErzeugePanel(this, l.graph);
+    CheckBoxGraph = new QCheckBox(Q("Mit &Wellen-&Intensität"), PanelGraph);
+    Setze(CheckBoxGraph, 10, 10, innen - 4, 22);
+    connect(CheckBoxGraph, &QCheckBox::toggled, this, [this] { CheckBoxGraphClick(); });
+
+    PanelSimulation = ErzeugePanel(this, l.simulation);
+    Beschriftung(PanelSimulation, Q("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
+    TrackBarPause = new TrackBar(Qt::Horizontal, PanelSimulation);
+    TrackBarPause->setBereich(0, 5, 4);
+    TrackBarPause->setTickPosition(QSlider::TicksBelow);
+    TrackBarPause->setTickInterval(1);
+    Setze(TrackBarPause, 8, 20, innen, 30);
+    QLabel *tempo = Beschriftung(PanelSimulation, Q("langsam               schnell"), 8, 50, innen, 16,
+                                 Qt::AlignCenter);
+    SetzeSchrift(tempo, QStringLiteral("Trebuchet MS"), 8, true);
+    connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });
+    ErzeugeLaufsteuerung(PanelSimulation);
+    BitBtnUnterbrechen = BitBtnStop;
+    Setze(PanelKontrolle, 8, 72, 26, 26);
+    Setze(BitBtnLicht, 42, 70, innen - 34, 30);
+    Setze(BitBtnStop, 42, 106, innen - 34, 30);
+    BitBtnLoeschen = new BitBtn(Q("Schirm &löschen"), PanelSimulation);
+    Setze(BitBtnLoeschen, 8, 144, innen, 32);
+    BitBtnLoeschen->setEnabled(false);
+    connect(BitBtnLoeschen, &QPushButton::clicked, this, [this] { BitBtnLoeschenClick(); });
+}
+
+void TFormDoppelspalt::ErzeugeUnten()
+{
+    const Layout &l = layout_;
+    PanelKlassisch = ErzeugePanel(this, l.klassisch);
+    CheckBoxKlassisch =
+        new QCheckBox(Q("Erwartung auf Grund der Wellentheorie (mit starker Lichtquelle)"), PanelKlassisch);
+    Setze(CheckBoxKlassisch, 10, 6, l.klassisch.width() - 16, 22);
+    SchriftEinpassen(CheckBoxKlassisch, CheckBoxKlassisch->text(), l.klassisch.width() - 16 - 24);
+    const QString grau = Q("Zur besseren Unterscheidung mit Graustufen  (statt gelb)");
+    QLabel *label = Beschriftung(PanelKlassisch, grau, 30, 30, l.klassisch.width() - 36);
+    SchriftEinpassen(label, grau, l.klassisch.width() - 36);
+    connect(CheckBoxKlassisch, &QCheckBox::toggled, this, [this] { CheckBoxKlassischClick(); });
+
+    PanelBeobHinw = ErzeugePanel(this, l.beobHinw);
+    const int halb = (l.beobHinw.width() - 24) / 2;
+    ErzeugeHinweis(PanelBeobHinw, Q("&Infos"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeErgebnis(PanelBeobHinw, Q("&Beobachtung"), QString(), [this] { SchreibeBeobachtungSelbst(); });
+    BitBtnBeobachtung = BitBtnErgebnis;
+    Setze(BitBtnHinweis, 8, 8, halb, l.beobHinw.height() - 16);
+    Setze(BitBtnBeobachtung, 16 + halb, 8, halb, l.beobHinw.height() - 16);
+    BitBtnBeobachtung->setEnabled(false);
+}
+
+// ---- drawing ------------------------------------------------------------------------------
+
+void TFormDoppelspalt::ZeichneAlles()
+{
+    const bool mit = RadioGroupAnordnung->ItemIndex() == 0;
+    z_.mit = mit;
+    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height(), layout_.g, mit, CheckBoxZoom->isChecked());
+    z_.blick = mit ? Blick::Aus(TrackBarSehBreite->Position(), TrackBarSehHoehe->Position()) : Blick{};
+    z_.d = TrackBarSpaltAbst->Position();
+    z_.I = Intensitaeten(z_.m.hw, LambdaAus(TrackBarLambda->Position()), z_.d);
+    z_.graph = CheckBoxGraph->isChecked();
+    z_.klassisch = CheckBoxKlassisch->isChecked();
+    z_.grund = grund_;
+    PanelSehrichtung->setVisible(mit);
+    DoppelspaltBild(Image1->canvas(), z_).ZeichneAlles();
+    if (z_.klassisch)
+        BitBtnLoeschen->setEnabled(true);
+}
+
+void TFormDoppelspalt::ApparatNeu()
+{
+    if (!z_.mit)
+        return;
+    DoppelspaltBild bild(Image1->canvas(), z_);
+    bild.ZeichneTisch();
+    bild.ZeichneSpaltBlende();
+    bild.ZeichneQuelle();
+}
+
+void TFormDoppelspalt::StoppenUndZeichnen()
+{
+    Stopp = true;
+    z_.lampe = false;
+    AnAusSchalten(false);
+    ZeichneAlles();
+}
+
+// ---- run ------------------------------------------------------------------------------------
+
+void TFormDoppelspalt::BitBtnLichtClick()
+{
+    z_.lampe = !z_.lampe;
+    TafelVerbergen(Hinweis);
+    TafelVerbergen(Ergebnis);
+    AnAusSchalten(z_.lampe);
+    pause = false;
+    ApparatNeu();
+    if (!z_.lampe) {
+        Stopp = true;
+        return;
+    }
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Simulation();
+    } while (nochmal_ && z_.lampe && !ProgrammEndet);
+    imLauf_ = false;
+
+    // end of the run
+    if (z_.graph)
+        DoppelspaltBild(Image1->canvas(), z_).ZeichneGraph(0x0000FF);
+    if (!gestoppt_)
+        Piepsen();
+    const bool warAn = z_.lampe;
+    z_.lampe = false;
+    AnAusSchalten(false);
+    if (warAn)
+        ApparatNeu();
+    BitBtnBeobachtung->setEnabled(true);
+    Stopp = true;
+}
+
+void TFormDoppelspalt::Simulation()
+{
+    BitBtnLoeschen->setEnabled(true);
+    Canvas &c = Image1->canvas();
+    int k = 0;
+    k_ = 0;
+    gestoppt_ = false;
+    const auto ganz = [](int n) { return Zufall(n); };
+    const auto reell = [] { return Zufall(); };
+    while (k <= 320000 && !Stopp) {
+        // one batch of 64 hits, painted without a repaint per pixel; then only the changed
+        // part of the picture is put on screen
+        DoppelspaltBild bild(c, z_);
+        auto melden = std::exchange(c.onChange, nullptr);
+        QRect neu;
+        for (int imStapel = 0; imStapel < 64 && k <= 320000;) {
+            const Ziehung z = Ziehe(z_.I, z_.m.hw, z_.m.hh, ganz, reell);
+            if (!z.angenommen)
+                continue;
+            neu |= bild.Treffer(z.a, z.c, vierfach_);
+            k_ = ++k;
+            ++imStapel;
+            if (k == 1024)
+                BitBtnBeobachtung->setEnabled(true);
+        }
+        c.onChange = std::move(melden);
+        if (!neu.isEmpty())
+            Image1->update(neu);
+        Warte(std::uint32_t(Verzoegerung));
+    }
+    gestoppt_ = Stopp;
+}
+
+void TFormDoppelspalt::FormClose()
+{
+    Stopp = true;
+}
+
+// ---- handlers ---------------------------------------------------------------------------------
+
+void TFormDoppelspalt::RadioGroupAnordnungClick() { StoppenUndZeichnen(); }
+void TFormDoppelspalt::CheckBoxZoomClick() { StoppenUndZeichnen(); }
+void TFormDoppelspalt::TrackBarSpaltAbstChange() { StoppenUndZeichnen(); }
+void TFormDoppelspalt::TrackBarLambdaChange() { StoppenUndZeichnen(); }
+
+void TFormDoppelspalt::TrackBarSehChange()
+{
+    // the view only redraws; a running simulation goes on painting into the new projection
+    ZeichneAlles();
+}
+
+void TFormDoppelspalt::CheckBoxGraphClick()
+{
+    z_.graph = CheckBoxGraph->isChecked();
+    DoppelspaltBild(Image1->canvas(), z_).ZeichneGraph(z_.graph ? 0x0000FF : 0x000000);
+    ApparatNeu();  // what stands in front of the screen stays in front
+}
+
+void TFormDoppelspalt::CheckBoxKlassischClick()
+{
+    z_.klassisch = CheckBoxKlassisch->isChecked();
+    if (!z_.klassisch) {
+        ZeichneAlles();
+        return;
+    }
+    BitBtnLoeschen->setEnabled(true);
+    DoppelspaltBild(Image1->canvas(), z_).ZeichneKlassisch();
+    ApparatNeu();
+}
+
+void TFormDoppelspalt::TrackBarPauseChange()
+{
+    Verzoegerung = VerzoegerungAus(TrackBarPause->Position());
+    vierfach_ = VierfachAus(TrackBarPause->Position());
+}
+
+void TFormDoppelspalt::BitBtnLoeschenClick()
+{
+    ZeichneAlles();
+    if (!z_.lampe)
+        BitBtnLoeschen->setEnabled(false);
+}
+
+// ---- texts ------------------------------------------------------------------------------------
+
+void TFormDoppelspalt::SchreibeHinweiseSelbst()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/waves/doppelspalt_info.txt")), stil);
+}
+
+void TFormDoppelspalt::SchreibeBeobachtungSelbst()
+{
+    TextStil stil = StilErgebnis();
+    stil.abstandGroesse = 8;
+    stil.hervorhebung2Fett = true;
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/waves/doppelspalt_beobachtung.txt")), stil);
+}

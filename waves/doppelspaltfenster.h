@@ -1,0 +1,71 @@
+// The double-slit window: single quanta from a very weak lamp hit the screen one by one at
+// places drawn with the probability of the wave intensity behind the double slit, so that
+// the interference pattern builds up dot by dot; optionally the whole apparatus is shown in
+// a rotatable oblique view.
+#pragma once
+
+#include "doppelspalt.h"
+#include "doppelspaltbild.h"
+#include "simfenster.h"
+
+class Bild;
+
+class TFormDoppelspalt : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormDoppelspalt(QWidget *parent = nullptr);
+
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelAnordnung = nullptr, *PanelSehrichtung = nullptr, *PanelSpaltAbstand = nullptr,
+          *PanelLambda = nullptr, *PanelGraph = nullptr, *PanelSimulation = nullptr, *PanelKlassisch = nullptr,
+          *PanelBeobHinw = nullptr;
+    RadioGroup *RadioGroupAnordnung = nullptr;
+    QCheckBox *CheckBoxZoom = nullptr, *CheckBoxGraph = nullptr, *CheckBoxKlassisch = nullptr;
+    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr, *TrackBarSpaltAbst = nullptr,
+             *TrackBarLambda = nullptr, *TrackBarPause = nullptr;
+    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr, *UpDownSpaltAbst = nullptr,
+           *UpDownlambda = nullptr;
+    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr, *BitBtnBeobachtung = nullptr;
+
+    // ---- state (read by tests) ----
+    const Doppelspalt::Zustand &zustand() const { return z_; }
+    const Doppelspalt::Layout &layout() const { return layout_; }
+    bool vierfach() const { return vierfach_; }
+    int treffer() const { return k_; }
+    bool lampe() const { return z_.lampe; }
+
+    // ---- handlers ----
+    void BitBtnLichtClick() override;
+    void RadioGroupAnordnungClick();
+    void CheckBoxZoomClick();
+    void TrackBarSehChange();
+    void TrackBarSpaltAbstChange();
+    void TrackBarLambdaChange();
+    void CheckBoxGraphClick();
+    void CheckBoxKlassischClick();
+    void TrackBarPauseChange();
+    void BitBtnLoeschenClick();
+    void ZeichneAlles();
+
+protected:
+    void FormClose() override;
+    void Simulation() override;
+
+private:
+    void ErzeugeSpalte();
+    void ErzeugeUnten();
+    void StoppenUndZeichnen();
+    void ApparatNeu();
+    void SchreibeHinweiseSelbst();
+    void SchreibeBeobachtungSelbst();
+
+    Doppelspalt::Layout layout_;
+    Doppelspalt::Zustand z_;
+    TColor grund_ = 0;
+    bool vierfach_ = false;
+    int k_ = 0;
+    bool imLauf_ = false;   // a run loop is on the stack (running or draining)
+    bool nochmal_ = false;  // switched on again while it drains: the loop starts anew
+    bool gestoppt_ = false; // the last run ended on Stopp
+};

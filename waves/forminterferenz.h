@@ -1,0 +1,101 @@
+// The wave-propagation window: one or two rope waves on a line, one or two water waves on
+// a surface, animated frame by frame; for two water centres the time-averaged intensity,
+// and for water the sections AB and CD beside the picture. The physics is in
+// interferenz.*, the places in interferenzlayout.*, the drawing in interferenzbild.*.
+#pragma once
+
+#include "interferenz.h"
+#include "interferenzbild.h"
+#include "interferenzlayout.h"
+#include "simfenster.h"
+
+#include <QImage>
+#include <QLabel>
+
+class Bild;
+
+class TFormInterferenz : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormInterferenz(QWidget *parent = nullptr);
+
+    // ---- pictures ----
+    Bild *Image1Dim = nullptr, *Image1DimEins = nullptr, *Image1DimZwei = nullptr;
+    Bild *Image2Dim = nullptr, *ImageIntensitaet = nullptr;
+    Bild *ImageSchnittWaagr = nullptr, *ImageSchnittSenkr = nullptr;
+    Bild *ImageLambdaEins = nullptr, *ImageLambdaZwei = nullptr;
+    QLabel *LabelA = nullptr, *LabelB = nullptr, *LabelC = nullptr, *LabelD = nullptr;
+    QLabel *LabelSchnittAB = nullptr, *LabelAuslenkungAB = nullptr, *LabelAuslenkungCD = nullptr,
+           *LabelSchnittCD = nullptr;
+
+    // ---- panels and controls ----
+    Panel *PanelDaten = nullptr, *PanelWZentren = nullptr, *PanelMarkierePkt = nullptr, *PanelKnoten = nullptr;
+    Panel *PanelWellenDatenEins = nullptr, *PanelWellendatenZwei = nullptr, *PanelWelle = nullptr;
+    Panel *PanelEinAus = nullptr, *PanelHinweise = nullptr, *PanelAusschnitt = nullptr, *PanelEinzelWellen = nullptr;
+    RadioGroup *RadioGroupDimension = nullptr, *RadioGroupWellenzug = nullptr, *RadioGroupAnfangszustand = nullptr,
+               *RadioGroupAuslInt = nullptr, *RadioGroupGleicheW = nullptr, *RadioGroupZahlWellen = nullptr,
+               *RadioGroupRichtung1 = nullptr, *RadioGroupRichtung2 = nullptr, *RadioGroupPhasen = nullptr,
+               *RadioGroupZPunkte = nullptr, *RadioGroupKnoten = nullptr, *RadioGroupImage = nullptr,
+               *RadioGroupFormat = nullptr;
+    QCheckBox *CheckBoxEinzelWellen = nullptr;
+    TrackBar *TrackBarWellenlaengeEins = nullptr, *TrackBarWellenlaengeZwei = nullptr,
+             *TrackBarAmplitudeEins = nullptr, *TrackBarAmplitudeZwei = nullptr, *TrackBarSchwDauer = nullptr,
+             *TrackBarAufloesung = nullptr;
+    UpDown *UpDownWellenlaengeEins = nullptr, *UpDownWellenlaengeZwei = nullptr, *UpDownAmplitudeEins = nullptr,
+           *UpDownAmplitudeZwei = nullptr, *UpDownSchwDauer = nullptr;
+    QLabel *LabelWellenlaengeEins = nullptr, *LabelAmplitudeEins = nullptr, *LabelAmplitudeSkalaEins = nullptr;
+    QWidget *AufloesungsTeil = nullptr;  // "Auflösung" with its bar and scale
+
+    // ---- state ----
+    const Interferenz::Layout &layout() const { return layout_; }
+    const Interferenz::Wellenwerte &werte() const { return werte_; }
+    const Interferenz::WasserGeometrie &wasser() const { return wasser_; }
+    const Interferenz::Markierung &markierung() const { return markierung_; }
+    TColor Zeichengrund = 0;  // this window's picture background
+    Interferenz::Steuerwerte Steuerung() const;
+
+    // ---- working methods ----
+    void Stoppen();
+    void FormatVorbereiten();
+    void PaneleRadioGroupsAktualisieren();
+    void ImageLambdaEinsVorbereiten();
+    void ImageLambdaZweiVorbereiten();
+    void Image1DimVorbereiten(bool mitSeil);
+    void Image2DimVorbereiten();
+    void SchreibeHinweiseSelbst();
+    void SchreibeErgebnisSelbst();
+
+    // ---- handlers that do not stop a run ----
+    void RadioGroupAuslIntClick();
+    void CheckBoxEinzelWellenClick();
+    void RadioGroupZPunkteClick();
+    void RadioGroupKnotenClick();
+
+    void BitBtnLichtClick() override;
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    void Vorbereiten() override;
+    void Simulation() override;
+
+private:
+    void ErzeugeLinkeSpalte();
+    void ErzeugeRechteSpalte();
+    void ErzeugeBilder();
+    void SeilMarkerPlatzieren();
+    void BilderZeigen();
+    void SimulationSeilwellen(bool links, bool rechts);
+    void Simulation1WasserWelle(Interferenz::Zentren art);
+    void Simulation2Wasserwellen(Interferenz::Zentren art);
+    void ParameterGeaendert();
+
+    Interferenz::Layout layout_;
+    Interferenz::Wellenwerte werte_;
+    Interferenz::WasserGeometrie wasser_;
+    Interferenz::Markierung markierung_;
+    QImage zentrumLinks_, zentrumRechts_, masse_;
+    bool erzeugt_ = false;   // all controls exist
+    bool imLauf_ = false;    // an engine is on the stack
+    bool neustart_ = false;  // switched on again while the last run was still ending
+};

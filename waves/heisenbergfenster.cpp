@@ -1,0 +1,551 @@
+#include "heisenbergfenster.h"
+
+#include "beugungsteuerung.h"
+#include "bild.h"
+#include "richtext.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Heisenberg;
+using Beugung::Beschriftung;
+using Beugung::ErzeugePanel;
+using Beugung::ErzeugeSchieber;
+using Beugung::RadioGruppeVerdichten;
+using Beugung::Schieber;
+
+namespace {
+QString Q(const char *s) { return QString::fromUtf8(s); }
+}  // namespace
+
+TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenbergsche Unschärfe-Relation"), parent)
+{
+    grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
+    z_.grund = grund_;
+    Bildschirmmasse b;
+    b.breite = BildschirmBreite;
+    b.hoehe = BildschirmHoehe;
+    b.zurueckOben = ZurueckOben;
+    layout_ = BerechneLayout(b);
+    const Layout &l = layout_;
+
+    ErzeugeTitel(Q("Die Heisenbergsche Unschärfe-Relation"), l.titel.left(), l.titel.top(), l.titel.width(),
+                 l.titel.height());
+    Image1 = new Bild(this);
+    ErzeugeTextTafel();
+    ErzeugeSpalte();
+    ErzeugeUnten();
+
+    ErzeugeHinweis(PanelHinweise, Q("Infos"), QString(), [this] { SchreibeHinweise(); });
+    BitBtnInfo = BitBtnHinweis;
+    Setze(BitBtnInfo, 8, 8, l.hinweise.width() - 16, l.hinweise.height() - 16);
+    Hinweis.setzeGeometrie(l.info.left(), l.info.top(), l.info.width(), l.info.height());
+    Hinweis.edit->setHintergrund(0xFFFF95);
+    Hinweis.panel->setFarbe(FarbePanel);
+    Hinweis.loeschen->setText(Q("Info löschen"));
+
+    PanelIchRechne = new Panel(this);
+    PanelIchRechne->setFarbe(FarbeRechnen);
+    PanelIchRechne->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
+    PanelIchRechne->setCaption(Q("Bitte Geduld: Ich rechne!"));
+    SetzeSchrift(PanelIchRechne, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
+    const QRect gross = l.bild(4);
+    const QRect rechne(gross.center().x() - 170, gross.center().y() - 45, 340, 90);
+    Setze(PanelIchRechne, rechne.left(), rechne.top(), rechne.width(), rechne.height());
+    ProgressBar1 = new QProgressBar(PanelIchRechne);
+    ProgressBar1->setRange(0, 384);
+    ProgressBar1->setTextVisible(false);
+    Setze(ProgressBar1, 16, rechne.height() - 16 - 24, rechne.width() - 32, 24);
+    PanelIchRechne->hide();
+    BitBtnZurueck->raise();
+
+    photonBild_ = PhotonBild([](int n) { return Zufall(n); });
+    markerBild_ = MarkerBild();
+    ImageSetzen(4, grund_);
+    ImageSetzen(RadioGroupZeichenflaeche->ItemIndex() + 2, grund_);
+    schritt_ = 1;
+    PaneleButtonAktualisieren();
+}
+
+void TFormHeisenberg::ErzeugeTextTafel()
+{
+    const QRect &r = layout_.text;
+    PanelText = ErzeugePanel(this, r);
+    const int innen = r.width() - 16;
+    PanelErgebnis1 = new Panel(PanelText, Panel::Rand::Gesenkt);
+    PanelErgebnis1->setFarbe(FarbeTitel);
+    SetzeSchrift(PanelErgebnis1, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(PanelErgebnis1, 8, 6, innen, 28);
+    const int knopfH = 34;
+    const int unten = r.height() - 8;
+    BitBtnSchrittzurueck = new BitBtn(Q("&Schritt zur&ück"), PanelText);
+    BitBtnzurueckzurueck = new BitBtn(Q("zum &Beginn"), PanelText);
+    const int halb = (innen - 8) / 2;
+    Setze(BitBtnSchrittzurueck, 8, unten - knopfH, halb, knopfH);
+    Setze(BitBtnzurueckzurueck, 16 + halb, unten - knopfH, halb, knopfH);
+    BitBtnWeiter = new BitBtn(Q("&nächster Schritt"), PanelText);
+    BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
+    Setze(BitBtnWeiter, 8, unten - 2 * knopfH - 6, innen, knopfH);
+    CheckBoxNeuText = new QCheckBox(Q("Diesen Text neu erstellen"), PanelText);
+    SetzeSchrift(CheckBoxNeuText, QStringLiteral("Trebuchet MS"), 8, false);
+    Setze(CheckBoxNeuText, 10, unten - 2 * knopfH - 32, innen, 20);
+    RichEditText = new RichEdit(PanelText);
+    RichEditText->setHintergrund(FarbeTextGrund);
+    Setze(RichEditText, 8, 40, innen, unten - 2 * knopfH - 32 - 4 - 40);
+    connect(BitBtnWeiter, &QPushButton::clicked, this, [this] { BitBtnWeiterClick(); });
+    connect(BitBtnSchrittzurueck, &QPushButton::clicked, this, [this] { BitBtnSchrittzurueckClick(); });
+    connect(BitBtnzurueckzurueck, &QPushButton::clicked, this, [this] { BitBtnzurueckzurueckClick(); });
+    connect(CheckBoxNeuText, &QCheckBox::toggled, this, [this] { CheckBoxNeuTextClick(); });
+}
+
+void TFormHeisenberg::ErzeugeSpalte()
+{
+    const Layout &l = layout_;
+    const int innen = SpaltenBreite - 16;
+    auto tafel = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
+                     TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert, QLabel **titelLabel) {
+        Panel *p = ErzeugePanel(this, ort);
+        QLabel *t = Beschriftung(p, titel, 8, 4, innen);
+        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 26, innen, 32), true, std::move(geaendert));
+        bar = s.bar;
+        ud = s.updown;
+        QLabel *sk = Beschriftung(p, skala, 8, 62, innen);
+        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, true);
+        if (titelLabel)
+            *titelLabel = t;
+        return p;
+    };
+    PanelSpaltB = tafel(l.spaltB, Q("Spaltbreite"), Q("  80    120     160   200 Pixel"), 30, 100, 80,
+                        TrackBarSpaltB, UpDownSpaltB, [this] { TrackBarSpaltBChange(); }, nullptr);
+    PanelLambda = tafel(l.lambda, Q("Wellenlänge"), Q(" 20     40       60      80  Pixel"), 20, 80, 60,
+                        TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); }, nullptr);
+    PanelAufloesung = tafel(l.aufloesung, Q("Zeichne Wellen"), Q("fein                    grob"), 1, 4, 2,
+                            TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); },
+                            &LabelAufloesung);
+    TrackBarAufloesung->setTickInterval(1);
+
+    PanelMitIntens = ErzeugePanel(this, l.mitIntens);
+    CheckBoxMitIntens = new QCheckBox(Q("Mit Licht-&Intensität"), PanelMitIntens);
+    SetzeSchrift(CheckBoxMitIntens, QStringLiteral("Trebuchet MS"), 9, true);
+    Setze(CheckBoxMitIntens, 6, 10, SpaltenBreite - 10, 22);
+    connect(CheckBoxMitIntens, &QCheckBox::toggled, this, [this] { CheckBoxMitIntensClick(); });
+    PanelSpur = ErzeugePanel(this, l.mitIntens);
+    CheckBoxSpur = new QCheckBox(Q("Zeige „Spuren“"), PanelSpur);
+    Setze(CheckBoxSpur, 10, 10, innen, 22);
+    connect(CheckBoxSpur, &QCheckBox::toggled, this, [this] { CheckBoxSpurClick(); });
+
+    PanelSimulation = ErzeugePanel(this, l.simulation);
+    Beschriftung(PanelSimulation, Q("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
+    ErzeugeLaufsteuerung(PanelSimulation);
+    Setze(PanelKontrolle, 8, 26, 24, 24);
+    Setze(BitBtnLicht, 38, 22, innen - 30, 30);
+    Setze(BitBtnStop, 8, 58, innen, 30);
+    ErzeugeTempo(PanelSimulation, 1, 8, 4, Q("langsam        schnell"));
+    Setze(LabelTempo, 8, 96, innen, 18);
+    LabelTempo->setAlignment(Qt::AlignCenter);
+    Setze(TrackBarTempo, 8, 116, innen - 22, 32);
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    TrackBarTempo->setTickInterval(1);
+    Setze(UpDownTempo, 8 + innen - 20, 116, 20, 32);
+}
+
+void TFormHeisenberg::ErzeugeUnten()
+{
+    const Layout &l = layout_;
+    PanelZeichenflaeche = ErzeugePanel(this, l.zeichenflaeche);
+    RadioGroupZeichenflaeche = new RadioGroup(Q("& Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")},
+                                              PanelZeichenflaeche, 3);
+    Setze(RadioGroupZeichenflaeche, 8, 6, l.zeichenflaeche.width() - 16, l.zeichenflaeche.height() - 14);
+    RadioGroupZeichenflaeche->setItemIndex(2);
+    RadioGruppeVerdichten(RadioGroupZeichenflaeche);
+    connect(RadioGroupZeichenflaeche, &RadioGroup::geklickt, this, [this] { RadioGroupZeichenflaecheClick(); });
+    PanelHinweise = ErzeugePanel(this, l.hinweise);
+}
+
+// ---- picture --------------------------------------------------------------------------------
+
+void TFormHeisenberg::ImageSetzen(int a, TColor farbe)
+{
+    a_ = std::clamp(a, 2, 4);
+    const QRect r = layout_.bild(a_);
+    Image1->move(r.topLeft());
+    Image1->setBildGroesse(r.width(), r.height());
+    z_.m = MasseVon(a_, layout_.U);
+    Canvas &c = Image1->canvas();
+    c.brush = Pinsel{farbe, PinselStil::Solid};
+    c.fillRect(0, 0, r.width(), r.height());
+    AlleNichtGezeichnet();
+}
+
+void TFormHeisenberg::WerteLesen()
+{
+    z_.schritt = schritt_;
+    z_.lambda = TrackBarLambda->Position();
+    z_.b = TrackBarSpaltB->Position();
+    z_.theta1 = ErstesMinimum(z_.b, z_.lambda);
+    z_.s = TrackBarAufloesung->Position();
+    z_.feld = feld_ ? &*feld_ : nullptr;
+    z_.richtungen = &richtungen_;
+    z_.grund = grund_;
+}
+
+void TFormHeisenberg::Vorbereiten()
+{
+    WerteLesen();
+    BitBtnWeiter->setVisible(schritt_ < 6);
+    BitBtnSchrittzurueck->setVisible(schritt_ > 1);
+    BitBtnzurueckzurueck->setVisible(schritt_ > 2);
+    BitBtnStop->setText(Q("&unterbrechen"));
+    HeisenbergBild(Image1->canvas(), z_).ImageVorbereiten();
+}
+
+bool TFormHeisenberg::IntensitaetGezeigt() const
+{
+    return schritt_ == 3 || (schritt_ > 4 && CheckBoxMitIntens->isChecked());
+}
+
+void TFormHeisenberg::BildNeu()
+{
+    WerteLesen();
+    HeisenbergBild bild(Image1->canvas(), z_);
+    bild.Loeschen();
+    AlleNichtGezeichnet();
+    if (an && IntensitaetGezeigt() && !neuRichtung_)
+        bild.ZeichneIntensitaetZoom();
+    bild.ImageVorbereiten();
+    if (an && schritt_ >= 3)
+        for (int i = 0; i < int(ph_.size()); ++i)
+            if (ph_[std::size_t(i)].aktiv)
+                SpriteZeichnen(i);
+}
+
+void TFormHeisenberg::AlleNichtGezeichnet()
+{
+    for (auto &g : gezeichnet_)
+        g.ja = false;
+}
+
+QRect TFormHeisenberg::SpriteZeichnen(int i)
+{
+    const Photon &p = ph_[std::size_t(i)];
+    Gezeichnet &g = gezeichnet_[std::size_t(i)];
+    HeisenbergBild bild(Image1->canvas(), z_);
+    g.mitte = bild.Pixel(p.x, p.y);
+    g.gross = p.halb >= 12;
+    g.ja = true;
+    return bild.Sprite(g.gross ? photonBild_ : markerBild_, g.mitte);
+}
+
+QRect TFormHeisenberg::SpriteLoeschen(int i)
+{
+    Gezeichnet &g = gezeichnet_[std::size_t(i)];
+    if (!g.ja)
+        return {};
+    g.ja = false;
+    return HeisenbergBild(Image1->canvas(), z_).Sprite(g.gross ? photonBild_ : markerBild_, g.mitte);
+}
+
+// ---- steps ------------------------------------------------------------------------------------
+
+void TFormHeisenberg::PaneleButtonAktualisieren()
+{
+    Stopp = true;
+    if (Hinweis.sichtbar())
+        TafelVerbergen(Hinweis);
+    PanelAufloesung->setVisible(schritt_ != 4);
+    PanelLambda->setVisible(schritt_ != 4);
+    LabelAufloesung->setText(schritt_ <= 2 ? Q("Zeichne Wellen") : Q("Zeichne Intensität"));
+    PanelSpur->setVisible(schritt_ == 3);
+    PanelMitIntens->setVisible(schritt_ > 4);
+    PanelErgebnis1->setCaption(Q("Schritt %1 / 6").arg(schritt_));
+    SchreibeText();
+    SchreibeHinweise();
+    AnAusSchalten(false);
+    {
+        const QSignalBlocker sperre(CheckBoxNeuText);  // a step change loads no file
+        CheckBoxNeuText->setChecked(false);
+    }
+    // the picture is cleared on every step change
+    HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    AlleNichtGezeichnet();
+    for (auto &p : ph_)
+        p.aktiv = false;
+    Vorbereiten();
+}
+
+void TFormHeisenberg::SchrittSetzen(int n)
+{
+    schritt_ = std::clamp(n, 1, 6);
+    PaneleButtonAktualisieren();
+}
+
+void TFormHeisenberg::BitBtnWeiterClick() { SchrittSetzen(schritt_ + 1); }
+void TFormHeisenberg::BitBtnSchrittzurueckClick() { SchrittSetzen(schritt_ - 1); }
+void TFormHeisenberg::BitBtnzurueckzurueckClick() { SchrittSetzen(1); }
+
+// ---- run ----------------------------------------------------------------------------------------
+
+void TFormHeisenberg::FormActivate()
+{
+    Stopp = true;
+    AnAusSchalten(false);
+    pause = false;
+}
+
+void TFormHeisenberg::Stoppen()
+{
+    Stopp = true;
+    AnAusSchalten(false);
+    Vorbereiten();
+    if (isVisible())
+        QCoreApplication::processEvents();
+}
+
+void TFormHeisenberg::BitBtnLichtClick()
+{
+    Stopp = true;
+    AnAusSchalten(!an);
+    Vorbereiten();
+    pause = false;
+    if (!an)
+        return;
+    if (Hinweis.sichtbar())
+        TafelVerbergen(Hinweis);
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Simulation();
+    } while (nochmal_ && an && !ProgrammEndet);
+    imLauf_ = false;
+    if (an)
+        AnAusSchalten(false);
+    Stopp = true;
+}
+
+bool TFormHeisenberg::BerechnePhaseIntens()
+{
+    ProgressBar1->setValue(0);
+    PanelIchRechne->show();
+    PanelIchRechne->raise();
+    PanelIchRechne->repaint();
+    QElapsedTimer uhr;
+    uhr.start();
+    // Between columns the program stays responsive; a stop (back button, on/off, a changed
+    // parameter) cancels the computation.
+    auto fortschritt = [&](int fertig, int gesamt) {
+        if (fertig % 10 == 0 || fertig == gesamt)
+            ProgressBar1->setValue(384 * fertig / std::max(1, gesamt));
+        if (uhr.elapsed() >= 40) {
+            QCoreApplication::processEvents();
+            uhr.restart();
+        }
+        return !Stopp && !ProgrammEndet;
+    };
+    std::optional<Huygens::Feld> f = BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, fortschritt);
+    PanelIchRechne->hide();
+    if (!f)
+        return false;
+    feld_ = std::move(f);
+    z_.feld = &*feld_;
+    neuFeld_ = false;
+    return true;
+}
+
+void TFormHeisenberg::Simulation()
+{
+    WerteLesen();
+    const int N = BilderProPeriode(TrackBarTempo->Position());
+    z_.c = z_.lambda / N;
+    z_.p = 96.0 / N;
+    if (schritt_ <= 2 && neuFeld_ && !BerechnePhaseIntens())
+        return;
+    if (schritt_ >= 2 && neuRichtung_) {
+        richtungen_ = BerechneRichtungen(z_.b, z_.lambda);
+        neuRichtung_ = false;
+    }
+    const auto ganz = [](int n) { return Zufall(n); };
+    const auto reell = [] { return Zufall(); };
+    Canvas &c = Image1->canvas();
+    const bool vergroessert = Vergroessert(schritt_);
+
+    // photons of an earlier run vanish; the slots start afresh
+    for (int i = 0; i < int(ph_.size()); ++i)
+        SpriteLoeschen(i);
+    if (IntensitaetGezeigt())
+        HeisenbergBild(c, z_).ZeichneIntensitaetZoom();
+    HeisenbergBild(c, z_).ImageVorbereiten();
+    if (schritt_ >= 2)
+        for (int i = 0; i < int(ph_.size()); ++i) {
+            Photon &p = ph_[std::size_t(i)];
+            p = Photon{};
+            p.speed = schritt_ == 3 ? 1.0 : z_.c;
+            p.halb = vergroessert ? 5 : 12;
+            if (StartetJetzt(z_.c, z_.m, reell)) {
+                Starte(p, z_.m, z_.b, vergroessert, richtungen_, ganz, reell);
+                if (schritt_ >= 3)
+                    SpriteZeichnen(i);
+            }
+        }
+
+    for (t_ = 0;; ++t_) {
+        HeisenbergBild bild(c, z_);
+        QRegion neu;
+        auto melden = std::exchange(c.onChange, nullptr);
+        if (schritt_ <= 2) {
+            bild.ZeichneWellen(t_);
+            AlleNichtGezeichnet();  // the frame covers the whole picture
+            neu = QRegion(Image1->bild().rect());
+        }
+        if (schritt_ >= 2)
+            for (int i = 0; i < int(ph_.size()); ++i) {
+                Photon &p = ph_[std::size_t(i)];
+                if (!p.aktiv) {
+                    if (StartetJetzt(z_.c, z_.m, reell)) {
+                        p.speed = schritt_ == 3 ? 1.0 : z_.c;
+                        p.halb = vergroessert ? 5 : 12;
+                        Starte(p, z_.m, z_.b, vergroessert, richtungen_, ganz, reell);
+                        neu += SpriteZeichnen(i);
+                    }
+                    continue;
+                }
+                neu += SpriteLoeschen(i);
+                if (schritt_ == 3 && CheckBoxSpur->isChecked())
+                    neu += bild.Spur(bild.Pixel(p.x, p.y));
+                Bewege(p);
+                if (Verlaesst(p, z_.m, schritt_)) {
+                    p.aktiv = false;
+                    continue;
+                }
+                neu += SpriteZeichnen(i);
+            }
+        if (schritt_ == 4) {
+            bild.VerschliesseSpalt();
+            neu += QRect(z_.m.X0 + 4, 0, 9, z_.m.hoehe);
+        }
+        c.onChange = std::move(melden);
+        if (!neu.isEmpty())
+            Image1->update(neu);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+    }
+    Stopp = true;
+}
+
+// ---- parameter handlers ----------------------------------------------------------------------------
+
+void TFormHeisenberg::TrackBarSpaltBChange()
+{
+    neuFeld_ = neuRichtung_ = true;
+    // the old slit would stay visible under the new one: the picture starts afresh
+    Stopp = true;
+    WerteLesen();
+    HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    AlleNichtGezeichnet();
+    Stoppen();
+}
+
+void TFormHeisenberg::TrackBarLambdaChange()
+{
+    neuFeld_ = neuRichtung_ = true;
+    Stoppen();
+}
+
+void TFormHeisenberg::TrackBarAufloesungChange()
+{
+    if (an && !Stopp) {
+        if (IntensitaetGezeigt())
+            BildNeu();
+        else
+            z_.s = TrackBarAufloesung->Position();
+        return;
+    }
+    Stoppen();
+}
+
+void TFormHeisenberg::CheckBoxMitIntensClick()
+{
+    if (an && !Stopp)
+        BildNeu();
+}
+
+void TFormHeisenberg::CheckBoxSpurClick()
+{
+    // clearing the box removes the traces: picture, intensity, scale and photons again
+    if (!CheckBoxSpur->isChecked())
+        BildNeu();
+}
+
+void TFormHeisenberg::RadioGroupZeichenflaecheClick()
+{
+    ImageSetzen(RadioGroupZeichenflaeche->ItemIndex() + 2, grund_);
+    if (an && !Stopp)
+        BildNeu();
+    else
+        Vorbereiten();
+}
+
+void TFormHeisenberg::BitBtnInfoClick() { BitBtnHinweisClick(); }
+
+// ---- texts --------------------------------------------------------------------------------------------
+
+void TFormHeisenberg::SchreibeText() { SchreibeTextSelbst(); }
+
+void TFormHeisenberg::SchreibeTextSelbst()
+{
+    TextStil stil = StilText2();
+    stil.groesse = SchriftNormal;
+    stil.ersterEinzug = 4;
+    stil.rechterEinzug = 4;
+    stil.abstandGroesse = 4;
+    stil.hervorhebung1Fett = true;
+    stil.hervorhebung2Fett = true;
+    stil.kleineUeberschriftFarbe = FarbeTextMarke2;
+    stil.abschnittGroesse = SchriftMittel;
+    stil.abschnittFarbe = FarbeTextMarke2;
+    SchreibeMarkup(RichEditText, LadeText(Q(":/texte/waves/heisenberg_schritt%1.txt").arg(schritt_)), stil);
+}
+
+void TFormHeisenberg::SchreibeTextVonDatei()
+{
+    LadeTextOhneErsatz(RichEditText, Q("Heisenberg%1.RTF").arg(schritt_));
+}
+
+void TFormHeisenberg::CheckBoxNeuTextClick()
+{
+    if (CheckBoxNeuText->isChecked())
+        SchreibeTextSelbst();
+    else
+        SchreibeTextVonDatei();
+}
+
+void TFormHeisenberg::SchreibeHinweise()
+{
+    const int n = schritt_;
+    auto teil = [](const char *name) { return LadeText(Q(":/texte/waves/heisenberg_info_%1.txt").arg(Q(name))); };
+    QStringList teile{teil("kopf")};
+    if (n == 2)
+        teile << teil("unterschlagen");
+    teile << teil(n == 1 ? "absorption1" : n == 2 ? "absorption2" : "absorption3");
+    if (n <= 2)
+        teile << teil("huygens");
+    if (n == 3 || n == 5 || n == 6)
+        teile << teil("fernfeld");
+    if (n == 3)
+        teile << teil("spuren");
+    teile << teil(n <= 2 ? "tempo_wellen" : "tempo_regler");
+    if (n == 4)
+        teile << teil("abdeckung");
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, teile.join(Q("\n\n")), stil);
+}

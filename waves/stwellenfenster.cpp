@@ -1,0 +1,339 @@
+#include "stwellenfenster.h"
+
+#include "beugungsteuerung.h"
+#include "bild.h"
+#include "richtext.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+using namespace StehendeWellen;
+using Beugung::Beschriftung;
+using Beugung::ErzeugePanel;
+using Beugung::ErzeugeSchieber;
+using Beugung::RadioGruppeVerdichten;
+using Beugung::Schieber;
+
+namespace {
+QString Q(const char *s) { return QString::fromUtf8(s); }
+
+Bild *ErzeugeBild(QWidget *eltern, const QRect &r)
+{
+    auto *b = new Bild(eltern);
+    b->move(r.topLeft());
+    b->setBildGroesse(r.width(), r.height());
+    return b;
+}
+}  // namespace
+
+TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"), parent)
+{
+    z_.grund = FarbeHintergrund;
+    z_.formFarbe = FarbeHintergrund;
+    layout_ = StehendeWellen::BerechneLayout(BildschirmBreite, BildschirmHoehe, ZurueckOben);
+    const Layout &l = layout_;
+
+    ErzeugeTitel(Q("Stehende Wellen"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    ErzeugeDatum(Q("09.12.2026"));
+    Image1 = ErzeugeBild(this, l.image1);
+    Image2 = ErzeugeBild(this, l.image2);
+    Image0 = ErzeugeBild(this, l.image0);
+    ImageLambda = ErzeugeBild(this, l.imageLambda);  // above the upper picture where they overlap
+    bild_ = std::make_unique<StWellenBild>(Image0->canvas(), Image1->canvas(), Image2->canvas(), z_);
+
+    ErzeugeTextTafel();
+    ErzeugeSpalte();
+
+    PanelBeobachtButton = ErzeugePanel(this, l.beobachtButton);
+    ErzeugeErgebnis(PanelBeobachtButton, Q("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    Setze(BitBtnErgebnis, 8, 6, l.beobachtButton.width() - 16, l.beobachtButton.height() - 12);
+    BitBtnErgebnis->setEnabled(false);
+    const int ergOben = l.image1.top(), ergHoehe = l.image2.bottom() + 1 - l.image1.top();
+    Ergebnis.setzeGeometrie(l.image0.left(), ergOben, l.image0.width(), ergHoehe);
+    Ergebnis.panel->setFarbe(FarbePanel);
+    BitBtnZurueck->raise();
+
+    schritt_ = 1;
+    Aktualisieren(false);  // the check box keeps its first caption until the step changes
+}
+
+void TFormStWellen::ErzeugeTextTafel()
+{
+    const QRect &r = layout_.text;
+    const int innen = r.width() - 16;
+    PanelText = ErzeugePanel(this, r);
+    PanelSchrittNr = new Panel(PanelText, Panel::Rand::Gesenkt);
+    PanelSchrittNr->setFarbe(FarbeTitel);
+    SetzeSchrift(PanelSchrittNr, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(PanelSchrittNr, 8, 6, innen, 28);
+    RichEditText = new RichEdit(PanelText);
+    RichEditText->setHintergrund(FarbeTextGrund);
+    Setze(RichEditText, 8, 40, innen, r.height() - 40 - 96);
+    BitBtnWeiter = new BitBtn(Q("&nächster Schritt"), PanelText);
+    BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
+    Setze(BitBtnWeiter, 8, r.height() - 90, innen, 38);
+    const int halb = (innen - 8) / 2;
+    BitBtnSchrittZurueck = new BitBtn(Q("&Schritt zur&ück"), PanelText);
+    Setze(BitBtnSchrittZurueck, 8, r.height() - 46, halb, 38);
+    BitBtnzurueckzurueck = new BitBtn(Q("zum &Beginn"), PanelText);
+    Setze(BitBtnzurueckzurueck, 16 + halb, r.height() - 46, innen - halb - 8, 38);
+    connect(BitBtnWeiter, &QPushButton::clicked, this, [this] { BitBtnWeiterClick(); });
+    connect(BitBtnSchrittZurueck, &QPushButton::clicked, this, [this] { BitBtnSchrittZurueckClick(); });
+    connect(BitBtnzurueckzurueck, &QPushButton::clicked, this, [this] { BitBtnzurueckzurueckClick(); });
+}
+
+void TFormStWellen::ErzeugeSpalte()
+{
+    const auto &sp = layout_.spalte;
+    const int innen = layout_.spalteBreite - 16;
+    auto gruppe = [&](const QRect &ort, const QString &titel, const QStringList &items, RadioGroup *&g) {
+        Panel *p = ErzeugePanel(this, ort);
+        g = new RadioGroup(titel, items, p);
+        Setze(g, 8, 4, innen, ort.height() - 8);
+        g->setItemIndex(0);
+        RadioGruppeVerdichten(g);
+        return p;
+    };
+    PanelBergTal = gruppe(sp[0], Q("&Von links kommt"), {Q("Wellenberg"), Q("Wellental")}, RadioGroupBergTal);
+    PanelWZentren =
+        gruppe(sp[1], Q("Zentren &schwingen"), {Q("gleich-  (synchron)"), Q("gegenphasig")}, RadioGroupPhasen);
+    PanelFestLose = gruppe(sp[1], Q("&Reflexion an"), {Q("festem Ende"), Q("losem Ende")}, RadioGroupFestLose);
+    connect(RadioGroupBergTal, &RadioGroup::geklickt, this, [this] { RadioGroupBergTalClick(); });
+    connect(RadioGroupPhasen, &RadioGroup::geklickt, this, [this] { Stoppen(); });
+    connect(RadioGroupFestLose, &RadioGroup::geklickt, this, [this] { Stoppen(); });
+
+    const bool eng = sp[2].height() < 84;  // 66 on small screens  // small screens: title and scale closer to the bar
+    auto schieber = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
+                        TrackBar *&bar, UpDown *&ud) {
+        Panel *p = ErzeugePanel(this, ort);
+        Beschriftung(p, titel, 8, eng ? 2 : 4, innen);
+        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, eng ? 20 : 24, innen, 30), true,
+                                           [this] { Stoppen(); });
+        bar = s.bar;
+        ud = s.updown;
+        QLabel *sk = Beschriftung(p, skala, 8, eng ? 50 : 58, innen);
+        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, false);
+        return p;
+    };
+    PanelWelle = schieber(sp[2], Q("Zeichne pro Schwingung"), Q("8       20       32  Bilder"), 8, 32, 20,
+                          TrackBarSchwDauer, UpDownSchwDauer);
+    PanelAmplitude = schieber(sp[3], Q("Amplitude"), Q("klein                           groß"), 10, 50, 50,
+                              TrackBarAmplitude, UpDownAmplitude);
+    PanelWellenLaenge = schieber(sp[4], Q("Wellenlänge"), Q("  60        120       180     240 Pixel"), 30, 120, 80,
+                                 TrackBarWellenlaenge, UpDownWellenlaenge);
+    PanelZBaeuche = schieber(sp[4], Q("Zahl der Bäuche"), Q("1        2        3        4         5"), 1, 5, 4,
+                             TrackBarZBaeuche, UpDownZBaeuche);
+    TrackBarSchwDauer->setTickInterval(4);
+    TrackBarZBaeuche->setTickInterval(1);
+
+    PanelEinzelWellen = ErzeugePanel(this, sp[5]);
+    CheckBoxEinzelWellen = new QCheckBox(Q("Zeige die sich& über-"), PanelEinzelWellen);
+    Setze(CheckBoxEinzelWellen, 8, 4, innen, 22);
+    LabelEinzelWellen = Beschriftung(PanelEinzelWellen, Q("lagernden Wellen"), 28, 24, innen - 20);
+    connect(CheckBoxEinzelWellen, &QCheckBox::toggled, this, [this] { CheckBoxEinzelWellenClick(); });
+
+    PanelSimulation = ErzeugePanel(this, sp[6]);
+    const int h = sp[6].height();
+    ErzeugeLaufsteuerung(PanelSimulation);
+    const int knopf = (h - 60) / 2 - 4;
+    Setze(PanelKontrolle, 8, 10, 24, 24);
+    Setze(BitBtnLicht, 40, 6, innen - 32, knopf);
+    Setze(BitBtnStop, 40, 10 + knopf, innen - 32, knopf);
+    LabelTempo = Beschriftung(PanelSimulation, Q("langsam               schnell"), 8, h - 52, innen, 18,
+                              Qt::AlignCenter);
+    TrackBarPause = new TrackBar(Qt::Horizontal, PanelSimulation);
+    TrackBarPause->setBereich(0, 5, 4);
+    TrackBarPause->setTickPosition(QSlider::TicksBelow);
+    TrackBarPause->setTickInterval(1);
+    Setze(TrackBarPause, 8, h - 34, innen, 28);
+    TrackBarTempo = TrackBarPause;  // the frame reads the wait from it when the window opens
+    Verzoegerung = StehendeWellen::VerzoegerungAusTempo(TrackBarPause->Position());
+    connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });
+}
+
+int TFormStWellen::VerzoegerungAusTempo(int position, int) const
+{
+    return StehendeWellen::VerzoegerungAusTempo(position);
+}
+
+void TFormStWellen::TrackBarPauseChange() { Verzoegerung = StehendeWellen::VerzoegerungAusTempo(TrackBarPause->Position()); }
+
+void TFormStWellen::WerteLesen()
+{
+    z_.w = BerechneWerte(schritt_, Image0->bild().width() / 2, layout_.u, TrackBarAmplitude->Position(),
+                         TrackBarSchwDauer->Position(), TrackBarWellenlaenge->Position());
+    z_.festesEnde = RadioGroupFestLose->ItemIndex() == 0;
+    z_.gegenphasig = RadioGroupPhasen->ItemIndex() == 1;
+    z_.baeuche = TrackBarZBaeuche->Position();
+    z_.komponenten = CheckBoxEinzelWellen->isChecked();
+}
+
+void TFormStWellen::Vorbereiten(bool mitSeil)
+{
+    WerteLesen();
+    z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
+    if (BitBtnStop)
+        BitBtnStop->setText(Q("&unterbrechen"));
+    // the marker shows the wavelength of the opposed waves; the string of step 5 has its own
+    AnAusSchalten(false);
+    StWellenBild::ImageLambdaVorbereiten(ImageLambda->canvas(), z_.w.lambda, z_.formFarbe);
+    ImageLambda->setVisible(schritt_ < 5);
+    bild_->Image0Vorbereiten(mitSeil);
+    Image1->show();
+    Image2->show();
+    bild_->Image1Vorbereiten(mitSeil);
+    bild_->Image2Vorbereiten(mitSeil);
+}
+
+void TFormStWellen::Stoppen()
+{
+    Stopp = true;
+    AnAusSchalten(false);
+    Vorbereiten(true);
+}
+
+void TFormStWellen::Aktualisieren(bool boxBeschriften)
+{
+    const int s = schritt_;
+    BitBtnWeiter->setVisible(s < 5);
+    BitBtnSchrittZurueck->setVisible(s > 1);
+    BitBtnzurueckzurueck->setVisible(s > 2);
+    PanelWZentren->setVisible(s < 3);
+    PanelFestLose->setVisible(s == 3 || s == 4);
+    PanelBergTal->setVisible(s == 1 || s == 3);
+    PanelWellenLaenge->setVisible(s < 5);
+    PanelZBaeuche->setVisible(s == 5);
+    PanelSchrittNr->setCaption(QStringLiteral("Schritt %1 / 5").arg(s));
+    Vorbereiten(true);
+    SchreibeText();
+    if (!boxBeschriften)
+        return;
+    LabelEinzelWellen->hide();
+    // the captions run over three lines in the narrow column
+    CheckBoxEinzelWellen->setText(s < 5 ? Q("zeige die sich über-\nlagernden Wellen\n&getrennt")
+                                        : Q("zerle&ge die stehende\nWelle in zwei\n„laufende“"));
+    CheckBoxEinzelWellen->setGeometry(8, 2, layout_.spalteBreite - 16, PanelEinzelWellen->height() - 4);
+}
+
+void TFormStWellen::BitBtnWeiterClick()
+{
+    Stopp = true;
+    schritt_ = std::min(5, schritt_ + 1);
+    Aktualisieren();
+}
+
+void TFormStWellen::BitBtnSchrittZurueckClick()
+{
+    Stopp = true;
+    schritt_ = std::max(1, schritt_ - 1);
+    Aktualisieren();
+}
+
+void TFormStWellen::BitBtnzurueckzurueckClick()
+{
+    Stopp = true;
+    schritt_ = 1;
+    Aktualisieren();
+}
+
+void TFormStWellen::RadioGroupBergTalClick()
+{
+    if (an)
+        return;  // read at the next start
+    z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
+    bild_->Image1Vorbereiten(true);
+    bild_->Image2Vorbereiten(true);
+}
+
+void TFormStWellen::CheckBoxEinzelWellenClick()
+{
+    z_.komponenten = CheckBoxEinzelWellen->isChecked();
+    Image1->show();
+    Image2->show();
+    bild_->Image1Vorbereiten(true);
+    bild_->Image2Vorbereiten(true);
+}
+
+void TFormStWellen::BitBtnLichtClick()
+{
+    Stopp = true;
+    AnAusSchalten(!an);
+    pause = false;
+    if (!an)
+        return;
+    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
+        nochmal_ = true;
+        return;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        Zeichne();
+    } while (nochmal_ && an && !ProgrammEndet);
+    imLauf_ = false;
+}
+
+void TFormStWellen::Zeichne()
+{
+    WerteLesen();
+    z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
+    if (schritt_ == 5)
+        SimulationStehendeWellen();
+    else
+        SimulationWellenGegeneinander();
+}
+
+void TFormStWellen::SimulationWellenGegeneinander()
+{
+    z_.g = AufbauGegenwellen(z_.w, !z_.wellenberg, z_.gegenphasig, z_.festesEnde);
+    for (t_ = 0;; ++t_) {
+        bild_->FrameGegenwellen(t_);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+        if (z_.g.einzelPuls && t_ >= z_.g.laenge)
+            break;
+    }
+    if (nochmal_)  // switched on again meanwhile: the next run follows at once
+        return;
+    AnAusSchalten(false);
+    Stopp = true;
+    Vorbereiten(true);
+}
+
+void TFormStWellen::SimulationStehendeWellen()
+{
+    for (t_ = 0;; ++t_) {
+        bild_->FrameStehend(t_);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+    }
+    BitBtnErgebnis->setEnabled(true);
+    if (nochmal_)
+        return;
+    Stopp = true;
+    AnAusSchalten(false);
+    Vorbereiten(true);
+}
+
+void TFormStWellen::SchreibeText()
+{
+    TextStil stil = StilText2();
+    stil.groesse = SchriftNormal;
+    stil.abschnittGroesse = SchriftNormal;
+    stil.kapitelGroesse = SchriftNormal;
+    stil.kapitelFarbe = FarbeTextMarke2;
+    stil.hervorhebung2 = 0x800080;
+    stil.ersterEinzug = 4;
+    stil.rechterEinzug = 4;
+    stil.abstandGroesse = 4;
+    SchreibeMarkup(RichEditText, LadeText(QStringLiteral(":/texte/waves/stwellen_schritt%1.txt").arg(schritt_)), stil);
+}
+
+void TFormStWellen::SchreibeErgebnis()
+{
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/waves/stwellen_ergebnis.txt")), StilErgebnis());
+}

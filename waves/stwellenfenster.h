@@ -1,0 +1,75 @@
+// The standing-wave window: five guided steps from two opposed waves on a rope to the
+// vibrating string clamped at both ends, with the two component waves shown on request.
+#pragma once
+
+#include "simfenster.h"
+#include "stwellen.h"
+#include "stwellenbild.h"
+
+#include <memory>
+
+class Bild;
+class RichEdit;
+
+class TFormStWellen : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormStWellen(QWidget *parent = nullptr);
+
+    // ---- controls ----
+    Bild *Image0 = nullptr, *Image1 = nullptr, *Image2 = nullptr, *ImageLambda = nullptr;
+    Panel *PanelText = nullptr, *PanelSchrittNr = nullptr, *PanelBeobachtButton = nullptr;
+    RichEdit *RichEditText = nullptr;
+    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
+    Panel *PanelBergTal = nullptr, *PanelWZentren = nullptr, *PanelFestLose = nullptr, *PanelWelle = nullptr,
+          *PanelAmplitude = nullptr, *PanelZBaeuche = nullptr, *PanelWellenLaenge = nullptr,
+          *PanelEinzelWellen = nullptr, *PanelSimulation = nullptr;
+    RadioGroup *RadioGroupBergTal = nullptr, *RadioGroupPhasen = nullptr, *RadioGroupFestLose = nullptr;
+    TrackBar *TrackBarSchwDauer = nullptr, *TrackBarAmplitude = nullptr, *TrackBarWellenlaenge = nullptr,
+             *TrackBarZBaeuche = nullptr, *TrackBarPause = nullptr;
+    UpDown *UpDownSchwDauer = nullptr, *UpDownAmplitude = nullptr, *UpDownWellenlaenge = nullptr,
+           *UpDownZBaeuche = nullptr;
+    QCheckBox *CheckBoxEinzelWellen = nullptr;
+    QLabel *LabelEinzelWellen = nullptr;
+
+    // ---- state (read by tests) ----
+    int schritt() const { return schritt_; }
+    const StehendeWellen::Bildzustand &zustand() const { return z_; }
+    const StehendeWellen::Layout &layout() const { return layout_; }
+    const StehendeWellen::StWellenBild &bild() const { return *bild_; }
+    int zeitpunkt() const { return t_; }
+
+    // ---- handlers ----
+    void BitBtnLichtClick() override;
+    void BitBtnWeiterClick();
+    void BitBtnSchrittZurueckClick();
+    void BitBtnzurueckzurueckClick();
+    void RadioGroupBergTalClick();
+    void CheckBoxEinzelWellenClick();
+    void TrackBarPauseChange();
+
+protected:
+    void Vorbereiten() override { Vorbereiten(true); }
+    int VerzoegerungAusTempo(int position, int max) const override;
+
+private:
+    void ErzeugeTextTafel();
+    void ErzeugeSpalte();
+    void Aktualisieren(bool boxBeschriften = true);
+    void Vorbereiten(bool mitSeil);
+    void Stoppen();
+    void Zeichne();
+    void SimulationWellenGegeneinander();
+    void SimulationStehendeWellen();
+    void WerteLesen();
+    void SchreibeText();
+    void SchreibeErgebnis();
+
+    StehendeWellen::Layout layout_;
+    StehendeWellen::Bildzustand z_;
+    std::unique_ptr<StehendeWellen::StWellenBild> bild_;
+    int schritt_ = 1;
+    int t_ = 0;
+    bool imLauf_ = false;  // a run loop is on the stack (running or draining)
+    bool nochmal_ = false; // switched on again while it drains: the loop starts anew
+};
