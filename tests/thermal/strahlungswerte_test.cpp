@@ -79,7 +79,7 @@ TEST(Strahlungswerte, ColumnsFollowTheTickedCurvesAndTemperatures)
     EXPECT_EQ(t.zeilen.first().first(), 10);
     EXPECT_EQ(t.zeilen.last().first(), 2550);
     EXPECT_NEAR(t.zeilen[49][2] / PlanckLambda(500e-9, 5000, Planckkonstante), 1, 1e-12);
-    EXPECT_NEAR(t.zeilen[49][3] / WienRelLambda(500e-9, 2000), 1, 1e-12);
+    EXPECT_NEAR(t.zeilen[49][3] / WienRelLambda(500e-9, 2000, Planckkonstante), 1, 1e-12);
 
     z.variabel = true;
     z.varTemperatur = 3300;
