@@ -168,7 +168,7 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     EXPECT_TRUE(guide->isVisible());
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig´s &mir!"));
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
 }
 
 TEST_F(GuideTest, GlossaryLeadsToPages)
