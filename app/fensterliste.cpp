@@ -22,46 +22,57 @@
 #include "heisenbergfenster.h"
 #include "planckkonstante.h"
 #include "schroedingerfenster.h"
-#include "simfenster.h"
 #include "spektrenfenster.h"
 #include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
 // values that every later window reads. Several simulation windows rewrite the
-// control-column values for the windows after them, so the order matters.
-const FensterEintrag Fensterliste[24] = {
-    {"TFormMain", nullptr},  // created by ErzeugeAlleFenster itself
-    {"TFormGuide", []() -> QWidget * { return new TFormGuide; }},
-    {"TFormInfo", []() -> QWidget * { return new TFormInfo; }},
-    {"TFormInterferenz", []() -> QWidget * { return new TFormInterferenz; }},
-    {"TFormBeugung3", []() -> QWidget * { return new TFormBeugung3; }},
-    {"TFormSchwarzkoerper", []() -> QWidget * { return new TFormSchwarzkoerper; }},
-    {"TFormPlanckGesetz", []() -> QWidget * { return new TFormPlanckGesetz; }},
-    {"TFormPlanckKonstante2", []() -> QWidget * { return new TFormPlanckKonstante2; }},
-    {"TFormHallwachs", []() -> QWidget * { return new TFormHallwachs; }},
-    {"TFormGegenfeld2", []() -> QWidget * { return new TFormGegenfeld2; }},
-    {"TFormEinsteinGl", []() -> QWidget * { return new TFormEinsteinGl; }},
-    {"TFormHSerien", []() -> QWidget * { return new TFormHSerien; }},
-    {"TFormSpektren3D", []() -> QWidget * { return new TFormSpektren3D; }},
-    {"TFormHAtom3", []() -> QWidget * { return new TFormHAtom3; }},
-    {"TFormHAtomProbe3", []() -> QWidget * { return new TFormHAtomProbe3; }},
-    {"TFormFranckHertz2", []() -> QWidget * { return new TFormFranckHertz2; }},
-    {"TFormFranckHertzAnordnung2", []() -> QWidget * { return new TFormFranckHertzAnordnung2; }},
-    {"TFormFranckHertzKurve2", []() -> QWidget * { return new TFormFranckHertzKurve2; }},
-    {"TFormBohrAtom2", []() -> QWidget * { return new TFormBohrAtom2; }},
-    {"TFormDoppelspalt", []() -> QWidget * { return new TFormDoppelspalt; }},
-    {"TFormHeisenberg", []() -> QWidget * { return new TFormHeisenberg; }},
-    {"TFormStWellen", []() -> QWidget * { return new TFormStWellen; }},
-    {"TFormSchroedinger3", []() -> QWidget * { return new TFormSchroedinger3; }},
-    {"TFormPhotozelle5", []() -> QWidget * { return new TFormPhotozelle5; }},
-};
+// control-column values for the windows after them, so the order matters. A new window
+// joins by giving its line a factory: {FensterNr::X, Erzeuge<TFormX>}.
+constexpr std::array<FensterEintrag, FensterAnzahl> Fensterliste = {{
+    {FensterNr::Main, nullptr},  // created by ErzeugeAlleFenster itself
+    {FensterNr::Guide, Erzeuge<TFormGuide>},
+    {FensterNr::Info, Erzeuge<TFormInfo>},
+    {FensterNr::Interferenz, Erzeuge<TFormInterferenz>},
+    {FensterNr::Beugung3, Erzeuge<TFormBeugung3>},
+    {FensterNr::Schwarzkoerper, Erzeuge<TFormSchwarzkoerper>},
+    {FensterNr::PlanckGesetz, Erzeuge<TFormPlanckGesetz>},
+    {FensterNr::PlanckKonstante2, Erzeuge<TFormPlanckKonstante2>},
+    {FensterNr::Hallwachs, Erzeuge<TFormHallwachs>},
+    {FensterNr::Gegenfeld2, Erzeuge<TFormGegenfeld2>},
+    {FensterNr::EinsteinGl, Erzeuge<TFormEinsteinGl>},
+    {FensterNr::HSerien, Erzeuge<TFormHSerien>},
+    {FensterNr::Spektren3D, Erzeuge<TFormSpektren3D>},
+    {FensterNr::HAtom3, Erzeuge<TFormHAtom3>},
+    {FensterNr::HAtomProbe3, Erzeuge<TFormHAtomProbe3>},
+    {FensterNr::FranckHertz2, Erzeuge<TFormFranckHertz2>},
+    {FensterNr::FranckHertzAnordnung2, Erzeuge<TFormFranckHertzAnordnung2>},
+    {FensterNr::FranckHertzKurve2, Erzeuge<TFormFranckHertzKurve2>},
+    {FensterNr::BohrAtom2, Erzeuge<TFormBohrAtom2>},
+    {FensterNr::Doppelspalt, Erzeuge<TFormDoppelspalt>},
+    {FensterNr::Heisenberg, Erzeuge<TFormHeisenberg>},
+    {FensterNr::StWellen, Erzeuge<TFormStWellen>},
+    {FensterNr::Schroedinger3, Erzeuge<TFormSchroedinger3>},
+    {FensterNr::Photozelle5, Erzeuge<TFormPhotozelle5>},
+}};
+
+namespace {
+constexpr bool InNummernfolge()
+{
+    for (int i = 0; i < FensterAnzahl; ++i)
+        if (Fensterliste[std::size_t(i)].nr != FensterNr(i))
+            return false;
+    return true;
+}
+static_assert(InNummernfolge(), "every window number has its line, in number order");
+}  // namespace
 
 TFormMain *ErzeugeAlleFenster(QSize monitor)
 {
     auto *haupt = new TFormMain(monitor);
-    FensterAnmelden(QString::fromLatin1(Fensterliste[0].klasse), haupt);
-    for (int i = 1; i < 24; ++i)
-        if (Fensterliste[i].erzeuge)
-            FensterAnmelden(QString::fromLatin1(Fensterliste[i].klasse), Fensterliste[i].erzeuge());
+    FensterAnmelden(FensterNr::Main, haupt);
+    for (const FensterEintrag &e : Fensterliste)
+        if (e.erzeuge)
+            FensterAnmelden(e.nr, e.erzeuge());
     return haupt;
 }

@@ -12,22 +12,12 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
-struct PortraitEintrag {
-    const char *kurz;
-    const char *hinweis;
-};
-// In reveal order.
-const PortraitEintrag portraitListe[PortraitAnzahl] = {
-    {"Planck", "Max Planck"},
-    {"Einstein", "Albert Einstein"},
-    {"Franck", "James Franck"},
-    {"GHertz", "Gustav Hertz"},
-    {"Bohr", "Niels Bohr"},
-    {"DeBroglie", "Louis-Victor de Broglie"},
-    {"Heisenberg", "Werner Heisenberg"},
-    {"Schroedinger", "Erwin Schrödinger"},
-};
+// In reveal order; names and dates come from the physicists' table.
+const char *const portraitListe[PortraitAnzahl] = {"Planck", "Einstein",  "Franck",     "GHertz",
+                                                   "Bohr",   "DeBroglie", "Heisenberg", "Schroedinger"};
 }  // namespace
 
 TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Window)
@@ -44,7 +34,6 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     Bildschirmeinteilung(BildschirmBreite, BildschirmHoehe);
 
     SetzeFarbe(this, FarbeHintergrund);
-    // Absolute at first; the guide's creation makes it relative.
     TextPfad = QDir::currentPath() + QStringLiteral("/QuantenTexte/");
 
     PanelButtons = new Panel(this, Panel::Rand::Gesenkt);
@@ -62,11 +51,13 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
         auto *p = new Panel(this, Panel::Rand::Gesenkt);
         p->setFarbe(FarbeHintergrund);
         p->setGeometry(geo_.portrait[k]);
-        p->setToolTip(QString::fromUtf8(portraitListe[k].hinweis));
+        const QString kurz = QString::fromLatin1(portraitListe[k]);
+        if (const Physiker *physiker = PhysikerVon(kurz))
+            p->setToolTip(QString::fromUtf8(physiker->name));
         auto *bild = new Bild(p);
         Setze(bild, 4, 4, 120, 160);
         bild->setStretch(true);
-        bild->ladeBild(PortraitBild(QString::fromLatin1(portraitListe[k].kurz), 120, 160));
+        PortraitZeigen(bild, kurz, 120, 160);
         p->hide();
         Portraits[k] = p;
     }
@@ -74,7 +65,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     PanelAutor = new Panel(PanelButtons);
     PanelAutor->setFarbe(0xFC981D);
     PanelAutor->setCursor(Qt::PointingHandCursor);
-    Setze(PanelAutor, 8, 40, 201, 81);
+    const double f = geo_.knopfFaktor;
+    Setze(PanelAutor, 8, int(40 * f), 201, 81);
     PanelAutor1 = new Panel(PanelAutor, Panel::Rand::Keiner);
     PanelAutor1->setFarbe(0xFC981D);
     PanelAutor1->setCaption(QStringLiteral("Quantenpfad"));
@@ -86,10 +78,10 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     SetzeSchrift(PanelAutor2, QStringLiteral("Trebuchet MS"), 11, true);
     Setze(PanelAutor2, 4, 42, 193, 28);
 
-    auto knopf = [this](const QString &text, int oben, int hoehe, Glyphe g, BitBtn::Art art = BitBtn::Art::Normal) {
+    auto knopf = [this, f](const QString &text, int oben, int hoehe, Glyphe g, BitBtn::Art art = BitBtn::Art::Normal) {
         auto *b = new BitBtn(text, PanelButtons, art);
         b->setGlyph(GlyphBild(g));
-        Setze(b, 8, oben, 201, hoehe);
+        Setze(b, 8, int(oben * f), 201, std::max(28, int(hoehe * f)));
         return b;
     };
     BitBtnProgramm = knopf(QStringLiteral("&Inhalt"), 192, 57, Glyphe::Info);
@@ -132,16 +124,8 @@ void TFormMain::FormClick()
 void TFormMain::InfoOeffnen(int seite)
 {
     FormClick();
-    InfoSeite = seite;
-    QWidget *fenster = FensterVon(QStringLiteral("TFormInfo"));
-    const bool schonOffen = fenster && fenster->isVisible();
-    FensterOeffnen(fenster);
-    // Already open behind the start screen: it is only brought to the front, so the
-    // asked-for page is shown here.
-    if (auto *info = qobject_cast<TFormInfo *>(fenster); info && schonOffen) {
-        info->Buttonaktualisieren();
-        info->SchreibeInfo();
-    }
+    if (auto *info = FensterVon<TFormInfo>())
+        info->ZeigeSeite(seite);
 }
 
 void TFormMain::BitBtnProgrammClick() { InfoOeffnen(1); }
@@ -151,7 +135,7 @@ void TFormMain::BitBtnTextClick() { InfoOeffnen(7); }
 void TFormMain::BitBtnStartClick()
 {
     FormClick();
-    FensterOeffnen(FensterVon(QStringLiteral("TFormGuide")));
+    FensterOeffnen(FensterVon(FensterNr::Guide));
 }
 
 void TFormMain::BitBtnEndeClick()

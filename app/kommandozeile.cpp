@@ -17,7 +17,7 @@ namespace {
 bool vorhanden(const char *klasse)
 {
     for (const FensterEintrag &e : Fensterliste)
-        if (qstrcmp(e.klasse, klasse) == 0)
+        if (FensterKlasse(e.nr) == QLatin1String(klasse))
             return e.erzeuge != nullptr;
     return false;
 }
@@ -26,7 +26,7 @@ bool vorhanden(const char *klasse)
 int SeiteVon(const QString &klasse)
 {
     for (int n = 1; n <= SeitenAnzahl; ++n)
-        if (SeiteNr(n).fenster && klasse == QLatin1String(SeiteNr(n).fenster))
+        if (SeiteNr(n).fenster != FensterNr::Anzahl && klasse == FensterKlasse(SeiteNr(n).fenster))
             return n;
     return 0;
 }
@@ -152,17 +152,16 @@ void KommandozeileAnwenden(const Aufruf &aufruf)
     int seite = aufruf.seite;
     if (seite == 0 && !aufruf.fensterKlasse.isEmpty())
         seite = SeiteVon(aufruf.fensterKlasse);
-    auto *guide = qobject_cast<TFormGuide *>(FensterVon(QStringLiteral("TFormGuide")));
+    auto *guide = FensterVon<TFormGuide>();
     if (seite > 0 && guide) {
         guide->AktuelleSeite = seite;
         FensterOeffnen(guide);  // shows the page
     }
     if (aufruf.fensterKlasse.isEmpty())
         return;
-    // Through the page's "zeig´s mir!" when the page opens this window, so that it is
+    // Through the page's "zeig’s mir!" when the page opens this window, so that it is
     // prepared as from the guide (the counter-field window's view, for one).
-    if (guide && guide->isVisible() && SeiteNr(guide->AktuelleSeite).fenster &&
-        aufruf.fensterKlasse == QLatin1String(SeiteNr(guide->AktuelleSeite).fenster))
+    if (guide && guide->isVisible() && aufruf.fensterKlasse == FensterKlasse(SeiteNr(guide->AktuelleSeite).fenster))
         guide->BitBtnZeigenClick();
     else
         FensterOeffnen(FensterVon(aufruf.fensterKlasse));

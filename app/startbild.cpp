@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,11 +16,15 @@ Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe)
     Startgeometrie g;
     g.breite = monitorBreite - 16;
     g.hoehe = monitorHoehe - 64;
-    g.knoepfe = QRect(g.breite - 226, (g.hoehe - KnopfHoehe) / 4, KnopfBreite, KnopfHoehe);
+    // Screens lower than the button panel: the panel starts at the top and shrinks to the
+    // screen (its buttons by knopfFaktor); the lower portraits rise onto the screen.
+    const int knopfHoehe = std::min(KnopfHoehe, std::max(g.hoehe - 4, 1));
+    g.knopfFaktor = double(knopfHoehe) / KnopfHoehe;
+    g.knoepfe = QRect(g.breite - 226, std::max(0, (g.hoehe - KnopfHoehe) / 4), KnopfBreite, knopfHoehe);
     g.titel = QRect((g.breite - 226) / 2 - D, g.knoepfe.top(), 2 * D, 2 * D);
     const int luecke = (g.titel.width() - 4 * PortraitBreite) / 3;
     const int oben = g.titel.top();
-    const int unten = g.titel.top() + g.titel.height() - PortraitHoehe;
+    const int unten = std::min(g.titel.top() + g.titel.height(), g.hoehe - 4) - PortraitHoehe;
     for (int j = 0; j < 4; ++j) {
         const int links = j * (luecke + PortraitBreite) + g.titel.left();
         g.portrait[j] = QRect(links, oben, PortraitBreite, PortraitHoehe);         // upper row

@@ -14,6 +14,7 @@ inline constexpr int PortraitAnzahl = 8;
 struct Startgeometrie {
     int breite = 0, hoehe = 0;  // BildschirmBreite, BildschirmHoehe
     QRect knoepfe;              // PanelButtons
+    double knopfFaktor = 1.0;   // below 1 where the panel is shrunk to a low screen
     QRect titel;                // ImageTitel
     QRect portrait[PortraitAnzahl];
 };

@@ -137,4 +137,24 @@ void BM_Textausgabe(benchmark::State &state)
 }
 BENCHMARK(BM_Textausgabe)->Arg(0)->Arg(1);
 
+// Shapes with coordinates near the integer limits, clipped to a small picture: each call
+// costs what the picture holds, not what the coordinates span.
+void BM_RiesigeKoordinaten(benchmark::State &state)
+{
+    QImage img = bildschirm(100, 100);
+    Canvas c(&img);
+    const int g = 2000000000;
+    for (auto _ : state) {
+        c.moveTo(-g, -g / 2);
+        c.lineTo(g, g / 2);
+        c.ellipse(-g, -g, g, g);
+        c.polygon({{-g, -g}, {g, 0}, {0, g}});
+        c.pen.width = 7;
+        c.polyline({{-g, -g}, {g, g}, {-g, g}});
+        c.pen.width = 1;
+        c.floodFill(50, 50, 0x000000, FuellArt::Rand);
+    }
+}
+BENCHMARK(BM_RiesigeKoordinaten)->Unit(benchmark::kMillisecond);
+
 }  // namespace

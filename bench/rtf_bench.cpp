@@ -1,5 +1,5 @@
 // Loading RTF into the rich-text control: a large formatted text as word processors
-// write it, and the worst case of a format change after every character.
+// write it, the worst case of a format change after every character, and picture data skipped.
 #include "richtext.h"
 #include "rtf.h"
 
@@ -55,5 +55,20 @@ void BM_RtfFormatwechselJedesZeichen(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * rtf.size());
 }
 BENCHMARK(BM_RtfFormatwechselJedesZeichen)->Unit(benchmark::kMillisecond);
+
+// 16 MB of picture data inside the text: skipped, the text around it shown (aim under 1 s).
+void BM_RtfBilddaten16MB(benchmark::State &state)
+{
+    QByteArray rtf = "{\\rtf1 vor{\\pict\\pngblip ";
+    rtf += QByteArray(16 * 1024 * 1024, 'a');
+    rtf += "}nach}";
+    RichEdit edit;
+    for (auto _ : state) {
+        LadeRtfDaten(&edit, rtf);
+        benchmark::DoNotOptimize(edit.document()->characterCount());
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(BM_RtfBilddaten16MB)->Unit(benchmark::kMillisecond);
 
 }  // namespace

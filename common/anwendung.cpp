@@ -1,5 +1,7 @@
 #include "anwendung.h"
 
+#include "steuerelemente.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QProxyStyle>
@@ -7,7 +9,7 @@
 
 namespace {
 // Fusion, with drop-down lists that open below their box and show as many entries as
-// the box asks for (the classic drop-down count) instead of a list over the box.
+// the box asks for (its maximum visible count) instead of a list over the box.
 class Anwendungsstil : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -35,4 +37,5 @@ void AnwendungEinrichten()
     QFont::insertSubstitutions(QStringLiteral("Symbol"), {QStringLiteral("DejaVu Sans")});
     QApplication::setStyle(new Anwendungsstil(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setQuitOnLastWindowClosed(false);
+    EnterDruecktKnoepfe();
 }

@@ -4,5 +4,6 @@
 // Maps the font names the windows use ("Trebuchet MS", "Comic Sans MS", "Arial",
 // "MS Sans Serif", "Symbol") to the free fonts installed with the program, picks the
 // Fusion style (with drop-down lists that open below their box, showing the entry count
-// they ask for) and keeps the application running when its last window hides.
+// they ask for), keeps the application running when its last window hides, and lets
+// Enter press the focused button in every window.
 void AnwendungEinrichten();

@@ -13,7 +13,36 @@
 namespace {
 
 using i64 = std::int64_t;
-__extension__ typedef __int128 i128;
+using u64 = std::uint64_t;
+
+// (a · b + c) / d and its remainder for a, b, c ≥ 0 and d > 0 whose quotient fits in 64 bits,
+// exact also where a · b exceeds 64 bits: the product in two 64-bit halves, then long division.
+struct Teilung {
+    i64 quotient, rest;
+};
+Teilung TeileProdukt(u64 a, u64 b, u64 c, u64 d)
+{
+    const u64 maske = 0xFFFFFFFFu;
+    const u64 ll = (a & maske) * (b & maske), lh = (a & maske) * (b >> 32), hl = (a >> 32) * (b & maske),
+              hh = (a >> 32) * (b >> 32);
+    const u64 mitte = (ll >> 32) + (lh & maske) + (hl & maske);
+    u64 unten = (ll & maske) | (mitte << 32);
+    u64 oben = hh + (lh >> 32) + (hl >> 32) + (mitte >> 32);
+    unten += c;
+    oben += unten < c;
+    u64 q = 0, r = 0;
+    for (int i = 127; i >= 0; --i) {
+        const u64 bit = i >= 64 ? (oben >> (i - 64)) & 1u : (unten >> i) & 1u;
+        const bool ueberlauf = r >> 63;
+        r = (r << 1) | bit;
+        q <<= 1;
+        if (ueberlauf || r >= d) {
+            r -= d;
+            q |= 1u;
+        }
+    }
+    return {i64(q), i64(r)};
+}
 
 constexpr QRgb Opak = 0xFF000000u;
 constexpr double ZweiPi = 6.283185307179586476925286766559;
@@ -25,7 +54,7 @@ QRgb zuRgb(TColor c)
     return Opak | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-TColor zuKlassisch(QRgb p)
+TColor zuTColor(QRgb p)
 {
     return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
 }
@@ -210,10 +239,10 @@ void linie(i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, const Kasten &clip, F &
     // Minor coordinate b0 + sb * floor((2 i m + n) / (2 n)): nearest, halves away from the start.
     const i64 zweiN = 2 * n, zweiM = 2 * m;
     i64 q = 0, rest = n;  // at the start pixel
-    if (iA > 0) {         // entering the clip box later: 128 bits, the product may exceed 64
-        const i128 zaehler = i128(2) * iA * m + n;
-        q = i64(zaehler / zweiN);
-        rest = i64(zaehler % zweiN);
+    if (iA > 0) {         // entering the clip box later: the product may exceed 64 bits
+        const Teilung t = TeileProdukt(u64(2 * iA), u64(m), u64(n), u64(zweiN));
+        q = t.quotient;
+        rest = t.rest;
     }
     for (i64 i = iA; i <= iB; ++i) {
         const i64 a = a0 + sa * i, b = b0 + sb * q;
@@ -528,7 +557,7 @@ void dehne(const Raster &ras, const QImage &q, Kasten s, Kasten d, KopierModus m
         return;
     const i64 dw = d.x1 - d.x0, dh = d.y1 - d.y0, sw = s.x1 - s.x0, sh = s.y1 - s.y0;
     auto quelle = [](i64 i, i64 ziel, i64 quell, i64 anfang) {
-        return anfang + i64((i128(2) * i + 1) * quell / (i128(2) * ziel));
+        return anfang + TeileProdukt(u64(2 * i + 1), u64(quell), 0, u64(2 * ziel)).quotient;
     };
     std::vector<i64> spalten(std::size_t(k.x1 - k.x0));
     for (i64 x = k.x0; x < k.x1; ++x) {
@@ -563,9 +592,9 @@ QColor QFarbe(TColor farbe)
     return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
 }
 
-TColor KlassischeFarbe(QRgb pixel)
+TColor FarbeAusRgb(QRgb pixel)
 {
-    return zuKlassisch(pixel);
+    return zuTColor(pixel);
 }
 
 QFont QSchrift(const Schrift &s)
@@ -979,7 +1008,7 @@ TColor Canvas::pixel(int x, int y) const
 {
     if (!img_ || x < 0 || y < 0 || x >= img_->width() || y >= img_->height())
         return 0xFFFFFFFFu;
-    return zuKlassisch(img_->pixel(x, y));
+    return zuTColor(img_->pixel(x, y));
 }
 
 void Canvas::setPixel(int x, int y, TColor farbe)

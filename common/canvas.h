@@ -1,4 +1,4 @@
-// The one drawing canvas of the program: classic raster semantics on a QImage
+// The one drawing canvas of the program: exact raster semantics on a QImage
 // (format RGB32). No antialiasing; pen modes copy / xor / not-xor / not; the end
 // pixel of a line is excluded; rectangles and ellipses exclude their right and
 // bottom edge; text is placed by its top-left corner. Colours are TColor values
@@ -122,9 +122,9 @@ private:
     friend class CanvasIntern;
 };
 
-// Converts between classic colours and Qt's.
+// Converts between TColor values (0x00BBGGRR) and Qt's colours.
 QColor QFarbe(TColor farbe);
-TColor KlassischeFarbe(QRgb pixel);
+TColor FarbeAusRgb(QRgb pixel);
 
 // The font a Schrift describes, with the pixel size fixed at 96 dpi and no antialiasing.
 QFont QSchrift(const Schrift &s);

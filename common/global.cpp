@@ -120,9 +120,7 @@ TColor FarbeAusFrequenz(int f)
         return Runde((1.0 - q * q) * 255.0);
     };
     int rot;
-    if (f < 363)
-        rot = 0;
-    else if (f < 459)
+    if (f < 459)
         rot = bogen(459, 96);
     else if (f <= 515)
         rot = 255;

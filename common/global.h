@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-// A colour in the classic order 0x00BBGGRR (red in the low byte).
+// A colour as 0x00BBGGRR (red in the low byte).
 using TColor = std::uint32_t;
 
 // ---- colour scheme -------------------------------------------------------------
@@ -95,7 +95,7 @@ extern TSinCosTabelle SinCosTabelle;
 // Visible colour of a light frequency in THz; black outside 375..800 THz.
 TColor FarbeAusFrequenz(int frequenzTHz);
 
-// Milliseconds since start-up on the classic 1/64 s tick (15.625 ms steps).
+// Milliseconds since start-up, advancing in ticks of 1/64 s (15.625 ms steps).
 std::uint64_t TickZahl();
 
 // Keeps handling the application's events until the tick count has passed now + ms.

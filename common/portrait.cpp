@@ -1,9 +1,12 @@
 #include "portrait.h"
 
+#include "bild.h"
 #include "canvas.h"
-#include "richtext.h"
+#include "textdatei.h"
 
 #include <QImageReader>
+#include <QList>
+#include <QPointer>
 
 namespace {
 const Physiker physiker[] = {
@@ -108,4 +111,33 @@ QImage PortraitBild(const QString &kurz, int breite, int hoehe)
     const Physiker *p = PhysikerVon(kurz);
     static const Physiker unbekannt{"", "", ""};
     return PortraitKarte(p ? *p : unbekannt, breite, hoehe);
+}
+
+namespace {
+struct GezeigtesPortrait {
+    QPointer<Bild> bild;
+    QString kurz;
+    int breite, hoehe;
+};
+QList<GezeigtesPortrait> &gezeigte()
+{
+    static QList<GezeigtesPortrait> liste;
+    return liste;
+}
+}  // namespace
+
+void PortraitZeigen(Bild *bild, const QString &kurz, int breite, int hoehe)
+{
+    if (!bild)
+        return;
+    gezeigte().removeIf([](const GezeigtesPortrait &p) { return !p.bild; });
+    gezeigte().append({bild, kurz, breite, hoehe});
+    bild->ladeBild(PortraitBild(kurz, breite, hoehe));
+}
+
+void PortraitsNeuLaden()
+{
+    gezeigte().removeIf([](const GezeigtesPortrait &p) { return !p.bild; });
+    for (const GezeigtesPortrait &p : gezeigte())
+        p.bild->ladeBild(PortraitBild(p.kurz, p.breite, p.hoehe));
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class Bild;
+
 struct Physiker {
     const char *kurz;      // file stem of an optional photo, e.g. "Planck"
     const char *name;      // full name
@@ -20,3 +22,9 @@ QImage PortraitKarte(const Physiker &p, int breite, int hoehe);
 // The photo <kurz>.jpg (any case) from the text directory, or the card when there is
 // none or it cannot be decoded.
 QImage PortraitBild(const QString &kurz, int breite, int hoehe);
+
+// Shows the portrait in the picture widget and keeps it there: after PortraitsNeuLaden the
+// widget shows what the text directory holds then.
+void PortraitZeigen(Bild *bild, const QString &kurz, int breite, int hoehe);
+// Reloads every portrait shown with PortraitZeigen, after the text directory changed.
+void PortraitsNeuLaden();

@@ -1,7 +1,7 @@
 // The simulation window frame: the pattern every simulation window is built on.
 //
-// A window derives from SimFenster, creates its own controls in its constructor (the
-// classic FormCreate) using the helpers below, and overrides
+// A window derives from SimFenster, creates its own controls in its constructor using
+// the helpers below, and overrides
 //   FormActivate()  – runs each time the window is opened (shown),
 //   Vorbereiten()   – prepares the drawing before a run starts,
 //   Simulation()    – the run loop: per frame compute and draw, Warte(Verzoegerung),
@@ -10,7 +10,9 @@
 // live here, so that each window's code holds only what it adds.
 #pragma once
 
+#include "fensterregister.h"
 #include "global.h"
+#include "glyphen.h"
 #include "steuerelemente.h"
 #include "wertetabelle.h"
 
@@ -22,18 +24,6 @@
 #include <functional>
 
 class RichEdit;
-
-// Registry of the program's windows, filled at start-up in the fixed order.
-void FensterAnmelden(const QString &klasse, QWidget *fenster);
-QWidget *FensterVon(const QString &klasse);
-QList<QWidget *> AlleFenster();
-void FensterEntfernen(QWidget *fenster);
-// Shows a window maximised on top of the others and activates it.
-void FensterOeffnen(QWidget *fenster);
-
-// The glyphs the frame's buttons take over.
-enum class Glyphe { HinweisOffen, HinweisZu, BuchOffen, BuchZu, Zurueck, Licht, Pause, Start, Info, Ende, Neutral };
-QIcon GlyphBild(Glyphe g);
 
 // A hint or result panel: a hidden panel over the drawing with a read-only rich-text
 // control, a delete button and optionally the check box "Diesen Text neu erstellen".
@@ -104,7 +94,7 @@ protected:
     virtual void Vorbereiten() {}
     virtual void Simulation() {}
 
-    // ---- creation helpers (the common part of FormCreate) ------------------------------
+    // ---- creation helpers (the common part of every window's constructor) -------------
     Panel *ErzeugeTitel(const QString &text, int links, int oben, int breite, int hoehe);
     Panel *ErzeugeDatum(const QString &datum);
     // Lamp, "&an/aus" and "&unterbrechen" with their handlers, children of eltern.

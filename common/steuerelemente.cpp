@@ -9,7 +9,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionSlider>
 #include <QToolButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -145,7 +147,7 @@ BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(c
 }
 
 // Esc and Enter reach the window only when the focused control leaves them alone; an open
-// drop-down list or menu keeps them for itself, as on the classic desktop.
+// drop-down list or menu keeps them for itself.
 void BitBtn::FensterBeobachten()
 {
     if (art_ == Art::Normal)
@@ -179,7 +181,7 @@ bool BitBtn::eventFilter(QObject *objekt, QEvent *e)
         return true;
     }
     if (art_ == Art::Standard && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
-        // Enter on another focused button presses that one, as on the classic desktop.
+        // Enter on another focused button presses that one.
         auto *b = qobject_cast<QPushButton *>(QApplication::focusWidget());
         if (b && b != this && b->window() == fenster_ && b->isVisible() && b->isEnabled()) {
             b->click();
@@ -224,18 +226,113 @@ void TrackBar::setBereich(int min, int max, int position)
 void TrackBar::keyPressEvent(QKeyEvent *e)
 {
     if (orientation() == Qt::Horizontal) {
-        if (e->key() == Qt::Key_Up) {
-            triggerAction(QAbstractSlider::SliderSingleStepSub);
-            e->accept();
-            return;
+        // Up and PgUp lead toward the minimum, Down and PgDn toward the maximum.
+        QAbstractSlider::SliderAction aktion = QAbstractSlider::SliderNoAction;
+        switch (e->key()) {
+        case Qt::Key_Up: aktion = QAbstractSlider::SliderSingleStepSub; break;
+        case Qt::Key_Down: aktion = QAbstractSlider::SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: aktion = QAbstractSlider::SliderPageStepSub; break;
+        case Qt::Key_PageDown: aktion = QAbstractSlider::SliderPageStepAdd; break;
+        default: break;
         }
-        if (e->key() == Qt::Key_Down) {
-            triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        if (aktion != QAbstractSlider::SliderNoAction) {
+            triggerAction(aktion);
             e->accept();
             return;
         }
     }
     QSlider::keyPressEvent(e);
+}
+
+namespace {
+// The strip of scale labels under (or over) a track bar.
+class TrackBarSkala : public QWidget {
+public:
+    TrackBarSkala(TrackBar *bar, QList<TrackBar::Marke> marken, QWidget *eltern)
+        : QWidget(eltern), bar_(bar), marken_(std::move(marken))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics fm(font());
+        for (const TrackBar::Marke &m : marken_) {
+            const int mitte = bar_->mapTo(parentWidget(), QPoint(bar_->wertMitte(m.wert), 0)).x() - x();
+            const int breite = fm.horizontalAdvance(m.text);
+            const int links = std::clamp(mitte - breite / 2, 0, std::max(0, width() - breite));
+            p.drawText(QRect(links, 0, breite, height()), Qt::AlignLeft | Qt::AlignVCenter, m.text);
+        }
+    }
+
+private:
+    TrackBar *bar_;
+    QList<TrackBar::Marke> marken_;
+};
+}  // namespace
+
+int TrackBar::wertMitte(int wert) const
+{
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const QRect rinne = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, this);
+    const QRect griff = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
+    if (orientation() == Qt::Horizontal) {
+        const int spanne = rinne.width() - griff.width();
+        return rinne.left() + QStyle::sliderPositionFromValue(minimum(), maximum(), wert, spanne, opt.upsideDown) +
+               griff.width() / 2;
+    }
+    const int spanne = rinne.height() - griff.height();
+    return rinne.top() + QStyle::sliderPositionFromValue(minimum(), maximum(), wert, spanne, opt.upsideDown) +
+           griff.height() / 2;
+}
+
+void TrackBar::setSkala(const QList<Marke> &marken, bool oben)
+{
+    delete skala_;
+    skala_ = nullptr;
+    if (marken.isEmpty() || !parentWidget())
+        return;
+    skalaOben_ = oben;
+    skala_ = new TrackBarSkala(this, marken, parentWidget());
+    skalaPlatzieren();
+    skala_->setVisible(isVisibleTo(parentWidget()));
+}
+
+void TrackBar::skalaPlatzieren()
+{
+    if (!skala_)
+        return;
+    const int hoehe = QFontMetrics(skala_->font()).height() + 2;
+    // As wide as the parent allows around the bar, so that the end labels fit.
+    const int rand = 24;
+    const int links = std::max(0, x() - rand);
+    const int rechts = std::min(parentWidget()->width(), x() + width() + rand);
+    skala_->setGeometry(links, skalaOben_ ? y() - hoehe : y() + height(), std::max(0, rechts - links), hoehe);
+    skala_->update();
+}
+
+void TrackBar::moveEvent(QMoveEvent *e)
+{
+    QSlider::moveEvent(e);
+    skalaPlatzieren();
+}
+
+void TrackBar::resizeEvent(QResizeEvent *e)
+{
+    QSlider::resizeEvent(e);
+    skalaPlatzieren();
+}
+
+void TrackBar::changeEvent(QEvent *e)
+{
+    QSlider::changeEvent(e);
+    if (skala_ && (e->type() == QEvent::EnabledChange))
+        skala_->setEnabled(isEnabled());
 }
 
 // ---- UpDown ----------------------------------------------------------------------
@@ -360,7 +457,46 @@ QAbstractButton *RadioGroup::knopf(int i) const
 
 // ---- Edit ------------------------------------------------------------------------
 
-Edit::Edit(QWidget *parent) : QLineEdit(parent) {}
+// Passes what arrives other than by a key press (pasted, dropped, middle click) through
+// the edit's key filter, character by character; the text that was there stays as it is.
+class Eingabefilter : public QValidator {
+public:
+    explicit Eingabefilter(Edit *edit) : QValidator(edit), edit_(edit) {}
+    State validate(QString &eingabe, int &pos) const override
+    {
+        if (!edit_->tastenFilter || !edit_->einfuegen_)
+            return Acceptable;
+        const QString alt = edit_->vorher_;
+        qsizetype vorne = 0;
+        while (vorne < alt.size() && vorne < eingabe.size() && alt[vorne] == eingabe[vorne])
+            ++vorne;
+        qsizetype hinten = 0;
+        while (hinten < alt.size() - vorne && hinten < eingabe.size() - vorne &&
+               alt[alt.size() - 1 - hinten] == eingabe[eingabe.size() - 1 - hinten])
+            ++hinten;
+        const QString neu = eingabe.mid(vorne, eingabe.size() - vorne - hinten);
+        QString gefiltert;
+        for (QChar zeichen : neu) {
+            edit_->tastenFilter(zeichen);
+            if (!zeichen.isNull() && zeichen.isPrint())
+                gefiltert += zeichen;
+        }
+        if (gefiltert != neu) {
+            eingabe = eingabe.left(vorne) + gefiltert + eingabe.right(hinten);
+            pos = int(vorne + gefiltert.size());
+        }
+        return Acceptable;
+    }
+
+private:
+    Edit *edit_;
+};
+
+Edit::Edit(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new Eingabefilter(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { vorher_ = text; });
+}
 
 void Edit::keyPressEvent(QKeyEvent *e)
 {
@@ -377,11 +513,13 @@ void Edit::keyPressEvent(QKeyEvent *e)
         taste = QChar(0x1b);
         break;
     default:
-        if (!e->text().isEmpty() && e->text().at(0).isPrint())
+        // Shortcuts (Ctrl+V, Ctrl+A …) are no characters typed.
+        if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+            !e->text().isEmpty() && e->text().at(0).isPrint())
             taste = e->text().at(0);
     }
     if (taste.isNull() || !tastenFilter) {
-        QLineEdit::keyPressEvent(e);
+        Einfuegen(e->matches(QKeySequence::Paste), [&] { QLineEdit::keyPressEvent(e); });
         return;
     }
     const QChar vorher = taste;
@@ -403,10 +541,66 @@ void Edit::keyPressEvent(QKeyEvent *e)
     e->accept();
 }
 
+void Edit::Einfuegen(bool ja, const std::function<void()> &tun)
+{
+    const bool vorher = einfuegen_;
+    einfuegen_ = einfuegen_ || ja;
+    tun();
+    einfuegen_ = vorher;
+}
+
+void Edit::mouseReleaseEvent(QMouseEvent *e)
+{
+    Einfuegen(e->button() == Qt::MiddleButton, [&] { QLineEdit::mouseReleaseEvent(e); });
+}
+
+void Edit::dropEvent(QDropEvent *e)
+{
+    Einfuegen(true, [&] { QLineEdit::dropEvent(e); });
+}
+
+void Edit::contextMenuEvent(QContextMenuEvent *e)
+{
+    Einfuegen(true, [&] { QLineEdit::contextMenuEvent(e); });  // its "Paste" runs in here
+}
+
 void Edit::mouseDoubleClickEvent(QMouseEvent *e)
 {
     QLineEdit::mouseDoubleClickEvent(e);
     emit doppelKlick();
+}
+
+// ---- Enter on a focused button ------------------------------------------------------
+
+namespace {
+class EnterFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *objekt, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter)
+            return false;
+        if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || k->isAutoRepeat())
+            return false;
+        auto *knopf = qobject_cast<QPushButton *>(objekt);
+        if (!knopf || knopf != QApplication::focusWidget() || !knopf->isVisible() || !knopf->isEnabled())
+            return false;
+        knopf->click();
+        return true;
+    }
+};
+}  // namespace
+
+void EnterDruecktKnoepfe()
+{
+    static QPointer<EnterFilter> filter;
+    if (filter || !qApp)
+        return;
+    filter = new EnterFilter(qApp);
+    qApp->installEventFilter(filter);
 }
 
 // ---- messages and beep -------------------------------------------------------------

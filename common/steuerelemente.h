@@ -21,10 +21,10 @@ class QButtonGroup;
 class QToolButton;
 struct Schrift;
 
-// Moves and sizes a widget from classic left/top/width/height values.
+// Moves and sizes a widget from left/top/width/height values (negative sizes count as 0).
 void Setze(QWidget *w, int links, int oben, int breite, int hoehe);
 
-// Background colour and the text colour of a widget, from classic colours.
+// Background colour and the text colour of a widget, from TColor values.
 void SetzeFarbe(QWidget *w, TColor hintergrund);
 void SetzeTextFarbe(QWidget *w, TColor text);
 // Font of a widget: family, size in points (pixel size fixed at 96 dpi), bold.
@@ -87,9 +87,9 @@ private:
     QPointer<QWidget> fenster_;
 };
 
-// A track bar. Horizontal: minimum at the left; vertical: minimum at the top. Up and
-// Left decrease, Down and Right increase, as on the classic control. valueChanged is
-// OnChange: it fires for changes by the user and by code when the value differs.
+// A track bar. Horizontal: minimum at the left; vertical: minimum at the top. Up, Left
+// and PgUp decrease, Down, Right and PgDn increase. valueChanged is the change handler's
+// signal: it fires for changes by the user and by code when the value differs.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -100,9 +100,27 @@ public:
     int Max() const { return maximum(); }
     void setBereich(int min, int max, int position);
     void setFrequenz(int f) { setTickInterval(f); }
+    // Scale labels: each text centred on the groove position of its value, in a strip of
+    // the bar's parent right under the bar (or right above it); the strip follows the bar.
+    struct Marke {
+        int wert;
+        QString text;
+    };
+    void setSkala(const QList<Marke> &marken, bool oben = false);
+    QWidget *skala() const { return skala_; }
+    // The x of a value's groove position, in the bar's coordinates.
+    int wertMitte(int wert) const;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    void skalaPlatzieren();
+    QWidget *skala_ = nullptr;
+    bool skalaOben_ = false;
 };
 
 // The up-down control: two arrow buttons holding a position in Min..Max. A click on
@@ -164,7 +182,9 @@ private:
 
 // An edit field whose key presses pass through a filter first: the filter may change
 // the character or set it to QChar() to swallow it (character keys, Enter = '\r',
-// Backspace = '\b' and Esc = '\x1b' reach the filter; arrows and Delete do not).
+// Backspace = '\b' and Esc = '\x1b' reach the filter; arrows and Delete do not). Text
+// that arrives otherwise (pasted, dropped, middle click) passes the filter character by
+// character as well.
 class Edit : public QLineEdit {
     Q_OBJECT
 public:
@@ -177,7 +197,21 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+private:
+    friend class Eingabefilter;
+    // Runs tun with text arriving by pasting (ja) passed through the filter.
+    void Einfuegen(bool ja, const std::function<void()> &tun);
+    bool einfuegen_ = false;  // text being pasted, dropped or inserted by a middle click
+    QString vorher_;          // the text before the change being checked
 };
+
+// Enter (or the keypad's Enter) without modifiers presses the focused push button, in every
+// window. Installed once for the application; later calls do nothing.
+void EnterDruecktKnoepfe();
 
 // Typed message boxes with a single button, as the windows use them.
 enum class MeldungsTyp { Fehler, Warnung, Information };

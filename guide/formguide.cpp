@@ -10,9 +10,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QStyle>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr TColor FarbeTheorie = 0xBFFFFF;
@@ -33,8 +38,19 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     const int f = e + 738;
     const int luecke = (W - f - 265) / 3;
     const int rechts = 2 * luecke + f;
-    const int theorieHoehe = (H - 740) / 3 + 587;
-    const int theorieOben = (H - theorieHoehe - 137) / 3;
+    int theorieHoehe = (H - 740) / 3 + 587;
+    int theorieOben = (H - theorieHoehe - 137) / 3;
+    if (theorieOben < 4) {  // low screens: the text fills what the lists under it leave
+        theorieOben = 4;
+        theorieHoehe = H - 137 - 16 - 4;  // the lists stand at H − 137
+    }
+    // Low screens: the right column moves up and its buttons get lower, so that all of it
+    // stays on the screen above the back button.
+    const bool kompakt = 96 + 273 + 32 + 153 + 8 > ZurueckOben;
+    const int seiteOben = kompakt ? 20 : 24, fotoOben = kompakt ? 48 : 96;
+    const int knoepfeOben = kompakt ? fotoOben + 273 + 26 : 96 + 273 + 32, knoepfeHoehe = kompakt ? 129 : 153;
+    const int endeOben = kompakt ? knoepfeOben + knoepfeHoehe + 4 : ZurueckOben;
+    const int endeHoehe = kompakt ? std::min(89, H - 4 - endeOben) : 89;
 
     // ---- theory text ----
     PanelTheorie = new Panel(this);
@@ -73,7 +89,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelSeite->setFarbe(FarbePanel);
     PanelSeite->setTextFarbe(0xFFFFFF);
     SetzeSchrift(PanelSeite, QStringLiteral("Trebuchet MS"), 10, true);
-    Setze(PanelSeite, W - 112, 24, 65, 25);
+    Setze(PanelSeite, W - 112, seiteOben, 65, 25);
 
     // ---- portraits ----
     const int fotoLinks = rechts + 38;
@@ -82,11 +98,11 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
         auto *p = new Panel(this, Panel::Rand::Gesenkt);
         p->setFarbe(FarbePanel);
         p->setCursor(Qt::PointingHandCursor);
-        Setze(p, fotoLinks, 96, 173, 273);
+        Setze(p, fotoLinks, fotoOben, 173, 273);
         auto *bild = new Bild(p);
         Setze(bild, 5, 5, 163, 225);
         bild->setStretch(true);
-        bild->ladeBild(PortraitBild(QString::fromLatin1(b.kurz), 163, 225));
+        PortraitZeigen(bild, QString::fromLatin1(b.kurz), 163, 225);
         bild->setCursor(Qt::PointingHandCursor);
         connect(bild, &Bild::geklickt, this, &TFormGuide::PanelFotoClick);
         auto *knopf = new QPushButton(QString::fromUtf8(b.knopf), p);
@@ -101,23 +117,23 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelZuHertz->setFarbe(FarbeHintergrund);
     PanelZuHertz->setTextFarbe(0xFFFFFF);
     PanelZuHertz->setCaption(QStringLiteral("Foto G. Hertz: nächste Seite"));
-    Setze(PanelZuHertz, fotoLinks - 20, 96 + 273 + 4, 213, 22);
+    Setze(PanelZuHertz, fotoLinks - 20, fotoOben + 273 + (kompakt ? 2 : 4), 213, 22);
     PanelZuHertz->hide();
 
     // ---- navigation buttons, under the portraits ----
     PanelButtons = new Panel(this);
     PanelButtons->setFarbe(FarbePanel);
-    Setze(PanelButtons, rechts, 96 + 273 + 32, 249, 153);
+    Setze(PanelButtons, rechts, knoepfeOben, 249, knoepfeHoehe);
     BitBtnZeigen = new BitBtn(QStringLiteral("zeig’s &mir!"), PanelButtons);
     BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
     SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
-    Setze(BitBtnZeigen, 8, 8, 233, 57);
+    Setze(BitBtnZeigen, 8, 8, 233, kompakt ? 45 : 57);
     BitBtnWeiter = new BitBtn(QStringLiteral("&weiter"), PanelButtons);
-    Setze(BitBtnWeiter, 8, 72, 233, 33);
+    Setze(BitBtnWeiter, 8, kompakt ? 57 : 72, 233, kompakt ? 30 : 33);
     BitBtnzurueck = new BitBtn(QStringLiteral("zur&ück"), PanelButtons);
-    Setze(BitBtnzurueck, 8, 112, 112, 33);
+    Setze(BitBtnzurueck, 8, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
     BitBtnSeite1 = new BitBtn(QStringLiteral("zur &Seite 1"), PanelButtons);
-    Setze(BitBtnSeite1, 129, 112, 112, 33);
+    Setze(BitBtnSeite1, 129, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
     connect(BitBtnZeigen, &QPushButton::clicked, this, &TFormGuide::BitBtnZeigenClick);
     connect(BitBtnWeiter, &QPushButton::clicked, this, &TFormGuide::BitBtnWeiterClick);
     connect(BitBtnzurueck, &QPushButton::clicked, this, &TFormGuide::BitBtnzurueckClick);
@@ -126,7 +142,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     BitBtnEnde = new BitBtn(QStringLiteral("&zurück zur Titelseite"), this, BitBtn::Art::Abbrechen);
     BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
     SetzeSchrift(BitBtnEnde, QStringLiteral("Trebuchet MS"), 12, true);
-    Setze(BitBtnEnde, rechts, ZurueckOben, 249, 89);
+    Setze(BitBtnEnde, rechts, endeOben, 249, endeHoehe);
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
 
     // ---- page list and glossary under the theory text ----
@@ -144,6 +160,17 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxSeitenwahl->setPlaceholderText(QStringLiteral("Geh direkt zu Seite . . . "));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
     Setze(ComboBoxSeitenwahl, 8, 28, 314, 28);
+    // Only a choice in the open list turns the page: the closed box ignores wheel and keys
+    // that would step through the entries, and its list shows every entry whole.
+    ComboBoxSeitenwahl->installEventFilter(this);
+    {
+        const QFontMetrics fm(ComboBoxSeitenwahl->view()->font());
+        int breite = 0;
+        for (int i = 0; i < ComboBoxSeitenwahl->count(); ++i)
+            breite = std::max(breite, fm.horizontalAdvance(ComboBoxSeitenwahl->itemText(i)));
+        ComboBoxSeitenwahl->view()->setMinimumWidth(breite + 2 * ComboBoxSeitenwahl->view()->frameWidth() +
+                                                    ComboBoxSeitenwahl->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+    }
     connect(ComboBoxSeitenwahl, &QComboBox::activated, this, &TFormGuide::ComboBoxSeitenwahlClick);
 
     PanelGlossar = new Panel(this);
@@ -178,7 +205,6 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 
     BitBtnzurueck->hide();
     AktuelleSeite = 1;
-    TextPfad = QStringLiteral("QuantenTexte/");
 }
 
 // ---- pages ------------------------------------------------------------------------
@@ -236,22 +262,29 @@ void TFormGuide::CheckBoxNeuTheorieClick(bool angekreuzt)
     LadeTextOhneErsatz(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite));
 }
 
-void TFormGuide::WaehleUnit()
+bool TFormGuide::WaehleUnit()
 {
-    const char *klasse = SeiteNr(AktuelleSeite).fenster;
-    if (!klasse || AktuelleSeite > 22)
-        return;
+    const FensterNr nr = SeiteNr(AktuelleSeite).fenster;
+    if (nr == FensterNr::Anzahl)
+        return false;
+    QWidget *fenster = FensterVon(nr);
+    if (!fenster) {
+        Meldung(this, MeldungsTyp::Information,
+                QStringLiteral("Die Simulation zu dieser Seite ist noch in Arbeit und kommt mit einer späteren Version."));
+        return false;
+    }
     if (AktuelleSeite == 7)
         GegenfeldKlassisch = true;
     else if (AktuelleSeite == 9)
         GegenfeldKlassisch = false;
-    FensterOeffnen(FensterVon(QString::fromLatin1(klasse)));
+    FensterOeffnen(fenster);
+    return true;
 }
 
 void TFormGuide::BitBtnZeigenClick()
 {
-    WaehleUnit();
-    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir nochmal!"));
+    if (WaehleUnit())
+        BitBtnZeigen->setText(QStringLiteral("zeig’s &mir nochmal!"));
 }
 
 void TFormGuide::BitBtnWeiterClick()
@@ -370,6 +403,29 @@ void TFormGuide::closeEvent(QCloseEvent *e)
 
 bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)
 {
+    if (objekt == ComboBoxSeitenwahl) {
+        if (e->type() == QEvent::Wheel)
+            return true;
+        if (e->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent *>(e)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                // Alt+Down and Alt+Up open the list; the bare arrows would step the entry.
+                return !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::AltModifier);
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                return true;
+            default:
+                // Typing a character would choose an entry by its first letters.
+                return !static_cast<QKeyEvent *>(e)->text().isEmpty() &&
+                       static_cast<QKeyEvent *>(e)->text().at(0).isPrint() &&
+                       static_cast<QKeyEvent *>(e)->key() != Qt::Key_Space;
+            }
+        }
+        return QWidget::eventFilter(objekt, e);
+    }
     const bool druck = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
     if (!druck || static_cast<QMouseEvent *>(e)->button() != Qt::LeftButton)
         return QWidget::eventFilter(objekt, e);

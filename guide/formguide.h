@@ -28,7 +28,8 @@ public:
     void BeschrifteSeite();
     void SchreibeTheorie();
     void SchreibeTheorieSelbst();
-    void WaehleUnit();
+    // Opens the page's window; false (with a note when it is not built yet) when there is none.
+    bool WaehleUnit();
     void BitBtnZeigenClick();
     void BitBtnWeiterClick();
     void BitBtnzurueckClick();

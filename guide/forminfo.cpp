@@ -1,14 +1,19 @@
 #include "forminfo.h"
 
 #include "einstellungen.h"
+#include "portrait.h"
 #include "richtext.h"
 #include "simfenster.h"
 
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 struct Knopf {
@@ -36,14 +41,17 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     Setze(BitBtnEnde, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
 
-    InfoSeite = 0;
-    FarbenVoreinstellen();
 
-    // The four button panels, spaced evenly above the back button.
-    const int hoehen[4] = {81, 177, 177, 121};
+    // The four button panels, spaced evenly above the back button; on screens too low for
+    // them the buttons inside are lower and closer together.
+    const bool kompakt = ZurueckOben < 81 + 177 + 177 + 121;
+    const int knopfHoehe = kompakt ? 28 : 41, schritt = kompakt ? 32 : 48;
+    const int hoehen[4] = {26 + knopfHoehe + (kompakt ? 8 : 14), 26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14),
+                           26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14), 121};
     const char *titel[4] = {"Vorwort", "Zum Inhalt:", "Zum Programm:", "Voreinstellungen"};
     Panel **panele[4] = {&PanelVorwort, &PanelInhalte, &PanelInfos, &PanelEinstellungen};
-    const int c = (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
+    const int c = kompakt ? std::max(0, (ZurueckOben - (hoehen[0] + hoehen[1] + hoehen[2] + 81)) / 6)
+                          : (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
     int oben = 2 * c;
     for (int i = 0; i < 4; ++i) {
         auto *p = new Panel(this);
@@ -61,14 +69,15 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
         const bool klein = p == 3;
         auto *b = new BitBtn(QString::fromUtf8(knoepfe[n].caption), *panele[p]);
         b->setGlyph(GlyphBild(Glyphe::Info));
-        Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : 48), panelBreite - 16, klein ? 25 : 41);
+        Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : schritt), panelBreite - 16, klein ? 25 : knopfHoehe);
         connect(b, &QPushButton::clicked, this, [this, n] { SeitenKnopfClick(n); });
         BitBtnInfo[n] = b;
     }
 
     PanelRichedit = new Panel(this);
-    const int rBreite = std::max(panelLinks - 32, 769);
-    const int rHoehe = std::max(BildschirmHoehe - 32, 697);
+    // Screens below 768 px: the text panel shrinks onto the screen.
+    const int rBreite = std::min(std::max(panelLinks - 32, 769), panelLinks - 8);
+    const int rHoehe = std::min(std::max(BildschirmHoehe - 32, 697), BildschirmHoehe - 8);
     Setze(PanelRichedit, (panelLinks - rBreite) / 2, (BildschirmHoehe - rHoehe) / 4, rBreite, rHoehe);
     RichEditInfo = new RichEdit(PanelRichedit);
     Setze(RichEditInfo, 8, 8, rBreite - 16, rHoehe - 16);
@@ -122,6 +131,18 @@ void TFormInfo::SeitenKnopfClick(int seite)
     SchreibeInfo();
 }
 
+void TFormInfo::ZeigeSeite(int seite)
+{
+    const bool schonOffen = isVisible();
+    InfoSeite = std::clamp(seite, 0, 8);
+    FensterOeffnen(this);
+    // Already open: it is only brought to the front, and no showing writes the page.
+    if (schonOffen) {
+        Buttonaktualisieren();
+        SchreibeInfo();
+    }
+}
+
 void TFormInfo::Buttonaktualisieren()
 {
     for (int n = 0; n < 9; ++n)
@@ -132,7 +153,13 @@ void TFormInfo::SchreibeInfo()
 {
     PanelTexte->setVisible(InfoSeite == 7);
     PanelSeiStad->setVisible(InfoSeite == 8);
-    RichEditInfo->resize(RichEditInfo->width(), PanelRichedit->height() - 16);
+    // The text ends above the settings panel of pages 7 and 8, so all of it can be scrolled into view.
+    int unten = PanelRichedit->height() - 8;
+    if (InfoSeite == 7)
+        unten = PanelTexte->y() - 8;
+    else if (InfoSeite == 8)
+        unten = PanelSeiStad->y() - 8;
+    RichEditInfo->resize(RichEditInfo->width(), unten - RichEditInfo->y());
     const int seite = std::clamp(InfoSeite, 0, 8);
     // The text page names the text directory in use (common/einstellungen).
     SchreibeMarkup(RichEditInfo,
@@ -142,19 +169,29 @@ void TFormInfo::SchreibeInfo()
 
 void TFormInfo::RichEditPfadExit()
 {
-    QString pfad = RichEditPfad->text();
-    pfad.remove(QLatin1Char(' '));
-    while (pfad.endsWith(QLatin1Char('/')) || pfad.endsWith(QLatin1Char('\\')))
-        pfad.chop(1);
-    TextPfad = pfad;
+    // Blanks at both ends are typing slips; blanks inside belong to the folder's name.
+    QString pfad = RichEditPfad->text().trimmed();
+    while (pfad.size() > 1 && (pfad.endsWith(QLatin1Char('/')) || pfad.endsWith(QLatin1Char('\\'))))
+        pfad = pfad.chopped(1).trimmed();
     RichEditPfad->setText(pfad);
     pfadAngewendet_ = pfad;
-    if (pfad.isEmpty())
+    TextPfad = pfad.isEmpty() || pfad.endsWith(QLatin1Char('/')) ? pfad : pfad + QLatin1Char('/');
+    PortraitsNeuLaden();
+    if (!pfad.isEmpty() && !QFileInfo(pfad).isDir())
+        PfadFehlerMelden();
+}
+
+void TFormInfo::PfadFehlerMelden()
+{
+    if (ProgrammEndet || TextPfad.isEmpty() || QFileInfo(TextPfad).isDir())
+        return;  // the program ends, or the directory is there (again)
+    // The click that left the entry ends first: a box now would swallow its release.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(20, this, &TFormInfo::PfadFehlerMelden);
         return;
-    if (!QFileInfo::exists(pfad))
-        Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
-                MeldungsKnopf::Wiederholen);
-    TextPfad += QLatin1Char('/');
+    }
+    Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
+            MeldungsKnopf::Wiederholen);
 }
 
 void TFormInfo::showEvent(QShowEvent *e)
@@ -178,9 +215,9 @@ void TFormInfo::hideEvent(QHideEvent *e)
 
 bool TFormInfo::eventFilter(QObject *objekt, QEvent *e)
 {
-    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut) {
-        // The entry is left for another control of this window; its context menu and
-        // a switch to another window leave it as it is, as on the classic desktop.
+    if (objekt == RichEditPfad && e->type() == QEvent::FocusOut && RichEditPfad->text() != pfadAngewendet_) {
+        // The changed entry is left for another control of this window; its context menu
+        // and a switch to another window leave it as it is.
         const Qt::FocusReason grund = static_cast<QFocusEvent *>(e)->reason();
         if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason) {
             RichEditPfadExit();

@@ -16,6 +16,8 @@ class TFormInfo : public QWidget {
 public:
     explicit TFormInfo(QWidget *parent = nullptr);
 
+    // Opens the window (or brings it to the front) showing page seite (0..8).
+    void ZeigeSeite(int seite);
     void SeitenKnopfClick(int seite);
     void Buttonaktualisieren();
     void SchreibeInfo();
@@ -39,5 +41,7 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
+    // The error box about a missing directory, once no mouse button is held and unless the program ends.
+    void PfadFehlerMelden();
     QString pfadAngewendet_;  // the entry's text when it was last shown or applied
 };

@@ -2,6 +2,8 @@
 // and the biography that belongs to it.
 #pragma once
 
+#include "fensterregister.h"
+
 #include <QString>
 
 inline constexpr int SeitenAnzahl = 23;
@@ -17,7 +19,7 @@ struct Seite {
     const char *titel;         // title panel text after "  Seite <n>"
     const char *listeneintrag; // entry of the page list
     int foto;                  // biography number of the portrait shown, or KeineBiographie
-    const char *fenster;       // class name of the window "zeig’s mir!" opens, or null
+    FensterNr fenster;         // the window "zeig’s mir!" opens, or FensterNr::Anzahl
 };
 
 // Page n (1..23).

@@ -37,16 +37,16 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     ZeichneStrahlungskurven();
     SchreibeGesetz(ImageGesetzFr->canvas(), true);
     SchreibeGesetz(ImageGesetzWL->canvas(), false);
-    SchreibeKonstanten(ImageKonstanten->canvas());
+    SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);
 }
 
 void TFormPlanckGesetz::ErzeugeKurvenTafel()
 {
     PanelKurve = ErzeugePanel(this, layout_.kurve);
-    ErzeugeTemperaturwahl(8, 70, 86, 5875, QStringLiteral("1000 K                     6000 K"), false);
+    ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
     for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
         connect(CheckBoxTemp[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
-    ErzeugeBreiteUndBezug(244, 306, 60, QStringLiteral("2000         4000          6000 K"), false);
+    ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
     ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
 }
 
@@ -89,7 +89,7 @@ void TFormPlanckGesetz::FormelBilderZeigen()
     ImageGesetzWL->setVisible(gesetz && !ueberFrequenz);
     const bool konstanten = gesetz && CheckBoxKonstanten->isChecked();
     if (konstanten)
-        SchreibeKonstanten(ImageKonstanten->canvas());  // the h in use now, also after reopening
+        SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);  // the h in use now, also after reopening
     ImageKonstanten->setVisible(konstanten);
     for (Bild *b : {ImageGesetzFr, ImageGesetzWL, ImageKonstanten})
         if (b->isVisible())
@@ -111,16 +111,11 @@ void TFormPlanckGesetz::ZeichneStrahlungskurven()
 {
     if (!bereit())
         return;
-    Vorbereiten();
-    PlanckBild bild(Image1->canvas(), Masse());
-    const PlanckZustand z = Zustand();
-    if (z.variabel) {
-        bild.ZeichneKurve(z.varTemperatur, true, z);
-        return;
-    }
-    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
-        if (z.temperatur[i])
-            bild.ZeichneKurve(FesteTemperaturen[i], true, z);
+    Skalen();
+    PlanckBild(Image1->canvas(), Masse()).ZeichneStrahlungskurven(Zustand());
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+    FormelBilderZeigen();
 }
 
 void TFormPlanckGesetz::CheckBoxTempClick(int index)

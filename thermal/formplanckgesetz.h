@@ -24,7 +24,7 @@ public:
     Waermestrahlung::PlanckZustand Zustand() const;
 
     // The curves shown, for "Werte speichern (CSV) …".
-    WerteTabelle Werte() const override { return Waermestrahlung::PlanckWerte(Zustand(), Masse()); }
+    WerteTabelle Werte() const override { return Waermestrahlung::PlanckWerte(Zustand(), Masse(), Planckkonstante); }
 
     // ---- drawing and handlers ----
     void ZeichneStrahlungskurven();

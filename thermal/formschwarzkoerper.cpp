@@ -54,10 +54,10 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     const int w = layout_.kurve.width();
     const int innen = w - 16;
 
-    ErzeugeTemperaturwahl(6, 68, 78, 5000, QStringLiteral("1000 K                   6000 K"), true);
+    ErzeugeTemperaturwahl(6, 68, 78, 5000, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, true);
     for (QCheckBox *b : CheckBoxTemp)
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
-    ErzeugeBreiteUndBezug(228, 278, 50, QStringLiteral("2000       4000       6000 K"), true);
+    ErzeugeBreiteUndBezug(228, 278, 50, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, true);
     // range of the horizontal axis: one panel per quantity in the same place
     ErzeugeAchsentafeln(PanelKurve, QRect(8, 384, innen, 84), true);
 

@@ -28,7 +28,7 @@ public:
     Waermestrahlung::SchwarzkoerperZustand Zustand() const;
 
     // The curves shown, for "Werte speichern (CSV) …".
-    WerteTabelle Werte() const override { return Waermestrahlung::SchwarzkoerperWerte(Zustand(), Masse()); }
+    WerteTabelle Werte() const override { return Waermestrahlung::SchwarzkoerperWerte(Zustand(), Masse(), Planckkonstante); }
 
     // ---- drawing and handlers ----
     void ZeichneKurven();

@@ -1,6 +1,6 @@
 #include "strahlung.h"
 
-#include "global.h"
+#include "global.h"  // Lichtgeschwindigkeit
 
 #include <cmath>
 #include <limits>
@@ -13,12 +13,8 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 bool positiv(double v) { return std::isfinite(v) && v > 0; }
 
-// h for this evaluation, or NaN when the shared constant is not usable.
-double h()
-{
-    const double wert = Planckkonstante;
-    return positiv(wert) ? wert : NaN;
-}
+// h for this evaluation, or NaN when it is not usable.
+double gueltig(double h) { return positiv(h) ? h : NaN; }
 
 constexpr double c = Lichtgeschwindigkeit;
 constexpr double k = Boltzmann;
@@ -43,103 +39,105 @@ double WienVerhaeltnis(double x)
 
 }  // namespace
 
-double XLambda(double lambda, double T)
+double XLambda(double lambda, double T, double h)
 {
     if (!positiv(lambda) || !positiv(T))
         return NaN;
-    return h() * c / (lambda * k * T);
+    return gueltig(h) * c / (lambda * k * T);
 }
 
-double XNu(double nu, double T)
+double XNu(double nu, double T, double h)
 {
     if (!positiv(nu) || !positiv(T))
         return NaN;
-    return h() * nu / (k * T);
+    return gueltig(h) * nu / (k * T);
 }
 
-double PlanckLambda(double lambda, double T)
+double PlanckLambda(double lambda, double T, double h)
 {
-    const double x = XLambda(lambda, T);
+    const double x = XLambda(lambda, T, h);
     if (std::isnan(x))
         return NaN;
     const double l5 = std::pow(lambda, 5);
-    return 2 * h() * c * c / (l5 * std::expm1(x));
+    return 2 * gueltig(h) * c * c / (l5 * std::expm1(x));
 }
 
-double WienLambda(double lambda, double T)
+double WienLambda(double lambda, double T, double h)
 {
-    const double x = XLambda(lambda, T);
+    const double x = XLambda(lambda, T, h);
     if (std::isnan(x))
         return NaN;
     // e^(−x)/λ⁵ combined in the exponent, so that a tiny λ cannot give inf · 0.
-    return 2 * h() * c * c * std::exp(-x - 5 * std::log(lambda));
+    return 2 * gueltig(h) * c * c * std::exp(-x - 5 * std::log(lambda));
 }
 
-double RJLambda(double lambda, double T)
+double RJLambda(double lambda, double T, double /*h: the classical law has none*/)
 {
     if (!positiv(lambda) || !positiv(T))
         return NaN;
     return 2 * c * k * T / std::pow(lambda, 4);
 }
 
-double WienRelLambda(double lambda, double T) { return WienVerhaeltnis(XLambda(lambda, T)); }
-double RJRelLambda(double lambda, double T) { return RJVerhaeltnis(XLambda(lambda, T)); }
+double WienRelLambda(double lambda, double T, double h) { return WienVerhaeltnis(XLambda(lambda, T, h)); }
+double RJRelLambda(double lambda, double T, double h) { return RJVerhaeltnis(XLambda(lambda, T, h)); }
 
-double PlanckNu(double nu, double T)
+double PlanckNu(double nu, double T, double h)
 {
-    const double x = XNu(nu, T);
+    const double x = XNu(nu, T, h);
     if (std::isnan(x))
         return NaN;
-    return 2 * h() * std::pow(nu, 5) / (c * c * c) / std::expm1(x);
+    return 2 * gueltig(h) * std::pow(nu, 5) / (c * c * c) / std::expm1(x);
 }
 
-double WienNu(double nu, double T)
+double WienNu(double nu, double T, double h)
 {
-    const double x = XNu(nu, T);
+    const double x = XNu(nu, T, h);
     if (std::isnan(x))
         return NaN;
-    return 2 * h() / (c * c * c) * std::exp(-x + 5 * std::log(nu));
+    return 2 * gueltig(h) / (c * c * c) * std::exp(-x + 5 * std::log(nu));
 }
 
-double RJNu(double nu, double T)
+double RJNu(double nu, double T, double /*h: the classical law has none*/)
 {
     if (!positiv(nu) || !positiv(T))
         return NaN;
     return 2 * std::pow(nu, 4) * k * T / (c * c * c);
 }
 
-double WienRelNu(double nu, double T) { return WienVerhaeltnis(XNu(nu, T)); }
-double RJRelNu(double nu, double T) { return RJVerhaeltnis(XNu(nu, T)); }
+double WienRelNu(double nu, double T, double h) { return WienVerhaeltnis(XNu(nu, T, h)); }
+double RJRelNu(double nu, double T, double h) { return RJVerhaeltnis(XNu(nu, T, h)); }
 
-double PlanckFormLambda(double lambda, double T)
+double PlanckFormLambda(double lambda, double T, double h)
 {
-    const double x = XLambda(lambda, T);
+    const double x = XLambda(lambda, T, h);
     if (std::isnan(x))
         return NaN;
     return 1.0 / (std::expm1(x) * std::pow(lambda, 5));
 }
 
-double PlanckFormNu(double nu, double T)
+double PlanckFormNu(double nu, double T, double h)
 {
-    const double x = XNu(nu, T);
+    const double x = XNu(nu, T, h);
     if (std::isnan(x))
         return NaN;
-    return h() * std::pow(nu, 5) / (c * c * c) / std::expm1(x);
+    return gueltig(h) * std::pow(nu, 5) / (c * c * c) / std::expm1(x);
 }
 
-double MaximumLambda(double T) { return positiv(T) ? WienKonstante / T : NaN; }
-double MaximumNu(double T) { return positiv(T) ? c * T / WienKonstante : NaN; }
+double WienKonstante(double h) { return gueltig(h) * c / (4.965114 * k); }
+
+double MaximumLambda(double T, double h) { return positiv(T) ? WienKonstante(h) / T : NaN; }
+double MaximumNu(double T, double h) { return positiv(T) ? c * T / WienKonstante(h) : NaN; }
 
 bool Referenz::gueltig() const { return positiv(lambda) && positiv(nu); }
 
-Referenz StrahlungsReferenz(double Tref)
+Referenz StrahlungsReferenz(double Tref, double h)
 {
-    return {PlanckLambda(MaximumLambda(Tref), Tref), PlanckNu(MaximumNu(Tref), Tref)};
+    return {PlanckLambda(MaximumLambda(Tref, h), Tref, h), PlanckNu(MaximumNu(Tref, h), Tref, h)};
 }
 
-Referenz FormReferenz(double Tref)
+Referenz FormReferenz(double Tref, double h)
 {
-    return {PlanckFormLambda(MaximumLambda(Tref), Tref), PlanckFormNu(MaximumNu(Tref), Tref)};
+    return {PlanckFormLambda(MaximumLambda(Tref, h), Tref, h), PlanckFormNu(MaximumNu(Tref, h), Tref, h)};
 }
 
 }  // namespace Waermestrahlung

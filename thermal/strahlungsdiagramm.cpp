@@ -1,7 +1,5 @@
 #include "strahlungsdiagramm.h"
 
-#include <QFontMetrics>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -61,19 +59,19 @@ private:
     QVector<QPoint> lauf_;
 };
 
-double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T)
+double Dichte(Kurvenart art, bool ueberFrequenz, double q, double T, double h)
 {
     switch (art) {
     case Kurvenart::Gemessen:
-        return ueberFrequenz ? PlanckNu(q, T) : PlanckLambda(q, T);
+        return ueberFrequenz ? PlanckNu(q, T, h) : PlanckLambda(q, T, h);
     case Kurvenart::Wien:
-        return ueberFrequenz ? WienNu(q, T) : WienLambda(q, T);
+        return ueberFrequenz ? WienNu(q, T, h) : WienLambda(q, T, h);
     case Kurvenart::RayleighJeans:
-        return ueberFrequenz ? RJNu(q, T) : RJLambda(q, T);
+        return ueberFrequenz ? RJNu(q, T, h) : RJLambda(q, T, h);
     case Kurvenart::WienRelativ:
-        return ueberFrequenz ? WienRelNu(q, T) : WienRelLambda(q, T);
+        return ueberFrequenz ? WienRelNu(q, T, h) : WienRelLambda(q, T, h);
     case Kurvenart::RayleighJeansRelativ:
-        return ueberFrequenz ? RJRelNu(q, T) : RJRelLambda(q, T);
+        return ueberFrequenz ? RJRelNu(q, T, h) : RJRelLambda(q, T, h);
     }
     return NaN;
 }
@@ -98,12 +96,12 @@ TColor KurvenFarbe(Kurvenart art)
 }  // namespace
 
 double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
-                   double Hmax)
+                   double Hmax, double h)
 {
     if (!std::isfinite(skala) || skala <= 0)
         return NaN;
     const double q = x / skala;  // frequency in Hz or wavelength in m
-    const double wert = Dichte(art, ueberFrequenz, q, T);
+    const double wert = Dichte(art, ueberFrequenz, q, T, h);
     if (art == Kurvenart::WienRelativ || art == Kurvenart::RayleighJeansRelativ)
         return VerhaeltnisHoehe(wert);
     return Hoehe(wert, ueberFrequenz ? ref.nu : ref.lambda, Hmax);
@@ -260,7 +258,7 @@ void SchwarzkoerperBild::ZeichneKurven(const SchwarzkoerperZustand &z)
 void SchwarzkoerperBild::Koordinatensystem(const SchwarzkoerperZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
-    ref_ = StrahlungsReferenz(z.refTemperatur);  // h may have changed since the last picture
+    ref_ = StrahlungsReferenz(z.refTemperatur, z.h);
     Intensitaetsachse(z.refTemperatur, false);
     HauptAchse(z.ueberFrequenz);
     Nebenskala(z.ueberFrequenz);
@@ -317,10 +315,11 @@ void SchwarzkoerperBild::ZeichneKurve(Kurvenart art, double T, const Schwarzkoer
     const double s = skala(uF);
     const double Hmax = m.Hmax;
     const Referenz ref = ref_;
+    const double h = z.h;
     canvas.pen.color = KurvenFarbe(art);
     canvas.pen.style = PenStil::Solid;
     canvas.pen.mode = PenModus::Copy;
-    auto hoehe = [=](int x) { return KurvenHoehe(art, uF, x, T, s, ref, Hmax); };
+    auto hoehe = [=](int x) { return KurvenHoehe(art, uF, x, T, s, ref, Hmax, h); };
     const double grenze = m.Y0 - 10;
     auto imBild = [grenze](double y) { return y <= grenze; };
     switch (art) {
@@ -355,11 +354,11 @@ void SchwarzkoerperBild::ZeichneVerschiebung(const SchwarzkoerperZustand &z)
     Zug zug(u, m);
     auto punkt = [&](int T) {
         if (z.ueberFrequenz) {
-            const double nu = MaximumNu(T);
-            zug.punkt(nu * skalaNu, Hoehe(PlanckNu(nu, T), ref_.nu, m.Hmax));
+            const double nu = MaximumNu(T, z.h);
+            zug.punkt(nu * skalaNu, Hoehe(PlanckNu(nu, T, z.h), ref_.nu, m.Hmax));
         } else {
-            const double lambda = MaximumLambda(T);
-            zug.punkt(lambda * skalaLambda, Hoehe(PlanckLambda(lambda, T), ref_.lambda, m.Hmax));
+            const double lambda = MaximumLambda(T, z.h);
+            zug.punkt(lambda * skalaLambda, Hoehe(PlanckLambda(lambda, T, z.h), ref_.lambda, m.Hmax));
         }
     };
     punkt(6000);
@@ -436,7 +435,8 @@ void PlanckBild::ZeichneStrahlungskurven(const PlanckZustand &z)
 void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
-    const Referenz ref = FormReferenz(z.refTemperatur);  // recomputed: h may have changed
+    const Referenz ref = FormReferenz(z.refTemperatur, z.h);
+    const double h = z.h;
     const bool uF = z.ueberFrequenz;
     const double s = skala(uF);
     const double Hmax = m.Hmax;
@@ -444,7 +444,7 @@ void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
                        PenModus::Copy};
     Linienzug(1, m.L, [=](int x) {
         const double q = x / s;
-        return uF ? Hoehe(PlanckFormNu(q, T), ref.nu, Hmax) : Hoehe(PlanckFormLambda(q, T), ref.lambda, Hmax);
+        return uF ? Hoehe(PlanckFormNu(q, T, h), ref.nu, Hmax) : Hoehe(PlanckFormLambda(q, T, h), ref.lambda, Hmax);
     });
 }
 
@@ -494,231 +494,6 @@ void PlanckBild::Spektrum(bool ueberFrequenz)
     }
     Farbstreifen(frequenzen, farben, ueberFrequenz);
     SichtbarerBereich(ueberFrequenz);
-}
-
-// ---- formula and constants pictures ----------------------------------------------------------
-
-namespace {
-
-// Lays out a formula from left to right on one baseline, in white.
-class Formelsatz {
-public:
-    explicit Formelsatz(Canvas &c) : c_(c) {}
-
-    static Schrift schrift(const QString &name, int groesse)
-    {
-        Schrift s;
-        s.name = name;
-        s.size = groesse;
-        s.bold = true;
-        s.color = Weiss;
-        return s;
-    }
-    int breite(const QString &text, const Schrift &s) const
-    {
-        c_.font = s;
-        return c_.textWidth(text);
-    }
-    int oberlaenge(const Schrift &s) const { return QFontMetrics(QSchrift(s)).ascent(); }
-    // Writes text with its baseline at grundlinie; returns the new x.
-    int schreibe(int x, int grundlinie, const QString &text, const Schrift &s)
-    {
-        c_.font = s;
-        c_.brush.style = PinselStil::Clear;
-        c_.textOut(x, grundlinie - oberlaenge(s), text);
-        return x + c_.textWidth(text);
-    }
-
-private:
-    Canvas &c_;
-};
-
-struct Teil {
-    QString text;
-    Schrift schrift;
-    bool hoch = false;  // superscript
-};
-
-int TeileBreite(Formelsatz &f, const QVector<Teil> &teile)
-{
-    int w = 0;
-    for (const Teil &t : teile)
-        w += f.breite(t.text, t.schrift);
-    return w;
-}
-
-int SchreibeTeile(Formelsatz &f, int x, int grundlinie, const QVector<Teil> &teile, int hochVersatz)
-{
-    for (const Teil &t : teile)
-        x = f.schreibe(x, t.hoch ? grundlinie - hochVersatz : grundlinie, t.text, t.schrift);
-    return x;
-}
-
-// Writes lines of text left-aligned at x, shrinking the font until the widest fits.
-void SchreibeZeilen(Canvas &c, int x, int y, int maxBreite, const QStringList &zeilen, Schrift s)
-{
-    c.brush.style = PinselStil::Clear;
-    for (;; --s.size) {
-        c.font = s;
-        int w = 0;
-        for (const QString &z : zeilen)
-            w = std::max(w, c.textWidth(z));
-        if (w <= maxBreite || s.size <= 7)
-            break;
-    }
-    c.font = s;
-    const int zeilenHoehe = c.textHeight(QStringLiteral("Äg"));
-    for (const QString &z : zeilen) {
-        c.textOut(x, y, z);
-        y += zeilenHoehe;
-    }
-}
-
-}  // namespace
-
-QString Mantisse(double wert, int &exponent)
-{
-    exponent = 0;
-    if (!std::isfinite(wert) || wert == 0)
-        return QStringLiteral("0,00");
-    const double betrag = std::abs(wert);
-    exponent = int(std::floor(std::log10(betrag)));
-    double mantisse = betrag / std::pow(10.0, exponent);
-    if (std::nearbyint(mantisse * 100) >= 1000) {
-        mantisse /= 10;
-        ++exponent;
-    }
-    QString text = QString::number(mantisse, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
-    return wert < 0 ? QStringLiteral("−") + text : text;
-}
-
-void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
-{
-    const int w = c.width(), h = c.height();
-    c.brush = Pinsel{FarbeGesetzGrund, PinselStil::Solid};
-    c.fillRect(0, 0, w, h);
-    c.pen = Stift{Weiss, 4, PenStil::Solid, PenModus::Copy};
-    c.brush.style = PinselStil::Clear;
-    c.rectangle(2, 2, w - 1, h - 1);
-
-    Formelsatz f(c);
-    const QString arial = QStringLiteral("Arial"), symbol = QStringLiteral("Symbol");
-    const Schrift gross = Formelsatz::schrift(arial, 32), zahl = Formelsatz::schrift(arial, 24),
-                  hoch = Formelsatz::schrift(arial, 14), sym = Formelsatz::schrift(symbol, 24),
-                  symKlein = Formelsatz::schrift(symbol, 14), e = Formelsatz::schrift(arial, 20);
-    const QString punkt = QStringLiteral("·"), lambda = QStringLiteral("λ");
-
-    // numerator and denominator of the first fraction, the exponent's fraction
-    QVector<Teil> zaehler{{QStringLiteral("2"), zahl}, {punkt, sym}, {QStringLiteral("π"), sym}, {punkt, sym},
-                          {QStringLiteral("h"), zahl}, {punkt, sym}};
-    QVector<Teil> nenner;
-    QVector<Teil> expOben{{QStringLiteral("h"), hoch}, {punkt, symKlein}};
-    QVector<Teil> expUnten;
-    if (ueberFrequenz) {
-        zaehler += {{QStringLiteral("f"), zahl}, {QStringLiteral("3"), hoch, true}};
-        nenner = {{QStringLiteral("c"), zahl}, {QStringLiteral("2"), hoch, true}};
-        expOben += {QStringLiteral("f"), hoch};
-        expUnten = {{QStringLiteral("k"), hoch}, {punkt, symKlein}, {QStringLiteral("T"), hoch}};
-    } else {
-        zaehler += {{QStringLiteral("c"), zahl}, {QStringLiteral("2"), hoch, true}};
-        nenner = {{lambda, sym}, {QStringLiteral("5"), hoch, true}};
-        expOben += {QStringLiteral("c"), hoch};
-        expUnten = {{lambda, symKlein}, {punkt, symKlein}, {QStringLiteral("k"), hoch}, {punkt, symKlein},
-                    {QStringLiteral("T"), hoch}};
-    }
-
-    const int bruch = 52;  // row of the fraction bars
-    const int hochVersatz = 12;
-    // "S =", centred on the bars
-    int x = 14;
-    x = f.schreibe(x, bruch + f.oberlaenge(gross) / 2 - 4, QStringLiteral("S ="), gross) + 10;
-
-    // first fraction
-    const int wz = TeileBreite(f, zaehler), wn = TeileBreite(f, nenner);
-    const int wb = std::max(wz, wn) + 8;
-    SchreibeTeile(f, x + (wb - wz) / 2, bruch - 6, zaehler, hochVersatz);
-    SchreibeTeile(f, x + (wb - wn) / 2, bruch + 4 + f.oberlaenge(zahl), nenner, hochVersatz);
-    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
-    c.moveTo(x, bruch);
-    c.lineTo(x + wb, bruch);
-    x += wb + 4;
-    x = f.schreibe(x, bruch + f.oberlaenge(sym) / 2 - 4, punkt, sym) + 4;
-
-    // second fraction: 1 over (e^(…) − 1), the exponent a small fraction up right of the e
-    const int wOben = TeileBreite(f, expOben), wUnten = TeileBreite(f, expUnten);
-    const int wExp = std::max(wOben, wUnten) + 4;
-    const QString minusEins = QStringLiteral(" − 1");
-    const int wNenner2 = f.breite(QStringLiteral("e"), e) + 2 + wExp + f.breite(minusEins, zahl);
-    const int wb2 = wNenner2 + 8;
-    const QString eins = QStringLiteral("1");
-    f.schreibe(x + (wb2 - f.breite(eins, zahl)) / 2, bruch - 6, eins, zahl);
-    const int expUntenGrund = bruch + 8 + 2 * f.oberlaenge(hoch) + 4;
-    const int expBruch = expUntenGrund - f.oberlaenge(hoch) - 2;
-    const int grund2 = expUntenGrund + 12;  // baseline of e and "- 1"
-    int xn = x + 4;
-    xn = f.schreibe(xn, grund2, QStringLiteral("e"), e) + 1;
-    SchreibeTeile(f, xn + (wExp - wOben) / 2, expBruch - 3, expOben, 0);
-    SchreibeTeile(f, xn + (wExp - wUnten) / 2, expUntenGrund, expUnten, 0);
-    c.pen = Stift{Weiss, 2, PenStil::Solid, PenModus::Copy};
-    c.moveTo(xn, expBruch);
-    c.lineTo(xn + wExp, expBruch);
-    xn += wExp;
-    f.schreibe(xn, grund2, minusEins, zahl);
-    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
-    c.moveTo(x, bruch);
-    c.lineTo(x + wb2, bruch);
-
-    // explanation
-    // Over frequency the curve shows the power per wavelength interval at f = c/λ, which
-    // peaks elsewhere than S; the explanation says so.
-    QStringList zeilen;
-    if (ueberFrequenz)
-        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² zwischen")
-               << QStringLiteral("f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
-               << QStringLiteral("am größten. Die Kurve zeigt dagegen die Leistung pro")
-               << QStringLiteral("Wellenlängenintervall, eingetragen bei f = c/λ.");
-    else
-        zeilen << QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")
-               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
-               << QStringLiteral("λ + dλ pro m² die Leistung S · dλ ab.");
-    SchreibeZeilen(c, 14, ueberFrequenz ? 122 : 126, w - 28, zeilen, Formelsatz::schrift(arial, ueberFrequenz ? 10 : 12));
-}
-
-void SchreibeKonstanten(Canvas &c)
-{
-    const int w = c.width(), h = c.height();
-    c.brush = Pinsel{FarbeGesetzGrund, PinselStil::Solid};
-    c.fillRect(0, 0, w, h);
-    c.pen = Stift{Weiss, 3, PenStil::Solid, PenModus::Copy};
-    c.brush.style = PinselStil::Clear;
-    c.rectangle(1, 1, w, h);
-
-    Formelsatz f(c);
-    const QString name = QStringLiteral("MS Sans Serif");
-    const Schrift text = Formelsatz::schrift(name, 12), klein = Formelsatz::schrift(name, 10),
-                  sym = Formelsatz::schrift(QStringLiteral("Symbol"), 12);
-    struct Zeile {
-        QString name;
-        double wert;
-        QString einheit;
-    };
-    const Zeile zeilen[3] = {
-        {QStringLiteral("h = Planck’sche Konstante"), Planckkonstante, QStringLiteral("  J·s")},
-        {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
-        {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
-    };
-    const int reihen[3] = {9, 39, 69};
-    for (int i = 0; i < 3; ++i) {
-        int exponent = 0;
-        const QString mantisse = Mantisse(zeilen[i].wert, exponent);
-        const int grund = reihen[i] + f.oberlaenge(text);
-        int x = f.schreibe(10, grund, zeilen[i].name, text);
-        x = f.schreibe(x, grund, QStringLiteral("  =  ") + mantisse + QStringLiteral(" "), text);
-        x = f.schreibe(x, grund, QStringLiteral("·"), sym);
-        x = f.schreibe(x, grund, QStringLiteral(" 10"), text);
-        x = f.schreibe(x, grund - 7, QString::number(exponent).replace(QLatin1Char('-'), QChar(0x2212)), klein);
-        f.schreibe(x, grund, zeilen[i].einheit, text);
-    }
 }
 
 }  // namespace Waermestrahlung

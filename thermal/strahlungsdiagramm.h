@@ -1,11 +1,12 @@
 // The radiation pictures of the black-body and the Planck window, drawn on a canvas
 // without any widget: the coordinate system (intensity axis, frequency or wavelength
 // axis, secondary scale), the curves, ratios, unit line, displacement locus, visible
-// spectrum, the visible-range mark, and the formula and constants pictures.
+// spectrum and the visible-range mark. The formula pictures are in strahlungsformel.h.
 #pragma once
 
 #include "canvas.h"
 #include "strahlung.h"
+#include "strahlungsformel.h"
 #include "strahlungsgeometrie.h"
 
 #include <array>
@@ -23,7 +24,6 @@ inline constexpr TColor FarbeVerschiebung = 0xB5A40F;
 inline constexpr TColor FarbeFrequenzSkala = 0xFFFF00;
 inline constexpr TColor FarbeWellenSkala = 0x00FF00;
 inline constexpr TColor FarbeRefLinie = 0x02D5DF;
-inline constexpr TColor FarbeGesetzGrund = 0x3030B1;
 
 // The fixed temperatures of the temperature check boxes, in drawing order.
 inline constexpr std::array<int, 5> FesteTemperaturen = {2000, 3000, 4000, 5000, 5875};
@@ -32,9 +32,9 @@ enum class Kurvenart { Gemessen, Wien, RayleighJeans, WienRelativ, RayleighJeans
 
 // Height in px of a curve at world x (pixels from the origin): a density relative to
 // the reference maximum (at Hmax), or a ratio (1 at 150 px). skala in px/Hz over
-// frequency, px/m over wavelength. NaN where it cannot be computed.
+// frequency, px/m over wavelength; h Planck's constant. NaN where it cannot be computed.
 double KurvenHoehe(Kurvenart art, bool ueberFrequenz, double x, double T, double skala, const Referenz &ref,
-                   double Hmax);
+                   double Hmax, double h);
 
 // The common part of both pictures.
 class Strahlungsdiagramm {
@@ -85,6 +85,7 @@ struct StrahlungsZustand {
     int varTemperatur = 5000;    // K
     std::array<bool, 5> temperatur = {false, false, false, true, false};
     int strichbreite = 3;
+    double h = 6.626e-34;  // Planck's constant of the curves (J·s)
 };
 
 // ---- the black-body window ------------------------------------------------------------------
@@ -138,13 +139,5 @@ public:
     void SichtbarerBereich(bool ueberFrequenz);
     void Spektrum(bool ueberFrequenz);
 };
-
-// The formula picture (401 × 193): the spectral exitance of a black body, per frequency
-// interval or per wavelength interval, with its explanation.
-void SchreibeGesetz(Canvas &c, bool ueberFrequenz);
-// The constants picture (401 × 97): h (from the shared Planckkonstante), c and k.
-void SchreibeKonstanten(Canvas &c);
-// "6,63" and -34 for 6.626e-34: mantissa with two decimals and a decimal comma, exponent.
-QString Mantisse(double wert, int &exponent);
 
 }  // namespace Waermestrahlung

@@ -5,7 +5,7 @@
 
 using namespace Waermestrahlung;
 
-StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double),
+StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double, double),
                                      QWidget *parent)
     : SimFenster(caption, parent), achsenRand_(achsenRand), referenz_(referenz)
 {
@@ -21,7 +21,7 @@ void StrahlungsFenster::ErzeugeTitelUndBild(const QString &titel, const Strahlun
 }
 
 void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int gruppenOben, int vorgabe,
-                                              const QString &skala, bool mitUpDown)
+                                              const QList<TrackBar::Marke> &skala, bool mitUpDown)
 {
     const int innen = PanelKurve->width() - 16;
     RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
@@ -52,9 +52,9 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     // one variable temperature in the same place
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
     Setze(GroupBoxVariTemperatur, 8, gruppenOben, innen, 142);
-    Beschriftung(GroupBoxVariTemperatur, skala, 8, 18, innen - 16);
     const Schieber temperatur = ErzeugeSchieber(GroupBoxVariTemperatur, 10, 60, 50, QRect(8, 40, innen - 16, 28),
                                                 mitUpDown, [this] { TrackBarTemperaturChange(); });
+    temperatur.bar->setSkala(skala, true);
     TrackBarTemperatur = temperatur.bar;
     UpDownTemperatur = temperatur.updown;
     PanelTemperatur = new Panel(GroupBoxVariTemperatur, Panel::Rand::Gesenkt);
@@ -63,8 +63,8 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     GroupBoxVariTemperatur->hide();
 }
 
-void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe, const QString &skala,
-                                              bool mitUpDown)
+void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe,
+                                              const QList<TrackBar::Marke> &skala, bool mitUpDown)
 {
     const int innen = PanelKurve->width() - 16;
     // pen width of the curves
@@ -81,21 +81,23 @@ void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int
                                               mitUpDown, [this] { TrackBarMaxLeistungChange(); });
     TrackBarMaxLeistung = leistung.bar;
     UpDownMaxLeistung = leistung.updown;
-    Beschriftung(PanelKurve, skala, 8, bezugOben + 82, innen);
+    TrackBarMaxLeistung->setSkala(skala);
 }
 
 void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, bool mitUpDown)
 {
     const Achsentafel frequenz =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Frequenzen von 0 bis"),
-                           QStringLiteral("200       1000    1800 THz "), 20, 180, 120, mitUpDown,
+                           {{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}},
+                           20, 180, 120, mitUpDown,
                            [this] { TrackBarFrequenzChange(); });
     PanelFrequenz = frequenz.panel;
     TrackBarFrequenz = frequenz.schieber.bar;
     UpDownFrequenz = frequenz.schieber.updown;
     const Achsentafel wellenlaenge =
         ErzeugeAchsentafel(eltern, ort, QStringLiteral("Wellenlängen von 0 bis"),
-                           QStringLiteral("1           2            3 µm"), 100, 300, 250, mitUpDown,
+                           {{100, QStringLiteral("1")}, {200, QStringLiteral("2")}, {300, QStringLiteral("3 µm")}}, 100,
+                           300, 250, mitUpDown,
                            [this] { TrackBarWLaengeChange(); });
     PanelWellenlaenge = wellenlaenge.panel;
     TrackBarWLaenge = wellenlaenge.schieber.bar;
@@ -143,7 +145,7 @@ void StrahlungsFenster::Skalen()
     SkalaFrequenz = Waermestrahlung::SkalaFrequenz(AchsenLaenge, TrackBarFrequenz->Position());
     SkalaWellenlaenge = Waermestrahlung::SkalaWellenlaenge(AchsenLaenge, TrackBarWLaenge->Position());
     RefTemperatur = TrackBarMaxLeistung->Position() * 100;
-    const Referenz ref = referenz_(RefTemperatur);
+    const Referenz ref = referenz_(RefTemperatur, Planckkonstante);
     RefWertLambda = ref.lambda;
     RefWertNu = ref.nu;
 }
@@ -165,6 +167,7 @@ void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const
     for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
         z.temperatur[i] = CheckBoxTemp[i]->isChecked();
     z.strichbreite = TrackBarBreite->Position();
+    z.h = Planckkonstante;
 }
 
 void StrahlungsFenster::FormActivate() { Neuzeichnen(); }

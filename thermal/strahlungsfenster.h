@@ -71,8 +71,8 @@ public:
 
 protected:
     // achsenRand: picture width minus axis length; referenz: the reference maxima of the
-    // window's curves at a temperature.
-    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double),
+    // window's curves at a temperature and a Planck constant.
+    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double, double),
                       QWidget *parent);
 
     // The window's full redraw.
@@ -84,13 +84,14 @@ protected:
     // Title panel (its font fitted) and the picture.
     void ErzeugeTitelUndBild(const QString &titel, const Waermestrahlung::StrahlungsLayout &l);
     // In PanelKurve: RadioGroupTempWahl, the five fixed temperatures (vorgabe ticked) and
-    // in their place the variable temperature with its scale line. The temperature check
+    // in their place the variable temperature with its scale over the bar. The temperature check
     // boxes are left for the window to connect.
-    void ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int gruppenOben, int vorgabe, const QString &skala,
-                               bool mitUpDown);
+    void ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int gruppenOben, int vorgabe,
+                               const QList<TrackBar::Marke> &skala, bool mitUpDown);
     // In PanelKurve: the pen width from breiteOben, the reference temperature of the picture
-    // height from bezugOben (position bezugVorgabe, scale line skala).
-    void ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe, const QString &skala, bool mitUpDown);
+    // height from bezugOben (position bezugVorgabe, scale labels skala).
+    void ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int bezugVorgabe, const QList<TrackBar::Marke> &skala,
+                               bool mitUpDown);
     // The two axis-range panels in the same place.
     void ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, bool mitUpDown);
     // In PanelLambdaF: the choice of frequency or wavelength.
@@ -109,5 +110,5 @@ protected:
 
 private:
     int achsenRand_;
-    Waermestrahlung::Referenz (*referenz_)(double);
+    Waermestrahlung::Referenz (*referenz_)(double, double);
 };

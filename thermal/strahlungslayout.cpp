@@ -22,8 +22,10 @@ int Unterkante(int hoehe) { return std::min(hoehe - 156, EntworfeneFensterHoehe 
 // spaltenZugabe.
 void GemeinsamesLayout(StrahlungsLayout &l, const Bildschirmwerte &b, int spaltenZugabe)
 {
-    l.linkerBereich = std::max(832, b.spalte.links - 24);
     l.spaltenBreite = b.spalte.breite + spaltenZugabe;
+    // At least 832 px where the screen has room for it and the column; narrower screens
+    // keep the column on the screen.
+    l.linkerBereich = std::min(std::max(832, b.spalte.links - 24), b.breite - l.spaltenBreite - 4);
     l.unterkante = Unterkante(b.hoehe);
     l.titel = QRect((l.linkerBereich - TitelBreite) / 2, TitelOben, TitelBreite, TitelHoehe);
     l.bild = BildUnter(TitelOben + TitelHoehe, l.linkerBereich, l.unterkante);

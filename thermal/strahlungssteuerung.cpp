@@ -65,8 +65,9 @@ Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const 
     return s;
 }
 
-Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich, const QString &skala,
-                               int min, int max, int position, bool mitUpDown, std::function<void()> geaendert)
+Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich,
+                               const QList<TrackBar::Marke> &skala, int min, int max, int position, bool mitUpDown,
+                               std::function<void()> geaendert)
 {
     Achsentafel a;
     a.panel = new Panel(eltern, Panel::Rand::Keiner);
@@ -76,7 +77,7 @@ Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString 
     Beschriftung(a.panel, QStringLiteral("Horizontale Achse:"), 4, 0, w - 8);
     Beschriftung(a.panel, bereich, 4, 18, w - 8);
     a.schieber = ErzeugeSchieber(a.panel, min, max, position, QRect(0, 38, w, 26), mitUpDown, std::move(geaendert));
-    Beschriftung(a.panel, skala, 4, 64, w - 8);
+    a.schieber.bar->setSkala(skala);
     return a;
 }
 

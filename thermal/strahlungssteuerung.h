@@ -33,12 +33,13 @@ Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const 
                          std::function<void()> geaendert);
 
 // The axis-range panel: "Horizontale Achse:", the range line, the track bar (with its
-// up-down when wanted) and the scale under it.
+// up-down when wanted) and its scale labels under it.
 struct Achsentafel {
     Panel *panel = nullptr;
     Schieber schieber;
 };
-Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich, const QString &skala,
-                               int min, int max, int position, bool mitUpDown, std::function<void()> geaendert);
+Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich,
+                               const QList<TrackBar::Marke> &skala, int min, int max, int position, bool mitUpDown,
+                               std::function<void()> geaendert);
 
 }  // namespace Waermestrahlung

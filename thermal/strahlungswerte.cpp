@@ -9,7 +9,7 @@ const QString einheit = QStringLiteral(" / W·m⁻³·sr⁻¹");
 
 struct Spalte {
     QString titel;
-    double (*funktion)(double, double);  // of wavelength (m) or frequency (Hz) and T
+    double (*funktion)(double, double, double);  // of wavelength (m) or frequency (Hz), T and h
     double T;
 };
 
@@ -24,7 +24,7 @@ QList<int> temperaturen(const StrahlungsZustand &z)
     return liste;
 }
 
-WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const QList<Spalte> &spalten)
+WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const QList<Spalte> &spalten, double h)
 {
     WerteTabelle t;
     t.spalten << (z.ueberFrequenz ? QStringLiteral("Frequenz / THz") : QStringLiteral("Wellenlänge / nm"));
@@ -41,7 +41,7 @@ WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const Q
         const double x = k * schritt;
         QList<double> zeile{x};
         for (const Spalte &s : spalten)
-            zeile << s.funktion(x * einheitSI, s.T);
+            zeile << s.funktion(x * einheitSI, s.T, h);
         t.zeilen << zeile;
     }
     return t;
@@ -67,12 +67,13 @@ double Achsenbereich(const StrahlungsZustand &z, const Diagrammmasse &m)
     return m.L > 20 ? ende * m.L / (m.L - 20) : 0;
 }
 
-WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammmasse &m)
+WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammmasse &m, double h)
 {
     const bool f = z.ueberFrequenz;
     const QList<int> Ts = temperaturen(z);
     QList<Spalte> spalten;
-    auto familie = [&](bool an, const QString &name, double (*nu)(double, double), double (*lambda)(double, double),
+    auto familie = [&](bool an, const QString &name, double (*nu)(double, double, double),
+                       double (*lambda)(double, double, double),
                        const QString &nachsatz) {
         if (!an)
             return;
@@ -84,16 +85,16 @@ WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammm
     familie(z.rayleighJeans, QStringLiteral("Rayleigh-Jeans"), RJNu, RJLambda, einheit);
     familie(z.wienRelativ, QStringLiteral("Wien : gemessen"), WienRelNu, WienRelLambda, QString());
     familie(z.rayleighJeansRelativ, QStringLiteral("Rayleigh-Jeans : gemessen"), RJRelNu, RJRelLambda, QString());
-    return tabelle(z, m, spalten);
+    return tabelle(z, m, spalten, h);
 }
 
-WerteTabelle PlanckWerte(const PlanckZustand &z, const Diagrammmasse &m)
+WerteTabelle PlanckWerte(const PlanckZustand &z, const Diagrammmasse &m, double h)
 {
     QList<Spalte> spalten;
     for (int T : temperaturen(z))
         spalten << Spalte{QStringLiteral("Planck") + temperatur(T) + einheit, z.ueberFrequenz ? PlanckNu : PlanckLambda,
                           double(T)};
-    return tabelle(z, m, spalten);
+    return tabelle(z, m, spalten, h);
 }
 
 }  // namespace Waermestrahlung

@@ -15,11 +15,11 @@ double Tabellenschritt(double bereich, int maxZeilen = 500);
 // The axis range shown (THz over frequency, nm over wavelength).
 double Achsenbereich(const StrahlungsZustand &z, const Diagrammmasse &m);
 
-// The measured, Wien and Rayleigh–Jeans densities (W·m⁻³·sr⁻¹) and the two ratios that
+// With Planck's constant h: the measured, Wien and Rayleigh–Jeans densities (W·m⁻³·sr⁻¹) and the two ratios that
 // are ticked, for the ticked fixed temperatures or the variable one. Only the x column
 // when no curve is shown.
-WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammmasse &m);
+WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammmasse &m, double h);
 // Planck's law (W·m⁻³·sr⁻¹) for the curves shown.
-WerteTabelle PlanckWerte(const PlanckZustand &z, const Diagrammmasse &m);
+WerteTabelle PlanckWerte(const PlanckZustand &z, const Diagrammmasse &m, double h);
 
 }  // namespace Waermestrahlung

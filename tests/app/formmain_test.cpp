@@ -28,15 +28,18 @@ TEST(Startgeometrie, On1280x1024)
     EXPECT_EQ(g.portrait[4], QRect(179 + 3 * 184, 581, 128, 168));   // Bohr, lower right
 }
 
-TEST(Startgeometrie, ShortMonitorsGiveANegativeTopWithoutClamping)
+TEST(Startgeometrie, LowMonitorsKeepEverythingOnTheScreen)
 {
-    // Integer division truncates toward zero: 744 px still give top 0, 741 px give −1.
+    // 745 px and more: the formula as it stands; below, nothing leaves the screen.
+    EXPECT_EQ(BerechneStartgeometrie(1024, 768).knoepfe, QRect(782, 5, 218, 681));
     EXPECT_EQ(BerechneStartgeometrie(1024, 745).knoepfe.top(), 0);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 744).knoepfe.top(), 0);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 741).knoepfe.top(), -1);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 740).knoepfe.top(), -1);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 600).knoepfe.top(), -36);
-    EXPECT_EQ(BerechneStartgeometrie(1024, 600).titel.top(), -36);
+    for (int hoehe : {741, 720, 600}) {
+        const Startgeometrie g = BerechneStartgeometrie(1024, hoehe);
+        const QRect schirm(0, 0, g.breite, g.hoehe);
+        EXPECT_TRUE(schirm.contains(g.knoepfe)) << hoehe;
+        for (const QRect &p : g.portrait)
+            EXPECT_TRUE(schirm.contains(p)) << hoehe;
+    }
 }
 
 TEST(Titelbild, RingColoursFollowTheRadialWaveFormula)
@@ -139,7 +142,10 @@ TEST_F(StartTest, AClickShowsAllAtOnceAndLaterTicksChangeNothing)
 
 TEST_F(StartTest, InformationButtonsSetThePage)
 {
+    TFormInfo info;
+    FensterAnmelden(FensterNr::Info, &info);
     haupt->BitBtnProgramm->click();
+    EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(InfoSeite, 1);
     EXPECT_EQ(sichtbar(), 8);
     haupt->BitBtnInfo->click();

@@ -1,10 +1,11 @@
-// Controls kit: the default and cancel buttons' keys while a drop-down list is open,
-// and clicks on panels.
+// Controls kit: the keys of buttons (also in an open drop-down list), clicks on panels, the
+// edit filter, track-bar keys, up-down limits and radio group index.
 #include "steuerelemente.h"
 #include "testhilfen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ TEST(BitBtnTasten, EnterFromAFilteredEditOrAnotherFocusedButton)
 
 TEST(PanelKlick, ADoubleClickIsOneClick)
 {
-    // As on the classic desktop: the second press of a double-click is no new click, so
+    // The second press of a double-click is no new click, so
     // a double-click on a run lamp does not switch the run on and straight off again.
     Panel panel;
     Setze(&panel, 0, 0, 40, 40);
@@ -100,4 +101,166 @@ TEST(PanelKlick, ADoubleClickIsOneClick)
     EXPECT_EQ(klicks, 1);
     QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(klicks, 2);
+}
+
+TEST(Knoepfe, EnterPressesTheFocusedButtonInAWindowWithoutADefaultButton)
+{
+    QWidget fenster;
+    auto *knopf = new QPushButton(QStringLiteral("&Los"), &fenster);
+    auto *bitbtn = new BitBtn(QStringLiteral("&Weiter"), &fenster);
+    Setze(bitbtn, 0, 40, 80, 24);
+    int los = 0, weiter = 0;
+    QObject::connect(knopf, &QPushButton::clicked, [&] { ++los; });
+    QObject::connect(bitbtn, &QPushButton::clicked, [&] { ++weiter; });
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    struct Fall {
+        QPushButton *fokus;
+        Qt::Key taste;
+        Qt::KeyboardModifiers mod;
+        int los, weiter;
+    };
+    const Fall faelle[] = {
+        {knopf, Qt::Key_Return, Qt::NoModifier, 1, 0},
+        {knopf, Qt::Key_Enter, Qt::KeypadModifier, 2, 0},
+        {bitbtn, Qt::Key_Return, Qt::NoModifier, 2, 1},
+        {bitbtn, Qt::Key_Return, Qt::ControlModifier, 2, 1},  // with a modifier: nothing
+    };
+    for (const Fall &f : faelle) {
+        f.fokus->setFocus();
+        QTest::keyClick(f.fokus, f.taste, f.mod);
+        EXPECT_EQ(los, f.los);
+        EXPECT_EQ(weiter, f.weiter);
+    }
+}
+
+TEST(EditFilter, PastedAndInsertedTextPassesTheKeyFilter)
+{
+    Edit e;
+    e.tastenFilter = [](QChar &taste) {
+        if (!taste.isDigit() && taste != QLatin1Char('\b'))
+            taste = QChar();
+    };
+    e.setText(QStringLiteral(" 3 + 4"));  // set from code: left as it is
+    EXPECT_EQ(e.text(), QStringLiteral(" 3 + 4"));
+    e.insert(QStringLiteral("x"));        // inserted from code likewise
+    EXPECT_EQ(e.text(), QStringLiteral(" 3 + 4x"));
+    e.clear();
+    struct Fall {
+        QString eingefuegt;
+        QKeySequence taste;
+        QString erwartet;
+    };
+    const Fall faelle[] = {{QStringLiteral("12"), QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("12")},
+                           {QStringLiteral("a3b"), QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("123")},
+                           {QStringLiteral("Seite 4!"), QKeySequence(Qt::SHIFT | Qt::Key_Insert), QStringLiteral("1234")},
+                           {QStringLiteral("xyz"), QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("1234")}};
+    for (const Fall &f : faelle) {
+        QApplication::clipboard()->setText(f.eingefuegt);
+        QTest::keySequence(&e, f.taste);
+        EXPECT_EQ(e.text(), f.erwartet) << f.eingefuegt.toStdString();
+    }
+}
+
+TEST(TrackBarTasten, ArrowsPagesAndEndsMoveAsTheyShould)
+{
+    struct Fall {
+        Qt::Orientation o;
+        Qt::Key taste;
+        int erwartet;
+    };
+    const Fall faelle[] = {
+        {Qt::Horizontal, Qt::Key_Right, 6}, {Qt::Horizontal, Qt::Key_Left, 4},
+        {Qt::Horizontal, Qt::Key_Up, 4},    {Qt::Horizontal, Qt::Key_Down, 6},
+        {Qt::Horizontal, Qt::Key_Home, 0},  {Qt::Horizontal, Qt::Key_End, 10},
+        {Qt::Horizontal, Qt::Key_PageDown, 7}, {Qt::Horizontal, Qt::Key_PageUp, 3},
+        {Qt::Vertical, Qt::Key_Down, 6},    {Qt::Vertical, Qt::Key_Up, 4},
+    };
+    for (const Fall &f : faelle) {
+        TrackBar t(f.o);
+        t.setBereich(0, 10, 5);
+        int aenderungen = 0;
+        QObject::connect(&t, &QSlider::valueChanged, [&] { ++aenderungen; });
+        QTest::keyClick(&t, f.taste);
+        EXPECT_EQ(t.Position(), f.erwartet) << int(f.o) << " " << f.taste;
+        EXPECT_EQ(aenderungen, 1) << f.taste;
+    }
+}
+
+TEST(UpDownKlick, StopsOrWrapsAtTheLimits)
+{
+    struct Fall {
+        bool wrap;
+        int start;
+        UpDown::Knopf knopf;
+        int erwartet;
+        int signale;
+    };
+    const Fall faelle[] = {
+        {false, 3, UpDown::Naechster, 4, 1}, {false, 5, UpDown::Naechster, 5, 0},
+        {false, 1, UpDown::Voriger, 1, 0},   {true, 5, UpDown::Naechster, 1, 1},
+        {true, 1, UpDown::Voriger, 5, 1},    {true, 3, UpDown::Voriger, 2, 1},
+    };
+    for (const Fall &f : faelle) {
+        UpDown u;
+        u.setBereich(1, 5, f.start);
+        u.setWrap(f.wrap);
+        int signale = 0;
+        QObject::connect(&u, &UpDown::geklickt, [&] { ++signale; });
+        u.klick(f.knopf);
+        EXPECT_EQ(u.Position(), f.erwartet) << f.wrap << f.start;
+        EXPECT_EQ(signale, f.signale) << f.wrap << f.start;
+    }
+}
+
+TEST(RadioGroupIndex, ChangesByCodeItemsAndNoSelection)
+{
+    RadioGroup g(QStringLiteral("Wahl"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    int klicks = 0;
+    QObject::connect(&g, &RadioGroup::geklickt, [&] { ++klicks; });
+    struct Schritt {
+        std::function<void()> tun;
+        int index, klicks;
+    };
+    const Schritt schritte[] = {
+        {[&] { g.setItemIndex(2); }, 2, 1},
+        {[&] { g.setItemIndex(2); }, 2, 1},                                    // unchanged: silent
+        {[&] { g.setItemIndex(-1); }, -1, 1},                                  // none selected
+        {[&] { g.setItemIndex(7); }, -1, 1},                                   // out of range: ignored
+        {[&] { g.setItemIndex(1); }, 1, 2},
+        {[&] { g.setItems({QStringLiteral("x")}); }, 0, 2},                    // clamped, silent
+        {[&] { g.setItems({QStringLiteral("x"), QStringLiteral("y")}); }, 0, 2},
+        {[&] { g.knopf(1)->click(); }, 1, 3},                                  // by the user
+    };
+    for (std::size_t i = 0; i < std::size(schritte); ++i) {
+        schritte[i].tun();
+        EXPECT_EQ(g.ItemIndex(), schritte[i].index) << i;
+        EXPECT_EQ(klicks, schritte[i].klicks) << i;
+        int angekreuzt = 0;
+        for (int k = 0; g.knopf(k); ++k)
+            angekreuzt += g.knopf(k)->isChecked();
+        EXPECT_EQ(angekreuzt, g.ItemIndex() >= 0 ? 1 : 0) << i;
+    }
+}
+
+TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
+{
+    QWidget eltern;
+    eltern.resize(400, 100);
+    auto *bar = new TrackBar(Qt::Horizontal, &eltern);
+    bar->setBereich(20, 180, 120);
+    Setze(bar, 50, 10, 300, 26);
+    bar->setSkala({{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}});
+    ASSERT_NE(bar->skala(), nullptr);
+    EXPECT_EQ(bar->skala()->y(), 36);  // right under the bar
+    const int a = bar->wertMitte(20), m = bar->wertMitte(100), e = bar->wertMitte(180);
+    EXPECT_LT(a, 20);
+    EXPECT_GT(e, 280);
+    EXPECT_NEAR(m, (a + e) / 2.0, 1.0);
+    // the strip follows the bar
+    eltern.show();
+    Setze(bar, 60, 40, 200, 26);
+    EXPECT_EQ(bar->skala()->y(), 66);
+    EXPECT_NEAR(bar->wertMitte(100), 100, 2);
 }

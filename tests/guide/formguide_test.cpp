@@ -8,7 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QWheelEvent>
 #include <QRegularExpression>
 #include <QFile>
 #include <QTemporaryDir>
@@ -112,7 +114,8 @@ TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
     guide->AktuelleSeite = 4;
     guide->Seitevorbereiten();
     const QString eingebaut = text();
-    // Ticked by hand: built-in text. Unticked by hand: the file alone — missing, so an error and an empty page.
+    // Ticked by hand: built-in text. Unticked by hand: the file alone — missing, so an error,
+    // and the page keeps the text it showed.
     QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_TRUE(guide->CheckBoxNeuTheorie->isChecked());
     EXPECT_EQ(text(), eingebaut);
@@ -121,7 +124,7 @@ TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
     EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("QuantenText4.RTF")));
-    EXPECT_TRUE(text().isEmpty());
+    EXPECT_EQ(text(), eingebaut);
 
     // Preparing a page unticks the box silently: no second message.
     QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
@@ -158,11 +161,14 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     FensterEntfernen(gegenfeld);
     delete gegenfeld;
 
-    // A page whose window is not part of the program opens nothing and does not crash.
+    // A page whose window is not built yet gives a note and keeps its caption.
     guide->AktuelleSeite = 13;
     guide->Seitevorbereiten();
     guide->BitBtnZeigen->click();
     EXPECT_TRUE(guide->isVisible());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
 }
 
 TEST_F(GuideTest, GlossaryLeadsToPages)
@@ -263,4 +269,29 @@ TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
     Ereignisse(10);
     EXPECT_EQ(guide->AktuelleSeite, 19);
     EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
+{
+    guide->AktuelleSeite = 5;
+    guide->Seitevorbereiten();
+    QComboBox *liste = guide->ComboBoxSeitenwahl;
+    liste->setFocus();
+    // wheel and keys over the closed box change nothing
+    QWheelEvent rad(QPointF(20, 10), liste->mapToGlobal(QPointF(20, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(liste, &rad);
+    for (Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_S})
+        QTest::keyClick(liste, taste);
+    EXPECT_EQ(guide->AktuelleSeite, 5);
+    EXPECT_EQ(liste->currentIndex(), -1);
+    // Enter on an entry of the open list does
+    liste->showPopup();
+    liste->view()->setCurrentIndex(liste->model()->index(11, 0));
+    QTest::keyClick(liste->view(), Qt::Key_Return);
+    EXPECT_EQ(guide->AktuelleSeite, 12);
+    // the open list shows every entry whole
+    const QFontMetrics fm(liste->view()->font());
+    for (int i = 0; i < liste->count(); ++i)
+        EXPECT_LE(fm.horizontalAdvance(liste->itemText(i)), liste->view()->viewport()->width()) << i;
 }

@@ -142,14 +142,17 @@ TEST(GegenfeldModell, CurrentAgainstVoltageFrequencyAndIntensity)
             const Ergebnis r = Laufen(l, f.f, f.metall, f.U, f.I, f.p, 1500);
             EXPECT_LE(r.maxQuanten, std::min(2 * f.I, 21));
             EXPECT_LE(r.maxElektronen, f.I);
-            if (!f.strom)
+            if (!f.strom) {
                 EXPECT_EQ(r.treffer, 0) << f.f << " " << f.U;
-            else
+            } else {
                 EXPECT_GT(r.treffer, 0) << f.f << " " << f.U;
-            if (f.f == 466)
+            }
+            if (f.f == 466) {
                 EXPECT_EQ(r.gestartet, 0);
-            if (f.U == 1.10)  // the slowest electrons (speed factor 0,975) still arrive
+            }
+            if (f.U == 1.10) {  // the slowest electrons (speed factor 0,975) still arrive
                 EXPECT_GE(r.treffer, r.gestartet - l.elektronenImFlug);
+            }
             if (f.U == 0 && f.strom) {
                 EXPECT_GE(r.treffer, r.gestartet - l.elektronenImFlug);  // every electron arrives
                 EXPECT_DOUBLE_EQ(r.maxAusschlag, 1.0);
@@ -272,8 +275,9 @@ TEST(GegenfeldFenster, LayoutOnThreeScreens)
                         << s.height() << " " << teile[i]->metaObject()->className() << " "
                         << teile[j]->metaObject()->className();
                 for (QWidget *kind : teile[i]->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-                    if (!kind->isHidden() && qobject_cast<Panel *>(teile[i]))
+                    if (!kind->isHidden() && qobject_cast<Panel *>(teile[i])) {
                         EXPECT_TRUE(teile[i]->rect().contains(kind->geometry())) << kind->metaObject()->className();
+                    }
             }
         }
         for (GegenfeldFenster *f : {static_cast<GegenfeldFenster *>(&g), static_cast<GegenfeldFenster *>(&p)}) {
@@ -426,7 +430,7 @@ TEST(PlanckFenster, TheComputedHReachesTheOtherWindows)
     EXPECT_DOUBLE_EQ(g.lauf.h, h);
     EXPECT_NEAR(GrenzfrequenzTHz(Planckkonstante, 1.94, Elementarladung), 1.94 * 1.602e-19 / h / 1e12, 1e-9);
     const double x = h * 500e12 / (Waermestrahlung::Boltzmann * 5000);
-    EXPECT_NEAR(Waermestrahlung::XNu(500e12, 5000), x, 1e-9 * x);
+    EXPECT_NEAR(Waermestrahlung::XNu(500e12, 5000, Planckkonstante), x, 1e-9 * x);
     (void)sk;
     (void)ei;
 }

@@ -137,13 +137,27 @@ TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
     EXPECT_EQ(exponent, 8);
     EXPECT_EQ(Mantisse(9.996e-23, exponent), QStringLiteral("1,00"));
     EXPECT_EQ(exponent, -22);
-    EXPECT_EQ(Mantisse(std::nan(""), exponent), QStringLiteral("0,00"));
+    struct Fall {
+        double wert;
+        const char *mantisse;
+        int exponent;
+    };
+    const Fall faelle[] = {{0.0, "0,00", 0},
+                           {-1.602e-19, "−1,60", -19},
+                           {4.9406564584124654e-324, "4,94", -324},  // the smallest subnormal
+                           {2.5e-310, "2,50", -310},
+                           {std::nan(""), "keine Zahl", 0},
+                           {INFINITY, "unendlich", 0}};
+    for (const Fall &f : faelle) {
+        EXPECT_EQ(Mantisse(f.wert, exponent), QString::fromUtf8(f.mantisse)) << f.wert;
+        EXPECT_EQ(exponent, f.exponent) << f.wert;
+    }
 
     QImage a(401, 97, QImage::Format_RGB32), b(401, 97, QImage::Format_RGB32);
     Canvas ca(&a), cb(&b);
-    SchreibeKonstanten(ca);
+    SchreibeKonstanten(ca, Planckkonstante);
     Planckkonstante = 6.5e-34;
-    SchreibeKonstanten(cb);
+    SchreibeKonstanten(cb, Planckkonstante);
     EXPECT_NE(a, b);
 
     // The window shows the value in use when it is opened again, also if the constants

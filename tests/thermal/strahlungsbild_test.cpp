@@ -75,7 +75,6 @@ SchwarzkoerperZustand NurGemessen(bool ueberFrequenz)
 class StrahlungsbildTest : public ::testing::Test {
 protected:
     void SetUp() override { FrischerZustand(); }
-    void TearDown() override { Planckkonstante = 6.626e-34; }
 };
 
 }  // namespace
@@ -92,11 +91,11 @@ TEST_F(StrahlungsbildTest, MeasuredCurvePeaksAtTheReferenceHeight)
     EXPECT_NEAR(spitze.x(), m.X0 + 580e-9 * bild.skalaLambda, 3.0);
 
     // the heights themselves: the largest lies at 580 nm (±1 px) and equals Hmax
-    const Referenz ref = StrahlungsReferenz(5000);
+    const Referenz ref = StrahlungsReferenz(5000, 6.626e-34);
     int xmax = 0;
     double hmax = -1;
     for (int x = 1; x <= m.L; ++x) {
-        const double h = KurvenHoehe(Kurvenart::Gemessen, false, x, 5000, bild.skalaLambda, ref, m.Hmax);
+        const double h = KurvenHoehe(Kurvenart::Gemessen, false, x, 5000, bild.skalaLambda, ref, m.Hmax, 6.626e-34);
         if (h > hmax)
             hmax = h, xmax = x;
     }
@@ -122,9 +121,9 @@ TEST_F(StrahlungsbildTest, HotterCurvesRiseAboveTheReferenceAndStayInsideTheBand
     bild.ZeichneKurven(z);  // 5875 K on a 2000 K scale: 200 times Hmax, clamped
     EXPECT_EQ(p.oben(FarbeGemessen, RechtsVomTitel).y(), 0);  // leaves the picture at the top
     // the peak of T lies (T/Tref)^5 times as high: Wien's displacement law with B ∝ T⁵
-    const Referenz ref = StrahlungsReferenz(5000);
+    const Referenz ref = StrahlungsReferenz(5000, 6.626e-34);
     const double s = bild.skalaLambda;
-    const double h4000 = KurvenHoehe(Kurvenart::Gemessen, false, MaximumLambda(4000) * s, 4000, s, ref, 500);
+    const double h4000 = KurvenHoehe(Kurvenart::Gemessen, false, MaximumLambda(4000, 6.626e-34) * s, 4000, s, ref, 500, 6.626e-34);
     EXPECT_NEAR(h4000 / 500, std::pow(4000.0 / 5000, 5), 1e-3);
 }
 
@@ -132,9 +131,9 @@ TEST_F(StrahlungsbildTest, RatiosTendToTheUnitLine)
 {
     const Diagrammmasse m = BerechneMasse(1639, 779, 70);
     const double sL = SkalaWellenlaenge(m.L, 250), sF = SkalaFrequenz(m.L, 120);
-    const Referenz ref = StrahlungsReferenz(5000);
+    const Referenz ref = StrahlungsReferenz(5000, 6.626e-34);
     auto h = [&](Kurvenart a, bool f, int x, double T) {
-        return KurvenHoehe(a, f, x, T, f ? sF : sL, ref, m.Hmax);
+        return KurvenHoehe(a, f, x, T, f ? sF : sL, ref, m.Hmax, 6.626e-34);
     };
     // Wien at short wavelengths / high frequencies, Rayleigh–Jeans toward ν = 0
     EXPECT_NEAR(h(Kurvenart::WienRelativ, false, 50, 5000), EinheitsHoehe, 1e-6);
@@ -151,7 +150,7 @@ TEST_F(StrahlungsbildTest, RatiosTendToTheUnitLine)
     }
     // for a long-wavelength axis end (30 µm at 6000 K) it comes within 5 % of 1
     const double sWeit = SkalaWellenlaenge(m.L, 3000);
-    EXPECT_NEAR(KurvenHoehe(Kurvenart::RayleighJeansRelativ, false, m.L, 6000, sWeit, ref, m.Hmax) / EinheitsHoehe,
+    EXPECT_NEAR(KurvenHoehe(Kurvenart::RayleighJeansRelativ, false, m.L, 6000, sWeit, ref, m.Hmax, 6.626e-34) / EinheitsHoehe,
                 1.0, 0.05);
 }
 
@@ -168,9 +167,9 @@ TEST_F(StrahlungsbildTest, RayleighJeansDrawingStopsAboveTheTopLimit)
         const Kurvenart art = relativ ? Kurvenart::RayleighJeansRelativ : Kurvenart::RayleighJeans;
         const TColor farbe = relativ ? FarbeRJRel : FarbeRJ;
         // the first x (from the right) whose height exceeds Y0 − 10 is the last point drawn
-        const Referenz ref = StrahlungsReferenz(5000);
+        const Referenz ref = StrahlungsReferenz(5000, 6.626e-34);
         int xStopp = bild.m.L;
-        while (xStopp > 1 && KurvenHoehe(art, false, xStopp, 5000, bild.skalaLambda, ref, bild.m.Hmax) <= bild.m.Y0 - 10)
+        while (xStopp > 1 && KurvenHoehe(art, false, xStopp, 5000, bild.skalaLambda, ref, bild.m.Hmax, 6.626e-34) <= bild.m.Y0 - 10)
             --xStopp;
         ASSERT_GT(xStopp, 1) << relativ;
         // (above the unit line and its label "1", which share the ratio's colour)
@@ -222,24 +221,31 @@ TEST_F(StrahlungsbildTest, UnitLabelAboveASmallPictureGoesToItsTop)
     EXPECT_GT(label, 0);
 }
 
-TEST_F(StrahlungsbildTest, ChangedPlanckConstantMovesTheCurves)
+TEST_F(StrahlungsbildTest, ChangedPlanckConstantMovesTheCurvesAndTheReferenceWithThem)
 {
-    auto zeichne = [](Probe &p) {
+    auto zeichne = [](Probe &p, double h) {
         SchwarzkoerperBild bild(p.canvas, BerechneMasse(1639, 779, 70));
-        bild.ZeichneKurven(NurGemessen(false));
-        return bild.skalaLambda;
+        SchwarzkoerperZustand z = NurGemessen(false);
+        z.verschiebung = true;
+        z.h = h;
+        bild.ZeichneKurven(z);
+        return bild;
     };
     Probe vorher;
-    zeichne(vorher);
-    Planckkonstante = 1.1 * 6.626e-34;
+    zeichne(vorher, 6.626e-34);
     Probe nachher;
-    const double s = zeichne(nachher);
+    const SchwarzkoerperBild bild = zeichne(nachher, 1.1 * 6.626e-34);
     EXPECT_NE(vorher.bild, nachher.bild);
-    // the maximum moves with h to 1.1 · 579.5 nm; the reference stays at Wien's 0.0029 m·K,
-    // i.e. at 580 nm, where the curve is now lower than at its new peak
+    // the maximum moves with h to 1.1 · 579.5 nm, and Wien's constant follows h: the
+    // reference (5000 K) still touches the dashed line and the locus still meets the peak
     const QPoint spitze = nachher.oben(FarbeGemessen, RechtsVomTitel);
-    EXPECT_NEAR((spitze.x() - 50) / s * 1e9, 1.1 * 579.5, 5.0);
-    EXPECT_LT(spitze.y(), 50);
+    EXPECT_NEAR((spitze.x() - bild.m.X0) / bild.skalaLambda * 1e9, 1.1 * 579.5, 3.0);
+    EXPECT_EQ(spitze.y(), bild.m.Y0 - bild.m.Hmax);
+    bool ortAnDerSpitze = false;
+    for (int dy = -4; dy <= 4; ++dy)
+        for (int dx = -4; dx <= 4; ++dx)
+            ortAnDerSpitze |= nachher.canvas.pixel(spitze.x() + dx, spitze.y() + dy) == FarbeVerschiebung;
+    EXPECT_TRUE(ortAnDerSpitze);
 }
 
 TEST_F(StrahlungsbildTest, UnusablePlanckConstantDrawsOnlyTheAxes)
@@ -252,7 +258,6 @@ TEST_F(StrahlungsbildTest, UnusablePlanckConstantDrawsOnlyTheAxes)
         bild.ZeichneKurven(z);
     }
     for (double h : {0.0, -6.626e-34, std::nan(""), double(INFINITY)}) {
-        Planckkonstante = h;
         for (bool variabel : {false, true}) {
             Probe p;
             SchwarzkoerperBild bild(p.canvas, BerechneMasse(1639, 779, 70));
@@ -260,12 +265,14 @@ TEST_F(StrahlungsbildTest, UnusablePlanckConstantDrawsOnlyTheAxes)
             z.variabel = variabel;
             z.temperatur = {true, true, true, true, true};
             z.gemessen = z.wien = z.rayleighJeans = z.verschiebung = true;
+            z.h = h;
             bild.ZeichneKurven(z);
             EXPECT_EQ(p.bild, leer.bild) << h;
         }
         Probe q(816, 503), ohneKurven(816, 503);
         PlanckZustand pz;
         pz.temperatur = {true, true, true, true, true};
+        pz.h = h;
         PlanckBild(q.canvas, BerechneMasse(816, 503, 100)).ZeichneStrahlungskurven(pz);
         PlanckBild(ohneKurven.canvas, BerechneMasse(816, 503, 100)).Vorbereiten(pz);
         EXPECT_EQ(q.bild, ohneKurven.bild) << h;

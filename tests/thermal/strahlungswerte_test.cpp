@@ -62,14 +62,14 @@ TEST(Strahlungswerte, ColumnsFollowTheTickedCurvesAndTemperatures)
 {
     const Diagrammmasse m = BerechneMasse(1000, 600, 70);  // L = 930
     SchwarzkoerperZustand z;  // 5000 K ticked, no curve kind
-    WerteTabelle t = SchwarzkoerperWerte(z, m);
+    WerteTabelle t = SchwarzkoerperWerte(z, m, Planckkonstante);
     EXPECT_EQ(t.spalten, QStringList{QStringLiteral("Frequenz / THz")});
     EXPECT_TRUE(t.leer());
 
     z.gemessen = z.wienRelativ = true;
     z.temperatur = {true, false, false, true, false};
     z.ueberFrequenz = false;
-    t = SchwarzkoerperWerte(z, m);
+    t = SchwarzkoerperWerte(z, m, Planckkonstante);
     EXPECT_EQ(t.spalten, (QStringList{QStringLiteral("Wellenlänge / nm"),
                                       QStringLiteral("gemessen (Planck) T = 2000 K / W·m⁻³·sr⁻¹"),
                                       QStringLiteral("gemessen (Planck) T = 5000 K / W·m⁻³·sr⁻¹"),
@@ -78,18 +78,18 @@ TEST(Strahlungswerte, ColumnsFollowTheTickedCurvesAndTemperatures)
     ASSERT_EQ(t.zeilen.size(), 255);
     EXPECT_EQ(t.zeilen.first().first(), 10);
     EXPECT_EQ(t.zeilen.last().first(), 2550);
-    EXPECT_NEAR(t.zeilen[49][2] / PlanckLambda(500e-9, 5000), 1, 1e-12);
-    EXPECT_NEAR(t.zeilen[49][3] / WienRelLambda(500e-9, 2000), 1, 1e-12);
+    EXPECT_NEAR(t.zeilen[49][2] / PlanckLambda(500e-9, 5000, Planckkonstante), 1, 1e-12);
+    EXPECT_NEAR(t.zeilen[49][3] / WienRelLambda(500e-9, 2000, Planckkonstante), 1, 1e-12);
 
     z.variabel = true;
     z.varTemperatur = 3300;
-    EXPECT_EQ(SchwarzkoerperWerte(z, m).spalten.size(), 3);  // one temperature, two curves
+    EXPECT_EQ(SchwarzkoerperWerte(z, m, Planckkonstante).spalten.size(), 3);  // one temperature, two curves
 
     PlanckZustand p;  // 5875 K over frequency
-    t = PlanckWerte(p, BerechneMasse(1000, 600, 100));
+    t = PlanckWerte(p, BerechneMasse(1000, 600, 100), Planckkonstante);
     ASSERT_EQ(t.spalten.size(), 2);
     EXPECT_EQ(t.spalten[1], QStringLiteral("Planck T = 5875 K / W·m⁻³·sr⁻¹"));
-    EXPECT_NEAR(t.zeilen[99][1] / PlanckNu(500e12, 5875), 1, 1e-12);
+    EXPECT_NEAR(t.zeilen[99][1] / PlanckNu(500e12, 5875, Planckkonstante), 1, 1e-12);
 }
 
 TEST(Strahlungswerte, TheWindowSavesTheShownCurvesAsCsv)
@@ -136,7 +136,7 @@ TEST(Strahlungswerte, TheWindowSavesTheShownCurvesAsCsv)
         // Three points along the curve, among them its maximum near 517 THz.
         for (int i : {10, 103, int(zeilen.size()) - 1}) {
             const double nu = Zahl(zeilen[i][0], f.komma) * 1e12;
-            EXPECT_NEAR(Zahl(zeilen[i][1], f.komma) / PlanckNu(nu, 5000), 1.0, 1e-5) << i;
+            EXPECT_NEAR(Zahl(zeilen[i][1], f.komma) / PlanckNu(nu, 5000, Planckkonstante), 1.0, 1e-5) << i;
         }
     }
     EinstellungenVergessen();

@@ -146,7 +146,7 @@ TEST(Doppelspalt, DotsNeverCoverWhatStandsInFrontOfTheScreen)
         int gelb = 0, verletzt = 0;
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x) {
-                const TColor alt = KlassischeFarbe(vorher.pixel(x, y)), neu = c.pixel(x, y);
+                const TColor alt = FarbeAusRgb(vorher.pixel(x, y)), neu = c.pixel(x, y);
                 if (alt == neu)
                     continue;
                 gelb += neu == Gelb;
@@ -207,7 +207,7 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
         const QImage &b = fenster.Image1->bild();
         for (int y = 0; y < b.height(); ++y)
             for (int x = 0; x < b.width(); ++x)
-                n += KlassischeFarbe(b.pixel(x, y)) == Gelb;
+                n += FarbeAusRgb(b.pixel(x, y)) == Gelb;
         return n;
     };
     int trefferVorher = 0, gelbNachDrehen = 0;
