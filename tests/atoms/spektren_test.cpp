@@ -155,12 +155,14 @@ TEST_F(SpektrenTest, FillsStayInsideTheOutlinesAtTheExtremeViews)
             const QRect roehre = d.umriss(d.g().rRoehre, -100, 100, zt - d.g().rRoehre, zt + d.g().rRoehre);
             EXPECT_EQ(d.ausserhalb(12430353, roehre), 0) << breite << " " << hoehe;
             const QPoint mitte = d.g().projiziere(d.bild.blick(), 0, 0, zt);
-            if (d.img.rect().contains(mitte))  // at 60° the set-up swings out to the right
+            if (d.img.rect().contains(mitte)) {  // at 60° the set-up swings out to the right
                 EXPECT_GT(d.anzahl(12430353), 0) << breite << " " << hoehe;
+            }
             const QRect spalt = d.umriss(d.g().R, -d.g().R, d.g().R, zs, zs);
             EXPECT_EQ(d.ausserhalb(SpaltFarbe(12430353), spalt), 0) << breite << " " << hoehe;
-            if (d.img.rect().contains(d.g().projiziere(d.bild.blick(), 0, 0, zs)))
+            if (d.img.rect().contains(d.g().projiziere(d.bild.blick(), 0, 0, zs))) {
                 EXPECT_GT(d.anzahl(SpaltFarbe(12430353)), 0) << breite << " " << hoehe;
+            }
         }
 }
 
@@ -177,8 +179,9 @@ TEST_F(SpektrenTest, OpenChooseTurnAndGoBack)
             for (int j = i + 1; j < teile.size(); ++j)
                 EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry())) << i << "/" << j;
         }
-        if (s.height() >= 768)
+        if (s.height() >= 768) {
             EXPECT_EQ(f.PanelLinien->x(), s.width() - 225 - 48);
+        }
     }
     Bildschirm(1264, 960);
     TFormSpektren3D f;
