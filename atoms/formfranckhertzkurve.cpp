@@ -313,6 +313,8 @@ void TFormFranckHertzKurve2::BitBtnStartClick()
         Simulation();
     } while (neuStart_ && laeuft && !ProgrammEndet);
     imLauf_ = false;
+    if (laeuft && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
+        Ausschalten();
 }
 
 void TFormFranckHertzKurve2::Simulation()

@@ -50,6 +50,8 @@ public:
     }
 
     void BitBtnStartClick();
+    // The speed bar sets the electrons per step, not a delay: the curve never waits between steps.
+    int VerzoegerungAusTempo(int, int) const override { return 0; }
     void BitBtnStopClick() override;
     void BitBtnZurueckClick() override;
     void TrackBarUaMaxChange();

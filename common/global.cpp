@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -203,8 +204,9 @@ int Maximum(int a, int b) { return a > b ? a : b; }
 
 int ZweiHoch(int n)
 {
+    // 2^30 is the largest power of two an int holds; larger exponents stay there
     int z = 1;
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= std::min(n, 30); ++i)
         z *= 2;
     return z;
 }

@@ -117,6 +117,7 @@ TEST(Helfer, ZweiHochMinimumMaximumRunde)
 {
     EXPECT_EQ(ZweiHoch(0), 1);
     EXPECT_EQ(ZweiHoch(4), 16);
+    EXPECT_EQ(ZweiHoch(45), 1 << 30);  // larger exponents stay at the largest power an int holds
     EXPECT_EQ(ZweiHoch(-3), 1);
     EXPECT_EQ(ZweiHoch(10), 1024);
     EXPECT_EQ(Minimum(-2, 5), -2);
