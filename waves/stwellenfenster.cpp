@@ -273,6 +273,8 @@ void TFormStWellen::BitBtnLichtClick()
         Zeichne();
     } while (nochmal_ && an && !ProgrammEndet);
     imLauf_ = false;
+    if (an && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
+        AnAusSchalten(false);
 }
 
 void TFormStWellen::Zeichne()
