@@ -388,9 +388,6 @@ void TFormGuide::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    TextGroesse = SchriftMittel - 2;
-    KapitelGroesse = SchriftMittel + 2;
-    AbschnittGroesse = SchriftMittel;
     Seitevorbereiten();
     BitBtnZeigen->setFocus();
 }

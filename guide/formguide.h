@@ -21,7 +21,6 @@ public:
 
     int AktuelleSeite = 1;
     int BiographieNr = KeineBiographie;
-    int TextGroesse = 0, KapitelGroesse = 0, AbschnittGroesse = 0;
 
     // ---- pages ---------------------------------------------------------------------
     void Seitevorbereiten();

@@ -6,7 +6,7 @@
 using namespace Waermestrahlung;
 
 TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
-    : StrahlungsFenster(QStringLiteral("  Das Strahlungsgesetz von Max Planck"), 100, FormReferenz, parent)
+    : StrahlungsFenster(QStringLiteral("  Das Strahlungsgesetz von Max Planck"), 100, parent)
 {
     layout_ = BerechnePlanckLayout(AktuelleBildschirmwerte());
     const PlanckLayout &l = layout_;
@@ -44,8 +44,9 @@ void TFormPlanckGesetz::ErzeugeKurvenTafel()
 {
     PanelKurve = ErzeugePanel(this, layout_.kurve);
     ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
-    for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
-        connect(CheckBoxTemp[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
+    const auto boxen = CheckBoxTemp();
+    for (std::size_t i = 0; i < boxen.size(); ++i)
+        connect(boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
     ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
     ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
 }
@@ -122,7 +123,7 @@ void TFormPlanckGesetz::CheckBoxTempClick(int index)
 {
     if (!bereit())
         return;
-    if (!CheckBoxTemp[std::size_t(index)]->isChecked()) {
+    if (!CheckBoxTemp()[std::size_t(index)]->isChecked()) {
         ZeichneStrahlungskurven();
         return;
     }

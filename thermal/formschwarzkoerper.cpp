@@ -22,7 +22,7 @@ QCheckBox *FarbigeBox(QWidget *eltern, const QString &text, TColor farbe, int x,
 }  // namespace
 
 TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
-    : StrahlungsFenster(QStringLiteral("  Strahlung eines Schwarzen Körpers"), 70, StrahlungsReferenz, parent)
+    : StrahlungsFenster(QStringLiteral("  Strahlung eines Schwarzen Körpers"), 70, parent)
 {
     layout_ = BerechneSchwarzkoerperLayout(AktuelleBildschirmwerte());
     const SchwarzkoerperLayout &l = layout_;
@@ -55,7 +55,7 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     const int innen = w - 16;
 
     ErzeugeTemperaturwahl(6, 68, 78, 5000, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, true);
-    for (QCheckBox *b : CheckBoxTemp)
+    for (QCheckBox *b : CheckBoxTemp())
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
     ErzeugeBreiteUndBezug(228, 278, 50, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, true);
     // range of the horizontal axis: one panel per quantity in the same place
@@ -119,7 +119,7 @@ void TFormSchwarzkoerper::ZeichneKurven()
     // Controls created later in the constructor fire no redraw before the picture is ready.
     if (!Image1 || !checkboxRayleighJeansRelativ || !CheckBoxSpektrum)
         return;
-    Skalen();  // the reference maxima follow the current Planck constant
+    Skalen();
     SchwarzkoerperBild(Image1->canvas(), Masse()).ZeichneKurven(Zustand());
 }
 

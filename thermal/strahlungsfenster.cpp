@@ -5,9 +5,8 @@
 
 using namespace Waermestrahlung;
 
-StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, Referenz (*referenz)(double, double),
-                                     QWidget *parent)
-    : SimFenster(caption, parent), achsenRand_(achsenRand), referenz_(referenz)
+StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, QWidget *parent)
+    : SimFenster(caption, parent), achsenRand_(achsenRand)
 {
 }
 
@@ -36,17 +35,15 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
     GroupBoxTemperaturen = new QGroupBox(PanelKurve);
     GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
     Setze(GroupBoxTemperaturen, 8, gruppenOben, innen, 142);
+    QCheckBox **boxen[] = {&CheckBoxTemp2000, &CheckBoxTemp3000, &CheckBoxTemp4000, &CheckBoxTemp5000,
+                           &CheckBoxTemp5875};
+    static_assert(std::size(boxen) == FesteTemperaturen.size());
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
         auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
         b->setChecked(FesteTemperaturen[i] == vorgabe);
-        CheckBoxTemp[i] = b;
+        *boxen[i] = b;
     }
-    CheckBoxTemp2000 = CheckBoxTemp[0];
-    CheckBoxTemp3000 = CheckBoxTemp[1];
-    CheckBoxTemp4000 = CheckBoxTemp[2];
-    CheckBoxTemp5000 = CheckBoxTemp[3];
-    CheckBoxTemp5875 = CheckBoxTemp[4];
     CheckBoxTemp5875->setToolTip(QStringLiteral("steht für die Sonnenoberfläche (rund 5800 K)"));
 
     // one variable temperature in the same place
@@ -124,11 +121,6 @@ void StrahlungsFenster::ErzeugeSpektrumSchalter(int oben, const QString &text, c
 
 void StrahlungsFenster::Anfangswerte()
 {
-    const Diagrammmasse m = Masse();
-    UrsprungX = m.X0;
-    UrsprungY = m.Y0;
-    AchsenLaenge = m.L;
-    MaxHoehe = m.Hmax;
     Skalen();
     VarTemperatur = TrackBarTemperatur->Position() * 100;
     PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
@@ -142,12 +134,7 @@ void StrahlungsFenster::Anfangswerte()
 
 void StrahlungsFenster::Skalen()
 {
-    SkalaFrequenz = Waermestrahlung::SkalaFrequenz(AchsenLaenge, TrackBarFrequenz->Position());
-    SkalaWellenlaenge = Waermestrahlung::SkalaWellenlaenge(AchsenLaenge, TrackBarWLaenge->Position());
     RefTemperatur = TrackBarMaxLeistung->Position() * 100;
-    const Referenz ref = referenz_(RefTemperatur, Planckkonstante);
-    RefWertLambda = ref.lambda;
-    RefWertNu = ref.nu;
 }
 
 Diagrammmasse StrahlungsFenster::Masse() const
@@ -164,8 +151,9 @@ void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const
     z.refTemperatur = RefTemperatur;
     z.variabel = RadioGroupTempWahl->ItemIndex() == 1;
     z.varTemperatur = VarTemperatur;
-    for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
-        z.temperatur[i] = CheckBoxTemp[i]->isChecked();
+    const auto boxen = CheckBoxTemp();
+    for (std::size_t i = 0; i < boxen.size(); ++i)
+        z.temperatur[i] = boxen[i]->isChecked();
     z.strichbreite = TrackBarBreite->Position();
     z.h = Planckkonstante;
 }

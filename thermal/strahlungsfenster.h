@@ -20,6 +20,8 @@ class Bild;
 class StrahlungsFenster : public SimFenster {
     Q_OBJECT
 public:
+    // The picture's measures (origin, axis length, maximum height).
+    Waermestrahlung::Diagrammmasse Masse() const;
     // ---- controls ----
     Bild *Image1 = nullptr;
     Panel *PanelKurve = nullptr;     // options column
@@ -33,7 +35,11 @@ public:
     QGroupBox *GroupBoxVariTemperatur = nullptr;
     QCheckBox *CheckBoxTemp2000 = nullptr, *CheckBoxTemp3000 = nullptr, *CheckBoxTemp4000 = nullptr,
               *CheckBoxTemp5000 = nullptr, *CheckBoxTemp5875 = nullptr;
-    std::array<QCheckBox *, 5> CheckBoxTemp{};
+    // the five above, from 2000 K up
+    std::array<QCheckBox *, 5> CheckBoxTemp() const
+    {
+        return {CheckBoxTemp2000, CheckBoxTemp3000, CheckBoxTemp4000, CheckBoxTemp5000, CheckBoxTemp5875};
+    }
     TrackBar *TrackBarTemperatur = nullptr;
     TrackBar *TrackBarBreite = nullptr;
     TrackBar *TrackBarMaxLeistung = nullptr;
@@ -47,15 +53,7 @@ public:
     QCheckBox *CheckBoxSpektrum = nullptr;
 
     // ---- state ----
-    int UrsprungX = 50;      // X0
-    int UrsprungY = 0;       // Y0
-    int AchsenLaenge = 0;    // L
-    int MaxHoehe = 0;        // Hmax
-    int ZweitAchseY = -80;   // world y of the secondary scale
-    double SkalaFrequenz = 0;      // px per Hz
-    double SkalaWellenlaenge = 0;  // px per m
-    int RefTemperatur = 0;         // K, from TrackBarMaxLeistung
-    double RefWertLambda = 0, RefWertNu = 0;
+    int RefTemperatur = 0;  // K, from TrackBarMaxLeistung
     int VarTemperatur = 5000;
     bool ueberFrequenz = true;
     bool mitSpektrum = false;
@@ -70,10 +68,8 @@ public:
     void CheckBoxSpektrumClick();
 
 protected:
-    // achsenRand: picture width minus axis length; referenz: the reference maxima of the
-    // window's curves at a temperature and a Planck constant.
-    StrahlungsFenster(const QString &caption, int achsenRand, Waermestrahlung::Referenz (*referenz)(double, double),
-                      QWidget *parent);
+    // achsenRand: picture width minus axis length.
+    StrahlungsFenster(const QString &caption, int achsenRand, QWidget *parent);
 
     // The window's full redraw.
     virtual void Neuzeichnen() = 0;
@@ -99,16 +95,13 @@ protected:
     // In PanelKurve: CheckBoxSpektrum and the label of its second line.
     void ErzeugeSpektrumSchalter(int oben, const QString &text, const QString &zweiteZeile);
 
-    // Origin, axis and the values the controls give, after all controls exist; draws nothing.
+    // The values the controls give, after all controls exist; draws nothing.
     void Anfangswerte();
-    // Scales, reference temperature and reference maxima from the controls.
+    // The reference temperature from its track bar.
     void Skalen();
-    // The picture's measures.
-    Waermestrahlung::Diagrammmasse Masse() const;
     // The settings both windows' controls give.
     void ZustandFuellen(Waermestrahlung::StrahlungsZustand &z) const;
 
 private:
     int achsenRand_;
-    Waermestrahlung::Referenz (*referenz_)(double, double);
 };

@@ -52,8 +52,8 @@ TEST_F(PlanckGesetzTest, LayoutOnTheScreensItIsMadeFor)
         EXPECT_EQ(fenster.BitBtnZurueck->geometry(), f.zurueck) << f.w;
         EXPECT_EQ(fenster.ImageGesetzFr->geometry(), QRect(392, 80, 401, 193));
         EXPECT_EQ(fenster.ImageKonstanten->geometry(), QRect(392, 280, 401, 97));
-        EXPECT_EQ(fenster.AchsenLaenge, f.bild.width() - 100);
-        EXPECT_EQ(fenster.MaxHoehe, f.bild.height() - 190);
+        EXPECT_EQ(fenster.Masse().L, f.bild.width() - 100);
+        EXPECT_EQ(fenster.Masse().Hmax, f.bild.height() - 190);
         const QList<QWidget *> nebeneinander{fenster.PanelTitel, fenster.Image1, fenster.PanelKurve,
                                              fenster.PanelLambdaF, fenster.PanelGesetz, fenster.BitBtnZurueck};
         for (int i = 0; i < nebeneinander.size(); ++i) {
@@ -74,7 +74,7 @@ TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
     TFormPlanckGesetz f;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  Das Strahlungsgesetz von Max Planck"));
     EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Das Planck’sche Strahlungsgesetz"));
-    for (QCheckBox *b : f.CheckBoxTemp)
+    for (QCheckBox *b : f.CheckBoxTemp())
         EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5875);
     EXPECT_EQ(f.TrackBarMaxLeistung->Position(), 60);
     EXPECT_EQ(f.RefTemperatur, 6000);
@@ -85,11 +85,11 @@ TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
     EXPECT_TRUE(f.ueberFrequenz);
     EXPECT_FALSE(f.CheckBoxKonstanten->isEnabled());
     // 5875 K over frequency, its peak slightly under the dashed line: (5875/6000)^5 of Hmax
-    const double hoehe = std::pow(5875.0 / 6000, 5) * f.MaxHoehe;
-    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.UrsprungY - hoehe, 2.0);
+    const double hoehe = std::pow(5875.0 / 6000, 5) * f.Masse().Hmax;
+    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.Masse().Y0 - hoehe, 2.0);
     // at 5900 K almost exactly on the line
     f.TrackBarMaxLeistung->setPosition(59);
-    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.UrsprungY - 0.979 * f.MaxHoehe, 2.0);
+    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.Masse().Y0 - 0.979 * f.Masse().Hmax, 2.0);
 }
 
 TEST_F(PlanckGesetzTest, FormulaPicturesFollowTheirCheckBoxes)
@@ -245,7 +245,7 @@ TEST_F(PlanckGesetzTest, OpenWorkTheControlsAndGoBack)
         f.TrackBarTemperatur->setPosition(pos);
         EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
         EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen),
-                    f.UrsprungY - std::pow(pos / 60.0, 5) * f.MaxHoehe, 2.0);
+                    f.Masse().Y0 - std::pow(pos / 60.0, 5) * f.Masse().Hmax, 2.0);
     }
     f.RadioGroupTempWahl->setItemIndex(0);
     EXPECT_TRUE(f.GroupBoxTemperaturen->isVisible());
