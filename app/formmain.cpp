@@ -43,8 +43,7 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
 
     ImageTitel = new Bild(this);
     ImageTitel->setGeometry(geo_.titel);
-    ImageTitel->setBildGroesse(geo_.titel.width(), geo_.titel.height());
-    ZeichneTitelbild(ImageTitel->canvas(), FarbeHintergrund, SchriftGross);
+    ImageTitel->ladeBild(Titelbild(geo_.titel.width(), geo_.titel.height(), FarbeHintergrund, SchriftGross));
     connect(ImageTitel, &Bild::geklickt, this, &TFormMain::FormClick);
 
     for (int k = 0; k < PortraitAnzahl; ++k) {

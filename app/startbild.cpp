@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 constexpr int KnopfBreite = 218, KnopfHoehe = 681;
@@ -73,4 +74,22 @@ void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross)
     const int h2 = c.textHeight(unten);
     c.textOut(D - c.textWidth(oben) / 2, D - 2 * h1, oben);
     c.textOut(D - c.textWidth(unten) / 2, D + h2, unten);
+}
+
+QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross)
+{
+    static QImage letztes;
+    static std::tuple<int, int, TColor, int> zuLetzt;
+    const std::tuple<int, int, TColor, int> wunsch(breite, hoehe, hintergrund, schriftGross);
+    if (letztes.isNull() || wunsch != zuLetzt) {
+        QImage bild(std::max(breite, 1), std::max(hoehe, 1), QImage::Format_RGB32);
+        bild.setDotsPerMeterX(3780);
+        bild.setDotsPerMeterY(3780);
+        bild.fill(0xFFFFFFFFu);
+        Canvas c(&bild);
+        ZeichneTitelbild(c, hintergrund, schriftGross);
+        letztes = bild;
+        zuLetzt = wunsch;
+    }
+    return letztes;
 }

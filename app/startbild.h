@@ -3,6 +3,7 @@
 
 #include "global.h"
 
+#include <QImage>
 #include <QRect>
 
 class Canvas;
@@ -27,3 +28,7 @@ TColor TitelRingFarbe(int i, TColor hintergrund);
 
 // Draws the title picture (680 × 680) on the canvas: the radial rings and the title.
 void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross);
+
+// The title picture of the given size, drawn once: a start screen made again with the same
+// size, background and font size gets the picture already drawn.
+QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross);

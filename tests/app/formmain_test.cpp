@@ -12,6 +12,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <cmath>
 
 TEST(Startgeometrie, On1280x1024)
@@ -42,27 +45,24 @@ TEST(Startgeometrie, LowMonitorsKeepEverythingOnTheScreen)
     }
 }
 
-TEST(Titelbild, RingColoursFollowTheRadialWaveFormula)
+TEST(Titelbild, RingsShowTheRadialWaveBrightInTheCentreDarkAtItsNodes)
 {
+    // The rings are the 3s radial wave at 20 px per Bohr radius: ring i has radius 2i px, so
+    // the nodes at 1,90 and 7,10 Bohr radii fall on rings 19 and 71.
     const TColor hinten = 0x964401;
-    for (int i : {1, 10, 45, 90, 135, 170}) {
-        const double x = 2 * i / 20.0;
-        const double t = std::fabs((2 * x * x - 18 * x + 27) * std::exp(-x / 3)) / 27;
-        const double m = t * (4 - 3 * std::sqrt(2 * t - t * t));
-        const double grau = 192 * m + 63;
-        const double w = 2.0 * i / 340;
-        const int r = int(grau * (1 - w) + 0x01 * w);
-        const int gr = int(grau * (1 - w) + 0x44 * w);
-        const int b = int(grau * (1 - w) + 0x96 * w);
-        const TColor f = TitelRingFarbe(i, hinten);
-        EXPECT_NEAR(int(f & 0xFF), r, 1) << i;
-        EXPECT_NEAR(int((f >> 8) & 0xFF), gr, 1) << i;
-        EXPECT_NEAR(int(f >> 16), b, 1) << i;
+    std::vector<int> rot;
+    for (int i = 1; i <= 170; ++i)
+        rot.push_back(int(TitelRingFarbe(i, hinten) & 0xFF));
+    EXPECT_GE(rot.front(), 230);  // bright centre
+    std::vector<int> dunkel;      // rings darker than all within 8 rings, by a visible step
+    for (int k = 0; k < int(rot.size()); ++k) {
+        const auto von = rot.begin() + std::max(0, k - 8), bis = rot.begin() + std::min(int(rot.size()), k + 9);
+        if (rot[k] == *std::min_element(von, bis) && *std::max_element(von, bis) - rot[k] >= 5 &&
+            (k == 0 || rot[k - 1] > rot[k]))
+            dunkel.push_back(k + 1);
     }
-    // Bright centre; the outermost ring has all but faded into the background.
-    EXPECT_GE(TitelRingFarbe(1, hinten) & 0xFF, 230u);
-    const TColor rand = TitelRingFarbe(170, hinten);
-    EXPECT_EQ(rand, hinten);
+    EXPECT_EQ(dunkel, (std::vector<int>{19, 71}));
+    EXPECT_EQ(TitelRingFarbe(170, hinten), hinten);  // the outermost ring fades into the background
 }
 
 TEST(Titelbild, DrawsRingsAroundTheCentreAndTheTitleInRed)
@@ -70,12 +70,20 @@ TEST(Titelbild, DrawsRingsAroundTheCentreAndTheTitleInRed)
     FrischerZustand();
     Bildschirmeinteilung(1264, 960);
     QImage bild(680, 680, QImage::Format_RGB32);
+    bild.fill(0xFFFFFFFFu);
     Canvas c(&bild);
     ZeichneTitelbild(c, FarbeHintergrund, SchriftGross);
     EXPECT_EQ(c.pixel(0, 0), FarbeHintergrund);
     // The ring of radius 40 around (340, 350): its box excludes the right edge, so its
     // rightmost pixel is at x = 379; the next rings' width-3 pens stop short of it.
     EXPECT_EQ(c.pixel(340 + 40 - 1, 350), TitelRingFarbe(20, FarbeHintergrund));
+    // Above the title the rings are mirror images about the centre (the right and bottom
+    // edges of each ring's box are left out, so the axes lie between pixels 339 and 340).
+    for (int y : {40, 120, 200})
+        for (int dx = 1; dx < 300; ++dx)
+            ASSERT_EQ(c.pixel(340 - dx, y), c.pixel(339 + dx, y)) << dx << " " << y;
+    // The picture a start screen gets is this picture.
+    EXPECT_EQ(Titelbild(680, 680, FarbeHintergrund, SchriftGross), bild);
     int rot = 0;
     for (int y = 0; y < 680; ++y)
         for (int x = 0; x < 680; ++x)

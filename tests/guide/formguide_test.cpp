@@ -2,6 +2,7 @@
 // counter-field flag, glossary jumps and biographies.
 #include "formguide.h"
 #include "glossar.h"
+#include "portrait.h"
 #include "richtext.h"
 #include "simfenster.h"
 #include "testhilfen.h"
@@ -200,6 +201,24 @@ TEST_F(GuideTest, GlossaryLeadsToPages)
     EXPECT_EQ(meldungen[1].typ, MeldungsTyp::Warnung);
     EXPECT_EQ(meldungen[1].text, QStringLiteral("Fehlerhafte Seiten-Nummer?"));
     EXPECT_EQ(meldungen[1].knopf, MeldungsKnopf::Wiederholen);
+}
+
+TEST_F(GuideTest, EveryBiographyLoadsAndAgreesWithThePortraitTable)
+{
+    guide->PanelBiographie->show();
+    for (int n = 0; n < KeineBiographie; ++n) {
+        const Biographie &b = BiographieVon(n);
+        const Physiker *p = PhysikerVon(QString::fromLatin1(b.kurz));
+        ASSERT_NE(p, nullptr) << b.kurz;
+        guide->SchreibeBiographie(n);
+        const QString bio = guide->RichEditBiographie->toPlainText();
+        const QString nachname = QString::fromUtf8(p->name).section(QLatin1Char(' '), -1);
+        const QString geboren = QString::fromUtf8(p->lebensdaten).left(4);
+        EXPECT_GT(bio.size(), 400) << b.kurz;
+        EXPECT_TRUE(bio.contains(nachname)) << b.kurz;
+        EXPECT_TRUE(bio.contains(geboren)) << b.kurz << " " << geboren.toStdString();
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
 }
 
 TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
