@@ -213,6 +213,23 @@ void SimFenster::BitBtnLichtClick()
         BitBtnErgebnis->setEnabled(true);
 }
 
+bool SimFenster::Laufen(const std::function<void()> &lauf, const std::function<bool()> &nochAn)
+{
+    if (imLauf_) {
+        nochmal_ = true;
+        return false;
+    }
+    imLauf_ = true;
+    do {
+        nochmal_ = false;
+        Stopp = false;
+        lauf();
+    } while (nochmal_ && nochAn() && !ProgrammEndet);
+    imLauf_ = false;
+    nochmal_ = false;
+    return true;
+}
+
 void SimFenster::BitBtnStopClick()
 {
     pause = !pause;

@@ -94,6 +94,14 @@ protected:
     virtual void Vorbereiten() {}
     virtual void Simulation() {}
 
+    // For windows whose runs must not nest (BitBtnLichtClick nests a new run inside a run
+    // still ending): runs lauf() (clearing Stopp before) as long as nochAn() holds and the run
+    // is asked to start anew. Called while its last run is still ending (that loop still on
+    // the stack), Laufen only asks the loop underneath to start anew and returns false.
+    bool Laufen(const std::function<void()> &lauf, const std::function<bool()> &nochAn);
+    // A new run was asked for while this one ends: it follows at once.
+    bool NeuerLaufWartet() const { return nochmal_; }
+
     // ---- creation helpers (the common part of every window's constructor) -------------
     Panel *ErzeugeTitel(const QString &text, int links, int oben, int breite, int hoehe);
     Panel *ErzeugeDatum(const QString &datum);
@@ -112,6 +120,8 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    bool imLauf_ = false;  // a run loop is on the stack (running or ending)
+    bool nochmal_ = false; // switched on again while it ends: the loop starts anew
     void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
                       std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu);
     void TafelUmschalten(TextTafel &eigene, TextTafel &andere);

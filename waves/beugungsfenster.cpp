@@ -295,19 +295,8 @@ void TFormBeugung3::BitBtnLichtClick()
     AnAusSchalten(!an);
     Vorbereiten();
     pause = false;
-    if (!an)
+    if (!an || !Laufen([this] { Simulation(); }, [this] { return an; }))
         return;
-    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
-        nochmal_ = true;
-        return;
-    }
-    imLauf_ = true;
-    do {
-        nochmal_ = false;
-        Stopp = false;
-        Simulation();
-    } while (nochmal_ && an && !ProgrammEndet);
-    imLauf_ = false;
     if (an)
         AnAusSchalten(false);
     Stopp = true;

@@ -110,6 +110,4 @@ private:
     bool intensitaetZeigen_ = false;
     TColor grund_ = 0;
     int t_ = 0;
-    bool imLauf_ = false;  // a run loop is on the stack (running or draining)
-    bool nochmal_ = false; // switched on again while it drains: the loop starts anew
 };

@@ -234,17 +234,8 @@ void TFormDoppelspalt::BitBtnLichtClick()
         Stopp = true;
         return;
     }
-    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
-        nochmal_ = true;
+    if (!Laufen([this] { Simulation(); }, [this] { return z_.lampe; }))
         return;
-    }
-    imLauf_ = true;
-    do {
-        nochmal_ = false;
-        Stopp = false;
-        Simulation();
-    } while (nochmal_ && z_.lampe && !ProgrammEndet);
-    imLauf_ = false;
 
     // end of the run
     if (z_.graph)

@@ -65,7 +65,5 @@ private:
     TColor grund_ = 0;
     bool vierfach_ = false;
     int k_ = 0;
-    bool imLauf_ = false;   // a run loop is on the stack (running or draining)
-    bool nochmal_ = false;  // switched on again while it drains: the loop starts anew
     bool gestoppt_ = false; // the last run ended on Stopp
 };

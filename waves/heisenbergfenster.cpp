@@ -314,17 +314,8 @@ void TFormHeisenberg::BitBtnLichtClick()
         return;
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
-    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
-        nochmal_ = true;
+    if (!Laufen([this] { Simulation(); }, [this] { return an; }))
         return;
-    }
-    imLauf_ = true;
-    do {
-        nochmal_ = false;
-        Stopp = false;
-        Simulation();
-    } while (nochmal_ && an && !ProgrammEndet);
-    imLauf_ = false;
     if (an)
         AnAusSchalten(false);
     Stopp = true;

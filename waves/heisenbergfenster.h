@@ -105,6 +105,4 @@ private:
     int a_ = 4;
     int t_ = 0;
     bool neuFeld_ = true, neuRichtung_ = true;
-    bool imLauf_ = false;
-    bool nochmal_ = false;
 };

@@ -262,17 +262,8 @@ void TFormStWellen::BitBtnLichtClick()
     pause = false;
     if (!an)
         return;
-    if (imLauf_) {  // never a second run inside the first: the loop below starts anew
-        nochmal_ = true;
+    if (!Laufen([this] { Zeichne(); }, [this] { return an; }))
         return;
-    }
-    imLauf_ = true;
-    do {
-        nochmal_ = false;
-        Stopp = false;
-        Zeichne();
-    } while (nochmal_ && an && !ProgrammEndet);
-    imLauf_ = false;
     if (an && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
         AnAusSchalten(false);
 }
@@ -298,7 +289,7 @@ void TFormStWellen::SimulationWellenGegeneinander()
         if (z_.g.einzelPuls && t_ >= z_.g.laenge)
             break;
     }
-    if (nochmal_)  // switched on again meanwhile: the next run follows at once
+    if (NeuerLaufWartet())  // switched on again meanwhile: the next run follows at once
         return;
     AnAusSchalten(false);
     Stopp = true;
@@ -314,7 +305,7 @@ void TFormStWellen::SimulationStehendeWellen()
             break;
     }
     BitBtnErgebnis->setEnabled(true);
-    if (nochmal_)
+    if (NeuerLaufWartet())
         return;
     Stopp = true;
     AnAusSchalten(false);

@@ -70,6 +70,4 @@ private:
     std::unique_ptr<StehendeWellen::StWellenBild> bild_;
     int schritt_ = 1;
     int t_ = 0;
-    bool imLauf_ = false;  // a run loop is on the stack (running or draining)
-    bool nochmal_ = false; // switched on again while it drains: the loop starts anew
 };
