@@ -1,5 +1,6 @@
-// libFuzzer target: arbitrary bytes through the RTF reader (a teacher's file) into a shown
-// rich-text control, laid out and painted. A warning of the toolkit counts as a finding.
+// libFuzzer target: arbitrary bytes through one reader into a shown rich-text control, laid
+// out and painted. A warning of the toolkit counts as a finding. QP_LESER names the reader
+// (fuzz/leser.h): RtfEinlesen (a teacher's file) or MarkupEinlesen (the built-in texts).
 #include "anwendung.h"
 #include "global.h"
 #include "leser.h"
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t groesse)
 {
     beimLesen = true;
-    RtfEinlesen(QByteArray(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
+    QP_LESER(QByteArray(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
     beimLesen = false;
     return 0;
 }
