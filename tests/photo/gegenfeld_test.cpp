@@ -57,26 +57,6 @@ Ergebnis Laufen(GegenfeldLauf &l, int fTHz, int metall, double U, int I, int p, 
     return r;
 }
 
-// Runs f once bedingung holds, checked every 2 ms from inside whatever loop is waiting.
-void Sobald(std::function<bool()> bedingung, std::function<void()> f, int versuche = 20000)
-{
-    auto *t = new QTimer;
-    t->setInterval(2);
-    auto rest = std::make_shared<int>(versuche);
-    QObject::connect(t, &QTimer::timeout, [t, rest, bedingung = std::move(bedingung), f = std::move(f)] {
-        if (bedingung()) {
-            t->stop();
-            t->deleteLater();
-            f();
-        } else if (--*rest == 0) {
-            t->stop();
-            t->deleteLater();
-            ADD_FAILURE() << "condition never held";
-            Stopp = true;
-        }
-    });
-    t->start();
-}
 
 }  // namespace
 

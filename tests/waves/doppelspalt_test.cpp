@@ -17,23 +17,6 @@
 
 using namespace Doppelspalt;
 
-namespace {
-// Runs aktion once bedingung holds, checked every 10 ms (inside the run's waits).
-void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion)
-{
-    auto *uhr = new QTimer(ziel);
-    uhr->setInterval(10);
-    QObject::connect(uhr, &QTimer::timeout, ziel, [uhr, bedingung, aktion] {
-        if (!bedingung())
-            return;
-        uhr->stop();
-        uhr->deleteLater();
-        aktion();
-    });
-    uhr->start();
-}
-}  // namespace
-
 TEST(Doppelspalt, FringesAndEnvelopeFollowLambdaAndSlitDistance)
 {
     struct Fall {

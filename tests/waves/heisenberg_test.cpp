@@ -18,23 +18,6 @@
 using namespace Heisenberg;
 
 namespace {
-// Runs aktion once bedingung holds, checked every 10 ms (inside the run's waits).
-void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion)
-{
-    auto *uhr = new QTimer(ziel);
-    uhr->setInterval(10);
-    QObject::connect(uhr, &QTimer::timeout, ziel, [uhr, bedingung, aktion] {
-        if (!bedingung())
-            return;
-        uhr->stop();
-        uhr->deleteLater();
-        aktion();
-    });
-    uhr->start();
-}
-}  // namespace
-
-namespace {
 struct Zufallsquelle {
     std::mt19937 gen{11};
     GanzZufall ganz() { return [this](int n) { return int(gen() % unsigned(std::max(n, 1))); }; }
