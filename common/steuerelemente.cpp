@@ -248,30 +248,53 @@ namespace {
 // The strip of scale labels under (or over) a track bar.
 class TrackBarSkala : public QWidget {
 public:
-    TrackBarSkala(TrackBar *bar, QList<TrackBar::Marke> marken, QWidget *eltern)
-        : QWidget(eltern), bar_(bar), marken_(std::move(marken))
+    TrackBarSkala(TrackBar *bar, QWidget *eltern) : QWidget(eltern), bar_(bar)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        eltern->installEventFilter(this);
+    }
+
+    // Right under (or right above) the bar, as wide as the parent allows around it, so
+    // that the end labels fit.
+    void platzieren(bool oben)
+    {
+        oben_ = oben;
+        const int hoehe = QFontMetrics(font()).height() + 2;
+        const int rand = 24;
+        const int links = std::max(0, bar_->x() - rand);
+        const int rechts = std::min(parentWidget()->width(), bar_->x() + bar_->width() + rand);
+        setGeometry(links, oben ? bar_->y() - hoehe : bar_->y() + bar_->height(), std::max(0, rechts - links), hoehe);
+        update();
     }
 
 protected:
+    bool eventFilter(QObject *objekt, QEvent *e) override
+    {
+        if (objekt == parentWidget() && e->type() == QEvent::Resize)
+            platzieren(oben_);
+        return false;
+    }
+
+    void changeEvent(QEvent *e) override
+    {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::FontChange)
+            platzieren(oben_);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));
-        const QFontMetrics fm(font());
-        for (const TrackBar::Marke &m : marken_) {
-            const int mitte = bar_->mapTo(parentWidget(), QPoint(bar_->wertMitte(m.wert), 0)).x() - x();
-            const int breite = fm.horizontalAdvance(m.text);
-            const int links = std::clamp(mitte - breite / 2, 0, std::max(0, width() - breite));
-            p.drawText(QRect(links, 0, breite, height()), Qt::AlignLeft | Qt::AlignVCenter, m.text);
-        }
+        const QList<QRect> felder = bar_->skalaFelder();
+        for (int i = 0; i < felder.size(); ++i)
+            p.drawText(felder[i].translated(-pos()), Qt::AlignLeft | Qt::AlignVCenter, bar_->skalaMarken()[i].text);
     }
 
 private:
     TrackBar *bar_;
-    QList<TrackBar::Marke> marken_;
+    bool oben_ = false;
 };
 }  // namespace
 
@@ -293,27 +316,42 @@ int TrackBar::wertMitte(int wert) const
 
 void TrackBar::setSkala(const QList<Marke> &marken, bool oben)
 {
-    delete skala_;
-    skala_ = nullptr;
-    if (marken.isEmpty() || !parentWidget())
-        return;
+    marken_ = marken;
     skalaOben_ = oben;
-    skala_ = new TrackBarSkala(this, marken, parentWidget());
+    if (marken_.isEmpty() || !parentWidget()) {
+        delete skala_;
+        skala_ = nullptr;
+        return;
+    }
+    if (!skala_) {  // a strip once made keeps its font when the marks change
+        skala_ = new TrackBarSkala(this, parentWidget());
+        skala_->setEnabled(isEnabled());
+        skala_->setVisible(isVisibleTo(parentWidget()));
+    }
     skalaPlatzieren();
-    skala_->setVisible(isVisibleTo(parentWidget()));
+}
+
+QList<QRect> TrackBar::skalaFelder() const
+{
+    QList<QRect> felder;
+    if (!skala_)
+        return felder;
+    const QFontMetrics fm(skala_->font());
+    const QRect streifen = skala_->geometry();
+    for (const Marke &m : marken_) {
+        // centred on the value, but inside the strip
+        const int breite = fm.horizontalAdvance(m.text);
+        const int links = std::clamp(x() + wertMitte(m.wert) - breite / 2, streifen.left(),
+                                     std::max(streifen.left(), streifen.right() + 1 - breite));
+        felder.append(QRect(links, streifen.top(), breite, streifen.height()));
+    }
+    return felder;
 }
 
 void TrackBar::skalaPlatzieren()
 {
-    if (!skala_)
-        return;
-    const int hoehe = QFontMetrics(skala_->font()).height() + 2;
-    // As wide as the parent allows around the bar, so that the end labels fit.
-    const int rand = 24;
-    const int links = std::max(0, x() - rand);
-    const int rechts = std::min(parentWidget()->width(), x() + width() + rand);
-    skala_->setGeometry(links, skalaOben_ ? y() - hoehe : y() + height(), std::max(0, rechts - links), hoehe);
-    skala_->update();
+    if (skala_)
+        static_cast<TrackBarSkala *>(skala_)->platzieren(skalaOben_);
 }
 
 void TrackBar::moveEvent(QMoveEvent *e)
@@ -333,6 +371,13 @@ void TrackBar::changeEvent(QEvent *e)
     QSlider::changeEvent(e);
     if (skala_ && (e->type() == QEvent::EnabledChange))
         skala_->setEnabled(isEnabled());
+}
+
+bool TrackBar::event(QEvent *e)
+{
+    if (skala_ && (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent))
+        skala_->setVisible(e->type() == QEvent::ShowToParent);
+    return QSlider::event(e);
 }
 
 // ---- UpDown ----------------------------------------------------------------------

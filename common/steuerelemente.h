@@ -106,8 +106,12 @@ public:
         int wert;
         QString text;
     };
+    // The strip is shown and hidden with the bar; new marks replace the old ones.
     void setSkala(const QList<Marke> &marken, bool oben = false);
     QWidget *skala() const { return skala_; }
+    const QList<Marke> &skalaMarken() const { return marken_; }
+    // Where each mark's text stands, in the parent's coordinates (empty without a strip).
+    QList<QRect> skalaFelder() const;
     // The x of a value's groove position, in the bar's coordinates.
     int wertMitte(int wert) const;
 
@@ -116,10 +120,12 @@ protected:
     void moveEvent(QMoveEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void changeEvent(QEvent *e) override;
+    bool event(QEvent *e) override;
 
 private:
     void skalaPlatzieren();
     QWidget *skala_ = nullptr;
+    QList<Marke> marken_;
     bool skalaOben_ = false;
 };
 

@@ -263,4 +263,23 @@ TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
     Setze(bar, 60, 40, 200, 26);
     EXPECT_EQ(bar->skala()->y(), 66);
     EXPECT_NEAR(bar->wertMitte(100), 100, 2);
+    // the strip is hidden and shown with the bar; new marks replace the old strip
+    for (const bool sichtbar : {false, true}) {
+        bar->setVisible(sichtbar);
+        EXPECT_EQ(bar->skala()->isVisible(), sichtbar);
+    }
+    bar->setSkala({{20, QStringLiteral("klein")}, {180, QStringLiteral("groß")}}, true);
+    ASSERT_EQ(bar->skalaMarken().size(), 2);
+    EXPECT_EQ(bar->skalaMarken().last().text, QStringLiteral("groß"));
+    EXPECT_EQ(eltern.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 2);  // the bar and one strip
+    EXPECT_TRUE(bar->skala()->isVisible());
+    EXPECT_EQ(bar->skala()->geometry().bottom(), 39);  // right above the bar
+    // a font of its own and a narrower parent keep it in place
+    QFont gross = bar->skala()->font();
+    gross.setPixelSize(30);
+    bar->skala()->setFont(gross);
+    EXPECT_EQ(bar->skala()->geometry().bottom(), 39);
+    EXPECT_GE(bar->skala()->height(), 30);
+    eltern.resize(240, 100);
+    EXPECT_EQ(bar->skala()->geometry().right(), 239);
 }
