@@ -33,11 +33,13 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     PanelSerien = tafel();
     Setze(PanelSerien, spalteX, 8, breite, 176);
     auto *l1 = new QLabel(QStringLiteral("Zeichne bis zu"), PanelSerien);
-    Setze(l1, 8, 4, 70, 18);
+    Setze(l1, 8, 4, l1->sizeHint().width(), 18);
+    // the scale goes on the label's line: its first number right after the label
+    const int linienLinks = std::max(80, l1->x() + l1->width() + 2);
     TrackBarLinien = new TrackBar(Qt::Horizontal, PanelSerien);
     TrackBarLinien->setBereich(6, 12, 8);
     TrackBarLinien->setTickPosition(QSlider::TicksBelow);
-    Setze(TrackBarLinien, 80, 24, breite - 96, 26);
+    Setze(TrackBarLinien, linienLinks, 24, breite - 16 - linienLinks, 26);
     TrackBarLinien->setSkala({{6, QStringLiteral("6")},
                               {8, QStringLiteral("8")},
                               {10, QStringLiteral("10")},

@@ -118,6 +118,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 38, 220, 26);
     TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
+    SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     UpDownTempo = new UpDown(PanelAnimation);
     UpDownTempo->setBereich(1, 4, 2);
     Setze(UpDownTempo, 232, 38, 18, 26);

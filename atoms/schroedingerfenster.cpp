@@ -95,8 +95,9 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSimulation);
     TrackBarTempo->setBereich(0, 4, 4);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    Setze(TrackBarTempo, 8, 82, w, 22);
+    Setze(TrackBarTempo, 8, 82, w, 20);
     TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}});
+    SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     PanelLoeschen = ErzeugePanel(this, L.loeschen);
     BitBtnLoeschen = new BitBtn(QStringLiteral("Zeichnung &löschen"), PanelLoeschen);
     Setze(BitBtnLoeschen, 8, 8, w, L.loeschen.height() - 16);

@@ -254,15 +254,16 @@ public:
         eltern->installEventFilter(this);
     }
 
-    // Right under (or right above) the bar, as wide as the parent allows around it, so
-    // that the end labels fit.
+    // Right under (or right above) the bar, as wide as the parent allows around it (clear
+    // of its frame), so that the end labels fit.
     void platzieren(bool oben)
     {
         oben_ = oben;
         const int hoehe = QFontMetrics(font()).height() + 2;
         const int rand = 24;
-        const int links = std::max(0, bar_->x() - rand);
-        const int rechts = std::min(parentWidget()->width(), bar_->x() + bar_->width() + rand);
+        const QRect innen = parentWidget()->contentsRect().adjusted(2, 0, -2, 0);
+        const int links = std::max(innen.left(), bar_->x() - rand);
+        const int rechts = std::min(innen.right() + 1, bar_->x() + bar_->width() + rand);
         setGeometry(links, oben ? bar_->y() - hoehe : bar_->y() + bar_->height(), std::max(0, rechts - links), hoehe);
         update();
     }
@@ -339,12 +340,25 @@ QList<QRect> TrackBar::skalaFelder() const
     const QFontMetrics fm(skala_->font());
     const QRect streifen = skala_->geometry();
     for (const Marke &m : marken_) {
-        // centred on the value, but inside the strip
+        // Centred on the value (a number with its unit after a no-break space: the number),
+        // but inside the strip.
         const int breite = fm.horizontalAdvance(m.text);
-        const int links = std::clamp(x() + wertMitte(m.wert) - breite / 2, streifen.left(),
+        const int anker = fm.horizontalAdvance(m.text.section(QChar(0x00A0), 0, 0));
+        const int links = std::clamp(x() + wertMitte(m.wert) - anker / 2, streifen.left(),
                                      std::max(streifen.left(), streifen.right() + 1 - breite));
         felder.append(QRect(links, streifen.top(), breite, streifen.height()));
     }
+    // Texts that would come closer than a space give way: to the left, and where the strip
+    // ends there, to the right.
+    const int abstand = fm.horizontalAdvance(QLatin1Char(' '));
+    for (qsizetype i = felder.size() - 2; i >= 0; --i)
+        if (felder[i].right() + abstand >= felder[i + 1].left())
+            felder[i].moveRight(felder[i + 1].left() - abstand - 1);
+    if (!felder.isEmpty() && felder[0].left() < streifen.left())
+        felder[0].moveLeft(streifen.left());
+    for (qsizetype i = 1; i < felder.size(); ++i)
+        if (felder[i].left() <= felder[i - 1].right() + abstand)
+            felder[i].moveLeft(felder[i - 1].right() + abstand + 1);
     return felder;
 }
 

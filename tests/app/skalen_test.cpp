@@ -21,7 +21,15 @@ QRect Belegt(QWidget *w)
     if (l->text().isEmpty())
         return l->pixmap().isNull() ? QRect() : w->geometry();
     const QSize text = l->fontMetrics().size(0, l->text());
-    return QStyle::alignedRect(l->layoutDirection(), l->alignment(), text, l->contentsRect()).translated(l->pos());
+    return QStyle::alignedRect(l->layoutDirection(), l->alignment(), text, l->contentsRect())
+        .translated(l->pos())
+        .intersected(l->geometry());
+}
+
+QString Text(QWidget *w)
+{
+    auto *l = qobject_cast<QLabel *>(w);
+    return l ? l->text() : QString();
 }
 }  // namespace
 
@@ -42,26 +50,36 @@ TEST(Skalen, MarksStayInRangeAndClearOfOtherControls)
                     bars.append(bar);
             for (TrackBar *bar : bars) {
                 const QString wo = name + QLatin1Char(' ') + bar->skalaMarken().constFirst().text;
-                for (const TrackBar::Marke &m : bar->skalaMarken())
+                for (const TrackBar::Marke &m : bar->skalaMarken()) {
                     EXPECT_TRUE(m.wert >= bar->Min() && m.wert <= bar->Max()) << wo.toStdString();
-                const QList<QRect> felder = bar->skalaFelder();
+                }
+                QList<QRect> felder = bar->skalaFelder();
+                for (QRect &f : felder)
+                    f.adjust(0, 1, 0, -1);  // the text's line, without the strip's padding
                 for (QWidget *nachbar : bar->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                     const bool streifen = std::any_of(bars.begin(), bars.end(),
                                                       [nachbar](TrackBar *b) { return b->skala() == nachbar; });
                     if (nachbar == bar || streifen || !nachbar->isVisibleTo(fenster))
                         continue;
-                    for (const QRect &f : felder)
-                        EXPECT_FALSE(f.intersects(Belegt(nachbar)))
+                    for (const QRect &f : felder) {
+                        const QRect belegt = Belegt(nachbar);
+                        EXPECT_FALSE(f.intersects(belegt))
                             << wo.toStdString() << " / " << nachbar->metaObject()->className() << ' '
-                            << nachbar->objectName().toStdString();
+                            << Text(nachbar).toStdString() << ": " << f.y() << '+' << f.height() << " / "
+                            << belegt.y() << '+' << belegt.height();
+                    }
                 }
-                for (TrackBar *andere : bars)
-                    if (andere != bar && andere->parentWidget() == bar->parentWidget())
-                        for (const QRect &f : felder)
-                            for (const QRect &g : andere->skalaFelder())
-                                EXPECT_FALSE(f.intersects(g)) << wo.toStdString();
-                for (int i = 1; i < felder.size(); ++i)
+                for (TrackBar *andere : bars) {
+                    if (andere == bar || andere->parentWidget() != bar->parentWidget())
+                        continue;
+                    for (const QRect &f : felder)
+                        for (const QRect &g : andere->skalaFelder()) {
+                            EXPECT_FALSE(f.intersects(g)) << wo.toStdString();
+                        }
+                }
+                for (int i = 1; i < felder.size(); ++i) {
                     EXPECT_LT(felder[i - 1].right(), felder[i].left()) << wo.toStdString();
+                }
             }
             fenster->close();
         }

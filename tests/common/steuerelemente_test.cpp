@@ -281,5 +281,34 @@ TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
     EXPECT_EQ(bar->skala()->geometry().bottom(), 39);
     EXPECT_GE(bar->skala()->height(), 30);
     eltern.resize(240, 100);
-    EXPECT_EQ(bar->skala()->geometry().right(), 239);
+    EXPECT_EQ(bar->skala()->geometry().right(), 237);  // clear of the parent's edge
+}
+
+TEST(TrackBarSkala, NumbersSitOnTheirValuesAndCrowdedTextsGiveWay)
+{
+    QWidget eltern;
+    eltern.resize(600, 100);
+    auto *bar = new TrackBar(Qt::Horizontal, &eltern);
+    bar->setBereich(30, 100, 80);
+    const QList<TrackBar::Marke> marken = {{40, QStringLiteral("80")},
+                                           {60, QStringLiteral("120")},
+                                           {80, QStringLiteral("160")},
+                                           {100, QStringLiteral("200\u00a0Pixel")}};
+    for (const int breite : {400, 110}) {
+        Setze(bar, 50, 10, breite, 26);
+        bar->setSkala(marken);
+        const QList<QRect> felder = bar->skalaFelder();
+        ASSERT_EQ(felder.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(bar->skala()->geometry().contains(felder[i])) << breite << ' ' << i;
+            if (i > 0) {
+                EXPECT_LT(felder[i - 1].right(), felder[i].left()) << breite << ' ' << i;
+            }
+        }
+        if (breite == 400) {  // room enough: each number centred on its value
+            for (int i : {0, 1, 2}) {
+                EXPECT_NEAR(felder[i].center().x(), bar->x() + bar->wertMitte(marken[i].wert), 1.0) << i;
+            }
+        }
+    }
 }
