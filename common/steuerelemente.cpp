@@ -261,7 +261,7 @@ public:
         oben_ = oben;
         const int hoehe = QFontMetrics(font()).height() + 2;
         const int rand = 24;
-        const QRect innen = parentWidget()->contentsRect().adjusted(2, 0, -2, 0);
+        const QRect innen = parentWidget()->contentsRect().adjusted(4, 0, -4, 0);
         const int links = std::max(innen.left(), bar_->x() - rand);
         const int rechts = std::min(innen.right() + 1, bar_->x() + bar_->width() + rand);
         setGeometry(links, oben ? bar_->y() - hoehe : bar_->y() + bar_->height(), std::max(0, rechts - links), hoehe);
