@@ -217,6 +217,8 @@ TrackBar::TrackBar(Qt::Orientation o, QWidget *parent) : QSlider(o, parent)
     }
 }
 
+TrackBar::~TrackBar() { delete skala_.data(); }
+
 void TrackBar::setBereich(int min, int max, int position)
 {
     setRange(min, max);
@@ -320,7 +322,7 @@ void TrackBar::setSkala(const QList<Marke> &marken, bool oben)
     marken_ = marken;
     skalaOben_ = oben;
     if (marken_.isEmpty() || !parentWidget()) {
-        delete skala_;
+        delete skala_.data();
         skala_ = nullptr;
         return;
     }
@@ -365,7 +367,7 @@ QList<QRect> TrackBar::skalaFelder() const
 void TrackBar::skalaPlatzieren()
 {
     if (skala_)
-        static_cast<TrackBarSkala *>(skala_)->platzieren(skalaOben_);
+        static_cast<TrackBarSkala *>(skala_.data())->platzieren(skalaOben_);
 }
 
 void TrackBar::moveEvent(QMoveEvent *e)

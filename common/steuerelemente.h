@@ -94,6 +94,7 @@ class TrackBar : public QSlider {
     Q_OBJECT
 public:
     explicit TrackBar(Qt::Orientation o, QWidget *parent = nullptr);
+    ~TrackBar() override;
     int Position() const { return value(); }
     void setPosition(int p) { setValue(p); }
     int Min() const { return minimum(); }
@@ -108,7 +109,7 @@ public:
     };
     // The strip is shown and hidden with the bar; new marks replace the old ones.
     void setSkala(const QList<Marke> &marken, bool oben = false);
-    QWidget *skala() const { return skala_; }
+    QWidget *skala() const { return skala_.data(); }
     const QList<Marke> &skalaMarken() const { return marken_; }
     // Where each mark's text stands, in the parent's coordinates (empty without a strip).
     QList<QRect> skalaFelder() const;
@@ -124,7 +125,7 @@ protected:
 
 private:
     void skalaPlatzieren();
-    QWidget *skala_ = nullptr;
+    QPointer<QWidget> skala_;  // a child of the parent, going with the bar
     QList<Marke> marken_;
     bool skalaOben_ = false;
 };

@@ -282,6 +282,8 @@ TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
     EXPECT_GE(bar->skala()->height(), 30);
     eltern.resize(240, 100);
     EXPECT_EQ(bar->skala()->geometry().right(), 235);  // clear of the parent's edge
+    delete bar;  // the strip goes with it
+    EXPECT_TRUE(eltern.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty());
 }
 
 TEST(TrackBarSkala, NumbersSitOnTheirValuesAndCrowdedTextsGiveWay)
