@@ -40,12 +40,13 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     const int iw = Spalte - 16;
     int y = 6;
     Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Zahl der Gas-Atome")},
-                             QStringLiteral(" 10      15     20      25      30"), 10, 30, 20, true,
+                             Zahlenskala(10, 30, 5, 1), 10, 30, 20, true,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
     UpDownZahlAtome = r.updown;
     y += r.hoehe + 6;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Bewegung der Atome")}, QStringLiteral("nein  schwach  stark"),
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Bewegung der Atome")},
+                      {{0, QStringLiteral("nein")}, {3, QStringLiteral("schwach")}, {6, QStringLiteral("stark")}},
                       0, 6, 4, false, [this] { TrackBarTemperaturChange(); });
     TrackBarTemperatur = r.bar;
     y += r.hoehe + 4;
@@ -55,7 +56,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     connect(CheckBoxAtomBewegung, &QCheckBox::toggled, this, [this] { CheckBoxAtomBewegungClick(); });
     y += 44;
     r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie")},
-                      QStringLiteral("2       4        6       8      10  eV"), 20, 100, 49, true,
+                      Zahlenskala(20, 100, 20, 10, QStringLiteral("eV")), 20, 100, 49, true,
                       [this] { TrackBarAnregEnergieChange(); });
     TrackBarAnregEnergie = r.bar;
     UpDownAnregEnergie = r.updown;
@@ -65,11 +66,11 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     Setze(PanelAnregEnWert, 8, y, iw, 22);
     y += 28;
     r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Dauer der Anregung")},
-                      QStringLiteral("klein                groß"), 2, 20, 16, false, nullptr);
+                      {{2, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 2, 20, 16, false, nullptr);
     TrackBarAnregzeit = r.bar;
     y += r.hoehe + 6;
     r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
-                      QStringLiteral("klein              groß"), 1, 20, 15, false, nullptr);
+                      {{1, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 1, 20, 15, false, nullptr);
     TrackBarStossW = r.bar;
     y += r.hoehe + 6;
     PanelAtome->resize(Spalte, y);
@@ -83,12 +84,14 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     Setze(BitBtnStop, 8, y, iw, 30);
     connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
     y += 38;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Simulation")}, QStringLiteral("langsam      schnell"), 0,
-                      50, 40, false, [this] { TrackBarTempoChange(); });
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Simulation")},
+                      {{0, QStringLiteral("langsam")}, {50, QStringLiteral("schnell")}}, 0, 50, 40, false,
+                      [this] { TrackBarTempoChange(); });
     TrackBarTempo = r.bar;
     y += r.hoehe + 6;
     r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Stopp bei Stoß:")},
-                      QStringLiteral("nein     kurz      lang"), 0, 3, 1, false, nullptr);
+                      {{0, QStringLiteral("nein")}, {1, QStringLiteral("kurz")}, {3, QStringLiteral("lang")}}, 0, 3, 1,
+                      false, nullptr);
     TrackBarStop = r.bar;
     y += r.hoehe + 6;
     CheckBoxGalvanometer = new QCheckBox(QStringLiteral("mit &Messgerät für"), PanelSimulation);
@@ -133,13 +136,16 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     const int wSp = std::min(250, 9 * e - 8);
     PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 5 * e - wSp / 2, bildOben + 16 * e, wSp, 66);
     r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, {QStringLiteral("Beschleunigungsspannung")},
-                      QStringLiteral("2               10                    20                  30  V"), 20, 300, 40,
-                      true, [this] { TrackbarUaChange(); });
+                      {{20, QStringLiteral("2")},
+                       {100, QStringLiteral("10")},
+                       {200, QStringLiteral("20")},
+                       {300, QStringLiteral("30\u00a0V")}},
+                      20, 300, 40, true, [this] { TrackbarUaChange(); });
     TrackbarUa = r.bar;
     UpDownUa = r.updown;
     PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 14 * e - wSp / 2, bildOben + 16 * e, wSp, 66);
     r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {QStringLiteral("Gegenspannung")},
-                      QStringLiteral("0       1        2        3        4       5 V"), 0, 50, 10, true,
+                      Zahlenskala(0, 50, 10, 10, QStringLiteral("V")), 0, 50, 10, true,
                       [this] { TrackBarUgChange(); });
     TrackBarUg = r.bar;
     UpDownUg = r.updown;

@@ -53,13 +53,14 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     const int unten = std::min(R, BildschirmHoehe - 81);
     PanelZahlAtome = ErzeugeFeld(this, 2 * g, unten, TafelBreite, 72);
     Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {QStringLiteral("Zahl der Gas-Atome")},
-                             QStringLiteral(" 10      15     20      25      30"), 10, 30, 20, false,
+                             Zahlenskala(10, 30, 5, 1), 10, 30, 20, false,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
     TrackBarZahlAtome->setTickInterval(5);
     PanelTemperatur = ErzeugeFeld(this, 2 * g + TafelBreite + g, unten, TafelBreite, 72);
     r = ErzeugeRegler(PanelTemperatur, 8, 4, TafelBreite - 16, {QStringLiteral("Temperatur des Gases")},
-                      QStringLiteral("niedrig           hoch"), 1, 10, 4, false, [this] { TrackBarTemperaturChange(); });
+                      {{1, QStringLiteral("niedrig")}, {10, QStringLiteral("hoch")}}, 1, 10, 4, false,
+                      [this] { TrackBarTemperaturChange(); });
     TrackBarTemperatur = r.bar;
     const int infoLinks = PanelTemperatur->x() + TafelBreite + 2 * g;
     ErzeugeHinweis(this, QStringLiteral("Info"), QString(), [this] { SchreibeHinweise(); });

@@ -55,7 +55,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelAtome = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
     int y = 6;
     Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie:")},
-                             QStringLiteral("4          6          8        10 eV "), 40, 100, 49, true,
+                             Zahlenskala(40, 100, 20, 10, QStringLiteral("eV")), 40, 100, 49, true,
                              [this] { ParameterChange(); });
     TrackBarAnregEnergie = r.bar;
     UpDownAnregEnergie = r.updown;
@@ -65,7 +65,8 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Setze(PanelAnregEn3, 8, y, iw, 22);
     y += 30;
     r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
-                      QStringLiteral("klein              groß"), 5, 20, 15, false, [this] { ParameterChange(); });
+                      {{5, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 5, 20, 15, false,
+                      [this] { ParameterChange(); });
     TrackBarStossW = r.bar;
     y += r.hoehe + 6;
     PanelAtome->resize(Spalte, y);
@@ -73,7 +74,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelSpannung = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
     y = 6;
     r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("max. Beschleunigungs-"), QStringLiteral("spannung:")},
-                      QStringLiteral(" 10      15     20       25   30 V"), 10, 30, 20, true,
+                      Zahlenskala(10, 30, 5, 1, QStringLiteral("V")), 10, 30, 20, true,
                       [this] { TrackBarUaMaxChange(); });
     TrackBarUaMax = r.bar;
     UpDownUaMax = r.updown;
@@ -83,7 +84,8 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Setze(PanelBeschleuniggSp3, 8, y, iw, 22);
     y += 30;
     r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("Gegenspannung:")},
-                      QStringLiteral("1            2            3  V"), 10, 30, 20, true, [this] { ParameterChange(); });
+                      Zahlenskala(10, 30, 10, 10, QStringLiteral("V")), 10, 30, 20, true,
+                      [this] { ParameterChange(); });
     TrackBarUg = r.bar;
     UpDownUg = r.updown;
     y += r.hoehe + 2;
@@ -118,14 +120,16 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Setze(BitBtnStop, 8, y, iw, 30);
     y += 40;
     r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Spannung steigt")},
-                      QStringLiteral("in kleinen       großen"), 0, 5, 4, true, [this] { ParameterChange(); });
+                      {{0, QStringLiteral("in kleinen")}, {5, QStringLiteral("großen")}}, 0, 5, 4, true,
+                      [this] { ParameterChange(); });
     TrackBarSchritte = r.bar;
     UpDownSchritte = r.updown;
     y += r.hoehe;
     Beschriftung(PanelSimulation, QStringLiteral("Schritten"), 8, y, iw, 16);
     y += 22;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("mit")}, QStringLiteral("wenig              vielen"), 5,
-                      50, 40, false, [this] { ParameterChange(); });
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("mit")},
+                      {{5, QStringLiteral("wenig")}, {50, QStringLiteral("vielen")}}, 5, 50, 40, false,
+                      [this] { ParameterChange(); });
     TrackBarTempo = r.bar;
     y += r.hoehe;
     Beschriftung(PanelSimulation, QStringLiteral("Elektronen pro Schritt"), 8, y, iw, 16);

@@ -32,18 +32,24 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     // lines, tempo, limits
     PanelSerien = tafel();
     Setze(PanelSerien, spalteX, 8, breite, 176);
-    auto *l1 = new QLabel(QStringLiteral("Zeichne bis zu   6       8      10     12  Linien"), PanelSerien);
-    Setze(l1, 8, 4, breite - 16, 18);
+    auto *l1 = new QLabel(QStringLiteral("Zeichne bis zu"), PanelSerien);
+    Setze(l1, 8, 4, l1->sizeHint().width(), 18);
+    // the scale goes on the label's line: its first number right after the label
+    const int linienLinks = std::max(80, l1->x() + l1->width() + 2);
     TrackBarLinien = new TrackBar(Qt::Horizontal, PanelSerien);
     TrackBarLinien->setBereich(6, 12, 8);
     TrackBarLinien->setTickPosition(QSlider::TicksBelow);
-    Setze(TrackBarLinien, 80, 24, breite - 96, 26);
+    Setze(TrackBarLinien, linienLinks, 24, breite - 16 - linienLinks, 26);
+    TrackBarLinien->setSkala({{6, QStringLiteral("6")},
+                              {8, QStringLiteral("8")},
+                              {10, QStringLiteral("10")},
+                              {12, QStringLiteral("12\u00a0Linien")}},
+                             true);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSerien);
     TrackBarTempo->setBereich(1, 4, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 78, breite - 16, 26);
-    LabelTempo = new QLabel(QStringLiteral("langsam                                  schnell"), PanelSerien);
-    Setze(LabelTempo, 8, 58, breite - 16, 18);
+    TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
     CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Serien-Grenzen"), PanelSerien);
     Setze(CheckBoxGrenzen, 8, 118, breite - 16, 22);
 

@@ -113,11 +113,12 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
 
     tafel(PanelAnimation, 96);
     Text(PanelAnimation, QStringLiteral("Animation"), 8, 2, 120);
-    LabelTempo = Text(PanelAnimation, QStringLiteral("langsam                         schnell"), 8, 20, 220);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelAnimation);
     TrackBarTempo->setBereich(1, 4, 2);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 38, 220, 26);
+    TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
+    SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     UpDownTempo = new UpDown(PanelAnimation);
     UpDownTempo->setBereich(1, 4, 2);
     Setze(UpDownTempo, 232, 38, 18, 26);

@@ -42,10 +42,14 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     PanelSerien = TafelAn(this, l.serien);
     Text(PanelSerien, QStringLiteral("Zeichne die ersten"), 8, 4, 190);
     TrackBarSerien = Regler(PanelSerien, 8, 22, 160, 3, 6, 6, UpDownSerien);
-    Text(PanelSerien, QStringLiteral("3         4        5        6  Serien"), 14, 48, 200);
+    TrackBarSerien->setSkala({{3, QStringLiteral("3")},
+                              {4, QStringLiteral("4")},
+                              {5, QStringLiteral("5")},
+                              {6, QStringLiteral("6\u00a0Serien")}});
     Text(PanelSerien, QStringLiteral("Unterscheide sie vertikal"), 8, 70, 190);
     TrackBarUnterscheidung = Regler(PanelSerien, 8, 88, 160, 0, 10, 0, UpDownUnterscheidung);
-    Text(PanelSerien, QStringLiteral("nicht     wenig     stark"), 14, 114, 190);
+    TrackBarUnterscheidung->setSkala(
+        {{0, QStringLiteral("nicht")}, {5, QStringLiteral("wenig")}, {10, QStringLiteral("stark")}});
     Text(PanelSerien, QStringLiteral("Ordne sie nach"), 230, 4, 180);
     RadioButtonFrequenz = new QRadioButton(QStringLiteral("Frequenzen"), PanelSerien);
     Setze(RadioButtonFrequenz, 236, 26, 170, 22);
@@ -62,7 +66,10 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     PanelLinien = TafelAn(this, l.linien);
     Text(PanelLinien, QStringLiteral("Zeichne pro Serie die ersten"), 8, 4, 330);
     TrackBarLinien = Regler(PanelLinien, 8, 22, 240, 4, 16, 12, UpDownLinien);
-    Text(PanelLinien, QStringLiteral("4       8       12     16 Linien"), 14, 48, 300);
+    TrackBarLinien->setSkala({{4, QStringLiteral("4")},
+                              {8, QStringLiteral("8")},
+                              {12, QStringLiteral("12")},
+                              {16, QStringLiteral("16\u00a0Linien")}});
     CheckBoxLinienBreite = new QCheckBox(QStringLiteral("Zeichne erste Linien &dick"), PanelLinien);
     Setze(CheckBoxLinienBreite, 8, 78, 330, 22);
     CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Seriengrenzen"), PanelLinien);

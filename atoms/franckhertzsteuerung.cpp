@@ -32,8 +32,9 @@ QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, 
     return l;
 }
 
-Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &titel, const QString &skala, int min,
-                     int max, int position, bool mitUpDown, std::function<void()> geaendert)
+Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &titel,
+                     const QList<TrackBar::Marke> &skala, int min, int max, int position, bool mitUpDown,
+                     std::function<void()> geaendert)
 {
     Regler r;
     int oben = y;
@@ -57,11 +58,11 @@ Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &ti
     }
     oben += 26;
     if (!skala.isEmpty()) {
-        auto *l = Beschriftung(eltern, skala, x, oben, w, 16);
-        QFont f = l->font();
+        r.bar->setSkala(skala);
+        QFont f = r.bar->skala()->font();
         f.setPixelSize(std::max(9, f.pixelSize() - 2));
         f.setBold(false);
-        l->setFont(f);
+        r.bar->skala()->setFont(f);
         oben += 16;
     }
     UpDown *u = r.updown;
@@ -73,6 +74,16 @@ Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &ti
     });
     r.hoehe = oben - y;
     return r;
+}
+
+QList<TrackBar::Marke> Zahlenskala(int von, int bis, int schritt, int teiler, const QString &einheit)
+{
+    QList<TrackBar::Marke> marken;
+    for (int wert = von; wert <= bis; wert += std::max(1, schritt))
+        marken.append({wert, QString::number(wert / teiler)});
+    if (!marken.isEmpty() && !einheit.isEmpty())
+        marken.last().text += QChar(0x00A0) + einheit;
+    return marken;
 }
 
 QString Komma(double wert, int stellen)

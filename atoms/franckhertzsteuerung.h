@@ -21,15 +21,21 @@ QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, 
                      Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A track bar (with an up-down at its right end when wanted) under the caption lines and
-// over the scale line; both stay in step and geaendert() runs once per new position.
+// over its scale (each label centred on its value); both stay in step and geaendert() runs
+// once per new position.
 // Returns the height used from y.
 struct Regler {
     TrackBar *bar = nullptr;
     UpDown *updown = nullptr;
     int hoehe = 0;
 };
-Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &titel, const QString &skala, int min,
-                     int max, int position, bool mitUpDown, std::function<void()> geaendert);
+Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &titel,
+                     const QList<TrackBar::Marke> &skala, int min, int max, int position, bool mitUpDown,
+                     std::function<void()> geaendert);
+
+// Scale marks von, von + schritt, … bis, each showing its value / teiler; the last one
+// carries the unit (if any).
+QList<TrackBar::Marke> Zahlenskala(int von, int bis, int schritt, int teiler, const QString &einheit = QString());
 
 // A number with one decimal and a decimal comma.
 QString Komma(double wert, int stellen = 1);

@@ -95,9 +95,9 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSimulation);
     TrackBarTempo->setBereich(0, 4, 4);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    Setze(TrackBarTempo, 8, 82, w, 22);
-    Beschriftung(PanelSimulation, QStringLiteral("langsam"), 8, 102, w / 2, 16);
-    Beschriftung(PanelSimulation, QStringLiteral("schnell"), 8 + w / 2, 102, w / 2, 16, Qt::AlignRight | Qt::AlignVCenter);
+    Setze(TrackBarTempo, 8, 82, w, 20);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}});
+    SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     PanelLoeschen = ErzeugePanel(this, L.loeschen);
     BitBtnLoeschen = new BitBtn(QStringLiteral("Zeichnung &löschen"), PanelLoeschen);
     Setze(BitBtnLoeschen, 8, 8, w, L.loeschen.height() - 16);
@@ -114,7 +114,10 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     TrackBarMassStab->setToolTip(
         QStringLiteral("Bohrscher Radius = Radius der Elektronenbahn im Grundzustand = 0,053\u00A0nm"));
     Setze(TrackBarMassStab, 8, 42, wr, 28);
-    Beschriftung(PanelMassStab, QStringLiteral("5        15       25       35"), 8, 72, wr);
+    TrackBarMassStab->setSkala({{5, QStringLiteral("5")},
+                                {15, QStringLiteral("15")},
+                                {25, QStringLiteral("25")},
+                                {35, QStringLiteral("35")}});
     PanelZustand = ErzeugePanel(this, L.zustand);
     Beschriftung(PanelZustand, QStringLiteral("Zeige das H-Atom"), 8, 4, wr);
     Beschriftung(PanelZustand, QStringLiteral("im Zustand mit der"), 8, 20, wr);

@@ -217,6 +217,8 @@ TrackBar::TrackBar(Qt::Orientation o, QWidget *parent) : QSlider(o, parent)
     }
 }
 
+TrackBar::~TrackBar() { delete skala_.data(); }
+
 void TrackBar::setBereich(int min, int max, int position)
 {
     setRange(min, max);
@@ -248,30 +250,54 @@ namespace {
 // The strip of scale labels under (or over) a track bar.
 class TrackBarSkala : public QWidget {
 public:
-    TrackBarSkala(TrackBar *bar, QList<TrackBar::Marke> marken, QWidget *eltern)
-        : QWidget(eltern), bar_(bar), marken_(std::move(marken))
+    TrackBarSkala(TrackBar *bar, QWidget *eltern) : QWidget(eltern), bar_(bar)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        eltern->installEventFilter(this);
+    }
+
+    // Right under (or right above) the bar, as wide as the parent allows around it (clear
+    // of its frame), so that the end labels fit.
+    void platzieren(bool oben)
+    {
+        oben_ = oben;
+        const int hoehe = QFontMetrics(font()).height() + 2;
+        const int rand = 24;
+        const QRect innen = parentWidget()->contentsRect().adjusted(4, 0, -4, 0);
+        const int links = std::max(innen.left(), bar_->x() - rand);
+        const int rechts = std::min(innen.right() + 1, bar_->x() + bar_->width() + rand);
+        setGeometry(links, oben ? bar_->y() - hoehe : bar_->y() + bar_->height(), std::max(0, rechts - links), hoehe);
+        update();
     }
 
 protected:
+    bool eventFilter(QObject *objekt, QEvent *e) override
+    {
+        if (objekt == parentWidget() && e->type() == QEvent::Resize)
+            platzieren(oben_);
+        return false;
+    }
+
+    void changeEvent(QEvent *e) override
+    {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::FontChange)
+            platzieren(oben_);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));
-        const QFontMetrics fm(font());
-        for (const TrackBar::Marke &m : marken_) {
-            const int mitte = bar_->mapTo(parentWidget(), QPoint(bar_->wertMitte(m.wert), 0)).x() - x();
-            const int breite = fm.horizontalAdvance(m.text);
-            const int links = std::clamp(mitte - breite / 2, 0, std::max(0, width() - breite));
-            p.drawText(QRect(links, 0, breite, height()), Qt::AlignLeft | Qt::AlignVCenter, m.text);
-        }
+        const QList<QRect> felder = bar_->skalaFelder();
+        for (int i = 0; i < felder.size(); ++i)
+            p.drawText(felder[i].translated(-pos()), Qt::AlignLeft | Qt::AlignVCenter, bar_->skalaMarken()[i].text);
     }
 
 private:
     TrackBar *bar_;
-    QList<TrackBar::Marke> marken_;
+    bool oben_ = false;
 };
 }  // namespace
 
@@ -293,27 +319,55 @@ int TrackBar::wertMitte(int wert) const
 
 void TrackBar::setSkala(const QList<Marke> &marken, bool oben)
 {
-    delete skala_;
-    skala_ = nullptr;
-    if (marken.isEmpty() || !parentWidget())
-        return;
+    marken_ = marken;
     skalaOben_ = oben;
-    skala_ = new TrackBarSkala(this, marken, parentWidget());
+    if (marken_.isEmpty() || !parentWidget()) {
+        delete skala_.data();
+        skala_ = nullptr;
+        return;
+    }
+    if (!skala_) {  // a strip once made keeps its font when the marks change
+        skala_ = new TrackBarSkala(this, parentWidget());
+        skala_->setEnabled(isEnabled());
+        skala_->setVisible(isVisibleTo(parentWidget()));
+    }
     skalaPlatzieren();
-    skala_->setVisible(isVisibleTo(parentWidget()));
+}
+
+QList<QRect> TrackBar::skalaFelder() const
+{
+    QList<QRect> felder;
+    if (!skala_)
+        return felder;
+    const QFontMetrics fm(skala_->font());
+    const QRect streifen = skala_->geometry();
+    for (const Marke &m : marken_) {
+        // Centred on the value (a number with its unit after a no-break space: the number),
+        // but inside the strip.
+        const int breite = fm.horizontalAdvance(m.text);
+        const int anker = fm.horizontalAdvance(m.text.section(QChar(0x00A0), 0, 0));
+        const int links = std::clamp(x() + wertMitte(m.wert) - anker / 2, streifen.left(),
+                                     std::max(streifen.left(), streifen.right() + 1 - breite));
+        felder.append(QRect(links, streifen.top(), breite, streifen.height()));
+    }
+    // Texts that would come closer than a space give way: to the left, and where the strip
+    // ends there, to the right.
+    const int abstand = fm.horizontalAdvance(QLatin1Char(' '));
+    for (qsizetype i = felder.size() - 2; i >= 0; --i)
+        if (felder[i].right() + abstand >= felder[i + 1].left())
+            felder[i].moveRight(felder[i + 1].left() - abstand - 1);
+    if (!felder.isEmpty() && felder[0].left() < streifen.left())
+        felder[0].moveLeft(streifen.left());
+    for (qsizetype i = 1; i < felder.size(); ++i)
+        if (felder[i].left() <= felder[i - 1].right() + abstand)
+            felder[i].moveLeft(felder[i - 1].right() + abstand + 1);
+    return felder;
 }
 
 void TrackBar::skalaPlatzieren()
 {
-    if (!skala_)
-        return;
-    const int hoehe = QFontMetrics(skala_->font()).height() + 2;
-    // As wide as the parent allows around the bar, so that the end labels fit.
-    const int rand = 24;
-    const int links = std::max(0, x() - rand);
-    const int rechts = std::min(parentWidget()->width(), x() + width() + rand);
-    skala_->setGeometry(links, skalaOben_ ? y() - hoehe : y() + height(), std::max(0, rechts - links), hoehe);
-    skala_->update();
+    if (skala_)
+        static_cast<TrackBarSkala *>(skala_.data())->platzieren(skalaOben_);
 }
 
 void TrackBar::moveEvent(QMoveEvent *e)
@@ -333,6 +387,13 @@ void TrackBar::changeEvent(QEvent *e)
     QSlider::changeEvent(e);
     if (skala_ && (e->type() == QEvent::EnabledChange))
         skala_->setEnabled(isEnabled());
+}
+
+bool TrackBar::event(QEvent *e)
+{
+    if (skala_ && (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent))
+        skala_->setVisible(e->type() == QEvent::ShowToParent);
+    return QSlider::event(e);
 }
 
 // ---- UpDown ----------------------------------------------------------------------

@@ -94,6 +94,7 @@ class TrackBar : public QSlider {
     Q_OBJECT
 public:
     explicit TrackBar(Qt::Orientation o, QWidget *parent = nullptr);
+    ~TrackBar() override;
     int Position() const { return value(); }
     void setPosition(int p) { setValue(p); }
     int Min() const { return minimum(); }
@@ -106,8 +107,12 @@ public:
         int wert;
         QString text;
     };
+    // The strip is shown and hidden with the bar; new marks replace the old ones.
     void setSkala(const QList<Marke> &marken, bool oben = false);
-    QWidget *skala() const { return skala_; }
+    QWidget *skala() const { return skala_.data(); }
+    const QList<Marke> &skalaMarken() const { return marken_; }
+    // Where each mark's text stands, in the parent's coordinates (empty without a strip).
+    QList<QRect> skalaFelder() const;
     // The x of a value's groove position, in the bar's coordinates.
     int wertMitte(int wert) const;
 
@@ -116,10 +121,12 @@ protected:
     void moveEvent(QMoveEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void changeEvent(QEvent *e) override;
+    bool event(QEvent *e) override;
 
 private:
     void skalaPlatzieren();
-    QWidget *skala_ = nullptr;
+    QPointer<QWidget> skala_;  // a child of the parent, going with the bar
+    QList<Marke> marken_;
     bool skalaOben_ = false;
 };
 

@@ -60,8 +60,8 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     Beschriftung(intens, QStringLiteral("Intensität:"), 8, 4, innen);
     IntensitaetsTrackBar->setParent(intens);
     Setze(IntensitaetsTrackBar, 8, 24, innen, 26);
-    Beschriftung(intens, QStringLiteral("klein"), 8, 52, innen / 2);
-    Beschriftung(intens, QStringLiteral("groß"), 8 + innen / 2, 52, innen / 2, Qt::AlignRight | Qt::AlignVCenter);
+    IntensitaetsTrackBar->setSkala({{IntensitaetsTrackBar->Min(), QStringLiteral("klein")},
+                                    {IntensitaetsTrackBar->Max(), QStringLiteral("groß")}});
     y += 74 + 8;
     Panel *hinweise = Tafel(this, 8, y, B, 50);
 
@@ -94,12 +94,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     UpDownSpannung->setParent(spannung);
     Setze(TrackBarSpannung, 8, 24, innen - 22, 26);
     Setze(UpDownSpannung, 8 + innen - 20, 24, 20, 26);
-    Skala(spannung, TrackBarSpannung,
-          {{0, QStringLiteral("0")}, {50, QStringLiteral("0,5")}, {100, QStringLiteral("1")},
-           {150, QStringLiteral("1,5")}},
-          52);
-    auto *volt = Beschriftung(spannung, QStringLiteral("Volt"), 8 + innen - 30, 52, 32, Qt::AlignRight | Qt::AlignVCenter);
-    SetzeSchrift(volt, QStringLiteral("Trebuchet MS"), 8, true);
+    SpannungsSkala();
     y += 74 + 8;
 
     Panel *lauf = Tafel(this, R, y, B, 184);
@@ -116,8 +111,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     TrackBarTempo->setTickInterval(1);
     Setze(TrackBarTempo, 8, 132, innen - 22, 26);
     Setze(UpDownTempo, 8 + innen - 20, 132, 20, 26);
-    Beschriftung(lauf, QStringLiteral("langsam"), 8, 160, innen / 2);
-    Beschriftung(lauf, QStringLiteral("schnell"), 8 + innen / 2, 160, innen / 2 - 22, Qt::AlignRight | Qt::AlignVCenter);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
 
     // ---- the hint panel over the picture ----
     ErzeugeHinweis(hinweise, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); }, true);

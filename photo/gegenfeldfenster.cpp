@@ -76,20 +76,13 @@ QLabel *GegenfeldFenster::Beschriftung(QWidget *eltern, const QString &text, int
     return l;
 }
 
-void GegenfeldFenster::Skala(QWidget *eltern, TrackBar *tb, const QList<QPair<int, QString>> &marken, int y)
+void GegenfeldFenster::SpannungsSkala(bool mitEinheit)
 {
-    const int griff = tb->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, tb);
-    const int spanne = std::max(1, tb->width() - griff);
-    for (const auto &[wert, text] : marken) {
-        auto *l = new QLabel(text, eltern);
-        SetzeSchrift(l, QStringLiteral("Trebuchet MS"), 8, true);
-        const int w = l->fontMetrics().horizontalAdvance(text) + 4;
-        const int mitte =
-            tb->x() + griff / 2 + QStyle::sliderPositionFromValue(tb->Min(), tb->Max(), wert, spanne);
-        const int x = std::clamp(mitte - w / 2, 0, std::max(0, eltern->width() - w));
-        l->setAlignment(Qt::AlignCenter);
-        Setze(l, x, y, w, 14);
-    }
+    TrackBarSpannung->setSkala({{0, QStringLiteral("0")},
+                                {50, QStringLiteral("0,5")},
+                                {100, QStringLiteral("1")},
+                                {150, mitEinheit ? QStringLiteral("1,5\u00a0Volt") : QStringLiteral("1,5")}});
+    SetzeSchrift(TrackBarSpannung->skala(), QStringLiteral("Trebuchet MS"), 8, true);
 }
 
 void GegenfeldFenster::Aufbauen()

@@ -79,8 +79,8 @@ protected:
     static Panel *Tafel(QWidget *eltern, int x, int y, int w, int h);
     static QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w,
                                 Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter);
-    // Labels under a track bar at the positions of the given values.
-    static void Skala(QWidget *eltern, TrackBar *tb, const QList<QPair<int, QString>> &marken, int y);
+    // The voltage bar's scale 0 … 1,5 (volts), after the bar has its panel.
+    void SpannungsSkala(bool mitEinheit = true);
     void Aufbauen();
 
     // ---- the window's own part ----

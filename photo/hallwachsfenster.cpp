@@ -32,13 +32,6 @@ void Verdichten(RadioGroup *gruppe)
     gruppe->layout()->setSpacing(0);
 }
 
-// The scale labels at both ends of a track bar.
-void Enden(QWidget *eltern, const QString &links, const QString &rechts, int y, int innen)
-{
-    Beschriftung(eltern, links, 8, y, innen / 2);
-    Beschriftung(eltern, rechts, 8 + innen / 2, y, innen / 2 - 22, Qt::AlignRight | Qt::AlignVCenter);
-}
-
 }  // namespace
 
 HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bildschirm, QWidget *parent)
@@ -88,7 +81,7 @@ void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
     UpDownIntensitaet = new UpDown(PanelLichtwahl);
     UpDownIntensitaet->setBereich(3, 15, 9);
     Setze(UpDownIntensitaet, 8 + innen - 20, 92, 20, 26);
-    Enden(PanelLichtwahl, QStringLiteral("klein"), QStringLiteral("groß"), 118, innen);
+    TrackBarIntensitaet->setSkala({{3, QStringLiteral("klein")}, {15, QStringLiteral("groß")}});
 }
 
 void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
@@ -127,7 +120,7 @@ void HallwachsFenster::ErzeugeSimulation()
     TrackBarTempo->setTickInterval(1);
     Setze(TrackBarTempo, 8, 102, innen - 22, 26);
     Setze(UpDownTempo, 8 + innen - 20, 102, 20, 26);
-    Enden(PanelLicht, QStringLiteral("langsam"), QStringLiteral("schnell"), 128, innen);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {TempoMax, QStringLiteral("schnell")}});
     connect(PanelLicht, &Panel::geklickt, this, [this] { BitBtnLichtClick(); });
 }
 

@@ -105,10 +105,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     UpDownSpannung->setParent(spannung);
     Setze(TrackBarSpannung, 8, 20, innen - 22, 26);
     Setze(UpDownSpannung, 8 + innen - 20, 20, 20, 26);
-    Skala(spannung, TrackBarSpannung,
-          {{0, QStringLiteral("0")}, {50, QStringLiteral("0,5")}, {100, QStringLiteral("1")},
-           {150, QStringLiteral("1,5")}},
-          46);
+    SpannungsSkala(false);
     PanelGegSpannung3 = new Panel(spannung, Panel::Rand::Gesenkt);
     Setze(PanelGegSpannung3, 8, 66, innen, 24);
     y += 98 + 6;
@@ -117,8 +114,8 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     Beschriftung(intens, QStringLiteral("Intensität:"), 8, 2, innen);
     TrackBarIntensitaet->setParent(intens);
     Setze(TrackBarIntensitaet, 8, 20, innen, 26);
-    Beschriftung(intens, QStringLiteral("klein"), 8, 46, innen / 2);
-    Beschriftung(intens, QStringLiteral("groß"), 8 + innen / 2, 46, innen / 2, Qt::AlignRight | Qt::AlignVCenter);
+    TrackBarIntensitaet->setSkala({{TrackBarIntensitaet->Min(), QStringLiteral("klein")},
+                                   {TrackBarIntensitaet->Max(), QStringLiteral("groß")}});
     y += 66 + 6;
 
     Panel *lauf = Tafel(this, R, y, B, 178);
@@ -135,8 +132,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     TrackBarTempo->setTickInterval(1);
     Setze(TrackBarTempo, 8, 126, innen - 22, 26);
     Setze(UpDownTempo, 8 + innen - 20, 126, 20, 26);
-    Beschriftung(lauf, QStringLiteral("langsam"), 8, 154, innen / 2);
-    Beschriftung(lauf, QStringLiteral("schnell"), 8 + innen / 2, 154, innen / 2 - 22, Qt::AlignRight | Qt::AlignVCenter);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
 
     // ---- the two text panels over the picture ----
     ErzeugeHinweis(texte, QStringLiteral("&Hinweise"), QStringLiteral("PlanckKHinweis.RTF"),

@@ -32,6 +32,17 @@ namespace {
 const Art ArtFolge[] = {Art::Spalt, Art::ZweiSpalten, Art::Gitter, Art::Kante, Art::Hindernis, Art::Ohne};
 
 QString Q(const char *s) { return QString::fromUtf8(s); }
+
+// The slit-width bar shows the full width of one slit: twice its value, or half of it for two slits.
+QList<TrackBar::Marke> SkalaSpaltB(bool zweiSpalten)
+{
+    QList<TrackBar::Marke> marken;
+    for (int wert = 40; wert <= 100; wert += 20) {
+        const QString zahl = QString::number(zweiSpalten ? wert / 2 : wert * 2);
+        marken.append({wert, wert == 100 ? zahl + Q("\u00a0Pixel") : zahl});
+    }
+    return marken;
+}
 }  // namespace
 
 TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welleneigenschaft: Beugung"), parent)
@@ -121,8 +132,8 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     RadioGruppeVerdichten(RadioGroupArtBeugung);
     connect(RadioGroupArtBeugung, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungClick(); });
 
-    auto tafel = [&](int oben, const QString &titel, const QString &skala, int min, int max, int pos,
-                     TrackBar *&bar, UpDown *&ud, QLabel **titelLabel, QLabel **skalaLabel) {
+    auto tafel = [&](int oben, const QString &titel, const QList<TrackBar::Marke> &skala, int min, int max,
+                     int pos, TrackBar *&bar, UpDown *&ud, QLabel **titelLabel) {
         Panel *p = new Panel(PanelDatenKompl, Panel::Rand::Gesenkt);
         p->setFarbe(FarbePanel);
         Setze(p, 8, oben, innen, 84);
@@ -131,20 +142,19 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
                                            [this] { TrackBarBlendeChange(); });
         bar = s.bar;
         ud = s.updown;
-        QLabel *sk = Beschriftung(p, skala, 6, 58, innen - 12);
-        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, true);
+        bar->setSkala(skala);
+        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         if (titelLabel)
             *titelLabel = t;
-        if (skalaLabel)
-            *skalaLabel = sk;
         return p;
     };
-    PanelSpaltB = tafel(136, Q("Spaltbreite"), Q("80       120     160    200 Pixel"), 40, 100, 80, TrackBarSpaltB,
-                        UpDownSpaltB, &LabelSpaltB, &LabelSpaltBSkala);
-    PanelSpaltAbst = tafel(224, Q("Abstand der Spalte"), Q("100           150         200 Pixel"), 50, 100, 80,
-                           TrackBarSpaltAbst, UpDownSpaltAbst, nullptr, nullptr);
-    PanelZahnAbst = tafel(136, Q("Gitterkonstante"), Q("40         60         80 Pixel"), 20, 40, 20,
-                          TrackBarGitterKonst, UpDownGitterKonst, nullptr, nullptr);
+    PanelSpaltB = tafel(136, Q("Spaltbreite"), SkalaSpaltB(false), 40, 100, 80, TrackBarSpaltB, UpDownSpaltB,
+                        &LabelSpaltB);
+    PanelSpaltAbst = tafel(224, Q("Abstand der Spalte"),
+                           {{50, Q("100")}, {75, Q("150")}, {100, Q("200\u00a0Pixel")}}, 50, 100, 80,
+                           TrackBarSpaltAbst, UpDownSpaltAbst, nullptr);
+    PanelZahnAbst = tafel(136, Q("Gitterkonstante"), {{20, Q("40")}, {30, Q("60")}, {40, Q("80\u00a0Pixel")}}, 20,
+                          40, 20, TrackBarGitterKonst, UpDownGitterKonst, nullptr);
 
     Panel1 = new DrueckPanel(PanelDatenKompl);
     Panel1->setFarbe(0xFFCF00);
@@ -163,22 +173,24 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
 void TFormBeugung3::ErzeugeRechteSpalte()
 {
     const int innen = layout_.lambda.width() - 16;
-    auto tafel = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
-                     TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert) {
+    auto tafel = [&](const QRect &ort, const QString &titel, const QList<TrackBar::Marke> &skala, int min, int max,
+                     int pos, TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert) {
         Panel *p = ErzeugePanel(this, ort);
         Beschriftung(p, titel, 8, 6, innen);
         const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 28, innen, 32), true, std::move(geaendert));
         bar = s.bar;
         ud = s.updown;
-        Beschriftung(p, skala, 8, 62, innen);
+        bar->setSkala(skala);
         return p;
     };
-    PanelLambda = tafel(layout_.lambda, Q("Wellenlänge"), Q(" 20     40       60      80  Pixel"), 20, 80, 60,
+    PanelLambda = tafel(layout_.lambda, Q("Wellenlänge"),
+                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, Q("80\u00a0Pixel")}}, 20, 80, 60,
                         TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); });
-    PanelZahlBilder = tafel(layout_.zahlBilder, Q("Bilder pro Schwingung"), Q("  8        16       24       32   "),
-                            8, 32, 8, TrackBarSchwDauer, UpDownSchwDauer, [this] { TrackBarSchwDauerChange(); });
-    PanelAufloesung = tafel(layout_.aufloesung, Q("Zeichne Wellen"), Q("  fein                          grob  "), 1,
-                            4, 2, TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); });
+    PanelZahlBilder = tafel(layout_.zahlBilder, Q("Bilder pro Schwingung"),
+                            {{8, Q("8")}, {16, Q("16")}, {24, Q("24")}, {32, Q("32")}}, 8, 32, 8, TrackBarSchwDauer,
+                            UpDownSchwDauer, [this] { TrackBarSchwDauerChange(); });
+    PanelAufloesung = tafel(layout_.aufloesung, Q("Zeichne Wellen"), {{1, Q("fein")}, {4, Q("grob")}}, 1, 4, 2,
+                            TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); });
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarAufloesung->setTickInterval(1);
 
@@ -196,10 +208,10 @@ void TFormBeugung3::ErzeugeRechteSpalte()
     Setze(PanelKontrolle, 8, 30, 26, 26);
     Setze(BitBtnLicht, 42, 28, innen - 34, 30);
     Setze(BitBtnStop, 42, 64, innen - 34, 30);
-    ErzeugeTempo(PanelLicht, 0, 4, 3, Q("langsam             schnell"));
-    Setze(LabelTempo, 8, 102, innen, 18);
-    LabelTempo->setAlignment(Qt::AlignCenter);
+    ErzeugeTempo(PanelLicht, 0, 4, 3, QString());
+    LabelTempo->hide();
     Setze(TrackBarTempo, 8, 122, innen - 22, 32);
+    TrackBarTempo->setSkala({{0, Q("langsam")}, {4, Q("schnell")}}, true);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(UpDownTempo, 8 + innen - 20, 122, 20, 32);
@@ -256,11 +268,10 @@ void TFormBeugung3::MaskeBauen()
     PanelZahnAbst->setVisible(art == Art::Gitter);
     if (art == Art::ZweiSpalten) {
         LabelSpaltB->setText(Q("Breite Einzelspalt"));
-        LabelSpaltBSkala->setText(Q("20        30       40       50 Pixel"));
     } else {
         LabelSpaltB->setText(art == Art::Spalt ? Q("Spaltbreite") : Q("Hindernisbreite"));
-        LabelSpaltBSkala->setText(Q("80       120     160    200 Pixel"));
     }
+    TrackBarSpaltB->setSkala(SkalaSpaltB(art == Art::ZweiSpalten));
     neuRechnen_ = true;
 }
 

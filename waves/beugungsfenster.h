@@ -56,7 +56,7 @@ public:
              *TrackBarLambda = nullptr, *TrackBarSchwDauer = nullptr, *TrackBarAufloesung = nullptr;
     UpDown *UpDownSpaltB = nullptr, *UpDownSpaltAbst = nullptr, *UpDownGitterKonst = nullptr,
            *UpDownLambda = nullptr, *UpDownSchwDauer = nullptr, *UpDownAufloesung = nullptr;
-    QLabel *LabelSpaltB = nullptr, *LabelSpaltBSkala = nullptr, *LabelSimulation = nullptr;
+    QLabel *LabelSpaltB = nullptr, *LabelSimulation = nullptr;
 
     // ---- state (read by tests) ----
     const Beugung::Zustand &zustand() const { return z_; }

@@ -124,8 +124,8 @@ void TFormDoppelspalt::ErzeugeSpalte()
         const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 20, innen, 30), true, std::move(geaendert));
         bar = s.bar;
         ud = s.updown;
-        QLabel *skala = Beschriftung(p, Q("klein                          groß"), 8, 51, innen);
-        SetzeSchrift(skala, QStringLiteral("Trebuchet MS"), 8, true);
+        bar->setSkala({{min, Q("klein")}, {max, Q("groß")}});
+        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         return p;
     };
     PanelSpaltAbstand = tafel(l.spaltAbstand, Q("Abstand der 2 Spalte"), 6, 12, 8, TrackBarSpaltAbst,
@@ -145,9 +145,8 @@ void TFormDoppelspalt::ErzeugeSpalte()
     TrackBarPause->setTickPosition(QSlider::TicksBelow);
     TrackBarPause->setTickInterval(1);
     Setze(TrackBarPause, 8, 20, innen, 30);
-    QLabel *tempo = Beschriftung(PanelSimulation, Q("langsam               schnell"), 8, 50, innen, 16,
-                                 Qt::AlignCenter);
-    SetzeSchrift(tempo, QStringLiteral("Trebuchet MS"), 8, true);
+    TrackBarPause->setSkala({{0, Q("langsam")}, {5, Q("schnell")}});
+    SetzeSchrift(TrackBarPause->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });
     ErzeugeLaufsteuerung(PanelSimulation);
     BitBtnUnterbrechen = BitBtnStop;

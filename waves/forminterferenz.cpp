@@ -228,31 +228,37 @@ void TFormInterferenz::ErzeugeRechteSpalte()
 {
     const Layout &l = layout_;
     auto stopp = [this] { ParameterGeaendert(); };
-    const QString skala = QStringLiteral("klein                          groß");
+    auto kleinGross = [](TrackBar *bar) {
+        bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
+    };
 
     PanelWellenDatenEins = SeitenPanel(this, l.wellenDatenEins);
     LabelWellenlaengeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Wellenlänge 1:"), 8, 4, 169);
     TrackBarWellenlaengeEins =
         Schieber(PanelWellenDatenEins, 10, 100, 70, 8, 22, 169, &UpDownWellenlaengeEins, stopp);
-    Beschriftung(PanelWellenDatenEins, skala, 8, 48, 169);
+    kleinGross(TrackBarWellenlaengeEins);
     LabelAmplitudeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Amplitude 1:"), 8, 72, 169);
     TrackBarAmplitudeEins = Schieber(PanelWellenDatenEins, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeEins, stopp);
-    LabelAmplitudeSkalaEins = Beschriftung(PanelWellenDatenEins, skala, 8, 116, 169);
+    kleinGross(TrackBarAmplitudeEins);
+    LabelAmplitudeFestEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("(festgelegt)"), 8, 116, 169);
 
     PanelWellendatenZwei = SeitenPanel(this, l.wellenDatenZwei);
     Beschriftung(PanelWellendatenZwei, QStringLiteral("Wellenlänge 2:"), 8, 4, 169);
     TrackBarWellenlaengeZwei =
         Schieber(PanelWellendatenZwei, 10, 100, 40, 8, 22, 169, &UpDownWellenlaengeZwei, stopp);
-    Beschriftung(PanelWellendatenZwei, skala, 8, 48, 169);
+    kleinGross(TrackBarWellenlaengeZwei);
     Beschriftung(PanelWellendatenZwei, QStringLiteral("Amplitude 2:"), 8, 72, 169);
     TrackBarAmplitudeZwei = Schieber(PanelWellendatenZwei, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeZwei, stopp, 20);
-    Beschriftung(PanelWellendatenZwei, skala, 8, 116, 169);
+    kleinGross(TrackBarAmplitudeZwei);
 
     PanelWelle = SeitenPanel(this, l.welleSeil);
     Beschriftung(PanelWelle, QStringLiteral("Zeichne pro Schwingung"), 8, 4, 169);
     TrackBarSchwDauer = Schieber(PanelWelle, 8, 32, 8, 8, 22, 169, &UpDownSchwDauer, stopp);
     TrackBarSchwDauer->setTickInterval(4);
-    Beschriftung(PanelWelle, QStringLiteral("8      16      24     32  Bilder"), 8, 50, 169);
+    TrackBarSchwDauer->setSkala({{8, QStringLiteral("8")},
+                                 {16, QStringLiteral("16")},
+                                 {24, QStringLiteral("24")},
+                                 {32, QStringLiteral("32\u00a0Bilder")}});
     PanelAusschnitt = new Panel(PanelWelle, Panel::Rand::Keiner);
     PanelAusschnitt->setFarbe(FarbePanel);
     Setze(PanelAusschnitt, 8, 76, 169, 106);
@@ -268,19 +274,17 @@ void TFormInterferenz::ErzeugeRechteSpalte()
     Setze(AufloesungsTeil, 8, 188, 169, 70);
     Beschriftung(AufloesungsTeil, QStringLiteral("Auflösung"), 0, 0, 169);
     TrackBarAufloesung = Schieber(AufloesungsTeil, 1, 4, 2, 0, 18, 169, nullptr, stopp);
-    auto *fein = Beschriftung(AufloesungsTeil, QStringLiteral("fein"), 0, 46, 80);
-    auto *grob = Beschriftung(AufloesungsTeil, QStringLiteral(" grob"), 89, 46, 80);
-    fein->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grob->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TrackBarAufloesung->setSkala({{1, QStringLiteral("fein")}, {4, QStringLiteral("grob")}});
 
     PanelEinAus = SeitenPanel(this, l.einAus);
     ErzeugeLaufsteuerung(PanelEinAus);
     Setze(PanelKontrolle, 8, 8, 26, 26);
     Setze(BitBtnLicht, 40, 6, 137, 30);
     Setze(BitBtnStop, 8, 42, 169, 30);
-    ErzeugeTempo(PanelEinAus, 0, 4, 4, QStringLiteral("langsam               schnell"));
-    Setze(LabelTempo, 8, 82, 169, 18);
+    ErzeugeTempo(PanelEinAus, 0, 4, 4, QString());
+    LabelTempo->hide();
     Setze(TrackBarTempo, 8, 100, 147, 26);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
     Setze(UpDownTempo, 157, 100, 20, 26);
 }
 
@@ -396,8 +400,7 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
     Setze(PanelWZentren, zentren.left(), zentren.top(), zentren.width(), zentren.height());
     const QRect welle = seil ? layout_.welleSeil : layout_.welleWasser;
     Setze(PanelWelle, welle.left(), welle.top(), welle.width(), welle.height());
-    LabelAmplitudeSkalaEins->setText(seil ? QStringLiteral("klein                          groß")
-                                          : QStringLiteral("(festgelegt)"));
+    LabelAmplitudeFestEins->setVisible(!seil);
     if (seil && !zwei) {
         LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge:"));
         LabelAmplitudeEins->setText(QStringLiteral("Amplitude:"));

@@ -43,7 +43,7 @@ public:
              *TrackBarAufloesung = nullptr;
     UpDown *UpDownWellenlaengeEins = nullptr, *UpDownWellenlaengeZwei = nullptr, *UpDownAmplitudeEins = nullptr,
            *UpDownAmplitudeZwei = nullptr, *UpDownSchwDauer = nullptr;
-    QLabel *LabelWellenlaengeEins = nullptr, *LabelAmplitudeEins = nullptr, *LabelAmplitudeSkalaEins = nullptr;
+    QLabel *LabelWellenlaengeEins = nullptr, *LabelAmplitudeEins = nullptr, *LabelAmplitudeFestEins = nullptr;
     QWidget *AufloesungsTeil = nullptr;  // "Auflösung" with its bar and scale
 
     // ---- state ----

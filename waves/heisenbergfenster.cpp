@@ -105,24 +105,27 @@ void TFormHeisenberg::ErzeugeSpalte()
 {
     const Layout &l = layout_;
     const int innen = SpaltenBreite - 16;
-    auto tafel = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
-                     TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert, QLabel **titelLabel) {
+    auto tafel = [&](const QRect &ort, const QString &titel, const QList<TrackBar::Marke> &skala, int min, int max,
+                     int pos, TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert, QLabel **titelLabel) {
         Panel *p = ErzeugePanel(this, ort);
         QLabel *t = Beschriftung(p, titel, 8, 4, innen);
         const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 26, innen, 32), true, std::move(geaendert));
         bar = s.bar;
         ud = s.updown;
-        QLabel *sk = Beschriftung(p, skala, 8, 62, innen);
-        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, true);
+        bar->setSkala(skala);
+        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         if (titelLabel)
             *titelLabel = t;
         return p;
     };
-    PanelSpaltB = tafel(l.spaltB, Q("Spaltbreite"), Q("  80    120     160   200 Pixel"), 30, 100, 80,
+    // the slit-width bar shows the full width, twice its value
+    PanelSpaltB = tafel(l.spaltB, Q("Spaltbreite"),
+                        {{40, Q("80")}, {60, Q("120")}, {80, Q("160")}, {100, Q("200\u00a0Pixel")}}, 30, 100, 80,
                         TrackBarSpaltB, UpDownSpaltB, [this] { TrackBarSpaltBChange(); }, nullptr);
-    PanelLambda = tafel(l.lambda, Q("Wellenlänge"), Q(" 20     40       60      80  Pixel"), 20, 80, 60,
+    PanelLambda = tafel(l.lambda, Q("Wellenlänge"),
+                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, Q("80\u00a0Pixel")}}, 20, 80, 60,
                         TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); }, nullptr);
-    PanelAufloesung = tafel(l.aufloesung, Q("Zeichne Wellen"), Q("fein                    grob"), 1, 4, 2,
+    PanelAufloesung = tafel(l.aufloesung, Q("Zeichne Wellen"), {{1, Q("fein")}, {4, Q("grob")}}, 1, 4, 2,
                             TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); },
                             &LabelAufloesung);
     TrackBarAufloesung->setTickInterval(1);
@@ -143,10 +146,10 @@ void TFormHeisenberg::ErzeugeSpalte()
     Setze(PanelKontrolle, 8, 26, 24, 24);
     Setze(BitBtnLicht, 38, 22, innen - 30, 30);
     Setze(BitBtnStop, 8, 58, innen, 30);
-    ErzeugeTempo(PanelSimulation, 1, 8, 4, Q("langsam        schnell"));
-    Setze(LabelTempo, 8, 96, innen, 18);
-    LabelTempo->setAlignment(Qt::AlignCenter);
+    ErzeugeTempo(PanelSimulation, 1, 8, 4, QString());
+    LabelTempo->hide();
     Setze(TrackBarTempo, 8, 116, innen - 22, 32);
+    TrackBarTempo->setSkala({{1, Q("langsam")}, {8, Q("schnell")}}, true);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(UpDownTempo, 8 + innen - 20, 116, 20, 32);

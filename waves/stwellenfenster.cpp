@@ -104,25 +104,28 @@ void TFormStWellen::ErzeugeSpalte()
     connect(RadioGroupFestLose, &RadioGroup::geklickt, this, [this] { Stoppen(); });
 
     const bool eng = sp[2].height() < 84;  // 66 on small screens  // small screens: title and scale closer to the bar
-    auto schieber = [&](const QRect &ort, const QString &titel, const QString &skala, int min, int max, int pos,
-                        TrackBar *&bar, UpDown *&ud) {
+    auto schieber = [&](const QRect &ort, const QString &titel, const QList<TrackBar::Marke> &skala, int min,
+                        int max, int pos, TrackBar *&bar, UpDown *&ud) {
         Panel *p = ErzeugePanel(this, ort);
         Beschriftung(p, titel, 8, eng ? 2 : 4, innen);
         const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, eng ? 20 : 24, innen, 30), true,
                                            [this] { Stoppen(); });
         bar = s.bar;
         ud = s.updown;
-        QLabel *sk = Beschriftung(p, skala, 8, eng ? 50 : 58, innen);
-        SetzeSchrift(sk, QStringLiteral("Trebuchet MS"), 8, false);
+        bar->setSkala(skala);
+        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, false);
         return p;
     };
-    PanelWelle = schieber(sp[2], Q("Zeichne pro Schwingung"), Q("8       20       32  Bilder"), 8, 32, 20,
-                          TrackBarSchwDauer, UpDownSchwDauer);
-    PanelAmplitude = schieber(sp[3], Q("Amplitude"), Q("klein                           groß"), 10, 50, 50,
+    PanelWelle = schieber(sp[2], Q("Zeichne pro Schwingung"), {{8, Q("8")}, {20, Q("20")}, {32, Q("32\u00a0Bilder")}},
+                          8, 32, 20, TrackBarSchwDauer, UpDownSchwDauer);
+    PanelAmplitude = schieber(sp[3], Q("Amplitude"), {{10, Q("klein")}, {50, Q("groß")}}, 10, 50, 50,
                               TrackBarAmplitude, UpDownAmplitude);
-    PanelWellenLaenge = schieber(sp[4], Q("Wellenlänge"), Q("  60        120       180     240 Pixel"), 30, 120, 80,
-                                 TrackBarWellenlaenge, UpDownWellenlaenge);
-    PanelZBaeuche = schieber(sp[4], Q("Zahl der Bäuche"), Q("1        2        3        4         5"), 1, 5, 4,
+    // the wavelength is twice the bar's value
+    PanelWellenLaenge = schieber(sp[4], Q("Wellenlänge"),
+                                 {{30, Q("60")}, {60, Q("120")}, {90, Q("180")}, {120, Q("240\u00a0Pixel")}}, 30, 120,
+                                 80, TrackBarWellenlaenge, UpDownWellenlaenge);
+    PanelZBaeuche = schieber(sp[4], Q("Zahl der Bäuche"),
+                             {{1, Q("1")}, {2, Q("2")}, {3, Q("3")}, {4, Q("4")}, {5, Q("5")}}, 1, 5, 4,
                              TrackBarZBaeuche, UpDownZBaeuche);
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarZBaeuche->setTickInterval(1);
@@ -140,13 +143,12 @@ void TFormStWellen::ErzeugeSpalte()
     Setze(PanelKontrolle, 8, 10, 24, 24);
     Setze(BitBtnLicht, 40, 6, innen - 32, knopf);
     Setze(BitBtnStop, 40, 10 + knopf, innen - 32, knopf);
-    LabelTempo = Beschriftung(PanelSimulation, Q("langsam               schnell"), 8, h - 52, innen, 18,
-                              Qt::AlignCenter);
     TrackBarPause = new TrackBar(Qt::Horizontal, PanelSimulation);
     TrackBarPause->setBereich(0, 5, 4);
     TrackBarPause->setTickPosition(QSlider::TicksBelow);
     TrackBarPause->setTickInterval(1);
     Setze(TrackBarPause, 8, h - 34, innen, 28);
+    TrackBarPause->setSkala({{0, Q("langsam")}, {5, Q("schnell")}}, true);
     TrackBarTempo = TrackBarPause;  // the frame reads the wait from it when the window opens
     Verzoegerung = StehendeWellen::VerzoegerungAusTempo(TrackBarPause->Position());
     connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });

@@ -263,4 +263,54 @@ TEST(TrackBarSkala, LabelsSitUnderTheGroovePositionsOfTheirValues)
     Setze(bar, 60, 40, 200, 26);
     EXPECT_EQ(bar->skala()->y(), 66);
     EXPECT_NEAR(bar->wertMitte(100), 100, 2);
+    // the strip is hidden and shown with the bar; new marks replace the old strip
+    for (const bool sichtbar : {false, true}) {
+        bar->setVisible(sichtbar);
+        EXPECT_EQ(bar->skala()->isVisible(), sichtbar);
+    }
+    bar->setSkala({{20, QStringLiteral("klein")}, {180, QStringLiteral("groß")}}, true);
+    ASSERT_EQ(bar->skalaMarken().size(), 2);
+    EXPECT_EQ(bar->skalaMarken().last().text, QStringLiteral("groß"));
+    EXPECT_EQ(eltern.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 2);  // the bar and one strip
+    EXPECT_TRUE(bar->skala()->isVisible());
+    EXPECT_EQ(bar->skala()->geometry().bottom(), 39);  // right above the bar
+    // a font of its own and a narrower parent keep it in place
+    QFont gross = bar->skala()->font();
+    gross.setPixelSize(30);
+    bar->skala()->setFont(gross);
+    EXPECT_EQ(bar->skala()->geometry().bottom(), 39);
+    EXPECT_GE(bar->skala()->height(), 30);
+    eltern.resize(240, 100);
+    EXPECT_EQ(bar->skala()->geometry().right(), 235);  // clear of the parent's edge
+    delete bar;  // the strip goes with it
+    EXPECT_TRUE(eltern.findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+TEST(TrackBarSkala, NumbersSitOnTheirValuesAndCrowdedTextsGiveWay)
+{
+    QWidget eltern;
+    eltern.resize(600, 100);
+    auto *bar = new TrackBar(Qt::Horizontal, &eltern);
+    bar->setBereich(30, 100, 80);
+    const QList<TrackBar::Marke> marken = {{40, QStringLiteral("80")},
+                                           {60, QStringLiteral("120")},
+                                           {80, QStringLiteral("160")},
+                                           {100, QStringLiteral("200\u00a0Pixel")}};
+    for (const int breite : {400, 110}) {
+        Setze(bar, 50, 10, breite, 26);
+        bar->setSkala(marken);
+        const QList<QRect> felder = bar->skalaFelder();
+        ASSERT_EQ(felder.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(bar->skala()->geometry().contains(felder[i])) << breite << ' ' << i;
+            if (i > 0) {
+                EXPECT_LT(felder[i - 1].right(), felder[i].left()) << breite << ' ' << i;
+            }
+        }
+        if (breite == 400) {  // room enough: each number centred on its value
+            for (int i : {0, 1, 2}) {
+                EXPECT_NEAR(felder[i].center().x(), bar->x() + bar->wertMitte(marken[i].wert), 1.0) << i;
+            }
+        }
+    }
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace Beugung;
 
@@ -251,7 +252,17 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     EXPECT_EQ(fenster.Image1->bild().size(), QSize(396, 298));
     fenster.RadioGroupZeichenflaeche->setItemIndex(1);
     EXPECT_EQ(fenster.Image1->bild().size(), QSize(596, 447));
-    fenster.RadioGroupArtBeugung->setItemIndex(0);
+    // the slit-width scale names the width of one slit: each of two slits, then the single slit
+    for (const auto &[art, erste, letzte] :
+         {std::tuple{1, "20", "50\u00a0Pixel"}, std::tuple{0, "80", "200\u00a0Pixel"}}) {
+        fenster.RadioGroupArtBeugung->setItemIndex(art);
+        const QList<TrackBar::Marke> &marken = fenster.TrackBarSpaltB->skalaMarken();
+        ASSERT_EQ(marken.size(), 4);
+        EXPECT_EQ(marken.first().text, QString::fromUtf8(erste));
+        EXPECT_EQ(marken.last().text, QString::fromUtf8(letzte));
+        EXPECT_EQ(marken.last().wert, fenster.TrackBarSpaltB->Max());
+        EXPECT_TRUE(fenster.TrackBarSpaltB->skala()->isVisible());
+    }
     fenster.TrackBarTempo->setPosition(4);
 
     // simulation: the tables are computed at the start; holding the panel shows the intensity

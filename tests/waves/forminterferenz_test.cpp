@@ -26,12 +26,12 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
         bool zweitePanel, markiere, knoten, amplitudeBar, ausschnitt;
     };
     const Fall faelle[] = {
-        {0, 0, 1, "Wellenlänge:", "Amplitude:", "Ausbreitung einer Seilwelle", "klein                          groß", false,
+        {0, 0, 1, "Wellenlänge:", "Amplitude:", "Ausbreitung einer Seilwelle", "klein … groß", false,
          true, false, true, false},
         {0, 1, 1, "Wellenlänge 1:", "Amplitude 1:", "Überlagerung zweier Seilwellen",
-         "klein                          groß", true, true, false, true, false},
+         "klein … groß", true, true, false, true, false},
         {0, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Seilwellen",
-         "klein                          groß", false, false, true, true, false},
+         "klein … groß", false, false, true, true, false},
         {1, 0, 1, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Ausbreitung einer Wasserwelle", "(festgelegt)",
          false, false, false, false, true},
         {1, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Wasserwellen",
@@ -44,7 +44,14 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
         EXPECT_EQ(f.LabelWellenlaengeEins->text(), QString::fromUtf8(c.wellenlaenge)) << c.titel;
         EXPECT_EQ(f.LabelAmplitudeEins->text(), QString::fromUtf8(c.amplitude)) << c.titel;
         EXPECT_EQ(f.PanelTitel->caption(), QString::fromUtf8(c.titel));
-        EXPECT_EQ(f.LabelAmplitudeSkalaEins->text(), QString::fromUtf8(c.skala));
+        // under the amplitude bar its scale, in its place for water waves "(festgelegt)"
+        QStringList skala;
+        if (f.TrackBarAmplitudeEins->skala()->isVisibleTo(&f))
+            for (const TrackBar::Marke &m : f.TrackBarAmplitudeEins->skalaMarken())
+                skala << m.text;
+        if (f.LabelAmplitudeFestEins->isVisibleTo(&f))
+            skala << f.LabelAmplitudeFestEins->text();
+        EXPECT_EQ(skala.join(QStringLiteral(" … ")), QString::fromUtf8(c.skala)) << c.titel;
         EXPECT_EQ(f.PanelWellendatenZwei->isVisibleTo(&f), c.zweitePanel) << c.titel;
         EXPECT_EQ(f.PanelMarkierePkt->isVisibleTo(&f), c.markiere) << c.titel;
         EXPECT_EQ(f.PanelKnoten->isVisibleTo(&f), c.knoten) << c.titel;
