@@ -14,13 +14,57 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <vector>
 
 std::function<void(const MeldungsEintrag &)> MeldungsBeobachter;
 
 void Setze(QWidget *w, int links, int oben, int breite, int hoehe)
 {
     w->setGeometry(links, oben, std::max(breite, 0), std::max(hoehe, 0));
+}
+
+void Stauchen(QWidget *tafel, int hoehe)
+{
+    hoehe = std::max(hoehe, 0);
+    const QList<QWidget *> kinder = tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    // the rows: the children's vertical extents, overlapping or touching ones merged
+    std::vector<std::pair<int, int>> zeilen;
+    std::vector<int> oben;  // before any move: a track bar moves its scale with it
+    for (const QWidget *k : kinder) {
+        zeilen.emplace_back(k->y(), k->y() + k->height());
+        oben.push_back(k->y());
+    }
+    std::sort(zeilen.begin(), zeilen.end());
+    std::vector<std::pair<int, int>> vereint;
+    for (const auto &z : zeilen) {
+        if (!vereint.empty() && z.first <= vereint.back().second)
+            vereint.back().second = std::max(vereint.back().second, z.second);
+        else
+            vereint.push_back(z);
+    }
+    int belegt = 0;
+    for (const auto &z : vereint)
+        belegt += z.second - z.first;
+    const int luecken = tafel->height() - belegt;
+    if (tafel->height() > hoehe && luecken > 0) {
+        const double f = std::max(0, hoehe - belegt) / double(luecken);
+        // new top of each row: its rows above at full height, the gaps above scaled
+        std::vector<int> verschiebung;
+        int zeilenDavor = 0;
+        for (const auto &z : vereint) {
+            const int neu = int(std::lround(f * (z.first - zeilenDavor))) + zeilenDavor;
+            verschiebung.push_back(neu - z.first);
+            zeilenDavor += z.second - z.first;
+        }
+        for (std::size_t i = 0; i < oben.size(); ++i) {
+            const auto zeile = std::upper_bound(vereint.begin(), vereint.end(), std::make_pair(oben[i], INT_MAX));
+            kinder[qsizetype(i)]->move(kinder[qsizetype(i)]->x(),
+                                       oben[i] + verschiebung[std::size_t(zeile - vereint.begin() - 1)]);
+        }
+    }
+    tafel->resize(tafel->width(), hoehe);
 }
 
 void SetzeFarbe(QWidget *w, TColor hintergrund)

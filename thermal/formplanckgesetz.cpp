@@ -42,12 +42,14 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
 
 void TFormPlanckGesetz::ErzeugeKurvenTafel()
 {
-    PanelKurve = ErzeugePanel(this, layout_.kurve);
+    const QRect &k = layout_.kurve;
+    PanelKurve = ErzeugePanel(this, QRect(k.left(), k.top(), k.width(), KurveHoehe));
     ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
     for (std::size_t i = 0; i < CheckBoxTemp.size(); ++i)
         connect(CheckBoxTemp[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
     ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
     ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
+    Stauchen(PanelKurve, k.height());
 }
 
 void TFormPlanckGesetz::ErzeugeUntereTafeln()
