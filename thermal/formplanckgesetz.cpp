@@ -81,6 +81,13 @@ PlanckZustand TFormPlanckGesetz::Zustand() const
 {
     PlanckZustand z;
     ZustandFuellen(z);
+    // the formula pictures that will stand over the drawing, in its coordinates
+    if (CheckBoxGesetz->isChecked()) {
+        z.verdeckt = layout_.gesetzBild;
+        if (CheckBoxKonstanten->isChecked())
+            z.verdeckt = z.verdeckt.united(layout_.konstantenBild);
+        z.verdeckt.translate(-Image1->pos());
+    }
     return z;
 }
 
@@ -137,10 +144,10 @@ void TFormPlanckGesetz::CheckBoxTempClick(int index)
 void TFormPlanckGesetz::CheckBoxGesetzClick()
 {
     CheckBoxKonstanten->setEnabled(CheckBoxGesetz->isChecked());
-    FormelBilderZeigen();
+    ZeichneStrahlungskurven();  // the visible-range label moves out from under the formula
 }
 
-void TFormPlanckGesetz::CheckBoxKonstantenClick() { FormelBilderZeigen(); }
+void TFormPlanckGesetz::CheckBoxKonstantenClick() { ZeichneStrahlungskurven(); }
 
 void TFormPlanckGesetz::ImageGesetzClick()
 {
