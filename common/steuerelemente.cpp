@@ -25,17 +25,13 @@ void Setze(QWidget *w, int links, int oben, int breite, int hoehe)
     w->setGeometry(links, oben, std::max(breite, 0), std::max(hoehe, 0));
 }
 
-void Stauchen(QWidget *tafel, int hoehe)
+namespace {
+// The rows a panel's children form: their vertical extents, overlapping or touching ones merged.
+std::vector<std::pair<int, int>> Zeilen(const QWidget *tafel)
 {
-    hoehe = std::max(hoehe, 0);
-    const QList<QWidget *> kinder = tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    // the rows: the children's vertical extents, overlapping or touching ones merged
     std::vector<std::pair<int, int>> zeilen;
-    std::vector<int> oben;  // before any move: a track bar moves its scale with it
-    for (const QWidget *k : kinder) {
+    for (const QWidget *k : tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         zeilen.emplace_back(k->y(), k->y() + k->height());
-        oben.push_back(k->y());
-    }
     std::sort(zeilen.begin(), zeilen.end());
     std::vector<std::pair<int, int>> vereint;
     for (const auto &z : zeilen) {
@@ -44,9 +40,29 @@ void Stauchen(QWidget *tafel, int hoehe)
         else
             vereint.push_back(z);
     }
+    return vereint;
+}
+
+int Belegt(const std::vector<std::pair<int, int>> &zeilen)
+{
     int belegt = 0;
-    for (const auto &z : vereint)
+    for (const auto &z : zeilen)
         belegt += z.second - z.first;
+    return belegt;
+}
+}  // namespace
+
+int Spielraum(const QWidget *tafel) { return std::max(0, tafel->height() - Belegt(Zeilen(tafel))); }
+
+void Stauchen(QWidget *tafel, int hoehe)
+{
+    hoehe = std::max(hoehe, 0);
+    const QList<QWidget *> kinder = tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    std::vector<int> oben;  // before any move: a track bar moves its scale with it
+    for (const QWidget *k : kinder)
+        oben.push_back(k->y());
+    const std::vector<std::pair<int, int>> vereint = Zeilen(tafel);
+    const int belegt = Belegt(vereint);
     const int luecken = tafel->height() - belegt;
     if (tafel->height() > hoehe && luecken > 0) {
         const double f = std::max(0, hoehe - belegt) / double(luecken);

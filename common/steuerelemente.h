@@ -28,6 +28,8 @@ void Setze(QWidget *w, int links, int oben, int breite, int hoehe);
 // heights and order, only the gaps between the rows and the margins shrink, all alike.
 // A panel that is not higher than that only takes the new height.
 void Stauchen(QWidget *tafel, int hoehe);
+// How much lower Stauchen could make the panel: its height less its rows' heights.
+int Spielraum(const QWidget *tafel);
 
 // Background colour and the text colour of a widget, from TColor values.
 void SetzeFarbe(QWidget *w, TColor hintergrund);
