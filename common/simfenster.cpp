@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 // ---- text panels ----------------------------------------------------------------------
 
@@ -35,6 +36,40 @@ void TextTafel::schreiben()
 bool TextTafel::sichtbar() const { return panel && panel->isVisible(); }
 
 // ---- the frame ------------------------------------------------------------------------
+
+namespace {
+// Watches a window's controls: when one is shown, hidden, moved or resized while the window
+// is open (another mode of the window), the window is fitted to the screen again, once,
+// after the events in hand. A fitted window moves nothing more, so this comes to rest.
+class Einpasser : public QObject {
+public:
+    Einpasser(QWidget *fenster, const QList<QWidget *> &beobachtet, std::function<void()> einpassen)
+        : QObject(fenster), fenster_(fenster), einpassen_(std::move(einpassen))
+    {
+        setObjectName(QStringLiteral("Einpasser"));
+        for (QWidget *w : beobachtet)
+            w->installEventFilter(this);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        const QEvent::Type t = e->type();
+        if ((t == QEvent::Show || t == QEvent::Hide || t == QEvent::Move || t == QEvent::Resize) && !geplant_) {
+            geplant_ = true;
+            QTimer::singleShot(0, this, [this] {
+                geplant_ = false;
+                if (fenster_->isVisible())
+                    einpassen_();
+            });
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QWidget *fenster_;
+    std::function<void()> einpassen_;
+    bool geplant_ = false;
+};
+}  // namespace
 
 SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -254,6 +289,17 @@ void SimFenster::showEvent(QShowEvent *e)
     FormActivate();
     SpaltenEinpassen();
     ZurueckEinpassen();
+    if (!findChild<QObject *>(QStringLiteral("Einpasser"), Qt::FindDirectChildrenOnly)) {
+        // a control shown or placed later (another mode of the window) is fitted in as well
+        QList<QWidget *> beobachtet;
+        for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != BitBtnZurueck && !w->isWindow() && w != Hinweis.panel && w != Ergebnis.panel && w != PanelDatum)
+                beobachtet.append(w);
+        new Einpasser(this, beobachtet, [this] {
+            SpaltenEinpassen();
+            ZurueckEinpassen();
+        });
+    }
 }
 
 namespace {
@@ -262,6 +308,15 @@ namespace {
 void SpalteEinpassen(QList<QWidget *> spalte, int unten)
 {
     std::sort(spalte.begin(), spalte.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    // two alternatives in one place move as one
+    QList<QPair<QWidget *, QWidget *>> gefolgt;  // (follower, leader)
+    for (qsizetype i = spalte.size() - 1; i > 0; --i)
+        for (qsizetype j = 0; j < i; ++j)
+            if (spalte[j]->geometry() == spalte[i]->geometry()) {
+                gefolgt.append(qMakePair(spalte[i], spalte[j]));
+                spalte.removeAt(i);
+                break;
+            }
     const int oben = spalte.first()->y();
     const auto hoehen = [&] {
         int summe = 0;
@@ -293,19 +348,31 @@ void SpalteEinpassen(QList<QWidget *> spalte, int unten)
         spalte[i]->move(spalte[i]->x(), y);
         y += spalte[i]->height();
     }
+    for (const auto &[folger, fuehrer] : gefolgt)
+        folger->setGeometry(fuehrer->geometry());
 }
 }  // namespace
 
 void SimFenster::SpaltenEinpassen()
 {
     const int unten = BildschirmHoehe - 8;
-    QList<QWidget *> kinder;
+    QList<QWidget *> alle, kinder;  // all visible ones; the controls among them (pictures stay)
     for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (w != BitBtnZurueck && !w->isWindow() && w->isVisibleTo(this) && w != Hinweis.panel &&
-            w != Ergebnis.panel && w != PanelDatum)
-            kinder.append(w);
+            w != Ergebnis.panel && w != PanelDatum) {
+            alle.append(w);
+            if (!qobject_cast<Bild *>(w))
+                kinder.append(w);
+        }
+    // a control covering another (not one in the same place: two alternatives)
+    auto bedeckt = [&](const QWidget *w) {
+        for (const QWidget *v : kinder)
+            if (v != w && v->geometry() != w->geometry() && v->geometry().adjusted(1, 1, -1, -1).intersects(w->geometry()))
+                return true;
+        return false;
+    };
     for (QWidget *w : kinder) {
-        if (w->y() + w->height() <= unten || w->height() >= unten)
+        if ((w->y() + w->height() <= unten && !bedeckt(w)) || w->height() >= unten)
             continue;
         QList<QWidget *> spalte;
         for (QWidget *v : kinder)
@@ -319,7 +386,7 @@ void SimFenster::SpaltenEinpassen()
         if (schirm.contains(w->geometry()))
             continue;
         QList<QRect> belegt;
-        for (const QWidget *v : kinder)
+        for (const QWidget *v : alle)
             if (v != w)
                 belegt.append(v->geometry());
         const QRect ort = FreierPlatz(w->geometry(), belegt, schirm, w->height());
