@@ -160,6 +160,8 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
     Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), bildOben + punkte.L + 16, 150, 30);
     connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
+    if (BitBtnSchalter->x() < BitBtnHeizen->x() + BitBtnHeizen->width() + 4)  // a small picture: side by side
+        BitBtnSchalter->move(BitBtnHeizen->x() + BitBtnHeizen->width() + 4, BitBtnSchalter->y());
 
     // ---- text panels ----
     const int tafelOben = W >= 1100 ? bildOben : 16;

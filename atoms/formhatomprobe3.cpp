@@ -40,7 +40,9 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
     ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoff-Atom"), 8, 8, W - 297 - 16, 41);
-    const int bildOben = 57, bw = W - 297 - 16, bh = std::max(200, H - 24 - bildOben);
+    // below 768 px the back button finds no room beside the column: a row under the picture
+    const int bildUnten = H < 704 ? H - 8 - 34 - 8 : H - 24;
+    const int bildOben = 57, bw = W - 297 - 16, bh = std::max(200, bildUnten - bildOben);
     Image1 = new ::Bild(this);
     Setze(Image1, 8, bildOben, bw, bh);
     Image1->setBildGroesse(bw, bh);

@@ -6,13 +6,31 @@
 #include <QFont>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 // Fusion, with drop-down lists that open below their box and show as many entries as
-// the box asks for (its maximum visible count) instead of a list over the box.
+// the box asks for (its maximum visible count) instead of a list over the box, and with
+// check and radio boxes that stay light on a dark background, so that the mark shows.
 class Anwendungsstil : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *knopf = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if ((element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton) && knopf &&
+            IstDunkel(knopf->palette.color(QPalette::Base))) {
+            QStyleOptionButton hell(*knopf);
+            hell.palette.setColor(QPalette::Base, Qt::white);
+            hell.palette.setColor(QPalette::Text, Qt::black);
+            hell.palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
+            hell.palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x78, 0x78, 0x78));
+            QProxyStyle::drawPrimitive(element, &hell, painter, widget);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
     int styleHint(StyleHint hinweis, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *antwort) const override
     {
@@ -22,6 +40,11 @@ public:
     }
 };
 }  // namespace
+
+bool IstDunkel(const QColor &farbe)
+{
+    return 299 * farbe.red() + 587 * farbe.green() + 114 * farbe.blue() < 128 * 1000;
+}
 
 void AnwendungEinrichten()
 {

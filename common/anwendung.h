@@ -5,5 +5,10 @@
 // "MS Sans Serif", "Symbol") to the free fonts installed with the program, picks the
 // Fusion style (with drop-down lists that open below their box, showing the entry count
 // they ask for), keeps the application running when its last window hides, and lets
-// Enter press the focused button in every window.
+// Enter press the focused button in every window. Check and radio boxes on a dark
+// background are drawn with a light box and a dark mark.
 void AnwendungEinrichten();
+
+class QColor;
+// A colour too dark for a black mark on it (luminance below one half).
+bool IstDunkel(const QColor &farbe);

@@ -1,5 +1,6 @@
 #include "simfenster.h"
 
+#include "bild.h"
 #include "canvas.h"
 #include "export.h"
 #include "richtext.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 // ---- text panels ----------------------------------------------------------------------
 
@@ -34,6 +36,40 @@ void TextTafel::schreiben()
 bool TextTafel::sichtbar() const { return panel && panel->isVisible(); }
 
 // ---- the frame ------------------------------------------------------------------------
+
+namespace {
+// Watches a window's controls: when one is shown, hidden, moved or resized while the window
+// is open (another mode of the window), the window is fitted to the screen again, once,
+// after the events in hand. A fitted window moves nothing more, so this comes to rest.
+class Einpasser : public QObject {
+public:
+    Einpasser(QWidget *fenster, const QList<QWidget *> &beobachtet, std::function<void()> einpassen)
+        : QObject(fenster), fenster_(fenster), einpassen_(std::move(einpassen))
+    {
+        setObjectName(QStringLiteral("Einpasser"));
+        for (QWidget *w : beobachtet)
+            w->installEventFilter(this);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        const QEvent::Type t = e->type();
+        if ((t == QEvent::Show || t == QEvent::Hide || t == QEvent::Move || t == QEvent::Resize) && !geplant_) {
+            geplant_ = true;
+            QTimer::singleShot(0, this, [this] {
+                geplant_ = false;
+                if (fenster_->isVisible())
+                    einpassen_();
+            });
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QWidget *fenster_;
+    std::function<void()> einpassen_;
+    bool geplant_ = false;
+};
+}  // namespace
 
 SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -268,6 +304,176 @@ void SimFenster::showEvent(QShowEvent *e)
     if (TrackBarTempo)
         Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     FormActivate();
+    SpaltenEinpassen();
+    ZurueckEinpassen();
+    if (!findChild<QObject *>(QStringLiteral("Einpasser"), Qt::FindDirectChildrenOnly)) {
+        // a control shown or placed later (another mode of the window) is fitted in as well
+        QList<QWidget *> beobachtet;
+        for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != BitBtnZurueck && !w->isWindow() && w != Hinweis.panel && w != Ergebnis.panel && w != PanelDatum)
+                beobachtet.append(w);
+        new Einpasser(this, beobachtet, [this] {
+            SpaltenEinpassen();
+            ZurueckEinpassen();
+        });
+    }
+}
+
+namespace {
+// One column: the controls in it move up, the gaps between them shrink alike, and where
+// that is not enough the panels' own gaps shrink too, so that it ends at unten.
+void SpalteEinpassen(QList<QWidget *> spalte, int unten)
+{
+    std::sort(spalte.begin(), spalte.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    // two alternatives in one place move as one
+    QList<QPair<QWidget *, QWidget *>> gefolgt;  // (follower, leader)
+    for (qsizetype i = spalte.size() - 1; i > 0; --i)
+        for (qsizetype j = 0; j < i; ++j)
+            if (spalte[j]->geometry() == spalte[i]->geometry()) {
+                gefolgt.append(qMakePair(spalte[i], spalte[j]));
+                spalte.removeAt(i);
+                break;
+            }
+    const int oben = spalte.first()->y();
+    const auto hoehen = [&] {
+        int summe = 0;
+        for (const QWidget *w : spalte)
+            summe += w->height();
+        return summe;
+    };
+    const int n = int(spalte.size());
+    const int fehlt = hoehen() + 4 * (n - 1) - (unten - oben);
+    if (fehlt > 0) {
+        int spiel = 0;
+        for (const QWidget *w : spalte)
+            spiel += qobject_cast<const Panel *>(w) ? Spielraum(w) : 0;
+        for (QWidget *w : spalte)
+            if (spiel > 0 && qobject_cast<Panel *>(w))
+                Stauchen(w, w->height() - std::min(Spielraum(w), (fehlt * Spielraum(w) + spiel - 1) / spiel));
+    }
+    std::vector<int> luecken;
+    int summe = 0;
+    for (int i = 1; i < n; ++i) {
+        luecken.push_back(std::max(0, spalte[i]->y() - spalte[i - 1]->y() - spalte[i - 1]->height()));
+        summe += luecken.back();
+    }
+    const double f = summe > 0 ? std::clamp(double(unten - oben - hoehen()) / summe, 0.0, 1.0) : 0.0;
+    int y = oben;
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            y += int(luecken[std::size_t(i - 1)] * f);
+        spalte[i]->move(spalte[i]->x(), y);
+        y += spalte[i]->height();
+    }
+    for (const auto &[folger, fuehrer] : gefolgt)
+        folger->setGeometry(fuehrer->geometry());
+}
+}  // namespace
+
+void SimFenster::SpaltenEinpassen()
+{
+    const int unten = BildschirmHoehe - 8;
+    QList<QWidget *> alle, kinder;  // all visible ones; the controls among them (pictures stay)
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != BitBtnZurueck && !w->isWindow() && w->isVisibleTo(this) && w != Hinweis.panel &&
+            w != Ergebnis.panel && w != PanelDatum) {
+            alle.append(w);
+            if (!qobject_cast<Bild *>(w))
+                kinder.append(w);
+        }
+    // a control covering another (not one in the same place: two alternatives)
+    auto bedeckt = [&](const QWidget *w) {
+        for (const QWidget *v : kinder)
+            if (v != w && v->geometry() != w->geometry() && v->geometry().adjusted(1, 1, -1, -1).intersects(w->geometry()))
+                return true;
+        return false;
+    };
+    for (QWidget *w : kinder) {
+        if ((w->y() + w->height() <= unten && !bedeckt(w)) || w->height() >= unten)
+            continue;
+        QList<QWidget *> spalte;
+        for (QWidget *v : kinder)
+            if (v->x() < w->x() + w->width() && w->x() < v->x() + v->width())
+                spalte.append(v);
+        SpalteEinpassen(spalte, unten);
+    }
+    // what still leaves the screen goes to the nearest free place
+    const QRect schirm(0, 0, BildschirmBreite, BildschirmHoehe);
+    for (QWidget *w : kinder) {
+        if (schirm.contains(w->geometry()))
+            continue;
+        QList<QRect> belegt;
+        for (const QWidget *v : alle)
+            if (v != w)
+                belegt.append(v->geometry());
+        const QRect ort = FreierPlatz(w->geometry(), belegt, schirm, w->height());
+        if (!ort.isEmpty())
+            w->move(ort.topLeft());
+    }
+}
+
+void SimFenster::ZurueckEinpassen()
+{
+    if (!BitBtnZurueck)
+        return;
+    if (!zurueckOrt_.isValid())
+        zurueckOrt_ = BitBtnZurueck->geometry();  // the place the window gave it
+    const QRect schirm(0, 0, BildschirmBreite, BildschirmHoehe);
+    QList<QWidget *> kinder;
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != BitBtnZurueck && !w->isWindow() && w->isVisibleTo(this) && w != Hinweis.panel &&
+            w != Ergebnis.panel && w != PanelDatum)
+            kinder.append(w);
+    auto platz = [&] {
+        QList<QRect> belegt;
+        for (const QWidget *w : kinder)
+            belegt.append(w->geometry());
+        return FreierPlatz(zurueckOrt_, belegt, schirm);
+    };
+    QRect ort = platz();
+    if (ort.isEmpty()) {
+        // no room: the column under the button's place closes up over a low button's row
+        QList<QWidget *> spalte;
+        for (QWidget *w : kinder)
+            if (!qobject_cast<Bild *>(w) && w->x() < zurueckOrt_.right() && zurueckOrt_.left() < w->x() + w->width())
+                spalte.append(w);
+        if (!spalte.isEmpty())
+            SpalteEinpassen(spalte, BildschirmHoehe - 8 - 34 - 8);
+        ort = platz();
+    }
+    if (!ort.isEmpty())
+        Setze(BitBtnZurueck, ort.left(), ort.top(), ort.width(), ort.height());
+}
+
+QRect FreierPlatz(const QRect &wunsch, const QList<QRect> &belegt, const QRect &schirm, int mindesthoehe)
+{
+    auto frei = [&](const QRect &r) {
+        if (!schirm.contains(r))
+            return false;
+        for (const QRect &b : belegt)
+            if (b.adjusted(-4, -4, 4, 4).intersects(r))
+                return false;
+        return true;
+    };
+    if (frei(wunsch))
+        return wunsch;
+    // the free place nearest the wished one, lower ones cost more, on a grid of 4 px
+    QRect bester;
+    long long kosten = -1;
+    const int b = wunsch.width();
+    for (int h = wunsch.height(); h >= std::min(mindesthoehe, wunsch.height()); h -= 4) {
+        for (int y = schirm.bottom() + 1 - 8 - h; y >= schirm.top(); y -= 4) {
+            for (int x = schirm.right() + 1 - 8 - b; x >= schirm.left(); x -= 4) {
+                const long long k = std::abs(x - wunsch.left()) + std::abs(y + h - wunsch.top() - wunsch.height()) +
+                                    4LL * (wunsch.height() - h);
+                if ((kosten < 0 || k < kosten) && frei(QRect(x, y, b, h))) {
+                    kosten = k;
+                    bester = QRect(x, y, b, h);
+                }
+            }
+        }
+    }
+    return bester;
 }
 
 void SimFenster::closeEvent(QCloseEvent *e)

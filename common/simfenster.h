@@ -25,6 +25,11 @@
 
 class RichEdit;
 
+// The place of the wished size nearest to the wished place inside the screen that keeps
+// 4 px off every occupied rectangle, lowering the height down to mindesthoehe where it
+// must; the wished place itself where it is free, an empty rectangle where nothing is.
+QRect FreierPlatz(const QRect &wunsch, const QList<QRect> &belegt, const QRect &schirm, int mindesthoehe = 34);
+
 // A hint or result panel: a hidden panel over the drawing with a read-only rich-text
 // control, a delete button and optionally the check box "Diesen Text neu erstellen".
 // Its text comes from the file (when set and found) or from the built-in writer.
@@ -119,9 +124,18 @@ protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
+    // Where the place the window gave the back button is taken by another visible control or
+    // leaves the screen, the button moves to the nearest free place (FreierPlatz); runs each
+    // time the window is shown, after FormActivate.
+    void ZurueckEinpassen();
+    // Columns of controls that reach below the screen move up and close their gaps so that
+    // they end 8 px above its bottom (see Stauchen); runs before ZurueckEinpassen.
+    void SpaltenEinpassen();
+
 private:
     bool imLauf_ = false;  // a run loop is on the stack (running or ending)
     bool nochmal_ = false; // switched on again while it ends: the loop starts anew
+    QRect zurueckOrt_;
     void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
                       std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu);
     void TafelUmschalten(TextTafel &eigene, TextTafel &andere);

@@ -14,13 +14,73 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <vector>
 
 std::function<void(const MeldungsEintrag &)> MeldungsBeobachter;
 
 void Setze(QWidget *w, int links, int oben, int breite, int hoehe)
 {
     w->setGeometry(links, oben, std::max(breite, 0), std::max(hoehe, 0));
+}
+
+namespace {
+// The rows a panel's children form: their vertical extents, overlapping or touching ones merged.
+std::vector<std::pair<int, int>> Zeilen(const QWidget *tafel)
+{
+    std::vector<std::pair<int, int>> zeilen;
+    for (const QWidget *k : tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        zeilen.emplace_back(k->y(), k->y() + k->height());
+    std::sort(zeilen.begin(), zeilen.end());
+    std::vector<std::pair<int, int>> vereint;
+    for (const auto &z : zeilen) {
+        if (!vereint.empty() && z.first <= vereint.back().second)
+            vereint.back().second = std::max(vereint.back().second, z.second);
+        else
+            vereint.push_back(z);
+    }
+    return vereint;
+}
+
+int Belegt(const std::vector<std::pair<int, int>> &zeilen)
+{
+    int belegt = 0;
+    for (const auto &z : zeilen)
+        belegt += z.second - z.first;
+    return belegt;
+}
+}  // namespace
+
+int Spielraum(const QWidget *tafel) { return std::max(0, tafel->height() - Belegt(Zeilen(tafel))); }
+
+void Stauchen(QWidget *tafel, int hoehe)
+{
+    hoehe = std::max(hoehe, 0);
+    const QList<QWidget *> kinder = tafel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    std::vector<int> oben;  // before any move: a track bar moves its scale with it
+    for (const QWidget *k : kinder)
+        oben.push_back(k->y());
+    const std::vector<std::pair<int, int>> vereint = Zeilen(tafel);
+    const int belegt = Belegt(vereint);
+    const int luecken = tafel->height() - belegt;
+    if (tafel->height() > hoehe && luecken > 0) {
+        const double f = std::max(0, hoehe - belegt) / double(luecken);
+        // new top of each row: its rows above at full height, the gaps above scaled
+        std::vector<int> verschiebung;
+        int zeilenDavor = 0;
+        for (const auto &z : vereint) {
+            const int neu = int(std::lround(f * (z.first - zeilenDavor))) + zeilenDavor;
+            verschiebung.push_back(neu - z.first);
+            zeilenDavor += z.second - z.first;
+        }
+        for (std::size_t i = 0; i < oben.size(); ++i) {
+            const auto zeile = std::upper_bound(vereint.begin(), vereint.end(), std::make_pair(oben[i], INT_MAX));
+            kinder[qsizetype(i)]->move(kinder[qsizetype(i)]->x(),
+                                       oben[i] + verschiebung[std::size_t(zeile - vereint.begin() - 1)]);
+        }
+    }
+    tafel->resize(tafel->width(), hoehe);
 }
 
 void SetzeFarbe(QWidget *w, TColor hintergrund)

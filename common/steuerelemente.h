@@ -24,6 +24,13 @@ struct Schrift;
 // Moves and sizes a widget from left/top/width/height values (negative sizes count as 0).
 void Setze(QWidget *w, int links, int oben, int breite, int hoehe);
 
+// Fits a panel's children into the given lower height: the rows they form keep their
+// heights and order, only the gaps between the rows and the margins shrink, all alike.
+// A panel that is not higher than that only takes the new height.
+void Stauchen(QWidget *tafel, int hoehe);
+// How much lower Stauchen could make the panel: its height less its rows' heights.
+int Spielraum(const QWidget *tafel);
+
 // Background colour and the text colour of a widget, from TColor values.
 void SetzeFarbe(QWidget *w, TColor hintergrund);
 void SetzeTextFarbe(QWidget *w, TColor text);

@@ -155,6 +155,8 @@ void HallwachsFenster::Aufbauen()
     DatenSchaltSkizze();
     NeuZeichnen();
     ErzeugeHinweise();
+    Setze(BitBtnZurueck, layout_.zurueck.left(), layout_.zurueck.top(), layout_.zurueck.width(),
+          layout_.zurueck.height());
     BitBtnZurueck->raise();
 
     connect(RadioGroupUVLicht, &RadioGroup::geklickt, this, [this] { RadioGroupUVLichtClick(); });

@@ -50,8 +50,15 @@ PhotoLayout BerechnePhotoLayout(const PhotoBildschirm &b)
     l.simulation = panel(SimulationHoehe);
     l.hinweise = panel(HinweiseHoehe);
 
+    // A screen too low for the column and the back button under it: the back button stands
+    // in the picture's lower left corner, which the sketches leave empty.
+    if (l.hinweise.bottom() + 8 >= b.zurueck.top())
+        l.zurueck = QRect(l.bild.left(), l.bild.bottom() + 1 - b.zurueck.height(), b.zurueck.width(), b.zurueck.height());
+
     const int tafelBreite = std::min(l.bild.width() - 16, 900);
-    l.tafel = QRect(l.bild.left() + (l.bild.width() - tafelBreite) / 2, l.bild.top(), tafelBreite, l.bild.height());
+    const int tafelUnten = l.zurueck.left() < b.spalte.links ? l.zurueck.top() - 8 : l.bild.bottom() + 1;
+    l.tafel = QRect(l.bild.left() + (l.bild.width() - tafelBreite) / 2, l.bild.top(), tafelBreite,
+                    std::max(tafelUnten - l.bild.top(), 1));
     return l;
 }
 

@@ -42,13 +42,15 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
 
 void TFormPlanckGesetz::ErzeugeKurvenTafel()
 {
-    PanelKurve = ErzeugePanel(this, layout_.kurve);
+    const QRect &k = layout_.kurve;
+    PanelKurve = ErzeugePanel(this, QRect(k.left(), k.top(), k.width(), KurveHoehe));
     ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
     const auto boxen = CheckBoxTemp();
     for (std::size_t i = 0; i < boxen.size(); ++i)
         connect(boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
     ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
     ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
+    Stauchen(PanelKurve, k.height());
 }
 
 void TFormPlanckGesetz::ErzeugeUntereTafeln()
@@ -80,6 +82,13 @@ PlanckZustand TFormPlanckGesetz::Zustand() const
 {
     PlanckZustand z;
     ZustandFuellen(z);
+    // the formula pictures that will stand over the drawing, in its coordinates
+    if (CheckBoxGesetz->isChecked()) {
+        z.verdeckt = layout_.gesetzBild;
+        if (CheckBoxKonstanten->isChecked())
+            z.verdeckt = z.verdeckt.united(layout_.konstantenBild);
+        z.verdeckt.translate(-Image1->pos());
+    }
     return z;
 }
 
@@ -136,10 +145,10 @@ void TFormPlanckGesetz::CheckBoxTempClick(int index)
 void TFormPlanckGesetz::CheckBoxGesetzClick()
 {
     CheckBoxKonstanten->setEnabled(CheckBoxGesetz->isChecked());
-    FormelBilderZeigen();
+    ZeichneStrahlungskurven();  // the visible-range label moves out from under the formula
 }
 
-void TFormPlanckGesetz::CheckBoxKonstantenClick() { FormelBilderZeigen(); }
+void TFormPlanckGesetz::CheckBoxKonstantenClick() { ZeichneStrahlungskurven(); }
 
 void TFormPlanckGesetz::ImageGesetzClick()
 {

@@ -33,7 +33,8 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
 
     PanelHinweise = ErzeugePanel(this, l.hinweise);
     ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
-    Setze(BitBtnHinweis, 8, 6, l.hinweise.width() - 16, l.hinweise.height() - 12);
+    const int rand = l.hinweise.height() >= 49 ? 6 : 3;
+    Setze(BitBtnHinweis, 8, rand, l.hinweise.width() - 16, l.hinweise.height() - 2 * rand);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
     BitBtnInfoLoeschen = Hinweis.loeschen;
@@ -42,6 +43,7 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.panel->raise();
 
+    Setze(BitBtnZurueck, l.zurueck.left(), l.zurueck.top(), l.zurueck.width(), l.zurueck.height());
     BitBtnZurueck->raise();
 
     Anfangswerte();
@@ -50,7 +52,8 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
 
 void TFormSchwarzkoerper::ErzeugeKurvenTafel()
 {
-    PanelKurve = ErzeugePanel(this, layout_.kurve);
+    const QRect &k = layout_.kurve;
+    PanelKurve = ErzeugePanel(this, QRect(k.left(), k.top(), k.width(), KurveHoehe));
     const int w = layout_.kurve.width();
     const int innen = w - 16;
 
@@ -69,6 +72,7 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     CheckBoxVerschiebung->setToolTip(QStringLiteral("Wiensches Verschiebungsgesetz"));
     connect(CheckBoxVerschiebung, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
     ErzeugeSpektrumSchalter(506, QStringLiteral("Mit dem &Spektrum des"), QStringLiteral("sichtbaren Lichts"));
+    Stauchen(PanelKurve, k.height());
 }
 
 void TFormSchwarzkoerper::ErzeugeUntereTafeln()

@@ -135,7 +135,24 @@ void Strahlungsdiagramm::schrift(int groesse, TColor farbe, bool fett)
 
 int Strahlungsdiagramm::obenImBild(int zeile) const { return std::max(zeile, 0); }
 
-void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie)
+std::pair<int, int> Strahlungsdiagramm::Bandspalten(double f1, double f2, bool ueberFrequenz) const
+{
+    const double x1 = ueberFrequenz ? f1 * skalaNu : Lichtgeschwindigkeit / f1 * skalaLambda;
+    const double x2 = ueberFrequenz ? f2 * skalaNu : Lichtgeschwindigkeit / f2 * skalaLambda;
+    if (!std::isfinite(x1) || !std::isfinite(x2) || std::abs(x1) > 1e6 || std::abs(x2) > 1e6)
+        return {0, -1};
+    return {Runde(m.X0 + std::min(x1, x2)) - 1, Runde(m.X0 + std::max(x1, x2)) + 1};
+}
+
+namespace {
+// Whether a label from links, tw wide, keeps 4 px off the band's columns.
+bool AufDemBand(int links, int tw, std::pair<int, int> band)
+{
+    return band.first <= band.second && links - 4 <= band.second && links + tw + 4 >= band.first;
+}
+}  // namespace
+
+void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie, std::pair<int, int> band)
 {
     canvas.pen = Stift{Schwarz, 2, PenStil::Solid, PenModus::Copy};
     canvas.brush = Pinsel{Schwarz, PinselStil::Solid};
@@ -147,18 +164,53 @@ void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie)
     const QString titel = QStringLiteral("Strahlungsleistung");
     schrift(12, FarbeGemessen);
     canvas.textOut(m.X0 - 40, obenImBild(m.Y0 - Runde(1.05 * m.Hmax) - canvas.textHeight(titel) - 3), titel);
+    const int titelRechts = m.X0 - 40 + canvas.textWidth(titel);
 
     canvas.pen = Stift{FarbeRefLinie, 1, PenStil::Dash, PenModus::Copy};
     u.Line0(0, m.Hmax, m.L, m.Hmax);
     const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
     schrift(10, FarbeRefLinie);
     const int tw = canvas.textWidth(text), th = canvas.textHeight(text);
+    const int rechtsVomBand = band.second + 8, linksVomBand = band.first - 8 - tw;
     if (zweimalUnterDerLinie) {
         const int oben = obenImBild(m.Y0 - Runde(m.Hmax - 3.0));
-        canvas.textOut(m.X0 + 13, oben, text);
-        canvas.textOut(m.X0 + m.L - tw, oben, text);
+        int links = m.X0 + 13, rechts = m.X0 + m.L - tw;
+        bool linkerDa = true, rechterDa = true;
+        if (AufDemBand(rechts, tw, band)) {
+            if (rechtsVomBand + tw <= m.X0 + m.L)
+                rechts = rechtsVomBand;
+            else if (linksVomBand >= links + tw + 8)
+                rechts = linksVomBand;
+            else
+                rechterDa = false;
+        }
+        if (AufDemBand(links, tw, band)) {
+            auto frei = [&](int x) { return !rechterDa || x + tw + 8 <= rechts || x >= rechts + tw + 8; };
+            if (linksVomBand >= m.X0 + 4 && frei(linksVomBand))
+                links = linksVomBand;
+            else if (rechtsVomBand + tw <= m.X0 + m.L && frei(rechtsVomBand))
+                links = rechtsVomBand;
+            else
+                linkerDa = false;
+        }
+        if (!linkerDa && !rechterDa) {  // no room beside the band: both where they were
+            links = m.X0 + 13;
+            rechts = m.X0 + m.L - tw;
+            linkerDa = rechterDa = true;
+        }
+        if (linkerDa)
+            canvas.textOut(links, oben, text);
+        if (rechterDa)
+            canvas.textOut(rechts, oben, text);
     } else {
-        canvas.textOut(m.X0 + m.L - tw - 13, obenImBild(m.Y0 - th - m.Hmax - 3), text);
+        int links = m.X0 + m.L - tw - 13;
+        if (AufDemBand(links, tw, band)) {
+            if (rechtsVomBand + tw <= m.X0 + m.L)
+                links = rechtsVomBand;
+            else if (linksVomBand >= titelRechts + 8)
+                links = linksVomBand;
+        }
+        canvas.textOut(links, obenImBild(m.Y0 - th - m.Hmax - 3), text);
     }
     canvas.pen = Stift{canvas.pen.color, 3, PenStil::Solid, PenModus::Copy};
 }
@@ -259,7 +311,10 @@ void SchwarzkoerperBild::Koordinatensystem(const SchwarzkoerperZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
     ref_ = StrahlungsReferenz(z.refTemperatur, z.h);
-    Intensitaetsachse(z.refTemperatur, false);
+    Intensitaetsachse(z.refTemperatur, false,
+                      z.mitSpektrum ? Bandspalten(Lichtgeschwindigkeit / 800e-9, Lichtgeschwindigkeit / 390e-9,
+                                                  z.ueberFrequenz)
+                                    : std::pair{0, -1});
     HauptAchse(z.ueberFrequenz);
     Nebenskala(z.ueberFrequenz);
     if (z.mitSpektrum)
@@ -412,12 +467,13 @@ void SchwarzkoerperBild::ZeichneEinzelneStrahlungskurve(const SchwarzkoerperZust
 void PlanckBild::Vorbereiten(const PlanckZustand &z)
 {
     setzeSkalen(z.positionFrequenz, z.positionWLaenge);
-    Intensitaetsachse(z.refTemperatur, true);
+    Intensitaetsachse(z.refTemperatur, true,
+                      z.mitSpektrum ? Bandspalten(380e12, 770e12, z.ueberFrequenz) : std::pair{0, -1});
     HauptAchse(z.ueberFrequenz);
     Nebenskala(z.ueberFrequenz);
-    SichtbarerBereich(z.ueberFrequenz);
+    SichtbarerBereich(z.ueberFrequenz, z.verdeckt);
     if (z.mitSpektrum)
-        Spektrum(z.ueberFrequenz);
+        Spektrum(z.ueberFrequenz, z.verdeckt);
 }
 
 void PlanckBild::ZeichneStrahlungskurven(const PlanckZustand &z)
@@ -448,7 +504,7 @@ void PlanckBild::ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z)
     });
 }
 
-void PlanckBild::SichtbarerBereich(bool ueberFrequenz)
+void PlanckBild::SichtbarerBereich(bool ueberFrequenz, const QRect &verdeckt)
 {
     const double xa = ueberFrequenz ? 3.8e14 * skalaNu : Lichtgeschwindigkeit / 3.8e14 * skalaLambda;
     const double xb = ueberFrequenz ? 7.7e14 * skalaNu : Lichtgeschwindigkeit / 7.7e14 * skalaLambda;
@@ -456,22 +512,37 @@ void PlanckBild::SichtbarerBereich(bool ueberFrequenz)
         return;
     canvas.pen = Stift{Weiss, 2, PenStil::Solid, PenModus::Copy};
     schrift(12, Weiss, false);
-    const int a = Runde((m.Y0 + m.Hmax) / 2.0);
-    u.Line0(xa, a - 9, xa, a + 9);
-    u.Line0(xb, a - 9, xb, a + 9);
+    int a = Runde((m.Y0 + m.Hmax) / 2.0);
 
     const QString text = QStringLiteral("sichtbarer Bereich");
     const int th = canvas.textHeight(text);
     int tw = canvas.textWidth(text);
-    int links;
-    if (tw >= std::abs(xa - xb) - 18) {
-        const QString oben = QStringLiteral("sichtbarer"), unten = QStringLiteral("Bereich");
+    const bool zweiZeilen = tw >= std::abs(xa - xb) - 18;
+    const QString oben = QStringLiteral("sichtbarer"), unten = QStringLiteral("Bereich");
+    if (zweiZeilen)
         tw = std::max(canvas.textWidth(oben), canvas.textWidth(unten));
-        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(unten)), obenImBild(m.Y0 - a), unten);
-        canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(oben)), obenImBild(m.Y0 - a - th), oben);
-        links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
+    const double bandLinks = m.X0 + std::min(xa, xb), bandRechts = m.X0 + std::max(xa, xb);
+    int links = Zentriert(bandLinks, bandRechts, tw);
+    // Under a picture shown over this one, the label moves along the bracket to the part of
+    // the band beside it, or, where neither side has room, the bracket moves below it.
+    const int ueber = zweiZeilen ? std::max(9, th) : std::max(9, th / 2);
+    const QRect label(links - 4, m.Y0 - a - ueber - 4, tw + 8, 2 * ueber + 8);
+    if (verdeckt.isValid() && verdeckt.intersects(label)) {
+        const double rechtsDavon = std::max(bandLinks, double(verdeckt.right() + 9));
+        const double linksDavon = std::min(bandRechts, double(verdeckt.left() - 9));
+        if (!zweiZeilen && bandRechts - rechtsDavon >= tw + 8)
+            links = Zentriert(rechtsDavon, bandRechts, tw);
+        else if (!zweiZeilen && linksDavon - bandLinks >= tw + 8)
+            links = Zentriert(bandLinks, linksDavon, tw);
+        else if (m.Y0 - (verdeckt.bottom() + 9 + ueber) > 2 * ueber)
+            a = m.Y0 - (verdeckt.bottom() + 9 + ueber);
+    }
+    u.Line0(xa, a - 9, xa, a + 9);
+    u.Line0(xb, a - 9, xb, a + 9);
+    if (zweiZeilen) {
+        canvas.textOut(Zentriert(bandLinks, bandRechts, canvas.textWidth(unten)), obenImBild(m.Y0 - a), unten);
+        canvas.textOut(Zentriert(bandLinks, bandRechts, canvas.textWidth(oben)), obenImBild(m.Y0 - a - th), oben);
     } else {
-        links = Zentriert(m.X0 + xa, m.X0 + xb, tw);
         canvas.textOut(links, obenImBild(m.Y0 - a - th / 2), text);
     }
     // the bracket: from each end to 4 px before / after the label
@@ -484,7 +555,7 @@ void PlanckBild::SichtbarerBereich(bool ueberFrequenz)
         u.Line0(labelRechts, a - 2, rechtesEnde, a - 2);
 }
 
-void PlanckBild::Spektrum(bool ueberFrequenz)
+void PlanckBild::Spektrum(bool ueberFrequenz, const QRect &verdeckt)
 {
     QVector<double> frequenzen;
     QVector<TColor> farben;
@@ -493,7 +564,7 @@ void PlanckBild::Spektrum(bool ueberFrequenz)
         farben.append(FarbeAusFrequenz(f));
     }
     Farbstreifen(frequenzen, farben, ueberFrequenz);
-    SichtbarerBereich(ueberFrequenz);
+    SichtbarerBereich(ueberFrequenz, verdeckt);
 }
 
 }  // namespace Waermestrahlung

@@ -9,6 +9,8 @@
 #include "strahlungsformel.h"
 #include "strahlungsgeometrie.h"
 
+#include <QRect>
+
 #include <array>
 #include <functional>
 
@@ -53,7 +55,12 @@ public:
     // Black fill, white vertical axis up to 1.05·Hmax with its title, dashed line at Hmax
     // with "maximale Strahlungsleistung bei Tref K": once right-aligned above the line
     // (black-body window) or twice under it, at the left and at the right (Planck window).
-    void Intensitaetsachse(int Tref, bool zweimalUnterDerLinie);
+    // A label that would stand on the spectrum band (band: its columns, empty when no
+    // spectrum is drawn) moves beside it where there is room.
+    void Intensitaetsachse(int Tref, bool zweimalUnterDerLinie, std::pair<int, int> band = {0, -1});
+    // The columns (left, right) of the band between two frequencies (Hz) on the current
+    // scale; empty (right < left) where they are not finite.
+    std::pair<int, int> Bandspalten(double f1, double f2, bool ueberFrequenz) const;
     // Main axis with the 1-2-5 ticks and its title.
     void HauptAchse(bool ueberFrequenz);
     // The other quantity's scale 80 px below the main axis.
@@ -86,6 +93,7 @@ struct StrahlungsZustand {
     std::array<bool, 5> temperatur = {false, false, false, true, false};
     int strichbreite = 3;
     double h = 6.626e-34;  // Planck's constant of the curves (J·s)
+    QRect verdeckt;        // the part of the picture under other pictures shown over it
 };
 
 // ---- the black-body window ------------------------------------------------------------------
@@ -136,8 +144,10 @@ public:
     void ZeichneStrahlungskurven(const PlanckZustand &z);
     // One curve in yellow, or in black to erase it.
     void ZeichneKurve(double T, bool zeichnen, const PlanckZustand &z);
-    void SichtbarerBereich(bool ueberFrequenz);
-    void Spektrum(bool ueberFrequenz);
+    // The bracket over the visible range with its label; a label under the covered part
+    // of the picture moves along the bracket beside it, or the bracket moves below it.
+    void SichtbarerBereich(bool ueberFrequenz, const QRect &verdeckt = {});
+    void Spektrum(bool ueberFrequenz, const QRect &verdeckt = {});
 };
 
 }  // namespace Waermestrahlung

@@ -18,6 +18,7 @@ struct Bildschirmwerte {
 Bildschirmwerte AktuelleBildschirmwerte();
 
 inline constexpr int EntworfeneFensterHoehe = 1176;
+inline constexpr int KurveHoehe = 561;  // the column as its controls are placed in it
 
 // What both windows place alike: the area left of the panel column, the title, the
 // picture, the options column, the panel under the picture that chooses the quantity, and
@@ -26,6 +27,9 @@ struct StrahlungsLayout {
     int linkerBereich = 0;  // width of the area left of the panel column
     int spaltenBreite = 0;  // width of the panel column
     int unterkante = 0;     // top of the panels under the picture
+    bool niedrig = false;   // a screen lower than 704 px: the column is compressed to
+                            // kurve's height, and what has no room under it stands in a
+                            // row under the panels under the picture
     QRect titel, bild, kurve, lambdaF, zurueck;
 };
 

@@ -113,7 +113,7 @@ Layout BerechneLayout(const Bildschirmmasse &b)
     const int hinweiseOben = T - 72;
     l.U = std::max(8, std::min({(W - 153 - 264) / 6, (hinweiseOben - titelUnten - 16) / 5, 114}) / 2);
     const int U = l.U;
-    l.textBreite = std::min(W - 153 - 12 * U, 360);
+    l.textBreite = std::min(W - 185 - 12 * U, 360);  // narrow screens: the column ends inside the screen
     l.m = std::max(0, (W - 12 * U - l.textBreite - 153) / 2);
     l.XC = l.textBreite + l.m + 4 * U + 8;
     l.YC = titelUnten + 5 * U + 8;

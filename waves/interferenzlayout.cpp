@@ -66,7 +66,7 @@ Layout BerechneLayout(const Bildschirmmasse &b)
     l.knoten = QRect(16, markeOben, 185, 73);
     if (l.kompakt) {
         const int oben = markeOben + 73 + 8;
-        const int h = std::clamp(H - 8 - oben, 24, 105);
+        const int h = std::clamp(H - 8 - oben, 60, 105);  // two buttons of 24 px at least
         l.hinweise = QRect(b.spalteRand + 24, oben, b.spalteBreite - 24, h);
     } else {
         const int h = std::max(24, std::min(105, H - 625));
@@ -79,6 +79,8 @@ Layout BerechneLayout(const Bildschirmmasse &b)
     if (l.kompakt) {
         const int oben = std::max(b.zurueck.top(), l.einAus.bottom() + 1 + 7);
         l.zurueck = QRect(b.zurueck.left(), oben, b.zurueck.width(), std::clamp(H - 8 - oben, 30, b.zurueck.height()));
+        if (H - 8 - oben < 30)  // no room under the run panel: the lower right corner between the columns
+            l.zurueck = QRect(b.spalteLinks - 8 - b.zurueck.width(), H - 8 - 34, b.zurueck.width(), 34);
     }
 
     // text panels between the two columns, from 64 down to the back button

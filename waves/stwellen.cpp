@@ -122,6 +122,8 @@ Layout BerechneLayout(int W, int H, int T)
         else
             break;
     }
+    // a wide picture on a narrow screen: it gives up what the column would lack
+    bildBreite -= std::max(0, textBreite + bildBreite + 24 + 177 - W);
     int rand = rest / 2;
     // a wide picture on a low screen: the column would leave the screen on the right
     rand = std::max(0, std::min(rand, W - (textBreite + bildBreite + 24 + 177)));

@@ -1,11 +1,18 @@
 // The window table: every guide page's window has its line, each built window is created
-// once under its class name and opens, and a destroyed window leaves the registry.
+// once under its class name and opens, and a destroyed window leaves the registry; on low
+// and narrow screens every simulation window keeps its controls on the screen.
 #include "fensterliste.h"
 #include "formmain.h"
 #include "seiten.h"
 #include "testhilfen.h"
+#include "bild.h"
+#include "simfenster.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <gtest/gtest.h>
+
+#include <string>
 
 TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
 {
@@ -42,4 +49,59 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
     for (QWidget *w : alle)
         delete w;
     EXPECT_TRUE(AlleFenster().isEmpty());
+}
+
+namespace {
+std::string Name(const QWidget *w)
+{
+    QString n = QString::fromLatin1(w->metaObject()->className());
+    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        n += QLatin1String(" „") + b->text() + QLatin1String("“");
+    if (auto *b = qobject_cast<const QLabel *>(w))
+        n += QLatin1String(" „") + b->text().left(24) + QLatin1String("“");
+    if (auto *b = qobject_cast<const QGroupBox *>(w))
+        n += QLatin1String(" „") + b->title() + QLatin1String("“");
+    return n.toStdString();
+}
+}  // namespace
+
+TEST(Fensterliste, OnLowAndNarrowScreensEveryControlIsOnTheScreenAndNoneCoversAnother)
+{
+    // monitors of netbooks and classroom projectors; the usable screen is 16 px narrower
+    // and 64 px lower (BildschirmBreite, BildschirmHoehe)
+    for (QSize monitor : {QSize(1024, 600), QSize(1280, 720), QSize(1024, 768)}) {
+        FrischerZustand();
+        ErzeugeAlleFenster(monitor);
+        const QRect schirm(0, 0, BildschirmBreite, BildschirmHoehe);
+        for (const FensterEintrag &e : Fensterliste) {
+            auto *f = qobject_cast<SimFenster *>(FensterVon(e.nr));
+            if (!f)
+                continue;
+            const std::string name = FensterKlasse(e.nr).toStdString() + " " + std::to_string(monitor.width()) +
+                                     "x" + std::to_string(monitor.height());
+            FensterOeffnen(f);
+            for (const QWidget *w : f->findChildren<QWidget *>()) {
+                if (w->isWindow() || !w->isVisibleTo(f))
+                    continue;
+                const QRect r(w->mapTo(f, QPoint(0, 0)), w->size());
+                EXPECT_TRUE(schirm.contains(r)) << name << ": " << Name(w) << " at " << r.x() << "," << r.y() << " "
+                                                << r.width() << "x" << r.height();
+            }
+            // controls of the window itself: none covers another (a picture may carry controls,
+            // two alternatives may share one place, frames may share a border pixel)
+            QList<const QWidget *> oben;
+            for (const QWidget *w : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (!w->isWindow() && w->isVisibleTo(f) && !qobject_cast<const Bild *>(w))
+                    oben.append(w);
+            for (qsizetype i = 0; i < oben.size(); ++i)
+                for (qsizetype j = i + 1; j < oben.size(); ++j) {
+                    const QRect a = oben[i]->geometry(), b = oben[j]->geometry();
+                    EXPECT_TRUE(a == b || !a.adjusted(1, 1, -1, -1).intersects(b))
+                        << name << ": " << Name(oben[i]) << " and " << Name(oben[j]);
+                }
+            f->close();
+        }
+        for (QWidget *w : AlleFenster())
+            delete w;
+    }
 }

@@ -265,3 +265,28 @@ TEST_F(SimFensterTest, TextsComeFromTheFileOrTheBuiltInWriterWithoutAMessage)
 
     EXPECT_TRUE(meldungen.liste.isEmpty());
 }
+
+TEST(FreierPlatz, TheNearestFreePlaceOrALowerButtonOrNone)
+{
+    const QRect schirm(0, 0, 1000, 500);
+    const QRect wunsch(800, 400, 160, 80);
+    const QRect spalte(780, 8, 200, 420);  // a column reaching into the wished place
+    struct Fall {
+        QList<QRect> belegt;
+        QRect erwartet;
+    };
+    const Fall faelle[] = {
+        {{}, wunsch},                                                   // free: stays
+        {{QRect(780, 8, 200, 300)}, wunsch},                            // 4 px off is enough
+        {{spalte}, QRect(800, 432, 160, 60)},                           // under it, lower
+        {{QRect(780, 8, 200, 462)}, QRect(616, 400, 160, 80)},          // no room under it: beside it
+        {{spalte, QRect(0, 0, 780, 500)}, QRect(800, 432, 160, 60)},   // under it, lower
+        {{QRect(0, 0, 1000, 480)}, QRect()},                            // no room at all
+    };
+    for (const Fall &f : faelle) {
+        const QRect ort = FreierPlatz(wunsch, f.belegt, schirm);
+        EXPECT_EQ(ort, f.erwartet) << ort.x() << "," << ort.y() << " " << ort.width() << "x" << ort.height();
+        for (const QRect &b : f.belegt)
+            EXPECT_FALSE(ort.intersects(b));
+    }
+}

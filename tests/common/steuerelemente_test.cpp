@@ -1,5 +1,8 @@
 // Controls kit: the keys of buttons (also in an open drop-down list), clicks on panels, the
-// edit filter, track-bar keys, up-down limits and radio group index.
+// edit filter, track-bar keys, up-down limits and radio group index; compressing a panel to a
+// lower height; check marks on dark check boxes.
+#include "anwendung.h"
+#include "canvas.h"
 #include "steuerelemente.h"
 #include "testhilfen.h"
 
@@ -7,8 +10,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 TEST(BitBtnTasten, EnterAndEscInAnOpenListBelongToTheList)
 {
@@ -311,6 +318,72 @@ TEST(TrackBarSkala, NumbersSitOnTheirValuesAndCrowdedTextsGiveWay)
             for (int i : {0, 1, 2}) {
                 EXPECT_NEAR(felder[i].center().x(), bar->x() + bar->wertMitte(marken[i].wert), 1.0) << i;
             }
+        }
+    }
+}
+
+TEST(Stauchen, RowsKeepTheirHeightsAndOrderWhileTheGapsShrinkAlike)
+{
+    struct Fall {
+        int hoehe;                  // asked for
+        std::vector<int> oben;      // the children's tops afterwards
+        int spielraum;              // afterwards
+    };
+    // a panel 100 px high with rows 10–30 (two children side by side), 40–60 and 80–90
+    const Fall faelle[] = {
+        {70, {4, 4, 28, 56}, 20},     // gaps 10, 10, 20, 10 → 4, 4, 8, 4
+        {50, {0, 0, 20, 40}, 0},      // no gaps left
+        {30, {0, 0, 20, 40}, 0},      // lower than the rows: the gaps go, the rows stay
+        {120, {10, 10, 40, 80}, 70},  // higher: nothing moves
+    };
+    for (const Fall &f : faelle) {
+        QWidget tafel;
+        tafel.resize(200, 100);
+        const std::vector<QRect> kinder = {{0, 10, 50, 20}, {60, 15, 50, 10}, {0, 40, 100, 20}, {0, 80, 100, 10}};
+        std::vector<QWidget *> w;
+        for (const QRect &r : kinder) {
+            w.push_back(new QWidget(&tafel));
+            w.back()->setGeometry(r);
+        }
+        EXPECT_EQ(Spielraum(&tafel), 50);
+        Stauchen(&tafel, f.hoehe);
+        EXPECT_EQ(tafel.height(), f.hoehe);
+        EXPECT_EQ(w[0]->y(), f.oben[0]) << f.hoehe;
+        EXPECT_EQ(w[1]->y() - w[0]->y(), 5) << f.hoehe;  // a row moves as one
+        EXPECT_EQ(w[2]->y(), f.oben[2]) << f.hoehe;
+        EXPECT_EQ(w[3]->y(), f.oben[3]) << f.hoehe;
+        EXPECT_EQ(Spielraum(&tafel), f.spielraum) << f.hoehe;
+        for (std::size_t i = 0; i < w.size(); ++i)
+            EXPECT_EQ(w[i]->size(), kinder[i].size());
+    }
+}
+
+TEST(Haekchen, CheckAndRadioBoxesOnADarkBackgroundShowALightBox)
+{
+    struct Fall {
+        TColor farbe;
+        bool dunkel;
+    };
+    const Fall faelle[] = {{0x00C100, true},  {0xC400C4, true},  {0xFF00FF, true}, {0x964401, true},
+                           {0x00FFFF, false}, {0x00FF00, false}, {0xFBCB3C, false}};
+    for (const Fall &f : faelle) {
+        EXPECT_EQ(IstDunkel(QFarbe(f.farbe)), f.dunkel) << std::hex << f.farbe;
+        for (bool radio : {false, true}) {
+            std::unique_ptr<QAbstractButton> b;
+            if (radio)
+                b = std::make_unique<QRadioButton>(QStringLiteral("x"));
+            else
+                b = std::make_unique<QCheckBox>(QStringLiteral("x"));
+            SetzeFarbe(b.get(), f.farbe);
+            b->setChecked(true);
+            b->resize(60, 22);
+            const QImage bild = b->grab().toImage();
+            // the box's middle row: with a dark background some pixel there is nearly white
+            int hellste = 0;
+            for (int x = 0; x < 22; ++x)
+                hellste = std::max(hellste, qGray(bild.pixel(x, bild.height() / 2 - 3)));
+            EXPECT_EQ(hellste > 200, f.dunkel || qGray(QFarbe(f.farbe).rgb()) > 200)
+                << std::hex << f.farbe << " radio " << radio;
         }
     }
 }
