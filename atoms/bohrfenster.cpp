@@ -2,15 +2,13 @@
 
 #include "bild.h"
 #include "richtext.h"
-#include "strahlungssteuerung.h"
+#include "bausteine.h"
 
 #include <QRegularExpressionValidator>
 
 #include <cmath>
 
 using namespace Atome;
-using Waermestrahlung::Beschriftung;
-using Waermestrahlung::ErzeugePanel;
 
 namespace {
 
@@ -31,7 +29,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     ErzeugeTitel(BildschirmBreite >= 1100 ? QStringLiteral("Das Bohr’sche Atommodell: ein Planetensystem")
                                           : QStringLiteral("Das Bohr’sche Atommodell"),
                  l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
-    Waermestrahlung::TitelEinpassen(PanelTitel);
+    TitelEinpassen(PanelTitel);
     ImageHNiveaus = new Bild(this);
     ImageHNiveaus->move(l.niveaus.topLeft());
     ImageHNiveaus->setBildGroesse(l.niveaus.width(), l.niveaus.height());

@@ -1,24 +1,15 @@
-// Control builders of the three Franck–Hertz windows: panels, labels, a track bar with its
-// up-down kept in step under a caption and over its scale line, and the title fitting.
+// Control builders of the three Franck–Hertz windows: a panel, and a track bar with its
+// up-down kept in step under a caption and over its scale line.
 #pragma once
 
-#include "steuerelemente.h"
-
-#include <QLabel>
+#include "bausteine.h"
 
 #include <functional>
 
 namespace FranckHertz {
 
-// Shrinks the title panel's font until its caption fits inside the panel.
-void TitelEinpassen(Panel *titel);
-
 // A raised panel in the panel colour.
 Panel *ErzeugeFeld(QWidget *eltern, int x, int y, int w, int h);
-
-// A label (left-aligned unless told otherwise).
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h = 18,
-                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A track bar (with an up-down at its right end when wanted) under the caption lines and
 // over its scale (each label centred on its value); both stay in step and geaendert() runs

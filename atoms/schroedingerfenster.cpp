@@ -2,7 +2,7 @@
 
 #include "bild.h"
 #include "richtext.h"
-#include "strahlungssteuerung.h"
+#include "bausteine.h"
 
 #include <QCoreApplication>
 #include <QShortcut>
@@ -10,8 +10,6 @@
 #include <cmath>
 
 using namespace Atome;
-using Waermestrahlung::Beschriftung;
-using Waermestrahlung::ErzeugePanel;
 
 namespace {
 
@@ -45,7 +43,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     ErzeugeTitel(L.seite < 640 ? QStringLiteral("Das H- Atommodell der Quantenmechanik")
                                : QStringLiteral("Das Wasserstoff- Atommodell der Quantenmechanik"),
                  L.titel.left(), L.titel.top(), L.titel.width(), L.titel.height());
-    Waermestrahlung::TitelEinpassen(PanelTitel);
+    TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
     Image1->move(L.bild.topLeft());
     Image1->setBildGroesse(L.bild.width(), L.bild.height());
@@ -130,7 +128,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     Setze(RadioGroupNQZ, 8, 106, wr, 46);
     RadioGroupNQZ->setItemIndex(0);
     for (RadioGroup *g : {RadioGroupHQZ, RadioGroupNQZ})
-        Waermestrahlung::RadioGruppeVerdichten(g);
+        RadioGruppeVerdichten(g);
     Beschriftung(PanelZustand, QStringLiteral("Bezeichnung"), 8, 158, wr);
     PanelZustand5 = new Panel(PanelZustand, Panel::Rand::Gesenkt);
     PanelZustand5->setFarbe(0xFFFFFF);

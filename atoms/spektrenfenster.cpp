@@ -2,15 +2,11 @@
 
 #include "bild.h"
 #include "richtext.h"
-#include "strahlungssteuerung.h"
+#include "bausteine.h"
 
 #include <QLayout>
 
 using namespace Atome;
-using Waermestrahlung::Beschriftung;
-using Waermestrahlung::ErzeugePanel;
-using Waermestrahlung::ErzeugeSchieber;
-using Waermestrahlung::RadioGruppeVerdichten;
 
 TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     : SimFenster(QStringLiteral("  Spektren von einatomigen Gasen"), parent)
@@ -23,7 +19,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     z_.s = VertikalerMassstab(BildschirmHoehe, l.titel.height());
 
     ErzeugeTitel(SpektrenTitel(0), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
-    Waermestrahlung::TitelEinpassen(PanelTitel);
+    TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
@@ -54,13 +50,13 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
 
     PanelBlickRichtung = ErzeugePanel(this, l.blick);
     Beschriftung(PanelBlickRichtung, QStringLiteral("Blickrichtung"), 8, 4, innen);
-    const Waermestrahlung::Schieber breite = ErzeugeSchieber(PanelBlickRichtung, -70, 60, -40,
+    const Schieber breite = ErzeugeSchieber(PanelBlickRichtung, -70, 60, -40,
                                                              QRect(8, 24, innen, 28), true,
                                                              [this] { TrackBarSehBreiteChange(); });
     TrackBarSehBreite = breite.bar;
     UpDownSehBreite = breite.updown;
     TrackBarSehBreite->setToolTip(QStringLiteral("von links oder rechts"));
-    const Waermestrahlung::Schieber hoehe = ErzeugeSchieber(PanelBlickRichtung, 20, 45, 30,
+    const Schieber hoehe = ErzeugeSchieber(PanelBlickRichtung, 20, 45, 30,
                                                             QRect(8, 56, innen, 28), true,
                                                             [this] { TrackBarSehHoeheChange(); });
     TrackBarSehHoehe = hoehe.bar;

@@ -1,69 +1,6 @@
 #include "strahlungssteuerung.h"
 
-#include <algorithm>
-
-#include <QFontMetrics>
-#include <QLayout>
-
 namespace Waermestrahlung {
-
-void TitelEinpassen(Panel *titel)
-{
-    const QString text = titel->caption();
-    QFont f = titel->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > titel->width() - 16)
-        f.setPixelSize(f.pixelSize() - 1);
-    titel->setFont(f);
-}
-
-Panel *ErzeugePanel(QWidget *eltern, const QRect &ort)
-{
-    auto *p = new Panel(eltern);
-    p->setFarbe(FarbePanel);
-    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
-    return p;
-}
-
-void RadioGruppeVerdichten(RadioGroup *gruppe)
-{
-    gruppe->layout()->setContentsMargins(8, 0, 8, 2);
-    gruppe->layout()->setSpacing(0);
-}
-
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h, Qt::Alignment ausrichtung)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setAlignment(ausrichtung);
-    Setze(l, x, y, w, h);
-    return l;
-}
-
-Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort, bool mitUpDown,
-                         std::function<void()> geaendert)
-{
-    Schieber s;
-    const int udBreite = mitUpDown ? 20 : 0;
-    s.bar = new TrackBar(Qt::Horizontal, eltern);
-    s.bar->setBereich(min, max, position);
-    s.bar->setTickPosition(QSlider::TicksBelow);
-    s.bar->setTickInterval(std::max(1, (max - min) / 10));
-    Setze(s.bar, ort.left(), ort.top(), ort.width() - udBreite - (mitUpDown ? 2 : 0), ort.height());
-    if (mitUpDown) {
-        s.updown = new UpDown(eltern);
-        s.updown->setBereich(min, max, position);
-        Setze(s.updown, ort.left() + ort.width() - udBreite, ort.top(), udBreite, ort.height());
-        TrackBar *bar = s.bar;
-        QObject::connect(s.updown, &UpDown::geklickt, bar, [bar, ud = s.updown] { bar->setPosition(ud->Position()); });
-    }
-    UpDown *ud = s.updown;
-    QObject::connect(s.bar, &QSlider::valueChanged, s.bar, [ud, geaendert = std::move(geaendert)](int wert) {
-        if (ud)
-            ud->setPosition(wert);
-        if (geaendert)
-            geaendert();
-    });
-    return s;
-}
 
 Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich,
                                const QList<TrackBar::Marke> &skala, int min, int max, int position, bool mitUpDown,

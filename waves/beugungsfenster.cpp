@@ -1,6 +1,6 @@
 #include "beugungsfenster.h"
 
-#include "beugungsteuerung.h"
+#include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
 

@@ -1,6 +1,6 @@
 #include "doppelspaltfenster.h"
 
-#include "beugungsteuerung.h"
+#include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
 
@@ -10,11 +10,6 @@
 #include <utility>
 
 using namespace Doppelspalt;
-using Beugung::Beschriftung;
-using Beugung::ErzeugePanel;
-using Beugung::ErzeugeSchieber;
-using Beugung::RadioGruppeVerdichten;
-using Beugung::Schieber;
 
 namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }

@@ -1,9 +1,9 @@
 #include "forminterferenz.h"
 
+#include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
 
-#include <QFontMetrics>
 #include <QLayout>
 
 #include <algorithm>
@@ -11,22 +11,6 @@
 using namespace Interferenz;
 
 namespace {
-
-Panel *SeitenPanel(QWidget *eltern, const QRect &ort)
-{
-    auto *p = new Panel(eltern);
-    p->setFarbe(FarbePanel);
-    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
-    return p;
-}
-
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h = 18)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Setze(l, x, y, w, h);
-    return l;
-}
 
 RadioGroup *Gruppe(QWidget *eltern, const QString &titel, const QStringList &items, int index, const QRect &ort,
                    int spalten = 1)
@@ -41,7 +25,7 @@ RadioGroup *Gruppe(QWidget *eltern, const QString &titel, const QStringList &ite
 
 // A track bar with its up-down at the right; the up-down sets the bar, the bar copies its
 // position to the up-down and reports the change.
-TrackBar *Schieber(QWidget *eltern, int min, int max, int pos, int x, int y, int w, UpDown **updown,
+TrackBar *Wellenregler(QWidget *eltern, int min, int max, int pos, int x, int y, int w, UpDown **updown,
                    std::function<void()> geaendert, int updownMin = -1)
 {
     auto *bar = new TrackBar(Qt::Horizontal, eltern);
@@ -65,14 +49,6 @@ TrackBar *Schieber(QWidget *eltern, int min, int max, int pos, int x, int y, int
     return bar;
 }
 
-void TitelEinpassen(Panel *titel)
-{
-    QFont f = titel->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(titel->caption()) > titel->width() - 16)
-        f.setPixelSize(f.pixelSize() - 1);
-    titel->setFont(f);
-}
-
 }  // namespace
 
 TFormInterferenz::TFormInterferenz(QWidget *parent)
@@ -91,7 +67,7 @@ TFormInterferenz::TFormInterferenz(QWidget *parent)
     ErzeugeRechteSpalte();
 
     // hint and observation: buttons in the left column, panels over the drawing
-    PanelHinweise = SeitenPanel(this, layout_.hinweise);
+    PanelHinweise = ErzeugePanel(this, layout_.hinweise);
     ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweis"), QString(), [this] { SchreibeHinweiseSelbst(); });
     ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnisSelbst(); });
     const int kh = layout_.hinweisKnopfHoehe, kb = layout_.hinweise.width() - 16;
@@ -170,7 +146,7 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
     const Layout &l = layout_;
     auto stopp = [this] { ParameterGeaendert(); };
 
-    PanelDaten = SeitenPanel(this, l.daten);
+    PanelDaten = ErzeugePanel(this, l.daten);
     RadioGroupDimension = Gruppe(PanelDaten, QStringLiteral(" &Dimension "),
                                  {QStringLiteral("Seilwelle (1-dimens.)"), QStringLiteral("Wasserwelle (2-dim.)")}, 0,
                                  QRect(8, 6, 169, 62));
@@ -195,7 +171,7 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
     Setze(CheckBoxEinzelWellen, 4, 22, 161, 20);
     Beschriftung(PanelEinzelWellen, QStringLiteral("Wellen getrennt"), 24, 42, 141);
 
-    PanelWZentren = SeitenPanel(this, l.wZentrenSeil);
+    PanelWZentren = ErzeugePanel(this, l.wZentrenSeil);
     RadioGroupWellenzug = Gruppe(PanelWZentren, QStringLiteral(" F&orm "),
                                  {QStringLiteral("nur 1 „Berg und Tal“"), QStringLiteral("fortlaufende Welle")}, 1,
                                  QRect(8, 6, 169, 62));
@@ -206,12 +182,12 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
                               {QStringLiteral("gleich-  (synchron)"), QStringLiteral("gegenphasig")}, 0,
                               QRect(8, 138, 169, 64));
 
-    PanelMarkierePkt = SeitenPanel(this, l.markierePkt);
+    PanelMarkierePkt = ErzeugePanel(this, l.markierePkt);
     RadioGroupZPunkte = Gruppe(PanelMarkierePkt, QStringLiteral(" &Markiere zufällig "),
                                {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 0,
                                QRect(8, 4, 169, 44), 4);
     Beschriftung(PanelMarkierePkt, QStringLiteral("Punkte  im  Seil"), 16, 50, 161);
-    PanelKnoten = SeitenPanel(this, l.knoten);
+    PanelKnoten = ErzeugePanel(this, l.knoten);
     RadioGroupKnoten = Gruppe(PanelKnoten, QStringLiteral(" Markiere "),
                               {QStringLiteral("einen Knoten"), QStringLiteral("einen Bauch")}, 1, QRect(8, 4, 169, 64));
 
@@ -232,28 +208,28 @@ void TFormInterferenz::ErzeugeRechteSpalte()
         bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
     };
 
-    PanelWellenDatenEins = SeitenPanel(this, l.wellenDatenEins);
+    PanelWellenDatenEins = ErzeugePanel(this, l.wellenDatenEins);
     LabelWellenlaengeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Wellenlänge 1:"), 8, 4, 169);
     TrackBarWellenlaengeEins =
-        Schieber(PanelWellenDatenEins, 10, 100, 70, 8, 22, 169, &UpDownWellenlaengeEins, stopp);
+        Wellenregler(PanelWellenDatenEins, 10, 100, 70, 8, 22, 169, &UpDownWellenlaengeEins, stopp);
     kleinGross(TrackBarWellenlaengeEins);
     LabelAmplitudeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Amplitude 1:"), 8, 72, 169);
-    TrackBarAmplitudeEins = Schieber(PanelWellenDatenEins, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeEins, stopp);
+    TrackBarAmplitudeEins = Wellenregler(PanelWellenDatenEins, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeEins, stopp);
     kleinGross(TrackBarAmplitudeEins);
     LabelAmplitudeFestEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("(festgelegt)"), 8, 116, 169);
 
-    PanelWellendatenZwei = SeitenPanel(this, l.wellenDatenZwei);
+    PanelWellendatenZwei = ErzeugePanel(this, l.wellenDatenZwei);
     Beschriftung(PanelWellendatenZwei, QStringLiteral("Wellenlänge 2:"), 8, 4, 169);
     TrackBarWellenlaengeZwei =
-        Schieber(PanelWellendatenZwei, 10, 100, 40, 8, 22, 169, &UpDownWellenlaengeZwei, stopp);
+        Wellenregler(PanelWellendatenZwei, 10, 100, 40, 8, 22, 169, &UpDownWellenlaengeZwei, stopp);
     kleinGross(TrackBarWellenlaengeZwei);
     Beschriftung(PanelWellendatenZwei, QStringLiteral("Amplitude 2:"), 8, 72, 169);
-    TrackBarAmplitudeZwei = Schieber(PanelWellendatenZwei, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeZwei, stopp, 20);
+    TrackBarAmplitudeZwei = Wellenregler(PanelWellendatenZwei, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeZwei, stopp, 20);
     kleinGross(TrackBarAmplitudeZwei);
 
-    PanelWelle = SeitenPanel(this, l.welleSeil);
+    PanelWelle = ErzeugePanel(this, l.welleSeil);
     Beschriftung(PanelWelle, QStringLiteral("Zeichne pro Schwingung"), 8, 4, 169);
-    TrackBarSchwDauer = Schieber(PanelWelle, 8, 32, 8, 8, 22, 169, &UpDownSchwDauer, stopp);
+    TrackBarSchwDauer = Wellenregler(PanelWelle, 8, 32, 8, 8, 22, 169, &UpDownSchwDauer, stopp);
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarSchwDauer->setSkala({{8, QStringLiteral("8")},
                                  {16, QStringLiteral("16")},
@@ -273,10 +249,10 @@ void TFormInterferenz::ErzeugeRechteSpalte()
     AufloesungsTeil = new QWidget(PanelWelle);
     Setze(AufloesungsTeil, 8, 188, 169, 70);
     Beschriftung(AufloesungsTeil, QStringLiteral("Auflösung"), 0, 0, 169);
-    TrackBarAufloesung = Schieber(AufloesungsTeil, 1, 4, 2, 0, 18, 169, nullptr, stopp);
+    TrackBarAufloesung = Wellenregler(AufloesungsTeil, 1, 4, 2, 0, 18, 169, nullptr, stopp);
     TrackBarAufloesung->setSkala({{1, QStringLiteral("fein")}, {4, QStringLiteral("grob")}});
 
-    PanelEinAus = SeitenPanel(this, l.einAus);
+    PanelEinAus = ErzeugePanel(this, l.einAus);
     ErzeugeLaufsteuerung(PanelEinAus);
     Setze(PanelKontrolle, 8, 8, 26, 26);
     Setze(BitBtnLicht, 40, 6, 137, 30);

@@ -1,6 +1,6 @@
 #include "heisenbergfenster.h"
 
-#include "beugungsteuerung.h"
+#include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
 
@@ -11,11 +11,6 @@
 #include <utility>
 
 using namespace Heisenberg;
-using Beugung::Beschriftung;
-using Beugung::ErzeugePanel;
-using Beugung::ErzeugeSchieber;
-using Beugung::RadioGruppeVerdichten;
-using Beugung::Schieber;
 
 namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }

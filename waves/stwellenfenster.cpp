@@ -1,6 +1,6 @@
 #include "stwellenfenster.h"
 
-#include "beugungsteuerung.h"
+#include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
 
@@ -9,11 +9,6 @@
 #include <algorithm>
 
 using namespace StehendeWellen;
-using Beugung::Beschriftung;
-using Beugung::ErzeugePanel;
-using Beugung::ErzeugeSchieber;
-using Beugung::RadioGruppeVerdichten;
-using Beugung::Schieber;
 
 namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }

@@ -1,10 +1,18 @@
-#include "beugungsteuerung.h"
+#include "bausteine.h"
 
+#include <QFontMetrics>
 #include <QLayout>
 
 #include <algorithm>
 
-namespace Beugung {
+void TitelEinpassen(Panel *titel)
+{
+    const QString text = titel->caption();
+    QFont f = titel->font();
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > titel->width() - 16)
+        f.setPixelSize(f.pixelSize() - 1);
+    titel->setFont(f);
+}
 
 Panel *ErzeugePanel(QWidget *eltern, const QRect &ort)
 {
@@ -14,20 +22,20 @@ Panel *ErzeugePanel(QWidget *eltern, const QRect &ort)
     return p;
 }
 
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h, Qt::Alignment ausrichtung)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setAlignment(ausrichtung);
-    Setze(l, x, y, w, h);
-    return l;
-}
-
 void RadioGruppeVerdichten(RadioGroup *gruppe)
 {
     if (gruppe->layout()) {
         gruppe->layout()->setContentsMargins(8, 0, 8, 2);
         gruppe->layout()->setSpacing(0);
     }
+}
+
+QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, int h, Qt::Alignment ausrichtung)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setAlignment(ausrichtung);
+    Setze(l, x, y, w, h);
+    return l;
 }
 
 Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort, bool mitUpDown,
@@ -56,5 +64,3 @@ Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const 
     });
     return s;
 }
-
-}  // namespace Beugung
