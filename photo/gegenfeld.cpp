@@ -89,29 +89,11 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     y += 194 + 8;
 
     Panel *spannung = Tafel(this, R, y, B, 74);
-    Beschriftung(spannung, QStringLiteral("Gegenspannung"), 8, 4, innen);
-    TrackBarSpannung->setParent(spannung);
-    UpDownSpannung->setParent(spannung);
-    Setze(TrackBarSpannung, 8, 24, innen - 22, 26);
-    Setze(UpDownSpannung, 8 + innen - 20, 24, 20, 26);
-    SpannungsSkala();
+    SpannungsTafel(spannung, QStringLiteral("Gegenspannung"), 4, 24, true);
     y += 74 + 8;
 
     Panel *lauf = Tafel(this, R, y, B, 184);
-    ErzeugeLaufsteuerung(lauf, QStringLiteral("&Licht"));
-    Setze(BitBtnLicht, 8, 8, innen - 38, 34);
-    Setze(PanelKontrolle, 8 + innen - 30, 11, 30, 28);
-    Setze(BitBtnStop, 8, 46, innen, 30);
-    BitBtnabbrechen->setParent(lauf);
-    Setze(BitBtnabbrechen, 8, 80, innen, 30);
-    Beschriftung(lauf, QStringLiteral("Simulation"), 8, 114, innen);
-    ErzeugeTempo(lauf, 0, GegenfeldTempoMax, 3, QString());
-    LabelTempo->hide();
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(TrackBarTempo, 8, 132, innen - 22, 26);
-    Setze(UpDownTempo, 8 + innen - 20, 132, 20, 26);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
+    LaufTafel(lauf, 8, 30);
 
     // ---- the hint panel over the picture ----
     ErzeugeHinweis(hinweise, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); }, true);
@@ -139,23 +121,7 @@ void TFormGegenfeld2::DatenSchaltSkizze()
     skizze = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
     sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);
     lampe = LampenGeometrie(Image1->bild().width() / 5, skizze.y0, skizze.kathodeX, skizze.D, ElektronenAnzahl);
-    wellen.bisX = skizze.kathodeX - skizze.t;
-    wellen.laenge = 192;
-    wellen.linienBreite = 1;
-    wellen.strahlSchritt = 3;
-    wellen.pixelSchritt = 1;
-    messgeraet.g = FestesGalvanometer(skizze.drehpunkt);
-    lauf.startX = skizze.startX;
-    lauf.ankunftX = skizze.ankunftX;
-    lauf.kathodeX = skizze.kathodeX;
-    lauf.zelleMitteX = skizze.zelleMitteX;
-    lauf.strahlen = lampe.strahlen;
-    lauf.yOben = skizze.y0;
-    lauf.D = skizze.D;
-    lauf.e = Elementarladung;
-    lauf.m = Elektronenmasse;
-    lauf.art = GegenfeldLaufart(wellenModell);
-    lauf.Aufstellen();
+    SkizzeUebernehmen(192, 1, GegenfeldLaufart(wellenModell));
 }
 
 int TFormGegenfeld2::NaechstePhase() const { return Runde(lauf.bild * 9e5 * dt); }

@@ -85,6 +85,58 @@ void GegenfeldFenster::SpannungsSkala(bool mitEinheit)
     SetzeSchrift(TrackBarSpannung->skala(), QStringLiteral("Trebuchet MS"), 8, true);
 }
 
+void GegenfeldFenster::SpannungsTafel(Panel *tafel, const QString &titel, int titelOben, int barOben, bool mitEinheit)
+{
+    const int innen = tafel->width() - 16;
+    Beschriftung(tafel, titel, 8, titelOben, innen);
+    TrackBarSpannung->setParent(tafel);
+    UpDownSpannung->setParent(tafel);
+    Setze(TrackBarSpannung, 8, barOben, innen - 22, 26);
+    Setze(UpDownSpannung, 8 + innen - 20, barOben, 20, 26);
+    SpannungsSkala(mitEinheit);
+}
+
+void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
+{
+    const int innen = tafel->width() - 16;
+    const int stop = rand + 38, abbrechen = stop + knopfHoehe + 4, simulation = abbrechen + knopfHoehe + 4;
+    ErzeugeLaufsteuerung(tafel, QStringLiteral("&Licht"));
+    Setze(BitBtnLicht, 8, rand, innen - 38, 34);
+    Setze(PanelKontrolle, 8 + innen - 30, rand + 3, 30, 28);
+    Setze(BitBtnStop, 8, stop, innen, knopfHoehe);
+    BitBtnabbrechen->setParent(tafel);
+    Setze(BitBtnabbrechen, 8, abbrechen, innen, knopfHoehe);
+    Beschriftung(tafel, QStringLiteral("Simulation"), 8, simulation, innen);
+    ErzeugeTempo(tafel, 0, GegenfeldTempoMax, 3, QString());
+    LabelTempo->hide();
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    TrackBarTempo->setTickInterval(1);
+    Setze(TrackBarTempo, 8, simulation + 18, innen - 22, 26);
+    Setze(UpDownTempo, 8 + innen - 20, simulation + 18, 20, 26);
+    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
+}
+
+void GegenfeldFenster::SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art)
+{
+    wellen.bisX = skizze.kathodeX - skizze.t;
+    wellen.laenge = wellenLaenge;
+    wellen.linienBreite = 1;
+    wellen.strahlSchritt = 3;
+    wellen.pixelSchritt = pixelSchritt;
+    messgeraet.g = Photoeffekt::FestesGalvanometer(skizze.drehpunkt);
+    lauf.startX = skizze.startX;
+    lauf.ankunftX = skizze.ankunftX;
+    lauf.kathodeX = skizze.kathodeX;
+    lauf.zelleMitteX = skizze.zelleMitteX;
+    lauf.strahlen = lampe.strahlen;
+    lauf.yOben = skizze.y0;
+    lauf.D = skizze.D;
+    lauf.e = Elementarladung;
+    lauf.m = Elektronenmasse;
+    lauf.art = art;
+    lauf.Aufstellen();
+}
+
 void GegenfeldFenster::Aufbauen()
 {
     frequenz = PanelLichtwahl->Frequenz;

@@ -81,6 +81,13 @@ protected:
                                 Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter);
     // The voltage bar's scale 0 … 1,5 (volts), after the bar has its panel.
     void SpannungsSkala(bool mitEinheit = true);
+    // The voltage panel: its caption at titelOben, the bar and its up-down at barOben, the scale.
+    void SpannungsTafel(Panel *tafel, const QString &titel, int titelOben, int barOben, bool mitEinheit);
+    // The run panel, from rand down: "&Licht" with the lamp, pause and abort (knopfHoehe px
+    // high), "Simulation" and the speed bar with its up-down and scale.
+    void LaufTafel(Panel *tafel, int rand, int knopfHoehe);
+    // Takes the sketch and the lamp (set by DatenSchaltSkizze) into the waves and the run.
+    void SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art);
     void Aufbauen();
 
     // ---- the window's own part ----

@@ -100,12 +100,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     y += 82 + 6;
 
     Panel *spannung = Tafel(this, R, y, B, 98);
-    Beschriftung(spannung, QStringLiteral("Gegenspannung/Volt"), 8, 2, innen);
-    TrackBarSpannung->setParent(spannung);
-    UpDownSpannung->setParent(spannung);
-    Setze(TrackBarSpannung, 8, 20, innen - 22, 26);
-    Setze(UpDownSpannung, 8 + innen - 20, 20, 20, 26);
-    SpannungsSkala(false);
+    SpannungsTafel(spannung, QStringLiteral("Gegenspannung/Volt"), 2, 20, false);
     PanelGegSpannung3 = new Panel(spannung, Panel::Rand::Gesenkt);
     Setze(PanelGegSpannung3, 8, 66, innen, 24);
     y += 98 + 6;
@@ -119,20 +114,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     y += 66 + 6;
 
     Panel *lauf = Tafel(this, R, y, B, 178);
-    ErzeugeLaufsteuerung(lauf, QStringLiteral("&Licht"));
-    Setze(BitBtnLicht, 8, 6, innen - 38, 34);
-    Setze(PanelKontrolle, 8 + innen - 30, 9, 30, 28);
-    Setze(BitBtnStop, 8, 44, innen, 28);
-    BitBtnabbrechen->setParent(lauf);
-    Setze(BitBtnabbrechen, 8, 76, innen, 28);
-    Beschriftung(lauf, QStringLiteral("Simulation"), 8, 108, innen);
-    ErzeugeTempo(lauf, 0, GegenfeldTempoMax, 3, QString());
-    LabelTempo->hide();
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(TrackBarTempo, 8, 126, innen - 22, 26);
-    Setze(UpDownTempo, 8 + innen - 20, 126, 20, 26);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
+    LaufTafel(lauf, 6, 28);
 
     // ---- the two text panels over the picture ----
     ErzeugeHinweis(texte, QStringLiteral("&Hinweise"), QStringLiteral("PlanckKHinweis.RTF"),
@@ -166,23 +148,7 @@ void TFormPlanckKonstante2::DatenSchaltSkizze()
     skizze = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height());
     sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
     lampe = PlanckLampe(skizze.zelleLinks / 2, skizze.y0, skizze.kathodeX, skizze.D);
-    wellen.bisX = skizze.kathodeX - skizze.t;
-    wellen.laenge = 384;
-    wellen.linienBreite = 1;
-    wellen.strahlSchritt = 3;
-    wellen.pixelSchritt = 2;
-    messgeraet.g = FestesGalvanometer(skizze.drehpunkt);
-    lauf.startX = skizze.startX;
-    lauf.ankunftX = skizze.ankunftX;
-    lauf.kathodeX = skizze.kathodeX;
-    lauf.zelleMitteX = skizze.zelleMitteX;
-    lauf.strahlen = lampe.strahlen;
-    lauf.yOben = skizze.y0;
-    lauf.D = skizze.D;
-    lauf.e = Elementarladung;
-    lauf.m = Elektronenmasse;
-    lauf.art = PlanckLaufart();
-    lauf.Aufstellen();
+    SkizzeUebernehmen(384, 2, PlanckLaufart());
 }
 
 void TFormPlanckKonstante2::SpannungGeaendert()
