@@ -597,33 +597,17 @@ void TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
     BitBtnErgebnis->setEnabled(true);
 }
 
-void TFormInterferenz::Simulation1WasserWelle(Zentren art)
-{
-    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
-    const int Q = layout_.Q;
-    for (int t = 0;; ++t) {
-        SchnittWaagrVorbereiten(ImageSchnittWaagr->canvas(), l, Zeichengrund);
-        SchnittSenkrVorbereiten(ImageSchnittSenkr->canvas(), Q, Zeichengrund);
-        ZeichneWasserFrame(Image2Dim->canvas(), l, t, Zeichengrund);
-        ZeichneSchnitte(ImageSchnittWaagr->canvas(), ImageSchnittSenkr->canvas(), l, t, Q);
-        Achsen2Dim(Image2Dim->canvas(), l.X0, l.Y0);
-        ZeichneZentren(Image2Dim->canvas(), l, zentrumLinks_, zentrumRechts_);
-        Warte(std::uint32_t(Verzoegerung));
-        if (Stopp || (l.einzelzug && t >= l.laufzeit))
-            break;
-    }
-    if (l.einzelzug && !Stopp)  // ended by itself
-        AnAusSchalten(false);
-    Stopp = true;
-    BitBtnErgebnis->setEnabled(true);
-}
+void TFormInterferenz::Simulation1WasserWelle(Zentren art) { Wasserwellen(art, false); }
 
-void TFormInterferenz::Simulation2Wasserwellen(Zentren art)
+void TFormInterferenz::Simulation2Wasserwellen(Zentren art) { Wasserwellen(art, true); }
+
+void TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
 {
     const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
     const int Q = layout_.Q;
-    ZeichneIntensitaetsBild(ImageIntensitaet->canvas(), l, Zeichengrund);
-    for (int t = 1;; ++t) {
+    if (zweiZentren)
+        ZeichneIntensitaetsBild(ImageIntensitaet->canvas(), l, Zeichengrund);
+    for (int t = zweiZentren ? 1 : 0;; ++t) {
         SchnittWaagrVorbereiten(ImageSchnittWaagr->canvas(), l, Zeichengrund);
         SchnittSenkrVorbereiten(ImageSchnittSenkr->canvas(), Q, Zeichengrund);
         ZeichneWasserFrame(Image2Dim->canvas(), l, t, Zeichengrund);

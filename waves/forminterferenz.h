@@ -88,6 +88,8 @@ private:
     void SimulationSeilwellen(bool links, bool rechts);
     void Simulation1WasserWelle(Interferenz::Zentren art);
     void Simulation2Wasserwellen(Interferenz::Zentren art);
+    // Both: the water run with one or two centres (the second draws the intensity picture first).
+    void Wasserwellen(Interferenz::Zentren art, bool zweiZentren);
     void ParameterGeaendert();
 
     Interferenz::Layout layout_;
