@@ -127,11 +127,11 @@ void SimFenster::ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCapti
     connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
 }
 
-void SimFenster::ErzeugeTempo(QWidget *eltern, int min, int max, int position, const QString &beschriftung)
+void SimFenster::ErzeugeTempo(QWidget *eltern, int min, int max, int position, bool skalaOben)
 {
-    LabelTempo = new QLabel(beschriftung, eltern);
     TrackBarTempo = new TrackBar(Qt::Horizontal, eltern);
     TrackBarTempo->setBereich(min, max, position);
+    TrackBarTempo->setSkala({{min, QStringLiteral("langsam")}, {max, QStringLiteral("schnell")}}, skalaOben);
     UpDownTempo = new UpDown(eltern);
     UpDownTempo->setBereich(min, max, position);
     Verzoegerung = VerzoegerungAusTempo(position, max);

@@ -87,7 +87,6 @@ public:
     BitBtn *BitBtnStop = nullptr;
     TrackBar *TrackBarTempo = nullptr;
     UpDown *UpDownTempo = nullptr;
-    QLabel *LabelTempo = nullptr;
     BitBtn *BitBtnHinweis = nullptr;
     BitBtn *BitBtnErgebnis = nullptr;
     TextTafel Hinweis, Ergebnis;
@@ -112,9 +111,9 @@ protected:
     Panel *ErzeugeDatum(const QString &datum);
     // Lamp, "&an/aus" and "&unterbrechen" with their handlers, children of eltern.
     void ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCaption = QStringLiteral("&an/aus"));
-    // Speed track bar with its up-down and the label "langsam … schnell".
-    void ErzeugeTempo(QWidget *eltern, int min, int max, int position,
-                      const QString &beschriftung = QStringLiteral("langsam             schnell"));
+    // Speed track bar with its up-down, its ends marked "langsam" and "schnell" (under the
+    // bar, or over it).
+    void ErzeugeTempo(QWidget *eltern, int min, int max, int position, bool skalaOben = false);
     // Hint and result panels with their buttons ("&Hinweis", "&Beobachtung").
     void ErzeugeHinweis(QWidget *knopfEltern, const QString &caption, const QString &datei,
                         std::function<void()> selbst, bool mitNeuBox = false);

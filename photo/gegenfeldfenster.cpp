@@ -107,13 +107,11 @@ void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
     BitBtnabbrechen->setParent(tafel);
     Setze(BitBtnabbrechen, 8, abbrechen, innen, knopfHoehe);
     Beschriftung(tafel, QStringLiteral("Simulation"), 8, simulation, innen);
-    ErzeugeTempo(tafel, 0, GegenfeldTempoMax, 3, QString());
-    LabelTempo->hide();
+    ErzeugeTempo(tafel, 0, GegenfeldTempoMax, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(TrackBarTempo, 8, simulation + 18, innen - 22, 26);
     Setze(UpDownTempo, 8 + innen - 20, simulation + 18, 20, 26);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {GegenfeldTempoMax, QStringLiteral("schnell")}});
 }
 
 void GegenfeldFenster::SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art)

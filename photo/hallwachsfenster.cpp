@@ -114,13 +114,11 @@ void HallwachsFenster::ErzeugeSimulation()
     Setze(PanelKontrolle, 8 + innen - 30, 11, 30, 28);
     Setze(BitBtnStop, 8, 48, innen, 30);
     Beschriftung(PanelLicht, QStringLiteral("Simulation"), 8, 84, innen);
-    ErzeugeTempo(PanelLicht, 0, TempoMax, 3, QString());
-    LabelTempo->hide();
+    ErzeugeTempo(PanelLicht, 0, TempoMax, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(TrackBarTempo, 8, 102, innen - 22, 26);
     Setze(UpDownTempo, 8 + innen - 20, 102, 20, 26);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {TempoMax, QStringLiteral("schnell")}});
     connect(PanelLicht, &Panel::geklickt, this, [this] { BitBtnLichtClick(); });
 }
 

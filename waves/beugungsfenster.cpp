@@ -208,10 +208,8 @@ void TFormBeugung3::ErzeugeRechteSpalte()
     Setze(PanelKontrolle, 8, 30, 26, 26);
     Setze(BitBtnLicht, 42, 28, innen - 34, 30);
     Setze(BitBtnStop, 42, 64, innen - 34, 30);
-    ErzeugeTempo(PanelLicht, 0, 4, 3, QString());
-    LabelTempo->hide();
+    ErzeugeTempo(PanelLicht, 0, 4, 3, true);
     Setze(TrackBarTempo, 8, 122, innen - 22, 32);
-    TrackBarTempo->setSkala({{0, Q("langsam")}, {4, Q("schnell")}}, true);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(UpDownTempo, 8 + innen - 20, 122, 20, 32);

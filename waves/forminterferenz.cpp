@@ -257,10 +257,8 @@ void TFormInterferenz::ErzeugeRechteSpalte()
     Setze(PanelKontrolle, 8, 8, 26, 26);
     Setze(BitBtnLicht, 40, 6, 137, 30);
     Setze(BitBtnStop, 8, 42, 169, 30);
-    ErzeugeTempo(PanelEinAus, 0, 4, 4, QString());
-    LabelTempo->hide();
+    ErzeugeTempo(PanelEinAus, 0, 4, 4, true);
     Setze(TrackBarTempo, 8, 100, 147, 26);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
     Setze(UpDownTempo, 157, 100, 20, 26);
 }
 

@@ -141,10 +141,8 @@ void TFormHeisenberg::ErzeugeSpalte()
     Setze(PanelKontrolle, 8, 26, 24, 24);
     Setze(BitBtnLicht, 38, 22, innen - 30, 30);
     Setze(BitBtnStop, 8, 58, innen, 30);
-    ErzeugeTempo(PanelSimulation, 1, 8, 4, QString());
-    LabelTempo->hide();
+    ErzeugeTempo(PanelSimulation, 1, 8, 4, true);
     Setze(TrackBarTempo, 8, 116, innen - 22, 32);
-    TrackBarTempo->setSkala({{1, Q("langsam")}, {8, Q("schnell")}}, true);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     TrackBarTempo->setTickInterval(1);
     Setze(UpDownTempo, 8 + innen - 20, 116, 20, 32);
