@@ -62,18 +62,7 @@ void GegenfeldFenster::ErzeugeGemeinsam(const GegenfeldLayout &l, int spannungSt
 
 Panel *GegenfeldFenster::Tafel(QWidget *eltern, int x, int y, int w, int h)
 {
-    auto *p = new Panel(eltern);
-    p->setFarbe(FarbePanel);
-    Setze(p, x, y, w, h);
-    return p;
-}
-
-QLabel *GegenfeldFenster::Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w, Qt::Alignment a)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setAlignment(a);
-    Setze(l, x, y, w, 18);
-    return l;
+    return ErzeugePanel(eltern, QRect(x, y, w, h));
 }
 
 void GegenfeldFenster::SpannungsSkala(bool mitEinheit)

@@ -4,6 +4,7 @@
 // window adds its controls, its way of showing the light and its texts.
 #pragma once
 
+#include "bausteine.h"
 #include "gegenfeldbild.h"
 #include "lampenwahl.h"
 #include "simfenster.h"
@@ -77,8 +78,6 @@ protected:
     void ErzeugeGemeinsam(const Photoeffekt::GegenfeldLayout &l, int spannungStart, int iMin, int iStart);
     // Helpers for the control panels.
     static Panel *Tafel(QWidget *eltern, int x, int y, int w, int h);
-    static QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w,
-                                Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter);
     // The voltage bar's scale 0 … 1,5 (volts), after the bar has its panel.
     void SpannungsSkala(bool mitEinheit = true);
     // The voltage panel: its caption at titelOben, the bar and its up-down at barOben, the scale.

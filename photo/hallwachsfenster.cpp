@@ -1,38 +1,11 @@
 #include "hallwachsfenster.h"
 
+#include "bausteine.h"
 #include "bild.h"
 
 #include <QLabel>
-#include <QLayout>
 
 using namespace Photoeffekt;
-
-namespace {
-
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int w,
-                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setAlignment(ausrichtung);
-    Setze(l, x, y, w, 18);
-    return l;
-}
-
-Panel *Tafel(QWidget *eltern, const QRect &ort)
-{
-    auto *p = new Panel(eltern);
-    p->setFarbe(FarbePanel);
-    Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
-    return p;
-}
-
-void Verdichten(RadioGroup *gruppe)
-{
-    gruppe->layout()->setContentsMargins(8, 0, 8, 2);
-    gruppe->layout()->setSpacing(0);
-}
-
-}  // namespace
 
 HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bildschirm, QWidget *parent)
     : SimFenster(texte.caption, parent)
@@ -66,12 +39,12 @@ HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bi
 
 void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
 {
-    PanelLichtwahl = Tafel(this, layout_.licht);
+    PanelLichtwahl = ErzeugePanel(this, layout_.licht);
     const int innen = layout_.licht.width() - 16;
     RadioGroupUVLicht = new RadioGroup(texte.lichtCaption, texte.lichtItems, PanelLichtwahl);
     Setze(RadioGroupUVLicht, 8, 4, innen, 62);
     RadioGroupUVLicht->setItemIndex(1);
-    Verdichten(RadioGroupUVLicht);
+    RadioGruppeVerdichten(RadioGroupUVLicht);
     Beschriftung(PanelLichtwahl, QStringLiteral("Lichtintensität"), 8, 72, innen);
     TrackBarIntensitaet = new TrackBar(Qt::Horizontal, PanelLichtwahl);
     TrackBarIntensitaet->setBereich(3, 15, 9);
@@ -86,7 +59,7 @@ void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
 
 void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
 {
-    PanelSchaltung = Tafel(this, layout_.schaltung);
+    PanelSchaltung = ErzeugePanel(this, layout_.schaltung);
     const int innen = layout_.schaltung.width() - 16;
     int y = 4;
     for (const QString &zeile : texte.schaltLabel) {
@@ -97,7 +70,7 @@ void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
                                           PanelSchaltung, 2);
     Setze(RadioGroupStromkreis, 8, y + 2, innen, 80 - y);
     RadioGroupStromkreis->setItemIndex(0);
-    Verdichten(RadioGroupStromkreis);
+    RadioGruppeVerdichten(RadioGroupStromkreis);
     CheckBoxBeschriftung = new QCheckBox(texte.beschriftung, PanelSchaltung);
     CheckBoxBeschriftung->setChecked(true);
     for (int groesse = 10; groesse > 7 && CheckBoxBeschriftung->sizeHint().width() > innen; --groesse)
@@ -107,7 +80,7 @@ void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
 
 void HallwachsFenster::ErzeugeSimulation()
 {
-    PanelLicht = Tafel(this, layout_.simulation);
+    PanelLicht = ErzeugePanel(this, layout_.simulation);
     const int innen = layout_.simulation.width() - 16;
     ErzeugeLaufsteuerung(PanelLicht, QStringLiteral("&Licht"));
     Setze(BitBtnLicht, 8, 8, innen - 38, 34);
@@ -124,7 +97,7 @@ void HallwachsFenster::ErzeugeSimulation()
 
 void HallwachsFenster::ErzeugeHinweise()
 {
-    PanelHinweise = Tafel(this, layout_.hinweise);
+    PanelHinweise = ErzeugePanel(this, layout_.hinweise);
     const int innen = layout_.hinweise.width() - 16;
     ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweis(); });
     Setze(BitBtnHinweis, 8, 6, innen, 34);

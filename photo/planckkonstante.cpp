@@ -64,7 +64,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     SetzeSchrift(titel, QStringLiteral("Trebuchet MS"), 11, true);
     const int sp1 = 66, sw = (links - sp1 - 4) / 2, sp2 = sp1 + sw + 4;
     auto kopf = [&](const QString &t, int x) {
-        auto *lab = Beschriftung(PanelRechne, t, x, 22, sw + 4, Qt::AlignCenter);
+        auto *lab = Beschriftung(PanelRechne, t, x, 22, sw + 4, 18, Qt::AlignCenter);
         SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), 7, false);
     };
     kopf(QStringLiteral("Frequenz/THz"), 8 + sp1 - 2);
