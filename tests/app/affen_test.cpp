@@ -35,6 +35,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -119,7 +120,8 @@ public:
         FensterAnmelden(QStringLiteral("Laufprobe"), new Laufprobe);
         haupt_->show();
         std::atomic<bool> fertig{false};
-        pthread_getcpuclockid(pthread_self(), &gui_);
+        guiThread_ = pthread_self();
+        pthread_getcpuclockid(guiThread_, &gui_);
         puls_ = Jetzt();
         pulsRechenzeit_ = Rechenzeit(gui_);
         std::thread hund([&] { wache(fertig); });
@@ -482,6 +484,12 @@ private:
                 std::fprintf(stderr,
                              "Monkey: the event loop has not answered for %lld ms (%lld ms of processor time); %s\n",
                              static_cast<long long>(still), static_cast<long long>(rechnend), Ort().c_str());
+#if QP_MIT_SANITIZER
+                // where the event loop's thread is busy: it prints its own stack on a signal
+                std::signal(SIGUSR1, [](int) { __sanitizer_print_stack_trace(); });
+                pthread_kill(guiThread_, SIGUSR1);
+                std::this_thread::sleep_for(std::chrono::seconds(2));
+#endif
                 std::fflush(stderr);
                 std::abort();
             }
@@ -527,6 +535,7 @@ private:
     std::atomic<std::int64_t> puls_{0};
     std::atomic<std::int64_t> pulsRechenzeit_{0};
     clockid_t gui_{};
+    pthread_t guiThread_{};
     std::int64_t laengste_ = 0;
     std::string laengstesEreignis_;
     int tiefe_ = 0;  // events under way (nested in runs)
