@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyleOptionSlider>
 #include <QToolButton>
@@ -482,6 +483,13 @@ void UpDown::setPosition(int p) { pos_ = std::clamp(p, min_, max_); }
 
 void UpDown::klick(Knopf k)
 {
+    if (imKlick_) {
+        // A held arrow repeats while the last click's handler still runs, e.g. in a message
+        // box that took the mouse: the press is over, so no click nests inside the handler.
+        hoch_->setDown(false);
+        runter_->setDown(false);
+        return;
+    }
     int neu = pos_ + (k == Naechster ? inc_ : -inc_);
     if (wrap_)
         neu = neu > max_ ? min_ : neu < min_ ? max_ : neu;
@@ -490,7 +498,11 @@ void UpDown::klick(Knopf k)
     if (neu == pos_)
         return;
     pos_ = neu;
+    imKlick_ = true;
+    const QPointer<UpDown> selbst(this);
     emit geklickt(k);
+    if (selbst)
+        imKlick_ = false;
 }
 
 void UpDown::resizeEvent(QResizeEvent *)

@@ -165,6 +165,7 @@ private:
     Qt::Orientation o_;
     int pos_ = 0, min_ = 0, max_ = 100, inc_ = 1;
     bool wrap_ = false;
+    bool imKlick_ = false;  // the last click's handler still runs (e.g. shows a message)
 };
 
 // A captioned group of radio buttons. ItemIndex −1 selects none. geklickt() fires when

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -219,6 +220,30 @@ TEST(UpDownKlick, StopsOrWrapsAtTheLimits)
         EXPECT_EQ(u.Position(), f.erwartet) << f.wrap << f.start;
         EXPECT_EQ(signale, f.signale) << f.wrap << f.start;
     }
+}
+
+TEST(UpDownKlick, AHeldArrowDoesNotClickAgainInsideAMessageItsClickOpened)
+{
+    // The handler waits in its own event loop, as a message box does, while the arrow is
+    // held: the arrow's repeat must not nest a second click (and message) inside it.
+    UpDown u;
+    u.setBereich(1, 50, 1);
+    u.resize(20, 40);
+    u.show();
+    QToolButton *hoch = u.findChildren<QToolButton *>().first();
+    int tiefe = 0, tiefste = 0, klicks = 0;
+    QObject::connect(&u, &UpDown::geklickt, [&] {
+        ++klicks;
+        tiefste = std::max(tiefste, ++tiefe);
+        Ereignisse(hoch->autoRepeatDelay() + 4 * hoch->autoRepeatInterval());
+        --tiefe;
+    });
+    QTest::mousePress(hoch, Qt::LeftButton);
+    Ereignisse(hoch->autoRepeatDelay() + 2 * hoch->autoRepeatInterval());
+    QTest::mouseRelease(hoch, Qt::LeftButton);
+    EXPECT_EQ(tiefste, 1);
+    EXPECT_FALSE(hoch->isDown());
+    EXPECT_EQ(u.Position(), 1 + klicks);
 }
 
 TEST(RadioGroupIndex, ChangesByCodeItemsAndNoSelection)
