@@ -73,7 +73,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     Setze(PanelAutor1, 4, 8, 193, 32);
     PanelAutor2 = new Panel(PanelAutor, Panel::Rand::Keiner);
     PanelAutor2->setFarbe(0xFC981D);
-    PanelAutor2->setCaption(QStringLiteral("Freie Software"));
+    PanelAutor2->setCaption(QStringLiteral("Freie Software · GPL 3"));
+    PanelAutor2->setToolTip(QStringLiteral("GNU General Public License, Version 3 oder jede spätere Version"));
     SetzeSchrift(PanelAutor2, QStringLiteral("Trebuchet MS"), 11, true);
     Setze(PanelAutor2, 4, 42, 193, 28);
 

@@ -39,7 +39,13 @@ foreach(n 16 22 24 32 48 64 128 256)
   install(FILES data/icons/${n}x${n}/quantenpfad.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${n}x${n}/apps)
 endforeach()
 install(FILES data/LIESMICH.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/quantenpfad/QuantenTexte)
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quantenpfad)
+# The documentation folder as Debian wants it: the machine-readable copyright file and the
+# compressed changelog.
+file(ARCHIVE_CREATE OUTPUT ${CMAKE_BINARY_DIR}/data/changelog.gz PATHS ${CMAKE_SOURCE_DIR}/data/changelog
+     FORMAT raw COMPRESSION GZip)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog)
+install(FILES README.md data/copyright ${CMAKE_BINARY_DIR}/data/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quantenpfad)
 
 set(CPACK_PACKAGE_NAME quantenpfad)
 set(CPACK_PACKAGE_VENDOR "Quantenpfad")

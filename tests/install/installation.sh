@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the build given as $1 into a temporary prefix, validates the desktop entry and
+# Installs the build given as $1 (whose application id is $2) into a temporary prefix, validates the desktop entry and
 # the AppStream metainfo, checks the icons and starts the installed program once.
 set -euo pipefail
 build="$1"
+id="$2"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -14,7 +15,6 @@ pruefe() {  # message, command...
   if ! "$@"; then echo "FEHLER: $text"; fehler=1; fi
 }
 
-id="io.github.quantenpfad.Quantenpfad"
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 pruefe "Programm installiert" test -x "$prefix/bin/quantenpfad"
@@ -34,6 +34,9 @@ for n in 16 22 24 32 48 64 128 256; do
   groesse=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | awk '{print $3*256+$4 "x" $7*256+$8}')
   pruefe "Symbol ${n}x${n} (ist ${groesse:-fehlt})" test "$groesse" = "${n}x${n}"
 done
+pruefe "Lizenz in der Metainfo" grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo"
+pruefe "Copyright-Datei (maschinenlesbar)" grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$prefix/share/doc/quantenpfad/copyright"
+pruefe "Changelog" gzip -t "$prefix/share/doc/quantenpfad/changelog.gz"
 pruefe "Textverzeichnis des Systems" test -d "$prefix/share/quantenpfad/QuantenTexte"
 
 version=$("$prefix/bin/quantenpfad" --version)
