@@ -1,7 +1,11 @@
 #include "beugungsbild.h"
 
+#include "kacheln.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace Beugung {
 
@@ -134,21 +138,71 @@ void BeugungsBild::ZeichnePfeile(int t)
     c_.pen = Stift{};
 }
 
+namespace {
+
+// The field's grid is even with the pitch of the tiles: then a whole frame goes onto the
+// canvas as one grid of tiles.
+bool GitterPasst(const Huygens::Feld &f, int d)
+{
+    auto gleichmaessig = [d](const std::vector<int> &w) {
+        for (std::size_t i = 1; i < w.size(); ++i)
+            if (w[i] - w[i - 1] != d)
+                return false;
+        return true;
+    };
+    return f.d == d && !f.leer() && gleichmaessig(f.spaltenX) && gleichmaessig(f.zeilenY);
+}
+
+// One colour per tile, top row first; kept between frames.
+std::vector<TColor> &Kachelpuffer(std::size_t n)
+{
+    thread_local std::vector<TColor> puffer;
+    puffer.resize(n);
+    return puffer;
+}
+
+}  // namespace
+
 void BeugungsBild::ZeichneWellen(int t)
 {
     const Masse &m = z_.m;
-    const int d = z_.d();
+    const int d = z_.d(), h = d / 2;
     const TSinCosTabelle &tab = SinCosTabelle;
-    for (int x = -(std::abs(m.xA) / d) * d; x <= 0; x += d)
-        Streifen(x, 0, c_.height(), FarbCodeAuslenkg(EinfallCode(x, t, z_.w, tab)));
+    // the incident wave: one row of stripes of tile width over the full height
+    const int xVon = -(std::abs(m.xA) / d) * d, streifen = -xVon / d + 1;
+    std::vector<TColor> einfall(static_cast<std::size_t>(streifen));
+    for (int i = 0; i < streifen; ++i)
+        einfall[std::size_t(i)] = FarbCodeAuslenkg(EinfallCode(xVon + i * d, t, z_.w, tab));
+    FuelleKacheln(c_, m.X0 + xVon - h, 0, d, std::max(1, c_.height()), streifen, 1, einfall.data());
     if (z_.feld) {
         const Huygens::Feld &f = *z_.feld;
-        for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
-            for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze) {
-                const std::size_t i = f.index(sp, ze);
-                Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
-                         FarbCodeAuslenkg(SimulationsCode(f.amplitude[i], f.phase[i], t, z_.w, tab)));
+        if (GitterPasst(f, d)) {
+            // a frame differs from the last only by the phase step: the fixed amplitude and
+            // phase of each point and the frame's offset give its code
+            const int versatz = Huygens::Mod96(Runde(-z_.w.p() * (t + 1)));
+            std::array<TColor, 113> farbe{};  // codes −56..56
+            for (int k = -56; k <= 56; ++k)
+                farbe[std::size_t(k + 56)] = FarbCodeAuslenkg(k);
+            const std::size_t ns = f.spaltenX.size(), nz = f.zeilenY.size();
+            std::vector<TColor> &kacheln = Kachelpuffer(ns * nz);
+            for (std::size_t sp = 0; sp < ns; ++sp) {
+                const std::size_t i0 = f.index(sp, 0);
+                for (std::size_t ze = 0; ze < nz; ++ze) {
+                    const int k = Runde(f.amplitude[i0 + ze] * tab.Sin48[(versatz + f.phase[i0 + ze]) % 96]);
+                    kacheln[(nz - 1 - ze) * ns + sp] =
+                        k >= -56 && k <= 56 ? farbe[std::size_t(k + 56)] : FarbCodeAuslenkg(k);
+                }
             }
+            FuelleKacheln(c_, m.X0 + f.spaltenX.front() - h, m.Y0 - f.zeilenY.back() - h, d, d, int(ns), int(nz),
+                           kacheln.data());
+        } else {
+            for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
+                for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze) {
+                    const std::size_t i = f.index(sp, ze);
+                    Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
+                             FarbCodeAuslenkg(SimulationsCode(f.amplitude[i], f.phase[i], t, z_.w, tab)));
+                }
+        }
     }
     ZeichneBlende();
 }

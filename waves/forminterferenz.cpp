@@ -345,7 +345,12 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
     RadioGroupAuslInt->setVisible(zwei && !seil && fortlaufend);
     RadioGroupRichtung1->setVisible(!zwei);
     RadioGroupRichtung2->setVisible(zwei && !seil);
-    RadioGroupPhasen->setVisible(zwei && !seil);
+    // the centres' phase acts whenever two waves run; for ropes its group stands under the
+    // rope choices, since the centres panel below is taken by the form and the marks
+    QWidget *phasenPanel = seil ? static_cast<QWidget *>(PanelDaten) : PanelWZentren;
+    if (RadioGroupPhasen->parentWidget() != phasenPanel)
+        RadioGroupPhasen->setParent(phasenPanel);
+    RadioGroupPhasen->setVisible(zwei);
     PanelAusschnitt->setVisible(!seil);
     AufloesungsTeil->setVisible(!seil);
     PanelWellendatenZwei->setVisible(seil && zwei && verschieden);
@@ -366,9 +371,15 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
                 y += t->height() + 4;
             }
     };
-    stapeln({RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2, RadioGroupGleicheW,
-             RadioGroupAuslInt, PanelEinzelWellen});
-    stapeln({RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
+    if (seil) {
+        stapeln({RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupGleicheW, PanelEinzelWellen,
+                 RadioGroupPhasen});
+        stapeln({RadioGroupWellenzug, RadioGroupAnfangszustand});
+    } else {
+        stapeln({RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2,
+                 RadioGroupAuslInt});
+        stapeln({RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
+    }
 
     const QRect zentren = seil ? layout_.wZentrenSeil : layout_.wZentrenWasser;
     Setze(PanelWZentren, zentren.left(), zentren.top(), zentren.width(), zentren.height());
