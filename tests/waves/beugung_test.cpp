@@ -210,6 +210,36 @@ TEST(Beugung, WaveFrameIsEveryTileInItsCode)
             }
         BeugungsBild(r, z).ZeichneBlende();
         EXPECT_TRUE(bild == soll) << fall.s;
+
+        // the idealised animation behind a slit or an edge: each tile from its distance and attenuation
+        z.simulation = false;
+        z.kante = fall.art == Art::Kante;
+        z.wAnim = 12;
+        BeugungsBild(c, z).AnimationsFrame(fall.t + 40);
+        auto farbe = [&](double rr, double F1) {
+            return Aktiv(rr, fall.t + 40, z.w, z.frischerStart, z.einzelZug)
+                       ? FarbCodeAnimation(Runde(Auslenkung(rr, fall.t + 40, z.w, SinCosTabelle) * F1))
+                       : z.grund;
+        };
+        for (int x = -(std::abs(z.m.xA) / d) * d; x <= 0; x += d) {
+            r.brush.color = farbe(x, 1.0);
+            r.fillRect(z.m.X0 + x - h, 0, z.m.X0 + x + h + 1, 120);
+        }
+        for (int x = d; x <= z.m.xB; x += d) {
+            for (int y = z.kante ? 0 : -z.m.yMax; y <= z.m.yMax; ++y) {
+                if (std::abs(y) % d != 0)
+                    continue;
+                const Punktwelle p = AnimationsWelle(x, y, z.kante ? 0 : z.wAnim, z.m.X0, !z.kante);
+                r.brush.color = farbe(p.r, p.F1);
+                r.fillRect(z.m.X0 + x - h, z.m.Y0 - y - h, z.m.X0 + x + h + 1, z.m.Y0 - y + h + 1);
+            }
+            if (z.kante) {
+                r.brush.color = farbe(x, 1.0);
+                r.fillRect(z.m.X0 + x - h, z.m.Y0 + h + 1, z.m.X0 + x + h + 1, 120);
+            }
+        }
+        BeugungsBild(r, z).ZeichneBlende();
+        EXPECT_TRUE(bild == soll) << "animation " << fall.s;
     }
 }
 
