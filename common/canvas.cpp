@@ -1,4 +1,5 @@
 #include "canvas.h"
+#include "kacheln.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -950,6 +951,41 @@ void Canvas::fillRect(int l, int t, int r, int b)
     Raster ras(*img_);
     maleKasten(ras, normiert(l, t, r, b), PenModus::Copy, zuRgb(brush.color), brush.style);
     geaendert();
+}
+
+// The canvas's own steps for drawings declared outside its header (kacheln.h).
+class CanvasIntern {
+public:
+    static bool bereit(Canvas &c) { return c.bereit(); }
+    static void geaendert(const Canvas &c) { c.geaendert(); }
+};
+
+void FuelleKacheln(Canvas &c, int links, int oben, int breite, int hoehe, int spalten, int zeilen,
+                   const TColor *farben)
+{
+    if (!CanvasIntern::bereit(c) || breite < 1 || hoehe < 1 || spalten < 1 || zeilen < 1 || !farben)
+        return;
+    Raster ras(*c.image());
+    // the columns of tiles that reach into the picture, and their clipped pixel range
+    const i64 l = links, b = breite;
+    const i64 iVon = std::max<i64>(0, l >= 0 ? 0 : (-l) / b), iBis = std::min<i64>(spalten, (ras.w - l + b - 1) / b);
+    if (iVon >= iBis)
+        return;
+    for (i64 j = 0; j < zeilen; ++j) {
+        const i64 y0 = std::max<i64>(0, i64(oben) + j * hoehe), y1 = std::min<i64>(ras.h, i64(oben) + (j + 1) * hoehe);
+        if (y0 >= y1)
+            continue;
+        QRgb *erste = ras.zeile(y0);
+        const TColor *f = farben + j * spalten;
+        for (i64 i = iVon; i < iBis; ++i) {
+            const i64 x0 = std::max<i64>(0, l + i * b), x1 = std::min<i64>(ras.w, l + (i + 1) * b);
+            std::fill(erste + x0, erste + x1, zuRgb(f[i]));
+        }
+        const i64 x0 = std::max<i64>(0, l + iVon * b), x1 = std::min<i64>(ras.w, l + iBis * b);
+        for (i64 y = y0 + 1; y < y1; ++y)
+            std::copy(erste + x0, erste + x1, ras.zeile(y) + x0);
+    }
+    CanvasIntern::geaendert(c);
 }
 
 void Canvas::floodFill(int x, int y, TColor farbe, FuellArt art)

@@ -1,9 +1,38 @@
 #include "beugungsbild.h"
 
+#include "kacheln.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace Beugung {
+
+namespace {
+
+// The field's grid is even with the pitch of the tiles: then a whole frame goes onto the
+// canvas as one grid of tiles.
+bool GitterPasst(const Huygens::Feld &f, int d)
+{
+    auto gleichmaessig = [d](const std::vector<int> &w) {
+        for (std::size_t i = 1; i < w.size(); ++i)
+            if (w[i] - w[i - 1] != d)
+                return false;
+        return true;
+    };
+    return f.d == d && !f.leer() && gleichmaessig(f.spaltenX) && gleichmaessig(f.zeilenY);
+}
+
+// One colour per tile, top row first; kept between frames.
+std::vector<TColor> &Kachelpuffer(std::size_t n)
+{
+    thread_local std::vector<TColor> puffer;
+    puffer.resize(n);
+    return puffer;
+}
+
+}  // namespace
 
 void BeugungsBild::Quadrat0(int x, int y, TColor farbe)
 {
@@ -52,11 +81,43 @@ void BeugungsBild::ZeichneBlende()
             u.Line0(-6, y, z_.s - 1, y);
 }
 
+namespace {
+
+// The idealised wave's distance and attenuation at every tile behind the diaphragm, rows
+// from the top; they depend on the geometry only, so frames of one run share them.
+struct AnimationsTabelle {
+    int d = 0, X0 = 0, xB = 0, yMax = 0, w = 0;
+    bool kante = false;
+    int spalten = 0, zeilen = 0, yOben = 0;  // yOben: world y of the top row
+    std::vector<Punktwelle> p;
+};
+
+const AnimationsTabelle &AnimationsWerte(int d, int X0, int xB, int yMax, int wOeffnung, bool kante)
+{
+    thread_local AnimationsTabelle t;
+    if (t.d == d && t.X0 == X0 && t.xB == xB && t.yMax == yMax && t.w == wOeffnung && t.kante == kante &&
+        !t.p.empty())
+        return t;
+    t = AnimationsTabelle{d, X0, xB, yMax, wOeffnung, kante, 0, 0, 0, {}};
+    const int oben = (yMax / d) * d;  // the highest row y = 0, d, 2d, … reaches
+    t.spalten = xB / d;
+    t.zeilen = kante ? oben / d + 1 : 2 * (oben / d) + 1;
+    t.yOben = oben;
+    t.p.resize(std::size_t(t.spalten) * std::size_t(t.zeilen));
+    for (int j = 0; j < t.zeilen; ++j)
+        for (int i = 0; i < t.spalten; ++i)
+            t.p[std::size_t(j) * std::size_t(t.spalten) + std::size_t(i)] =
+                AnimationsWelle((i + 1) * d, oben - j * d, wOeffnung, X0, !kante);
+    return t;
+}
+
+}  // namespace
+
 void BeugungsBild::AnimationsFrame(int t)
 {
     const Masse &m = z_.m;
     const Welle &w = z_.w;
-    const int d = z_.d();
+    const int d = z_.d(), h = d / 2;
     const int hoehe = c_.height();
     const TSinCosTabelle &tab = SinCosTabelle;
     auto farbe = [&](double r, double F1) {
@@ -65,20 +126,27 @@ void BeugungsBild::AnimationsFrame(int t)
         return FarbCodeAnimation(Runde(Auslenkung(r, t, w, tab) * F1));
     };
     // incident plane wave, stripes up to the diaphragm
-    for (int x = -(std::abs(m.xA) / d) * d; x <= 0; x += d)
-        Streifen(x, 0, hoehe, farbe(x, 1.0));
-    // behind the diaphragm: wavelets from the border of the opening (from the edge itself)
-    const int wOeffnung = z_.kante ? 0 : z_.wAnim;
-    for (int x = d; x <= m.xB; x += d) {
-        for (int y = 0; y <= m.yMax; y += d) {
-            const Punktwelle p = AnimationsWelle(x, y, wOeffnung, m.X0, !z_.kante);
-            const TColor f = farbe(p.r, p.F1);
-            Quadrat0(x, y, f);
-            if (!z_.kante && y > 0)
-                Quadrat0(x, -y, f);
+    const int xVon = -(std::abs(m.xA) / d) * d, streifen = -xVon / d + 1;
+    std::vector<TColor> einfall(static_cast<std::size_t>(streifen));
+    for (int i = 0; i < streifen; ++i)
+        einfall[std::size_t(i)] = farbe(xVon + i * d, 1.0);
+    FuelleKacheln(c_, m.X0 + xVon - h, 0, d, std::max(1, hoehe), streifen, 1, einfall.data());
+    // behind the diaphragm: wavelets from the border of the opening (from the edge itself),
+    // every tile from the fixed table of distances and attenuations
+    const AnimationsTabelle &a = AnimationsWerte(d, m.X0, m.xB, m.yMax, z_.kante ? 0 : z_.wAnim, z_.kante);
+    if (a.spalten > 0) {
+        std::vector<TColor> &kacheln = Kachelpuffer(a.p.size());
+        for (std::size_t i = 0; i < a.p.size(); ++i)
+            kacheln[i] = farbe(a.p[i].r, a.p[i].F1);
+        FuelleKacheln(c_, m.X0 + d - h, m.Y0 - a.yOben - h, d, d, a.spalten, a.zeilen, kacheln.data());
+        if (z_.kante) {  // below the edge the plane wave passes undisturbed
+            std::vector<TColor> unten(static_cast<std::size_t>(a.spalten));
+            for (int i = 0; i < a.spalten; ++i)
+                unten[std::size_t(i)] = farbe((i + 1) * d, 1.0);
+            const int von = m.Y0 + d / 2 + 1;
+            if (hoehe > von)
+                FuelleKacheln(c_, m.X0 + d - h, von, d, hoehe - von, a.spalten, 1, unten.data());
         }
-        if (z_.kante)  // below the edge the plane wave passes undisturbed
-            Streifen(x, m.Y0 + d / 2 + 1, hoehe, farbe(x, 1.0));
     }
     ZeichnePfeile(t);
     ZeichneBlende();
@@ -134,21 +202,47 @@ void BeugungsBild::ZeichnePfeile(int t)
     c_.pen = Stift{};
 }
 
+
 void BeugungsBild::ZeichneWellen(int t)
 {
     const Masse &m = z_.m;
-    const int d = z_.d();
+    const int d = z_.d(), h = d / 2;
     const TSinCosTabelle &tab = SinCosTabelle;
-    for (int x = -(std::abs(m.xA) / d) * d; x <= 0; x += d)
-        Streifen(x, 0, c_.height(), FarbCodeAuslenkg(EinfallCode(x, t, z_.w, tab)));
+    // the incident wave: one row of stripes of tile width over the full height
+    const int xVon = -(std::abs(m.xA) / d) * d, streifen = -xVon / d + 1;
+    std::vector<TColor> einfall(static_cast<std::size_t>(streifen));
+    for (int i = 0; i < streifen; ++i)
+        einfall[std::size_t(i)] = FarbCodeAuslenkg(EinfallCode(xVon + i * d, t, z_.w, tab));
+    FuelleKacheln(c_, m.X0 + xVon - h, 0, d, std::max(1, c_.height()), streifen, 1, einfall.data());
     if (z_.feld) {
         const Huygens::Feld &f = *z_.feld;
-        for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
-            for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze) {
-                const std::size_t i = f.index(sp, ze);
-                Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
-                         FarbCodeAuslenkg(SimulationsCode(f.amplitude[i], f.phase[i], t, z_.w, tab)));
+        if (GitterPasst(f, d)) {
+            // a frame differs from the last only by the phase step: the fixed amplitude and
+            // phase of each point and the frame's offset give its code
+            const int versatz = Huygens::Mod96(Runde(-z_.w.p() * (t + 1)));
+            std::array<TColor, 113> farbe{};  // codes −56..56
+            for (int k = -56; k <= 56; ++k)
+                farbe[std::size_t(k + 56)] = FarbCodeAuslenkg(k);
+            const std::size_t ns = f.spaltenX.size(), nz = f.zeilenY.size();
+            std::vector<TColor> &kacheln = Kachelpuffer(ns * nz);
+            for (std::size_t sp = 0; sp < ns; ++sp) {
+                const std::size_t i0 = f.index(sp, 0);
+                for (std::size_t ze = 0; ze < nz; ++ze) {
+                    const int k = Runde(f.amplitude[i0 + ze] * tab.Sin48[(versatz + f.phase[i0 + ze]) % 96]);
+                    kacheln[(nz - 1 - ze) * ns + sp] =
+                        k >= -56 && k <= 56 ? farbe[std::size_t(k + 56)] : FarbCodeAuslenkg(k);
+                }
             }
+            FuelleKacheln(c_, m.X0 + f.spaltenX.front() - h, m.Y0 - f.zeilenY.back() - h, d, d, int(ns), int(nz),
+                           kacheln.data());
+        } else {
+            for (std::size_t sp = 0; sp < f.spaltenX.size(); ++sp)
+                for (std::size_t ze = 0; ze < f.zeilenY.size(); ++ze) {
+                    const std::size_t i = f.index(sp, ze);
+                    Quadrat0(f.spaltenX[sp], f.zeilenY[ze],
+                             FarbCodeAuslenkg(SimulationsCode(f.amplitude[i], f.phase[i], t, z_.w, tab)));
+                }
+        }
     }
     ZeichneBlende();
 }

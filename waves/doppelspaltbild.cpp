@@ -5,6 +5,11 @@
 
 namespace Doppelspalt {
 
+QRect SchirmInnen(const Masse &m)
+{
+    return QRect(QPoint(m.X0 - m.hw + 1, m.Y0 - m.hh + 1), QPoint(m.X0 + m.hw - 3, m.Y0 + m.hh - 3));
+}
+
 DoppelspaltBild::DoppelspaltBild(Canvas &c, const Zustand &z) : c_(c), z_(z)
 {
     pr_.X0 = z.m.X0;
@@ -207,10 +212,13 @@ void DoppelspaltBild::ZeichneKlassisch()
                 c_.moveTo(unten.x(), unten.y() - 2);
                 c_.lineTo(oben.x(), oben.y() + 1);
             } else {
+                const QRect innen = SchirmInnen(m);
                 for (int k = 0; k < m.n; ++k) {
                     const int x = m.X0 + s * (m.n * u + k);
-                    c_.moveTo(x, m.Y0 - m.hh + 1);
-                    c_.lineTo(x, m.Y0 + m.hh - 1);
+                    if (x < innen.left() || x > innen.right())
+                        continue;
+                    c_.moveTo(x, innen.top());
+                    c_.lineTo(x, innen.bottom() + 1);
                 }
             }
         }
@@ -233,8 +241,10 @@ QRect DoppelspaltBild::Punkt(int a, int c)
     }
     const Masse &m = z_.m;
     const int px = m.X0 + m.n * a, py = m.Y0 + m.n * c, h = m.n - 1;
-    for (int y = py - h; y <= py + h; ++y)
-        for (int x = px - h; x <= px + h; ++x)
+    // a dot lands on the screen only: what falls on its border or beside it is lost
+    const QRect ort = QRect(QPoint(px - h, py - h), QPoint(px + h, py + h)).intersected(SchirmInnen(m));
+    for (int y = ort.top(); y <= ort.bottom(); ++y)
+        for (int x = ort.left(); x <= ort.right(); ++x)
             if (IstGrau(c_.pixel(x, y))) {  // outside the picture the pixel is not grey: lost
                 c_.setPixel(x, y, Gelb);
                 r |= QRect(x, y, 1, 1);

@@ -27,6 +27,11 @@ struct Zustand {
     TColor grund = 0;
 };
 
+// The face-on screen's inside: the pixels within its silver border (the border is drawn with
+// a pen 2 pixels wide, so that the box loses one row and column at the top and left and
+// two at the bottom and right). Quanta and stripes stay in here.
+QRect SchirmInnen(const Masse &m);
+
 class DoppelspaltBild {
 public:
     DoppelspaltBild(Canvas &c, const Zustand &z);

@@ -345,7 +345,12 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
     RadioGroupAuslInt->setVisible(zwei && !seil && fortlaufend);
     RadioGroupRichtung1->setVisible(!zwei);
     RadioGroupRichtung2->setVisible(zwei && !seil);
-    RadioGroupPhasen->setVisible(zwei && !seil);
+    // the centres' phase acts whenever two waves run; for ropes its group stands under the
+    // rope choices, since the centres panel below is taken by the form and the marks
+    QWidget *phasenPanel = seil ? static_cast<QWidget *>(PanelDaten) : PanelWZentren;
+    if (RadioGroupPhasen->parentWidget() != phasenPanel)
+        RadioGroupPhasen->setParent(phasenPanel);
+    RadioGroupPhasen->setVisible(zwei);
     PanelAusschnitt->setVisible(!seil);
     AufloesungsTeil->setVisible(!seil);
     PanelWellendatenZwei->setVisible(seil && zwei && verschieden);
@@ -357,23 +362,38 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
     UpDownAmplitudeEins->setVisible(seil);
     RadioGroupAnfangszustand->setVisible(fortlaufend);
 
-    // the visible groups of the two left panels close up from the top
-    auto stapeln = [](std::initializer_list<QWidget *> teile) {
-        int y = 6;
-        for (QWidget *t : teile)
-            if (!t->isHidden()) {
-                t->move(t->x(), y);
-                y += t->height() + 4;
-            }
-    };
-    stapeln({RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2, RadioGroupGleicheW,
-             RadioGroupAuslInt, PanelEinzelWellen});
-    stapeln({RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
-
     const QRect zentren = seil ? layout_.wZentrenSeil : layout_.wZentrenWasser;
     Setze(PanelWZentren, zentren.left(), zentren.top(), zentren.width(), zentren.height());
     const QRect welle = seil ? layout_.welleSeil : layout_.welleWasser;
     Setze(PanelWelle, welle.left(), welle.top(), welle.width(), welle.height());
+    // the visible groups of the two left panels close up from the top; a panel a low screen
+    // has made shorter closes its gaps further, so that nothing is cut off
+    auto stapeln = [](QWidget *panel, std::initializer_list<QWidget *> teile) {
+        int n = 0, summe = 0;
+        for (QWidget *t : teile)
+            if (!t->isHidden()) {
+                ++n;
+                summe += t->height();
+            }
+        const int frei = panel->height() - summe - 2;  // top, gaps and the bevel at the bottom
+        const int luecke = std::clamp(frei / std::max(1, n + 1), 0, 4);
+        int y = std::clamp(frei - (n - 1) * luecke, 0, 6);
+        for (QWidget *t : teile)
+            if (!t->isHidden()) {
+                t->move(t->x(), y);
+                y += t->height() + luecke;
+            }
+    };
+    if (seil) {
+        stapeln(PanelDaten, {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupGleicheW,
+                             PanelEinzelWellen, RadioGroupPhasen});
+        stapeln(PanelWZentren, {RadioGroupWellenzug, RadioGroupAnfangszustand});
+    } else {
+        stapeln(PanelDaten, {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2,
+                             RadioGroupAuslInt});
+        stapeln(PanelWZentren, {RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
+    }
+
     LabelAmplitudeFestEins->setVisible(!seil);
     if (seil && !zwei) {
         LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge:"));

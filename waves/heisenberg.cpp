@@ -65,7 +65,7 @@ int FeldCode(float amplitude, int phase, int t, double p, const TSinCosTabelle &
 int IntensCode(int x, int y, const Richtungen &r)
 {
     const int j = std::clamp(Runde(std::atan2(std::abs(y), x) / M_PI * 720), 0, 360);
-    return Runde(112 * r.A[std::size_t(j)]);
+    return Runde(112 * r.I[std::size_t(j)]);
 }
 
 void Starte(Photon &ph, const Masse &m, int b, bool vergroessert, const Richtungen &r, const GanzZufall &ganz,

@@ -50,7 +50,8 @@ inline int VerzoegerungAus(int tempo) { return ZweiHoch(8 - tempo) - 1; }
 // Displacement codes of a frame t: the incident wave at x ≤ 0 and a field point behind the slit.
 int EinfallCode(int x, int t, double c, double p, const TSinCosTabelle &tab);
 int FeldCode(float amplitude, int phase, int t, double p, const TSinCosTabelle &tab);
-// Intensity code of the zoomed view at (x, y): round(112 · A[j]), j = round(atan2(y, x) / π · 720).
+// Intensity code of the zoomed view at (x, y): round(112 · I[j]), j = round(atan2(y, x) / π · 720);
+// the brightness follows the intensity, with which the photons are drawn, not the amplitude.
 int IntensCode(int x, int y, const Richtungen &r);
 
 // One photon of the six steps. Coordinates are world values (y up), the picture's origin at the slit.

@@ -265,6 +265,11 @@ void TFormHeisenberg::PaneleButtonAktualisieren()
         CheckBoxNeuText->setChecked(false);
     }
     // the picture is cleared on every step change
+    Startbild();
+}
+
+void TFormHeisenberg::Startbild()
+{
     HeisenbergBild(Image1->canvas(), z_).Loeschen();
     AlleNichtGezeichnet();
     for (auto &p : ph_)
@@ -286,9 +291,12 @@ void TFormHeisenberg::BitBtnzurueckzurueckClick() { SchrittSetzen(1); }
 
 void TFormHeisenberg::FormActivate()
 {
+    // a run left with the back button ends at its next frame without drawing again; the
+    // window opens on the step's starting picture, not on that run's last frame
     Stopp = true;
     AnAusSchalten(false);
     pause = false;
+    Startbild();
 }
 
 void TFormHeisenberg::Stoppen()

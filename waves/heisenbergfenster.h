@@ -78,6 +78,7 @@ private:
     void Stoppen();
     void WerteLesen();
     void BildNeu();  // picture, intensity, decorations and the photons again
+    void Startbild();  // the step's picture before any run: cleared, slit and decorations
     bool IntensitaetGezeigt() const;
     void SchreibeText();
     void SchreibeTextSelbst();

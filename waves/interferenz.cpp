@@ -60,7 +60,7 @@ SeilLauf SeilLaufVon(const Wellenwerte &v, int R, bool links, bool rechts)
     l.welle2 = rechts;
     l.q1 = {double(v.lambda1), v.omega1, v.c, double(v.A1)};
     l.q2 = links ? Quelle{double(v.lambda2), v.omega2, v.c, double(v.A2)} : l.q1;
-    l.sigma = v.sigma;
+    l.sigma = links && rechts ? v.sigma : 1;  // one wave alone has no partner to be in antiphase with
     l.An = (links ? l.q1.amplitude : 0) + (rechts ? l.q2.amplitude : 0);
     if (l.An <= 0)
         l.An = 1;

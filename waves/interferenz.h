@@ -71,7 +71,7 @@ struct SeilLauf {
     double endzeit = 0;        // a single train ends when t exceeds it
 };
 // links / rechts: which ends send a wave. A single wave from the right takes the first
-// wave's wavelength, frequency and amplitude.
+// wave's wavelength, frequency and amplitude; the sign σ acts only when both ends send.
 SeilLauf SeilLaufVon(const Wellenwerte &v, int R, bool links, bool rechts);
 
 struct SeilPunkt {

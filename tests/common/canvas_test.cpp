@@ -2,6 +2,7 @@
 // clipping of extreme coordinates and the world-to-pixel helpers.
 #include "canvas.h"
 #include "global.h"
+#include "kacheln.h"
 
 #include <QFontMetrics>
 
@@ -431,6 +432,33 @@ TEST(CanvasFormen, SchraffurUndFuellRechteck)
     EXPECT_EQ(d.c.pixel(3, 3), Blau);
     EXPECT_EQ(d.c.pixel(3, 5), Blau);
     EXPECT_EQ(d.c.pixel(3, 4), Weiss);
+}
+
+TEST(CanvasFormen, KachelnWieEinzelneRechtecke)
+{
+    // a grid of tiles gives the same pixels as one fillRect per tile, also where it
+    // reaches over the picture's edges on any side
+    struct Fall {
+        int links, oben, breite, hoehe, spalten, zeilen;
+    };
+    const Fall faelle[] = {{0, 0, 1, 1, 23, 17}, {3, 2, 3, 3, 5, 4},   {-4, -5, 3, 3, 12, 9},
+                           {-1, 7, 1, 30, 25, 1}, {15, 10, 5, 2, 4, 9}, {-40, 0, 3, 3, 2, 2}};
+    for (const Fall &f : faelle) {
+        Tafel einzeln(21, 18), gitter(21, 18);
+        einzeln.rauschen();
+        gitter.img = einzeln.img.copy();
+        std::vector<TColor> farben;
+        for (int j = 0; j < f.zeilen; ++j)
+            for (int i = 0; i < f.spalten; ++i) {
+                farben.push_back(TColor(Zufall(0x1000000)));
+                einzeln.c.brush.color = farben.back();
+                einzeln.c.fillRect(f.links + i * f.breite, f.oben + j * f.hoehe, f.links + (i + 1) * f.breite,
+                                   f.oben + (j + 1) * f.hoehe);
+            }
+        FuelleKacheln(gitter.c, f.links, f.oben, f.breite, f.hoehe, f.spalten, f.zeilen, farben.data());
+        EXPECT_TRUE(gitter.img == einzeln.img) << f.links << "," << f.oben;
+        EXPECT_TRUE(gitter.alphaVoll());
+    }
 }
 
 // ---- XOR drawing restores exactly ------------------------------------------------------------------

@@ -166,6 +166,83 @@ TEST(Beugung, WithoutDiaphragmThePlaneWavePassesUndisturbed)
         }
 }
 
+TEST(Beugung, WaveFrameIsEveryTileInItsCode)
+{
+    // each tile of a frame shows its point's code: the incident stripes left of the
+    // diaphragm, the field's points behind it (symmetric and not, at every resolution)
+    GlobalInitialisieren();
+    struct Fall {
+        Art art;
+        int s, t;
+    };
+    for (const Fall &fall : {Fall{Art::ZweiSpalten, 1, 0}, Fall{Art::Kante, 2, 5}, Fall{Art::Spalt, 3, 13}}) {
+        Zustand z;
+        z.m = MasseVon(160, 120);
+        z.s = fall.s;
+        z.grund = 0x964401;
+        Huygens::Auftrag a;
+        a.blende = Maske(fall.art, 20, 30, 10);
+        a.lambda = 30;
+        a.xB = z.m.xB;
+        a.yMax = z.m.yMax;
+        a.d = z.d();
+        const auto f = Huygens::Berechne(a, SinCosTabelle);
+        ASSERT_TRUE(f);
+        z.blende = &a.blende;
+        z.feld = &*f;
+        QImage bild(160, 120, QImage::Format_RGB32), soll(160, 120, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        Canvas c(&bild), r(&soll);
+        BeugungsBild(c, z).ZeichneWellen(fall.t);
+        soll.fill(Qt::red);
+        const int d = z.d(), h = d / 2;
+        auto kachel = [&](int x, int y, int breite, int hoehe, int code) {
+            r.brush.color = FarbCodeAuslenkg(code);
+            r.fillRect(x, y, x + breite, y + hoehe);
+        };
+        for (int x = -(std::abs(z.m.xA) / d) * d; x <= 0; x += d)
+            kachel(z.m.X0 + x - h, 0, d, 120, EinfallCode(x, fall.t, z.w, SinCosTabelle));
+        for (std::size_t sp = 0; sp < f->spaltenX.size(); ++sp)
+            for (std::size_t ze = 0; ze < f->zeilenY.size(); ++ze) {
+                const std::size_t i = f->index(sp, ze);
+                kachel(z.m.X0 + f->spaltenX[sp] - h, z.m.Y0 - f->zeilenY[ze] - h, d, d,
+                       SimulationsCode(f->amplitude[i], f->phase[i], fall.t, z.w, SinCosTabelle));
+            }
+        BeugungsBild(r, z).ZeichneBlende();
+        EXPECT_TRUE(bild == soll) << fall.s;
+
+        // the idealised animation behind a slit or an edge: each tile from its distance and attenuation
+        z.simulation = false;
+        z.kante = fall.art == Art::Kante;
+        z.wAnim = 12;
+        BeugungsBild(c, z).AnimationsFrame(fall.t + 40);
+        auto farbe = [&](double rr, double F1) {
+            return Aktiv(rr, fall.t + 40, z.w, z.frischerStart, z.einzelZug)
+                       ? FarbCodeAnimation(Runde(Auslenkung(rr, fall.t + 40, z.w, SinCosTabelle) * F1))
+                       : z.grund;
+        };
+        for (int x = -(std::abs(z.m.xA) / d) * d; x <= 0; x += d) {
+            r.brush.color = farbe(x, 1.0);
+            r.fillRect(z.m.X0 + x - h, 0, z.m.X0 + x + h + 1, 120);
+        }
+        for (int x = d; x <= z.m.xB; x += d) {
+            for (int y = z.kante ? 0 : -z.m.yMax; y <= z.m.yMax; ++y) {
+                if (std::abs(y) % d != 0)
+                    continue;
+                const Punktwelle p = AnimationsWelle(x, y, z.kante ? 0 : z.wAnim, z.m.X0, !z.kante);
+                r.brush.color = farbe(p.r, p.F1);
+                r.fillRect(z.m.X0 + x - h, z.m.Y0 - y - h, z.m.X0 + x + h + 1, z.m.Y0 - y + h + 1);
+            }
+            if (z.kante) {
+                r.brush.color = farbe(x, 1.0);
+                r.fillRect(z.m.X0 + x - h, z.m.Y0 + h + 1, z.m.X0 + x + h + 1, 120);
+            }
+        }
+        BeugungsBild(r, z).ZeichneBlende();
+        EXPECT_TRUE(bild == soll) << "animation " << fall.s;
+    }
+}
+
 TEST(Beugung, WaveFormulasColoursAndSpeed)
 {
     GlobalInitialisieren();

@@ -148,6 +148,49 @@ TEST(Doppelspalt, DotsNeverCoverWhatStandsInFrontOfTheScreen)
     }
 }
 
+TEST(Doppelspalt, QuantaStayOffTheScreenBorderAndClearingRemovesThem)
+{
+    GlobalInitialisieren();
+    for (bool zoom : {true, false}) {
+        QImage bild(1040, 715, QImage::Format_RGB32);
+        Canvas c(&bild);
+        Zustand z;
+        z.mit = false;
+        z.m = MasseVon(1040, 715, 65, false, zoom);
+        z.I = Intensitaeten(z.m.hw, 0.75, 8);
+        z.grund = 0x964401;
+        DoppelspaltBild zeichner(c, z);
+        zeichner.ZeichneSchirm();
+        // the border: silver pixels within two pixels of the background or the picture's
+        // edge, apart from the axes through the centre
+        std::vector<QPoint> rand;
+        auto grau = [&](int x, int y) { return IstGrau(c.pixel(x, y)); };
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                bool amRand = false;
+                for (int dy = -2; dy <= 2 && !amRand && c.pixel(x, y) == 0xC0C0C0u; ++dy)
+                    for (int dx = -2; dx <= 2 && !amRand; ++dx)
+                        amRand = !grau(x + dx, y + dy);
+                if (amRand && x != z.m.X0 && y != z.m.Y0)
+                    rand.push_back({x, y});
+            }
+        ASSERT_GT(rand.size(), 1000u) << zoom;
+        z.klassisch = true;  // the stripes of the expectation leave the border alone too
+        zeichner.ZeichneAlles();
+        const QImage leer = bild.copy();
+        for (int a = -(z.m.hw - 1); a < z.m.hw; ++a)
+            for (int cc = -(z.m.hh - 1); cc < z.m.hh; ++cc)
+                zeichner.Treffer(a, cc, false);
+        int getroffen = 0;
+        for (QPoint p : rand)
+            getroffen += c.pixel(p.x(), p.y()) != 0xC0C0C0u;
+        EXPECT_EQ(getroffen, 0) << zoom;
+        EXPECT_NE(bild, leer);
+        zeichner.ZeichneAlles();  // "Schirm löschen"
+        EXPECT_TRUE(bild == leer) << zoom;
+    }
+}
+
 TEST(Doppelspalt, LayoutOnTheScreens)
 {
     struct Fall {

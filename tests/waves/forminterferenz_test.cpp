@@ -23,19 +23,19 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
     struct Fall {
         int dimension, zahl, gleich;
         const char *wellenlaenge, *amplitude, *titel, *skala;
-        bool zweitePanel, markiere, knoten, amplitudeBar, ausschnitt;
+        bool zweitePanel, markiere, knoten, amplitudeBar, ausschnitt, phasen;
     };
     const Fall faelle[] = {
         {0, 0, 1, "Wellenlänge:", "Amplitude:", "Ausbreitung einer Seilwelle", "klein … groß", false,
-         true, false, true, false},
+         true, false, true, false, false},
         {0, 1, 1, "Wellenlänge 1:", "Amplitude 1:", "Überlagerung zweier Seilwellen",
-         "klein … groß", true, true, false, true, false},
+         "klein … groß", true, true, false, true, false, true},
         {0, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Seilwellen",
-         "klein … groß", false, false, true, true, false},
+         "klein … groß", false, false, true, true, false, true},
         {1, 0, 1, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Ausbreitung einer Wasserwelle", "(festgelegt)",
-         false, false, false, false, true},
+         false, false, false, false, true, false},
         {1, 1, 0, "gemeinsame Wellenlänge:", "gemeinsame Amplitude:", "Überlagerung zweier Wasserwellen",
-         "(festgelegt)", false, false, false, false, true},
+         "(festgelegt)", false, false, false, false, true, true},
     };
     for (const Fall &c : faelle) {
         f.RadioGroupDimension->setItemIndex(c.dimension);
@@ -57,6 +57,16 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
         EXPECT_EQ(f.PanelKnoten->isVisibleTo(&f), c.knoten) << c.titel;
         EXPECT_EQ(f.TrackBarAmplitudeEins->isVisibleTo(&f), c.amplitudeBar) << c.titel;
         EXPECT_EQ(f.PanelAusschnitt->isVisibleTo(&f), c.ausschnitt) << c.titel;
+        // the centres' phase shows wherever two waves run, whole and apart inside its panel
+        QWidget *phasen = f.RadioGroupPhasen;
+        ASSERT_EQ(phasen->isVisibleTo(&f), c.phasen) << c.titel;
+        if (c.phasen) {
+            EXPECT_TRUE(phasen->parentWidget()->rect().adjusted(2, 2, -2, -2).contains(phasen->geometry())) << c.titel;
+            for (QWidget *n : phasen->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (n != phasen && n->isVisibleTo(&f)) {
+                    EXPECT_FALSE(n->geometry().intersects(phasen->geometry())) << c.titel;
+                }
+        }
         EXPECT_EQ(f.Image1Dim->isVisibleTo(&f), c.dimension == 0);
         EXPECT_EQ(f.Image2Dim->isVisibleTo(&f), c.dimension == 1);
         // rope: only the frames-per-period part of the wave panel shows

@@ -51,6 +51,27 @@ TEST(Heisenberg, FirstMinimumAndDirectionTables)
     EXPECT_LT(ErstesMinimum(40, 80), M_PI / 2 + 1e-12);
 }
 
+TEST(Heisenberg, ZoomedViewShowsTheIntensity)
+{
+    // the brightness code is round(112 · (sin u / u)²) in the direction of the tile, so that
+    // a side lobe looks as faint as the share of photons it receives
+    const int b = 80;
+    const double lambda = 60;
+    const Richtungen r = BerechneRichtungen(b, lambda);
+    auto erwartet = [&](int x, int y) {
+        const double theta = std::round(std::atan2(std::abs(y), x) / M_PI * 720) * 0.25 * M_PI / 180;
+        const double u = M_PI * 2 * b * std::sin(theta) / lambda;
+        return int(std::lround(112 * (u == 0 ? 1.0 : std::pow(std::sin(u) / u, 2))));
+    };
+    const std::pair<int, int> punkte[] = {{40, 0}, {300, 60}, {200, -90}, {120, 120}, {60, 200}};
+    for (auto [x, y] : punkte)
+        EXPECT_EQ(IntensCode(x, y, r), erwartet(x, y)) << x << "," << y;
+    // the first side lobe (u ≈ 1,43 π, about 32,4°) gets under 5 % of the centre's brightness
+    const int seite = IntensCode(400, int(std::lround(400 * std::tan(32.4 * M_PI / 180))), r);
+    EXPECT_GT(seite, 0);
+    EXPECT_LE(seite, 112 * 5 / 100);
+}
+
 TEST(Heisenberg, NarrowerSlitSpreadsThePhotonsWider)
 {
     Zufallsquelle q;
@@ -250,4 +271,31 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster.isVisible());
     TextPfad.clear();
+}
+
+TEST(Heisenberg, ReopenedAfterBackShowsTheStepsStartingPicture)
+{
+    // left with the back button during a run (the wave in step 1, intensity and photons in
+    // step 3): opened again, the lamp is red and the picture is the one the step starts with
+    Bildschirm(1264, 960);
+    TFormHeisenberg fenster;
+    FensterOeffnen(&fenster);
+    Ereignisse(20);
+    fenster.TrackBarTempo->setPosition(8);
+    fenster.TrackBarSpaltB->setPosition(30);
+    for (int schritt : {1, 3}) {
+        while (fenster.schritt() < schritt)
+            fenster.BitBtnWeiter->click();
+        const QImage start = fenster.Image1->bild().copy();
+        Sobald(&fenster, [&] { return fenster.an && fenster.zeitpunkt() > 3; },
+               [&] { fenster.BitBtnZurueck->click(); });
+        fenster.BitBtnLicht->click();
+        ASSERT_FALSE(fenster.isVisible()) << schritt;
+        ASSERT_NE(fenster.Image1->bild(), start) << schritt;  // the run had drawn
+        FensterOeffnen(&fenster);
+        Ereignisse(20);
+        EXPECT_EQ(fenster.PanelKontrolle->farbe(), 0x0000FFu) << schritt;
+        EXPECT_TRUE(fenster.Image1->bild() == start) << schritt;
+    }
+    fenster.close();
 }

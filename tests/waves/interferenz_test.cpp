@@ -123,6 +123,28 @@ TEST(Interferenz, SingleTrainsLeaveTheRopeByTheEndTime)
         }
 }
 
+TEST(Interferenz, CentresPhaseActsOnlyBetweenTwoRopeWaves)
+{
+    // a wave alone starts the same way from either end, whatever the phase choice says;
+    // two waves in antiphase give the right-hand wave the opposite sign
+    auto lauf = [](bool gegenphasig, bool links, bool rechts) {
+        Steuerwerte st;
+        st.gegenphasig = gegenphasig;
+        st.verschieden = false;
+        return SeilLaufVon(BerechneWerte(st), 300, links, rechts);
+    };
+    for (bool gegenphasig : {false, true}) {
+        const SeilLauf links = lauf(gegenphasig, true, false), rechts = lauf(gegenphasig, false, true);
+        const SeilLauf beide = lauf(gegenphasig, true, true), synchron = lauf(false, true, true);
+        for (double t : {20.0, 37.5})
+            for (int x = -300; x <= 300; x += 7) {
+                EXPECT_EQ(SeilAuslenkung(rechts, x, t).D, SeilAuslenkung(links, -x, t).D) << gegenphasig << " " << x;
+                EXPECT_DOUBLE_EQ(SeilAuslenkung(beide, x, t).y2,
+                                 (gegenphasig ? -1 : 1) * SeilAuslenkung(synchron, x, t).y2);
+            }
+    }
+}
+
 TEST(Interferenz, WaterCentresInAntiphaseAndMirrors)
 {
     Steuerwerte st;
