@@ -69,15 +69,20 @@ void ZeichneHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
         c.moveTo(0, y);
         c.lineTo(w, y);
     }
-    // the labels after all lines: the close upper levels must not run through them
+    // the labels after all lines: the close upper levels must not run through them; in a low
+    // diagram a label that would cover the one below it is left out
     c.brush = Pinsel{0x815E01, PinselStil::Solid};
+    int frei = l.l;  // top of the last label drawn
     for (int k = 1; k <= 4; ++k) {
         const int y = NiveauY(l, k);
         const QString e = QStringLiteral(" ") + EnergieText(GesamtEnergie(k)) + QStringLiteral("\u00A0eV ");
         const QString nr = QStringLiteral(" %1 ").arg(k);
         const int h = c.textHeight(e);
+        if (y - 1 > frei)
+            continue;
         c.textOut(w - 16 - c.textWidth(e), y - h - 1, e);
         c.textOut(16, y - h - 1, nr);
+        frei = y - h - 1;
     }
     Stift(c, 0xFFFFFF, 1, PenStil::Dash);
     c.brush.style = PinselStil::Clear;
