@@ -20,10 +20,13 @@ double GesamtEnergie(int n) { return n < 1 ? 0 : -13.6 / (n * n); }
 
 QString EnergieText(double eV)
 {
-    QString t = QString::number(eV, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+    const int stellen = std::abs(eV) < 0.995 ? 2 : 1;
+    QString t = QString::number(std::round(eV * 100) / 100, 'f', stellen).replace(QLatin1Char('.'), QLatin1Char(','));
     if (t.startsWith(QLatin1Char('-')))
         t = QStringLiteral("−") + t.mid(1);
-    return t == QStringLiteral("−0,0") ? QStringLiteral("0,0") : t;
+    return t == QStringLiteral("−0,00") || t == QStringLiteral("0,00") || t == QStringLiteral("−0,0")
+               ? QStringLiteral("0,0")
+               : t;
 }
 
 double WinkelSchritt(int n) { return n < 1 ? 0 : 1.2 / (n * n * n); }
@@ -171,14 +174,61 @@ Wahl AbsorptionLinie(int n, int s, int k)
     if (s != n)
         return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom kein Photon aus der ") +
                                                    SerienItem(s) + QStringLiteral("Serie absorbieren!"));
-    if (n + k > BohrBahnen)
-        return Ablehnung(MeldungsTyp::Information,
-                         QStringLiteral("Die Nummer des neuen Zustands wäre größer als 6 und kann deshalb nicht "
-                                        "gezeigt werden!"));
+    if (!LinieZeigbar(s, k))
+        return Ablehnung(MeldungsTyp::Information, ZuHochText());
     return Erlaubt(false, n + k);
 }
 
 int ZielBegrenzt(int t) { return std::clamp(t, 1, BohrBahnen); }
+
+bool LinieZeigbar(int s, int k) { return s + k <= BohrBahnen; }
+
+QString ZuHochText()
+{
+    return QStringLiteral("Die Nummer des neuen Zustands wäre größer als %1 und kann deshalb nicht gezeigt werden!")
+        .arg(BohrBahnen);
+}
+
+AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QString &, bool)> &groesse)
+{
+    AtomTexte t;
+    const QRect bild(0, 0, l.l, l.l);
+    const int m = l.l / 2, h = groesse(QStringLiteral("8"), false).height();
+    QList<QRect> belegt;
+    // on the axis, else one row above it; outer orbits first, they have the room
+    const auto setze = [&](const QString &text, int mitteX) {
+        const int w = groesse(text, false).width();
+        const int x = std::clamp(mitteX - w / 2, 0, std::max(0, l.l - w));  // orbit 6 reaches near the edge
+        for (int y : {m - h / 2, m - h / 2 - h}) {
+            const QRect r(x, y, w, h);
+            const bool frei =
+                std::none_of(belegt.begin(), belegt.end(), [&r](const QRect &b) { return b.intersects(r); });
+            if (!bild.contains(r) || !frei)
+                continue;
+            belegt.append(r);
+            return r;
+        }
+        return QRect();
+    };
+    for (int k = BohrBahnen; k >= 2; --k) {
+        const int r = Runde(k * k * l.r1);
+        t.nummer[k] = setze(QString::number(k), m + r);
+        t.energie[k] = setze(EnergieText(GesamtEnergie(k)), m - r);
+    }
+    // the captions under the axis, each centred under its half of orbit 6 but kept in the picture;
+    // where the two would touch, the right one goes one row lower
+    const int r6 = Runde(36 * l.r1);
+    const QSize gl = groesse(AtomTextLinks, true), gr = groesse(AtomTextRechts, true);
+    const auto inBild = [&l](int mitteX, int breite) {
+        return std::clamp(mitteX - breite / 2, 2, std::max(2, l.l - 2 - breite));
+    };
+    const int y = m + h;
+    t.links = QRect(inBild(m - r6 / 2, gl.width()), y, gl.width(), gl.height());
+    t.rechts = QRect(inBild(m + r6 / 2, gr.width()), y, gr.width(), gr.height());
+    if (t.links.adjusted(-8, 0, 8, 0).intersects(t.rechts))
+        t.rechts.moveTop(y + gl.height() + 2);
+    return t;
+}
 
 BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalteLinks, const QRect &zurueck)
 {
@@ -187,7 +237,7 @@ BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalt
     b.P = spalteBreite + 8;
     b.Q = spalteLinks;
     const int titelUnten = 8 + 57;
-    b.l = std::max(64, std::min(hoehe - titelUnten - 16, b.Q - b.P));
+    b.l = std::max(64, std::min(hoehe - titelUnten - 16, b.Q - b.P - 16));  // the diagram 8 px off the edge
     const int rechteSpalte = 16 + BohrPanelAtomHoehe + 8 + BohrPanelEmissionHoehe + 8 + BohrPanelAbsorptionHoehe +
                              8 + BohrPanelSimulationHoehe;
     b.linkeSpalte = rechteSpalte > zurueck.top() - 8;

@@ -24,7 +24,8 @@ int NiveauFrequenz(int n);
 int UebergangsFrequenz(int nUnten, int nOben);
 // Total energy of the electron on orbit n in eV (−13,6 eV / n²).
 double GesamtEnergie(int n);
-// Energy with one decimal, decimal comma and minus sign ("−3,4").
+// Energy with decimal comma and minus sign: one decimal ("−3,4"), two below 1 eV, where one
+// would round away half the value's precision ("−0,85").
 QString EnergieText(double eV);
 // Angle step of the electron per frame on orbit n.
 double WinkelSchritt(int n);
@@ -61,6 +62,9 @@ Wahl SprungAuf(int n, int t);
 Wahl AbsorptionLinie(int n, int s, int k);
 // The target level clamped to the orbits that exist.
 int ZielBegrenzt(int t);
+// Whether line k of series s ends on a drawn orbit (the limit of the line edit and the action).
+bool LinieZeigbar(int s, int k);
+QString ZuHochText();
 
 // Window geometry (set at creation from the control column the window reads).
 struct BohrLayout {
@@ -75,6 +79,17 @@ struct BohrLayout {
 inline constexpr int BohrPanelAtomHoehe = 73, BohrPanelEmissionHoehe = 205, BohrPanelAbsorptionHoehe = 205,
                      BohrPanelSimulationHoehe = 225;
 BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalteLinks, const QRect &zurueck);
+// Places of the texts in the atom picture: the energies left and the numbers right of the
+// orbits 2..6 on the horizontal axis (or just above it where the axis is taken), and the
+// two captions below. A text that finds no free place stays an empty rectangle. groesse
+// gives a text's size in the regular or the bold font.
+struct AtomTexte {
+    QRect energie[BohrBahnen + 1], nummer[BohrBahnen + 1], links, rechts;
+};
+AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QString &, bool)> &groesse);
+inline const QString AtomTextLinks = QStringLiteral("Gesamt-Energie des Elektrons / eV");
+inline const QString AtomTextRechts = QStringLiteral("Quantenzahl = Bahnnummer");
+
 // y of a level in the diagram.
 int NiveauY(const BohrLayout &l, int n);
 int IonisationY(const BohrLayout &l);

@@ -28,23 +28,25 @@ void ZeichneBohrAtom(Canvas &c, const BohrLayout &l, int n, int t)
         Stift(c, k == n || k == t ? 0x00FFFF : 0xFFFFFF, k == n ? 3 : k == t ? 2 : 1);
         c.ellipse(m - r, m - r, m + r + 1, m + r + 1);
     }
-    c.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftKlein, false, false, false, 0x00FFFF};
+    const Schrift normal{QStringLiteral("Trebuchet MS"), SchriftKlein, false, false, false, 0x00FFFF};
+    Schrift fett = normal;
+    fett.bold = true;
+    const AtomTexte orte = AtomTextOrte(l, [&c, &normal, &fett](const QString &text, bool istFett) {
+        c.font = istFett ? fett : normal;
+        return QSize(c.textWidth(text), c.textHeight(text));
+    });
+    c.font = normal;
     c.brush = Pinsel{0, PinselStil::Solid};
     for (int k = 2; k <= BohrBahnen; ++k) {
-        const int r = Runde(k * k * l.r1);
-        const QString nr = QString::number(k), e = EnergieText(GesamtEnergie(k));
-        const int h = c.textHeight(nr);
-        c.textOut(m + r - c.textWidth(nr) / 2, m - h / 2, nr);
-        c.textOut(m - r - c.textWidth(e) / 2, m - h / 2, e);
+        if (!orte.nummer[k].isNull())
+            c.textOut(orte.nummer[k].left(), orte.nummer[k].top(), QString::number(k));
+        if (!orte.energie[k].isNull())
+            c.textOut(orte.energie[k].left(), orte.energie[k].top(), EnergieText(GesamtEnergie(k)));
     }
-    c.font.bold = true;
+    c.font = fett;
     c.brush.style = PinselStil::Clear;
-    const int r6 = Runde(36 * l.r1);
-    const QString links = QStringLiteral("Gesamt-Energie des Elektrons / eV"),
-                  rechts = QStringLiteral("Quantenzahl = Bahnnummer");
-    const int y = m + c.textHeight(links);
-    c.textOut(m - r6 / 2 - c.textWidth(links) / 2, y, links);
-    c.textOut(m + r6 / 2 - c.textWidth(rechts) / 2, y, rechts);
+    c.textOut(orte.links.left(), orte.links.top(), AtomTextLinks);
+    c.textOut(orte.rechts.left(), orte.rechts.top(), AtomTextRechts);
     c.copyMode = KopierModus::SrcInvert;
 }
 
@@ -66,14 +68,21 @@ void ZeichneHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
         Stift(c, markiert ? 0x029EF2 : 0xFFFFFF, k == n || k == 1 ? 3 : k == t ? 2 : 1);
         c.moveTo(0, y);
         c.lineTo(w, y);
-        if (k <= 4) {
-            c.brush = Pinsel{0x815E01, PinselStil::Solid};
-            const QString e = QStringLiteral(" ") + EnergieText(GesamtEnergie(k)) + QStringLiteral("\u00A0eV ");
-            const QString nr = QStringLiteral(" %1 ").arg(k);
-            const int h = c.textHeight(e);
-            c.textOut(w - 16 - c.textWidth(e), y - h - 1, e);
-            c.textOut(16, y - h - 1, nr);
-        }
+    }
+    // the labels after all lines: the close upper levels must not run through them; in a low
+    // diagram a label that would cover the one below it is left out
+    c.brush = Pinsel{0x815E01, PinselStil::Solid};
+    int frei = l.l;  // top of the last label drawn
+    for (int k = 1; k <= 4; ++k) {
+        const int y = NiveauY(l, k);
+        const QString e = QStringLiteral(" ") + EnergieText(GesamtEnergie(k)) + QStringLiteral("\u00A0eV ");
+        const QString nr = QStringLiteral(" %1 ").arg(k);
+        const int h = c.textHeight(e);
+        if (y - 1 > frei)
+            continue;
+        c.textOut(w - 16 - c.textWidth(e), y - h - 1, e);
+        c.textOut(16, y - h - 1, nr);
+        frei = y - h - 1;
     }
     Stift(c, 0xFFFFFF, 1, PenStil::Dash);
     c.brush.style = PinselStil::Clear;

@@ -4,6 +4,8 @@
 #include "richtext.h"
 #include "bausteine.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QRegularExpressionValidator>
 
 #include <cmath>
@@ -14,6 +16,29 @@ namespace {
 
 // The control column that the Franck–Hertz run window leaves for the windows after it.
 Spaltenwerte FranckHertzSpalte(int breite) { return {169, 8, breite - 201}; }
+
+// "auf Bahn Nummer" in front of its edit (left edge bis): indented under the radio button's text
+// where it fits there, else smaller and further left.
+QLabel *BahnNummerText(QWidget *panel, int bis)
+{
+    const QString text = QStringLiteral("auf Bahn Nummer");
+    auto *label = Beschriftung(panel, text, 22, 51, bis - 4 - 22);
+    QFont schrift = label->font();
+    int x = 22;
+    while (QFontMetrics(schrift).horizontalAdvance(text) > bis - 4 - x) {
+        if (schrift.pointSizeF() > 8)
+            schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        else if (x > 8)
+            x = 8;
+        else if (schrift.pointSizeF() > 7)
+            schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    label->setFont(schrift);
+    Setze(label, x, 51, bis - 4 - x, 18);
+    return label;
+}
 
 }  // namespace
 
@@ -56,9 +81,9 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     RadioButtonSprungDown = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelEmission);
     Setze(RadioButtonSprungDown, 8, 26, P - 16, 22);
     RadioButtonSprungDown->setChecked(true);
-    Beschriftung(PanelEmission, QStringLiteral("auf Bahn Nummer"), 22, 51, 108);
-    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), 131, 48);
-    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, 157, 48);
+    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), P - 8 - 17 - 26, 48);
+    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, P - 8 - 17, 48);
+    BahnNummerText(PanelEmission, EditNrNachher1->x());
     RadioButtonEmission = new QRadioButton(QStringLiteral("durch Emission"), PanelEmission);
     Setze(RadioButtonEmission, 8, 78, P - 16, 22);
     Beschriftung(PanelEmission, QStringLiteral("der"), 28, 103, 24);
@@ -79,9 +104,9 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     RadioButtonSprungUp = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelAbsorption);
     Setze(RadioButtonSprungUp, 8, 26, P - 16, 22);
     RadioButtonSprungUp->setChecked(true);
-    Beschriftung(PanelAbsorption, QStringLiteral("auf Bahn Nummer"), 22, 51, 108);
-    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), 131, 48);
-    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, 157, 48);
+    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), P - 8 - 17 - 26, 48);
+    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, P - 8 - 17, 48);
+    BahnNummerText(PanelAbsorption, EditNrNachher2->x());
     RadioButtonAbsorption = new QRadioButton(QStringLiteral("durch Absorption"), PanelAbsorption);
     Setze(RadioButtonAbsorption, 8, 78, P - 16, 22);
     Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 103, 24);
@@ -98,8 +123,9 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
         for (int s = 1; s <= 5; ++s)
             box->addItem(SerienItem(s));
         box->setCurrentIndex(1);
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSerieChange(); });
     }
+    connect(ComboBoxSerieEmission, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSerieChange(); });
+    connect(ComboBoxSerieAbsorption, &QComboBox::currentIndexChanged, this, [this] { LinieGewaehlt(); });
 
     // the run
     PanelSimulation = ErzeugePanel(this, l.panelSimulation);
@@ -154,7 +180,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     NiveauEingabe(EditNrVorher, [this](int v) { NeuesNiveau(v); });
     NiveauEingabe(EditNrNachher1, [this](int v) { ZielSetzen(v); });
     NiveauEingabe(EditNrNachher2, [this](int v) { ZielSetzen(v); });
-    connect(EditLinieAbsorption, &QLineEdit::textChanged, this, [this] { EditLinieAbsorptionChange(); });
+    connect(EditLinieAbsorption, &QLineEdit::textChanged, this, [this] { LinieGewaehlt(); });
 
     elektron_.bild = LadeElektronBild(QStringLiteral("BMElektron9-a.bmp"));
     n_ = EditNrVorher->text().toInt();
@@ -274,24 +300,23 @@ void TFormBohrAtom2::ComboBoxSerieChange()
 {
     if (!fertig_)
         return;
-    const int s = ComboBoxSerieAbsorption->currentIndex() + 1;
-    const int k = EditLinieAbsorption->text().toInt();
-    ZielSetzen(s + k);
+    const int s = ComboBoxSerieAbsorption->currentIndex() + 1, k = EditLinieAbsorption->text().toInt();
+    if (LinieZeigbar(s, k))
+        ZielSetzen(s + k);
 }
 
-void TFormBohrAtom2::EditLinieAbsorptionChange()
+void TFormBohrAtom2::LinieGewaehlt()
 {
     bool ok = false;
     const int k = EditLinieAbsorption->text().toInt(&ok);
     if (!ok || !fertig_)
         return;
-    if (n_ + k < 10) {
-        ZielSetzen(ComboBoxSerieAbsorption->currentIndex() + 1 + k);
-    } else {
+    const int s = ComboBoxSerieAbsorption->currentIndex() + 1;
+    if (LinieZeigbar(s, k)) {
+        ZielSetzen(s + k);
+    } else {  // the same limit as the absorption itself
         Piepsen();
-        Meldung(this, MeldungsTyp::Information,
-                QStringLiteral("Die Nummer des neuen Zustands wäre größer als 9 und kann deshalb nicht gezeigt werden!"),
-                MeldungsKnopf::Wiederholen);
+        Meldung(this, MeldungsTyp::Information, ZuHochText(), MeldungsKnopf::Wiederholen);
     }
 }
 

@@ -66,7 +66,7 @@ private:
     Edit *ZiffernEdit(QWidget *eltern, const QString &text, int x, int y);
     UpDown *ZiffernUpDown(QWidget *eltern, Edit *edit, int min, int max, int x, int y);
     void NiveauEingabe(Edit *edit, std::function<void(int)> setze);
-    void EditLinieAbsorptionChange();
+    void LinieGewaehlt();  // line edit or series box of the absorption changed
     void Ablehnen(const Atome::Wahl &w);
     void Aktionen(bool ein);
     void ZeichneAlles();

@@ -40,9 +40,8 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
     ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoff-Atom"), 8, 8, W - 297 - 16, 41);
-    // below 768 px the back button finds no room beside the column: a row under the picture
-    const int bildUnten = H < 704 ? H - 8 - 34 - 8 : H - 24;
-    const int bildOben = 57, bw = W - 297 - 16, bh = std::max(200, bildUnten - bildOben);
+    const QSize bild = ProbeBildGroesse(W, H);
+    const int bildOben = 57, bw = bild.width(), bh = bild.height();
     Image1 = new ::Bild(this);
     Setze(Image1, 8, bildOben, bw, bh);
     Image1->setBildGroesse(bw, bh);
@@ -255,7 +254,7 @@ void TFormHAtomProbe3::BitBtnAbsorbiereClick()
         return;
     }
     Ablehnen(e, n);
-    if (e == Entscheid::ZuHoch) {
+    if (n + k > ProbeZielGrenze) {  // no level to go to, whatever the series: start again from 1
         fliegt_ = true;  // no second message while the edits are set back
         EditNrVorher->setText(QStringLiteral("1"));
         UpDownNrVorher->setPosition(1);

@@ -12,6 +12,13 @@ constexpr TColor Spaltenfarbe = 0x330000, Weiss = 0xFFFFFF, Grau = 0xC0C0C0;
 constexpr TColor Atomgrund = 0x78BACF, Stufenfarbe = 0x1C1D2F, Gruen = 0x009300;
 }  // namespace
 
+QSize ProbeBildGroesse(int W, int H)
+{
+    // below 704 px the back button finds no room beside the column: a row under the picture
+    const int unten = H < 704 ? H - 8 - 34 - 8 : H - 24;
+    return {W - 297 - 16, std::max(200, unten - 57)};
+}
+
 void ProbeGeometrie::Vorbereiten(int breite, int hoehe)
 {
     w = breite;
@@ -59,9 +66,7 @@ Entscheid EmissionPruefen(int n, int t)
 
 Entscheid AbsorptionPruefen(int n, int s, int k)
 {
-    if (n >= ProbeZielGrenze)  // no absorption from here can be shown, whatever the series
-        return Entscheid::ZuHoch;
-    if (s != n)
+    if (s != n)  // from the states 5 to 9 this holds for every series shown
         return Entscheid::FalscheSerie;
     if (n + k <= ProbeZielGrenze)
         return Entscheid::Flug;
@@ -117,6 +122,30 @@ QImage PhotonBild(int R, TColor farbe)
     return bild;
 }
 
+QList<QRect> MarkenSetzen(const QList<QRect> &wunsch, int links, int rechts, bool nachLinks,
+                          const QList<QRect> &belegt)
+{
+    QList<QRect> gesetzt = belegt;
+    for (QRect r : wunsch) {
+        for (;;) {
+            if (r.left() < links || r.right() >= rechts) {
+                r = QRect();
+                break;
+            }
+            const auto im = std::find_if(gesetzt.begin(), gesetzt.end(),
+                                         [&r](const QRect &g) { return !g.isNull() && g.intersects(r); });
+            if (im == gesetzt.end())
+                break;
+            if (nachLinks)
+                r.moveRight(im->left() - 1);
+            else
+                r.moveLeft(im->right() + 1);
+        }
+        gesetzt.append(r);
+    }
+    return gesetzt.mid(belegt.size());
+}
+
 QImage ElektronBild()
 {
     QImage bild(14, 14, QImage::Format_RGB32);
@@ -163,16 +192,8 @@ void ProbeBild::ZeichneSerie(int n, bool grenzen)
         const int y = g_.YStufe(s);
         c_.pen = Stift{s == n ? Weiss : LinienFarbe(n, s, StufenLinienFrequenz(n, s))};
         Strich(x, y, x + breite, y);
-        if (s <= 5) {
-            const QString t = s == n ? QStringLiteral(" 0\u00a0eV ")
-                                     : QStringLiteral(" ") + EnergieText(double(Bindungsenergie(n)) - Bindungsenergie(s)) +
-                                           QStringLiteral("\u00a0eV ");
-            c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
-            c_.font.color = Weiss;
-            c_.brush = Pinsel{Spaltenfarbe};
-            c_.textOut(x + breite - c_.textWidth(t), y - c_.textHeight(t), t);
-        }
     }
+    Zeichne(SerienMarken(n));  // after the lines: the close upper ones do not run through them
     if (grenzen) {
         c_.pen = Stift{0xFF00FF, 1, PenStil::Dot};
         c_.brush.style = PinselStil::Clear;
@@ -192,23 +213,6 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
     c_.fillRect(xl, 0, xl + D, g_.h);
     c_.brush.style = PinselStil::Clear;
     const int yIon = g_.y0 - g_.grenze[1];
-    c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
-    c_.font.color = Stufenfarbe;
-    const QString titel = QStringLiteral("Das Wasserstoff-Atom");
-    int yTitel = yIon - 3 * (SchriftNormal + 2) - c_.textHeight(titel);
-    const bool unten = yTitel < 2;  // low pictures: the title under the diagram instead
-    if (unten)
-        yTitel = g_.h - 4 - c_.textHeight(titel);
-    c_.textOut(xl + (D - c_.textWidth(titel)) / 2, yTitel, titel);
-    c_.font = Schrift{QStringLiteral("Trebuchet MS"), 9, true};
-    c_.font.color = Stufenfarbe;
-    const int th = c_.textHeight(QStringLiteral("E"));
-    c_.textOut(xl + 4, yIon - 16 - th, QStringLiteral("Energie"));
-    c_.textOut(xl + D - 4 - c_.textWidth(QStringLiteral("Quantenzahl")), yIon - 16 - th, QStringLiteral("Quantenzahl"));
-    c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
-    c_.font.color = Stufenfarbe;
-    const QString unter = QStringLiteral("Energie-Stufen in eV");
-    c_.textOut(xl + (D - c_.textWidth(unter)) / 2, g_.y0 + (unten ? 4 : 16), unter);
     for (int j = 1; j <= ProbeStufen; ++j) {
         const int y = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(j) * g_.k));
         const bool aktuell = j == n;
@@ -216,16 +220,8 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
         c_.pen = Stift{farbe};
         for (int i = 0; i < (aktuell ? 3 : 1); ++i)
             Strich(xl, y - 1 + i, xl + D, y - 1 + i);
-        if (j <= 5) {
-            c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
-            c_.font.color = farbe;
-            c_.brush = Pinsel{Atomgrund};
-            const QString nr = QStringLiteral(" %1 ").arg(j);
-            const QString e = QStringLiteral(" ") + EnergieText(Anregungsenergie(j)) + QStringLiteral("\u00a0eV ");
-            c_.textOut(xl + D - c_.textWidth(nr), y - 2 - c_.textHeight(nr), nr);
-            c_.textOut(xl, y - 2 - c_.textHeight(e), e);
-        }
     }
+    Zeichne(AtomMarken(n));
     if (!elektron.isNull() && n >= 1 && n <= ProbeStufen) {
         const int y = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(n) * g_.k));
         c_.copyMode = KopierModus::SrcCopy;
@@ -239,6 +235,96 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
         c_.brush = Pinsel{Gruen};
         for (int xe : {xl + 6, xl + D - 7})
             c_.polygon({{xe, yIon - 1}, {xe - 3, yIon - 5}, {xe + 3, yIon - 5}});
+    }
+}
+
+QList<Marke> ProbeBild::SerienMarken(int n)
+{
+    // " 0 eV " on the series' own level, then the energy above it for the levels up to 5,
+    // inside the column's right edge
+    const int x = g_.x0 + (n - 1) * g_.C, breite = g_.spalte;
+    c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
+    QList<Marke> marken;
+    QList<QRect> wunsch;
+    for (int s = n; s <= 5; ++s) {
+        const QString t = s == n ? QStringLiteral(" 0\u00a0eV ")
+                                 : QStringLiteral(" ") + EnergieText(double(Bindungsenergie(n)) - Bindungsenergie(s)) +
+                                       QStringLiteral("\u00a0eV ");
+        const int w = c_.textWidth(t), h = c_.textHeight(t);
+        wunsch.append(QRect(x + breite - w, g_.YStufe(s) - h, w, h));
+        marken.append(Marke{QRect(), t, Weiss, Spaltenfarbe});
+    }
+    const QList<QRect> orte = MarkenSetzen(wunsch, x, x + breite, true);
+    for (int i = 0; i < marken.size(); ++i)
+        marken[i].ort = orte[i];
+    return marken;
+}
+
+QList<Marke> ProbeBild::AtomMarken(int n)
+{
+    // for the levels up to 5: the excitation energy at the left, the number at the right, none
+    // of them over the electron
+    const int xl = g_.x0 + g_.atomX, D = g_.atomBreite, mitte = g_.x0 / 2;
+    const int yIon = g_.y0 - g_.grenze[1];
+    // the captions: the title over the ionisation limit (under the diagram in low pictures),
+    // "Energie" and "Quantenzahl" just above the limit, "Energie-Stufen in eV" under the baseline;
+    // title and subtitle smaller where the diagram is narrow
+    const auto text = [this](const QString &t, Schrift f, int breite, int x, int y, bool mittig) {
+        c_.font = f;
+        while (c_.textWidth(t) > breite && c_.font.size > 7)
+            --c_.font.size;
+        const int w = c_.textWidth(t), h = c_.textHeight(t);
+        return Marke{QRect(mittig ? x + (breite - w) / 2 : x, y, w, h), t, Stufenfarbe, Atomgrund, c_.font, false};
+    };
+    const Schrift titelSchrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
+    Marke titel = text(QStringLiteral("Das Wasserstoff-Atom"), titelSchrift, D - 8, xl + 4, 0, true);
+    titel.ort.moveTop(yIon - 3 * (SchriftNormal + 2) - titel.ort.height());
+    const bool unten = titel.ort.top() < 2;
+    const Marke unter = text(QStringLiteral("Energie-Stufen in eV"), Schrift{QStringLiteral("Trebuchet MS"), 16, false},
+                             D - 8, xl + 4, g_.y0 + (unten ? 4 : 16), true);
+    if (unten)
+        titel.ort.moveTop(std::min(unter.ort.bottom() + 1, g_.h - 1 - titel.ort.height()));
+    const Schrift klein{QStringLiteral("Trebuchet MS"), 9, true};
+    c_.font = klein;
+    const int th = c_.textHeight(QStringLiteral("E")), wq = c_.textWidth(QStringLiteral("Quantenzahl"));
+    QList<Marke> marken = {titel, unter, text(QStringLiteral("Energie"), klein, D, xl + 4, yIon - 16 - th, false),
+                           text(QStringLiteral("Quantenzahl"), klein, D, xl + D - 4 - wq, yIon - 16 - th, false)};
+
+    c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
+    QList<Marke> energien, nummern;
+    QList<QRect> wunschE, wunschN;
+    for (int j = 1; j <= 5; ++j) {
+        const int y = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(j) * g_.k)) - 2;
+        const TColor farbe = j == n ? Gruen : Stufenfarbe;
+        const QString nr = QStringLiteral(" %1 ").arg(j);
+        const QString e = QStringLiteral(" ") + EnergieText(Anregungsenergie(j)) + QStringLiteral("\u00a0eV ");
+        wunschE.append(QRect(xl, y - c_.textHeight(e), c_.textWidth(e), c_.textHeight(e)));
+        wunschN.append(QRect(xl + D - c_.textWidth(nr), y - c_.textHeight(nr), c_.textWidth(nr), c_.textHeight(nr)));
+        energien.append(Marke{QRect(), e, farbe, Atomgrund});
+        nummern.append(Marke{QRect(), nr, farbe, Atomgrund});
+    }
+    const int ye = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(std::clamp(n, 1, ProbeStufen)) * g_.k));
+    const QList<QRect> elektron = {QRect(mitte - 8, ye - 8, 16, 16)};
+    const QList<QRect> orteE = MarkenSetzen(wunschE, xl, xl + D, false, elektron);
+    const QList<QRect> orteN = MarkenSetzen(wunschN, xl, xl + D, true, elektron + orteE);
+    for (int i = 0; i < energien.size(); ++i) {
+        energien[i].ort = orteE[i];
+        nummern[i].ort = orteN[i];
+    }
+    return marken + energien + nummern;
+}
+
+void ProbeBild::Zeichne(const QList<Marke> &marken)
+{
+    for (const Marke &m : marken) {
+        if (m.ort.isNull())
+            continue;
+        c_.font = m.schrift;
+        c_.font.color = m.farbe;
+        c_.brush = Pinsel{m.grund};
+        if (!m.deckend)
+            c_.brush.style = PinselStil::Clear;
+        c_.textOut(m.ort.left(), m.ort.top(), m.text);
     }
 }
 

@@ -199,8 +199,10 @@ void TFormSchroedinger3::Vorbereiten(bool loeschen)
 {
     if (!fertig_)
         return;
-    if (loeschen)
+    if (loeschen) {
         LoescheAtomBild(Image1->canvas());
+        ++bildNr_;
+    }
     grauBild_ = false;
     if (CheckBoxAchsen->isChecked())
         ZeichneAchsen(Image1->canvas(), a_);
@@ -274,6 +276,7 @@ void TFormSchroedinger3::ZeichneWahrscheinlichkeit(bool grau)
     PanelZustand5->setCaption(Zustandsname(n_, l_));
     pause = false;
     BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
+    ++bildNr_;
     if (grau)
         ZeichneFarbCode();
     else
@@ -353,7 +356,7 @@ void TFormSchroedinger3::ZeichneElektronen()
     if (CheckBoxGraph->isChecked())
         ZeichneGraph(c, a_, n_, l_);
     const double w = wmax_(n_, l_);
-    const int nn = n_, ll = l_;
+    const int nn = n_, ll = l_, bild = bildNr_;
     int anzahl = 0;
     Zufallspunkt p;
     const auto zufall = [] { return Zufall(); };
@@ -368,10 +371,14 @@ void TFormSchroedinger3::ZeichneElektronen()
         Warte(std::uint32_t(punktVerzoegerung_ * 30));
         while (pause && !Stopp)
             Warte(10);
+        if (bildNr_ != bild)
+            break;  // the picture was cleared or redrawn meanwhile: no dot of this run belongs in it
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, alt_, true, 0);
     }
-    punkte_ = anzahl;
     Stopp = true;
+    if (bildNr_ != bild)
+        return;
+    punkte_ = anzahl;
     Zusaetze(true);
     BitBtnErgebnis->setEnabled(true);
 }
@@ -416,6 +423,7 @@ void TFormSchroedinger3::BitBtnLoeschenClick()
 {
     Stopp = true;
     LoescheAtomBild(Image1->canvas());
+    ++bildNr_;
     grauBild_ = false;
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {
         t->panel->hide();

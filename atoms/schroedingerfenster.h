@@ -79,6 +79,7 @@ private:
     bool grauBild_ = false;
     int punkte_ = 0;
     int zeichnet_ = 0;  // drawings in progress (nested)
+    int bildNr_ = 0;    // counts the clearings and redrawings of the whole picture
     QImage aktuell_, alt_;
     bool fertig_ = false;
 };

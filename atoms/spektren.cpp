@@ -58,8 +58,8 @@ Blick Blick::ausPositionen(int sehBreite, int sehHoehe)
 
 QPoint SpektrenGeometrie::projiziere(const Blick &b, double px, double py, double pz) const
 {
-    return {Runde(px * b.cosPhi - pz * b.sinPhi) + cx,
-            cy - Runde(-px * b.sinPhi * b.sinTheta + py * b.cosTheta - pz * b.cosPhi * b.sinTheta)};
+    return {Runde(px * b.cosPhi - pz * b.sinPhi) + px0,
+            py0 - Runde(-px * b.sinPhi * b.sinTheta + py * b.cosTheta - pz * b.cosPhi * b.sinTheta)};
 }
 
 SpektrenGeometrie Daten(int W, int H, bool mitAnordnung, double s)
@@ -81,7 +81,50 @@ SpektrenGeometrie Daten(int W, int H, bool mitAnordnung, double s)
     g.gasOben = g.cy - g.h / 2;
     g.rRoehre = Runde(10 * s);
     g.R = Runde(40 * s);
+    g.px0 = g.cx;
+    g.py0 = g.cy;
     return g;
+}
+
+QRect SpektrenGeometrie::AnordnungsUmriss(const Blick &b) const
+{
+    QRect umriss;
+    const auto dazu = [&](double x, double y, double z, int rand) {
+        const QPoint p = projiziere(b, x, y, z);
+        umriss = umriss.united(QRect(p.x() - rand, p.y() - rand, 2 * rand + 1, 2 * rand + 1));
+    };
+    const double zs = cx / 3.0, zt = 2 * cx / 3.0 + 50;
+    for (int i = 0; i < 48; ++i) {
+        const double a = i * M_PI / 24, c = std::cos(a), s = std::sin(a);
+        for (double z : {zs, 2 * zs})  // the spectroscope's two end circles
+            dazu(R * c, R * s, z, 2);
+        for (double y : {-100.0, 100.0})  // the tube's two end circles
+            dazu(rRoehre * c, y, zt + rRoehre * s, 1);
+    }
+    for (double y : {-120.0, 120.0}) {  // the wires and the sockets
+        dazu(0, y, zt, 2);
+        dazu(0, y, zt + 50, 2);
+        dazu(0, y / 6, zt + 50, 6);
+    }
+    return umriss;
+}
+
+void SpektrenGeometrie::Einpassen(const Blick &b, int rand)
+{
+    px0 = cx;
+    py0 = cy;
+    const QRect u = AnordnungsUmriss(b);
+    const auto verschiebung = [rand](int von, int bis, int grenze) {
+        if (bis - von > grenze - 2 * rand)
+            return (grenze - von - bis) / 2;  // too large: centred
+        if (bis > grenze - rand)
+            return grenze - rand - bis;
+        if (von < rand)
+            return rand - von;
+        return 0;
+    };
+    px0 += verschiebung(u.left(), u.right() + 1, W);
+    py0 += verschiebung(u.top(), u.bottom() + 1, H);
 }
 
 double VertikalerMassstab(int bildschirmHoehe, int titelHoehe)

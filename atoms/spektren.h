@@ -42,11 +42,18 @@ struct SpektrenGeometrie {
     double k = 0;  // pixels per THz or nm
     int x0 = 0, schirmLinks = 0, sonneOben = 0, gasOben = 0;
     int rRoehre = 0, R = 0;
+    int px0 = 0, py0 = 0;  // centre of the projection: (cx, cy) unless moved by Einpassen
+
 
     // x of a frequency (THz) or wavelength (nm) between 400 and 750.
     int x(double v) const { return Runde((v - 400) * k) + x0; }
-    // Oblique parallel projection of a point (y upwards) about (cx, cy).
+    // Oblique parallel projection of a point (y upwards) about (px0, py0).
     QPoint projiziere(const Blick &b, double px, double py, double pz) const;
+    // Bounding box of the projected set-up (spectroscope, tube, wires and sockets).
+    QRect AnordnungsUmriss(const Blick &b) const;
+    // Moves the projection centre just so far that the set-up lies inside the picture,
+    // at least `rand` pixels from its edges, for the view b.
+    void Einpassen(const Blick &b, int rand = 8);
 };
 SpektrenGeometrie Daten(int W, int H, bool mitAnordnung, double s);
 

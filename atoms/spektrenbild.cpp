@@ -28,6 +28,8 @@ void SpektrenBild::ZeichneAlles(const SpektrenZustand &z)
 {
     g_ = Daten(c_.width(), c_.height(), z.mitAnordnung, z.s);
     b_ = Blick::ausPositionen(z.sehBreite, z.sehHoehe);
+    if (z.mitAnordnung)
+        g_.Einpassen(b_);
     c_.brush = Pinsel{z.grund, PinselStil::Solid};
     c_.fillRect(0, 0, c_.width(), c_.height());
     ZeichneSchirm(true, true);

@@ -77,9 +77,11 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     ErzeugeHinweis(PanelInfo, QStringLiteral("&Info"), QString(), [this] { SchreibeHinweisSelbst(); });
     Setze(BitBtnHinweis, 8, 6, l.info.width() - 16, l.info.height() - 12);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
-    Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
+    // the panel's caption above its text, as a heading
+    LabelBeobachtung = Beschriftung(Hinweis.panel, QStringLiteral("Beobachtung"), 8, 6, l.hinweis.width() - 16, 24);
+    SetzeSchrift(LabelBeobachtung, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(Hinweis.edit, 8, 34, l.hinweis.width() - 16, l.hinweis.height() - 34 - 40);
     Hinweis.panel->setFarbe(FarbePanel);
-    Hinweis.panel->setToolTip(QStringLiteral("Beobachtung"));
     BitBtnInfoLoeschen = Hinweis.loeschen;
     BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
     Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);

@@ -7,6 +7,8 @@
 #include "spektren.h"
 #include "spektrenbild.h"
 
+#include <QLabel>
+
 class Bild;
 
 class TFormSpektren3D : public SimFenster {
@@ -23,6 +25,7 @@ public:
     TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr;
     UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr;
     QPushButton *BitBtnInfoLoeschen = nullptr;
+    QLabel *LabelBeobachtung = nullptr;  // the hint panel's caption
 
     // ---- state ----
     const Atome::SpektrenZustand &zustand() const { return z_; }

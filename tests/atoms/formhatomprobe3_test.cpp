@@ -21,13 +21,16 @@ TEST(HAtomProbe, RulesOfEmissionAndAbsorption)
         {9, 4, Entscheid::Flug},       {5, 5, Entscheid::SchonDort}};
     for (const auto &f : emission)
         EXPECT_EQ(EmissionPruefen(f.n, f.t), f.e) << f.n << "→" << f.t;
+    // every target up to 9 is reached in the series that starts on the current level
     struct A { int n, s, k; Entscheid e; } absorption[] = {
-        {1, 1, 5, Entscheid::Flug},   {1, 1, 6, Entscheid::ZuHoch},      {2, 1, 1, Entscheid::FalscheSerie},
-        {4, 4, 2, Entscheid::Flug},   {4, 4, 3, Entscheid::ZuHoch},      {9, 1, 1, Entscheid::ZuHoch},
-        {6, 4, 1, Entscheid::ZuHoch}, {3, 2, 1, Entscheid::FalscheSerie}};
+        {1, 1, 8, Entscheid::Flug},         {1, 1, 9, Entscheid::ZuHoch},       {3, 3, 4, Entscheid::Flug},
+        {3, 3, 6, Entscheid::Flug},         {3, 3, 7, Entscheid::ZuHoch},       {4, 4, 5, Entscheid::Flug},
+        {4, 4, 6, Entscheid::ZuHoch},       {2, 1, 1, Entscheid::FalscheSerie}, {3, 2, 1, Entscheid::FalscheSerie},
+        {9, 1, 1, Entscheid::FalscheSerie}, {9, 4, 9, Entscheid::FalscheSerie}, {6, 4, 1, Entscheid::FalscheSerie}};
     for (const auto &f : absorption)
         EXPECT_EQ(AbsorptionPruefen(f.n, f.s, f.k), f.e) << f.n << " " << f.s << " " << f.k;
-    EXPECT_TRUE(EntscheidText(Entscheid::ZuHoch, 0).contains(QStringLiteral("größer als 6")));
+    EXPECT_TRUE(EntscheidText(Entscheid::ZuHoch, 0).contains(QStringLiteral("größer als 9")));
+    EXPECT_TRUE(EntscheidText(Entscheid::FalscheSerie, 9).contains(QStringLiteral("aus der gewählten Serie")));
     EXPECT_EQ(PhotonFarbe(2, 3), FarbeAusFrequenz(457));
     EXPECT_EQ(PhotonFarbe(2, 4), FarbeAusFrequenz(617));
     EXPECT_EQ(PhotonFarbe(2, 5), 0xFC9F2Eu);
@@ -47,6 +50,43 @@ TEST(HAtomProbe, PhotonPictureGrowsWithEnergy)
     Canvas c(const_cast<QImage *>(&bild));
     EXPECT_EQ(c.pixel(R, R), FarbeAusFrequenz(457));
     EXPECT_EQ(c.pixel(0, 0), 0u);  // black: unchanged under XOR
+}
+
+TEST(HAtomProbe, LabelsNeverOverlap)
+{
+    // a label moves past the one before it, or is left out where the room ends
+    const QList<QRect> wunsch = {QRect(60, 0, 40, 10), QRect(60, 5, 40, 10), QRect(60, 8, 40, 10)};
+    const QList<QRect> orte = MarkenSetzen(wunsch, 0, 100, true);
+    EXPECT_EQ(orte[0], wunsch[0]);
+    EXPECT_EQ(orte[1], QRect(20, 5, 40, 10));
+    EXPECT_TRUE(orte[2].isNull());
+    EXPECT_EQ(MarkenSetzen(wunsch, 0, 200, false, {QRect(90, 0, 5, 20)})[0], QRect(95, 0, 40, 10));
+    // the whole picture at every supported screen size and current level
+    FrischerZustand();
+    for (QSize s : {QSize(1008, 536), QSize(1264, 656), QSize(1264, 960), QSize(1904, 1016)}) {
+        const QSize groesse = ProbeBildGroesse(s.width(), s.height());
+        QImage bild(groesse, QImage::Format_RGB32);
+        Canvas c(&bild);
+        ProbeGeometrie g;
+        g.Vorbereiten(groesse.width(), groesse.height());
+        ProbeBild p(c, g);
+        for (int n = 1; n <= ProbeStufen; ++n) {
+            QList<Marke> marken = p.AtomMarken(n);
+            for (int s = 1; s <= 4; ++s)
+                marken += p.SerienMarken(s);
+            int gezeigt = 0;
+            for (int i = 0; i < marken.size(); ++i) {
+                if (marken[i].ort.isNull())
+                    continue;
+                ++gezeigt;
+                EXPECT_TRUE(bild.rect().contains(marken[i].ort)) << s.height() << " " << marken[i].text.toStdString();
+                for (int j = i + 1; j < marken.size(); ++j)
+                    EXPECT_FALSE(marken[i].ort.intersects(marken[j].ort))
+                        << s.height() << ": " << marken[i].text.toStdString() << "/" << marken[j].text.toStdString();
+            }
+            EXPECT_GE(gezeigt, marken.size() - 4) << s.height();  // at most the crowded top labels give way
+        }
+    }
 }
 
 TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
@@ -81,7 +121,7 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     EXPECT_EQ(meldungen.liste[0].knopf, MeldungsKnopf::Wiederholen);
     EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("6"));
 
-    // absorbing in state 9 is refused and the edits return to 1
+    // absorbing in state 9 is refused with the series message and the edits return to 1
     f.EditNrVorher->setText(QStringLiteral("9"));
     meldungen.liste.clear();
     f.EditLinie->setText(QStringLiteral("2"));
@@ -89,16 +129,28 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     f.BitBtnAbsorbiere->click();
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Warnung);
+    EXPECT_EQ(meldungen.liste[0].text, EntscheidText(Entscheid::FalscheSerie, 9));
     EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("1"));
     EXPECT_EQ(f.EditLinie->text(), QStringLiteral("1"));
     EXPECT_EQ(f.UpDownLinie->Position(), 1);
 
     // a line number that would lead past the limit is named at once
     meldungen.liste.clear();
-    f.EditLinie->setText(QStringLiteral("6"));
+    f.EditLinie->setText(QStringLiteral("9"));
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Information);
-    EXPECT_EQ(f.UpDownLinie->Position(), 6);
+    EXPECT_EQ(f.UpDownLinie->Position(), 9);
+
+    // state 3, Paschen, line 4: up to level 7
+    meldungen.liste.clear();
+    f.EditNrVorher->setText(QStringLiteral("3"));
+    f.ComboBoxSerie->setCurrentIndex(2);
+    f.EditLinie->setText(QStringLiteral("4"));
+    f.BitBtnAbsorbiere->click();
+    EXPECT_TRUE(meldungen.liste.isEmpty());
+    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("7"));
+    f.EditNrVorher->setText(QStringLiteral("1"));
+    f.ComboBoxSerie->setCurrentIndex(0);
 
     // absorbing the second Lyman line from 1 lifts the atom to 3
     meldungen.liste.clear();

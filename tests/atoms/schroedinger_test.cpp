@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 using namespace Atome;
 
@@ -174,4 +175,29 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
     EXPECT_FALSE(f.zeichnet());
     EXPECT_LT(f.gezeichnetePunkte(), MessZiel(2));
     EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(SchroedingerTest, ClearingDuringMeasurementsLeavesNoOldDot)
+{
+    Bildschirm(1264, 960);
+    TFormSchroedinger3 f;
+    FensterOeffnen(&f);
+    const std::function<void()> aenderungen[] = {
+        [&] { f.RadioGroupHQZ->setItemIndex(f.n() == 3 ? 1 : 2); },  // another main quantum number
+        [&] { f.TrackBarMassStab->setPosition(f.TrackBarMassStab->Position() == 20 ? 25 : 20); },
+        [&] { f.BitBtnLoeschenClick(); },
+    };
+    for (int i = 0; i < 3; ++i) {
+        // slow: the change comes while a dot waits
+        f.TrackBarTempo->setPosition(f.TrackBarTempo->Min());
+        QImage danach;
+        QTimer::singleShot(150, &f, [&] {
+            EXPECT_TRUE(f.zeichnet());
+            aenderungen[i]();
+            danach = f.Image1->bild().copy();
+        });
+        f.PanelElektronen1Click();
+        ASSERT_FALSE(danach.isNull()) << i;
+        EXPECT_EQ(f.Image1->bild(), danach) << i;
+    }
 }
