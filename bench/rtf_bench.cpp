@@ -2,6 +2,9 @@
 // write it, the worst case of a format change after every character, and picture data skipped.
 #include "richtext.h"
 #include "rtf.h"
+#include "../tests/common/grossdateien.h"
+
+#include <QAbstractTextDocumentLayout>
 
 #include <QByteArray>
 #include <QTextDocument>
@@ -70,5 +73,35 @@ void BM_RtfBilddaten16MB(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * rtf.size());
 }
 BENCHMARK(BM_RtfBilddaten16MB)->Unit(benchmark::kMillisecond);
+
+// Hostile shapes as a shown page: read, laid out to the end and painted in a control of a hint
+// panel's size (aim: any file up to 10 MB under 2 s). Arguments: the generator's form, n, m.
+void BM_RtfFeindlicheSeite(benchmark::State &state)
+{
+    const QByteArray rtf = grossdateien::Erzeuge(grossdateien::Form(state.range(0)), int(state.range(1)),
+                                                  int(state.range(2)));
+    RichEdit edit;
+    edit.resize(400, 300);
+    edit.show();
+    for (auto _ : state) {
+        LadeRtfDaten(&edit, rtf);
+        benchmark::DoNotOptimize(edit.document()->documentLayout()->documentSize());
+        edit.viewport()->grab();
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+    state.counters["MB"] = double(rtf.size()) / 1e6;
+}
+using grossdateien::Form;
+BENCHMARK(BM_RtfFeindlicheSeite)
+    ->Args({int(Form::formateVorZeile), 5000, 20000})
+    ->Args({int(Form::formateVorZeile), 200000, 100000})
+    ->Args({int(Form::breiteZeile), 500000, 0})
+    ->Args({int(Form::zeilenMalZellen), 20000, 40})
+    ->Args({int(Form::tiefeListe), 100000, 0})
+    ->Args({int(Form::langeZeile), 600000, 0})
+    ->Args({int(Form::vieleTabellen), 10000, 10})
+    ->Args({int(Form::vieleBilder), 1000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

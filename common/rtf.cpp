@@ -263,8 +263,14 @@ public:
             absatzEnde(false);
         else
             laufAusgeben();
+        if (voll_)
+            hinweisAnfuegen();
         cursor_.endEditBlock();
+        bericht_.gekuerzt = voll_;
+        bericht_.leseSchritte += qint64(pos_);
     }
+
+    const RtfBericht &bericht() const { return bericht_; }
 
 private:
     // ---- groups ----
@@ -500,7 +506,7 @@ private:
         case Wort::nestrow: zellenAbsatz_ = true; break;
         case Wort::trowd: zellenRaender_.clear(); break;
         case Wort::cellx:
-            if (zellenRaender_.size() < 64)
+            if (zellenRaender_.size() < std::size_t(RtfMaxZellenJeZeile))
                 zellenRaender_.push_back(std::clamp(wert, 0, MaxTwips));
             break;
         case Wort::row:
@@ -516,6 +522,10 @@ private:
         case Wort::cell:
         case Wort::nestcell:
             zellenAbsatz_ = false;
+            if (++zellenInZeile_ > RtfMaxZellenJeZeile || ++zellen_ > RtfMaxZellen) {
+                voll_ = true;
+                break;
+            }
             zeichen(u'\t');
             break;
         case Wort::tab: zeichen(u'\t'); break;
@@ -631,8 +641,8 @@ private:
             return;
         if (b < 0x20 && b != '\t')
             return;
-        zellenAbsatzAusgeben();
-        vorbereiten();
+        if (!zellenAbsatzAusgeben() || !vorbereiten() || (b == '\t' && !platzFuerTab()))
+            return;
         const int cp = codePageVon(laufZeichen_);
         if (b < 0x80 && cp != SymbolSeite) {
             bytesAusgeben();
@@ -646,29 +656,54 @@ private:
 
     void zeichen(char16_t c)
     {
-        if (s_.ziel != Ziel::text || s_.z.versteckt)
+        if (s_.ziel != Ziel::text || s_.z.versteckt || voll_)
             return;
-        zellenAbsatzAusgeben();
-        vorbereiten();
+        if (!zellenAbsatzAusgeben() || !vorbereiten() || (c == u'\t' && !platzFuerTab()))
+            return;
         bytesAusgeben();
         anfuegen(QChar(c));
         zaehle();
     }
 
+    // Each tab makes the layout measure the runs and tabs of its paragraph; the product,
+    // summed over the paragraphs, is bounded.
+    bool platzFuerTab()
+    {
+        tabArbeit_ += laeufeImAbsatz_ + 2 * tabsImAbsatz_ + 1;
+        ++tabsImAbsatz_;
+        bericht_.layoutSchritte += laeufeImAbsatz_ + 2 * tabsImAbsatz_;
+        if (tabArbeit_ > RtfMaxTabArbeit)
+            voll_ = true;
+        return !voll_;
+    }
+
+    // The closing line of a text cut at a bound.
+    void hinweisAnfuegen()
+    {
+        Zeichen z;
+        z.kursiv = true;
+        const QTextCharFormat f = format(z);
+        cursor_.insertBlock(absatzFormat(Absatz{}), f);
+        cursor_.insertText(RtfGekuerztHinweis, f);
+    }
+
     // A paragraph end inside a table cell followed by more text of the cell: a space. When the
     // table has ended meanwhile (\pard without \intbl, no \row), the paragraph ends after all.
-    void zellenAbsatzAusgeben()
+    // False when a bound was reached.
+    bool zellenAbsatzAusgeben()
     {
         if (!zellenAbsatz_)
-            return;
+            return !voll_;
         zellenAbsatz_ = false;
         if (!s_.p.tabelle) {
             absatzEnde(true);
-            return;
+            return !voll_;
         }
-        vorbereiten();
+        if (!vorbereiten())
+            return false;
         bytesAusgeben();
         anfuegen(QChar(u' '));
+        return true;
     }
 
     // {\listtext ...}: the number or bullet of a list item as text. A list without a number
@@ -714,6 +749,7 @@ private:
             wortLaenge_ = 1;
         }
         lauf_ += c;
+        ++bericht_.layoutSchritte;
         hoeheSchaetzen(u);
     }
 
@@ -754,17 +790,25 @@ private:
             voll_ = true;
     }
 
-    // Makes the pending run take the current character state.
-    // Beyond RtfMaxFormatwechsel changes the text keeps the last format.
-    void vorbereiten()
+    // Makes the pending run take the current character state. False, and the text ends,
+    // beyond RtfMaxFormatwechsel changes, RtfMaxLaeufeJeAbsatz runs of one paragraph, or when
+    // the tabs of the paragraph would measure too many runs.
+    bool vorbereiten()
     {
         const Zeichen z = s_.wirksam();
-        if (z == laufZeichen_ || formatwechsel_ >= RtfMaxFormatwechsel)
-            return;
+        if (voll_ || z == laufZeichen_)
+            return !voll_;
         laufAusgeben();
+        tabArbeit_ += tabsImAbsatz_;
+        bericht_.layoutSchritte += tabsImAbsatz_ + 1;
+        if (++formatwechsel_ > RtfMaxFormatwechsel || ++laeufeImAbsatz_ > RtfMaxLaeufeJeAbsatz ||
+            tabArbeit_ > RtfMaxTabArbeit) {
+            voll_ = true;
+            return false;
+        }
         laufZeichen_ = z;
         laufPixel_ = PixelGroesse(z.halbpunkte / 2.0);
-        ++formatwechsel_;
+        return true;
     }
 
     void bytesAusgeben()
@@ -783,6 +827,7 @@ private:
         if (lauf_.isEmpty())
             return;
         cursor_.insertText(lauf_, formatAusZwischenspeicher(laufZeichen_));
+        bericht_.leseSchritte += lauf_.size();
         lauf_.clear();
     }
 
@@ -811,7 +856,9 @@ private:
         if (neuerAbsatz && !voll_) {
             zellenAbsatz_ = false;
             cursor_.insertBlock();
+            ++bericht_.leseSchritte;
             wortLaenge_ = 0;
+            laeufeImAbsatz_ = tabsImAbsatz_ = zellenInZeile_ = 0;
             zaehle();
             if (++absaetze_ >= RtfMaxAbsaetze)
                 voll_ = true;
@@ -981,7 +1028,11 @@ private:
     int formatwechsel_ = 0;
     int wortLaenge_ = 0;
     int absaetze_ = 0;
-    bool voll_ = false;
+    int laeufeImAbsatz_ = 0, tabsImAbsatz_ = 0;
+    int zellenInZeile_ = 0, zellen_ = 0;
+    qint64 tabArbeit_ = 0;
+    bool voll_ = false;  // a bound was reached: the text ends
+    RtfBericht bericht_;
 };
 
 // Offset of "{\rtf" after an optional byte order mark and blanks; -1 if the data is not RTF.
@@ -997,21 +1048,32 @@ qsizetype RtfAnfang(const QByteArray &daten)
 
 }  // namespace
 
-bool LadeRtfDaten(RichEdit *edit, const QByteArray &daten)
+bool LeseRtf(QTextDocument *doc, const QByteArray &daten, RtfBericht *bericht)
 {
-    if (!edit)
+    if (!doc)
         return false;
-    edit->leeren();
+    doc->clear();
     if (daten.size() > RtfMaxDateiGroesse)
         return false;
     const qsizetype anfang = RtfAnfang(daten);
     if (anfang < 0)
         return false;
-    RtfLeser(edit->document(), daten, anfang).lies();
+    RtfLeser leser(doc, daten, anfang);
+    leser.lies();
+    if (bericht)
+        *bericht = leser.bericht();
     return true;
 }
 
-bool LadeRtf(RichEdit *edit, const QString &dateipfad)
+bool LadeRtfDaten(RichEdit *edit, const QByteArray &daten, RtfBericht *bericht)
+{
+    if (!edit)
+        return false;
+    edit->leeren();
+    return LeseRtf(edit->document(), daten, bericht);
+}
+
+bool LadeRtf(RichEdit *edit, const QString &dateipfad, RtfBericht *bericht)
 {
     if (!edit)
         return false;
@@ -1024,5 +1086,5 @@ bool LadeRtf(RichEdit *edit, const QString &dateipfad)
     const QByteArray daten = f.read(RtfMaxDateiGroesse + 1);
     if (daten.size() > RtfMaxDateiGroesse)
         return false;
-    return LadeRtfDaten(edit, daten);
+    return LadeRtfDaten(edit, daten, bericht);
 }

@@ -5,6 +5,7 @@
 #include "steuerelemente.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -31,6 +32,25 @@ QString FindeTextDatei(const QString &verzeichnis, const QString &dateiname)
     return QString();
 }
 
+namespace {
+
+// Files from this size on take a noticeable time (about a tenth of a second and more) to read
+// and lay out: a busy cursor shows while they load.
+constexpr qint64 GrosseDatei = 256 * 1024;
+
+bool LadeMitZeiger(RichEdit *edit, const QString &pfad)
+{
+    const bool gross = QFileInfo(pfad).size() >= GrosseDatei;
+    if (gross)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool geladen = LadeRtf(edit, pfad);
+    if (gross)
+        QGuiApplication::restoreOverrideCursor();
+    return geladen;
+}
+
+}  // namespace
+
 void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::function<void()> &selbst)
 {
     if (!edit)
@@ -38,7 +58,7 @@ void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::
     edit->leeren();
     if (TexteVonDatei) {
         const QString pfad = FindeTextDatei(TextPfad, dateiname);
-        if (!pfad.isEmpty() && LadeRtf(edit, pfad)) {
+        if (!pfad.isEmpty() && LadeMitZeiger(edit, pfad)) {
             edit->zumAnfang();
             return;
         }
@@ -55,7 +75,7 @@ bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
         return false;
     const std::unique_ptr<QTextDocument> vorher(edit->document()->clone());
     const QString pfad = FindeTextDatei(TextPfad, dateiname);
-    if (!pfad.isEmpty() && LadeRtf(edit, pfad)) {
+    if (!pfad.isEmpty() && LadeMitZeiger(edit, pfad)) {
         edit->zumAnfang();
         return true;
     }

@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes through one reader into a shown rich-text control, laid
-// out and painted. A warning of the toolkit counts as a finding. QP_LESER names the reader
-// (fuzz/leser.h): RtfEinlesen (a teacher's file) or MarkupEinlesen (the built-in texts).
+// out and painted, or into a bare document. A warning of the toolkit counts as a finding.
+// QP_LESER names the reader (fuzz/leser.h): RtfEinlesen (a teacher's file), RtfNurLesen (the
+// same, read only) or MarkupEinlesen (the built-in texts).
 #include "anwendung.h"
 #include "global.h"
 #include "leser.h"

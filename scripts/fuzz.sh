@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers) and
 # runs one of them for a given time:
-#   scripts/fuzz.sh [rtf|markup] [seconds] [extra libFuzzer options...]
+#   scripts/fuzz.sh [rtf|rtfleser|markup] [seconds] [extra libFuzzer options...]
+# rtfleser is the RTF reader alone (no layout, no painting): fast, and given inputs up to 1 MiB.
 # The growing corpus lives in build/fuzz/korpus/<target>/ and starts from the seed files
 # (tests/daten/rtf/ or the built-in texts); crashes, hangs and slow inputs are written to
 # build/fuzz/funde/. Copy a finding into tests/daten/rtf_funde/ (or markup_funde/) once it
@@ -12,9 +13,10 @@ ziel=${1:-rtf}
 sekunden=${2:-600}
 shift $(( $# > 2 ? 2 : $# ))
 case "$ziel" in
-  rtf) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict) ;;
-  markup) saat=(guide/texte tests/daten/markup_funde); dict=() ;;
-  *) echo "usage: $0 [rtf|markup] [seconds] [libFuzzer options...]" >&2; exit 2 ;;
+  rtf) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict); laenge=65536 ;;
+  rtfleser) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict); laenge=1048576 ;;
+  markup) saat=(guide/texte tests/daten/markup_funde); dict=(); laenge=65536 ;;
+  *) echo "usage: $0 [rtf|rtfleser|markup] [seconds] [libFuzzer options...]" >&2; exit 2 ;;
 esac
 
 scripts/install-deps.sh --with-fuzzing
@@ -30,5 +32,5 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
 exec nice build/fuzz/fuzz/"${ziel}_fuzz" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=4096 \
-  -max_len=65536 -print_final_stats=1 -artifact_prefix=build/fuzz/funde/"$ziel"- "${dict[@]}" "$@" \
+  -max_len="$laenge" -print_final_stats=1 -artifact_prefix=build/fuzz/funde/"$ziel"- "${dict[@]}" "$@" \
   "$korpus" "${vorhanden[@]}"

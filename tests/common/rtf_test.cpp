@@ -363,13 +363,17 @@ TEST(RtfFeindlich, GrosseDateien)
     ASSERT_TRUE(LadeRtfDaten(&e, bild));
     EXPECT_EQ(Text(e), QStringLiteral("vornach"));
 
-    // Text beyond the character limit is cut off.
+    // Text beyond the character limit is cut off, and a line says so.
     QByteArray lang = "{\\rtf1 ";
     for (int i = 0; i < RtfMaxZeichen / 10 + 100; ++i)
         lang += "Wort Wort ";
     lang += "}";
-    ASSERT_TRUE(LadeRtfDaten(&e, lang));
-    EXPECT_EQ(e.document()->characterCount() - 1, RtfMaxZeichen);
+    RtfBericht bericht;
+    ASSERT_TRUE(LadeRtfDaten(&e, lang, &bericht));
+    EXPECT_TRUE(bericht.gekuerzt);
+    EXPECT_EQ(e.document()->characterCount() - 1, RtfMaxZeichen + 1 + RtfGekuerztHinweis.size());
+    EXPECT_EQ(e.document()->lastBlock().text(), RtfGekuerztHinweis);
+    EXPECT_TRUE(e.document()->lastBlock().charFormat().fontItalic());
 }
 
 TEST(RtfFeindlich, GrenzenFuerAbsaetzeUndFormatwechsel)
@@ -380,17 +384,29 @@ TEST(RtfFeindlich, GrenzenFuerAbsaetzeUndFormatwechsel)
         absaetze += "\\par ";
     absaetze += "Ende}";
     ASSERT_TRUE(LadeRtfDaten(&e, absaetze));
-    EXPECT_EQ(e.document()->blockCount(), RtfMaxAbsaetze + 1);
+    EXPECT_EQ(e.document()->blockCount(), RtfMaxAbsaetze + 2);
     EXPECT_FALSE(Text(e).contains(QStringLiteral("Ende")));
+    EXPECT_EQ(e.document()->lastBlock().text(), RtfGekuerztHinweis);
 
-    // After the last allowed change of format the text goes on in that format.
-    QByteArray wechsel = "{\\rtf1 ";
-    for (int i = 0; i < RtfMaxFormatwechsel / 2 + 10; ++i)
-        wechsel += "\\b a\\b0 b";
-    ASSERT_TRUE(LadeRtfDaten(&e, wechsel + "\\i\\b0 Ende}"));
-    EXPECT_EQ(Text(e).remove(QChar(0x200B)).size(), 2 * (RtfMaxFormatwechsel / 2 + 10) + 4);
-    const QTextCharFormat f = FormatVon(e, QStringLiteral("Ende"));
-    EXPECT_FALSE(f.fontItalic());
+    // The text ends at the last allowed change of format, in the document and in one paragraph.
+    struct Fall {
+        const char *name;
+        QByteArray wiederholt;
+        int anzahl, gezeigt;  // format runs
+    };
+    const Fall faelle[] = {
+        {"document", "\\b a\\b0 b\\par ", RtfMaxFormatwechsel / 2 + 10, RtfMaxFormatwechsel},
+        {"paragraph", "\\b a\\b0 b", RtfMaxLaeufeJeAbsatz / 2 + 10, RtfMaxLaeufeJeAbsatz},
+        {"below both", "\\b a\\b0 b", RtfMaxLaeufeJeAbsatz / 2 - 10, RtfMaxLaeufeJeAbsatz - 20},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        RtfBericht bericht;
+        ASSERT_TRUE(LadeRtfDaten(&e, "{\\rtf1 " + f.wiederholt.repeated(f.anzahl) + "\\i Ende}", &bericht));
+        const QString t = Text(e).remove(QChar(0x200B)).remove(u'\n').remove(RtfGekuerztHinweis);
+        EXPECT_EQ(t.size(), f.gezeigt + (bericht.gekuerzt ? 0 : 4));
+        EXPECT_EQ(bericht.gekuerzt, f.gezeigt < 2 * f.anzahl);
+    }
 }
 
 TEST(RtfFeindlich, LangeWoerterBekommenUnsichtbareUmbrueche)
