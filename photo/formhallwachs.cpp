@@ -55,7 +55,10 @@ void TFormHallwachs::ZeichneAnordnung()
     ZeichneHallwachsAnordnung(Image1->canvas(), Zeichengrund, skizze, lampe, stromkreis, messgeraet);
 }
 
-void TFormHallwachs::BeschrifteAnordnung() { BeschrifteHallwachsAnordnung(Image1->canvas(), skizze, stromkreis); }
+void TFormHallwachs::BeschrifteAnordnung()
+{
+    wellen.frei = BeschrifteHallwachsAnordnung(Image1->canvas(), skizze, stromkreis);
+}
 
 void TFormHallwachs::SchreibeHinweis()
 {

@@ -24,7 +24,7 @@ HallwachsFenster::Texte PhotozellenTexte()
 TFormPhotozelle5::TFormPhotozelle5(QWidget *parent)
     : HallwachsFenster(PhotozellenTexte(), PhotozellenBildschirm(), parent), bildschirmHoehe_(BildschirmHoehe)
 {
-    UVGeschwindigkeit = PhotozellenUVGeschwindigkeit(Planckkonstante);
+    UVGeschwindigkeit = PhotozellenUVGeschwindigkeit(PlanckLiteratur);
     PanelSimulation = PanelLicht;
     Aufbauen();
 }
@@ -41,7 +41,7 @@ void TFormPhotozelle5::DatenSchaltSkizze()
     wellen.bisX = skizze.kathodeX;
     wellen.laenge = 192;
     wellen.linienBreite = 2;
-    messgeraet.g = SkaliertesGalvanometer(skizze.drehpunkt, bildschirmHoehe_, 3, 2 * M_PI / 5);
+    messgeraet.g = SkaliertesGalvanometer(skizze.drehpunkt, bildschirmHoehe_, 3, M_PI / 2);
     Stromart a;
     a.ruheX = skizze.kathodeX;
     a.startX = skizze.startX;
@@ -61,7 +61,23 @@ void TFormPhotozelle5::ZeichneAnordnung()
     ZeichnePhotozelle(Image1->canvas(), Zeichengrund, skizze, lampe, stromkreis, messgeraet);
 }
 
-void TFormPhotozelle5::BeschrifteAnordnung() { BeschriftePhotozelle(Image1->canvas(), skizze, stromkreis); }
+void TFormPhotozelle5::BeschrifteAnordnung()
+{
+    wellen.frei = BeschriftePhotozelle(Image1->canvas(), skizze, stromkreis);
+}
+
+QRect TFormPhotozelle5::ZeichneWellen(Canvas &c, const Wellenbild &w, int a, TColor farbe)
+{
+    // the black inside ends before the metal layer; the glass wall, the layer and the ring
+    // (which stands in front of the light) stay clear
+    const PhotozellenSkizze &k = skizze;
+    const QRect glas(QPoint(k.zelleLinks, k.zelleOben), QPoint(k.zelleRechts, k.zelleUnten));
+    const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1),
+                      QPoint(k.kathodeX - k.t - 1, k.zelleUnten - k.t - 1));
+    Wellenbild mitRing = w;
+    mitRing.frei.append(QRect(QPoint(k.anodeX - 10, k.y0 - 7), QPoint(k.anodeX + 10, k.saeuleUnten + 7)));
+    return ZeichneWellenInZelle(c, lampe, mitRing, a, farbe, Zeichengrund, glas, innen);
+}
 
 void TFormPhotozelle5::SchreibeHinweis()
 {

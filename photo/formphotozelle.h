@@ -22,6 +22,7 @@ protected:
     void SchreibeHinweis() override;
     void SchreibeErgebnis() override;
     bool AusSchickHeim() const override { return false; }
+    QRect ZeichneWellen(Canvas &c, const Photoeffekt::Wellenbild &w, int a, TColor farbe) override;
 
 private:
     int bildschirmHoehe_ = 740;

@@ -120,7 +120,7 @@ void TFormGegenfeld2::DatenSchaltSkizze()
 {
     skizze = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
     sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);
-    lampe = LampenGeometrie(Image1->bild().width() / 5, skizze.y0, skizze.kathodeX, skizze.D, ElektronenAnzahl);
+    lampe = LampenGeometrie(LampeX(skizze, skizze.breite / 5), skizze.y0, skizze.kathodeX, skizze.D, ElektronenAnzahl);
     SkizzeUebernehmen(192, 1, GegenfeldLaufart(wellenModell));
 }
 
@@ -140,6 +140,7 @@ void TFormGegenfeld2::FormActivate()
     lauf.art = GegenfeldLaufart(wellenModell);
     PanelTitel->setCaption(wellenModell ? QStringLiteral("Der Photoeffekt - Licht als Wellenstrahlung")
                                         : QStringLiteral("Der Photoeffekt - Licht als Teilchenstrahlung"));
+    TitelEinpassen(PanelTitel);  // the title of either model fits a narrow picture
     Hinweis.datei = wellenModell ? QStringLiteral("PhotoEffektKlassisch.RTF") : QStringLiteral("PhotoEffektQuantenM.RTF");
     {
         const QSignalBlocker sperre(CheckBoxNeuHinweis);
@@ -175,7 +176,7 @@ WerteTabelle TFormGegenfeld2::Werte() const
                  QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W)/e / V"),
                  QStringLiteral("Zeigerausschlag / Vollausschlag")};
     t.zeilen.append({double(frequenz), AbloeseEV(), U,
-                     Photoeffekt::Grenzspannung(Planckkonstante, frequenz * 1e12, AbloeseEV(), Elementarladung),
+                     Photoeffekt::Grenzspannung(PlanckLiteratur, frequenz * 1e12, AbloeseEV(), Elementarladung),
                      lauf.ausschlag});
     return t;
 }

@@ -296,7 +296,7 @@ void GegenfeldFenster::Simulation()
     QElapsedTimer uhr;
     uhr.start();
     for (;;) {
-        lauf.h = Planckkonstante;
+        lauf.h = PlanckLiteratur;  // nature does not change with the pupil's value of h
         lauf.Schritt(an, !Stopp, intensitaet, frequenz, AbloeseEV(), TrackBarSpannung->Position() / 100.0, dt);
         if (!messgeraet.sichtbar() || messgeraet.wert() != lauf.ausschlag)
             Geaendert(messgeraet.Anzeige(Image1->canvas(), lauf.ausschlag));

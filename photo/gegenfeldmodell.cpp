@@ -54,7 +54,18 @@ GegenfeldSkizze GegenfeldDaten(int breite, int hoehe, int schriftMittel)
     k.zelleRechts = k.zelleLinks + k.cw;
     k.zelleMitteX = k.zelleLinks + k.cw / 2;
     k.zelleOben = std::max(schriftMittel + 16, k.zelleLinks / 6);
-    k.zelleUnten = k.zelleOben + 29 * k.D;
+    // On a low picture the cell moves up, and where that is not enough it grows lower (down
+    // to 24 D, room for the electron column), so that the galvanometer and the voltage label
+    // under it stay inside the picture (the lamp then moves closer, see GegenfeldLampeX).
+    int zellHoehe = 29 * k.D;
+    const int unten = 72 + 2 * schriftMittel;
+    // the lamp's top above electron 0 when its lens stands just left of the glass
+    const int lampe = (k.zelleRechts - 2 * k.t - (k.zelleLinks - 3 * k.r)) / 6 + k.r + k.r / 6 + 2;
+    const auto obenMin = [&](int h) { return std::max(2, lampe - (h - 21 * k.D) / 2); };
+    while (zellHoehe > 24 * k.D && obenMin(zellHoehe) + zellHoehe + unten >= hoehe)
+        --zellHoehe;
+    k.zelleOben = std::max(obenMin(zellHoehe), std::min(k.zelleOben, hoehe - unten - zellHoehe - 1));
+    k.zelleUnten = k.zelleOben + zellHoehe;
     k.mitte = (k.zelleOben + k.zelleUnten) / 2;
     k.ecke = k.t + 60;
     Gemeinsam(k);
@@ -63,7 +74,7 @@ GegenfeldSkizze GegenfeldDaten(int breite, int hoehe, int schriftMittel)
     return k;
 }
 
-GegenfeldSkizze PlanckZellenDaten(int breite, int hoehe)
+GegenfeldSkizze PlanckZellenDaten(int breite, int hoehe, int schriftMittel)
 {
     GegenfeldSkizze k;
     k.breite = breite;
@@ -74,22 +85,35 @@ GegenfeldSkizze PlanckZellenDaten(int breite, int hoehe)
     k.cw = 22 * k.D;
     k.zelleMitteX = (breite - k.cw) / 3 + breite / 2;
     int mitteY = hoehe / 2 - 3 * k.D;
-    // The cell with its circuit must stay inside the picture.
-    const int obenNoetig = 13 * k.D + k.cw / 6 + 4, untenNoetig = 13 * k.D + 56 + 15 + 26;
+    // The cell with its circuit and voltage label must stay inside the picture; on a low
+    // picture it grows lower, down to what the electron column needs.
+    int halb = 13 * k.D;
+    const int halbMin = 21 * k.D / 2 + k.r + 2 + k.t + 2, unter = 56 + 16 + 2 * schriftMittel + 1;
+    while (halb > halbMin && 2 * halb + k.cw / 6 + 2 + unter > hoehe)
+        --halb;
+    const int obenNoetig = halb + k.cw / 6 + 2, untenNoetig = halb + unter;
     if (mitteY + untenNoetig > hoehe)
         mitteY = hoehe - untenNoetig;
     if (mitteY - obenNoetig < 0)
         mitteY = obenNoetig;
     k.zelleLinks = k.zelleMitteX - k.cw / 2;
     k.zelleRechts = k.zelleMitteX + k.cw / 2;
-    k.zelleOben = mitteY - 13 * k.D - k.cw / 6;
-    k.zelleUnten = mitteY + 13 * k.D;
+    k.zelleOben = mitteY - halb - k.cw / 6;
+    k.zelleUnten = mitteY + halb;
     k.mitte = mitteY;
     k.ecke = k.t + 60;
     Gemeinsam(k);
     k.saeuleUnten = k.y0 + 21 * k.D + k.r + 2;
     k.drehpunkt = QPoint(k.zelleLinks + k.cw / 3, k.leitungY + 15);
     return k;
+}
+
+int LampeX(const GegenfeldSkizze &k, int x0)
+{
+    // ray 0 climbs (kathodeX − x0) / 6 from electron 0; the lens reaches r + r/6 above it;
+    // the lens stays left of the glass
+    const int hoechstens = 6 * (k.y0 - k.r - k.r / 6 - 2);
+    return std::max(x0, std::min(k.kathodeX - std::max(hoechstens, 0), k.zelleLinks - 3 * k.r));
 }
 
 Lampe PlanckLampe(int x0, int yOben, int kathodeX, int D)

@@ -47,7 +47,10 @@ struct GegenfeldSkizze {
 GegenfeldSkizze GegenfeldDaten(int breite, int hoehe, int schriftMittel);
 // The Planck-constant window's photocell. On pictures too low for the formulas the cell
 // moves down (or up) just as far as it must to stay inside.
-GegenfeldSkizze PlanckZellenDaten(int breite, int hoehe);
+GegenfeldSkizze PlanckZellenDaten(int breite, int hoehe, int schriftMittel);
+// Where a lamp's ray 0 starts: at x0, or closer to the cell where the rays would climb
+// out of the top of the picture.
+int LampeX(const GegenfeldSkizze &k, int x0);
 // The Planck window's lamp: 22 rays spread over 20 electron diameters, ray 0 at x0.
 Lampe PlanckLampe(int x0, int yOben, int kathodeX, int D);
 
@@ -89,7 +92,7 @@ public:
     double yOben = 0, D = 13;  // electron column
     Laufart art;
     // Physics
-    double h = 6.626e-34, e = 1.602e-19, m = 9.11e-31;
+    double h = PlanckLiteratur, e = 1.602e-19, m = 9.11e-31;
 
     std::array<TElektron, ElektronenAnzahl> el{};
     std::array<Quant, ElektronenAnzahl> q{};

@@ -19,6 +19,17 @@ void Fuellen(Canvas &c, TColor grund)
     c.fillRect(0, 0, c.width(), c.height());
 }
 
+// While a sketch is being labelled, the boxes its labels cover.
+QVector<QRect> *Kaesten = nullptr;
+
+struct Sammeln {
+    QVector<QRect> kaesten;
+    Sammeln() { Kaesten = &kaesten; }
+    ~Sammeln() { Kaesten = nullptr; }
+    Sammeln(const Sammeln &) = delete;
+    Sammeln &operator=(const Sammeln &) = delete;
+};
+
 void Text(Canvas &c, int x, int y, const QString &text, TColor farbe, int groesse = 0)
 {
     const Schrift alt = c.font;
@@ -26,6 +37,8 @@ void Text(Canvas &c, int x, int y, const QString &text, TColor farbe, int groess
     if (groesse > 0)
         c.font.size = groesse;
     c.textOut(x, y, text);
+    if (Kaesten)
+        Kaesten->append(QRect(x, y, c.textWidth(text), c.textHeight(text)));
     c.font = alt;
 }
 
@@ -97,8 +110,9 @@ void ZeichneHallwachsAnordnung(Canvas &c, TColor grund, const HallwachsSkizze &k
     c.brush = Pinsel{grund, PinselStil::Solid};
 }
 
-void BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stromkreis)
+QVector<QRect> BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stromkreis)
 {
+    Sammeln sammeln;
     Beschriftungsschrift(c);
     const int x = k.plattenX + k.abstand, y = k.plattenOben;
     Text(c, x + 8, y + 100, QStringLiteral("Metallplatte"), Zinkfarbe);
@@ -121,6 +135,7 @@ void BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stro
         c.textOut(k.plattenX + 35, k.erdeY - c.textHeight(erdung) / 2, erdung);
         c.font = alt;
     }
+    return sammeln.kaesten;
 }
 
 void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, const Lampe &lampe, bool stromkreis,
@@ -165,8 +180,9 @@ void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, cons
     c.brush = Pinsel{grund, PinselStil::Solid};
 }
 
-void BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis)
+QVector<QRect> BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis)
 {
+    Sammeln sammeln;
     Beschriftungsschrift(c);
     const QString glas = QStringLiteral("evakuiertes Glasgefäß");
     Zentriert(c, (k.anodeX + k.kathodeX) / 2, k.zelleOben - c.textHeight(glas), glas, 14733863);
@@ -184,6 +200,7 @@ void BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis
         Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8, QStringLiteral("Messgerät für Photostrom"), 65535);
         SpannungsText(c, k.quelleX - k.quelleHalb, k.leitungY, 36, 56);  // 40 would let the two lines touch
     }
+    return sammeln.kaesten;
 }
 
 }  // namespace Photoeffekt

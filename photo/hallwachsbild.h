@@ -18,12 +18,13 @@ inline constexpr TColor Glasfarbe = 16761220;
 // remembered (with circuit) so that the needle can be drawn on it.
 void ZeichneHallwachsAnordnung(Canvas &c, TColor grund, const HallwachsSkizze &k, const Lampe &lampe, bool stromkreis,
                                Messgeraet &messgeraet);
-void BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stromkreis);
+// The labels return the boxes they cover, which the waves leave out.
+QVector<QRect> BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k, bool stromkreis);
 
 // The font of the photocell's labels (for the width that the layout keeps free).
 Schrift PhotozellenSchrift();
 void ZeichnePhotozelle(Canvas &c, TColor grund, const PhotozellenSkizze &k, const Lampe &lampe, bool stromkreis,
                        Messgeraet &messgeraet);
-void BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis);
+QVector<QRect> BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool stromkreis);
 
 }  // namespace Photoeffekt

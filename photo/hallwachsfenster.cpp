@@ -120,8 +120,10 @@ void HallwachsFenster::Aufbauen()
     tempo = TempoAus(TrackBarTempo->Position());
     Verzoegerung = tempo.verzoegerung;
     LichtKindSetzen();
+    // at rest on the metal by their sprite; in flight in their true colours on any ground
     strom.zeichne = [this](const TElektron &e, bool flug) {
-        Geaendert(ZeichneElektron(Image1->canvas(), sprites, e, flug));
+        Canvas &c = Image1->canvas();
+        Geaendert(flug ? echtfarben_.Umschalten(c, e) : ZeichneElektron(c, sprites, e, false));
     };
     DatenSchaltSkizze();
     NeuZeichnen();
@@ -149,6 +151,7 @@ void HallwachsFenster::LichtKindSetzen()
 void HallwachsFenster::NeuZeichnen()
 {
     wellenGezeigt_ = false;  // the sketch is drawn over them
+    echtfarben_.Setzen(sprites.r);
     ZeichneAnordnung();
     strom.AlleZuruecksetzen();
     for (const TElektron &e : strom.e)
@@ -156,6 +159,7 @@ void HallwachsFenster::NeuZeichnen()
     LinseZeichnen();
     if (stromkreis)
         messgeraet.Anzeige(Image1->canvas(), ausschlag);
+    wellen.frei.clear();
     if (CheckBoxBeschriftung->isChecked())
         BeschrifteAnordnung();
     if (an)
@@ -170,9 +174,9 @@ void HallwachsFenster::WellenZeigen()
         return;
     wellenGezeichnet_ = wellen;
     wellenGezeichnet_.amplitude = intensitaet;
-    wellenXor_ = lichtFarbe ^ Zeichengrund;
+    wellenFarbe_ = lichtFarbe;
     wellenPhase_ = phase;
-    Geaendert(ZeichneLichtWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenXor_));
+    Geaendert(ZeichneWellen(Image1->canvas(), wellenGezeichnet_, wellenPhase_, wellenFarbe_));
     wellenGezeigt_ = true;
 }
 
@@ -180,8 +184,13 @@ void HallwachsFenster::WellenVerbergen()
 {
     if (!wellenGezeigt_)
         return;
-    Geaendert(ZeichneLichtWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenXor_));
+    Geaendert(ZeichneWellen(Image1->canvas(), wellenGezeichnet_, wellenPhase_, wellenFarbe_));
     wellenGezeigt_ = false;
+}
+
+QRect HallwachsFenster::ZeichneWellen(Canvas &c, const Wellenbild &w, int a, TColor farbe)
+{
+    return ZeichneLichtWellen(c, lampe, w, a, farbe ^ Zeichengrund);
 }
 
 void HallwachsFenster::NadelStellen(double d)
@@ -193,23 +202,29 @@ void HallwachsFenster::NadelStellen(double d)
     // may pass over the instrument are taken away first and put back afterwards.
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
-    for (const TElektron &e : strom.e)
-        if (e.fliegt)
-            strom.zeichne(e, true);
+    FliegendeUmschalten();
     Geaendert(messgeraet.Anzeige(Image1->canvas(), d));
-    for (const TElektron &e : strom.e)
-        if (e.fliegt)
-            strom.zeichne(e, true);
+    FliegendeUmschalten();
     if (mitWellen)
         WellenZeigen();
 }
 
+void HallwachsFenster::FliegendeUmschalten()
+{
+    for (const TElektron &e : strom.e)
+        if (e.fliegt)
+            strom.zeichne(e, true);
+}
+
 void HallwachsFenster::LinseZeichnen()
 {
-    // The lens may touch the waves' first pixels: they are taken away and put back.
+    // The lens may touch the waves' first pixels and electrons flying past the lamp: they
+    // are taken away and put back.
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
+    FliegendeUmschalten();
     Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe, an ? lichtFarbe : LinsenGrau));
+    FliegendeUmschalten();
     if (mitWellen)
         WellenZeigen();
 }
@@ -262,11 +277,11 @@ void HallwachsFenster::Simulation()
 {
     laeuft = true;
     bilder = 0;
-    const int grenze = intensitaet;  // in-flight limit of this run
     for (;;) {
         ++bilder;
+        // the intensity of this frame sets both the launch rate and the number in flight
         if (!Stopp)
-            strom.Ausloesen(uv, an, intensitaet, grenze);
+            strom.Ausloesen(uv, an, intensitaet, intensitaet);
         strom.Bewege(tempo.dt);
         if (an) {
             WellenVerbergen();

@@ -80,12 +80,15 @@ protected:
     virtual void DatenSchaltSkizze() = 0;
     // The static sketch (without electrons, needle, waves and labels).
     virtual void ZeichneAnordnung() = 0;
+    // The labels; the waves leave out the boxes they cover (wellen.frei).
     virtual void BeschrifteAnordnung() = 0;
     virtual Photoeffekt::Tempo TempoAus(int p) const = 0;
     virtual void SchreibeHinweis() = 0;
     virtual void SchreibeErgebnis() = 0;
     // Switching the light off sends every electron home (true) or lets those in flight finish.
     virtual bool AusSchickHeim() const = 0;
+    // XOR-draws the waves at phase a in the light's colour farbe; drawing twice erases them.
+    virtual QRect ZeichneWellen(Canvas &c, const Photoeffekt::Wellenbild &w, int a, TColor farbe);
 
     void Simulation() override;
     void FormActivate() override;
@@ -109,10 +112,13 @@ private:
     void ErzeugeHinweise();
     void LichtAus();
     void LichtKindSetzen();
+    // Draws or erases every electron in flight (before and after copying over them).
+    void FliegendeUmschalten();
 
+    Photoeffekt::Echtfarben echtfarben_;  // the electrons in flight
     bool wellenGezeigt_ = false;
     int wellenPhase_ = 0;
     Photoeffekt::Wellenbild wellenGezeichnet_;
-    TColor wellenXor_ = 0;
+    TColor wellenFarbe_ = 0;
     QRegion schmutz_;
 };

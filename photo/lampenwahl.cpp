@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QLayout>
+#include <QStyle>
 #include <QTabBar>
 
 #include <algorithm>
@@ -60,6 +61,7 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     PageControlFrequenz->setDocumentMode(true);
     SetzeSchrift(PageControlFrequenz->tabBar(), QStringLiteral("Trebuchet MS"), 9, true);
     PageControlFrequenz->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; min-width: 0px; }"));
+    PageControlFrequenz->tabBar()->setElideMode(Qt::ElideNone);
     Setze(PageControlFrequenz, 4, 4, breite - 8, 88);
     const int tabBreite = breite - 12;
     const QString gasName[] = {QStringLiteral("Cd"), QStringLiteral("He"), QStringLiteral("Hg"), QStringLiteral("Ne")};
@@ -90,6 +92,9 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     Setze(UpDownKontinuum, tabBreite - 24, 24, 20, 26);
     PageControlFrequenz->addTab(TabSheetGluehlampe, QStringLiteral("Glüh-"));
     PageControlFrequenz->setTabToolTip(4, QStringLiteral("weißes Licht"));
+    // the five tabs in the widest size at which all fit the column
+    for (int g = 9; g > 7 && PageControlFrequenz->tabBar()->sizeHint().width() > breite - 8; --g)
+        SetzeSchrift(PageControlFrequenz->tabBar(), QStringLiteral("Trebuchet MS"), g - 1, true);
     connect(TrackBarKontinuum, &QSlider::valueChanged, this, [this] { TrackBarKontinuumChange(); });
     connect(UpDownKontinuum, &UpDown::geklickt, this,
             [this] { TrackBarKontinuum->setPosition(UpDownKontinuum->Position()); });
@@ -111,9 +116,18 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     Setze(LabelBreite, 8, 150, breite - 16, 18);
     RadioGroupBreite = new RadioGroup(QString(), {QStringLiteral("fein"), QStringLiteral("mittel"),
                                                   QStringLiteral("grob")}, this, 3);
-    RadioGroupBreite->layout()->setContentsMargins(6, 0, 6, 0);
-    SetzeSchrift(RadioGroupBreite, QStringLiteral("Trebuchet MS"), 8, true);
+    RadioGroupBreite->layout()->setContentsMargins(4, 0, 2, 0);
+    RadioGroupBreite->layout()->setSpacing(2);
     Setze(RadioGroupBreite, 4, 168, breite - 8, 26);
+    // the three widths in the largest size at which each shows whole
+    for (int g = 8; g >= 6; --g) {
+        SetzeSchrift(RadioGroupBreite, QStringLiteral("Trebuchet MS"), g, true);
+        int noetig = 4 + 2 + 2 * 2 + 2 * RadioGroupBreite->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        for (int i = 0; i < 3; ++i)
+            noetig += RadioGroupBreite->knopf(i)->sizeHint().width();
+        if (noetig <= breite - 8)
+            break;
+    }
     RadioGroupBreite->setItemIndex(0);
     connect(RadioGroupBreite, &RadioGroup::geklickt, this, [this] { RadioGroupBreiteClick(); });
 
@@ -167,10 +181,9 @@ void Lampenwahl::ZeichneSpektrum()
 void Lampenwahl::FrequenzWellenlBeschriften()
 {
     const TColor farbe = FarbeAusFrequenz(Frequenz);
-    const bool hell = ((farbe & 0xFF) + ((farbe >> 8) & 0xFF) + ((farbe >> 16) & 0xFF)) > 200;
     for (Panel *p : {PanelWellenlaenge, PanelFrequenz}) {
         p->setFarbe(farbe);
-        p->setTextFarbe(hell ? 0x000000 : 0xFFFFFF);
+        p->setTextFarbe(TextFarbeAuf(farbe));
     }
     PanelFrequenz->setCaption(QStringLiteral("%1\u00A0THz").arg(Frequenz));
     PanelWellenlaenge->setCaption(QStringLiteral("%1\u00A0nm").arg(Runde(3e5 / Frequenz)));

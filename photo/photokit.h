@@ -122,6 +122,18 @@ QLine ZeigerLinie(const Galvanometer &g, double d);
 // function W (eV): −√(2 (h f − W e) / m), negative as it flies to the left; 0 when h f ≤ W e.
 double Austrittsgeschwindigkeit(double h, double frequenz, double austrittsarbeitEV, double e, double m);
 
+// Planck's constant as measured (J·s). The photoelectric experiments always run with it;
+// the value a pupil determines is shown and passed on in Planckkonstante, but nature in
+// the simulation does not change with it.
+inline constexpr double PlanckLiteratur = 6.626e-34;
+
+// ---- text on coloured panels ---------------------------------------------------------------------
+
+// Contrast ratio of two colours, 1 … 21, from their relative luminance.
+double Kontrastverhaeltnis(TColor a, TColor b);
+// Black or white, whichever has the higher contrast to a panel of the colour grund.
+TColor TextFarbeAuf(TColor grund);
+
 // ---- lamp spectrum strip -------------------------------------------------------------------------
 
 inline constexpr int StreifenVon = 400, StreifenBis = 750, StreifenHoehe = 40;

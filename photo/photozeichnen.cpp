@@ -15,6 +15,48 @@ QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e,
     return QRect(x, y, bild.width(), bild.height());
 }
 
+void Echtfarben::Setzen(int r)
+{
+    bild_ = ElektronenBild(r);
+    Vergessen();
+}
+
+void Echtfarben::Vergessen()
+{
+    for (Eintrag &e : e_)
+        e.an = false;
+}
+
+QRect Echtfarben::Umschalten(Canvas &c, const TElektron &e)
+{
+    if (e.index < 0 || e.index >= ElektronenAnzahl || bild_.isNull())
+        return {};
+    Eintrag &g = e_[e.index];
+    const int D = bild_.width();
+    if (!g.an) {
+        g.ort = QPoint(Runde(e.x) - D / 2, Runde(e.y) - D / 2);
+        g.maske.assign(std::size_t(D) * D, 0);
+    }
+    for (int y = 0; y < D; ++y)
+        for (int x = 0; x < D; ++x) {
+            const int px = g.ort.x() + x, py = g.ort.y() + y;
+            if (px < 0 || py < 0 || px >= c.width() || py >= c.height())
+                continue;
+            TColor &m = g.maske[std::size_t(y) * D + x];
+            if (!g.an) {
+                const QRgb p = bild_.pixel(x, y);
+                const TColor farbe = TColor(qRed(p)) | TColor(qGreen(p)) << 8 | TColor(qBlue(p)) << 16;
+                if (farbe == 0)  // black: the surround, not the electron
+                    continue;
+                m = farbe ^ c.pixel(px, py);
+            }
+            if (m != 0)
+                c.setPixel(px, py, c.pixel(px, py) ^ m);
+        }
+    g.an = !g.an;
+    return QRect(g.ort, QSize(D, D));
+}
+
 QRect ZeichneQuant(Canvas &c, const TQuant &q, int glasLinks)
 {
     const QImage &bild = q.x > glasLinks ? q.innen : q.aussen;
@@ -72,13 +114,22 @@ QRect ZeichneLampenLinse(Canvas &c, const Lampe &l, TColor farbe)
     return QRect(l.linse1, l.linse2).normalized().adjusted(-7, -7, 7, 7);
 }
 
-QRect ZeichneLichtWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, TColor xorWert)
+namespace {
+// XOR-draws the waves; wert(x, y) gives the XOR value of a pixel, 0 to leave it alone.
+template <class Wert>
+QRect WellenXor(Canvas &c, const Lampe &l, const Wellenbild &w, int a, Wert wert)
 {
     QRect bereich;
-    if (xorWert == 0 || w.laenge <= 0)
+    if (w.laenge <= 0)
         return bereich;
     const int schritt = std::max(1, w.strahlSchritt), pixelSchritt = std::max(1, w.pixelSchritt);
     const int breite = c.width(), hoehe = c.height();
+    const auto frei = [&w](int x, int y) {
+        for (const QRect &r : w.frei)
+            if (r.contains(x, y))
+                return true;
+        return false;
+    };
     for (int s = 0; s < l.strahlen.size(); s += schritt) {
         const QPoint start = l.strahlen[s];
         int oben = hoehe, unten = -1;
@@ -86,9 +137,12 @@ QRect ZeichneLichtWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, 
             const int y = WellenY(start, x, WellenIndex(a, x, w.K, w.laenge), w.amplitude, w.laenge);
             for (int dy = 0; dy < w.linienBreite; ++dy) {
                 const int yy = y + dy;
-                if (yy < 0 || yy >= hoehe)
+                if (yy < 0 || yy >= hoehe || frei(x, yy))
                     continue;
-                c.setPixel(x, yy, c.pixel(x, yy) ^ xorWert);
+                const TColor v = wert(x, yy);
+                if (v == 0)
+                    continue;
+                c.setPixel(x, yy, c.pixel(x, yy) ^ v);
                 oben = std::min(oben, yy);
                 unten = std::max(unten, yy);
             }
@@ -98,6 +152,25 @@ QRect ZeichneLichtWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, 
                              unten - oben + 1);
     }
     return bereich;
+}
+}  // namespace
+
+QRect ZeichneLichtWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, TColor xorWert)
+{
+    if (xorWert == 0)
+        return {};
+    return WellenXor(c, l, w, a, [xorWert](int, int) { return xorWert; });
+}
+
+QRect ZeichneWellenInZelle(Canvas &c, const Lampe &l, const Wellenbild &w, int a, TColor farbe, TColor grund,
+                           const QRect &glas, const QRect &innen)
+{
+    const TColor aussen = farbe ^ grund, drinnen = farbe != 0 ? farbe : UVImDunkeln;
+    return WellenXor(c, l, w, a, [&](int x, int y) -> TColor {
+        if (innen.contains(x, y))
+            return drinnen;
+        return glas.contains(x, y) ? 0 : aussen;
+    });
 }
 
 void Buchse(Canvas &c, int x, int y, TColor farbe, int radius)

@@ -7,10 +7,36 @@
 #include "canvas.h"
 #include "photokit.h"
 
+#include <vector>
+
 namespace Photoeffekt {
 
 // XOR-draws an electron with its flight or rest sprite; drawing twice erases it.
 QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e, bool flug);
+
+// Electrons that show in their true colours on any ground (lamp housing, labels, waves):
+// each is drawn by XOR with the difference between its picture and what lies under it,
+// and that difference is kept until the electron is erased with it, so XOR drawing done
+// in between (waves, other electrons) stays intact.
+class Echtfarben {
+public:
+    // r: electron radius; the picture is ElektronenBild(r).
+    void Setzen(int r);
+    // Draws electron e, or erases it where it was drawn; returns the area touched.
+    QRect Umschalten(Canvas &c, const TElektron &e);
+    bool gezeichnet(int index) const { return index >= 0 && index < ElektronenAnzahl && e_[index].an; }
+    // Forgets every drawn electron (the picture under them has been drawn anew).
+    void Vergessen();
+
+private:
+    struct Eintrag {
+        bool an = false;
+        QPoint ort;                   // top-left corner of the picture
+        std::vector<TColor> maske;    // per pixel of the picture: what it was XOR-ed with
+    };
+    QImage bild_;
+    std::array<Eintrag, ElektronenAnzahl> e_{};
+};
 
 // XOR-draws a quantum centred at its position: the inside picture right of the glass's
 // left edge (the black inside of the cell), the outside picture elsewhere.
@@ -33,10 +59,20 @@ struct Wellenbild {
     int linienBreite = 2;   // 1: pixel y; 2: pixels y and y + 1
     int strahlSchritt = 1;  // waves on every n-th ray
     int pixelSchritt = 1;   // every n-th column
+    QVector<QRect> frei;    // areas the waves leave out (labels stay readable)
 };
 // XOR-draws the waves of all rays at phase a with the XOR value (wave colour XOR
 // background); drawing the same phase twice erases them. Returns the area touched.
 QRect ZeichneLichtWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, TColor xorWert);
+
+// Ultraviolet light is drawn black; over the black inside of a cell it shows in this grey.
+inline constexpr TColor UVImDunkeln = 0x707070;
+// The waves into a glass cell: over the background by XOR in the light's colour (XOR value
+// farbe ^ grund), left out on the glass wall (inside glas, outside innen), and inside
+// innen, the cell's black inside, in the light's own colour. Drawing the same phase twice
+// erases them. Returns the area touched.
+QRect ZeichneWellenInZelle(Canvas &c, const Lampe &l, const Wellenbild &w, int a, TColor farbe, TColor grund,
+                           const QRect &glas, const QRect &innen);
 
 // A socket: a filled circle in the given colour; the pen is left as it was.
 void Buchse(Canvas &c, int x, int y, TColor farbe, int radius);

@@ -36,6 +36,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     const GegenfeldLayout &l = layout_;
     ErzeugeTitel(QStringLiteral("Bestimmung der Planckschen Konstante h"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
+    TitelEinpassen(PanelTitel);
     ErzeugeGemeinsam(l, 90, 2, 13);
     TrackBarIntensitaet = TrackBarI;
     const int L = l.links.width(), links = L - 16;
@@ -145,9 +146,9 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
 
 void TFormPlanckKonstante2::DatenSchaltSkizze()
 {
-    skizze = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height());
+    skizze = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
     sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
-    lampe = PlanckLampe(skizze.zelleLinks / 2, skizze.y0, skizze.kathodeX, skizze.D);
+    lampe = PlanckLampe(LampeX(skizze, skizze.zelleLinks / 2), skizze.y0, skizze.kathodeX, skizze.D);
     SkizzeUebernehmen(384, 2, PlanckLaufart());
 }
 

@@ -234,16 +234,20 @@ TEST(EinsteinModell, PointsThresholdsAndSlope)
 
 // ---- the windows -------------------------------------------------------------------------------
 
-TEST(GegenfeldFenster, LayoutOnThreeScreens)
+TEST(GegenfeldFenster, LayoutOnFourScreens)
 {
-    const QSize schirme[] = {{1264, 960}, {1904, 1016}, {1264, 656}};
+    const QSize schirme[] = {{1264, 960}, {1904, 1016}, {1264, 656}, {1008, 536}};
     for (QSize s : schirme) {
         Bildschirm(s.width(), s.height());
         TFormGegenfeld2 g;
         TFormPlanckKonstante2 p;
         TFormEinsteinGl ei;
         const QRect schirm(0, 0, s.width(), s.height());
+        // on the lowest screen the controls are fitted when the window is shown (the window
+        // list's test checks them there); the sketch is checked on every screen
         for (QWidget *f : {static_cast<QWidget *>(&g), static_cast<QWidget *>(&p), static_cast<QWidget *>(&ei)}) {
+            if (s.height() < 600)
+                break;
             QList<QWidget *> teile;
             for (QWidget *w : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (!w->isHidden())
@@ -356,7 +360,7 @@ TEST(GegenfeldFenster, LightOffLetsTheElectronsFinish)
     f.close();
 }
 
-TEST(PlanckFenster, TheComputedHReachesTheOtherWindows)
+TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
 {
     Bildschirm(1264, 960);
     MeldungsSammler meldungen;
@@ -401,13 +405,25 @@ TEST(PlanckFenster, TheComputedHReachesTheOtherWindows)
     EXPECT_EQ(werte.zeilen[1][2], 1100);
     EXPECT_DOUBLE_EQ(werte.zeilen[1][3], p.letztesH);
 
-    // the counter-field run, the Einstein plot and the black-body radiation use the new h
-    g.lauf.h = 0;
-    g.RadioGroupMetallwahl->setItemIndex(3);
-    FensterOeffnen(&g);
-    Sobald([&] { return g.lauf.bild >= 3; }, [&] { g.BitBtnZurueck->click(); });
-    g.BitBtnLicht->click();
-    EXPECT_DOUBLE_EQ(g.lauf.h, h);
+    // the experiments still run with nature's h: caesium in 750 THz light releases electrons,
+    // and none reaches the ring against 1,30 V (the literature h stops them at 1,16 V, the
+    // pupil's at 1,43 V); the Einstein plot and the black-body radiation use the new h
+    for (GegenfeldFenster *f : {static_cast<GegenfeldFenster *>(&p), static_cast<GegenfeldFenster *>(&g)}) {
+        FensterOeffnen(f);
+        f->lauf.h = 0;
+        (f == &p ? p.RadioGroupMetall : g.RadioGroupMetallwahl)->setItemIndex(3);
+        f->PanelLichtwahl->PageControlFrequenz->setCurrentIndex(4);
+        f->PanelLichtwahl->TrackBarKontinuum->setPosition(750);
+        f->TrackBarSpannung->setPosition(130);
+        f->TrackBarI->setPosition(15);
+        f->TrackBarTempo->setPosition(5);
+        Sobald([&] { return f->lauf.bild >= 120; }, [&] { f->BitBtnZurueck->click(); });
+        f->BitBtnLicht->click();
+        EXPECT_DOUBLE_EQ(f->lauf.h, PlanckLiteratur);
+        EXPECT_GT(f->lauf.gestartet, 3);
+        EXPECT_EQ(f->lauf.trefferGesamt, 0);
+    }
+    EXPECT_DOUBLE_EQ(Planckkonstante, h);
     EXPECT_NEAR(GrenzfrequenzTHz(Planckkonstante, 1.94, Elementarladung), 1.94 * 1.602e-19 / h / 1e12, 1e-9);
     const double x = h * 500e12 / (Waermestrahlung::Boltzmann * 5000);
     EXPECT_NEAR(Waermestrahlung::XNu(500e12, 5000, Planckkonstante), x, 1e-9 * x);

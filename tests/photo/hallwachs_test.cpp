@@ -328,3 +328,120 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.Image1->bild(), vorher);
 }
+
+TEST(HallwachsFenster, RaisingTheIntensityDuringARunRaisesTheElectronsInFlight)
+{
+    Bildschirm(1008, 536);  // a small picture: quick frames
+    TFormHallwachs h;
+    TFormPhotozelle5 p;
+    for (HallwachsFenster *f : {static_cast<HallwachsFenster *>(&h), static_cast<HallwachsFenster *>(&p)}) {
+        FensterOeffnen(f);
+        f->TrackBarTempo->setPosition(0);
+        f->tempo.verzoegerung = 0;  // the slowest flight without the wait
+        const auto zeichne = f->strom.zeichne;
+        int hoechstens[2] = {0, 0};  // started at 15; started at 3 and raised to 15 at frame 20
+        for (int lauf : {0, 1}) {
+            f->TrackBarIntensitaet->setPosition(lauf == 0 ? 15 : 3);
+            f->strom.zeichne = [&, f, lauf](const TElektron &e, bool flug) {
+                zeichne(e, flug);
+                if (f->bilder > 20)
+                    hoechstens[lauf] = std::max(hoechstens[lauf], f->strom.Fliegende());
+            };
+            Sobald([&] { return f->bilder >= 20; },
+                   [&] {
+                       f->TrackBarIntensitaet->setPosition(15);
+                       Sobald([&] { return f->bilder >= 80; }, [&] { f->BitBtnLicht->click(); });
+                   });
+            f->BitBtnLicht->click();
+            f->strom.zeichne = zeichne;
+        }
+        EXPECT_GT(hoechstens[1], 3) << f->metaObject()->className();
+        EXPECT_EQ(hoechstens[1], hoechstens[0]) << f->metaObject()->className() << " " << hoechstens[0];
+        f->close();
+    }
+}
+
+TEST(HallwachsFenster, FullCurrentPutsTheNeedleOnTheEndOfTheScale)
+{
+    Bildschirm(1264, 960);
+    TFormHallwachs h;
+    TFormPhotozelle5 p;
+    for (const Galvanometer &g : {h.messgeraet.g, p.messgeraet.g}) {
+        // the scale ends on the diagonals through the pivot: 135° and 45°
+        const QLine leer = ZeigerLinie(g, 0), voll = ZeigerLinie(g, 1);
+        EXPECT_NEAR(std::atan2(leer.y1() - leer.y2(), leer.x2() - leer.x1()), 3 * M_PI / 4, 0.05);
+        EXPECT_NEAR(std::atan2(voll.y1() - voll.y2(), voll.x2() - voll.x1()), M_PI / 4, 0.05);
+    }
+}
+
+TEST(HallwachsFenster, ElectronsInFlightShowTheirOwnColoursOnAnyGround)
+{
+    Bildschirm(1264, 960);
+    TFormHallwachs f;  // without circuit the electrons fly across the lamp to the left edge
+    FensterOeffnen(&f);
+    Ereignisse();
+    const QImage vorher = f.Image1->bild().copy();
+    const QImage elektron = ElektronenBild(f.skizze.r);
+    const Lampe &l = f.lampe;
+    const QPoint orte[] = {
+        {f.skizze.plattenX - 200, f.skizze.plattenOben + 40},                         // background
+        {l.linse1.x() - 40, (l.linse1.y() + l.linse2.y()) / 2 - 7},                    // lamp housing
+        {f.skizze.r / 2, f.skizze.plattenOben},                                        // at the left edge
+    };
+    TElektron e = f.strom.e[3];
+    e.fliegt = true;
+    for (QPoint ort : orte) {
+        e.x = ort.x();
+        e.y = ort.y();
+        f.strom.zeichne(e, true);
+        const Canvas &c = f.Image1->canvas();
+        int falsch = 0;
+        for (int y = 0; y < elektron.height(); ++y)
+            for (int x = 0; x < elektron.width(); ++x) {
+                const TColor soll = FarbeAusRgb(elektron.pixel(x, y));
+                const int px = ort.x() - f.skizze.r + x, py = ort.y() - f.skizze.r + y;
+                if (soll != 0 && px >= 0 && c.pixel(px, py) != soll)
+                    ++falsch;
+            }
+        EXPECT_EQ(falsch, 0) << ort.x() << "," << ort.y();
+        f.strom.zeichne(e, true);
+        EXPECT_EQ(f.Image1->bild(), vorher);
+    }
+    EXPECT_NE(FarbeAusRgb(vorher.pixel(orte[1])), f.Zeichengrund);  // the housing is there
+}
+
+TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsClear)
+{
+    Bildschirm(1264, 960);
+    TFormPhotozelle5 f;
+    FensterOeffnen(&f);
+    f.RadioGroupUVLicht->setItemIndex(0);  // red light releases nothing: only the waves change the picture
+    Ereignisse();
+    const QImage vorher = f.Image1->bild().copy();
+    const PhotozellenSkizze &k = f.skizze;
+    const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1), QPoint(k.kathodeX, k.zelleUnten - k.t - 1));
+    int drinnen = 0, falsch = 0, aufSchrift = 0;
+    Sobald([&] { return f.bilder >= 3; },
+           [&] {
+               const QImage jetzt = f.Image1->bild();
+               for (int y = 0; y < jetzt.height(); ++y)
+                   for (int x = 0; x < jetzt.width(); ++x) {
+                       if (jetzt.pixel(x, y) == vorher.pixel(x, y))
+                           continue;
+                       const QPoint p(x, y);
+                       if (innen.contains(p)) {
+                           ++drinnen;
+                           falsch += FarbeAusRgb(jetzt.pixel(x, y)) != 255;
+                       }
+                       for (const QRect &r : f.wellen.frei)
+                           aufSchrift += r.contains(p);
+                   }
+               f.BitBtnLicht->click();
+           });
+    f.BitBtnLicht->click();
+    EXPECT_GT(drinnen, 100);
+    EXPECT_EQ(falsch, 0);
+    EXPECT_GE(f.wellen.frei.size(), 7);  // the labels of glass, layer and ring
+    EXPECT_EQ(aufSchrift, 0);
+    f.close();
+}

@@ -5,6 +5,7 @@
 #include "testhilfen.h"
 
 #include <QSignalSpy>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 using namespace Photoeffekt;
@@ -61,4 +62,40 @@ TEST(Lampenwahl, LinesTabsAndStripClicks)
     EXPECT_EQ(w.Frequenz, 750);
     w.TrackBarKontinuum->setPosition(350);
     EXPECT_EQ(w.Frequenz, 400);
+}
+
+TEST(Lampenwahl, TabsAndLineWidthsShowWholeAndPanelTextStandsOut)
+{
+    Bildschirm(1264, 656);
+    for (int breite : {185, 215}) {  // the counter-field and the Planck-constant window's columns
+        Lampenwahl w(nullptr, breite);
+        w.show();
+        Ereignisse();
+        QTabBar *reiter = w.PageControlFrequenz->tabBar();
+        for (int i = 0; i < reiter->count(); ++i) {
+            const QRect r = reiter->tabRect(i);
+            EXPECT_TRUE(reiter->rect().contains(r)) << breite << " " << reiter->tabText(i).toStdString();
+            EXPECT_GE(r.width(), reiter->fontMetrics().horizontalAdvance(reiter->tabText(i)) + 8) << breite << " " << i;
+        }
+        for (int i = 0; i < 3; ++i) {
+            const QAbstractButton *b = w.RadioGroupBreite->knopf(i);
+            EXPECT_GE(b->width(), b->sizeHint().width()) << breite << " " << b->text().toStdString();
+            EXPECT_TRUE(w.RadioGroupBreite->rect().contains(b->geometry())) << breite << " " << i;
+        }
+    }
+
+    // the chosen light's colour fills both panels; their text takes black or white, whichever
+    // stands out more (violet at 750 THz: white)
+    Lampenwahl w(nullptr, 185);
+    w.PageControlFrequenz->setCurrentIndex(4);
+    for (int f = 400; f <= 750; f += 10) {
+        w.TrackBarKontinuum->setPosition(f);
+        for (Panel *p : {w.PanelFrequenz, w.PanelWellenlaenge}) {
+            const TColor text = FarbeAusRgb(p->palette().color(QPalette::WindowText).rgb());
+            EXPECT_EQ(p->farbe(), FarbeAusFrequenz(f));
+            EXPECT_EQ(text, TextFarbeAuf(p->farbe())) << f;
+            EXPECT_GE(Kontrastverhaeltnis(text, p->farbe()), 4.5) << f;
+        }
+    }
+    EXPECT_EQ(FarbeAusRgb(w.PanelFrequenz->palette().color(QPalette::WindowText).rgb()), 0xFFFFFFu);
 }

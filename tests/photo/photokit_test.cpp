@@ -268,3 +268,62 @@ TEST(PhotoKit, QuantaShowTheirColourInsideAndOutsideTheCellAndGoBackToTheLamp)
     EXPECT_FALSE(q[0].aktiv);
     EXPECT_EQ(q[0].x, 40);
 }
+
+TEST(PhotoKit, TextOnAColouredPanelTakesTheColourOfHigherContrast)
+{
+    struct Fall {
+        TColor panel, text;
+        double kontrast;  // of the chosen text colour
+    };
+    const Fall faelle[] = {
+        {0xFFFFFF, 0x000000, 21.0}, {0x000000, 0xFFFFFF, 21.0},
+        {0xB30051, 0xFFFFFF, 10.5},  // violet (81, 0, 179): black would give 2 : 1
+        {0x00FFFF, 0x000000, 19.6},  // yellow
+        {0x0000FF, 0x000000, 5.25},  // red
+        {0xFF0000, 0xFFFFFF, 8.6},   // blue
+    };
+    for (const Fall &f : faelle) {
+        EXPECT_EQ(TextFarbeAuf(f.panel), f.text) << std::hex << f.panel;
+        EXPECT_NEAR(Kontrastverhaeltnis(f.panel, f.text), f.kontrast, 0.1) << std::hex << f.panel;
+        EXPECT_DOUBLE_EQ(Kontrastverhaeltnis(f.text, f.panel), Kontrastverhaeltnis(f.panel, f.text));
+    }
+}
+
+TEST(PhotoKit, WavesIntoACellShowTheLightsOwnColourAndSkipGlassAndLabels)
+{
+    const TColor grund = 0x964401;
+    for (TColor licht : {TColor(0x0000FF), TColor(0)}) {  // red, ultraviolet
+        Tafel t(300, 200, grund);
+        const QRect glas(150, 60, 140, 130), innen = glas.adjusted(8, 8, -8, -8);
+        t.c.brush = Pinsel{TColor(16761220), PinselStil::Solid};
+        t.c.fillRect(glas.left(), glas.top(), glas.right() + 1, glas.bottom() + 1);
+        t.c.brush = Pinsel{0x000000, PinselStil::Solid};
+        t.c.fillRect(innen.left(), innen.top(), innen.right() + 1, innen.bottom() + 1);
+        const Lampe l = LampenGeometrie(40, 100, 280, 13, 8);
+        Wellenbild w;
+        w.bisX = 280;
+        w.amplitude = 15;
+        w.frei = {QRect(60, 60, 50, 40)};
+        const QImage vorher = t.img.copy();
+        ZeichneWellenInZelle(t.c, l, w, 11, licht, grund, glas, innen);
+        int drinnen = 0, draussen = 0, falsch = 0;
+        for (int y = 0; y < t.img.height(); ++y)
+            for (int x = 0; x < t.img.width(); ++x) {
+                if (t.img.pixel(x, y) == vorher.pixel(x, y))
+                    continue;
+                const TColor p = Bgr(t.img.pixel(x, y));
+                if (innen.contains(x, y)) {
+                    ++drinnen;
+                    falsch += p != (licht != 0 ? licht : UVImDunkeln);
+                } else {
+                    ++draussen;
+                    falsch += p != licht || glas.contains(x, y) || w.frei[0].contains(x, y);
+                }
+            }
+        EXPECT_GT(drinnen, 50);
+        EXPECT_GT(draussen, 50);
+        EXPECT_EQ(falsch, 0) << licht;
+        ZeichneWellenInZelle(t.c, l, w, 11, licht, grund, glas, innen);
+        EXPECT_EQ(t.img, vorher);
+    }
+}
