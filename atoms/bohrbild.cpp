@@ -40,7 +40,7 @@ void ZeichneBohrAtom(Canvas &c, const BohrLayout &l, int n, int t)
     c.font.bold = true;
     c.brush.style = PinselStil::Clear;
     const int r6 = Runde(36 * l.r1);
-    const QString links = QStringLiteral("Gesamt-Energie des Elektrons / eV"),
+    const QString links = QStringLiteral("Gesamtenergie des Elektrons / eV"),
                   rechts = QStringLiteral("Quantenzahl = Bahnnummer");
     const int y = m + c.textHeight(links);
     c.textOut(m - r6 / 2 - c.textWidth(links) / 2, y, links);

@@ -39,7 +39,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
 {
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
-    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoff-Atom"), 8, 8, W - 297 - 16, 41);
+    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
     // below 768 px the back button finds no room beside the column: a row under the picture
     const int bildUnten = H < 704 ? H - 8 - 34 - 8 : H - 24;
     const int bildOben = 57, bw = W - 297 - 16, bh = std::max(200, bildUnten - bildOben);
@@ -57,7 +57,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
         y += hoehe + 8;
     };
     tafel(PanelAtom, 74);
-    Text(PanelAtom, QStringLiteral("Ein Wasserstoff-Atom"), 8, 4);
+    Text(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4);
     Text(PanelAtom, QStringLiteral("befindet sich im Zustand"), 8, 26, 180);
     EditNrVorher = Ziffernfeld(PanelAtom, 190, 24, QStringLiteral("2"), true);
     UpDownNrVorher = new UpDown(PanelAtom);

@@ -77,7 +77,7 @@ QString EntscheidText(Entscheid e, int stufe)
     case Entscheid::MussAufnehmen:
         return QStringLiteral("Dazu müsste das Atom Energie erhalten, nicht abgeben!");
     case Entscheid::Grundzustand:
-        return QStringLiteral("Das Atom befindet sich in der niedrigsten Energie-Stufe – es kann keine Energie mehr "
+        return QStringLiteral("Das Atom befindet sich in der niedrigsten Energiestufe – es kann keine Energie mehr "
                               "abgeben!");
     case Entscheid::SchonDort:
         return QStringLiteral("Das Atom befindet sich schon in Stufe %1!").arg(stufe);
@@ -194,7 +194,7 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
     const int yIon = g_.y0 - g_.grenze[1];
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
     c_.font.color = Stufenfarbe;
-    const QString titel = QStringLiteral("Das Wasserstoff-Atom");
+    const QString titel = QStringLiteral("Das Wasserstoffatom");
     int yTitel = yIon - 3 * (SchriftNormal + 2) - c_.textHeight(titel);
     const bool unten = yTitel < 2;  // low pictures: the title under the diagram instead
     if (unten)
@@ -207,7 +207,7 @@ void ProbeBild::ZeichneHAtom(int n, bool grenzen, const QImage &elektron)
     c_.textOut(xl + D - 4 - c_.textWidth(QStringLiteral("Quantenzahl")), yIon - 16 - th, QStringLiteral("Quantenzahl"));
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Stufenfarbe;
-    const QString unter = QStringLiteral("Energie-Stufen in eV");
+    const QString unter = QStringLiteral("Energiestufen in eV");
     c_.textOut(xl + (D - c_.textWidth(unter)) / 2, g_.y0 + (unten ? 4 : 16), unter);
     for (int j = 1; j <= ProbeStufen; ++j) {
         const int y = g_.y0 - (g_.grenze[1] - Runde(Bindungsenergie(j) * g_.k));

@@ -31,7 +31,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { RadioGroupSpektrenClick(); });
 
     PanelSonnenSpektrum = ErzeugePanel(this, l.sonne);
-    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Zeige zu Vergleich das"), 8, 4, innen);
+    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Zeige zum Vergleich das"), 8, 4, innen);
     RadioGroupFraunhofer = new RadioGroup(QStringLiteral("Spektrum der Sonne"),
                                           {QStringLiteral("ohne"), QStringLiteral("mit")}, PanelSonnenSpektrum, 2);
     Setze(RadioGroupFraunhofer, 8, 24, innen, 52);
@@ -79,7 +79,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
     Hinweis.panel->setFarbe(FarbePanel);
-    Hinweis.panel->setToolTip(QStringLiteral("Beobachtung"));
+    Hinweis.panel->setToolTip(QStringLiteral("Info"));
     BitBtnInfoLoeschen = Hinweis.loeschen;
     BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
     Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);
