@@ -87,7 +87,7 @@ struct AtomTexte {
     QRect energie[BohrBahnen + 1], nummer[BohrBahnen + 1], links, rechts;
 };
 AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QString &, bool)> &groesse);
-inline const QString AtomTextLinks = QStringLiteral("Gesamt-Energie des Elektrons / eV");
+inline const QString AtomTextLinks = QStringLiteral("Gesamtenergie des Elektrons / eV");
 inline const QString AtomTextRechts = QStringLiteral("Quantenzahl = Bahnnummer");
 
 // y of a level in the diagram.

@@ -66,7 +66,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     // the state
     PanelAtom = ErzeugePanel(this, l.panelAtom);
     SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
-    Beschriftung(PanelAtom, QStringLiteral("Ein Wasserstoff-Atom"), 8, 4, P - 16);
+    Beschriftung(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4, P - 16);
     Beschriftung(PanelAtom, QStringLiteral("befindet sich"), 8, 22, P - 16);
     Beschriftung(PanelAtom, QStringLiteral("im Zustand "), 8, 45, 80);
     EditNrVorher = ZiffernEdit(PanelAtom, QStringLiteral("3"), 88, 42);
@@ -158,14 +158,14 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     connect(BitBtnAbsorbtion, &QPushButton::clicked, this, [this] { BitBtnAbsorbtionClick(); });
 
     PanelZeigeStufen = ErzeugePanel(this, l.panelZeigeStufen);
-    CheckBoxZeigeHNiveaus = new QCheckBox(QStringLiteral("Zeige Energie-Stufen"), PanelZeigeStufen);
+    CheckBoxZeigeHNiveaus = new QCheckBox(QStringLiteral("Zeige Energiestufen"), PanelZeigeStufen);
     Setze(CheckBoxZeigeHNiveaus, 8, 4, P - 16, 22);
     CheckBoxZeigeHNiveaus->setChecked(true);
     Beschriftung(PanelZeigeStufen, QStringLiteral("des H-Atoms"), 28, 26, P - 36);
     connect(CheckBoxZeigeHNiveaus, &QCheckBox::toggled, this, [this] { CheckBoxZeigeHNiveausClick(); });
 
     PanelErgebnis = ErzeugePanel(this, l.panelErgebnis);
-    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Ergebnis"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
     Setze(BitBtnHinweis, 6, 5, l.panelErgebnis.width() - 12, l.panelErgebnis.height() - 10);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
@@ -536,7 +536,7 @@ WerteTabelle TFormBohrAtom2::Werte() const
 {
     WerteTabelle w;
     w.spalten = {QStringLiteral("Quantenzahl n"), QStringLiteral("Bahnradius / r₁"),
-                 QStringLiteral("Anregungsfrequenz / THz"), QStringLiteral("Gesamt-Energie / eV")};
+                 QStringLiteral("Anregungsfrequenz / THz"), QStringLiteral("Gesamtenergie / eV")};
     for (int k = 1; k <= BohrNiveaus; ++k)
         w.zeilen.append({double(k), double(k * k), double(NiveauFrequenz(k)), GesamtEnergie(k)});
     return w;

@@ -19,7 +19,7 @@ constexpr TColor FarbeInfo = 0xFFFF95;
 }  // namespace
 
 TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
-    : SimFenster(QStringLiteral("Franck-Hertz-Versuch:  Durchführung"), parent)
+    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Durchführung"), parent)
 {
     zeichengrund_ = FarbeZeichengrund;
     // the control column that the windows created after this one read
@@ -39,7 +39,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     PanelAtome = ErzeugeFeld(this, 8, titelUnten + 24, Spalte, 100);
     const int iw = Spalte - 16;
     int y = 6;
-    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Zahl der Gas-Atome")},
+    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Zahl der Gasatome")},
                              Zahlenskala(10, 30, 5, 1), 10, 30, 20, true,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
@@ -97,7 +97,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     CheckBoxGalvanometer = new QCheckBox(QStringLiteral("mit &Messgerät für"), PanelSimulation);
     CheckBoxGalvanometer->setChecked(true);
     Setze(CheckBoxGalvanometer, 8, y, iw, 20);
-    Beschriftung(PanelSimulation, QStringLiteral("    Strom zu Auffänger"), 8, y + 18, iw);
+    Beschriftung(PanelSimulation, QStringLiteral("    Strom zum Auffänger"), 8, y + 18, iw);
     connect(CheckBoxGalvanometer, &QCheckBox::toggled, this, [this] { CheckBoxGalvanometerClick(); });
     y += 42;
     CheckBoxElekZeigen = new QCheckBox(QStringLiteral("mit &Endpunkten der"), PanelSimulation);
@@ -194,7 +194,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     temperatur = float(TrackBarTemperatur->Position());
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
-    PanelAnregEnWert->setCaption(QStringLiteral("ist  %1 eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
     uaAlt_ = Ua();
     ugAlt_ = Ug();
     Rohrzeichner z = Zeichner();
@@ -507,7 +507,7 @@ void TFormFranckHertz2::TrackBarUgChange()
 
 void TFormFranckHertz2::TrackBarAnregEnergieChange()
 {
-    PanelAnregEnWert->setCaption(QStringLiteral("ist  %1 eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
 }
 
 void TFormFranckHertz2::TrackBarZahlAtomeChange()

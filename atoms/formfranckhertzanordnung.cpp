@@ -31,7 +31,7 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
         Canvas c(&probe);
         c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, false, false, false, 0};
         hw = c.textWidth(QStringLiteral(" Heizung ")) + 32;
-        mw = c.textWidth(QStringLiteral(" MessGerät ")) + 40;
+        mw = c.textWidth(QStringLiteral(" Messgerät ")) + 40;
     }
     e = FaktorAnordnung(R, titelUnten, F2, W, hw, mw);
     const int bildBreite = hw + mw + 22 * e;
@@ -52,7 +52,7 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     const int g = std::max(4, (B - 2 * TafelBreite - 2 * KnopfBreite) / 8);
     const int unten = std::min(R, BildschirmHoehe - 81);
     PanelZahlAtome = ErzeugeFeld(this, 2 * g, unten, TafelBreite, 72);
-    Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {QStringLiteral("Zahl der Gas-Atome")},
+    Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {QStringLiteral("Zahl der Gasatome")},
                              Zahlenskala(10, 30, 5, 1), 10, 30, 20, false,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
@@ -122,7 +122,7 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
         c.textOut(x - c.textWidth(t) / 2, oben, t);
     };
     const int ueber = Y0 - F2 * 3 / 2;
-    zentriert(QStringLiteral("Glüh-Kathode"), punkte.kathodeX, ueber, 0x0000FF);
+    zentriert(QStringLiteral("Glühkathode"), punkte.kathodeX, ueber, 0x0000FF);
     zentriert(QStringLiteral("Gitter"), punkte.gitterX, ueber, FarbeLeitung);
     zentriert(QStringLiteral("Auffänger"), punkte.auffaengerX, ueber, FarbeLeitung);
     c.font.color = FranckHertz::FarbeGlas;

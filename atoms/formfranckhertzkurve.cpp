@@ -250,7 +250,7 @@ void TFormFranckHertzKurve2::VorbereitenImage2()
     linie(ox + 22 * e, oy, ox + 22 * e - 15, oy + 8);
     c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftNormal, true, false, false, 0xFFFFFF};
     c.brush.style = PinselStil::Clear;
-    c.textOut(ox - 5, 15, QStringLiteral("Strom durch Auffänger"));
+    c.textOut(ox - 5, 15, QStringLiteral("Auffängerstrom"));
     const int umax5 = (TrackBarUaMax->Position() + 4) / 5 * 5;
     k = 21 * e / umax5;
     const QString haupt = QStringLiteral("Beschleunigungsspannung U"), index = QStringLiteral("a"),

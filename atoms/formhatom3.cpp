@@ -16,7 +16,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
 {
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
-    ErzeugeTitel(QStringLiteral("Energiestufen im Wasserstoff-Atom"), 8, 8, W - 297 - 16, 41);
+    ErzeugeTitel(QStringLiteral("Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
     const int bildOben = 8 + 41 + 8;
     Image1 = new ::Bild(this);
     const int bw = W - 297 - 16, bh = std::max(200, H - 24 - bildOben);
@@ -50,7 +50,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 78, breite - 16, 26);
     TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
-    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Serien-Grenzen"), PanelSerien);
+    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Seriengrenzen"), PanelSerien);
     Setze(CheckBoxGrenzen, 8, 118, breite - 16, 22);
 
     // step panel

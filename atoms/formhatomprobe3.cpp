@@ -39,7 +39,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
 {
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
-    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoff-Atom"), 8, 8, W - 297 - 16, 41);
+    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
     const QSize bild = ProbeBildGroesse(W, H);
     const int bildOben = 57, bw = bild.width(), bh = bild.height();
     Image1 = new ::Bild(this);
@@ -56,7 +56,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
         y += hoehe + 8;
     };
     tafel(PanelAtom, 74);
-    Text(PanelAtom, QStringLiteral("Ein Wasserstoff-Atom"), 8, 4);
+    Text(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4);
     Text(PanelAtom, QStringLiteral("befindet sich im Zustand"), 8, 26, 180);
     EditNrVorher = Ziffernfeld(PanelAtom, 190, 24, QStringLiteral("2"), true);
     UpDownNrVorher = new UpDown(PanelAtom);

@@ -31,7 +31,7 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     layout_ = BerechneHSerienLayout(BildschirmBreite, BildschirmHoehe,
                                     QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const HSerienLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Spektrum des Wasserstoff-Atoms"), l.titel.left(), l.titel.top(), l.titel.width(),
+    ErzeugeTitel(QStringLiteral("Spektrum des Wasserstoffatoms"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
 
     Image1 = new Bild(this);
@@ -58,7 +58,7 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     Setze(RadioButtonWellenlaenge, 236, 50, 170, 22);
     CheckBoxMassstab = new QCheckBox(QStringLiteral("Passe den"), PanelSerien);
     Setze(CheckBoxMassstab, 236, 84, 170, 22);
-    LabelMassstab = Text(PanelSerien, QStringLiteral("Massstab an"), 256, 104, 150);
+    LabelMassstab = Text(PanelSerien, QStringLiteral("Maßstab an"), 256, 104, 150);
     CheckBoxMassstab->hide();
     LabelMassstab->hide();
 

@@ -317,12 +317,12 @@ void Rohrzeichner::ZeichneFranckHertz(Zeiger &volt, Zeiger &strom)
 void Rohrzeichner::BeschrifteAtome(const Sprites &s, int F2)
 {
     const bool anordnung = p_.art == Variante::Anordnung;
-    const QString texte[3] = {QStringLiteral(" Gas-Atom im Grundzustand"), QStringLiteral(" angeregtes Gas-Atom"),
+    const QString texte[3] = {QStringLiteral(" Gasatom im Grundzustand"), QStringLiteral(" angeregtes Gasatom"),
                               QStringLiteral(" Elektron")};
     const TColor farben[3] = {FarbeAtomText1, FarbeAtomText2, FarbeElektron};
     const QImage *bilder[3] = {&s.grund, &s.angeregt, &s.elektron};
     c_.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
-    const int luecke = (c_.width() - c_.textWidth(QStringLiteral(" Gas-Atom im Grundzustand angeregtes Gas-Atom Elektron")) -
+    const int luecke = (c_.width() - c_.textWidth(QStringLiteral(" Gasatom im Grundzustand angeregtes Gasatom Elektron")) -
                    4 * s.r - 2 * s.re) /
                   4;
     const int g = std::max(luecke, 4);  // on narrow pictures the labels must not run into each other

@@ -112,7 +112,7 @@ void HAtomBild::ZeigeSerienHorizontal(int linien, bool grenzen)
     int y = achse(0.1, 0xFFFF00, QStringLiteral("Frequenz / THz"));
     for (int f = 0; f <= 3250; f += 250)
         marke(x0 + Runde(f * g_.sF), y, f % 500 == 0 ? 12 : 6, f % 500 == 0 ? QString::number(f) : QString());
-    y = achse(0.2, Grau, QStringLiteral("Photonen-Energie / eV"));
+    y = achse(0.2, Grau, QStringLiteral("Photonenenergie / eV"));
     c_.font.bold = true;
     for (int e = 0; e <= 14; ++e)
         marke(x0 + Runde(e * EStufen / HStufen * 1e-12 * g_.sF), y, 12, QString::number(e));
@@ -205,10 +205,10 @@ void HAtomBild::ZeichneHAtom(const HAtomSzene &s, bool grenzen)
     const int yIon = y0 - g_.hoehe[0];
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Stufenfarbe;
-    TextMitte(xl + D / 2, y0 + 4, QStringLiteral("Energie-Stufen in eV"));
+    TextMitte(xl + D / 2, y0 + 4, QStringLiteral("Energiestufen in eV"));
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftKlein + 2, true};
     c_.font.color = Stufenfarbe;
-    TextMitte(xl + D / 2, g_.h - 4 - c_.textHeight(QStringLiteral("W")), QStringLiteral("Das Wasserstoff-Atom"));
+    TextMitte(xl + D / 2, g_.h - 4 - c_.textHeight(QStringLiteral("W")), QStringLiteral("Das Wasserstoffatom"));
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 9, true};
     c_.font.color = Stufenfarbe;
     const int th = c_.textHeight(QStringLiteral("E"));
@@ -275,18 +275,18 @@ void HAtomBild::Formel(int rechts)
         x = 48;
     };
     const int n = SchriftNormal;
-    schreibe(QStringLiteral("Die Energie  W"), n);
+    schreibe(QStringLiteral("Die Energie E"), n);
     schreibe(QStringLiteral("n"), n, 1);
-    schreibe(QStringLiteral("  des Wasserstoff-Atoms"), n);
+    schreibe(QStringLiteral(" des Wasserstoffatoms"), n);
     zeile(n);
     schreibe(QStringLiteral("im Zustand mit der Quantenzahl n"), n);
     zeile(n);
     schreibe(QStringLiteral("errechnet sich nach der Formel"), n);
     zeile(n);
     y += 24;
-    schreibe(QStringLiteral("W"), 24);
+    schreibe(QStringLiteral("E"), 24);
     schreibe(QStringLiteral("n"), 24, 1);
-    schreibe(QStringLiteral("   =   R · c · h · (1 − "), 24);
+    schreibe(QStringLiteral(" = R · c · h · (1 − "), 24);
     {  // the fraction 1 over n²
         schrift(16);
         const int xb = x, breite = c_.textWidth(QStringLiteral("__"));
@@ -301,13 +301,13 @@ void HAtomBild::Formel(int rechts)
     x = 48;
     schreibe(QStringLiteral("Dabei ist"), n);
     zeile(n);
-    schreibe(QStringLiteral("R die Rydberg-Konstante  =  10\u00a0973\u00a0731,569\u00a0m"), n);
+    schreibe(QStringLiteral("R die Rydberg-Konstante = 10\u00a0973\u00a0731,568\u00a016\u00a0m"), n);
     schreibe(QStringLiteral("−1"), n, -1);
     zeile(n);
-    schreibe(QStringLiteral("c die Lichtgeschwindigkeit  =  299\u00a0792\u00a0458\u00a0m·s"), n);
+    schreibe(QStringLiteral("c die Lichtgeschwindigkeit = 299\u00a0792\u00a0458\u00a0m·s"), n);
     schreibe(QStringLiteral("−1"), n, -1);
     zeile(n);
-    schreibe(QStringLiteral("h die Planck-Konstante  =  6,626\u00a0070·10"), n);
+    schreibe(QStringLiteral("h die Planck-Konstante = 6,626\u00a0070·10"), n);
     schreibe(QStringLiteral("−34"), n, -1);
     schreibe(QStringLiteral("\u00a0J·s"), n);
 }
@@ -331,7 +331,7 @@ void HAtomBild::ZeichneSzene(const HAtomSzene &s, int linien, bool grenzen)
             break;
     }
     if (!s.formel)
-        TextMitte((links + rechts) / 2, g_.y0 + 4, QStringLiteral("Quanten-Energien in eV"));
+        TextMitte((links + rechts) / 2, g_.y0 + 4, QStringLiteral("Quantenenergien in eV"));
     if (s.energieAchse)
         Energieachse();
     for (int n = 1; n <= 4; ++n) {

@@ -82,7 +82,7 @@ QString EntscheidText(Entscheid e, int stufe)
     case Entscheid::MussAufnehmen:
         return QStringLiteral("Dazu müsste das Atom Energie erhalten, nicht abgeben!");
     case Entscheid::Grundzustand:
-        return QStringLiteral("Das Atom befindet sich in der niedrigsten Energie-Stufe – es kann keine Energie mehr "
+        return QStringLiteral("Das Atom befindet sich in der niedrigsten Energiestufe – es kann keine Energie mehr "
                               "abgeben!");
     case Entscheid::SchonDort:
         return QStringLiteral("Das Atom befindet sich schon in Stufe %1!").arg(stufe);
@@ -267,7 +267,7 @@ QList<Marke> ProbeBild::AtomMarken(int n)
     const int xl = g_.x0 + g_.atomX, D = g_.atomBreite, mitte = g_.x0 / 2;
     const int yIon = g_.y0 - g_.grenze[1];
     // the captions: the title over the ionisation limit (under the diagram in low pictures),
-    // "Energie" and "Quantenzahl" just above the limit, "Energie-Stufen in eV" under the baseline;
+    // "Energie" and "Quantenzahl" just above the limit, "Energiestufen in eV" under the baseline;
     // title and subtitle smaller where the diagram is narrow
     const auto text = [this](const QString &t, Schrift f, int breite, int x, int y, bool mittig) {
         c_.font = f;
@@ -277,10 +277,10 @@ QList<Marke> ProbeBild::AtomMarken(int n)
         return Marke{QRect(mittig ? x + (breite - w) / 2 : x, y, w, h), t, Stufenfarbe, Atomgrund, c_.font, false};
     };
     const Schrift titelSchrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
-    Marke titel = text(QStringLiteral("Das Wasserstoff-Atom"), titelSchrift, D - 8, xl + 4, 0, true);
+    Marke titel = text(QStringLiteral("Das Wasserstoffatom"), titelSchrift, D - 8, xl + 4, 0, true);
     titel.ort.moveTop(yIon - 3 * (SchriftNormal + 2) - titel.ort.height());
     const bool unten = titel.ort.top() < 2;
-    const Marke unter = text(QStringLiteral("Energie-Stufen in eV"), Schrift{QStringLiteral("Trebuchet MS"), 16, false},
+    const Marke unter = text(QStringLiteral("Energiestufen in eV"), Schrift{QStringLiteral("Trebuchet MS"), 16, false},
                              D - 8, xl + 4, g_.y0 + (unten ? 4 : 16), true);
     if (unten)
         titel.ort.moveTop(std::min(unter.ort.bottom() + 1, g_.h - 1 - titel.ort.height()));

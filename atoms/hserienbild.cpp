@@ -231,11 +231,11 @@ void HSerienBild::ZeigeSpektrum(bool wellenlaenge)
     auto text = [&](int xMitte, const QString &t) { c_.textOut(xMitte - c_.textWidth(t) / 2, (hs - c_.textHeight(t)) / 2, t); };
     const int ende = g_.x0 + g_.achsenLaenge;
     if (!wellenlaenge) {
-        text(g_.XFrequenz(200), QStringLiteral("Infra-Rot"));
-        text((g_.XFrequenz(750) + ende) / 2, QStringLiteral("U  l  t  r  a  -  V  i  o  l  e  t  t"));
+        text(g_.XFrequenz(200), QStringLiteral("Infrarot"));
+        text((g_.XFrequenz(750) + ende) / 2, QStringLiteral("U\u2002l\u2002t\u2002r\u2002a\u2002v\u2002i\u2002o\u2002l\u2002e\u2002t\u2002t"));
     } else {
         text(g_.XWellenlaenge(200), QStringLiteral("UV"));
-        text((g_.XWellenlaenge(800) + ende) / 2, QStringLiteral("I   n   f   r   a   -   R   o   t"));
+        text((g_.XWellenlaenge(800) + ende) / 2, QStringLiteral("I\u2003n\u2003f\u2003r\u2003a\u2003r\u2003o\u2003t"));
     }
 }
 

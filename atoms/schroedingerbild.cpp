@@ -39,7 +39,7 @@ void ZeichneAchsen(Canvas &c, const AtomAnsicht &a)
         }
     }
     c.font.size = 12;
-    const QString r1 = QStringLiteral("Entfernung vom Kern"), r2 = QStringLiteral("in Bohrschen Radien"),
+    const QString r1 = QStringLiteral("Entfernung vom Kern"), r2 = QStringLiteral("in Bohr’schen Radien"),
                   l2 = QStringLiteral("in Nanometer (nm)");
     const int y = a.cy + 20, h = c.textHeight(r1);
     c.textOut(c.width() - 8 - c.textWidth(r1), y, r1);

@@ -34,14 +34,14 @@ struct Zaehler {
 }  // namespace
 
 TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
-    : SimFenster(QStringLiteral("Das quantenmechanische Atom-Modell - berechnet mit Hilfe der Schrödinger-Gleichung"),
+    : SimFenster(QStringLiteral("Das quantenmechanische Atommodell – berechnet mithilfe der Schrödinger-Gleichung"),
                  parent)
 {
     layout_ = BerechneSchroedingerLayout(BildschirmBreite, BildschirmHoehe,
                                          QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const SchroedingerLayout &L = layout_;
-    ErzeugeTitel(L.seite < 640 ? QStringLiteral("Das H- Atommodell der Quantenmechanik")
-                               : QStringLiteral("Das Wasserstoff- Atommodell der Quantenmechanik"),
+    ErzeugeTitel(L.seite < 640 ? QStringLiteral("Das H-Atommodell der Quantenmechanik")
+                               : QStringLiteral("Das Wasserstoff-Atommodell der Quantenmechanik"),
                  L.titel.left(), L.titel.top(), L.titel.width(), L.titel.height());
     TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
@@ -72,10 +72,10 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     SetzeSchrift(PanelAchsen, QStringLiteral("Trebuchet MS"), 9, true);
     CheckBoxAchsen = new QCheckBox(QStringLiteral("Zeichne ein Koordinaten-"), PanelAchsen);
     Setze(CheckBoxAchsen, 8, 4, w, 22);
-    Beschriftung(PanelAchsen, QStringLiteral("    System mit Beschriftung"), 8, 26, w);
+    Beschriftung(PanelAchsen, QStringLiteral("    system mit Beschriftung"), 8, 26, w);
     PanelDarstellung = ErzeugePanel(this, L.darstellung);
     y = 4;
-    for (const char *t : {"Stelle die Wahrscheinlich-", "keit ein Elektron  in einem", "kleinen Volumen zu finden ,",
+    for (const char *t : {"Stelle die Wahrscheinlich-", "keit, ein Elektron in einem", "kleinen Volumen zu finden,",
                           "zeichnerisch dar durch"}) {
         Beschriftung(PanelDarstellung, QString::fromUtf8(t), 8, y, w, 16);
         y += 16;
@@ -85,7 +85,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     PanelWahrschPixel->setToolTip(QStringLiteral("Alt+D"));
     PanelSimulation = ErzeugePanel(this, L.simulation);
     PanelElektronen1 = KnopfPanel(PanelSimulation, QStringLiteral("Simuliere Messungen"), QRect(8, 6, w, 22));
-    PanelElektronen2 = KnopfPanel(PanelSimulation, QStringLiteral("des Elektronen-Ortes"), QRect(8, 28, w, 22));
+    PanelElektronen2 = KnopfPanel(PanelSimulation, QStringLiteral("des Elektronenortes"), QRect(8, 28, w, 22));
     PanelElektronen1->setRand(Panel::Rand::Keiner);
     PanelElektronen2->setRand(Panel::Rand::Keiner);
     BitBtnUnterbrechen = new BitBtn(QStringLiteral("&unterbrechen"), PanelSimulation);
@@ -104,13 +104,13 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     const int wr = 169 - 16;
     PanelMassStab = ErzeugePanel(this, L.massstab);
     Beschriftung(PanelMassStab, QStringLiteral("Bildausschnitt"), 8, 4, wr);
-    Beschriftung(PanelMassStab, QStringLiteral("Bohrsche Radien"), 8, 22, wr);
+    Beschriftung(PanelMassStab, QStringLiteral("Bohr’sche Radien"), 8, 22, wr);
     TrackBarMassStab = new TrackBar(Qt::Horizontal, PanelMassStab);
     TrackBarMassStab->setBereich(5, 35, 5);
     TrackBarMassStab->setTickPosition(QSlider::TicksBelow);
     TrackBarMassStab->setTickInterval(5);
     TrackBarMassStab->setToolTip(
-        QStringLiteral("Bohrscher Radius = Radius der Elektronenbahn im Grundzustand = 0,053\u00A0nm"));
+        QStringLiteral("Bohr’scher Radius = Radius der innersten Bahn im Bohr’schen Modell = 0,053\u00A0nm"));
     Setze(TrackBarMassStab, 8, 42, wr, 28);
     TrackBarMassStab->setSkala({{5, QStringLiteral("5")},
                                 {15, QStringLiteral("15")},
@@ -119,12 +119,12 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     PanelZustand = ErzeugePanel(this, L.zustand);
     Beschriftung(PanelZustand, QStringLiteral("Zeige das H-Atom"), 8, 4, wr);
     Beschriftung(PanelZustand, QStringLiteral("im Zustand mit der"), 8, 20, wr);
-    RadioGroupHQZ = new RadioGroup(QStringLiteral("&Haupt-Quantenzahl"),
+    RadioGroupHQZ = new RadioGroup(QStringLiteral("&Hauptquantenzahl"),
                                    {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, PanelZustand, 3);
     Setze(RadioGroupHQZ, 8, 38, wr, 46);
     RadioGroupHQZ->setItemIndex(0);
     Beschriftung(PanelZustand, QStringLiteral("und der"), 8, 88, wr);
-    RadioGroupNQZ = new RadioGroup(QStringLiteral("&Neben-Quantenzahl"), {QStringLiteral("0")}, PanelZustand, 3);
+    RadioGroupNQZ = new RadioGroup(QStringLiteral("&Nebenquantenzahl"), {QStringLiteral("0")}, PanelZustand, 3);
     Setze(RadioGroupNQZ, 8, 106, wr, 46);
     RadioGroupNQZ->setItemIndex(0);
     for (RadioGroup *g : {RadioGroupHQZ, RadioGroupNQZ})
@@ -134,7 +134,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     PanelZustand5->setFarbe(0xFFFFFF);
     SetzeSchrift(PanelZustand5, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(PanelZustand5, 8, 180, wr, 34);
-    PanelZustand->setToolTip(QStringLiteral("nur Orbitale  mit magnetischer Quantenzahl = 0"));
+    PanelZustand->setToolTip(QStringLiteral("nur Orbitale mit magnetischer Quantenzahl m = 0"));
     PanelTexte = ErzeugePanel(this, L.texte);
     // "Hin&weise" leaves Alt+H to the principal quantum number
     ErzeugeHinweis(PanelTexte, QStringLiteral("Hin&weise "), QString(), [this] { SchreibeHinweise(); });
@@ -437,7 +437,7 @@ WerteTabelle TFormSchroedinger3::Werte() const
 {
     // |ψ|² along the horizontal axis, as the graph shows it
     WerteTabelle w;
-    w.spalten = {QStringLiteral("Entfernung vom Kern / Bohrsche Radien"), QStringLiteral("Entfernung vom Kern / nm"),
+    w.spalten = {QStringLiteral("Entfernung vom Kern / Bohr’sche Radien"), QStringLiteral("Entfernung vom Kern / nm"),
                  QStringLiteral("|ψ|² (relativ)")};
     const double k = GraphFaktor(n_, l_, a_.a0, a_.cx, a_.cy);
     for (int j = -(a_.cx - 8); j <= a_.cx - 8; ++j) {

@@ -19,7 +19,7 @@ SpektrenTabelle KopiereSpektren()
 
 QStringList GasNamen()
 {
-    return {QStringLiteral("Calzium"), QStringLiteral("Cadmium"),     QStringLiteral("Caesium"),
+    return {QStringLiteral("Calcium"), QStringLiteral("Cadmium"),     QStringLiteral("Cäsium"),
             QStringLiteral("Eisen"),   QStringLiteral("Helium"),      QStringLiteral("Wasserstoff"),
             QStringLiteral("Quecksilber"), QStringLiteral("Kalium"), QStringLiteral("Magnesium"),
             QStringLiteral("Natrium"), QStringLiteral("Neon")};
@@ -28,7 +28,7 @@ QStringList GasNamen()
 QString SpektrenTitel(int gas)
 {
     if (gas < 1 || gas > 11)
-        return QStringLiteral("Spektren ein-atomiger Gase");
+        return QStringLiteral("Spektren einatomiger Gase");
     QString name = GasNamen().at(gas - 1);
     if (gas == 3)
         name = QStringLiteral("Cäsium");

@@ -31,7 +31,7 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { RadioGroupSpektrenClick(); });
 
     PanelSonnenSpektrum = ErzeugePanel(this, l.sonne);
-    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Zeige zu Vergleich das"), 8, 4, innen);
+    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Zeige zum Vergleich das"), 8, 4, innen);
     RadioGroupFraunhofer = new RadioGroup(QStringLiteral("Spektrum der Sonne"),
                                           {QStringLiteral("ohne"), QStringLiteral("mit")}, PanelSonnenSpektrum, 2);
     Setze(RadioGroupFraunhofer, 8, 24, innen, 52);

@@ -9,7 +9,7 @@ const Kurzname Kurznamen[KurznamenAnzahl] = {
     {"TFormHallwachs", "Hallwachs", "Der Hallwachs-Effekt"},
     {"TFormGegenfeld2", "Gegenfeld", "Photoeffekt – Gegenfeldmethode"},
     {"TFormEinsteinGl", "Einsteingleichung", "Ergebnis der Messungen mit einer Photozelle"},
-    {"TFormPlanckKonstante2", "Planckkonstante", "Bestimmung der Planckschen Konstante"},
+    {"TFormPlanckKonstante2", "Planckkonstante", "Bestimmung der Planck’schen Konstante"},
     {"TFormSpektren3D", "Spektren", "Spektren von einatomigen Gasen"},
     {"TFormHSerien", "Wasserstoffserien", "Spektralserien des atomaren Wasserstoffs"},
     {"TFormHAtom3", "Energiestufen", "Energiestufen im Wasserstoffatom"},
@@ -19,7 +19,7 @@ const Kurzname Kurznamen[KurznamenAnzahl] = {
     {"TFormFranckHertzKurve2", "FranckHertzKurve", "Franck-Hertz-Versuch: Auffängerstrom"},
     {"TFormBohrAtom2", "Bohr", "Das Modell des Wasserstoffatoms von Niels Bohr"},
     {"TFormDoppelspalt", "Doppelspalt", "Doppelspaltversuch mit Elektronen oder Photonen"},
-    {"TFormHeisenberg", "Unschaerfe", "Heisenbergsche Unschärfe-Relation"},
+    {"TFormHeisenberg", "Unschaerfe", "Heisenberg’sche Unschärferelation"},
     {"TFormStWellen", "StehendeWellen", "Stehende Wellen"},
     {"TFormSchroedinger3", "Atommodell", "Das quantenmechanische Atommodell"},
 };

@@ -17,7 +17,7 @@ const QStringList &GlossarBegriffe()
         QStringLiteral("Orbital"), QStringLiteral("Photoelektronen"), QStringLiteral("Photon"),
         QStringLiteral("Photozelle"), QStringLiteral("Planck"), QStringLiteral("Quanten"),
         QStringLiteral("Ruhemasse"), QStringLiteral("Schrödinger"), QStringLiteral("Schwarzer Körper"),
-        QStringLiteral("Serien-Grenze"), QStringLiteral("Spektrum"), QStringLiteral("Stehende Welle"),
+        QStringLiteral("Seriengrenze"), QStringLiteral("Spektrum"), QStringLiteral("Stehende Welle"),
         QStringLiteral("Strahlungsgesetze"), QStringLiteral("Strahlungskurve"), QStringLiteral("Wellenlänge"),
     };
     return begriffe;

@@ -85,7 +85,7 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
                                         lampe);
     Setze(RadioGroupSpektren, 8, 6, innen, 122);
     RadioGroupSpektren->setItemIndex(1);
-    CheckBoxspektralLinien = new QCheckBox(QStringLiteral("zeige  Spektral&linien"), lampe);
+    CheckBoxspektralLinien = new QCheckBox(QStringLiteral("zeige Spektral&linien"), lampe);
     Setze(CheckBoxspektralLinien, 8, 134, innen, 22);
     CheckBoxSpektrum = new QCheckBox(QStringLiteral("zeige &Spektrum"), lampe);
     Setze(CheckBoxSpektrum, 8, 160, innen, 22);
@@ -194,7 +194,7 @@ void TFormEinsteinGl::KooSyVorbereiten()
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true};
     const int hz = c.textHeight(QStringLiteral("W"));
     const int oben = achsen.y0 - Runde(1.7 * sy);
-    Text(achsen.x0 - 40, oben - 2 * hz, QStringLiteral("Kinetische Energie W"), 0xFFFFFF, 12, true);
+    Text(achsen.x0 - 40, oben - 2 * hz, QStringLiteral("Kinetische Energie Eₖᵢₙ"), 0xFFFFFF, 12, true);
     Text(achsen.x0 - 40, oben - hz, QStringLiteral("der Elektronen / eV"), 0xFFFFFF, 12, true);
     // wavelength scale
     const int yg = achsen.y0 + 90;

@@ -11,7 +11,7 @@ HallwachsFenster::Texte HallwachsTexte()
 {
     HallwachsFenster::Texte t;
     t.caption = QStringLiteral("  Der Hallwachs-Effekt");
-    t.titel = QStringLiteral("Der Photo-Effekt");
+    t.titel = QStringLiteral("Der Photoeffekt");
     t.titelZeile2 = QStringLiteral("(Nach einem seiner Mit-Entdecker auch Hallwachs-Effekt genannt)");
     t.mitTitelZeile2 = true;
     t.lichtCaption = QStringLiteral("&Experiment mit");

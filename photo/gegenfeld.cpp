@@ -20,14 +20,14 @@ QString TFormGegenfeld2::GrenzText(int nm)
 }
 
 TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
-    : GegenfeldFenster(QStringLiteral("Photoeffekt - Gegenfeldmethode"), parent)
+    : GegenfeldFenster(QStringLiteral("Photoeffekt – Gegenfeldmethode"), parent)
 {
-    setWindowTitle(QStringLiteral("Der Photo-Effekt (= lichtelektrischer Effekt)"));
+    setWindowTitle(QStringLiteral("Der Photoeffekt (= lichtelektrischer Effekt)"));
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
                                       QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, spalte.breite);
     const GegenfeldLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Der Photoeffekt - Licht als Wellenstrahlung"), l.titel.left(), l.titel.top(),
+    ErzeugeTitel(QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
     ErzeugeGemeinsam(l, 100, 3, 13);
     IntensitaetsTrackBar = TrackBarI;
@@ -40,7 +40,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     SetzeSchrift(licht, QStringLiteral("Trebuchet MS"), 12, true);
     Beschriftung(kopf, QStringLiteral("Wähle eine Linie (und damit eine"), 8, 22, innen);
     Beschriftung(kopf, QStringLiteral("Wellenlänge und eine Frequenz)"), 8, 40, innen);
-    Beschriftung(kopf, QStringLiteral("aus dem  Spektrum  von :"), 8, 58, innen);
+    Beschriftung(kopf, QStringLiteral("aus dem Spektrum von:"), 8, 58, innen);
     // the three lines in the widest size at which all fit the column
     QList<QLabel *> zeilen = kopf->findChildren<QLabel *>();
     zeilen.removeAll(licht);
@@ -84,7 +84,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     Setze(PanelMetall2, 8, 122, innen, 22);
     Beschriftung(metall, QStringLiteral("die Grenzwellenlänge:"), 8, 146, innen);
     PanelMetall4 = new Panel(metall, Panel::Rand::Gesenkt);
-    PanelMetall4->setToolTip(QStringLiteral("1 nm = 1 milliardstel Meter"));
+    PanelMetall4->setToolTip(QStringLiteral("1\u00A0nm = 1 milliardstel Meter"));
     Setze(PanelMetall4, 8, 164, innen, 22);
     y += 194 + 8;
 
@@ -100,7 +100,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     BitBtnInfo = BitBtnHinweis;
     CheckBoxNeuHinweis = Hinweis.neu;
     Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
-    Hinweis.panel->setCaption(QStringLiteral("Beobachtung"));
+    Hinweis.panel->setCaption(QStringLiteral("Hinweise und Beobachtungen"));
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.edit->setHintergrund(16777109);
     Setze(BitBtnInfo, 8, 8, innen, 34);
@@ -138,8 +138,8 @@ void TFormGegenfeld2::FormActivate()
 {
     wellenModell = GegenfeldKlassisch;
     lauf.art = GegenfeldLaufart(wellenModell);
-    PanelTitel->setCaption(wellenModell ? QStringLiteral("Der Photoeffekt - Licht als Wellenstrahlung")
-                                        : QStringLiteral("Der Photoeffekt - Licht als Teilchenstrahlung"));
+    PanelTitel->setCaption(wellenModell ? QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung")
+                                        : QStringLiteral("Der Photoeffekt – Licht als Teilchenstrahlung"));
     TitelEinpassen(PanelTitel);  // the title of either model fits a narrow picture
     Hinweis.datei = wellenModell ? QStringLiteral("PhotoEffektKlassisch.RTF") : QStringLiteral("PhotoEffektQuantenM.RTF");
     {
@@ -172,8 +172,8 @@ void TFormGegenfeld2::SchreibeHinweisSelbst()
 WerteTabelle TFormGegenfeld2::Werte() const
 {
     WerteTabelle t;
-    t.spalten = {QStringLiteral("Frequenz f / THz"), QStringLiteral("Ablösearbeit W / eV"),
-                 QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W)/e / V"),
+    t.spalten = {QStringLiteral("Frequenz f / THz"), QStringLiteral("Ablösearbeit W_A / eV"),
+                 QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W_A)/e / V"),
                  QStringLiteral("Zeigerausschlag / Vollausschlag")};
     t.zeilen.append({double(frequenz), AbloeseEV(), U,
                      Photoeffekt::Grenzspannung(PlanckLiteratur, frequenz * 1e12, AbloeseEV(), Elementarladung),

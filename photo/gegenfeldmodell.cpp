@@ -411,9 +411,11 @@ QString PlanckFormat(double h)
     const int pos = s.indexOf(QLatin1Char('E'));
     const QString mantisse = s.left(pos).replace(QLatin1Char('.'), QLatin1Char(','));
     const int exponent = s.mid(pos + 1).toInt();
-    return (h < 0 ? QStringLiteral("\u2212") : QString()) + mantisse + QLatin1Char('E') +
-           (exponent < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-           QStringLiteral("%1").arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
+    static const char16_t hoch[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString potenz = exponent < 0 ? QStringLiteral("\u207B") : QString();
+    for (QChar z : QString::number(std::abs(exponent)))
+        potenz += QChar(hoch[z.digitValue()]);
+    return (h < 0 ? QStringLiteral("\u2212") : QString()) + mantisse + QStringLiteral("\u00A0·\u00A010") + potenz;
 }
 
 bool PlanckPlausibel(double h) { return h >= 4e-34 && h <= 1e-33; }
@@ -424,7 +426,7 @@ PlanckRechnung PlanckBerechnen(const QString &f1, const QString &f2, const QStri
     const struct {
         const QString &text;
         const char *name;
-    } felder[] = {{f1, "1.Frequenz"}, {f2, "2.Frequenz"}, {u1, "1.Spannung"}, {u2, "2.Spannung"}};
+    } felder[] = {{f1, "1. Frequenz"}, {f2, "2. Frequenz"}, {u1, "1. Spannung"}, {u2, "2. Spannung"}};
     long long wert[4] = {};
     for (int i = 0; i < 4; ++i) {
         const QString t = felder[i].text.trimmed();
@@ -440,12 +442,12 @@ PlanckRechnung PlanckBerechnen(const QString &f1, const QString &f2, const QStri
         }
     }
     if (wert[0] == 0 || wert[1] == 0 || wert[2] == 0 || wert[3] == 0 || wert[0] == wert[1] || wert[2] == wert[3]) {
-        r.meldung = QStringLiteral("Falsche/ungeeignete  Eingabe?");
+        r.meldung = QStringLiteral("Falsche/ungeeignete Eingabe?");
         return r;
     }
     r.h = double(wert[2] - wert[3]) * e / double(wert[0] - wert[1]) * 1e-15;
     r.gueltig = true;
-    r.text = QStringLiteral(" h = ") + PlanckFormat(r.h) + QStringLiteral("\u00A0J\u00A0s");
+    r.text = QStringLiteral(" h = ") + PlanckFormat(r.h) + QStringLiteral("\u00A0J·s");
     return r;
 }
 

@@ -64,7 +64,7 @@ void SpannungsText(Canvas &c, int x, int leitungY, int zeile2, int zeile3)
 {
     Text(c, x, leitungY + 10, QStringLiteral("Spannung"), FarbeBeschriftung);
     Text(c, x, leitungY + zeile2, QStringLiteral("(So gepolt, dass Elektronen vom"), FarbeBeschriftung, 12);
-    Text(c, x, leitungY + zeile3, QStringLiteral("(Metallring angezogen werden)"), FarbeBeschriftung, 12);
+    Text(c, x, leitungY + zeile3, QStringLiteral("Metallring angezogen werden)"), FarbeBeschriftung, 12);
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ QVector<QRect> BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k,
     Beschriftungsschrift(c);
     const int x = k.plattenX + k.abstand, y = k.plattenOben;
     Text(c, x + 8, y + 100, QStringLiteral("Metallplatte"), Zinkfarbe);
-    Text(c, x + 8, y + 130, QStringLiteral("(z.B. Zink)"), Zinkfarbe);
+    Text(c, x + 8, y + 130, QStringLiteral("(z.\u00A0B. Zink)"), Zinkfarbe);
     Text(c, x + 8, y + 220, QStringLiteral("Elektronen"), 16776960);
     Text(c, x + 9, y + 219, QStringLiteral("Elektronen"), 16711680);
     if (stromkreis) {

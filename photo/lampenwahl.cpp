@@ -132,9 +132,9 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     connect(RadioGroupBreite, &RadioGroup::geklickt, this, [this] { RadioGroupBreiteClick(); });
 
     PanelWellenlaenge = Anzeige(this, QStringLiteral("gewählte Wellenlänge:"), 196, breite);
-    PanelWellenlaenge->setToolTip(QStringLiteral("1\u00A0nm = 1 Nano-Meter = 1 millionstel Millimeter"));
+    PanelWellenlaenge->setToolTip(QStringLiteral("1\u00A0nm = 1 Nanometer = 1 millionstel Millimeter"));
     PanelFrequenz = Anzeige(this, QStringLiteral("gewählte Frequenz:"), 242, breite);
-    PanelFrequenz->setToolTip(QStringLiteral("1\u00A0THz = 1 Tera-Hertz = 10 hoch12 Hertz = 1 Billion Hertz"));
+    PanelFrequenz->setToolTip(QStringLiteral("1\u00A0THz = 1 Terahertz = 10¹²\u00A0Hz = 1 Billion Hertz"));
 
     ArtSpektrumAusPageControl();
     FrequenzUebernehmen();

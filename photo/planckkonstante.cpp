@@ -28,13 +28,13 @@ Edit *ZiffernFeld(QWidget *eltern, int x, int y, int w)
 }  // namespace
 
 TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
-    : GegenfeldFenster(QStringLiteral("Bestimmung der Planckschen Konstante h"), parent)
+    : GegenfeldFenster(QStringLiteral("Bestimmung der Planck’schen Konstante h"), parent)
 {
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
                                       QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, 215);
     const GegenfeldLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Bestimmung der Planckschen Konstante h"), l.titel.left(), l.titel.top(),
+    ErzeugeTitel(QStringLiteral("Bestimmung der Planck’schen Konstante h"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
     TitelEinpassen(PanelTitel);
     ErzeugeGemeinsam(l, 90, 2, 13);
@@ -56,7 +56,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     Setze(RadioGroupArtLicht, 4, 4, L - 8, 44);
     RadioGroupArtLicht->setItemIndex(1);
     RadioGroupArtLicht->setToolTip(
-        QStringLiteral("Nur symbolische Darstellung - ohne Bedeutung für die Simulation des Photo-Effekt"));
+        QStringLiteral("Nur symbolische Darstellung – ohne Bedeutung für die Simulation des Photoeffekts"));
     y += 52 + 6;
 
     PanelRechne = Tafel(this, 8, y, L, 176);
@@ -192,9 +192,9 @@ void TFormPlanckKonstante2::BitBtnRechneClick()
         Planckkonstante = r.h;
     } else {
         Meldung(this, MeldungsTyp::Information,
-                QStringLiteral("Das Ergebnis h = %1\u00A0J\u00A0s ist nicht plausibel (erwartet wird etwa "
-                               "6,6E-0034\u00A0J\u00A0s). Es wird nicht übernommen; das Programm rechnet weiter "
-                               "mit h = %2\u00A0J\u00A0s.")
+                QStringLiteral("Das Ergebnis h = %1\u00A0J·s ist nicht plausibel (erwartet wird etwa "
+                               "6,6\u00A0·\u00A010⁻³⁴\u00A0J·s). Es wird nicht übernommen; das Programm rechnet weiter "
+                               "mit h = %2\u00A0J·s.")
                     .arg(PlanckFormat(r.h), PlanckFormat(Planckkonstante)));
     }
 }

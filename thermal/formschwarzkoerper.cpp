@@ -69,7 +69,7 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     for (int groesse = 10; groesse > 7 && CheckBoxVerschiebung->sizeHint().width() + 4 > w - 8; --groesse)
         SetzeSchrift(CheckBoxVerschiebung, QStringLiteral("Trebuchet MS"), groesse, groesse == 10);  // fits the column
     Setze(CheckBoxVerschiebung, 4, 476, std::min(w - 8, CheckBoxVerschiebung->sizeHint().width() + 4), 22);
-    CheckBoxVerschiebung->setToolTip(QStringLiteral("Wiensches Verschiebungsgesetz"));
+    CheckBoxVerschiebung->setToolTip(QStringLiteral("Wien’sches Verschiebungsgesetz"));
     connect(CheckBoxVerschiebung, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
     ErzeugeSpektrumSchalter(506, QStringLiteral("Mit dem &Spektrum des"), QStringLiteral("sichtbaren Lichts"));
     Stauchen(PanelKurve, k.height());

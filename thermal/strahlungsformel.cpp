@@ -124,7 +124,7 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     const QString punkt = QStringLiteral("·"), lambda = QStringLiteral("λ");
 
     // numerator and denominator of the first fraction, the exponent's fraction
-    QVector<Teil> zaehler{{QStringLiteral("2"), zahl}, {punkt, sym}, {QStringLiteral("π"), sym}, {punkt, sym},
+    QVector<Teil> zaehler{{QStringLiteral("2"), zahl}, {punkt, sym},
                           {QStringLiteral("h"), zahl}, {punkt, sym}};
     QVector<Teil> nenner;
     QVector<Teil> expOben{{QStringLiteral("h"), hoch}, {punkt, symKlein}};
@@ -188,14 +188,14 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     // peaks elsewhere than S; the explanation says so.
     QStringList zeilen;
     if (ueberFrequenz)
-        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² zwischen")
+        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² und sr zwischen")
                << QStringLiteral("f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
                << QStringLiteral("am größten. Die Kurve zeigt dagegen die Leistung pro")
                << QStringLiteral("Wellenlängenintervall, eingetragen bei f = c/λ.");
     else
         zeilen << QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")
-               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis")
-               << QStringLiteral("λ + dλ pro m² die Leistung S · dλ ab.");
+               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis λ + dλ")
+               << QStringLiteral("pro m² und sr die Leistung S · dλ ab (W·m⁻³·sr⁻¹).");
     SchreibeZeilen(c, 14, ueberFrequenz ? 122 : 126, w - 28, zeilen, Formelsatz::schrift(arial, ueberFrequenz ? 10 : 12));
 }
 

@@ -125,7 +125,7 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
     // simulation mode
     PanelDatenKompl = ErzeugePanel(this, layout_.datenKompl);
     RadioGroupArtBeugung = new RadioGroup(
-        Q("Beugung an"), {Q("Spalt"), Q("2 Spalten"), Q("Gitter"), Q("Kante"), Q("Hindernis"), Q("ohne")},
+        Q("Beugung an"), {Q("Spalt"), Q("Doppelspalt"), Q("Gitter"), Q("Kante"), Q("Hindernis"), Q("ohne")},
         PanelDatenKompl);
     Setze(RadioGroupArtBeugung, 8, 4, innen, 126);
     RadioGroupArtBeugung->setItemIndex(1);

@@ -129,7 +129,7 @@ void TFormDoppelspalt::ErzeugeSpalte()
                         [this] { TrackBarLambdaChange(); });
 
     PanelGraph = ErzeugePanel(this, l.graph);
-    CheckBoxGraph = new QCheckBox(Q("Mit &Wellen-&Intensität"), PanelGraph);
+    CheckBoxGraph = new QCheckBox(Q("Mit &Wellenintensität"), PanelGraph);
     Setze(CheckBoxGraph, 10, 10, innen - 4, 22);
     connect(CheckBoxGraph, &QCheckBox::toggled, this, [this] { CheckBoxGraphClick(); });
 
@@ -162,7 +162,7 @@ void TFormDoppelspalt::ErzeugeUnten()
         new QCheckBox(Q("Erwartung auf Grund der Wellentheorie (mit starker Lichtquelle)"), PanelKlassisch);
     Setze(CheckBoxKlassisch, 10, 6, l.klassisch.width() - 16, 22);
     SchriftEinpassen(CheckBoxKlassisch, CheckBoxKlassisch->text(), l.klassisch.width() - 16 - 24);
-    const QString grau = Q("Zur besseren Unterscheidung mit Graustufen  (statt gelb)");
+    const QString grau = Q("Zur besseren Unterscheidung mit Graustufen (statt gelb)");
     QLabel *label = Beschriftung(PanelKlassisch, grau, 30, 30, l.klassisch.width() - 36);
     SchriftEinpassen(label, grau, l.klassisch.width() - 36);
     connect(CheckBoxKlassisch, &QCheckBox::toggled, this, [this] { CheckBoxKlassischClick(); });

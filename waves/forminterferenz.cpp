@@ -52,7 +52,7 @@ TrackBar *Wellenregler(QWidget *eltern, int min, int max, int pos, int x, int y,
 }  // namespace
 
 TFormInterferenz::TFormInterferenz(QWidget *parent)
-    : SimFenster(QStringLiteral("Ausbreitung und  Überlagerung von Wellen"), parent)
+    : SimFenster(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), parent)
 {
     Zeichengrund = FarbeZeichengrund;
     layout_ = BerechneLayout(AktuellerBildschirm());
@@ -125,10 +125,10 @@ void TFormInterferenz::ErzeugeBilder()
     LabelB = marke(QStringLiteral("B"), 0x0000FF);
     LabelC = marke(QStringLiteral("C"), 0xFF0000);
     LabelD = marke(QStringLiteral("D"), 0xFF0000);
-    LabelSchnittAB = marke(QStringLiteral("Schnitt  AB"), 0x0000FF);
+    LabelSchnittAB = marke(QStringLiteral("Schnitt AB"), 0x0000FF);
     LabelAuslenkungAB = marke(QStringLiteral("Auslenkung"), 0x0000FF);
     LabelAuslenkungCD = marke(QStringLiteral("Auslenkung"), 0xFF0000);
-    LabelSchnittCD = marke(QStringLiteral("Schnitt  CD"), 0xFF0000);
+    LabelSchnittCD = marke(QStringLiteral("Schnitt CD"), 0xFF0000);
     for (QLabel *label : {LabelA, LabelB, LabelC, LabelD, LabelSchnittAB, LabelAuslenkungAB, LabelAuslenkungCD,
                           LabelSchnittCD}) {
         // the labels stand on the window's blue: a light ground keeps red and blue readable
@@ -155,7 +155,7 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
     RadioGroupRichtung1 = Gruppe(PanelDaten, QStringLiteral("Ort"), {QStringLiteral("links"), QStringLiteral("rechts")},
                                  0, QRect(8, 118, 169, 62));
     RadioGroupRichtung2 = Gruppe(PanelDaten, QStringLiteral("Ort"),
-                                 {QStringLiteral("links  + rechts"), QStringLiteral("beide links")}, 1,
+                                 {QStringLiteral("links + rechts"), QStringLiteral("beide links")}, 1,
                                  QRect(8, 118, 169, 62));
     RadioGroupGleicheW = Gruppe(PanelDaten, QStringLiteral(" Die &beiden Wellen sind "),
                                 {QStringLiteral("identisch"), QStringLiteral("verschieden")}, 1,
@@ -179,14 +179,14 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
                                       {QStringLiteral("startet erst"), QStringLiteral("ist schon unterwegs")}, 0,
                                       QRect(8, 70, 169, 62));
     RadioGroupPhasen = Gruppe(PanelWZentren, QStringLiteral(" Zentren &schwingen "),
-                              {QStringLiteral("gleich-  (synchron)"), QStringLiteral("gegenphasig")}, 0,
+                              {QStringLiteral("gleich- (synchron)"), QStringLiteral("gegenphasig")}, 0,
                               QRect(8, 138, 169, 64));
 
     PanelMarkierePkt = ErzeugePanel(this, l.markierePkt);
     RadioGroupZPunkte = Gruppe(PanelMarkierePkt, QStringLiteral(" &Markiere zufällig "),
                                {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 0,
                                QRect(8, 4, 169, 44), 4);
-    Beschriftung(PanelMarkierePkt, QStringLiteral("Punkte  im  Seil"), 16, 50, 161);
+    Beschriftung(PanelMarkierePkt, QStringLiteral("Punkte im Seil"), 16, 50, 161);
     PanelKnoten = ErzeugePanel(this, l.knoten);
     RadioGroupKnoten = Gruppe(PanelKnoten, QStringLiteral(" Markiere "),
                               {QStringLiteral("einen Knoten"), QStringLiteral("einen Bauch")}, 1, QRect(8, 4, 169, 64));

@@ -145,6 +145,16 @@ void HeisenbergBild::Buchstaben(const QString &text, double x, double y, double 
             linie(0.3, 0.6, 0, 0.3);
             linie(0, 0.3, 0.3, 0);
             linie(0.3, 0, 1, 0.1);
+        } else if (ch == QChar(0x0394)) {  // Δ
+            linie(0, 0, 1, 0);
+            linie(1, 0, 0.5, 1);
+            linie(0.5, 1, 0, 0);
+        } else if (ch == QLatin1Char('p')) {
+            linie(0, 0.6, 0, -0.4);
+            linie(0, 0.6, 0.7, 0.6);
+            linie(0.7, 0.6, 1, 0.3);
+            linie(1, 0.3, 0.7, 0);
+            linie(0.7, 0, 0, 0);
         }
         x += w * 1.5;
     }
@@ -176,8 +186,8 @@ void HeisenbergBild::ZeichneOrtsKoo(bool mitDx)
         ZeichnePfeil(10, M_PI / 2, z_.b, -4, 0);
         ZeichnePfeil(10, -M_PI / 2, z_.b, -4, 0);
         c_.pen = Stift{0xA97BFD, 2};
-        Buchstaben(QStringLiteral("dx"), -40, z_.b / 2.0 - 6, 14);
-        Buchstaben(QStringLiteral("dx"), -40, -z_.b / 2.0 - 6, 14);
+        Buchstaben(QStringLiteral("Δx"), -40, z_.b / 2.0 - 6, 14);
+        Buchstaben(QStringLiteral("Δx"), -40, -z_.b / 2.0 - 6, 14);
     }
     c_.pen = Stift{};
     c_.brush = Pinsel{};
@@ -197,10 +207,10 @@ void HeisenbergBild::ZeichneGeschwindigkeit()
     ZeichnePfeil(12, M_PI / 2, dv, vx, 0);
     ZeichnePfeil(12, -M_PI / 2, dv, vx, 0);
     c_.pen = Stift{0x00C000, 2};
-    Buchstaben(QStringLiteral("dv"), vx + 8, dv / 2, 16);
-    Buchstaben(QStringLiteral("dv"), vx + 8, -dv / 2 - 16, 16);
+    Buchstaben(QStringLiteral("Δp"), vx + 8, dv / 2, 16);
+    Buchstaben(QStringLiteral("Δp"), vx + 8, -dv / 2 - 16, 16);
     c_.pen = Stift{0x04AC93, 2};
-    Buchstaben(QStringLiteral("v"), L + 16, -20, 16);
+    Buchstaben(QStringLiteral("p"), L + 16, -20, 16);
     c_.pen = Stift{};
 }
 

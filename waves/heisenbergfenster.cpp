@@ -16,7 +16,7 @@ namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }
 }  // namespace
 
-TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenbergsche Unschärfe-Relation"), parent)
+TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’sche Unschärferelation"), parent)
 {
     grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
     z_.grund = grund_;
@@ -27,7 +27,7 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenbergsche
     layout_ = BerechneLayout(b);
     const Layout &l = layout_;
 
-    ErzeugeTitel(Q("Die Heisenbergsche Unschärfe-Relation"), l.titel.left(), l.titel.top(), l.titel.width(),
+    ErzeugeTitel(Q("Die Heisenberg’sche Unschärferelation"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
     Image1 = new Bild(this);
     ErzeugeTextTafel();
@@ -126,7 +126,7 @@ void TFormHeisenberg::ErzeugeSpalte()
     TrackBarAufloesung->setTickInterval(1);
 
     PanelMitIntens = ErzeugePanel(this, l.mitIntens);
-    CheckBoxMitIntens = new QCheckBox(Q("Mit Licht-&Intensität"), PanelMitIntens);
+    CheckBoxMitIntens = new QCheckBox(Q("Mit Licht&intensität"), PanelMitIntens);
     SetzeSchrift(CheckBoxMitIntens, QStringLiteral("Trebuchet MS"), 9, true);
     Setze(CheckBoxMitIntens, 6, 10, SpaltenBreite - 10, 22);
     connect(CheckBoxMitIntens, &QCheckBox::toggled, this, [this] { CheckBoxMitIntensClick(); });

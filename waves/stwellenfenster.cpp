@@ -92,7 +92,7 @@ void TFormStWellen::ErzeugeSpalte()
     };
     PanelBergTal = gruppe(sp[0], Q("&Von links kommt"), {Q("Wellenberg"), Q("Wellental")}, RadioGroupBergTal);
     PanelWZentren =
-        gruppe(sp[1], Q("Zentren &schwingen"), {Q("gleich-  (synchron)"), Q("gegenphasig")}, RadioGroupPhasen);
+        gruppe(sp[1], Q("Zentren &schwingen"), {Q("gleich- (synchron)"), Q("gegenphasig")}, RadioGroupPhasen);
     PanelFestLose = gruppe(sp[1], Q("&Reflexion an"), {Q("festem Ende"), Q("losem Ende")}, RadioGroupFestLose);
     connect(RadioGroupBergTal, &RadioGroup::geklickt, this, [this] { RadioGroupBergTalClick(); });
     connect(RadioGroupPhasen, &RadioGroup::geklickt, this, [this] { Stoppen(); });

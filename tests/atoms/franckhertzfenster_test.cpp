@@ -102,7 +102,7 @@ TEST(FranckHertzFenster, RunWindowHeatSwitchPauseAndBack)
     EXPECT_EQ(f.UpDownUa->Position(), 300);
     f.TrackBarStop->setPosition(0);
     f.TrackBarAnregEnergie->setPosition(20);
-    EXPECT_EQ(f.PanelAnregEnWert->caption(), QStringLiteral("ist  2,0 eV"));
+    EXPECT_EQ(f.PanelAnregEnWert->caption(), QStringLiteral("ist 2,0\u00A0eV"));
 
     f.BitBtnHeizen->click();  // warms the cathode, then nothing runs: the switch is open
     EXPECT_TRUE(f.heizungAn);

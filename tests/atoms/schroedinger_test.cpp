@@ -88,7 +88,7 @@ TEST_F(SchroedingerTest, GreyTonesScalesAndNames)
         EXPECT_EQ(BeschriftungBohr(s.pos), s.bohr) << s.pos;
         EXPECT_EQ(BeschriftungNm(s.pos), s.nm) << s.pos;
     }
-    EXPECT_EQ(Zustandsname(2, 1), QStringLiteral("Orbital  2  p"));
+    EXPECT_EQ(Zustandsname(2, 1), QStringLiteral("Orbital 2\u2002p"));
     EXPECT_EQ(MessZiel(3), 2048);
     EXPECT_EQ(WolkenZiel(2), 8192);
 }
@@ -142,7 +142,7 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
     EXPECT_EQ(f.RadioGroupNQZ->items().size(), 1);
     f.RadioGroupHQZ->setItemIndex(2);
     f.RadioGroupNQZ->setItemIndex(2);
-    EXPECT_EQ(f.PanelZustand5->caption(), QStringLiteral("Orbital  3  d"));
+    EXPECT_EQ(f.PanelZustand5->caption(), QStringLiteral("Orbital 3\u2002d"));
     f.RadioGroupHQZ->setItemIndex(0);  // l gives way to the last remaining item
     EXPECT_EQ(f.RadioGroupNQZ->items().size(), 1);
     EXPECT_EQ(f.l(), 0);

@@ -75,7 +75,7 @@ TEST_F(SpektrenTest, TablesFollowTheGasChoice)
     EXPECT_EQ(FarbeGas(t, 0), 12430353u);
     EXPECT_EQ(FarbeGas(t, 6), 0x005EFFu);
     EXPECT_EQ(FarbeGas(t, 12), 7377056u);
-    EXPECT_EQ(SpektrenTitel(0), QStringLiteral("Spektren ein-atomiger Gase"));
+    EXPECT_EQ(SpektrenTitel(0), QStringLiteral("Spektren einatomiger Gase"));
     EXPECT_EQ(SpektrenTitel(3), QStringLiteral("Spektrum von Cäsium"));
     EXPECT_EQ(SpektrenTitel(11), QStringLiteral("Spektrum von Neon"));
 }

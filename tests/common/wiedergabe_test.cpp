@@ -75,7 +75,7 @@ void Wiedergabe(const Ordner &o)
 TEST(Wiedergabe, SaatUndFundeDurchDieLeser)
 {
     for (const Ordner &o : {Ordner{"tests/daten/rtf", true, true}, Ordner{"tests/daten/rtf_funde", true, true},
-                            Ordner{"guide/texte", false, true}, Ordner{"tests/daten/markup_funde", false, false}})
+                            Ordner{"guide/texte", false, true}, Ordner{"tests/daten/markup_funde", false, true}})
         Wiedergabe(o);
 }
 

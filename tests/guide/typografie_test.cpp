@@ -1,13 +1,10 @@
-// Typography of every visible German text: the built-in texts of all resource files and the
-// captions, items and tool tips of the start screen, guide, information and thermal windows.
+// Typography and spelling of every visible German text: the built-in texts of all resource
+// files, the captions, items and tool tips of every window, and the string literals of the
+// sources (the captions drawn on pictures).
+#include "fensterliste.h"
 #include "formguide.h"
-#include "formhatom3.h"
-#include "formhatomprobe3.h"
-#include "formhserien.h"
 #include "forminfo.h"
 #include "formmain.h"
-#include "formplanckgesetz.h"
-#include "formschwarzkoerper.h"
 #include "richtext.h"
 #include "seiten.h"
 #include "steuerelemente.h"
@@ -16,12 +13,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDirIterator>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,9 +43,25 @@ const QList<Regel> &Regeln()
         {"normal space between number and unit",
          QRegularExpression(QStringLiteral("\\d\\}? ") + Einheit + QStringLiteral("(?![\\p{L}\\d])"))},
         {"normal space inside a number", QRegularExpression(QStringLiteral("\\d \\d{3}(?!\\d)"))},
+        {"capital Du inside a sentence", QRegularExpression(QStringLiteral("[\\p{Ll},;]\\s+(Du|Dir|Dich|Dein\\p{L}*)\\b"))},
+        {"ASCII comparison", QRegularExpression(QStringLiteral("[<>]="))},
+        {"pi spelt out", QRegularExpression(QStringLiteral("(\\d|\\b)pi\\b"))},
+        {"bullet as product sign", QRegularExpression(QStringLiteral("•"))},
+        {"computer exponent", QRegularExpression(QStringLiteral("\\d[eE][-+]\\d"))},
+        {"old or hyphenated spelling",
+         QRegularExpression(QStringLiteral("\\b(Bohr|Huygens|Planck|Wien|Heisenberg)s?sch(e|en|er|es)?\\b|Gas-Atom|"
+                                           "Photo-(Elektron|Effekt)|Wasserstoff-Atom\\b|Energie-(Stufe|Portion|Diagramm)|"
+                                           "Serien-Grenze|Atom-Modell|Gesamt-Energie|Glüh-Kathode|Nano-Meter|"
+                                           "Tera-Hertz|Infra-Rot|Ultra-Violett|(ein|mehr)-atomig|Unschärfe-Relation|(Photonen|Quanten)-Energie|"
+                                           "(Haupt|Neben)-Quantenzahl|Elektronen-Ort|Massstab|MessGerät|Calzium|Caesium|mit Hilfe|z\\.B\\.|"
+                                           "\\p{L}- \\p{L}*[Aa]tom"))},
+        {"double space", QRegularExpression(QStringLiteral("\\S  +\\S"))},
+        {"no space after an ordinal", QRegularExpression(QStringLiteral("(^|\\s)\\d\\.\\p{Lu}"))},
     };
     return r;
 }
+
+const QRegularExpression Markup(QStringLiteral("^(=?#{1,3} +|> +|- |\\d\\) +)?\\s*"));
 
 // The faults of one text, as "rule: line" entries.
 QStringList Verstoesse(const QString &text)
@@ -55,8 +70,8 @@ QStringList Verstoesse(const QString &text)
     for (QString zeile : text.split(QLatin1Char('\n'))) {
         if (zeile.startsWith(QStringLiteral("%%")))
             continue;
-        if (zeile.startsWith(QStringLiteral("- ")))
-            zeile.remove(0, 2);
+        // markup and indentation at the start of a line are no double spaces
+        zeile.remove(Markup);
         for (const Regel &r : Regeln())
             if (r.muster.match(zeile).hasMatch())
                 fehler << QStringLiteral("%1: %2").arg(QLatin1String(r.name), zeile);
@@ -107,6 +122,13 @@ TEST(Typografie, TheRulesCatchWhatTheyShould)
         {"von 1 bis 5 Serien", false},       {"10^{8} m/s", true},
         {"365 000-mal", true},               {"1629–1695", false},
         {"%% comment with \"quotes\"", false},
+        {"Dann siehst Du es", true},         {"Du siehst es", false},           {"Wähle, was dir gefällt", false},
+        {"dx >= h", true},                   {"Δx·Δp ≥ h/(4π)", false},         {"h/2pi", true},
+        {"y = m•x + b", true},               {"y = m·x + b", false},            {"6,6E-0034", true},
+        {"Bohrsche Bahn", true},             {"Bohr’sche Bahn", false},         {"ein Gas-Atom", true},
+        {"das Wasserstoff- Atommodell", true}, {"Wasserstoff-Atommodell", false}, {"Photo-Elektronen", true},
+        {"z.B. Zink", true},                 {"z.\u00a0B. Zink", false},       {"zwei  Spalte", true},
+        {"   eingerückt", false},            {"die 1.Frequenz", true},          {"die 1. Frequenz", false},
     };
     for (const auto &f : faelle)
         EXPECT_EQ(!Verstoesse(QString::fromUtf8(f.text)).isEmpty(), f.fehler) << f.text;
@@ -128,11 +150,11 @@ TEST(Typografie, EveryBuiltInText)
 TEST(Typografie, CaptionsOfTheWindows)
 {
     Bildschirm(1264, 960);
-    std::unique_ptr<QWidget> fenster[] = {
-        std::make_unique<TFormMain>(QSize(1280, 1024)), std::make_unique<TFormGuide>(),
-        std::make_unique<TFormInfo>(), std::make_unique<TFormSchwarzkoerper>(),
-        std::make_unique<TFormPlanckGesetz>(), std::make_unique<TFormHSerien>(),
-        std::make_unique<TFormHAtom3>(), std::make_unique<TFormHAtomProbe3>()};
+    std::vector<std::unique_ptr<QWidget>> fenster;
+    fenster.push_back(std::make_unique<TFormMain>(QSize(1280, 1024)));
+    for (const FensterEintrag &e : Fensterliste)
+        if (e.erzeuge)
+            fenster.emplace_back(e.erzeuge());
     QStringList texte{AufforderungsText};
     for (const auto &w : fenster)
         texte << Beschriftungen(w.get());
@@ -142,4 +164,32 @@ TEST(Typografie, CaptionsOfTheWindows)
     for (const QString &t : texte)
         for (const QString &f : Verstoesse(t))
             ADD_FAILURE() << f.toStdString();
+}
+
+// Captions drawn on pictures are no widgets: every string literal of the sources is checked.
+TEST(Typografie, StringLiteralsOfTheSources)
+{
+    const QRegularExpression literal(QStringLiteral("(?:QStringLiteral|Q|QLatin1String)\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
+    int dateien = 0;
+    for (const char *ordner : {"app", "common", "guide", "waves", "thermal", "photo", "atoms"}) {
+        QDirIterator it(QStringLiteral(QP_TESTDATEN "/../../") + QLatin1String(ordner), {QStringLiteral("*.cpp")},
+                        QDir::Files);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            ++dateien;
+            const QString quelle = QString::fromUtf8(f.readAll());
+            for (auto m = literal.globalMatch(quelle); m.hasNext();) {
+                // placeholders are no digits; a literal without a word is no caption
+                QString t = m.next().captured(1);
+                t.replace(QStringLiteral("\\u00A0"), QStringLiteral("\u00a0"), Qt::CaseInsensitive)
+                    .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("X"));
+                if (!t.contains(QRegularExpression(QStringLiteral("\\p{L}{2}"))))
+                    continue;
+                for (const QString &fehler : Verstoesse(t))
+                    ADD_FAILURE() << f.fileName().toStdString() << " – " << fehler.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(dateien, 80);
 }

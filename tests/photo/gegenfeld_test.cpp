@@ -179,17 +179,17 @@ TEST(PlanckRechnung, EntriesAndResult)
         const char *text;
     };
     const Fall faelle[] = {
-        {"700", "500", "1160", "330", nullptr, " h = 6,6E-0034\u00A0J\u00A0s"},
-        {"500", "700", "1160", "330", nullptr, " h = \u22126,6E-0034\u00A0J\u00A0s"},  // wrong order: negative
-        {"", "", "", "", "Kein Eintrag für die 1.Frequenz!", nullptr},
-        {"700", "", "1160", "", "Kein Eintrag für die 2.Frequenz!", nullptr},
-        {"700", "500", "", "330", "Kein Eintrag für die 1.Spannung!", nullptr},
-        {"700", "500", "1160", "", "Kein Eintrag für die 2.Spannung!", nullptr},
-        {"7a0", "500", "1160", "330", "Falscher Eintrag für die 1.Frequenz!", nullptr},
-        {"700", "99999999999", "1160", "330", "Falscher Eintrag für die 2.Frequenz!", nullptr},
-        {"700", "700", "1160", "330", "Falsche/ungeeignete  Eingabe?", nullptr},
-        {"700", "500", "0", "330", "Falsche/ungeeignete  Eingabe?", nullptr},
-        {"700", "500", "330", "330", "Falsche/ungeeignete  Eingabe?", nullptr},
+        {"700", "500", "1160", "330", nullptr, " h = 6,6\u00A0·\u00A010⁻³⁴\u00A0J·s"},
+        {"500", "700", "1160", "330", nullptr, " h = \u22126,6\u00A0·\u00A010⁻³⁴\u00A0J·s"},  // wrong order: negative
+        {"", "", "", "", "Kein Eintrag für die 1. Frequenz!", nullptr},
+        {"700", "", "1160", "", "Kein Eintrag für die 2. Frequenz!", nullptr},
+        {"700", "500", "", "330", "Kein Eintrag für die 1. Spannung!", nullptr},
+        {"700", "500", "1160", "", "Kein Eintrag für die 2. Spannung!", nullptr},
+        {"7a0", "500", "1160", "330", "Falscher Eintrag für die 1. Frequenz!", nullptr},
+        {"700", "99999999999", "1160", "330", "Falscher Eintrag für die 2. Frequenz!", nullptr},
+        {"700", "700", "1160", "330", "Falsche/ungeeignete Eingabe?", nullptr},
+        {"700", "500", "0", "330", "Falsche/ungeeignete Eingabe?", nullptr},
+        {"700", "500", "330", "330", "Falsche/ungeeignete Eingabe?", nullptr},
     };
     for (const Fall &f : faelle) {
         const PlanckRechnung r = PlanckBerechnen(QString::fromUtf8(f.f1), QString::fromUtf8(f.f2),
@@ -202,8 +202,8 @@ TEST(PlanckRechnung, EntriesAndResult)
             EXPECT_EQ(r.text, QString::fromUtf8(f.text));
         }
     }
-    EXPECT_EQ(PlanckFormat(6.626e-34), QStringLiteral("6,6E-0034"));
-    EXPECT_EQ(PlanckFormat(9.97e-34), QStringLiteral("1,0E-0033"));
+    EXPECT_EQ(PlanckFormat(6.626e-34), QStringLiteral("6,6\u00A0·\u00A010⁻³⁴"));
+    EXPECT_EQ(PlanckFormat(9.97e-34), QStringLiteral("1,0\u00A0·\u00A010⁻³³"));
     EXPECT_TRUE(PlanckPlausibel(6.6e-34));
     EXPECT_FALSE(PlanckPlausibel(3.9e-34));
     EXPECT_FALSE(PlanckPlausibel(-6.6e-34));
@@ -283,8 +283,8 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         TFormGegenfeld2 f;
         FensterOeffnen(&f);
         Ereignisse();
-        EXPECT_EQ(f.PanelTitel->caption(), wellen ? QStringLiteral("Der Photoeffekt - Licht als Wellenstrahlung")
-                                                  : QStringLiteral("Der Photoeffekt - Licht als Teilchenstrahlung"));
+        EXPECT_EQ(f.PanelTitel->caption(), wellen ? QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung")
+                                                  : QStringLiteral("Der Photoeffekt – Licht als Teilchenstrahlung"));
         EXPECT_EQ(f.Verzoegerung, 79);
         f.TrackBarTempo->setPosition(5);
         EXPECT_EQ(f.Verzoegerung, 19);
@@ -379,7 +379,7 @@ TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
     EXPECT_EQ(p.EditFr2->text(), QString());
     p.BitBtnRechne->click();  // the 2nd frequency is empty
     ASSERT_EQ(meldungen.liste.size(), 1);
-    EXPECT_EQ(meldungen.liste[0].text, QStringLiteral("Kein Eintrag für die 2.Frequenz!"));
+    EXPECT_EQ(meldungen.liste[0].text, QStringLiteral("Kein Eintrag für die 2. Frequenz!"));
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Warnung);
     EXPECT_DOUBLE_EQ(Planckkonstante, 6.626e-34);
 
@@ -390,7 +390,7 @@ TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
     EXPECT_EQ(meldungen.liste.size(), 1);
     const double h = 900 * 1.602e-19 / 200 * 1e-15;
     EXPECT_DOUBLE_EQ(Planckkonstante, h);
-    EXPECT_EQ(p.EditPlanckK->text(), QStringLiteral(" h = 7,2E-0034\u00A0J\u00A0s"));
+    EXPECT_EQ(p.EditPlanckK->text(), QStringLiteral(" h = 7,2\u00A0·\u00A010⁻³⁴\u00A0J·s"));
 
     // an implausible result is shown but not taken over
     p.Editsp2->setText(QStringLiteral("1100"));

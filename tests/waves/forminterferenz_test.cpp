@@ -206,7 +206,7 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
     TFormInterferenz f;
     f.RadioGroupDimension->setItemIndex(1);
     f.RadioGroupImage->setItemIndex(0);
-    f.RadioGroupRichtung2->setItemIndex(0);  // "links  + rechts"
+    f.RadioGroupRichtung2->setItemIndex(0);  // "links + rechts"
     f.RadioGroupPhasen->setItemIndex(1);     // antiphase
     FensterOeffnen(&f);
     Ereignisse(20);
