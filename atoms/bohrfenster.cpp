@@ -10,17 +10,10 @@
 
 using namespace Atome;
 
-namespace {
-
-// The control column that the Franck–Hertz run window leaves for the windows after it.
-Spaltenwerte FranckHertzSpalte(int breite) { return {169, 8, breite - 201}; }
-
-}  // namespace
-
 TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     : SimFenster(QStringLiteral("  Das Modell des Wasserstoffatoms von Niels Bohr"), parent)
 {
-    const Spaltenwerte spalte = FranckHertzSpalte(BildschirmBreite);  // read once, at creation
+    const Spaltenwerte spalte = SchmaleSpalte(BildschirmBreite);
     layout_ = BerechneBohrLayout(BildschirmBreite, BildschirmHoehe, spalte.breite, spalte.links,
                                  QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const BohrLayout &l = layout_;
