@@ -26,8 +26,8 @@
 #include "stwellenfenster.h"
 
 // The start screen comes first: its creation measures the monitor and sets the layout
-// values that every later window reads. Several simulation windows rewrite the
-// control-column values for the windows after them, so the order matters. A new window
+// values that every later window reads; no window rewrites them for the windows after it
+// (the control columns come from the screen alone: StandardSpalte, SchmaleSpalte). A new window
 // joins by giving its line a factory: {FensterNr::X, Erzeuge<TFormX>}.
 constexpr std::array<FensterEintrag, FensterAnzahl> Fensterliste = {{
     {FensterNr::Main, nullptr},  // created by ErzeugeAlleFenster itself

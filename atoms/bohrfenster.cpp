@@ -14,9 +14,6 @@ using namespace Atome;
 
 namespace {
 
-// The control column that the Franck–Hertz run window leaves for the windows after it.
-Spaltenwerte FranckHertzSpalte(int breite) { return {169, 8, breite - 201}; }
-
 // "auf Bahn Nummer" in front of its edit (left edge bis): indented under the radio button's text
 // where it fits there, else smaller and further left.
 QLabel *BahnNummerText(QWidget *panel, int bis)
@@ -45,7 +42,7 @@ QLabel *BahnNummerText(QWidget *panel, int bis)
 TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     : SimFenster(QStringLiteral("  Das Modell des Wasserstoffatoms von Niels Bohr"), parent)
 {
-    const Spaltenwerte spalte = FranckHertzSpalte(BildschirmBreite);  // read once, at creation
+    const Spaltenwerte spalte = SchmaleSpalte(BildschirmBreite);
     layout_ = BerechneBohrLayout(BildschirmBreite, BildschirmHoehe, spalte.breite, spalte.links,
                                  QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const BohrLayout &l = layout_;

@@ -4,6 +4,7 @@
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
 
+#include <QFontMetrics>
 #include <QTextCursor>
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 using namespace FranckHertz;
 
 namespace {
-constexpr int Spalte = 169;
 constexpr TColor FarbeInfo = 0xFFFF95;
 }  // namespace
 
@@ -22,11 +22,8 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Durchführung"), parent)
 {
     zeichengrund_ = FarbeZeichengrund;
-    // the control column that the windows created after this one read
-    SpalteBreite = 169;
-    SpalteLinks = BildschirmBreite - 201;
-
     const int W = BildschirmBreite, R = ZurueckOben;
+    const int Spalte = SchmaleSpalte(W).breite;
     const int atomeRechts = 8 + Spalte;
     const int simLinks = W <= 1100 ? W - Spalte - 8 : ZurueckLinks - 32;
     const int titelBreite = std::max(200, std::min(simLinks - atomeRechts - 16, 640));
@@ -129,13 +126,19 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
     maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
     maler_->pause = [](int ms) { Warte(std::uint32_t(ms)); };
-    gas.Einrichten(punkte, radien.r, 0);
+    gas.Einrichten(punkte, radien.r, KathodenAbstand);
     lauf = std::make_unique<ElektronenLauf>(punkte, radien);
 
-    // ---- voltage panels under the picture ----
+    // ---- heating and switch under the voltage readings, voltage panels under the picture ----
+    const int knopfOben = bildOben + punkte.L + SchriftMittel + 24;
+    const int panelOben = std::max(bildOben + 16 * e, knopfOben + 30 + 4);
     const int wSp = std::min(250, 9 * e - 8);
-    PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 5 * e - wSp / 2, bildOben + 16 * e, wSp, 66);
-    r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, {QStringLiteral("Beschleunigungsspannung")},
+    const QString beschleunigung = QStringLiteral("Beschleunigungsspannung");
+    const QStringList uaTitel = QFontMetrics(font()).horizontalAdvance(beschleunigung) <= wSp - 12
+                                    ? QStringList{beschleunigung}
+                                    : QStringList{QStringLiteral("Beschleunigungs-"), QStringLiteral("spannung")};
+    PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 5 * e - wSp / 2, panelOben, wSp, 66);
+    r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, uaTitel,
                       {{20, QStringLiteral("2")},
                        {100, QStringLiteral("10")},
                        {200, QStringLiteral("20")},
@@ -143,22 +146,23 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
                       20, 300, 40, true, [this] { TrackbarUaChange(); });
     TrackbarUa = r.bar;
     UpDownUa = r.updown;
-    PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 14 * e - wSp / 2, bildOben + 16 * e, wSp, 66);
+    const int panelHoehe = r.hoehe + 8;
+    PanelBeschleuniggSp->resize(wSp, panelHoehe);
+    PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 14 * e - wSp / 2, panelOben, wSp, panelHoehe);
     r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {QStringLiteral("Gegenspannung")},
                       Zahlenskala(0, 50, 10, 10, QStringLiteral("V")), 0, 50, 10, true,
                       [this] { TrackBarUgChange(); });
     TrackBarUg = r.bar;
     UpDownUg = r.updown;
 
-    // ---- heating and switch over the picture ----
     BitBtnSchalter = new BitBtn(QStringLiteral("Schalter zu/auf"), this);
     BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
-    Setze(BitBtnSchalter, bildLinks + (punkte.S1.x() + punkte.S2.x()) / 2 - 70, bildOben + punkte.L + 16, 140, 30);
+    Setze(BitBtnSchalter, bildLinks + (punkte.S1.x() + punkte.S2.x()) / 2 - 70, knopfOben, 140, 30);
     connect(BitBtnSchalter, &QPushButton::clicked, this, [this] { BitBtnSchalterClick(); });
     BitBtnHeizen = new BitBtn(QStringLiteral("&Kathode heizen"), this);
     BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
     BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
-    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), bildOben + punkte.L + 16, 150, 30);
+    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), knopfOben, 150, 30);
     connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
     if (BitBtnSchalter->x() < BitBtnHeizen->x() + BitBtnHeizen->width() + 4)  // a small picture: side by side
         BitBtnSchalter->move(BitBtnHeizen->x() + BitBtnHeizen->width() + 4, BitBtnSchalter->y());

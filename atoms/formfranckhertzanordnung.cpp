@@ -5,6 +5,7 @@
 #include "richtext.h"
 
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -45,7 +46,7 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     radien = AtomRadien(e);
     sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
     maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
-    gas.Einrichten(punkte, radien.r, 5);
+    gas.Einrichten(punkte, radien.r, KathodenAbstand);
     gas.angeregteAmAnfang = true;
 
     // ---- bottom row ----
@@ -128,9 +129,15 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
     c.font.color = FranckHertz::FarbeGlas;
     c.textOut(X0 + 18 * e + 16, Y0 + 2 * e, QStringLiteral("geschlossene"));
     c.textOut(X0 + 18 * e + 16, Y0 + 3 * e, QStringLiteral("Glasröhre"));
-    zentriert(QStringLiteral("Gegenspannung"), (punkte.UgMinus.x() + punkte.UgPlus.x()) / 2, punkte.L + F2, 0x000000);
-    zentriert(QStringLiteral("Beschleunigungsspannung"), punkte.Voltmeter.x(), punkte.L + F2, 0x000000);
-    zentriert(QStringLiteral("mit Spannungsmessgerät"), punkte.Voltmeter.x(), punkte.L + 2 * F2, 0x000000);
+    // the two source captions side by side: smaller where a small picture would run them together
+    const QString ua = QStringLiteral("Beschleunigungsspannung"), ug = QStringLiteral("Gegenspannung");
+    const int uaMitte = punkte.Voltmeter.x(), ugMitte = (punkte.UgMinus.x() + punkte.UgPlus.x()) / 2;
+    while (c.font.size > 8 && uaMitte + c.textWidth(ua) / 2 + 8 > ugMitte - c.textWidth(ug) / 2)
+        --c.font.size;
+    zentriert(ug, ugMitte, punkte.L + F2, 0x000000);
+    zentriert(ua, uaMitte, punkte.L + F2, 0x000000);
+    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte.L + 2 * F2, 0x000000);
+    c.font.size = SchriftMittel;
     const int zeile = c.textHeight(QStringLiteral("M"));
     c.font.color = FarbeGehaeuse;
     const int mLinks = punkte.Amperemeter.x() + 2 * e + 24;
@@ -165,17 +172,31 @@ void TFormFranckHertzAnordnung2::BitBtnMitGasClick()
     gas.N = 0;
     gas.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
     pause = false;
-    Stopp = false;
+    Bewegen();
+}
+
+void TFormFranckHertzAnordnung2::Bewegen()
+{
+    if (bewegt || schliessen || !isVisible())
+        return;
     bewegt = true;
-    do {
+    while (!schliessen && !ProgrammEndet) {
         gas.TemperaturBewegung(maler_.get());
         do
             Warte(0);
-        while (pause && !Stopp && !ProgrammEndet);
-    } while (!Stopp && !ProgrammEndet);
+        while (pause && !schliessen && !ProgrammEndet);
+    }
     bewegt = false;
     pause = false;
     BitBtnStop->setText(QStringLiteral("&warten"));
+}
+
+void TFormFranckHertzAnordnung2::FormActivate()
+{
+    schliessen = false;
+    // the gas moves again as it did before the window was left
+    if (gasGefuellt)
+        QTimer::singleShot(0, this, [this] { Bewegen(); });
 }
 
 void TFormFranckHertzAnordnung2::BitBtnStopClick()
@@ -218,5 +239,5 @@ void TFormFranckHertzAnordnung2::HinweisVerbergen()
 
 void TFormFranckHertzAnordnung2::FormClose()
 {
-    Stopp = true;
+    schliessen = true;
 }

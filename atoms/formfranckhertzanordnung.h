@@ -30,6 +30,7 @@ public:
     float temperatur = 4;
     bool gasGefuellt = false;
     bool bewegt = false;  // the motion loop is running
+    bool schliessen = false;  // the window is being left: the motion loop ends
 
     void BitBtnMitGasClick();
     void BitBtnStopClick() override;
@@ -39,9 +40,12 @@ public:
     void HinweisVerbergen();
 
 protected:
+    void FormActivate() override;
     void FormClose() override;
 
 private:
+    // The thermal motion of the filled gas, until the window is left.
+    void Bewegen();
     void BeschrifteSchaltung();
     void SchreibeHinweise();
     FranckHertz::Rohrzeichner Zeichner();

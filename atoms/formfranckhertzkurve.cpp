@@ -49,6 +49,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Image2 = new Bild(this);
     Image2->move(bildLinks, titelUnten + 8);
     Image2->setBildGroesse(23 * e, bildOben - titelUnten - 8);
+    HauptBildSetzen(Image2);  // the window is about the curve, not the apparatus
 
     // ---- atom panel and voltage panel ----
     const int iw = Spalte - 16;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace FranckHertz {
 
@@ -80,8 +81,8 @@ Rohrpunkte DefinierePunkte(Variante art, int X0, int Y0, int e)
     p.UaPlus = {X0 + 7 * e - 16, p.L};
     p.S1 = {X0 + 8 * e, p.L};
     p.S2 = {X0 + 9 * e + e / 2, p.L};
-    p.UgMinus = {X0 + 12 * e + 16, p.L};
-    p.UgPlus = {X0 + 16 * e - 16, p.L};
+    p.UgPlus = {X0 + 12 * e + 16, p.L};    // wired to the grid
+    p.UgMinus = {X0 + 16 * e - 16, p.L};   // wired through the meter to the collector
     p.Voltmeter = {X0 + 5 * e, art == Variante::Kurve ? Y0 + 8 * e : Y0 + 9 * e};
     p.Amperemeter = {X0 + 19 * e - 16, Y0 + 9 * e};
     p.H1 = {X0 - 2 * e, Y0 + 3 * e};
@@ -116,13 +117,14 @@ int Gas::InitAtome(int first, int last, float T, Maler *m)
 {
     first = std::max(first, 1);
     last = std::min(last, MaxAtome);
-    const int xSpanne = auffaengerX - r - (kathodeX + r) + 1;
+    const int xLinks = kathodeX + r + rand;
+    const int xSpanne = auffaengerX - r - rand - xLinks + 1;
     const int ySpanne = t - 2 * r + 1;
     for (int k = first; k <= last; ++k) {
         bool platz = false;
         int x = 0, y = 0;
         for (int versuch = 0; versuch < versucheJeAtom && !platz && xSpanne > 0 && ySpanne > 0; ++versuch) {
-            x = kathodeX + r + Zufall(xSpanne);
+            x = xLinks + Zufall(xSpanne);
             if (std::abs(x - gitterX) <= r)
                 continue;  // drawn again
             y = Y0 + r + Zufall(ySpanne);
@@ -172,6 +174,8 @@ void Gas::Verschiebe(int k, float x, float y, Maler *m)
 {
     if (m)
         m->AtomXor(atom[k]);
+    // a collision never pushes an atom into the cathode or the collector
+    x = std::min(std::max(x, float(kathodeX + r + rand)), float(auffaengerX - r - rand));
     atom[k].ort.SetzeXY(x, y);
     if (m)
         m->AtomXor(atom[k]);
@@ -471,12 +475,40 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
         x0 += v0 * dt;
     } while (x0 < xG && v0 <= vmin);
 
+    // The flight without an excitation is the same for every electron too: its states after
+    // each step and the product of the (1 − q) so far, until it falls to vmin behind the grid
+    // or reaches the collector. An electron follows it up to its first excitation.
+    struct Stand {
+        double x, v, rest;
+    };
+    std::vector<Stand> gemeinsam;
+    {
+        double x = x0, v = v0, rest = 1.0;
+        auto faktor = [&] { rest *= 1.0 - cq * v * std::sqrt(v); };
+        if (v > vmin)
+            faktor();
+        gemeinsam.push_back({x, v, rest});
+        while (x < xG && v > vmin) {
+            v += a1dt;
+            x += v * dt;
+            faktor();
+            gemeinsam.push_back({x, v, rest});
+        }
+        while (x >= xG && x < xA && v > vmin) {
+            v += a2dt;
+            x += v * dt;
+            if (v > vmin)
+                faktor();
+            gemeinsam.push_back({x, v, rest});
+        }
+    }
+
     int n = 0;
     for (int el = 0; el < k.N; ++el) {
-        double x = x0, v = v0;
         // Each step above vmin excites with its own chance q; the first excitation comes at
         // the first step where the product of the (1 − q) falls below one uniform number.
         double schwelle = ZufallLokal(zustand), rest = 1.0;
+        double x, v;
         auto stoss = [&] {
             rest *= 1.0 - cq * v * std::sqrt(v);
             if (rest < schwelle) {
@@ -485,8 +517,19 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
                 rest = 1.0;
             }
         };
-        if (v > vmin)
-            stoss();
+        {
+            const auto ende = std::partition_point(gemeinsam.begin(), gemeinsam.end(),
+                                                   [&](const Stand &s) { return !(s.rest < schwelle); });
+            if (ende == gemeinsam.end()) {
+                x = gemeinsam.back().x;
+                v = gemeinsam.back().v;
+                rest = gemeinsam.back().rest;
+            } else {
+                x = ende->x;
+                v = std::sqrt(ende->v * ende->v - vmin2);
+                schwelle = ZufallLokal(zustand);
+            }
+        }
         // acceleration between cathode and grid
         while (x < xG) {
             if (v <= vmin) {

@@ -38,6 +38,11 @@ struct TGasAtom {
 };
 
 // ---- tube unit and points ----------------------------------------------------------------
+// The cathode is drawn 9 px wide and redrawn while it heats; atoms keep clear of it (and of
+// the collector), so that redrawing it never cuts into an atom drawn by XOR.
+inline constexpr int KathodenBreite = 9;
+inline constexpr int KathodenAbstand = KathodenBreite / 2 + 1;
+
 // titelUnten: the title panel's bottom; R = ZurueckOben, B = ZurueckLinks, W = BildschirmBreite.
 int FaktorAnordnung(int R, int titelUnten, int F2, int W, int hw, int mw);
 int FaktorDurchfuehrung(int R, int titelUnten, int simLinks, int atomeRechts);
@@ -48,6 +53,8 @@ struct Rohrpunkte {
     int e = 0, X0 = 0, Y0 = 0, t = 0, L = 0;
     int kathodeX = 0, gitterX = 0, auffaengerX = 0;
     QPoint kathodeOben, kathodeUnten, gitterOben, gitterUnten, auffaengerOben, auffaengerUnten;
+    // The counter voltage brakes: its plus socket is wired to the grid, its minus socket
+    // (through the current meter) to the collector.
     QPoint C1, C2, UaMinus, UaPlus, S1, S2, UgMinus, UgPlus;
     QPoint Voltmeter, Amperemeter, H1, H2;
     int R1 = 0, R2 = 0;  // outer and inner dial radius
@@ -80,7 +87,7 @@ public:
     std::array<TGasAtom, MaxAtome + 1> atom{};
     int N = 0;          // atoms present
     int r = 12;         // atom radius
-    int rand = 0;       // margin before cathode and collector: 5 in the set-up window, else 0
+    int rand = 0;       // margin before cathode and collector (KathodenAbstand in the windows)
     int kathodeX = 0, gitterX = 0, auffaengerX = 0, Y0 = 0, t = 0;
     bool angeregteAmAnfang = false;  // the set-up window excites atoms 1 to 3 at random
     int versucheJeAtom = 20000;      // placement gives up after this many tries per atom

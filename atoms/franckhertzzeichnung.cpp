@@ -90,7 +90,7 @@ TColor Rohrzeichner::KaltFarbe() const
 
 void Rohrzeichner::ZeichneKathode2(TColor farbe)
 {
-    c_.pen = Stift{farbe, 9, PenStil::Solid, PenModus::Copy};
+    c_.pen = Stift{farbe, KathodenBreite, PenStil::Solid, PenModus::Copy};
     Linie(p_.kathodeOben, p_.kathodeUnten);
 }
 
@@ -120,11 +120,15 @@ void Rohrzeichner::ZeichneBuchse2(QPoint p, int dx, int dy)
     c_.ellipse(x - 3, y - 3, x + 4, y + 4);
 }
 
-void Rohrzeichner::Polung(QPoint p, bool plus)
+QPoint Rohrzeichner::PolungsOrt(QPoint p) const
 {
     const bool unten = p_.art != Variante::Durchfuehrung;
-    const int d = unten ? SchriftMittel : -SchriftGross;
-    const int y = p.y() + d;
+    return {p.x(), p.y() + (unten ? SchriftMittel : -SchriftGross)};
+}
+
+void Rohrzeichner::Polung(QPoint p, bool plus)
+{
+    const int y = PolungsOrt(p).y();
     c_.pen = Stift{plus ? FarbePlus : FarbeMinus, 5, PenStil::Solid, PenModus::Copy};
     c_.moveTo(p.x() - 8, y);
     c_.lineTo(p.x() + 8, y);
@@ -153,11 +157,11 @@ void Rohrzeichner::ZeichneSchalter(bool offen)
     // the wires that end at the contacts, and the contacts on top
     c_.pen = Stift{FarbeLeitung, 5, PenStil::Solid, PenModus::Copy};
     Linie(p_.UaPlus, p_.S1);
-    Linie(p_.S2, p_.UgMinus);
+    Linie(p_.S2, p_.UgPlus);
     if (offen)
         Linie(p_.S1, oben);
     ZeichneBuchse2(p_.UaPlus);
-    ZeichneBuchse2(p_.UgMinus);
+    ZeichneBuchse2(p_.UgPlus);
     ZeichneBuchse2(p_.S1);
     ZeichneBuchse2(p_.S2);
 }
@@ -249,10 +253,10 @@ void Rohrzeichner::ZeichneFranckHertz(Zeiger &volt, Zeiger &strom)
     c_.lineTo(p_.C1.x(), p_.C1.y());
     c_.lineTo(p_.UaMinus.x(), p_.UaMinus.y());
     Linie(p_.UaPlus, p_.S1);
-    Linie(p_.S2, p_.UgMinus);
+    Linie(p_.S2, p_.UgPlus);
     const QPoint stromUnten(p_.Amperemeter.x() - 2 * e + 16, p_.Amperemeter.y() - 16);
     const QPoint stromOben(p_.Amperemeter.x() - 2 * e + 16, p_.Amperemeter.y() - 2 * e + 16);
-    c_.moveTo(p_.UgPlus.x(), p_.UgPlus.y());
+    c_.moveTo(p_.UgMinus.x(), p_.UgMinus.y());
     c_.lineTo(p_.C2.x(), p_.C2.y());
     c_.lineTo(stromUnten.x(), stromUnten.y());
     Linie(stromOben, p_.auffaengerUnten);
@@ -321,10 +325,13 @@ void Rohrzeichner::BeschrifteAtome(const Sprites &s, int F2)
                               QStringLiteral(" Elektron")};
     const TColor farben[3] = {FarbeAtomText1, FarbeAtomText2, FarbeElektron};
     const QImage *bilder[3] = {&s.grund, &s.angeregt, &s.elektron};
+    // on narrow pictures a smaller font, so that the legend fits
+    const QString alle = texte[0] + texte[1] + texte[2];
+    const int sprites = 4 * s.r + 2 * s.re + (anordnung ? 2 * s.r + 2 * s.re : 0);
     c_.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
-    const int luecke = (c_.width() - c_.textWidth(QStringLiteral(" Gasatom im Grundzustand angeregtes Gasatom Elektron")) -
-                   4 * s.r - 2 * s.re) /
-                  4;
+    while (c_.font.size > 8 && c_.textWidth(alle) + sprites + 16 > c_.width())
+        --c_.font.size;
+    const int luecke = (c_.width() - c_.textWidth(alle) - sprites) / 4;
     const int g = std::max(luecke, 4);  // on narrow pictures the labels must not run into each other
     c_.copyMode = KopierModus::SrcCopy;
     c_.brush.style = PinselStil::Clear;

@@ -50,6 +50,8 @@ public:
     void ZeichneAuffaenger2();
     void ZeichneBuchse2(QPoint p, int dx = 0, int dy = 0);
     void Polung(QPoint p, bool plus);
+    // The centre of the polarity sign of the socket at p.
+    QPoint PolungsOrt(QPoint p) const;
     void ZeichneSchalter(bool offen);
     void MessGGehaeuse(QPoint p, bool strom);
     void MessGAnzeige(QPoint p, TColor farbe, double wert);

@@ -110,6 +110,9 @@ void FensterExport::bilderAnmelden()
 
 Bild *FensterExport::HauptBild() const
 {
+    Bild *gewaehlt = fenster_->GewaehltesHauptBild();
+    if (gewaehlt && gewaehlt->isVisibleTo(fenster_) && !gewaehlt->bild().isNull())
+        return gewaehlt;
     Bild *groesstes = nullptr;
     qint64 flaeche = 0;
     const QList<Bild *> bilder = fenster_->findChildren<Bild *>();

@@ -36,7 +36,8 @@ class FensterExport : public QObject {
 public:
     explicit FensterExport(SimFenster *fenster);
 
-    // The picture Ctrl+S and Ctrl+C take: the largest visible one.
+    // The picture Ctrl+S and Ctrl+C take: the one the window chose while it is visible, else
+    // the largest visible one.
     Bild *HauptBild() const;
     // The picture's context menu ("Bild speichern …", "Bild kopieren", and "Werte
     // speichern (CSV) …" when the window lists values); the caller owns it.

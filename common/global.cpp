@@ -99,6 +99,7 @@ void Bildschirmeinteilung(int breite, int hoehe)
 }
 
 Spaltenwerte StandardSpalte(int breite) { return {185, 8, breite - 185 - 40}; }
+Spaltenwerte SchmaleSpalte(int breite) { return {169, 8, breite - 201}; }
 
 int Runde(double x)
 {

@@ -40,13 +40,15 @@ Bildschirmklasse BildschirmklasseVon(int breite, int hoehe);
 // The screen-size function: font sizes and the shared layout values from the usable size.
 void Bildschirmeinteilung(int breite, int hoehe);
 
-// The control column that the screen-size function sets for a usable width. Windows laid
-// out from the screen-size function's column read it here: windows created before them may
-// have rewritten SpalteBreite, SpalteRand and SpalteLinks for their own layout.
+// The control columns of a usable width, computed from the screen alone so that no window's
+// layout depends on the windows created before it: the standard column the screen-size
+// function also keeps in SpalteBreite, SpalteRand and SpalteLinks, and the narrower column
+// of the Franck–Hertz run window and the Bohr window.
 struct Spaltenwerte {
     int breite = 0, rand = 0, links = 0;
 };
 Spaltenwerte StandardSpalte(int breite);
+Spaltenwerte SchmaleSpalte(int breite);
 
 // ---- physical constants (SI units) ----------------------------------------------
 inline constexpr double Elementarladung = 1.602e-19;

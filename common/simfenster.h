@@ -23,6 +23,7 @@
 
 #include <functional>
 
+class Bild;
 class RichEdit;
 
 // The place of the wished size nearest to the wished place inside the screen that keeps
@@ -77,6 +78,10 @@ public:
     // The values the window computed or measured, for "Werte speichern (CSV) …"; a window
     // without values returns an empty table. Its pictures are exported by the frame.
     virtual WerteTabelle Werte() const { return {}; }
+    // The picture the window is about, which Ctrl+S and Ctrl+C take while it is visible; a
+    // window that chooses none has the largest visible picture taken.
+    void HauptBildSetzen(Bild *bild) { hauptBild_ = bild; }
+    Bild *GewaehltesHauptBild() const { return hauptBild_; }
 
     // ---- standard controls (null where a window has none) -----------------------------
     Panel *PanelTitel = nullptr;
@@ -132,6 +137,7 @@ protected:
     void SpaltenEinpassen();
 
 private:
+    Bild *hauptBild_ = nullptr;
     bool imLauf_ = false;  // a run loop is on the stack (running or ending)
     bool nochmal_ = false; // switched on again while it ends: the loop starts anew
     QRect zurueckOrt_;

@@ -71,7 +71,7 @@ int EinfallCode(int x, int t, const Welle &w, const TSinCosTabelle &tab);
 struct Bildschirmmasse {
     int breite = 0, hoehe = 0;  // BildschirmBreite, BildschirmHoehe
     int zurueckOben = 0;        // ZurueckOben
-    Spaltenwerte spalte;        // SpalteBreite, SpalteRand, SpalteLinks
+    Spaltenwerte spalte;        // the standard column
     double F = 1.0;             // uniform factor of the scale
 };
 

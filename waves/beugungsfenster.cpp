@@ -52,7 +52,7 @@ TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welle
     b.breite = BildschirmBreite;
     b.hoehe = BildschirmHoehe;
     b.zurueckOben = ZurueckOben;
-    b.spalte = {SpalteBreite, SpalteRand, SpalteLinks};
+    b.spalte = StandardSpalte(BildschirmBreite);
     b.F = Massstab.einheitlich;
     layout_ = BerechneLayout(b);
     z_.wAnim = Runde(16 * b.F);

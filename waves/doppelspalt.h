@@ -76,7 +76,7 @@ inline bool IstGrau(TColor f)
 struct Bildschirmmasse {
     int breite = 0, hoehe = 0;  // BildschirmBreite, BildschirmHoehe
     int zurueckOben = 0;        // ZurueckOben
-    int spalteLinks = 0;        // SpalteLinks as read at creation
+    int spalteLinks = 0;        // the standard column's left edge
 };
 struct Layout {
     int g = 0;

@@ -34,7 +34,7 @@ TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
     b.breite = BildschirmBreite;
     b.hoehe = BildschirmHoehe;
     b.zurueckOben = ZurueckOben;
-    b.spalteLinks = SpalteLinks;  // read once, as the windows created before left it
+    b.spalteLinks = StandardSpalte(BildschirmBreite).links;
     layout_ = BerechneLayout(b);
     const Layout &l = layout_;
 

@@ -11,9 +11,10 @@ Bildschirmmasse AktuellerBildschirm()
     Bildschirmmasse b;
     b.breite = BildschirmBreite;
     b.hoehe = BildschirmHoehe;
-    b.spalteLinks = SpalteLinks;
-    b.spalteBreite = SpalteBreite;
-    b.spalteRand = SpalteRand;
+    const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
+    b.spalteLinks = spalte.links;
+    b.spalteBreite = spalte.breite;
+    b.spalteRand = spalte.rand;
     b.zurueck = QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     b.F = Massstab.einheitlich;
     b.Fx = Massstab.horizontal;

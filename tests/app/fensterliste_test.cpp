@@ -1,6 +1,7 @@
 // The window table: every guide page's window has its line, each built window is created
-// once under its class name and opens, and a destroyed window leaves the registry; on low
-// and narrow screens every simulation window keeps its controls on the screen.
+// once under its class name, none rewrites the shared layout values, and each opens; a
+// destroyed window leaves the registry; on low and narrow screens every simulation window
+// keeps its controls on the screen.
 #include "fensterliste.h"
 #include "formmain.h"
 #include "seiten.h"
@@ -12,12 +13,25 @@
 #include <QGroupBox>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+
+namespace {
+std::array<int, 13> Layoutwerte()
+{
+    return {SpalteBreite, SpalteRand, SpalteLinks, ZurueckBreite, ZurueckHoehe, ZurueckLinks, ZurueckOben,
+            SchriftKlein, SchriftNormal, SchriftMittel, SchriftGross, SchriftMittelDoppelt, SchriftGrossDoppelt};
+}
+}  // namespace
 
 TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
 {
     FrischerZustand();
     TFormMain *haupt = ErzeugeAlleFenster(QSize(1280, 1024));
+    // no window's constructor rewrote the layout values the others read
+    const std::array<int, 13> nachAllen = Layoutwerte();
+    Bildschirmeinteilung(BildschirmBreite, BildschirmHoehe);
+    EXPECT_EQ(nachAllen, Layoutwerte());
     EXPECT_EQ(FensterVon(FensterNr::Main), haupt);
     for (const FensterEintrag &e : Fensterliste) {
         QWidget *w = FensterVon(e.nr);

@@ -1,8 +1,9 @@
-// The three Franck–Hertz windows: the column values the run window leaves for later windows,
-// the layout on the screens the program meets, and one session per window that works its
+// The three Franck–Hertz windows: the polarity of both sources, the layout on the screens
+// the program meets, and one session per window that works its
 // main controls during a run and leaves with the back button.
 #include "bild.h"
 #include "canvas.h"
+#include "export.h"
 #include "formfranckhertz.h"
 #include "formfranckhertzanordnung.h"
 #include "formfranckhertzkurve.h"
@@ -12,7 +13,10 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -43,7 +47,7 @@ int Pixel(Bild *b, TColor farbe)
 
 }  // namespace
 
-TEST(FranckHertzFenster, ColumnValuesAndLayoutOnTheScreens)
+TEST(FranckHertzFenster, LayoutOnTheScreens)
 {
     struct Fall {
         int w, h, eLauf, rLauf;
@@ -52,8 +56,6 @@ TEST(FranckHertzFenster, ColumnValuesAndLayoutOnTheScreens)
         Bildschirm(f.w, f.h);
         {
             TFormFranckHertz2 lauf;
-            EXPECT_EQ(SpalteBreite, 169);
-            EXPECT_EQ(SpalteLinks, f.w - 201);
             EXPECT_EQ(lauf.e, f.eLauf) << f.w;
             EXPECT_EQ(lauf.radien.r, f.rLauf) << f.w;
             EXPECT_EQ(lauf.Image1->size(), QSize(22 * f.eLauf, 16 * f.eLauf));
@@ -79,10 +81,60 @@ TEST(FranckHertzFenster, ColumnValuesAndLayoutOnTheScreens)
                                  kurve.PanelSimulation, kurve.PanelHinweise, kurve.BitBtnZurueck},
                                 f.w, f.h, "curve");
             EXPECT_EQ(kurve.Image1->size(), QSize(23 * kurve.e, 12 * kurve.e));
+            // Ctrl+S saves the curve, whichever picture is larger
+            EXPECT_EQ(kurve.findChild<FensterExport *>()->HauptBild(), kurve.Image2);
         }
-        // the windows created later find the run window's column
-        EXPECT_EQ(SpalteBreite, 169);
-        EXPECT_EQ(SpalteLinks, f.w - 201);
+    }
+}
+
+// Ua: minus at the cathode side, plus at the grid side. Ug brakes: plus wired to the grid,
+// minus (through the meter) to the collector.
+TEST(FranckHertzFenster, PolaritySignsOfBothSourcesInAllThreeWindows)
+{
+    using namespace FranckHertz;
+    Bildschirm(1264, 960);
+    TFormFranckHertzAnordnung2 anordnung;
+    TFormFranckHertz2 lauf;
+    TFormFranckHertzKurve2 kurve;
+    struct Fall {
+        const char *name;
+        Bild *bild;
+        Rohrpunkte p;
+    };
+    for (const Fall &f : {Fall{"set-up", anordnung.Image1, anordnung.punkte}, Fall{"run", lauf.Image1, lauf.punkte},
+                          Fall{"curve", kurve.Image1, kurve.punkte}}) {
+        EXPECT_LT(std::abs(f.p.UgPlus.x() - f.p.gitterX), std::abs(f.p.UgMinus.x() - f.p.gitterX)) << f.name;
+        EXPECT_LT(std::abs(f.p.UgMinus.x() - f.p.auffaengerX), std::abs(f.p.UgPlus.x() - f.p.auffaengerX)) << f.name;
+        EXPECT_LT(f.p.UaMinus.x(), f.p.UaPlus.x()) << f.name;
+        Rohrzeichner z(f.bild->canvas(), f.p);
+        Canvas &c = f.bild->canvas();
+        for (auto [buchse, plus] : {std::pair{f.p.UaMinus, false}, std::pair{f.p.UaPlus, true},
+                                    std::pair{f.p.UgPlus, true}, std::pair{f.p.UgMinus, false}}) {
+            const QPoint m = z.PolungsOrt(buchse);
+            EXPECT_EQ(c.pixel(m.x() - 6, m.y()), plus ? FarbePlus : FarbeMinus) << f.name << " at " << buchse.x();
+            EXPECT_EQ(c.pixel(m.x(), m.y() - 6) == FarbePlus, plus) << f.name << " at " << buchse.x();
+        }
+    }
+}
+
+// The cathode is redrawn in copy mode while it heats: an atom drawn by XOR over it would keep
+// a cut-off arc when erased. Placed or moving fast, no atom reaches the cathode's stroke.
+TEST(FranckHertzFenster, AtomsStayClearOfTheCathode)
+{
+    using namespace FranckHertz;
+    Bildschirm(1264, 960);
+    TFormFranckHertz2 lauf;
+    TFormFranckHertzAnordnung2 anordnung;
+    anordnung.gas.InitAtome(1, 30, 10, nullptr);
+    for (Gas *g : {&lauf.gas, &anordnung.gas}) {
+        g->TemperaturAendern(4, 20);
+        int naechste = 1 << 20;
+        for (int schritt = 0; schritt < 400; ++schritt) {
+            for (int k = 1; k <= g->N; ++k)
+                naechste = std::min(naechste, Runde(g->atom[std::size_t(k)].ort.x) - g->r - g->kathodeX);
+            g->TemperaturBewegung(nullptr);
+        }
+        EXPECT_GT(naechste, KathodenBreite / 2);
     }
 }
 
@@ -179,6 +231,30 @@ TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
     EXPECT_NE(f.gas.atom[1].ort.x, x0);
     EXPECT_FALSE(f.bewegt);
     EXPECT_FALSE(f.BitBtnMitGas->isVisible());
+    EXPECT_FALSE(f.isVisible());
+
+    // opened again: the gas moves as before, and "warten" pauses it
+    bool bewegtWieder = false, gewartet = false;
+    float x1 = 0;
+    Sobald(&f, [&] { return f.bewegt; }, [&] {
+        bewegtWieder = true;
+        x1 = f.gas.atom[1].ort.x;
+        Spaeter(150, [&] {
+            EXPECT_NE(f.gas.atom[1].ort.x, x1);
+            f.BitBtnStop->click();
+            x1 = f.gas.atom[1].ort.x;
+        });
+        Spaeter(300, [&] {
+            gewartet = f.pause && f.gas.atom[1].ort.x == x1;
+            f.BitBtnZurueck->click();
+        });
+    });
+    FensterOeffnen(&f);
+    for (int i = 0; i < 200 && (f.isVisible() || f.bewegt); ++i)
+        Ereignisse(10);
+    EXPECT_TRUE(bewegtWieder);
+    EXPECT_TRUE(gewartet);
+    EXPECT_FALSE(f.bewegt);
     EXPECT_FALSE(f.isVisible());
 }
 

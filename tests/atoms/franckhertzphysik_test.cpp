@@ -68,15 +68,15 @@ TEST(FranckHertzKit, ThirtyAtomsArePlacedApartAndAwayFromTheGrid)
         for (std::uint64_t saat : {1u, 2u, 3u}) {
             FrischerZustand(saat);
             const Rohrpunkte p = DefinierePunkte(Variante::Durchfuehrung, e, 3 * e, e);
-            Gas g = GasFuer(p);
+            Gas g = GasFuer(p, saat == 1 ? 0 : KathodenAbstand);
             Zaehler z;
             ASSERT_EQ(g.InitAtome(1, 30, 4, &z), 30) << e;
             EXPECT_EQ(z.atome, 30);
             for (int i = 1; i <= 30; ++i) {
                 const TGasAtom &a = g.atom[std::size_t(i)];
                 EXPECT_GT(std::abs(a.ort.x - p.gitterX), g.r) << e << " atom " << i;
-                EXPECT_GE(a.ort.x, p.kathodeX + g.r);
-                EXPECT_LE(a.ort.x, p.auffaengerX - g.r);
+                EXPECT_GE(a.ort.x, p.kathodeX + g.r + g.rand);
+                EXPECT_LE(a.ort.x, p.auffaengerX - g.r - g.rand);
                 EXPECT_GE(a.ort.y, p.Y0 + g.r);
                 EXPECT_LE(a.ort.y, p.Y0 + p.t - g.r);
                 EXPECT_LE(std::abs(a.v.x), 2.0f);

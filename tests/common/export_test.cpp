@@ -185,6 +185,24 @@ TEST_F(ExportTest, CtrlCCopiesThePictureButATextFieldKeepsIt)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Text im Feld"));
 }
 
+TEST_F(ExportTest, TheChosenMainPictureWinsOverTheLargestWhileVisible)
+{
+    struct Fall {
+        Bild *gewaehlt;
+        bool kleinSichtbar;
+        QSize kopiert;
+    };
+    for (const Fall &f : {Fall{nullptr, true, {120, 80}}, Fall{fenster->klein, true, {20, 20}},
+                          Fall{fenster->klein, false, {120, 80}}}) {
+        fenster->HauptBildSetzen(f.gewaehlt);
+        fenster->klein->setVisible(f.kleinSichtbar);
+        QTest::keyClick(fenster.get(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), f.kopiert);
+        std::unique_ptr<QMenu> m(export_->Kontextmenue(f.gewaehlt ? f.gewaehlt : fenster->bild));
+        EXPECT_EQ(m->actions().at(0)->shortcut().isEmpty(), !f.kleinSichtbar) << "Ctrl+S shown on its menu";
+    }
+}
+
 TEST_F(ExportTest, SavingDuringARunKeepsTheRunGoing)
 {
     QImage verlangt;

