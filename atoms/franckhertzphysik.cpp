@@ -4,7 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstdint>
+#include <cstring>
 
 namespace FranckHertz {
 
@@ -403,17 +404,6 @@ void ElektronenLauf::AlleAbregen(Gas &gas, Maler *maler)
 // ---- the curve -------------------------------------------------------------------------------------
 
 namespace {
-// xorshift64*: a uniform double in [0, 1) from 53 bits.
-inline double ZufallLokal(std::uint64_t &z)
-{
-    z ^= z >> 12;
-    z ^= z << 25;
-    z ^= z >> 27;
-    return double((z * 0x2545F4914F6CDD1DULL) >> 11) * 0x1.0p-53;
-}
-}  // namespace
-
-namespace {
 
 // Position after n steps of v += a, x += v·dt from (x, v).
 inline double NachSchritten(double x, double v, double a, double dt, double n)
@@ -421,32 +411,153 @@ inline double NachSchritten(double x, double v, double a, double dt, double n)
     return x + dt * (n * v + a * n * (n + 1) / 2);
 }
 
-// The smallest n ≥ 1 at which the position reaches ziel (x_n ≥ ziel), or 0 if never.
-inline long ErsterSchrittBis(double x, double v, double a, double dt, double ziel)
+// floor(y) for |y| ≤ 1e15 (y is clamped to that range).
+inline double Abrunden(double y)
 {
-    const double A = dt * a / 2, B = dt * (v + a / 2), C = x - ziel;
-    double n;
-    if (A == 0) {
-        if (B <= 0)
-            return 0;
-        n = -C / B;
-    } else {
-        const double D = B * B - 4 * A * C;
-        if (D < 0)
-            return 0;
-        const double w = std::sqrt(D);
-        const double r1 = (-B + w) / (2 * A), r2 = (-B - w) / (2 * A);
-        n = std::min(r1, r2) > 0 ? std::min(r1, r2) : std::max(r1, r2);
-        if (n <= 0)
-            n = 1;
-    }
-    long m = std::max(1L, long(std::ceil(n)));
-    while (m > 1 && NachSchritten(x, v, a, dt, double(m - 1)) >= ziel)
-        --m;
-    for (int i = 0; i < 4 && NachSchritten(x, v, a, dt, double(m)) < ziel; ++i)
-        ++m;
-    return NachSchritten(x, v, a, dt, double(m)) >= ziel ? m : 0;
+    y = std::clamp(y, -1e15, 1e15);
+    const double t = double(std::int64_t(y));
+    return t > y ? t - 1 : t;
 }
+
+// The smallest n ≥ 1 at which the position reaches ziel > x (x_n ≥ ziel), or 0 if never.
+inline double ErsterSchrittBis(double x, double v, double a, double dt, double ziel)
+{
+    // root of dt·a/2·n² + dt·(v + a/2)·n + (x − ziel) = 0 in the form free of cancellation
+    const double B = dt * (v + a / 2), C = x - ziel;
+    const double D = B * B - 2 * dt * a * C;
+    if (!(D >= 0))
+        return 0;
+    const double nenner = B + std::sqrt(D);
+    if (!(nenner > 0))
+        return 0;
+    double m = std::max(1.0, -Abrunden(2 * C / nenner));
+    while (m > 1 && NachSchritten(x, v, a, dt, m - 1) >= ziel)
+        --m;
+    for (int i = 0; i < 4 && NachSchritten(x, v, a, dt, m) < ziel; ++i)
+        ++m;
+    return NachSchritten(x, v, a, dt, m) >= ziel ? m : 0;
+}
+
+// The smallest n ≥ 1 with v + n·a > vmin (a > 0, ka = 1/a).
+inline double ErsterSchrittUeber(double v, double vmin, double a, double ka)
+{
+    if (v > vmin)
+        return 1;
+    double n = std::max(1.0, Abrunden((vmin - v) * ka) + 1);
+    while (n > 1 && v + (n - 1) * a > vmin)
+        --n;
+    while (v + n * a <= vmin)
+        ++n;
+    return n;
+}
+
+// The number of steps 1 … m with v − n·b > vmin (b > 0, kb = 1/b).
+inline double SchritteUeber(double v, double vmin, double b, double kb)
+{
+    double m = std::max(0.0, -Abrunden((vmin - v) * kb) - 1);
+    while (m > 0 && !(v - m * b > vmin))
+        --m;
+    while (v - (m + 1) * b > vmin)
+        ++m;
+    return m;
+}
+
+// xorshift64*: 64 random bits.
+inline std::uint64_t ZufallBits(std::uint64_t &z)
+{
+    z ^= z >> 12;
+    z ^= z << 25;
+    z ^= z >> 27;
+    return z * 0x2545F4914F6CDD1DULL;
+}
+
+// A uniform double in [0, 1) from 53 bits.
+inline double ZufallLokal(std::uint64_t &z) { return double(ZufallBits(z) >> 11) * 0x1.0p-53; }
+
+// −ln u for a uniform u in (0, 1): an exponential waiting "time" with mean 1. The logarithm is
+// taken from the exponent and a series in s = (m − 1)/(m + 1) for the mantissa m in [0.7, 1.4],
+// exact to about 1e−9.
+inline double ExpZufall(std::uint64_t &z)
+{
+    const double u = (double(ZufallBits(z) >> 11) + 0.5) * 0x1.0p-53;
+    std::uint64_t bits;
+    std::memcpy(&bits, &u, sizeof bits);
+    // u = 2^e · m with m in [√½, √2)
+    const std::uint64_t verschoben = bits - 0x3FE6A09E667F3BCDULL;
+    const std::int64_t e = std::int64_t(verschoben) >> 52;
+    const std::uint64_t mBits = bits - (std::uint64_t(e) << 52);
+    double m;
+    std::memcpy(&m, &mBits, sizeof m);
+    const double s = (m - 1) / (m + 1), s2 = s * s;
+    const double lnM = 2 * s * (1 + s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7 + s2 * (1.0 / 9)))));
+    return -(double(e) * 0.6931471805599453 + lnM);
+}
+
+// Chance of an excitation in one step at speed u: q = cq·u^1.5. Its hazard −ln(1 − q) adds up
+// along the flight; the first excitation comes where the sum passes an Exp(1) number, which is
+// the same as a random test with chance q at every step.
+inline double Gefahr(double cq, double u)
+{
+    const double q = cq * u * std::sqrt(u);
+    return q < 1 ? -std::log1p(-q) : 50.0;
+}
+
+// The integral G(u) of the hazard over the speed from uLo, tabulated, and its inverse. A run of
+// steps at speeds w + a, w + 2a, … w + na sums the hazards (G(w + (n + ½)a) − G(w + ½a)) / a
+// (midpoint rule; a is far below u, so this is exact to far better than a part in 10⁴).
+class Gefahrintegral {
+public:
+    Gefahrintegral(double cq, double uLo, double uHi) : uLo_(uLo), du_((uHi - uLo) / Stuetzen), kdu_(1 / du_)
+    {
+        double hAlt = Gefahr(cq, uLo);
+        for (std::size_t i = 1; i <= Stuetzen; ++i) {
+            const double h = Gefahr(cq, uLo + double(i) * du_);
+            g_[i].wert = g_[i - 1].wert + (hAlt + h) / 2 * du_;
+            hAlt = h;
+        }
+        gMax_ = g_[Stuetzen].wert;
+        kdg_ = gMax_ > 0 ? Stuetzen / gMax_ : 0.0;
+        // the inverse on an even grid of G: where the piecewise linear G reaches j·gMax/Stuetzen
+        std::size_t i = 0;
+        for (std::size_t j = 0; j <= Stuetzen; ++j) {
+            const double g = double(j) * gMax_ / Stuetzen;
+            while (i + 1 < Stuetzen && g_[i + 1].wert < g)
+                ++i;
+            const double d = g_[i + 1].wert - g_[i].wert;
+            const double f = d > 0 ? std::clamp((g - g_[i].wert) / d, 0.0, 1.0) : 0.0;
+            u_[j].wert = uLo_ + (double(i) + f) * du_;
+        }
+        for (std::size_t k = 0; k < Stuetzen; ++k) {
+            g_[k].steigung = g_[k + 1].wert - g_[k].wert;
+            u_[k].steigung = u_[k + 1].wert - u_[k].wert;
+        }
+    }
+
+    double G(double u) const
+    {
+        const double t = std::clamp((u - uLo_) * kdu_, 0.0, double(Stuetzen));
+        const int i = int(t);
+        return g_[std::size_t(i)].wert + (t - i) * g_[std::size_t(i)].steigung;
+    }
+
+    // The speed u with G(u) = g; −∞ below the table, +∞ above it.
+    double Umkehr(double g) const
+    {
+        const double t = std::clamp(g * kdg_, 0.0, double(Stuetzen));
+        const int j = int(t);
+        const double u = u_[std::size_t(j)].wert + (t - j) * u_[std::size_t(j)].steigung;
+        return g < 0 ? -HUGE_VAL : g > gMax_ ? HUGE_VAL : u;
+    }
+
+private:
+    static constexpr std::size_t Stuetzen = 1024;
+    double uLo_, du_, kdu_, gMax_ = 0, kdg_ = 0;
+    // values at the nodes and slopes to the next node (0 after the last)
+    struct Knoten {
+        double wert = 0, steigung = 0;
+    };
+    std::array<Knoten, Stuetzen + 1> g_{}, u_{};
+};
 
 }  // namespace
 
@@ -459,115 +570,161 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand)
     const double qm = Ladung / Masse;
     const double dt = KurvenZeitschritt;
     const double vmin = std::sqrt(2 * k.E * qm);
-    const double a1dt = (k.U / double(k.gitterX - k.kathodeX)) * qm * dt;
-    const double a2dt = -(std::max(k.Ug, 0.0) / double(k.auffaengerX - k.gitterX)) * qm * dt;
+    const double vmin2 = vmin * vmin;
+    // speed gained per step before the grid, lost per step behind it
+    const double a1 = (k.U / double(k.gitterX - k.kathodeX)) * qm * dt, ka1 = 1 / a1;
+    const double b = (std::max(k.Ug, 0.0) / double(k.auffaengerX - k.gitterX)) * qm * dt, kb = b > 0 ? 1 / b : 0.0;
     const double vUg = std::sqrt(2 * Ladung * std::max(k.Ug, 1e-9) / Masse);
+    const double halbeVUg2 = 0.5 / (vUg * vUg);
     // chance of an excitation in one step: p·Δ·sqrt(v/vmin) with Δ = v·dt
     const double cq = k.p * dt / std::sqrt(vmin);
-    const double xG = k.gitterX, xA = k.auffaengerX;
-    const double vmin2 = vmin * vmin;
-    const double halbeVUg2 = 0.5 / (vUg * vUg);
+    const double xK = k.kathodeX, xG = k.gitterX, xA = k.auffaengerX;
 
-    // Until the electron first exceeds vmin its flight is the same for every electron.
-    double x0 = k.kathodeX, v0 = 0;
-    do {
-        v0 += a1dt;
-        x0 += v0 * dt;
-    } while (x0 < xG && v0 <= vmin);
+    // The flight without an excitation is the same for every electron: it reaches the grid
+    // at step nGitter, faster than any electron that has excited an atom.
+    const double nGitter = ErsterSchrittBis(xK, 0, a1, dt, xG);
+    const double xGitter = NachSchritten(xK, 0, a1, dt, nGitter), vGitter = nGitter * a1;
+    const bool anregbar = vGitter > vmin;
+    const double rand = 2 * std::max(a1, b);
+    const Gefahrintegral tafel(cq, anregbar ? std::max(0.0, vmin - rand) : 0.0, anregbar ? vGitter + rand : 1.0);
+    const double n1Start = ErsterSchrittUeber(0, vmin, a1, ka1);
+    const bool anregbarStart = anregbar && (n1Start == 1 || NachSchritten(xK, 0, a1, dt, n1Start - 1) < xG);
+    const double g1Start = anregbarStart ? tafel.G((n1Start - 0.5) * a1) : 0.0;
+    const double gefahrStart = anregbarStart ? (tafel.G(vGitter + 0.5 * a1) - g1Start) * ka1 : 0.0;
+    const double naStart = ErsterSchrittBis(xGitter, vGitter, -b, dt, xA);
 
-    // The flight without an excitation is the same for every electron too: its states after
-    // each step and the product of the (1 − q) so far, until it falls to vmin behind the grid
-    // or reaches the collector. An electron follows it up to its first excitation.
-    struct Stand {
-        double x, v, rest;
-    };
-    std::vector<Stand> gemeinsam;
-    {
-        double x = x0, v = v0, rest = 1.0;
-        auto faktor = [&] { rest *= 1.0 - cq * v * std::sqrt(v); };
-        if (v > vmin)
-            faktor();
-        gemeinsam.push_back({x, v, rest});
-        while (x < xG && v > vmin) {
-            v += a1dt;
-            x += v * dt;
-            faktor();
-            gemeinsam.push_back({x, v, rest});
-        }
-        while (x >= xG && x < xA && v > vmin) {
-            v += a2dt;
-            x += v * dt;
-            if (v > vmin)
-                faktor();
-            gemeinsam.push_back({x, v, rest});
-        }
-    }
-
-    int n = 0;
-    for (int el = 0; el < k.N; ++el) {
-        // Each step above vmin excites with its own chance q; the first excitation comes at
-        // the first step where the product of the (1 − q) falls below one uniform number.
-        double schwelle = ZufallLokal(zustand), rest = 1.0;
+    // The electrons fly independently. A block of them at a time is moved from one excitation
+    // to the next in passes over the block, which keeps the processor busy with several at once.
+    struct Flug {
         double x, v;
-        auto stoss = [&] {
-            rest *= 1.0 - cq * v * std::sqrt(v);
-            if (rest < schwelle) {
-                v = std::sqrt(v * v - vmin2);
-                schwelle = ZufallLokal(zustand);
-                rest = 1.0;
-            }
-        };
-        {
-            const auto ende = std::partition_point(gemeinsam.begin(), gemeinsam.end(),
-                                                   [&](const Stand &s) { return !(s.rest < schwelle); });
-            if (ende == gemeinsam.end()) {
-                x = gemeinsam.back().x;
-                v = gemeinsam.back().v;
-                rest = gemeinsam.back().rest;
-            } else {
-                x = ende->x;
-                v = std::sqrt(ende->v * ende->v - vmin2);
-                schwelle = ZufallLokal(zustand);
-            }
+        double rest;  // hazard left until the next excitation
+        double g1;    // G at the start of the stretch before the grid
+        bool frei;    // no excitation yet
+    };
+    constexpr std::size_t Block = 256;
+    std::array<Flug, Block> flug;
+    std::array<int, Block> listeA, listeB, listeC;
+    int n = 0;
+    for (int erstes = 0; erstes < k.N; erstes += int(Block)) {
+        const std::size_t N = std::min(Block, std::size_t(k.N - erstes));
+        int *aktiv = listeA.data(), *weiter = listeB.data(), *fertig = listeC.data();
+        for (std::size_t i = 0; i < N; ++i) {
+            flug[i] = {xK, 0.0, ExpZufall(zustand), 0.0, true};
+            aktiv[i] = fertig[i] = int(i);
         }
-        // acceleration between cathode and grid
-        while (x < xG) {
-            if (v <= vmin) {
-                // no excitation possible: jump to the step that exceeds vmin or reaches the grid
-                long nv = std::max(1L, long(std::floor((vmin - v) / a1dt)) + 1);
-                while (nv > 1 && v + double(nv - 1) * a1dt > vmin)
-                    --nv;
-                while (v + double(nv) * a1dt <= vmin)
-                    ++nv;
-                const long nx = ErsterSchrittBis(x, v, a1dt, dt, xG);
-                const long schritte = nx > 0 ? std::min(nv, nx) : nv;
-                x = NachSchritten(x, v, a1dt, dt, double(schritte));
-                v += double(schritte) * a1dt;
-            } else {
-                v += a1dt;
-                x += v * dt;
+
+        // acceleration between cathode and grid, one excitation per pass
+        std::size_t nAktiv = anregbar ? N : 0, nFertig = anregbar ? 0 : N;
+        while (nAktiv > 0) {
+            std::size_t nWeiter = 0;
+            for (std::size_t j = 0; j < nAktiv; ++j) {
+                const int i = aktiv[j];
+                Flug &f = flug[std::size_t(i)];
+                const double x = f.x, v = f.v;
+                // the first step faster than vmin, unless the grid comes first
+                const double n1 = ErsterSchrittUeber(v, vmin, a1, ka1);
+                const bool moeglich = (n1 == 1) | (NachSchritten(x, v, a1, dt, n1 - 1) < xG);
+                const double g1 = tafel.G(v + (n1 - 0.5) * a1);
+                const double w = tafel.Umkehr(g1 + a1 * f.rest);
+                // the excitation comes at the first step whose speed interval reaches past w
+                const double ne = std::max(n1, Abrunden((w - v) * ka1 - 0.5) + 1);
+                const bool stoss = moeglich & ((ne == n1) | (NachSchritten(x, v, a1, dt, ne - 1) < xG));
+                const double vn = v + ne * a1;
+                if (stoss) {
+                    f.x = NachSchritten(x, v, a1, dt, ne);
+                    f.v = std::sqrt(std::max(vn * vn - vmin2, 0.0));
+                    f.rest = ExpZufall(zustand);
+                    f.frei = false;
+                }
+                f.g1 = moeglich ? g1 : HUGE_VAL;
+                // an excitation in the step that reaches the grid ends this part of the flight
+                const bool noch = stoss & (f.x < xG);
+                weiter[nWeiter] = i;
+                fertig[nFertig] = i;
+                nWeiter += noch;
+                nFertig += !noch;
             }
-            if (v > vmin)
-                stoss();
+            std::swap(aktiv, weiter);
+            nAktiv = nWeiter;
         }
-        // braking between grid and collector
-        while (x >= xG && x < xA) {
-            if (v <= vmin) {
-                // slower from here on: it reaches the collector or turns back
-                const long na = ErsterSchrittBis(x, v, a2dt, dt, xA);
-                if (na == 0)
-                    break;
-                x = NachSchritten(x, v, a2dt, dt, double(na));
-                v += double(na) * a2dt;
-                break;
+        // to the grid without a further excitation; only those still faster than vmin can excite
+        // an atom behind it
+        std::size_t nEnde = 0;
+        for (std::size_t j = 0; j < nFertig; ++j) {
+            const int i = fertig[j];
+            Flug &f = flug[std::size_t(i)];
+            if (f.x < xG) {
+                if (f.frei) {
+                    if (anregbarStart)
+                        f.rest -= gefahrStart;
+                    f.x = xGitter;
+                    f.v = vGitter;
+                } else {
+                    const double nG = ErsterSchrittBis(f.x, f.v, a1, dt, xG);
+                    if (f.g1 < HUGE_VAL)
+                        f.rest -= (tafel.G(f.v + (nG + 0.5) * a1) - f.g1) * ka1;
+                    f.x = NachSchritten(f.x, f.v, a1, dt, nG);
+                    f.v += nG * a1;
+                }
             }
-            v += a2dt;
-            x += v * dt;
-            if (v > vmin)
-                stoss();
+            const bool noch = (f.x < xA) & (f.v > vmin);
+            aktiv[nAktiv] = i;
+            fertig[nEnde] = i;
+            nAktiv += noch;
+            nEnde += !noch;
         }
-        if (x >= xA && ZufallLokal(zustand) < v * v * halbeVUg2 && ZufallLokal(zustand) < v / vmin)
-            ++n;
+
+        // braking between grid and collector, one excitation per pass
+        nFertig = nEnde;
+        while (nAktiv > 0) {
+            std::size_t nWeiter = 0;
+            for (std::size_t j = 0; j < nAktiv; ++j) {
+                const int i = aktiv[j];
+                Flug &f = flug[std::size_t(i)];
+                const double x = f.x, v = f.v;
+                // steps 1 … m are faster than vmin; the excitation comes at step ne
+                double m, ne;
+                if (b > 0) {
+                    m = SchritteUeber(v, vmin, b, kb);
+                    const double w = tafel.Umkehr(tafel.G(v - 0.5 * b) - b * f.rest);
+                    ne = std::max(1.0, Abrunden((v - w) * kb - 0.5) + 1);
+                } else {
+                    m = HUGE_VAL;
+                    ne = std::max(1.0, Abrunden(f.rest / Gefahr(cq, v)) + 1);
+                }
+                const bool stoss = (ne <= m) & ((ne == 1) | (NachSchritten(x, v, -b, dt, ne - 1) < xA));
+                const double vn = v - ne * b;
+                if (stoss) {
+                    f.x = NachSchritten(x, v, -b, dt, ne);
+                    f.v = std::sqrt(std::max(vn * vn - vmin2, 0.0));
+                    f.rest = ExpZufall(zustand);
+                    f.frei = false;
+                }
+                // an excitation in the step that reaches the collector ends the flight as well
+                const bool noch = stoss & (f.x < xA) & (f.v > vmin);
+                weiter[nWeiter] = i;
+                fertig[nFertig] = i;
+                nWeiter += noch;
+                nFertig += !noch;
+            }
+            std::swap(aktiv, weiter);
+            nAktiv = nWeiter;
+        }
+
+        // no excitation any more: each reaches the collector or turns back; the collector takes
+        // it with a chance that grows with its speed
+        for (std::size_t j = 0; j < nFertig; ++j) {
+            Flug &f = flug[std::size_t(fertig[j])];
+            if (f.x < xA) {
+                const double na = f.frei ? naStart : ErsterSchrittBis(f.x, f.v, -b, dt, xA);
+                if (na > 0) {
+                    f.x = NachSchritten(f.x, f.v, -b, dt, na);
+                    f.v -= na * b;
+                }
+            }
+            if (f.x >= xA && ZufallLokal(zustand) < f.v * f.v * halbeVUg2 && ZufallLokal(zustand) < f.v / vmin)
+                ++n;
+        }
     }
     return n;
 }
