@@ -14,7 +14,7 @@ sekunden=${2:-600}
 shift $(( $# > 2 ? 2 : $# ))
 case "$ziel" in
   rtf) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict); laenge=65536 ;;
-  rtfleser) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict); laenge=1048576 ;;
+  rtfleser) saat=(tests/daten/rtf tests/daten/rtf_funde); dict=(-dict=fuzz/rtf.dict -len_control=0); laenge=1048576 ;;
   markup) saat=(guide/texte tests/daten/markup_funde); dict=(); laenge=65536 ;;
   *) echo "usage: $0 [rtf|rtfleser|markup] [seconds] [libFuzzer options...]" >&2; exit 2 ;;
 esac
