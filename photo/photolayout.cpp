@@ -18,9 +18,7 @@ PhotoBildschirm Aktuell(Spaltenwerte spalte)
 
 PhotoBildschirm HallwachsBildschirm() { return Aktuell(StandardSpalte(BildschirmBreite)); }
 
-PhotoBildschirm PhotozellenBildschirm() { return Aktuell(PhotozellenSpalte(BildschirmBreite)); }
-
-Spaltenwerte PhotozellenSpalte(int breite) { return {169, 8, breite - 201}; }
+PhotoBildschirm PhotozellenBildschirm() { return Aktuell(SchmaleSpalte(BildschirmBreite)); }
 
 PhotoLayout BerechnePhotoLayout(const PhotoBildschirm &b)
 {

@@ -15,10 +15,9 @@ struct PhotoBildschirm {
 };
 // The Hallwachs window's column is the screen-size function's.
 PhotoBildschirm HallwachsBildschirm();
-// The photocell window is created after the Franck–Hertz run window and uses the column
-// that window leaves for the windows after it: 169 wide, left edge BildschirmBreite − 201.
+// The photocell window takes the narrow control column (SchmaleSpalte): 169 wide, left edge
+// BildschirmBreite − 201.
 PhotoBildschirm PhotozellenBildschirm();
-Spaltenwerte PhotozellenSpalte(int breite);
 
 // Heights of the column's panels, top to bottom.
 inline constexpr int LichtHoehe = 144, SchaltungHoehe = 112, SimulationHoehe = 150, HinweiseHoehe = 84;
