@@ -1,7 +1,7 @@
 #include "kommandozeile.h"
 
 #include "fensterliste.h"
-#include "formguide.h"
+#include "guidefenster.h"
 #include "kurznamen.h"
 #include "seiten.h"
 #include "simfenster.h"

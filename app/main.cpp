@@ -4,7 +4,7 @@
 #include "anwendung.h"
 #include "einstellungen.h"
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "global.h"
 #include "kommandozeile.h"
 #include "simfenster.h"

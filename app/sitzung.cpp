@@ -1,7 +1,7 @@
 #include "sitzung.h"
 
 #include "einstellungen.h"
-#include "forminfo.h"
+#include "infofenster.h"
 #include "global.h"
 #include "simfenster.h"
 

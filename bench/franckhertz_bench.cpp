@@ -1,6 +1,6 @@
 // One voltage step of the Franck–Hertz curve: 10000 electrons integrated at the tube size
 // the curve window has on a 1920 × 1080 screen (tube unit 42), at several voltages.
-#include "franckhertzphysik.h"
+#include "franckhertz.h"
 
 #include <benchmark/benchmark.h>
 

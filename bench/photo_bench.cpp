@@ -8,7 +8,7 @@
 #include "gegenfeldbild.h"
 #include "gegenfeldfenster.h"
 #include "hallwachsbild.h"
-#include "hallwachsmodell.h"
+#include "hallwachs.h"
 #include "photolayout.h"
 
 #include <benchmark/benchmark.h>

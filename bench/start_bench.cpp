@@ -1,7 +1,7 @@
 // Start-up, the title picture and the shared wait.
 #include "canvas.h"
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "global.h"
 #include "simfenster.h"
 #include "startbild.h"

@@ -1,8 +1,8 @@
 // Redraws of the black-body picture at the size it has on a 1920 × 1080 screen: every
 // curve kind for all five temperatures, as a track-bar drag triggers them.
 #include "bild.h"
-#include "formschwarzkoerper.h"
-#include "strahlungsdiagramm.h"
+#include "schwarzkoerperfenster.h"
+#include "strahlungsbild.h"
 #include "strahlungslayout.h"
 
 #include <benchmark/benchmark.h>

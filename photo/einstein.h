@@ -1,55 +1,42 @@
-// The Einstein-equation window: the kinetic energy of the photo electrons over the light's
-// frequency for the lines of a gas lamp and up to four metals, as the counter-field method
-// gives it in theory: parallel straight lines with the slope h. Nothing is animated; every
-// change redraws the plot.
+// What the Einstein-equation window computes without widgets: the four metals, the plot's
+// origin and scales, the kinetic energies of the photo electrons for the lines of a lamp,
+// and the threshold frequency W / h. Planck's constant and e are passed in.
 #pragma once
 
-#include "einsteinmodell.h"
-#include "canvas.h"
-#include "simfenster.h"
+#include "global.h"
 
-#include <QGroupBox>
+#include <QPointF>
+#include <QVector>
 
-class Bild;
+namespace Photoeffekt {
 
-class TFormEinsteinGl : public SimFenster {
-    Q_OBJECT
-public:
-    explicit TFormEinsteinGl(QWidget *parent = nullptr);
-
-    Bild *Image1 = nullptr;
-    QCheckBox *CheckBoxNa = nullptr, *CheckBoxKa = nullptr, *CheckBoxRb = nullptr, *CheckBoxCs = nullptr;
-    QCheckBox *CheckBoxVerbLinien = nullptr, *CheckBoxDreieck = nullptr;
-    RadioGroup *RadioGroupSpektren = nullptr;
-    QCheckBox *CheckBoxspektralLinien = nullptr, *CheckBoxSpektrum = nullptr;
-    QCheckBox *CheckBoxNeuErgebnis = nullptr;
-
-    Linienspektrum Lampen[4];
-    bool gezeigt[4] = {false, false, false, false};
-    Photoeffekt::EinsteinAchsen achsen;
-    TColor Zeichengrund = 0;
-
-    QCheckBox *MetallBox(int i) const;
-    void CheckBoxMetallClick(int i);
-    void CheckBoxVerbLinienClick();
-
-    void BitBtnZurueckClick() override;
-
-    // The whole plot.
-    void Simulation() override;
-
-protected:
-    void FormActivate() override { Simulation(); }
-
-private:
-    void KooSyVorbereiten();
-    void ZeigeSpektrum();
-    void ZeichneLampenLinien(int lampe);
-    void ZeichneMesspunkte(int lampe, int metall);
-    void ZeichneGerade(int lampe, int metall);
-    void ZeichneSteigungsdreieck(int metall);
-    void Text(int x, int y, const QString &text, TColor farbe, int groesse, bool fett);
-    void SchreibeHinweisSelbst();
-    void SchreibeErgebnisSelbst();
-    Ursprung u_;
+struct EinsteinMetall {
+    const char *name;  // the check box's text
+    double eV;         // work function
+    const char *kurz;  // short name
 };
+extern const EinsteinMetall EinsteinMetalle[4];  // sodium, potassium, rubidium, caesium
+
+struct EinsteinAchsen {
+    int x0 = 100, y0 = 0;    // origin in pixels
+    double sx = 1, sy = 1;   // pixels per THz, pixels per eV
+};
+EinsteinAchsen EinsteinKoordinaten(int breite, int hoehe);
+
+// Kinetic energy (h f − W) / e in eV of electrons released by light of f Hz.
+double KinetischeEnergie(double h, double frequenzHz, double eV, double e);
+// Threshold frequency W / h in THz.
+double GrenzfrequenzTHz(double h, double eV, double e);
+
+struct Messpunkt {
+    int linie = 0;          // index in the lamp's table
+    double fTHz = 0, wkEV = 0;
+};
+// The points of a metal for the lines of a lamp; lines below the threshold give none.
+QVector<Messpunkt> Messpunkte(const Linienspektrum &lampe, double eV, double h, double e);
+// The line of the lamp with the highest frequency (−1 for an empty table).
+int HoechsteLinie(const Linienspektrum &lampe);
+// The first shown metal in the order sodium, potassium, rubidium, caesium; −1 if none.
+int ErsterGezeigter(const bool gezeigt[4]);
+
+}  // namespace Photoeffekt

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "canvas.h"
-#include "gegenfeldmodell.h"
-#include "photozeichnen.h"
+#include "gegenfeld.h"
+#include "photobild.h"
 
 namespace Photoeffekt {
 

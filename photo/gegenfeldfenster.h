@@ -1,4 +1,5 @@
-// What the counter-field window and the Planck-constant window share: the photocell with
+// The counter-field window (TFormGegenfeld2, below) and the frame it lends to the
+// Planck-constant window (GegenfeldFenster). What the counter-field window and the Planck-constant window share: the photocell with
 // its counter voltage, the lamp with the choice of its light, the quanta and electrons of
 // the run, the galvanometer, the light switch with pause and abort, and the tempo. Each
 // window adds its controls, its way of showing the light and its texts.
@@ -11,7 +12,7 @@
 
 #include <QLabel>
 #include <QRegion>
-
+#include <algorithm>
 #include <array>
 
 class Bild;
@@ -129,4 +130,43 @@ private:
     bool spannungGezeigt_ = false;
     double spannungGezeigtU_ = 0;
     QRegion schmutz_;
+};
+
+// The counter-field window: light of a chosen frequency falls through a ring onto a metal
+// layer in a vacuum photocell; the released electrons run against a counter voltage, and
+// the galvanometer shows those that reach the ring. The guide opens it with the light as
+// waves (page 7) or as quanta (page 9).
+class TFormGegenfeld2 : public GegenfeldFenster {
+    Q_OBJECT
+public:
+    explicit TFormGegenfeld2(QWidget *parent = nullptr);
+
+    RadioGroup *RadioGroupMetallwahl = nullptr;
+    Panel *PanelMetall2 = nullptr, *PanelMetall4 = nullptr;
+    TrackBar *IntensitaetsTrackBar = nullptr;
+    BitBtn *BitBtnInfo = nullptr;
+    BitBtn *&BitBtnUnterbrechen = BitBtnStop;
+    QCheckBox *CheckBoxNeuHinweis = nullptr;
+    bool wellenModell = true;  // the light as waves (true) or as quanta
+
+    void RadioGroupMetallwahlClick();
+    static QString GrenzText(int nm);  // "551 nm = 0,551 µm"
+    // The reading at the current setting, for the worksheet export.
+    WerteTabelle Werte() const override;
+
+protected:
+    void DatenSchaltSkizze() override;
+    TColor MinusFarbe() const override { return 16711680; }
+    bool WellenModell() const override { return wellenModell; }
+    bool QuantenModell() const override { return !wellenModell; }
+    int NaechstePhase() const override;
+    double WellenK(int fTHz) const override { return fTHz / 200.0; }
+    int Wartezeit(int msSeitWarten) const override { return std::max(Verzoegerung, msSeitWarten); }
+    void FormActivate() override;
+    // Opened again from the other guide page while still shown: the view follows the guide.
+    void changeEvent(QEvent *e) override;
+
+private:
+    void SchreibeHinweisSelbst();
+    Photoeffekt::GegenfeldLayout layout_;
 };

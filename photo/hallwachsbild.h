@@ -3,8 +3,8 @@
 // with their labels. The moving parts (electrons, waves, needle) are drawn by the kit.
 #pragma once
 
-#include "hallwachsmodell.h"
-#include "photozeichnen.h"
+#include "hallwachs.h"
+#include "photobild.h"
 
 namespace Photoeffekt {
 

@@ -1,13 +1,14 @@
-// What the Hallwachs window and the vacuum-photocell window share: light of two kinds
+// The Hallwachs window (TFormHallwachs, below) and the frame it lends to the vacuum-photocell
+// window (HallwachsFenster). What the Hallwachs window and the vacuum-photocell window share: light of two kinds
 // (visible or ultraviolet) from a lamp onto a metal, the intensity, the choice between a
 // circuit with galvanometer and none, the labels, the run that releases electrons while
 // the light is on and lets those in flight finish after it is switched off, and the
 // handlers of these controls. Each window adds its sketch, its labels and its texts.
 #pragma once
 
-#include "hallwachsmodell.h"
+#include "hallwachs.h"
 #include "photolayout.h"
-#include "photozeichnen.h"
+#include "photobild.h"
 #include "simfenster.h"
 
 #include <QRegion>
@@ -121,4 +122,28 @@ private:
     Photoeffekt::Wellenbild wellenGezeichnet_;
     TColor wellenFarbe_ = 0;
     QRegion schmutz_;
+};
+
+// The Hallwachs window: visible or ultraviolet light on an earthed zinc plate or one wired
+// through a galvanometer and a voltage source to a ring in front of it. Only ultraviolet
+// light releases electrons, however bright the visible light is.
+class TFormHallwachs : public HallwachsFenster {
+    Q_OBJECT
+public:
+    explicit TFormHallwachs(QWidget *parent = nullptr);
+
+    Photoeffekt::HallwachsSkizze skizze;
+    double UVGeschwindigkeit = 0;  // m/s
+
+protected:
+    void DatenSchaltSkizze() override;
+    void ZeichneAnordnung() override;
+    void BeschrifteAnordnung() override;
+    Photoeffekt::Tempo TempoAus(int p) const override { return Photoeffekt::HallwachsTempo(p); }
+    void SchreibeHinweis() override;
+    void SchreibeErgebnis() override;
+    bool AusSchickHeim() const override { return true; }
+
+private:
+    int bildschirmHoehe_ = 740;
 };

@@ -1,7 +1,7 @@
 #include "lampenwahl.h"
 
 #include "bild.h"
-#include "photozeichnen.h"
+#include "photobild.h"
 
 #include <QFontMetrics>
 #include <QLayout>

@@ -1,7 +1,7 @@
 // The photoelectric apparatus kit without widgets: electrons and light quanta, the sketch
 // scale, the electron and quantum pictures, the lamp's rays and lens, the light waves'
 // table indices, the galvanometer's measures and needle, the lamp-spectrum strip and the
-// physics every photoelectric window shares. The drawing is in photozeichnen.*.
+// physics every photoelectric window shares. The drawing is in photobild.*.
 #pragma once
 
 #include "global.h"

@@ -8,7 +8,7 @@
 
 #include "simfenster.h"
 #include "strahlung.h"
-#include "strahlungsdiagramm.h"
+#include "strahlungsbild.h"
 #include "strahlungslayout.h"
 
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 // in nm, in a 1-2-5 step over the axis range), one column per curve.
 #pragma once
 
-#include "strahlungsdiagramm.h"
+#include "strahlungsbild.h"
 #include "wertetabelle.h"
 
 namespace Waermestrahlung {

@@ -12,7 +12,7 @@
 //   QP_AFFE_EREIGNISSE=100000   events per seed (default 3000)
 //   QP_AFFE_SAAT=1234 | zufall  one seed instead of the fixed ones; the seed is printed
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "simfenster.h"
 #include "steuerelemente.h"
 #include "testhilfen.h"

@@ -1,7 +1,7 @@
 // Closing the start screen ends the program, also while an animation runs in another
 // window: the run ends at its next frame and the event loop returns with status 0.
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "simfenster.h"
 #include "testhilfen.h"
 

@@ -3,7 +3,7 @@
 // destroyed window leaves the registry; on low and narrow screens every simulation window
 // keeps its controls on the screen.
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "seiten.h"
 #include "testhilfen.h"
 #include "bild.h"

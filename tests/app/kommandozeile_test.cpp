@@ -1,8 +1,8 @@
 // The command line: each option, bad input with status 2 (also from the program itself),
 // and what the options open once the windows exist.
 #include "fensterliste.h"
-#include "formguide.h"
-#include "formmain.h"
+#include "guidefenster.h"
+#include "startfenster.h"
 #include "kommandozeile.h"
 #include "simfenster.h"
 #include "testhilfen.h"

@@ -2,8 +2,8 @@
 // boxes of the information window, forgetting them; and where the texts are looked for.
 #include "einstellungen.h"
 #include "fensterliste.h"
-#include "forminfo.h"
-#include "formmain.h"
+#include "infofenster.h"
+#include "startfenster.h"
 #include "richtext.h"
 #include "simfenster.h"
 #include "sitzung.h"

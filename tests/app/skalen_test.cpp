@@ -1,7 +1,7 @@
 // Every window's track-bar scales, at two screen sizes: each mark names a value in its bar's
 // range, and no mark's text runs into another mark or into another visible control.
 #include "fensterliste.h"
-#include "formmain.h"
+#include "startfenster.h"
 #include "steuerelemente.h"
 #include "testhilfen.h"
 

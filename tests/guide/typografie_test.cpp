@@ -2,9 +2,9 @@
 // files, the captions, items and tool tips of every window, and the string literals of the
 // sources (the captions drawn on pictures).
 #include "fensterliste.h"
-#include "formguide.h"
-#include "forminfo.h"
-#include "formmain.h"
+#include "guidefenster.h"
+#include "infofenster.h"
+#include "startfenster.h"
 #include "richtext.h"
 #include "seiten.h"
 #include "steuerelemente.h"
@@ -171,7 +171,7 @@ TEST(Typografie, StringLiteralsOfTheSources)
 {
     const QRegularExpression literal(QStringLiteral("(?:QStringLiteral|Q|QLatin1String)\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
     int dateien = 0;
-    for (const char *ordner : {"app", "common", "guide", "waves", "thermal", "photo", "atoms"}) {
+    for (const char *ordner : {"app", "common", "guide", "waves", "thermal", "photo", "franckhertz", "hydrogen", "atoms"}) {
         QDirIterator it(QStringLiteral(QP_TESTDATEN "/../../") + QLatin1String(ordner), {QStringLiteral("*.cpp")},
                         QDir::Files);
         while (it.hasNext()) {

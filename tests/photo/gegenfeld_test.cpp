@@ -2,10 +2,10 @@
 // electrons against the counter voltage, the pupil's computation of h, the plot's points,
 // and sessions that open each window, change its controls, run and leave.
 #include "bild.h"
-#include "einstein.h"
-#include "formschwarzkoerper.h"
-#include "gegenfeld.h"
-#include "planckkonstante.h"
+#include "einsteinfenster.h"
+#include "schwarzkoerperfenster.h"
+#include "gegenfeldfenster.h"
+#include "planckkonstantefenster.h"
 #include "strahlung.h"
 #include "testhilfen.h"
 

@@ -2,8 +2,8 @@
 // the stream of electrons, the layout on three screens, and sessions that run the light,
 // change the controls during the run and leave.
 #include "bild.h"
-#include "formhallwachs.h"
-#include "formphotozelle.h"
+#include "hallwachsfenster.h"
+#include "photozellenfenster.h"
 #include "testhilfen.h"
 
 #include <QTimer>

@@ -1,7 +1,7 @@
 // The photoelectric kit: sketch scale, sprites, lamp, waves, galvanometer needle, the
 // spectrum strip and the photo-electron speed, checked against independent calculations.
 #include "photokit.h"
-#include "photozeichnen.h"
+#include "photobild.h"
 #include "testhilfen.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The Planck window: layout, the start picture, the formula pictures and their check
 // boxes, the visible-range mark, and a session through its main controls.
 #include "bild.h"
-#include "formplanckgesetz.h"
+#include "planckgesetzfenster.h"
 #include "thermalhilfen.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The black-body window: its layout on the two screen sizes it is laid out for, the
 // controls' defaults, and a session that opens it, works its main controls and leaves.
 #include "bild.h"
-#include "formplanckgesetz.h"
-#include "formschwarzkoerper.h"
+#include "planckgesetzfenster.h"
+#include "schwarzkoerperfenster.h"
 #include "richtext.h"
 #include "thermalhilfen.h"
 

@@ -2,7 +2,7 @@
 // Rayleigh–Jeans drawing stops, how the unit line, the spectrum and the visible-range
 // mark look, and that a changed or unusable Planck constant is handled.
 #include "canvas.h"
-#include "strahlungsdiagramm.h"
+#include "strahlungsbild.h"
 #include "testhilfen.h"
 
 #include <QSet>

@@ -3,8 +3,8 @@
 #include "bild.h"
 #include "einstellungen.h"
 #include "export.h"
-#include "formplanckgesetz.h"
-#include "formschwarzkoerper.h"
+#include "planckgesetzfenster.h"
+#include "schwarzkoerperfenster.h"
 #include "strahlungswerte.h"
 #include "thermalhilfen.h"
 

@@ -2,7 +2,7 @@
 // set-ups, its places on a normal and a low screen, and sessions that run the rope and
 // the water animation, change controls during the run and leave with the back button.
 #include "bild.h"
-#include "forminterferenz.h"
+#include "interferenzfenster.h"
 #include "testhilfen.h"
 
 #include <QTimer>

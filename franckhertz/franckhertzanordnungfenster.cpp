@@ -1,0 +1,243 @@
+#include "franckhertzanordnungfenster.h"
+
+#include "bild.h"
+#include "franckhertzsteuerung.h"
+#include "richtext.h"
+
+#include <QTextCursor>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace FranckHertz;
+
+namespace {
+constexpr int TafelBreite = 201, KnopfBreite = 120;
+}
+
+TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
+    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Anordnung"), parent)
+{
+    zeichengrund_ = FarbeZeichengrund;
+    const int W = BildschirmBreite, R = ZurueckOben, B = ZurueckLinks, F2 = SchriftMittelDoppelt;
+    const int titelBreite = std::min(W - 16, 760);
+    ErzeugeTitel(QStringLiteral("Experiment von J. Franck und G. Hertz: Versuchsanordnung"), (W - titelBreite) / 2, 8,
+                 titelBreite, 41);
+    TitelEinpassen(PanelTitel);
+    const int titelUnten = 49;
+
+    // widths of the heating and meter labels
+    {
+        QImage probe(1, 1, QImage::Format_RGB32);
+        Canvas c(&probe);
+        c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, false, false, false, 0};
+        hw = c.textWidth(QStringLiteral(" Heizung ")) + 32;
+        mw = c.textWidth(QStringLiteral(" Messgerät ")) + 40;
+    }
+    e = FaktorAnordnung(R, titelUnten, F2, W, hw, mw);
+    const int bildBreite = hw + mw + 22 * e;
+    // tall enough for the label under the voltmeter
+    const int bildHoehe = 10 * e + 6 * F2 + 4;
+    const int bildLinks = std::max(0, (W - bildBreite) / 2);
+    Image1 = new Bild(this);
+    Image1->move(bildLinks, titelUnten + 8);
+    Image1->setBildGroesse(bildBreite, bildHoehe);
+    punkte = DefinierePunkte(Variante::Anordnung, 2 * e + hw, 3 * F2, e);
+    radien = AtomRadien(e);
+    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
+    maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
+    gas.Einrichten(punkte, radien.r, KathodenAbstand);
+    gas.angeregteAmAnfang = true;
+
+    // ---- bottom row ----
+    const int g = std::max(4, (B - 2 * TafelBreite - 2 * KnopfBreite) / 8);
+    const int unten = std::min(R, BildschirmHoehe - 81);
+    PanelZahlAtome = ErzeugeFeld(this, 2 * g, unten, TafelBreite, 72);
+    Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {QStringLiteral("Zahl der Gasatome")},
+                             Zahlenskala(10, 30, 5, 1), 10, 30, 20, false,
+                             [this] { TrackBarZahlAtomeChange(); });
+    TrackBarZahlAtome = r.bar;
+    TrackBarZahlAtome->setTickInterval(5);
+    PanelTemperatur = ErzeugeFeld(this, 2 * g + TafelBreite + g, unten, TafelBreite, 72);
+    r = ErzeugeRegler(PanelTemperatur, 8, 4, TafelBreite - 16, {QStringLiteral("Temperatur des Gases")},
+                      {{1, QStringLiteral("niedrig")}, {10, QStringLiteral("hoch")}}, 1, 10, 4, false,
+                      [this] { TrackBarTemperaturChange(); });
+    TrackBarTemperatur = r.bar;
+    const int infoLinks = PanelTemperatur->x() + TafelBreite + 2 * g;
+    ErzeugeHinweis(this, QStringLiteral("Info"), QString(), [this] { SchreibeHinweise(); });
+    Setze(BitBtnHinweis, infoLinks, unten + 8, KnopfBreite, 34);
+    BitBtnHinweis->setGlyph(GlyphBild(Glyphe::BuchZu));
+    disconnect(BitBtnHinweis, &QPushButton::clicked, this, nullptr);
+    connect(BitBtnHinweis, &QPushButton::clicked, this, [this] { HinweisUmschalten(); });
+    BitBtnStop = new BitBtn(QStringLiteral("&warten"), this);
+    BitBtnStop->setGlyph(GlyphBild(Glyphe::Pause));
+    Setze(BitBtnStop, infoLinks + KnopfBreite + g, unten + 8, KnopfBreite, 34);
+    connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
+    BitBtnMitGas = new BitBtn(QStringLiteral("Gasfüllung"), this);
+    BitBtnMitGas->setGlyph(GlyphBild(Glyphe::Start));
+    Setze(BitBtnMitGas, BitBtnStop->x(), unten + 8, KnopfBreite, 34);
+    connect(BitBtnMitGas, &QPushButton::clicked, this, [this] { BitBtnMitGasClick(); });
+
+    // ---- hint panel over the picture ----
+    const int hBreite = std::min(800, W - 16);
+    const int hLinks = std::max(8, bildLinks + (bildBreite - hBreite) / 2);
+    Hinweis.setzeGeometrie(hLinks, Image1->y(), hBreite, bildHoehe);
+    Setze(Hinweis.edit, 8, 8, hBreite - 16, bildHoehe - 48);
+    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
+    Setze(Hinweis.loeschen, hBreite - 8 - 105, bildHoehe - 8 - 25, 105, 25);
+    Hinweis.panel->setFarbe(FarbePanel);
+    BitBtnHinwLoeschen = Hinweis.loeschen;
+    disconnect(Hinweis.panel, &Panel::geklickt, this, nullptr);
+    disconnect(Hinweis.edit, &RichEdit::mausLosgelassen, this, nullptr);
+    connect(Hinweis.panel, &Panel::geklickt, this, [this] { HinweisVerbergen(); });
+    connect(Hinweis.edit, &RichEdit::mausLosgelassen, this, [this] { HinweisVerbergen(); });
+    connect(BitBtnHinwLoeschen, &QPushButton::clicked, this, [this] { HinweisVerbergen(); });
+    Hinweis.panel->raise();
+    BitBtnZurueck->raise();
+
+    // ---- picture ----
+    temperatur = float(TrackBarTemperatur->Position());
+    Rohrzeichner z = Zeichner();
+    z.ZeichneFranckHertz(voltZeiger, stromZeiger);
+    BeschrifteSchaltung();
+    gas.N = 0;
+}
+
+Rohrzeichner TFormFranckHertzAnordnung2::Zeichner()
+{
+    Rohrzeichner z(Image1->canvas(), punkte);
+    z.grund = zeichengrund_;
+    return z;
+}
+
+void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
+{
+    Canvas &c = Image1->canvas();
+    const int F2 = SchriftMittelDoppelt, X0 = punkte.X0, Y0 = punkte.Y0;
+    const KopierModus modus = c.copyMode;
+    c.copyMode = KopierModus::SrcCopy;
+    c.brush.style = PinselStil::Clear;
+    c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
+    auto zentriert = [&](const QString &t, int x, int oben, TColor farbe) {
+        c.font.color = farbe;
+        c.textOut(x - c.textWidth(t) / 2, oben, t);
+    };
+    const int ueber = Y0 - F2 * 3 / 2;
+    zentriert(QStringLiteral("Glühkathode"), punkte.kathodeX, ueber, 0x0000FF);
+    zentriert(QStringLiteral("Gitter"), punkte.gitterX, ueber, FarbeLeitung);
+    zentriert(QStringLiteral("Auffänger"), punkte.auffaengerX, ueber, FarbeLeitung);
+    c.font.color = FranckHertz::FarbeGlas;
+    c.textOut(X0 + 18 * e + 16, Y0 + 2 * e, QStringLiteral("geschlossene"));
+    c.textOut(X0 + 18 * e + 16, Y0 + 3 * e, QStringLiteral("Glasröhre"));
+    // the two source captions side by side: smaller where a small picture would run them together
+    const QString ua = QStringLiteral("Beschleunigungsspannung"), ug = QStringLiteral("Gegenspannung");
+    const int uaMitte = punkte.Voltmeter.x(), ugMitte = (punkte.UgMinus.x() + punkte.UgPlus.x()) / 2;
+    while (c.font.size > 8 && uaMitte + c.textWidth(ua) / 2 + 8 > ugMitte - c.textWidth(ug) / 2)
+        --c.font.size;
+    zentriert(ug, ugMitte, punkte.L + F2, 0x000000);
+    zentriert(ua, uaMitte, punkte.L + F2, 0x000000);
+    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte.L + 2 * F2, 0x000000);
+    c.font.size = SchriftMittel;
+    const int zeile = c.textHeight(QStringLiteral("M"));
+    c.font.color = FarbeGehaeuse;
+    const int mLinks = punkte.Amperemeter.x() + 2 * e + 24;
+    const int mOben = punkte.Amperemeter.y() - 2 * e;
+    const QString mess[4] = {QStringLiteral("Messgerät"), QStringLiteral("für Strom"), QStringLiteral("zum"),
+                             QStringLiteral("Auffänger")};
+    for (int i = 0; i < 4; ++i)
+        c.textOut(mLinks, mOben + (i - 1) * zeile, mess[i]);
+    c.font.color = 0xC0C0C0;
+    const QString heiz[6] = {QStringLiteral("Strom-"), QStringLiteral("kreis"), QStringLiteral("für die"),
+                             QStringLiteral("Heizung"), QStringLiteral("der"), QStringLiteral("Kathode")};
+    for (int i = 0; i < 6; ++i)
+        c.textOut(punkte.H1.x() - 20 - c.textWidth(heiz[i]), punkte.H1.y() + (i - 3) * zeile, heiz[i]);
+    c.copyMode = modus;
+}
+
+void TFormFranckHertzAnordnung2::SchreibeHinweise()
+{
+    TextStil stil = StilHinweis();
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/franckhertz/franckhertzanordnung_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
+}
+
+void TFormFranckHertzAnordnung2::BitBtnMitGasClick()
+{
+    if (gasGefuellt)
+        return;
+    gasGefuellt = true;
+    BitBtnMitGas->hide();
+    Zeichner().BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
+    gas.N = 0;
+    gas.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    pause = false;
+    Bewegen();
+}
+
+void TFormFranckHertzAnordnung2::Bewegen()
+{
+    if (bewegt || schliessen || !isVisible())
+        return;
+    bewegt = true;
+    while (!schliessen && !ProgrammEndet) {
+        gas.TemperaturBewegung(maler_.get());
+        do
+            Warte(0);
+        while (pause && !schliessen && !ProgrammEndet);
+    }
+    bewegt = false;
+    pause = false;
+    BitBtnStop->setText(QStringLiteral("&warten"));
+}
+
+void TFormFranckHertzAnordnung2::FormActivate()
+{
+    schliessen = false;
+    // the gas moves again as it did before the window was left
+    if (gasGefuellt)
+        QTimer::singleShot(0, this, [this] { Bewegen(); });
+}
+
+void TFormFranckHertzAnordnung2::BitBtnStopClick()
+{
+    pause = !pause;
+    BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
+}
+
+void TFormFranckHertzAnordnung2::TrackBarZahlAtomeChange()
+{
+    if (gasGefuellt)
+        gas.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
+}
+
+void TFormFranckHertzAnordnung2::TrackBarTemperaturChange()
+{
+    const float neu = float(TrackBarTemperatur->Position());
+    gas.TemperaturAendern(temperatur, neu);
+    temperatur = neu;
+}
+
+void TFormFranckHertzAnordnung2::HinweisUmschalten()
+{
+    if (Hinweis.panel->isVisible()) {
+        HinweisVerbergen();
+        return;
+    }
+    Hinweis.panel->show();
+    Hinweis.panel->raise();
+    BitBtnHinweis->setGlyph(GlyphBild(Glyphe::BuchOffen));
+    BitBtnStop->setEnabled(false);
+}
+
+void TFormFranckHertzAnordnung2::HinweisVerbergen()
+{
+    Hinweis.panel->hide();
+    BitBtnHinweis->setGlyph(GlyphBild(Glyphe::BuchZu));
+    BitBtnStop->setEnabled(true);
+}
+
+void TFormFranckHertzAnordnung2::FormClose()
+{
+    schliessen = true;
+}

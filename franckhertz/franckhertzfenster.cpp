@@ -1,0 +1,533 @@
+#include "franckhertzfenster.h"
+
+#include "bild.h"
+#include "franckhertzsteuerung.h"
+#include "richtext.h"
+
+#include <QFontMetrics>
+#include <QTextCursor>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace FranckHertz;
+
+namespace {
+constexpr TColor FarbeInfo = 0xFFFF95;
+}  // namespace
+
+TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
+    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Durchführung"), parent)
+{
+    zeichengrund_ = FarbeZeichengrund;
+    const int W = BildschirmBreite, R = ZurueckOben;
+    const int Spalte = SchmaleSpalte(W).breite;
+    const int atomeRechts = 8 + Spalte;
+    const int simLinks = W <= 1100 ? W - Spalte - 8 : ZurueckLinks - 32;
+    const int titelBreite = std::max(200, std::min(simLinks - atomeRechts - 16, 640));
+    ErzeugeTitel(QStringLiteral("Der Franck-Hertz-Versuch: Durchführung"), (atomeRechts + simLinks - titelBreite) / 2, 8,
+                 titelBreite, 41);
+    TitelEinpassen(PanelTitel);
+    const int titelUnten = 8 + 41;
+
+    // ---- atom panel ----
+    PanelAtome = ErzeugeFeld(this, 8, titelUnten + 24, Spalte, 100);
+    const int iw = Spalte - 16;
+    int y = 6;
+    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Zahl der Gasatome")},
+                             Zahlenskala(10, 30, 5, 1), 10, 30, 20, true,
+                             [this] { TrackBarZahlAtomeChange(); });
+    TrackBarZahlAtome = r.bar;
+    UpDownZahlAtome = r.updown;
+    y += r.hoehe + 6;
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Bewegung der Atome")},
+                      {{0, QStringLiteral("nein")}, {3, QStringLiteral("schwach")}, {6, QStringLiteral("stark")}},
+                      0, 6, 4, false, [this] { TrackBarTemperaturChange(); });
+    TrackBarTemperatur = r.bar;
+    y += r.hoehe + 4;
+    CheckBoxAtomBewegung = new QCheckBox(QStringLiteral("Bewegung der Gas-"), PanelAtome);
+    Setze(CheckBoxAtomBewegung, 8, y, iw, 20);
+    Beschriftung(PanelAtome, QStringLiteral("Atome simulieren"), 28, y + 18, iw - 20);
+    connect(CheckBoxAtomBewegung, &QCheckBox::toggled, this, [this] { CheckBoxAtomBewegungClick(); });
+    y += 44;
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie")},
+                      Zahlenskala(20, 100, 20, 10, QStringLiteral("eV")), 20, 100, 49, true,
+                      [this] { TrackBarAnregEnergieChange(); });
+    TrackBarAnregEnergie = r.bar;
+    UpDownAnregEnergie = r.updown;
+    y += r.hoehe + 2;
+    PanelAnregEnWert = new Panel(PanelAtome, Panel::Rand::Gesenkt);
+    PanelAnregEnWert->setFarbe(FarbePanel);
+    Setze(PanelAnregEnWert, 8, y, iw, 22);
+    y += 28;
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Dauer der Anregung")},
+                      {{2, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 2, 20, 16, false, nullptr);
+    TrackBarAnregzeit = r.bar;
+    y += r.hoehe + 6;
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
+                      {{1, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 1, 20, 15, false, nullptr);
+    TrackBarStossW = r.bar;
+    y += r.hoehe + 6;
+    PanelAtome->resize(Spalte, y);
+
+    // ---- simulation panel ----
+    PanelSimulation = ErzeugeFeld(this, simLinks, titelUnten + 24, Spalte, 100);
+    y = 8;
+    BitBtnStop = new BitBtn(QStringLiteral("&unterbrechen"), PanelSimulation);
+    BitBtnStop->setGlyph(GlyphBild(Glyphe::Pause));
+    BitBtnStop->setEnabled(false);
+    Setze(BitBtnStop, 8, y, iw, 30);
+    connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
+    y += 38;
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Simulation")},
+                      {{0, QStringLiteral("langsam")}, {50, QStringLiteral("schnell")}}, 0, 50, 40, false,
+                      [this] { TrackBarTempoChange(); });
+    TrackBarTempo = r.bar;
+    y += r.hoehe + 6;
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Stopp bei Stoß:")},
+                      {{0, QStringLiteral("nein")}, {1, QStringLiteral("kurz")}, {3, QStringLiteral("lang")}}, 0, 3, 1,
+                      false, nullptr);
+    TrackBarStop = r.bar;
+    y += r.hoehe + 6;
+    CheckBoxGalvanometer = new QCheckBox(QStringLiteral("mit &Messgerät für"), PanelSimulation);
+    CheckBoxGalvanometer->setChecked(true);
+    Setze(CheckBoxGalvanometer, 8, y, iw, 20);
+    Beschriftung(PanelSimulation, QStringLiteral("    Strom zum Auffänger"), 8, y + 18, iw);
+    connect(CheckBoxGalvanometer, &QCheckBox::toggled, this, [this] { CheckBoxGalvanometerClick(); });
+    y += 42;
+    CheckBoxElekZeigen = new QCheckBox(QStringLiteral("mit &Endpunkten der"), PanelSimulation);
+    Setze(CheckBoxElekZeigen, 8, y, iw, 20);
+    Beschriftung(PanelSimulation, QStringLiteral("  Elektronenbahnen"), 8, y + 18, iw);
+    connect(CheckBoxElekZeigen, &QCheckBox::toggled, this, [this] { CheckBoxElekZeigenClick(); });
+    y += 44;
+    PanelSimulation->resize(Spalte, y);
+
+    // ---- hint buttons ----
+    PanelHinweise = ErzeugeFeld(this, simLinks, PanelSimulation->y() + y + 16, Spalte, 88);
+    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    Setze(BitBtnHinweis, 8, 8, iw, 32);
+    Setze(BitBtnErgebnis, 8, 48, iw, 32);
+    BitBtnErgebnis->setEnabled(false);
+
+    // ---- picture ----
+    e = FaktorDurchfuehrung(R, titelUnten, simLinks, atomeRechts);
+    const int bildLinks = std::max(0, atomeRechts + (simLinks - atomeRechts - 22 * e) / 2);
+    const int bildOben = titelUnten + 8;
+    Image1 = new Bild(this);
+    Image1->move(bildLinks, bildOben);
+    Image1->setBildGroesse(22 * e, 16 * e);
+    Canvas &c = Image1->canvas();
+    c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
+    punkte = DefinierePunkte(Variante::Durchfuehrung, e, 3 * e, e);
+    radien = AtomRadien(e);
+    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
+    maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
+    maler_->pause = [](int ms) { Warte(std::uint32_t(ms)); };
+    gas.Einrichten(punkte, radien.r, KathodenAbstand);
+    lauf = std::make_unique<ElektronenLauf>(punkte, radien);
+
+    // ---- heating and switch under the voltage readings, voltage panels under the picture ----
+    const int knopfOben = bildOben + punkte.L + SchriftMittel + 24;
+    const int panelOben = std::max(bildOben + 16 * e, knopfOben + 30 + 4);
+    const int wSp = std::min(250, 9 * e - 8);
+    const QString beschleunigung = QStringLiteral("Beschleunigungsspannung");
+    const QStringList uaTitel = QFontMetrics(font()).horizontalAdvance(beschleunigung) <= wSp - 12
+                                    ? QStringList{beschleunigung}
+                                    : QStringList{QStringLiteral("Beschleunigungs-"), QStringLiteral("spannung")};
+    PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 5 * e - wSp / 2, panelOben, wSp, 66);
+    r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, uaTitel,
+                      {{20, QStringLiteral("2")},
+                       {100, QStringLiteral("10")},
+                       {200, QStringLiteral("20")},
+                       {300, QStringLiteral("30\u00a0V")}},
+                      20, 300, 40, true, [this] { TrackbarUaChange(); });
+    TrackbarUa = r.bar;
+    UpDownUa = r.updown;
+    const int panelHoehe = r.hoehe + 8;
+    PanelBeschleuniggSp->resize(wSp, panelHoehe);
+    PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 14 * e - wSp / 2, panelOben, wSp, panelHoehe);
+    r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {QStringLiteral("Gegenspannung")},
+                      Zahlenskala(0, 50, 10, 10, QStringLiteral("V")), 0, 50, 10, true,
+                      [this] { TrackBarUgChange(); });
+    TrackBarUg = r.bar;
+    UpDownUg = r.updown;
+
+    BitBtnSchalter = new BitBtn(QStringLiteral("Schalter zu/auf"), this);
+    BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
+    Setze(BitBtnSchalter, bildLinks + (punkte.S1.x() + punkte.S2.x()) / 2 - 70, knopfOben, 140, 30);
+    connect(BitBtnSchalter, &QPushButton::clicked, this, [this] { BitBtnSchalterClick(); });
+    BitBtnHeizen = new BitBtn(QStringLiteral("&Kathode heizen"), this);
+    BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
+    BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
+    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), knopfOben, 150, 30);
+    connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
+    if (BitBtnSchalter->x() < BitBtnHeizen->x() + BitBtnHeizen->width() + 4)  // a small picture: side by side
+        BitBtnSchalter->move(BitBtnHeizen->x() + BitBtnHeizen->width() + 4, BitBtnSchalter->y());
+
+    // ---- text panels ----
+    const int tafelOben = W >= 1100 ? bildOben : 16;
+    const int tafelLinks = W >= 1100 ? bildLinks : 16;
+    const int tafelBreite = W >= 1100 ? simLinks - 16 - bildLinks : ZurueckLinks - 32;
+    const int tafelHoehe = std::min(ZurueckOben + ZurueckHoehe - 32, BildschirmHoehe - 8) - tafelOben;
+    for (TextTafel *t : {&Hinweis, &Ergebnis}) {
+        t->setzeGeometrie(tafelLinks, tafelOben, tafelBreite, tafelHoehe);
+        Setze(t->edit, 8, 8, tafelBreite - 16, tafelHoehe - 48);
+        t->loeschen->setText(QStringLiteral("l&öschen"));
+        Setze(t->loeschen, tafelBreite - 8 - 105, tafelHoehe - 8 - 25, 105, 25);
+    }
+    Hinweis.panel->setFarbe(FarbeInfo);
+    Hinweis.edit->setHintergrund(FarbeInfo);
+    Ergebnis.panel->setFarbe(0xBFFFFF);
+    BitBtnInfoLoeschen = Hinweis.loeschen;
+    BitBtnErgebnisLoeschen = Ergebnis.loeschen;
+    for (QPushButton *b : {BitBtnInfoLoeschen, BitBtnErgebnisLoeschen})
+        connect(b, &QPushButton::clicked, this, [this] {
+            Hinweis.knopf->setGlyph(Hinweis.zu);
+            Ergebnis.knopf->setGlyph(Ergebnis.zu);
+        });
+    Hinweis.schreiben();
+    Ergebnis.schreiben();
+    Hinweis.panel->raise();
+    Ergebnis.panel->raise();
+    BitBtnZurueck->raise();
+
+    // ---- state and first picture ----
+    temperatur = float(TrackBarTemperatur->Position());
+    Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
+    dt = (TrackBarTempo->Position() + 1) * 5e-7;
+    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+    uaAlt_ = Ua();
+    ugAlt_ = Ug();
+    Rohrzeichner z = Zeichner();
+    z.ZeichneFranckHertz(voltZeiger, stromZeiger);
+    z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
+    SchreibeSpannung(-1, uaAlt_, punkte.X0 + 5 * e);
+    SchreibeSpannung(-1, ugAlt_, punkte.X0 + 14 * e);
+    gas.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+}
+
+Rohrzeichner TFormFranckHertz2::Zeichner()
+{
+    Rohrzeichner z(Image1->canvas(), punkte);
+    z.grund = zeichengrund_;
+    return z;
+}
+
+double TFormFranckHertz2::Ua() const { return TrackbarUa->Position() / 10.0; }
+double TFormFranckHertz2::Ug() const { return TrackBarUg->Position() / 10.0; }
+
+LaufParameter TFormFranckHertz2::Parameter() const
+{
+    LaufParameter p;
+    p.Ua = Ua();
+    p.Ug = Ug();
+    p.E = TrackBarAnregEnergie->Position() / 10.0;
+    p.dt = dt;
+    p.P = TrackBarStossW->Position();
+    p.T = 3 * TrackBarAnregzeit->Position();
+    p.stossPause = TrackBarStop->Position() * 200;
+    return p;
+}
+
+int TFormFranckHertz2::VerzoegerungAusTempo(int position, int) const { return 50 - position; }
+
+// ---- drawing helpers -------------------------------------------------------------------------------
+
+void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
+{
+    Canvas &c = Image1->canvas();
+    const Schrift vorher = c.font;
+    c.font = Schrift{QStringLiteral("Comic Sans MS"), 12, true, false, false, 0x000000};
+    c.brush.style = PinselStil::Clear;
+    const KopierModus modus = c.copyMode;
+    c.copyMode = KopierModus::SrcCopy;
+    auto schreibe = [&](double wert, TColor farbe) {
+        const QString text = QStringLiteral("= %1\u00A0V").arg(Komma(wert));
+        c.font.color = farbe;
+        c.textOut(mitteX - c.textWidth(text) / 2, punkte.L + SchriftMittel, text);
+    };
+    if (alt >= 0)
+        schreibe(alt, zeichengrund_);
+    schreibe(neu, 0x000000);
+    c.font = vorher;
+    c.copyMode = modus;
+}
+
+void TFormFranckHertz2::ZeigerAuf(double wert)
+{
+    Rohrzeichner z = Zeichner();
+    z.ZeigerSetzen(stromZeiger, wert);
+}
+
+void TFormFranckHertz2::ZeichneAlles()
+{
+    const bool elektron = maler_->elektronDa;
+    const float ex = maler_->elektronX;
+    const int ey = maler_->elektronY;
+    Rohrzeichner z = Zeichner();
+    z.ZeichneFranckHertz(voltZeiger, stromZeiger);
+    z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
+    if (heizungAn)
+        z.ZeichneKathode2(FarbeHeiss);
+    z.ZeichneSchalter(!schalterZu);
+    SchreibeSpannung(-1, Ua(), punkte.X0 + 5 * e);
+    SchreibeSpannung(-1, Ug(), punkte.X0 + 14 * e);
+    if (CheckBoxGalvanometer->isChecked())
+        z.ZeigerSetzen(stromZeiger, lauf->m);
+    // the atoms placed anew, the electron in flight drawn again
+    const int n = gas.N;
+    gas.N = 0;
+    gas.InitAtome(1, n, temperatur, maler_.get());
+    maler_->elektronDa = false;
+    if (elektron)
+        maler_->ElektronXor(ex, ey);
+}
+
+// ---- texts ----------------------------------------------------------------------------------------
+
+void TFormFranckHertz2::SchreibeHinweise()
+{
+    TextStil stil = StilHinweis();
+    stil.abstandGroesse = 8;
+    stil.hintergrund = FarbeInfo;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/franckhertz/franckhertz_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
+}
+
+void TFormFranckHertz2::SchreibeErgebnis()
+{
+    TextStil stil = StilErgebnis();
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/franckhertz/franckhertz_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
+}
+
+// ---- the loops --------------------------------------------------------------------------------------
+
+void TFormFranckHertz2::Schleife()
+{
+    if (schleifeAktiv || heizt || schliessen || !isVisible())
+        return;
+    schleifeAktiv = true;
+    while (!schliessen && !ProgrammEndet) {
+        if (heizungAn && schalterZu) {
+            Simulation();
+        } else if (CheckBoxAtomBewegung->isChecked()) {
+            if (temperatur > 0)
+                gas.TemperaturBewegung(maler_.get());
+            Warte(std::uint32_t(Verzoegerung));
+        } else {
+            break;
+        }
+    }
+    schleifeAktiv = false;
+}
+
+void TFormFranckHertz2::Simulation()
+{
+    BitBtnStop->setEnabled(true);
+    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    pause = false;
+    BitBtnErgebnis->setEnabled(true);
+    Stopp = false;
+    lauf->par = Parameter();
+    lauf->LaufBeginnen();
+    laeuft = true;
+    const int re = radien.re;
+    while (!Stopp && heizungAn && schalterZu && !schliessen) {
+        lauf->par = Parameter();  // Ua, Ug and E act from the next electron
+        lauf->NeuesElektron(punkte.Y0 + re + Zufall(6 * e - 2 * re + 1));
+        maler_->ElektronXor(lauf->x, lauf->y);
+        while (!Stopp) {
+            lauf->par.dt = dt;
+            lauf->par.P = TrackBarStossW->Position();
+            lauf->par.T = 3 * TrackBarAnregzeit->Position();
+            lauf->par.stossPause = TrackBarStop->Position() * 200;
+            if (!lauf->Schritt(&gas, CheckBoxAtomBewegung->isChecked() && temperatur > 0, maler_.get()))
+                break;
+            Warte(std::uint32_t(Verzoegerung));
+        }
+        const bool gestoppt = Stopp;
+        lauf->Buchen(gestoppt);
+        if (maler_->elektronDa) {
+            if (CheckBoxElekZeigen->isChecked() && !gestoppt)
+                maler_->elektronDa = false;  // stays on the picture as an end point
+            else
+                maler_->ElektronXor(maler_->elektronX, maler_->elektronY);
+        }
+        if (CheckBoxGalvanometer->isChecked())
+            ZeigerAuf(gestoppt ? 0.0 : lauf->m);
+        ElektronenLauf::AlleAbregen(gas, maler_.get());
+        if (gestoppt)
+            break;
+        Warte(std::uint32_t(Verzoegerung));
+    }
+    BitBtnErgebnis->setEnabled(true);
+    laeuft = false;
+    pause = false;
+    BitBtnStop->setEnabled(false);
+    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    Stopp = true;
+}
+
+void TFormFranckHertz2::Heitzen()
+{
+    heizt = true;
+    Stopp = false;
+    for (int i = 1; i <= 32 && !Stopp && !schliessen; ++i) {
+        Zeichner().ZeichneKathode2(TColor(3 * i + 159));
+        if (CheckBoxAtomBewegung->isChecked() && temperatur > 0)
+            gas.TemperaturBewegung(maler_.get());
+        Warte(0);
+    }
+    heizt = false;
+}
+
+// ---- handlers ----------------------------------------------------------------------------------------
+
+void TFormFranckHertz2::BitBtnHeizenClick()
+{
+    if (heizt)
+        return;  // the cathode is warming up already
+    if (!heizungAn) {
+        Heitzen();
+        if (Stopp || schliessen) {
+            Zeichner().ZeichneKathode2(FarbeKaltLauf);
+            return;
+        }
+        heizungAn = true;
+        BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Start));
+        Schleife();
+    } else {
+        heizungAn = false;
+        Stopp = true;
+        BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
+        Zeichner().ZeichneKathode2(FarbeKaltLauf);
+        lauf->m = 0;
+        ZeigerAuf(0);
+        Schleife();
+    }
+}
+
+void TFormFranckHertz2::BitBtnSchalterClick()
+{
+    schalterZu = !schalterZu;
+    Zeichner().ZeichneSchalter(!schalterZu);
+    if (schalterZu) {
+        BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Start));
+        if (laeuft)
+            Stopp = false;  // the run underneath goes on
+    } else {
+        Stopp = true;
+        BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
+        lauf->m = 0;
+        ZeigerAuf(0);
+    }
+    Schleife();
+}
+
+void TFormFranckHertz2::BitBtnStopClick()
+{
+    pause = !pause;
+    BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
+    while (pause && !Stopp && heizungAn && schalterZu && !schliessen && !ProgrammEndet)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    if (pause) {
+        pause = false;
+        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    }
+    if (!heizungAn || !schalterZu)
+        Stopp = true;
+}
+
+void TFormFranckHertz2::BitBtnZurueckClick()
+{
+    Stopp = true;
+    schliessen = true;
+    close();
+}
+
+void TFormFranckHertz2::FormClose()
+{
+    Stopp = true;
+    schliessen = true;
+    pause = false;
+}
+
+void TFormFranckHertz2::FormActivate()
+{
+    schliessen = false;
+    dt = (TrackBarTempo->Position() + 1) * 5e-7;
+    if ((heizungAn && schalterZu) || CheckBoxAtomBewegung->isChecked())
+        QTimer::singleShot(0, this, [this] { Schleife(); });
+}
+
+void TFormFranckHertz2::Vorbereiten()
+{
+    dt = (TrackBarTempo->Position() + 1) * 5e-7;
+    Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
+    if (!laeuft) {
+        BitBtnStop->setEnabled(false);
+        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    }
+}
+
+void TFormFranckHertz2::CheckBoxAtomBewegungClick()
+{
+    if (CheckBoxAtomBewegung->isChecked() && !laeuft)
+        Schleife();
+}
+
+void TFormFranckHertz2::CheckBoxGalvanometerClick()
+{
+    Vorbereiten();
+    // the needle follows the electrons only while the meter is switched on
+    ZeigerAuf(CheckBoxGalvanometer->isChecked() ? lauf->m : 0.0);
+}
+
+void TFormFranckHertz2::CheckBoxElekZeigenClick()
+{
+    Vorbereiten();
+    if (!CheckBoxElekZeigen->isChecked())
+        ZeichneAlles();  // the end points go
+}
+
+void TFormFranckHertz2::TrackbarUaChange()
+{
+    if (UpDownUa)
+        UpDownUa->setPosition(TrackbarUa->Position());
+    SchreibeSpannung(uaAlt_, Ua(), punkte.X0 + 5 * e);
+    uaAlt_ = Ua();
+}
+
+void TFormFranckHertz2::TrackBarUgChange()
+{
+    SchreibeSpannung(ugAlt_, Ug(), punkte.X0 + 14 * e);
+    ugAlt_ = Ug();
+}
+
+void TFormFranckHertz2::TrackBarAnregEnergieChange()
+{
+    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+}
+
+void TFormFranckHertz2::TrackBarZahlAtomeChange()
+{
+    gas.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
+}
+
+void TFormFranckHertz2::TrackBarTemperaturChange()
+{
+    const float neu = float(TrackBarTemperatur->Position());
+    gas.TemperaturAendern(temperatur, neu);
+    temperatur = neu;
+}
+
+void TFormFranckHertz2::TrackBarTempoChange()
+{
+    Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
+    dt = (TrackBarTempo->Position() + 1) * 5e-7;
+}

@@ -1,0 +1,425 @@
+#include "franckhertzkurvefenster.h"
+
+#include "bild.h"
+#include "franckhertzsteuerung.h"
+#include "richtext.h"
+
+#include <QTextCursor>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+using namespace FranckHertz;
+
+namespace {
+constexpr int Spalte = 185;
+constexpr TColor FarbeBalken = 0x8CDBFD;
+}  // namespace
+
+TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
+    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Auffängerstrom in Abhängigkeit von der Beschleunigungsspannung"),
+                 parent)
+{
+    zeichengrund_ = FarbeZeichengrund;
+    zufall_ ^= std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) | 1u;
+    const int W = BildschirmBreite, R = ZurueckOben, B = ZurueckLinks;
+    const int titelBreite = std::min(W - 16, 760);
+    ErzeugeTitel(QStringLiteral("Franck-Hertz-Versuch: Auffängerstrom"), (W - titelBreite) / 2, 8, titelBreite, 41);
+    TitelEinpassen(PanelTitel);
+    const int titelUnten = 49;
+
+    // tube unit; the simulation panel must stay on the screen
+    e = std::min({FaktorKurve(R, titelUnten, B, 8 + Spalte), (W - 2 * Spalte - 64) / 23, (2 * B - W - 32) / 23});
+    e = std::max(e, 8);
+    const int m = (W - 2 * Spalte - 23 * e) / 2;
+    const int bildLinks = m + Spalte + 16;
+    const int bildOben = std::max(titelUnten + 8 + 3 * e, R + ZurueckHoehe - 24 - 12 * e);
+    Image1 = new Bild(this);
+    Image1->move(bildLinks, bildOben);
+    Image1->setBildGroesse(23 * e, 12 * e);
+    punkte = DefinierePunkte(Variante::Kurve, e, e, e);
+    {
+        Rohrzeichner z = Zeichner();
+        z.ZeichneFranckHertz(voltZeiger, stromZeiger);
+    }
+    Image2 = new Bild(this);
+    Image2->move(bildLinks, titelUnten + 8);
+    Image2->setBildGroesse(23 * e, bildOben - titelUnten - 8);
+    HauptBildSetzen(Image2);  // the window is about the curve, not the apparatus
+
+    // ---- atom panel and voltage panel ----
+    const int iw = Spalte - 16;
+    PanelAtome = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
+    int y = 6;
+    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie:")},
+                             Zahlenskala(40, 100, 20, 10, QStringLiteral("eV")), 40, 100, 49, true,
+                             [this] { ParameterChange(); });
+    TrackBarAnregEnergie = r.bar;
+    UpDownAnregEnergie = r.updown;
+    y += r.hoehe + 2;
+    PanelAnregEn3 = new Panel(PanelAtome, Panel::Rand::Gesenkt);
+    PanelAnregEn3->setFarbe(FarbePanel);
+    Setze(PanelAnregEn3, 8, y, iw, 22);
+    y += 30;
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
+                      {{5, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 5, 20, 15, false,
+                      [this] { ParameterChange(); });
+    TrackBarStossW = r.bar;
+    y += r.hoehe + 6;
+    PanelAtome->resize(Spalte, y);
+
+    PanelSpannung = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
+    y = 6;
+    r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("max. Beschleunigungs-"), QStringLiteral("spannung:")},
+                      Zahlenskala(10, 30, 5, 1, QStringLiteral("V")), 10, 30, 20, true,
+                      [this] { TrackBarUaMaxChange(); });
+    TrackBarUaMax = r.bar;
+    UpDownUaMax = r.updown;
+    y += r.hoehe + 2;
+    PanelBeschleuniggSp3 = new Panel(PanelSpannung, Panel::Rand::Gesenkt);
+    PanelBeschleuniggSp3->setFarbe(FarbePanel);
+    Setze(PanelBeschleuniggSp3, 8, y, iw, 22);
+    y += 30;
+    r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("Gegenspannung:")},
+                      Zahlenskala(10, 30, 10, 10, QStringLiteral("V")), 10, 30, 20, true,
+                      [this] { ParameterChange(); });
+    TrackBarUg = r.bar;
+    UpDownUg = r.updown;
+    y += r.hoehe + 2;
+    PanelGegenSp3 = new Panel(PanelSpannung, Panel::Rand::Gesenkt);
+    PanelGegenSp3->setFarbe(FarbePanel);
+    Setze(PanelGegenSp3, 8, y, iw, 22);
+    y += 30;
+    PanelSpannung->resize(Spalte, y);
+    {
+        int oben = titelUnten + 8, abstand = 8;
+        const int rest = R - titelUnten - PanelAtome->height() - PanelSpannung->height();
+        if (oben + PanelAtome->height() + abstand + PanelSpannung->height() > R) {
+            oben = titelUnten + std::max(0, rest / 3);
+            abstand = std::max(0, rest / 3);
+        }
+        PanelAtome->move(m + 8, oben);
+        PanelSpannung->move(m + 8, oben + PanelAtome->height() + abstand);
+    }
+
+    // ---- simulation panel ----
+    PanelSimulation = ErzeugeFeld(this, bildLinks + 23 * e + 8, PanelAtome->y(), Spalte, 100);
+    ErzeugeLaufsteuerung(PanelSimulation);
+    BitBtnStart = BitBtnLicht;
+    disconnect(BitBtnStart, &QPushButton::clicked, this, nullptr);
+    disconnect(PanelKontrolle, &Panel::geklickt, this, nullptr);
+    connect(BitBtnStart, &QPushButton::clicked, this, [this] { BitBtnStartClick(); });
+    connect(PanelKontrolle, &Panel::geklickt, this, [this] { BitBtnStartClick(); });
+    y = 8;
+    Setze(PanelKontrolle, 8, y, 30, 30);
+    Setze(BitBtnStart, 44, y, iw - 36, 30);
+    y += 38;
+    Setze(BitBtnStop, 8, y, iw, 30);
+    y += 40;
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Spannung steigt")},
+                      {{0, QStringLiteral("in kleinen")}, {5, QStringLiteral("großen")}}, 0, 5, 4, true,
+                      [this] { ParameterChange(); });
+    TrackBarSchritte = r.bar;
+    UpDownSchritte = r.updown;
+    y += r.hoehe;
+    Beschriftung(PanelSimulation, QStringLiteral("Schritten"), 8, y, iw, 16);
+    y += 22;
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("mit")},
+                      {{5, QStringLiteral("wenig")}, {50, QStringLiteral("vielen")}}, 5, 50, 40, false,
+                      [this] { ParameterChange(); });
+    TrackBarTempo = r.bar;
+    y += r.hoehe;
+    Beschriftung(PanelSimulation, QStringLiteral("Elektronen pro Schritt"), 8, y, iw, 16);
+    y += 24;
+    PanelSimulation->resize(Spalte, y);
+
+    // ---- hint buttons, halfway down below the simulation panel ----
+    const int simUnten = PanelSimulation->y() + PanelSimulation->height();
+    PanelHinweise = ErzeugeFeld(this, PanelSimulation->x(), 0, Spalte, 88);
+    PanelHinweise->move(PanelSimulation->x(),
+                        std::clamp((simUnten + BildschirmHoehe) / 2 - 44, simUnten + 8, std::max(simUnten + 8, R - 96)));
+    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    BitBtnInfo = BitBtnHinweis;
+    Setze(BitBtnInfo, 8, 8, iw, 32);
+    Setze(BitBtnErgebnis, 8, 48, iw, 32);
+    BitBtnErgebnis->setEnabled(false);
+
+    // ---- text panels ----
+    const int tLinks = PanelAtome->x() + Spalte + 16;
+    const int tBreite = std::max(200, PanelSimulation->x() - 32 - tLinks);
+    const int tOben = titelUnten + 8;
+    const int tHoehe = std::max(120, R - tOben);
+    for (TextTafel *t : {&Hinweis, &Ergebnis}) {
+        t->setzeGeometrie(tLinks, tOben, tBreite, tHoehe);
+        Setze(t->edit, 8, 8, tBreite - 16, tHoehe - 48);
+        t->loeschen->setText(QStringLiteral("l&öschen"));
+        Setze(t->loeschen, tBreite - 8 - 105, tHoehe - 8 - 25, 105, 25);
+    }
+    Hinweis.panel->setFarbe(0xFFFF95);
+    Hinweis.edit->setHintergrund(0xFFFF95);
+    Ergebnis.panel->setFarbe(0xBFFFFF);
+    BitBtnInfoLoeschen = Hinweis.loeschen;
+    BitBtnErgebnisLoeschen = Ergebnis.loeschen;
+    for (QPushButton *b : {BitBtnInfoLoeschen, BitBtnErgebnisLoeschen})
+        connect(b, &QPushButton::clicked, this, [this] {
+            Hinweis.knopf->setGlyph(Hinweis.zu);
+            Ergebnis.knopf->setGlyph(Ergebnis.zu);
+        });
+    Hinweis.schreiben();
+    Ergebnis.schreiben();
+
+    // ---- notice over the graph ----
+    PanelGeduld = new Panel(this);
+    PanelGeduld->setFarbe(FarbeBalken);
+    PanelGeduld->setCaption(QStringLiteral("Bitte Geduld!\nDer Auffängerstrom ist (noch) sehr klein."));
+    SetzeSchrift(PanelGeduld, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(PanelGeduld, bildLinks + (23 * e - 380) / 2, Image2->y() + (Image2->height() - 64) / 2, 380, 64);
+    PanelGeduld->hide();
+
+    Hinweis.panel->raise();
+    Ergebnis.panel->raise();
+    BitBtnZurueck->raise();
+    SchreibeWerte();
+    VorbereitenImage2();
+}
+
+Rohrzeichner TFormFranckHertzKurve2::Zeichner()
+{
+    Rohrzeichner z(Image1->canvas(), punkte);
+    z.grund = zeichengrund_;
+    z.rohrInnen = FarbeGasKurve;
+    return z;
+}
+
+double TFormFranckHertzKurve2::UaMax() const { return TrackBarUaMax->Position(); }
+double TFormFranckHertzKurve2::Ug() const { return TrackBarUg->Position() / 10.0; }
+double TFormFranckHertzKurve2::E() const { return TrackBarAnregEnergie->Position() / 10.0; }
+int TFormFranckHertzKurve2::S() const { return TrackBarSchritte->Position(); }
+
+void TFormFranckHertzKurve2::SchreibeWerte()
+{
+    PanelBeschleuniggSp3->setCaption(QStringLiteral("%1\u00A0V").arg(TrackBarUaMax->Position()));
+    PanelGegenSp3->setCaption(QStringLiteral("%1\u00A0Volt").arg(Komma(Ug())));
+    PanelAnregEn3->setCaption(QStringLiteral("%1\u00A0eV").arg(Komma(E())));
+}
+
+void TFormFranckHertzKurve2::SchreibeHinweise()
+{
+    TextStil stil = StilHinweis();
+    stil.abstandGroesse = 8;
+    stil.hintergrund = 0xFFFF95;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/franckhertz/franckhertzkurve_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);
+}
+
+void TFormFranckHertzKurve2::SchreibeErgebnis()
+{
+    TextStil stil = StilErgebnis();
+    stil.abstandGroesse = 8;
+    stil.hervorhebung2Fett = true;
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/franckhertz/franckhertzkurve_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
+}
+
+// ---- the graph --------------------------------------------------------------------------------------
+
+void TFormFranckHertzKurve2::VorbereitenImage2()
+{
+    Canvas &c = Image2->canvas();
+    const int h = c.height();
+    c.copyMode = KopierModus::SrcCopy;
+    c.brush = Pinsel{zeichengrund_, PinselStil::Solid};
+    c.fillRect(0, 0, c.width(), h);
+    ursprungX = e / 2;
+    ursprungY = h - 2 * e;
+    const int ox = ursprungX, oy = ursprungY;
+    c.pen = Stift{0xFFFFFF, 1, PenStil::Solid, PenModus::Copy};
+    auto linie = [&](int x1, int y1, int x2, int y2) {
+        c.moveTo(x1, y1);
+        c.lineTo(x2, y2);
+    };
+    linie(ox, oy, ox, 40);
+    linie(ox, 40, ox - 8, 52);
+    linie(ox, 40, ox + 8, 52);
+    linie(ox, oy, ox + 22 * e, oy);
+    linie(ox + 22 * e, oy, ox + 22 * e - 15, oy - 8);
+    linie(ox + 22 * e, oy, ox + 22 * e - 15, oy + 8);
+    c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftNormal, true, false, false, 0xFFFFFF};
+    c.brush.style = PinselStil::Clear;
+    c.textOut(ox - 5, 15, QStringLiteral("Auffängerstrom"));
+    const int umax5 = (TrackBarUaMax->Position() + 4) / 5 * 5;
+    k = 21 * e / umax5;
+    const QString haupt = QStringLiteral("Beschleunigungsspannung U"), index = QStringLiteral("a"),
+                  rest = QStringLiteral(" / V");
+    const int breite = c.textWidth(haupt) + c.textWidth(index) + c.textWidth(rest);
+    const int zeile = c.textHeight(haupt);
+    const int textOben = std::min(oy + 8 + zeile + 2, h - zeile - 4);
+    int x = 22 * e - breite;
+    c.textOut(x, textOben, haupt);
+    x += c.textWidth(haupt);
+    c.textOut(x, textOben + 4, index);
+    x += c.textWidth(index);
+    c.textOut(x, textOben, rest);
+    c.pen.width = 2;
+    for (int u = 0; u <= umax5; ++u) {
+        const int tx = ox + u * k;
+        linie(tx, oy, tx, oy + (u % 5 == 0 ? 8 : 4));
+        if (u % 5 == 0) {
+            const QString t = QString::number(u);
+            c.textOut(tx - 4 - c.textWidth(t) / 2, oy + 8, t);
+        }
+    }
+    N = 200 * TrackBarTempo->Position();
+    // the bars keep to the picture on small screens
+    balkenSkala = std::min(250.0, double(oy - 44)) / N;
+}
+
+// ---- run --------------------------------------------------------------------------------------------
+
+void TFormFranckHertzKurve2::Ausschalten()
+{
+    laeuft = false;
+    an = false;
+    Stopp = true;
+    pause = false;
+    PanelKontrolle->setFarbe(0x0000FF);
+    BitBtnStop->setEnabled(false);
+    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    Zeichner().ZeichneSchalter(true);
+    PanelGeduld->hide();
+}
+
+void TFormFranckHertzKurve2::BitBtnStartClick()
+{
+    if (laeuft) {
+        Ausschalten();
+        return;
+    }
+    laeuft = true;
+    an = true;
+    PanelKontrolle->setFarbe(0x00FF00);
+    BitBtnStop->setEnabled(true);
+    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    Zeichner().ZeichneSchalter(false);
+    Stopp = false;
+    if (imLauf_) {
+        neuStart_ = true;  // the run underneath starts afresh
+        return;
+    }
+    imLauf_ = true;
+    do {
+        neuStart_ = false;
+        VorbereitenImage2();
+        Simulation();
+    } while (neuStart_ && laeuft && !ProgrammEndet);
+    imLauf_ = false;
+    if (laeuft && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
+        Ausschalten();
+}
+
+void TFormFranckHertzKurve2::Simulation()
+{
+    Stopp = false;
+    PanelGeduld->show();
+    PanelGeduld->raise();
+    pause = false;
+    werte_.clear();
+    KurvenParameter par;
+    par.p = TrackBarStossW->Position() * 8e-4;
+    par.E = E();
+    par.Ug = Ug();
+    par.N = N;
+    par.kathodeX = punkte.kathodeX;
+    par.gitterX = punkte.gitterX;
+    par.auffaengerX = punkte.auffaengerX;
+    const int s = S();
+    const double uaMax = UaMax();
+    double U = double(s) / k;
+    int t = 0;
+    Rohrzeichner z = Zeichner();
+    Canvas &c = Image2->canvas();
+    while (U < uaMax && laeuft && !neuStart_ && !ProgrammEndet) {
+        U = std::min(U + double(2 * s + 1) / k, uaMax);
+        z.ZeigerSetzen(voltZeiger, U / uaMax);
+        par.U = U;
+        const int n = KurvenSchritt(par, zufall_);
+        if (n > 1)
+            PanelGeduld->hide();
+        const int I = Auffaengerstrom(n, U, uaMax);
+        werte_.append(QPointF(U, I));
+        ++t;
+        c.pen = Stift{FarbeBalken, 1, PenStil::Solid, PenModus::Copy};
+        const int hoehe = Runde(I * balkenSkala) + 2;
+        for (int j = -s; j <= s; ++j) {
+            const int x = ursprungX + t * (2 * s + 1) + s + j;
+            c.moveTo(x, ursprungY - 1);
+            c.lineTo(x, ursprungY - hoehe);
+        }
+        z.ZeigerSetzen(stromZeiger, StromZeiger(I, N));
+        Warte(0);
+        if (Stopp && laeuft && !neuStart_)
+            break;  // stopped from elsewhere (back button, program end)
+    }
+    if (neuStart_)
+        return;
+    // end: what "off" does, with both needles back at the left stop
+    z.ZeigerSetzen(stromZeiger, 0);
+    z.ZeigerSetzen(voltZeiger, 0);
+    Ausschalten();
+    BitBtnErgebnis->setEnabled(true);
+    Stopp = true;
+}
+
+void TFormFranckHertzKurve2::BitBtnStopClick()
+{
+    pause = !pause;
+    BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&unterbrechen"));
+    while (pause && laeuft && !Stopp && !ProgrammEndet)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    if (pause) {
+        pause = false;
+        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    }
+    if (!laeuft)
+        Stopp = true;
+}
+
+void TFormFranckHertzKurve2::BitBtnZurueckClick()
+{
+    Ausschalten();
+    close();
+}
+
+void TFormFranckHertzKurve2::FormClose()
+{
+    if (laeuft)
+        Ausschalten();
+    Stopp = true;
+}
+
+void TFormFranckHertzKurve2::TrackBarUaMaxChange()
+{
+    SchreibeWerte();
+    if (laeuft)
+        Ausschalten();
+    VorbereitenImage2();
+}
+
+void TFormFranckHertzKurve2::ParameterChange()
+{
+    SchreibeWerte();
+    if (laeuft)
+        Ausschalten();
+}
+
+void TFormFranckHertzKurve2::mousePressEvent(QMouseEvent *ev)
+{
+    SimFenster::mousePressEvent(ev);
+    if (BitBtnErgebnis->isEnabled())
+        BitBtnErgebnisClick();
+}

@@ -1,0 +1,82 @@
+// The Franck–Hertz curve window: the accelerating voltage rises step by step; at each step
+// thousands of electrons are simulated without being drawn, and the share that reaches the
+// collector gives the bar of the collector current in the graph above the apparatus.
+#pragma once
+
+#include "franckhertz.h"
+#include "franckhertzbild.h"
+#include "simfenster.h"
+
+#include <QPointF>
+#include <QVector>
+
+class Bild;
+
+class TFormFranckHertzKurve2 : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormFranckHertzKurve2(QWidget *parent = nullptr);
+
+    Bild *Image1 = nullptr;  // the apparatus
+    Bild *Image2 = nullptr;  // the graph
+    Panel *PanelAtome = nullptr, *PanelSpannung = nullptr, *PanelSimulation = nullptr, *PanelHinweise = nullptr;
+    Panel *PanelBeschleuniggSp3 = nullptr, *PanelGegenSp3 = nullptr, *PanelAnregEn3 = nullptr, *PanelGeduld = nullptr;
+    TrackBar *TrackBarUaMax = nullptr, *TrackBarUg = nullptr, *TrackBarAnregEnergie = nullptr,
+             *TrackBarSchritte = nullptr, *TrackBarStossW = nullptr;
+    UpDown *UpDownUaMax = nullptr, *UpDownUg = nullptr, *UpDownAnregEnergie = nullptr, *UpDownSchritte = nullptr;
+    BitBtn *BitBtnStart = nullptr, *BitBtnInfo = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr, *BitBtnErgebnisLoeschen = nullptr;
+
+    int e = 0;
+    FranckHertz::Rohrpunkte punkte;
+    FranckHertz::Zeiger voltZeiger, stromZeiger;
+    bool laeuft = false;   // running (switch closed)
+    int N = 8000;          // electrons per step
+    double balkenSkala = 0;  // bar pixels per arrival-weighted current unit
+    int k = 0;             // graph pixels per volt
+    int ursprungX = 0, ursprungY = 0;
+
+    // The recorded curve: accelerating voltage in V and collector current of each step.
+    const QVector<QPointF> &Kurvenwerte() const { return werte_; }
+    // The same curve for the worksheet export.
+    WerteTabelle Werte() const override
+    {
+        WerteTabelle t;
+        t.spalten = {QStringLiteral("Beschleunigungsspannung U_a / V"),
+                     QStringLiteral("Auffängerstrom / relative Einheiten")};
+        for (const QPointF &p : werte_)
+            t.zeilen.append({p.x(), p.y()});
+        return t;
+    }
+
+    void BitBtnStartClick();
+    // The speed bar sets the electrons per step, not a delay: the curve never waits between steps.
+    int VerzoegerungAusTempo(int, int) const override { return 0; }
+    void BitBtnStopClick() override;
+    void BitBtnZurueckClick() override;
+    void TrackBarUaMaxChange();
+    void ParameterChange();  // Ug, E, S, P or N
+
+    double UaMax() const;
+    double Ug() const;
+    double E() const;
+    int S() const;
+
+protected:
+    void FormClose() override;
+    void Simulation() override;
+    void mousePressEvent(QMouseEvent *ev) override;
+
+private:
+    void VorbereitenImage2();
+    void Ausschalten();
+    void SchreibeWerte();
+    void SchreibeHinweise();
+    void SchreibeErgebnis();
+    FranckHertz::Rohrzeichner Zeichner();
+
+    TColor zeichengrund_ = 0;
+    bool imLauf_ = false, neuStart_ = false;
+    std::uint64_t zufall_ = 0x2545F4914F6CDD1DULL;
+    QVector<QPointF> werte_;
+};

@@ -1,0 +1,548 @@
+#include "bohrfenster.h"
+
+#include "bild.h"
+#include "richtext.h"
+#include "bausteine.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRegularExpressionValidator>
+
+#include <cmath>
+
+using namespace Atome;
+
+namespace {
+
+// "auf Bahn Nummer" in front of its edit (left edge bis): indented under the radio button's text
+// where it fits there, else smaller and further left.
+QLabel *BahnNummerText(QWidget *panel, int bis)
+{
+    const QString text = QStringLiteral("auf Bahn Nummer");
+    auto *label = Beschriftung(panel, text, 22, 51, bis - 4 - 22);
+    QFont schrift = label->font();
+    int x = 22;
+    while (QFontMetrics(schrift).horizontalAdvance(text) > bis - 4 - x) {
+        if (schrift.pointSizeF() > 8)
+            schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        else if (x > 8)
+            x = 8;
+        else if (schrift.pointSizeF() > 7)
+            schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    label->setFont(schrift);
+    Setze(label, x, 51, bis - 4 - x, 18);
+    return label;
+}
+
+}  // namespace
+
+TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
+    : SimFenster(QStringLiteral("  Das Modell des Wasserstoffatoms von Niels Bohr"), parent)
+{
+    const Spaltenwerte spalte = SchmaleSpalte(BildschirmBreite);
+    layout_ = BerechneBohrLayout(BildschirmBreite, BildschirmHoehe, spalte.breite, spalte.links,
+                                 QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
+    const BohrLayout &l = layout_;
+    grund_ = FarbeHintergrund;
+
+    ErzeugeTitel(BildschirmBreite >= 1100 ? QStringLiteral("Das Bohr’sche Atommodell: ein Planetensystem")
+                                          : QStringLiteral("Das Bohr’sche Atommodell"),
+                 l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    TitelEinpassen(PanelTitel);
+    ImageHNiveaus = new Bild(this);
+    ImageHNiveaus->move(l.niveaus.topLeft());
+    ImageHNiveaus->setBildGroesse(l.niveaus.width(), l.niveaus.height());
+    ImageBohrAtom = new Bild(this);
+    ImageBohrAtom->move(l.atom.topLeft());
+    ImageBohrAtom->setBildGroesse(l.atom.width(), l.atom.height());
+    const int P = l.P;
+
+    // the state
+    PanelAtom = ErzeugePanel(this, l.panelAtom);
+    SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
+    Beschriftung(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4, P - 16);
+    Beschriftung(PanelAtom, QStringLiteral("befindet sich"), 8, 22, P - 16);
+    Beschriftung(PanelAtom, QStringLiteral("im Zustand "), 8, 45, 80);
+    EditNrVorher = ZiffernEdit(PanelAtom, QStringLiteral("3"), 88, 42);
+    UpDownNrVorher = ZiffernUpDown(PanelAtom, EditNrVorher, 1, 6, 116, 42);
+    Beschriftung(PanelAtom, QStringLiteral("max."), 140, 38, 34, 16);
+    Beschriftung(PanelAtom, QStringLiteral("6"), 140, 52, 34, 16);
+
+    // giving off energy
+    PanelEmission = ErzeugePanel(this, l.panelEmission);
+    SetzeSchrift(PanelEmission, QStringLiteral("Trebuchet MS"), 9, true);
+    Beschriftung(PanelEmission, QStringLiteral("Es soll Energie abgeben"), 8, 4, P - 16);
+    RadioButtonSprungDown = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelEmission);
+    Setze(RadioButtonSprungDown, 8, 26, P - 16, 22);
+    RadioButtonSprungDown->setChecked(true);
+    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), P - 8 - 17 - 26, 48);
+    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, P - 8 - 17, 48);
+    BahnNummerText(PanelEmission, EditNrNachher1->x());
+    RadioButtonEmission = new QRadioButton(QStringLiteral("durch Emission"), PanelEmission);
+    Setze(RadioButtonEmission, 8, 78, P - 16, 22);
+    Beschriftung(PanelEmission, QStringLiteral("der"), 28, 103, 24);
+    EditLinieEmission = ZiffernEdit(PanelEmission, QStringLiteral("1"), 54, 100);
+    UpDown2 = ZiffernUpDown(PanelEmission, EditLinieEmission, 1, 6, 82, 100);
+    Beschriftung(PanelEmission, QStringLiteral(". Linie "), 102, 103, 60);
+    Beschriftung(PanelEmission, QStringLiteral("der"), 28, 133, 24);
+    ComboBoxSerieEmission = new QComboBox(PanelEmission);
+    Setze(ComboBoxSerieEmission, 54, 130, 84, 24);
+    Beschriftung(PanelEmission, QStringLiteral("Serie"), 140, 133, P - 144);
+    BitBtnEmission = new BitBtn(QStringLiteral("ok, &gib Energie ab"), PanelEmission);
+    Setze(BitBtnEmission, 8, 164, P - 16, 33);
+
+    // taking up energy
+    PanelAbsorption = ErzeugePanel(this, l.panelAbsorption);
+    SetzeSchrift(PanelAbsorption, QStringLiteral("Trebuchet MS"), 9, true);
+    Beschriftung(PanelAbsorption, QStringLiteral("Es soll Energie aufnehmen"), 8, 4, P - 16);
+    RadioButtonSprungUp = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelAbsorption);
+    Setze(RadioButtonSprungUp, 8, 26, P - 16, 22);
+    RadioButtonSprungUp->setChecked(true);
+    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), P - 8 - 17 - 26, 48);
+    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, P - 8 - 17, 48);
+    BahnNummerText(PanelAbsorption, EditNrNachher2->x());
+    RadioButtonAbsorption = new QRadioButton(QStringLiteral("durch Absorption"), PanelAbsorption);
+    Setze(RadioButtonAbsorption, 8, 78, P - 16, 22);
+    Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 103, 24);
+    EditLinieAbsorption = ZiffernEdit(PanelAbsorption, QStringLiteral("1"), 54, 100);
+    UpDownLinieAbsorption = ZiffernUpDown(PanelAbsorption, EditLinieAbsorption, 1, 6, 82, 100);
+    Beschriftung(PanelAbsorption, QStringLiteral(". Linie"), 102, 103, 60);
+    Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 133, 24);
+    ComboBoxSerieAbsorption = new QComboBox(PanelAbsorption);
+    Setze(ComboBoxSerieAbsorption, 54, 130, 84, 24);
+    Beschriftung(PanelAbsorption, QStringLiteral("Serie"), 140, 133, P - 144);
+    BitBtnAbsorbtion = new BitBtn(QStringLiteral("&nimm Energie auf!"), PanelAbsorption);
+    Setze(BitBtnAbsorbtion, 8, 164, P - 16, 33);
+    for (QComboBox *box : {ComboBoxSerieEmission, ComboBoxSerieAbsorption}) {
+        for (int s = 1; s <= 5; ++s)
+            box->addItem(SerienItem(s));
+        box->setCurrentIndex(1);
+    }
+    connect(ComboBoxSerieEmission, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSerieChange(); });
+    connect(ComboBoxSerieAbsorption, &QComboBox::currentIndexChanged, this, [this] { LinieGewaehlt(); });
+
+    // the run
+    PanelSimulation = ErzeugePanel(this, l.panelSimulation);
+    BitBtnStart = new BitBtn(QStringLiteral("&beginnen"), PanelSimulation);
+    BitBtnStart->setGlyph(GlyphBild(Glyphe::Start));
+    Setze(BitBtnStart, 8, 8, P - 56, 33);
+    Panel2 = new Panel(PanelSimulation, Panel::Rand::Gesenkt);
+    Panel2->setFarbe(0x0000FF);
+    Setze(Panel2, P - 40, 12, 25, 25);
+    BitBtnPause = new BitBtn(QStringLiteral("&warten"), PanelSimulation);
+    BitBtnPause->setGlyph(GlyphBild(Glyphe::Pause));
+    Setze(BitBtnPause, 8, 48, P - 56, 33);
+    Beschriftung(PanelSimulation, QStringLiteral("langsam"), 8, 90, 70);
+    Beschriftung(PanelSimulation, QStringLiteral("schnell"), 8, 164, 70);
+    TrackBarTempo = new TrackBar(Qt::Vertical, PanelSimulation);
+    TrackBarTempo->setBereich(1, 5, 3);
+    TrackBarTempo->setTickPosition(QSlider::TicksRight);
+    Setze(TrackBarTempo, 84, 88, 32, 96);
+    UpDownTempo = new UpDown(PanelSimulation);
+    UpDownTempo->setBereich(1, 5, 3);
+    Setze(UpDownTempo, 122, 116, 20, 40);
+    connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { TrackBarTempoChange(); });
+    connect(UpDownTempo, &UpDown::geklickt, this, [this] { TrackBarTempo->setPosition(UpDownTempo->Position()); });
+    CheckBoxStop = new QCheckBox(QStringLiteral("Stopp bei Änderung"), PanelSimulation);
+    Setze(CheckBoxStop, 8, 194, P - 16, 22);
+    connect(BitBtnStart, &QPushButton::clicked, this, [this] { BitBtnStartClick(); });
+    connect(BitBtnPause, &QPushButton::clicked, this, [this] { BitBtnPauseClick(); });
+    connect(Panel2, &Panel::geklickt, this, [this] { BitBtnStartClick(); });
+    connect(BitBtnEmission, &QPushButton::clicked, this, [this] { BitBtnEmissionClick(); });
+    connect(BitBtnAbsorbtion, &QPushButton::clicked, this, [this] { BitBtnAbsorbtionClick(); });
+
+    PanelZeigeStufen = ErzeugePanel(this, l.panelZeigeStufen);
+    CheckBoxZeigeHNiveaus = new QCheckBox(QStringLiteral("Zeige Energiestufen"), PanelZeigeStufen);
+    Setze(CheckBoxZeigeHNiveaus, 8, 4, P - 16, 22);
+    CheckBoxZeigeHNiveaus->setChecked(true);
+    Beschriftung(PanelZeigeStufen, QStringLiteral("des H-Atoms"), 28, 26, P - 36);
+    connect(CheckBoxZeigeHNiveaus, &QCheckBox::toggled, this, [this] { CheckBoxZeigeHNiveausClick(); });
+
+    PanelErgebnis = ErzeugePanel(this, l.panelErgebnis);
+    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    Setze(BitBtnHinweis, 6, 5, l.panelErgebnis.width() - 12, l.panelErgebnis.height() - 10);
+    Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
+    Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
+    Hinweis.panel->setFarbe(FarbePanel);
+    BitBtnInfoLoeschen = Hinweis.loeschen;
+    BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
+    Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);
+    Hinweis.panel->raise();
+    BitBtnZurueck->raise();
+
+    // the numbers and the numbers' edits
+    NiveauEingabe(EditNrVorher, [this](int v) { NeuesNiveau(v); });
+    NiveauEingabe(EditNrNachher1, [this](int v) { ZielSetzen(v); });
+    NiveauEingabe(EditNrNachher2, [this](int v) { ZielSetzen(v); });
+    connect(EditLinieAbsorption, &QLineEdit::textChanged, this, [this] { LinieGewaehlt(); });
+
+    elektron_.bild = LadeElektronBild(QStringLiteral("BMElektron9-a.bmp"));
+    n_ = EditNrVorher->text().toInt();
+    t_ = EditNrNachher1->text().toInt();
+    TrackBarTempoChange();
+    Aktionen(false);
+    theta_ = Zufall() * 2 * M_PI;
+    fertig_ = true;
+    ZeichneAlles();
+    Hinweis.schreiben();
+}
+
+TFormBohrAtom2::~TFormBohrAtom2() { Stopp = true; }
+
+Edit *TFormBohrAtom2::ZiffernEdit(QWidget *eltern, const QString &text, int x, int y)
+{
+    auto *e = new Edit(eltern);
+    e->setText(text);
+    e->setAlignment(Qt::AlignCenter);
+    e->setMaxLength(1);
+    // only the digits 1 to 9, typed or pasted; a typed digit replaces the whole text
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]?")), e));
+    e->tastenFilter = [e](QChar &taste) {
+        if (taste >= QLatin1Char('1') && taste <= QLatin1Char('9'))
+            e->setText(QString(taste));
+        taste = QChar();
+    };
+    Setze(e, x, y, 26, 24);
+    return e;
+}
+
+UpDown *TFormBohrAtom2::ZiffernUpDown(QWidget *eltern, Edit *edit, int min, int max, int x, int y)
+{
+    auto *u = new UpDown(eltern);
+    u->setBereich(min, max, std::clamp(edit->text().toInt(), min, max));
+    Setze(u, x, y, 17, 24);
+    connect(u, &UpDown::geklickt, edit, [u, edit] { edit->setText(QString::number(u->Position())); });
+    connect(edit, &QLineEdit::textChanged, u, [u, edit] {
+        bool ok = false;
+        const int v = edit->text().toInt(&ok);
+        if (ok)
+            u->setPosition(std::clamp(v, u->Min(), u->Max()));
+    });
+    return u;
+}
+
+void TFormBohrAtom2::NiveauEingabe(Edit *edit, std::function<void(int)> setze)
+{
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, setze = std::move(setze)] {
+        bool ok = false;
+        const int v = edit->text().toInt(&ok);
+        if (!ok)
+            return;  // an empty field is ignored
+        if (v > BohrBahnen) {
+            Meldung(this, MeldungsTyp::Information, QStringLiteral("Nur die ersten 6 Bahnen werden gezeichnet!"));
+            edit->setText(QStringLiteral("6"));
+            return;
+        }
+        setze(v);
+    });
+}
+
+QPoint TFormBohrAtom2::Pixel(double x, double y) const
+{
+    const int m = layout_.l / 2;
+    return {m + Runde(x), m - Runde(y)};
+}
+
+QPoint TFormBohrAtom2::ElektronOrt(double winkel) const
+{
+    const double r = n_ * n_ * layout_.r1;
+    return {Runde(r * std::cos(winkel)), Runde(r * std::sin(winkel))};
+}
+
+void TFormBohrAtom2::ElektronZeigen()
+{
+    const QPoint p = ElektronOrt(theta_);
+    elektron_.zeigen(ImageBohrAtom->canvas(), Pixel(p.x(), p.y()));
+}
+
+void TFormBohrAtom2::ElektronSchritt()
+{
+    elektron_.verbergen(ImageBohrAtom->canvas());
+    theta_ += WinkelSchritt(n_);
+    ElektronZeigen();
+}
+
+void TFormBohrAtom2::ZeichneAlles()
+{
+    if (!fertig_)
+        return;
+    ZeichneBohrAtom(ImageBohrAtom->canvas(), layout_, n_, t_);
+    elektron_.vergessen();
+    photon_.vergessen();
+    if (uebergang_)
+        ;  // the transition stays marked in the diagram
+    else if (CheckBoxZeigeHNiveaus->isChecked())
+        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
+    else
+        LoescheHNiveaus(ImageHNiveaus->canvas(), grund_);
+    ElektronZeigen();
+}
+
+void TFormBohrAtom2::NeuesNiveau(int n)
+{
+    n_ = n;
+    ZeichneAlles();
+}
+
+void TFormBohrAtom2::ZielSetzen(int t)
+{
+    t_ = ZielBegrenzt(t);
+    ZeichneAlles();
+}
+
+void TFormBohrAtom2::ComboBoxSerieChange()
+{
+    if (!fertig_)
+        return;
+    const int s = ComboBoxSerieAbsorption->currentIndex() + 1, k = EditLinieAbsorption->text().toInt();
+    if (LinieZeigbar(s, k))
+        ZielSetzen(s + k);
+}
+
+void TFormBohrAtom2::LinieGewaehlt()
+{
+    bool ok = false;
+    const int k = EditLinieAbsorption->text().toInt(&ok);
+    if (!ok || !fertig_)
+        return;
+    const int s = ComboBoxSerieAbsorption->currentIndex() + 1;
+    if (LinieZeigbar(s, k)) {
+        ZielSetzen(s + k);
+    } else {  // the same limit as the absorption itself
+        Piepsen();
+        Meldung(this, MeldungsTyp::Information, ZuHochText(), MeldungsKnopf::Wiederholen);
+    }
+}
+
+void TFormBohrAtom2::TrackBarTempoChange()
+{
+    Verzoegerung = BohrVerzoegerung(TrackBarTempo->Position());
+    UpDownTempo->setPosition(TrackBarTempo->Position());
+}
+
+void TFormBohrAtom2::CheckBoxZeigeHNiveausClick()
+{
+    if (CheckBoxZeigeHNiveaus->isChecked())
+        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
+    else
+        LoescheHNiveaus(ImageHNiveaus->canvas(), grund_);
+}
+
+void TFormBohrAtom2::Aktionen(bool ein)
+{
+    BitBtnEmission->setEnabled(ein);
+    BitBtnAbsorbtion->setEnabled(ein);
+}
+
+void TFormBohrAtom2::Ablehnen(const Wahl &w)
+{
+    Piepsen();
+    Meldung(this, w.typ, w.meldung, MeldungsKnopf::Wiederholen);
+}
+
+void TFormBohrAtom2::WarteMitPause(int ms)
+{
+    do
+        Warte(std::uint32_t(ms));
+    while (pause && !Stopp);
+}
+
+void TFormBohrAtom2::BitBtnStartClick()
+{
+    if (!an) {
+        an = true;
+        Panel2->setFarbe(0x00FF00);
+        BitBtnStart->setCaption(QStringLiteral("&beenden"));
+        Aktionen(!uebergang_);
+        if (laeuft_) {
+            Stopp = false;  // the loop that is still draining goes on
+            return;
+        }
+        Simulation();
+    } else {
+        an = false;
+        Panel2->setFarbe(0x0000FF);
+        BitBtnStart->setCaption(QStringLiteral("&beginnen"));
+        Aktionen(false);
+        pause = false;
+        BitBtnPause->setCaption(QStringLiteral("&warten"));
+        Stopp = true;
+    }
+}
+
+void TFormBohrAtom2::BitBtnPauseClick()
+{
+    pause = !pause;
+    BitBtnPause->setCaption(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
+}
+
+void TFormBohrAtom2::Simulation()
+{
+    laeuft_ = true;
+    ZeichneAlles();
+    elektron_.verbergen(ImageBohrAtom->canvas());
+    theta_ = Zufall() * 2 * M_PI;
+    ElektronZeigen();
+    Stopp = false;
+    while (!Stopp && an) {
+        ElektronSchritt();
+        WarteMitPause(Verzoegerung);
+    }
+    laeuft_ = false;
+    if (an) {  // ended from outside (back button, another window)
+        an = false;
+        Panel2->setFarbe(0x0000FF);
+        BitBtnStart->setCaption(QStringLiteral("&beginnen"));
+        Aktionen(false);
+        pause = false;
+        BitBtnPause->setCaption(QStringLiteral("&warten"));
+    }
+}
+
+void TFormBohrAtom2::PhotonBauen(int nUnten, int k)
+{
+    photonF_ = UebergangsFrequenz(nUnten, nUnten + k);
+    photonFarbe_ = PhotonFarbe(nUnten, k, photonF_);
+    photonR_ = std::max(1, PhotonRadius(photonF_, layout_.s));
+    photon_.vergessen();
+    photon_.bild = PhotonBild(photonR_, photonFarbe_, [] { return Zufall(); });
+    ++photonen_;
+}
+
+void TFormBohrAtom2::PhotonSchritt()
+{
+    Canvas &c = ImageBohrAtom->canvas();
+    photon_.verbergen(c);
+    px_ += Runde(12 * std::cos(phi_));
+    py_ += Runde(12 * std::sin(phi_));
+    photon_.zeigen(c, Pixel(px_, py_));
+}
+
+void TFormBohrAtom2::EmittierePhoton(int ziel)
+{
+    if (uebergang_ || !an)
+        return;
+    uebergang_ = true;
+    Aktionen(false);
+    if (CheckBoxZeigeHNiveaus->isChecked())
+        ZeichnePhotonInHNiveaus(ImageHNiveaus->canvas(), layout_, n_, ziel);
+    PhotonBauen(ziel, n_ - ziel);
+    const QPoint e = ElektronOrt(theta_);
+    px_ = e.x();
+    py_ = e.y();
+    phi_ = theta_ + M_PI / 2;
+    Canvas &c = ImageBohrAtom->canvas();
+    photon_.zeigen(c, Pixel(px_, py_));
+    if (CheckBoxStop->isChecked())
+        WarteMitPause(10 * Verzoegerung);
+    if (!Stopp) {
+        t_ = ziel;
+        EditNrVorher->setText(QString::number(ziel));  // redraws the atom with the electron on orbit t
+        if (n_ != ziel)
+            NeuesNiveau(ziel);
+        photon_.zeigen(c, Pixel(px_, py_));
+        const double grenze = layout_.l / 2.0 + photonR_;
+        while (!Stopp && std::abs(px_) <= grenze && std::abs(py_) <= grenze) {
+            PhotonSchritt();
+            ElektronSchritt();
+            WarteMitPause(Verzoegerung);
+        }
+        photon_.verbergen(c);
+    }
+    if (CheckBoxZeigeHNiveaus->isChecked())
+        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
+    uebergang_ = false;
+    Aktionen(an && !Stopp);
+}
+
+void TFormBohrAtom2::AbsorbierePhoton(int ziel)
+{
+    if (uebergang_ || !an)
+        return;
+    uebergang_ = true;
+    Aktionen(false);
+    if (CheckBoxZeigeHNiveaus->isChecked())
+        ZeichnePhotonInHNiveaus(ImageHNiveaus->canvas(), layout_, n_, ziel);
+    PhotonBauen(n_, ziel - n_);
+    const int D = layout_.l / 2 - photonR_;
+    const int m = std::max(0, D / 12);
+    const double spaeter = theta_ + m * WinkelSchritt(n_);
+    phi_ = spaeter - M_PI / 2;
+    const QPoint e = ElektronOrt(spaeter);
+    px_ = e.x() - Runde(D * std::cos(phi_));
+    py_ = e.y() - Runde(D * std::sin(phi_));
+    Canvas &c = ImageBohrAtom->canvas();
+    photon_.zeigen(c, Pixel(px_, py_));
+    for (int i = 0; i < m && !Stopp; ++i) {
+        PhotonSchritt();
+        ElektronSchritt();
+        WarteMitPause(Verzoegerung);
+    }
+    if (!Stopp) {
+        if (CheckBoxStop->isChecked())
+            WarteMitPause(10 * Verzoegerung);
+        t_ = ziel;
+        EditNrVorher->setText(QString::number(ziel));
+        if (n_ != ziel)
+            NeuesNiveau(ziel);
+    } else {
+        photon_.verbergen(c);
+    }
+    uebergang_ = false;
+    Aktionen(an && !Stopp);
+}
+
+void TFormBohrAtom2::BitBtnEmissionClick()
+{
+    if (uebergang_ || !an)
+        return;
+    const Wahl w = RadioButtonSprungDown->isChecked()
+                       ? SprungAb(n_, EditNrNachher1->text().toInt())
+                       : EmissionLinie(n_, ComboBoxSerieEmission->currentIndex() + 1,
+                                       EditLinieEmission->text().toInt());
+    if (!w.erlaubt) {
+        Ablehnen(w);
+        return;
+    }
+    EmittierePhoton(w.ziel);
+}
+
+void TFormBohrAtom2::BitBtnAbsorbtionClick()
+{
+    if (uebergang_ || !an)
+        return;
+    const Wahl w = RadioButtonSprungUp->isChecked()
+                       ? SprungAuf(n_, EditNrNachher2->text().toInt())
+                       : AbsorptionLinie(n_, ComboBoxSerieAbsorption->currentIndex() + 1,
+                                         EditLinieAbsorption->text().toInt());
+    if (!w.erlaubt) {
+        Ablehnen(w);
+        return;
+    }
+    AbsorbierePhoton(w.ziel);
+}
+
+void TFormBohrAtom2::FormActivate() { TrackBarTempoChange(); }
+
+void TFormBohrAtom2::FormClose() { Stopp = true; }
+
+WerteTabelle TFormBohrAtom2::Werte() const
+{
+    WerteTabelle w;
+    w.spalten = {QStringLiteral("Quantenzahl n"), QStringLiteral("Bahnradius / r₁"),
+                 QStringLiteral("Anregungsfrequenz / THz"), QStringLiteral("Gesamtenergie / eV")};
+    for (int k = 1; k <= BohrNiveaus; ++k)
+        w.zeilen.append({double(k), double(k * k), double(NiveauFrequenz(k)), GesamtEnergie(k)});
+    return w;
+}
+
+void TFormBohrAtom2::SchreibeHinweiseSelbst()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/hydrogen/bohr_hinweis.txt")), stil);
+}

@@ -1,0 +1,353 @@
+#include "hatomprobefenster.h"
+
+#include "bild.h"
+#include "richtext.h"
+#include "wasserstoff.h"
+
+#include <QLabel>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QValidator>
+
+#include <algorithm>
+
+using namespace Wasserstoff;
+
+namespace {
+
+// Exactly one digit 1 to 9: deleting or pasting anything else is refused.
+class EineZiffer : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &text, int &) const override
+    {
+        return text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9') ? Acceptable : Invalid;
+    }
+};
+
+QLabel *Text(QWidget *eltern, const QString &t, int x, int y, int breite = 270)
+{
+    auto *l = new QLabel(t, eltern);
+    Setze(l, x, y, breite, 18);
+    return l;
+}
+
+}  // namespace
+
+TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
+    : SimFenster(QStringLiteral("  Prüfe Energiestufen im Wasserstoffatom"), parent)
+{
+    const int W = BildschirmBreite, H = BildschirmHoehe;
+    const int spalteX = W - 297, breite = 289;
+    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
+    const QSize bild = ProbeBildGroesse(W, H);
+    const int bildOben = 57, bw = bild.width(), bh = bild.height();
+    Image1 = new ::Bild(this);
+    Setze(Image1, 8, bildOben, bw, bh);
+    Image1->setBildGroesse(bw, bh);
+    g_.Vorbereiten(bw, bh);
+    elektron_ = ElektronBild();
+
+    int y = 8;
+    auto tafel = [&](Panel *&p, int hoehe) {
+        p = new Panel(this);
+        p->setFarbe(FarbePanel);
+        Setze(p, spalteX, y, breite, hoehe);
+        y += hoehe + 8;
+    };
+    tafel(PanelAtom, 74);
+    Text(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4);
+    Text(PanelAtom, QStringLiteral("befindet sich im Zustand"), 8, 26, 180);
+    EditNrVorher = Ziffernfeld(PanelAtom, 190, 24, QStringLiteral("2"), true);
+    UpDownNrVorher = new UpDown(PanelAtom);
+    UpDownNrVorher->setBereich(1, 9, 2);
+    Setze(UpDownNrVorher, 222, 24, 18, 24);
+    Text(PanelAtom, QStringLiteral("(max. 9)"), 190, 50, 90);
+
+    tafel(PanelSpring, 128);
+    Text(PanelSpring, QStringLiteral(" ENTWEDER:"), 8, 4);
+    Text(PanelSpring, QStringLiteral("Es soll in Zustand "), 8, 26, 124);
+    EditNrNachher = Ziffernfeld(PanelSpring, 132, 24, QStringLiteral("1"), true);
+    UpDownNrNachher = new UpDown(PanelSpring);
+    UpDownNrNachher->setBereich(1, 4, 1);
+    Setze(UpDownNrNachher, 164, 24, 18, 24);
+    Text(PanelSpring, QStringLiteral("springen und"), 188, 26, 96);
+    auto *l = Text(PanelSpring, QStringLiteral("dabei Energie in Form eines Photons abgeben."), 8, 50);
+    l->setWordWrap(true);
+    Setze(l, 8, 50, breite - 16, 36);
+    BitBtnEmittiere = new BitBtn(QStringLiteral("&emittiere!"), PanelSpring);
+    SetzeSchrift(BitBtnEmittiere, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(BitBtnEmittiere, 60, 90, breite - 120, 30);
+
+    tafel(PanelAbsorbe, 128);
+    Text(PanelAbsorbe, QStringLiteral("     ODER:"), 8, 4);
+    Text(PanelAbsorbe, QStringLiteral("Es soll ein Photon der"), 8, 26);
+    EditLinie = Ziffernfeld(PanelAbsorbe, 8, 48, QStringLiteral("1"), false);
+    UpDownLinie = new UpDown(PanelAbsorbe);
+    UpDownLinie->setBereich(1, 9, 1);
+    Setze(UpDownLinie, 40, 48, 18, 24);
+    Text(PanelAbsorbe, QStringLiteral(". Linie der"), 62, 50, 80);
+    ComboBoxSerie = new QComboBox(PanelAbsorbe);
+    ComboBoxSerie->addItems({QStringLiteral("Lyman-"), QStringLiteral("Balmer-"), QStringLiteral("Paschen-"),
+                             QStringLiteral("Brackett-")});
+    Setze(ComboBoxSerie, 140, 47, 100, 26);
+    Text(PanelAbsorbe, QStringLiteral("-Serie absorbieren."), 8, 76, 150);
+    Text(PanelAbsorbe, QStringLiteral("(max. 4)"), 170, 76, 90);
+    BitBtnAbsorbiere = new BitBtn(QStringLiteral("&absorbiere!"), PanelAbsorbe);
+    SetzeSchrift(BitBtnAbsorbiere, QStringLiteral("Trebuchet MS"), 12, true);
+    Setze(BitBtnAbsorbiere, 60, 94, breite - 120, 30);
+
+    tafel(PanelErgebnis, 44);
+    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    BitBtnInfo = BitBtnHinweis;
+    Setze(BitBtnInfo, 8, 6, breite - 16, 32);
+    const int hb = std::min(W - 297 - 32, 705), ho = bildOben + 16, hh = bh - 32;
+    Hinweis.setzeGeometrie(8 + (W - 297 - 8 - hb) / 2, ho, hb, hh);
+    Setze(Hinweis.edit, 8, 8, hb - 16, hh - 48);
+    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
+    Setze(Hinweis.loeschen, hb - 8 - 105, hh - 32, 105, 25);
+    Hinweis.panel->setFarbe(FarbePanel);
+
+    tafel(PanelSGrenzen, 34);
+    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&markiere die Seriengrenzen"), PanelSGrenzen);
+    Setze(CheckBoxGrenzen, 8, 6, breite - 16, 22);
+
+    tafel(PanelAnimation, 96);
+    Text(PanelAnimation, QStringLiteral("Animation"), 8, 2, 120);
+    TrackBarTempo = new TrackBar(Qt::Horizontal, PanelAnimation);
+    TrackBarTempo->setBereich(1, 4, 2);
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    Setze(TrackBarTempo, 8, 38, 220, 26);
+    TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
+    SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
+    UpDownTempo = new UpDown(PanelAnimation);
+    UpDownTempo->setBereich(1, 4, 2);
+    Setze(UpDownTempo, 232, 38, 18, 26);
+    BitBtnBreak = new BitBtn(QStringLiteral("&warte"), PanelAnimation);
+    BitBtnBreak->setGlyph(GlyphBild(Glyphe::Pause));
+    BitBtnBreak->setEnabled(false);
+    Setze(BitBtnBreak, 8, 66, breite - 16, 26);
+    // below 768 px the column may reach the back button: it then stands beside the column
+    if (y > ZurueckOben)
+        Setze(BitBtnZurueck, ZurueckLinks, std::max(y, H - ZurueckHoehe - 8) - 8, ZurueckBreite, ZurueckHoehe);
+    Hinweis.panel->raise();
+    BitBtnZurueck->raise();
+
+    connect(UpDownNrVorher, &UpDown::geklickt, this, [this] { EditNrVorher->setText(QString::number(UpDownNrVorher->Position())); });
+    connect(UpDownNrNachher, &UpDown::geklickt, this, [this] { EditNrNachher->setText(QString::number(UpDownNrNachher->Position())); });
+    connect(UpDownLinie, &UpDown::geklickt, this, [this] { EditLinie->setText(QString::number(UpDownLinie->Position())); });
+    connect(EditNrVorher, &QLineEdit::textChanged, this, [this] { Zahlgeaendert(EditNrVorher, UpDownNrVorher); });
+    connect(EditNrNachher, &QLineEdit::textChanged, this, [this] { Zahlgeaendert(EditNrNachher, UpDownNrNachher); });
+    connect(EditLinie, &QLineEdit::textChanged, this, [this] {
+        Zahlgeaendert(EditLinie, UpDownLinie);
+        const int k = EditLinie->text().toInt();
+        if (!fliegt_ && Stufe() + k > ProbeZielGrenze)
+            Meldung(this, MeldungsTyp::Information, EntscheidText(Entscheid::ZuHoch, 0));
+        ZeichneAlles();
+    });
+    connect(ComboBoxSerie, &QComboBox::currentIndexChanged, this, [this] { ZeichneAlles(); });
+    connect(CheckBoxGrenzen, &QCheckBox::toggled, this, [this] { ZeichneAlles(); });
+    connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { UpDownTempo->setPosition(TrackBarTempo->Position()); });
+    connect(UpDownTempo, &UpDown::geklickt, this, [this] { TrackBarTempo->setPosition(UpDownTempo->Position()); });
+    connect(BitBtnEmittiere, &QPushButton::clicked, this, [this] { BitBtnEmittiereClick(); });
+    connect(BitBtnAbsorbiere, &QPushButton::clicked, this, [this] { BitBtnAbsorbiereClick(); });
+    connect(BitBtnBreak, &QPushButton::clicked, this, [this] { BitBtnBreakClick(); });
+
+    ZeichneAlles();
+}
+
+Edit *TFormHAtomProbe3::Ziffernfeld(QWidget *eltern, int x, int y, const QString &text, bool piepsen)
+{
+    auto *e = new Edit(eltern);
+    e->setText(text);
+    e->setValidator(new EineZiffer(e));
+    e->setAlignment(Qt::AlignCenter);
+    Setze(e, x, y, 30, 24);
+    e->tastenFilter = [e, piepsen](QChar &taste) {
+        if (taste >= QLatin1Char('1') && taste <= QLatin1Char('9')) {
+            if (e->text() != QString(taste))
+                e->setText(QString(taste));  // a digit replaces the whole text
+        } else if (piepsen) {
+            Piepsen();
+        }
+        taste = QChar();
+    };
+    return e;
+}
+
+void TFormHAtomProbe3::Zahlgeaendert(Edit *e, UpDown *u)
+{
+    const int wert = e->text().toInt();
+    if (wert >= u->Min() && wert <= u->Max())
+        u->setPosition(wert);
+    if (e != EditLinie)
+        ZeichneAlles();
+}
+
+int TFormHAtomProbe3::Stufe() const { return std::clamp(EditNrVorher->text().toInt(), 1, ProbeStufen); }
+
+void TFormHAtomProbe3::FormActivate()
+{
+    pause = false;
+    Stopp = false;
+    BitBtnBreak->setEnabled(false);
+    BitBtnBreak->setText(QStringLiteral("&warte"));
+}
+
+void TFormHAtomProbe3::ZeichneAlles()
+{
+    if (!Image1 || !BitBtnBreak || fliegt_)
+        return;
+    ProbeBild(Image1->canvas(), g_).ZeichneAlles(Stufe(), CheckBoxGrenzen->isChecked(), elektron_);
+}
+
+void TFormHAtomProbe3::AtomZeigen(int stufe)
+{
+    ProbeBild(Image1->canvas(), g_).ZeichneHAtom(stufe, CheckBoxGrenzen->isChecked(), elektron_);
+}
+
+void TFormHAtomProbe3::Warten(int ms)
+{
+    Warte(std::uint32_t(std::max(0, ms)));
+    while (pause && !Stopp && !ProgrammEndet)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void TFormHAtomProbe3::BitBtnBreakClick()
+{
+    pause = !pause;
+    BitBtnBreak->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warte"));
+}
+
+void TFormHAtomProbe3::Ablehnen(Entscheid e, int stufe)
+{
+    Piepsen();
+    const MeldungsTyp typ = e == Entscheid::MussAufnehmen || e == Entscheid::FalscheSerie || e == Entscheid::ZuHoch
+                                ? MeldungsTyp::Warnung
+                                : MeldungsTyp::Information;
+    Meldung(this, typ, EntscheidText(e, stufe), MeldungsKnopf::Wiederholen);
+}
+
+void TFormHAtomProbe3::BitBtnEmittiereClick()
+{
+    if (fliegt_)
+        return;
+    const int n = Stufe(), t = std::clamp(EditNrNachher->text().toInt(), 1, 9);
+    const Entscheid e = EmissionPruefen(n, t);
+    if (e != Entscheid::Flug)
+        return Ablehnen(e, t);
+    QuantUnterwegs(t, n, true);
+    EditNrVorher->setText(QString::number(t));
+    ZeichneAlles();
+}
+
+void TFormHAtomProbe3::BitBtnAbsorbiereClick()
+{
+    if (fliegt_)
+        return;
+    const int n = Stufe(), s = ComboBoxSerie->currentIndex() + 1, k = std::clamp(EditLinie->text().toInt(), 1, 9);
+    const Entscheid e = AbsorptionPruefen(n, s, k);
+    if (e == Entscheid::Flug) {
+        QuantUnterwegs(n, n + k, false);
+        EditNrVorher->setText(QString::number(n + k));
+        ZeichneAlles();
+        return;
+    }
+    Ablehnen(e, n);
+    if (n + k > ProbeZielGrenze) {  // no level to go to, whatever the series: start again from 1
+        fliegt_ = true;  // no second message while the edits are set back
+        EditNrVorher->setText(QStringLiteral("1"));
+        UpDownNrVorher->setPosition(1);
+        EditLinie->setText(QStringLiteral("1"));
+        UpDownLinie->setPosition(1);
+        fliegt_ = false;
+        ZeichneAlles();
+    }
+}
+
+void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
+{
+    fliegt_ = true;
+    Stopp = false;
+    pause = false;
+    BitBtnBreak->setEnabled(true);
+    BitBtnEmittiere->setEnabled(false);
+    BitBtnAbsorbiere->setEnabled(false);
+    const int T = TrackBarTempo->Position();
+    const bool animiert = T < 4;
+    const int m = animiert ? 8 * (4 - T) : 1, d = 32 * (4 - T);
+    Blinken = 0;
+    auto blinke = [&](int von, int nach, int mal) {
+        for (int i = 0; i < mal && !Stopp; ++i) {
+            AtomZeigen(von);
+            ++Blinken;
+            Warten(d);
+            if (Stopp)
+                break;
+            AtomZeigen(nach);
+            ++Blinken;
+            Warten(d);
+        }
+        AtomZeigen(nach);
+    };
+    if (emission)
+        blinke(b, a, m);
+
+    Canvas &c = Image1->canvas();
+    const int R = PhotonRadius(g_, a, b);
+    const TColor farbe = PhotonFarbe(a, b);
+    const QImage bild = PhotonBild(R, farbe);
+    const double y = g_.y0 - (g_.g[a] + g_.g[b]) / 2.0;
+    const double start = emission ? g_.x0 / 2.0 : double(g_.w + R);
+    const double ende = emission ? double(g_.w + R) : std::max(1.0, g_.x0 / 2.0);
+    const double schritt = emission ? 4.0 * T : -4.0 * T;
+    Photon = PhotonSpur{start, Runde(y), farbe, 0, emission};
+    ProbeBild(c, g_).ZeichneSeriePhoton(a, b);
+
+    bool gezeichnet = false;
+    QPoint wo;
+    auto zeichne = [&](double x) {  // XOR: the second drawing at the same place erases
+        c.copyMode = KopierModus::SrcInvert;
+        c.draw(Runde(x) - R, Runde(y) - R, bild);
+        c.copyMode = KopierModus::SrcCopy;
+    };
+    double x = start;
+    zeichne(x);
+    gezeichnet = true;
+    wo = QPoint(Runde(x), Runde(y));
+    while (!Stopp) {
+        if (gezeichnet)
+            zeichne(wo.x());
+        gezeichnet = false;
+        x = animiert ? x + schritt : ende;
+        if (emission ? x >= ende : x <= ende)
+            x = ende;
+        zeichne(x);
+        gezeichnet = true;
+        wo = QPoint(Runde(x), Runde(y));
+        Photon.x = x;
+        ++Photon.schritte;
+        if (x == ende)
+            break;
+        Warten(8 * (4 - T));
+    }
+    if (gezeichnet)
+        zeichne(wo.x());  // absorbed, or gone out of the picture
+
+    if (!emission && !Stopp)
+        blinke(a, b, std::max(1, m - 10));
+    BitBtnBreak->setEnabled(false);
+    BitBtnBreak->setText(QStringLiteral("&warte"));
+    BitBtnEmittiere->setEnabled(true);
+    BitBtnAbsorbiere->setEnabled(true);
+    pause = false;
+    fliegt_ = false;
+}
+
+void TFormHAtomProbe3::SchreibeHinweiseSelbst()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/hydrogen/hatomprobe_hinweis.txt")), stil);
+}

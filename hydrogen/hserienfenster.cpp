@@ -1,0 +1,176 @@
+#include "hserienfenster.h"
+
+#include "bild.h"
+#include "richtext.h"
+#include "wasserstoff.h"
+
+using namespace Wasserstoff;
+
+namespace {
+
+Panel *TafelAn(QWidget *eltern, const QRect &r)
+{
+    auto *p = new Panel(eltern);
+    p->setFarbe(FarbePanel);
+    Setze(p, r.left(), r.top(), r.width(), r.height());
+    return p;
+}
+
+QLabel *Text(QWidget *eltern, const QString &t, int x, int y, int breite, int hoehe = 18)
+{
+    auto *l = new QLabel(t, eltern);
+    Setze(l, x, y, breite, hoehe);
+    return l;
+}
+
+}  // namespace
+
+TFormHSerien::TFormHSerien(QWidget *parent)
+    : SimFenster(QStringLiteral("  Spektralserien des atomaren Wasserstoffs"), parent)
+{
+    layout_ = BerechneHSerienLayout(BildschirmBreite, BildschirmHoehe,
+                                    QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
+    const HSerienLayout &l = layout_;
+    ErzeugeTitel(QStringLiteral("Spektrum des Wasserstoffatoms"), l.titel.left(), l.titel.top(), l.titel.width(),
+                 l.titel.height());
+
+    Image1 = new Bild(this);
+    Setze(Image1, l.bild.left(), l.bild.top(), l.bild.width(), l.bild.height());
+    Image1->setBildGroesse(l.bild.width(), l.bild.height());
+
+    // series: how many, vertical separation, order
+    PanelSerien = TafelAn(this, l.serien);
+    Text(PanelSerien, QStringLiteral("Zeichne die ersten"), 8, 4, 190);
+    TrackBarSerien = Regler(PanelSerien, 8, 22, 160, 3, 6, 6, UpDownSerien);
+    TrackBarSerien->setSkala({{3, QStringLiteral("3")},
+                              {4, QStringLiteral("4")},
+                              {5, QStringLiteral("5")},
+                              {6, QStringLiteral("6\u00a0Serien")}});
+    Text(PanelSerien, QStringLiteral("Unterscheide sie vertikal"), 8, 70, 190);
+    TrackBarUnterscheidung = Regler(PanelSerien, 8, 88, 160, 0, 10, 0, UpDownUnterscheidung);
+    TrackBarUnterscheidung->setSkala(
+        {{0, QStringLiteral("nicht")}, {5, QStringLiteral("wenig")}, {10, QStringLiteral("stark")}});
+    Text(PanelSerien, QStringLiteral("Ordne sie nach"), 230, 4, 180);
+    RadioButtonFrequenz = new QRadioButton(QStringLiteral("Frequenzen"), PanelSerien);
+    Setze(RadioButtonFrequenz, 236, 26, 170, 22);
+    RadioButtonFrequenz->setChecked(true);
+    RadioButtonWellenlaenge = new QRadioButton(QStringLiteral("Wellenlängen"), PanelSerien);
+    Setze(RadioButtonWellenlaenge, 236, 50, 170, 22);
+    CheckBoxMassstab = new QCheckBox(QStringLiteral("Passe den"), PanelSerien);
+    Setze(CheckBoxMassstab, 236, 84, 170, 22);
+    LabelMassstab = Text(PanelSerien, QStringLiteral("Maßstab an"), 256, 104, 150);
+    CheckBoxMassstab->hide();
+    LabelMassstab->hide();
+
+    // lines per series, thick first lines, limits
+    PanelLinien = TafelAn(this, l.linien);
+    Text(PanelLinien, QStringLiteral("Zeichne pro Serie die ersten"), 8, 4, 330);
+    TrackBarLinien = Regler(PanelLinien, 8, 22, 240, 4, 16, 12, UpDownLinien);
+    TrackBarLinien->setSkala({{4, QStringLiteral("4")},
+                              {8, QStringLiteral("8")},
+                              {12, QStringLiteral("12")},
+                              {16, QStringLiteral("16\u00a0Linien")}});
+    CheckBoxLinienBreite = new QCheckBox(QStringLiteral("Zeichne erste Linien &dick"), PanelLinien);
+    Setze(CheckBoxLinienBreite, 8, 78, 330, 22);
+    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Seriengrenzen"), PanelLinien);
+    Setze(CheckBoxGrenzen, 8, 104, 330, 22);
+
+    PanelSpektrum = TafelAn(this, l.spektrum);
+    CheckBoxSpektrum = new QCheckBox(QStringLiteral("Mit dem &Spektrum"), PanelSpektrum);
+    Setze(CheckBoxSpektrum, 6, 8, l.spektrum.width() - 10, 22);
+    Text(PanelSpektrum, QStringLiteral("des sichtbaren Lichts"), 10, 32, l.spektrum.width() - 14);
+
+    PanelHinweise = TafelAn(this, l.hinweisKnopf);
+    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    Setze(BitBtnHinweis, 8, 8, l.hinweisKnopf.width() - 16, l.hinweisKnopf.height() - 16);
+    Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
+    Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 48);
+    Hinweis.loeschen->setText(QStringLiteral("Text &löschen"));
+    Setze(Hinweis.loeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 32, 105, 25);
+    Hinweis.panel->setFarbe(FarbePanel);
+    Hinweis.panel->raise();
+    BitBtnZurueck->raise();
+
+    // handlers: every change redraws at once
+    auto paar = [this](TrackBar *t, UpDown *u) {
+        connect(t, &QSlider::valueChanged, this, [this, t, u] {
+            u->setPosition(t->Position());
+            Serien = TrackBarSerien->Position();
+            Linien = TrackBarLinien->Position();
+            Neuzeichnen();
+        });
+        connect(u, &UpDown::geklickt, this, [t, u] { t->setPosition(u->Position()); });
+    };
+    paar(TrackBarSerien, UpDownSerien);
+    paar(TrackBarLinien, UpDownLinien);
+    paar(TrackBarUnterscheidung, UpDownUnterscheidung);
+    connect(RadioButtonFrequenz, &QRadioButton::toggled, this, [this] {
+        const bool wl = RadioButtonWellenlaenge->isChecked();
+        CheckBoxMassstab->setVisible(wl);
+        LabelMassstab->setVisible(wl);
+        Neuzeichnen();
+    });
+    for (QCheckBox *b : {CheckBoxLinienBreite, CheckBoxGrenzen, CheckBoxMassstab, CheckBoxSpektrum})
+        connect(b, &QCheckBox::toggled, this, [this] { Neuzeichnen(); });
+
+    ZeigeHSerien(false);
+}
+
+TrackBar *TFormHSerien::Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown)
+{
+    auto *t = new TrackBar(Qt::Horizontal, eltern);
+    t->setBereich(min, max, pos);
+    t->setFrequenz(1);
+    t->setTickPosition(QSlider::TicksBelow);
+    Setze(t, x, y, breite, 26);
+    updown = new UpDown(eltern);
+    updown->setBereich(min, max, pos);
+    Setze(updown, x + breite + 4, y, 20, 26);
+    return t;
+}
+
+HSerienEinstellung TFormHSerien::Einstellung() const
+{
+    HSerienEinstellung e;
+    e.serien = Serien;
+    e.linien = Linien;
+    e.trennung = TrackBarUnterscheidung->Position();
+    e.wellenlaenge = RadioButtonWellenlaenge->isChecked();
+    e.dick = CheckBoxLinienBreite->isChecked();
+    e.grenzen = CheckBoxGrenzen->isChecked();
+    e.massstab = CheckBoxMassstab->isChecked();
+    e.spektrum = CheckBoxSpektrum->isChecked();
+    return e;
+}
+
+void TFormHSerien::Neuzeichnen()
+{
+    if (!CheckBoxSpektrum)  // controls created later fire no redraw before the picture is ready
+        return;
+    ZeigeHSerien(RadioButtonWellenlaenge->isChecked());
+}
+
+void TFormHSerien::ZeigeHSerien(bool wellenlaenge)
+{
+    HSerienEinstellung e = Einstellung();
+    e.wellenlaenge = wellenlaenge;
+    HSerienBild(Image1->canvas(), geometrie_).ZeigeHSerien(e);
+}
+
+WerteTabelle TFormHSerien::Werte() const
+{
+    WerteTabelle t;
+    t.spalten = {QStringLiteral("untere Stufe n"), QStringLiteral("obere Stufe m"), QStringLiteral("Frequenz f / THz"),
+                 QStringLiteral("Wellenlänge λ / nm")};
+    for (const Linie &l : WasserstoffLinien(Serien, Linien))
+        t.zeilen.append({double(l.n), double(l.m), l.frequenzTHz, l.wellenlaengeNm});
+    return t;
+}
+
+void TFormHSerien::SchreibeHinweiseSelbst()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    stil.abstandGroesse = 8;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/hydrogen/hserien_hinweis.txt")), stil);
+}

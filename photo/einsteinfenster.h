@@ -1,0 +1,55 @@
+// The Einstein-equation window: the kinetic energy of the photo electrons over the light's
+// frequency for the lines of a gas lamp and up to four metals, as the counter-field method
+// gives it in theory: parallel straight lines with the slope h. Nothing is animated; every
+// change redraws the plot.
+#pragma once
+
+#include "einstein.h"
+#include "canvas.h"
+#include "simfenster.h"
+
+#include <QGroupBox>
+
+class Bild;
+
+class TFormEinsteinGl : public SimFenster {
+    Q_OBJECT
+public:
+    explicit TFormEinsteinGl(QWidget *parent = nullptr);
+
+    Bild *Image1 = nullptr;
+    QCheckBox *CheckBoxNa = nullptr, *CheckBoxKa = nullptr, *CheckBoxRb = nullptr, *CheckBoxCs = nullptr;
+    QCheckBox *CheckBoxVerbLinien = nullptr, *CheckBoxDreieck = nullptr;
+    RadioGroup *RadioGroupSpektren = nullptr;
+    QCheckBox *CheckBoxspektralLinien = nullptr, *CheckBoxSpektrum = nullptr;
+    QCheckBox *CheckBoxNeuErgebnis = nullptr;
+
+    Linienspektrum Lampen[4];
+    bool gezeigt[4] = {false, false, false, false};
+    Photoeffekt::EinsteinAchsen achsen;
+    TColor Zeichengrund = 0;
+
+    QCheckBox *MetallBox(int i) const;
+    void CheckBoxMetallClick(int i);
+    void CheckBoxVerbLinienClick();
+
+    void BitBtnZurueckClick() override;
+
+    // The whole plot.
+    void Simulation() override;
+
+protected:
+    void FormActivate() override { Simulation(); }
+
+private:
+    void KooSyVorbereiten();
+    void ZeigeSpektrum();
+    void ZeichneLampenLinien(int lampe);
+    void ZeichneMesspunkte(int lampe, int metall);
+    void ZeichneGerade(int lampe, int metall);
+    void ZeichneSteigungsdreieck(int metall);
+    void Text(int x, int y, const QString &text, TColor farbe, int groesse, bool fett);
+    void SchreibeHinweisSelbst();
+    void SchreibeErgebnisSelbst();
+    Ursprung u_;
+};

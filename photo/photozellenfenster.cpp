@@ -1,0 +1,95 @@
+#include "photozellenfenster.h"
+
+#include "bild.h"
+#include "hallwachsbild.h"
+#include "richtext.h"
+
+using namespace Photoeffekt;
+
+namespace {
+HallwachsFenster::Texte PhotozellenTexte()
+{
+    HallwachsFenster::Texte t;
+    t.caption = QStringLiteral("Die Vakuum-Photozelle");
+    t.titel = QStringLiteral("Die Photozelle");
+    t.lichtCaption = QStringLiteral(" &Experiment mit ");
+    t.lichtItems = {QStringLiteral("rotem Licht"), QStringLiteral("UV-Licht")};
+    t.schaltLabel = {QStringLiteral("Nachweis des")};
+    t.stromCaption = QStringLiteral(" &Photostroms: ");
+    t.beschriftung = QStringLiteral("&Beschriftungen");
+    return t;
+}
+}  // namespace
+
+TFormPhotozelle5::TFormPhotozelle5(QWidget *parent)
+    : HallwachsFenster(PhotozellenTexte(), PhotozellenBildschirm(), parent), bildschirmHoehe_(BildschirmHoehe)
+{
+    UVGeschwindigkeit = PhotozellenUVGeschwindigkeit(PlanckLiteratur);
+    PanelSimulation = PanelLicht;
+    Aufbauen();
+}
+
+void TFormPhotozelle5::DatenSchaltSkizze()
+{
+    Canvas &c = Image1->canvas();
+    c.font = PhotozellenSchrift();
+    const int textBreite = c.textWidth(QStringLiteral("MetallPlatte"));
+    skizze = PhotozellenDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_, SchriftMittel,
+                              textBreite);
+    sprites = DefElektron(skizze.r, Zeichengrund, Schichtfarbe, false);
+    lampe = LampenGeometrie(skizze.lampeX0, skizze.y0, skizze.kathodeX, skizze.D, 8);
+    wellen.bisX = skizze.kathodeX;
+    wellen.laenge = 192;
+    wellen.linienBreite = 2;
+    messgeraet.g = SkaliertesGalvanometer(skizze.drehpunkt, bildschirmHoehe_, 3, M_PI / 2);
+    Stromart a;
+    a.ruheX = skizze.kathodeX;
+    a.startX = skizze.startX;
+    a.wktProI = 0.1;
+    a.geschwindigkeit = UVGeschwindigkeit;
+    a.faktorBasis = 0.98;
+    a.faktorSpanne = 0.4;
+    a.begrenzt = true;
+    a.linkeGrenze = skizze.anodeX;
+    a.rechteGrenze = skizze.startX + 1;
+    strom.art = a;
+    strom.Aufstellen(skizze.y0, skizze.D);
+}
+
+void TFormPhotozelle5::ZeichneAnordnung()
+{
+    ZeichnePhotozelle(Image1->canvas(), Zeichengrund, skizze, lampe, stromkreis, messgeraet);
+}
+
+void TFormPhotozelle5::BeschrifteAnordnung()
+{
+    wellen.frei = BeschriftePhotozelle(Image1->canvas(), skizze, stromkreis);
+}
+
+QRect TFormPhotozelle5::ZeichneWellen(Canvas &c, const Wellenbild &w, int a, TColor farbe)
+{
+    // the black inside ends before the metal layer; the glass wall, the layer and the ring
+    // (which stands in front of the light) stay clear
+    const PhotozellenSkizze &k = skizze;
+    const QRect glas(QPoint(k.zelleLinks, k.zelleOben), QPoint(k.zelleRechts, k.zelleUnten));
+    const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1),
+                      QPoint(k.kathodeX - k.t - 1, k.zelleUnten - k.t - 1));
+    Wellenbild mitRing = w;
+    mitRing.frei.append(QRect(QPoint(k.anodeX - 10, k.y0 - 7), QPoint(k.anodeX + 10, k.saeuleUnten + 7)));
+    return ZeichneWellenInZelle(c, lampe, mitRing, a, farbe, Zeichengrund, glas, innen);
+}
+
+void TFormPhotozelle5::SchreibeHinweis()
+{
+    TextStil stil = StilHinweis();
+    stil.hintergrund = 0xFFFF95;
+    SchreibeMarkup(Hinweis.edit,
+                   LadeText(QStringLiteral(":/texte/photo/hallwachs_hinweis_licht.txt")) + QStringLiteral("\n\n") +
+                       LadeText(QStringLiteral(":/texte/photo/photozelle_hinweis.txt")),
+                   stil);
+}
+
+void TFormPhotozelle5::SchreibeErgebnis()
+{
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/photo/photozelle_ergebnis.txt")), StilErgebnis());
+}

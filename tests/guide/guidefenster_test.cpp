@@ -1,0 +1,316 @@
+// The guide window: navigation, page list, texts from files or built in, the
+// counter-field flag, glossary jumps and biographies.
+#include "guidefenster.h"
+#include "glossar.h"
+#include "portrait.h"
+#include "richtext.h"
+#include "simfenster.h"
+#include "testhilfen.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QWheelEvent>
+#include <QRegularExpression>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class GuideTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Bildschirm(1264, 960);
+        guide = std::make_unique<TFormGuide>();
+        TextPfad = QStringLiteral("/kein/solches/Verzeichnis/");
+        guide->show();
+    }
+
+    bool sichtbar(QWidget *w) const { return w->isVisibleTo(guide.get()); }
+    QString text() const { return guide->RichEditTheorie->toPlainText(); }
+
+    std::unique_ptr<TFormGuide> guide;
+    MeldungsSammler sammler;
+    QList<MeldungsEintrag> &meldungen = sammler.liste;
+};
+
+}  // namespace
+
+TEST_F(GuideTest, FirstAndLastPageHideWhatLeadsNowhere)
+{
+    EXPECT_EQ(guide->AktuelleSeite, 1);
+    EXPECT_FALSE(sichtbar(guide->BitBtnzurueck));
+    EXPECT_FALSE(sichtbar(guide->BitBtnSeite1));
+    EXPECT_TRUE(sichtbar(guide->BitBtnWeiter));
+    EXPECT_TRUE(sichtbar(guide->BitBtnZeigen));
+    for (int i = 1; i < 23; ++i)
+        guide->BitBtnWeiter->click();
+    EXPECT_EQ(guide->AktuelleSeite, 23);
+    EXPECT_FALSE(sichtbar(guide->BitBtnWeiter));
+    EXPECT_FALSE(sichtbar(guide->BitBtnZeigen));
+    EXPECT_TRUE(sichtbar(guide->BitBtnzurueck));
+    EXPECT_EQ(guide->PanelTheorie->caption().trimmed(), QStringLiteral("Seite 23: Quantenphysik und modernes Weltbild"));
+    guide->BitBtnSeite1->click();
+    EXPECT_EQ(guide->AktuelleSeite, 1);
+    EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 1"));
+}
+
+TEST_F(GuideTest, PageListGoesToTheChosenPage)
+{
+    guide->ComboBoxSeitenwahl->setCurrentIndex(10);
+    emit guide->ComboBoxSeitenwahl->activated(10);
+    EXPECT_EQ(guide->AktuelleSeite, 11);
+    EXPECT_EQ(guide->PanelTheorie->caption(), QStringLiteral("  Seite 11: Spektren von Gasen "));
+    EXPECT_EQ(guide->ComboBoxSeitenwahl->currentIndex(), -1);  // the placeholder again
+    EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 11"));
+}
+
+TEST_F(GuideTest, EveryPageHasItsBuiltInTextBeginningWithItsTitle)
+{
+    for (int n = 1; n <= 23; ++n) {
+        guide->AktuelleSeite = n;
+        guide->Seitevorbereiten();
+        const QString t = text();
+        EXPECT_GT(t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 250) << n;
+        // The first line is the page's first title line of its markup.
+        const QString markup = LadeText(QStringLiteral(":/texte/guide/seite%1.txt").arg(n, 2, 10, QLatin1Char('0')));
+        QString titel = markup.section(QLatin1Char('\n'), 0, 0);
+        ASSERT_TRUE(titel.startsWith(QLatin1Char('#'))) << n;
+        titel.remove(QRegularExpression(QStringLiteral("^#+ ")));
+        EXPECT_EQ(t.section(QLatin1Char('\n'), 0, 0), titel) << n;
+        EXPECT_FALSE(t.contains(QLatin1Char('*'))) << "markup left in page " << n;
+        EXPECT_FALSE(t.contains(QStringLiteral(">>>"))) << n;
+    }
+}
+
+TEST_F(GuideTest, AFileInTheTextDirectoryReplacesOnlyItsPage)
+{
+    QTemporaryDir dir;
+    QFile datei(dir.filePath(QStringLiteral("QuantenText5.RTF")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("{\\rtf1\\ansi\\ansicpg1252 Lehrertext f\\'fcr Seite 5\\par}");
+    datei.close();
+    TextPfad = dir.path() + QLatin1Char('/');
+
+    guide->AktuelleSeite = 5;
+    guide->Seitevorbereiten();
+    EXPECT_TRUE(text().contains(QStringLiteral("Lehrertext für Seite 5")));
+    guide->BitBtnWeiter->click();
+    EXPECT_FALSE(text().contains(QStringLiteral("Lehrertext")));
+    EXPECT_GT(text().size(), 1000);
+
+    // Built-in texts chosen: the file is ignored.
+    TexteVonDatei = false;
+    guide->BitBtnzurueck->click();
+    EXPECT_FALSE(text().contains(QStringLiteral("Lehrertext")));
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
+{
+    guide->AktuelleSeite = 4;
+    guide->Seitevorbereiten();
+    const QString eingebaut = text();
+    // Ticked by hand: built-in text. Unticked by hand: the file alone — missing, so an error,
+    // and the page keeps the text it showed.
+    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(guide->CheckBoxNeuTheorie->isChecked());
+    EXPECT_EQ(text(), eingebaut);
+    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_FALSE(guide->CheckBoxNeuTheorie->isChecked());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
+    EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("QuantenText4.RTF")));
+    EXPECT_EQ(text(), eingebaut);
+
+    // Preparing a page unticks the box silently: no second message.
+    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    guide->BitBtnWeiter->click();
+    EXPECT_FALSE(guide->CheckBoxNeuTheorie->isChecked());
+    EXPECT_EQ(meldungen.size(), 1);
+
+    // With built-in texts chosen, unticking writes the built-in text.
+    TexteVonDatei = false;
+    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_EQ(meldungen.size(), 1);
+    EXPECT_GT(text().size(), 1000);
+}
+
+TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
+{
+    auto *gegenfeld = new QWidget;
+    FensterAnmelden(QStringLiteral("TFormGegenfeld2"), gegenfeld);
+    guide->AktuelleSeite = 7;
+    guide->Seitevorbereiten();
+    GegenfeldKlassisch = false;
+    guide->BitBtnZeigen->click();
+    EXPECT_TRUE(GegenfeldKlassisch);
+    EXPECT_TRUE(gegenfeld->isVisible());
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir nochmal!"));
+    gegenfeld->hide();
+    guide->AktuelleSeite = 9;
+    guide->Seitevorbereiten();
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
+    guide->BitBtnZeigen->click();
+    EXPECT_FALSE(GegenfeldKlassisch);
+    EXPECT_TRUE(gegenfeld->isVisible());
+    FensterEntfernen(gegenfeld);
+    delete gegenfeld;
+
+    // A page whose window is not built yet gives a note and keeps its caption.
+    guide->AktuelleSeite = 13;
+    guide->Seitevorbereiten();
+    guide->BitBtnZeigen->click();
+    EXPECT_TRUE(guide->isVisible());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
+    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
+}
+
+TEST_F(GuideTest, GlossaryLeadsToPages)
+{
+    const int strahlung = GlossarBegriffe().indexOf(QStringLiteral("Strahlungskurve"));
+    emit guide->ComboBoxGlossar->activated(strahlung);
+    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral(" 3 + 4"));
+    guide->EditGlossarDblClick();
+    EXPECT_EQ(guide->AktuelleSeite, 3);
+
+    guide->AktuelleSeite = 4;
+    guide->Seitevorbereiten();
+    emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Planck")));
+    guide->EditGlossarDblClick();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Du bist schon auf der gesuchten Seite."));
+
+    guide->EditGlossar->clear();
+    QTest::keyClicks(guide->EditGlossar, QStringLiteral("4x5"));
+    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("45"));  // only digits get through
+    guide->EditGlossarDblClick();
+    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("(max. 23)"));
+    EXPECT_EQ(guide->AktuelleSeite, 4);
+
+    guide->EditGlossar->clear();
+    guide->EditGlossarDblClick();
+    ASSERT_EQ(meldungen.size(), 2);
+    EXPECT_EQ(meldungen[1].typ, MeldungsTyp::Warnung);
+    EXPECT_EQ(meldungen[1].text, QStringLiteral("Fehlerhafte Seiten-Nummer?"));
+    EXPECT_EQ(meldungen[1].knopf, MeldungsKnopf::Wiederholen);
+}
+
+TEST_F(GuideTest, EveryBiographyLoadsAndAgreesWithThePortraitTable)
+{
+    guide->PanelBiographie->show();
+    for (int n = 0; n < KeineBiographie; ++n) {
+        const Biographie &b = BiographieVon(n);
+        const Physiker *p = PhysikerVon(QString::fromLatin1(b.kurz));
+        ASSERT_NE(p, nullptr) << b.kurz;
+        guide->SchreibeBiographie(n);
+        const QString bio = guide->RichEditBiographie->toPlainText();
+        const QString nachname = QString::fromUtf8(p->name).section(QLatin1Char(' '), -1);
+        const QString geboren = QString::fromUtf8(p->lebensdaten).left(4);
+        EXPECT_GT(bio.size(), 400) << b.kurz;
+        EXPECT_TRUE(bio.contains(nachname)) << b.kurz;
+        EXPECT_TRUE(bio.contains(geboren)) << b.kurz << " " << geboren.toStdString();
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
+{
+    guide->AktuelleSeite = 5;
+    guide->Seitevorbereiten();
+    EXPECT_EQ(guide->BiographieNr, BioHHertz);
+    EXPECT_TRUE(sichtbar(guide->PanelFoto[BioHHertz]));
+    EXPECT_FALSE(sichtbar(guide->PanelFoto[BioPlanck]));
+    guide->ButtonFoto[BioHHertz]->click();
+    EXPECT_TRUE(sichtbar(guide->PanelBiographie));
+    EXPECT_TRUE(guide->RichEditBiographie->toPlainText().startsWith(QStringLiteral("Heinrich")));
+    guide->ButtonFoto[BioHHertz]->click();
+    EXPECT_FALSE(sichtbar(guide->PanelBiographie));
+
+    // Changing the page hides an open biography.
+    guide->ButtonFoto[BioHHertz]->click();
+    guide->BitBtnWeiter->click();
+    EXPECT_FALSE(sichtbar(guide->PanelBiographie));
+    EXPECT_EQ(guide->BiographieNr, KeineBiographie);
+
+    guide->AktuelleSeite = 15;
+    guide->Seitevorbereiten();
+    EXPECT_TRUE(sichtbar(guide->PanelFoto[BioFranck]));
+    EXPECT_TRUE(sichtbar(guide->PanelZuHertz));
+}
+
+TEST_F(GuideTest, EscWithTheGlossaryListOpenClosesOnlyTheList)
+{
+    guide->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(guide.get()));
+    guide->ComboBoxGlossar->showPopup();
+    QWidget *liste = QApplication::activePopupWidget();
+    ASSERT_NE(liste, nullptr);
+    QTest::keyClick(guide->ComboBoxGlossar->view(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    // With the list closed, Esc is the back button's again.
+    QTest::keyClick(guide.get(), Qt::Key_Escape);
+    EXPECT_FALSE(guide->isVisible());
+}
+
+TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
+{
+    emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Impuls")));
+    ASSERT_EQ(guide->EditGlossar->text(), QStringLiteral("19 + 20"));
+    QComboBox *liste = guide->ComboBoxGlossar;
+    const QPoint mitte = liste->rect().center();
+    // The first click opens the list; it shows ten entries at a time.
+    QTest::mouseClick(liste, Qt::LeftButton, {}, mitte);
+    ASSERT_TRUE(liste->view()->isVisible());
+    const int zeile = liste->view()->sizeHintForRow(0);
+    EXPECT_GE(liste->view()->height(), 9 * zeile);
+    EXPECT_LE(liste->view()->height(), 11 * zeile);
+    // The second press arrives in the open list, at the same place on the screen.
+    QWidget *popup = liste->view()->parentWidget();
+    QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
+    Ereignisse(10);
+    EXPECT_FALSE(liste->view()->isVisible());
+    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_TRUE(meldungen.isEmpty());
+
+    // Two single clicks far apart in time are no double-click: the list just closes.
+    QTest::mouseClick(liste, Qt::LeftButton, {}, mitte);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
+    Ereignisse(10);
+    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
+{
+    guide->AktuelleSeite = 5;
+    guide->Seitevorbereiten();
+    QComboBox *liste = guide->ComboBoxSeitenwahl;
+    liste->setFocus();
+    // wheel and keys over the closed box change nothing
+    QWheelEvent rad(QPointF(20, 10), liste->mapToGlobal(QPointF(20, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(liste, &rad);
+    for (Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_S})
+        QTest::keyClick(liste, taste);
+    EXPECT_EQ(guide->AktuelleSeite, 5);
+    EXPECT_EQ(liste->currentIndex(), -1);
+    // Enter on an entry of the open list does
+    liste->showPopup();
+    liste->view()->setCurrentIndex(liste->model()->index(11, 0));
+    QTest::keyClick(liste->view(), Qt::Key_Return);
+    EXPECT_EQ(guide->AktuelleSeite, 12);
+    // the open list shows every entry whole
+    const QFontMetrics fm(liste->view()->font());
+    for (int i = 0; i < liste->count(); ++i)
+        EXPECT_LE(fm.horizontalAdvance(liste->itemText(i)), liste->view()->viewport()->width()) << i;
+}

@@ -1,0 +1,159 @@
+#include "planckgesetzfenster.h"
+
+#include "bild.h"
+#include "strahlungssteuerung.h"
+
+using namespace Waermestrahlung;
+
+TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
+    : StrahlungsFenster(QStringLiteral("  Das Strahlungsgesetz von Max Planck"), 100, parent)
+{
+    layout_ = BerechnePlanckLayout(AktuelleBildschirmwerte());
+    const PlanckLayout &l = layout_;
+
+    ErzeugeTitelUndBild(QStringLiteral("Das Planck’sche Strahlungsgesetz"), l);
+    ErzeugeKurvenTafel();
+    ErzeugeUntereTafeln();
+    Setze(BitBtnZurueck, l.zurueck.left(), l.zurueck.top(), l.zurueck.width(), l.zurueck.height());
+    BitBtnZurueck->raise();
+
+    // the formula pictures over the drawing, hidden until asked for
+    auto formelBild = [this](const QRect &ort) {
+        auto *b = new Bild(this);
+        b->move(ort.topLeft());
+        b->setBildGroesse(ort.width(), ort.height());
+        b->setCursor(Qt::PointingHandCursor);
+        b->hide();
+        return b;
+    };
+    ImageGesetzFr = formelBild(l.gesetzBild);
+    ImageGesetzWL = formelBild(l.gesetzBild);
+    ImageKonstanten = formelBild(l.konstantenBild);
+    connect(ImageGesetzFr, &Bild::geklickt, this, [this] { ImageGesetzClick(); });
+    connect(ImageGesetzWL, &Bild::geklickt, this, [this] { ImageGesetzClick(); });
+    connect(ImageKonstanten, &Bild::geklickt, this, [this] { ImageKonstantenClick(); });
+
+    Anfangswerte();
+    ZeichneStrahlungskurven();
+    SchreibeGesetz(ImageGesetzFr->canvas(), true);
+    SchreibeGesetz(ImageGesetzWL->canvas(), false);
+    SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);
+}
+
+void TFormPlanckGesetz::ErzeugeKurvenTafel()
+{
+    const QRect &k = layout_.kurve;
+    PanelKurve = ErzeugePanel(this, QRect(k.left(), k.top(), k.width(), KurveHoehe));
+    ErzeugeTemperaturwahl(8, 70, 86, 5875, {{10, QStringLiteral("1000 K")}, {60, QStringLiteral("6000 K")}}, false);
+    const auto boxen = CheckBoxTemp();
+    for (std::size_t i = 0; i < boxen.size(); ++i)
+        connect(boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
+    ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
+    ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
+    Stauchen(PanelKurve, k.height());
+}
+
+void TFormPlanckGesetz::ErzeugeUntereTafeln()
+{
+    const PlanckLayout &l = layout_;
+    PanelLambdaF = ErzeugePanel(this, l.lambdaF);
+    Beschriftung(PanelLambdaF, QStringLiteral("Zeichne die Planck’sche Strahlungskurve"), 8, 2, l.lambdaF.width() - 16);
+    ErzeugeLambdaFWahl(QStringLiteral("&abhängig von der "), {QStringLiteral("Frequenz"), QStringLiteral("Wellenlänge")},
+                       QRect(8, 22, 126, 76));
+    ErzeugeAchsentafeln(PanelLambdaF, QRect(140, 20, l.lambdaF.width() - 146, 82), false);
+
+    PanelGesetz = ErzeugePanel(this, l.gesetz);
+    Beschriftung(PanelGesetz, QStringLiteral("Zeige das"), 12, 10, l.gesetz.width() - 24);
+    CheckBoxGesetz = new QCheckBox(QStringLiteral("&Planck’sche Strahlungsgesetz"), PanelGesetz);
+    Setze(CheckBoxGesetz, 12, 32, l.gesetz.width() - 24, 22);
+    CheckBoxKonstanten = new QCheckBox(QStringLiteral("Erkläre die &Konstanten"), PanelGesetz);
+    Setze(CheckBoxKonstanten, 12, 66, l.gesetz.width() - 24, 22);
+    CheckBoxKonstanten->setEnabled(false);
+    connect(CheckBoxGesetz, &QCheckBox::toggled, this, [this] { CheckBoxGesetzClick(); });
+    connect(CheckBoxKonstanten, &QCheckBox::toggled, this, [this] { CheckBoxKonstantenClick(); });
+}
+
+bool TFormPlanckGesetz::bereit() const
+{
+    return Image1 && TrackBarWLaenge && CheckBoxSpektrum && CheckBoxKonstanten && ImageKonstanten;
+}
+
+PlanckZustand TFormPlanckGesetz::Zustand() const
+{
+    PlanckZustand z;
+    ZustandFuellen(z);
+    // the formula pictures that will stand over the drawing, in its coordinates
+    if (CheckBoxGesetz->isChecked()) {
+        z.verdeckt = layout_.gesetzBild;
+        if (CheckBoxKonstanten->isChecked())
+            z.verdeckt = z.verdeckt.united(layout_.konstantenBild);
+        z.verdeckt.translate(-Image1->pos());
+    }
+    return z;
+}
+
+void TFormPlanckGesetz::FormelBilderZeigen()
+{
+    const bool gesetz = CheckBoxGesetz->isChecked();
+    ImageGesetzFr->setVisible(gesetz && ueberFrequenz);
+    ImageGesetzWL->setVisible(gesetz && !ueberFrequenz);
+    const bool konstanten = gesetz && CheckBoxKonstanten->isChecked();
+    if (konstanten)
+        SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);  // the h in use now, also after reopening
+    ImageKonstanten->setVisible(konstanten);
+    for (Bild *b : {ImageGesetzFr, ImageGesetzWL, ImageKonstanten})
+        if (b->isVisible())
+            b->raise();
+}
+
+void TFormPlanckGesetz::Vorbereiten()
+{
+    if (!bereit())
+        return;
+    Skalen();
+    PlanckBild(Image1->canvas(), Masse()).Vorbereiten(Zustand());
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+    FormelBilderZeigen();
+}
+
+void TFormPlanckGesetz::ZeichneStrahlungskurven()
+{
+    if (!bereit())
+        return;
+    Skalen();
+    PlanckBild(Image1->canvas(), Masse()).ZeichneStrahlungskurven(Zustand());
+    PanelFrequenz->setVisible(ueberFrequenz);
+    PanelWellenlaenge->setVisible(!ueberFrequenz);
+    FormelBilderZeigen();
+}
+
+void TFormPlanckGesetz::CheckBoxTempClick(int index)
+{
+    if (!bereit())
+        return;
+    if (!CheckBoxTemp()[std::size_t(index)]->isChecked()) {
+        ZeichneStrahlungskurven();
+        return;
+    }
+    if (RadioGroupTempWahl->ItemIndex() != 0)
+        return;  // the fixed curves are not shown
+    Skalen();
+    PlanckBild(Image1->canvas(), Masse()).ZeichneKurve(FesteTemperaturen[std::size_t(index)], true, Zustand());
+}
+
+void TFormPlanckGesetz::CheckBoxGesetzClick()
+{
+    CheckBoxKonstanten->setEnabled(CheckBoxGesetz->isChecked());
+    ZeichneStrahlungskurven();  // the visible-range label moves out from under the formula
+}
+
+void TFormPlanckGesetz::CheckBoxKonstantenClick() { ZeichneStrahlungskurven(); }
+
+void TFormPlanckGesetz::ImageGesetzClick()
+{
+    CheckBoxKonstanten->setChecked(false);
+    CheckBoxGesetz->setChecked(false);
+}
+
+void TFormPlanckGesetz::ImageKonstantenClick() { CheckBoxKonstanten->setChecked(false); }

@@ -1,0 +1,665 @@
+#include "interferenzfenster.h"
+
+#include "bausteine.h"
+#include "bild.h"
+#include "richtext.h"
+
+#include <QLayout>
+
+#include <algorithm>
+
+using namespace Interferenz;
+
+namespace {
+
+RadioGroup *Gruppe(QWidget *eltern, const QString &titel, const QStringList &items, int index, const QRect &ort,
+                   int spalten = 1)
+{
+    auto *g = new RadioGroup(titel, items, eltern, spalten);
+    g->layout()->setContentsMargins(4, 0, 2, 2);
+    g->layout()->setSpacing(0);
+    g->setItemIndex(index);
+    Setze(g, ort.left(), ort.top(), ort.width(), ort.height());
+    return g;
+}
+
+// A track bar with its up-down at the right; the up-down sets the bar, the bar copies its
+// position to the up-down and reports the change.
+TrackBar *Wellenregler(QWidget *eltern, int min, int max, int pos, int x, int y, int w, UpDown **updown,
+                   std::function<void()> geaendert, int updownMin = -1)
+{
+    auto *bar = new TrackBar(Qt::Horizontal, eltern);
+    bar->setBereich(min, max, pos);
+    bar->setTickInterval(std::max(1, (max - min) / 9));
+    const int ud = updown ? 20 : 0;
+    Setze(bar, x, y, w - ud - (updown ? 2 : 0), 26);
+    UpDown *u = nullptr;
+    if (updown) {
+        u = new UpDown(eltern);
+        u->setBereich(updownMin < 0 ? min : updownMin, max, pos);
+        Setze(u, x + w - ud, y, ud, 26);
+        QObject::connect(u, &UpDown::geklickt, bar, [bar, u] { bar->setPosition(u->Position()); });
+        *updown = u;
+    }
+    QObject::connect(bar, &QSlider::valueChanged, bar, [u, geaendert = std::move(geaendert)](int wert) {
+        if (u)
+            u->setPosition(wert);
+        geaendert();
+    });
+    return bar;
+}
+
+}  // namespace
+
+TFormInterferenz::TFormInterferenz(QWidget *parent)
+    : SimFenster(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), parent)
+{
+    Zeichengrund = FarbeZeichengrund;
+    layout_ = BerechneLayout(AktuellerBildschirm());
+    zentrumLinks_ = ZentrumLinksBild();
+    zentrumRechts_ = ZentrumRechtsBild();
+    masse_ = SeilmasseBild();
+
+    ErzeugeTitel(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), layout_.titel.left(), layout_.titel.top(),
+                 layout_.titel.width(), layout_.titel.height());
+    ErzeugeBilder();
+    ErzeugeLinkeSpalte();
+    ErzeugeRechteSpalte();
+
+    // hint and observation: buttons in the left column, panels over the drawing
+    PanelHinweise = ErzeugePanel(this, layout_.hinweise);
+    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweis"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnisSelbst(); });
+    const int kh = layout_.hinweisKnopfHoehe, kb = layout_.hinweise.width() - 16;
+    Setze(BitBtnHinweis, 8, 4, kb, kh);
+    Setze(BitBtnErgebnis, 8, 4 + kh + 8, kb, kh);
+    BitBtnErgebnis->setEnabled(false);
+    for (TextTafel *t : {&Hinweis, &Ergebnis}) {
+        t->setzeGeometrie(layout_.textTafel.left(), layout_.textTafel.top(), layout_.textTafel.width(),
+                          layout_.textTafel.height());
+        t->panel->setFarbe(FarbePanel);
+    }
+    Setze(BitBtnZurueck, layout_.zurueck.left(), layout_.zurueck.top(), layout_.zurueck.width(),
+          layout_.zurueck.height());
+    BitBtnZurueck->raise();
+
+    erzeugt_ = true;
+    werte_ = BerechneWerte(Steuerung());
+    Vorbereiten();
+}
+
+// ---- creation ---------------------------------------------------------------------------
+
+void TFormInterferenz::ErzeugeBilder()
+{
+    const Layout &l = layout_;
+    auto bild = [this](const QRect &r) {
+        auto *b = new Bild(this);
+        b->move(r.topLeft());
+        b->setBildGroesse(r.width(), r.height());
+        b->canvas().brush.color = Zeichengrund;
+        b->canvas().fillRect(0, 0, r.width(), r.height());
+        return b;
+    };
+    Image1Dim = bild(l.image1Dim);
+    Image1DimEins = bild(l.image1DimEins);
+    Image1DimZwei = bild(l.image1DimZwei);
+    const WasserGeometrie w = BerechneWasser(l, Groesse::gross, Format::quadrat);
+    Image2Dim = bild(w.bild);
+    ImageIntensitaet = bild(w.bild);
+    ImageSchnittSenkr = bild(w.schnittSenkr);
+    ImageSchnittWaagr = bild(w.schnittWaagr);
+    ImageLambdaEins = bild(LambdaEinsSeil(l, false));
+    ImageLambdaZwei = bild(LambdaZweiSeil(l, false));
+    ImageLambdaEins->setCursor(Qt::PointingHandCursor);
+    ImageLambdaEins->setToolTip(QStringLiteral("Klick: zurück zum Text"));
+    connect(ImageLambdaEins, &Bild::geklickt, this, [this] { BitBtnZurueckClick(); });
+
+    auto marke = [this](const QString &text, TColor farbe) {
+        auto *label = new QLabel(text, this);
+        SetzeTextFarbe(label, farbe);
+        label->resize(label->sizeHint());
+        return label;
+    };
+    LabelA = marke(QStringLiteral("A"), 0x0000FF);
+    LabelB = marke(QStringLiteral("B"), 0x0000FF);
+    LabelC = marke(QStringLiteral("C"), 0xFF0000);
+    LabelD = marke(QStringLiteral("D"), 0xFF0000);
+    LabelSchnittAB = marke(QStringLiteral("Schnitt AB"), 0x0000FF);
+    LabelAuslenkungAB = marke(QStringLiteral("Auslenkung"), 0x0000FF);
+    LabelAuslenkungCD = marke(QStringLiteral("Auslenkung"), 0xFF0000);
+    LabelSchnittCD = marke(QStringLiteral("Schnitt CD"), 0xFF0000);
+    for (QLabel *label : {LabelA, LabelB, LabelC, LabelD, LabelSchnittAB, LabelAuslenkungAB, LabelAuslenkungCD,
+                          LabelSchnittCD}) {
+        // the labels stand on the window's blue: a light ground keeps red and blue readable
+        label->setAutoFillBackground(true);
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+        label->setPalette(p);
+        label->setContentsMargins(2, 0, 2, 0);
+        label->resize(label->sizeHint());
+    }
+}
+
+void TFormInterferenz::ErzeugeLinkeSpalte()
+{
+    const Layout &l = layout_;
+    auto stopp = [this] { ParameterGeaendert(); };
+
+    PanelDaten = ErzeugePanel(this, l.daten);
+    RadioGroupDimension = Gruppe(PanelDaten, QStringLiteral(" &Dimension "),
+                                 {QStringLiteral("Seilwelle (1-dimens.)"), QStringLiteral("Wasserwelle (2-dim.)")}, 0,
+                                 QRect(8, 6, 169, 62));
+    RadioGroupZahlWellen = Gruppe(PanelDaten, QStringLiteral(" Anzah&l  "), {QStringLiteral("1"), QStringLiteral("2")},
+                                  1, QRect(8, 72, 169, 42), 2);
+    RadioGroupRichtung1 = Gruppe(PanelDaten, QStringLiteral("Ort"), {QStringLiteral("links"), QStringLiteral("rechts")},
+                                 0, QRect(8, 118, 169, 62));
+    RadioGroupRichtung2 = Gruppe(PanelDaten, QStringLiteral("Ort"),
+                                 {QStringLiteral("links + rechts"), QStringLiteral("beide links")}, 1,
+                                 QRect(8, 118, 169, 62));
+    RadioGroupGleicheW = Gruppe(PanelDaten, QStringLiteral(" Die &beiden Wellen sind "),
+                                {QStringLiteral("identisch"), QStringLiteral("verschieden")}, 1,
+                                QRect(8, 184, 169, 62));
+    RadioGroupAuslInt = Gruppe(PanelDaten, QStringLiteral("  Zeige  "),
+                               {QStringLiteral("Auslenkung"), QStringLiteral("Intensität/Helligkeit")}, 0,
+                               QRect(8, 184, 169, 62));
+    PanelEinzelWellen = new Panel(PanelDaten, Panel::Rand::Keiner);
+    PanelEinzelWellen->setFarbe(FarbePanel);
+    Setze(PanelEinzelWellen, 8, 250, 169, 64);
+    Beschriftung(PanelEinzelWellen, QStringLiteral("Zeichne die sich"), 4, 2, 161);
+    CheckBoxEinzelWellen = new QCheckBox(QStringLiteral("&überlagernden "), PanelEinzelWellen);
+    Setze(CheckBoxEinzelWellen, 4, 22, 161, 20);
+    Beschriftung(PanelEinzelWellen, QStringLiteral("Wellen getrennt"), 24, 42, 141);
+
+    PanelWZentren = ErzeugePanel(this, l.wZentrenSeil);
+    RadioGroupWellenzug = Gruppe(PanelWZentren, QStringLiteral(" F&orm "),
+                                 {QStringLiteral("nur 1 „Berg und Tal“"), QStringLiteral("fortlaufende Welle")}, 1,
+                                 QRect(8, 6, 169, 62));
+    RadioGroupAnfangszustand = Gruppe(PanelWZentren, QStringLiteral(" A&nfangszustand: Welle "),
+                                      {QStringLiteral("startet erst"), QStringLiteral("ist schon unterwegs")}, 0,
+                                      QRect(8, 70, 169, 62));
+    RadioGroupPhasen = Gruppe(PanelWZentren, QStringLiteral(" Zentren &schwingen "),
+                              {QStringLiteral("gleich- (synchron)"), QStringLiteral("gegenphasig")}, 0,
+                              QRect(8, 138, 169, 64));
+
+    PanelMarkierePkt = ErzeugePanel(this, l.markierePkt);
+    RadioGroupZPunkte = Gruppe(PanelMarkierePkt, QStringLiteral(" &Markiere zufällig "),
+                               {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 0,
+                               QRect(8, 4, 169, 44), 4);
+    Beschriftung(PanelMarkierePkt, QStringLiteral("Punkte im Seil"), 16, 50, 161);
+    PanelKnoten = ErzeugePanel(this, l.knoten);
+    RadioGroupKnoten = Gruppe(PanelKnoten, QStringLiteral(" Markiere "),
+                              {QStringLiteral("einen Knoten"), QStringLiteral("einen Bauch")}, 1, QRect(8, 4, 169, 64));
+
+    for (RadioGroup *g : {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2,
+                          RadioGroupGleicheW, RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen})
+        connect(g, &RadioGroup::geklickt, this, stopp);
+    connect(RadioGroupAuslInt, &RadioGroup::geklickt, this, [this] { RadioGroupAuslIntClick(); });
+    connect(CheckBoxEinzelWellen, &QCheckBox::toggled, this, [this] { CheckBoxEinzelWellenClick(); });
+    connect(RadioGroupZPunkte, &RadioGroup::geklickt, this, [this] { RadioGroupZPunkteClick(); });
+    connect(RadioGroupKnoten, &RadioGroup::geklickt, this, [this] { RadioGroupKnotenClick(); });
+}
+
+void TFormInterferenz::ErzeugeRechteSpalte()
+{
+    const Layout &l = layout_;
+    auto stopp = [this] { ParameterGeaendert(); };
+    auto kleinGross = [](TrackBar *bar) {
+        bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
+    };
+
+    PanelWellenDatenEins = ErzeugePanel(this, l.wellenDatenEins);
+    LabelWellenlaengeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Wellenlänge 1:"), 8, 4, 169);
+    TrackBarWellenlaengeEins =
+        Wellenregler(PanelWellenDatenEins, 10, 100, 70, 8, 22, 169, &UpDownWellenlaengeEins, stopp);
+    kleinGross(TrackBarWellenlaengeEins);
+    LabelAmplitudeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Amplitude 1:"), 8, 72, 169);
+    TrackBarAmplitudeEins = Wellenregler(PanelWellenDatenEins, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeEins, stopp);
+    kleinGross(TrackBarAmplitudeEins);
+    LabelAmplitudeFestEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("(festgelegt)"), 8, 116, 169);
+
+    PanelWellendatenZwei = ErzeugePanel(this, l.wellenDatenZwei);
+    Beschriftung(PanelWellendatenZwei, QStringLiteral("Wellenlänge 2:"), 8, 4, 169);
+    TrackBarWellenlaengeZwei =
+        Wellenregler(PanelWellendatenZwei, 10, 100, 40, 8, 22, 169, &UpDownWellenlaengeZwei, stopp);
+    kleinGross(TrackBarWellenlaengeZwei);
+    Beschriftung(PanelWellendatenZwei, QStringLiteral("Amplitude 2:"), 8, 72, 169);
+    TrackBarAmplitudeZwei = Wellenregler(PanelWellendatenZwei, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeZwei, stopp, 20);
+    kleinGross(TrackBarAmplitudeZwei);
+
+    PanelWelle = ErzeugePanel(this, l.welleSeil);
+    Beschriftung(PanelWelle, QStringLiteral("Zeichne pro Schwingung"), 8, 4, 169);
+    TrackBarSchwDauer = Wellenregler(PanelWelle, 8, 32, 8, 8, 22, 169, &UpDownSchwDauer, stopp);
+    TrackBarSchwDauer->setTickInterval(4);
+    TrackBarSchwDauer->setSkala({{8, QStringLiteral("8")},
+                                 {16, QStringLiteral("16")},
+                                 {24, QStringLiteral("24")},
+                                 {32, QStringLiteral("32\u00a0Bilder")}});
+    PanelAusschnitt = new Panel(PanelWelle, Panel::Rand::Keiner);
+    PanelAusschnitt->setFarbe(FarbePanel);
+    Setze(PanelAusschnitt, 8, 76, 169, 106);
+    RadioGroupImage = Gruppe(PanelAusschnitt, QStringLiteral("&Größe:"),
+                             {QStringLiteral("klein"), QStringLiteral("mittel"), QStringLiteral("groß")}, 2,
+                             QRect(0, 0, 74, 104));
+    RadioGroupFormat = Gruppe(PanelAusschnitt, QStringLiteral("&Format"),
+                              {QStringLiteral("Hoch-F"), QStringLiteral("quadrat."), QStringLiteral("Quer-F.")}, 1,
+                              QRect(77, 0, 92, 104));
+    connect(RadioGroupImage, &RadioGroup::geklickt, this, stopp);
+    connect(RadioGroupFormat, &RadioGroup::geklickt, this, stopp);
+    AufloesungsTeil = new QWidget(PanelWelle);
+    Setze(AufloesungsTeil, 8, 188, 169, 70);
+    Beschriftung(AufloesungsTeil, QStringLiteral("Auflösung"), 0, 0, 169);
+    TrackBarAufloesung = Wellenregler(AufloesungsTeil, 1, 4, 2, 0, 18, 169, nullptr, stopp);
+    TrackBarAufloesung->setSkala({{1, QStringLiteral("fein")}, {4, QStringLiteral("grob")}});
+
+    PanelEinAus = ErzeugePanel(this, l.einAus);
+    ErzeugeLaufsteuerung(PanelEinAus);
+    Setze(PanelKontrolle, 8, 8, 26, 26);
+    Setze(BitBtnLicht, 40, 6, 137, 30);
+    Setze(BitBtnStop, 8, 42, 169, 30);
+    ErzeugeTempo(PanelEinAus, 0, 4, 4, true);
+    Setze(TrackBarTempo, 8, 100, 147, 26);
+    Setze(UpDownTempo, 157, 100, 20, 26);
+}
+
+// ---- values and preparation ---------------------------------------------------------------
+
+Steuerwerte TFormInterferenz::Steuerung() const
+{
+    Steuerwerte st;
+    st.dimension = RadioGroupDimension->ItemIndex() + 1;
+    st.wellenzahl = RadioGroupZahlWellen->ItemIndex() + 1;
+    st.schwingungsDauer = TrackBarSchwDauer->Position();
+    st.posLambda1 = TrackBarWellenlaengeEins->Position();
+    st.posLambda2 = TrackBarWellenlaengeZwei->Position();
+    st.posAmplitude1 = TrackBarAmplitudeEins->Position();
+    st.posAmplitude2 = TrackBarAmplitudeZwei->Position();
+    st.verschieden = RadioGroupGleicheW->ItemIndex() == 1;
+    st.gegenphasig = RadioGroupPhasen->ItemIndex() == 1;
+    st.einzelzug = RadioGroupWellenzug->ItemIndex() == 0;
+    st.schonUnterwegs = RadioGroupAnfangszustand->ItemIndex() == 1;
+    st.aufloesung = TrackBarAufloesung->Position();
+    st.fx = Massstab.horizontal;
+    st.fy = Massstab.vertikal;
+    return st;
+}
+
+void TFormInterferenz::Vorbereiten()
+{
+    if (!erzeugt_)
+        return;
+    werte_ = BerechneWerte(Steuerung());
+    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    FormatVorbereiten();
+    ImageLambdaEinsVorbereiten();
+    if (werte_.d == 1) {
+        Image1DimVorbereiten(true);
+        if (werte_.w == 2 && RadioGroupGleicheW->ItemIndex() == 1)
+            ImageLambdaZweiVorbereiten();
+    } else {
+        Image2DimVorbereiten();
+    }
+    BilderZeigen();
+}
+
+void TFormInterferenz::FormatVorbereiten()
+{
+    wasser_ = BerechneWasser(layout_, Groesse(RadioGroupImage->ItemIndex()), Format(RadioGroupFormat->ItemIndex()));
+    const WasserGeometrie &w = wasser_;
+    auto platziere = [](Bild *b, const QRect &r) {
+        b->move(r.topLeft());
+        if (b->bild().size() != r.size())
+            b->setBildGroesse(r.width(), r.height());
+    };
+    platziere(Image2Dim, w.bild);
+    platziere(ImageIntensitaet, w.bild);
+    platziere(ImageSchnittSenkr, w.schnittSenkr);
+    platziere(ImageSchnittWaagr, w.schnittWaagr);
+    LabelA->move(w.aRechts - LabelA->width(), w.mitteY - LabelA->height() / 2);
+    LabelB->move(w.bLinks, w.mitteY - LabelB->height() / 2);
+    LabelC->move(w.mitteX - LabelC->width() / 2, w.cUnten - LabelC->height());
+    LabelD->move(w.mitteX - LabelD->width() / 2, w.dOben);
+    LabelSchnittAB->move(w.abLinks, w.abMitte - LabelSchnittAB->height());
+    LabelAuslenkungAB->move(w.abLinks, w.abMitte);
+    LabelAuslenkungCD->move(w.cdMitte - LabelAuslenkungCD->width() / 2, w.cdOben);
+    LabelSchnittCD->move(w.cdMitte - LabelSchnittCD->width() / 2, w.cdOben + LabelAuslenkungCD->height());
+    PaneleRadioGroupsAktualisieren();
+    SeilMarkerPlatzieren();
+}
+
+void TFormInterferenz::SeilMarkerPlatzieren()
+{
+    const bool getrennt = CheckBoxEinzelWellen->isChecked() && RadioGroupZahlWellen->ItemIndex() == 1;
+    const QRect eins = RadioGroupDimension->ItemIndex() == 0 ? LambdaEinsSeil(layout_, getrennt) : wasser_.lambdaEins;
+    ImageLambdaEins->move(eins.topLeft());
+    ImageLambdaZwei->move(LambdaZweiSeil(layout_, getrennt).topLeft());
+}
+
+void TFormInterferenz::PaneleRadioGroupsAktualisieren()
+{
+    const bool seil = RadioGroupDimension->ItemIndex() == 0;
+    const bool zwei = RadioGroupZahlWellen->ItemIndex() == 1;
+    const bool verschieden = RadioGroupGleicheW->ItemIndex() == 1;
+    const bool fortlaufend = RadioGroupWellenzug->ItemIndex() == 1;
+
+    RadioGroupAuslInt->setVisible(zwei && !seil && fortlaufend);
+    RadioGroupRichtung1->setVisible(!zwei);
+    RadioGroupRichtung2->setVisible(zwei && !seil);
+    // the centres' phase acts whenever two waves run; for ropes its group stands under the
+    // rope choices, since the centres panel below is taken by the form and the marks
+    QWidget *phasenPanel = seil ? static_cast<QWidget *>(PanelDaten) : PanelWZentren;
+    if (RadioGroupPhasen->parentWidget() != phasenPanel)
+        RadioGroupPhasen->setParent(phasenPanel);
+    RadioGroupPhasen->setVisible(zwei);
+    PanelAusschnitt->setVisible(!seil);
+    AufloesungsTeil->setVisible(!seil);
+    PanelWellendatenZwei->setVisible(seil && zwei && verschieden);
+    RadioGroupGleicheW->setVisible(seil && zwei);
+    PanelEinzelWellen->setVisible(seil && zwei);
+    PanelMarkierePkt->setVisible(seil && (!zwei || verschieden));
+    PanelKnoten->setVisible(seil && zwei && !verschieden);
+    TrackBarAmplitudeEins->setVisible(seil);
+    UpDownAmplitudeEins->setVisible(seil);
+    RadioGroupAnfangszustand->setVisible(fortlaufend);
+
+    const QRect zentren = seil ? layout_.wZentrenSeil : layout_.wZentrenWasser;
+    Setze(PanelWZentren, zentren.left(), zentren.top(), zentren.width(), zentren.height());
+    const QRect welle = seil ? layout_.welleSeil : layout_.welleWasser;
+    Setze(PanelWelle, welle.left(), welle.top(), welle.width(), welle.height());
+    // the visible groups of the two left panels close up from the top; a panel a low screen
+    // has made shorter closes its gaps further, so that nothing is cut off
+    auto stapeln = [](QWidget *panel, std::initializer_list<QWidget *> teile) {
+        int n = 0, summe = 0;
+        for (QWidget *t : teile)
+            if (!t->isHidden()) {
+                ++n;
+                summe += t->height();
+            }
+        const int frei = panel->height() - summe - 2;  // top, gaps and the bevel at the bottom
+        const int luecke = std::clamp(frei / std::max(1, n + 1), 0, 4);
+        int y = std::clamp(frei - (n - 1) * luecke, 0, 6);
+        for (QWidget *t : teile)
+            if (!t->isHidden()) {
+                t->move(t->x(), y);
+                y += t->height() + luecke;
+            }
+    };
+    if (seil) {
+        stapeln(PanelDaten, {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupGleicheW,
+                             PanelEinzelWellen, RadioGroupPhasen});
+        stapeln(PanelWZentren, {RadioGroupWellenzug, RadioGroupAnfangszustand});
+    } else {
+        stapeln(PanelDaten, {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2,
+                             RadioGroupAuslInt});
+        stapeln(PanelWZentren, {RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen});
+    }
+
+    LabelAmplitudeFestEins->setVisible(!seil);
+    if (seil && !zwei) {
+        LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge:"));
+        LabelAmplitudeEins->setText(QStringLiteral("Amplitude:"));
+    } else if (seil && verschieden) {
+        LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge 1:"));
+        LabelAmplitudeEins->setText(QStringLiteral("Amplitude 1:"));
+    } else {
+        LabelWellenlaengeEins->setText(QStringLiteral("gemeinsame Wellenlänge:"));
+        LabelAmplitudeEins->setText(QStringLiteral("gemeinsame Amplitude:"));
+    }
+    QString titel;
+    if (seil)
+        titel = zwei ? QStringLiteral("Überlagerung zweier Seilwellen") : QStringLiteral("Ausbreitung einer Seilwelle");
+    else
+        titel = zwei ? QStringLiteral("Überlagerung zweier Wasserwellen")
+                     : QStringLiteral("Ausbreitung einer Wasserwelle");
+    PanelTitel->setCaption(titel);
+    SetzeSchrift(PanelTitel, QStringLiteral("Trebuchet MS"), SchriftGross, true);
+    TitelEinpassen(PanelTitel);
+
+    if (seil && (!zwei || verschieden))
+        markierung_ = ZufallsPunkte(RadioGroupZPunkte->ItemIndex(), layout_.R, [](int n) { return Zufall(n); });
+    else if (seil && zwei)
+        markierung_ = KnotenOderBauch(RadioGroupKnoten->ItemIndex() == 0, RadioGroupPhasen->ItemIndex() == 1,
+                                      werte_.lambda1, Zufall(2) - 1, layout_.R);
+    else
+        markierung_ = Markierung{};
+}
+
+void TFormInterferenz::BilderZeigen()
+{
+    const bool seil = werte_.d == 1;
+    const bool getrennt = seil && werte_.w == 2 && CheckBoxEinzelWellen->isChecked();
+    const bool intensitaet = !seil && RadioGroupAuslInt->isVisibleTo(this) && RadioGroupAuslInt->ItemIndex() == 1;
+    Image1Dim->setVisible(seil);
+    Image1DimEins->setVisible(getrennt);
+    Image1DimZwei->setVisible(getrennt);
+    ImageLambdaZwei->setVisible(seil && werte_.w == 2 && RadioGroupGleicheW->ItemIndex() == 1);
+    Image2Dim->setVisible(!seil && !intensitaet);
+    ImageIntensitaet->setVisible(intensitaet);
+    for (QWidget *w : std::initializer_list<QWidget *>{ImageSchnittWaagr, ImageSchnittSenkr, LabelA, LabelB, LabelC,
+                                                       LabelD, LabelSchnittAB, LabelAuslenkungAB, LabelAuslenkungCD,
+                                                       LabelSchnittCD})
+        w->setVisible(!seil);
+}
+
+void TFormInterferenz::ImageLambdaEinsVorbereiten()
+{
+    QString text = QStringLiteral("gemeinsame Wellenlänge:");
+    if (werte_.d == 1 && werte_.w == 1)
+        text = QStringLiteral("Wellenlänge:");
+    else if (werte_.d == 1 && RadioGroupGleicheW->ItemIndex() == 1)
+        text = QStringLiteral("Wellenlänge 1:");
+    ZeichneLambdaMarker(ImageLambdaEins->canvas(), werte_.lambda1, text, false, Zeichengrund);
+}
+
+void TFormInterferenz::ImageLambdaZweiVorbereiten()
+{
+    ZeichneLambdaMarker(ImageLambdaZwei->canvas(), werte_.lambda2, QStringLiteral("Wellenlänge 2"), true, Zeichengrund);
+}
+
+void TFormInterferenz::Image1DimVorbereiten(bool mitSeil)
+{
+    for (Bild *b : {Image1Dim, Image1DimEins, Image1DimZwei})
+        SeilVorbereiten(b->canvas(), Zeichengrund, layout_.R, mitSeil, markierung_, masse_);
+}
+
+// The water picture with its axes and centres, both sections, and the intensity picture.
+void TFormInterferenz::Image2DimVorbereiten()
+{
+    const Zentren art = werte_.w == 1 ? (RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts)
+                                      : (RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts
+                                                                               : Zentren::BeideLinks);
+    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    Canvas &c = Image2Dim->canvas();
+    c.brush.color = Zeichengrund;
+    c.fillRect(0, 0, c.width(), c.height());
+    Achsen2Dim(c, l.X0, l.Y0);
+    ZeichneZentren(c, l, zentrumLinks_, zentrumRechts_);
+    SchnittWaagrVorbereiten(ImageSchnittWaagr->canvas(), l, Zeichengrund);
+    SchnittSenkrVorbereiten(ImageSchnittSenkr->canvas(), layout_.Q, Zeichengrund);
+    // the time-averaged picture does not depend on the run: shown before the first start too
+    if (l.zwei() && werte_.einzelzug == false)
+        ZeichneIntensitaetsBild(ImageIntensitaet->canvas(), l, Zeichengrund);
+    else {
+        ImageIntensitaet->canvas().brush.color = Zeichengrund;
+        ImageIntensitaet->canvas().fillRect(0, 0, c.width(), c.height());
+    }
+}
+
+// ---- handlers ----------------------------------------------------------------------------
+
+void TFormInterferenz::ParameterGeaendert()
+{
+    if (erzeugt_)
+        Stoppen();
+}
+
+void TFormInterferenz::Stoppen()
+{
+    Stopp = true;
+    neustart_ = false;
+    Vorbereiten();
+    AnAusSchalten(false);
+}
+
+void TFormInterferenz::RadioGroupAuslIntClick()
+{
+    if (erzeugt_)
+        BilderZeigen();
+}
+
+void TFormInterferenz::CheckBoxEinzelWellenClick()
+{
+    if (!erzeugt_)
+        return;
+    BilderZeigen();
+    SeilMarkerPlatzieren();
+}
+
+void TFormInterferenz::RadioGroupZPunkteClick()
+{
+    if (!erzeugt_)
+        return;
+    markierung_ = ZufallsPunkte(RadioGroupZPunkte->ItemIndex(), layout_.R, [](int n) { return Zufall(n); });
+    if (!an)
+        Image1DimVorbereiten(true);
+}
+
+void TFormInterferenz::RadioGroupKnotenClick()
+{
+    if (!erzeugt_)
+        return;
+    markierung_ = KnotenOderBauch(RadioGroupKnoten->ItemIndex() == 0, RadioGroupPhasen->ItemIndex() == 1,
+                                  werte_.lambda1, Zufall(2) - 1, layout_.R);
+    if (!an)
+        SeilVorbereiten(Image1Dim->canvas(), Zeichengrund, layout_.R, true, markierung_, masse_);
+}
+
+void TFormInterferenz::FormActivate()
+{
+    // laid out from the values read at creation, so reopening never moves anything; a run
+    // of this window still ending underneath ends at its next frame
+    if (imLauf_)
+        Stopp = true;
+    neustart_ = false;
+    pause = false;
+    Vorbereiten();
+    AnAusSchalten(false);
+}
+
+void TFormInterferenz::FormClose() { neustart_ = false; }
+
+// ---- the run ------------------------------------------------------------------------------
+
+void TFormInterferenz::BitBtnLichtClick()
+{
+    if (imLauf_) {
+        // a run is still on the stack: it reads the flags at its next frame
+        Stopp = true;
+        neustart_ = !an;
+        AnAusSchalten(!an);
+        return;
+    }
+    Stopp = true;
+    AnAusSchalten(!an);
+    Vorbereiten();
+    pause = false;
+    if (!an)
+        return;
+    imLauf_ = true;
+    do {
+        if (neustart_)
+            Vorbereiten();
+        neustart_ = false;
+        Stopp = false;
+        Simulation();
+    } while (neustart_ && an && !ProgrammEndet);
+    imLauf_ = false;
+    neustart_ = false;
+    if (an)
+        AnAusSchalten(false);
+    Stopp = true;
+    BitBtnErgebnis->setEnabled(true);
+}
+
+void TFormInterferenz::Simulation()
+{
+    if (werte_.d == 1) {
+        const bool zwei = werte_.w == 2, links = RadioGroupRichtung1->ItemIndex() == 0;
+        SimulationSeilwellen(zwei || links, zwei || !links);
+    } else if (werte_.w == 1) {
+        Simulation1WasserWelle(RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts);
+    } else {
+        Simulation2Wasserwellen(RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts : Zentren::BeideLinks);
+    }
+}
+
+void TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
+{
+    werte_ = BerechneWerte(Steuerung());
+    const SeilLauf l = SeilLaufVon(werte_, layout_.R, links, rechts);
+    const bool einzelzug = werte_.einzelzug;
+    const SeilBilder bilder{&Image1Dim->canvas(), &Image1DimEins->canvas(), &Image1DimZwei->canvas()};
+    double t = 0;
+    for (;;) {
+        ZeichneSeilFrame(bilder, l, t, markierung_, masse_, Zeichengrund);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp)
+            break;
+        t += Zeitschritt(Verzoegerung);
+        if (einzelzug && t > l.endzeit)
+            break;
+    }
+    if (einzelzug && !Stopp)  // ended by itself
+        AnAusSchalten(false);
+    Stopp = true;
+    BitBtnErgebnis->setEnabled(true);
+}
+
+void TFormInterferenz::Simulation1WasserWelle(Zentren art) { Wasserwellen(art, false); }
+
+void TFormInterferenz::Simulation2Wasserwellen(Zentren art) { Wasserwellen(art, true); }
+
+void TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
+{
+    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    const int Q = layout_.Q;
+    if (zweiZentren)
+        ZeichneIntensitaetsBild(ImageIntensitaet->canvas(), l, Zeichengrund);
+    for (int t = zweiZentren ? 1 : 0;; ++t) {
+        SchnittWaagrVorbereiten(ImageSchnittWaagr->canvas(), l, Zeichengrund);
+        SchnittSenkrVorbereiten(ImageSchnittSenkr->canvas(), Q, Zeichengrund);
+        ZeichneWasserFrame(Image2Dim->canvas(), l, t, Zeichengrund);
+        ZeichneSchnitte(ImageSchnittWaagr->canvas(), ImageSchnittSenkr->canvas(), l, t, Q);
+        Achsen2Dim(Image2Dim->canvas(), l.X0, l.Y0);
+        ZeichneZentren(Image2Dim->canvas(), l, zentrumLinks_, zentrumRechts_);
+        Warte(std::uint32_t(Verzoegerung));
+        if (Stopp || (l.einzelzug && t >= l.laufzeit))
+            break;
+    }
+    if (l.einzelzug && !Stopp)  // ended by itself
+        AnAusSchalten(false);
+    Stopp = true;
+    BitBtnErgebnis->setEnabled(true);
+}
+
+// ---- texts --------------------------------------------------------------------------------
+
+void TFormInterferenz::SchreibeHinweiseSelbst()
+{
+    TextStil stil = StilHinweis();
+    stil.listeErsterEinzug = 8;
+    stil.listeLinkerEinzug = 24;
+    SchreibeMarkup(Hinweis.edit, LadeText(QStringLiteral(":/texte/waves/interferenz_hinweis.txt")), stil);
+    Hinweis.edit->moveCursor(QTextCursor::Start);  // the panel opens at the first line
+}
+
+void TFormInterferenz::SchreibeErgebnisSelbst()
+{
+    TextStil stil = StilErgebnis();
+    stil.hervorhebung2 = 0x008000;  // notes in dark green
+    stil.hervorhebung2Fett = false;
+    stil.listeErsterEinzug = 8;
+    stil.listeLinkerEinzug = 20;
+    SchreibeMarkup(Ergebnis.edit, LadeText(QStringLiteral(":/texte/waves/interferenz_ergebnis.txt")), stil);
+    Ergebnis.edit->moveCursor(QTextCursor::Start);
+}
