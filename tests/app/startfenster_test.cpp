@@ -165,7 +165,7 @@ TEST_F(StartTest, InformationButtonsSetThePage)
 TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
 {
     auto *info = new TFormInfo;
-    FensterAnmelden(QStringLiteral("TFormInfo"), info);
+    FensterAnmelden(FensterNr::Info, info);
     haupt->BitBtnInfo->click();
     ASSERT_TRUE(info->isVisible());
     EXPECT_FALSE(info->BitBtnInfo[4]->isEnabled());
@@ -195,7 +195,7 @@ TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)
 TEST_F(StartTest, EnterStartsTheGuideAndEscEndsTheProgram)
 {
     QWidget guide;
-    FensterAnmelden(QStringLiteral("TFormGuide"), &guide);
+    FensterAnmelden(FensterNr::Guide, &guide);
     haupt->show();
     QApplication::setActiveWindow(haupt.get());
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : haupt.get(), Qt::Key_Return);

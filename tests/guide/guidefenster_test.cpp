@@ -144,7 +144,7 @@ TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
 TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
 {
     auto *gegenfeld = new QWidget;
-    FensterAnmelden(QStringLiteral("TFormGegenfeld2"), gegenfeld);
+    FensterAnmelden(FensterNr::Gegenfeld2, gegenfeld);
     guide->AktuelleSeite = 7;
     guide->Seitevorbereiten();
     GegenfeldKlassisch = false;
