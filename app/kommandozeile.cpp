@@ -163,14 +163,14 @@ void KommandozeileAnwenden(const Aufruf &aufruf)
         seite = SeiteVon(aufruf.fenster);
     auto *guide = FensterVon<TFormGuide>();
     if (seite > 0 && guide) {
-        guide->AktuelleSeite = seite;
+        guide->SeiteWaehlen(seite);
         FensterOeffnen(guide);  // shows the page
     }
     if (aufruf.fenster == FensterNr::Anzahl)
         return;
     // Through the page's "zeig’s mir!" when the page opens this window, so that it is
     // prepared as from the guide (the counter-field window's view, for one).
-    if (guide && guide->isVisible() && aufruf.fenster == SeiteNr(guide->AktuelleSeite).fenster)
+    if (guide && guide->isVisible() && aufruf.fenster == SeiteNr(guide->aktuelleSeite()).fenster)
         guide->BitBtnZeigenClick();
     else
         FensterOeffnen(FensterVon(aufruf.fenster));

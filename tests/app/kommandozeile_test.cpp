@@ -110,13 +110,13 @@ TEST(Kommandozeile, PageAndWindowAreOpened)
 
     KommandozeileAnwenden(auswerten({"--seite", "12"}));
     EXPECT_TRUE(guide->isVisible());
-    EXPECT_EQ(guide->AktuelleSeite, 12);
+    EXPECT_EQ(guide->aktuelleSeite(), 12);
     EXPECT_TRUE(guide->PanelTheorie->caption().startsWith(QStringLiteral("  Seite 12")));
     guide->hide();
 
     // A window alone opens over its own page of the guide.
     KommandozeileAnwenden(auswerten({"--fenster", "planckgesetz"}));
-    EXPECT_EQ(guide->AktuelleSeite, 4);
+    EXPECT_EQ(guide->aktuelleSeite(), 4);
     EXPECT_TRUE(guide->isVisible());
     EXPECT_TRUE(planck->isVisible());
 
