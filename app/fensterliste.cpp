@@ -28,32 +28,35 @@
 // The start screen comes first: its creation measures the monitor and sets the layout
 // values that every later window reads; no window rewrites them for the windows after it
 // (the control columns come from the screen alone: StandardSpalte, SchmaleSpalte). A new window
-// joins by giving its line a factory: {FensterNr::X, Erzeuge<TFormX>}.
+// joins with its line: Zeile<TFormX>(FensterNr::X, short name, subject).
 constexpr std::array<FensterEintrag, FensterAnzahl> Fensterliste = {{
-    {FensterNr::Main, nullptr},  // created by ErzeugeAlleFenster itself
-    {FensterNr::Guide, Erzeuge<TFormGuide>},
-    {FensterNr::Info, Erzeuge<TFormInfo>},
-    {FensterNr::Interferenz, Erzeuge<TFormInterferenz>},
-    {FensterNr::Beugung3, Erzeuge<TFormBeugung3>},
-    {FensterNr::Schwarzkoerper, Erzeuge<TFormSchwarzkoerper>},
-    {FensterNr::PlanckGesetz, Erzeuge<TFormPlanckGesetz>},
-    {FensterNr::PlanckKonstante2, Erzeuge<TFormPlanckKonstante2>},
-    {FensterNr::Hallwachs, Erzeuge<TFormHallwachs>},
-    {FensterNr::Gegenfeld2, Erzeuge<TFormGegenfeld2>},
-    {FensterNr::EinsteinGl, Erzeuge<TFormEinsteinGl>},
-    {FensterNr::HSerien, Erzeuge<TFormHSerien>},
-    {FensterNr::Spektren3D, Erzeuge<TFormSpektren3D>},
-    {FensterNr::HAtom3, Erzeuge<TFormHAtom3>},
-    {FensterNr::HAtomProbe3, Erzeuge<TFormHAtomProbe3>},
-    {FensterNr::FranckHertz2, Erzeuge<TFormFranckHertz2>},
-    {FensterNr::FranckHertzAnordnung2, Erzeuge<TFormFranckHertzAnordnung2>},
-    {FensterNr::FranckHertzKurve2, Erzeuge<TFormFranckHertzKurve2>},
-    {FensterNr::BohrAtom2, Erzeuge<TFormBohrAtom2>},
-    {FensterNr::Doppelspalt, Erzeuge<TFormDoppelspalt>},
-    {FensterNr::Heisenberg, Erzeuge<TFormHeisenberg>},
-    {FensterNr::StWellen, Erzeuge<TFormStWellen>},
-    {FensterNr::Schroedinger3, Erzeuge<TFormSchroedinger3>},
-    {FensterNr::Photozelle5, Erzeuge<TFormPhotozelle5>},
+    {FensterNr::Main, &TFormMain::staticMetaObject, nullptr, nullptr, nullptr},  // created by ErzeugeAlleFenster
+    Zeile<TFormGuide>(FensterNr::Guide),
+    Zeile<TFormInfo>(FensterNr::Info),
+    Zeile<TFormInterferenz>(FensterNr::Interferenz, "Interferenz", "Ausbreitung und Überlagerung von Wellen"),
+    Zeile<TFormBeugung3>(FensterNr::Beugung3, "Beugung", "Beugung"),
+    Zeile<TFormSchwarzkoerper>(FensterNr::Schwarzkoerper, "Schwarzkoerper", "Strahlung eines schwarzen Körpers"),
+    Zeile<TFormPlanckGesetz>(FensterNr::PlanckGesetz, "Planckgesetz", "Das Strahlungsgesetz von Max Planck"),
+    Zeile<TFormPlanckKonstante2>(FensterNr::PlanckKonstante2, "Planckkonstante",
+                                 "Bestimmung der Planck’schen Konstante"),
+    Zeile<TFormHallwachs>(FensterNr::Hallwachs, "Hallwachs", "Der Hallwachs-Effekt"),
+    Zeile<TFormGegenfeld2>(FensterNr::Gegenfeld2, "Gegenfeld", "Photoeffekt – Gegenfeldmethode"),
+    Zeile<TFormEinsteinGl>(FensterNr::EinsteinGl, "Einsteingleichung", "Ergebnis der Messungen mit einer Photozelle"),
+    Zeile<TFormHSerien>(FensterNr::HSerien, "Wasserstoffserien", "Spektralserien des atomaren Wasserstoffs"),
+    Zeile<TFormSpektren3D>(FensterNr::Spektren3D, "Spektren", "Spektren von einatomigen Gasen"),
+    Zeile<TFormHAtom3>(FensterNr::HAtom3, "Energiestufen", "Energiestufen im Wasserstoffatom"),
+    Zeile<TFormHAtomProbe3>(FensterNr::HAtomProbe3, "Energiestufenprobe", "Prüfe Energiestufen im Wasserstoffatom"),
+    Zeile<TFormFranckHertz2>(FensterNr::FranckHertz2, "FranckHertz", "Franck-Hertz-Versuch: Durchführung"),
+    Zeile<TFormFranckHertzAnordnung2>(FensterNr::FranckHertzAnordnung2, "FranckHertzAnordnung",
+                                      "Franck-Hertz-Versuch: Anordnung"),
+    Zeile<TFormFranckHertzKurve2>(FensterNr::FranckHertzKurve2, "FranckHertzKurve",
+                                  "Franck-Hertz-Versuch: Auffängerstrom"),
+    Zeile<TFormBohrAtom2>(FensterNr::BohrAtom2, "Bohr", "Das Modell des Wasserstoffatoms von Niels Bohr"),
+    Zeile<TFormDoppelspalt>(FensterNr::Doppelspalt, "Doppelspalt", "Doppelspaltversuch mit Elektronen oder Photonen"),
+    Zeile<TFormHeisenberg>(FensterNr::Heisenberg, "Unschaerfe", "Heisenberg’sche Unschärferelation"),
+    Zeile<TFormStWellen>(FensterNr::StWellen, "StehendeWellen", "Stehende Wellen"),
+    Zeile<TFormSchroedinger3>(FensterNr::Schroedinger3, "Atommodell", "Das quantenmechanische Atommodell"),
+    Zeile<TFormPhotozelle5>(FensterNr::Photozelle5, "Photozelle", "Die Vakuum-Photozelle"),
 }};
 
 namespace {
@@ -65,7 +68,29 @@ constexpr bool InNummernfolge()
     return true;
 }
 static_assert(InNummernfolge(), "every window number has its line, in number order");
+
+QString vereinfacht(QString s)
+{
+    s = s.trimmed().toLower();
+    s.replace(QStringLiteral("ä"), QStringLiteral("ae"));
+    s.replace(QStringLiteral("ö"), QStringLiteral("oe"));
+    s.replace(QStringLiteral("ü"), QStringLiteral("ue"));
+    s.replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    s.remove(QLatin1Char('-'));
+    return s;
+}
 }  // namespace
+
+FensterNr FensterMitKurzname(const QString &name)
+{
+    const QString gesucht = vereinfacht(name);
+    if (gesucht.isEmpty())
+        return FensterNr::Anzahl;
+    for (const FensterEintrag &e : Fensterliste)
+        if (e.kurz && vereinfacht(QString::fromLatin1(e.kurz)) == gesucht)
+            return e.nr;
+    return FensterNr::Anzahl;
+}
 
 TFormMain *ErzeugeAlleFenster(QSize monitor)
 {
@@ -73,6 +98,6 @@ TFormMain *ErzeugeAlleFenster(QSize monitor)
     FensterAnmelden(FensterNr::Main, haupt);
     for (const FensterEintrag &e : Fensterliste)
         if (e.erzeuge)
-            FensterAnmelden(e.nr, e.erzeuge());
+            FensterAnmelden(e.nr, e.erzeuge(), QString::fromLatin1(e.kurz));
     return haupt;
 }

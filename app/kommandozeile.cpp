@@ -2,33 +2,43 @@
 
 #include "fensterliste.h"
 #include "guidefenster.h"
-#include "kurznamen.h"
 #include "seiten.h"
 #include "simfenster.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <vector>
+
 #ifndef QP_VERSION
 #define QP_VERSION "1.0"
 #endif
 
 namespace {
-bool vorhanden(const char *klasse)
-{
-    for (const FensterEintrag &e : Fensterliste)
-        if (FensterKlasse(e.nr) == QLatin1String(klasse))
-            return e.erzeuge != nullptr;
-    return false;
-}
-
 // The first guide page that opens the window, 0 when none does.
-int SeiteVon(const QString &klasse)
+int SeiteVon(FensterNr nr)
 {
     for (int n = 1; n <= SeitenAnzahl; ++n)
-        if (SeiteNr(n).fenster != FensterNr::Anzahl && klasse == FensterKlasse(SeiteNr(n).fenster))
+        if (SeiteNr(n).fenster == nr)
             return n;
     return 0;
+}
+
+// The lines of the windows the command line can open, in the order of the guide.
+std::vector<const FensterEintrag *> Aufrufbare()
+{
+    std::vector<const FensterEintrag *> liste;
+    for (const FensterEintrag &e : Fensterliste)
+        if (e.erzeuge && e.kurz)
+            liste.push_back(&e);
+    const auto seite = [](const FensterEintrag *e) {
+        const int n = SeiteVon(e->nr);
+        return n > 0 ? n : SeitenAnzahl + 1;
+    };
+    std::stable_sort(liste.begin(), liste.end(),
+                     [&](const FensterEintrag *a, const FensterEintrag *b) { return seite(a) < seite(b); });
+    return liste;
 }
 
 Aufruf fehler(const QString &meldung)
@@ -43,9 +53,8 @@ Aufruf fehler(const QString &meldung)
 QStringList VerfuegbareFenster()
 {
     QStringList namen;
-    for (const Kurzname &k : Kurznamen)
-        if (vorhanden(k.klasse))
-            namen << QString::fromLatin1(k.kurz).toLower();
+    for (const FensterEintrag *e : Aufrufbare())
+        namen << QString::fromLatin1(e->kurz).toLower();
     return namen;
 }
 
@@ -69,11 +78,10 @@ QString HilfeText()
         "\n"
         "Fenster:\n")
                     .arg(SeitenAnzahl);
-    for (const Kurzname &k : Kurznamen)
-        if (vorhanden(k.klasse))
-            t += QStringLiteral("  %1%2\n")
-                     .arg(QString::fromLatin1(k.kurz).toLower(), -27)
-                     .arg(QString::fromUtf8(k.thema));
+    for (const FensterEintrag *e : Aufrufbare())
+        t += QStringLiteral("  %1%2\n")
+                 .arg(QString::fromLatin1(e->kurz).toLower(), -27)
+                 .arg(QString::fromUtf8(e->thema ? e->thema : ""));
     return t;
 }
 
@@ -133,8 +141,9 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
     }
     if (p.isSet(fenster)) {
         const QString name = p.values(fenster).constLast();
-        a.fensterKlasse = KlasseVonKurzname(name);
-        if (a.fensterKlasse.isEmpty() || !vorhanden(a.fensterKlasse.toLatin1().constData()))
+        a.fenster = FensterMitKurzname(name);
+        const std::vector<const FensterEintrag *> aufrufbar = Aufrufbare();
+        if (std::none_of(aufrufbar.begin(), aufrufbar.end(), [&](const FensterEintrag *e) { return e->nr == a.fenster; }))
             return fehler(QStringLiteral("Unbekanntes Fenster „%1“. Möglich sind: %2.")
                               .arg(name, VerfuegbareFenster().join(QStringLiteral(", "))));
     }
@@ -150,19 +159,19 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
 void KommandozeileAnwenden(const Aufruf &aufruf)
 {
     int seite = aufruf.seite;
-    if (seite == 0 && !aufruf.fensterKlasse.isEmpty())
-        seite = SeiteVon(aufruf.fensterKlasse);
+    if (seite == 0 && aufruf.fenster != FensterNr::Anzahl)
+        seite = SeiteVon(aufruf.fenster);
     auto *guide = FensterVon<TFormGuide>();
     if (seite > 0 && guide) {
-        guide->AktuelleSeite = seite;
+        guide->SeiteWaehlen(seite);
         FensterOeffnen(guide);  // shows the page
     }
-    if (aufruf.fensterKlasse.isEmpty())
+    if (aufruf.fenster == FensterNr::Anzahl)
         return;
     // Through the page's "zeig’s mir!" when the page opens this window, so that it is
     // prepared as from the guide (the counter-field window's view, for one).
-    if (guide && guide->isVisible() && aufruf.fensterKlasse == FensterKlasse(SeiteNr(guide->AktuelleSeite).fenster))
+    if (guide && guide->isVisible() && aufruf.fenster == SeiteNr(guide->aktuelleSeite()).fenster)
         guide->BitBtnZeigenClick();
     else
-        FensterOeffnen(FensterVon(aufruf.fensterKlasse));
+        FensterOeffnen(FensterVon(aufruf.fenster));
 }

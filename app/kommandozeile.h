@@ -4,6 +4,8 @@
 // Errors go to stderr with exit status 2.
 #pragma once
 
+#include "fensterregister.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ struct Aufruf {
     enum class Art { Starten, Hilfe, Version, Fehler };
     Art art = Art::Starten;
     int seite = 0;            // guide page to open, 0: none
-    QString fensterKlasse;    // simulation window to open, empty: none
+    FensterNr fenster = FensterNr::Anzahl;  // simulation window to open, Anzahl: none
     QString textverzeichnis;  // as given, empty: none
     bool zuruecksetzen = false;
     QString meldung;          // what is wrong (Fehler)

@@ -40,7 +40,7 @@ void SitzungBeginnen(const QString &textverzeichnis)
 
     TexteVonDatei = !e.texteZurLaufzeit;
     PiepsAn = !e.computerStill;
-    if (auto *info = qobject_cast<TFormInfo *>(FensterVon(QStringLiteral("TFormInfo")))) {
+    if (auto *info = qobject_cast<TFormInfo *>(FensterVon(FensterNr::Info))) {
         info->CheckBoxTexteIntern->setChecked(e.texteZurLaufzeit);
         info->CheckBoxPieps->setChecked(e.computerStill);
         info->installEventFilter(new InfoBeobachter(info));
@@ -53,7 +53,7 @@ void SitzungSichern()
     if (TextPfad != amStart)  // changed in the information window
         e.textverzeichnis = TextPfad == automatisch ? QString() : TextPfad;
     e.texteZurLaufzeit = !TexteVonDatei;
-    auto *info = qobject_cast<TFormInfo *>(FensterVon(QStringLiteral("TFormInfo")));
+    auto *info = qobject_cast<TFormInfo *>(FensterVon(FensterNr::Info));
     e.computerStill = info ? info->CheckBoxPieps->isChecked() : !PiepsAn;
     EinstellungenSpeichern(e);
 }

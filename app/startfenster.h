@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 class Bild;
 
 class TFormMain : public QWidget {
@@ -27,19 +29,19 @@ public:
     int tickZaehler() const { return ticks_; }
     const Startgeometrie &geometrie() const { return geo_; }
 
-    Bild *ImageTitel = nullptr;
-    Panel *PanelButtons = nullptr;
-    Panel *PanelAutor = nullptr;
-    Panel *PanelAutor1 = nullptr;
-    Panel *PanelAutor2 = nullptr;
+    // ---- controls and the reveal timer, for the tests ----
+    Bild *imageTitel() const { return ImageTitel; }
+    Panel *panelButtons() const { return PanelButtons; }
     // Reveal order: Planck, Einstein, Franck, Hertz, Bohr, de Broglie, Heisenberg, Schrödinger.
-    Panel *Portraits[PortraitAnzahl] = {};
-    BitBtn *BitBtnProgramm = nullptr;
-    BitBtn *BitBtnInfo = nullptr;
-    BitBtn *BitBtnText = nullptr;
-    BitBtn *BitBtnStart = nullptr;
-    BitBtn *BitBtnEnde = nullptr;
-    QTimer Timer1;
+    const std::array<Panel *, PortraitAnzahl> &portraits() const { return Portraits; }
+    BitBtn *bitBtnProgramm() const { return BitBtnProgramm; }
+    BitBtn *bitBtnInfo() const { return BitBtnInfo; }
+    BitBtn *bitBtnText() const { return BitBtnText; }
+    BitBtn *bitBtnStart() const { return BitBtnStart; }
+    BitBtn *bitBtnEnde() const { return BitBtnEnde; }
+    bool zeitgeberAn() const { return Timer1.isActive(); }
+    // Stops the reveal's timer, so that a test drives the ticks itself.
+    void ZeitgeberAnhalten() { Timer1.stop(); }
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -47,6 +49,19 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    Bild *ImageTitel = nullptr;
+    Panel *PanelButtons = nullptr;
+    Panel *PanelAutor = nullptr;
+    Panel *PanelAutor1 = nullptr;
+    Panel *PanelAutor2 = nullptr;
+    std::array<Panel *, PortraitAnzahl> Portraits = {};
+    BitBtn *BitBtnProgramm = nullptr;
+    BitBtn *BitBtnInfo = nullptr;
+    BitBtn *BitBtnText = nullptr;
+    BitBtn *BitBtnStart = nullptr;
+    BitBtn *BitBtnEnde = nullptr;
+    QTimer Timer1;
+
     void InfoOeffnen(int seite);
     Startgeometrie geo_;
     int ticks_ = 0;

@@ -16,17 +16,26 @@ public:
     explicit TFormSchroedinger3(QWidget *parent = nullptr);
     ~TFormSchroedinger3() override;
 
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelGraph = nullptr, *PanelAtom = nullptr, *PanelAchsen = nullptr, *PanelDarstellung = nullptr,
-          *PanelSimulation = nullptr, *PanelLoeschen = nullptr, *PanelMassStab = nullptr, *PanelZustand = nullptr,
-          *PanelTexte = nullptr, *PanelZustand5 = nullptr, *PanelFarbCode = nullptr, *PanelWahrschPixel = nullptr,
-          *PanelElektronen1 = nullptr, *PanelElektronen2 = nullptr;
-    TrackBar *TrackBarMassStab = nullptr;
-    RadioGroup *RadioGroupHQZ = nullptr, *RadioGroupNQZ = nullptr;
-    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr;
-    QCheckBox *CheckBoxGraph = nullptr, *CheckBoxAtomScheibe = nullptr, *CheckBoxAtomRand = nullptr,
-              *CheckBoxAchsen = nullptr;
+    // ---- controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelGraph() const { return PanelGraph; }
+    Panel *panelAtom() const { return PanelAtom; }
+    Panel *panelAchsen() const { return PanelAchsen; }
+    Panel *panelDarstellung() const { return PanelDarstellung; }
+    Panel *panelSimulation() const { return PanelSimulation; }
+    Panel *panelLoeschen() const { return PanelLoeschen; }
+    Panel *panelMassStab() const { return PanelMassStab; }
+    Panel *panelZustand() const { return PanelZustand; }
+    Panel *panelTexte() const { return PanelTexte; }
+    Panel *panelZustand5() const { return PanelZustand5; }
+    TrackBar *trackBarMassStab() const { return TrackBarMassStab; }
+    RadioGroup *radioGroupHQZ() const { return RadioGroupHQZ; }
+    RadioGroup *radioGroupNQZ() const { return RadioGroupNQZ; }
+    BitBtn *bitBtnUnterbrechen() const { return BitBtnUnterbrechen; }
+    QCheckBox *checkBoxGraph() const { return CheckBoxGraph; }
+    QCheckBox *checkBoxAtomScheibe() const { return CheckBoxAtomScheibe; }
+    QCheckBox *checkBoxAtomRand() const { return CheckBoxAtomRand; }
+    QCheckBox *checkBoxAchsen() const { return CheckBoxAchsen; }
 
     // ---- state (read by tests) ----
     const Atome::SchroedingerLayout &layout() const { return layout_; }
@@ -65,6 +74,18 @@ protected:
     void FormClose() override;
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelGraph = nullptr, *PanelAtom = nullptr, *PanelAchsen = nullptr, *PanelDarstellung = nullptr,
+          *PanelSimulation = nullptr, *PanelLoeschen = nullptr, *PanelMassStab = nullptr, *PanelZustand = nullptr,
+          *PanelTexte = nullptr, *PanelZustand5 = nullptr, *PanelFarbCode = nullptr, *PanelWahrschPixel = nullptr,
+          *PanelElektronen1 = nullptr, *PanelElektronen2 = nullptr;
+    TrackBar *TrackBarMassStab = nullptr;
+    RadioGroup *RadioGroupHQZ = nullptr, *RadioGroupNQZ = nullptr;
+    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr;
+    QCheckBox *CheckBoxGraph = nullptr, *CheckBoxAtomScheibe = nullptr, *CheckBoxAtomRand = nullptr,
+              *CheckBoxAchsen = nullptr;
+
     void Vorbereiten(bool loeschen);
     void Zusaetze(bool mitAtom);
     void ZeichneFarbCode();

@@ -16,16 +16,23 @@ class TFormSpektren3D : public SimFenster {
 public:
     explicit TFormSpektren3D(QWidget *parent = nullptr);
 
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelLinien = nullptr, *PanelSonnenSpektrum = nullptr, *PanelAbhaengigk = nullptr,
-          *PanelBlickRichtung = nullptr, *PanelAnordnung = nullptr, *PanelInfo = nullptr;
-    RadioGroup *RadioGroupSpektren = nullptr, *RadioGroupFraunhofer = nullptr, *RadioGroupAbhaengigK = nullptr,
-               *RadioGroupAnordnung = nullptr;
-    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr;
-    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr;
-    QPushButton *BitBtnInfoLoeschen = nullptr;
-    QLabel *LabelBeobachtung = nullptr;  // the hint panel's caption
+    // ---- controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelLinien() const { return PanelLinien; }
+    Panel *panelSonnenSpektrum() const { return PanelSonnenSpektrum; }
+    Panel *panelAbhaengigk() const { return PanelAbhaengigk; }
+    Panel *panelBlickRichtung() const { return PanelBlickRichtung; }
+    Panel *panelAnordnung() const { return PanelAnordnung; }
+    Panel *panelInfo() const { return PanelInfo; }
+    RadioGroup *radioGroupSpektren() const { return RadioGroupSpektren; }
+    RadioGroup *radioGroupAbhaengigK() const { return RadioGroupAbhaengigK; }
+    RadioGroup *radioGroupAnordnung() const { return RadioGroupAnordnung; }
+    TrackBar *trackBarSehBreite() const { return TrackBarSehBreite; }
+    TrackBar *trackBarSehHoehe() const { return TrackBarSehHoehe; }
+    UpDown *upDownSehBreite() const { return UpDownSehBreite; }
+    UpDown *upDownSehHoehe() const { return UpDownSehHoehe; }
+    QPushButton *bitBtnInfoLoeschen() const { return BitBtnInfoLoeschen; }
+    QLabel *labelBeobachtung() const { return LabelBeobachtung; }
 
     // ---- state ----
     const Atome::SpektrenZustand &zustand() const { return z_; }
@@ -50,6 +57,17 @@ protected:
     void FormActivate() override { ZeichneAlles(); }
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelLinien = nullptr, *PanelSonnenSpektrum = nullptr, *PanelAbhaengigk = nullptr,
+          *PanelBlickRichtung = nullptr, *PanelAnordnung = nullptr, *PanelInfo = nullptr;
+    RadioGroup *RadioGroupSpektren = nullptr, *RadioGroupFraunhofer = nullptr, *RadioGroupAbhaengigK = nullptr,
+               *RadioGroupAnordnung = nullptr;
+    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr;
+    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr;
+    QLabel *LabelBeobachtung = nullptr;  // the hint panel's caption
+
     Atome::SpektrenLayout layout_;
     Atome::SpektrenTabelle tabellen_{};
     Atome::SpektrenZustand z_;

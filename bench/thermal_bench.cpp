@@ -64,7 +64,7 @@ void BM_SchwarzkoerperTrackBar(benchmark::State &state)
         b->setChecked(true);
     int pos = 20;
     for (auto _ : state) {
-        fenster.TrackBarMaxLeistung->setPosition(pos);
+        fenster.trackBarMaxLeistung()->setPosition(pos);
         pos = pos == 60 ? 20 : pos + 1;
     }
 }

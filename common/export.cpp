@@ -2,7 +2,6 @@
 
 #include "bild.h"
 #include "einstellungen.h"
-#include "kurznamen.h"
 #include "simfenster.h"
 
 #include <QAbstractSpinBox>
@@ -174,8 +173,7 @@ QMenu *FensterExport::Kontextmenue(Bild *bild)
 QString FensterExport::vorschlag(const QString &endung) const
 {
     return ExportOrdner() + QLatin1Char('/') +
-           ExportName(KurznameVon(QString::fromLatin1(fenster_->metaObject()->className())),
-                      QDate::currentDate(), endung);
+           ExportName(FensterKurzname(fenster_), QDate::currentDate(), endung);
 }
 
 QFileDialog *FensterExport::dialog(const QString &titel, const QString &name, const QStringList &filter)

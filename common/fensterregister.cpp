@@ -1,13 +1,12 @@
 #include "fensterregister.h"
 
 #include <QGuiApplication>
-#include <QMetaEnum>
 #include <QWidget>
 
 namespace {
 struct Eintrag {
     FensterNr nr;
-    QString klasse;
+    QString kurzname;
     QWidget *fenster;
 };
 
@@ -17,34 +16,14 @@ QList<Eintrag> &verzeichnis()
     return v;
 }
 
-void Anmelden(FensterNr nr, const QString &klasse, QWidget *fenster)
+}  // namespace
+
+void FensterAnmelden(FensterNr nr, QWidget *fenster, const QString &kurzname)
 {
     if (!fenster)
         return;
-    verzeichnis().append({nr, klasse, fenster});
+    verzeichnis().append({nr, kurzname, fenster});
     QObject::connect(fenster, &QObject::destroyed, [fenster] { FensterEntfernen(fenster); });
-}
-}  // namespace
-
-QString FensterKlasse(FensterNr nr)
-{
-    const char *name = QMetaEnum::fromType<FensterNr>().valueToKey(int(nr));
-    return nr == FensterNr::Anzahl || !name ? QString() : QStringLiteral("TForm") + QLatin1String(name);
-}
-
-void FensterAnmelden(FensterNr nr, QWidget *fenster)
-{
-    if (fenster)
-        Anmelden(nr, QString::fromLatin1(fenster->metaObject()->className()), fenster);
-}
-
-void FensterAnmelden(const QString &klasse, QWidget *fenster)
-{
-    FensterNr nr = FensterNr::Anzahl;
-    for (int i = 0; i < FensterAnzahl; ++i)
-        if (FensterKlasse(FensterNr(i)) == klasse)
-            nr = FensterNr(i);
-    Anmelden(nr, klasse, fenster);
 }
 
 QWidget *FensterVon(FensterNr nr)
@@ -57,12 +36,20 @@ QWidget *FensterVon(FensterNr nr)
     return nullptr;
 }
 
-QWidget *FensterVon(const QString &klasse)
+QWidget *FensterDerKlasse(const QMetaObject &klasse)
 {
     for (const Eintrag &e : verzeichnis())
-        if (e.klasse == klasse)
+        if (e.fenster->metaObject() == &klasse)
             return e.fenster;
     return nullptr;
+}
+
+QString FensterKurzname(const QWidget *fenster)
+{
+    for (const Eintrag &e : verzeichnis())
+        if (e.fenster == fenster && !e.kurzname.isEmpty())
+            return e.kurzname;
+    return fenster ? QString::fromLatin1(fenster->metaObject()->className()) : QString();
 }
 
 QList<QWidget *> AlleFenster()

@@ -1,5 +1,6 @@
-// The registry of the program's windows: every window once, under its number and its class
-// name, in creation order. A window leaves the registry when it is destroyed.
+// The registry of the program's windows: every window once, under its number and the short
+// name the window table gives it, in creation order. A window leaves the registry when it is
+// destroyed.
 #pragma once
 
 #include <QList>
@@ -11,7 +12,7 @@ class QWidget;
 namespace Fenster {
 Q_NAMESPACE
 // The program's windows in their fixed creation order. The window table in the app folder
-// gives each number its class; the class of number X is TFormX.
+// gives each number its class and its short name.
 enum class Nr {
     Main, Guide, Info, Interferenz, Beugung3, Schwarzkoerper, PlanckGesetz, PlanckKonstante2, Hallwachs,
     Gegenfeld2, EinsteinGl, HSerien, Spektren3D, HAtom3, HAtomProbe3, FranckHertz2, FranckHertzAnordnung2,
@@ -23,22 +24,19 @@ Q_ENUM_NS(Nr)
 using FensterNr = Fenster::Nr;
 inline constexpr int FensterAnzahl = int(FensterNr::Anzahl);
 
-// "TFormGuide" for FensterNr::Guide: the class name the number stands for.
-QString FensterKlasse(FensterNr nr);
-
-// Registers a window under its number and the class name of its meta-object.
-void FensterAnmelden(FensterNr nr, QWidget *fenster);
-// Registers a window under a name of its own (tests and helper windows); a window class
-// name also gives the number.
-void FensterAnmelden(const QString &klasse, QWidget *fenster);
+// Registers a window under its number (FensterNr::Anzahl: none, for helper windows) and its
+// short name, which names the files it exports.
+void FensterAnmelden(FensterNr nr, QWidget *fenster, const QString &kurzname = {});
 QWidget *FensterVon(FensterNr nr);
-QWidget *FensterVon(const QString &klasse);
-// The registered window of class T, or null.
+// The registered window of class T (exactly T, not a subclass), or null.
 template <class T>
 T *FensterVon()
 {
-    return qobject_cast<T *>(FensterVon(QString::fromLatin1(T::staticMetaObject.className())));
+    return static_cast<T *>(FensterDerKlasse(T::staticMetaObject));
 }
+QWidget *FensterDerKlasse(const QMetaObject &klasse);
+// The short name a window is registered under; its class name when it has none.
+QString FensterKurzname(const QWidget *fenster);
 QList<QWidget *> AlleFenster();
 void FensterEntfernen(QWidget *fenster);
 // Shows a window maximised on top of the others and activates it.

@@ -19,8 +19,10 @@ class TFormGuide : public QWidget {
 public:
     explicit TFormGuide(QWidget *parent = nullptr);
 
-    int AktuelleSeite = 1;
-    int BiographieNr = KeineBiographie;
+    int aktuelleSeite() const { return AktuelleSeite; }
+    int biographieNr() const { return BiographieNr; }
+    // Makes page n (1 to SeitenAnzahl) the current one; the next preparation or opening shows it.
+    void SeiteWaehlen(int n) { AktuelleSeite = n; }
 
     // ---- pages ---------------------------------------------------------------------
     void Seitevorbereiten();
@@ -76,6 +78,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
+    int AktuelleSeite = 1;
+    int BiographieNr = KeineBiographie;
     QElapsedTimer glossarDruck_;  // the last press on the glossary's drop-down
     QPoint glossarDruckOrt_;
 };

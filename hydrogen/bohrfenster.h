@@ -18,20 +18,24 @@ public:
     explicit TFormBohrAtom2(QWidget *parent = nullptr);
     ~TFormBohrAtom2() override;
 
-    // ---- controls ----
-    Bild *ImageBohrAtom = nullptr, *ImageHNiveaus = nullptr;
-    Panel *PanelAtom = nullptr, *PanelEmission = nullptr, *PanelAbsorption = nullptr, *PanelSimulation = nullptr,
-          *PanelZeigeStufen = nullptr, *PanelErgebnis = nullptr, *Panel2 = nullptr;
-    Edit *EditNrVorher = nullptr, *EditNrNachher1 = nullptr, *EditNrNachher2 = nullptr, *EditLinieEmission = nullptr,
-         *EditLinieAbsorption = nullptr;
-    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher1 = nullptr, *UpDownNrNachher2 = nullptr, *UpDown2 = nullptr,
-           *UpDownLinieAbsorption = nullptr;
-    QRadioButton *RadioButtonSprungDown = nullptr, *RadioButtonEmission = nullptr, *RadioButtonSprungUp = nullptr,
-                 *RadioButtonAbsorption = nullptr;
-    QComboBox *ComboBoxSerieEmission = nullptr, *ComboBoxSerieAbsorption = nullptr;
-    BitBtn *BitBtnEmission = nullptr, *BitBtnAbsorbtion = nullptr, *BitBtnStart = nullptr, *BitBtnPause = nullptr;
-    QCheckBox *CheckBoxStop = nullptr, *CheckBoxZeigeHNiveaus = nullptr;
-    QPushButton *BitBtnInfoLoeschen = nullptr;
+    // ---- controls, for the tests ----
+    Bild *imageBohrAtom() const { return ImageBohrAtom; }
+    Bild *imageHNiveaus() const { return ImageHNiveaus; }
+    Panel *panelAtom() const { return PanelAtom; }
+    Panel *panelEmission() const { return PanelEmission; }
+    Panel *panelAbsorption() const { return PanelAbsorption; }
+    Panel *panelSimulation() const { return PanelSimulation; }
+    Edit *editNrVorher() const { return EditNrVorher; }
+    Edit *editNrNachher1() const { return EditNrNachher1; }
+    Edit *editNrNachher2() const { return EditNrNachher2; }
+    Edit *editLinieAbsorption() const { return EditLinieAbsorption; }
+    UpDown *upDownNrVorher() const { return UpDownNrVorher; }
+    QRadioButton *radioButtonEmission() const { return RadioButtonEmission; }
+    QRadioButton *radioButtonAbsorption() const { return RadioButtonAbsorption; }
+    QComboBox *comboBoxSerieAbsorption() const { return ComboBoxSerieAbsorption; }
+    BitBtn *bitBtnEmission() const { return BitBtnEmission; }
+    BitBtn *bitBtnAbsorbtion() const { return BitBtnAbsorbtion; }
+    BitBtn *bitBtnStart() const { return BitBtnStart; }
 
     // ---- state (read by tests) ----
     const Atome::BohrLayout &layout() const { return layout_; }
@@ -63,6 +67,21 @@ protected:
     void Simulation() override;
 
 private:
+    // ---- controls ----
+    Bild *ImageBohrAtom = nullptr, *ImageHNiveaus = nullptr;
+    Panel *PanelAtom = nullptr, *PanelEmission = nullptr, *PanelAbsorption = nullptr, *PanelSimulation = nullptr,
+          *PanelZeigeStufen = nullptr, *PanelErgebnis = nullptr, *Panel2 = nullptr;
+    Edit *EditNrVorher = nullptr, *EditNrNachher1 = nullptr, *EditNrNachher2 = nullptr, *EditLinieEmission = nullptr,
+         *EditLinieAbsorption = nullptr;
+    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher1 = nullptr, *UpDownNrNachher2 = nullptr, *UpDown2 = nullptr,
+           *UpDownLinieAbsorption = nullptr;
+    QRadioButton *RadioButtonSprungDown = nullptr, *RadioButtonEmission = nullptr, *RadioButtonSprungUp = nullptr,
+                 *RadioButtonAbsorption = nullptr;
+    QComboBox *ComboBoxSerieEmission = nullptr, *ComboBoxSerieAbsorption = nullptr;
+    BitBtn *BitBtnEmission = nullptr, *BitBtnAbsorbtion = nullptr, *BitBtnStart = nullptr, *BitBtnPause = nullptr;
+    QCheckBox *CheckBoxStop = nullptr, *CheckBoxZeigeHNiveaus = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr;
+
     Edit *ZiffernEdit(QWidget *eltern, const QString &text, int x, int y);
     UpDown *ZiffernUpDown(QWidget *eltern, Edit *edit, int min, int max, int x, int y);
     void NiveauEingabe(Edit *edit, std::function<void(int)> setze);

@@ -16,17 +16,15 @@ class TFormHAtom3 : public SimFenster {
 public:
     explicit TFormHAtom3(QWidget *parent = nullptr);
 
-    Bild *Image1 = nullptr;
-    Panel *PanelSerien = nullptr, *PanelText = nullptr, *PanelErgebnis = nullptr, *PanelSchritt2 = nullptr;
-    TrackBar *TrackBarLinien = nullptr;
-    QCheckBox *CheckBoxGrenzen = nullptr;
-    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
-    RichEdit *RichEditText = nullptr;
-
-    int Schritt = 1;
-    bool Animation = true;       // tempo below its maximum
-    bool SchnellDurchlauf = false;
-    int Warteschritte = 0;       // waits made (for the tests: a fast replay makes none)
+    // ---- controls and state, read by the tests ----
+    Panel *panelSchritt2() const { return PanelSchritt2; }
+    TrackBar *trackBarLinien() const { return TrackBarLinien; }
+    BitBtn *bitBtnWeiter() const { return BitBtnWeiter; }
+    BitBtn *bitBtnSchrittZurueck() const { return BitBtnSchrittZurueck; }
+    BitBtn *bitBtnzurueckzurueck() const { return BitBtnzurueckzurueck; }
+    RichEdit *richEditText() const { return RichEditText; }
+    int schritt() const { return Schritt; }
+    int warteschritte() const { return Warteschritte; }  // a fast replay makes none
     const Wasserstoff::HAtomGeometrie &geometrie() const { return g_; }
     const Wasserstoff::HAtomSzene &szene() const { return s_; }
 
@@ -42,6 +40,18 @@ protected:
     void FormActivate() override;
 
 private:
+    Bild *Image1 = nullptr;
+    Panel *PanelSerien = nullptr, *PanelText = nullptr, *PanelErgebnis = nullptr, *PanelSchritt2 = nullptr;
+    TrackBar *TrackBarLinien = nullptr;
+    QCheckBox *CheckBoxGrenzen = nullptr;
+    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
+    RichEdit *RichEditText = nullptr;
+
+    int Schritt = 1;
+    bool Animation = true;       // tempo below its maximum
+    bool SchnellDurchlauf = false;
+    int Warteschritte = 0;       // waits made (for the tests: a fast replay makes none)
+
     bool animiert() const;
     void Warten(double ms);
     void Neuzeichnen();

@@ -17,14 +17,17 @@ class TFormHAtomProbe3 : public SimFenster {
 public:
     explicit TFormHAtomProbe3(QWidget *parent = nullptr);
 
-    Bild *Image1 = nullptr;
-    Panel *PanelAtom = nullptr, *PanelSpring = nullptr, *PanelAbsorbe = nullptr, *PanelErgebnis = nullptr,
-          *PanelSGrenzen = nullptr, *PanelAnimation = nullptr;
-    Edit *EditNrVorher = nullptr, *EditNrNachher = nullptr, *EditLinie = nullptr;
-    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher = nullptr, *UpDownLinie = nullptr;
-    BitBtn *BitBtnEmittiere = nullptr, *BitBtnAbsorbiere = nullptr, *BitBtnBreak = nullptr, *BitBtnInfo = nullptr;
-    QComboBox *ComboBoxSerie = nullptr;
-    QCheckBox *CheckBoxGrenzen = nullptr;
+    // ---- controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    Edit *editNrVorher() const { return EditNrVorher; }
+    Edit *editNrNachher() const { return EditNrNachher; }
+    Edit *editLinie() const { return EditLinie; }
+    UpDown *upDownNrVorher() const { return UpDownNrVorher; }
+    UpDown *upDownLinie() const { return UpDownLinie; }
+    BitBtn *bitBtnEmittiere() const { return BitBtnEmittiere; }
+    BitBtn *bitBtnAbsorbiere() const { return BitBtnAbsorbiere; }
+    BitBtn *bitBtnBreak() const { return BitBtnBreak; }
+    QComboBox *comboBoxSerie() const { return ComboBoxSerie; }
 
     const Wasserstoff::ProbeGeometrie &geometrie() const { return g_; }
     int Stufe() const;  // current level n
@@ -35,8 +38,9 @@ public:
         TColor farbe = 0;
         int schritte = 0;
         bool emission = false;
-    } Photon;
-    int Blinken = 0;  // blink phases of the last flight
+    };
+    const PhotonSpur &photon() const { return Photon; }
+    int blinken() const { return Blinken; }  // blink phases of the last flight
 
     void BitBtnEmittiereClick();
     void BitBtnAbsorbiereClick();
@@ -48,6 +52,17 @@ protected:
     void FormActivate() override;
 
 private:
+    Bild *Image1 = nullptr;
+    Panel *PanelAtom = nullptr, *PanelSpring = nullptr, *PanelAbsorbe = nullptr, *PanelErgebnis = nullptr,
+          *PanelSGrenzen = nullptr, *PanelAnimation = nullptr;
+    Edit *EditNrVorher = nullptr, *EditNrNachher = nullptr, *EditLinie = nullptr;
+    UpDown *UpDownNrVorher = nullptr, *UpDownNrNachher = nullptr, *UpDownLinie = nullptr;
+    BitBtn *BitBtnEmittiere = nullptr, *BitBtnAbsorbiere = nullptr, *BitBtnBreak = nullptr, *BitBtnInfo = nullptr;
+    QComboBox *ComboBoxSerie = nullptr;
+    QCheckBox *CheckBoxGrenzen = nullptr;
+    PhotonSpur Photon;
+    int Blinken = 0;
+
     Edit *Ziffernfeld(QWidget *eltern, int x, int y, const QString &text, bool piepsen);
     void Zahlgeaendert(Edit *e, UpDown *u);
     void Ablehnen(Wasserstoff::Entscheid e, int stufe);

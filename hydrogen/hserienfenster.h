@@ -16,16 +16,20 @@ class TFormHSerien : public SimFenster {
 public:
     explicit TFormHSerien(QWidget *parent = nullptr);
 
-    Bild *Image1 = nullptr;
-    Panel *PanelSerien = nullptr, *PanelLinien = nullptr, *PanelSpektrum = nullptr, *PanelHinweise = nullptr;
-    TrackBar *TrackBarSerien = nullptr, *TrackBarLinien = nullptr, *TrackBarUnterscheidung = nullptr;
-    UpDown *UpDownSerien = nullptr, *UpDownLinien = nullptr, *UpDownUnterscheidung = nullptr;
-    QRadioButton *RadioButtonFrequenz = nullptr, *RadioButtonWellenlaenge = nullptr;
-    QCheckBox *CheckBoxLinienBreite = nullptr, *CheckBoxGrenzen = nullptr, *CheckBoxMassstab = nullptr,
-              *CheckBoxSpektrum = nullptr;
-    QLabel *LabelMassstab = nullptr;
+    // ---- controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    TrackBar *trackBarSerien() const { return TrackBarSerien; }
+    TrackBar *trackBarLinien() const { return TrackBarLinien; }
+    TrackBar *trackBarUnterscheidung() const { return TrackBarUnterscheidung; }
+    UpDown *upDownSerien() const { return UpDownSerien; }
+    UpDown *upDownLinien() const { return UpDownLinien; }
+    QRadioButton *radioButtonFrequenz() const { return RadioButtonFrequenz; }
+    QRadioButton *radioButtonWellenlaenge() const { return RadioButtonWellenlaenge; }
+    QCheckBox *checkBoxLinienBreite() const { return CheckBoxLinienBreite; }
+    QCheckBox *checkBoxGrenzen() const { return CheckBoxGrenzen; }
+    QCheckBox *checkBoxMassstab() const { return CheckBoxMassstab; }
+    QCheckBox *checkBoxSpektrum() const { return CheckBoxSpektrum; }
 
-    int Serien = 6, Linien = 12;
     const Wasserstoff::HSerienLayout &layout() const { return layout_; }
     const Wasserstoff::HSerienGeometrie &geometrie() const { return geometrie_; }
     Wasserstoff::HSerienEinstellung Einstellung() const;
@@ -37,6 +41,17 @@ public:
     WerteTabelle Werte() const override;
 
 private:
+    Bild *Image1 = nullptr;
+    Panel *PanelSerien = nullptr, *PanelLinien = nullptr, *PanelSpektrum = nullptr, *PanelHinweise = nullptr;
+    TrackBar *TrackBarSerien = nullptr, *TrackBarLinien = nullptr, *TrackBarUnterscheidung = nullptr;
+    UpDown *UpDownSerien = nullptr, *UpDownLinien = nullptr, *UpDownUnterscheidung = nullptr;
+    QRadioButton *RadioButtonFrequenz = nullptr, *RadioButtonWellenlaenge = nullptr;
+    QCheckBox *CheckBoxLinienBreite = nullptr, *CheckBoxGrenzen = nullptr, *CheckBoxMassstab = nullptr,
+              *CheckBoxSpektrum = nullptr;
+    QLabel *LabelMassstab = nullptr;
+
+    int Serien = 6, Linien = 12;
+
     TrackBar *Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown);
     void Neuzeichnen();
 

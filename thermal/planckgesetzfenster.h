@@ -12,13 +12,13 @@ class TFormPlanckGesetz : public StrahlungsFenster {
 public:
     explicit TFormPlanckGesetz(QWidget *parent = nullptr);
 
-    // ---- controls (the shared ones in StrahlungsFenster) ----
-    Bild *ImageGesetzFr = nullptr;
-    Bild *ImageGesetzWL = nullptr;
-    Bild *ImageKonstanten = nullptr;
-    Panel *PanelGesetz = nullptr;
-    QCheckBox *CheckBoxGesetz = nullptr;
-    QCheckBox *CheckBoxKonstanten = nullptr;
+    // ---- the controls (the shared ones in StrahlungsFenster) ----
+    Bild *imageGesetzFr() const { return ImageGesetzFr; }
+    Bild *imageGesetzWL() const { return ImageGesetzWL; }
+    Bild *imageKonstanten() const { return ImageKonstanten; }
+    Panel *panelGesetz() const { return PanelGesetz; }
+    QCheckBox *checkBoxGesetz() const { return CheckBoxGesetz; }
+    QCheckBox *checkBoxKonstanten() const { return CheckBoxKonstanten; }
 
     const Waermestrahlung::PlanckLayout &layout() const { return layout_; }
     Waermestrahlung::PlanckZustand Zustand() const;
@@ -39,6 +39,14 @@ protected:
     void Neuzeichnen() override { ZeichneStrahlungskurven(); }
 
 private:
+    // ---- controls ----
+    Bild *ImageGesetzFr = nullptr;
+    Bild *ImageGesetzWL = nullptr;
+    Bild *ImageKonstanten = nullptr;
+    Panel *PanelGesetz = nullptr;
+    QCheckBox *CheckBoxGesetz = nullptr;
+    QCheckBox *CheckBoxKonstanten = nullptr;
+
     void ErzeugeKurvenTafel();
     void ErzeugeUntereTafeln();
     void FormelBilderZeigen();

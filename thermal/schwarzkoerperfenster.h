@@ -12,16 +12,16 @@ class TFormSchwarzkoerper : public StrahlungsFenster {
 public:
     explicit TFormSchwarzkoerper(QWidget *parent = nullptr);
 
-    // ---- controls (the shared ones in StrahlungsFenster) ----
-    Panel *PanelHinweise = nullptr;  // the hint button's panel
-    Panel *PanelKurven = nullptr;    // curve kinds under the picture
-    QCheckBox *CheckBoxPlanckStrahlung = nullptr;
-    QCheckBox *CheckBoxWienStrahlung = nullptr;
-    QCheckBox *CheckBoxRayleighJeansStrahlung = nullptr;
-    QCheckBox *CheckBoxWienRelativ = nullptr;
-    QCheckBox *checkboxRayleighJeansRelativ = nullptr;
-    QCheckBox *CheckBoxVerschiebung = nullptr;
-    QPushButton *BitBtnInfoLoeschen = nullptr;
+    // ---- the controls (the shared ones in StrahlungsFenster) ----
+    Panel *panelHinweise() const { return PanelHinweise; }
+    Panel *panelKurven() const { return PanelKurven; }
+    QCheckBox *checkBoxPlanckStrahlung() const { return CheckBoxPlanckStrahlung; }
+    QCheckBox *checkBoxWienStrahlung() const { return CheckBoxWienStrahlung; }
+    QCheckBox *checkBoxRayleighJeansStrahlung() const { return CheckBoxRayleighJeansStrahlung; }
+    QCheckBox *checkBoxWienRelativ() const { return CheckBoxWienRelativ; }
+    QCheckBox *checkBoxRayleighJeansRelativ() const { return checkboxRayleighJeansRelativ; }
+    QCheckBox *checkBoxVerschiebung() const { return CheckBoxVerschiebung; }
+    QPushButton *bitBtnInfoLoeschen() const { return BitBtnInfoLoeschen; }
 
     const Waermestrahlung::SchwarzkoerperLayout &layout() const { return layout_; }
     // The drawing settings as the controls give them.
@@ -38,6 +38,17 @@ protected:
     void Neuzeichnen() override { ZeichneKurven(); }
 
 private:
+    // ---- controls ----
+    Panel *PanelHinweise = nullptr;  // the hint button's panel
+    Panel *PanelKurven = nullptr;    // curve kinds under the picture
+    QCheckBox *CheckBoxPlanckStrahlung = nullptr;
+    QCheckBox *CheckBoxWienStrahlung = nullptr;
+    QCheckBox *CheckBoxRayleighJeansStrahlung = nullptr;
+    QCheckBox *CheckBoxWienRelativ = nullptr;
+    QCheckBox *checkboxRayleighJeansRelativ = nullptr;
+    QCheckBox *CheckBoxVerschiebung = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr;
+
     void ErzeugeKurvenTafel();
     void ErzeugeUntereTafeln();
 

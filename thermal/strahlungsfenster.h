@@ -22,6 +22,41 @@ class StrahlungsFenster : public SimFenster {
 public:
     // The picture's measures (origin, axis length, maximum height).
     Waermestrahlung::Diagrammmasse Masse() const;
+    // ---- the controls, for tests and the layout check ----
+    Bild *image1() const { return Image1; }
+    Panel *panelKurve() const { return PanelKurve; }
+    Panel *panelLambdaF() const { return PanelLambdaF; }
+    Panel *panelFrequenz() const { return PanelFrequenz; }
+    Panel *panelWellenlaenge() const { return PanelWellenlaenge; }
+    Panel *panelTemperatur() const { return PanelTemperatur; }
+    RadioGroup *radioGroupTempWahl() const { return RadioGroupTempWahl; }
+    RadioGroup *radioGroupLambdaF() const { return RadioGroupLambdaF; }
+    QGroupBox *groupBoxTemperaturen() const { return GroupBoxTemperaturen; }
+    QGroupBox *groupBoxVariTemperatur() const { return GroupBoxVariTemperatur; }
+    // the five temperature check boxes, from 2000 K up
+    std::array<QCheckBox *, 5> CheckBoxTemp() const
+    {
+        return {CheckBoxTemp2000, CheckBoxTemp3000, CheckBoxTemp4000, CheckBoxTemp5000, CheckBoxTemp5875};
+    }
+    TrackBar *trackBarTemperatur() const { return TrackBarTemperatur; }
+    TrackBar *trackBarBreite() const { return TrackBarBreite; }
+    TrackBar *trackBarMaxLeistung() const { return TrackBarMaxLeistung; }
+    TrackBar *trackBarFrequenz() const { return TrackBarFrequenz; }
+    TrackBar *trackBarWLaenge() const { return TrackBarWLaenge; }
+    UpDown *upDownTemperatur() const { return UpDownTemperatur; }
+    UpDown *upDownMaxLeistung() const { return UpDownMaxLeistung; }
+    QCheckBox *checkBoxSpektrum() const { return CheckBoxSpektrum; }
+
+    // ---- handlers ----
+    void RadioGroupTempWahlClick();
+    void RadioGroupLambdaFClick();
+    void TrackBarTemperaturChange();
+    void TrackBarMaxLeistungChange();
+    void TrackBarFrequenzChange();
+    void TrackBarWLaengeChange();
+    void CheckBoxSpektrumClick();
+
+protected:
     // ---- controls ----
     Bild *Image1 = nullptr;
     Panel *PanelKurve = nullptr;     // options column
@@ -35,11 +70,6 @@ public:
     QGroupBox *GroupBoxVariTemperatur = nullptr;
     QCheckBox *CheckBoxTemp2000 = nullptr, *CheckBoxTemp3000 = nullptr, *CheckBoxTemp4000 = nullptr,
               *CheckBoxTemp5000 = nullptr, *CheckBoxTemp5875 = nullptr;
-    // the five above, from 2000 K up
-    std::array<QCheckBox *, 5> CheckBoxTemp() const
-    {
-        return {CheckBoxTemp2000, CheckBoxTemp3000, CheckBoxTemp4000, CheckBoxTemp5000, CheckBoxTemp5875};
-    }
     TrackBar *TrackBarTemperatur = nullptr;
     TrackBar *TrackBarBreite = nullptr;
     TrackBar *TrackBarMaxLeistung = nullptr;
@@ -58,16 +88,6 @@ public:
     bool ueberFrequenz = true;
     bool mitSpektrum = false;
 
-    // ---- handlers ----
-    void RadioGroupTempWahlClick();
-    void RadioGroupLambdaFClick();
-    void TrackBarTemperaturChange();
-    void TrackBarMaxLeistungChange();
-    void TrackBarFrequenzChange();
-    void TrackBarWLaengeChange();
-    void CheckBoxSpektrumClick();
-
-protected:
     // achsenRand: picture width minus axis length.
     StrahlungsFenster(const QString &caption, int achsenRand, QWidget *parent);
 

@@ -117,7 +117,7 @@ public:
     int lauf()
     {
         haupt_ = ErzeugeAlleFenster(QSize(1280, 1024));
-        FensterAnmelden(QStringLiteral("Laufprobe"), new Laufprobe);
+        FensterAnmelden(FensterNr::Anzahl, new Laufprobe);
         haupt_->show();
         std::atomic<bool> fertig{false};
         guiThread_ = pthread_self();

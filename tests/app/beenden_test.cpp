@@ -40,10 +40,10 @@ TEST(Programmende, ClosingTheStartScreenDuringARunEndsTheRunAndTheEventLoop)
     TFormMain *haupt = ErzeugeAlleFenster(QSize(1280, 1024));
     haupt->show();
     auto *fenster = new Endlosfenster;
-    FensterAnmelden(QStringLiteral("Endlos"), fenster);
+    FensterAnmelden(FensterNr::Anzahl, fenster);
     FensterOeffnen(fenster);
-    ASSERT_NE(FensterVon(QStringLiteral("TFormGuide")), nullptr);
-    FensterOeffnen(FensterVon(QStringLiteral("TFormGuide")));
+    ASSERT_NE(FensterVon(FensterNr::Guide), nullptr);
+    FensterOeffnen(FensterVon(FensterNr::Guide));
 
     int bilderBeimSchliessen = -1;
     QTimer::singleShot(0, fenster, [fenster] { fenster->BitBtnLicht->click(); });

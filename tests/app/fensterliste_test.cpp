@@ -1,5 +1,5 @@
-// The window table: every guide page's window has its line, each built window is created
-// once under its class name, none rewrites the shared layout values, and each opens; a
+// The window table: every guide page's window has its line and its own short name, each
+// built window is created once as its class, none rewrites the shared layout values, and each opens; a
 // destroyed window leaves the registry; on low and narrow screens every simulation window
 // keeps its controls on the screen.
 #include "fensterliste.h"
@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -35,9 +36,9 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
     EXPECT_EQ(FensterVon(FensterNr::Main), haupt);
     for (const FensterEintrag &e : Fensterliste) {
         QWidget *w = FensterVon(e.nr);
-        EXPECT_EQ(w != nullptr, e.erzeuge != nullptr || e.nr == FensterNr::Main) << FensterKlasse(e.nr).toStdString();
-        if (w && e.nr != FensterNr::Main) {
-            EXPECT_EQ(QString::fromLatin1(w->metaObject()->className()), FensterKlasse(e.nr));
+        EXPECT_EQ(w != nullptr, e.erzeuge != nullptr || e.nr == FensterNr::Main) << e.klasse->className();
+        if (w) {
+            EXPECT_EQ(w->metaObject(), e.klasse) << e.klasse->className();
         }
     }
     for (int n = 1; n <= SeitenAnzahl; ++n) {
@@ -47,12 +48,11 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
             continue;
         }
         ASSERT_LT(int(nr), FensterAnzahl) << n;
-        EXPECT_FALSE(FensterKlasse(nr).isEmpty()) << n;
         QWidget *w = FensterVon(nr);
         if (!Fensterliste[std::size_t(nr)].erzeuge)
             continue;
         ASSERT_NE(w, nullptr) << n;
-        EXPECT_EQ(FensterVon(FensterKlasse(nr)), w) << n;
+        EXPECT_EQ(FensterDerKlasse(*Fensterliste[std::size_t(nr)].klasse), w) << n;
         FensterOeffnen(w);
         EXPECT_TRUE(w->isVisible()) << n;
         w->close();
@@ -63,6 +63,36 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
     for (QWidget *w : alle)
         delete w;
     EXPECT_TRUE(AlleFenster().isEmpty());
+}
+
+TEST(Fensterliste, EveryPagesWindowHasItsOwnShortNameWhichLeadsBackToIt)
+{
+    QSet<QString> vergeben;
+    for (int n = 1; n < SeitenAnzahl; ++n) {
+        const FensterEintrag &e = Fensterliste[std::size_t(SeiteNr(n).fenster)];
+        ASSERT_TRUE(e.kurz && *e.kurz) << n;
+        EXPECT_EQ(FensterMitKurzname(QString::fromLatin1(e.kurz)), e.nr) << e.kurz;
+        vergeben.insert(QString::fromLatin1(e.kurz).toLower());
+    }
+    int mitKurzname = 0;
+    for (const FensterEintrag &e : Fensterliste)
+        mitKurzname += e.kurz != nullptr;
+    EXPECT_EQ(vergeben.size(), mitKurzname);  // no two windows share one
+    // Typed by hand: case, umlauts and hyphens do not matter.
+    struct Fall {
+        const char *name;
+        FensterNr nr;
+    };
+    for (const Fall &f : {Fall{"Schwarzkörper", FensterNr::Schwarzkoerper}, Fall{"PLANCKGESETZ", FensterNr::PlanckGesetz},
+                          Fall{"franck-hertz-kurve", FensterNr::FranckHertzKurve2}, Fall{"unschärfe", FensterNr::Heisenberg},
+                          Fall{"", FensterNr::Anzahl}, Fall{"gibtsnicht", FensterNr::Anzahl}})
+        EXPECT_EQ(FensterMitKurzname(QString::fromUtf8(f.name)), f.nr) << f.name;
+    // The register hands the short name on (it names the exported files).
+    FrischerZustand();
+    ErzeugeAlleFenster(QSize(1280, 1024));
+    EXPECT_EQ(FensterKurzname(FensterVon(FensterNr::Schwarzkoerper)), QStringLiteral("Schwarzkoerper"));
+    for (QWidget *w : AlleFenster())
+        delete w;
 }
 
 namespace {
@@ -91,7 +121,7 @@ TEST(Fensterliste, OnLowAndNarrowScreensEveryControlIsOnTheScreenAndNoneCoversAn
             auto *f = qobject_cast<SimFenster *>(FensterVon(e.nr));
             if (!f)
                 continue;
-            const std::string name = FensterKlasse(e.nr).toStdString() + " " + std::to_string(monitor.width()) +
+            const std::string name = std::string(e.klasse->className()) + " " + std::to_string(monitor.width()) +
                                      "x" + std::to_string(monitor.height());
             FensterOeffnen(f);
             for (const QWidget *w : f->findChildren<QWidget *>()) {

@@ -27,30 +27,30 @@ TEST(Kommandozeile, OptionsAndBadInput)
         QStringList argumente;
         A art;
         int seite;
-        const char *klasse;
+        FensterNr fenster = FensterNr::Anzahl;
     };
     const Fall faelle[] = {
-        {{}, A::Starten, 0, ""},
-        {{"--help"}, A::Hilfe, 0, ""},
-        {{"-h"}, A::Hilfe, 0, ""},
-        {{"--version"}, A::Version, 0, ""},
-        {{"-v"}, A::Version, 0, ""},
-        {{"--seite", "5"}, A::Starten, 5, ""},
-        {{"--seite=23"}, A::Starten, 23, ""},
-        {{"--fenster", "schwarzkoerper"}, A::Starten, 0, "TFormSchwarzkoerper"},
-        {{"--fenster", "Schwarzkörper", "--seite", "4"}, A::Starten, 4, "TFormSchwarzkoerper"},
-        {{"-platform", "offscreen", "--style", "fusion", "--seite", "3"}, A::Starten, 3, ""},
-        {{"--textverzeichnis", dir.path()}, A::Starten, 0, ""},
-        {{"--zuruecksetzen"}, A::Starten, 0, ""},
-        {{"--reset"}, A::Starten, 0, ""},
-        {{"--seite", "0"}, A::Fehler, 0, ""},
-        {{"--seite", "24"}, A::Fehler, 0, ""},
-        {{"--seite", "drei"}, A::Fehler, 0, ""},
-        {{"--seite"}, A::Fehler, 0, ""},
-        {{"--fenster", "gibtsnicht"}, A::Fehler, 0, ""},
-        {{"--textverzeichnis", dir.filePath("fehlt")}, A::Fehler, 0, ""},
-        {{"--unbekannt"}, A::Fehler, 0, ""},
-        {{"datei.rtf"}, A::Fehler, 0, ""},
+        {{}, A::Starten, 0},
+        {{"--help"}, A::Hilfe, 0},
+        {{"-h"}, A::Hilfe, 0},
+        {{"--version"}, A::Version, 0},
+        {{"-v"}, A::Version, 0},
+        {{"--seite", "5"}, A::Starten, 5},
+        {{"--seite=23"}, A::Starten, 23},
+        {{"--fenster", "schwarzkoerper"}, A::Starten, 0, FensterNr::Schwarzkoerper},
+        {{"--fenster", "Schwarzkörper", "--seite", "4"}, A::Starten, 4, FensterNr::Schwarzkoerper},
+        {{"-platform", "offscreen", "--style", "fusion", "--seite", "3"}, A::Starten, 3},
+        {{"--textverzeichnis", dir.path()}, A::Starten, 0},
+        {{"--zuruecksetzen"}, A::Starten, 0},
+        {{"--reset"}, A::Starten, 0},
+        {{"--seite", "0"}, A::Fehler, 0},
+        {{"--seite", "24"}, A::Fehler, 0},
+        {{"--seite", "drei"}, A::Fehler, 0},
+        {{"--seite"}, A::Fehler, 0},
+        {{"--fenster", "gibtsnicht"}, A::Fehler, 0},
+        {{"--textverzeichnis", dir.filePath("fehlt")}, A::Fehler, 0},
+        {{"--unbekannt"}, A::Fehler, 0},
+        {{"datei.rtf"}, A::Fehler, 0},
     };
     for (const Fall &f : faelle) {
         const Aufruf a = auswerten(f.argumente);
@@ -60,7 +60,7 @@ TEST(Kommandozeile, OptionsAndBadInput)
         EXPECT_EQ(a.meldung.isEmpty(), f.art != A::Fehler) << name;
         if (f.art == A::Starten) {
             EXPECT_EQ(a.seite, f.seite) << name;
-            EXPECT_EQ(a.fensterKlasse, QString::fromLatin1(f.klasse)) << name;
+            EXPECT_EQ(a.fenster, f.fenster) << name;
         }
     }
     EXPECT_TRUE(auswerten({"--reset"}).zuruecksetzen);
@@ -103,20 +103,20 @@ TEST(Kommandozeile, PageAndWindowAreOpened)
 {
     FrischerZustand();
     std::unique_ptr<TFormMain> haupt(ErzeugeAlleFenster(QSize(1280, 1024)));
-    auto *guide = qobject_cast<TFormGuide *>(FensterVon(QStringLiteral("TFormGuide")));
-    QWidget *planck = FensterVon(QStringLiteral("TFormPlanckGesetz"));
+    auto *guide = qobject_cast<TFormGuide *>(FensterVon(FensterNr::Guide));
+    QWidget *planck = FensterVon(FensterNr::PlanckGesetz);
     ASSERT_NE(guide, nullptr);
     ASSERT_NE(planck, nullptr);
 
     KommandozeileAnwenden(auswerten({"--seite", "12"}));
     EXPECT_TRUE(guide->isVisible());
-    EXPECT_EQ(guide->AktuelleSeite, 12);
+    EXPECT_EQ(guide->aktuelleSeite(), 12);
     EXPECT_TRUE(guide->PanelTheorie->caption().startsWith(QStringLiteral("  Seite 12")));
     guide->hide();
 
     // A window alone opens over its own page of the guide.
     KommandozeileAnwenden(auswerten({"--fenster", "planckgesetz"}));
-    EXPECT_EQ(guide->AktuelleSeite, 4);
+    EXPECT_EQ(guide->aktuelleSeite(), 4);
     EXPECT_TRUE(guide->isVisible());
     EXPECT_TRUE(planck->isVisible());
 

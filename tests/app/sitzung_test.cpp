@@ -23,7 +23,7 @@ protected:
         QStandardPaths::setTestModeEnabled(true);
         FrischerZustand();
         haupt = ErzeugeAlleFenster(QSize(1280, 1024));
-        info = qobject_cast<TFormInfo *>(FensterVon(QStringLiteral("TFormInfo")));
+        info = qobject_cast<TFormInfo *>(FensterVon(FensterNr::Info));
     }
     static void TearDownTestSuite()
     {

@@ -101,7 +101,7 @@ protected:
     int sichtbar() const
     {
         int n = 0;
-        for (Panel *p : haupt->Portraits)
+        for (Panel *p : haupt->portraits())
             n += p->isVisibleTo(haupt.get());
         return n;
     }
@@ -114,27 +114,27 @@ TEST_F(StartTest, CreationSetsTheSharedLayout)
     EXPECT_EQ(BildschirmHoehe, 960);
     EXPECT_EQ(SchriftMittel, 16);  // 1264 < 1280: small screen class
     EXPECT_EQ(ZurueckLinks, 1264 - 193);
-    EXPECT_EQ(haupt->PanelButtons->geometry(), QRect(1038, 69, 218, 681));
-    EXPECT_EQ(haupt->ImageTitel->geometry(), QRect(179, 69, 680, 680));
+    EXPECT_EQ(haupt->panelButtons()->geometry(), QRect(1038, 69, 218, 681));
+    EXPECT_EQ(haupt->imageTitel()->geometry(), QRect(179, 69, 680, 680));
     EXPECT_TRUE(TextPfad.endsWith(QStringLiteral("/QuantenTexte/")));
-    EXPECT_EQ(haupt->BitBtnStart->text(), QStringLiteral("&Auf geht’s!"));
-    EXPECT_EQ(haupt->BitBtnEnde->text(), QStringLiteral("Programm &Ende"));
-    EXPECT_EQ(haupt->BitBtnEnde->geometry(), QRect(8, 584, 201, 81));
+    EXPECT_EQ(haupt->bitBtnStart()->text(), QStringLiteral("&Auf geht’s!"));
+    EXPECT_EQ(haupt->bitBtnEnde()->text(), QStringLiteral("Programm &Ende"));
+    EXPECT_EQ(haupt->bitBtnEnde()->geometry(), QRect(8, 584, 201, 81));
 }
 
 TEST_F(StartTest, PortraitsAppearFromTickThreeToTen)
 {
-    haupt->Timer1.stop();  // ticks are driven by hand
+    haupt->ZeitgeberAnhalten();  // ticks are driven by hand
     haupt->Timer1Timer();
     haupt->Timer1Timer();
     EXPECT_EQ(sichtbar(), 0);
     haupt->Timer1Timer();
     EXPECT_EQ(sichtbar(), 1);
-    EXPECT_TRUE(haupt->Portraits[0]->isVisibleTo(haupt.get()));  // Planck first
+    EXPECT_TRUE(haupt->portraits()[0]->isVisibleTo(haupt.get()));  // Planck first
     for (int t = 4; t <= 10; ++t)
         haupt->Timer1Timer();
     EXPECT_EQ(sichtbar(), 8);
-    EXPECT_FALSE(haupt->Timer1.isActive());
+    EXPECT_FALSE(haupt->zeitgeberAn());
 }
 
 TEST_F(StartTest, AClickShowsAllAtOnceAndLaterTicksChangeNothing)
@@ -142,7 +142,7 @@ TEST_F(StartTest, AClickShowsAllAtOnceAndLaterTicksChangeNothing)
     haupt->Timer1Timer();
     haupt->FormClick();
     EXPECT_EQ(sichtbar(), 8);
-    EXPECT_FALSE(haupt->Timer1.isActive());
+    EXPECT_FALSE(haupt->zeitgeberAn());
     for (int t = 0; t < 12; ++t)
         haupt->Timer1Timer();
     EXPECT_EQ(sichtbar(), 8);
@@ -152,26 +152,26 @@ TEST_F(StartTest, InformationButtonsSetThePage)
 {
     TFormInfo info;
     FensterAnmelden(FensterNr::Info, &info);
-    haupt->BitBtnProgramm->click();
+    haupt->bitBtnProgramm()->click();
     EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(InfoSeite, 1);
     EXPECT_EQ(sichtbar(), 8);
-    haupt->BitBtnInfo->click();
+    haupt->bitBtnInfo()->click();
     EXPECT_EQ(InfoSeite, 4);
-    haupt->BitBtnText->click();
+    haupt->bitBtnText()->click();
     EXPECT_EQ(InfoSeite, 7);
 }
 
 TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
 {
     auto *info = new TFormInfo;
-    FensterAnmelden(QStringLiteral("TFormInfo"), info);
-    haupt->BitBtnInfo->click();
+    FensterAnmelden(FensterNr::Info, info);
+    haupt->bitBtnInfo()->click();
     ASSERT_TRUE(info->isVisible());
     EXPECT_FALSE(info->BitBtnInfo[4]->isEnabled());
     const QString seite4 = info->RichEditInfo->toPlainText();
     // The start screen is brought back over it, and "Texte, Einstellungen" is pressed.
-    haupt->BitBtnText->click();
+    haupt->bitBtnText()->click();
     EXPECT_EQ(InfoSeite, 7);
     EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());
     EXPECT_TRUE(info->BitBtnInfo[4]->isEnabled());
@@ -185,7 +185,7 @@ TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)
 {
     haupt->show();
     Stopp = false;
-    haupt->BitBtnEnde->click();
+    haupt->bitBtnEnde()->click();
     EXPECT_TRUE(Stopp);
     EXPECT_TRUE(ProgrammEndet);
     EXPECT_FALSE(haupt->isVisible());
@@ -195,7 +195,7 @@ TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)
 TEST_F(StartTest, EnterStartsTheGuideAndEscEndsTheProgram)
 {
     QWidget guide;
-    FensterAnmelden(QStringLiteral("TFormGuide"), &guide);
+    FensterAnmelden(FensterNr::Guide, &guide);
     haupt->show();
     QApplication::setActiveWindow(haupt.get());
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : haupt.get(), Qt::Key_Return);

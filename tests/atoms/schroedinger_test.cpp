@@ -126,9 +126,9 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
     for (QSize s : {QSize(1904, 1016), QSize(1264, 960), QSize(1264, 656)}) {
         Bildschirm(s.width(), s.height());
         TFormSchroedinger3 f;
-        const QList<QWidget *> teile = {f.PanelTitel,  f.Image1,         f.PanelGraph, f.PanelAtom,
-                                        f.PanelAchsen, f.PanelDarstellung, f.PanelSimulation, f.PanelLoeschen,
-                                        f.PanelMassStab, f.PanelZustand, f.PanelTexte,  f.BitBtnZurueck};
+        const QList<QWidget *> teile = {f.PanelTitel,  f.image1(),         f.panelGraph(), f.panelAtom(),
+                                        f.panelAchsen(), f.panelDarstellung(), f.panelSimulation(), f.panelLoeschen(),
+                                        f.panelMassStab(), f.panelZustand(), f.panelTexte(),  f.BitBtnZurueck};
         for (int i = 0; i < teile.size(); ++i) {
             EXPECT_TRUE(QRect(0, 0, s.width(), s.height()).contains(teile[i]->geometry())) << i << " " << s.height();
             for (int j = i + 1; j < teile.size(); ++j)
@@ -139,36 +139,36 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
     TFormSchroedinger3 f;
     FensterOeffnen(&f);
     Ereignisse(10);
-    EXPECT_EQ(f.RadioGroupNQZ->items().size(), 1);
-    f.RadioGroupHQZ->setItemIndex(2);
-    f.RadioGroupNQZ->setItemIndex(2);
-    EXPECT_EQ(f.PanelZustand5->caption(), QStringLiteral("Orbital 3\u2002d"));
-    f.RadioGroupHQZ->setItemIndex(0);  // l gives way to the last remaining item
-    EXPECT_EQ(f.RadioGroupNQZ->items().size(), 1);
+    EXPECT_EQ(f.radioGroupNQZ()->items().size(), 1);
+    f.radioGroupHQZ()->setItemIndex(2);
+    f.radioGroupNQZ()->setItemIndex(2);
+    EXPECT_EQ(f.panelZustand5()->caption(), QStringLiteral("Orbital 3\u2002d"));
+    f.radioGroupHQZ()->setItemIndex(0);  // l gives way to the last remaining item
+    EXPECT_EQ(f.radioGroupNQZ()->items().size(), 1);
     EXPECT_EQ(f.l(), 0);
-    f.TrackBarMassStab->setPosition(35);
+    f.trackBarMassStab()->setPosition(35);
     EXPECT_EQ(f.ansicht().a0, (f.ansicht().cx - 8) / 35);
-    f.CheckBoxAchsen->click();
-    f.CheckBoxGraph->click();
+    f.checkBoxAchsen()->click();
+    f.checkBoxGraph()->click();
     f.PanelFarbCodeClick();
     EXPECT_TRUE(f.grauBild());
-    EXPECT_GE(f.Image1->canvas().pixel(f.ansicht().cx + 1, f.ansicht().cy + 1) & 0xFF, 0xD0u);  // bright by the nucleus
-    f.RadioGroupHQZ->setItemIndex(1);
-    f.RadioGroupNQZ->setItemIndex(1);
-    f.TrackBarMassStab->setPosition(10);
+    EXPECT_GE(f.image1()->canvas().pixel(f.ansicht().cx + 1, f.ansicht().cy + 1) & 0xFF, 0xD0u);  // bright by the nucleus
+    f.radioGroupHQZ()->setItemIndex(1);
+    f.radioGroupNQZ()->setItemIndex(1);
+    f.trackBarMassStab()->setPosition(10);
     f.PanelFarbCodeClick();
     EXPECT_TRUE(f.grauBild());
     f.PanelWahrschPixelClick();
     EXPECT_GT(f.gezeichnetePunkte(), 8192);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
-    f.CheckBoxAtomScheibe->click();
-    f.CheckBoxAtomRand->click();
-    EXPECT_FALSE(f.CheckBoxAtomScheibe->isChecked());
+    f.checkBoxAtomScheibe()->click();
+    f.checkBoxAtomRand()->click();
+    EXPECT_FALSE(f.checkBoxAtomScheibe()->isChecked());
     // measurements, paused, then the window is left during the run
     QTimer::singleShot(80, &f, [&] {
         EXPECT_TRUE(f.zeichnet());
-        f.BitBtnUnterbrechen->click();
-        EXPECT_EQ(f.BitBtnUnterbrechen->text(), QStringLiteral("&Weiter"));
+        f.bitBtnUnterbrechen()->click();
+        EXPECT_EQ(f.bitBtnUnterbrechen()->text(), QStringLiteral("&Weiter"));
         f.BitBtnZurueck->click();
     });
     f.PanelElektronen1Click();
@@ -183,8 +183,8 @@ TEST_F(SchroedingerTest, ClearingDuringMeasurementsLeavesNoOldDot)
     TFormSchroedinger3 f;
     FensterOeffnen(&f);
     const std::function<void()> aenderungen[] = {
-        [&] { f.RadioGroupHQZ->setItemIndex(f.n() == 3 ? 1 : 2); },  // another main quantum number
-        [&] { f.TrackBarMassStab->setPosition(f.TrackBarMassStab->Position() == 20 ? 25 : 20); },
+        [&] { f.radioGroupHQZ()->setItemIndex(f.n() == 3 ? 1 : 2); },  // another main quantum number
+        [&] { f.trackBarMassStab()->setPosition(f.trackBarMassStab()->Position() == 20 ? 25 : 20); },
         [&] { f.BitBtnLoeschenClick(); },
     };
     for (int i = 0; i < 3; ++i) {
@@ -194,10 +194,10 @@ TEST_F(SchroedingerTest, ClearingDuringMeasurementsLeavesNoOldDot)
         QTimer::singleShot(150, &f, [&] {
             EXPECT_TRUE(f.zeichnet());
             aenderungen[i]();
-            danach = f.Image1->bild().copy();
+            danach = f.image1()->bild().copy();
         });
         f.PanelElektronen1Click();
         ASSERT_FALSE(danach.isNull()) << i;
-        EXPECT_EQ(f.Image1->bild(), danach) << i;
+        EXPECT_EQ(f.image1()->bild(), danach) << i;
     }
 }

@@ -166,9 +166,9 @@ TEST_F(SpektrenTest, SetUpStaysInsideThePictureAtEveryView)
     for (QSize s : {QSize(1904, 1016), QSize(1264, 960), QSize(1264, 656), QSize(1008, 536)}) {
         Bildschirm(s.width(), s.height());
         TFormSpektren3D f;
-        const QRect bild = f.Image1->bild().rect();
-        for (int breite = f.TrackBarSehBreite->Min(); breite <= f.TrackBarSehBreite->Max(); ++breite)
-            for (int hoehe = f.TrackBarSehHoehe->Min(); hoehe <= f.TrackBarSehHoehe->Max(); hoehe += 5) {
+        const QRect bild = f.image1()->bild().rect();
+        for (int breite = f.trackBarSehBreite()->Min(); breite <= f.trackBarSehBreite()->Max(); ++breite)
+            for (int hoehe = f.trackBarSehHoehe()->Min(); hoehe <= f.trackBarSehHoehe()->Max(); hoehe += 5) {
                 SpektrenGeometrie g = Daten(bild.width(), bild.height(), true, f.zustand().s);
                 const Blick b = Blick::ausPositionen(breite, hoehe);
                 g.Einpassen(b);
@@ -182,8 +182,8 @@ TEST_F(SpektrenTest, OpenChooseTurnAndGoBack)
     for (QSize s : {QSize(1904, 1016), QSize(1264, 960), QSize(1264, 656)}) {
         Bildschirm(s.width(), s.height());
         TFormSpektren3D f;
-        const QList<QWidget *> teile = {f.PanelLinien,    f.PanelSonnenSpektrum, f.PanelAbhaengigk, f.PanelBlickRichtung,
-                                        f.PanelAnordnung, f.PanelInfo,           f.BitBtnZurueck,   f.Image1,
+        const QList<QWidget *> teile = {f.panelLinien(),    f.panelSonnenSpektrum(), f.panelAbhaengigk(), f.panelBlickRichtung(),
+                                        f.panelAnordnung(), f.panelInfo(),           f.BitBtnZurueck,   f.image1(),
                                         f.PanelTitel};
         for (int i = 0; i < teile.size(); ++i) {
             EXPECT_TRUE(QRect(0, 0, s.width(), s.height()).contains(teile[i]->geometry())) << i << " " << s.height();
@@ -191,36 +191,36 @@ TEST_F(SpektrenTest, OpenChooseTurnAndGoBack)
                 EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry())) << i << "/" << j;
         }
         if (s.height() >= 768) {
-            EXPECT_EQ(f.PanelLinien->x(), s.width() - 225 - 48);
+            EXPECT_EQ(f.panelLinien()->x(), s.width() - 225 - 48);
         }
     }
     Bildschirm(1264, 960);
     TFormSpektren3D f;
     FensterOeffnen(&f);
     Ereignisse(10);
-    EXPECT_EQ(f.RadioGroupSpektren->ItemIndex(), -1);
+    EXPECT_EQ(f.radioGroupSpektren()->ItemIndex(), -1);
     EXPECT_EQ(f.zustand().gas, 0);
-    f.RadioGroupSpektren->setItemIndex(5);
+    f.radioGroupSpektren()->setItemIndex(5);
     EXPECT_EQ(f.zustand().gas, 6);
     EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Spektrum von Wasserstoff"));
     EXPECT_EQ(f.Werte().zeilen.size(), 4 + 6);
-    f.RadioGroupAbhaengigK->setItemIndex(1);
+    f.radioGroupAbhaengigK()->setItemIndex(1);
     EXPECT_FALSE(f.zustand().nachFrequenz);
-    f.UpDownSehBreite->klick(UpDown::Naechster);
-    EXPECT_EQ(f.TrackBarSehBreite->Position(), -39);
-    f.TrackBarSehHoehe->setPosition(45);
-    EXPECT_EQ(f.UpDownSehHoehe->Position(), 45);
-    f.RadioGroupAnordnung->setItemIndex(1);
-    EXPECT_FALSE(f.PanelBlickRichtung->isVisible());
-    EXPECT_EQ(f.geometrie().Ws, Runde(0.9 * f.Image1->bild().width()));
+    f.upDownSehBreite()->klick(UpDown::Naechster);
+    EXPECT_EQ(f.trackBarSehBreite()->Position(), -39);
+    f.trackBarSehHoehe()->setPosition(45);
+    EXPECT_EQ(f.upDownSehHoehe()->Position(), 45);
+    f.radioGroupAnordnung()->setItemIndex(1);
+    EXPECT_FALSE(f.panelBlickRichtung()->isVisible());
+    EXPECT_EQ(f.geometrie().Ws, Runde(0.9 * f.image1()->bild().width()));
     f.BitBtnHinweis->click();
     EXPECT_TRUE(f.Hinweis.panel->isVisible());
     EXPECT_FALSE(f.Hinweis.edit->toPlainText().isEmpty());
-    EXPECT_TRUE(f.LabelBeobachtung->isVisible());  // the caption, clear of the text and the button
-    EXPECT_EQ(f.LabelBeobachtung->text(), QStringLiteral("Beobachtung"));
-    for (QWidget *w : QList<QWidget *>{f.Hinweis.edit, f.BitBtnInfoLoeschen})
-        EXPECT_FALSE(f.LabelBeobachtung->geometry().intersects(w->geometry()));
-    f.BitBtnInfoLoeschen->click();
+    EXPECT_TRUE(f.labelBeobachtung()->isVisible());  // the caption, clear of the text and the button
+    EXPECT_EQ(f.labelBeobachtung()->text(), QStringLiteral("Beobachtung"));
+    for (QWidget *w : QList<QWidget *>{f.Hinweis.edit, f.bitBtnInfoLoeschen()})
+        EXPECT_FALSE(f.labelBeobachtung()->geometry().intersects(w->geometry()));
+    f.bitBtnInfoLoeschen()->click();
     EXPECT_FALSE(f.Hinweis.panel->isVisible());
     f.BitBtnZurueck->click();
     Ereignisse(10);

@@ -3,7 +3,6 @@
 #include "bild.h"
 #include "einstellungen.h"
 #include "export.h"
-#include "kurznamen.h"
 #include "simfenster.h"
 #include "testhilfen.h"
 
@@ -119,19 +118,13 @@ TEST(Csv, GermanAndInternationalFormat)
 
 TEST(Csv, NamesFromTheWindowAndTheDate)
 {
-    EXPECT_EQ(ExportName(KurznameVon(QStringLiteral("TFormSchwarzkoerper")), QDate(2026, 12, 9), QStringLiteral("png")),
+    EXPECT_EQ(ExportName(QStringLiteral("Schwarzkoerper"), QDate(2026, 12, 9), QStringLiteral("png")),
               QStringLiteral("Schwarzkoerper-2026-12-09.png"));
-    EXPECT_EQ(KurznameVon(QStringLiteral("TFormNeu")), QStringLiteral("Neu"));
-    struct Fall {
-        const char *name, *klasse;
-    };
-    for (const Fall &f : {Fall{"schwarzkoerper", "TFormSchwarzkoerper"}, Fall{"Schwarzkörper", "TFormSchwarzkoerper"},
-                          Fall{"PLANCKGESETZ", "TFormPlanckGesetz"}, Fall{"franck-hertz-kurve", "TFormFranckHertzKurve2"},
-                          Fall{"unschärfe", "TFormHeisenberg"}, Fall{"", ""}, Fall{"gibtsnicht", ""}})
-        EXPECT_EQ(KlasseVonKurzname(QString::fromUtf8(f.name)), QString::fromLatin1(f.klasse)) << f.name;
-    // Every short name leads back to its class.
-    for (const Kurzname &k : Kurznamen)
-        EXPECT_EQ(KlasseVonKurzname(QString::fromLatin1(k.kurz)), QString::fromLatin1(k.klasse));
+    // A window registered under a short name proposes it; one without proposes its class name.
+    QWidget fenster;
+    EXPECT_EQ(FensterKurzname(&fenster), QStringLiteral("QWidget"));
+    FensterAnmelden(FensterNr::Anzahl, &fenster, QStringLiteral("Neu"));
+    EXPECT_EQ(FensterKurzname(&fenster), QStringLiteral("Neu"));
 }
 
 TEST_F(ExportTest, ContextMenuOnEveryPicture)
@@ -163,8 +156,7 @@ TEST_F(ExportTest, CtrlSSavesTheMainPictureUnderTheProposedName)
     QTest::keyClick(fenster.get(), Qt::Key_S, Qt::ControlModifier);
     QFileDialog *d = export_->offenerDialog();
     ASSERT_NE(d, nullptr);
-    const QString vorschlag = ExportName(KurznameVon(QString::fromLatin1(fenster->metaObject()->className())),
-                                         QDate::currentDate(), QStringLiteral("png"));
+    const QString vorschlag = ExportName(FensterKurzname(fenster.get()), QDate::currentDate(), QStringLiteral("png"));
     ASSERT_FALSE(d->selectedFiles().isEmpty());
     EXPECT_EQ(d->selectedFiles().first(), ordner.filePath(vorschlag));  // the last folder used
 

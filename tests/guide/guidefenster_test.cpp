@@ -42,20 +42,20 @@ protected:
 
 TEST_F(GuideTest, FirstAndLastPageHideWhatLeadsNowhere)
 {
-    EXPECT_EQ(guide->AktuelleSeite, 1);
+    EXPECT_EQ(guide->aktuelleSeite(), 1);
     EXPECT_FALSE(sichtbar(guide->BitBtnzurueck));
     EXPECT_FALSE(sichtbar(guide->BitBtnSeite1));
     EXPECT_TRUE(sichtbar(guide->BitBtnWeiter));
     EXPECT_TRUE(sichtbar(guide->BitBtnZeigen));
     for (int i = 1; i < 23; ++i)
         guide->BitBtnWeiter->click();
-    EXPECT_EQ(guide->AktuelleSeite, 23);
+    EXPECT_EQ(guide->aktuelleSeite(), 23);
     EXPECT_FALSE(sichtbar(guide->BitBtnWeiter));
     EXPECT_FALSE(sichtbar(guide->BitBtnZeigen));
     EXPECT_TRUE(sichtbar(guide->BitBtnzurueck));
     EXPECT_EQ(guide->PanelTheorie->caption().trimmed(), QStringLiteral("Seite 23: Quantenphysik und modernes Weltbild"));
     guide->BitBtnSeite1->click();
-    EXPECT_EQ(guide->AktuelleSeite, 1);
+    EXPECT_EQ(guide->aktuelleSeite(), 1);
     EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 1"));
 }
 
@@ -63,7 +63,7 @@ TEST_F(GuideTest, PageListGoesToTheChosenPage)
 {
     guide->ComboBoxSeitenwahl->setCurrentIndex(10);
     emit guide->ComboBoxSeitenwahl->activated(10);
-    EXPECT_EQ(guide->AktuelleSeite, 11);
+    EXPECT_EQ(guide->aktuelleSeite(), 11);
     EXPECT_EQ(guide->PanelTheorie->caption(), QStringLiteral("  Seite 11: Spektren von Gasen "));
     EXPECT_EQ(guide->ComboBoxSeitenwahl->currentIndex(), -1);  // the placeholder again
     EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 11"));
@@ -72,7 +72,7 @@ TEST_F(GuideTest, PageListGoesToTheChosenPage)
 TEST_F(GuideTest, EveryPageHasItsBuiltInTextBeginningWithItsTitle)
 {
     for (int n = 1; n <= 23; ++n) {
-        guide->AktuelleSeite = n;
+        guide->SeiteWaehlen(n);
         guide->Seitevorbereiten();
         const QString t = text();
         EXPECT_GT(t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 250) << n;
@@ -96,7 +96,7 @@ TEST_F(GuideTest, AFileInTheTextDirectoryReplacesOnlyItsPage)
     datei.close();
     TextPfad = dir.path() + QLatin1Char('/');
 
-    guide->AktuelleSeite = 5;
+    guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
     EXPECT_TRUE(text().contains(QStringLiteral("Lehrertext für Seite 5")));
     guide->BitBtnWeiter->click();
@@ -112,7 +112,7 @@ TEST_F(GuideTest, AFileInTheTextDirectoryReplacesOnlyItsPage)
 
 TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
 {
-    guide->AktuelleSeite = 4;
+    guide->SeiteWaehlen(4);
     guide->Seitevorbereiten();
     const QString eingebaut = text();
     // Ticked by hand: built-in text. Unticked by hand: the file alone — missing, so an error,
@@ -144,8 +144,8 @@ TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
 TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
 {
     auto *gegenfeld = new QWidget;
-    FensterAnmelden(QStringLiteral("TFormGegenfeld2"), gegenfeld);
-    guide->AktuelleSeite = 7;
+    FensterAnmelden(FensterNr::Gegenfeld2, gegenfeld);
+    guide->SeiteWaehlen(7);
     guide->Seitevorbereiten();
     GegenfeldKlassisch = false;
     guide->BitBtnZeigen->click();
@@ -153,7 +153,7 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     EXPECT_TRUE(gegenfeld->isVisible());
     EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir nochmal!"));
     gegenfeld->hide();
-    guide->AktuelleSeite = 9;
+    guide->SeiteWaehlen(9);
     guide->Seitevorbereiten();
     EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
     guide->BitBtnZeigen->click();
@@ -163,7 +163,7 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     delete gegenfeld;
 
     // A page whose window is not built yet gives a note and keeps its caption.
-    guide->AktuelleSeite = 13;
+    guide->SeiteWaehlen(13);
     guide->Seitevorbereiten();
     guide->BitBtnZeigen->click();
     EXPECT_TRUE(guide->isVisible());
@@ -178,9 +178,9 @@ TEST_F(GuideTest, GlossaryLeadsToPages)
     emit guide->ComboBoxGlossar->activated(strahlung);
     EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral(" 3 + 4"));
     guide->EditGlossarDblClick();
-    EXPECT_EQ(guide->AktuelleSeite, 3);
+    EXPECT_EQ(guide->aktuelleSeite(), 3);
 
-    guide->AktuelleSeite = 4;
+    guide->SeiteWaehlen(4);
     guide->Seitevorbereiten();
     emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Planck")));
     guide->EditGlossarDblClick();
@@ -193,7 +193,7 @@ TEST_F(GuideTest, GlossaryLeadsToPages)
     EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("45"));  // only digits get through
     guide->EditGlossarDblClick();
     EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("(max. 23)"));
-    EXPECT_EQ(guide->AktuelleSeite, 4);
+    EXPECT_EQ(guide->aktuelleSeite(), 4);
 
     guide->EditGlossar->clear();
     guide->EditGlossarDblClick();
@@ -223,9 +223,9 @@ TEST_F(GuideTest, EveryBiographyLoadsAndAgreesWithThePortraitTable)
 
 TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
 {
-    guide->AktuelleSeite = 5;
+    guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
-    EXPECT_EQ(guide->BiographieNr, BioHHertz);
+    EXPECT_EQ(guide->biographieNr(), BioHHertz);
     EXPECT_TRUE(sichtbar(guide->PanelFoto[BioHHertz]));
     EXPECT_FALSE(sichtbar(guide->PanelFoto[BioPlanck]));
     guide->ButtonFoto[BioHHertz]->click();
@@ -238,9 +238,9 @@ TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
     guide->ButtonFoto[BioHHertz]->click();
     guide->BitBtnWeiter->click();
     EXPECT_FALSE(sichtbar(guide->PanelBiographie));
-    EXPECT_EQ(guide->BiographieNr, KeineBiographie);
+    EXPECT_EQ(guide->biographieNr(), KeineBiographie);
 
-    guide->AktuelleSeite = 15;
+    guide->SeiteWaehlen(15);
     guide->Seitevorbereiten();
     EXPECT_TRUE(sichtbar(guide->PanelFoto[BioFranck]));
     EXPECT_TRUE(sichtbar(guide->PanelZuHertz));
@@ -278,7 +278,7 @@ TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
     QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
     Ereignisse(10);
     EXPECT_FALSE(liste->view()->isVisible());
-    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_EQ(guide->aktuelleSeite(), 19);
     EXPECT_TRUE(meldungen.isEmpty());
 
     // Two single clicks far apart in time are no double-click: the list just closes.
@@ -286,13 +286,13 @@ TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(liste->mapToGlobal(mitte)));
     Ereignisse(10);
-    EXPECT_EQ(guide->AktuelleSeite, 19);
+    EXPECT_EQ(guide->aktuelleSeite(), 19);
     EXPECT_TRUE(meldungen.isEmpty());
 }
 
 TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
 {
-    guide->AktuelleSeite = 5;
+    guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
     QComboBox *liste = guide->ComboBoxSeitenwahl;
     liste->setFocus();
@@ -302,13 +302,13 @@ TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
     QApplication::sendEvent(liste, &rad);
     for (Qt::Key taste : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_S})
         QTest::keyClick(liste, taste);
-    EXPECT_EQ(guide->AktuelleSeite, 5);
+    EXPECT_EQ(guide->aktuelleSeite(), 5);
     EXPECT_EQ(liste->currentIndex(), -1);
     // Enter on an entry of the open list does
     liste->showPopup();
     liste->view()->setCurrentIndex(liste->model()->index(11, 0));
     QTest::keyClick(liste->view(), Qt::Key_Return);
-    EXPECT_EQ(guide->AktuelleSeite, 12);
+    EXPECT_EQ(guide->aktuelleSeite(), 12);
     // the open list shows every entry whole
     const QFontMetrics fm(liste->view()->font());
     for (int i = 0; i < liste->count(); ++i)

@@ -143,18 +143,18 @@ TEST_F(BohrTest, LayoutFromTheFranckHertzColumn)
          {QSize(1904, 1016), QSize(1264, 960), QSize(1264, 656), QSize(1010, 700), QSize(1008, 536)}) {
         Bildschirm(s.width(), s.height());
         TFormBohrAtom2 f;
-        EXPECT_GE(f.ImageHNiveaus->x(), 8) << s.width();
-        for (Panel *p : {f.PanelEmission, f.PanelAbsorption}) {  // "auf Bahn Nummer" stands whole before its edit
+        EXPECT_GE(f.imageHNiveaus()->x(), 8) << s.width();
+        for (Panel *p : {f.panelEmission(), f.panelAbsorption()}) {  // "auf Bahn Nummer" stands whole before its edit
             QLabel *bahn = nullptr;
             for (QLabel *t : p->findChildren<QLabel *>())
                 if (t->text() == QStringLiteral("auf Bahn Nummer"))
                     bahn = t;
             ASSERT_NE(bahn, nullptr);
             EXPECT_LE(bahn->sizeHint().width(), bahn->width());
-            EXPECT_LT(bahn->geometry().right(), (p == f.PanelEmission ? f.EditNrNachher1 : f.EditNrNachher2)->x());
+            EXPECT_LT(bahn->geometry().right(), (p == f.panelEmission() ? f.editNrNachher1() : f.editNrNachher2())->x());
         }
         // the texts of the atom picture: inside it and apart
-        Canvas &c = f.ImageBohrAtom->canvas();
+        Canvas &c = f.imageBohrAtom()->canvas();
         const AtomTexte t = AtomTextOrte(f.layout(), [&c](const QString &text, bool fett) {
             c.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftKlein, fett};
             return QSize(c.textWidth(text), c.textHeight(text));
@@ -169,8 +169,8 @@ TEST_F(BohrTest, LayoutFromTheFranckHertzColumn)
             for (int j = i + 1; j < texte.size(); ++j)
                 EXPECT_FALSE(texte[i].intersects(texte[j])) << i << "/" << j << " " << s.width();
         }
-        const QList<QWidget *> teile = {f.PanelTitel,    f.ImageHNiveaus,   f.ImageBohrAtom,   f.PanelAtom,
-                                        f.PanelEmission, f.PanelAbsorption, f.PanelSimulation, f.BitBtnZurueck};
+        const QList<QWidget *> teile = {f.PanelTitel,    f.imageHNiveaus(),   f.imageBohrAtom(),   f.panelAtom(),
+                                        f.panelEmission(), f.panelAbsorption(), f.panelSimulation(), f.BitBtnZurueck};
         for (int i = 0; i < teile.size() && s.height() > 536; ++i) {  // 536: the back button moves when shown
             EXPECT_TRUE(QRect(0, 0, s.width(), s.height()).contains(teile[i]->geometry())) << i << " " << s.width();
             for (int j = i + 1; j < teile.size(); ++j)
@@ -187,18 +187,18 @@ TEST_F(BohrTest, LevelEditsRefuseWhatIsNoLevel)
     FensterOeffnen(&f);
     Ereignisse(10);
     EXPECT_EQ(f.n(), 3);
-    QTest::keyClick(f.EditNrVorher, Qt::Key_7);
+    QTest::keyClick(f.editNrVorher(), Qt::Key_7);
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].text, QStringLiteral("Nur die ersten 6 Bahnen werden gezeichnet!"));
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("6"));
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("6"));
     EXPECT_EQ(f.n(), 6);
-    QTest::keyClick(f.EditNrVorher, Qt::Key_A);
-    QTest::keyClick(f.EditNrVorher, Qt::Key_0);
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("6"));
-    f.EditNrVorher->selectAll();
-    f.EditNrVorher->insert(QStringLiteral("x2"));  // what a paste does
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("6"));
-    f.UpDownNrVorher->klick(UpDown::Voriger);
+    QTest::keyClick(f.editNrVorher(), Qt::Key_A);
+    QTest::keyClick(f.editNrVorher(), Qt::Key_0);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("6"));
+    f.editNrVorher()->selectAll();
+    f.editNrVorher()->insert(QStringLiteral("x2"));  // what a paste does
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("6"));
+    f.upDownNrVorher()->klick(UpDown::Voriger);
     EXPECT_EQ(f.n(), 5);
     f.BitBtnZurueck->click();
 }
@@ -211,7 +211,7 @@ TEST_F(BohrTest, EmitAndAbsorbWhileTheElectronCircles)
     FensterOeffnen(&f);
     Ereignisse(10);
     f.TrackBarTempo->setPosition(5);
-    EXPECT_FALSE(f.BitBtnEmission->isEnabled());
+    EXPECT_FALSE(f.bitBtnEmission()->isEnabled());
     bool gelaufen = false;
     double vorher = 0;
     int versuche = 0;
@@ -230,38 +230,38 @@ TEST_F(BohrTest, EmitAndAbsorbWhileTheElectronCircles)
     });
     weiter = [&] {
         EXPECT_TRUE(f.laeuft());
-        EXPECT_TRUE(f.BitBtnEmission->isEnabled());
+        EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
         EXPECT_NE(f.winkel(), vorher);  // the electron moves
         // the first Balmer line from n = 3
-        f.RadioButtonEmission->setChecked(true);
-        f.BitBtnEmission->click();
+        f.radioButtonEmission()->setChecked(true);
+        f.bitBtnEmission()->click();
         EXPECT_EQ(f.photonFrequenz(), 457);
         EXPECT_EQ(f.photonFarbe(), 0x005EFFu);
         EXPECT_EQ(f.n(), 2);
-        EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("2"));
-        EXPECT_TRUE(f.BitBtnEmission->isEnabled());
+        EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("2"));
+        EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
         // refused: a Balmer line from n = 2
-        f.BitBtnEmission->click();
+        f.bitBtnEmission()->click();
         ASSERT_EQ(meldungen.liste.size(), 1);
         EXPECT_EQ(meldungen.liste[0].knopf, MeldungsKnopf::Wiederholen);
         // absorption of the second Balmer line, left by the back button during the flight
-        f.RadioButtonAbsorption->setChecked(true);
-        f.EditLinieAbsorption->setText(QStringLiteral("2"));
+        f.radioButtonAbsorption()->setChecked(true);
+        f.editLinieAbsorption()->setText(QStringLiteral("2"));
         QTimer::singleShot(50, &f, [&] {
             EXPECT_TRUE(f.imUebergang());
             EXPECT_EQ(f.photonFrequenz(), UebergangsFrequenz(2, 4));
             f.BitBtnZurueck->click();
         });
-        f.BitBtnAbsorbtion->click();
+        f.bitBtnAbsorbtion()->click();
         gelaufen = true;
     };
-    f.BitBtnStart->click();  // returns when the run has ended
+    f.bitBtnStart()->click();  // returns when the run has ended
     EXPECT_TRUE(gelaufen);
     EXPECT_FALSE(f.laeuft());
     EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(f.BitBtnStart->caption(), QStringLiteral("&beginnen"));
-    EXPECT_FALSE(f.BitBtnEmission->isEnabled());
+    EXPECT_EQ(f.bitBtnStart()->caption(), QStringLiteral("&beginnen"));
+    EXPECT_FALSE(f.bitBtnEmission()->isEnabled());
 }
 
 TEST_F(BohrTest, AbsorptionLineEditAndActionShareOneLimit)
@@ -276,12 +276,12 @@ TEST_F(BohrTest, AbsorptionLineEditAndActionShareOneLimit)
     } faelle[] = {{3, 3, 4, false}, {3, 3, 3, true},  {1, 1, 5, true},
                   {2, 2, 5, false}, {5, 5, 1, true},  {4, 4, 6, false}};
     for (const auto &fall : faelle) {
-        f.EditNrVorher->setText(QString::number(fall.n));
-        f.EditLinieAbsorption->setText(QStringLiteral("1"));
-        f.ComboBoxSerieAbsorption->setCurrentIndex(fall.s - 1);
+        f.editNrVorher()->setText(QString::number(fall.n));
+        f.editLinieAbsorption()->setText(QStringLiteral("1"));
+        f.comboBoxSerieAbsorption()->setCurrentIndex(fall.s - 1);
         const int vorher = f.t();
         meldungen.liste.clear();
-        f.EditLinieAbsorption->setText(QString::number(fall.k));
+        f.editLinieAbsorption()->setText(QString::number(fall.k));
         const Wahl w = AbsorptionLinie(fall.n, fall.s, fall.k);
         EXPECT_EQ(w.erlaubt, fall.zeigbar) << fall.n << " " << fall.k;
         ASSERT_EQ(meldungen.liste.size(), fall.zeigbar ? 0 : 1) << fall.n << " " << fall.k;

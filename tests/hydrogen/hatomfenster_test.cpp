@@ -10,8 +10,8 @@ namespace {
 
 void Bis(TFormHAtom3 &f, int schritt)
 {
-    while (f.Schritt < schritt)
-        f.BitBtnWeiter->click();
+    while (f.schritt() < schritt)
+        f.bitBtnWeiter()->click();
 }
 
 }  // namespace
@@ -21,14 +21,14 @@ TEST(FormHAtom3, StepButtonsAndTheFinalScene)
     Bildschirm(1264, 960);
     TFormHAtom3 f;
     FensterOeffnen(&f);
-    EXPECT_EQ(f.PanelSchritt2->caption(), QStringLiteral("Schritt 1 / 12"));
-    EXPECT_TRUE(f.BitBtnSchrittZurueck->isHidden());
-    EXPECT_TRUE(f.BitBtnzurueckzurueck->isHidden());
+    EXPECT_EQ(f.panelSchritt2()->caption(), QStringLiteral("Schritt 1 / 12"));
+    EXPECT_TRUE(f.bitBtnSchrittZurueck()->isHidden());
+    EXPECT_TRUE(f.bitBtnzurueckzurueck()->isHidden());
     f.TrackBarTempo->setPosition(4);  // every step at once
     Bis(f, 12);
-    EXPECT_EQ(f.Warteschritte, 0);
-    EXPECT_TRUE(f.BitBtnWeiter->isHidden());
-    EXPECT_FALSE(f.BitBtnSchrittZurueck->isHidden());
+    EXPECT_EQ(f.warteschritte(), 0);
+    EXPECT_TRUE(f.bitBtnWeiter()->isHidden());
+    EXPECT_FALSE(f.bitBtnSchrittZurueck()->isHidden());
     const auto &g = f.geometrie();
     const auto &s = f.szene();
     for (int n = 1; n <= 4; ++n) {
@@ -37,9 +37,9 @@ TEST(FormHAtom3, StepButtonsAndTheFinalScene)
     }
     EXPECT_NEAR(s.atomX, 2 * g.C + 16, 1e-9);
     EXPECT_TRUE(s.formel);
-    f.BitBtnzurueckzurueck->click();
-    EXPECT_EQ(f.Schritt, 1);
-    EXPECT_TRUE(f.BitBtnSchrittZurueck->isHidden());
+    f.bitBtnzurueckzurueck()->click();
+    EXPECT_EQ(f.schritt(), 1);
+    EXPECT_TRUE(f.bitBtnSchrittZurueck()->isHidden());
 }
 
 TEST(FormHAtom3, BackFromNineReplaysWithoutWaits)
@@ -51,12 +51,12 @@ TEST(FormHAtom3, BackFromNineReplaysWithoutWaits)
     Bis(f, 9);
     const auto szene9 = f.szene();
     f.TrackBarTempo->setPosition(3);  // animated again: the replay still must not wait
-    const int warten = f.Warteschritte;
-    f.BitBtnSchrittZurueck->click();
-    EXPECT_EQ(f.Warteschritte, warten);
-    EXPECT_EQ(f.Schritt, 8);
-    EXPECT_EQ(f.PanelSchritt2->caption(), QStringLiteral("Schritt 8 / 12"));
-    EXPECT_NE(f.RichEditText->toPlainText().indexOf(QStringLiteral("Balmer")), -1);
+    const int warten = f.warteschritte();
+    f.bitBtnSchrittZurueck()->click();
+    EXPECT_EQ(f.warteschritte(), warten);
+    EXPECT_EQ(f.schritt(), 8);
+    EXPECT_EQ(f.panelSchritt2()->caption(), QStringLiteral("Schritt 8 / 12"));
+    EXPECT_NE(f.richEditText()->toPlainText().indexOf(QStringLiteral("Balmer")), -1);
     const auto &g = f.geometrie();
     EXPECT_NEAR(f.szene().serieX[2], g.C, 1e-9);  // Balmer raised but not yet moved left
     EXPECT_NEAR(f.szene().serieY[2], g.hoehe[0] - g.hoehe[2], 1e-9);
@@ -69,19 +69,19 @@ TEST(FormHAtom3, AnimatedStepEndsOnBack)
     TFormHAtom3 f;
     FensterOeffnen(&f);
     f.TrackBarTempo->setPosition(1);
-    f.BitBtnWeiter->click();
+    f.bitBtnWeiter()->click();
     QTimer::singleShot(150, &f, [&f] { f.BitBtnZurueck->click(); });
-    f.BitBtnWeiter->click();  // step 3 animates its photon bars
-    EXPECT_GT(f.Warteschritte, 0);
+    f.bitBtnWeiter()->click();  // step 3 animates its photon bars
+    EXPECT_GT(f.warteschritte(), 0);
     EXPECT_TRUE(Stopp);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(f.BitBtnWeiter->isEnabled());
+    EXPECT_TRUE(f.bitBtnWeiter()->isEnabled());
     // opened again, the next steps go on from a complete step 3
     FensterOeffnen(&f);
     f.TrackBarTempo->setPosition(4);
-    f.BitBtnWeiter->click();
-    EXPECT_EQ(f.Schritt, 4);
+    f.bitBtnWeiter()->click();
+    EXPECT_EQ(f.schritt(), 4);
     EXPECT_TRUE(f.szene().atom);
-    f.TrackBarLinien->setPosition(12);  // redraws step 4 with more lines
-    EXPECT_EQ(f.Schritt, 4);
+    f.trackBarLinien()->setPosition(12);  // redraws step 4 with more lines
+    EXPECT_EQ(f.schritt(), 4);
 }

@@ -96,85 +96,85 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     PiepsAn = false;
     TFormHAtomProbe3 f;
     FensterOeffnen(&f);
-    const QImage leer = f.Image1->bild().copy();
+    const QImage leer = f.image1()->bild().copy();
     f.TrackBarTempo->setPosition(4);
 
     // 3 → 2: Hα flies out to the right
-    f.EditNrVorher->setText(QStringLiteral("3"));
-    f.EditNrNachher->setText(QStringLiteral("2"));
-    f.BitBtnEmittiere->click();
+    f.editNrVorher()->setText(QStringLiteral("3"));
+    f.editNrNachher()->setText(QStringLiteral("2"));
+    f.bitBtnEmittiere()->click();
     EXPECT_TRUE(meldungen.liste.isEmpty());
-    EXPECT_EQ(f.Photon.farbe, FarbeAusFrequenz(457));
-    EXPECT_TRUE(f.Photon.emission);
-    EXPECT_GT(f.Photon.x, f.geometrie().w);
-    EXPECT_EQ(f.Photon.schritte, 1);  // tempo 4: straight to the end
-    EXPECT_EQ(f.Blinken, 2);
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("2"));
-    EXPECT_EQ(f.UpDownNrVorher->Position(), 2);
+    EXPECT_EQ(f.photon().farbe, FarbeAusFrequenz(457));
+    EXPECT_TRUE(f.photon().emission);
+    EXPECT_GT(f.photon().x, f.geometrie().w);
+    EXPECT_EQ(f.photon().schritte, 1);  // tempo 4: straight to the end
+    EXPECT_EQ(f.blinken(), 2);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.upDownNrVorher()->Position(), 2);
 
     // 6 → 5 is refused
-    f.EditNrVorher->setText(QStringLiteral("6"));
-    f.EditNrNachher->setText(QStringLiteral("5"));
-    f.BitBtnEmittiere->click();
+    f.editNrVorher()->setText(QStringLiteral("6"));
+    f.editNrNachher()->setText(QStringLiteral("5"));
+    f.bitBtnEmittiere()->click();
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Information);
     EXPECT_EQ(meldungen.liste[0].knopf, MeldungsKnopf::Wiederholen);
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("6"));
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("6"));
 
     // absorbing in state 9 is refused with the series message and the edits return to 1
-    f.EditNrVorher->setText(QStringLiteral("9"));
+    f.editNrVorher()->setText(QStringLiteral("9"));
     meldungen.liste.clear();
-    f.EditLinie->setText(QStringLiteral("2"));
+    f.editLinie()->setText(QStringLiteral("2"));
     meldungen.liste.clear();
-    f.BitBtnAbsorbiere->click();
+    f.bitBtnAbsorbiere()->click();
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Warnung);
     EXPECT_EQ(meldungen.liste[0].text, EntscheidText(Entscheid::FalscheSerie, 9));
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("1"));
-    EXPECT_EQ(f.EditLinie->text(), QStringLiteral("1"));
-    EXPECT_EQ(f.UpDownLinie->Position(), 1);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.editLinie()->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.upDownLinie()->Position(), 1);
 
     // a line number that would lead past the limit is named at once
     meldungen.liste.clear();
-    f.EditLinie->setText(QStringLiteral("9"));
+    f.editLinie()->setText(QStringLiteral("9"));
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Information);
-    EXPECT_EQ(f.UpDownLinie->Position(), 9);
+    EXPECT_EQ(f.upDownLinie()->Position(), 9);
 
     // state 3, Paschen, line 4: up to level 7
     meldungen.liste.clear();
-    f.EditNrVorher->setText(QStringLiteral("3"));
-    f.ComboBoxSerie->setCurrentIndex(2);
-    f.EditLinie->setText(QStringLiteral("4"));
-    f.BitBtnAbsorbiere->click();
+    f.editNrVorher()->setText(QStringLiteral("3"));
+    f.comboBoxSerie()->setCurrentIndex(2);
+    f.editLinie()->setText(QStringLiteral("4"));
+    f.bitBtnAbsorbiere()->click();
     EXPECT_TRUE(meldungen.liste.isEmpty());
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("7"));
-    f.EditNrVorher->setText(QStringLiteral("1"));
-    f.ComboBoxSerie->setCurrentIndex(0);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("7"));
+    f.editNrVorher()->setText(QStringLiteral("1"));
+    f.comboBoxSerie()->setCurrentIndex(0);
 
     // absorbing the second Lyman line from 1 lifts the atom to 3
     meldungen.liste.clear();
-    f.EditLinie->setText(QStringLiteral("2"));
-    f.BitBtnAbsorbiere->click();
+    f.editLinie()->setText(QStringLiteral("2"));
+    f.bitBtnAbsorbiere()->click();
     EXPECT_TRUE(meldungen.liste.isEmpty());
-    EXPECT_FALSE(f.Photon.emission);
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("3"));
+    EXPECT_FALSE(f.photon().emission);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("3"));
 
     // digits only: letters, deletion and pasted text leave the last value
-    f.EditNrVorher->setFocus();
-    QTest::keyClicks(f.EditNrVorher, QStringLiteral("x0"));
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("3"));
-    QTest::keyClick(f.EditNrVorher, Qt::Key_Backspace);
-    f.EditNrVorher->setCursorPosition(0);
-    QTest::keyClick(f.EditNrVorher, Qt::Key_Delete);
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("3"));
+    f.editNrVorher()->setFocus();
+    QTest::keyClicks(f.editNrVorher(), QStringLiteral("x0"));
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("3"));
+    QTest::keyClick(f.editNrVorher(), Qt::Key_Backspace);
+    f.editNrVorher()->setCursorPosition(0);
+    QTest::keyClick(f.editNrVorher(), Qt::Key_Delete);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("3"));
     QApplication::clipboard()->setText(QStringLiteral("0"));
-    f.EditNrVorher->selectAll();
-    f.EditNrVorher->paste();
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("3"));
-    QTest::keyClicks(f.EditNrVorher, QStringLiteral("5"));  // a digit replaces the whole text
-    EXPECT_EQ(f.EditNrVorher->text(), QStringLiteral("5"));
-    EXPECT_NE(f.Image1->bild(), leer);
+    f.editNrVorher()->selectAll();
+    f.editNrVorher()->paste();
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("3"));
+    QTest::keyClicks(f.editNrVorher(), QStringLiteral("5"));  // a digit replaces the whole text
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("5"));
+    EXPECT_NE(f.image1()->bild(), leer);
 }
 
 TEST(FormHAtomProbe3, FlightEndsOnBack)
@@ -184,16 +184,16 @@ TEST(FormHAtomProbe3, FlightEndsOnBack)
     TFormHAtomProbe3 f;
     FensterOeffnen(&f);
     f.TrackBarTempo->setPosition(1);
-    f.EditNrVorher->setText(QStringLiteral("4"));
-    f.EditNrNachher->setText(QStringLiteral("2"));
+    f.editNrVorher()->setText(QStringLiteral("4"));
+    f.editNrNachher()->setText(QStringLiteral("2"));
     QTimer::singleShot(400, &f, [&f] {
-        EXPECT_TRUE(f.BitBtnBreak->isEnabled());
-        f.BitBtnBreak->click();  // pause, then leave while paused
+        EXPECT_TRUE(f.bitBtnBreak()->isEnabled());
+        f.bitBtnBreak()->click();  // pause, then leave while paused
         QTimer::singleShot(50, &f, [&f] { f.BitBtnZurueck->click(); });
     });
-    f.BitBtnEmittiere->click();
+    f.bitBtnEmittiere()->click();
     EXPECT_TRUE(Stopp);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.BitBtnBreak->isEnabled());
-    EXPECT_TRUE(f.BitBtnEmittiere->isEnabled());
+    EXPECT_FALSE(f.bitBtnBreak()->isEnabled());
+    EXPECT_TRUE(f.bitBtnEmittiere()->isEnabled());
 }

@@ -31,33 +31,33 @@ TEST(FormHSerien, ControlsRedrawAndBackCloses)
     Bildschirm(1264, 960);
     TFormHSerien fenster;
     FensterOeffnen(&fenster);
-    EXPECT_EQ(fenster.TrackBarSerien->Position(), 6);
-    EXPECT_EQ(fenster.TrackBarLinien->Position(), 12);
-    EXPECT_EQ(fenster.TrackBarUnterscheidung->Position(), 0);
-    EXPECT_TRUE(fenster.RadioButtonFrequenz->isChecked());
-    EXPECT_FALSE(fenster.CheckBoxMassstab->isVisible());
-    const QImage anfang = fenster.Image1->bild().copy();
+    EXPECT_EQ(fenster.trackBarSerien()->Position(), 6);
+    EXPECT_EQ(fenster.trackBarLinien()->Position(), 12);
+    EXPECT_EQ(fenster.trackBarUnterscheidung()->Position(), 0);
+    EXPECT_TRUE(fenster.radioButtonFrequenz()->isChecked());
+    EXPECT_FALSE(fenster.checkBoxMassstab()->isVisible());
+    const QImage anfang = fenster.image1()->bild().copy();
 
-    fenster.TrackBarSerien->setPosition(3);
-    EXPECT_EQ(fenster.UpDownSerien->Position(), 3);
-    EXPECT_EQ(fenster.Serien, 3);
-    fenster.UpDownLinien->klick(UpDown::Naechster);
-    EXPECT_EQ(fenster.TrackBarLinien->Position(), 13);
-    EXPECT_EQ(fenster.Linien, 13);
-    fenster.TrackBarUnterscheidung->setPosition(10);
-    EXPECT_NE(fenster.Image1->bild(), anfang);
+    fenster.trackBarSerien()->setPosition(3);
+    EXPECT_EQ(fenster.upDownSerien()->Position(), 3);
+    EXPECT_EQ(fenster.Einstellung().serien, 3);
+    fenster.upDownLinien()->klick(UpDown::Naechster);
+    EXPECT_EQ(fenster.trackBarLinien()->Position(), 13);
+    EXPECT_EQ(fenster.Einstellung().linien, 13);
+    fenster.trackBarUnterscheidung()->setPosition(10);
+    EXPECT_NE(fenster.image1()->bild(), anfang);
 
-    fenster.RadioButtonWellenlaenge->setChecked(true);
-    EXPECT_TRUE(fenster.CheckBoxMassstab->isVisible());
-    const QImage wl = fenster.Image1->bild().copy();
-    fenster.CheckBoxMassstab->setChecked(true);
-    EXPECT_NE(fenster.Image1->bild(), wl);
-    for (QCheckBox *b : {fenster.CheckBoxLinienBreite, fenster.CheckBoxGrenzen, fenster.CheckBoxSpektrum}) {
-        const QImage vorher = fenster.Image1->bild().copy();
+    fenster.radioButtonWellenlaenge()->setChecked(true);
+    EXPECT_TRUE(fenster.checkBoxMassstab()->isVisible());
+    const QImage wl = fenster.image1()->bild().copy();
+    fenster.checkBoxMassstab()->setChecked(true);
+    EXPECT_NE(fenster.image1()->bild(), wl);
+    for (QCheckBox *b : {fenster.checkBoxLinienBreite(), fenster.checkBoxGrenzen(), fenster.checkBoxSpektrum()}) {
+        const QImage vorher = fenster.image1()->bild().copy();
         b->setChecked(true);
-        EXPECT_NE(fenster.Image1->bild(), vorher);
+        EXPECT_NE(fenster.image1()->bild(), vorher);
     }
-    EXPECT_EQ(fenster.Werte().zeilen.size(), fenster.Serien * fenster.Linien);  // the export lists every line shown
+    EXPECT_EQ(fenster.Werte().zeilen.size(), fenster.Einstellung().serien * fenster.Einstellung().linien);  // the export lists every line shown
 
     fenster.BitBtnHinweis->click();
     EXPECT_TRUE(fenster.Hinweis.sichtbar());

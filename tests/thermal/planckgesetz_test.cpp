@@ -44,24 +44,24 @@ TEST_F(PlanckGesetzTest, LayoutOnTheScreensItIsMadeFor)
     for (const Fall &f : faelle) {
         Bildschirm(f.w, f.h);
         TFormPlanckGesetz fenster;
-        EXPECT_EQ(fenster.Image1->geometry(), f.bild) << f.w;
-        EXPECT_EQ(fenster.PanelKurve->geometry(), f.kurve) << f.w;
-        EXPECT_EQ(fenster.PanelLambdaF->geometry(), f.lambdaF) << f.w;
-        EXPECT_EQ(fenster.PanelGesetz->geometry(), f.gesetz) << f.w;
+        EXPECT_EQ(fenster.image1()->geometry(), f.bild) << f.w;
+        EXPECT_EQ(fenster.panelKurve()->geometry(), f.kurve) << f.w;
+        EXPECT_EQ(fenster.panelLambdaF()->geometry(), f.lambdaF) << f.w;
+        EXPECT_EQ(fenster.panelGesetz()->geometry(), f.gesetz) << f.w;
         EXPECT_EQ(fenster.BitBtnZurueck->geometry(), f.zurueck) << f.w;
-        EXPECT_EQ(fenster.ImageGesetzFr->geometry(), QRect(392, 80, 401, 193));
-        EXPECT_EQ(fenster.ImageKonstanten->geometry(), QRect(392, 280, 401, 97));
+        EXPECT_EQ(fenster.imageGesetzFr()->geometry(), QRect(392, 80, 401, 193));
+        EXPECT_EQ(fenster.imageKonstanten()->geometry(), QRect(392, 280, 401, 97));
         EXPECT_EQ(fenster.Masse().L, f.bild.width() - 100);
         EXPECT_EQ(fenster.Masse().Hmax, f.bild.height() - 190);
-        const QList<QWidget *> nebeneinander{fenster.PanelTitel, fenster.Image1, fenster.PanelKurve,
-                                             fenster.PanelLambdaF, fenster.PanelGesetz, fenster.BitBtnZurueck};
+        const QList<QWidget *> nebeneinander{fenster.PanelTitel, fenster.image1(), fenster.panelKurve(),
+                                             fenster.panelLambdaF(), fenster.panelGesetz(), fenster.BitBtnZurueck};
         for (int i = 0; i < nebeneinander.size(); ++i) {
             EXPECT_TRUE(QRect(0, 0, f.w, f.h).contains(nebeneinander[i]->geometry())) << i;
             for (int j = i + 1; j < nebeneinander.size(); ++j)
                 EXPECT_FALSE(nebeneinander[i]->geometry().intersects(nebeneinander[j]->geometry())) << i << " " << j;
         }
-        for (QWidget *panel : {static_cast<QWidget *>(fenster.PanelKurve), static_cast<QWidget *>(fenster.PanelLambdaF),
-                               static_cast<QWidget *>(fenster.PanelGesetz)})
+        for (QWidget *panel : {static_cast<QWidget *>(fenster.panelKurve()), static_cast<QWidget *>(fenster.panelLambdaF()),
+                               static_cast<QWidget *>(fenster.panelGesetz())})
             for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
     }
@@ -74,21 +74,21 @@ TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  Das Strahlungsgesetz von Max Planck"));
     EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Das Planck’sche Strahlungsgesetz"));
     for (QCheckBox *b : f.CheckBoxTemp())
-        EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5875);
-    EXPECT_EQ(f.TrackBarMaxLeistung->Position(), 60);
-    EXPECT_EQ(f.RefTemperatur, 6000);
-    EXPECT_EQ(f.TrackBarFrequenz->Position(), 120);
-    EXPECT_EQ(f.TrackBarWLaenge->Position(), 250);
-    EXPECT_EQ(f.TrackBarTemperatur->Position(), 50);
-    EXPECT_EQ(f.TrackBarBreite->Position(), 3);
-    EXPECT_TRUE(f.ueberFrequenz);
-    EXPECT_FALSE(f.CheckBoxKonstanten->isEnabled());
+        EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp()[4]);
+    EXPECT_EQ(f.trackBarMaxLeistung()->Position(), 60);
+    EXPECT_EQ(f.Zustand().refTemperatur, 6000);
+    EXPECT_EQ(f.trackBarFrequenz()->Position(), 120);
+    EXPECT_EQ(f.trackBarWLaenge()->Position(), 250);
+    EXPECT_EQ(f.trackBarTemperatur()->Position(), 50);
+    EXPECT_EQ(f.trackBarBreite()->Position(), 3);
+    EXPECT_TRUE(f.Zustand().ueberFrequenz);
+    EXPECT_FALSE(f.checkBoxKonstanten()->isEnabled());
     // 5875 K over frequency, its peak slightly under the dashed line: (5875/6000)^5 of Hmax
     const double hoehe = std::pow(5875.0 / 6000, 5) * f.Masse().Hmax;
-    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.Masse().Y0 - hoehe, 2.0);
+    EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen), f.Masse().Y0 - hoehe, 2.0);
     // at 5900 K almost exactly on the line
-    f.TrackBarMaxLeistung->setPosition(59);
-    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), f.Masse().Y0 - 0.979 * f.Masse().Hmax, 2.0);
+    f.trackBarMaxLeistung()->setPosition(59);
+    EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen), f.Masse().Y0 - 0.979 * f.Masse().Hmax, 2.0);
 }
 
 TEST_F(PlanckGesetzTest, FormulaPicturesFollowTheirCheckBoxes)
@@ -98,33 +98,33 @@ TEST_F(PlanckGesetzTest, FormulaPicturesFollowTheirCheckBoxes)
     FensterOeffnen(&f);
     Ereignisse(10);
     // the constants alone show nothing
-    f.CheckBoxKonstanten->setChecked(true);
-    EXPECT_FALSE(f.ImageKonstanten->isVisible());
-    f.CheckBoxGesetz->setChecked(true);
-    EXPECT_TRUE(f.CheckBoxKonstanten->isEnabled());
-    EXPECT_TRUE(f.ImageGesetzFr->isVisible());
-    EXPECT_FALSE(f.ImageGesetzWL->isVisible());
-    EXPECT_TRUE(f.ImageKonstanten->isVisible());
+    f.checkBoxKonstanten()->setChecked(true);
+    EXPECT_FALSE(f.imageKonstanten()->isVisible());
+    f.checkBoxGesetz()->setChecked(true);
+    EXPECT_TRUE(f.checkBoxKonstanten()->isEnabled());
+    EXPECT_TRUE(f.imageGesetzFr()->isVisible());
+    EXPECT_FALSE(f.imageGesetzWL()->isVisible());
+    EXPECT_TRUE(f.imageKonstanten()->isVisible());
     // the formula follows the axis
-    f.RadioGroupLambdaF->setItemIndex(1);
-    EXPECT_FALSE(f.ImageGesetzFr->isVisible());
-    EXPECT_TRUE(f.ImageGesetzWL->isVisible());
-    EXPECT_TRUE(f.PanelWellenlaenge->isVisible());
-    EXPECT_FALSE(f.PanelFrequenz->isVisible());
+    f.radioGroupLambdaF()->setItemIndex(1);
+    EXPECT_FALSE(f.imageGesetzFr()->isVisible());
+    EXPECT_TRUE(f.imageGesetzWL()->isVisible());
+    EXPECT_TRUE(f.panelWellenlaenge()->isVisible());
+    EXPECT_FALSE(f.panelFrequenz()->isVisible());
     // a click on the constants hides them, a click on the formula hides both
-    emit f.ImageKonstanten->geklickt();
-    EXPECT_FALSE(f.CheckBoxKonstanten->isChecked());
-    EXPECT_FALSE(f.ImageKonstanten->isVisible());
-    f.CheckBoxKonstanten->setChecked(true);
-    emit f.ImageGesetzWL->geklickt();
-    EXPECT_FALSE(f.CheckBoxGesetz->isChecked());
-    EXPECT_FALSE(f.CheckBoxKonstanten->isChecked());
-    EXPECT_FALSE(f.ImageGesetzWL->isVisible());
-    EXPECT_FALSE(f.ImageKonstanten->isVisible());
+    emit f.imageKonstanten()->geklickt();
+    EXPECT_FALSE(f.checkBoxKonstanten()->isChecked());
+    EXPECT_FALSE(f.imageKonstanten()->isVisible());
+    f.checkBoxKonstanten()->setChecked(true);
+    emit f.imageGesetzWL()->geklickt();
+    EXPECT_FALSE(f.checkBoxGesetz()->isChecked());
+    EXPECT_FALSE(f.checkBoxKonstanten()->isChecked());
+    EXPECT_FALSE(f.imageGesetzWL()->isVisible());
+    EXPECT_FALSE(f.imageKonstanten()->isVisible());
     // the formulas are drawn, in white on their red ground
-    EXPECT_EQ(f.ImageGesetzFr->canvas().pixel(200, 1), 0xFFFFFFu);
-    EXPECT_EQ(f.ImageGesetzFr->canvas().pixel(200, 8), FarbeGesetzGrund);
-    EXPECT_NE(f.ImageGesetzFr->bild(), f.ImageGesetzWL->bild());
+    EXPECT_EQ(f.imageGesetzFr()->canvas().pixel(200, 1), 0xFFFFFFu);
+    EXPECT_EQ(f.imageGesetzFr()->canvas().pixel(200, 8), FarbeGesetzGrund);
+    EXPECT_NE(f.imageGesetzFr()->bild(), f.imageGesetzWL()->bild());
 }
 
 TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
@@ -163,18 +163,18 @@ TEST_F(PlanckGesetzTest, ConstantsShowTheSharedPlanckConstant)
     // stayed on since the last opening.
     Bildschirm(1264, 960);
     TFormPlanckGesetz f;
-    f.CheckBoxGesetz->setChecked(true);
-    f.CheckBoxKonstanten->setChecked(true);
+    f.checkBoxGesetz()->setChecked(true);
+    f.checkBoxKonstanten()->setChecked(true);
     FensterOeffnen(&f);
     Ereignisse(10);
-    ASSERT_TRUE(f.ImageKonstanten->isVisible());
-    EXPECT_EQ(f.ImageKonstanten->bild(), a);  // FrischerZustand: 6.626e-34
+    ASSERT_TRUE(f.imageKonstanten()->isVisible());
+    EXPECT_EQ(f.imageKonstanten()->bild(), a);  // FrischerZustand: 6.626e-34
     f.close();
     Planckkonstante = 6.5e-34;  // as the Planck-constant window may leave it
     FensterOeffnen(&f);
     Ereignisse(10);
-    ASSERT_TRUE(f.ImageKonstanten->isVisible());
-    EXPECT_EQ(f.ImageKonstanten->bild(), b);
+    ASSERT_TRUE(f.imageKonstanten()->isVisible());
+    EXPECT_EQ(f.imageKonstanten()->bild(), b);
     f.close();
 }
 
@@ -211,43 +211,43 @@ TEST_F(PlanckGesetzTest, OpenWorkTheControlsAndGoBack)
     FensterOeffnen(&f);
     Ereignisse(20);
     ASSERT_TRUE(f.isVisible());
-    const int einKurve = Anzahl(f.Image1->bild(), FarbeGemessen);
-    const QImage start = f.Image1->bild();
+    const int einKurve = Anzahl(f.image1()->bild(), FarbeGemessen);
+    const QImage start = f.image1()->bild();
 
     // ticking a temperature adds its curve, unticking removes it again
-    f.CheckBoxTemp4000->setChecked(true);
-    EXPECT_GT(Anzahl(f.Image1->bild(), FarbeGemessen), einKurve);
-    f.CheckBoxTemp4000->setChecked(false);
-    EXPECT_EQ(f.Image1->bild(), start);
+    f.CheckBoxTemp()[2]->setChecked(true);
+    EXPECT_GT(Anzahl(f.image1()->bild(), FarbeGemessen), einKurve);
+    f.CheckBoxTemp()[2]->setChecked(false);
+    EXPECT_EQ(f.image1()->bild(), start);
 
     // the axis, its range, the width and the spectrum redraw
-    QImage vorher = f.Image1->bild();
-    f.RadioGroupLambdaF->setItemIndex(1);
-    EXPECT_NE(f.Image1->bild(), vorher);
-    for (TrackBar *t : {f.TrackBarWLaenge, f.TrackBarBreite, f.TrackBarMaxLeistung}) {
-        vorher = f.Image1->bild();
+    QImage vorher = f.image1()->bild();
+    f.radioGroupLambdaF()->setItemIndex(1);
+    EXPECT_NE(f.image1()->bild(), vorher);
+    for (TrackBar *t : {f.trackBarWLaenge(), f.trackBarBreite(), f.trackBarMaxLeistung()}) {
+        vorher = f.image1()->bild();
         t->setPosition(t->Min());
-        EXPECT_NE(f.Image1->bild(), vorher);
+        EXPECT_NE(f.image1()->bild(), vorher);
     }
-    vorher = f.Image1->bild();
-    f.CheckBoxSpektrum->setChecked(true);
-    EXPECT_TRUE(f.mitSpektrum);
-    EXPECT_NE(f.Image1->bild(), vorher);
+    vorher = f.image1()->bild();
+    f.checkBoxSpektrum()->setChecked(true);
+    EXPECT_TRUE(f.Zustand().mitSpektrum);
+    EXPECT_NE(f.image1()->bild(), vorher);
 
     // one variable temperature: exactly its curve
-    f.TrackBarMaxLeistung->setPosition(60);
-    f.TrackBarBreite->setPosition(1);
-    f.CheckBoxSpektrum->setChecked(false);
-    f.RadioGroupTempWahl->setItemIndex(1);
-    EXPECT_TRUE(f.GroupBoxVariTemperatur->isVisible());
+    f.trackBarMaxLeistung()->setPosition(60);
+    f.trackBarBreite()->setPosition(1);
+    f.checkBoxSpektrum()->setChecked(false);
+    f.radioGroupTempWahl()->setItemIndex(1);
+    EXPECT_TRUE(f.groupBoxVariTemperatur()->isVisible());
     for (int pos : {50, 40}) {
-        f.TrackBarTemperatur->setPosition(pos);
-        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
-        EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen),
+        f.trackBarTemperatur()->setPosition(pos);
+        EXPECT_EQ(f.panelTemperatur()->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
+        EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen),
                     f.Masse().Y0 - std::pow(pos / 60.0, 5) * f.Masse().Hmax, 2.0);
     }
-    f.RadioGroupTempWahl->setItemIndex(0);
-    EXPECT_TRUE(f.GroupBoxTemperaturen->isVisible());
+    f.radioGroupTempWahl()->setItemIndex(0);
+    EXPECT_TRUE(f.groupBoxTemperaturen()->isVisible());
 
     EXPECT_EQ(f.BitBtnZurueck->text(), QStringLiteral("&zurück zum Text"));
     f.BitBtnZurueck->click();

@@ -49,31 +49,31 @@ TEST_F(SchwarzkoerperTest, LayoutOnTheScreensItIsMadeFor)
         Bildschirm(f.w, f.h);
         TFormSchwarzkoerper fenster;
         EXPECT_EQ(fenster.PanelTitel->geometry(), f.titel) << f.w;
-        EXPECT_EQ(fenster.Image1->geometry(), f.bild) << f.w;
+        EXPECT_EQ(fenster.image1()->geometry(), f.bild) << f.w;
         EXPECT_EQ(fenster.Hinweis.panel->geometry(), f.hinweis) << f.w;
-        EXPECT_EQ(fenster.PanelKurve->geometry(), f.kurve) << f.w;
-        EXPECT_EQ(fenster.PanelHinweise->geometry(), f.hinweise) << f.w;
-        EXPECT_EQ(fenster.PanelLambdaF->geometry(), f.lambdaF) << f.w;
-        EXPECT_EQ(fenster.PanelKurven->geometry(), f.kurven) << f.w;
+        EXPECT_EQ(fenster.panelKurve()->geometry(), f.kurve) << f.w;
+        EXPECT_EQ(fenster.panelHinweise()->geometry(), f.hinweise) << f.w;
+        EXPECT_EQ(fenster.panelLambdaF()->geometry(), f.lambdaF) << f.w;
+        EXPECT_EQ(fenster.panelKurven()->geometry(), f.kurven) << f.w;
         EXPECT_EQ(fenster.BitBtnZurueck->geometry(), QRect(f.w - 193, f.h - 121, 161, 81)) << f.w;
         EXPECT_EQ(fenster.Hinweis.edit->geometry(), QRect(8, 8, f.hinweis.width() - 16, f.hinweis.height() - 40));
-        EXPECT_EQ(fenster.BitBtnInfoLoeschen->geometry(),
+        EXPECT_EQ(fenster.bitBtnInfoLoeschen()->geometry(),
                   QRect(f.hinweis.width() - 113, f.hinweis.height() - 33, 105, 25));
         // the picture's own geometry
         EXPECT_EQ(fenster.Masse().X0, 50);
         EXPECT_EQ(fenster.Masse().Y0, f.bild.height() - 140);
         EXPECT_EQ(fenster.Masse().L, f.bild.width() - 70);
         EXPECT_EQ(fenster.Masse().Hmax, f.bild.height() - 190);
-        PruefeUeberlappung({fenster.PanelTitel, fenster.Image1, fenster.PanelKurve, fenster.PanelHinweise,
-                            fenster.PanelLambdaF, fenster.PanelKurven, fenster.BitBtnZurueck},
+        PruefeUeberlappung({fenster.PanelTitel, fenster.image1(), fenster.panelKurve(), fenster.panelHinweise(),
+                            fenster.panelLambdaF(), fenster.panelKurven(), fenster.BitBtnZurueck},
                            f.w, f.h);
         // every control inside its panel
-        for (QWidget *panel : {static_cast<QWidget *>(fenster.PanelKurve), static_cast<QWidget *>(fenster.PanelKurven),
-                               static_cast<QWidget *>(fenster.PanelLambdaF)})
+        for (QWidget *panel : {static_cast<QWidget *>(fenster.panelKurve()), static_cast<QWidget *>(fenster.panelKurven()),
+                               static_cast<QWidget *>(fenster.panelLambdaF())})
             for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
-        QList<QCheckBox *> farbige = fenster.PanelKurven->findChildren<QCheckBox *>();
-        farbige << fenster.CheckBoxVerschiebung;
+        QList<QCheckBox *> farbige = fenster.panelKurven()->findChildren<QCheckBox *>();
+        farbige << fenster.checkBoxVerschiebung();
         for (QCheckBox *b : farbige)
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
     }
@@ -85,41 +85,41 @@ TEST_F(SchwarzkoerperTest, ControlsStartAsDescribed)
     TFormSchwarzkoerper f;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  Strahlung eines Schwarzen Körpers"));
     EXPECT_EQ(f.PanelTitel->caption(), QStringLiteral("Die Strahlung eines Schwarzen Körpers"));
-    EXPECT_EQ(f.RadioGroupTempWahl->ItemIndex(), 0);
-    EXPECT_EQ(f.RadioGroupLambdaF->ItemIndex(), 0);
-    EXPECT_EQ(f.RadioGroupLambdaF->items(), (QStringList{QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")}));
+    EXPECT_EQ(f.radioGroupTempWahl()->ItemIndex(), 0);
+    EXPECT_EQ(f.radioGroupLambdaF()->ItemIndex(), 0);
+    EXPECT_EQ(f.radioGroupLambdaF()->items(), (QStringList{QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")}));
     for (QCheckBox *b : f.CheckBoxTemp())
-        EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp5000) << b->text().toStdString();
-    EXPECT_EQ(f.CheckBoxTemp5875->text(), QStringLiteral("T = 5875 Kelvin"));
+        EXPECT_EQ(b->isChecked(), b == f.CheckBoxTemp()[3]) << b->text().toStdString();
+    EXPECT_EQ(f.CheckBoxTemp()[4]->text(), QStringLiteral("T = 5875 Kelvin"));
     struct Bereich {
         TrackBar *bar;
         int min, max, pos;
     };
-    for (const Bereich &b : {Bereich{f.TrackBarTemperatur, 10, 60, 50}, Bereich{f.TrackBarBreite, 1, 7, 3},
-                             Bereich{f.TrackBarMaxLeistung, 20, 60, 50}, Bereich{f.TrackBarFrequenz, 20, 180, 120},
-                             Bereich{f.TrackBarWLaenge, 100, 300, 250}}) {
+    for (const Bereich &b : {Bereich{f.trackBarTemperatur(), 10, 60, 50}, Bereich{f.trackBarBreite(), 1, 7, 3},
+                             Bereich{f.trackBarMaxLeistung(), 20, 60, 50}, Bereich{f.trackBarFrequenz(), 20, 180, 120},
+                             Bereich{f.trackBarWLaenge(), 100, 300, 250}}) {
         EXPECT_EQ(b.bar->Min(), b.min);
         EXPECT_EQ(b.bar->Max(), b.max);
         EXPECT_EQ(b.bar->Position(), b.pos);
     }
-    for (QCheckBox *b : {f.CheckBoxPlanckStrahlung, f.CheckBoxWienStrahlung, f.CheckBoxRayleighJeansStrahlung,
-                         f.CheckBoxWienRelativ, f.checkboxRayleighJeansRelativ, f.CheckBoxVerschiebung, f.CheckBoxSpektrum})
+    for (QCheckBox *b : {f.checkBoxPlanckStrahlung(), f.checkBoxWienStrahlung(), f.checkBoxRayleighJeansStrahlung(),
+                         f.checkBoxWienRelativ(), f.checkBoxRayleighJeansRelativ(), f.checkBoxVerschiebung(), f.checkBoxSpektrum()})
         EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
-    EXPECT_EQ(f.CheckBoxWienRelativ->text(), QStringLiteral("„W&ien“ : „gemessen“"));
-    EXPECT_EQ(f.checkboxRayleighJeansRelativ->text(), QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"));
-    EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = 5000 Kelvin"));
-    EXPECT_TRUE(f.PanelFrequenz->isVisibleTo(&f));
-    EXPECT_FALSE(f.PanelWellenlaenge->isVisibleTo(&f));
-    EXPECT_FALSE(f.GroupBoxVariTemperatur->isVisibleTo(&f));
-    EXPECT_EQ(f.RefTemperatur, 5000);
+    EXPECT_EQ(f.checkBoxWienRelativ()->text(), QStringLiteral("„W&ien“ : „gemessen“"));
+    EXPECT_EQ(f.checkBoxRayleighJeansRelativ()->text(), QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"));
+    EXPECT_EQ(f.panelTemperatur()->caption(), QStringLiteral("T = 5000 Kelvin"));
+    EXPECT_TRUE(f.panelFrequenz()->isVisibleTo(&f));
+    EXPECT_FALSE(f.panelWellenlaenge()->isVisibleTo(&f));
+    EXPECT_FALSE(f.groupBoxVariTemperatur()->isVisibleTo(&f));
+    EXPECT_EQ(f.Zustand().refTemperatur, 5000);
 
     // at start only the axes: 5000 K is ticked, but no curve kind
-    QImage nurAchsen(f.Image1->bild().size(), QImage::Format_RGB32);
+    QImage nurAchsen(f.image1()->bild().size(), QImage::Format_RGB32);
     Canvas c(&nurAchsen);
     SchwarzkoerperZustand z;
     z.temperatur = {false, false, false, false, false};
     SchwarzkoerperBild(c, BerechneMasse(nurAchsen.width(), nurAchsen.height(), 70)).ZeichneKurven(z);
-    EXPECT_EQ(f.Image1->bild(), nurAchsen);
+    EXPECT_EQ(f.image1()->bild(), nurAchsen);
 }
 
 TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
@@ -130,59 +130,59 @@ TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
     Ereignisse(20);
     ASSERT_TRUE(f.isVisible());
     const int Y0 = f.Masse().Y0, Hmax = f.Masse().Hmax;
-    QImage vorher = f.Image1->bild();
+    QImage vorher = f.image1()->bild();
 
     // the measured curve of 5000 K: its top touches the dashed line at Hmax
-    f.CheckBoxPlanckStrahlung->setChecked(true);
-    EXPECT_NE(f.Image1->bild(), vorher);
-    EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), Y0 - Hmax, 1);  // pen width 3
+    f.checkBoxPlanckStrahlung()->setChecked(true);
+    EXPECT_NE(f.image1()->bild(), vorher);
+    EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen), Y0 - Hmax, 1);  // pen width 3
 
     // over wavelength
-    vorher = f.Image1->bild();
-    f.RadioGroupLambdaF->setItemIndex(1);
-    EXPECT_FALSE(f.ueberFrequenz);
-    EXPECT_TRUE(f.PanelWellenlaenge->isVisible());
-    EXPECT_FALSE(f.PanelFrequenz->isVisible());
-    EXPECT_NE(f.Image1->bild(), vorher);
+    vorher = f.image1()->bild();
+    f.radioGroupLambdaF()->setItemIndex(1);
+    EXPECT_FALSE(f.Zustand().ueberFrequenz);
+    EXPECT_TRUE(f.panelWellenlaenge()->isVisible());
+    EXPECT_FALSE(f.panelFrequenz()->isVisible());
+    EXPECT_NE(f.image1()->bild(), vorher);
 
     // the other curve kinds, ratios, locus and spectrum each change the picture
-    for (QCheckBox *b : {f.CheckBoxWienStrahlung, f.CheckBoxRayleighJeansStrahlung, f.CheckBoxWienRelativ,
-                         f.checkboxRayleighJeansRelativ, f.CheckBoxVerschiebung, f.CheckBoxSpektrum,
-                         f.CheckBoxTemp2000, f.CheckBoxTemp5875}) {
-        vorher = f.Image1->bild();
+    for (QCheckBox *b : {f.checkBoxWienStrahlung(), f.checkBoxRayleighJeansStrahlung(), f.checkBoxWienRelativ(),
+                         f.checkBoxRayleighJeansRelativ(), f.checkBoxVerschiebung(), f.checkBoxSpektrum(),
+                         f.CheckBoxTemp()[0], f.CheckBoxTemp()[4]}) {
+        vorher = f.image1()->bild();
         b->setChecked(true);
-        EXPECT_NE(f.Image1->bild(), vorher) << b->text().toStdString();
+        EXPECT_NE(f.image1()->bild(), vorher) << b->text().toStdString();
     }
-    EXPECT_TRUE(f.mitSpektrum);
-    for (TrackBar *t : {f.TrackBarBreite, f.TrackBarWLaenge, f.TrackBarMaxLeistung}) {
-        vorher = f.Image1->bild();
+    EXPECT_TRUE(f.Zustand().mitSpektrum);
+    for (TrackBar *t : {f.trackBarBreite(), f.trackBarWLaenge(), f.trackBarMaxLeistung()}) {
+        vorher = f.image1()->bild();
         t->setPosition(t->Min());
-        EXPECT_NE(f.Image1->bild(), vorher);
+        EXPECT_NE(f.image1()->bild(), vorher);
     }
-    EXPECT_EQ(f.RefTemperatur, 2000);
-    EXPECT_EQ(f.UpDownMaxLeistung->Position(), 20);
-    f.UpDownMaxLeistung->klick(UpDown::Naechster);
-    EXPECT_EQ(f.TrackBarMaxLeistung->Position(), 21);
-    EXPECT_EQ(f.RefTemperatur, 2100);
+    EXPECT_EQ(f.Zustand().refTemperatur, 2000);
+    EXPECT_EQ(f.upDownMaxLeistung()->Position(), 20);
+    f.upDownMaxLeistung()->klick(UpDown::Naechster);
+    EXPECT_EQ(f.trackBarMaxLeistung()->Position(), 21);
+    EXPECT_EQ(f.Zustand().refTemperatur, 2100);
 
     // one variable temperature: moving it always shows exactly one set of curves
     for (QCheckBox *b : f.findChildren<QCheckBox *>())
-        if (b != f.CheckBoxPlanckStrahlung)
+        if (b != f.checkBoxPlanckStrahlung())
             b->setChecked(false);
-    f.TrackBarMaxLeistung->setPosition(50);
-    f.RadioGroupTempWahl->setItemIndex(1);
-    EXPECT_TRUE(f.GroupBoxVariTemperatur->isVisible());
-    EXPECT_FALSE(f.GroupBoxTemperaturen->isVisible());
+    f.trackBarMaxLeistung()->setPosition(50);
+    f.radioGroupTempWahl()->setItemIndex(1);
+    EXPECT_TRUE(f.groupBoxVariTemperatur()->isVisible());
+    EXPECT_FALSE(f.groupBoxTemperaturen()->isVisible());
     for (int pos : {40, 30}) {
-        f.TrackBarTemperatur->setPosition(pos);
-        EXPECT_EQ(f.PanelTemperatur->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
-        EXPECT_EQ(f.UpDownTemperatur->Position(), pos);
+        f.trackBarTemperatur()->setPosition(pos);
+        EXPECT_EQ(f.panelTemperatur()->caption(), QStringLiteral("T = %1 Kelvin").arg(pos * 100));
+        EXPECT_EQ(f.upDownTemperatur()->Position(), pos);
         const double hoehe = std::pow(pos / 50.0, 5) * Hmax;  // the peak scales with T⁵
-        EXPECT_NEAR(ObersteZeile(f.Image1->bild(), FarbeGemessen), Y0 - hoehe, 2.0) << pos;
+        EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen), Y0 - hoehe, 2.0) << pos;
     }
-    f.UpDownTemperatur->klick(UpDown::Voriger);
-    EXPECT_EQ(f.TrackBarTemperatur->Position(), 29);
-    EXPECT_EQ(f.VarTemperatur, 2900);
+    f.upDownTemperatur()->klick(UpDown::Voriger);
+    EXPECT_EQ(f.trackBarTemperatur()->Position(), 29);
+    EXPECT_EQ(f.Zustand().varTemperatur, 2900);
 
     // the hint panel and its delete button
     f.BitBtnHinweis->click();
@@ -190,7 +190,7 @@ TEST_F(SchwarzkoerperTest, OpenWorkTheControlsAndGoBack)
     const QString hinweis = f.Hinweis.edit->toPlainText();
     EXPECT_TRUE(hinweis.contains(QStringLiteral("Zeige Verhältnis „Wien“ : „gemessen“"))) << hinweis.toStdString();
     EXPECT_TRUE(hinweis.contains(QStringLiteral("bzw.")));
-    f.BitBtnInfoLoeschen->click();
+    f.bitBtnInfoLoeschen()->click();
     EXPECT_FALSE(f.Hinweis.panel->isVisible());
 
     // back to the text
@@ -204,17 +204,17 @@ TEST_F(SchwarzkoerperTest, ReopeningUsesTheCurrentPlanckConstantAndSurvivesABadO
 {
     Bildschirm(1264, 960);
     TFormSchwarzkoerper f;
-    f.CheckBoxPlanckStrahlung->setChecked(true);
-    f.RadioGroupLambdaF->setItemIndex(1);
+    f.checkBoxPlanckStrahlung()->setChecked(true);
+    f.radioGroupLambdaF()->setItemIndex(1);
     FensterOeffnen(&f);
     Ereignisse(10);
-    const QImage vorher = f.Image1->bild();
+    const QImage vorher = f.image1()->bild();
     f.close();
 
     Planckkonstante = 1.1 * 6.626e-34;  // as the Planck-constant window may leave it
     FensterOeffnen(&f);
     Ereignisse(10);
-    EXPECT_NE(f.Image1->bild(), vorher);
+    EXPECT_NE(f.image1()->bild(), vorher);
     f.close();
 
     for (double h : {0.0, -1e-34}) {
@@ -223,12 +223,12 @@ TEST_F(SchwarzkoerperTest, ReopeningUsesTheCurrentPlanckConstantAndSurvivesABadO
         Ereignisse(10);
         for (QCheckBox *b : f.findChildren<QCheckBox *>())
             b->setChecked(true);
-        f.RadioGroupTempWahl->setItemIndex(1);
-        f.TrackBarTemperatur->setPosition(10);
-        f.RadioGroupTempWahl->setItemIndex(0);
+        f.radioGroupTempWahl()->setItemIndex(1);
+        f.trackBarTemperatur()->setPosition(10);
+        f.radioGroupTempWahl()->setItemIndex(0);
         // nothing can be computed: no curve pixel right of the axis title
-        EXPECT_EQ(ObersteZeile(f.Image1->bild(), FarbeRJ), -1) << h;
-        EXPECT_EQ(ObersteZeile(f.Image1->bild(), FarbeVerschiebung), -1) << h;
+        EXPECT_EQ(ObersteZeile(f.image1()->bild(), FarbeRJ), -1) << h;
+        EXPECT_EQ(ObersteZeile(f.image1()->bild(), FarbeVerschiebung), -1) << h;
         f.BitBtnZurueck->click();
     }
 }
@@ -243,10 +243,10 @@ TEST_F(SchwarzkoerperTest, TinyScreensDoNotBreakEitherWindow)
             b->setChecked(true);
         for (QCheckBox *b : p.findChildren<QCheckBox *>())
             b->setChecked(true);
-        s.RadioGroupLambdaF->setItemIndex(1);
-        p.RadioGroupLambdaF->setItemIndex(1);
-        EXPECT_GE(s.Image1->bild().height(), 1);
-        EXPECT_GE(p.Image1->bild().height(), 1);
-        EXPECT_EQ(s.Image1->canvas().pixel(0, 0), 0x000000u) << w;  // drawn, black ground
+        s.radioGroupLambdaF()->setItemIndex(1);
+        p.radioGroupLambdaF()->setItemIndex(1);
+        EXPECT_GE(s.image1()->bild().height(), 1);
+        EXPECT_GE(p.image1()->bild().height(), 1);
+        EXPECT_EQ(s.image1()->canvas().pixel(0, 0), 0x000000u) << w;  // drawn, black ground
     }
 }

@@ -105,11 +105,11 @@ TEST(Strahlungswerte, TheWindowSavesTheShownCurvesAsCsv)
 
     // No curve shown: the entry is there but disabled.
     auto csvEintrag = [&] {
-        std::unique_ptr<QMenu> m(ex->Kontextmenue(fenster.Image1));
+        std::unique_ptr<QMenu> m(ex->Kontextmenue(fenster.image1()));
         return m->actions().last()->isEnabled();
     };
     EXPECT_FALSE(csvEintrag());
-    fenster.CheckBoxPlanckStrahlung->setChecked(true);
+    fenster.checkBoxPlanckStrahlung()->setChecked(true);
     EXPECT_TRUE(csvEintrag());
 
     struct Fall {
