@@ -50,15 +50,9 @@ constexpr double ZweiPi = 6.283185307179586476925286766559;
 constexpr int MaxStiftBreite = 64;     // wider pens are drawn this wide
 constexpr int MaxPixelGroesse = 1000;  // font pixel sizes are kept within 1..1000
 
-QRgb zuRgb(TColor c)
-{
-    return Opak | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-
-TColor zuTColor(QRgb p)
-{
-    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
-}
+// the conversions of farbe.h under the short names of this file
+constexpr auto zuRgb = RgbAusFarbe;
+constexpr auto zuTColor = FarbeAusRgb;
 
 int klemme(i64 v)
 {
@@ -587,16 +581,6 @@ bool gleicheSchrift(const Schrift &a, const Schrift &b)
 }
 
 }  // namespace
-
-QColor QFarbe(TColor farbe)
-{
-    return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
-}
-
-TColor FarbeAusRgb(QRgb pixel)
-{
-    return zuTColor(pixel);
-}
 
 QFont QSchrift(const Schrift &s)
 {

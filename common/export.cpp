@@ -4,6 +4,7 @@
 #include "einstellungen.h"
 #include "kurznamen.h"
 #include "simfenster.h"
+#include "zahltext.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -41,10 +42,8 @@ QString CsvZahl(double wert, bool dezimalkomma)
 {
     if (!std::isfinite(wert))
         return {};
-    QString s = QString::number(wert, 'G', 6);
-    if (dezimalkomma)
-        s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
+    const QString s = QString::number(wert, 'G', 6);
+    return dezimalkomma ? MitKomma(s) : s;
 }
 
 QByteArray CsvText(const WerteTabelle &tabelle, bool dezimalkomma)
