@@ -1,5 +1,7 @@
 #include "schroedingerbild.h"
 
+#include "zahltext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +36,7 @@ void ZeichneAchsen(Canvas &c, const AtomAnsicht &a)
         const double x = -d * a.proNm / 20.0;
         u.Line0(x, -3, x, 4);
         if (d % sn == 0) {
-            const QString t = QString::number(d / 20.0, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
+            const QString t = Komma(d / 20.0, 2);
             c.textOut(a.cx + Runde(x) - c.textWidth(t) / 2, a.cy + 5, t);
         }
     }

@@ -64,3 +64,31 @@ Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const 
     });
     return s;
 }
+
+RechenTafel ErzeugeRechenTafel(QWidget *eltern, const QRect &ort, int bereich)
+{
+    RechenTafel t;
+    t.panel = new Panel(eltern);
+    t.panel->setFarbe(FarbeRechnen);
+    t.panel->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
+    t.panel->setCaption(QStringLiteral("Bitte Geduld: Ich rechne!"));
+    SetzeSchrift(t.panel, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
+    Setze(t.panel, ort.left(), ort.top(), ort.width(), ort.height());
+    t.balken = new QProgressBar(t.panel);
+    t.balken->setRange(0, bereich);
+    t.balken->setTextVisible(false);
+    Setze(t.balken, 16, ort.height() - 16 - 24, ort.width() - 32, 24);
+    t.panel->hide();
+    return t;
+}
+
+bool MitRechenTafel(const RechenTafel &tafel, const std::function<bool()> &rechnen)
+{
+    tafel.balken->setValue(0);
+    tafel.panel->show();
+    tafel.panel->raise();
+    tafel.panel->repaint();
+    const bool ergebnis = rechnen();
+    tafel.panel->hide();
+    return ergebnis;
+}

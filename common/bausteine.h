@@ -5,6 +5,7 @@
 #include "steuerelemente.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 #include <functional>
 
@@ -29,3 +30,15 @@ struct Schieber {
 };
 Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort, bool mitUpDown,
                          std::function<void()> geaendert);
+
+// The panel "Bitte Geduld: Ich rechne!" at the given place, with its progress bar (0 to
+// bereich) near its foot; hidden until a computation shows it.
+struct RechenTafel {
+    Panel *panel = nullptr;
+    QProgressBar *balken = nullptr;
+};
+RechenTafel ErzeugeRechenTafel(QWidget *eltern, const QRect &ort, int bereich);
+
+// Runs rechnen while the computing panel shows (its bar from 0) and hides the panel after;
+// returns what rechnen returned.
+bool MitRechenTafel(const RechenTafel &tafel, const std::function<bool()> &rechnen);

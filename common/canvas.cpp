@@ -16,10 +16,8 @@ namespace {
 constexpr double ZweiPi = 6.283185307179586476925286766559;
 constexpr int MaxStiftBreite = 64;     // wider pens are drawn this wide
 
-TColor zuTColor(QRgb p)
-{
-    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
-}
+// the conversion of farbe.h under the short name of this file
+constexpr auto zuTColor = FarbeAusRgb;
 
 // Dash patterns of 1-pixel pens, in pixels along the line.
 int musterLaenge(PenStil st)
@@ -105,16 +103,6 @@ struct Sektor {
 };
 
 }  // namespace
-
-QColor QFarbe(TColor farbe)
-{
-    return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
-}
-
-TColor FarbeAusRgb(QRgb pixel)
-{
-    return zuTColor(pixel);
-}
 
 // ---- Canvas ---------------------------------------------------------------------------
 

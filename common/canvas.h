@@ -13,6 +13,7 @@
 // Any int coordinates are safe: everything is clipped to the picture before it is stepped.
 #pragma once
 
+#include "farbe.h"
 #include "global.h"
 
 #include <QColor>
@@ -121,10 +122,6 @@ private:
     mutable bool qfontGueltig_ = false;
     friend class CanvasIntern;
 };
-
-// Converts between TColor values (0x00BBGGRR) and Qt's colours.
-QColor QFarbe(TColor farbe);
-TColor FarbeAusRgb(QRgb pixel);
 
 // The font a Schrift describes, with the pixel size fixed at 96 dpi and no antialiasing.
 QFont QSchrift(const Schrift &s);

@@ -46,10 +46,8 @@ inline Teilung TeileProdukt(u64 a, u64 b, u64 c, u64 d)
 
 constexpr QRgb Opak = 0xFF000000u;
 
-inline QRgb zuRgb(TColor c)
-{
-    return Opak | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
+// the conversion of farbe.h under the short name of the raster code
+constexpr auto zuRgb = RgbAusFarbe;
 
 inline int klemme(i64 v)
 {

@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "einstellungen.h"
 #include "simfenster.h"
+#include "zahltext.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -40,10 +41,8 @@ QString CsvZahl(double wert, bool dezimalkomma)
 {
     if (!std::isfinite(wert))
         return {};
-    QString s = QString::number(wert, 'G', 6);
-    if (dezimalkomma)
-        s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
+    const QString s = QString::number(wert, 'G', 6);
+    return dezimalkomma ? MitKomma(s) : s;
 }
 
 QByteArray CsvText(const WerteTabelle &tabelle, bool dezimalkomma)

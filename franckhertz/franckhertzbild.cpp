@@ -1,6 +1,7 @@
 #include "franckhertzbild.h"
 
 #include "global.h"
+#include "xorsprite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,19 +57,13 @@ Sprites DefiniereAtomeElektron(const Radien &rad)
 
 void SpriteMaler::AtomXor(const TGasAtom &a)
 {
-    const KopierModus alt = c_.copyMode;
-    c_.copyMode = KopierModus::SrcInvert;
-    c_.draw(Runde(a.ort.x) - s_.r, Runde(a.ort.y) - s_.r, a.angeregt ? s_.angeregt : s_.grund);
-    c_.copyMode = alt;
+    ZeichneXor(c_, Runde(a.ort.x) - s_.r, Runde(a.ort.y) - s_.r, a.angeregt ? s_.angeregt : s_.grund);
     ++zuege;
 }
 
 void SpriteMaler::ElektronXor(float x, int y)
 {
-    const KopierModus alt = c_.copyMode;
-    c_.copyMode = KopierModus::SrcInvert;
-    c_.draw(Runde(x) - s_.re, y - s_.re, s_.elektron);
-    c_.copyMode = alt;
+    ZeichneXor(c_, Runde(x) - s_.re, y - s_.re, s_.elektron);
     ++zuege;
     elektronDa = !elektronDa;
     elektronX = x;

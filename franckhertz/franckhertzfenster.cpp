@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QFontMetrics>
 #include <QTextCursor>
@@ -198,7 +199,8 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     temperatur = float(TrackBarTemperatur->Position());
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
-    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+    PanelAnregEnWert->setCaption(
+        QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
     uaAlt_ = Ua();
     ugAlt_ = Ug();
     Rohrzeichner z = Zeichner();
@@ -245,7 +247,7 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
     const KopierModus modus = c.copyMode;
     c.copyMode = KopierModus::SrcCopy;
     auto schreibe = [&](double wert, TColor farbe) {
-        const QString text = QStringLiteral("= %1\u00A0V").arg(Komma(wert));
+        const QString text = QStringLiteral("= %1\u00A0V").arg(Komma(wert, 1));
         c.font.color = farbe;
         c.textOut(mitteX - c.textWidth(text) / 2, punkte.L + SchriftMittel, text);
     };
@@ -511,7 +513,8 @@ void TFormFranckHertz2::TrackBarUgChange()
 
 void TFormFranckHertz2::TrackBarAnregEnergieChange()
 {
-    PanelAnregEnWert->setCaption(QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0)));
+    PanelAnregEnWert->setCaption(
+        QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
 }
 
 void TFormFranckHertz2::TrackBarZahlAtomeChange()

@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QTextCursor>
 
@@ -204,8 +205,8 @@ int TFormFranckHertzKurve2::S() const { return TrackBarSchritte->Position(); }
 void TFormFranckHertzKurve2::SchreibeWerte()
 {
     PanelBeschleuniggSp3->setCaption(QStringLiteral("%1\u00A0V").arg(TrackBarUaMax->Position()));
-    PanelGegenSp3->setCaption(QStringLiteral("%1\u00A0Volt").arg(Komma(Ug())));
-    PanelAnregEn3->setCaption(QStringLiteral("%1\u00A0eV").arg(Komma(E())));
+    PanelGegenSp3->setCaption(QStringLiteral("%1\u00A0Volt").arg(Komma(Ug(), 1)));
+    PanelAnregEn3->setCaption(QStringLiteral("%1\u00A0eV").arg(Komma(E(), 1)));
 }
 
 void TFormFranckHertzKurve2::SchreibeHinweise()

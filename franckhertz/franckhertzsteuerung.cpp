@@ -45,9 +45,4 @@ QList<TrackBar::Marke> Zahlenskala(int von, int bis, int schritt, int teiler, co
     return marken;
 }
 
-QString Komma(double wert, int stellen)
-{
-    return QString::number(wert, 'f', stellen).replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 }  // namespace FranckHertz

@@ -28,7 +28,4 @@ Regler ErzeugeRegler(QWidget *eltern, int x, int y, int w, const QStringList &ti
 // carries the unit (if any).
 QList<TrackBar::Marke> Zahlenskala(int von, int bis, int schritt, int teiler, const QString &einheit = QString());
 
-// A number with one decimal and a decimal comma.
-QString Komma(double wert, int stellen = 1);
-
 }  // namespace FranckHertz

@@ -1,5 +1,8 @@
 #include "bohr.h"
 
+#include "farbe.h"
+#include "zahltext.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -21,12 +24,8 @@ double GesamtEnergie(int n) { return n < 1 ? 0 : -13.6 / (n * n); }
 QString EnergieText(double eV)
 {
     const int stellen = std::abs(eV) < 0.995 ? 2 : 1;
-    QString t = QString::number(std::round(eV * 100) / 100, 'f', stellen).replace(QLatin1Char('.'), QLatin1Char(','));
-    if (t.startsWith(QLatin1Char('-')))
-        t = QStringLiteral("−") + t.mid(1);
-    return t == QStringLiteral("−0,00") || t == QStringLiteral("0,00") || t == QStringLiteral("−0,0")
-               ? QStringLiteral("0,0")
-               : t;
+    const QString t = KommaMitMinus(std::round(eV * 100) / 100, stellen);
+    return t == QStringLiteral("0,00") ? QStringLiteral("0,0") : t;
 }
 
 double WinkelSchritt(int n) { return n < 1 ? 0 : 1.2 / (n * n * n); }
@@ -64,7 +63,7 @@ QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall)
     const int seite = std::max(1, 2 * R);
     QImage bild(seite, seite, QImage::Format_RGB32);
     bild.fill(Qt::black);
-    const QRgb c = qRgb(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
+    const QRgb c = RgbAusFarbe(farbe);
     const auto setze = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < seite && y < seite)
             bild.setPixel(x, y, c);
@@ -87,7 +86,7 @@ QImage ElektronBild()
     bild.fill(Qt::black);
     for (int a = 9; a >= 3; --a) {
         const TColor f = 0xFFC040 - TColor(Runde((a - 3) * 60 / 6.0)) * 0x020301;
-        const QRgb c = qRgb(int(f & 0xFF), int((f >> 8) & 0xFF), int((f >> 16) & 0xFF));
+        const QRgb c = RgbAusFarbe(f);
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 18; ++x) {
                 const double dx = x + 0.5 - 9, dy = y + 0.5 - 9;

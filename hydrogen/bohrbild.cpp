@@ -116,23 +116,4 @@ void ZeichnePhotonInHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
     }
 }
 
-void XorSprite::zeigen(Canvas &c, QPoint mitte)
-{
-    if (gezeigt_)
-        verbergen(c);
-    ort_ = QPoint(mitte.x() - bild.width() / 2, mitte.y() - bild.height() / 2);
-    c.copyMode = KopierModus::SrcInvert;
-    c.draw(ort_.x(), ort_.y(), bild);
-    gezeigt_ = true;
-}
-
-void XorSprite::verbergen(Canvas &c)
-{
-    if (!gezeigt_)
-        return;
-    c.copyMode = KopierModus::SrcInvert;
-    c.draw(ort_.x(), ort_.y(), bild);
-    gezeigt_ = false;
-}
-
 }  // namespace Atome

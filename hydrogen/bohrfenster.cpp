@@ -71,51 +71,8 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     Beschriftung(PanelAtom, QStringLiteral("max."), 140, 38, 34, 16);
     Beschriftung(PanelAtom, QStringLiteral("6"), 140, 52, 34, 16);
 
-    // giving off energy
-    PanelEmission = ErzeugePanel(this, l.panelEmission);
-    SetzeSchrift(PanelEmission, QStringLiteral("Trebuchet MS"), 9, true);
-    Beschriftung(PanelEmission, QStringLiteral("Es soll Energie abgeben"), 8, 4, P - 16);
-    RadioButtonSprungDown = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelEmission);
-    Setze(RadioButtonSprungDown, 8, 26, P - 16, 22);
-    RadioButtonSprungDown->setChecked(true);
-    EditNrNachher1 = ZiffernEdit(PanelEmission, QStringLiteral("2"), P - 8 - 17 - 26, 48);
-    UpDownNrNachher1 = ZiffernUpDown(PanelEmission, EditNrNachher1, 1, 6, P - 8 - 17, 48);
-    BahnNummerText(PanelEmission, EditNrNachher1->x());
-    RadioButtonEmission = new QRadioButton(QStringLiteral("durch Emission"), PanelEmission);
-    Setze(RadioButtonEmission, 8, 78, P - 16, 22);
-    Beschriftung(PanelEmission, QStringLiteral("der"), 28, 103, 24);
-    EditLinieEmission = ZiffernEdit(PanelEmission, QStringLiteral("1"), 54, 100);
-    UpDown2 = ZiffernUpDown(PanelEmission, EditLinieEmission, 1, 6, 82, 100);
-    Beschriftung(PanelEmission, QStringLiteral(". Linie "), 102, 103, 60);
-    Beschriftung(PanelEmission, QStringLiteral("der"), 28, 133, 24);
-    ComboBoxSerieEmission = new QComboBox(PanelEmission);
-    Setze(ComboBoxSerieEmission, 54, 130, 84, 24);
-    Beschriftung(PanelEmission, QStringLiteral("Serie"), 140, 133, P - 144);
-    BitBtnEmission = new BitBtn(QStringLiteral("ok, &gib Energie ab"), PanelEmission);
-    Setze(BitBtnEmission, 8, 164, P - 16, 33);
-
-    // taking up energy
-    PanelAbsorption = ErzeugePanel(this, l.panelAbsorption);
-    SetzeSchrift(PanelAbsorption, QStringLiteral("Trebuchet MS"), 9, true);
-    Beschriftung(PanelAbsorption, QStringLiteral("Es soll Energie aufnehmen"), 8, 4, P - 16);
-    RadioButtonSprungUp = new QRadioButton(QStringLiteral("durch einen Sprung"), PanelAbsorption);
-    Setze(RadioButtonSprungUp, 8, 26, P - 16, 22);
-    RadioButtonSprungUp->setChecked(true);
-    EditNrNachher2 = ZiffernEdit(PanelAbsorption, QStringLiteral("4"), P - 8 - 17 - 26, 48);
-    UpDownNrNachher2 = ZiffernUpDown(PanelAbsorption, EditNrNachher2, 1, 6, P - 8 - 17, 48);
-    BahnNummerText(PanelAbsorption, EditNrNachher2->x());
-    RadioButtonAbsorption = new QRadioButton(QStringLiteral("durch Absorption"), PanelAbsorption);
-    Setze(RadioButtonAbsorption, 8, 78, P - 16, 22);
-    Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 103, 24);
-    EditLinieAbsorption = ZiffernEdit(PanelAbsorption, QStringLiteral("1"), 54, 100);
-    UpDownLinieAbsorption = ZiffernUpDown(PanelAbsorption, EditLinieAbsorption, 1, 6, 82, 100);
-    Beschriftung(PanelAbsorption, QStringLiteral(". Linie"), 102, 103, 60);
-    Beschriftung(PanelAbsorption, QStringLiteral("der"), 28, 133, 24);
-    ComboBoxSerieAbsorption = new QComboBox(PanelAbsorption);
-    Setze(ComboBoxSerieAbsorption, 54, 130, 84, 24);
-    Beschriftung(PanelAbsorption, QStringLiteral("Serie"), 140, 133, P - 144);
-    BitBtnAbsorbtion = new BitBtn(QStringLiteral("&nimm Energie auf!"), PanelAbsorption);
-    Setze(BitBtnAbsorbtion, 8, 164, P - 16, 33);
+    ErzeugeEnergieTafel(true);   // giving off energy
+    ErzeugeEnergieTafel(false);  // taking up energy
     for (QComboBox *box : {ComboBoxSerieEmission, ComboBoxSerieAbsorption}) {
         for (int s = 1; s <= 5; ++s)
             box->addItem(SerienItem(s));
@@ -191,6 +148,43 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
 }
 
 TFormBohrAtom2::~TFormBohrAtom2() { Stopp = true; }
+
+void TFormBohrAtom2::ErzeugeEnergieTafel(bool abgeben)
+{
+    const int P = layout_.P;
+    Panel *&tafel = abgeben ? PanelEmission : PanelAbsorption;
+    QRadioButton *&sprung = abgeben ? RadioButtonSprungDown : RadioButtonSprungUp;
+    Edit *&nr = abgeben ? EditNrNachher1 : EditNrNachher2;
+    UpDown *&nrUpDown = abgeben ? UpDownNrNachher1 : UpDownNrNachher2;
+    QRadioButton *&photon = abgeben ? RadioButtonEmission : RadioButtonAbsorption;
+    Edit *&linie = abgeben ? EditLinieEmission : EditLinieAbsorption;
+    UpDown *&linieUpDown = abgeben ? UpDown2 : UpDownLinieAbsorption;
+    QComboBox *&serie = abgeben ? ComboBoxSerieEmission : ComboBoxSerieAbsorption;
+    BitBtn *&ok = abgeben ? BitBtnEmission : BitBtnAbsorbtion;
+
+    tafel = ErzeugePanel(this, abgeben ? layout_.panelEmission : layout_.panelAbsorption);
+    SetzeSchrift(tafel, QStringLiteral("Trebuchet MS"), 9, true);
+    const QString titel = abgeben ? QStringLiteral("Es soll Energie abgeben") : QStringLiteral("Es soll Energie aufnehmen");
+    Beschriftung(tafel, titel, 8, 4, P - 16);
+    sprung = new QRadioButton(QStringLiteral("durch einen Sprung"), tafel);
+    Setze(sprung, 8, 26, P - 16, 22);
+    sprung->setChecked(true);
+    nr = ZiffernEdit(tafel, abgeben ? QStringLiteral("2") : QStringLiteral("4"), P - 8 - 17 - 26, 48);
+    nrUpDown = ZiffernUpDown(tafel, nr, 1, 6, P - 8 - 17, 48);
+    BahnNummerText(tafel, nr->x());
+    photon = new QRadioButton(abgeben ? QStringLiteral("durch Emission") : QStringLiteral("durch Absorption"), tafel);
+    Setze(photon, 8, 78, P - 16, 22);
+    Beschriftung(tafel, QStringLiteral("der"), 28, 103, 24);
+    linie = ZiffernEdit(tafel, QStringLiteral("1"), 54, 100);
+    linieUpDown = ZiffernUpDown(tafel, linie, 1, 6, 82, 100);
+    Beschriftung(tafel, QStringLiteral(". Linie"), 102, 103, 60);
+    Beschriftung(tafel, QStringLiteral("der"), 28, 133, 24);
+    serie = new QComboBox(tafel);
+    Setze(serie, 54, 130, 84, 24);
+    Beschriftung(tafel, QStringLiteral("Serie"), 140, 133, P - 144);
+    ok = new BitBtn(abgeben ? QStringLiteral("ok, &gib Energie ab") : QStringLiteral("&nimm Energie auf!"), tafel);
+    Setze(ok, 8, 164, P - 16, 33);
+}
 
 Edit *TFormBohrAtom2::ZiffernEdit(QWidget *eltern, const QString &text, int x, int y)
 {
@@ -421,15 +415,22 @@ void TFormBohrAtom2::PhotonSchritt()
     photon_.zeigen(c, Pixel(px_, py_));
 }
 
-void TFormBohrAtom2::EmittierePhoton(int ziel)
+bool TFormBohrAtom2::UebergangBeginnen(int ziel)
 {
     if (uebergang_ || !an)
-        return;
+        return false;
     uebergang_ = true;
     Aktionen(false);
     if (CheckBoxZeigeHNiveaus->isChecked())
         ZeichnePhotonInHNiveaus(ImageHNiveaus->canvas(), layout_, n_, ziel);
-    PhotonBauen(ziel, n_ - ziel);
+    PhotonBauen(std::min(n_, ziel), std::abs(n_ - ziel));
+    return true;
+}
+
+void TFormBohrAtom2::EmittierePhoton(int ziel)
+{
+    if (!UebergangBeginnen(ziel))
+        return;
     const QPoint e = ElektronOrt(theta_);
     px_ = e.x();
     py_ = e.y();
@@ -460,13 +461,8 @@ void TFormBohrAtom2::EmittierePhoton(int ziel)
 
 void TFormBohrAtom2::AbsorbierePhoton(int ziel)
 {
-    if (uebergang_ || !an)
+    if (!UebergangBeginnen(ziel))
         return;
-    uebergang_ = true;
-    Aktionen(false);
-    if (CheckBoxZeigeHNiveaus->isChecked())
-        ZeichnePhotonInHNiveaus(ImageHNiveaus->canvas(), layout_, n_, ziel);
-    PhotonBauen(n_, ziel - n_);
     const int D = layout_.l / 2 - photonR_;
     const int m = std::max(0, D / 12);
     const double spaeter = theta_ + m * WinkelSchritt(n_);
@@ -495,35 +491,27 @@ void TFormBohrAtom2::AbsorbierePhoton(int ziel)
     Aktionen(an && !Stopp);
 }
 
-void TFormBohrAtom2::BitBtnEmissionClick()
+void TFormBohrAtom2::EnergieTafelOk(bool abgeben)
 {
     if (uebergang_ || !an)
         return;
-    const Wahl w = RadioButtonSprungDown->isChecked()
-                       ? SprungAb(n_, EditNrNachher1->text().toInt())
-                       : EmissionLinie(n_, ComboBoxSerieEmission->currentIndex() + 1,
-                                       EditLinieEmission->text().toInt());
-    if (!w.erlaubt) {
+    const bool sprung = (abgeben ? RadioButtonSprungDown : RadioButtonSprungUp)->isChecked();
+    const int nr = (abgeben ? EditNrNachher1 : EditNrNachher2)->text().toInt();
+    const int serie = (abgeben ? ComboBoxSerieEmission : ComboBoxSerieAbsorption)->currentIndex() + 1;
+    const int linie = (abgeben ? EditLinieEmission : EditLinieAbsorption)->text().toInt();
+    const Wahl w = sprung ? (abgeben ? SprungAb(n_, nr) : SprungAuf(n_, nr))
+                          : (abgeben ? EmissionLinie(n_, serie, linie) : AbsorptionLinie(n_, serie, linie));
+    if (!w.erlaubt)
         Ablehnen(w);
-        return;
-    }
-    EmittierePhoton(w.ziel);
+    else if (abgeben)
+        EmittierePhoton(w.ziel);
+    else
+        AbsorbierePhoton(w.ziel);
 }
 
-void TFormBohrAtom2::BitBtnAbsorbtionClick()
-{
-    if (uebergang_ || !an)
-        return;
-    const Wahl w = RadioButtonSprungUp->isChecked()
-                       ? SprungAuf(n_, EditNrNachher2->text().toInt())
-                       : AbsorptionLinie(n_, ComboBoxSerieAbsorption->currentIndex() + 1,
-                                         EditLinieAbsorption->text().toInt());
-    if (!w.erlaubt) {
-        Ablehnen(w);
-        return;
-    }
-    AbsorbierePhoton(w.ziel);
-}
+void TFormBohrAtom2::BitBtnEmissionClick() { EnergieTafelOk(true); }
+
+void TFormBohrAtom2::BitBtnAbsorbtionClick() { EnergieTafelOk(false); }
 
 void TFormBohrAtom2::FormActivate() { TrackBarTempoChange(); }
 

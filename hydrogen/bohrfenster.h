@@ -82,6 +82,9 @@ private:
     QCheckBox *CheckBoxStop = nullptr, *CheckBoxZeigeHNiveaus = nullptr;
     QPushButton *BitBtnInfoLoeschen = nullptr;
 
+    // The panel that gives off energy (abgeben) or takes it up: by a jump or by a photon.
+    void ErzeugeEnergieTafel(bool abgeben);
+    void EnergieTafelOk(bool abgeben);  // its button: the chosen jump or line, if allowed
     Edit *ZiffernEdit(QWidget *eltern, const QString &text, int x, int y);
     UpDown *ZiffernUpDown(QWidget *eltern, Edit *edit, int min, int max, int x, int y);
     void NiveauEingabe(Edit *edit, std::function<void(int)> setze);
@@ -98,6 +101,9 @@ private:
     void PhotonBauen(int nUnten, int k);
     void PhotonSchritt();
     void WarteMitPause(int ms);
+    // A transition to level ziel begins: controls off, its line in the level diagram, the
+    // photon built; false while another runs or the atom is off.
+    bool UebergangBeginnen(int ziel);
     void EmittierePhoton(int ziel);
     void AbsorbierePhoton(int ziel);
 
@@ -107,7 +113,7 @@ private:
     double theta_ = 0;
     bool laeuft_ = false;     // the animation loop is active (maybe draining)
     bool uebergang_ = false;  // a photon is on its way
-    Atome::XorSprite elektron_, photon_;
+    XorSprite elektron_, photon_;
     double px_ = 0, py_ = 0, phi_ = 0;
     int photonF_ = 0, photonR_ = 0, photonen_ = 0;
     TColor photonFarbe_ = 0;

@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "richtext.h"
 #include "wasserstoff.h"
+#include "xorsprite.h"
 
 #include <QLabel>
 #include <QCoreApplication>
@@ -296,7 +297,8 @@ void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     Canvas &c = Image1->canvas();
     const int R = PhotonRadius(g_, a, b);
     const TColor farbe = PhotonFarbe(a, b);
-    const QImage bild = PhotonBild(R, farbe);
+    XorSprite photon;  // the second drawing at the same place erases
+    photon.bild = PhotonBild(R, farbe);
     const double y = g_.y0 - (g_.g[a] + g_.g[b]) / 2.0;
     const double start = emission ? g_.x0 / 2.0 : double(g_.w + R);
     const double ende = emission ? double(g_.w + R) : std::max(1.0, g_.x0 / 2.0);
@@ -304,35 +306,20 @@ void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     Photon = PhotonSpur{start, Runde(y), farbe, 0, emission};
     ProbeBild(c, g_).ZeichneSeriePhoton(a, b);
 
-    bool gezeichnet = false;
-    QPoint wo;
-    auto zeichne = [&](double x) {  // XOR: the second drawing at the same place erases
-        c.copyMode = KopierModus::SrcInvert;
-        c.draw(Runde(x) - R, Runde(y) - R, bild);
-        c.copyMode = KopierModus::SrcCopy;
-    };
     double x = start;
-    zeichne(x);
-    gezeichnet = true;
-    wo = QPoint(Runde(x), Runde(y));
+    photon.zeigen(c, QPoint(Runde(x), Runde(y)));
     while (!Stopp) {
-        if (gezeichnet)
-            zeichne(wo.x());
-        gezeichnet = false;
         x = animiert ? x + schritt : ende;
         if (emission ? x >= ende : x <= ende)
             x = ende;
-        zeichne(x);
-        gezeichnet = true;
-        wo = QPoint(Runde(x), Runde(y));
+        photon.zeigen(c, QPoint(Runde(x), Runde(y)));  // erases it at its last place first
         Photon.x = x;
         ++Photon.schritte;
         if (x == ende)
             break;
         Warten(8 * (4 - T));
     }
-    if (gezeichnet)
-        zeichne(wo.x());  // absorbed, or gone out of the picture
+    photon.verbergen(c);  // absorbed, or gone out of the picture
 
     if (!emission && !Stopp)
         blinke(a, b, std::max(1, m - 10));

@@ -1,5 +1,7 @@
 #include "wasserstoff.h"
 
+#include "zahltext.h"
+
 #include <cmath>
 
 namespace Wasserstoff {
@@ -31,7 +33,7 @@ double StufenLinienFrequenz(int n, int m)
     return (1.0 / (double(n) * n) - 1.0 / (double(m) * m)) * RydbergFrequenz * 1e-12;
 }
 
-QString EnergieText(double eV) { return QString::number(eV, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
+QString EnergieText(double eV) { return Komma(eV, 1); }
 
 TColor LinienFarbe(int n, int m, double frequenzTHz)
 {

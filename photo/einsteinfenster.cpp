@@ -2,6 +2,7 @@
 
 #include "bild.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -19,15 +20,6 @@ Panel *Tafel(QWidget *eltern, int x, int y, int w, int h)
     return p;
 }
 
-QString Komma(double x, int stellen)
-{
-    QString s = QString::number(x, 'f', stellen).replace(QLatin1Char('.'), QLatin1Char(','));
-    if (s.startsWith(QLatin1Char('-')))
-        s.replace(0, 1, QStringLiteral("\u2212"));
-    if (s == QStringLiteral("\u22120,0") || s == QStringLiteral("\u22120,00"))
-        s.remove(0, 1);
-    return s;
-}
 }  // namespace
 
 TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
@@ -186,7 +178,7 @@ void TFormEinsteinGl::KooSyVorbereiten()
         u_.Line0(-l, k / 10.0 * sy, l, k / 10.0 * sy);
         if (gross) {
             c.font = Schrift{QStringLiteral("Trebuchet MS"), 10, true};
-            const QString t = Komma(k / 10.0, 1);
+            const QString t = KommaMitMinus(k / 10.0, 1);
             Text(achsen.x0 - 8 - c.textWidth(t), achsen.y0 - Runde(k / 10.0 * sy) - c.textHeight(t) / 2, t, 0xFFFFFF,
                  10, true);
         }
@@ -289,7 +281,7 @@ void TFormEinsteinGl::ZeichneSteigungsdreieck(int metall)
     u_.Lineto0(f0 * achsen.sx, -eV * achsen.sy);
     u_.Lineto0(f0 * achsen.sx, 0);
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 10, false};
-    const QString w = Komma(eV, 2) + QStringLiteral("\u00A0eV");
+    const QString w = KommaMitMinus(eV, 2) + QStringLiteral("\u00A0eV");
     Text(achsen.x0 + Runde(f0 * achsen.sx) - c.textWidth(w) / 2, achsen.y0 + Runde(1.5 * achsen.sy), w, 16776960, 10,
          false);
     const QString f = QStringLiteral(" %1 \u00A0THz").arg(Runde(f0));

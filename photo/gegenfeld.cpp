@@ -1,5 +1,7 @@
 #include "gegenfeld.h"
 
+#include "zahltext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -409,7 +411,7 @@ QString PlanckFormat(double h)
         return QStringLiteral("?");
     QString s = QString::asprintf("%.1E", std::fabs(h));  // "6.6E-34"
     const int pos = s.indexOf(QLatin1Char('E'));
-    const QString mantisse = s.left(pos).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString mantisse = MitKomma(s.left(pos));
     const int exponent = s.mid(pos + 1).toInt();
     static const char16_t hoch[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
     QString potenz = exponent < 0 ? QStringLiteral("\u207B") : QString();

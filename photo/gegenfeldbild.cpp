@@ -1,19 +1,11 @@
 #include "gegenfeldbild.h"
 
+#include "xorsprite.h"
+#include "zahltext.h"
+
 #include <algorithm>
 
 namespace Photoeffekt {
-
-namespace {
-void Leitung(Canvas &c, std::initializer_list<QPoint> punkte)
-{
-    c.pen = Stift{FarbeLeitung, 5, PenStil::Solid, PenModus::Copy};
-    auto it = punkte.begin();
-    c.moveTo(it->x(), it->y());
-    for (++it; it != punkte.end(); ++it)
-        c.lineTo(it->x(), it->y());
-}
-}  // namespace
 
 void ZeichneGegenfeldZelle(Canvas &c, TColor grund, const GegenfeldSkizze &k, Messgeraet &messgeraet,
                            TColor minusFarbe)
@@ -61,7 +53,7 @@ void ZeichneGegenfeldZelle(Canvas &c, TColor grund, const GegenfeldSkizze &k, Me
 
 QString SpannungsText(double U)
 {
-    return QString::number(U, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral("\u00A0V");
+    return Komma(U, 2) + QStringLiteral("\u00A0V");
 }
 
 QRect SchreibeSpannung(Canvas &c, const GegenfeldSkizze &k, double U, TColor farbe)
@@ -118,11 +110,7 @@ QRect ZeichneZellWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, T
 QRect ZeichneQuantBild(Canvas &c, const QImage &bild, double x, double y)
 {
     const int l = Runde(x) - QuantBildSeite / 2, o = Runde(y) - QuantBildSeite / 2;
-    const KopierModus alt = c.copyMode;
-    c.copyMode = KopierModus::SrcInvert;
-    c.draw(l, o, bild);
-    c.copyMode = alt;
-    return QRect(l, o, bild.width(), bild.height());
+    return ZeichneXor(c, l, o, bild);
 }
 
 }  // namespace Photoeffekt

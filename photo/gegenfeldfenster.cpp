@@ -2,6 +2,7 @@
 
 #include "bild.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -86,6 +87,22 @@ void GegenfeldFenster::SpannungsTafel(Panel *tafel, const QString &titel, int ti
     Setze(TrackBarSpannung, 8, barOben, innen - 22, 26);
     Setze(UpDownSpannung, 8 + innen - 20, barOben, 20, 26);
     SpannungsSkala(mitEinheit);
+}
+
+RadioGroup *GegenfeldFenster::MetallTafel(Panel *tafel, const QString &text, const QString &titel, int gruppeOben,
+                                          int gruppeHoehe)
+{
+    const int innen = tafel->width() - 16;
+    Beschriftung(tafel, text, 8, 2, innen);
+    QStringList namen;
+    for (const Metall &m : Metalle)
+        namen << QString::fromUtf8(m.name);
+    auto *gruppe = new RadioGroup(titel, namen, tafel, 2);
+    gruppe->layout()->setContentsMargins(6, 0, 4, 2);
+    SetzeSchrift(gruppe, QStringLiteral("Trebuchet MS"), 8, true);
+    Setze(gruppe, 8, gruppeOben, innen, gruppeHoehe);
+    gruppe->setItemIndex(1);
+    return gruppe;
 }
 
 void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
@@ -489,15 +506,8 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     const int R = l.rechts.left();
     y = 8;
     Panel *metall = Tafel(this, R, y, B, 194);
-    Beschriftung(metall, QStringLiteral("Lichtempfindliche"), 8, 2, innen);
-    QStringList namen;
-    for (const Metall &m : Metalle)
-        namen << QString::fromUtf8(m.name);
-    RadioGroupMetallwahl = new RadioGroup(QStringLiteral("Metall-Schicht"), namen, metall, 2);
-    RadioGroupMetallwahl->layout()->setContentsMargins(6, 0, 4, 2);
-    SetzeSchrift(RadioGroupMetallwahl, QStringLiteral("Trebuchet MS"), 8, true);
-    Setze(RadioGroupMetallwahl, 8, 20, innen, 62);
-    RadioGroupMetallwahl->setItemIndex(1);
+    RadioGroupMetallwahl =
+        MetallTafel(metall, QStringLiteral("Lichtempfindliche"), QStringLiteral("Metall-Schicht"), 20, 62);
     Beschriftung(metall, QStringLiteral("Bei diesem Metall ist"), 8, 86, innen);
     Beschriftung(metall, QStringLiteral("die Ablösearbeit:"), 8, 104, innen);
     PanelMetall2 = new Panel(metall, Panel::Rand::Gesenkt);
@@ -549,7 +559,7 @@ int TFormGegenfeld2::NaechstePhase() const { return Runde(lauf.bild * 9e5 * dt);
 void TFormGegenfeld2::RadioGroupMetallwahlClick()
 {
     metall = std::clamp(RadioGroupMetallwahl->ItemIndex(), 0, MetallAnzahl - 1);
-    PanelMetall2->setCaption(QString::number(Metalle[metall].abloeseEV, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) +
+    PanelMetall2->setCaption(Komma(Metalle[metall].abloeseEV, 2) +
                              QStringLiteral("\u00A0eV"));
     PanelMetall4->setCaption(GrenzText(GrenzNm[metall]));
 }

@@ -83,6 +83,10 @@ protected:
     void SpannungsSkala(bool mitEinheit = true);
     // The voltage panel: its caption at titelOben, the bar and its up-down at barOben, the scale.
     void SpannungsTafel(Panel *tafel, const QString &titel, int titelOben, int barOben, bool mitEinheit);
+    // The metal panel: its text at the top, below it (from gruppeOben, gruppeHoehe high) the
+    // choice of the light-sensitive metal under the title titel, the second metal chosen.
+    static RadioGroup *MetallTafel(Panel *tafel, const QString &text, const QString &titel, int gruppeOben,
+                                   int gruppeHoehe);
     // The run panel, from rand down: "&Licht" with the lamp, pause and abort (knopfHoehe px
     // high), "Simulation" and the speed bar with its up-down and scale.
     void LaufTafel(Panel *tafel, int rand, int knopfHoehe);

@@ -4,15 +4,6 @@ namespace Photoeffekt {
 
 namespace {
 
-void Leitung(Canvas &c, std::initializer_list<QPoint> punkte)
-{
-    c.pen = Stift{FarbeLeitung, 5, PenStil::Solid, PenModus::Copy};
-    auto it = punkte.begin();
-    c.moveTo(it->x(), it->y());
-    for (++it; it != punkte.end(); ++it)
-        c.lineTo(it->x(), it->y());
-}
-
 void Fuellen(Canvas &c, TColor grund)
 {
     c.brush = Pinsel{grund, PinselStil::Solid};

@@ -1,18 +1,27 @@
 #include "photobild.h"
 
+#include "xorsprite.h"
+
 #include <algorithm>
 
 namespace Photoeffekt {
+
+void Leitung(Canvas &c, std::initializer_list<QPoint> punkte)
+{
+    c.pen = Stift{FarbeLeitung, 5, PenStil::Solid, PenModus::Copy};
+    if (punkte.size() == 0)
+        return;
+    auto it = punkte.begin();
+    c.moveTo(it->x(), it->y());
+    for (++it; it != punkte.end(); ++it)
+        c.lineTo(it->x(), it->y());
+}
 
 QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e, bool flug)
 {
     const QImage &bild = flug ? s.flug : s.ruhe;
     const int x = Runde(e.x) - s.r, y = Runde(e.y) - s.r;
-    const KopierModus alt = c.copyMode;
-    c.copyMode = KopierModus::SrcInvert;
-    c.draw(x, y, bild);
-    c.copyMode = alt;
-    return QRect(x, y, bild.width(), bild.height());
+    return ZeichneXor(c, x, y, bild);
 }
 
 void Echtfarben::Setzen(int r)
@@ -44,8 +53,7 @@ QRect Echtfarben::Umschalten(Canvas &c, const TElektron &e)
                 continue;
             TColor &m = g.maske[std::size_t(y) * D + x];
             if (!g.an) {
-                const QRgb p = bild_.pixel(x, y);
-                const TColor farbe = TColor(qRed(p)) | TColor(qGreen(p)) << 8 | TColor(qBlue(p)) << 16;
+                const TColor farbe = FarbeAusRgb(bild_.pixel(x, y));
                 if (farbe == 0)  // black: the surround, not the electron
                     continue;
                 m = farbe ^ c.pixel(px, py);
@@ -62,10 +70,7 @@ QRect ZeichneQuant(Canvas &c, const TQuant &q, int glasLinks)
     const QImage &bild = q.x > glasLinks ? q.innen : q.aussen;
     const int mitte = QuantBildSeite / 2;
     const int x = Runde(q.x) - mitte, y = Runde(q.y) - mitte;
-    const KopierModus alt = c.copyMode;
-    c.copyMode = KopierModus::SrcInvert;
-    c.draw(x, y, bild);
-    c.copyMode = alt;
+    ZeichneXor(c, x, y, bild);
     return QRect(x, y, QuantBildSeite, QuantBildSeite);
 }
 

@@ -1,12 +1,13 @@
 // Drawing of the photoelectric apparatus kit on a canvas: electrons by XOR, lamp and lens,
 // light waves set pixel by pixel by XOR, sockets and polarity marks, the galvanometer with
-// its needle, and the lamp-spectrum strip. Functions that change a small part of the
+// its needle, wires, and the lamp-spectrum strip. Functions that change a small part of the
 // picture return that part, so that the window repaints only what changed.
 #pragma once
 
 #include "canvas.h"
 #include "photokit.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace Photoeffekt {
@@ -76,6 +77,10 @@ QRect ZeichneWellenInZelle(Canvas &c, const Lampe &l, const Wellenbild &w, int a
 
 // A socket: a filled circle in the given colour; the pen is left as it was.
 void Buchse(Canvas &c, int x, int y, TColor farbe, int radius);
+
+// A wire of the sketches: 5 px in the wire colour through the points.
+void Leitung(Canvas &c, std::initializer_list<QPoint> punkte);
+
 // A plus (red cross) or a minus (a stroke in minusFarbe), 12 px wide, pen width 3; the
 // pen is left as it was.
 void ZeichnePol(Canvas &c, int x, int y, bool plus, TColor minusFarbe);

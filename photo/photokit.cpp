@@ -1,5 +1,7 @@
 #include "photokit.h"
 
+#include "farbe.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -18,19 +20,18 @@ TColor Mischung(TColor a, TColor b, double t)
 
 TColor Pixel(const QImage &bild, int x, int y)
 {
-    const QRgb p = bild.pixel(x, y);
-    return TColor(qRed(p)) | TColor(qGreen(p)) << 8 | TColor(qBlue(p)) << 16;
+    return FarbeAusRgb(bild.pixel(x, y));
 }
 
 void SetzePixel(QImage &bild, int x, int y, TColor farbe)
 {
-    bild.setPixel(x, y, qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF));
+    bild.setPixel(x, y, RgbAusFarbe(farbe));
 }
 
 QImage LeeresBild(int w, int h, TColor farbe)
 {
     QImage bild(w, h, QImage::Format_RGB32);
-    bild.fill(qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF));
+    bild.fill(RgbAusFarbe(farbe));
     return bild;
 }
 

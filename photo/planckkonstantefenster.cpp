@@ -2,6 +2,7 @@
 
 #include "bild.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QLayout>
 #include <QRegularExpressionValidator>
@@ -89,15 +90,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     const int R = l.rechts.left();
     y = 8;
     Panel *metall = Tafel(this, R, y, B, 82);
-    Beschriftung(metall, QStringLiteral("lichtempfindliche"), 8, 2, innen);
-    QStringList namen;
-    for (const Metall &m : Metalle)
-        namen << QString::fromUtf8(m.name);
-    RadioGroupMetall = new RadioGroup(QStringLiteral("Schicht"), namen, metall, 2);
-    RadioGroupMetall->layout()->setContentsMargins(6, 0, 4, 2);
-    SetzeSchrift(RadioGroupMetall, QStringLiteral("Trebuchet MS"), 8, true);
-    Setze(RadioGroupMetall, 8, 18, innen, 60);
-    RadioGroupMetall->setItemIndex(1);
+    RadioGroupMetall = MetallTafel(metall, QStringLiteral("lichtempfindliche"), QStringLiteral("Schicht"), 18, 60);
     y += 82 + 6;
 
     Panel *spannung = Tafel(this, R, y, B, 98);
@@ -154,7 +147,7 @@ void TFormPlanckKonstante2::DatenSchaltSkizze()
 
 void TFormPlanckKonstante2::SpannungGeaendert()
 {
-    PanelGegSpannung3->setCaption(QString::number(U, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) +
+    PanelGegSpannung3->setCaption(Komma(U, 2) +
                                   QStringLiteral("\u00A0V = %1\u00A0mV").arg(Runde(1000 * U)));
 }
 

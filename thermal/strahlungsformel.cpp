@@ -2,6 +2,7 @@
 
 #include "global.h"
 #include "strahlung.h"
+#include "zahltext.h"
 
 #include <QFontMetrics>
 
@@ -103,7 +104,7 @@ QString Mantisse(double wert, int &exponent)
     const QString e = QString::number(std::abs(wert), 'e', 2);  // "6.63e-34"
     const qsizetype stelle = e.indexOf(QLatin1Char('e'));
     exponent = e.mid(stelle + 1).toInt();
-    const QString text = e.left(stelle).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString text = MitKomma(e.left(stelle));
     return wert < 0 ? QStringLiteral("−") + text : text;
 }
 

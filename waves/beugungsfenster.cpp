@@ -5,7 +5,6 @@
 #include "richtext.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -217,18 +216,9 @@ void TFormBeugung3::ErzeugeRechteSpalte()
 
 void TFormBeugung3::ErzeugeRechenTafel()
 {
-    PanelIchRechne = new Panel(this);
-    PanelIchRechne->setFarbe(FarbeRechnen);
-    PanelIchRechne->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
-    PanelIchRechne->setCaption(Q("Bitte Geduld: Ich rechne!"));
-    SetzeSchrift(PanelIchRechne, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
-    const QRect &r = layout_.ichRechne;
-    Setze(PanelIchRechne, r.left(), r.top(), r.width(), r.height());
-    ProgressBar1 = new QProgressBar(PanelIchRechne);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setTextVisible(false);
-    Setze(ProgressBar1, 16, r.height() - 16 - 24, r.width() - 32, 24);
-    PanelIchRechne->hide();
+    const RechenTafel t = ::ErzeugeRechenTafel(this, layout_.ichRechne, 100);
+    PanelIchRechne = t.panel;
+    ProgressBar1 = t.balken;
 }
 
 int TFormBeugung3::VerzoegerungAusTempo(int position, int) const { return Beugung::VerzoegerungAusTempo(position); }
@@ -333,29 +323,16 @@ bool TFormBeugung3::BerechnePhaseIntens()
     a.xB = z_.m.xB;
     a.yMax = z_.m.yMax;
     a.d = z_.d();
-    ProgressBar1->setValue(0);
-    PanelIchRechne->show();
-    PanelIchRechne->raise();
-    PanelIchRechne->repaint();
-    QElapsedTimer uhr;
-    uhr.start();
     // The sums are fast; the panel only shows on slow machines. Between columns the program
     // stays responsive, and a stop (back button, on/off, a changed parameter) cancels.
-    auto fortschritt = [&](int fertig, int gesamt) {
-        const int prozent = (100 * fertig / std::max(1, gesamt)) / 5 * 5;
+    const auto zeigen = [this](int spalten, int gesamt) {
+        const int prozent = (100 * spalten / std::max(1, gesamt)) / 5 * 5;
         if (prozent != ProgressBar1->value())
             ProgressBar1->setValue(prozent);
-        if (uhr.elapsed() >= 40) {
-            QCoreApplication::processEvents();
-            uhr.restart();
-        }
-        return !Stopp && !ProgrammEndet;
     };
-    std::optional<Huygens::Feld> f = Huygens::Berechne(a, SinCosTabelle, fortschritt);
-    PanelIchRechne->hide();
-    if (!f)
+    const auto rechnen = [&](const Huygens::Fortschritt &f) { return Huygens::Berechne(a, SinCosTabelle, f); };
+    if (!MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); }))
         return false;
-    feld_ = std::move(f);
     z_.feld = &*feld_;
     neuRechnen_ = false;
     return true;

@@ -1,5 +1,7 @@
 #include "heisenbergbild.h"
 
+#include "xorsprite.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -282,11 +284,7 @@ void HeisenbergBild::ZeichneIntensitaetZoom()
 QRect HeisenbergBild::Sprite(const QImage &bild, QPoint mitte)
 {
     const QPoint lo(mitte.x() - bild.width() / 2, mitte.y() - bild.height() / 2);
-    const KopierModus alt = c_.copyMode;
-    c_.copyMode = KopierModus::SrcInvert;
-    c_.draw(lo.x(), lo.y(), bild);
-    c_.copyMode = alt;
-    return QRect(lo, bild.size());
+    return ZeichneXor(c_, lo.x(), lo.y(), bild);
 }
 
 QRect HeisenbergBild::Spur(QPoint p)

@@ -5,7 +5,6 @@
 #include "richtext.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <utility>
@@ -42,19 +41,11 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.loeschen->setText(Q("Info löschen"));
 
-    PanelIchRechne = new Panel(this);
-    PanelIchRechne->setFarbe(FarbeRechnen);
-    PanelIchRechne->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
-    PanelIchRechne->setCaption(Q("Bitte Geduld: Ich rechne!"));
-    SetzeSchrift(PanelIchRechne, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
     const QRect gross = l.bild(4);
-    const QRect rechne(gross.center().x() - 170, gross.center().y() - 45, 340, 90);
-    Setze(PanelIchRechne, rechne.left(), rechne.top(), rechne.width(), rechne.height());
-    ProgressBar1 = new QProgressBar(PanelIchRechne);
-    ProgressBar1->setRange(0, 384);
-    ProgressBar1->setTextVisible(false);
-    Setze(ProgressBar1, 16, rechne.height() - 16 - 24, rechne.width() - 32, 24);
-    PanelIchRechne->hide();
+    const RechenTafel rechne =
+        ErzeugeRechenTafel(this, QRect(gross.center().x() - 170, gross.center().y() - 45, 340, 90), 384);
+    PanelIchRechne = rechne.panel;
+    ProgressBar1 = rechne.balken;
     BitBtnZurueck->raise();
 
     photonBild_ = PhotonBild([](int n) { return Zufall(n); });
@@ -327,31 +318,22 @@ void TFormHeisenberg::BitBtnLichtClick()
 
 bool TFormHeisenberg::BerechnePhaseIntens()
 {
-    ProgressBar1->setValue(0);
-    PanelIchRechne->show();
-    PanelIchRechne->raise();
-    PanelIchRechne->repaint();
-    QElapsedTimer uhr;
-    uhr.start();
     // Between columns the program stays responsive; a stop (back button, on/off, a changed
     // parameter) cancels the computation.
-    auto fortschritt = [&](int fertig, int gesamt) {
-        if (fertig % 10 == 0 || fertig == gesamt)
-            ProgressBar1->setValue(384 * fertig / std::max(1, gesamt));
-        if (uhr.elapsed() >= 40) {
-            QCoreApplication::processEvents();
-            uhr.restart();
-        }
-        return !Stopp && !ProgrammEndet;
+    const auto rechnen = [this](const Huygens::Fortschritt &f) {
+        return BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, f);
     };
-    std::optional<Huygens::Feld> f = BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, fortschritt);
-    PanelIchRechne->hide();
-    if (!f)
-        return false;
-    feld_ = std::move(f);
-    z_.feld = &*feld_;
-    neuFeld_ = false;
-    return true;
+    const auto zeigen = [this](int spalten, int gesamt) {
+        if (spalten % 10 == 0 || spalten == gesamt)
+            ProgressBar1->setValue(384 * spalten / std::max(1, gesamt));
+    };
+    const bool fertig =
+        MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); });
+    if (fertig) {
+        z_.feld = &*feld_;
+        neuFeld_ = false;
+    }
+    return fertig;
 }
 
 void TFormHeisenberg::Simulation()

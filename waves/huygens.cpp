@@ -1,5 +1,8 @@
 #include "huygens.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <cmath>
 
@@ -134,6 +137,25 @@ std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, co
         f.amplitude[i] = float(56.0 * std::sqrt(norm));
     }
     return f;
+}
+
+bool FeldSchritt(std::optional<Feld> &feld, const std::function<std::optional<Feld>(const Fortschritt &)> &rechnen,
+                 const std::function<void(int fertig, int gesamt)> &zeigen)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    std::optional<Feld> f = rechnen([&](int fertig, int gesamt) {
+        zeigen(fertig, gesamt);
+        if (uhr.elapsed() >= 40) {
+            QCoreApplication::processEvents();
+            uhr.restart();
+        }
+        return !Stopp && !ProgrammEndet;
+    });
+    if (!f)
+        return false;
+    feld = std::move(f);
+    return true;
 }
 
 }  // namespace Huygens

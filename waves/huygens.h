@@ -62,6 +62,13 @@ using Fortschritt = std::function<bool(int fertig, int gesamt)>;
 // open intervals from that table. Empty when cancelled.
 std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, const Fortschritt &fortschritt = {});
 
+// A window's field step: computes the field with rechnen while the program stays responsive
+// (the pending events are handled every 40 ms) and shows the progress through zeigen; a stop
+// (Stopp, or the program ending) cancels. On success the field replaces feld; false when
+// cancelled, feld then stays as it was.
+bool FeldSchritt(std::optional<Feld> &feld, const std::function<std::optional<Feld>(const Fortschritt &)> &rechnen,
+                 const std::function<void(int fertig, int gesamt)> &zeigen);
+
 // The raw sums (Re, Im) at one point, term by term as the definition reads (for checks).
 std::pair<double, double> DirekteSumme(const Blende &b, double lambda, int x, int y, const TSinCosTabelle &tabelle);
 
