@@ -5,6 +5,7 @@
 #pragma once
 
 #include "global.h"
+#include "meldungstyp.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -229,7 +230,6 @@ private:
 void EnterDruecktKnoepfe();
 
 // Typed message boxes with a single button, as the windows use them.
-enum class MeldungsTyp { Fehler, Warnung, Information };
 enum class MeldungsKnopf { Ok, Abbrechen, Wiederholen };
 void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf = MeldungsKnopf::Ok);
 
