@@ -7,6 +7,7 @@
 #include "bitbtn.h"
 #include "edit.h"
 #include "global.h"
+#include "meldungstyp.h"
 #include "panel.h"
 #include "radiogroup.h"
 #include "trackbar.h"
@@ -36,7 +37,6 @@ void SetzeTextFarbe(QWidget *w, TColor text);
 void SetzeSchrift(QWidget *w, const QString &name, int punkte, bool fett = false, bool kursiv = false);
 
 // Typed message boxes with a single button, as the windows use them.
-enum class MeldungsTyp { Fehler, Warnung, Information };
 enum class MeldungsKnopf { Ok, Abbrechen, Wiederholen };
 void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf = MeldungsKnopf::Ok);
 

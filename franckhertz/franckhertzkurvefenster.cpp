@@ -18,7 +18,6 @@ using namespace FranckHertz;
 
 namespace {
 constexpr int Spalte = 185;
-constexpr TColor FarbeBalken = 0x8CDBFD;
 }  // namespace
 
 TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
@@ -231,53 +230,12 @@ void TFormFranckHertzKurve2::SchreibeErgebnis()
 
 void TFormFranckHertzKurve2::VorbereitenImage2()
 {
-    Canvas &c = Image2->canvas();
-    const int h = c.height();
-    c.copyMode = KopierModus::SrcCopy;
-    c.brush = Pinsel{zeichengrund_, PinselStil::Solid};
-    c.fillRect(0, 0, c.width(), h);
-    ursprungX = e / 2;
-    ursprungY = h - 2 * e;
-    const int ox = ursprungX, oy = ursprungY;
-    c.pen = Stift{0xFFFFFF, 1, PenStil::Solid, PenModus::Copy};
-    auto linie = [&](int x1, int y1, int x2, int y2) {
-        c.moveTo(x1, y1);
-        c.lineTo(x2, y2);
-    };
-    linie(ox, oy, ox, 40);
-    linie(ox, 40, ox - 8, 52);
-    linie(ox, 40, ox + 8, 52);
-    linie(ox, oy, ox + 22 * e, oy);
-    linie(ox + 22 * e, oy, ox + 22 * e - 15, oy - 8);
-    linie(ox + 22 * e, oy, ox + 22 * e - 15, oy + 8);
-    c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftNormal, true, false, false, 0xFFFFFF};
-    c.brush.style = PinselStil::Clear;
-    c.textOut(ox - 5, 15, QStringLiteral("Auffängerstrom"));
-    const int umax5 = (TrackBarUaMax->Position() + 4) / 5 * 5;
-    k = 21 * e / umax5;
-    const QString haupt = QStringLiteral("Beschleunigungsspannung U"), index = QStringLiteral("a"),
-                  rest = QStringLiteral(" / V");
-    const int breite = c.textWidth(haupt) + c.textWidth(index) + c.textWidth(rest);
-    const int zeile = c.textHeight(haupt);
-    const int textOben = std::min(oy + 8 + zeile + 2, h - zeile - 4);
-    int x = 22 * e - breite;
-    c.textOut(x, textOben, haupt);
-    x += c.textWidth(haupt);
-    c.textOut(x, textOben + 4, index);
-    x += c.textWidth(index);
-    c.textOut(x, textOben, rest);
-    c.pen.width = 2;
-    for (int u = 0; u <= umax5; ++u) {
-        const int tx = ox + u * k;
-        linie(tx, oy, tx, oy + (u % 5 == 0 ? 8 : 4));
-        if (u % 5 == 0) {
-            const QString t = QString::number(u);
-            c.textOut(tx - 4 - c.textWidth(t) / 2, oy + 8, t);
-        }
-    }
     N = 200 * TrackBarTempo->Position();
-    // the bars keep to the picture on small screens
-    balkenSkala = std::min(250.0, double(oy - 44)) / N;
+    const KurvenAchsen a = ZeichneKurvenAchsen(Image2->canvas(), zeichengrund_, e, TrackBarUaMax->Position(), N);
+    ursprungX = a.ursprungX;
+    ursprungY = a.ursprungY;
+    k = a.k;
+    balkenSkala = a.balkenSkala;
 }
 
 // ---- run --------------------------------------------------------------------------------------------
@@ -354,13 +312,7 @@ void TFormFranckHertzKurve2::Simulation()
         const int I = Auffaengerstrom(n, U, uaMax);
         werte_.append(QPointF(U, I));
         ++t;
-        c.pen = Stift{FarbeBalken, 1, PenStil::Solid, PenModus::Copy};
-        const int hoehe = Runde(I * balkenSkala) + 2;
-        for (int j = -s; j <= s; ++j) {
-            const int x = ursprungX + t * (2 * s + 1) + s + j;
-            c.moveTo(x, ursprungY - 1);
-            c.lineTo(x, ursprungY - hoehe);
-        }
+        ZeichneKurvenBalken(c, {ursprungX, ursprungY, k, balkenSkala}, t, s, I);
         z.ZeigerSetzen(stromZeiger, StromZeiger(I, N));
         Warte(0);
         if (Stopp && laeuft && !neuStart_)

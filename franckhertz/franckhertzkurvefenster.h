@@ -5,6 +5,7 @@
 
 #include "franckhertz.h"
 #include "franckhertzbild.h"
+#include "franckhertzkurvebild.h"
 #include "simfenster.h"
 
 #include <QPointF>

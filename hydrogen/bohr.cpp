@@ -1,53 +1,19 @@
 #include "bohr.h"
 
-#include "farbe.h"
-#include "zahltext.h"
-
-#include <QFile>
-
 #include <algorithm>
 #include <cmath>
 
 namespace Atome {
 
-int NiveauFrequenz(int n) { return n < 1 ? 0 : Runde((1 - 1.0 / (n * n)) * RydbergFrequenzTHz); }
-
-int UebergangsFrequenz(int nUnten, int nOben)
-{
-    if (nUnten < 1 || nOben < 1)
-        return 0;
-    return Runde((1.0 / (nUnten * nUnten) - 1.0 / (nOben * nOben)) * 3.2898e15 * 1e-12);
-}
-
-double GesamtEnergie(int n) { return n < 1 ? 0 : -13.6 / (n * n); }
-
-QString EnergieText(double eV)
-{
-    const int stellen = std::abs(eV) < 0.995 ? 2 : 1;
-    const QString t = KommaMitMinus(std::round(eV * 100) / 100, stellen);
-    return t == QStringLiteral("0,00") ? QStringLiteral("0,0") : t;
-}
+using namespace Wasserstoff;
 
 double WinkelSchritt(int n) { return n < 1 ? 0 : 1.2 / (n * n * n); }
-
-TColor PhotonFarbe(int nUnten, int k, int frequenzTHz)
-{
-    if (nUnten == 2) {
-        if (k == 1 || k == 2)
-            return FarbeAusFrequenz(frequenzTHz);
-        if (k == 3)
-            return 0xFC9F2E;
-        if (k == 4)
-            return 0xFF919B;
-    }
-    return 0xC0C0C0;
-}
 
 TColor UebergangsFarbe(int nUnten, int nOben)
 {
     if (nUnten == 2 && (nOben == 3 || nOben == 4))
         return FarbeAusFrequenz(NiveauFrequenz(nOben) - NiveauFrequenz(nUnten));
-    const TColor c = PhotonFarbe(nUnten, nOben - nUnten, UebergangsFrequenz(nUnten, nOben));
+    const TColor c = LinienFarbe(nUnten, nOben, UebergangsFrequenz(nUnten, nOben));
     return c == 0xC0C0C0 ? 0xFFFFFF : c;
 }
 
@@ -56,62 +22,7 @@ int PhotonRadius(int frequenzTHz, double pixelProTHz)
     return 10 * Runde(std::pow(std::max(0.0, frequenzTHz * pixelProTHz), 0.25));
 }
 
-int PunkteAufRing(int o) { return 6 * (Runde(3.0 * o - o * o / 16.0) / 6); }
-
-QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall)
-{
-    const int seite = std::max(1, 2 * R);
-    QImage bild(seite, seite, QImage::Format_RGB32);
-    bild.fill(Qt::black);
-    const QRgb c = RgbAusFarbe(farbe);
-    const auto setze = [&](int x, int y) {
-        if (x >= 0 && y >= 0 && x < seite && y < seite)
-            bild.setPixel(x, y, c);
-    };
-    setze(R, R);
-    for (int o = 1; o < R; o += (o < 11 ? 1 : 2)) {
-        const int d = PunkteAufRing(o);
-        const double u = zufall() * M_PI;
-        for (int v = 1; v <= d; ++v) {
-            const double a = u + 2 * M_PI * v / d;
-            setze(R + Runde(o * std::cos(a)), R + Runde(o * std::sin(a)));
-        }
-    }
-    return bild;
-}
-
-QImage ElektronBild()
-{
-    QImage bild(18, 18, QImage::Format_RGB32);
-    bild.fill(Qt::black);
-    for (int a = 9; a >= 3; --a) {
-        const TColor f = 0xFFC040 - TColor(Runde((a - 3) * 60 / 6.0)) * 0x020301;
-        const QRgb c = RgbAusFarbe(f);
-        for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 18; ++x) {
-                const double dx = x + 0.5 - 9, dy = y + 0.5 - 9;
-                if (dx * dx + dy * dy <= a * a)
-                    bild.setPixel(x, y, c);
-            }
-    }
-    return bild;
-}
-
-QImage LadeElektronBild(const QString &datei)
-{
-    QImage bild;
-    if (QFile::exists(datei) && bild.load(datei) && !bild.isNull() && bild.width() <= 200 && bild.height() <= 200)
-        return bild.convertToFormat(QImage::Format_RGB32);
-    return ElektronBild();
-}
-
 int BohrVerzoegerung(int position) { return (5 - std::clamp(position, 1, 5)) * 50; }
-
-QString SerienItem(int s)
-{
-    static const char *namen[5] = {"Lyman-", "Balmer-", "Paschen-", "Brackett-", "Pfund-"};
-    return s >= 1 && s <= 5 ? QString::fromLatin1(namen[s - 1]) : QString();
-}
 
 namespace {
 
@@ -151,11 +62,11 @@ Wahl EmissionLinie(int n, int s, int k)
         return Ablehnung(MeldungsTyp::Information, SchonDort(n));
     if (n < s)
         return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom keine Linie der ") +
-                                                   SerienItem(s) + QStringLiteral("Serie emittieren!"));
+                                                   SerienVorsilbe(s) + QStringLiteral("Serie emittieren!"));
     if (n - s != k)
         return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom die %1. Linie der ")
                                                        .arg(k) +
-                                                   SerienItem(s) + QStringLiteral("Serie nicht emittieren!"));
+                                                   SerienVorsilbe(s) + QStringLiteral("Serie nicht emittieren!"));
     return Erlaubt(true, s);
 }
 
@@ -172,7 +83,7 @@ Wahl AbsorptionLinie(int n, int s, int k)
 {
     if (s != n)
         return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom kein Photon aus der ") +
-                                                   SerienItem(s) + QStringLiteral("Serie absorbieren!"));
+                                                   SerienVorsilbe(s) + QStringLiteral("Serie absorbieren!"));
     if (!LinieZeigbar(s, k))
         return Ablehnung(MeldungsTyp::Information, ZuHochText());
     return Erlaubt(false, n + k);
@@ -212,7 +123,7 @@ AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QStr
     for (int k = BohrBahnen; k >= 2; --k) {
         const int r = Runde(k * k * l.r1);
         t.nummer[k] = setze(QString::number(k), m + r);
-        t.energie[k] = setze(EnergieText(GesamtEnergie(k)), m - r);
+        t.energie[k] = setze(EnergieText(GesamtEnergie(k), EnergieStellen::zweiUnterEinem), m - r);
     }
     // the captions under the axis, each centred under its half of orbit 6 but kept in the picture;
     // where the two would touch, the right one goes one row lower
@@ -270,6 +181,6 @@ BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalt
 }
 
 int NiveauY(const BohrLayout &l, int n) { return l.y0 - Runde(NiveauFrequenz(n) * l.s); }
-int IonisationY(const BohrLayout &l) { return l.y0 - Runde(RydbergFrequenzTHz * l.s); }
+int IonisationY(const BohrLayout &l) { return l.y0 - Runde(LinienFrequenzTHz(1, 0, RydbergBohr) * l.s); }
 
 }  // namespace Atome

@@ -1,12 +1,12 @@
-// Bohr's atom model without widgets: orbits, level frequencies and energies, the photon of
-// a transition (frequency, colour, radius, picture), the built-in electron picture, the
-// rules that choose or refuse a transition, and the window's layout.
+// Bohr's atom model without widgets: orbits, the photon of a transition (colour in the
+// diagram, radius), the rules that choose or refuse a transition, and the window's layout.
+// Level frequencies and energies, line colours and series names are in wasserstoff.h.
 #pragma once
 
 #include "global.h"
-#include "steuerelemente.h"
+#include "meldungstyp.h"
+#include "wasserstoff.h"
 
-#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -16,37 +16,14 @@ namespace Atome {
 
 inline constexpr int BohrBahnen = 6;     // orbits drawn
 inline constexpr int BohrNiveaus = 10;   // levels in the diagram
-inline constexpr double RydbergFrequenzTHz = 3289.8;
-
-// Frequency of level n above the ground state, whole THz.
-int NiveauFrequenz(int n);
-// Frequency of the transition between two levels, whole THz.
-int UebergangsFrequenz(int nUnten, int nOben);
-// Total energy of the electron on orbit n in eV (−13,6 eV / n²).
-double GesamtEnergie(int n);
-// Energy with decimal comma and minus sign: one decimal ("−3,4"), two below 1 eV, where one
-// would round away half the value's precision ("−0,85").
-QString EnergieText(double eV);
 // Angle step of the electron per frame on orbit n.
 double WinkelSchritt(int n);
-// Photon colour: the Balmer lines in their own colours, the others light grey.
-TColor PhotonFarbe(int nUnten, int k, int frequenzTHz);
-// Colour of a transition in the level diagram (white for the invisible lines).
+// Colour of a transition in the level diagram: the line's colour, white for the invisible lines.
 TColor UebergangsFarbe(int nUnten, int nOben);
 // Photon radius: 10 × the rounded fourth root of the transition's height in the diagram.
 int PhotonRadius(int frequenzTHz, double pixelProTHz);
-// Dots on a ring of radius o of the photon picture.
-int PunkteAufRing(int o);
-// The photon picture (2R × 2R, black transparent), random phases from zufall().
-QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall);
-// The built-in electron: discs of radius 9 down to 3 on black, 18 × 18.
-QImage ElektronBild();
-// The electron picture from a file; the built-in one when it is missing or unreadable.
-QImage LadeElektronBild(const QString &datei);
 // Delay of the tempo position 1..5.
 int BohrVerzoegerung(int position);
-// Series names ("Lyman-" …) and the full names ("Lyman-Serie" …), s = 1..5.
-QString SerienItem(int s);
 
 // The result of choosing a transition.
 struct Wahl {

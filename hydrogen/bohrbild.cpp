@@ -1,8 +1,13 @@
 #include "bohrbild.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <cmath>
 
 namespace Atome {
+
+using namespace Wasserstoff;
 
 namespace {
 
@@ -41,7 +46,8 @@ void ZeichneBohrAtom(Canvas &c, const BohrLayout &l, int n, int t)
         if (!orte.nummer[k].isNull())
             c.textOut(orte.nummer[k].left(), orte.nummer[k].top(), QString::number(k));
         if (!orte.energie[k].isNull())
-            c.textOut(orte.energie[k].left(), orte.energie[k].top(), EnergieText(GesamtEnergie(k)));
+            c.textOut(orte.energie[k].left(), orte.energie[k].top(),
+                      EnergieText(GesamtEnergie(k), EnergieStellen::zweiUnterEinem));
     }
     c.font = fett;
     c.brush.style = PinselStil::Clear;
@@ -75,7 +81,8 @@ void ZeichneHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
     int frei = l.l;  // top of the last label drawn
     for (int k = 1; k <= 4; ++k) {
         const int y = NiveauY(l, k);
-        const QString e = QStringLiteral(" ") + EnergieText(GesamtEnergie(k)) + QStringLiteral("\u00A0eV ");
+        const QString e = QStringLiteral(" ") + EnergieText(GesamtEnergie(k), EnergieStellen::zweiUnterEinem) +
+                          QStringLiteral("\u00A0eV ");
         const QString nr = QStringLiteral(" %1 ").arg(k);
         const int h = c.textHeight(e);
         if (y - 1 > frei)
@@ -114,6 +121,55 @@ void ZeichnePhotonInHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
         const QString name = QString::fromLatin1(serien[unten - 1]);
         c.textOut((l.P - c.textWidth(name)) / 2, yi - 2 * z - 8, name);
     }
+}
+
+int PunkteAufRing(int o) { return 6 * (Runde(3.0 * o - o * o / 16.0) / 6); }
+
+QImage PhotonBild(int R, TColor farbe, const std::function<double()> &zufall)
+{
+    const int seite = std::max(1, 2 * R);
+    QImage bild(seite, seite, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    const QRgb c = RgbAusFarbe(farbe);
+    const auto setze = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < seite && y < seite)
+            bild.setPixel(x, y, c);
+    };
+    setze(R, R);
+    for (int o = 1; o < R; o += (o < 11 ? 1 : 2)) {
+        const int d = PunkteAufRing(o);
+        const double u = zufall() * M_PI;
+        for (int v = 1; v <= d; ++v) {
+            const double a = u + 2 * M_PI * v / d;
+            setze(R + Runde(o * std::cos(a)), R + Runde(o * std::sin(a)));
+        }
+    }
+    return bild;
+}
+
+QImage ElektronBild()
+{
+    QImage bild(18, 18, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    for (int a = 9; a >= 3; --a) {
+        const TColor f = 0xFFC040 - TColor(Runde((a - 3) * 60 / 6.0)) * 0x020301;
+        const QRgb c = RgbAusFarbe(f);
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x) {
+                const double dx = x + 0.5 - 9, dy = y + 0.5 - 9;
+                if (dx * dx + dy * dy <= a * a)
+                    bild.setPixel(x, y, c);
+            }
+    }
+    return bild;
+}
+
+QImage LadeElektronBild(const QString &datei)
+{
+    QImage bild;
+    if (QFile::exists(datei) && bild.load(datei) && !bild.isNull() && bild.width() <= 200 && bild.height() <= 200)
+        return bild.convertToFormat(QImage::Format_RGB32);
+    return ElektronBild();
 }
 
 }  // namespace Atome

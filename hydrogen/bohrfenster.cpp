@@ -11,6 +11,7 @@
 #include <cmath>
 
 using namespace Atome;
+using namespace Wasserstoff;
 
 namespace {
 
@@ -75,7 +76,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     ErzeugeEnergieTafel(false);  // taking up energy
     for (QComboBox *box : {ComboBoxSerieEmission, ComboBoxSerieAbsorption}) {
         for (int s = 1; s <= 5; ++s)
-            box->addItem(SerienItem(s));
+            box->addItem(SerienVorsilbe(s));
         box->setCurrentIndex(1);
     }
     connect(ComboBoxSerieEmission, &QComboBox::currentIndexChanged, this, [this] { ComboBoxSerieChange(); });
@@ -399,7 +400,7 @@ void TFormBohrAtom2::Simulation()
 void TFormBohrAtom2::PhotonBauen(int nUnten, int k)
 {
     photonF_ = UebergangsFrequenz(nUnten, nUnten + k);
-    photonFarbe_ = PhotonFarbe(nUnten, k, photonF_);
+    photonFarbe_ = LinienFarbe(nUnten, nUnten + k, photonF_);
     photonR_ = std::max(1, PhotonRadius(photonF_, layout_.s));
     photon_.vergessen();
     photon_.bild = PhotonBild(photonR_, photonFarbe_, [] { return Zufall(); });

@@ -6,11 +6,13 @@
 
 namespace Wasserstoff {
 
-double SerienFrequenz(int n, int m)
+double LinienFrequenzTHz(int n, int m, double rydberg)
 {
     const double kehr = m <= 0 ? 0.0 : 1.0 / (double(m) * m);
-    return CSerien * RSerien * (1.0 / (double(n) * n) - kehr) * 1e-12;
+    return (1.0 / (double(n) * n) - kehr) * rydberg * 1e-12;
 }
+
+double SerienFrequenz(int n, int m) { return LinienFrequenzTHz(n, m, RydbergSerien); }
 
 double SerienGrenze(int n) { return SerienFrequenz(n, 0); }
 
@@ -28,12 +30,27 @@ float Anregungsenergie(int j)
 
 int PhotonFrequenzTHz(double energieEV) { return Runde(energieEV * EStufen / HStufen * 1e-12); }
 
-double StufenLinienFrequenz(int n, int m)
+double StufenLinienFrequenz(int n, int m) { return LinienFrequenzTHz(n, m, RydbergFrequenz); }
+
+int NiveauFrequenz(int n) { return n < 1 ? 0 : Runde(LinienFrequenzTHz(1, n, RydbergBohr)); }
+
+int UebergangsFrequenz(int nUnten, int nOben)
 {
-    return (1.0 / (double(n) * n) - 1.0 / (double(m) * m)) * RydbergFrequenz * 1e-12;
+    if (nUnten < 1 || nOben < 1)
+        return 0;
+    return Runde(LinienFrequenzTHz(nUnten, nOben, RydbergBohr));
 }
 
-QString EnergieText(double eV) { return Komma(eV, 1); }
+double GesamtEnergie(int n) { return n < 1 ? 0 : -13.6 / (n * n); }
+
+QString EnergieText(double eV, EnergieStellen stellen)
+{
+    if (stellen == EnergieStellen::eine)
+        return Komma(eV, 1);
+    // Bohr's form rounds to hundredths first and keeps them below 1 eV
+    const QString t = KommaMitMinus(std::round(eV * 100) / 100, std::abs(eV) < 0.995 ? 2 : 1);
+    return t == QStringLiteral("0,00") ? QStringLiteral("0,0") : t;
+}
 
 TColor LinienFarbe(int n, int m, double frequenzTHz)
 {
@@ -59,11 +76,16 @@ QVector<Linie> WasserstoffLinien(int serien, int linien)
     return liste;
 }
 
+QString SerienVorsilbe(int n)
+{
+    static const char *const namen[] = {"Lyman-", "Balmer-", "Paschen-", "Brackett-", "Pfund-"};
+    return n >= 1 && n <= 5 ? QString::fromLatin1(namen[n - 1]) : QString();
+}
+
 QString SerienName(int n)
 {
-    static const char *const namen[] = {"Lyman-Serie", "Balmer-Serie", "Paschen-Serie", "Brackett-Serie",
-                                        "Pfund-Serie"};
-    return n >= 1 && n <= 5 ? QString::fromLatin1(namen[n - 1]) : QString();
+    const QString vorsilbe = SerienVorsilbe(n);
+    return vorsilbe.isEmpty() ? QString() : vorsilbe + QStringLiteral("Serie");
 }
 
 }  // namespace Wasserstoff

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "einstein.h"
-#include "canvas.h"
+#include "einsteinbild.h"
 #include "simfenster.h"
 
 #include <QGroupBox>
@@ -42,14 +42,6 @@ protected:
     void FormActivate() override { Simulation(); }
 
 private:
-    void KooSyVorbereiten();
-    void ZeigeSpektrum();
-    void ZeichneLampenLinien(int lampe);
-    void ZeichneMesspunkte(int lampe, int metall);
-    void ZeichneGerade(int lampe, int metall);
-    void ZeichneSteigungsdreieck(int metall);
-    void Text(int x, int y, const QString &text, TColor farbe, int groesse, bool fett);
     void SchreibeHinweisSelbst();
     void SchreibeErgebnisSelbst();
-    Ursprung u_;
 };

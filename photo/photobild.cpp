@@ -17,6 +17,101 @@ void Leitung(Canvas &c, std::initializer_list<QPoint> punkte)
         c.lineTo(it->x(), it->y());
 }
 
+namespace {
+
+TColor Mischung(TColor a, TColor b, double t)
+{
+    auto kanal = [&](int shift) {
+        const double ka = (a >> shift) & 0xFF, kb = (b >> shift) & 0xFF;
+        return TColor(std::clamp(Runde(ka + (kb - ka) * t), 0, 255)) << shift;
+    };
+    return kanal(0) | kanal(8) | kanal(16);
+}
+
+TColor Pixel(const QImage &bild, int x, int y)
+{
+    return FarbeAusRgb(bild.pixel(x, y));
+}
+
+void SetzePixel(QImage &bild, int x, int y, TColor farbe)
+{
+    bild.setPixel(x, y, RgbAusFarbe(farbe));
+}
+
+QImage LeeresBild(int w, int h, TColor farbe)
+{
+    QImage bild(w, h, QImage::Format_RGB32);
+    bild.fill(RgbAusFarbe(farbe));
+    return bild;
+}
+
+}  // namespace
+
+QImage ElektronenBild(int r)
+{
+    const int D = Durchmesser(r);
+    QImage bild = LeeresBild(D, D, 0);
+    const TColor hell = 0xFFFFD0, dunkel = 0xB02800;  // light cyan to deep blue
+    const double lichtX = r - r / 3.0, lichtY = r - r / 3.0;
+    for (int y = 0; y < D; ++y)
+        for (int x = 0; x < D; ++x) {
+            const double dx = x - r, dy = y - r;
+            if (dx * dx + dy * dy > (r + 0.3) * (r + 0.3))
+                continue;
+            const double t = std::min(1.0, std::hypot(x - lichtX, y - lichtY) / (1.5 * r));
+            TColor farbe = Mischung(hell, dunkel, t);
+            if (farbe == 0)
+                farbe = 0x010000;
+            SetzePixel(bild, x, y, farbe);
+        }
+    return bild;
+}
+
+ElektronenSprites DefElektron(int r, TColor hintergrund, TColor metall, bool aufHintergrund)
+{
+    ElektronenSprites s;
+    s.r = r;
+    const QImage bild = ElektronenBild(r);
+    const int D = bild.width();
+    s.flug = LeeresBild(D, D, hintergrund);
+    s.ruhe = LeeresBild(D, D, metall);
+    for (int y = 0; y < D; ++y)
+        for (int x = 0; x < D; ++x) {
+            const TColor p = Pixel(bild, x, y);
+            SetzePixel(s.flug, x, y, p == 0 ? 0 : (aufHintergrund ? p ^ hintergrund : p));
+            SetzePixel(s.ruhe, x, y, p == 0 ? 0 : p ^ metall);
+        }
+    return s;
+}
+
+QImage QuantBild(int radius, TColor farbe)
+{
+    QImage bild = LeeresBild(QuantBildSeite, QuantBildSeite, 0);
+    const int mitte = QuantBildSeite / 2;
+    for (int rho = std::min(radius, mitte); rho >= 0;) {
+        for (int i = 1; i <= 24; ++i) {
+            const int x = mitte + Runde(rho * std::cos(i * M_PI / 12));
+            const int y = mitte + Runde(rho * std::sin(i * M_PI / 12));
+            if (bild.rect().contains(x, y))
+                SetzePixel(bild, x, y, farbe);
+        }
+        rho -= rho >= 7 ? 3 : (rho >= 5 ? 2 : 1);
+    }
+    return bild;
+}
+
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund)
+{
+    const TColor farbe = FarbeAusFrequenz(frequenzTHz);
+    const int radius = QuantRadius(r, frequenzTHz);
+    const QImage innen = QuantBild(radius, farbe);
+    const QImage aussen = QuantBild(radius, farbe ^ hintergrund);
+    for (TQuant &t : q) {
+        t.innen = innen.copy();
+        t.aussen = aussen.copy();
+    }
+}
+
 QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e, bool flug)
 {
     const QImage &bild = flug ? s.flug : s.ruhe;

@@ -1,7 +1,8 @@
-// Drawing of the photoelectric apparatus kit on a canvas: electrons by XOR, lamp and lens,
-// light waves set pixel by pixel by XOR, sockets and polarity marks, the galvanometer with
-// its needle, wires, and the lamp-spectrum strip. Functions that change a small part of the
-// picture return that part, so that the window repaints only what changed.
+// Pictures and drawing of the photoelectric apparatus kit on a canvas: the electron and
+// quantum pictures, electrons by XOR, lamp and lens, light waves set pixel by pixel by XOR,
+// sockets and polarity marks, the galvanometer with its needle, and the lamp-spectrum strip, wires.
+// Functions that change a small part of the picture return that part, so that the window
+// repaints only what changed.
 #pragma once
 
 #include "canvas.h"
@@ -11,6 +12,28 @@
 #include <vector>
 
 namespace Photoeffekt {
+
+// ---- pictures -------------------------------------------------------------------------------
+
+// The electron picture: a shaded ball filling a D × D square, black around it. No pixel of
+// the ball is black, so black marks exactly the surround.
+QImage ElektronenBild(int r);
+
+// The two sprites that are drawn by XOR. The flight sprite shows the electron on the
+// drawing background in its true colours (aufHintergrund) or is the picture itself (for
+// electrons flying over the black inside of a cell); the rest sprite shows it in true
+// colours on the metal.
+struct ElektronenSprites {
+    int r = 6;
+    QImage flug, ruhe;
+};
+ElektronenSprites DefElektron(int r, TColor hintergrund, TColor metall, bool aufHintergrund);
+
+// The 55 × 55 picture: concentric dotted rings of the given colour on black.
+QImage QuantBild(int radius, TColor farbe);
+// Gives every quantum the pictures of light of frequency f: its true colour inside the
+// black cell, that colour XOR the background outside.
+void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund);
 
 // XOR-draws an electron with its flight or rest sprite; drawing twice erases it.
 QRect ZeichneElektron(Canvas &c, const ElektronenSprites &s, const TElektron &e, bool flug);

@@ -1,7 +1,7 @@
 // The photoelectric apparatus kit without widgets: electrons and light quanta, the sketch
-// scale, the electron and quantum pictures, the lamp's rays and lens, the light waves'
-// table indices, the galvanometer's measures and needle, the lamp-spectrum strip and the
-// physics every photoelectric window shares. The drawing is in photobild.*.
+// scale, the lamp's rays and lens, the light waves' table indices, the galvanometer's
+// measures and needle, the lamp-spectrum strip and the physics every photoelectric window
+// shares. The pictures and the drawing are in photobild.*.
 #pragma once
 
 #include "global.h"
@@ -33,20 +33,6 @@ int ElektronenRadiusRoh(int bildHoehe);
 int ElektronenRadius(int bildHoehe);
 inline int Durchmesser(int r) { return 2 * r + 1; }
 
-// The electron picture: a shaded ball filling a D × D square, black around it. No pixel of
-// the ball is black, so black marks exactly the surround.
-QImage ElektronenBild(int r);
-
-// The two sprites that are drawn by XOR. The flight sprite shows the electron on the
-// drawing background in its true colours (aufHintergrund) or is the picture itself (for
-// electrons flying over the black inside of a cell); the rest sprite shows it in true
-// colours on the metal.
-struct ElektronenSprites {
-    int r = 6;
-    QImage flug, ruhe;
-};
-ElektronenSprites DefElektron(int r, TColor hintergrund, TColor metall, bool aufHintergrund);
-
 // ---- light quanta ---------------------------------------------------------------------------
 
 inline constexpr int QuantBildSeite = 55;
@@ -61,15 +47,9 @@ struct TQuant {
 
 // Radius of a quantum's picture: round(r × 1.5 × f / 375), at most 27.
 int QuantRadius(int r, int frequenzTHz);
-// The 55 × 55 picture: concentric dotted rings of the given colour on black.
-QImage QuantBild(int radius, TColor farbe);
-
 using Quanten = std::array<TQuant, ElektronenAnzahl>;
 // Creates the quanta: index k starts on ray k (the rays beyond the lamp's last one share it).
 void DefQuant(Quanten &q, const QVector<QPoint> &strahlen);
-// Gives every quantum the pictures of light of frequency f: its true colour inside the
-// black cell, that colour XOR the background outside.
-void QuantenDefinieren(Quanten &q, int r, int frequenzTHz, TColor hintergrund);
 
 // ---- lamp -------------------------------------------------------------------------------------
 

@@ -4,8 +4,8 @@
 // control, laid out and painted. Under the sanitizers a fixed fault stays fixed; a warning of
 // the toolkit while reading fails as the fuzzers do. Large hostile files from the generator
 // go the same way; every RTF input stays within a work budget in proportion to its size.
-#include "fuzz/leser.h"
 #include "grossdateien.h"
+#include "leser.h"
 
 #include <QDir>
 #include <QFile>

@@ -16,6 +16,7 @@
 #include <cmath>
 
 using namespace Atome;
+using namespace Wasserstoff;
 
 namespace {
 class BohrTest : public ::testing::Test {
@@ -39,12 +40,12 @@ TEST_F(BohrTest, LevelsAndLinesAgreeWithHydrogen)
         EXPECT_NEAR(Lichtgeschwindigkeit / (UebergangsFrequenz(b.unten, b.oben) * 1e12) * 1e9, b.nm, 1.0) << b.oben;
     EXPECT_NEAR(UebergangsFrequenz(1, 2) * 1e12 * 6.626e-34 / Elementarladung,
                 GesamtEnergie(2) - GesamtEnergie(1), 0.02);
-    EXPECT_EQ(EnergieText(GesamtEnergie(2)), QStringLiteral("−3,4"));
-    EXPECT_EQ(EnergieText(GesamtEnergie(1)), QStringLiteral("−13,6"));
+    EXPECT_EQ(EnergieText(GesamtEnergie(2), EnergieStellen::zweiUnterEinem), QStringLiteral("−3,4"));
+    EXPECT_EQ(EnergieText(GesamtEnergie(1), EnergieStellen::zweiUnterEinem), QStringLiteral("−13,6"));
     // below 1 eV two decimals
     const char *energien[] = {"", "−13,6", "−3,4", "−1,5", "−0,85", "−0,54", "−0,38"};
     for (int n = 3; n <= 6; ++n)
-        EXPECT_EQ(EnergieText(GesamtEnergie(n)), QString::fromUtf8(energien[n])) << n;
+        EXPECT_EQ(EnergieText(GesamtEnergie(n), EnergieStellen::zweiUnterEinem), QString::fromUtf8(energien[n])) << n;
     EXPECT_DOUBLE_EQ(WinkelSchritt(2), 0.15);
     EXPECT_EQ(BohrVerzoegerung(5), 0);
     EXPECT_EQ(BohrVerzoegerung(1), 200);
@@ -52,11 +53,11 @@ TEST_F(BohrTest, LevelsAndLinesAgreeWithHydrogen)
 
 TEST_F(BohrTest, PhotonsTakeTheirLineColourAndGrowWithTheJump)
 {
-    EXPECT_EQ(PhotonFarbe(2, 1, 457), FarbeAusFrequenz(457));
-    EXPECT_EQ(PhotonFarbe(2, 1, 457), 0x005EFFu);  // red
-    EXPECT_EQ(PhotonFarbe(2, 4, UebergangsFrequenz(2, 6)), 0xFF919Bu);
-    EXPECT_EQ(PhotonFarbe(2, 3, UebergangsFrequenz(2, 5)), 0xFC9F2Eu);
-    EXPECT_EQ(PhotonFarbe(1, 1, 2467), 0xC0C0C0u);  // Lyman: invisible, grey
+    EXPECT_EQ(LinienFarbe(2, 3, 457), FarbeAusFrequenz(457));
+    EXPECT_EQ(LinienFarbe(2, 3, 457), 0x005EFFu);  // red
+    EXPECT_EQ(LinienFarbe(2, 6, UebergangsFrequenz(2, 6)), 0xFF919Bu);
+    EXPECT_EQ(LinienFarbe(2, 5, UebergangsFrequenz(2, 5)), 0xFC9F2Eu);
+    EXPECT_EQ(LinienFarbe(1, 2, 2467), 0xC0C0C0u);  // Lyman: invisible, grey
     EXPECT_EQ(UebergangsFarbe(1, 2), 0xFFFFFFu);
     EXPECT_EQ(UebergangsFarbe(2, 3), FarbeAusFrequenz(457));
     EXPECT_EQ(PhotonRadius(457, 0.2), 30);    // (91,4)^(1/4) ≈ 3,1

@@ -36,6 +36,10 @@ TEST(Wasserstoff, LevelEnergiesAndPhotons)
     EXPECT_NEAR(Anregungsenergie(2), 10.2, 0.01);
     EXPECT_EQ(EnergieText(Anregungsenergie(3)), QStringLiteral("12,1"));
     EXPECT_EQ(EnergieText(Bindungsenergie(1) - Bindungsenergie(3)), QStringLiteral("12,1"));
+    // the level windows keep one decimal below 1 eV, Bohr's atom window two
+    EXPECT_EQ(EnergieText(Bindungsenergie(3) - Bindungsenergie(4)), QStringLiteral("0,7"));
+    EXPECT_EQ(EnergieText(Bindungsenergie(3) - Bindungsenergie(4), EnergieStellen::zweiUnterEinem),
+              QStringLiteral("0,66"));
     // 3 → 2 gives Hα, 2 → 1 Lyman α (2466 THz)
     EXPECT_EQ(PhotonFrequenzTHz(Anregungsenergie(3) - Anregungsenergie(2)), 457);
     EXPECT_NEAR(PhotonFrequenzTHz(Anregungsenergie(2)), 2467, 1);
