@@ -139,6 +139,14 @@ void SimFenster::ErzeugeTempo(QWidget *eltern, int min, int max, int position, b
     connect(UpDownTempo, &UpDown::geklickt, this, [this] { UpDownTempoClick(); });
 }
 
+void SimFenster::TempoSetzen(int y, int breite, int hoehe)
+{
+    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
+    TrackBarTempo->setTickInterval(1);
+    Setze(TrackBarTempo, 8, y, breite - 22, hoehe);
+    Setze(UpDownTempo, 8 + breite - 20, y, 20, hoehe);
+}
+
 void SimFenster::ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
                               std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu)
 {

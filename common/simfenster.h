@@ -119,6 +119,9 @@ protected:
     // Speed track bar with its up-down, its ends marked "langsam" and "schnell" (under the
     // bar, or over it).
     void ErzeugeTempo(QWidget *eltern, int min, int max, int position, bool skalaOben = false);
+    // Places the speed bar (ticks below, one per step) and its up-down side by side at (8, y) in
+    // a column breite wide.
+    void TempoSetzen(int y, int breite, int hoehe);
     // Hint and result panels with their buttons ("&Hinweis", "&Beobachtung").
     void ErzeugeHinweis(QWidget *knopfEltern, const QString &caption, const QString &datei,
                         std::function<void()> selbst, bool mitNeuBox = false);

@@ -358,14 +358,19 @@ void TFormBohrAtom2::BitBtnStartClick()
         }
         Simulation();
     } else {
-        an = false;
-        Panel2->setFarbe(0x0000FF);
-        BitBtnStart->setCaption(QStringLiteral("&beginnen"));
-        Aktionen(false);
-        pause = false;
-        BitBtnPause->setCaption(QStringLiteral("&warten"));
+        Ausschalten();
         Stopp = true;
     }
+}
+
+void TFormBohrAtom2::Ausschalten()
+{
+    an = false;
+    Panel2->setFarbe(0x0000FF);
+    BitBtnStart->setCaption(QStringLiteral("&beginnen"));
+    Aktionen(false);
+    pause = false;
+    BitBtnPause->setCaption(QStringLiteral("&warten"));
 }
 
 void TFormBohrAtom2::BitBtnPauseClick()
@@ -388,12 +393,7 @@ void TFormBohrAtom2::Simulation()
     }
     laeuft_ = false;
     if (an) {  // ended from outside (back button, another window)
-        an = false;
-        Panel2->setFarbe(0x0000FF);
-        BitBtnStart->setCaption(QStringLiteral("&beginnen"));
-        Aktionen(false);
-        pause = false;
-        BitBtnPause->setCaption(QStringLiteral("&warten"));
+        Ausschalten();
     }
 }
 

@@ -91,6 +91,7 @@ private:
     void LinieGewaehlt();  // line edit or series box of the absorption changed
     void Ablehnen(const Atome::Wahl &w);
     void Aktionen(bool ein);
+    void Ausschalten();  // the atom off: lamp, captions, actions and pause back to rest
     void ZeichneAlles();
     void NeuesNiveau(int n);
     void ZielSetzen(int t);

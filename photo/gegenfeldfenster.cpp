@@ -89,6 +89,15 @@ void GegenfeldFenster::SpannungsTafel(Panel *tafel, const QString &titel, int ti
     SpannungsSkala(mitEinheit);
 }
 
+void GegenfeldFenster::IntensitaetsTafel(Panel *tafel, TrackBar *bar, int titelOben, int barOben)
+{
+    const int innen = tafel->width() - 16;
+    Beschriftung(tafel, QStringLiteral("Intensität:"), 8, titelOben, innen);
+    bar->setParent(tafel);
+    Setze(bar, 8, barOben, innen, 26);
+    bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
+}
+
 RadioGroup *GegenfeldFenster::MetallTafel(Panel *tafel, const QString &text, const QString &titel, int gruppeOben,
                                           int gruppeHoehe)
 {
@@ -117,10 +126,7 @@ void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
     Setze(BitBtnabbrechen, 8, abbrechen, innen, knopfHoehe);
     Beschriftung(tafel, QStringLiteral("Simulation"), 8, simulation, innen);
     ErzeugeTempo(tafel, 0, GegenfeldTempoMax, 3);
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(TrackBarTempo, 8, simulation + 18, innen - 22, 26);
-    Setze(UpDownTempo, 8 + innen - 20, simulation + 18, 20, 26);
+    TempoSetzen(simulation + 18, innen, 26);
 }
 
 void GegenfeldFenster::SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art)
@@ -494,11 +500,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     PanelLichtwahl->move(8, y);
     y += Lampenwahl::Hoehe + 8;
     Panel *intens = Tafel(this, 8, y, B, 74);
-    Beschriftung(intens, QStringLiteral("Intensität:"), 8, 4, innen);
-    IntensitaetsTrackBar->setParent(intens);
-    Setze(IntensitaetsTrackBar, 8, 24, innen, 26);
-    IntensitaetsTrackBar->setSkala({{IntensitaetsTrackBar->Min(), QStringLiteral("klein")},
-                                    {IntensitaetsTrackBar->Max(), QStringLiteral("groß")}});
+    IntensitaetsTafel(intens, IntensitaetsTrackBar, 4, 24);
     y += 74 + 8;
     Panel *hinweise = Tafel(this, 8, y, B, 50);
 

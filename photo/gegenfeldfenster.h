@@ -87,6 +87,8 @@ protected:
     // choice of the light-sensitive metal under the title titel, the second metal chosen.
     static RadioGroup *MetallTafel(Panel *tafel, const QString &text, const QString &titel, int gruppeOben,
                                    int gruppeHoehe);
+    // The intensity panel: "Intensität:" at titelOben, the bar (klein … groß) at barOben.
+    static void IntensitaetsTafel(Panel *tafel, TrackBar *bar, int titelOben, int barOben);
     // The run panel, from rand down: "&Licht" with the lamp, pause and abort (knopfHoehe px
     // high), "Simulation" and the speed bar with its up-down and scale.
     void LaufTafel(Panel *tafel, int rand, int knopfHoehe);

@@ -90,10 +90,7 @@ void HallwachsFenster::ErzeugeSimulation()
     Setze(BitBtnStop, 8, 48, innen, 30);
     Beschriftung(PanelLicht, QStringLiteral("Simulation"), 8, 84, innen);
     ErzeugeTempo(PanelLicht, 0, TempoMax, 3);
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(TrackBarTempo, 8, 102, innen - 22, 26);
-    Setze(UpDownTempo, 8 + innen - 20, 102, 20, 26);
+    TempoSetzen(102, innen, 26);
     connect(PanelLicht, &Panel::geklickt, this, [this] { BitBtnLichtClick(); });
 }
 

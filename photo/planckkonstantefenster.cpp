@@ -100,11 +100,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     y += 98 + 6;
 
     Panel *intens = Tafel(this, R, y, B, 66);
-    Beschriftung(intens, QStringLiteral("Intensität:"), 8, 2, innen);
-    TrackBarIntensitaet->setParent(intens);
-    Setze(TrackBarIntensitaet, 8, 20, innen, 26);
-    TrackBarIntensitaet->setSkala({{TrackBarIntensitaet->Min(), QStringLiteral("klein")},
-                                   {TrackBarIntensitaet->Max(), QStringLiteral("groß")}});
+    IntensitaetsTafel(intens, TrackBarIntensitaet, 2, 20);
     y += 66 + 6;
 
     Panel *lauf = Tafel(this, R, y, B, 178);

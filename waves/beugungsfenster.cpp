@@ -208,10 +208,7 @@ void TFormBeugung3::ErzeugeRechteSpalte()
     Setze(BitBtnLicht, 42, 28, innen - 34, 30);
     Setze(BitBtnStop, 42, 64, innen - 34, 30);
     ErzeugeTempo(PanelLicht, 0, 4, 3, true);
-    Setze(TrackBarTempo, 8, 122, innen - 22, 32);
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(UpDownTempo, 8 + innen - 20, 122, 20, 32);
+    TempoSetzen(122, innen, 32);
 }
 
 void TFormBeugung3::ErzeugeRechenTafel()

@@ -133,10 +133,7 @@ void TFormHeisenberg::ErzeugeSpalte()
     Setze(BitBtnLicht, 38, 22, innen - 30, 30);
     Setze(BitBtnStop, 8, 58, innen, 30);
     ErzeugeTempo(PanelSimulation, 1, 8, 4, true);
-    Setze(TrackBarTempo, 8, 116, innen - 22, 32);
-    TrackBarTempo->setTickPosition(QSlider::TicksBelow);
-    TrackBarTempo->setTickInterval(1);
-    Setze(UpDownTempo, 8 + innen - 20, 116, 20, 32);
+    TempoSetzen(116, innen, 32);
 }
 
 void TFormHeisenberg::ErzeugeUnten()
