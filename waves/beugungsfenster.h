@@ -37,26 +37,21 @@ class TFormBeugung3 : public SimFenster {
 public:
     explicit TFormBeugung3(QWidget *parent = nullptr);
 
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelAnimSimu = nullptr, *PanelDatenEinf = nullptr, *PanelDatenKompl = nullptr, *PanelHinweise = nullptr;
-    Panel *PanelLambda = nullptr, *PanelZahlBilder = nullptr, *PanelAufloesung = nullptr, *PanelZeichenFl = nullptr,
-          *PanelLicht = nullptr;
-    Panel *PanelSpaltB = nullptr, *PanelSpaltAbst = nullptr, *PanelZahnAbst = nullptr;
-    Beugung::DrueckPanel *Panel1 = nullptr;
-    Panel *PanelIchRechne = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QGroupBox *GroupBoxZeige = nullptr, *GroupBoxRichtungen = nullptr;
-    QRadioButton *RadioButtonAnimation = nullptr, *RadioButtonSimulation = nullptr;
-    RadioGroup *RadioGroupArtBeugungEinf = nullptr, *RadioGroupWellenzug = nullptr,
-               *RadiogroupAnfangszustand = nullptr, *RadioGroupArtBeugung = nullptr,
-               *RadioGroupZeichenflaeche = nullptr;
-    QCheckBox *CheckBoxRichtungenVorBlende = nullptr, *CheckBoxRichtungenNachBlende = nullptr;
-    TrackBar *TrackBarSpaltB = nullptr, *TrackBarSpaltAbst = nullptr, *TrackBarGitterKonst = nullptr,
-             *TrackBarLambda = nullptr, *TrackBarSchwDauer = nullptr, *TrackBarAufloesung = nullptr;
-    UpDown *UpDownSpaltB = nullptr, *UpDownSpaltAbst = nullptr, *UpDownGitterKonst = nullptr,
-           *UpDownLambda = nullptr, *UpDownSchwDauer = nullptr, *UpDownAufloesung = nullptr;
-    QLabel *LabelSpaltB = nullptr, *LabelSimulation = nullptr;
+    // ---- the controls, for tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelDatenEinf() const { return PanelDatenEinf; }
+    Panel *panelDatenKompl() const { return PanelDatenKompl; }
+    Beugung::DrueckPanel *panel1() const { return Panel1; }
+    QRadioButton *radioButtonAnimation() const { return RadioButtonAnimation; }
+    RadioGroup *radioGroupArtBeugungEinf() const { return RadioGroupArtBeugungEinf; }
+    RadioGroup *radioGroupWellenzug() const { return RadioGroupWellenzug; }
+    RadioGroup *radiogroupAnfangszustand() const { return RadiogroupAnfangszustand; }
+    RadioGroup *radioGroupArtBeugung() const { return RadioGroupArtBeugung; }
+    RadioGroup *radioGroupZeichenflaeche() const { return RadioGroupZeichenflaeche; }
+    QCheckBox *checkBoxRichtungenVorBlende() const { return CheckBoxRichtungenVorBlende; }
+    QCheckBox *checkBoxRichtungenNachBlende() const { return CheckBoxRichtungenNachBlende; }
+    TrackBar *trackBarSpaltB() const { return TrackBarSpaltB; }
+    TrackBar *trackBarSchwDauer() const { return TrackBarSchwDauer; }
 
     // ---- state (read by tests) ----
     const Beugung::Zustand &zustand() const { return z_; }
@@ -91,6 +86,27 @@ protected:
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelAnimSimu = nullptr, *PanelDatenEinf = nullptr, *PanelDatenKompl = nullptr, *PanelHinweise = nullptr;
+    Panel *PanelLambda = nullptr, *PanelZahlBilder = nullptr, *PanelAufloesung = nullptr, *PanelZeichenFl = nullptr,
+          *PanelLicht = nullptr;
+    Panel *PanelSpaltB = nullptr, *PanelSpaltAbst = nullptr, *PanelZahnAbst = nullptr;
+    Beugung::DrueckPanel *Panel1 = nullptr;
+    Panel *PanelIchRechne = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QGroupBox *GroupBoxZeige = nullptr, *GroupBoxRichtungen = nullptr;
+    QRadioButton *RadioButtonAnimation = nullptr, *RadioButtonSimulation = nullptr;
+    RadioGroup *RadioGroupArtBeugungEinf = nullptr, *RadioGroupWellenzug = nullptr,
+               *RadiogroupAnfangszustand = nullptr, *RadioGroupArtBeugung = nullptr,
+               *RadioGroupZeichenflaeche = nullptr;
+    QCheckBox *CheckBoxRichtungenVorBlende = nullptr, *CheckBoxRichtungenNachBlende = nullptr;
+    TrackBar *TrackBarSpaltB = nullptr, *TrackBarSpaltAbst = nullptr, *TrackBarGitterKonst = nullptr,
+             *TrackBarLambda = nullptr, *TrackBarSchwDauer = nullptr, *TrackBarAufloesung = nullptr;
+    UpDown *UpDownSpaltB = nullptr, *UpDownSpaltAbst = nullptr, *UpDownGitterKonst = nullptr,
+           *UpDownLambda = nullptr, *UpDownSchwDauer = nullptr, *UpDownAufloesung = nullptr;
+    QLabel *LabelSpaltB = nullptr, *LabelSimulation = nullptr;
+
     void ErzeugeLinkeSpalte();
     void ErzeugeRechteSpalte();
     void ErzeugeRechenTafel();

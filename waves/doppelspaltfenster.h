@@ -15,18 +15,22 @@ class TFormDoppelspalt : public SimFenster {
 public:
     explicit TFormDoppelspalt(QWidget *parent = nullptr);
 
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelAnordnung = nullptr, *PanelSehrichtung = nullptr, *PanelSpaltAbstand = nullptr,
-          *PanelLambda = nullptr, *PanelGraph = nullptr, *PanelSimulation = nullptr, *PanelKlassisch = nullptr,
-          *PanelBeobHinw = nullptr;
-    RadioGroup *RadioGroupAnordnung = nullptr;
-    QCheckBox *CheckBoxZoom = nullptr, *CheckBoxGraph = nullptr, *CheckBoxKlassisch = nullptr;
-    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr, *TrackBarSpaltAbst = nullptr,
-             *TrackBarLambda = nullptr, *TrackBarPause = nullptr;
-    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr, *UpDownSpaltAbst = nullptr,
-           *UpDownlambda = nullptr;
-    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr, *BitBtnBeobachtung = nullptr;
+    // ---- the controls, for tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelSehrichtung() const { return PanelSehrichtung; }
+    RadioGroup *radioGroupAnordnung() const { return RadioGroupAnordnung; }
+    QCheckBox *checkBoxZoom() const { return CheckBoxZoom; }
+    QCheckBox *checkBoxGraph() const { return CheckBoxGraph; }
+    QCheckBox *checkBoxKlassisch() const { return CheckBoxKlassisch; }
+    TrackBar *trackBarSehBreite() const { return TrackBarSehBreite; }
+    TrackBar *trackBarSehHoehe() const { return TrackBarSehHoehe; }
+    TrackBar *trackBarLambda() const { return TrackBarLambda; }
+    TrackBar *trackBarPause() const { return TrackBarPause; }
+    UpDown *upDownSehHoehe() const { return UpDownSehHoehe; }
+    UpDown *upDownlambda() const { return UpDownlambda; }
+    BitBtn *bitBtnUnterbrechen() const { return BitBtnUnterbrechen; }
+    BitBtn *bitBtnLoeschen() const { return BitBtnLoeschen; }
+    BitBtn *bitBtnBeobachtung() const { return BitBtnBeobachtung; }
 
     // ---- state (read by tests) ----
     const Doppelspalt::Zustand &zustand() const { return z_; }
@@ -46,13 +50,26 @@ public:
     void CheckBoxKlassischClick();
     void TrackBarPauseChange();
     void BitBtnLoeschenClick();
-    void ZeichneAlles();
 
 protected:
     void FormClose() override;
     void Simulation() override;
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelAnordnung = nullptr, *PanelSehrichtung = nullptr, *PanelSpaltAbstand = nullptr,
+          *PanelLambda = nullptr, *PanelGraph = nullptr, *PanelSimulation = nullptr, *PanelKlassisch = nullptr,
+          *PanelBeobHinw = nullptr;
+    RadioGroup *RadioGroupAnordnung = nullptr;
+    QCheckBox *CheckBoxZoom = nullptr, *CheckBoxGraph = nullptr, *CheckBoxKlassisch = nullptr;
+    TrackBar *TrackBarSehBreite = nullptr, *TrackBarSehHoehe = nullptr, *TrackBarSpaltAbst = nullptr,
+             *TrackBarLambda = nullptr, *TrackBarPause = nullptr;
+    UpDown *UpDownSehBreite = nullptr, *UpDownSehHoehe = nullptr, *UpDownSpaltAbst = nullptr,
+           *UpDownlambda = nullptr;
+    BitBtn *BitBtnUnterbrechen = nullptr, *BitBtnLoeschen = nullptr, *BitBtnBeobachtung = nullptr;
+
+    void ZeichneAlles();
     void ErzeugeSpalte();
     void ErzeugeUnten();
     void StoppenUndZeichnen();

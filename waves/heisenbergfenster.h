@@ -22,20 +22,18 @@ class TFormHeisenberg : public SimFenster {
 public:
     explicit TFormHeisenberg(QWidget *parent = nullptr);
 
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelText = nullptr, *PanelErgebnis1 = nullptr, *PanelZeichenflaeche = nullptr,
-          *PanelHinweise = nullptr, *PanelSpaltB = nullptr, *PanelLambda = nullptr, *PanelAufloesung = nullptr,
-          *PanelMitIntens = nullptr, *PanelSpur = nullptr, *PanelSimulation = nullptr, *PanelIchRechne = nullptr;
-    RichEdit *RichEditText = nullptr;
-    QCheckBox *CheckBoxNeuText = nullptr, *CheckBoxMitIntens = nullptr, *CheckBoxSpur = nullptr;
-    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittzurueck = nullptr, *BitBtnzurueckzurueck = nullptr,
-           *BitBtnInfo = nullptr;
-    RadioGroup *RadioGroupZeichenflaeche = nullptr;
-    TrackBar *TrackBarSpaltB = nullptr, *TrackBarLambda = nullptr, *TrackBarAufloesung = nullptr;
-    UpDown *UpDownSpaltB = nullptr, *UpDownLambda = nullptr, *UpDownAufloesung = nullptr;
-    QLabel *LabelAufloesung = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
+    // ---- the controls, for tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelLambda() const { return PanelLambda; }
+    Panel *panelMitIntens() const { return PanelMitIntens; }
+    RichEdit *richEditText() const { return RichEditText; }
+    QCheckBox *checkBoxNeuText() const { return CheckBoxNeuText; }
+    QCheckBox *checkBoxMitIntens() const { return CheckBoxMitIntens; }
+    BitBtn *bitBtnWeiter() const { return BitBtnWeiter; }
+    BitBtn *bitBtnSchrittzurueck() const { return BitBtnSchrittzurueck; }
+    RadioGroup *radioGroupZeichenflaeche() const { return RadioGroupZeichenflaeche; }
+    TrackBar *trackBarSpaltB() const { return TrackBarSpaltB; }
+    TrackBar *trackBarLambda() const { return TrackBarLambda; }
 
     // ---- state (read by tests) ----
     int schritt() const { return schritt_; }
@@ -69,6 +67,21 @@ protected:
     void Simulation() override;
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelText = nullptr, *PanelErgebnis1 = nullptr, *PanelZeichenflaeche = nullptr,
+          *PanelHinweise = nullptr, *PanelSpaltB = nullptr, *PanelLambda = nullptr, *PanelAufloesung = nullptr,
+          *PanelMitIntens = nullptr, *PanelSpur = nullptr, *PanelSimulation = nullptr, *PanelIchRechne = nullptr;
+    RichEdit *RichEditText = nullptr;
+    QCheckBox *CheckBoxNeuText = nullptr, *CheckBoxMitIntens = nullptr, *CheckBoxSpur = nullptr;
+    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittzurueck = nullptr, *BitBtnzurueckzurueck = nullptr,
+           *BitBtnInfo = nullptr;
+    RadioGroup *RadioGroupZeichenflaeche = nullptr;
+    TrackBar *TrackBarSpaltB = nullptr, *TrackBarLambda = nullptr, *TrackBarAufloesung = nullptr;
+    UpDown *UpDownSpaltB = nullptr, *UpDownLambda = nullptr, *UpDownAufloesung = nullptr;
+    QLabel *LabelAufloesung = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+
     void ErzeugeTextTafel();
     void ErzeugeSpalte();
     void ErzeugeUnten();

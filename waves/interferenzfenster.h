@@ -19,6 +19,56 @@ class TFormInterferenz : public SimFenster {
 public:
     explicit TFormInterferenz(QWidget *parent = nullptr);
 
+    // ---- the controls, for tests ----
+    Bild *image1Dim() const { return Image1Dim; }
+    Bild *image2Dim() const { return Image2Dim; }
+    Bild *imageIntensitaet() const { return ImageIntensitaet; }
+    Bild *imageSchnittWaagr() const { return ImageSchnittWaagr; }
+    QLabel *labelWellenlaengeEins() const { return LabelWellenlaengeEins; }
+    QLabel *labelAmplitudeEins() const { return LabelAmplitudeEins; }
+    QLabel *labelAmplitudeFestEins() const { return LabelAmplitudeFestEins; }
+    Panel *panelWZentren() const { return PanelWZentren; }
+    Panel *panelMarkierePkt() const { return PanelMarkierePkt; }
+    Panel *panelKnoten() const { return PanelKnoten; }
+    Panel *panelWellendatenZwei() const { return PanelWellendatenZwei; }
+    Panel *panelWelle() const { return PanelWelle; }
+    Panel *panelAusschnitt() const { return PanelAusschnitt; }
+    RadioGroup *radioGroupDimension() const { return RadioGroupDimension; }
+    RadioGroup *radioGroupWellenzug() const { return RadioGroupWellenzug; }
+    RadioGroup *radioGroupAnfangszustand() const { return RadioGroupAnfangszustand; }
+    RadioGroup *radioGroupAuslInt() const { return RadioGroupAuslInt; }
+    RadioGroup *radioGroupGleicheW() const { return RadioGroupGleicheW; }
+    RadioGroup *radioGroupZahlWellen() const { return RadioGroupZahlWellen; }
+    RadioGroup *radioGroupRichtung2() const { return RadioGroupRichtung2; }
+    RadioGroup *radioGroupPhasen() const { return RadioGroupPhasen; }
+    RadioGroup *radioGroupZPunkte() const { return RadioGroupZPunkte; }
+    RadioGroup *radioGroupImage() const { return RadioGroupImage; }
+    RadioGroup *radioGroupFormat() const { return RadioGroupFormat; }
+    QCheckBox *checkBoxEinzelWellen() const { return CheckBoxEinzelWellen; }
+    TrackBar *trackBarWellenlaengeEins() const { return TrackBarWellenlaengeEins; }
+    TrackBar *trackBarAmplitudeEins() const { return TrackBarAmplitudeEins; }
+
+    // ---- state (read by tests) ----
+    const Interferenz::Layout &layout() const { return layout_; }
+    const Interferenz::Wellenwerte &werte() const { return werte_; }
+    const Interferenz::WasserGeometrie &wasser() const { return wasser_; }
+    const Interferenz::Markierung &markierung() const { return markierung_; }
+
+    // ---- handlers that do not stop a run ----
+    void RadioGroupAuslIntClick();
+    void CheckBoxEinzelWellenClick();
+    void RadioGroupZPunkteClick();
+    void RadioGroupKnotenClick();
+
+    void BitBtnLichtClick() override;
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    void Vorbereiten() override;
+    void Simulation() override;
+
+private:
     // ---- pictures ----
     Bild *Image1Dim = nullptr, *Image1DimEins = nullptr, *Image1DimZwei = nullptr;
     Bild *Image2Dim = nullptr, *ImageIntensitaet = nullptr;
@@ -46,11 +96,6 @@ public:
     QLabel *LabelWellenlaengeEins = nullptr, *LabelAmplitudeEins = nullptr, *LabelAmplitudeFestEins = nullptr;
     QWidget *AufloesungsTeil = nullptr;  // "Auflösung" with its bar and scale
 
-    // ---- state ----
-    const Interferenz::Layout &layout() const { return layout_; }
-    const Interferenz::Wellenwerte &werte() const { return werte_; }
-    const Interferenz::WasserGeometrie &wasser() const { return wasser_; }
-    const Interferenz::Markierung &markierung() const { return markierung_; }
     TColor Zeichengrund = 0;  // this window's picture background
     Interferenz::Steuerwerte Steuerung() const;
 
@@ -65,21 +110,6 @@ public:
     void SchreibeHinweiseSelbst();
     void SchreibeErgebnisSelbst();
 
-    // ---- handlers that do not stop a run ----
-    void RadioGroupAuslIntClick();
-    void CheckBoxEinzelWellenClick();
-    void RadioGroupZPunkteClick();
-    void RadioGroupKnotenClick();
-
-    void BitBtnLichtClick() override;
-
-protected:
-    void FormActivate() override;
-    void FormClose() override;
-    void Vorbereiten() override;
-    void Simulation() override;
-
-private:
     void ErzeugeLinkeSpalte();
     void ErzeugeRechteSpalte();
     void ErzeugeBilder();

@@ -16,21 +16,21 @@ class TFormStWellen : public SimFenster {
 public:
     explicit TFormStWellen(QWidget *parent = nullptr);
 
-    // ---- controls ----
-    Bild *Image0 = nullptr, *Image1 = nullptr, *Image2 = nullptr, *ImageLambda = nullptr;
-    Panel *PanelText = nullptr, *PanelSchrittNr = nullptr, *PanelBeobachtButton = nullptr;
-    RichEdit *RichEditText = nullptr;
-    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
-    Panel *PanelBergTal = nullptr, *PanelWZentren = nullptr, *PanelFestLose = nullptr, *PanelWelle = nullptr,
-          *PanelAmplitude = nullptr, *PanelZBaeuche = nullptr, *PanelWellenLaenge = nullptr,
-          *PanelEinzelWellen = nullptr, *PanelSimulation = nullptr;
-    RadioGroup *RadioGroupBergTal = nullptr, *RadioGroupPhasen = nullptr, *RadioGroupFestLose = nullptr;
-    TrackBar *TrackBarSchwDauer = nullptr, *TrackBarAmplitude = nullptr, *TrackBarWellenlaenge = nullptr,
-             *TrackBarZBaeuche = nullptr, *TrackBarPause = nullptr;
-    UpDown *UpDownSchwDauer = nullptr, *UpDownAmplitude = nullptr, *UpDownWellenlaenge = nullptr,
-           *UpDownZBaeuche = nullptr;
-    QCheckBox *CheckBoxEinzelWellen = nullptr;
-    QLabel *LabelEinzelWellen = nullptr;
+    // ---- the controls, for tests ----
+    Panel *panelSchrittNr() const { return PanelSchrittNr; }
+    Panel *panelBergTal() const { return PanelBergTal; }
+    Panel *panelWZentren() const { return PanelWZentren; }
+    Panel *panelFestLose() const { return PanelFestLose; }
+    Panel *panelZBaeuche() const { return PanelZBaeuche; }
+    Panel *panelWellenLaenge() const { return PanelWellenLaenge; }
+    BitBtn *bitBtnWeiter() const { return BitBtnWeiter; }
+    BitBtn *bitBtnSchrittZurueck() const { return BitBtnSchrittZurueck; }
+    BitBtn *bitBtnzurueckzurueck() const { return BitBtnzurueckzurueck; }
+    RadioGroup *radioGroupFestLose() const { return RadioGroupFestLose; }
+    TrackBar *trackBarAmplitude() const { return TrackBarAmplitude; }
+    TrackBar *trackBarZBaeuche() const { return TrackBarZBaeuche; }
+    TrackBar *trackBarPause() const { return TrackBarPause; }
+    QCheckBox *checkBoxEinzelWellen() const { return CheckBoxEinzelWellen; }
 
     // ---- state (read by tests) ----
     int schritt() const { return schritt_; }
@@ -53,6 +53,22 @@ protected:
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:
+    // ---- controls ----
+    Bild *Image0 = nullptr, *Image1 = nullptr, *Image2 = nullptr, *ImageLambda = nullptr;
+    Panel *PanelText = nullptr, *PanelSchrittNr = nullptr, *PanelBeobachtButton = nullptr;
+    RichEdit *RichEditText = nullptr;
+    BitBtn *BitBtnWeiter = nullptr, *BitBtnSchrittZurueck = nullptr, *BitBtnzurueckzurueck = nullptr;
+    Panel *PanelBergTal = nullptr, *PanelWZentren = nullptr, *PanelFestLose = nullptr, *PanelWelle = nullptr,
+          *PanelAmplitude = nullptr, *PanelZBaeuche = nullptr, *PanelWellenLaenge = nullptr,
+          *PanelEinzelWellen = nullptr, *PanelSimulation = nullptr;
+    RadioGroup *RadioGroupBergTal = nullptr, *RadioGroupPhasen = nullptr, *RadioGroupFestLose = nullptr;
+    TrackBar *TrackBarSchwDauer = nullptr, *TrackBarAmplitude = nullptr, *TrackBarWellenlaenge = nullptr,
+             *TrackBarZBaeuche = nullptr, *TrackBarPause = nullptr;
+    UpDown *UpDownSchwDauer = nullptr, *UpDownAmplitude = nullptr, *UpDownWellenlaenge = nullptr,
+           *UpDownZBaeuche = nullptr;
+    QCheckBox *CheckBoxEinzelWellen = nullptr;
+    QLabel *LabelEinzelWellen = nullptr;
+
     void ErzeugeTextTafel();
     void ErzeugeSpalte();
     void Aktualisieren(bool boxBeschriften = true);

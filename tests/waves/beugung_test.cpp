@@ -7,6 +7,7 @@
 #include "huygens.h"
 #include "testhilfen.h"
 
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -326,19 +327,19 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     TFormBeugung3 fenster;
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    EXPECT_EQ(fenster.Image1->bild().size(), QSize(396, 298));
-    fenster.RadioGroupZeichenflaeche->setItemIndex(1);
-    EXPECT_EQ(fenster.Image1->bild().size(), QSize(596, 447));
+    EXPECT_EQ(fenster.image1()->bild().size(), QSize(396, 298));
+    fenster.radioGroupZeichenflaeche()->setItemIndex(1);
+    EXPECT_EQ(fenster.image1()->bild().size(), QSize(596, 447));
     // the slit-width scale names the width of one slit: each of two slits, then the single slit
     for (const auto &[art, erste, letzte] :
          {std::tuple{1, "20", "50\u00a0Pixel"}, std::tuple{0, "80", "200\u00a0Pixel"}}) {
-        fenster.RadioGroupArtBeugung->setItemIndex(art);
-        const QList<TrackBar::Marke> &marken = fenster.TrackBarSpaltB->skalaMarken();
+        fenster.radioGroupArtBeugung()->setItemIndex(art);
+        const QList<TrackBar::Marke> &marken = fenster.trackBarSpaltB()->skalaMarken();
         ASSERT_EQ(marken.size(), 4);
         EXPECT_EQ(marken.first().text, QString::fromUtf8(erste));
         EXPECT_EQ(marken.last().text, QString::fromUtf8(letzte));
-        EXPECT_EQ(marken.last().wert, fenster.TrackBarSpaltB->Max());
-        EXPECT_TRUE(fenster.TrackBarSpaltB->skala()->isVisible());
+        EXPECT_EQ(marken.last().wert, fenster.trackBarSpaltB()->Max());
+        EXPECT_TRUE(fenster.trackBarSpaltB()->skala()->isVisible());
     }
     fenster.TrackBarTempo->setPosition(4);
 
@@ -354,17 +355,17 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
         case 0:  // the wave runs
             if (!fenster.an || fenster.neuRechnen() || fenster.zeitpunkt() < 2)
                 return;
-            fenster.TrackBarSchwDauer->setPosition(16);  // goes on, slower, same wavelength
+            fenster.trackBarSchwDauer()->setPosition(16);  // goes on, slower, same wavelength
             EXPECT_TRUE(fenster.an);
             EXPECT_EQ(fenster.zustand().w.N, 16);
             EXPECT_EQ(fenster.zustand().w.lambda, 60);
-            fenster.Panel1MouseDown();
+            QTest::mousePress(fenster.panel1(), Qt::LeftButton);
             schritt = 1;
             return;
         case 1:  // the intensity is shown: the incident region is cleared
-            if (fenster.Image1->canvas().pixel(2, 2) != FarbeHintergrund)
+            if (fenster.image1()->canvas().pixel(2, 2) != FarbeHintergrund)
                 return;
-            EXPECT_EQ(fenster.Image1->canvas().pixel(m.X0 + 60, m.Y0),
+            EXPECT_EQ(fenster.image1()->canvas().pixel(m.X0 + 60, m.Y0),
                       FarbCodeIntens(2 * Runde(56 * IntensitaetBei(*fenster.feld(), 60, 0))));
             tGehalten = fenster.zeitpunkt();
             schritt = 2;
@@ -373,7 +374,7 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
             if (++wartend < 10)
                 return;
             EXPECT_EQ(fenster.zeitpunkt(), tGehalten);
-            fenster.Panel1MouseUp();
+            QTest::mouseRelease(fenster.panel1(), Qt::LeftButton);
             schritt = 3;
             return;
         case 3:
@@ -394,21 +395,21 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     // animation mode with a single train ends by itself; direction arrows are drawn
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    fenster.RadioButtonAnimation->setChecked(true);
-    EXPECT_TRUE(fenster.PanelDatenEinf->isVisible());
-    EXPECT_FALSE(fenster.PanelDatenKompl->isVisible());
-    fenster.RadioGroupWellenzug->setItemIndex(0);
-    EXPECT_FALSE(fenster.RadiogroupAnfangszustand->isVisible());
-    fenster.CheckBoxRichtungenVorBlende->setChecked(true);
-    fenster.CheckBoxRichtungenNachBlende->setChecked(true);
+    fenster.radioButtonAnimation()->setChecked(true);
+    EXPECT_TRUE(fenster.panelDatenEinf()->isVisible());
+    EXPECT_FALSE(fenster.panelDatenKompl()->isVisible());
+    fenster.radioGroupWellenzug()->setItemIndex(0);
+    EXPECT_FALSE(fenster.radiogroupAnfangszustand()->isVisible());
+    fenster.checkBoxRichtungenVorBlende()->setChecked(true);
+    fenster.checkBoxRichtungenNachBlende()->setChecked(true);
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(fenster.an);
     EXPECT_GT(fenster.zeitpunkt(), Laufzeit(fenster.zustand().m, fenster.zustand().w));
 
     // a continuous wave runs until the window closes; off and on again restarts the loop
     // instead of nesting a second run inside it
-    fenster.RadioGroupWellenzug->setItemIndex(1);
-    fenster.RadioGroupArtBeugungEinf->setItemIndex(0);
+    fenster.radioGroupWellenzug()->setItemIndex(1);
+    fenster.radioGroupArtBeugungEinf()->setItemIndex(0);
     bool sofortZurueck = false;
     QTimer::singleShot(80, &fenster, [&] {
         fenster.BitBtnLicht->click();

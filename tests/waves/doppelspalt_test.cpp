@@ -220,18 +220,18 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
     TFormDoppelspalt fenster;
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    fenster.TrackBarPause->setPosition(0);
+    fenster.trackBarPause()->setPosition(0);
     EXPECT_EQ(fenster.Verzoegerung, 31);
     EXPECT_FALSE(fenster.vierfach());
-    fenster.TrackBarPause->setPosition(5);
+    fenster.trackBarPause()->setPosition(5);
     EXPECT_EQ(fenster.Verzoegerung, 0);
     EXPECT_TRUE(fenster.vierfach());
-    fenster.CheckBoxGraph->setChecked(true);
-    EXPECT_FALSE(fenster.BitBtnBeobachtung->isEnabled());
+    fenster.checkBoxGraph()->setChecked(true);
+    EXPECT_FALSE(fenster.bitBtnBeobachtung()->isEnabled());
 
     auto gelbeZahl = [&] {
         int n = 0;
-        const QImage &b = fenster.Image1->bild();
+        const QImage &b = fenster.image1()->bild();
         for (int y = 0; y < b.height(); ++y)
             for (int x = 0; x < b.width(); ++x)
                 n += FarbeAusRgb(b.pixel(x, y)) == Gelb;
@@ -240,10 +240,10 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
     int trefferVorher = 0, gelbNachDrehen = 0;
     Sobald(&fenster, [&] { return fenster.treffer() >= 256; }, [&] {
         EXPECT_TRUE(fenster.an);
-        EXPECT_TRUE(fenster.BitBtnUnterbrechen->isEnabled());
+        EXPECT_TRUE(fenster.bitBtnUnterbrechen()->isEnabled());
         trefferVorher = fenster.treffer();
         const int gelbVorher = gelbeZahl();
-        fenster.TrackBarSehBreite->setPosition(-30);  // redraws; the run goes on
+        fenster.trackBarSehBreite()->setPosition(-30);  // redraws; the run goes on
         EXPECT_TRUE(fenster.an);
         gelbNachDrehen = gelbeZahl();  // the lit slits and the lamp's rim: the dots are gone
         EXPECT_LT(gelbNachDrehen + 500, gelbVorher);
@@ -252,7 +252,7 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
         EXPECT_TRUE(fenster.an);
         EXPECT_GT(gelbeZahl(), gelbNachDrehen + 100);  // new dots in the new projection
         EXPECT_GE(fenster.treffer(), 1024);
-        EXPECT_TRUE(fenster.BitBtnBeobachtung->isEnabled());
+        EXPECT_TRUE(fenster.bitBtnBeobachtung()->isEnabled());
         fenster.BitBtnZurueck->click();
     });
     fenster.BitBtnLicht->click();
@@ -260,24 +260,24 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
     EXPECT_FALSE(fenster.lampe());
     EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster.isVisible());
-    EXPECT_FALSE(fenster.BitBtnUnterbrechen->isEnabled());
+    EXPECT_FALSE(fenster.bitBtnUnterbrechen()->isEnabled());
 
     // a parameter change stops the run; the screen view hides the viewing angles
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    QTimer::singleShot(100, &fenster, [&] { fenster.TrackBarLambda->setPosition(30); });
+    QTimer::singleShot(100, &fenster, [&] { fenster.trackBarLambda()->setPosition(30); });
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(fenster.an);
     // each up-down moves its bar by one step from where the bar stands
-    fenster.UpDownlambda->klick(UpDown::Voriger);
-    EXPECT_EQ(fenster.TrackBarLambda->Position(), 29);
-    fenster.UpDownSehHoehe->klick(UpDown::Naechster);  // increment −1: the view tilts up
-    EXPECT_EQ(fenster.TrackBarSehHoehe->Position(), 74);
-    fenster.RadioGroupAnordnung->setItemIndex(1);
-    EXPECT_FALSE(fenster.PanelSehrichtung->isVisible());
-    fenster.CheckBoxZoom->setChecked(true);
+    fenster.upDownlambda()->klick(UpDown::Voriger);
+    EXPECT_EQ(fenster.trackBarLambda()->Position(), 29);
+    fenster.upDownSehHoehe()->klick(UpDown::Naechster);  // increment −1: the view tilts up
+    EXPECT_EQ(fenster.trackBarSehHoehe()->Position(), 74);
+    fenster.radioGroupAnordnung()->setItemIndex(1);
+    EXPECT_FALSE(fenster.panelSehrichtung()->isVisible());
+    fenster.checkBoxZoom()->setChecked(true);
     EXPECT_EQ(fenster.zustand().m.n, 2);
-    fenster.CheckBoxKlassisch->setChecked(true);
-    EXPECT_TRUE(fenster.BitBtnLoeschen->isEnabled());
+    fenster.checkBoxKlassisch()->setChecked(true);
+    EXPECT_TRUE(fenster.bitBtnLoeschen()->isEnabled());
     fenster.close();
 }

@@ -38,27 +38,27 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
          "(festgelegt)", false, false, false, false, true, true},
     };
     for (const Fall &c : faelle) {
-        f.RadioGroupDimension->setItemIndex(c.dimension);
-        f.RadioGroupZahlWellen->setItemIndex(c.zahl);
-        f.RadioGroupGleicheW->setItemIndex(c.gleich);
-        EXPECT_EQ(f.LabelWellenlaengeEins->text(), QString::fromUtf8(c.wellenlaenge)) << c.titel;
-        EXPECT_EQ(f.LabelAmplitudeEins->text(), QString::fromUtf8(c.amplitude)) << c.titel;
+        f.radioGroupDimension()->setItemIndex(c.dimension);
+        f.radioGroupZahlWellen()->setItemIndex(c.zahl);
+        f.radioGroupGleicheW()->setItemIndex(c.gleich);
+        EXPECT_EQ(f.labelWellenlaengeEins()->text(), QString::fromUtf8(c.wellenlaenge)) << c.titel;
+        EXPECT_EQ(f.labelAmplitudeEins()->text(), QString::fromUtf8(c.amplitude)) << c.titel;
         EXPECT_EQ(f.PanelTitel->caption(), QString::fromUtf8(c.titel));
         // under the amplitude bar its scale, in its place for water waves "(festgelegt)"
         QStringList skala;
-        if (f.TrackBarAmplitudeEins->skala()->isVisibleTo(&f))
-            for (const TrackBar::Marke &m : f.TrackBarAmplitudeEins->skalaMarken())
+        if (f.trackBarAmplitudeEins()->skala()->isVisibleTo(&f))
+            for (const TrackBar::Marke &m : f.trackBarAmplitudeEins()->skalaMarken())
                 skala << m.text;
-        if (f.LabelAmplitudeFestEins->isVisibleTo(&f))
-            skala << f.LabelAmplitudeFestEins->text();
+        if (f.labelAmplitudeFestEins()->isVisibleTo(&f))
+            skala << f.labelAmplitudeFestEins()->text();
         EXPECT_EQ(skala.join(QStringLiteral(" … ")), QString::fromUtf8(c.skala)) << c.titel;
-        EXPECT_EQ(f.PanelWellendatenZwei->isVisibleTo(&f), c.zweitePanel) << c.titel;
-        EXPECT_EQ(f.PanelMarkierePkt->isVisibleTo(&f), c.markiere) << c.titel;
-        EXPECT_EQ(f.PanelKnoten->isVisibleTo(&f), c.knoten) << c.titel;
-        EXPECT_EQ(f.TrackBarAmplitudeEins->isVisibleTo(&f), c.amplitudeBar) << c.titel;
-        EXPECT_EQ(f.PanelAusschnitt->isVisibleTo(&f), c.ausschnitt) << c.titel;
+        EXPECT_EQ(f.panelWellendatenZwei()->isVisibleTo(&f), c.zweitePanel) << c.titel;
+        EXPECT_EQ(f.panelMarkierePkt()->isVisibleTo(&f), c.markiere) << c.titel;
+        EXPECT_EQ(f.panelKnoten()->isVisibleTo(&f), c.knoten) << c.titel;
+        EXPECT_EQ(f.trackBarAmplitudeEins()->isVisibleTo(&f), c.amplitudeBar) << c.titel;
+        EXPECT_EQ(f.panelAusschnitt()->isVisibleTo(&f), c.ausschnitt) << c.titel;
         // the centres' phase shows wherever two waves run, whole and apart inside its panel
-        QWidget *phasen = f.RadioGroupPhasen;
+        QWidget *phasen = f.radioGroupPhasen();
         ASSERT_EQ(phasen->isVisibleTo(&f), c.phasen) << c.titel;
         if (c.phasen) {
             EXPECT_TRUE(phasen->parentWidget()->rect().adjusted(2, 2, -2, -2).contains(phasen->geometry())) << c.titel;
@@ -67,18 +67,19 @@ TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
                     EXPECT_FALSE(n->geometry().intersects(phasen->geometry())) << c.titel;
                 }
         }
-        EXPECT_EQ(f.Image1Dim->isVisibleTo(&f), c.dimension == 0);
-        EXPECT_EQ(f.Image2Dim->isVisibleTo(&f), c.dimension == 1);
+        EXPECT_EQ(f.image1Dim()->isVisibleTo(&f), c.dimension == 0);
+        EXPECT_EQ(f.image2Dim()->isVisibleTo(&f), c.dimension == 1);
         // rope: only the frames-per-period part of the wave panel shows
-        EXPECT_EQ(f.PanelWelle->geometry(), c.dimension == 0 ? QRect(1039, 336, 185, 81) : QRect(1039, 168, 185, 265));
-        EXPECT_EQ(f.PanelWZentren->height(), c.dimension == 0 ? 137 : 209);
+        EXPECT_EQ(f.panelWelle()->geometry(),
+                  c.dimension == 0 ? QRect(1039, 336, 185, 81) : QRect(1039, 168, 185, 265));
+        EXPECT_EQ(f.panelWZentren()->height(), c.dimension == 0 ? 137 : 209);
     }
     // "quadrat." with "klein": 321 × 320 pixels, origin at (160, 160)
-    f.RadioGroupImage->setItemIndex(0);
-    f.RadioGroupFormat->setItemIndex(1);
-    EXPECT_EQ(f.Image2Dim->bild().size(), QSize(321, 320));
+    f.radioGroupImage()->setItemIndex(0);
+    f.radioGroupFormat()->setItemIndex(1);
+    EXPECT_EQ(f.image2Dim()->bild().size(), QSize(321, 320));
     EXPECT_EQ(QPoint(f.wasser().X0, f.wasser().Y0), QPoint(160, 160));
-    EXPECT_EQ(f.ImageSchnittWaagr->geometry().top(), f.Image2Dim->geometry().bottom() + 21);
+    EXPECT_EQ(f.imageSchnittWaagr()->geometry().top(), f.image2Dim()->geometry().bottom() + 21);
 }
 
 TEST(FormInterferenz, EverythingOnTheScreenAndApart)
@@ -88,8 +89,8 @@ TEST(FormInterferenz, EverythingOnTheScreenAndApart)
         TFormInterferenz f;
         f.resize(w, h);
         for (int dimension : {0, 1}) {
-            f.RadioGroupDimension->setItemIndex(dimension);
-            f.CheckBoxEinzelWellen->setChecked(true);
+            f.radioGroupDimension()->setItemIndex(dimension);
+            f.checkBoxEinzelWellen()->setChecked(true);
             QList<QWidget *> sichtbar;
             for (QWidget *k : f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (k->isVisibleTo(&f) && k != f.Hinweis.panel && k != f.Ergebnis.panel)
@@ -115,15 +116,15 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
     TFormInterferenz f;
     FensterOeffnen(&f);
     Ereignisse(20);
-    QImage ruhe = f.Image1Dim->bild(), frame;
+    QImage ruhe = f.image1Dim()->bild(), frame;
     bool anNachTempo = false, anNachMarken = false;
     Spaeter(150, [&] {
         f.TrackBarTempo->setPosition(0);  // the slowest tempo: 15 ms
         anNachTempo = f.an;
-        f.RadioGroupZPunkte->setItemIndex(2);
-        f.CheckBoxEinzelWellen->setChecked(true);
+        f.radioGroupZPunkte()->setItemIndex(2);
+        f.checkBoxEinzelWellen()->setChecked(true);
         anNachMarken = f.an;
-        frame = f.Image1Dim->bild();
+        frame = f.image1Dim()->bild();
     });
     // off and on again while the run is still on the stack: the run restarts, it does not nest
     bool anNachNeustart = false;
@@ -132,7 +133,7 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
         f.BitBtnLicht->click();
         f.BitBtnLicht->click();
         anNachNeustart = f.an;
-        nachNeustart = f.Image1Dim->bild();
+        nachNeustart = f.image1Dim()->bild();
     });
     // then back as soon as a new frame has been drawn (or after a generous while)
     bool bewegtSichWeiter = false;
@@ -141,7 +142,7 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
     QObject::connect(&wache, &QTimer::timeout, [&] {
         if (nachNeustart.isNull())
             return;
-        bewegtSichWeiter = f.Image1Dim->bild() != nachNeustart;
+        bewegtSichWeiter = f.image1Dim()->bild() != nachNeustart;
         if (bewegtSichWeiter) {
             wache.stop();
             f.BitBtnZurueck->click();
@@ -166,15 +167,15 @@ TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
 
     // opened again: at rest, in the same place, the marks drawn anew on the rope
-    const QRect ort = f.Image1Dim->geometry();
+    const QRect ort = f.image1Dim()->geometry();
     FensterOeffnen(&f);
     Ereignisse(20);
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(f.Image1Dim->geometry(), ort);
+    EXPECT_EQ(f.image1Dim()->geometry(), ort);
     EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
-    const int X0 = f.Image1Dim->bild().width() / 2, Y0 = f.Image1Dim->bild().height() / 2;
+    const int X0 = f.image1Dim()->bild().width() / 2, Y0 = f.image1Dim()->bild().height() / 2;
     ASSERT_EQ(f.markierung().anzahl, 2);
-    EXPECT_EQ(f.Image1Dim->canvas().pixel(X0 + f.markierung().x[0], Y0 - 8), 0x000000u);  // the mass's outline
+    EXPECT_EQ(f.image1Dim()->canvas().pixel(X0 + f.markierung().x[0], Y0 - 8), 0x000000u);  // the mass's outline
     f.close();
 }
 
@@ -184,15 +185,15 @@ TEST(FormInterferenz, ParameterStopsTheRunAndASingleTrainEndsByItself)
     TFormInterferenz f;
     FensterOeffnen(&f);
     Ereignisse(20);
-    Spaeter(100, [&] { f.TrackBarWellenlaengeEins->setPosition(50); });
+    Spaeter(100, [&] { f.trackBarWellenlaengeEins()->setPosition(50); });
     f.BitBtnLicht->click();  // returns once the change has stopped the run
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.werte().lambda1, 150);
     EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
 
-    f.RadioGroupWellenzug->setItemIndex(0);
-    EXPECT_FALSE(f.RadioGroupAnfangszustand->isVisibleTo(&f));
-    f.TrackBarWellenlaengeEins->setPosition(100);
+    f.radioGroupWellenzug()->setItemIndex(0);
+    EXPECT_FALSE(f.radioGroupAnfangszustand()->isVisibleTo(&f));
+    f.trackBarWellenlaengeEins()->setPosition(100);
     f.BitBtnLicht->click();  // ends after round((2R + λ)/c) + N rope frames
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
@@ -204,10 +205,10 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
 {
     Bildschirm(1264, 960);
     TFormInterferenz f;
-    f.RadioGroupDimension->setItemIndex(1);
-    f.RadioGroupImage->setItemIndex(0);
-    f.RadioGroupRichtung2->setItemIndex(0);  // "links + rechts"
-    f.RadioGroupPhasen->setItemIndex(1);     // antiphase
+    f.radioGroupDimension()->setItemIndex(1);
+    f.radioGroupImage()->setItemIndex(0);
+    f.radioGroupRichtung2()->setItemIndex(0);  // "links + rechts"
+    f.radioGroupPhasen()->setItemIndex(1);     // antiphase
     FensterOeffnen(&f);
     Ereignisse(20);
     // once the picture has moved on from the first frame: intensity, then off
@@ -217,14 +218,14 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
     wache.setInterval(20);
     QObject::connect(&wache, &QTimer::timeout, [&] {
         if (erstes.isNull()) {
-            erstes = f.Image2Dim->bild();
+            erstes = f.image2Dim()->bild();
             return;
         }
-        bewegt = f.Image2Dim->bild() != erstes;
+        bewegt = f.image2Dim()->bild() != erstes;
         if (!bewegt)
             return;
         wache.stop();
-        f.RadioGroupAuslInt->setItemIndex(1);
+        f.radioGroupAuslInt()->setItemIndex(1);
         anNachZeige = f.an;
         Spaeter(50, [&] { f.BitBtnLicht->click(); });
     });
@@ -236,12 +237,12 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
     f.BitBtnLicht->click();
     EXPECT_TRUE(bewegt);
     EXPECT_TRUE(anNachZeige);
-    EXPECT_TRUE(f.ImageIntensitaet->isVisible());
-    EXPECT_FALSE(f.Image2Dim->isVisible());
+    EXPECT_TRUE(f.imageIntensitaet()->isVisible());
+    EXPECT_FALSE(f.image2Dim()->isVisible());
     // antiphase: dark on the symmetry line, bright a quarter wavelength beside it… somewhere
     const int X0 = f.wasser().X0;
     const TColor dunkel = IntensitaetsFarbe(0);
-    for (int y = 4; y < f.ImageIntensitaet->bild().height() - 4; y += 16)
-        EXPECT_EQ(f.ImageIntensitaet->canvas().pixel(X0, y), dunkel) << y;
+    for (int y = 4; y < f.imageIntensitaet()->bild().height() - 4; y += 16)
+        EXPECT_EQ(f.imageIntensitaet()->canvas().pixel(X0, y), dunkel) << y;
     f.close();
 }

@@ -192,13 +192,13 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     Ereignisse(20);
     fenster.TrackBarTempo->setPosition(8);
     EXPECT_EQ(fenster.Verzoegerung, 0);
-    fenster.TrackBarSpaltB->setPosition(40);
+    fenster.trackBarSpaltB()->setPosition(40);
 
     // step 1: the wave field is computed at the start; a step change stops the run
     Sobald(&fenster, [&] { return fenster.zeitpunkt() > 2; }, [&] {
         EXPECT_TRUE(fenster.an);
         EXPECT_FALSE(fenster.feldNoetig());
-        fenster.BitBtnWeiter->click();
+        fenster.bitBtnWeiter()->click();
     });
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(fenster.an);
@@ -206,12 +206,12 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     EXPECT_TRUE(meldungen.liste.isEmpty());
 
     // step 4: no photon is ever behind the covered slit
-    fenster.BitBtnWeiter->click();
-    fenster.BitBtnWeiter->click();
+    fenster.bitBtnWeiter()->click();
+    fenster.bitBtnWeiter()->click();
     EXPECT_EQ(fenster.schritt(), 4);
-    EXPECT_FALSE(fenster.PanelLambda->isVisible());
+    EXPECT_FALSE(fenster.panelLambda()->isVisible());
     const Masse m = fenster.zustand().m;
-    const QImage vorher = fenster.Image1->bild().copy();
+    const QImage vorher = fenster.image1()->bild().copy();
     bool hinterDemSpalt = false;
     int aktivGesehen = 0;
     std::function<void()> pruefen = [&] {
@@ -228,42 +228,42 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(hinterDemSpalt);
     EXPECT_GT(aktivGesehen, 0) << fenster.zeitpunkt();
-    const QImage &nachher = fenster.Image1->bild();
+    const QImage &nachher = fenster.image1()->bild();
     for (int y = 0; y < m.hoehe; y += 3)
         for (int x = m.X0 + 13; x < m.breite; x += 3)
             ASSERT_EQ(nachher.pixel(x, y), vorher.pixel(x, y)) << x << "," << y;
 
     // step 6 with a slit narrower than the wavelength: the spread reaches 90°
-    fenster.BitBtnWeiter->click();
-    fenster.BitBtnWeiter->click();
+    fenster.bitBtnWeiter()->click();
+    fenster.bitBtnWeiter()->click();
     EXPECT_EQ(fenster.schritt(), 6);
-    fenster.TrackBarLambda->setPosition(80);
-    fenster.TrackBarSpaltB->setPosition(30);
+    fenster.trackBarLambda()->setPosition(80);
+    fenster.trackBarSpaltB()->setPosition(30);
     EXPECT_DOUBLE_EQ(fenster.zustand().theta1, M_PI / 2);
-    EXPECT_TRUE(fenster.PanelMitIntens->isVisible());
-    EXPECT_FALSE(fenster.BitBtnWeiter->isVisible());
+    EXPECT_TRUE(fenster.panelMitIntens()->isVisible());
+    EXPECT_FALSE(fenster.bitBtnWeiter()->isVisible());
 
     // the step's file is loaded only on request; a missing file is reported, the text shown stays
     TextPfad = QStringLiteral("/nicht/vorhanden/");
-    fenster.CheckBoxNeuText->setChecked(true);
-    const QString gezeigt = fenster.RichEditText->toPlainText();
+    fenster.checkBoxNeuText()->setChecked(true);
+    const QString gezeigt = fenster.richEditText()->toPlainText();
     EXPECT_FALSE(gezeigt.isEmpty());
-    fenster.CheckBoxNeuText->setChecked(false);
+    fenster.checkBoxNeuText()->setChecked(false);
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_TRUE(meldungen.liste[0].text.contains(QStringLiteral("Heisenberg6.RTF")));
-    EXPECT_EQ(fenster.RichEditText->toPlainText(), gezeigt);
-    fenster.CheckBoxNeuText->setChecked(true);
-    fenster.BitBtnSchrittzurueck->click();  // unticks the box without loading a file
-    EXPECT_FALSE(fenster.CheckBoxNeuText->isChecked());
+    EXPECT_EQ(fenster.richEditText()->toPlainText(), gezeigt);
+    fenster.checkBoxNeuText()->setChecked(true);
+    fenster.bitBtnSchrittzurueck()->click();  // unticks the box without loading a file
+    EXPECT_FALSE(fenster.checkBoxNeuText()->isChecked());
     EXPECT_EQ(meldungen.liste.size(), 1);
-    EXPECT_FALSE(fenster.RichEditText->toPlainText().isEmpty());
+    EXPECT_FALSE(fenster.richEditText()->toPlainText().isEmpty());
 
     // step 5 with the intensity, the picture size changed during the run; then back to the guide
-    fenster.CheckBoxMitIntens->setChecked(true);
+    fenster.checkBoxMitIntens()->setChecked(true);
     QTimer::singleShot(150, &fenster, [&] {
-        fenster.RadioGroupZeichenflaeche->setItemIndex(0);
+        fenster.radioGroupZeichenflaeche()->setItemIndex(0);
         EXPECT_TRUE(fenster.an);
-        EXPECT_EQ(fenster.Image1->bild().size(), QSize(6 * 57, 6 * 57));
+        EXPECT_EQ(fenster.image1()->bild().size(), QSize(6 * 57, 6 * 57));
     });
     QTimer::singleShot(400, &fenster, [&] { fenster.BitBtnZurueck->click(); });
     fenster.BitBtnLicht->click();
@@ -282,20 +282,20 @@ TEST(Heisenberg, ReopenedAfterBackShowsTheStepsStartingPicture)
     FensterOeffnen(&fenster);
     Ereignisse(20);
     fenster.TrackBarTempo->setPosition(8);
-    fenster.TrackBarSpaltB->setPosition(30);
+    fenster.trackBarSpaltB()->setPosition(30);
     for (int schritt : {1, 3}) {
         while (fenster.schritt() < schritt)
-            fenster.BitBtnWeiter->click();
-        const QImage start = fenster.Image1->bild().copy();
+            fenster.bitBtnWeiter()->click();
+        const QImage start = fenster.image1()->bild().copy();
         Sobald(&fenster, [&] { return fenster.an && fenster.zeitpunkt() > 3; },
                [&] { fenster.BitBtnZurueck->click(); });
         fenster.BitBtnLicht->click();
         ASSERT_FALSE(fenster.isVisible()) << schritt;
-        ASSERT_NE(fenster.Image1->bild(), start) << schritt;  // the run had drawn
+        ASSERT_NE(fenster.image1()->bild(), start) << schritt;  // the run had drawn
         FensterOeffnen(&fenster);
         Ereignisse(20);
         EXPECT_EQ(fenster.PanelKontrolle->farbe(), 0x0000FFu) << schritt;
-        EXPECT_TRUE(fenster.Image1->bild() == start) << schritt;
+        EXPECT_TRUE(fenster.image1()->bild() == start) << schritt;
     }
     fenster.close();
 }

@@ -166,12 +166,12 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
     TFormStWellen fenster;
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    EXPECT_EQ(fenster.PanelSchrittNr->caption(), QStringLiteral("Schritt 1 / 5"));
+    EXPECT_EQ(fenster.panelSchrittNr()->caption(), QStringLiteral("Schritt 1 / 5"));
     EXPECT_FALSE(fenster.BitBtnErgebnis->isEnabled());
-    EXPECT_FALSE(fenster.BitBtnSchrittZurueck->isVisible());
-    fenster.TrackBarPause->setPosition(5);
+    EXPECT_FALSE(fenster.bitBtnSchrittZurueck()->isVisible());
+    fenster.trackBarPause()->setPosition(5);
     EXPECT_EQ(fenster.Verzoegerung, 0);
-    fenster.CheckBoxEinzelWellen->setChecked(true);
+    fenster.checkBoxEinzelWellen()->setChecked(true);
 
     // step 1: a single pulse ends by itself
     fenster.BitBtnLicht->click();
@@ -180,30 +180,30 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
     EXPECT_FALSE(fenster.BitBtnErgebnis->isEnabled());
 
     // steps 2 to 4 show and hide their panels
-    fenster.BitBtnWeiter->click();
-    EXPECT_TRUE(fenster.PanelWZentren->isVisible());
-    EXPECT_FALSE(fenster.PanelBergTal->isVisible());
-    fenster.BitBtnWeiter->click();
-    EXPECT_TRUE(fenster.PanelFestLose->isVisible());
-    EXPECT_TRUE(fenster.BitBtnzurueckzurueck->isVisible());
-    fenster.RadioGroupFestLose->setItemIndex(1);
+    fenster.bitBtnWeiter()->click();
+    EXPECT_TRUE(fenster.panelWZentren()->isVisible());
+    EXPECT_FALSE(fenster.panelBergTal()->isVisible());
+    fenster.bitBtnWeiter()->click();
+    EXPECT_TRUE(fenster.panelFestLose()->isVisible());
+    EXPECT_TRUE(fenster.bitBtnzurueckzurueck()->isVisible());
+    fenster.radioGroupFestLose()->setItemIndex(1);
     fenster.BitBtnLicht->click();  // a free-end pulse, to its end
     EXPECT_FALSE(fenster.an);
-    fenster.BitBtnWeiter->click();
-    fenster.BitBtnWeiter->click();
+    fenster.bitBtnWeiter()->click();
+    fenster.bitBtnWeiter()->click();
     EXPECT_EQ(fenster.schritt(), 5);
-    EXPECT_FALSE(fenster.BitBtnWeiter->isVisible());
-    EXPECT_TRUE(fenster.PanelZBaeuche->isVisible());
-    EXPECT_FALSE(fenster.PanelWellenLaenge->isVisible());
+    EXPECT_FALSE(fenster.bitBtnWeiter()->isVisible());
+    EXPECT_TRUE(fenster.panelZBaeuche()->isVisible());
+    EXPECT_FALSE(fenster.panelWellenLaenge()->isVisible());
 
     // step 5 runs until stopped: a changed control stops it, the observation follows
-    fenster.TrackBarZBaeuche->setPosition(2);
+    fenster.trackBarZBaeuche()->setPosition(2);
     QTimer::singleShot(150, &fenster, [&] {
         EXPECT_TRUE(fenster.an);
         const Werte &w = fenster.zustand().w;
         EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xL), 0, 1e-9);
         EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xR), 0, 1e-9);
-        fenster.TrackBarAmplitude->setPosition(30);
+        fenster.trackBarAmplitude()->setPosition(30);
     });
     fenster.BitBtnLicht->click();
     EXPECT_FALSE(fenster.an);
@@ -227,6 +227,6 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
     EXPECT_TRUE(sofortZurueck);
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
-    fenster.BitBtnzurueckzurueck->click();
+    fenster.bitBtnzurueckzurueck()->click();
     EXPECT_EQ(fenster.schritt(), 1);
 }
