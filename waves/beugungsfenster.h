@@ -76,9 +76,6 @@ public:
     void Panel1MouseDown();
     void Panel1MouseUp();
 
-    // Computes the Huygens tables now; false when cancelled.
-    bool BerechnePhaseIntens();
-
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
@@ -86,6 +83,9 @@ protected:
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:
+    // Computes the Huygens tables now; false when cancelled.
+    bool BerechnePhaseIntens();
+
     // ---- controls ----
     Bild *Image1 = nullptr;
     Panel *PanelAnimSimu = nullptr, *PanelDatenEinf = nullptr, *PanelDatenKompl = nullptr, *PanelHinweise = nullptr;

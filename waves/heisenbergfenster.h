@@ -59,14 +59,15 @@ public:
     void RadioGroupZeichenflaecheClick();
     void BitBtnInfoClick();
 
-    bool BerechnePhaseIntens();
-
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
     void Simulation() override;
 
 private:
+    // Computes the Huygens tables now; false when cancelled.
+    bool BerechnePhaseIntens();
+
     // ---- controls ----
     Bild *Image1 = nullptr;
     Panel *PanelText = nullptr, *PanelErgebnis1 = nullptr, *PanelZeichenflaeche = nullptr,
