@@ -92,3 +92,12 @@ bool MitRechenTafel(const RechenTafel &tafel, const std::function<bool()> &rechn
     tafel.panel->hide();
     return ergebnis;
 }
+
+Schieber ErzeugeSkalenSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort,
+                               const QList<TrackBar::Marke> &skala, std::function<void()> geaendert)
+{
+    const Schieber s = ErzeugeSchieber(eltern, min, max, position, ort, true, std::move(geaendert));
+    s.bar->setSkala(skala);
+    SetzeSchrift(s.bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
+    return s;
+}

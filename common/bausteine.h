@@ -30,6 +30,9 @@ struct Schieber {
 };
 Schieber ErzeugeSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort, bool mitUpDown,
                          std::function<void()> geaendert);
+// The same with its up-down and with scale labels under the bar in bold 8-point type.
+Schieber ErzeugeSkalenSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort,
+                               const QList<TrackBar::Marke> &skala, std::function<void()> geaendert);
 
 // The panel "Bitte Geduld: Ich rechne!" at the given place, with its progress bar (0 to
 // bereich) near its foot; hidden until a computation shows it.

@@ -1,5 +1,5 @@
 // The counter-field window (TFormGegenfeld2, below) and the frame it lends to the
-// Planck-constant window (GegenfeldFenster). What the counter-field window and the Planck-constant window share: the photocell with
+// Planck-constant window (GegenfeldFenster). What both windows share: the photocell with
 // its counter voltage, the lamp with the choice of its light, the quanta and electrons of
 // the run, the galvanometer, the light switch with pause and abort, and the tempo. Each
 // window adds its controls, its way of showing the light and its texts.

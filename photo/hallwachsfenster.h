@@ -1,9 +1,9 @@
 // The Hallwachs window (TFormHallwachs, below) and the frame it lends to the vacuum-photocell
-// window (HallwachsFenster). What the Hallwachs window and the vacuum-photocell window share: light of two kinds
-// (visible or ultraviolet) from a lamp onto a metal, the intensity, the choice between a
-// circuit with galvanometer and none, the labels, the run that releases electrons while
-// the light is on and lets those in flight finish after it is switched off, and the
-// handlers of these controls. Each window adds its sketch, its labels and its texts.
+// window (HallwachsFenster). What both windows share: light of two kinds (visible or
+// ultraviolet) from a lamp onto a metal, the intensity, the choice between a circuit with
+// galvanometer and none, the labels, the run that releases electrons while the light is on
+// and lets those in flight finish after it is switched off, and the handlers of these
+// controls. Each window adds its sketch, its labels and its texts.
 #pragma once
 
 #include "hallwachs.h"

@@ -137,12 +137,10 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
         p->setFarbe(FarbePanel);
         Setze(p, 8, oben, innen, 84);
         QLabel *t = Beschriftung(p, titel, 6, 2, innen - 12);
-        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(4, 22, innen - 8, 32), true,
-                                           [this] { TrackBarBlendeChange(); });
+        const Schieber s = ErzeugeSkalenSchieber(p, min, max, pos, QRect(4, 22, innen - 8, 32), skala,
+                                                 [this] { TrackBarBlendeChange(); });
         bar = s.bar;
         ud = s.updown;
-        bar->setSkala(skala);
-        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         if (titelLabel)
             *titelLabel = t;
         return p;

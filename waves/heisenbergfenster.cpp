@@ -95,11 +95,10 @@ void TFormHeisenberg::ErzeugeSpalte()
                      int pos, TrackBar *&bar, UpDown *&ud, std::function<void()> geaendert, QLabel **titelLabel) {
         Panel *p = ErzeugePanel(this, ort);
         QLabel *t = Beschriftung(p, titel, 8, 4, innen);
-        const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 26, innen, 32), true, std::move(geaendert));
+        const Schieber s =
+            ErzeugeSkalenSchieber(p, min, max, pos, QRect(8, 26, innen, 32), skala, std::move(geaendert));
         bar = s.bar;
         ud = s.updown;
-        bar->setSkala(skala);
-        SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         if (titelLabel)
             *titelLabel = t;
         return p;
