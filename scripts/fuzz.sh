@@ -5,7 +5,8 @@
 # rtfleser is the RTF reader alone (no layout, no painting): fast, and given inputs up to 1 MiB.
 # The growing corpus lives in build/fuzz/korpus/<target>/ and starts from the seed files
 # (tests/daten/rtf/ or the built-in texts); crashes, hangs and slow inputs are written to
-# build/fuzz/funde/. Copy a finding into tests/daten/rtf_funde/ (or markup_funde/) once it
+# build/fuzz/funde/ (an input counts as a hang after 60 s: on a loaded machine large inputs take
+# several seconds). Copy a finding into tests/daten/rtf_funde/ (or markup_funde/) once it
 # is fixed: the replay test keeps it fixed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,6 +32,6 @@ for d in "${saat[@]}"; do [ -d "$d" ] && vorhanden+=("$d"); done
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
-exec nice build/fuzz/fuzz/"${ziel}_fuzz" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=4096 \
+exec nice build/fuzz/fuzz/"${ziel}_fuzz" -max_total_time="$sekunden" -timeout=60 -rss_limit_mb=4096 \
   -max_len="$laenge" -print_final_stats=1 -artifact_prefix=build/fuzz/funde/"$ziel"- "${dict[@]}" "$@" \
   "$korpus" "${vorhanden[@]}"
