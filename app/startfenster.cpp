@@ -1,5 +1,7 @@
 #include "startfenster.h"
 
+#include "lauf.h"
+
 #include "bild.h"
 #include "canvas.h"
 #include "infofenster.h"
@@ -166,6 +168,7 @@ void TFormMain::closeEvent(QCloseEvent *e)
     for (QWidget *w : AlleFenster())
         if (w != this)
             w->hide();
+    Lauf::AlleAbbrechen();  // no run outlives the program's end
     e->accept();
     QCoreApplication::quit();
 }

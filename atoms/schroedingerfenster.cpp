@@ -368,9 +368,9 @@ void TFormSchroedinger3::ZeichneElektronen()
             ZeichneGraph(c, a_, nn, ll);
         c.copyMode = KopierModus::SrcCopy;
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, aktuell_, true, 0);
-        Warte(std::uint32_t(punktVerzoegerung_ * 30));
+        ::Warte(std::uint32_t(punktVerzoegerung_ * 30));
         while (pause && !Stopp)
-            Warte(10);
+            ::Warte(10);
         if (bildNr_ != bild)
             break;  // the picture was cleared or redrawn meanwhile: no dot of this run belongs in it
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, alt_, true, 0);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -74,6 +75,7 @@ private:
 SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(caption);
+    laufObjekt_.beiEnde = [this] { LaufBeendet(); };
     SetzeFarbe(this, FarbeHintergrund);
     SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
     FarbeZeichengrund = FarbeHintergrund;
@@ -242,17 +244,31 @@ void SimFenster::AnAusSchalten(bool ein)
 
 void SimFenster::BitBtnLichtClick()
 {
-    Stopp = true;
     AnAusSchalten(!an);
     Vorbereiten();
     pause = false;
-    if (!an)
+    if (!an) {
+        LaufStoppen();
         return;
-    Stopp = false;
-    Simulation();
+    }
+    LaufStarten();
+}
+
+void SimFenster::LaufStarten(std::function<Ablauf()> machen)
+{
+    if (!machen)
+        machen = [this] { return Simulation(); };
+    pause = false;
+    laufObjekt_.Starten(std::move(machen));
+}
+
+void SimFenster::LaufBeendet()
+{
+    pause = false;
+    if (BitBtnStop)
+        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     if (an)
         AnAusSchalten(false);
-    Stopp = true;
     if (BitBtnErgebnis)
         BitBtnErgebnis->setEnabled(true);
 }
@@ -279,6 +295,10 @@ void SimFenster::BitBtnStopClick()
     pause = !pause;
     if (BitBtnStop)
         BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
+    if (laufObjekt_.Aktiv()) {  // the run holds in its waits while paused
+        laufObjekt_.Pausieren(pause);
+        return;
+    }
     while (pause && !Stopp && an && !ProgrammEndet)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
@@ -286,6 +306,7 @@ void SimFenster::BitBtnStopClick()
 void SimFenster::BitBtnZurueckClick()
 {
     Stopp = true;
+    LaufStoppen();
     close();
 }
 
@@ -302,6 +323,13 @@ void SimFenster::UpDownTempoClick()
 {
     if (TrackBarTempo)
         TrackBarTempo->setPosition(UpDownTempo->Position());
+}
+
+void SimFenster::hideEvent(QHideEvent *e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous())
+        LaufStoppen();
 }
 
 void SimFenster::showEvent(QShowEvent *e)
@@ -487,6 +515,7 @@ QRect FreierPlatz(const QRect &wunsch, const QList<QRect> &belegt, const QRect &
 void SimFenster::closeEvent(QCloseEvent *e)
 {
     Stopp = true;
+    LaufStoppen();
     FormClose();
     e->accept();
 }

@@ -4,15 +4,16 @@
 // the helpers below, and overrides
 //   FormActivate()  – runs each time the window is opened (shown),
 //   Vorbereiten()   – prepares the drawing before a run starts,
-//   Simulation()    – the run loop: per frame compute and draw, Warte(Verzoegerung),
-//                     and return at once when Stopp is set.
-// The run protocol (on/off, pause, speed, back, close) and the hint and result panels
-// live here, so that each window's code holds only what it adds.
+//   Simulation()    – the run, a coroutine (common/lauf.h): per frame compute and draw,
+//                     co_await Warte(Verzoegerung), and return once Gestoppt().
+// The run protocol (on/off, pause, speed, restart, stop on hide and close, back) and the
+// hint and result panels live here, so that each window's code holds only what it adds.
 #pragma once
 
 #include "fensterregister.h"
 #include "global.h"
 #include "glyphen.h"
+#include "lauf.h"
 #include "steuerelemente.h"
 #include "wertetabelle.h"
 
@@ -74,6 +75,10 @@ public:
     void BitBtnErgebnisClick();
     void TafelVerbergen(TextTafel &t);  // a click into the panel or its text
 
+    // ---- the run (common/lauf.h) ----------------------------------------------------------------
+    bool LaufAktiv() const { return laufObjekt_.Aktiv(); }
+    const Lauf &LaufObjekt() const { return laufObjekt_; }
+
     // ---- export (common/export.*) -----------------------------------------------------------
     // The values the window computed or measured, for "Werte speichern (CSV) …"; a window
     // without values returns an empty table. Its pictures are exported by the frame.
@@ -101,7 +106,19 @@ protected:
     virtual void FormActivate() {}
     virtual void FormClose() {}
     virtual void Vorbereiten() {}
-    virtual void Simulation() {}
+    virtual Ablauf Simulation() { co_return; }
+
+    // Starts the run (Simulation unless another is given); while one is still going, that
+    // one is asked to stop and the new one follows once it has ended.
+    void LaufStarten(std::function<Ablauf()> machen = {});
+    // Asks the run to stop: its next wait ends at the next tick, and Gestoppt() holds.
+    void LaufStoppen() { laufObjekt_.Stoppen(); }
+    // The run is asked to stop (or none is going).
+    bool Gestoppt() const { return laufObjekt_.Stopp() || ProgrammEndet; }
+    // Waits ms (at least to the next tick of 1/64 s), the event loop going on meanwhile.
+    Warten Warte(std::uint32_t ms) { return laufObjekt_.Warte(ms); }
+    // What follows a run's end (lamp off, result button on); a window may add to it.
+    virtual void LaufBeendet();
 
     // For windows whose runs must not nest (BitBtnLichtClick nests a new run inside a run
     // still ending): runs lauf() (clearing Stopp before) as long as nochAn() holds and the run
@@ -130,6 +147,7 @@ protected:
 
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
 
     // Where the place the window gave the back button is taken by another visible control or
     // leaves the screen, the button moves to the nearest free place (FreierPlatz); runs each
@@ -140,6 +158,7 @@ protected:
     void SpaltenEinpassen();
 
 private:
+    Lauf laufObjekt_;
     Bild *hauptBild_ = nullptr;
     bool imLauf_ = false;  // a run loop is on the stack (running or ending)
     bool nochmal_ = false; // switched on again while it ends: the loop starts anew

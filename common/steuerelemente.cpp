@@ -109,11 +109,11 @@ void SetzeSchrift(QWidget *w, const QString &name, int punkte, bool fett, bool k
 }
 // ---- messages and beep -------------------------------------------------------------
 
-void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf)
+QMessageBox *Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf)
 {
     if (MeldungsBeobachter) {
         MeldungsBeobachter({typ, text, knopf});
-        return;
+        return nullptr;
     }
     QMessageBox::Icon symbol = QMessageBox::Information;
     QString titel = QStringLiteral("Information");
@@ -124,19 +124,28 @@ void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnop
         symbol = QMessageBox::Warning;
         titel = QStringLiteral("Warnung");
     }
-    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, parent);
+    QWidget *fenster = parent ? parent->window() : nullptr;
+    if (fenster)
+        for (QMessageBox *offen : fenster->findChildren<QMessageBox *>(QStringLiteral("Meldung"), Qt::FindDirectChildrenOnly))
+            if (offen->isVisible())
+                return nullptr;  // one box at a time over a window: none is stacked on another
+    auto *box = new QMessageBox(symbol, titel, text, QMessageBox::NoButton, fenster);
+    box->setObjectName(QStringLiteral("Meldung"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(fenster ? Qt::WindowModal : Qt::ApplicationModal);
     switch (knopf) {
     case MeldungsKnopf::Ok:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         break;
     case MeldungsKnopf::Abbrechen:
-        box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
         break;
     case MeldungsKnopf::Wiederholen:
-        box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+        box->addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
         break;
     }
-    box.exec();
+    box->open();
+    return box;
 }
 
 void Piepsen()

@@ -14,9 +14,14 @@
 #include "updown.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
+#include <coroutine>
 #include <functional>
+
+class QMessageBox;
 
 struct Schrift;
 
@@ -36,9 +41,35 @@ void SetzeTextFarbe(QWidget *w, TColor text);
 // Font of a widget: family, size in points (pixel size fixed at 96 dpi), bold.
 void SetzeSchrift(QWidget *w, const QString &name, int punkte, bool fett = false, bool kursiv = false);
 
-// Typed message boxes with a single button, as the windows use them.
+// Typed message boxes with a single button, as the windows use them. The box is modal for
+// its window only and does not hold the caller: Meldung returns at once with the box (null
+// when a test observes the messages, or when a box is already open over the window – a
+// held key or arrow cannot stack boxes). A run that must go on only after the box
+// has closed awaits it: co_await Geschlossen(Meldung(…)).
 enum class MeldungsKnopf { Ok, Abbrechen, Wiederholen };
-void Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf = MeldungsKnopf::Ok);
+QMessageBox *Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, MeldungsKnopf knopf = MeldungsKnopf::Ok);
+
+// Awaitable: goes on once the dialog has closed (at once for none).
+class Geschlossen {
+public:
+    explicit Geschlossen(QDialog *d) : dialog_(d) {}
+    ~Geschlossen() { QObject::disconnect(verbindung_); }
+    Geschlossen(const Geschlossen &) = delete;
+    Geschlossen &operator=(const Geschlossen &) = delete;
+    bool await_ready() const { return !dialog_ || !dialog_->isVisible(); }
+    void await_suspend(std::coroutine_handle<> h)
+    {
+        verbindung_ = QObject::connect(dialog_, &QDialog::finished, dialog_, [this, h] {
+            QObject::disconnect(verbindung_);
+            h.resume();
+        });
+    }
+    void await_resume() const noexcept {}
+
+private:
+    QPointer<QDialog> dialog_;
+    QMetaObject::Connection verbindung_;
+};
 
 // When set (by tests), messages go here instead of a modal box.
 struct MeldungsEintrag {

@@ -183,7 +183,7 @@ void TFormFranckHertzAnordnung2::Bewegen()
     while (!schliessen && !ProgrammEndet) {
         gas.TemperaturBewegung(maler_.get());
         do
-            Warte(0);
+            ::Warte(0);
         while (pause && !schliessen && !ProgrammEndet);
     }
     bewegt = false;

@@ -126,7 +126,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     radien = AtomRadien(e);
     sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
     maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
-    maler_->pause = [](int ms) { Warte(std::uint32_t(ms)); };
+    maler_->pause = [](int ms) { ::Warte(std::uint32_t(ms)); };
     gas.Einrichten(punkte, radien.r, KathodenAbstand);
     lauf = std::make_unique<ElektronenLauf>(punkte, radien);
 
@@ -316,11 +316,11 @@ void TFormFranckHertz2::Schleife()
     schleifeAktiv = true;
     while (!schliessen && !ProgrammEndet) {
         if (heizungAn && schalterZu) {
-            Simulation();
+            SimulationAlt();
         } else if (CheckBoxAtomBewegung->isChecked()) {
             if (temperatur > 0)
                 gas.TemperaturBewegung(maler_.get());
-            Warte(std::uint32_t(Verzoegerung));
+            ::Warte(std::uint32_t(Verzoegerung));
         } else {
             break;
         }
@@ -328,7 +328,7 @@ void TFormFranckHertz2::Schleife()
     schleifeAktiv = false;
 }
 
-void TFormFranckHertz2::Simulation()
+void TFormFranckHertz2::SimulationAlt()
 {
     BitBtnStop->setEnabled(true);
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
@@ -350,7 +350,7 @@ void TFormFranckHertz2::Simulation()
             lauf->par.stossPause = TrackBarStop->Position() * 200;
             if (!lauf->Schritt(&gas, CheckBoxAtomBewegung->isChecked() && temperatur > 0, maler_.get()))
                 break;
-            Warte(std::uint32_t(Verzoegerung));
+            ::Warte(std::uint32_t(Verzoegerung));
         }
         const bool gestoppt = Stopp;
         lauf->Buchen(gestoppt);
@@ -365,7 +365,7 @@ void TFormFranckHertz2::Simulation()
         ElektronenLauf::AlleAbregen(gas, maler_.get());
         if (gestoppt)
             break;
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
     }
     BitBtnErgebnis->setEnabled(true);
     laeuft = false;
@@ -383,7 +383,7 @@ void TFormFranckHertz2::Heitzen()
         Zeichner().ZeichneKathode2(TColor(3 * i + 159));
         if (CheckBoxAtomBewegung->isChecked() && temperatur > 0)
             gas.TemperaturBewegung(maler_.get());
-        Warte(0);
+        ::Warte(0);
     }
     heizt = false;
 }

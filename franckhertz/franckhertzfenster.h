@@ -68,7 +68,7 @@ protected:
     void FormActivate() override;
     void FormClose() override;
     void Vorbereiten() override;  // re-reads the parameters
-    void Simulation() override;   // one electron run
+    void SimulationAlt();   // one electron run
 
 private:
     void Schleife();  // the run or the continuous atom motion, never twice at once

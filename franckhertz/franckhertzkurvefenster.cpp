@@ -274,14 +274,14 @@ void TFormFranckHertzKurve2::BitBtnStartClick()
     do {
         neuStart_ = false;
         VorbereitenImage2();
-        Simulation();
+        SimulationAlt();
     } while (neuStart_ && laeuft && !ProgrammEndet);
     imLauf_ = false;
     if (laeuft && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
         Ausschalten();
 }
 
-void TFormFranckHertzKurve2::Simulation()
+void TFormFranckHertzKurve2::SimulationAlt()
 {
     Stopp = false;
     PanelGeduld->show();
@@ -314,7 +314,7 @@ void TFormFranckHertzKurve2::Simulation()
         ++t;
         ZeichneKurvenBalken(c, {ursprungX, ursprungY, k, balkenSkala}, t, s, I);
         z.ZeigerSetzen(stromZeiger, StromZeiger(I, N));
-        Warte(0);
+        ::Warte(0);
         if (Stopp && laeuft && !neuStart_)
             break;  // stopped from elsewhere (back button, program end)
     }

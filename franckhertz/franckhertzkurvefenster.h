@@ -65,7 +65,7 @@ public:
 
 protected:
     void FormClose() override;
-    void Simulation() override;
+    void SimulationAlt();
     void mousePressEvent(QMouseEvent *ev) override;
 
 private:

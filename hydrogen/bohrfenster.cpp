@@ -341,7 +341,7 @@ void TFormBohrAtom2::Ablehnen(const Wahl &w)
 void TFormBohrAtom2::WarteMitPause(int ms)
 {
     do
-        Warte(std::uint32_t(ms));
+        ::Warte(std::uint32_t(ms));
     while (pause && !Stopp);
 }
 
@@ -356,7 +356,7 @@ void TFormBohrAtom2::BitBtnStartClick()
             Stopp = false;  // the loop that is still draining goes on
             return;
         }
-        Simulation();
+        SimulationAlt();
     } else {
         Ausschalten();
         Stopp = true;
@@ -379,7 +379,7 @@ void TFormBohrAtom2::BitBtnPauseClick()
     BitBtnPause->setCaption(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
 }
 
-void TFormBohrAtom2::Simulation()
+void TFormBohrAtom2::SimulationAlt()
 {
     laeuft_ = true;
     ZeichneAlles();

@@ -64,7 +64,7 @@ public:
 protected:
     void FormActivate() override;
     void FormClose() override;
-    void Simulation() override;
+    void SimulationAlt();
 
 private:
     // ---- controls ----

@@ -121,7 +121,7 @@ void TFormHAtom3::Warten(double ms)
     if (!animiert())
         return;
     ++Warteschritte;
-    Warte(std::uint32_t(std::max(0.0, ms)));
+    ::Warte(std::uint32_t(std::max(0.0, ms)));
 }
 
 void TFormHAtom3::Neuzeichnen()

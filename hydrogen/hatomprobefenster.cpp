@@ -209,7 +209,7 @@ void TFormHAtomProbe3::AtomZeigen(int stufe)
 
 void TFormHAtomProbe3::Warten(int ms)
 {
-    Warte(std::uint32_t(std::max(0, ms)));
+    ::Warte(std::uint32_t(std::max(0, ms)));
     while (pause && !Stopp && !ProgrammEndet)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }

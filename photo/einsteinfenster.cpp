@@ -98,9 +98,9 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
 
     connect(CheckBoxVerbLinien, &QCheckBox::toggled, this, [this] { CheckBoxVerbLinienClick(); });
     for (QCheckBox *b : {CheckBoxDreieck, CheckBoxspektralLinien, CheckBoxSpektrum})
-        connect(b, &QCheckBox::toggled, this, [this] { Simulation(); });
-    connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { Simulation(); });
-    Simulation();
+        connect(b, &QCheckBox::toggled, this, [this] { SimulationAlt(); });
+    connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { SimulationAlt(); });
+    SimulationAlt();
 }
 
 QCheckBox *TFormEinsteinGl::MetallBox(int i) const
@@ -118,14 +118,14 @@ void TFormEinsteinGl::CheckBoxMetallClick(int i)
     gezeigt[i] = MetallBox(i)->isChecked();
     CheckBoxVerbLinien->setEnabled(gezeigt[0] || gezeigt[1] || gezeigt[2] || gezeigt[3]);
     CheckBoxDreieck->setEnabled(CheckBoxVerbLinien->isEnabled() && CheckBoxVerbLinien->isChecked());
-    Simulation();
+    SimulationAlt();
 }
 
 void TFormEinsteinGl::CheckBoxVerbLinienClick()
 {
     BitBtnErgebnis->setEnabled(true);
     CheckBoxDreieck->setEnabled(CheckBoxVerbLinien->isEnabled() && CheckBoxVerbLinien->isChecked());
-    Simulation();
+    SimulationAlt();
 }
 
 void TFormEinsteinGl::BitBtnZurueckClick()
@@ -135,7 +135,7 @@ void TFormEinsteinGl::BitBtnZurueckClick()
     close();
 }
 
-void TFormEinsteinGl::Simulation()
+void TFormEinsteinGl::SimulationAlt()
 {
     EinsteinAnsicht ansicht;
     ansicht.lampe = Lampen[std::clamp(RadioGroupSpektren->ItemIndex(), 0, 3)];

@@ -36,10 +36,10 @@ public:
     void BitBtnZurueckClick() override;
 
     // The whole plot.
-    void Simulation() override;
+    void SimulationAlt();
 
 protected:
-    void FormActivate() override { Simulation(); }
+    void FormActivate() override { SimulationAlt(); }
 
 private:
     void SchreibeHinweisSelbst();

@@ -308,10 +308,10 @@ void GegenfeldFenster::BitBtnLichtClick()
     Stopp = false;
     abbruch = false;
     if (!laeuft)  // a run still draining carries on with the light
-        Simulation();
+        SimulationAlt();
 }
 
-void GegenfeldFenster::Simulation()
+void GegenfeldFenster::SimulationAlt()
 {
     laeuft = true;
     Stopp = false;
@@ -332,7 +332,7 @@ void GegenfeldFenster::Simulation()
             WellenZeigen();
         }
         Zeigen();
-        Warte(std::uint32_t(std::max(0, Wartezeit(int(uhr.restart())))));
+        ::Warte(std::uint32_t(std::max(0, Wartezeit(int(uhr.restart())))));
         uhr.restart();
         if (Stopp && an)
             LichtAus();

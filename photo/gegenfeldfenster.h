@@ -107,7 +107,7 @@ protected:
     virtual void SpannungGeaendert() {}
     virtual void LaufEnde() {}
 
-    void Simulation() override;
+    void SimulationAlt();
     void FormActivate() override;
     void FormClose() override;
 

@@ -269,10 +269,10 @@ void HallwachsFenster::BitBtnLichtClick()
     Zeigen();
     Stopp = false;
     if (!laeuft)  // a run that is still on (electrons in flight) carries on with the light
-        Simulation();
+        SimulationAlt();
 }
 
-void HallwachsFenster::Simulation()
+void HallwachsFenster::SimulationAlt()
 {
     laeuft = true;
     bilder = 0;
@@ -288,7 +288,7 @@ void HallwachsFenster::Simulation()
             WellenZeigen();
         }
         Zeigen();
-        Warte(std::uint32_t(tempo.verzoegerung));
+        ::Warte(std::uint32_t(tempo.verzoegerung));
         if (Stopp || ProgrammEndet)
             break;
         if (!an && strom.Fliegende() == 0)

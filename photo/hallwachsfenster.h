@@ -91,7 +91,7 @@ protected:
     // XOR-draws the waves at phase a in the light's colour farbe; drawing twice erases them.
     virtual QRect ZeichneWellen(Canvas &c, const Photoeffekt::Wellenbild &w, int a, TColor farbe);
 
-    void Simulation() override;
+    void SimulationAlt();
     void FormActivate() override;
 
     // Redraws everything: sketch, electrons at rest, needle, lens, labels, waves.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "global.h"
+#include "lauf.h"
 #include "steuerelemente.h"
 
 #include <QCoreApplication>
@@ -78,4 +79,34 @@ struct MeldungsSammler {
     ~MeldungsSammler() { MeldungsBeobachter = nullptr; }
     MeldungsSammler(const MeldungsSammler &) = delete;
     MeldungsSammler &operator=(const MeldungsSammler &) = delete;
+};
+
+// A virtual clock in place while it lives: runs advance only when the test says, so that a
+// test needs no waiting and sees the same frames every time.
+struct TestTakt {
+    VirtuellerTakt takt;
+    TestTakt() { Takt::Setzen(&takt); }
+    ~TestTakt() { Takt::Setzen(nullptr); }
+    TestTakt(const TestTakt &) = delete;
+    TestTakt &operator=(const TestTakt &) = delete;
+
+    // Advances by ms, tick by tick, handling the events between the ticks.
+    void Weiter(int ms)
+    {
+        for (int t = 0; t < ms; t += 15) {
+            takt.Tick();
+            QCoreApplication::processEvents();
+        }
+    }
+    // Advances tick by tick until bedingung holds; false if it has not after maxMs.
+    bool Bis(const std::function<bool()> &bedingung, int maxMs = 600000)
+    {
+        for (int t = 0; t <= maxMs; t += 15) {
+            QCoreApplication::processEvents();
+            if (bedingung())
+                return true;
+            takt.Tick();
+        }
+        return false;
+    }
 };

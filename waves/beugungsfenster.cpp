@@ -289,14 +289,14 @@ void TFormBeugung3::BitBtnLichtClick()
     AnAusSchalten(!an);
     Vorbereiten();
     pause = false;
-    if (!an || !Laufen([this] { Simulation(); }, [this] { return an; }))
+    if (!an || !Laufen([this] { SimulationAlt(); }, [this] { return an; }))
         return;
     if (an)
         AnAusSchalten(false);
     Stopp = true;
 }
 
-void TFormBeugung3::Simulation()
+void TFormBeugung3::SimulationAlt()
 {
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
@@ -339,7 +339,7 @@ void TFormBeugung3::SimulationEinf()
     BeugungsBild bild(Image1->canvas(), z_);
     for (t_ = Startzeit(z_.m, z_.w);; ++t_) {
         bild.AnimationsFrame(t_);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
         if (z_.einzelZug && t_ > laenge)
@@ -355,13 +355,13 @@ void TFormBeugung3::SimulationKompl()
         if (intensitaetZeigen_) {
             bild.ZeichneIntensitaet();
             while (intensitaetZeigen_ && !Stopp && !ProgrammEndet && isVisible())
-                Warte(std::uint32_t(std::max(Verzoegerung, 1)));
+                ::Warte(std::uint32_t(std::max(Verzoegerung, 1)));
             if (Stopp || ProgrammEndet || !isVisible())
                 break;
             continue;  // resume the wave where it stopped
         }
         bild.ZeichneWellen(t_);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
         ++t_;

@@ -79,7 +79,7 @@ public:
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
-    void Simulation() override;
+    void SimulationAlt();
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:

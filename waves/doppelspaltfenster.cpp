@@ -228,7 +228,7 @@ void TFormDoppelspalt::BitBtnLichtClick()
         Stopp = true;
         return;
     }
-    if (!Laufen([this] { Simulation(); }, [this] { return z_.lampe; }))
+    if (!Laufen([this] { SimulationAlt(); }, [this] { return z_.lampe; }))
         return;
 
     // end of the run
@@ -245,7 +245,7 @@ void TFormDoppelspalt::BitBtnLichtClick()
     Stopp = true;
 }
 
-void TFormDoppelspalt::Simulation()
+void TFormDoppelspalt::SimulationAlt()
 {
     BitBtnLoeschen->setEnabled(true);
     Canvas &c = Image1->canvas();
@@ -273,7 +273,7 @@ void TFormDoppelspalt::Simulation()
         c.onChange = std::move(melden);
         if (!neu.isEmpty())
             Image1->update(neu);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
     }
     gestoppt_ = Stopp;
 }

@@ -53,7 +53,7 @@ public:
 
 protected:
     void FormClose() override;
-    void Simulation() override;
+    void SimulationAlt();
 
 private:
     // ---- controls ----

@@ -305,7 +305,7 @@ void TFormHeisenberg::BitBtnLichtClick()
         return;
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
-    if (!Laufen([this] { Simulation(); }, [this] { return an; }))
+    if (!Laufen([this] { SimulationAlt(); }, [this] { return an; }))
         return;
     if (an)
         AnAusSchalten(false);
@@ -332,7 +332,7 @@ bool TFormHeisenberg::BerechnePhaseIntens()
     return fertig;
 }
 
-void TFormHeisenberg::Simulation()
+void TFormHeisenberg::SimulationAlt()
 {
     WerteLesen();
     const int N = BilderProPeriode(TrackBarTempo->Position());
@@ -406,7 +406,7 @@ void TFormHeisenberg::Simulation()
         c.onChange = std::move(melden);
         if (!neu.isEmpty())
             Image1->update(neu);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
     }

@@ -62,7 +62,7 @@ public:
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
-    void Simulation() override;
+    void SimulationAlt();
 
 private:
     // Computes the Huygens tables now; false when cancelled.

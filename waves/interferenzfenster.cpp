@@ -571,7 +571,7 @@ void TFormInterferenz::BitBtnLichtClick()
             Vorbereiten();
         neustart_ = false;
         Stopp = false;
-        Simulation();
+        SimulationAlt();
     } while (neustart_ && an && !ProgrammEndet);
     imLauf_ = false;
     neustart_ = false;
@@ -581,7 +581,7 @@ void TFormInterferenz::BitBtnLichtClick()
     BitBtnErgebnis->setEnabled(true);
 }
 
-void TFormInterferenz::Simulation()
+void TFormInterferenz::SimulationAlt()
 {
     if (werte_.d == 1) {
         const bool zwei = werte_.w == 2, links = RadioGroupRichtung1->ItemIndex() == 0;
@@ -602,7 +602,7 @@ void TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
     double t = 0;
     for (;;) {
         ZeichneSeilFrame(bilder, l, t, markierung_, masse_, Zeichengrund);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
         t += Zeitschritt(Verzoegerung);
@@ -632,7 +632,7 @@ void TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
         ZeichneSchnitte(ImageSchnittWaagr->canvas(), ImageSchnittSenkr->canvas(), l, t, Q);
         Achsen2Dim(Image2Dim->canvas(), l.X0, l.Y0);
         ZeichneZentren(Image2Dim->canvas(), l, zentrumLinks_, zentrumRechts_);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp || (l.einzelzug && t >= l.laufzeit))
             break;
     }

@@ -66,7 +66,7 @@ protected:
     void FormActivate() override;
     void FormClose() override;
     void Vorbereiten() override;
-    void Simulation() override;
+    void SimulationAlt();
 
 private:
     // ---- pictures ----

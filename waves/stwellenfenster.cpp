@@ -280,7 +280,7 @@ void TFormStWellen::SimulationWellenGegeneinander()
     z_.g = AufbauGegenwellen(z_.w, !z_.wellenberg, z_.gegenphasig, z_.festesEnde);
     for (t_ = 0;; ++t_) {
         bild_->FrameGegenwellen(t_);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
         if (z_.g.einzelPuls && t_ >= z_.g.laenge)
@@ -297,7 +297,7 @@ void TFormStWellen::SimulationStehendeWellen()
 {
     for (t_ = 0;; ++t_) {
         bild_->FrameStehend(t_);
-        Warte(std::uint32_t(Verzoegerung));
+        ::Warte(std::uint32_t(Verzoegerung));
         if (Stopp)
             break;
     }

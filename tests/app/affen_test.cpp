@@ -97,11 +97,11 @@ public:
     }
 
 protected:
-    void Simulation() override
+    Ablauf Simulation() override
     {
-        while (!Stopp) {
+        while (!Gestoppt()) {
             ++bilder;
-            Warte(std::uint32_t(Verzoegerung));
+            co_await Warte(std::uint32_t(Verzoegerung));
         }
     }
 

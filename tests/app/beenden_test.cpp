@@ -18,18 +18,16 @@ public:
         ErzeugeLaufsteuerung(spalte);
     }
     int bilder = 0;
-    bool zuEnde = false;
 
 protected:
-    void Simulation() override
+    Ablauf Simulation() override
     {
         while (true) {
             ++bilder;
-            Warte(0);
-            if (Stopp)
+            co_await Warte(0);
+            if (Gestoppt())
                 break;
         }
-        zuEnde = true;
     }
 };
 }  // namespace
@@ -58,7 +56,10 @@ TEST(Programmende, ClosingTheStartScreenDuringARunEndsTheRunAndTheEventLoop)
 
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
-    EXPECT_TRUE(fenster->zuEnde);
+    EXPECT_FALSE(fenster->LaufAktiv());
+    for (const Lauf *l : Lauf::Alle())
+        EXPECT_FALSE(l->Aktiv());
+    EXPECT_FALSE(Takt::Aktuell().Wartende());
     EXPECT_GT(bilderBeimSchliessen, 0);
     EXPECT_LE(fenster->bilder - bilderBeimSchliessen, 1);
     EXPECT_FALSE(fenster->an);

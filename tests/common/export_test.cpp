@@ -44,16 +44,16 @@ public:
     std::function<void(int)> beiBild;
 
 protected:
-    void Simulation() override
+    Ablauf Simulation() override
     {
         for (bilder = 1; bilder <= 10; ++bilder) {
             bild->canvas().brush.color = 0x0000FF * (bilder % 2);
             bild->canvas().fillRect(0, 0, 120, 80);
             if (beiBild)
                 beiBild(bilder);
-            Warte(1);
-            if (Stopp)
-                return;
+            co_await Warte(1);
+            if (Gestoppt())
+                co_return;
         }
     }
 };
@@ -209,7 +209,9 @@ TEST_F(ExportTest, SavingDuringARunKeepsTheRunGoing)
             datei = annehmen(QStringLiteral("lauf.png"));
         }
     };
+    TestTakt takt;
     fenster->BitBtnLichtClick();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster->LaufAktiv(); }));
     EXPECT_EQ(fenster->bilder, 11);  // all ten frames ran
     EXPECT_TRUE(anBeimSpeichern);
     const QImage gelesen(datei);

@@ -1,5 +1,5 @@
 // The simulation window frame, driven through a small counting window that exists only
-// here: run, pause, speed, back, nested runs and the hint and result panels.
+// here: run, pause, speed, back, restart, runs side by side and the hint and result panels.
 #include "richtext.h"
 #include "simfenster.h"
 #include "testhilfen.h"
@@ -28,32 +28,25 @@ public:
         Ergebnis.setzeGeometrie(8, 48, 300, 200);
     }
 
-    int laeufe = 0;        // how many loops were entered
-    int tiefe = 0;         // loops currently on the stack
-    int maxTiefe = 0;
-    int bilder = 0;        // frames of the newest loop
+    int laeufe = 0;        // how many runs began
+    int bilder = 0;        // frames of the newest run
     int grenze = 100000;   // frames after which a run ends by itself
     int aktivierungen = 0;
     QList<int> verzoegerungen;
 
 protected:
     void FormActivate() override { ++aktivierungen; }
-    void Simulation() override
+    Ablauf Simulation() override
     {
         ++laeufe;
-        maxTiefe = std::max(maxTiefe, ++tiefe);
         for (bilder = 0; bilder < grenze; ++bilder) {
             verzoegerungen.append(Verzoegerung);
-            Warte(Verzoegerung);
-            if (Stopp)
+            co_await Warte(Verzoegerung);
+            if (Gestoppt())
                 break;
         }
-        --tiefe;
     }
 };
-
-// Runs f after ms milliseconds, from inside whatever loop is waiting then.
-void Spaeter(int ms, std::function<void()> f) { QTimer::singleShot(ms, std::move(f)); }
 
 class SimFensterTest : public ::testing::Test {
 protected:
@@ -62,36 +55,29 @@ protected:
         Bildschirm(1264, 960);
         fenster = std::make_unique<Zaehlfenster>();
     }
+    TestTakt takt;
     std::unique_ptr<Zaehlfenster> fenster;
 };
 
 }  // namespace
 
-TEST_F(SimFensterTest, PauseStopsTheFramesAndWeiterResumes)
+TEST_F(SimFensterTest, PauseHoldsTheFramesAndWeiterResumes)
 {
-    int vorPause = -1, inPause = -1, nachPause = -1;
-    QString captionInPause;
-    Spaeter(80, [&] { fenster->BitBtnStop->click(); });
-    Spaeter(150, [&] {
-        vorPause = fenster->bilder;
-        captionInPause = fenster->BitBtnStop->text();
-    });
-    Spaeter(300, [&] {
-        inPause = fenster->bilder;
-        fenster->BitBtnStop->click();
-    });
-    Spaeter(450, [&] {
-        nachPause = fenster->bilder;
-        fenster->BitBtnLicht->click();
-    });
     fenster->BitBtnLicht->click();
+    takt.Weiter(80);
+    fenster->BitBtnStop->click();
+    EXPECT_EQ(fenster->BitBtnStop->text(), QStringLiteral("&Weiter"));
+    const int inPause = fenster->bilder;
+    takt.Weiter(300);
+    EXPECT_EQ(fenster->bilder, inPause);
+    fenster->BitBtnStop->click();
+    takt.Weiter(100);
+    EXPECT_GT(fenster->bilder, inPause);
+    fenster->BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster->LaufAktiv(); }));
 
-    EXPECT_EQ(captionInPause, QStringLiteral("&Weiter"));
-    EXPECT_EQ(vorPause, inPause);
-    EXPECT_GT(nachPause, inPause);
     EXPECT_EQ(fenster->laeufe, 1);
     EXPECT_FALSE(fenster->an);
-    EXPECT_TRUE(Stopp);
     EXPECT_EQ(fenster->BitBtnStop->text(), QStringLiteral("&unterbrechen"));
     EXPECT_FALSE(fenster->BitBtnStop->isEnabled());
     EXPECT_EQ(fenster->PanelKontrolle->farbe(), 0x0000FFu);
@@ -100,71 +86,101 @@ TEST_F(SimFensterTest, PauseStopsTheFramesAndWeiterResumes)
 
 TEST_F(SimFensterTest, LampIsGreenWhileRunningAndAClickOnItStops)
 {
-    TColor waehrend = 0;
-    bool stopFrei = false;
-    Spaeter(60, [&] {
-        waehrend = fenster->PanelKontrolle->farbe();
-        stopFrei = fenster->BitBtnStop->isEnabled();
-        emit fenster->PanelKontrolle->geklickt();
-    });
     fenster->BitBtnLicht->click();
-    EXPECT_EQ(waehrend, 0x00FF00u);
-    EXPECT_TRUE(stopFrei);
+    takt.Weiter(60);
+    EXPECT_TRUE(fenster->LaufAktiv());
+    EXPECT_EQ(fenster->PanelKontrolle->farbe(), 0x00FF00u);
+    EXPECT_TRUE(fenster->BitBtnStop->isEnabled());
+    emit fenster->PanelKontrolle->geklickt();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster->LaufAktiv(); }));
     EXPECT_FALSE(fenster->an);
     EXPECT_EQ(fenster->PanelKontrolle->farbe(), 0x0000FFu);
 }
 
-TEST_F(SimFensterTest, BackDuringARunEndsTheLoopAtItsNextFrameAndHidesTheWindow)
+TEST_F(SimFensterTest, BackOrHidingDuringARunEndsItAtItsNextFrame)
 {
-    FensterOeffnen(fenster.get());
-    ASSERT_TRUE(fenster->isVisible());
-    int beimZurueck = -1;
-    Spaeter(100, [&] {
-        beimZurueck = fenster->bilder;
-        fenster->BitBtnZurueck->click();
-    });
-    fenster->BitBtnLicht->click();
-    EXPECT_FALSE(fenster->isVisible());
-    EXPECT_LE(fenster->bilder - beimZurueck, 1);
-    EXPECT_EQ(fenster->tiefe, 0);
-    EXPECT_TRUE(Stopp);
+    for (const bool zurueck : {true, false}) {
+        FensterOeffnen(fenster.get());
+        ASSERT_TRUE(fenster->isVisible());
+        fenster->BitBtnLicht->click();
+        takt.Weiter(100);
+        const int bisher = fenster->bilder;
+        if (zurueck)
+            fenster->BitBtnZurueck->click();
+        else
+            fenster->hide();
+        takt.Weiter(15);
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_FALSE(fenster->LaufAktiv());
+        EXPECT_LE(fenster->bilder - bisher, 1);
+        EXPECT_FALSE(fenster->an);
+    }
 }
 
-TEST_F(SimFensterTest, OnOffPressedTwiceDuringARunNestsAndEndsBothLoops)
+TEST_F(SimFensterTest, OnOffPressedTwiceDuringARunEndsTheRunAndStartsANewOne)
 {
-    int tiefeNested = 0;
-    Spaeter(60, [&] {
-        fenster->BitBtnLicht->click();  // off
-        fenster->BitBtnLicht->click();  // on again: a new loop runs inside this handler
-    });
-    Spaeter(200, [&] {
-        tiefeNested = fenster->tiefe;
-        fenster->BitBtnLicht->click();  // off: ends the nested loop and, through Stopp, the outer one
-    });
     fenster->BitBtnLicht->click();
+    takt.Weiter(60);
+    fenster->BitBtnLicht->click();  // off
+    fenster->BitBtnLicht->click();  // on again while the first run still waits
+    EXPECT_TRUE(fenster->an);
+    takt.Weiter(60);
     EXPECT_EQ(fenster->laeufe, 2);
-    EXPECT_EQ(fenster->maxTiefe, 2);
-    EXPECT_EQ(tiefeNested, 2);
-    EXPECT_EQ(fenster->tiefe, 0);
+    EXPECT_TRUE(fenster->LaufAktiv());
+    EXPECT_GT(fenster->bilder, 0);  // the new run goes on
+    EXPECT_EQ(fenster->PanelKontrolle->farbe(), 0x00FF00u);
+    fenster->BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster->LaufAktiv(); }));
+    EXPECT_EQ(fenster->laeufe, 2);
     EXPECT_FALSE(fenster->an);
 }
 
-TEST_F(SimFensterTest, ARunEndsByItselfAndLeavesStoppSet)
+TEST_F(SimFensterTest, ARunEndsByItself)
 {
     fenster->grenze = 5;
     fenster->BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster->LaufAktiv(); }));
     EXPECT_EQ(fenster->bilder, 5);
     EXPECT_FALSE(fenster->an);
-    EXPECT_TRUE(Stopp);
     EXPECT_TRUE(fenster->BitBtnErgebnis->isEnabled());
+}
+
+TEST_F(SimFensterTest, RunsOfTwoWindowsGoOnSideBySide)
+{
+    Zaehlfenster zweites;
+    fenster->BitBtnLicht->click();
+    zweites.BitBtnLicht->click();
+    takt.Weiter(300);
+    const int a = fenster->bilder, b = zweites.bilder;
+    takt.Weiter(300);
+    EXPECT_GT(fenster->bilder, a);
+    EXPECT_GT(zweites.bilder, b);
+    zweites.BitBtnLicht->click();
+    takt.Weiter(300);
+    EXPECT_FALSE(zweites.an);
+    EXPECT_TRUE(fenster->an);
+    EXPECT_EQ(fenster->PanelKontrolle->farbe(), 0x00FF00u);
+    EXPECT_EQ(zweites.PanelKontrolle->farbe(), 0x0000FFu);
+}
+
+TEST_F(SimFensterTest, AWindowDestroyedDuringItsRunTakesTheRunWithIt)
+{
+    fenster->BitBtnLicht->click();
+    takt.Weiter(60);
+    fenster.reset();
+    takt.Weiter(60);  // nothing of the run is resumed
+    EXPECT_FALSE(Takt::Aktuell().Wartende());
 }
 
 TEST_F(SimFensterTest, SpeedChangeDuringARunChangesTheDelayWithoutRestart)
 {
     EXPECT_EQ(fenster->Verzoegerung, 0);
-    Spaeter(80, [&] { fenster->TrackBarTempo->setPosition(0); });
-    Spaeter(300, [&] { fenster->BitBtnLicht->click(); });
     fenster->BitBtnLicht->click();
+    takt.Weiter(80);
+    fenster->TrackBarTempo->setPosition(0);
+    takt.Weiter(200);
+    fenster->BitBtnLicht->click();
+    takt.Bis([&] { return !fenster->LaufAktiv(); });
     EXPECT_EQ(fenster->laeufe, 1);
     ASSERT_FALSE(fenster->verzoegerungen.isEmpty());
     EXPECT_EQ(fenster->verzoegerungen.first(), 0);
@@ -188,15 +204,13 @@ TEST_F(SimFensterTest, TrackBarAndUpDownStayInStepWithTheDelayRule)
     EXPECT_EQ(fenster->TrackBarTempo->Position(), 4);
 }
 
-TEST_F(SimFensterTest, OpeningRunsFormActivateOnceAndClosingSetsStopp)
+TEST_F(SimFensterTest, OpeningRunsFormActivateOnceAndClosingHidesTheWindow)
 {
     FensterOeffnen(fenster.get());
     Ereignisse(20);
     FensterOeffnen(fenster.get());  // already open: brought to the front only
     EXPECT_EQ(fenster->aktivierungen, 1);
-    Stopp = false;
     fenster->close();
-    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster->isVisible());
     FensterOeffnen(fenster.get());
     EXPECT_EQ(fenster->aktivierungen, 2);

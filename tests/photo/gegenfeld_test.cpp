@@ -20,7 +20,7 @@ using namespace Photoeffekt;
 namespace {
 
 // A counter-field run without a window, in the geometry of a real sketch.
-GegenfeldLauf Lauf(bool wellen = true)
+GegenfeldLauf NeuerLauf(bool wellen = true)
 {
     const GegenfeldSkizze k = GegenfeldDaten(830, 886, 18);
     GegenfeldLauf l;
@@ -81,7 +81,7 @@ TEST(GegenfeldModell, MetalsTempoAndStoppingVoltage)
 TEST(GegenfeldModell, AnElectronReachesTheRingExactlyBelowItsStoppingVoltageAtEveryTempo)
 {
     FrischerZustand();
-    GegenfeldLauf l = Lauf();
+    GegenfeldLauf l = NeuerLauf();
     const double energie = 750e12 * l.h;
     const double grenz = (energie - 1.94 * l.e) / l.e;  // speed factor 1
     for (int p = 0; p <= 5; ++p)
@@ -118,7 +118,7 @@ TEST(GegenfeldModell, CurrentAgainstVoltageFrequencyAndIntensity)
     };
     for (bool wellen : {true, false})
         for (const Fall &f : faelle) {
-            GegenfeldLauf l = Lauf(wellen);
+            GegenfeldLauf l = NeuerLauf(wellen);
             const Ergebnis r = Laufen(l, f.f, f.metall, f.U, f.I, f.p, 1500);
             EXPECT_LE(r.maxQuanten, std::min(2 * f.I, 21));
             EXPECT_LE(r.maxElektronen, f.I);
@@ -139,19 +139,19 @@ TEST(GegenfeldModell, CurrentAgainstVoltageFrequencyAndIntensity)
             }
         }
     // intensity 15 allows 21 quanta and 15 electrons at once
-    GegenfeldLauf l = Lauf(false);
+    GegenfeldLauf l = NeuerLauf(false);
     const Ergebnis r = Laufen(l, 750, 3, 1.0, 15, 0, 3000);
     EXPECT_EQ(r.maxQuanten, 21);
     EXPECT_EQ(r.maxElektronen, 15);
     // at 1,22 V only the very fastest electrons (speed factor above 1,0247) still arrive
-    GegenfeldLauf knapp = Lauf(false);
+    GegenfeldLauf knapp = NeuerLauf(false);
     const Ergebnis k = Laufen(knapp, 750, 3, 1.22, 15, 3, 3000);
     EXPECT_LT(k.treffer * 50, k.gestartet);
 }
 
 TEST(GegenfeldModell, TheHitListHoldsAtMostThirtyEntries)
 {
-    GegenfeldLauf l = Lauf();
+    GegenfeldLauf l = NeuerLauf();
     l.bild = 7;
     for (int i = 0; i < 100; ++i)
         l.TrefferMerken();
