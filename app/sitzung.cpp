@@ -41,8 +41,8 @@ void SitzungBeginnen(const QString &textverzeichnis)
     TexteVonDatei = !e.texteZurLaufzeit;
     PiepsAn = !e.computerStill;
     if (auto *info = qobject_cast<TFormInfo *>(FensterVon(FensterNr::Info))) {
-        info->CheckBoxTexteIntern->setChecked(e.texteZurLaufzeit);
-        info->CheckBoxPieps->setChecked(e.computerStill);
+        info->checkBoxTexteIntern()->setChecked(e.texteZurLaufzeit);
+        info->checkBoxPieps()->setChecked(e.computerStill);
         info->installEventFilter(new InfoBeobachter(info));
     }
 }
@@ -54,6 +54,6 @@ void SitzungSichern()
         e.textverzeichnis = TextPfad == automatisch ? QString() : TextPfad;
     e.texteZurLaufzeit = !TexteVonDatei;
     auto *info = qobject_cast<TFormInfo *>(FensterVon(FensterNr::Info));
-    e.computerStill = info ? info->CheckBoxPieps->isChecked() : !PiepsAn;
+    e.computerStill = info ? info->checkBoxPieps()->isChecked() : !PiepsAn;
     EinstellungenSpeichern(e);
 }

@@ -42,12 +42,12 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     Image1 = new Bild(this);
     Image1->move(bildLinks, titelUnten + 8);
     Image1->setBildGroesse(bildBreite, bildHoehe);
-    punkte = DefinierePunkte(Variante::Anordnung, 2 * e + hw, 3 * F2, e);
+    punkte_ = DefinierePunkte(Variante::Anordnung, 2 * e + hw, 3 * F2, e);
     radien = AtomRadien(e);
     sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
     maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
-    gas.Einrichten(punkte, radien.r, KathodenAbstand);
-    gas.angeregteAmAnfang = true;
+    gas_.Einrichten(punkte_, radien.r, KathodenAbstand);
+    gas_.angeregteAmAnfang = true;
 
     // ---- bottom row ----
     const int g = std::max(4, (B - 2 * TafelBreite - 2 * KnopfBreite) / 8);
@@ -100,12 +100,12 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     Rohrzeichner z = Zeichner();
     z.ZeichneFranckHertz(voltZeiger, stromZeiger);
     BeschrifteSchaltung();
-    gas.N = 0;
+    gas_.N = 0;
 }
 
 Rohrzeichner TFormFranckHertzAnordnung2::Zeichner()
 {
-    Rohrzeichner z(Image1->canvas(), punkte);
+    Rohrzeichner z(Image1->canvas(), punkte_);
     z.grund = zeichengrund_;
     return z;
 }
@@ -113,7 +113,7 @@ Rohrzeichner TFormFranckHertzAnordnung2::Zeichner()
 void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
 {
     Canvas &c = Image1->canvas();
-    const int F2 = SchriftMittelDoppelt, X0 = punkte.X0, Y0 = punkte.Y0;
+    const int F2 = SchriftMittelDoppelt, X0 = punkte_.X0, Y0 = punkte_.Y0;
     const KopierModus modus = c.copyMode;
     c.copyMode = KopierModus::SrcCopy;
     c.brush.style = PinselStil::Clear;
@@ -123,25 +123,25 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
         c.textOut(x - c.textWidth(t) / 2, oben, t);
     };
     const int ueber = Y0 - F2 * 3 / 2;
-    zentriert(QStringLiteral("Glühkathode"), punkte.kathodeX, ueber, 0x0000FF);
-    zentriert(QStringLiteral("Gitter"), punkte.gitterX, ueber, FarbeLeitung);
-    zentriert(QStringLiteral("Auffänger"), punkte.auffaengerX, ueber, FarbeLeitung);
+    zentriert(QStringLiteral("Glühkathode"), punkte_.kathodeX, ueber, 0x0000FF);
+    zentriert(QStringLiteral("Gitter"), punkte_.gitterX, ueber, FarbeLeitung);
+    zentriert(QStringLiteral("Auffänger"), punkte_.auffaengerX, ueber, FarbeLeitung);
     c.font.color = FranckHertz::FarbeGlas;
     c.textOut(X0 + 18 * e + 16, Y0 + 2 * e, QStringLiteral("geschlossene"));
     c.textOut(X0 + 18 * e + 16, Y0 + 3 * e, QStringLiteral("Glasröhre"));
     // the two source captions side by side: smaller where a small picture would run them together
     const QString ua = QStringLiteral("Beschleunigungsspannung"), ug = QStringLiteral("Gegenspannung");
-    const int uaMitte = punkte.Voltmeter.x(), ugMitte = (punkte.UgMinus.x() + punkte.UgPlus.x()) / 2;
+    const int uaMitte = punkte_.Voltmeter.x(), ugMitte = (punkte_.UgMinus.x() + punkte_.UgPlus.x()) / 2;
     while (c.font.size > 8 && uaMitte + c.textWidth(ua) / 2 + 8 > ugMitte - c.textWidth(ug) / 2)
         --c.font.size;
-    zentriert(ug, ugMitte, punkte.L + F2, 0x000000);
-    zentriert(ua, uaMitte, punkte.L + F2, 0x000000);
-    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte.L + 2 * F2, 0x000000);
+    zentriert(ug, ugMitte, punkte_.L + F2, 0x000000);
+    zentriert(ua, uaMitte, punkte_.L + F2, 0x000000);
+    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte_.L + 2 * F2, 0x000000);
     c.font.size = SchriftMittel;
     const int zeile = c.textHeight(QStringLiteral("M"));
     c.font.color = FarbeGehaeuse;
-    const int mLinks = punkte.Amperemeter.x() + 2 * e + 24;
-    const int mOben = punkte.Amperemeter.y() - 2 * e;
+    const int mLinks = punkte_.Amperemeter.x() + 2 * e + 24;
+    const int mOben = punkte_.Amperemeter.y() - 2 * e;
     const QString mess[4] = {QStringLiteral("Messgerät"), QStringLiteral("für Strom"), QStringLiteral("zum"),
                              QStringLiteral("Auffänger")};
     for (int i = 0; i < 4; ++i)
@@ -150,7 +150,7 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
     const QString heiz[6] = {QStringLiteral("Strom-"), QStringLiteral("kreis"), QStringLiteral("für die"),
                              QStringLiteral("Heizung"), QStringLiteral("der"), QStringLiteral("Kathode")};
     for (int i = 0; i < 6; ++i)
-        c.textOut(punkte.H1.x() - 20 - c.textWidth(heiz[i]), punkte.H1.y() + (i - 3) * zeile, heiz[i]);
+        c.textOut(punkte_.H1.x() - 20 - c.textWidth(heiz[i]), punkte_.H1.y() + (i - 3) * zeile, heiz[i]);
     c.copyMode = modus;
 }
 
@@ -169,24 +169,24 @@ void TFormFranckHertzAnordnung2::BitBtnMitGasClick()
     gasGefuellt = true;
     BitBtnMitGas->hide();
     Zeichner().BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
-    gas.N = 0;
-    gas.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    gas_.N = 0;
+    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
     pause = false;
     Bewegen();
 }
 
 void TFormFranckHertzAnordnung2::Bewegen()
 {
-    if (bewegt || schliessen || !isVisible())
+    if (bewegt_ || schliessen || !isVisible())
         return;
-    bewegt = true;
+    bewegt_ = true;
     while (!schliessen && !ProgrammEndet) {
-        gas.TemperaturBewegung(maler_.get());
+        gas_.TemperaturBewegung(maler_.get());
         do
             ::Warte(0);
         while (pause && !schliessen && !ProgrammEndet);
     }
-    bewegt = false;
+    bewegt_ = false;
     pause = false;
     BitBtnStop->setText(QStringLiteral("&warten"));
 }
@@ -208,13 +208,13 @@ void TFormFranckHertzAnordnung2::BitBtnStopClick()
 void TFormFranckHertzAnordnung2::TrackBarZahlAtomeChange()
 {
     if (gasGefuellt)
-        gas.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
+        gas_.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
 }
 
 void TFormFranckHertzAnordnung2::TrackBarTemperaturChange()
 {
     const float neu = float(TrackBarTemperatur->Position());
-    gas.TemperaturAendern(temperatur, neu);
+    gas_.TemperaturAendern(temperatur, neu);
     temperatur = neu;
 }
 

@@ -16,34 +16,52 @@ class TFormFranckHertzAnordnung2 : public SimFenster {
 public:
     explicit TFormFranckHertzAnordnung2(QWidget *parent = nullptr);
 
-    Bild *Image1 = nullptr;
-    Panel *PanelZahlAtome = nullptr, *PanelTemperatur = nullptr;
-    TrackBar *TrackBarZahlAtome = nullptr, *TrackBarTemperatur = nullptr;
-    BitBtn *BitBtnMitGas = nullptr;
-    QPushButton *BitBtnHinwLoeschen = nullptr;
+    // ---- the controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelZahlAtome() const { return PanelZahlAtome; }
+    Panel *panelTemperatur() const { return PanelTemperatur; }
+    TrackBar *trackBarZahlAtome() const { return TrackBarZahlAtome; }
+    TrackBar *trackBarTemperatur() const { return TrackBarTemperatur; }
+    BitBtn *bitBtnMitGas() const { return BitBtnMitGas; }
+    QPushButton *bitBtnHinwLoeschen() const { return BitBtnHinwLoeschen; }
 
-    int e = 0, hw = 0, mw = 0;
-    FranckHertz::Rohrpunkte punkte;
-    FranckHertz::Radien radien;
-    FranckHertz::Gas gas;
-    FranckHertz::Zeiger voltZeiger, stromZeiger;
-    float temperatur = 4;
-    bool gasGefuellt = false;
-    bool bewegt = false;  // the motion loop is running
-    bool schliessen = false;  // the window is being left: the motion loop ends
+    // ---- state, read by the tests ----
+    const FranckHertz::Rohrpunkte &punkte() const { return punkte_; }
+    const FranckHertz::Gas &gas() const { return gas_; }
+    bool bewegt() const { return bewegt_; }  // the motion loop is running
 
-    void BitBtnMitGasClick();
     void BitBtnStopClick() override;
-    void TrackBarZahlAtomeChange();
-    void TrackBarTemperaturChange();
-    void HinweisUmschalten();
-    void HinweisVerbergen();
 
 protected:
     void FormActivate() override;
     void FormClose() override;
 
 private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelZahlAtome = nullptr, *PanelTemperatur = nullptr;
+    TrackBar *TrackBarZahlAtome = nullptr, *TrackBarTemperatur = nullptr;
+    BitBtn *BitBtnMitGas = nullptr;
+    QPushButton *BitBtnHinwLoeschen = nullptr;
+
+    // ---- state ----
+    int e = 0, hw = 0, mw = 0;
+    FranckHertz::Rohrpunkte punkte_;
+    FranckHertz::Radien radien;
+    FranckHertz::Gas gas_;
+    FranckHertz::Zeiger voltZeiger, stromZeiger;
+    float temperatur = 4;
+    bool gasGefuellt = false;
+    bool bewegt_ = false;     // the motion loop is running
+    bool schliessen = false;  // the window is being left: the motion loop ends
+
+    // ---- handlers ----
+    void BitBtnMitGasClick();
+    void TrackBarZahlAtomeChange();
+    void TrackBarTemperaturChange();
+    void HinweisUmschalten();
+    void HinweisVerbergen();
+
     // The thermal motion of the filled gas, until the window is left.
     void Bewegen();
     void BeschrifteSchaltung();

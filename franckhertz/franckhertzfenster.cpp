@@ -114,31 +114,31 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     BitBtnErgebnis->setEnabled(false);
 
     // ---- picture ----
-    e = FaktorDurchfuehrung(R, titelUnten, simLinks, atomeRechts);
-    const int bildLinks = std::max(0, atomeRechts + (simLinks - atomeRechts - 22 * e) / 2);
+    e_ = FaktorDurchfuehrung(R, titelUnten, simLinks, atomeRechts);
+    const int bildLinks = std::max(0, atomeRechts + (simLinks - atomeRechts - 22 * e_) / 2);
     const int bildOben = titelUnten + 8;
     Image1 = new Bild(this);
     Image1->move(bildLinks, bildOben);
-    Image1->setBildGroesse(22 * e, 16 * e);
+    Image1->setBildGroesse(22 * e_, 16 * e_);
     Canvas &c = Image1->canvas();
     c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
-    punkte = DefinierePunkte(Variante::Durchfuehrung, e, 3 * e, e);
-    radien = AtomRadien(e);
-    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
+    punkte_ = DefinierePunkte(Variante::Durchfuehrung, e_, 3 * e_, e_);
+    radien_ = AtomRadien(e_);
+    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien_));
     maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
     maler_->pause = [](int ms) { ::Warte(std::uint32_t(ms)); };
-    gas.Einrichten(punkte, radien.r, KathodenAbstand);
-    lauf = std::make_unique<ElektronenLauf>(punkte, radien);
+    gas_.Einrichten(punkte_, radien_.r, KathodenAbstand);
+    lauf_ = std::make_unique<ElektronenLauf>(punkte_, radien_);
 
     // ---- heating and switch under the voltage readings, voltage panels under the picture ----
-    const int knopfOben = bildOben + punkte.L + SchriftMittel + 24;
-    const int panelOben = std::max(bildOben + 16 * e, knopfOben + 30 + 4);
-    const int wSp = std::min(250, 9 * e - 8);
+    const int knopfOben = bildOben + punkte_.L + SchriftMittel + 24;
+    const int panelOben = std::max(bildOben + 16 * e_, knopfOben + 30 + 4);
+    const int wSp = std::min(250, 9 * e_ - 8);
     const QString beschleunigung = QStringLiteral("Beschleunigungsspannung");
     const QStringList uaTitel = QFontMetrics(font()).horizontalAdvance(beschleunigung) <= wSp - 12
                                     ? QStringList{beschleunigung}
                                     : QStringList{QStringLiteral("Beschleunigungs-"), QStringLiteral("spannung")};
-    PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 5 * e - wSp / 2, panelOben, wSp, 66);
+    PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte_.X0 + 5 * e_ - wSp / 2, panelOben, wSp, 66);
     r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, uaTitel,
                       {{20, QStringLiteral("2")},
                        {100, QStringLiteral("10")},
@@ -149,7 +149,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     UpDownUa = r.updown;
     const int panelHoehe = r.hoehe + 8;
     PanelBeschleuniggSp->resize(wSp, panelHoehe);
-    PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte.X0 + 14 * e - wSp / 2, panelOben, wSp, panelHoehe);
+    PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte_.X0 + 14 * e_ - wSp / 2, panelOben, wSp, panelHoehe);
     r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {QStringLiteral("Gegenspannung")},
                       Zahlenskala(0, 50, 10, 10, QStringLiteral("V")), 0, 50, 10, true,
                       [this] { TrackBarUgChange(); });
@@ -158,12 +158,12 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
 
     BitBtnSchalter = new BitBtn(QStringLiteral("Schalter zu/auf"), this);
     BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
-    Setze(BitBtnSchalter, bildLinks + (punkte.S1.x() + punkte.S2.x()) / 2 - 70, knopfOben, 140, 30);
+    Setze(BitBtnSchalter, bildLinks + (punkte_.S1.x() + punkte_.S2.x()) / 2 - 70, knopfOben, 140, 30);
     connect(BitBtnSchalter, &QPushButton::clicked, this, [this] { BitBtnSchalterClick(); });
     BitBtnHeizen = new BitBtn(QStringLiteral("&Kathode heizen"), this);
     BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
     BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
-    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte.kathodeX - 8 - 75), knopfOben, 150, 30);
+    Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte_.kathodeX - 8 - 75), knopfOben, 150, 30);
     connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
     if (BitBtnSchalter->x() < BitBtnHeizen->x() + BitBtnHeizen->width() + 4)  // a small picture: side by side
         BitBtnSchalter->move(BitBtnHeizen->x() + BitBtnHeizen->width() + 4, BitBtnSchalter->y());
@@ -206,14 +206,14 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     Rohrzeichner z = Zeichner();
     z.ZeichneFranckHertz(voltZeiger, stromZeiger);
     z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
-    SchreibeSpannung(-1, uaAlt_, punkte.X0 + 5 * e);
-    SchreibeSpannung(-1, ugAlt_, punkte.X0 + 14 * e);
-    gas.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    SchreibeSpannung(-1, uaAlt_, punkte_.X0 + 5 * e_);
+    SchreibeSpannung(-1, ugAlt_, punkte_.X0 + 14 * e_);
+    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
 }
 
 Rohrzeichner TFormFranckHertz2::Zeichner()
 {
-    Rohrzeichner z(Image1->canvas(), punkte);
+    Rohrzeichner z(Image1->canvas(), punkte_);
     z.grund = zeichengrund_;
     return z;
 }
@@ -249,7 +249,7 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
     auto schreibe = [&](double wert, TColor farbe) {
         const QString text = QStringLiteral("= %1\u00A0V").arg(Komma(wert, 1));
         c.font.color = farbe;
-        c.textOut(mitteX - c.textWidth(text) / 2, punkte.L + SchriftMittel, text);
+        c.textOut(mitteX - c.textWidth(text) / 2, punkte_.L + SchriftMittel, text);
     };
     if (alt >= 0)
         schreibe(alt, zeichengrund_);
@@ -272,17 +272,17 @@ void TFormFranckHertz2::ZeichneAlles()
     Rohrzeichner z = Zeichner();
     z.ZeichneFranckHertz(voltZeiger, stromZeiger);
     z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
-    if (heizungAn)
+    if (heizungAn_)
         z.ZeichneKathode2(FarbeHeiss);
     z.ZeichneSchalter(!schalterZu);
-    SchreibeSpannung(-1, Ua(), punkte.X0 + 5 * e);
-    SchreibeSpannung(-1, Ug(), punkte.X0 + 14 * e);
+    SchreibeSpannung(-1, Ua(), punkte_.X0 + 5 * e_);
+    SchreibeSpannung(-1, Ug(), punkte_.X0 + 14 * e_);
     if (CheckBoxGalvanometer->isChecked())
-        z.ZeigerSetzen(stromZeiger, lauf->m);
+        z.ZeigerSetzen(stromZeiger, lauf_->m);
     // the atoms placed anew, the electron in flight drawn again
-    const int n = gas.N;
-    gas.N = 0;
-    gas.InitAtome(1, n, temperatur, maler_.get());
+    const int n = gas_.N;
+    gas_.N = 0;
+    gas_.InitAtome(1, n, temperatur, maler_.get());
     maler_->elektronDa = false;
     if (elektron)
         maler_->ElektronXor(ex, ey);
@@ -311,21 +311,21 @@ void TFormFranckHertz2::SchreibeErgebnis()
 
 void TFormFranckHertz2::Schleife()
 {
-    if (schleifeAktiv || heizt || schliessen || !isVisible())
+    if (schleifeAktiv_ || heizt || schliessen || !isVisible())
         return;
-    schleifeAktiv = true;
+    schleifeAktiv_ = true;
     while (!schliessen && !ProgrammEndet) {
-        if (heizungAn && schalterZu) {
+        if (heizungAn_ && schalterZu) {
             SimulationAlt();
         } else if (CheckBoxAtomBewegung->isChecked()) {
             if (temperatur > 0)
-                gas.TemperaturBewegung(maler_.get());
+                gas_.TemperaturBewegung(maler_.get());
             ::Warte(std::uint32_t(Verzoegerung));
         } else {
             break;
         }
     }
-    schleifeAktiv = false;
+    schleifeAktiv_ = false;
 }
 
 void TFormFranckHertz2::SimulationAlt()
@@ -335,25 +335,25 @@ void TFormFranckHertz2::SimulationAlt()
     pause = false;
     BitBtnErgebnis->setEnabled(true);
     Stopp = false;
-    lauf->par = Parameter();
-    lauf->LaufBeginnen();
-    laeuft = true;
-    const int re = radien.re;
-    while (!Stopp && heizungAn && schalterZu && !schliessen) {
-        lauf->par = Parameter();  // Ua, Ug and E act from the next electron
-        lauf->NeuesElektron(punkte.Y0 + re + Zufall(6 * e - 2 * re + 1));
-        maler_->ElektronXor(lauf->x, lauf->y);
+    lauf_->par = Parameter();
+    lauf_->LaufBeginnen();
+    laeuft_ = true;
+    const int re = radien_.re;
+    while (!Stopp && heizungAn_ && schalterZu && !schliessen) {
+        lauf_->par = Parameter();  // Ua, Ug and E act from the next electron
+        lauf_->NeuesElektron(punkte_.Y0 + re + Zufall(6 * e_ - 2 * re + 1));
+        maler_->ElektronXor(lauf_->x, lauf_->y);
         while (!Stopp) {
-            lauf->par.dt = dt;
-            lauf->par.P = TrackBarStossW->Position();
-            lauf->par.T = 3 * TrackBarAnregzeit->Position();
-            lauf->par.stossPause = TrackBarStop->Position() * 200;
-            if (!lauf->Schritt(&gas, CheckBoxAtomBewegung->isChecked() && temperatur > 0, maler_.get()))
+            lauf_->par.dt = dt;
+            lauf_->par.P = TrackBarStossW->Position();
+            lauf_->par.T = 3 * TrackBarAnregzeit->Position();
+            lauf_->par.stossPause = TrackBarStop->Position() * 200;
+            if (!lauf_->Schritt(&gas_, CheckBoxAtomBewegung->isChecked() && temperatur > 0, maler_.get()))
                 break;
             ::Warte(std::uint32_t(Verzoegerung));
         }
         const bool gestoppt = Stopp;
-        lauf->Buchen(gestoppt);
+        lauf_->Buchen(gestoppt);
         if (maler_->elektronDa) {
             if (CheckBoxElekZeigen->isChecked() && !gestoppt)
                 maler_->elektronDa = false;  // stays on the picture as an end point
@@ -361,14 +361,14 @@ void TFormFranckHertz2::SimulationAlt()
                 maler_->ElektronXor(maler_->elektronX, maler_->elektronY);
         }
         if (CheckBoxGalvanometer->isChecked())
-            ZeigerAuf(gestoppt ? 0.0 : lauf->m);
-        ElektronenLauf::AlleAbregen(gas, maler_.get());
+            ZeigerAuf(gestoppt ? 0.0 : lauf_->m);
+        ElektronenLauf::AlleAbregen(gas_, maler_.get());
         if (gestoppt)
             break;
         ::Warte(std::uint32_t(Verzoegerung));
     }
     BitBtnErgebnis->setEnabled(true);
-    laeuft = false;
+    laeuft_ = false;
     pause = false;
     BitBtnStop->setEnabled(false);
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
@@ -382,7 +382,7 @@ void TFormFranckHertz2::Heitzen()
     for (int i = 1; i <= 32 && !Stopp && !schliessen; ++i) {
         Zeichner().ZeichneKathode2(TColor(3 * i + 159));
         if (CheckBoxAtomBewegung->isChecked() && temperatur > 0)
-            gas.TemperaturBewegung(maler_.get());
+            gas_.TemperaturBewegung(maler_.get());
         ::Warte(0);
     }
     heizt = false;
@@ -394,21 +394,21 @@ void TFormFranckHertz2::BitBtnHeizenClick()
 {
     if (heizt)
         return;  // the cathode is warming up already
-    if (!heizungAn) {
+    if (!heizungAn_) {
         Heitzen();
         if (Stopp || schliessen) {
             Zeichner().ZeichneKathode2(FarbeKaltLauf);
             return;
         }
-        heizungAn = true;
+        heizungAn_ = true;
         BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Start));
         Schleife();
     } else {
-        heizungAn = false;
+        heizungAn_ = false;
         Stopp = true;
         BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
         Zeichner().ZeichneKathode2(FarbeKaltLauf);
-        lauf->m = 0;
+        lauf_->m = 0;
         ZeigerAuf(0);
         Schleife();
     }
@@ -420,12 +420,12 @@ void TFormFranckHertz2::BitBtnSchalterClick()
     Zeichner().ZeichneSchalter(!schalterZu);
     if (schalterZu) {
         BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Start));
-        if (laeuft)
+        if (laeuft_)
             Stopp = false;  // the run underneath goes on
     } else {
         Stopp = true;
         BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
-        lauf->m = 0;
+        lauf_->m = 0;
         ZeigerAuf(0);
     }
     Schleife();
@@ -435,13 +435,13 @@ void TFormFranckHertz2::BitBtnStopClick()
 {
     pause = !pause;
     BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
-    while (pause && !Stopp && heizungAn && schalterZu && !schliessen && !ProgrammEndet)
+    while (pause && !Stopp && heizungAn_ && schalterZu && !schliessen && !ProgrammEndet)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     if (pause) {
         pause = false;
         BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     }
-    if (!heizungAn || !schalterZu)
+    if (!heizungAn_ || !schalterZu)
         Stopp = true;
 }
 
@@ -463,7 +463,7 @@ void TFormFranckHertz2::FormActivate()
 {
     schliessen = false;
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
-    if ((heizungAn && schalterZu) || CheckBoxAtomBewegung->isChecked())
+    if ((heizungAn_ && schalterZu) || CheckBoxAtomBewegung->isChecked())
         QTimer::singleShot(0, this, [this] { Schleife(); });
 }
 
@@ -471,7 +471,7 @@ void TFormFranckHertz2::Vorbereiten()
 {
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
-    if (!laeuft) {
+    if (!laeuft_) {
         BitBtnStop->setEnabled(false);
         BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     }
@@ -479,7 +479,7 @@ void TFormFranckHertz2::Vorbereiten()
 
 void TFormFranckHertz2::CheckBoxAtomBewegungClick()
 {
-    if (CheckBoxAtomBewegung->isChecked() && !laeuft)
+    if (CheckBoxAtomBewegung->isChecked() && !laeuft_)
         Schleife();
 }
 
@@ -487,7 +487,7 @@ void TFormFranckHertz2::CheckBoxGalvanometerClick()
 {
     Vorbereiten();
     // the needle follows the electrons only while the meter is switched on
-    ZeigerAuf(CheckBoxGalvanometer->isChecked() ? lauf->m : 0.0);
+    ZeigerAuf(CheckBoxGalvanometer->isChecked() ? lauf_->m : 0.0);
 }
 
 void TFormFranckHertz2::CheckBoxElekZeigenClick()
@@ -501,13 +501,13 @@ void TFormFranckHertz2::TrackbarUaChange()
 {
     if (UpDownUa)
         UpDownUa->setPosition(TrackbarUa->Position());
-    SchreibeSpannung(uaAlt_, Ua(), punkte.X0 + 5 * e);
+    SchreibeSpannung(uaAlt_, Ua(), punkte_.X0 + 5 * e_);
     uaAlt_ = Ua();
 }
 
 void TFormFranckHertz2::TrackBarUgChange()
 {
-    SchreibeSpannung(ugAlt_, Ug(), punkte.X0 + 14 * e);
+    SchreibeSpannung(ugAlt_, Ug(), punkte_.X0 + 14 * e_);
     ugAlt_ = Ug();
 }
 
@@ -519,13 +519,13 @@ void TFormFranckHertz2::TrackBarAnregEnergieChange()
 
 void TFormFranckHertz2::TrackBarZahlAtomeChange()
 {
-    gas.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    gas_.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
 }
 
 void TFormFranckHertz2::TrackBarTemperaturChange()
 {
     const float neu = float(TrackBarTemperatur->Position());
-    gas.TemperaturAendern(temperatur, neu);
+    gas_.TemperaturAendern(temperatur, neu);
     temperatur = neu;
 }
 

@@ -17,6 +17,48 @@ class TFormFranckHertz2 : public SimFenster {
 public:
     explicit TFormFranckHertz2(QWidget *parent = nullptr);
 
+    // ---- the controls, for the tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelAtome() const { return PanelAtome; }
+    Panel *panelSimulation() const { return PanelSimulation; }
+    Panel *panelHinweise() const { return PanelHinweise; }
+    Panel *panelBeschleuniggSp() const { return PanelBeschleuniggSp; }
+    Panel *panelGegenSp() const { return PanelGegenSp; }
+    Panel *panelAnregEnWert() const { return PanelAnregEnWert; }
+    TrackBar *trackbarUa() const { return TrackbarUa; }
+    TrackBar *trackBarAnregEnergie() const { return TrackBarAnregEnergie; }
+    TrackBar *trackBarZahlAtome() const { return TrackBarZahlAtome; }
+    TrackBar *trackBarStop() const { return TrackBarStop; }
+    UpDown *upDownUa() const { return UpDownUa; }
+    QCheckBox *checkBoxAtomBewegung() const { return CheckBoxAtomBewegung; }
+    QCheckBox *checkBoxGalvanometer() const { return CheckBoxGalvanometer; }
+    QCheckBox *checkBoxElekZeigen() const { return CheckBoxElekZeigen; }
+    BitBtn *bitBtnHeizen() const { return BitBtnHeizen; }
+    BitBtn *bitBtnSchalter() const { return BitBtnSchalter; }
+
+    // ---- state, read by the tests ----
+    int e() const { return e_; }
+    const FranckHertz::Rohrpunkte &punkte() const { return punkte_; }
+    const FranckHertz::Radien &radien() const { return radien_; }
+    const FranckHertz::Gas &gas() const { return gas_; }
+    const FranckHertz::ElektronenLauf *lauf() const { return lauf_.get(); }
+    bool heizungAn() const { return heizungAn_; }
+    bool laeuft() const { return laeuft_; }                // an electron run is under way
+    bool schleifeAktiv() const { return schleifeAktiv_; }  // the one loop (run or atom motion) is active
+
+    // ---- handlers ----
+    void BitBtnStopClick() override;
+    void BitBtnZurueckClick() override;
+    void TrackBarTempoChange() override;
+    int VerzoegerungAusTempo(int position, int max) const override;
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    void Vorbereiten() override;  // re-reads the parameters
+    void SimulationAlt();   // one electron run
+
+private:
     // ---- controls ----
     Bild *Image1 = nullptr;
     Panel *PanelAtome = nullptr, *PanelSimulation = nullptr, *PanelHinweise = nullptr;
@@ -30,24 +72,22 @@ public:
     QPushButton *BitBtnInfoLoeschen = nullptr, *BitBtnErgebnisLoeschen = nullptr;
 
     // ---- state ----
-    int e = 0;
-    FranckHertz::Rohrpunkte punkte;
-    FranckHertz::Radien radien;
-    FranckHertz::Gas gas;
-    std::unique_ptr<FranckHertz::ElektronenLauf> lauf;
+    int e_ = 0;
+    FranckHertz::Rohrpunkte punkte_;
+    FranckHertz::Radien radien_;
+    FranckHertz::Gas gas_;
+    std::unique_ptr<FranckHertz::ElektronenLauf> lauf_;
     FranckHertz::Zeiger stromZeiger, voltZeiger;
-    bool heizungAn = false, schalterZu = false, schliessen = false;
-    bool heizt = false;         // the cathode is being heated
-    bool laeuft = false;        // an electron run is under way
-    bool schleifeAktiv = false; // the one loop (run or atom motion) is active
-    float temperatur = 4;       // thermal speed
+    bool heizungAn_ = false, schalterZu = false, schliessen = false;
+    bool heizt = false;          // the cathode is being heated
+    bool laeuft_ = false;        // an electron run is under way
+    bool schleifeAktiv_ = false; // the one loop (run or atom motion) is active
+    float temperatur = 4;        // thermal speed
     double dt = 2.05e-5;
 
     // ---- handlers ----
     void BitBtnHeizenClick();
     void BitBtnSchalterClick();
-    void BitBtnStopClick() override;
-    void BitBtnZurueckClick() override;
     void CheckBoxAtomBewegungClick();
     void CheckBoxGalvanometerClick();
     void CheckBoxElekZeigenClick();
@@ -56,21 +96,12 @@ public:
     void TrackBarAnregEnergieChange();
     void TrackBarZahlAtomeChange();
     void TrackBarTemperaturChange();
-    void TrackBarTempoChange() override;
-    int VerzoegerungAusTempo(int position, int max) const override;
 
     // The run's parameters from the controls.
     FranckHertz::LaufParameter Parameter() const;
     double Ua() const;
     double Ug() const;
 
-protected:
-    void FormActivate() override;
-    void FormClose() override;
-    void Vorbereiten() override;  // re-reads the parameters
-    void SimulationAlt();   // one electron run
-
-private:
     void Schleife();  // the run or the continuous atom motion, never twice at once
     void Heitzen();
     void SchreibeSpannung(double alt, double neu, int mitteX);

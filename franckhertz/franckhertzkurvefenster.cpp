@@ -33,22 +33,22 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     const int titelUnten = 49;
 
     // tube unit; the simulation panel must stay on the screen
-    e = std::min({FaktorKurve(R, titelUnten, B, 8 + Spalte), (W - 2 * Spalte - 64) / 23, (2 * B - W - 32) / 23});
-    e = std::max(e, 8);
-    const int m = (W - 2 * Spalte - 23 * e) / 2;
+    e_ = std::min({FaktorKurve(R, titelUnten, B, 8 + Spalte), (W - 2 * Spalte - 64) / 23, (2 * B - W - 32) / 23});
+    e_ = std::max(e_, 8);
+    const int m = (W - 2 * Spalte - 23 * e_) / 2;
     const int bildLinks = m + Spalte + 16;
-    const int bildOben = std::max(titelUnten + 8 + 3 * e, R + ZurueckHoehe - 24 - 12 * e);
+    const int bildOben = std::max(titelUnten + 8 + 3 * e_, R + ZurueckHoehe - 24 - 12 * e_);
     Image1 = new Bild(this);
     Image1->move(bildLinks, bildOben);
-    Image1->setBildGroesse(23 * e, 12 * e);
-    punkte = DefinierePunkte(Variante::Kurve, e, e, e);
+    Image1->setBildGroesse(23 * e_, 12 * e_);
+    punkte_ = DefinierePunkte(Variante::Kurve, e_, e_, e_);
     {
         Rohrzeichner z = Zeichner();
-        z.ZeichneFranckHertz(voltZeiger, stromZeiger);
+        z.ZeichneFranckHertz(voltZeiger, stromZeiger_);
     }
     Image2 = new Bild(this);
     Image2->move(bildLinks, titelUnten + 8);
-    Image2->setBildGroesse(23 * e, bildOben - titelUnten - 8);
+    Image2->setBildGroesse(23 * e_, bildOben - titelUnten - 8);
     HauptBildSetzen(Image2);  // the window is about the curve, not the apparatus
 
     // ---- atom panel and voltage panel ----
@@ -107,7 +107,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     }
 
     // ---- simulation panel ----
-    PanelSimulation = ErzeugeFeld(this, bildLinks + 23 * e + 8, PanelAtome->y(), Spalte, 100);
+    PanelSimulation = ErzeugeFeld(this, bildLinks + 23 * e_ + 8, PanelAtome->y(), Spalte, 100);
     ErzeugeLaufsteuerung(PanelSimulation);
     BitBtnStart = BitBtnLicht;
     disconnect(BitBtnStart, &QPushButton::clicked, this, nullptr);
@@ -178,7 +178,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelGeduld->setFarbe(FarbeBalken);
     PanelGeduld->setCaption(QStringLiteral("Bitte Geduld!\nDer Auffängerstrom ist (noch) sehr klein."));
     SetzeSchrift(PanelGeduld, QStringLiteral("Trebuchet MS"), 12, true);
-    Setze(PanelGeduld, bildLinks + (23 * e - 380) / 2, Image2->y() + (Image2->height() - 64) / 2, 380, 64);
+    Setze(PanelGeduld, bildLinks + (23 * e_ - 380) / 2, Image2->y() + (Image2->height() - 64) / 2, 380, 64);
     PanelGeduld->hide();
 
     Hinweis.panel->raise();
@@ -190,7 +190,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
 
 Rohrzeichner TFormFranckHertzKurve2::Zeichner()
 {
-    Rohrzeichner z(Image1->canvas(), punkte);
+    Rohrzeichner z(Image1->canvas(), punkte_);
     z.grund = zeichengrund_;
     z.rohrInnen = FarbeGasKurve;
     return z;
@@ -231,10 +231,10 @@ void TFormFranckHertzKurve2::SchreibeErgebnis()
 void TFormFranckHertzKurve2::VorbereitenImage2()
 {
     N = 200 * TrackBarTempo->Position();
-    const KurvenAchsen a = ZeichneKurvenAchsen(Image2->canvas(), zeichengrund_, e, TrackBarUaMax->Position(), N);
+    const KurvenAchsen a = ZeichneKurvenAchsen(Image2->canvas(), zeichengrund_, e_, TrackBarUaMax->Position(), N);
     ursprungX = a.ursprungX;
     ursprungY = a.ursprungY;
-    k = a.k;
+    k_ = a.k;
     balkenSkala = a.balkenSkala;
 }
 
@@ -242,7 +242,7 @@ void TFormFranckHertzKurve2::VorbereitenImage2()
 
 void TFormFranckHertzKurve2::Ausschalten()
 {
-    laeuft = false;
+    laeuft_ = false;
     an = false;
     Stopp = true;
     pause = false;
@@ -255,11 +255,11 @@ void TFormFranckHertzKurve2::Ausschalten()
 
 void TFormFranckHertzKurve2::BitBtnStartClick()
 {
-    if (laeuft) {
+    if (laeuft_) {
         Ausschalten();
         return;
     }
-    laeuft = true;
+    laeuft_ = true;
     an = true;
     PanelKontrolle->setFarbe(0x00FF00);
     BitBtnStop->setEnabled(true);
@@ -275,9 +275,9 @@ void TFormFranckHertzKurve2::BitBtnStartClick()
         neuStart_ = false;
         VorbereitenImage2();
         SimulationAlt();
-    } while (neuStart_ && laeuft && !ProgrammEndet);
+    } while (neuStart_ && laeuft_ && !ProgrammEndet);
     imLauf_ = false;
-    if (laeuft && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
+    if (laeuft_ && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
         Ausschalten();
 }
 
@@ -293,17 +293,17 @@ void TFormFranckHertzKurve2::SimulationAlt()
     par.E = E();
     par.Ug = Ug();
     par.N = N;
-    par.kathodeX = punkte.kathodeX;
-    par.gitterX = punkte.gitterX;
-    par.auffaengerX = punkte.auffaengerX;
+    par.kathodeX = punkte_.kathodeX;
+    par.gitterX = punkte_.gitterX;
+    par.auffaengerX = punkte_.auffaengerX;
     const int s = S();
     const double uaMax = UaMax();
-    double U = double(s) / k;
+    double U = double(s) / k_;
     int t = 0;
     Rohrzeichner z = Zeichner();
     Canvas &c = Image2->canvas();
-    while (U < uaMax && laeuft && !neuStart_ && !ProgrammEndet) {
-        U = std::min(U + double(2 * s + 1) / k, uaMax);
+    while (U < uaMax && laeuft_ && !neuStart_ && !ProgrammEndet) {
+        U = std::min(U + double(2 * s + 1) / k_, uaMax);
         z.ZeigerSetzen(voltZeiger, U / uaMax);
         par.U = U;
         const int n = KurvenSchritt(par, zufall_);
@@ -312,16 +312,16 @@ void TFormFranckHertzKurve2::SimulationAlt()
         const int I = Auffaengerstrom(n, U, uaMax);
         werte_.append(QPointF(U, I));
         ++t;
-        ZeichneKurvenBalken(c, {ursprungX, ursprungY, k, balkenSkala}, t, s, I);
-        z.ZeigerSetzen(stromZeiger, StromZeiger(I, N));
+        ZeichneKurvenBalken(c, {ursprungX, ursprungY, k_, balkenSkala}, t, s, I);
+        z.ZeigerSetzen(stromZeiger_, StromZeiger(I, N));
         ::Warte(0);
-        if (Stopp && laeuft && !neuStart_)
+        if (Stopp && laeuft_ && !neuStart_)
             break;  // stopped from elsewhere (back button, program end)
     }
     if (neuStart_)
         return;
     // end: what "off" does, with both needles back at the left stop
-    z.ZeigerSetzen(stromZeiger, 0);
+    z.ZeigerSetzen(stromZeiger_, 0);
     z.ZeigerSetzen(voltZeiger, 0);
     Ausschalten();
     BitBtnErgebnis->setEnabled(true);
@@ -332,13 +332,13 @@ void TFormFranckHertzKurve2::BitBtnStopClick()
 {
     pause = !pause;
     BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&unterbrechen"));
-    while (pause && laeuft && !Stopp && !ProgrammEndet)
+    while (pause && laeuft_ && !Stopp && !ProgrammEndet)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     if (pause) {
         pause = false;
         BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     }
-    if (!laeuft)
+    if (!laeuft_)
         Stopp = true;
 }
 
@@ -350,7 +350,7 @@ void TFormFranckHertzKurve2::BitBtnZurueckClick()
 
 void TFormFranckHertzKurve2::FormClose()
 {
-    if (laeuft)
+    if (laeuft_)
         Ausschalten();
     Stopp = true;
 }
@@ -358,7 +358,7 @@ void TFormFranckHertzKurve2::FormClose()
 void TFormFranckHertzKurve2::TrackBarUaMaxChange()
 {
     SchreibeWerte();
-    if (laeuft)
+    if (laeuft_)
         Ausschalten();
     VorbereitenImage2();
 }
@@ -366,7 +366,7 @@ void TFormFranckHertzKurve2::TrackBarUaMaxChange()
 void TFormFranckHertzKurve2::ParameterChange()
 {
     SchreibeWerte();
-    if (laeuft)
+    if (laeuft_)
         Ausschalten();
 }
 

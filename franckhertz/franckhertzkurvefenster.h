@@ -18,24 +18,28 @@ class TFormFranckHertzKurve2 : public SimFenster {
 public:
     explicit TFormFranckHertzKurve2(QWidget *parent = nullptr);
 
-    Bild *Image1 = nullptr;  // the apparatus
-    Bild *Image2 = nullptr;  // the graph
-    Panel *PanelAtome = nullptr, *PanelSpannung = nullptr, *PanelSimulation = nullptr, *PanelHinweise = nullptr;
-    Panel *PanelBeschleuniggSp3 = nullptr, *PanelGegenSp3 = nullptr, *PanelAnregEn3 = nullptr, *PanelGeduld = nullptr;
-    TrackBar *TrackBarUaMax = nullptr, *TrackBarUg = nullptr, *TrackBarAnregEnergie = nullptr,
-             *TrackBarSchritte = nullptr, *TrackBarStossW = nullptr;
-    UpDown *UpDownUaMax = nullptr, *UpDownUg = nullptr, *UpDownAnregEnergie = nullptr, *UpDownSchritte = nullptr;
-    BitBtn *BitBtnStart = nullptr, *BitBtnInfo = nullptr;
-    QPushButton *BitBtnInfoLoeschen = nullptr, *BitBtnErgebnisLoeschen = nullptr;
+    // ---- the controls, for the tests ----
+    Bild *image1() const { return Image1; }  // the apparatus
+    Bild *image2() const { return Image2; }  // the graph
+    Panel *panelAtome() const { return PanelAtome; }
+    Panel *panelSpannung() const { return PanelSpannung; }
+    Panel *panelSimulation() const { return PanelSimulation; }
+    Panel *panelHinweise() const { return PanelHinweise; }
+    Panel *panelBeschleuniggSp3() const { return PanelBeschleuniggSp3; }
+    Panel *panelGegenSp3() const { return PanelGegenSp3; }
+    Panel *panelGeduld() const { return PanelGeduld; }
+    TrackBar *trackBarUaMax() const { return TrackBarUaMax; }
+    TrackBar *trackBarUg() const { return TrackBarUg; }
+    TrackBar *trackBarSchritte() const { return TrackBarSchritte; }
+    TrackBar *trackBarStossW() const { return TrackBarStossW; }
+    BitBtn *bitBtnStart() const { return BitBtnStart; }
 
-    int e = 0;
-    FranckHertz::Rohrpunkte punkte;
-    FranckHertz::Zeiger voltZeiger, stromZeiger;
-    bool laeuft = false;   // running (switch closed)
-    int N = 8000;          // electrons per step
-    double balkenSkala = 0;  // bar pixels per arrival-weighted current unit
-    int k = 0;             // graph pixels per volt
-    int ursprungX = 0, ursprungY = 0;
+    // ---- state, read by the tests ----
+    int e() const { return e_; }
+    const FranckHertz::Rohrpunkte &punkte() const { return punkte_; }
+    const FranckHertz::Zeiger &stromZeiger() const { return stromZeiger_; }
+    bool laeuft() const { return laeuft_; }  // running (switch closed)
+    int k() const { return k_; }             // graph pixels per volt
 
     // The recorded curve: accelerating voltage in V and collector current of each step.
     const QVector<QPointF> &Kurvenwerte() const { return werte_; }
@@ -50,11 +54,40 @@ public:
         return t;
     }
 
-    void BitBtnStartClick();
     // The speed bar sets the electrons per step, not a delay: the curve never waits between steps.
     int VerzoegerungAusTempo(int, int) const override { return 0; }
     void BitBtnStopClick() override;
     void BitBtnZurueckClick() override;
+
+protected:
+    void FormClose() override;
+    void SimulationAlt();
+    void mousePressEvent(QMouseEvent *ev) override;
+
+private:
+    // ---- controls ----
+    Bild *Image1 = nullptr;  // the apparatus
+    Bild *Image2 = nullptr;  // the graph
+    Panel *PanelAtome = nullptr, *PanelSpannung = nullptr, *PanelSimulation = nullptr, *PanelHinweise = nullptr;
+    Panel *PanelBeschleuniggSp3 = nullptr, *PanelGegenSp3 = nullptr, *PanelAnregEn3 = nullptr, *PanelGeduld = nullptr;
+    TrackBar *TrackBarUaMax = nullptr, *TrackBarUg = nullptr, *TrackBarAnregEnergie = nullptr,
+             *TrackBarSchritte = nullptr, *TrackBarStossW = nullptr;
+    UpDown *UpDownUaMax = nullptr, *UpDownUg = nullptr, *UpDownAnregEnergie = nullptr, *UpDownSchritte = nullptr;
+    BitBtn *BitBtnStart = nullptr, *BitBtnInfo = nullptr;
+    QPushButton *BitBtnInfoLoeschen = nullptr, *BitBtnErgebnisLoeschen = nullptr;
+
+    // ---- state ----
+    int e_ = 0;
+    FranckHertz::Rohrpunkte punkte_;
+    FranckHertz::Zeiger voltZeiger, stromZeiger_;
+    bool laeuft_ = false;    // running (switch closed)
+    int N = 8000;            // electrons per step
+    double balkenSkala = 0;  // bar pixels per arrival-weighted current unit
+    int k_ = 0;              // graph pixels per volt
+    int ursprungX = 0, ursprungY = 0;
+
+    // ---- handlers ----
+    void BitBtnStartClick();
     void TrackBarUaMaxChange();
     void ParameterChange();  // Ug, E, S, P or N
 
@@ -63,12 +96,6 @@ public:
     double E() const;
     int S() const;
 
-protected:
-    void FormClose() override;
-    void SimulationAlt();
-    void mousePressEvent(QMouseEvent *ev) override;
-
-private:
     void VorbereitenImage2();
     void Ausschalten();
     void SchreibeWerte();

@@ -24,29 +24,37 @@ public:
     // Makes page n (1 to SeitenAnzahl) the current one; the next preparation or opening shows it.
     void SeiteWaehlen(int n) { AktuelleSeite = n; }
 
-    // ---- pages ---------------------------------------------------------------------
+    // ---- pages, glossary and biographies ----
     void Seitevorbereiten();
-    void BeschrifteSeite();
-    void SchreibeTheorie();
-    void SchreibeTheorieSelbst();
-    // Opens the page's window; false (with a note when it is not built yet) when there is none.
-    bool WaehleUnit();
     void BitBtnZeigenClick();
-    void BitBtnWeiterClick();
-    void BitBtnzurueckClick();
-    void BitBtnSeite1Click();
-    void ComboBoxSeitenwahlClick(int index);
-    void CheckBoxNeuTheorieClick(bool angekreuzt);
-
-    // ---- glossary and biographies ----------------------------------------------------
-    void ComboBoxGlossarClick(int index);
     void EditGlossarDblClick();
-    void PanelFotoClick();
     void SchreibeBiographie(int n);
-    void SchreibeBiographieSelbst(int n);
-    void CheckBoxNeuBiogrClick(bool angekreuzt);
-    void ButtonBiogrLoeschenClick();
 
+    // ---- the controls, for the tests ----
+    Panel *panelTheorie() const { return PanelTheorie; }
+    RichEdit *richEditTheorie() const { return RichEditTheorie; }
+    QCheckBox *checkBoxNeuTheorie() const { return CheckBoxNeuTheorie; }
+    Panel *panelSeite() const { return PanelSeite; }
+    BitBtn *bitBtnZeigen() const { return BitBtnZeigen; }
+    BitBtn *bitBtnWeiter() const { return BitBtnWeiter; }
+    BitBtn *bitBtnzurueck() const { return BitBtnzurueck; }
+    BitBtn *bitBtnSeite1() const { return BitBtnSeite1; }
+    QComboBox *comboBoxSeitenwahl() const { return ComboBoxSeitenwahl; }
+    QComboBox *comboBoxGlossar() const { return ComboBoxGlossar; }
+    Edit *editGlossar() const { return EditGlossar; }
+    Panel *panelFoto(int nr) const { return PanelFoto[nr]; }  // by biography number
+    QPushButton *buttonFoto(int nr) const { return ButtonFoto[nr]; }
+    Panel *panelZuHertz() const { return PanelZuHertz; }
+    Panel *panelBiographie() const { return PanelBiographie; }
+    RichEdit *richEditBiographie() const { return RichEditBiographie; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    // ---- controls ----
     Panel *PanelTheorie = nullptr;
     RichEdit *RichEditTheorie = nullptr;
     QCheckBox *CheckBoxNeuTheorie = nullptr;
@@ -72,12 +80,25 @@ public:
     QCheckBox *CheckBoxNeuBiogr = nullptr;
     QPushButton *ButtonBiogrLoeschen = nullptr;
 
-protected:
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *objekt, QEvent *e) override;
+    // ---- pages ----
+    void BeschrifteSeite();
+    void SchreibeTheorie();
+    void SchreibeTheorieSelbst();
+    // Opens the page's window; false (with a note when it is not built yet) when there is none.
+    bool WaehleUnit();
+    void BitBtnWeiterClick();
+    void BitBtnzurueckClick();
+    void BitBtnSeite1Click();
+    void ComboBoxSeitenwahlClick(int index);
+    void CheckBoxNeuTheorieClick(bool angekreuzt);
 
-private:
+    // ---- glossary and biographies ----
+    void ComboBoxGlossarClick(int index);
+    void PanelFotoClick();
+    void SchreibeBiographieSelbst(int n);
+    void CheckBoxNeuBiogrClick(bool angekreuzt);
+    void ButtonBiogrLoeschenClick();
+
     int AktuelleSeite = 1;
     int BiographieNr = KeineBiographie;
     QElapsedTimer glossarDruck_;  // the last press on the glossary's drop-down

@@ -111,7 +111,7 @@ TEST(Kommandozeile, PageAndWindowAreOpened)
     KommandozeileAnwenden(auswerten({"--seite", "12"}));
     EXPECT_TRUE(guide->isVisible());
     EXPECT_EQ(guide->aktuelleSeite(), 12);
-    EXPECT_TRUE(guide->PanelTheorie->caption().startsWith(QStringLiteral("  Seite 12")));
+    EXPECT_TRUE(guide->panelTheorie()->caption().startsWith(QStringLiteral("  Seite 12")));
     guide->hide();
 
     // A window alone opens over its own page of the guide.

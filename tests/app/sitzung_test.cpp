@@ -58,21 +58,21 @@ TEST_F(SitzungTest, ChosenSettingsComeBackAndAMissingDirectoryFallsBackQuietly)
 
     // The user picks another directory and both boxes.
     TextPfad = anderes.path() + QLatin1Char('/');
-    info->CheckBoxTexteIntern->setChecked(true);
-    info->CheckBoxPieps->setChecked(true);
+    info->checkBoxTexteIntern()->setChecked(true);
+    info->checkBoxPieps()->setChecked(true);
     FensterOeffnen(info);
     info->close();  // closing the information window keeps them
     ASSERT_TRUE(QFile::exists(EinstellungenDatei()));
 
     FrischerZustand();
-    info->CheckBoxTexteIntern->setChecked(false);
-    info->CheckBoxPieps->setChecked(false);
+    info->checkBoxTexteIntern()->setChecked(false);
+    info->checkBoxPieps()->setChecked(false);
     SitzungBeginnen();
     EXPECT_EQ(TextPfad, AlsTextPfad(anderes.path()));
     EXPECT_FALSE(TexteVonDatei);
     EXPECT_FALSE(PiepsAn);
-    EXPECT_TRUE(info->CheckBoxTexteIntern->isChecked());
-    EXPECT_TRUE(info->CheckBoxPieps->isChecked());
+    EXPECT_TRUE(info->checkBoxTexteIntern()->isChecked());
+    EXPECT_TRUE(info->checkBoxPieps()->isChecked());
 
     // The command line wins for one run and is not kept.
     QTemporaryDir einmal;
@@ -93,7 +93,7 @@ TEST_F(SitzungTest, ChosenSettingsComeBackAndAMissingDirectoryFallsBackQuietly)
     SitzungBeginnen();
     EXPECT_TRUE(TexteVonDatei);
     EXPECT_TRUE(PiepsAn);
-    EXPECT_FALSE(info->CheckBoxTexteIntern->isChecked());
+    EXPECT_FALSE(info->checkBoxTexteIntern()->isChecked());
     EXPECT_NE(TextPfad, weg);
 }
 
@@ -117,7 +117,8 @@ TEST_F(SitzungTest, TextsAreLookedForBesideTheStartThenPerUserThenInTheSystem)
     TextPfad = orte[0];
     InfoSeite = 7;
     info->SchreibeInfo();
-    EXPECT_TRUE(info->RichEditInfo->toPlainText().contains(QDir::cleanPath(orte[0]))) << info->RichEditInfo->toPlainText().toStdString();
+    EXPECT_TRUE(info->richEditInfo()->toPlainText().contains(QDir::cleanPath(orte[0])))
+        << info->richEditInfo()->toPlainText().toStdString();
     TextPfad = anderes.filePath(QStringLiteral("fehlt/"));
     EXPECT_TRUE(TextverzeichnisEinsetzen(QStringLiteral("@TEXTVERZEICHNIS@")).contains(QStringLiteral("gibt es zurzeit nicht")));
 }

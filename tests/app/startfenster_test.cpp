@@ -168,15 +168,15 @@ TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
     FensterAnmelden(FensterNr::Info, info);
     haupt->bitBtnInfo()->click();
     ASSERT_TRUE(info->isVisible());
-    EXPECT_FALSE(info->BitBtnInfo[4]->isEnabled());
-    const QString seite4 = info->RichEditInfo->toPlainText();
+    EXPECT_FALSE(info->bitBtnInfo(4)->isEnabled());
+    const QString seite4 = info->richEditInfo()->toPlainText();
     // The start screen is brought back over it, and "Texte, Einstellungen" is pressed.
     haupt->bitBtnText()->click();
     EXPECT_EQ(InfoSeite, 7);
-    EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());
-    EXPECT_TRUE(info->BitBtnInfo[4]->isEnabled());
-    EXPECT_TRUE(info->PanelTexte->isVisibleTo(info));
-    EXPECT_NE(info->RichEditInfo->toPlainText(), seite4);
+    EXPECT_FALSE(info->bitBtnInfo(7)->isEnabled());
+    EXPECT_TRUE(info->bitBtnInfo(4)->isEnabled());
+    EXPECT_TRUE(info->panelTexte()->isVisibleTo(info));
+    EXPECT_NE(info->richEditInfo()->toPlainText(), seite4);
     FensterEntfernen(info);
     delete info;
 }

@@ -56,33 +56,35 @@ TEST(FranckHertzFenster, LayoutOnTheScreens)
         Bildschirm(f.w, f.h);
         {
             TFormFranckHertz2 lauf;
-            EXPECT_EQ(lauf.e, f.eLauf) << f.w;
-            EXPECT_EQ(lauf.radien.r, f.rLauf) << f.w;
-            EXPECT_EQ(lauf.Image1->size(), QSize(22 * f.eLauf, 16 * f.eLauf));
-            EXPECT_EQ(lauf.gas.N, 20);
-            PruefeNebeneinander({lauf.PanelTitel, lauf.PanelAtome, lauf.PanelSimulation, lauf.PanelHinweise, lauf.Image1,
-                                 lauf.PanelBeschleuniggSp, lauf.PanelGegenSp, lauf.BitBtnZurueck},
+            EXPECT_EQ(lauf.e(), f.eLauf) << f.w;
+            EXPECT_EQ(lauf.radien().r, f.rLauf) << f.w;
+            EXPECT_EQ(lauf.image1()->size(), QSize(22 * f.eLauf, 16 * f.eLauf));
+            EXPECT_EQ(lauf.gas().N, 20);
+            PruefeNebeneinander({lauf.PanelTitel, lauf.panelAtome(), lauf.panelSimulation(), lauf.panelHinweise(),
+                                 lauf.image1(), lauf.panelBeschleuniggSp(), lauf.panelGegenSp(), lauf.BitBtnZurueck},
                                 f.w, f.h, "run");
             // heating and switch buttons sit on the picture's lower part, clear of the panels
-            PruefeNebeneinander({lauf.PanelAtome, lauf.BitBtnHeizen, lauf.BitBtnSchalter, lauf.PanelBeschleuniggSp},
-                                f.w, f.h, "run buttons");
+            PruefeNebeneinander(
+                {lauf.panelAtome(), lauf.bitBtnHeizen(), lauf.bitBtnSchalter(), lauf.panelBeschleuniggSp()}, f.w, f.h,
+                "run buttons");
         }
         {
             TFormFranckHertzAnordnung2 anordnung;
-            PruefeNebeneinander({anordnung.PanelTitel, anordnung.Image1, anordnung.PanelZahlAtome,
-                                 anordnung.PanelTemperatur, anordnung.BitBtnHinweis, anordnung.BitBtnStop,
+            PruefeNebeneinander({anordnung.PanelTitel, anordnung.image1(), anordnung.panelZahlAtome(),
+                                 anordnung.panelTemperatur(), anordnung.BitBtnHinweis, anordnung.BitBtnStop,
                                  anordnung.BitBtnZurueck},
                                 f.w, f.h, "set-up");
-            EXPECT_EQ(anordnung.BitBtnMitGas->geometry(), anordnung.BitBtnStop->geometry());
+            EXPECT_EQ(anordnung.bitBtnMitGas()->geometry(), anordnung.BitBtnStop->geometry());
         }
         {
             TFormFranckHertzKurve2 kurve;
-            PruefeNebeneinander({kurve.PanelTitel, kurve.Image1, kurve.Image2, kurve.PanelAtome, kurve.PanelSpannung,
-                                 kurve.PanelSimulation, kurve.PanelHinweise, kurve.BitBtnZurueck},
+            PruefeNebeneinander({kurve.PanelTitel, kurve.image1(), kurve.image2(), kurve.panelAtome(),
+                                 kurve.panelSpannung(), kurve.panelSimulation(), kurve.panelHinweise(),
+                                 kurve.BitBtnZurueck},
                                 f.w, f.h, "curve");
-            EXPECT_EQ(kurve.Image1->size(), QSize(23 * kurve.e, 12 * kurve.e));
+            EXPECT_EQ(kurve.image1()->size(), QSize(23 * kurve.e(), 12 * kurve.e()));
             // Ctrl+S saves the curve, whichever picture is larger
-            EXPECT_EQ(kurve.findChild<FensterExport *>()->HauptBild(), kurve.Image2);
+            EXPECT_EQ(kurve.findChild<FensterExport *>()->HauptBild(), kurve.image2());
         }
     }
 }
@@ -101,8 +103,8 @@ TEST(FranckHertzFenster, PolaritySignsOfBothSourcesInAllThreeWindows)
         Bild *bild;
         Rohrpunkte p;
     };
-    for (const Fall &f : {Fall{"set-up", anordnung.Image1, anordnung.punkte}, Fall{"run", lauf.Image1, lauf.punkte},
-                          Fall{"curve", kurve.Image1, kurve.punkte}}) {
+    for (const Fall &f : {Fall{"set-up", anordnung.image1(), anordnung.punkte()},
+                          Fall{"run", lauf.image1(), lauf.punkte()}, Fall{"curve", kurve.image1(), kurve.punkte()}}) {
         EXPECT_LT(std::abs(f.p.UgPlus.x() - f.p.gitterX), std::abs(f.p.UgMinus.x() - f.p.gitterX)) << f.name;
         EXPECT_LT(std::abs(f.p.UgMinus.x() - f.p.auffaengerX), std::abs(f.p.UgPlus.x() - f.p.auffaengerX)) << f.name;
         EXPECT_LT(f.p.UaMinus.x(), f.p.UaPlus.x()) << f.name;
@@ -125,8 +127,10 @@ TEST(FranckHertzFenster, AtomsStayClearOfTheCathode)
     Bildschirm(1264, 960);
     TFormFranckHertz2 lauf;
     TFormFranckHertzAnordnung2 anordnung;
-    anordnung.gas.InitAtome(1, 30, 10, nullptr);
-    for (Gas *g : {&lauf.gas, &anordnung.gas}) {
+    // the windows' gases as they set them up, moved here without drawing
+    Gas imLauf = lauf.gas(), inAnordnung = anordnung.gas();
+    inAnordnung.InitAtome(1, 30, 10, nullptr);
+    for (Gas *g : {&imLauf, &inAnordnung}) {
         g->TemperaturAendern(4, 20);
         int naechste = 1 << 20;
         for (int schritt = 0; schritt < 400; ++schritt) {
@@ -146,55 +150,55 @@ TEST(FranckHertzFenster, RunWindowHeatSwitchPauseAndBack)
     Ereignisse(20);
     f.TrackBarTempo->setPosition(50);  // no delay
     EXPECT_EQ(f.Verzoegerung, 0);
-    f.TrackBarZahlAtome->setPosition(30);
-    EXPECT_EQ(f.gas.N, 30);
-    f.TrackBarZahlAtome->setPosition(12);
-    EXPECT_EQ(f.gas.N, 12);
-    f.TrackbarUa->setPosition(300);
-    EXPECT_EQ(f.UpDownUa->Position(), 300);
-    f.TrackBarStop->setPosition(0);
-    f.TrackBarAnregEnergie->setPosition(20);
-    EXPECT_EQ(f.PanelAnregEnWert->caption(), QStringLiteral("ist 2,0\u00A0eV"));
+    f.trackBarZahlAtome()->setPosition(30);
+    EXPECT_EQ(f.gas().N, 30);
+    f.trackBarZahlAtome()->setPosition(12);
+    EXPECT_EQ(f.gas().N, 12);
+    f.trackbarUa()->setPosition(300);
+    EXPECT_EQ(f.upDownUa()->Position(), 300);
+    f.trackBarStop()->setPosition(0);
+    f.trackBarAnregEnergie()->setPosition(20);
+    EXPECT_EQ(f.panelAnregEnWert()->caption(), QStringLiteral("ist 2,0\u00A0eV"));
 
-    f.BitBtnHeizen->click();  // warms the cathode, then nothing runs: the switch is open
-    EXPECT_TRUE(f.heizungAn);
-    EXPECT_FALSE(f.schleifeAktiv);
+    f.bitBtnHeizen()->click();  // warms the cathode, then nothing runs: the switch is open
+    EXPECT_TRUE(f.heizungAn());
+    EXPECT_FALSE(f.schleifeAktiv());
 
     bool pausiert = false, stoppKnopfFrei = false;
-    Spaeter(150, [&] { f.CheckBoxAtomBewegung->setChecked(true); });
+    Spaeter(150, [&] { f.checkBoxAtomBewegung()->setChecked(true); });
     Spaeter(250, [&] {
         Spaeter(100, [&] {
             pausiert = f.pause;
-            f.CheckBoxGalvanometer->setChecked(false);  // while paused
+            f.checkBoxGalvanometer()->setChecked(false);  // while paused
             stoppKnopfFrei = f.BitBtnStop->isEnabled();
             f.BitBtnStop->click();  // resumes
         });
         f.BitBtnStop->click();  // pauses: spins here until resumed
     });
     Spaeter(500, [&] {
-        f.CheckBoxElekZeigen->setChecked(true);
-        f.CheckBoxGalvanometer->setChecked(true);
+        f.checkBoxElekZeigen()->setChecked(true);
+        f.checkBoxGalvanometer()->setChecked(true);
     });
-    Spaeter(700, [&] { f.CheckBoxElekZeigen->setChecked(false); });
+    Spaeter(700, [&] { f.checkBoxElekZeigen()->setChecked(false); });
     Spaeter(900, [&] {
-        f.BitBtnSchalter->click();  // open: the run underneath ends
-        f.BitBtnSchalter->click();  // closed again at once: the same loop goes on
+        f.bitBtnSchalter()->click();  // open: the run underneath ends
+        f.bitBtnSchalter()->click();  // closed again at once: the same loop goes on
     });
     Spaeter(1300, [&] { f.BitBtnZurueck->click(); });
-    f.BitBtnSchalter->click();  // closed: the run loop lives in here until the window closes
+    f.bitBtnSchalter()->click();  // closed: the run loop lives in here until the window closes
 
     EXPECT_TRUE(pausiert);
     EXPECT_TRUE(stoppKnopfFrei);
-    EXPECT_GT(f.lauf->n, 3);
-    EXPECT_GT(f.lauf->angekommen, 0);
-    EXPECT_FALSE(f.laeuft);
-    EXPECT_FALSE(f.schleifeAktiv);
+    EXPECT_GT(f.lauf()->n, 3);
+    EXPECT_GT(f.lauf()->angekommen, 0);
+    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.schleifeAktiv());
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(Stopp);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
     EXPECT_FALSE(f.BitBtnStop->isEnabled());
     // no electron left behind by the erased flights; atoms still all there
-    EXPECT_EQ(f.gas.N, 12);
+    EXPECT_EQ(f.gas().N, 12);
 }
 
 TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
@@ -203,15 +207,15 @@ TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
     TFormFranckHertzAnordnung2 f;
     FensterOeffnen(&f);
     Ereignisse(20);
-    f.TrackBarZahlAtome->setPosition(25);  // before the gas is filled: only recorded
-    EXPECT_EQ(f.gas.N, 0);
+    f.trackBarZahlAtome()->setPosition(25);  // before the gas is filled: only recorded
+    EXPECT_EQ(f.gas().N, 0);
     float x0 = 0;
     bool stoppGesperrt = false;
     Spaeter(100, [&] {
-        EXPECT_EQ(f.gas.N, 25);
-        x0 = f.gas.atom[1].ort.x;
-        f.TrackBarZahlAtome->setPosition(30);
-        f.TrackBarTemperatur->setPosition(10);
+        EXPECT_EQ(f.gas().N, 25);
+        x0 = f.gas().atom[1].ort.x;
+        f.trackBarZahlAtome()->setPosition(30);
+        f.trackBarTemperatur()->setPosition(10);
     });
     Spaeter(250, [&] { f.BitBtnStop->click(); });
     Spaeter(300, [&] {
@@ -220,41 +224,41 @@ TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
         stoppGesperrt = !f.BitBtnStop->isEnabled() && f.Hinweis.panel->isVisible();
     });
     Spaeter(350, [&] {
-        f.BitBtnHinwLoeschen->click();
+        f.bitBtnHinwLoeschen()->click();
         f.BitBtnStop->click();
     });
     Spaeter(600, [&] { f.BitBtnZurueck->click(); });
-    f.BitBtnMitGas->click();  // the motion runs in here until the window closes
+    f.bitBtnMitGas()->click();  // the motion runs in here until the window closes
     EXPECT_TRUE(stoppGesperrt);
     EXPECT_TRUE(f.BitBtnStop->isEnabled());
-    EXPECT_EQ(f.gas.N, 30);
-    EXPECT_NE(f.gas.atom[1].ort.x, x0);
-    EXPECT_FALSE(f.bewegt);
-    EXPECT_FALSE(f.BitBtnMitGas->isVisible());
+    EXPECT_EQ(f.gas().N, 30);
+    EXPECT_NE(f.gas().atom[1].ort.x, x0);
+    EXPECT_FALSE(f.bewegt());
+    EXPECT_FALSE(f.bitBtnMitGas()->isVisible());
     EXPECT_FALSE(f.isVisible());
 
     // opened again: the gas moves as before, and "warten" pauses it
     bool bewegtWieder = false, gewartet = false;
     float x1 = 0;
-    Sobald(&f, [&] { return f.bewegt; }, [&] {
+    Sobald(&f, [&] { return f.bewegt(); }, [&] {
         bewegtWieder = true;
-        x1 = f.gas.atom[1].ort.x;
+        x1 = f.gas().atom[1].ort.x;
         Spaeter(150, [&] {
-            EXPECT_NE(f.gas.atom[1].ort.x, x1);
+            EXPECT_NE(f.gas().atom[1].ort.x, x1);
             f.BitBtnStop->click();
-            x1 = f.gas.atom[1].ort.x;
+            x1 = f.gas().atom[1].ort.x;
         });
         Spaeter(300, [&] {
-            gewartet = f.pause && f.gas.atom[1].ort.x == x1;
+            gewartet = f.pause && f.gas().atom[1].ort.x == x1;
             f.BitBtnZurueck->click();
         });
     });
     FensterOeffnen(&f);
-    for (int i = 0; i < 200 && (f.isVisible() || f.bewegt); ++i)
+    for (int i = 0; i < 200 && (f.isVisible() || f.bewegt()); ++i)
         Ereignisse(10);
     EXPECT_TRUE(bewegtWieder);
     EXPECT_TRUE(gewartet);
-    EXPECT_FALSE(f.bewegt);
+    EXPECT_FALSE(f.bewegt());
     EXPECT_FALSE(f.isVisible());
 }
 
@@ -265,21 +269,21 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
     FensterOeffnen(&f);
     Ereignisse(20);
     f.TrackBarTempo->setPosition(5);  // 1000 electrons per step
-    f.TrackBarUaMax->setPosition(10);
-    EXPECT_EQ(f.PanelBeschleuniggSp3->caption(), QStringLiteral("10\u00A0V"));
-    f.TrackBarUg->setPosition(10);
-    EXPECT_EQ(f.PanelGegenSp3->caption(), QStringLiteral("1,0\u00A0Volt"));
+    f.trackBarUaMax()->setPosition(10);
+    EXPECT_EQ(f.panelBeschleuniggSp3()->caption(), QStringLiteral("10\u00A0V"));
+    f.trackBarUg()->setPosition(10);
+    EXPECT_EQ(f.panelGegenSp3()->caption(), QStringLiteral("1,0\u00A0Volt"));
     for (int s : {5, 0}) {
-        f.TrackBarSchritte->setPosition(s);
-        f.BitBtnStart->click();  // runs to its natural end
-        EXPECT_FALSE(f.laeuft);
+        f.trackBarSchritte()->setPosition(s);
+        f.bitBtnStart()->click();  // runs to its natural end
+        EXPECT_FALSE(f.laeuft());
         EXPECT_EQ(f.PanelKontrolle->farbe(), TColor(0x0000FF));
-        EXPECT_FALSE(f.PanelGeduld->isVisible());
+        EXPECT_FALSE(f.panelGeduld()->isVisible());
         EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
         const QVector<QPointF> &w = f.Kurvenwerte();
         ASSERT_GT(w.size(), 3) << s;
         for (int i = 1; i + 1 < w.size(); ++i)
-            EXPECT_NEAR(w[i].x() - w[i - 1].x(), double(2 * s + 1) / f.k, 1e-9) << s;
+            EXPECT_NEAR(w[i].x() - w[i - 1].x(), double(2 * s + 1) / f.k(), 1e-9) << s;
         EXPECT_DOUBLE_EQ(w.last().x(), 10.0);
         const WerteTabelle tabelle = f.Werte();  // the export lists the same curve
         ASSERT_EQ(tabelle.zeilen.size(), w.size());
@@ -289,24 +293,24 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
                 EXPECT_EQ(p.y(), 0) << "no arrivals below Ug";
             }
         }
-        EXPECT_GT(Pixel(f.Image2, 0x8CDBFD), 0);  // the bars stay
-        EXPECT_DOUBLE_EQ(f.stromZeiger.wert, 0.0);
+        EXPECT_GT(Pixel(f.image2(), 0x8CDBFD), 0);  // the bars stay
+        EXPECT_DOUBLE_EQ(f.stromZeiger().wert, 0.0);
     }
     // a change of a parameter during a run switches it off, the bars stay
     f.TrackBarTempo->setPosition(50);
-    f.TrackBarUaMax->setPosition(30);
-    Spaeter(150, [&] { f.TrackBarStossW->setPosition(6); });
-    f.BitBtnStart->click();
-    EXPECT_FALSE(f.laeuft);
-    EXPECT_GT(Pixel(f.Image2, 0x8CDBFD), 0);
+    f.trackBarUaMax()->setPosition(30);
+    Spaeter(150, [&] { f.trackBarStossW()->setPosition(6); });
+    f.bitBtnStart()->click();
+    EXPECT_FALSE(f.laeuft());
+    EXPECT_GT(Pixel(f.image2(), 0x8CDBFD), 0);
     // off and on again within one wait starts afresh instead of nesting; back ends it
     Spaeter(150, [&] {
-        f.BitBtnStart->click();
-        f.BitBtnStart->click();
+        f.bitBtnStart()->click();
+        f.bitBtnStart()->click();
     });
     Spaeter(400, [&] { f.BitBtnZurueck->click(); });
-    f.BitBtnStart->click();
-    EXPECT_FALSE(f.laeuft);
+    f.bitBtnStart()->click();
+    EXPECT_FALSE(f.laeuft());
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(Stopp);
 }

@@ -31,7 +31,7 @@ protected:
     }
 
     bool sichtbar(QWidget *w) const { return w->isVisibleTo(guide.get()); }
-    QString text() const { return guide->RichEditTheorie->toPlainText(); }
+    QString text() const { return guide->richEditTheorie()->toPlainText(); }
 
     std::unique_ptr<TFormGuide> guide;
     MeldungsSammler sammler;
@@ -43,30 +43,31 @@ protected:
 TEST_F(GuideTest, FirstAndLastPageHideWhatLeadsNowhere)
 {
     EXPECT_EQ(guide->aktuelleSeite(), 1);
-    EXPECT_FALSE(sichtbar(guide->BitBtnzurueck));
-    EXPECT_FALSE(sichtbar(guide->BitBtnSeite1));
-    EXPECT_TRUE(sichtbar(guide->BitBtnWeiter));
-    EXPECT_TRUE(sichtbar(guide->BitBtnZeigen));
+    EXPECT_FALSE(sichtbar(guide->bitBtnzurueck()));
+    EXPECT_FALSE(sichtbar(guide->bitBtnSeite1()));
+    EXPECT_TRUE(sichtbar(guide->bitBtnWeiter()));
+    EXPECT_TRUE(sichtbar(guide->bitBtnZeigen()));
     for (int i = 1; i < 23; ++i)
-        guide->BitBtnWeiter->click();
+        guide->bitBtnWeiter()->click();
     EXPECT_EQ(guide->aktuelleSeite(), 23);
-    EXPECT_FALSE(sichtbar(guide->BitBtnWeiter));
-    EXPECT_FALSE(sichtbar(guide->BitBtnZeigen));
-    EXPECT_TRUE(sichtbar(guide->BitBtnzurueck));
-    EXPECT_EQ(guide->PanelTheorie->caption().trimmed(), QStringLiteral("Seite 23: Quantenphysik und modernes Weltbild"));
-    guide->BitBtnSeite1->click();
+    EXPECT_FALSE(sichtbar(guide->bitBtnWeiter()));
+    EXPECT_FALSE(sichtbar(guide->bitBtnZeigen()));
+    EXPECT_TRUE(sichtbar(guide->bitBtnzurueck()));
+    EXPECT_EQ(guide->panelTheorie()->caption().trimmed(),
+              QStringLiteral("Seite 23: Quantenphysik und modernes Weltbild"));
+    guide->bitBtnSeite1()->click();
     EXPECT_EQ(guide->aktuelleSeite(), 1);
-    EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 1"));
+    EXPECT_EQ(guide->panelSeite()->caption(), QStringLiteral("Seite 1"));
 }
 
 TEST_F(GuideTest, PageListGoesToTheChosenPage)
 {
-    guide->ComboBoxSeitenwahl->setCurrentIndex(10);
-    emit guide->ComboBoxSeitenwahl->activated(10);
+    guide->comboBoxSeitenwahl()->setCurrentIndex(10);
+    emit guide->comboBoxSeitenwahl()->activated(10);
     EXPECT_EQ(guide->aktuelleSeite(), 11);
-    EXPECT_EQ(guide->PanelTheorie->caption(), QStringLiteral("  Seite 11: Spektren von Gasen "));
-    EXPECT_EQ(guide->ComboBoxSeitenwahl->currentIndex(), -1);  // the placeholder again
-    EXPECT_EQ(guide->PanelSeite->caption(), QStringLiteral("Seite 11"));
+    EXPECT_EQ(guide->panelTheorie()->caption(), QStringLiteral("  Seite 11: Spektren von Gasen "));
+    EXPECT_EQ(guide->comboBoxSeitenwahl()->currentIndex(), -1);  // the placeholder again
+    EXPECT_EQ(guide->panelSeite()->caption(), QStringLiteral("Seite 11"));
 }
 
 TEST_F(GuideTest, EveryPageHasItsBuiltInTextBeginningWithItsTitle)
@@ -99,13 +100,13 @@ TEST_F(GuideTest, AFileInTheTextDirectoryReplacesOnlyItsPage)
     guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
     EXPECT_TRUE(text().contains(QStringLiteral("Lehrertext für Seite 5")));
-    guide->BitBtnWeiter->click();
+    guide->bitBtnWeiter()->click();
     EXPECT_FALSE(text().contains(QStringLiteral("Lehrertext")));
     EXPECT_GT(text().size(), 1000);
 
     // Built-in texts chosen: the file is ignored.
     TexteVonDatei = false;
-    guide->BitBtnzurueck->click();
+    guide->bitBtnzurueck()->click();
     EXPECT_FALSE(text().contains(QStringLiteral("Lehrertext")));
     EXPECT_TRUE(meldungen.isEmpty());
 }
@@ -117,26 +118,26 @@ TEST_F(GuideTest, TheCheckBoxSwitchesBetweenBuiltInTextAndFileWithoutFallBack)
     const QString eingebaut = text();
     // Ticked by hand: built-in text. Unticked by hand: the file alone — missing, so an error,
     // and the page keeps the text it showed.
-    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_TRUE(guide->CheckBoxNeuTheorie->isChecked());
+    QTest::mouseClick(guide->checkBoxNeuTheorie(), Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(guide->checkBoxNeuTheorie()->isChecked());
     EXPECT_EQ(text(), eingebaut);
-    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_FALSE(guide->CheckBoxNeuTheorie->isChecked());
+    QTest::mouseClick(guide->checkBoxNeuTheorie(), Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_FALSE(guide->checkBoxNeuTheorie()->isChecked());
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
     EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("QuantenText4.RTF")));
     EXPECT_EQ(text(), eingebaut);
 
     // Preparing a page unticks the box silently: no second message.
-    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
-    guide->BitBtnWeiter->click();
-    EXPECT_FALSE(guide->CheckBoxNeuTheorie->isChecked());
+    QTest::mouseClick(guide->checkBoxNeuTheorie(), Qt::LeftButton, {}, QPoint(8, 10));
+    guide->bitBtnWeiter()->click();
+    EXPECT_FALSE(guide->checkBoxNeuTheorie()->isChecked());
     EXPECT_EQ(meldungen.size(), 1);
 
     // With built-in texts chosen, unticking writes the built-in text.
     TexteVonDatei = false;
-    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
-    QTest::mouseClick(guide->CheckBoxNeuTheorie, Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(guide->checkBoxNeuTheorie(), Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(guide->checkBoxNeuTheorie(), Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_EQ(meldungen.size(), 1);
     EXPECT_GT(text().size(), 1000);
 }
@@ -148,15 +149,15 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     guide->SeiteWaehlen(7);
     guide->Seitevorbereiten();
     GegenfeldKlassisch = false;
-    guide->BitBtnZeigen->click();
+    guide->bitBtnZeigen()->click();
     EXPECT_TRUE(GegenfeldKlassisch);
     EXPECT_TRUE(gegenfeld->isVisible());
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir nochmal!"));
+    EXPECT_EQ(guide->bitBtnZeigen()->text(), QStringLiteral("zeig’s &mir nochmal!"));
     gegenfeld->hide();
     guide->SeiteWaehlen(9);
     guide->Seitevorbereiten();
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
-    guide->BitBtnZeigen->click();
+    EXPECT_EQ(guide->bitBtnZeigen()->text(), QStringLiteral("zeig’s &mir!"));
+    guide->bitBtnZeigen()->click();
     EXPECT_FALSE(GegenfeldKlassisch);
     EXPECT_TRUE(gegenfeld->isVisible());
     FensterEntfernen(gegenfeld);
@@ -165,37 +166,37 @@ TEST_F(GuideTest, PagesSevenAndNineChooseTheCounterFieldView)
     // A page whose window is not built yet gives a note and keeps its caption.
     guide->SeiteWaehlen(13);
     guide->Seitevorbereiten();
-    guide->BitBtnZeigen->click();
+    guide->bitBtnZeigen()->click();
     EXPECT_TRUE(guide->isVisible());
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
-    EXPECT_EQ(guide->BitBtnZeigen->text(), QStringLiteral("zeig’s &mir!"));
+    EXPECT_EQ(guide->bitBtnZeigen()->text(), QStringLiteral("zeig’s &mir!"));
 }
 
 TEST_F(GuideTest, GlossaryLeadsToPages)
 {
     const int strahlung = GlossarBegriffe().indexOf(QStringLiteral("Strahlungskurve"));
-    emit guide->ComboBoxGlossar->activated(strahlung);
-    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral(" 3 + 4"));
+    emit guide->comboBoxGlossar()->activated(strahlung);
+    EXPECT_EQ(guide->editGlossar()->text(), QStringLiteral(" 3 + 4"));
     guide->EditGlossarDblClick();
     EXPECT_EQ(guide->aktuelleSeite(), 3);
 
     guide->SeiteWaehlen(4);
     guide->Seitevorbereiten();
-    emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Planck")));
+    emit guide->comboBoxGlossar()->activated(GlossarBegriffe().indexOf(QStringLiteral("Planck")));
     guide->EditGlossarDblClick();
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Information);
     EXPECT_EQ(meldungen[0].text, QStringLiteral("Du bist schon auf der gesuchten Seite."));
 
-    guide->EditGlossar->clear();
-    QTest::keyClicks(guide->EditGlossar, QStringLiteral("4x5"));
-    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("45"));  // only digits get through
+    guide->editGlossar()->clear();
+    QTest::keyClicks(guide->editGlossar(), QStringLiteral("4x5"));
+    EXPECT_EQ(guide->editGlossar()->text(), QStringLiteral("45"));  // only digits get through
     guide->EditGlossarDblClick();
-    EXPECT_EQ(guide->EditGlossar->text(), QStringLiteral("(max. 23)"));
+    EXPECT_EQ(guide->editGlossar()->text(), QStringLiteral("(max. 23)"));
     EXPECT_EQ(guide->aktuelleSeite(), 4);
 
-    guide->EditGlossar->clear();
+    guide->editGlossar()->clear();
     guide->EditGlossarDblClick();
     ASSERT_EQ(meldungen.size(), 2);
     EXPECT_EQ(meldungen[1].typ, MeldungsTyp::Warnung);
@@ -205,13 +206,13 @@ TEST_F(GuideTest, GlossaryLeadsToPages)
 
 TEST_F(GuideTest, EveryBiographyLoadsAndAgreesWithThePortraitTable)
 {
-    guide->PanelBiographie->show();
+    guide->panelBiographie()->show();
     for (int n = 0; n < KeineBiographie; ++n) {
         const Biographie &b = BiographieVon(n);
         const Physiker *p = PhysikerVon(QString::fromLatin1(b.kurz));
         ASSERT_NE(p, nullptr) << b.kurz;
         guide->SchreibeBiographie(n);
-        const QString bio = guide->RichEditBiographie->toPlainText();
+        const QString bio = guide->richEditBiographie()->toPlainText();
         const QString nachname = QString::fromUtf8(p->name).section(QLatin1Char(' '), -1);
         const QString geboren = QString::fromUtf8(p->lebensdaten).left(4);
         EXPECT_GT(bio.size(), 400) << b.kurz;
@@ -226,34 +227,34 @@ TEST_F(GuideTest, PortraitsOpenAndCloseTheirBiography)
     guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
     EXPECT_EQ(guide->biographieNr(), BioHHertz);
-    EXPECT_TRUE(sichtbar(guide->PanelFoto[BioHHertz]));
-    EXPECT_FALSE(sichtbar(guide->PanelFoto[BioPlanck]));
-    guide->ButtonFoto[BioHHertz]->click();
-    EXPECT_TRUE(sichtbar(guide->PanelBiographie));
-    EXPECT_TRUE(guide->RichEditBiographie->toPlainText().startsWith(QStringLiteral("Heinrich")));
-    guide->ButtonFoto[BioHHertz]->click();
-    EXPECT_FALSE(sichtbar(guide->PanelBiographie));
+    EXPECT_TRUE(sichtbar(guide->panelFoto(BioHHertz)));
+    EXPECT_FALSE(sichtbar(guide->panelFoto(BioPlanck)));
+    guide->buttonFoto(BioHHertz)->click();
+    EXPECT_TRUE(sichtbar(guide->panelBiographie()));
+    EXPECT_TRUE(guide->richEditBiographie()->toPlainText().startsWith(QStringLiteral("Heinrich")));
+    guide->buttonFoto(BioHHertz)->click();
+    EXPECT_FALSE(sichtbar(guide->panelBiographie()));
 
     // Changing the page hides an open biography.
-    guide->ButtonFoto[BioHHertz]->click();
-    guide->BitBtnWeiter->click();
-    EXPECT_FALSE(sichtbar(guide->PanelBiographie));
+    guide->buttonFoto(BioHHertz)->click();
+    guide->bitBtnWeiter()->click();
+    EXPECT_FALSE(sichtbar(guide->panelBiographie()));
     EXPECT_EQ(guide->biographieNr(), KeineBiographie);
 
     guide->SeiteWaehlen(15);
     guide->Seitevorbereiten();
-    EXPECT_TRUE(sichtbar(guide->PanelFoto[BioFranck]));
-    EXPECT_TRUE(sichtbar(guide->PanelZuHertz));
+    EXPECT_TRUE(sichtbar(guide->panelFoto(BioFranck)));
+    EXPECT_TRUE(sichtbar(guide->panelZuHertz()));
 }
 
 TEST_F(GuideTest, EscWithTheGlossaryListOpenClosesOnlyTheList)
 {
     guide->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(guide.get()));
-    guide->ComboBoxGlossar->showPopup();
+    guide->comboBoxGlossar()->showPopup();
     QWidget *liste = QApplication::activePopupWidget();
     ASSERT_NE(liste, nullptr);
-    QTest::keyClick(guide->ComboBoxGlossar->view(), Qt::Key_Escape);
+    QTest::keyClick(guide->comboBoxGlossar()->view(), Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_TRUE(guide->isVisible());
     // With the list closed, Esc is the back button's again.
@@ -263,9 +264,9 @@ TEST_F(GuideTest, EscWithTheGlossaryListOpenClosesOnlyTheList)
 
 TEST_F(GuideTest, ADoubleClickOnTheGlossaryDropDownGoesToThePage)
 {
-    emit guide->ComboBoxGlossar->activated(GlossarBegriffe().indexOf(QStringLiteral("Impuls")));
-    ASSERT_EQ(guide->EditGlossar->text(), QStringLiteral("19 + 20"));
-    QComboBox *liste = guide->ComboBoxGlossar;
+    emit guide->comboBoxGlossar()->activated(GlossarBegriffe().indexOf(QStringLiteral("Impuls")));
+    ASSERT_EQ(guide->editGlossar()->text(), QStringLiteral("19 + 20"));
+    QComboBox *liste = guide->comboBoxGlossar();
     const QPoint mitte = liste->rect().center();
     // The first click opens the list; it shows ten entries at a time.
     QTest::mouseClick(liste, Qt::LeftButton, {}, mitte);
@@ -294,7 +295,7 @@ TEST_F(GuideTest, OnlyAChoiceInTheOpenPageListTurnsThePage)
 {
     guide->SeiteWaehlen(5);
     guide->Seitevorbereiten();
-    QComboBox *liste = guide->ComboBoxSeitenwahl;
+    QComboBox *liste = guide->comboBoxSeitenwahl();
     liste->setFocus();
     // wheel and keys over the closed box change nothing
     QWheelEvent rad(QPointF(20, 10), liste->mapToGlobal(QPointF(20, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,

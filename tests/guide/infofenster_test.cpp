@@ -31,19 +31,19 @@ TEST_F(InfoTest, OpenedOnAPageItsButtonIsTheDisabledOne)
     InfoSeite = 4;
     info->show();
     for (int n = 0; n < 9; ++n)
-        EXPECT_EQ(info->BitBtnInfo[n]->isEnabled(), n != 4) << n;
-    EXPECT_FALSE(info->PanelTexte->isVisibleTo(info.get()));
-    EXPECT_TRUE(info->RichEditInfo->toPlainText().size() > 200);
+        EXPECT_EQ(info->bitBtnInfo(n)->isEnabled(), n != 4) << n;
+    EXPECT_FALSE(info->panelTexte()->isVisibleTo(info.get()));
+    EXPECT_TRUE(info->richEditInfo()->toPlainText().size() > 200);
 
-    info->BitBtnInfo[7]->click();
+    info->bitBtnInfo(7)->click();
     EXPECT_EQ(InfoSeite, 7);
-    EXPECT_FALSE(info->BitBtnInfo[7]->isEnabled());
-    EXPECT_TRUE(info->BitBtnInfo[4]->isEnabled());
-    EXPECT_TRUE(info->PanelTexte->isVisibleTo(info.get()));
-    EXPECT_FALSE(info->PanelSeiStad->isVisibleTo(info.get()));
-    info->BitBtnInfo[8]->click();
-    EXPECT_TRUE(info->PanelSeiStad->isVisibleTo(info.get()));
-    EXPECT_FALSE(info->PanelTexte->isVisibleTo(info.get()));
+    EXPECT_FALSE(info->bitBtnInfo(7)->isEnabled());
+    EXPECT_TRUE(info->bitBtnInfo(4)->isEnabled());
+    EXPECT_TRUE(info->panelTexte()->isVisibleTo(info.get()));
+    EXPECT_FALSE(info->panelSeiStad()->isVisibleTo(info.get()));
+    info->bitBtnInfo(8)->click();
+    EXPECT_TRUE(info->panelSeiStad()->isVisibleTo(info.get()));
+    EXPECT_FALSE(info->panelTexte()->isVisibleTo(info.get()));
 }
 
 TEST_F(InfoTest, EveryPageHasText)
@@ -51,8 +51,8 @@ TEST_F(InfoTest, EveryPageHasText)
     info->show();
     for (int n = 0; n < 9; ++n) {
         info->SeitenKnopfClick(n);
-        EXPECT_GT(info->RichEditInfo->toPlainText().size(), 300) << n;
-        EXPECT_FALSE(info->RichEditInfo->toPlainText().contains(QLatin1Char('*'))) << n;
+        EXPECT_GT(info->richEditInfo()->toPlainText().size(), 300) << n;
+        EXPECT_FALSE(info->richEditInfo()->toPlainText().contains(QLatin1Char('*'))) << n;
     }
 }
 
@@ -66,9 +66,9 @@ TEST_F(InfoTest, DirectoryEntryKeepsInnerBlanksAndUmlautsAndDropsOuterBlanksAndS
     datei.write("{\\rtf1 Eigener Text}");
     datei.close();
 
-    info->RichEditPfad->setText(QStringLiteral("  ") + ordner + QStringLiteral(" //\\ "));
+    info->richEditPfad()->setText(QStringLiteral("  ") + ordner + QStringLiteral(" //\\ "));
     info->RichEditPfadExit();
-    EXPECT_EQ(info->RichEditPfad->text(), ordner);
+    EXPECT_EQ(info->richEditPfad()->text(), ordner);
     EXPECT_EQ(TextPfad, ordner + QLatin1Char('/'));
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_FALSE(FindeTextDatei(TextPfad, QStringLiteral("QuantenText3.RTF")).isEmpty());
@@ -76,7 +76,7 @@ TEST_F(InfoTest, DirectoryEntryKeepsInnerBlanksAndUmlautsAndDropsOuterBlanksAndS
 
 TEST_F(InfoTest, AMissingDirectoryIsReportedAndUsedAllTheSame)
 {
-    info->RichEditPfad->setText(QStringLiteral("/gibt/es/ nicht\\\\"));
+    info->richEditPfad()->setText(QStringLiteral("/gibt/es/ nicht\\\\"));
     info->RichEditPfadExit();
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_EQ(meldungen[0].typ, MeldungsTyp::Fehler);
@@ -91,8 +91,8 @@ TEST_F(InfoTest, AWrongDirectoryLeftInTheEntryGivesNoMessageWhenTheProgramEnds)
     info->show();
     info->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(info.get()));
-    info->RichEditPfad->setFocus();
-    info->RichEditPfad->setText(QStringLiteral("/gibt/es/nicht"));
+    info->richEditPfad()->setFocus();
+    info->richEditPfad()->setText(QStringLiteral("/gibt/es/nicht"));
     ProgrammEndet = true;
     info->hide();
     ProgrammEndet = false;
@@ -102,7 +102,7 @@ TEST_F(InfoTest, AWrongDirectoryLeftInTheEntryGivesNoMessageWhenTheProgramEnds)
 
 TEST_F(InfoTest, OnlyBlanksClearTheDirectory)
 {
-    info->RichEditPfad->setText(QStringLiteral("    "));
+    info->richEditPfad()->setText(QStringLiteral("    "));
     info->RichEditPfadExit();
     EXPECT_TRUE(TextPfad.isEmpty());
     EXPECT_TRUE(meldungen.isEmpty());
@@ -110,13 +110,13 @@ TEST_F(InfoTest, OnlyBlanksClearTheDirectory)
 
 TEST_F(InfoTest, CheckBoxesSwitchBuiltInTextsAndTheBeep)
 {
-    info->CheckBoxTexteIntern->setChecked(true);
+    info->checkBoxTexteIntern()->setChecked(true);
     EXPECT_FALSE(TexteVonDatei);
-    info->CheckBoxTexteIntern->setChecked(false);
+    info->checkBoxTexteIntern()->setChecked(false);
     EXPECT_TRUE(TexteVonDatei);
-    info->CheckBoxPieps->setChecked(true);
+    info->checkBoxPieps()->setChecked(true);
     EXPECT_FALSE(PiepsAn);
-    info->CheckBoxPieps->setChecked(false);
+    info->checkBoxPieps()->setChecked(false);
     EXPECT_TRUE(PiepsAn);
 }
 
@@ -127,12 +127,12 @@ TEST_F(InfoTest, TheEntryIsAppliedWhenLeftOrClosedButNotForItsContextMenu)
     info->show();
     info->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(info.get()));
-    info->RichEditPfad->setFocus();
-    info->RichEditPfad->setText(QStringLiteral(" ") + dir.path());
+    info->richEditPfad()->setFocus();
+    info->richEditPfad()->setText(QStringLiteral(" ") + dir.path());
     // Opening the context menu (to paste, say) is no leaving of the entry.
     QFocusEvent menue(QEvent::FocusOut, Qt::PopupFocusReason);
-    QApplication::sendEvent(info->RichEditPfad, &menue);
-    EXPECT_EQ(info->RichEditPfad->text(), QStringLiteral(" ") + dir.path());
+    QApplication::sendEvent(info->richEditPfad(), &menue);
+    EXPECT_EQ(info->richEditPfad()->text(), QStringLiteral(" ") + dir.path());
     EXPECT_EQ(TextPfad, QStringLiteral("QuantenTexte/"));
     // Closing the window with the focus still in the entry applies it.
     info->close();
@@ -144,7 +144,7 @@ TEST_F(InfoTest, TheEntryIsAppliedWhenLeftOrClosedButNotForItsContextMenu)
     info->show();
     info->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(info.get()));
-    info->RichEditPfad->setFocus();
+    info->richEditPfad()->setFocus();
     info->close();
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(TextPfad, QStringLiteral("/gibt/es/nicht/"));
@@ -176,21 +176,22 @@ TEST(InfoBildschirme, EveryControlOnScreenAndTheTextEndsAboveTheSettingsPanel)
         info.resize(g);
         const QRect schirm(0, 0, g.width(), g.height());
         auto imFenster = [&](QWidget *w) { return QRect(w->mapTo(&info, QPoint(0, 0)), w->size()); };
-        for (QWidget *w : std::initializer_list<QWidget *>{info.PanelRichedit, info.BitBtnEnde, info.PanelVorwort,
-                                                           info.PanelInhalte, info.PanelInfos, info.PanelEinstellungen})
+        for (QWidget *w : std::initializer_list<QWidget *>{info.panelRichedit(), info.bitBtnEnde(), info.panelVorwort(),
+                                                           info.panelInhalte(), info.panelInfos(),
+                                                           info.panelEinstellungen()})
             EXPECT_TRUE(schirm.contains(imFenster(w))) << g.width() << "x" << g.height();
         for (int n = 0; n < 9; ++n) {
-            EXPECT_TRUE(schirm.contains(imFenster(info.BitBtnInfo[n]))) << n << " " << g.height();
+            EXPECT_TRUE(schirm.contains(imFenster(info.bitBtnInfo(n)))) << n << " " << g.height();
             if (n > 0) {
-                EXPECT_FALSE(imFenster(info.BitBtnInfo[n]).intersects(imFenster(info.BitBtnInfo[n - 1]))) << n;
+                EXPECT_FALSE(imFenster(info.bitBtnInfo(n)).intersects(imFenster(info.bitBtnInfo(n - 1)))) << n;
             }
         }
-        EXPECT_FALSE(imFenster(info.PanelEinstellungen).intersects(imFenster(info.BitBtnEnde))) << g.height();
+        EXPECT_FALSE(imFenster(info.panelEinstellungen()).intersects(imFenster(info.bitBtnEnde()))) << g.height();
         for (int seite : {7, 8}) {
             InfoSeite = seite;
             info.SchreibeInfo();
-            Panel *tafel = seite == 7 ? info.PanelTexte : info.PanelSeiStad;
-            EXPECT_LE(info.RichEditInfo->geometry().bottom(), tafel->y()) << seite << " " << g.height();
+            Panel *tafel = seite == 7 ? info.panelTexte() : info.panelSeiStad();
+            EXPECT_LE(info.richEditInfo()->geometry().bottom(), tafel->y()) << seite << " " << g.height();
         }
     }
 }
