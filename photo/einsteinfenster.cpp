@@ -35,7 +35,7 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     Image1 = new Bild(this);
     Image1->move(bild.topLeft());
     Image1->setBildGroesse(bild.width(), bild.height());
-    achsen = EinsteinKoordinaten(bild.width(), bild.height());
+    achsen_ = EinsteinKoordinaten(bild.width(), bild.height());
 
     Lampen[0] = Spektren[SpektrumCadmium];
     Lampen[1] = Spektren[SpektrumHelium];
@@ -146,7 +146,7 @@ void TFormEinsteinGl::SimulationAlt()
     ansicht.dreieck = CheckBoxDreieck->isEnabled() && CheckBoxDreieck->isChecked();
     ansicht.h = Planckkonstante;
     ansicht.e = Elementarladung;
-    ZeichneEinstein(Image1->canvas(), achsen, ansicht);
+    ZeichneEinstein(Image1->canvas(), achsen_, ansicht);
 }
 
 void TFormEinsteinGl::SchreibeHinweisSelbst()

@@ -17,6 +17,24 @@ class TFormEinsteinGl : public SimFenster {
 public:
     explicit TFormEinsteinGl(QWidget *parent = nullptr);
 
+    // ---- controls and state, read by the tests ----
+    Bild *image1() const { return Image1; }
+    QCheckBox *checkBoxRb() const { return CheckBoxRb; }
+    QCheckBox *checkBoxCs() const { return CheckBoxCs; }
+    QCheckBox *checkBoxVerbLinien() const { return CheckBoxVerbLinien; }
+    QCheckBox *checkBoxDreieck() const { return CheckBoxDreieck; }
+    QCheckBox *checkBoxSpektrum() const { return CheckBoxSpektrum; }
+    RadioGroup *radioGroupSpektren() const { return RadioGroupSpektren; }
+    const Photoeffekt::EinsteinAchsen &achsen() const { return achsen_; }
+
+    void BitBtnZurueckClick() override;
+
+protected:
+    // The whole plot.
+    void SimulationAlt();
+    void FormActivate() override { SimulationAlt(); }
+
+private:
     Bild *Image1 = nullptr;
     QCheckBox *CheckBoxNa = nullptr, *CheckBoxKa = nullptr, *CheckBoxRb = nullptr, *CheckBoxCs = nullptr;
     QCheckBox *CheckBoxVerbLinien = nullptr, *CheckBoxDreieck = nullptr;
@@ -26,22 +44,12 @@ public:
 
     Linienspektrum Lampen[4];
     bool gezeigt[4] = {false, false, false, false};
-    Photoeffekt::EinsteinAchsen achsen;
+    Photoeffekt::EinsteinAchsen achsen_;
     TColor Zeichengrund = 0;
 
     QCheckBox *MetallBox(int i) const;
     void CheckBoxMetallClick(int i);
     void CheckBoxVerbLinienClick();
-
-    void BitBtnZurueckClick() override;
-
-    // The whole plot.
-    void SimulationAlt();
-
-protected:
-    void FormActivate() override { SimulationAlt(); }
-
-private:
     void SchreibeHinweisSelbst();
     void SchreibeErgebnisSelbst();
 };

@@ -131,37 +131,37 @@ void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
 
 void GegenfeldFenster::SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art)
 {
-    wellen.bisX = skizze.kathodeX - skizze.t;
+    wellen.bisX = skizze_.kathodeX - skizze_.t;
     wellen.laenge = wellenLaenge;
     wellen.linienBreite = 1;
     wellen.strahlSchritt = 3;
     wellen.pixelSchritt = pixelSchritt;
-    messgeraet.g = Photoeffekt::FestesGalvanometer(skizze.drehpunkt);
-    lauf.startX = skizze.startX;
-    lauf.ankunftX = skizze.ankunftX;
-    lauf.kathodeX = skizze.kathodeX;
-    lauf.zelleMitteX = skizze.zelleMitteX;
-    lauf.strahlen = lampe.strahlen;
-    lauf.yOben = skizze.y0;
-    lauf.D = skizze.D;
-    lauf.e = Elementarladung;
-    lauf.m = Elektronenmasse;
-    lauf.art = art;
-    lauf.Aufstellen();
+    messgeraet_.g = Photoeffekt::FestesGalvanometer(skizze_.drehpunkt);
+    lauf_.startX = skizze_.startX;
+    lauf_.ankunftX = skizze_.ankunftX;
+    lauf_.kathodeX = skizze_.kathodeX;
+    lauf_.zelleMitteX = skizze_.zelleMitteX;
+    lauf_.strahlen = lampe_.strahlen;
+    lauf_.yOben = skizze_.y0;
+    lauf_.D = skizze_.D;
+    lauf_.e = Elementarladung;
+    lauf_.m = Elektronenmasse;
+    lauf_.art = art;
+    lauf_.Aufstellen();
 }
 
 void GegenfeldFenster::Aufbauen()
 {
-    frequenz = PanelLichtwahl->Frequenz;
-    lichtFarbe = FarbeAusFrequenz(frequenz);
+    frequenz_ = PanelLichtwahl->Frequenz;
+    lichtFarbe = FarbeAusFrequenz(frequenz_);
     U = TrackBarSpannung->Position() / 100.0;
     intensitaet = TrackBarI->Position();
     dt = GegenfeldDt(TrackBarTempo->Position());
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
-    lauf.zeichneElektron = [this](const TElektron &e, bool flug) {
+    lauf_.zeichneElektron = [this](const TElektron &e, bool flug) {
         Geaendert(ZeichneElektron(Image1->canvas(), sprites, e, flug));
     };
-    lauf.quantZeigen = [this](int k, bool zeichnen) { QuantZeigen(k, zeichnen); };
+    lauf_.quantZeigen = [this](int k, bool zeichnen) { QuantZeigen(k, zeichnen); };
     DatenSchaltSkizze();
     QuantenBilden();
     NeuZeichnen();
@@ -183,19 +183,19 @@ void GegenfeldFenster::NeuZeichnen()
     for (auto &g : quantGezeichnet_)
         g.an = false;
     Canvas &c = Image1->canvas();
-    ZeichneGegenfeldZelle(c, Zeichengrund, skizze, messgeraet, MinusFarbe());
-    for (const TElektron &e : lauf.el)
+    ZeichneGegenfeldZelle(c, Zeichengrund, skizze_, messgeraet_, MinusFarbe());
+    for (const TElektron &e : lauf_.el)
         Geaendert(ZeichneElektron(c, sprites, e, e.fliegt));
-    messgeraet.Anzeige(c, lauf.ausschlag);
-    ZeichneLampe(c, lampe);
-    ZeichneLampenLinse(c, lampe, an ? lichtFarbe : LinsenGrau);
-    SchreibeSpannung(c, skizze, U, FarbeBeschriftung);
+    messgeraet_.Anzeige(c, lauf_.ausschlag);
+    ZeichneLampe(c, lampe_);
+    ZeichneLampenLinse(c, lampe_, an ? lichtFarbe : LinsenGrau);
+    SchreibeSpannung(c, skizze_, U, FarbeBeschriftung);
     spannungGezeigt_ = true;
     spannungGezeigtU_ = U;
     if (an && WellenModell())
         WellenZeigen();
     for (int k = 0; k < ElektronenAnzahl; ++k)
-        if (lauf.q[k].aktiv)
+        if (lauf_.q[k].aktiv)
             QuantZeigen(k, true);
     Geaendert(Image1->bild().rect());
     Zeigen();
@@ -203,8 +203,8 @@ void GegenfeldFenster::NeuZeichnen()
 
 void GegenfeldFenster::QuantenBilden()
 {
-    const int R = QuantRadius(skizze.r, frequenz);
-    const TColor farbe = FarbeAusFrequenz(frequenz);
+    const int R = QuantRadius(skizze_.r, frequenz_);
+    const TColor farbe = FarbeAusFrequenz(frequenz_);
     quantInnen = QuantBild(R, farbe);
     quantAussen = QuantBild(R, farbe ^ Zeichengrund);
 }
@@ -226,11 +226,11 @@ void GegenfeldFenster::QuantZeigen(int k, bool zeichnen)
         g.an = false;
         return;
     }
-    if (g.an || !QuantenModell() || !lauf.q[k].aktiv)
+    if (g.an || !QuantenModell() || !lauf_.q[k].aktiv)
         return;
-    g.x = lauf.q[k].x;
-    g.y = lauf.q[k].y;
-    g.bild = g.x > skizze.zelleLinks ? quantInnen : quantAussen;
+    g.x = lauf_.q[k].x;
+    g.y = lauf_.q[k].y;
+    g.bild = g.x > skizze_.zelleLinks ? quantInnen : quantAussen;
     g.an = true;
     Geaendert(ZeichneQuantBild(c, g.bild, g.x, g.y));
 }
@@ -241,11 +241,11 @@ void GegenfeldFenster::WellenZeigen()
         return;
     wellenGezeichnet_ = wellen;
     wellenGezeichnet_.amplitude = intensitaet;
-    wellenGezeichnet_.K = WellenK(frequenz);
+    wellenGezeichnet_.K = WellenK(frequenz_);
     wellenFarbe_ = lichtFarbe;
     wellenPhase_ = phase;
-    Geaendert(ZeichneZellWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenFarbe_, Zeichengrund,
-                                skizze.zelleLinks + skizze.t));
+    Geaendert(ZeichneZellWellen(Image1->canvas(), lampe_, wellenGezeichnet_, wellenPhase_, wellenFarbe_, Zeichengrund,
+                                skizze_.zelleLinks + skizze_.t));
     wellenGezeigt_ = true;
 }
 
@@ -253,8 +253,8 @@ void GegenfeldFenster::WellenVerbergen()
 {
     if (!wellenGezeigt_)
         return;
-    Geaendert(ZeichneZellWellen(Image1->canvas(), lampe, wellenGezeichnet_, wellenPhase_, wellenFarbe_, Zeichengrund,
-                                skizze.zelleLinks + skizze.t));
+    Geaendert(ZeichneZellWellen(Image1->canvas(), lampe_, wellenGezeichnet_, wellenPhase_, wellenFarbe_, Zeichengrund,
+                                skizze_.zelleLinks + skizze_.t));
     wellenGezeigt_ = false;
 }
 
@@ -262,7 +262,7 @@ void GegenfeldFenster::LinseZeichnen()
 {
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
-    Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe, an ? lichtFarbe : LinsenGrau));
+    Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe_, an ? lichtFarbe : LinsenGrau));
     if (mitWellen)
         WellenZeigen();
 }
@@ -292,14 +292,14 @@ void GegenfeldFenster::BitBtnLichtClick()
         TafelVerbergen(Ergebnis);
     if (an) {
         LichtAus();
-        BitBtnabbrechen->setEnabled(lauf.elektronenImFlug > 0 || lauf.quantenImFlug > 0);
+        BitBtnabbrechen->setEnabled(lauf_.elektronenImFlug > 0 || lauf_.quantenImFlug > 0);
         return;
     }
     AnAusSchalten(true);
     pause = false;
     BitBtnabbrechen->setEnabled(true);
-    lichtFarbe = FarbeAusFrequenz(frequenz);
-    if (!laeuft)
+    lichtFarbe = FarbeAusFrequenz(frequenz_);
+    if (!laeuft_)
         phase = 0;
     if (WellenModell())
         WellenZeigen();
@@ -307,25 +307,25 @@ void GegenfeldFenster::BitBtnLichtClick()
     Zeigen();
     Stopp = false;
     abbruch = false;
-    if (!laeuft)  // a run still draining carries on with the light
+    if (!laeuft_)  // a run still draining carries on with the light
         SimulationAlt();
 }
 
 void GegenfeldFenster::SimulationAlt()
 {
-    laeuft = true;
+    laeuft_ = true;
     Stopp = false;
     abbruch = false;
-    lauf.AllesHeim();
-    lauf.Anfangen();
+    lauf_.AllesHeim();
+    lauf_.Anfangen();
     phase = 0;
     QElapsedTimer uhr;
     uhr.start();
     for (;;) {
-        lauf.h = PlanckLiteratur;  // nature does not change with the pupil's value of h
-        lauf.Schritt(an, !Stopp, intensitaet, frequenz, AbloeseEV(), TrackBarSpannung->Position() / 100.0, dt);
-        if (!messgeraet.sichtbar() || messgeraet.wert() != lauf.ausschlag)
-            Geaendert(messgeraet.Anzeige(Image1->canvas(), lauf.ausschlag));
+        lauf_.h = PlanckLiteratur;  // nature does not change with the pupil's value of h
+        lauf_.Schritt(an, !Stopp, intensitaet, frequenz_, AbloeseEV(), TrackBarSpannung->Position() / 100.0, dt);
+        if (!messgeraet_.sichtbar() || messgeraet_.wert() != lauf_.ausschlag)
+            Geaendert(messgeraet_.Anzeige(Image1->canvas(), lauf_.ausschlag));
         if (an && WellenModell()) {
             WellenVerbergen();
             phase = NaechstePhase();
@@ -338,18 +338,18 @@ void GegenfeldFenster::SimulationAlt()
             LichtAus();
         if (abbruch || Stopp || ProgrammEndet)
             break;
-        if (!an && lauf.elektronenImFlug == 0 && lauf.quantenImFlug == 0)
+        if (!an && lauf_.elektronenImFlug == 0 && lauf_.quantenImFlug == 0)
             break;
     }
     if (an)
         LichtAus();
     WellenVerbergen();
-    lauf.AllesHeim();
-    lauf.ausschlag = 0;
-    Geaendert(messgeraet.Anzeige(Image1->canvas(), 0));
+    lauf_.AllesHeim();
+    lauf_.ausschlag = 0;
+    Geaendert(messgeraet_.Anzeige(Image1->canvas(), 0));
     Zeigen();
     BitBtnabbrechen->setEnabled(false);
-    laeuft = false;
+    laeuft_ = false;
     Stopp = true;
     LaufEnde();
 }
@@ -384,7 +384,7 @@ void GegenfeldFenster::FormActivate()
     if (an)
         AnAusSchalten(false);
     BitBtnabbrechen->setEnabled(false);
-    lauf.Anfangen();
+    lauf_.Anfangen();
     U = TrackBarSpannung->Position() / 100.0;
     NeuZeichnen();
 }
@@ -414,9 +414,9 @@ void GegenfeldFenster::TrackBarSpannungChange()
     UpDownSpannung->setPosition(TrackBarSpannung->Position());
     Canvas &c = Image1->canvas();
     if (spannungGezeigt_)
-        Geaendert(SchreibeSpannung(c, skizze, spannungGezeigtU_, Zeichengrund));
+        Geaendert(SchreibeSpannung(c, skizze_, spannungGezeigtU_, Zeichengrund));
     U = TrackBarSpannung->Position() / 100.0;
-    Geaendert(SchreibeSpannung(c, skizze, U, FarbeBeschriftung));
+    Geaendert(SchreibeSpannung(c, skizze_, U, FarbeBeschriftung));
     spannungGezeigt_ = true;
     spannungGezeigtU_ = U;
     SpannungGeaendert();
@@ -439,8 +439,8 @@ void GegenfeldFenster::LichtwahlGeaendert()
 {
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
-    frequenz = PanelLichtwahl->Frequenz;
-    lichtFarbe = FarbeAusFrequenz(frequenz);
+    frequenz_ = PanelLichtwahl->Frequenz;
+    lichtFarbe = FarbeAusFrequenz(frequenz_);
     // quanta in flight keep the pictures they are drawn with; new ones take the new colour
     QuantenBilden();
     if (an)
@@ -550,13 +550,13 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
 
 void TFormGegenfeld2::DatenSchaltSkizze()
 {
-    skizze = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
-    sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);
-    lampe = LampenGeometrie(LampeX(skizze, skizze.breite / 5), skizze.y0, skizze.kathodeX, skizze.D, ElektronenAnzahl);
+    skizze_ = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
+    sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);
+    lampe_ = LampenGeometrie(LampeX(skizze_, skizze_.breite / 5), skizze_.y0, skizze_.kathodeX, skizze_.D, ElektronenAnzahl);
     SkizzeUebernehmen(192, 1, GegenfeldLaufart(wellenModell));
 }
 
-int TFormGegenfeld2::NaechstePhase() const { return Runde(lauf.bild * 9e5 * dt); }
+int TFormGegenfeld2::NaechstePhase() const { return Runde(lauf_.bild * 9e5 * dt); }
 
 void TFormGegenfeld2::RadioGroupMetallwahlClick()
 {
@@ -569,7 +569,7 @@ void TFormGegenfeld2::RadioGroupMetallwahlClick()
 void TFormGegenfeld2::FormActivate()
 {
     wellenModell = GegenfeldKlassisch;
-    lauf.art = GegenfeldLaufart(wellenModell);
+    lauf_.art = GegenfeldLaufart(wellenModell);
     PanelTitel->setCaption(wellenModell ? QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung")
                                         : QStringLiteral("Der Photoeffekt – Licht als Teilchenstrahlung"));
     TitelEinpassen(PanelTitel);  // the title of either model fits a narrow picture
@@ -585,7 +585,7 @@ void TFormGegenfeld2::FormActivate()
 void TFormGegenfeld2::changeEvent(QEvent *e)
 {
     GegenfeldFenster::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !laeuft &&
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !laeuft_ &&
         wellenModell != GegenfeldKlassisch)
         FormActivate();
 }
@@ -607,8 +607,8 @@ WerteTabelle TFormGegenfeld2::Werte() const
     t.spalten = {QStringLiteral("Frequenz f / THz"), QStringLiteral("Ablösearbeit W_A / eV"),
                  QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W_A)/e / V"),
                  QStringLiteral("Zeigerausschlag / Vollausschlag")};
-    t.zeilen.append({double(frequenz), AbloeseEV(), U,
-                     Photoeffekt::Grenzspannung(PlanckLiteratur, frequenz * 1e12, AbloeseEV(), Elementarladung),
-                     lauf.ausschlag});
+    t.zeilen.append({double(frequenz_), AbloeseEV(), U,
+                     Photoeffekt::Grenzspannung(PlanckLiteratur, frequenz_ * 1e12, AbloeseEV(), Elementarladung),
+                     lauf_.ausschlag});
     return t;
 }

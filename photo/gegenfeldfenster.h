@@ -30,57 +30,57 @@ GegenfeldLayout BerechneGegenfeldLayout(int bildschirmBreite, int bildschirmHoeh
 class GegenfeldFenster : public SimFenster {
     Q_OBJECT
 public:
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Lampenwahl *PanelLichtwahl = nullptr;
-    TrackBar *TrackBarSpannung = nullptr;
-    UpDown *UpDownSpannung = nullptr;
-    TrackBar *TrackBarI = nullptr;  // the intensity
-    BitBtn *BitBtnabbrechen = nullptr;
-
-    // ---- state ----
-    int frequenz = 466;  // THz
-    int metall = 1;
-    double U = 1.0;      // V
-    int intensitaet = 13;
-    TColor lichtFarbe = 0;
-    double dt = 0;
-    int phase = 0;
-    bool abbruch = false;
-    bool laeuft = false;  // the run loop is on the stack
-    TColor Zeichengrund = 0;
-    Photoeffekt::GegenfeldSkizze skizze;
-    Photoeffekt::ElektronenSprites sprites;
-    Photoeffekt::Lampe lampe;
-    Photoeffekt::Wellenbild wellen;
-    Photoeffekt::Messgeraet messgeraet;
-    Photoeffekt::GegenfeldLauf lauf;
-    QImage quantInnen, quantAussen;
+    // ---- controls and state, read by the tests ----
+    Bild *image1() const { return Image1; }
+    Lampenwahl *panelLichtwahl() const { return PanelLichtwahl; }
+    TrackBar *trackBarSpannung() const { return TrackBarSpannung; }
+    TrackBar *trackBarI() const { return TrackBarI; }
+    BitBtn *bitBtnabbrechen() const { return BitBtnabbrechen; }
+    int frequenz() const { return frequenz_; }
+    bool laeuft() const { return laeuft_; }
+    const Photoeffekt::GegenfeldSkizze &skizze() const { return skizze_; }
+    const Photoeffekt::Lampe &lampe() const { return lampe_; }
+    const Photoeffekt::Messgeraet &messgeraet() const { return messgeraet_; }
+    const Photoeffekt::GegenfeldLauf &lauf() const { return lauf_; }
 
     bool WellenSichtbar() const { return wellenGezeigt_; }
     int QuantenGezeichnet() const;
-    double AbloeseEV() const { return Photoeffekt::Metalle[metall].abloeseEV; }
 
     // ---- handlers ----
     void BitBtnLichtClick() override;
     void BitBtnZurueckClick() override;
     void TrackBarTempoChange() override;
     int VerzoegerungAusTempo(int position, int max) const override;
-    void BitBtnabbrechenClick();
-    void TrackBarSpannungChange();
-    void IntensitaetChange();
-    void LichtwahlGeaendert();
 
 protected:
     GegenfeldFenster(const QString &caption, QWidget *parent);
+
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Lampenwahl *PanelLichtwahl = nullptr;
+    TrackBar *TrackBarI = nullptr;  // the intensity
+    BitBtn *BitBtnabbrechen = nullptr;
+
+    // ---- state ----
+    int frequenz_ = 466;  // THz
+    int metall = 1;
+    double U = 1.0;      // V
+    double dt = 0;
+    int phase = 0;
+    bool laeuft_ = false;  // the run loop is on the stack
+    TColor Zeichengrund = 0;
+    Photoeffekt::GegenfeldSkizze skizze_;
+    Photoeffekt::ElektronenSprites sprites;
+    Photoeffekt::Lampe lampe_;
+    Photoeffekt::GegenfeldLauf lauf_;
+
+    double AbloeseEV() const { return Photoeffekt::Metalle[metall].abloeseEV; }
 
     // Creates the picture, the light choice, the voltage and intensity controls, the run
     // controls; the derived window places them and calls Aufbauen().
     void ErzeugeGemeinsam(const Photoeffekt::GegenfeldLayout &l, int spannungStart, int iMin, int iStart);
     // Helpers for the control panels.
     static Panel *Tafel(QWidget *eltern, int x, int y, int w, int h);
-    // The voltage bar's scale 0 … 1,5 (volts), after the bar has its panel.
-    void SpannungsSkala(bool mitEinheit = true);
     // The voltage panel: its caption at titelOben, the bar and its up-down at barOben, the scale.
     void SpannungsTafel(Panel *tafel, const QString &titel, int titelOben, int barOben, bool mitEinheit);
     // The metal panel: its text at the top, below it (from gruppeOben, gruppeHoehe high) the
@@ -111,17 +111,34 @@ protected:
     void FormActivate() override;
     void FormClose() override;
 
-    void NeuZeichnen();  // photocell, electrons, needle, lamp, lens, label
     void WellenZeigen();
     void WellenVerbergen();
     void QuantZeigen(int k, bool zeichnen);
+    void Zeigen();
+
+private:
+    TrackBar *TrackBarSpannung = nullptr;
+    UpDown *UpDownSpannung = nullptr;
+
+    int intensitaet = 13;
+    TColor lichtFarbe = 0;
+    bool abbruch = false;
+    Photoeffekt::Wellenbild wellen;
+    Photoeffekt::Messgeraet messgeraet_;
+    QImage quantInnen, quantAussen;
+
+    void BitBtnabbrechenClick();
+    void TrackBarSpannungChange();
+    void IntensitaetChange();
+    void LichtwahlGeaendert();
+    // The voltage bar's scale 0 … 1,5 (volts), after the bar has its panel.
+    void SpannungsSkala(bool mitEinheit = true);
+    void NeuZeichnen();  // photocell, electrons, needle, lamp, lens, label
     void QuantenBilden();
     void LinseZeichnen();
     void LichtAus();
     void Geaendert(const QRect &r) { schmutz_ += r; }
-    void Zeigen();
 
-private:
     struct Gezeichnet {
         bool an = false;
         QImage bild;
@@ -147,15 +164,10 @@ class TFormGegenfeld2 : public GegenfeldFenster {
 public:
     explicit TFormGegenfeld2(QWidget *parent = nullptr);
 
-    RadioGroup *RadioGroupMetallwahl = nullptr;
-    Panel *PanelMetall2 = nullptr, *PanelMetall4 = nullptr;
-    TrackBar *IntensitaetsTrackBar = nullptr;
-    BitBtn *BitBtnInfo = nullptr;
-    BitBtn *&BitBtnUnterbrechen = BitBtnStop;
-    QCheckBox *CheckBoxNeuHinweis = nullptr;
-    bool wellenModell = true;  // the light as waves (true) or as quanta
+    // ---- controls, read by the tests ----
+    RadioGroup *radioGroupMetallwahl() const { return RadioGroupMetallwahl; }
+    Panel *panelMetall2() const { return PanelMetall2; }
 
-    void RadioGroupMetallwahlClick();
     static QString GrenzText(int nm);  // "551 nm = 0,551 µm"
     // The reading at the current setting, for the worksheet export.
     WerteTabelle Werte() const override;
@@ -173,6 +185,15 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    RadioGroup *RadioGroupMetallwahl = nullptr;
+    Panel *PanelMetall2 = nullptr, *PanelMetall4 = nullptr;
+    TrackBar *IntensitaetsTrackBar = nullptr;
+    BitBtn *BitBtnInfo = nullptr;
+    BitBtn *&BitBtnUnterbrechen = BitBtnStop;
+    QCheckBox *CheckBoxNeuHinweis = nullptr;
+    bool wellenModell = true;  // the light as waves (true) or as quanta
+
+    void RadioGroupMetallwahlClick();
     void SchreibeHinweisSelbst();
     Photoeffekt::GegenfeldLayout layout_;
 };

@@ -116,11 +116,11 @@ void HallwachsFenster::Aufbauen()
     uv = RadioGroupUVLicht->ItemIndex() == 1;
     stromkreis = RadioGroupStromkreis->ItemIndex() == 1;
     intensitaet = TrackBarIntensitaet->Position();
-    tempo = TempoAus(TrackBarTempo->Position());
-    Verzoegerung = tempo.verzoegerung;
+    tempo_ = TempoAus(TrackBarTempo->Position());
+    Verzoegerung = tempo_.verzoegerung;
     LichtKindSetzen();
     // at rest on the metal by their sprite; in flight in their true colours on any ground
-    strom.zeichne = [this](const TElektron &e, bool flug) {
+    strom_.zeichne = [this](const TElektron &e, bool flug) {
         Canvas &c = Image1->canvas();
         Geaendert(flug ? echtfarben_.Umschalten(c, e) : ZeichneElektron(c, sprites, e, false));
     };
@@ -144,7 +144,7 @@ void HallwachsFenster::Aufbauen()
 void HallwachsFenster::LichtKindSetzen()
 {
     lichtFarbe = uv ? 0 : 255;
-    wellen.K = uv ? 2 : 1;
+    wellen_.K = uv ? 2 : 1;
 }
 
 void HallwachsFenster::NeuZeichnen()
@@ -152,13 +152,13 @@ void HallwachsFenster::NeuZeichnen()
     wellenGezeigt_ = false;  // the sketch is drawn over them
     echtfarben_.Setzen(sprites.r);
     ZeichneAnordnung();
-    strom.AlleZuruecksetzen();
-    for (const TElektron &e : strom.e)
-        strom.zeichne(e, false);
+    strom_.AlleZuruecksetzen();
+    for (const TElektron &e : strom_.e)
+        strom_.zeichne(e, false);
     LinseZeichnen();
     if (stromkreis)
-        messgeraet.Anzeige(Image1->canvas(), ausschlag);
-    wellen.frei.clear();
+        messgeraet_.Anzeige(Image1->canvas(), ausschlag);
+    wellen_.frei.clear();
     if (CheckBoxBeschriftung->isChecked())
         BeschrifteAnordnung();
     if (an)
@@ -171,7 +171,7 @@ void HallwachsFenster::WellenZeigen()
 {
     if (wellenGezeigt_)
         return;
-    wellenGezeichnet_ = wellen;
+    wellenGezeichnet_ = wellen_;
     wellenGezeichnet_.amplitude = intensitaet;
     wellenFarbe_ = lichtFarbe;
     wellenPhase_ = phase;
@@ -189,7 +189,7 @@ void HallwachsFenster::WellenVerbergen()
 
 QRect HallwachsFenster::ZeichneWellen(Canvas &c, const Wellenbild &w, int a, TColor farbe)
 {
-    return ZeichneLichtWellen(c, lampe, w, a, farbe ^ Zeichengrund);
+    return ZeichneLichtWellen(c, lampe_, w, a, farbe ^ Zeichengrund);
 }
 
 void HallwachsFenster::NadelStellen(double d)
@@ -202,7 +202,7 @@ void HallwachsFenster::NadelStellen(double d)
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
     FliegendeUmschalten();
-    Geaendert(messgeraet.Anzeige(Image1->canvas(), d));
+    Geaendert(messgeraet_.Anzeige(Image1->canvas(), d));
     FliegendeUmschalten();
     if (mitWellen)
         WellenZeigen();
@@ -210,9 +210,9 @@ void HallwachsFenster::NadelStellen(double d)
 
 void HallwachsFenster::FliegendeUmschalten()
 {
-    for (const TElektron &e : strom.e)
+    for (const TElektron &e : strom_.e)
         if (e.fliegt)
-            strom.zeichne(e, true);
+            strom_.zeichne(e, true);
 }
 
 void HallwachsFenster::LinseZeichnen()
@@ -222,7 +222,7 @@ void HallwachsFenster::LinseZeichnen()
     const bool mitWellen = wellenGezeigt_;
     WellenVerbergen();
     FliegendeUmschalten();
-    Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe, an ? lichtFarbe : LinsenGrau));
+    Geaendert(ZeichneLampenLinse(Image1->canvas(), lampe_, an ? lichtFarbe : LinsenGrau));
     FliegendeUmschalten();
     if (mitWellen)
         WellenZeigen();
@@ -245,7 +245,7 @@ void HallwachsFenster::LichtAus()
     NadelStellen(0);
     LinseZeichnen();
     if (AusSchickHeim()) {
-        strom.AlleHeim();
+        strom_.AlleHeim();
         BitBtnErgebnis->setEnabled(true);
     }
     Zeigen();
@@ -268,37 +268,37 @@ void HallwachsFenster::BitBtnLichtClick()
     WellenZeigen();
     Zeigen();
     Stopp = false;
-    if (!laeuft)  // a run that is still on (electrons in flight) carries on with the light
+    if (!laeuft_)  // a run that is still on (electrons in flight) carries on with the light
         SimulationAlt();
 }
 
 void HallwachsFenster::SimulationAlt()
 {
-    laeuft = true;
-    bilder = 0;
+    laeuft_ = true;
+    bilder_ = 0;
     for (;;) {
-        ++bilder;
+        ++bilder_;
         // the intensity of this frame sets both the launch rate and the number in flight
         if (!Stopp)
-            strom.Ausloesen(uv, an, intensitaet, intensitaet);
-        strom.Bewege(tempo.dt);
+            strom_.Ausloesen(uv, an, intensitaet, intensitaet);
+        strom_.Bewege(tempo_.dt);
         if (an) {
             WellenVerbergen();
-            phase = PhaseWeiter(phase, tempo.phasenSchritt, wellen.laenge);
+            phase = PhaseWeiter(phase, tempo_.phasenSchritt, wellen_.laenge);
             WellenZeigen();
         }
         Zeigen();
-        ::Warte(std::uint32_t(tempo.verzoegerung));
+        ::Warte(std::uint32_t(tempo_.verzoegerung));
         if (Stopp || ProgrammEndet)
             break;
-        if (!an && strom.Fliegende() == 0)
+        if (!an && strom_.Fliegende() == 0)
             break;
     }
     if (an)
         LichtAus();
-    strom.FliegendeHeim();
+    strom_.FliegendeHeim();
     Zeigen();
-    laeuft = false;
+    laeuft_ = false;
     BitBtnErgebnis->setEnabled(true);
     Stopp = true;
 }
@@ -324,8 +324,8 @@ void HallwachsFenster::FormActivate()
 void HallwachsFenster::TrackBarTempoChange()
 {
     UpDownTempo->setPosition(TrackBarTempo->Position());
-    tempo = TempoAus(TrackBarTempo->Position());
-    Verzoegerung = tempo.verzoegerung;
+    tempo_ = TempoAus(TrackBarTempo->Position());
+    Verzoegerung = tempo_.verzoegerung;
 }
 
 void HallwachsFenster::TrackBarIntensitaetChange()
@@ -396,33 +396,33 @@ TFormHallwachs::TFormHallwachs(QWidget *parent)
 
 void TFormHallwachs::DatenSchaltSkizze()
 {
-    skizze = HallwachsDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_);
-    sprites = DefElektron(skizze.r, Zeichengrund, Zinkfarbe, true);
-    lampe = LampenGeometrie(skizze.lampeX0, skizze.plattenOben, skizze.plattenX, skizze.D, skizze.strahlen);
-    wellen.bisX = skizze.plattenX;
-    wellen.laenge = 192;
-    wellen.linienBreite = 2;
-    messgeraet.g = SkaliertesGalvanometer(skizze.drehpunkt, bildschirmHoehe_, 5, M_PI / 2);
+    skizze_ = HallwachsDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_);
+    sprites = DefElektron(skizze_.r, Zeichengrund, Zinkfarbe, true);
+    lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.plattenOben, skizze_.plattenX, skizze_.D, skizze_.strahlen);
+    wellen_.bisX = skizze_.plattenX;
+    wellen_.laenge = 192;
+    wellen_.linienBreite = 2;
+    messgeraet_.g = SkaliertesGalvanometer(skizze_.drehpunkt, bildschirmHoehe_, 5, M_PI / 2);
     Stromart a;
-    a.ruheX = a.startX = skizze.plattenX;
+    a.ruheX = a.startX = skizze_.plattenX;
     a.wktProI = 0.03;
     a.geschwindigkeit = UVGeschwindigkeit;
     a.faktorBasis = 1;
     a.faktorSpanne = -0.1;
     a.begrenzt = false;
-    a.linkeGrenze = stromkreis ? skizze.ringX + skizze.r : 0;  // the ring or the picture's left edge
-    strom.art = a;
-    strom.Aufstellen(skizze.plattenOben, skizze.abstand);
+    a.linkeGrenze = stromkreis ? skizze_.ringX + skizze_.r : 0;  // the ring or the picture's left edge
+    strom_.art = a;
+    strom_.Aufstellen(skizze_.plattenOben, skizze_.abstand);
 }
 
 void TFormHallwachs::ZeichneAnordnung()
 {
-    ZeichneHallwachsAnordnung(Image1->canvas(), Zeichengrund, skizze, lampe, stromkreis, messgeraet);
+    ZeichneHallwachsAnordnung(Image1->canvas(), Zeichengrund, skizze_, lampe_, stromkreis, messgeraet_);
 }
 
 void TFormHallwachs::BeschrifteAnordnung()
 {
-    wellen.frei = BeschrifteHallwachsAnordnung(Image1->canvas(), skizze, stromkreis);
+    wellen_.frei = BeschrifteHallwachsAnordnung(Image1->canvas(), skizze_, stromkreis);
 }
 
 void TFormHallwachs::SchreibeHinweis()

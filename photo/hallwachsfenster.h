@@ -18,46 +18,32 @@ class Bild;
 class HallwachsFenster : public SimFenster {
     Q_OBJECT
 public:
-    // ---- controls ----
-    Bild *Image1 = nullptr;
-    Panel *PanelLichtwahl = nullptr;  // light kind and intensity
-    Panel *PanelSchaltung = nullptr;  // circuit and labels
-    Panel *PanelLicht = nullptr;      // light switch, pause and tempo; a click toggles the light
-    Panel *PanelHinweise = nullptr;   // the text buttons
-    RadioGroup *RadioGroupUVLicht = nullptr;
-    RadioGroup *RadioGroupStromkreis = nullptr;
-    TrackBar *TrackBarIntensitaet = nullptr;
-    UpDown *UpDownIntensitaet = nullptr;
-    QCheckBox *CheckBoxBeschriftung = nullptr;
+    // ---- controls and state, read by the tests ----
+    Bild *image1() const { return Image1; }
+    Panel *panelLichtwahl() const { return PanelLichtwahl; }
+    Panel *panelSchaltung() const { return PanelSchaltung; }
+    Panel *panelLicht() const { return PanelLicht; }
+    Panel *panelHinweise() const { return PanelHinweise; }
+    RadioGroup *radioGroupUVLicht() const { return RadioGroupUVLicht; }
+    RadioGroup *radioGroupStromkreis() const { return RadioGroupStromkreis; }
+    TrackBar *trackBarIntensitaet() const { return TrackBarIntensitaet; }
+    UpDown *upDownIntensitaet() const { return UpDownIntensitaet; }
+    QCheckBox *checkBoxBeschriftung() const { return CheckBoxBeschriftung; }
+    const Photoeffekt::Tempo &tempo() const { return tempo_; }
+    bool laeuft() const { return laeuft_; }
+    int bilder() const { return bilder_; }
+    const Photoeffekt::Elektronenstrom &strom() const { return strom_; }
+    const Photoeffekt::Lampe &lampe() const { return lampe_; }
+    const Photoeffekt::Wellenbild &wellen() const { return wellen_; }
+    const Photoeffekt::Messgeraet &messgeraet() const { return messgeraet_; }
+    TColor zeichengrund() const { return Zeichengrund; }
 
-    // ---- state ----
-    bool uv = true;          // ultraviolet light chosen
-    bool stromkreis = false; // measuring circuit instead of earthing
-    int intensitaet = 9;     // I, 3..15
-    TColor lichtFarbe = 0;   // red 255 for visible light, black for ultraviolet
-    Photoeffekt::Tempo tempo;
-    int phase = 0;           // wave phase, 0..191
-    double ausschlag = 0;    // needle reading
-    bool laeuft = false;     // the run loop is on the stack
-    int bilder = 0;          // frames of the current run
-    Photoeffekt::Elektronenstrom strom;
-    Photoeffekt::ElektronenSprites sprites;
-    Photoeffekt::Lampe lampe;
-    Photoeffekt::Wellenbild wellen;
-    Photoeffekt::Messgeraet messgeraet;
-    TColor Zeichengrund = 0;  // this window's drawing background
-
-    const Photoeffekt::PhotoLayout &layout() const { return layout_; }
     bool WellenSichtbar() const { return wellenGezeigt_; }
 
     // ---- handlers ----
     void BitBtnLichtClick() override;
     void BitBtnZurueckClick() override;
     void TrackBarTempoChange() override;
-    void RadioGroupUVLichtClick();
-    void TrackBarIntensitaetChange();
-    void RadioGroupStromkreisClick();
-    void CheckBoxBeschriftungClick();
 
     // What the two windows name differently.
     struct Texte {
@@ -73,6 +59,19 @@ public:
 protected:
     HallwachsFenster(const Texte &texte, const Photoeffekt::PhotoBildschirm &bildschirm, QWidget *parent);
 
+    // ---- controls ----
+    Bild *Image1 = nullptr;
+    Panel *PanelLicht = nullptr;  // light switch, pause and tempo; a click toggles the light
+
+    // ---- state ----
+    bool stromkreis = false;  // measuring circuit instead of earthing
+    Photoeffekt::Elektronenstrom strom_;
+    Photoeffekt::ElektronenSprites sprites;
+    Photoeffekt::Lampe lampe_;
+    Photoeffekt::Wellenbild wellen_;
+    Photoeffekt::Messgeraet messgeraet_;
+    TColor Zeichengrund = 0;  // this window's drawing background
+
     // Creates controls and sprites and draws; call at the end of the derived constructor.
     void Aufbauen();
 
@@ -81,7 +80,7 @@ protected:
     virtual void DatenSchaltSkizze() = 0;
     // The static sketch (without electrons, needle, waves and labels).
     virtual void ZeichneAnordnung() = 0;
-    // The labels; the waves leave out the boxes they cover (wellen.frei).
+    // The labels; the waves leave out the boxes they cover (wellen_.frei).
     virtual void BeschrifteAnordnung() = 0;
     virtual Photoeffekt::Tempo TempoAus(int p) const = 0;
     virtual void SchreibeHinweis() = 0;
@@ -94,6 +93,34 @@ protected:
     void SimulationAlt();
     void FormActivate() override;
 
+private:
+    // ---- controls ----
+    Panel *PanelLichtwahl = nullptr;  // light kind and intensity
+    Panel *PanelSchaltung = nullptr;  // circuit and labels
+    Panel *PanelHinweise = nullptr;   // the text buttons
+    RadioGroup *RadioGroupUVLicht = nullptr;
+    RadioGroup *RadioGroupStromkreis = nullptr;
+    TrackBar *TrackBarIntensitaet = nullptr;
+    UpDown *UpDownIntensitaet = nullptr;
+    QCheckBox *CheckBoxBeschriftung = nullptr;
+
+    // ---- state ----
+    bool uv = true;          // ultraviolet light chosen
+    int intensitaet = 9;     // I, 3..15
+    TColor lichtFarbe = 0;   // red 255 for visible light, black for ultraviolet
+    Photoeffekt::Tempo tempo_;
+    int phase = 0;           // wave phase, 0..191
+    double ausschlag = 0;    // needle reading
+    bool laeuft_ = false;    // the run loop is on the stack
+    int bilder_ = 0;         // frames of the current run
+    Photoeffekt::PhotoLayout layout_;
+
+    // ---- handlers ----
+    void RadioGroupUVLichtClick();
+    void TrackBarIntensitaetChange();
+    void RadioGroupStromkreisClick();
+    void CheckBoxBeschriftungClick();
+
     // Redraws everything: sketch, electrons at rest, needle, lens, labels, waves.
     void NeuZeichnen();
     void WellenZeigen();
@@ -104,9 +131,6 @@ protected:
     // Puts what changed on screen.
     void Zeigen();
 
-    Photoeffekt::PhotoLayout layout_;
-
-private:
     void ErzeugeLichtwahl(const Texte &texte);
     void ErzeugeSchaltung(const Texte &texte);
     void ErzeugeSimulation();
@@ -132,8 +156,7 @@ class TFormHallwachs : public HallwachsFenster {
 public:
     explicit TFormHallwachs(QWidget *parent = nullptr);
 
-    Photoeffekt::HallwachsSkizze skizze;
-    double UVGeschwindigkeit = 0;  // m/s
+    const Photoeffekt::HallwachsSkizze &skizze() const { return skizze_; }
 
 protected:
     void DatenSchaltSkizze() override;
@@ -145,5 +168,7 @@ protected:
     bool AusSchickHeim() const override { return true; }
 
 private:
+    Photoeffekt::HallwachsSkizze skizze_;
+    double UVGeschwindigkeit = 0;  // m/s
     int bildschirmHoehe_ = 740;
 };

@@ -34,49 +34,49 @@ void TFormPhotozelle5::DatenSchaltSkizze()
     Canvas &c = Image1->canvas();
     c.font = PhotozellenSchrift();
     const int textBreite = c.textWidth(QStringLiteral("MetallPlatte"));
-    skizze = PhotozellenDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_, SchriftMittel,
+    skizze_ = PhotozellenDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_, SchriftMittel,
                               textBreite);
-    sprites = DefElektron(skizze.r, Zeichengrund, Schichtfarbe, false);
-    lampe = LampenGeometrie(skizze.lampeX0, skizze.y0, skizze.kathodeX, skizze.D, 8);
-    wellen.bisX = skizze.kathodeX;
-    wellen.laenge = 192;
-    wellen.linienBreite = 2;
-    messgeraet.g = SkaliertesGalvanometer(skizze.drehpunkt, bildschirmHoehe_, 3, M_PI / 2);
+    sprites = DefElektron(skizze_.r, Zeichengrund, Schichtfarbe, false);
+    lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.y0, skizze_.kathodeX, skizze_.D, 8);
+    wellen_.bisX = skizze_.kathodeX;
+    wellen_.laenge = 192;
+    wellen_.linienBreite = 2;
+    messgeraet_.g = SkaliertesGalvanometer(skizze_.drehpunkt, bildschirmHoehe_, 3, M_PI / 2);
     Stromart a;
-    a.ruheX = skizze.kathodeX;
-    a.startX = skizze.startX;
+    a.ruheX = skizze_.kathodeX;
+    a.startX = skizze_.startX;
     a.wktProI = 0.1;
     a.geschwindigkeit = UVGeschwindigkeit;
     a.faktorBasis = 0.98;
     a.faktorSpanne = 0.4;
     a.begrenzt = true;
-    a.linkeGrenze = skizze.anodeX;
-    a.rechteGrenze = skizze.startX + 1;
-    strom.art = a;
-    strom.Aufstellen(skizze.y0, skizze.D);
+    a.linkeGrenze = skizze_.anodeX;
+    a.rechteGrenze = skizze_.startX + 1;
+    strom_.art = a;
+    strom_.Aufstellen(skizze_.y0, skizze_.D);
 }
 
 void TFormPhotozelle5::ZeichneAnordnung()
 {
-    ZeichnePhotozelle(Image1->canvas(), Zeichengrund, skizze, lampe, stromkreis, messgeraet);
+    ZeichnePhotozelle(Image1->canvas(), Zeichengrund, skizze_, lampe_, stromkreis, messgeraet_);
 }
 
 void TFormPhotozelle5::BeschrifteAnordnung()
 {
-    wellen.frei = BeschriftePhotozelle(Image1->canvas(), skizze, stromkreis);
+    wellen_.frei = BeschriftePhotozelle(Image1->canvas(), skizze_, stromkreis);
 }
 
 QRect TFormPhotozelle5::ZeichneWellen(Canvas &c, const Wellenbild &w, int a, TColor farbe)
 {
     // the black inside ends before the metal layer; the glass wall, the layer and the ring
     // (which stands in front of the light) stay clear
-    const PhotozellenSkizze &k = skizze;
+    const PhotozellenSkizze &k = skizze_;
     const QRect glas(QPoint(k.zelleLinks, k.zelleOben), QPoint(k.zelleRechts, k.zelleUnten));
     const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1),
                       QPoint(k.kathodeX - k.t - 1, k.zelleUnten - k.t - 1));
     Wellenbild mitRing = w;
     mitRing.frei.append(QRect(QPoint(k.anodeX - 10, k.y0 - 7), QPoint(k.anodeX + 10, k.saeuleUnten + 7)));
-    return ZeichneWellenInZelle(c, lampe, mitRing, a, farbe, Zeichengrund, glas, innen);
+    return ZeichneWellenInZelle(c, lampe_, mitRing, a, farbe, Zeichengrund, glas, innen);
 }
 
 void TFormPhotozelle5::SchreibeHinweis()

@@ -10,9 +10,7 @@ class TFormPhotozelle5 : public HallwachsFenster {
 public:
     explicit TFormPhotozelle5(QWidget *parent = nullptr);
 
-    Photoeffekt::PhotozellenSkizze skizze;
-    double UVGeschwindigkeit = 0;  // m/s
-    Panel *PanelSimulation = nullptr;  // the light switch's panel
+    const Photoeffekt::PhotozellenSkizze &skizze() const { return skizze_; }
 
 protected:
     void DatenSchaltSkizze() override;
@@ -25,5 +23,8 @@ protected:
     QRect ZeichneWellen(Canvas &c, const Photoeffekt::Wellenbild &w, int a, TColor farbe) override;
 
 private:
+    Photoeffekt::PhotozellenSkizze skizze_;
+    double UVGeschwindigkeit = 0;  // m/s
+    Panel *PanelSimulation = nullptr;  // the light switch's panel
     int bildschirmHoehe_ = 740;
 };

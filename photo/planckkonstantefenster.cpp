@@ -135,9 +135,9 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
 
 void TFormPlanckKonstante2::DatenSchaltSkizze()
 {
-    skizze = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
-    sprites = DefElektron(skizze.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
-    lampe = PlanckLampe(LampeX(skizze, skizze.zelleLinks / 2), skizze.y0, skizze.kathodeX, skizze.D);
+    skizze_ = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
+    sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
+    lampe_ = PlanckLampe(LampeX(skizze_, skizze_.zelleLinks / 2), skizze_.y0, skizze_.kathodeX, skizze_.D);
     SkizzeUebernehmen(384, 2, PlanckLaufart());
 }
 
@@ -175,7 +175,7 @@ void TFormPlanckKonstante2::BitBtnRechneClick()
         Meldung(this, MeldungsTyp::Warnung, r.meldung, MeldungsKnopf::Abbrechen);
         return;
     }
-    letztesH = r.h;
+    letztesH_ = r.h;
     EditPlanckK->setText(r.text);
     if (PlanckPlausibel(r.h)) {
         Planckkonstante = r.h;
@@ -208,7 +208,7 @@ WerteTabelle TFormPlanckKonstante2::Werte() const
     WerteTabelle t;
     t.spalten = {QStringLiteral("Messung"), QStringLiteral("Frequenz f / THz"),
                  QStringLiteral("Gegenspannung U / mV"), QStringLiteral("h / J·s")};
-    const double h = letztesH != 0 ? letztesH : std::numeric_limits<double>::quiet_NaN();
+    const double h = letztesH_ != 0 ? letztesH_ : std::numeric_limits<double>::quiet_NaN();
     t.zeilen.append({1, zahl(EditFr1), zahl(EditSp1), h});
     t.zeilen.append({2, zahl(EditFr2), zahl(Editsp2), h});
     return t;

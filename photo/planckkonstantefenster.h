@@ -10,23 +10,20 @@ class TFormPlanckKonstante2 : public GegenfeldFenster {
 public:
     explicit TFormPlanckKonstante2(QWidget *parent = nullptr);
 
-    RadioGroup *RadioGroupMetall = nullptr;
-    RadioGroup *RadioGroupArtLicht = nullptr;
-    TrackBar *TrackBarIntensitaet = nullptr;
-    Panel *PanelGegSpannung3 = nullptr;
-    Panel *PanelRechne = nullptr;
-    Edit *EditFr1 = nullptr, *EditFr2 = nullptr, *EditSp1 = nullptr, *Editsp2 = nullptr;
-    QLineEdit *EditPlanckK = nullptr;
-    BitBtn *BitBtnRechne = nullptr, *BitBtnHilfe = nullptr;
-    BitBtn *&BitBtnAbbrechen = BitBtnabbrechen;
-    int artLicht = 1;  // 0 waves, 1 photons, 2 nothing
-    double letztesH = 0;  // the last value computed, also when it was not taken over
+    // ---- controls and state, read by the tests ----
+    RadioGroup *radioGroupMetall() const { return RadioGroupMetall; }
+    RadioGroup *radioGroupArtLicht() const { return RadioGroupArtLicht; }
+    Panel *panelGegSpannung3() const { return PanelGegSpannung3; }
+    Edit *editFr1() const { return EditFr1; }
+    Edit *editFr2() const { return EditFr2; }
+    Edit *editSp1() const { return EditSp1; }
+    Edit *editsp2() const { return Editsp2; }
+    QLineEdit *editPlanckK() const { return EditPlanckK; }
+    BitBtn *bitBtnRechne() const { return BitBtnRechne; }
+    double letztesH() const { return letztesH_; }  // also when it was not taken over
+
     // The two measurements as entered, and the h computed from them, for the worksheet export.
     WerteTabelle Werte() const override;
-
-    void BitBtnRechneClick();
-    void RadioGroupArtLichtClick();
-    void RadioGroupMetallClick();
 
 protected:
     void DatenSchaltSkizze() override;
@@ -40,6 +37,21 @@ protected:
     void LaufEnde() override;
 
 private:
+    RadioGroup *RadioGroupMetall = nullptr;
+    RadioGroup *RadioGroupArtLicht = nullptr;
+    TrackBar *TrackBarIntensitaet = nullptr;
+    Panel *PanelGegSpannung3 = nullptr;
+    Panel *PanelRechne = nullptr;
+    Edit *EditFr1 = nullptr, *EditFr2 = nullptr, *EditSp1 = nullptr, *Editsp2 = nullptr;
+    QLineEdit *EditPlanckK = nullptr;
+    BitBtn *BitBtnRechne = nullptr, *BitBtnHilfe = nullptr;
+    BitBtn *&BitBtnAbbrechen = BitBtnabbrechen;
+    int artLicht = 1;  // 0 waves, 1 photons, 2 nothing
+    double letztesH_ = 0;  // the last value computed, also when it was not taken over
+
+    void BitBtnRechneClick();
+    void RadioGroupArtLichtClick();
+    void RadioGroupMetallClick();
     void SchreibeHinweisSelbst();
     void SchreibeHilfeSelbst();
     Photoeffekt::GegenfeldLayout layout_;

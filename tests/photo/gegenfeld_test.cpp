@@ -265,12 +265,12 @@ TEST(GegenfeldFenster, LayoutOnFourScreens)
             }
         }
         for (GegenfeldFenster *f : {static_cast<GegenfeldFenster *>(&g), static_cast<GegenfeldFenster *>(&p)}) {
-            const QRect bild = f->Image1->bild().rect();
-            EXPECT_TRUE(bild.contains(f->messgeraet.g.umriss())) << s.height();
-            EXPECT_TRUE(bild.contains(QRect(f->skizze.zelleLinks, f->skizze.zelleOben, f->skizze.cw,
-                                            f->skizze.zelleUnten - f->skizze.zelleOben)));
-            EXPECT_GT(f->lampe.linse1.y(), 0);
-            EXPECT_LT(f->skizze.leitungY + 16 + SchriftMittel * 2, bild.height());
+            const QRect bild = f->image1()->bild().rect();
+            EXPECT_TRUE(bild.contains(f->messgeraet().g.umriss())) << s.height();
+            EXPECT_TRUE(bild.contains(QRect(f->skizze().zelleLinks, f->skizze().zelleOben, f->skizze().cw,
+                                            f->skizze().zelleUnten - f->skizze().zelleOben)));
+            EXPECT_GT(f->lampe().linse1.y(), 0);
+            EXPECT_LT(f->skizze().leitungY + 16 + SchriftMittel * 2, bild.height());
         }
     }
 }
@@ -288,24 +288,24 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         EXPECT_EQ(f.Verzoegerung, 79);
         f.TrackBarTempo->setPosition(5);
         EXPECT_EQ(f.Verzoegerung, 19);
-        f.RadioGroupMetallwahl->setItemIndex(3);
-        EXPECT_EQ(f.PanelMetall2->caption(), QStringLiteral("1,94\u00A0eV"));
-        f.PanelLichtwahl->PageControlFrequenz->setCurrentIndex(4);
-        f.PanelLichtwahl->TrackBarKontinuum->setPosition(700);
-        EXPECT_EQ(f.frequenz, 700);
-        f.TrackBarSpannung->setPosition(0);
-        f.IntensitaetsTrackBar->setPosition(15);
-        const QImage vorher = f.Image1->bild().copy();
+        f.radioGroupMetallwahl()->setItemIndex(3);
+        EXPECT_EQ(f.panelMetall2()->caption(), QStringLiteral("1,94\u00A0eV"));
+        f.panelLichtwahl()->PageControlFrequenz->setCurrentIndex(4);
+        f.panelLichtwahl()->TrackBarKontinuum->setPosition(700);
+        EXPECT_EQ(f.frequenz(), 700);
+        f.trackBarSpannung()->setPosition(0);
+        f.trackBarI()->setPosition(15);
+        const QImage vorher = f.image1()->bild().copy();
 
         double zeiger = 0;
         int quanten = 0;
         bool wellenAn = false;
-        Sobald([&] { return f.lauf.bild >= 60 && f.lauf.trefferGesamt > 3; },
+        Sobald([&] { return f.lauf().bild >= 60 && f.lauf().trefferGesamt > 3; },
                [&] {
-                   zeiger = f.messgeraet.wert();
+                   zeiger = f.messgeraet().wert();
                    quanten = f.QuantenGezeichnet();
                    wellenAn = f.WellenSichtbar();
-                   f.TrackBarSpannung->setPosition(120);
+                   f.trackBarSpannung()->setPosition(120);
                    f.BitBtnZurueck->click();
                });
         f.BitBtnLicht->click();
@@ -316,16 +316,16 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         else
             EXPECT_GT(quanten, 0);
         EXPECT_FALSE(f.isVisible());
-        EXPECT_FALSE(f.laeuft);
+        EXPECT_FALSE(f.laeuft());
         EXPECT_FALSE(f.an);
         EXPECT_TRUE(Stopp);
         EXPECT_FALSE(f.WellenSichtbar());
         EXPECT_EQ(f.QuantenGezeichnet(), 0);
-        EXPECT_EQ(f.lauf.elektronenImFlug, 0);
+        EXPECT_EQ(f.lauf().elektronenImFlug, 0);
         // nothing is left of the run, only the new voltage label differs
-        const QRect label = SchreibeSpannung(f.Image1->canvas(), f.skizze, 1.2, 0);
-        f.Image1->canvas().brush.color = 0;
-        QImage nachher = f.Image1->bild().copy(), vorherOhne = vorher;
+        const QRect label = SchreibeSpannung(f.image1()->canvas(), f.skizze(), 1.2, 0);
+        f.image1()->canvas().brush.color = 0;
+        QImage nachher = f.image1()->bild().copy(), vorherOhne = vorher;
         for (QImage *b : {&nachher, &vorherOhne})
             for (int y = label.top(); y <= label.bottom(); ++y)
                 for (int x = label.left(); x <= label.right(); ++x)
@@ -340,23 +340,23 @@ TEST(GegenfeldFenster, LightOffLetsTheElectronsFinish)
     GegenfeldKlassisch = true;
     TFormGegenfeld2 f;
     FensterOeffnen(&f);
-    f.RadioGroupMetallwahl->setItemIndex(3);
-    f.PanelLichtwahl->PageControlFrequenz->setCurrentIndex(4);
-    f.PanelLichtwahl->TrackBarKontinuum->setPosition(750);
+    f.radioGroupMetallwahl()->setItemIndex(3);
+    f.panelLichtwahl()->PageControlFrequenz->setCurrentIndex(4);
+    f.panelLichtwahl()->TrackBarKontinuum->setPosition(750);
     f.TrackBarTempo->setPosition(5);
-    const QImage vorher = f.Image1->bild().copy();
+    const QImage vorher = f.image1()->bild().copy();
     bool abbrechenAn = false;
-    Sobald([&] { return f.lauf.elektronenImFlug >= 2; },
+    Sobald([&] { return f.lauf().elektronenImFlug >= 2; },
            [&] {
                f.BitBtnLicht->click();  // off: the run drains
-               abbrechenAn = f.BitBtnabbrechen->isEnabled();
+               abbrechenAn = f.bitBtnabbrechen()->isEnabled();
                EXPECT_FALSE(f.WellenSichtbar());
            });
     f.BitBtnLicht->click();
     EXPECT_TRUE(abbrechenAn);
-    EXPECT_FALSE(f.laeuft);
-    EXPECT_FALSE(f.BitBtnabbrechen->isEnabled());
-    EXPECT_EQ(f.Image1->bild(), vorher);
+    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.bitBtnabbrechen()->isEnabled());
+    EXPECT_EQ(f.image1()->bild(), vorher);
     f.close();
 }
 
@@ -369,32 +369,32 @@ TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
     TFormEinsteinGl ei;
     TFormSchwarzkoerper sk;
     FensterOeffnen(&p);
-    EXPECT_EQ(p.PanelGegSpannung3->caption(), QStringLiteral("0,90\u00A0V = 900\u00A0mV"));
+    EXPECT_EQ(p.panelGegSpannung3()->caption(), QStringLiteral("0,90\u00A0V = 900\u00A0mV"));
 
     // letters are refused, typed or pasted
-    QTest::keyClicks(p.EditFr1, QStringLiteral("7a0b0"));
-    EXPECT_EQ(p.EditFr1->text(), QStringLiteral("700"));
-    p.EditFr2->setFocus();
-    p.EditFr2->insert(QStringLiteral("5x00"));
-    EXPECT_EQ(p.EditFr2->text(), QString());
-    p.BitBtnRechne->click();  // the 2nd frequency is empty
+    QTest::keyClicks(p.editFr1(), QStringLiteral("7a0b0"));
+    EXPECT_EQ(p.editFr1()->text(), QStringLiteral("700"));
+    p.editFr2()->setFocus();
+    p.editFr2()->insert(QStringLiteral("5x00"));
+    EXPECT_EQ(p.editFr2()->text(), QString());
+    p.bitBtnRechne()->click();  // the 2nd frequency is empty
     ASSERT_EQ(meldungen.liste.size(), 1);
     EXPECT_EQ(meldungen.liste[0].text, QStringLiteral("Kein Eintrag für die 2. Frequenz!"));
     EXPECT_EQ(meldungen.liste[0].typ, MeldungsTyp::Warnung);
     EXPECT_DOUBLE_EQ(Planckkonstante, 6.626e-34);
 
-    p.EditFr2->setText(QStringLiteral("500"));
-    p.EditSp1->setText(QStringLiteral("1200"));
-    p.Editsp2->setText(QStringLiteral("300"));
-    p.BitBtnRechne->click();
+    p.editFr2()->setText(QStringLiteral("500"));
+    p.editSp1()->setText(QStringLiteral("1200"));
+    p.editsp2()->setText(QStringLiteral("300"));
+    p.bitBtnRechne()->click();
     EXPECT_EQ(meldungen.liste.size(), 1);
     const double h = 900 * 1.602e-19 / 200 * 1e-15;
     EXPECT_DOUBLE_EQ(Planckkonstante, h);
-    EXPECT_EQ(p.EditPlanckK->text(), QStringLiteral(" h = 7,2\u00A0·\u00A010⁻³⁴\u00A0J·s"));
+    EXPECT_EQ(p.editPlanckK()->text(), QStringLiteral(" h = 7,2\u00A0·\u00A010⁻³⁴\u00A0J·s"));
 
     // an implausible result is shown but not taken over
-    p.Editsp2->setText(QStringLiteral("1100"));
-    p.BitBtnRechne->click();
+    p.editsp2()->setText(QStringLiteral("1100"));
+    p.bitBtnRechne()->click();
     ASSERT_EQ(meldungen.liste.size(), 2);
     EXPECT_EQ(meldungen.liste[1].typ, MeldungsTyp::Information);
     EXPECT_DOUBLE_EQ(Planckkonstante, h);
@@ -403,25 +403,24 @@ TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
     ASSERT_EQ(werte.zeilen.size(), 2);
     EXPECT_EQ(werte.zeilen[0][1], 700);
     EXPECT_EQ(werte.zeilen[1][2], 1100);
-    EXPECT_DOUBLE_EQ(werte.zeilen[1][3], p.letztesH);
+    EXPECT_DOUBLE_EQ(werte.zeilen[1][3], p.letztesH());
 
     // the experiments still run with nature's h: caesium in 750 THz light releases electrons,
     // and none reaches the ring against 1,30 V (the literature h stops them at 1,16 V, the
     // pupil's at 1,43 V); the Einstein plot and the black-body radiation use the new h
     for (GegenfeldFenster *f : {static_cast<GegenfeldFenster *>(&p), static_cast<GegenfeldFenster *>(&g)}) {
         FensterOeffnen(f);
-        f->lauf.h = 0;
-        (f == &p ? p.RadioGroupMetall : g.RadioGroupMetallwahl)->setItemIndex(3);
-        f->PanelLichtwahl->PageControlFrequenz->setCurrentIndex(4);
-        f->PanelLichtwahl->TrackBarKontinuum->setPosition(750);
-        f->TrackBarSpannung->setPosition(130);
-        f->TrackBarI->setPosition(15);
+        (f == &p ? p.radioGroupMetall() : g.radioGroupMetallwahl())->setItemIndex(3);
+        f->panelLichtwahl()->PageControlFrequenz->setCurrentIndex(4);
+        f->panelLichtwahl()->TrackBarKontinuum->setPosition(750);
+        f->trackBarSpannung()->setPosition(130);
+        f->trackBarI()->setPosition(15);
         f->TrackBarTempo->setPosition(5);
-        Sobald([&] { return f->lauf.bild >= 120; }, [&] { f->BitBtnZurueck->click(); });
+        Sobald([&] { return f->lauf().bild >= 120; }, [&] { f->BitBtnZurueck->click(); });
         f->BitBtnLicht->click();
-        EXPECT_DOUBLE_EQ(f->lauf.h, PlanckLiteratur);
-        EXPECT_GT(f->lauf.gestartet, 3);
-        EXPECT_EQ(f->lauf.trefferGesamt, 0);
+        EXPECT_DOUBLE_EQ(f->lauf().h, PlanckLiteratur);
+        EXPECT_GT(f->lauf().gestartet, 3);
+        EXPECT_EQ(f->lauf().trefferGesamt, 0);
     }
     EXPECT_DOUBLE_EQ(Planckkonstante, h);
     EXPECT_NEAR(GrenzfrequenzTHz(Planckkonstante, 1.94, Elementarladung), 1.94 * 1.602e-19 / h / 1e12, 1e-9);
@@ -436,31 +435,31 @@ TEST(PlanckFenster, RunWithEachDepictionAndLeave)
     Bildschirm(1264, 656);
     TFormPlanckKonstante2 p;
     FensterOeffnen(&p);
-    p.RadioGroupMetall->setItemIndex(3);
-    p.TrackBarSpannung->setPosition(0);
-    p.TrackBarIntensitaet->setPosition(15);
+    p.radioGroupMetall()->setItemIndex(3);
+    p.trackBarSpannung()->setPosition(0);
+    p.trackBarI()->setPosition(15);
     p.TrackBarTempo->setPosition(5);
-    const QImage vorher = p.Image1->bild().copy();
+    const QImage vorher = p.image1()->bild().copy();
     int quanten = 0;
-    Sobald([&] { return p.lauf.bild >= 30; },
+    Sobald([&] { return p.lauf().bild >= 30; },
            [&] {
                quanten = p.QuantenGezeichnet();
-               p.RadioGroupArtLicht->setItemIndex(0);
-               Sobald([&] { return p.lauf.bild >= 60; },
+               p.radioGroupArtLicht()->setItemIndex(0);
+               Sobald([&] { return p.lauf().bild >= 60; },
                       [&] {
                           EXPECT_TRUE(p.WellenSichtbar());
                           EXPECT_EQ(p.QuantenGezeichnet(), 0);
-                          p.RadioGroupArtLicht->setItemIndex(2);
+                          p.radioGroupArtLicht()->setItemIndex(2);
                           EXPECT_FALSE(p.WellenSichtbar());
-                          Sobald([&] { return p.lauf.bild >= 90; }, [&] { p.BitBtnZurueck->click(); });
+                          Sobald([&] { return p.lauf().bild >= 90; }, [&] { p.BitBtnZurueck->click(); });
                       });
            });
     p.BitBtnLicht->click();
     EXPECT_GT(quanten, 0);
     EXPECT_FALSE(p.isVisible());
-    EXPECT_FALSE(p.laeuft);
-    EXPECT_GE(p.lauf.bild, 90);
-    EXPECT_EQ(p.Image1->bild(), vorher);
+    EXPECT_FALSE(p.laeuft());
+    EXPECT_GE(p.lauf().bild, 90);
+    EXPECT_EQ(p.image1()->bild(), vorher);
 }
 
 TEST(EinsteinFenster, OptionsAndTheSlopeTriangle)
@@ -468,41 +467,41 @@ TEST(EinsteinFenster, OptionsAndTheSlopeTriangle)
     Bildschirm(1264, 960);
     TFormEinsteinGl f;
     FensterOeffnen(&f);
-    EXPECT_FALSE(f.CheckBoxVerbLinien->isEnabled());
-    EXPECT_FALSE(f.CheckBoxDreieck->isEnabled());
-    f.CheckBoxSpektrum->setChecked(false);
-    const QImage achsen = f.Image1->bild().copy();
-    f.RadioGroupSpektren->setItemIndex(3);
-    EXPECT_EQ(f.Image1->bild(), achsen);  // no metal: only the axes
+    EXPECT_FALSE(f.checkBoxVerbLinien()->isEnabled());
+    EXPECT_FALSE(f.checkBoxDreieck()->isEnabled());
+    f.checkBoxSpektrum()->setChecked(false);
+    const QImage achsen = f.image1()->bild().copy();
+    f.radioGroupSpektren()->setItemIndex(3);
+    EXPECT_EQ(f.image1()->bild(), achsen);  // no metal: only the axes
 
-    f.CheckBoxCs->setChecked(true);
-    EXPECT_NE(f.Image1->bild(), achsen);
-    EXPECT_TRUE(f.CheckBoxVerbLinien->isEnabled());
-    EXPECT_FALSE(f.CheckBoxDreieck->isEnabled());
-    f.CheckBoxVerbLinien->setChecked(true);
+    f.checkBoxCs()->setChecked(true);
+    EXPECT_NE(f.image1()->bild(), achsen);
+    EXPECT_TRUE(f.checkBoxVerbLinien()->isEnabled());
+    EXPECT_FALSE(f.checkBoxDreieck()->isEnabled());
+    f.checkBoxVerbLinien()->setChecked(true);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
-    EXPECT_TRUE(f.CheckBoxDreieck->isEnabled());
-    f.CheckBoxDreieck->setChecked(true);
+    EXPECT_TRUE(f.checkBoxDreieck()->isEnabled());
+    f.checkBoxDreieck()->setChecked(true);
     // the corner of the triangle lies at (f0, −W) of the first checked metal
     auto ecke = [&](int m) {
         const double f0 = GrenzfrequenzTHz(Planckkonstante, EinsteinMetalle[m].eV, Elementarladung);
-        return QPoint(f.achsen.x0 + Runde(f0 * f.achsen.sx), f.achsen.y0 + Runde(EinsteinMetalle[m].eV * f.achsen.sy));
+        return QPoint(f.achsen().x0 + Runde(f0 * f.achsen().sx), f.achsen().y0 + Runde(EinsteinMetalle[m].eV * f.achsen().sy));
     };
     auto cyan = [&](QPoint p) {
         for (int dx = -1; dx <= 1; ++dx)
-            if (f.Image1->canvas().pixel(p.x() + dx, p.y()) == 16776960)
+            if (f.image1()->canvas().pixel(p.x() + dx, p.y()) == 16776960)
                 return true;
         return false;
     };
     EXPECT_TRUE(cyan(ecke(3) + QPoint(-3, 0)));
-    f.CheckBoxRb->setChecked(true);
+    f.checkBoxRb()->setChecked(true);
     EXPECT_TRUE(cyan(ecke(2) + QPoint(-3, 0)));
     EXPECT_FALSE(cyan(ecke(3) + QPoint(-3, 0)));
-    f.CheckBoxRb->setChecked(false);
-    f.CheckBoxCs->setChecked(false);
-    EXPECT_FALSE(f.CheckBoxVerbLinien->isEnabled());
-    EXPECT_FALSE(f.CheckBoxDreieck->isEnabled());
-    EXPECT_EQ(f.Image1->bild(), achsen);
+    f.checkBoxRb()->setChecked(false);
+    f.checkBoxCs()->setChecked(false);
+    EXPECT_FALSE(f.checkBoxVerbLinien()->isEnabled());
+    EXPECT_FALSE(f.checkBoxDreieck()->isEnabled());
+    EXPECT_EQ(f.image1()->bild(), achsen);
     f.BitBtnZurueck->click();
     EXPECT_FALSE(f.isVisible());
 }

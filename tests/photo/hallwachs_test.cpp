@@ -149,28 +149,28 @@ TEST(HallwachsFenster, LayoutStaysOnScreenAndTheSketchInsideThePicture)
         TFormHallwachs h;
         TFormPhotozelle5 p;
         for (HallwachsFenster *f : {static_cast<HallwachsFenster *>(&h), static_cast<HallwachsFenster *>(&p)}) {
-            const QList<QWidget *> teile = {f->PanelTitel,     f->Image1,        f->PanelLichtwahl, f->PanelSchaltung,
-                                            f->PanelLicht,     f->PanelHinweise, f->BitBtnZurueck};
+            const QList<QWidget *> teile = {f->PanelTitel,     f->image1(),        f->panelLichtwahl(), f->panelSchaltung(),
+                                            f->panelLicht(),     f->panelHinweise(), f->BitBtnZurueck};
             for (int i = 0; i < teile.size(); ++i) {
                 EXPECT_TRUE(QRect(0, 0, s.width(), s.height()).contains(teile[i]->geometry())) << s.width() << " " << i;
                 for (int j = i + 1; j < teile.size(); ++j)
                     EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry())) << i << " " << j;
             }
-            for (Panel *panel : {f->PanelLichtwahl, f->PanelSchaltung, f->PanelLicht, f->PanelHinweise})
+            for (Panel *panel : {f->panelLichtwahl(), f->panelSchaltung(), f->panelLicht(), f->panelHinweise()})
                 for (QWidget *kind : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                     if (!kind->isHidden()) {
                         EXPECT_TRUE(panel->rect().contains(kind->geometry())) << kind->metaObject()->className();
                     }
                 }
-            const QRect bild = f->Image1->bild().rect();
-            f->RadioGroupStromkreis->setItemIndex(1);
-            EXPECT_TRUE(bild.contains(f->messgeraet.g.umriss())) << s.width() << "x" << s.height();
+            const QRect bild = f->image1()->bild().rect();
+            f->radioGroupStromkreis()->setItemIndex(1);
+            EXPECT_TRUE(bild.contains(f->messgeraet().g.umriss())) << s.width() << "x" << s.height();
         }
-        EXPECT_EQ(p.PanelLicht->width(), 169);
-        EXPECT_EQ(p.PanelLicht->x(), s.width() - 201);
-        EXPECT_EQ(h.PanelLicht->x(), s.width() - 225);
-        EXPECT_LT(h.skizze.plattenUnten + h.skizze.r, h.skizze.leitungY);
-        EXPECT_LT(p.skizze.leitungY + 72, p.Image1->height()) << s.height();  // the voltage label fits
+        EXPECT_EQ(p.panelLicht()->width(), 169);
+        EXPECT_EQ(p.panelLicht()->x(), s.width() - 201);
+        EXPECT_EQ(h.panelLicht()->x(), s.width() - 225);
+        EXPECT_LT(h.skizze().plattenUnten + h.skizze().r, h.skizze().leitungY);
+        EXPECT_LT(p.skizze().leitungY + 72, p.image1()->height()) << s.height();  // the voltage label fits
     }
 }
 
@@ -179,42 +179,42 @@ TEST(HallwachsFenster, VisibleLightReleasesNothingAndUltravioletMovesTheNeedleWi
     Bildschirm(1264, 960);
     TFormHallwachs f;
     FensterOeffnen(&f);
-    f.RadioGroupStromkreis->setItemIndex(1);
-    f.TrackBarIntensitaet->setPosition(15);
-    f.RadioGroupUVLicht->setItemIndex(0);
-    EXPECT_EQ(f.UpDownIntensitaet->Position(), 15);
+    f.radioGroupStromkreis()->setItemIndex(1);
+    f.trackBarIntensitaet()->setPosition(15);
+    f.radioGroupUVLicht()->setItemIndex(0);
+    EXPECT_EQ(f.upDownIntensitaet()->Position(), 15);
 
     int hoechstens = 0;
     Sobald(
         [&] {
-            hoechstens = std::max(hoechstens, f.strom.Fliegende());
-            return f.bilder >= 80;
+            hoechstens = std::max(hoechstens, f.strom().Fliegende());
+            return f.bilder() >= 80;
         },
         [&] {
-            EXPECT_EQ(f.messgeraet.wert(), 0.0);
+            EXPECT_EQ(f.messgeraet().wert(), 0.0);
             EXPECT_TRUE(f.WellenSichtbar());
             f.BitBtnLicht->click();  // off: the run ends by itself
         });
     f.BitBtnLicht->click();
     EXPECT_EQ(hoechstens, 0);
-    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.laeuft());
     EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.WellenSichtbar());
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
 
     // ultraviolet: full scale at I = 15, a fifth at I = 3; switching the circuit sends all home
-    f.RadioGroupUVLicht->setItemIndex(1);
+    f.radioGroupUVLicht()->setItemIndex(1);
     double beiFuenfzehn = -1, beiDrei = -1;
     int nachUmschalten = -1, spaeter = 0;
-    Sobald([&] { return f.strom.Fliegende() >= 2; },
+    Sobald([&] { return f.strom().Fliegende() >= 2; },
            [&] {
-               beiFuenfzehn = f.messgeraet.wert();
-               f.TrackBarIntensitaet->setPosition(3);
-               beiDrei = f.messgeraet.wert();
-               f.TrackBarIntensitaet->setPosition(15);
-               f.RadioGroupStromkreis->setItemIndex(0);
-               nachUmschalten = f.strom.Fliegende();
-               Sobald([&] { return (spaeter = f.strom.Fliegende()) > 0; }, [&] { f.BitBtnZurueck->click(); });
+               beiFuenfzehn = f.messgeraet().wert();
+               f.trackBarIntensitaet()->setPosition(3);
+               beiDrei = f.messgeraet().wert();
+               f.trackBarIntensitaet()->setPosition(15);
+               f.radioGroupStromkreis()->setItemIndex(0);
+               nachUmschalten = f.strom().Fliegende();
+               Sobald([&] { return (spaeter = f.strom().Fliegende()) > 0; }, [&] { f.BitBtnZurueck->click(); });
            });
     f.BitBtnLicht->click();
     EXPECT_DOUBLE_EQ(beiFuenfzehn, 1.0);
@@ -223,10 +223,10 @@ TEST(HallwachsFenster, VisibleLightReleasesNothingAndUltravioletMovesTheNeedleWi
     EXPECT_GT(spaeter, 0);  // launching went on after the switch
     // the back button ended the run and closed the window
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.laeuft());
     EXPECT_FALSE(f.an);
     EXPECT_TRUE(Stopp);
-    EXPECT_EQ(f.strom.Fliegende(), 0);
+    EXPECT_EQ(f.strom().Fliegende(), 0);
     EXPECT_FALSE(f.WellenSichtbar());
 }
 
@@ -239,27 +239,27 @@ TEST(HallwachsFenster, TempoSetsTheDelayAndTheTimeStep)
     h.TrackBarTempo->setPosition(0);
     EXPECT_EQ(h.Verzoegerung, 31);
     EXPECT_EQ(h.UpDownTempo->Position(), 0);
-    EXPECT_NEAR(h.tempo.dt, 3e-5, 1e-15);
+    EXPECT_NEAR(h.tempo().dt, 3e-5, 1e-15);
     p.TrackBarTempo->setPosition(5);
     EXPECT_EQ(p.Verzoegerung, 0);
-    EXPECT_NEAR(p.tempo.dt, 1e-5 * std::pow(1.5, 5), 1e-15);
+    EXPECT_NEAR(p.tempo().dt, 1e-5 * std::pow(1.5, 5), 1e-15);
 
     // during a run the new tempo takes effect without a restart; closing the window ends the run
     FensterOeffnen(&h);
     h.TrackBarTempo->setPosition(5);
     int bilderVorher = 0;
-    Sobald([&] { return h.bilder >= 20; },
+    Sobald([&] { return h.bilder() >= 20; },
            [&] {
-               bilderVorher = h.bilder;
+               bilderVorher = h.bilder();
                h.UpDownTempo->klick(UpDown::Voriger);
-               Sobald([&] { return h.bilder >= bilderVorher + 5; }, [&] { h.close(); });
+               Sobald([&] { return h.bilder() >= bilderVorher + 5; }, [&] { h.close(); });
            });
     h.BitBtnLicht->click();
     EXPECT_EQ(h.TrackBarTempo->Position(), 4);
     EXPECT_EQ(h.Verzoegerung, 1);
-    EXPECT_NEAR(h.tempo.dt, 3e-5 * std::pow(1.2, 4), 1e-15);
-    EXPECT_GE(h.bilder, bilderVorher + 5);  // the same run went on
-    EXPECT_FALSE(h.laeuft);
+    EXPECT_NEAR(h.tempo().dt, 3e-5 * std::pow(1.2, 4), 1e-15);
+    EXPECT_GE(h.bilder(), bilderVorher + 5);  // the same run went on
+    EXPECT_FALSE(h.laeuft());
     EXPECT_FALSE(h.an);
     EXPECT_FALSE(h.isVisible());
 }
@@ -269,10 +269,10 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     Bildschirm(1264, 960);
     TFormPhotozelle5 f;
     FensterOeffnen(&f);
-    f.RadioGroupStromkreis->setItemIndex(1);
-    f.TrackBarIntensitaet->setPosition(15);
+    f.radioGroupStromkreis()->setItemIndex(1);
+    f.trackBarIntensitaet()->setPosition(15);
     Ereignisse();
-    const QImage vorher = f.Image1->bild().copy();
+    const QImage vorher = f.image1()->bild().copy();
     EXPECT_FALSE(f.BitBtnErgebnis->isEnabled());
 
     int hoechstens = 0, beimAus = 0;
@@ -280,53 +280,53 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     double zeiger = -1;
     Sobald(
         [&] {
-            hoechstens = std::max(hoechstens, f.strom.Fliegende());
-            for (const TElektron &e : f.strom.e)
+            hoechstens = std::max(hoechstens, f.strom().Fliegende());
+            for (const TElektron &e : f.strom().e)
                 if (e.fliegt)
                     links = std::min(links, e.x);
-            return f.bilder >= 40 && f.strom.Fliegende() >= 3;
+            return f.bilder() >= 40 && f.strom().Fliegende() >= 3;
         },
         [&] {
-            zeiger = f.messgeraet.wert();
-            beimAus = f.strom.Fliegende();
+            zeiger = f.messgeraet().wert();
+            beimAus = f.strom().Fliegende();
             f.BitBtnLicht->click();
         });
     f.BitBtnLicht->click();  // returns when the last electron is home
     EXPECT_DOUBLE_EQ(zeiger, 1.0);
     EXPECT_GE(beimAus, 3);
     EXPECT_LE(hoechstens, 15);
-    EXPECT_DOUBLE_EQ(links, f.skizze.anodeX);  // they fly as far as the ring
-    EXPECT_FALSE(f.laeuft);
-    EXPECT_EQ(f.strom.Fliegende(), 0);
+    EXPECT_DOUBLE_EQ(links, f.skizze().anodeX);  // they fly as far as the ring
+    EXPECT_FALSE(f.laeuft());
+    EXPECT_EQ(f.strom().Fliegende(), 0);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
     EXPECT_TRUE(Stopp);
     // no wave, electron or needle is left over: the picture is as before the run
-    EXPECT_EQ(f.Image1->bild(), vorher);
+    EXPECT_EQ(f.image1()->bild(), vorher);
 
     // red light releases nothing; the labels go and come back during the run; back ends it
-    f.RadioGroupUVLicht->setItemIndex(0);
+    f.radioGroupUVLicht()->setItemIndex(0);
     int rot = 0;
     Sobald(
         [&] {
-            rot = std::max(rot, f.strom.Fliegende());
-            return f.bilder >= 30;
+            rot = std::max(rot, f.strom().Fliegende());
+            return f.bilder() >= 30;
         },
         [&] {
-            f.CheckBoxBeschriftung->setChecked(false);
-            f.CheckBoxBeschriftung->setChecked(true);
+            f.checkBoxBeschriftung()->setChecked(false);
+            f.checkBoxBeschriftung()->setChecked(true);
             Sobald(
                 [&] {
-                    rot = std::max(rot, f.strom.Fliegende());
-                    return f.bilder >= 60;
+                    rot = std::max(rot, f.strom().Fliegende());
+                    return f.bilder() >= 60;
                 },
                 [&] { f.BitBtnZurueck->click(); });
         });
     f.BitBtnLicht->click();
     EXPECT_EQ(rot, 0);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.laeuft);
+    EXPECT_FALSE(f.laeuft());
     EXPECT_FALSE(f.an);
-    EXPECT_EQ(f.Image1->bild(), vorher);
+    EXPECT_EQ(f.image1()->bild(), vorher);
 }
 
 TEST(HallwachsFenster, RaisingTheIntensityDuringARunRaisesTheElectronsInFlight)
@@ -336,24 +336,22 @@ TEST(HallwachsFenster, RaisingTheIntensityDuringARunRaisesTheElectronsInFlight)
     TFormPhotozelle5 p;
     for (HallwachsFenster *f : {static_cast<HallwachsFenster *>(&h), static_cast<HallwachsFenster *>(&p)}) {
         FensterOeffnen(f);
-        f->TrackBarTempo->setPosition(0);
-        f->tempo.verzoegerung = 0;  // the slowest flight without the wait
-        const auto zeichne = f->strom.zeichne;
+        f->TrackBarTempo->setPosition(0);  // the slowest flight
         int hoechstens[2] = {0, 0};  // started at 15; started at 3 and raised to 15 at frame 20
         for (int lauf : {0, 1}) {
-            f->TrackBarIntensitaet->setPosition(lauf == 0 ? 15 : 3);
-            f->strom.zeichne = [&, f, lauf](const TElektron &e, bool flug) {
-                zeichne(e, flug);
-                if (f->bilder > 20)
-                    hoechstens[lauf] = std::max(hoechstens[lauf], f->strom.Fliegende());
-            };
-            Sobald([&] { return f->bilder >= 20; },
+            f->trackBarIntensitaet()->setPosition(lauf == 0 ? 15 : 3);
+            // the frame's wait is longer than the check's interval: every frame is seen
+            Sobald([&] { return f->bilder() >= 20; },
                    [&] {
-                       f->TrackBarIntensitaet->setPosition(15);
-                       Sobald([&] { return f->bilder >= 80; }, [&] { f->BitBtnLicht->click(); });
+                       f->trackBarIntensitaet()->setPosition(15);
+                       Sobald(
+                           [&] {
+                               hoechstens[lauf] = std::max(hoechstens[lauf], f->strom().Fliegende());
+                               return f->bilder() >= 80;
+                           },
+                           [&] { f->BitBtnLicht->click(); });
                    });
             f->BitBtnLicht->click();
-            f->strom.zeichne = zeichne;
         }
         EXPECT_GT(hoechstens[1], 3) << f->metaObject()->className();
         EXPECT_EQ(hoechstens[1], hoechstens[0]) << f->metaObject()->className() << " " << hoechstens[0];
@@ -366,7 +364,7 @@ TEST(HallwachsFenster, FullCurrentPutsTheNeedleOnTheEndOfTheScale)
     Bildschirm(1264, 960);
     TFormHallwachs h;
     TFormPhotozelle5 p;
-    for (const Galvanometer &g : {h.messgeraet.g, p.messgeraet.g}) {
+    for (const Galvanometer &g : {h.messgeraet().g, p.messgeraet().g}) {
         // the scale ends on the diagonals through the pivot: 135° and 45°
         const QLine leer = ZeigerLinie(g, 0), voll = ZeigerLinie(g, 1);
         EXPECT_NEAR(std::atan2(leer.y1() - leer.y2(), leer.x2() - leer.x1()), 3 * M_PI / 4, 0.05);
@@ -380,34 +378,34 @@ TEST(HallwachsFenster, ElectronsInFlightShowTheirOwnColoursOnAnyGround)
     TFormHallwachs f;  // without circuit the electrons fly across the lamp to the left edge
     FensterOeffnen(&f);
     Ereignisse();
-    const QImage vorher = f.Image1->bild().copy();
-    const QImage elektron = ElektronenBild(f.skizze.r);
-    const Lampe &l = f.lampe;
+    const QImage vorher = f.image1()->bild().copy();
+    const QImage elektron = ElektronenBild(f.skizze().r);
+    const Lampe &l = f.lampe();
     const QPoint orte[] = {
-        {f.skizze.plattenX - 200, f.skizze.plattenOben + 40},                         // background
+        {f.skizze().plattenX - 200, f.skizze().plattenOben + 40},                         // background
         {l.linse1.x() - 40, (l.linse1.y() + l.linse2.y()) / 2 - 7},                    // lamp housing
-        {f.skizze.r / 2, f.skizze.plattenOben},                                        // at the left edge
+        {f.skizze().r / 2, f.skizze().plattenOben},                                        // at the left edge
     };
-    TElektron e = f.strom.e[3];
+    TElektron e = f.strom().e[3];
     e.fliegt = true;
     for (QPoint ort : orte) {
         e.x = ort.x();
         e.y = ort.y();
-        f.strom.zeichne(e, true);
-        const Canvas &c = f.Image1->canvas();
+        f.strom().zeichne(e, true);
+        const Canvas &c = f.image1()->canvas();
         int falsch = 0;
         for (int y = 0; y < elektron.height(); ++y)
             for (int x = 0; x < elektron.width(); ++x) {
                 const TColor soll = FarbeAusRgb(elektron.pixel(x, y));
-                const int px = ort.x() - f.skizze.r + x, py = ort.y() - f.skizze.r + y;
+                const int px = ort.x() - f.skizze().r + x, py = ort.y() - f.skizze().r + y;
                 if (soll != 0 && px >= 0 && c.pixel(px, py) != soll)
                     ++falsch;
             }
         EXPECT_EQ(falsch, 0) << ort.x() << "," << ort.y();
-        f.strom.zeichne(e, true);
-        EXPECT_EQ(f.Image1->bild(), vorher);
+        f.strom().zeichne(e, true);
+        EXPECT_EQ(f.image1()->bild(), vorher);
     }
-    EXPECT_NE(FarbeAusRgb(vorher.pixel(orte[1])), f.Zeichengrund);  // the housing is there
+    EXPECT_NE(FarbeAusRgb(vorher.pixel(orte[1])), f.zeichengrund());  // the housing is there
 }
 
 TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsClear)
@@ -415,15 +413,15 @@ TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsC
     Bildschirm(1264, 960);
     TFormPhotozelle5 f;
     FensterOeffnen(&f);
-    f.RadioGroupUVLicht->setItemIndex(0);  // red light releases nothing: only the waves change the picture
+    f.radioGroupUVLicht()->setItemIndex(0);  // red light releases nothing: only the waves change the picture
     Ereignisse();
-    const QImage vorher = f.Image1->bild().copy();
-    const PhotozellenSkizze &k = f.skizze;
+    const QImage vorher = f.image1()->bild().copy();
+    const PhotozellenSkizze &k = f.skizze();
     const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1), QPoint(k.kathodeX, k.zelleUnten - k.t - 1));
     int drinnen = 0, falsch = 0, aufSchrift = 0;
-    Sobald([&] { return f.bilder >= 3; },
+    Sobald([&] { return f.bilder() >= 3; },
            [&] {
-               const QImage jetzt = f.Image1->bild();
+               const QImage jetzt = f.image1()->bild();
                for (int y = 0; y < jetzt.height(); ++y)
                    for (int x = 0; x < jetzt.width(); ++x) {
                        if (jetzt.pixel(x, y) == vorher.pixel(x, y))
@@ -433,7 +431,7 @@ TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsC
                            ++drinnen;
                            falsch += FarbeAusRgb(jetzt.pixel(x, y)) != 255;
                        }
-                       for (const QRect &r : f.wellen.frei)
+                       for (const QRect &r : f.wellen().frei)
                            aufSchrift += r.contains(p);
                    }
                f.BitBtnLicht->click();
@@ -441,7 +439,7 @@ TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsC
     f.BitBtnLicht->click();
     EXPECT_GT(drinnen, 100);
     EXPECT_EQ(falsch, 0);
-    EXPECT_GE(f.wellen.frei.size(), 7);  // the labels of glass, layer and ring
+    EXPECT_GE(f.wellen().frei.size(), 7);  // the labels of glass, layer and ring
     EXPECT_EQ(aufSchrift, 0);
     f.close();
 }
