@@ -1,6 +1,5 @@
 #include "startfenster.h"
 
-#include "lauf.h"
 
 #include "bild.h"
 #include "canvas.h"
@@ -100,27 +99,36 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     connect(BitBtnStart, &QPushButton::clicked, this, &TFormMain::BitBtnStartClick);
     connect(BitBtnEnde, &QPushButton::clicked, this, &TFormMain::BitBtnEndeClick);
 
-    Timer1.setInterval(250);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &TFormMain::Timer1Timer);
     ticks_ = 0;
-    Timer1.start();
+    Timer1.Starten([this] { return Enthuellen(); });
+}
+
+Ablauf TFormMain::Enthuellen()
+{
+    while (ticks_ < 10) {
+        co_await Timer1.Warte(250);
+        if (Timer1.Stopp())
+            co_return;
+        Timer1Timer();
+    }
 }
 
 void TFormMain::Timer1Timer()
 {
+    if (ticks_ >= 10)
+        return;
     ++ticks_;
     if (ticks_ >= 3 && ticks_ <= 10)
         Portraits[ticks_ - 3]->show();
     if (ticks_ >= 10)
-        Timer1.stop();
+        Timer1.Stoppen();
 }
 
 void TFormMain::FormClick()
 {
     for (Panel *p : Portraits)
         p->show();
-    Timer1.stop();
+    Timer1.Stoppen();
 }
 
 void TFormMain::InfoOeffnen(int seite)
@@ -142,7 +150,7 @@ void TFormMain::BitBtnStartClick()
 
 void TFormMain::BitBtnEndeClick()
 {
-    Timer1.stop();
+    Timer1.Stoppen();
     Stopp = true;
     close();
 }
@@ -162,7 +170,7 @@ void TFormMain::showEvent(QShowEvent *e)
 
 void TFormMain::closeEvent(QCloseEvent *e)
 {
-    Timer1.stop();
+    Timer1.Stoppen();
     Stopp = true;
     ProgrammEndet = true;
     for (QWidget *w : AlleFenster())

@@ -5,7 +5,7 @@
 #include "startbild.h"
 #include "steuerelemente.h"
 
-#include <QTimer>
+#include "lauf.h"
 #include <QWidget>
 
 #include <array>
@@ -39,9 +39,8 @@ public:
     BitBtn *bitBtnText() const { return BitBtnText; }
     BitBtn *bitBtnStart() const { return BitBtnStart; }
     BitBtn *bitBtnEnde() const { return BitBtnEnde; }
-    bool zeitgeberAn() const { return Timer1.isActive(); }
-    // Stops the reveal's timer, so that a test drives the ticks itself.
-    void ZeitgeberAnhalten() { Timer1.stop(); }
+    // The reveal goes on (a run on the program's clock, one step every 250 ms).
+    bool zeitgeberAn() const { return Timer1.Aktiv() && !Timer1.Stopp(); }
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -60,7 +59,8 @@ private:
     BitBtn *BitBtnText = nullptr;
     BitBtn *BitBtnStart = nullptr;
     BitBtn *BitBtnEnde = nullptr;
-    QTimer Timer1;
+    Lauf Timer1;  // the portraits' reveal
+    Ablauf Enthuellen();
 
     void InfoOeffnen(int seite);
     Startgeometrie geo_;

@@ -3,6 +3,7 @@
 #include "fensterliste.h"
 #include "startfenster.h"
 #include "global.h"
+#include "lauf.h"
 #include "simfenster.h"
 #include "startbild.h"
 
@@ -37,11 +38,41 @@ static void BM_Titelbild(benchmark::State &state)
 }
 BENCHMARK(BM_Titelbild)->Unit(benchmark::kMillisecond);
 
-// One Warte(0): handles pending events and returns at the next 1/64 s tick, so a frame
-// loop runs at about 64 frames per second.
-static void BM_Warte0(benchmark::State &state)
+// One frame of a run that waits 0 ms: the clock's tick resumes it, it counts and suspends again
+// (the cost the run model adds to every frame, without the event loop's own work).
+static void BM_LaufBild(benchmark::State &state)
 {
+    VirtuellerTakt takt;
+    Takt::Setzen(&takt);
+    long bilder = 0;
+    Lauf lauf;
+    lauf.Starten([&]() -> Ablauf {
+        for (;;) {
+            ++bilder;
+            co_await lauf.Warte(0);
+        }
+    });
     for (auto _ : state)
-        Warte(0);
+        takt.Tick();
+    lauf.Abbrechen();
+    Takt::Setzen(nullptr);
+    state.counters["Bilder"] = double(bilder);
 }
-BENCHMARK(BM_Warte0)->Unit(benchmark::kMillisecond)->Iterations(64);
+BENCHMARK(BM_LaufBild);
+
+// A real tick: a run waiting 0 ms is resumed at the next 1/64 s boundary, so that a frame loop
+// runs at about 64 frames per second.
+static void BM_EchterTakt(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Lauf lauf;
+        bool fertig = false;
+        lauf.Starten([&]() -> Ablauf {
+            co_await lauf.Warte(0);
+            fertig = true;
+        });
+        while (!fertig)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+BENCHMARK(BM_EchterTakt)->Unit(benchmark::kMillisecond)->Iterations(64);

@@ -1,5 +1,7 @@
 #include "global.h"
 
+#include "lauf.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -178,11 +180,7 @@ std::mt19937_64 &generator()
 constexpr std::int64_t TickNs = 15625000;  // 1/64 s
 }  // namespace
 
-std::uint64_t TickZahl()
-{
-    const std::int64_t ticks = uhr().nsecsElapsed() / TickNs;
-    return std::uint64_t(ticks) * 15625u / 1000u;
-}
+std::uint64_t TickZahl() { return Takt::Aktuell().Jetzt(); }
 
 void Warte(std::uint32_t ms)
 {

@@ -44,12 +44,17 @@ Takt &Takt::Aktuell()
 void Takt::Setzen(Takt *takt)
 {
     Takt &alt = Aktuell();
-    // Runs waiting on the clock that leaves are handed to the one that comes.
+    // Runs waiting on the clock that leaves are handed to the one that comes, with the time
+    // they still have to wait.
+    const std::uint64_t damals = alt.Jetzt();
     std::vector<Lauf *> wartend = std::move(alt.wartend_);
     alt.wartend_.clear();
     gesetzterTakt() = takt;
-    for (Lauf *l : wartend)
-        Aktuell().Anmelden(l);
+    Takt &neu = Aktuell();
+    for (Lauf *l : wartend) {
+        l->faellig_ = neu.Jetzt() + (l->faellig_ > damals ? l->faellig_ - damals : 0);
+        neu.Anmelden(l);
+    }
 }
 
 void Takt::Anmelden(Lauf *lauf)

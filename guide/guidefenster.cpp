@@ -432,14 +432,14 @@ bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)
             EditGlossarDblClick();
             return true;
         }
-        glossarDruck_.start();
+        glossarDruck_ = TickZahl();
         glossarDruckOrt_ = ort;
     } else if (objekt == ComboBoxGlossar->view()->parentWidget() || objekt == ComboBoxGlossar->view()->viewport()) {
         // The second press of a double-click on the drop-down, now in its open list.
-        const bool doppel = glossarDruck_.isValid() && glossarDruck_.elapsed() <= QApplication::doubleClickInterval() &&
+        const bool doppel = glossarDruck_ && TickZahl() - *glossarDruck_ <= std::uint64_t(QApplication::doubleClickInterval()) &&
                             (ort - glossarDruckOrt_).manhattanLength() <= 2 * QApplication::startDragDistance();
         if (doppel) {
-            glossarDruck_.invalidate();
+            glossarDruck_.reset();
             ComboBoxGlossar->hidePopup();
             // After the list has closed: the way there may end in a message box.
             QTimer::singleShot(0, this, &TFormGuide::EditGlossarDblClick);

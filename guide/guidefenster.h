@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <optional>
 #include <QLabel>
 #include <QWidget>
 
@@ -101,6 +101,6 @@ private:
 
     int AktuelleSeite = 1;
     int BiographieNr = KeineBiographie;
-    QElapsedTimer glossarDruck_;  // the last press on the glossary's drop-down
+    std::optional<std::uint64_t> glossarDruck_;  // the program's time of the last press on the glossary's drop-down
     QPoint glossarDruckOrt_;
 };

@@ -124,8 +124,9 @@ TEST_F(StartTest, CreationSetsTheSharedLayout)
 
 TEST_F(StartTest, PortraitsAppearFromTickThreeToTen)
 {
-    haupt->ZeitgeberAnhalten();  // ticks are driven by hand
-    haupt->Timer1Timer();
+    TestTakt takt;  // the reveal's steps follow the program's clock
+    EXPECT_TRUE(haupt->zeitgeberAn());
+    EXPECT_TRUE(takt.Bis([&] { return haupt->tickZaehler() == 1; }, 400));
     haupt->Timer1Timer();
     EXPECT_EQ(sichtbar(), 0);
     haupt->Timer1Timer();
