@@ -98,9 +98,9 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
 
     connect(CheckBoxVerbLinien, &QCheckBox::toggled, this, [this] { CheckBoxVerbLinienClick(); });
     for (QCheckBox *b : {CheckBoxDreieck, CheckBoxspektralLinien, CheckBoxSpektrum})
-        connect(b, &QCheckBox::toggled, this, [this] { SimulationAlt(); });
-    connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { SimulationAlt(); });
-    SimulationAlt();
+        connect(b, &QCheckBox::toggled, this, [this] { Zeichnen(); });
+    connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { Zeichnen(); });
+    Zeichnen();
 }
 
 QCheckBox *TFormEinsteinGl::MetallBox(int i) const
@@ -118,24 +118,23 @@ void TFormEinsteinGl::CheckBoxMetallClick(int i)
     gezeigt[i] = MetallBox(i)->isChecked();
     CheckBoxVerbLinien->setEnabled(gezeigt[0] || gezeigt[1] || gezeigt[2] || gezeigt[3]);
     CheckBoxDreieck->setEnabled(CheckBoxVerbLinien->isEnabled() && CheckBoxVerbLinien->isChecked());
-    SimulationAlt();
+    Zeichnen();
 }
 
 void TFormEinsteinGl::CheckBoxVerbLinienClick()
 {
     BitBtnErgebnis->setEnabled(true);
     CheckBoxDreieck->setEnabled(CheckBoxVerbLinien->isEnabled() && CheckBoxVerbLinien->isChecked());
-    SimulationAlt();
+    Zeichnen();
 }
 
 void TFormEinsteinGl::BitBtnZurueckClick()
 {
-    Stopp = true;
     TafelVerbergen(Hinweis);
     close();
 }
 
-void TFormEinsteinGl::SimulationAlt()
+void TFormEinsteinGl::Zeichnen()
 {
     EinsteinAnsicht ansicht;
     ansicht.lampe = Lampen[std::clamp(RadioGroupSpektren->ItemIndex(), 0, 3)];

@@ -31,8 +31,8 @@ public:
 
 protected:
     // The whole plot.
-    void SimulationAlt();
-    void FormActivate() override { SimulationAlt(); }
+    void Zeichnen();
+    void FormActivate() override { Zeichnen(); }
 
 private:
     Bild *Image1 = nullptr;

@@ -285,37 +285,41 @@ void GegenfeldFenster::LichtAus()
     Zeigen();
 }
 
+void GegenfeldFenster::LichtAn()
+{
+    AnAusSchalten(true);
+    if (pause)
+        BitBtnStopClick();  // a paused run goes on with the light
+    BitBtnabbrechen->setEnabled(true);
+    lichtFarbe = FarbeAusFrequenz(frequenz_);
+    if (WellenModell())
+        WellenZeigen();
+    LinseZeichnen();
+    Zeigen();
+}
+
 void GegenfeldFenster::BitBtnLichtClick()
 {
     TafelVerbergen(Hinweis);
     if (Ergebnis.panel)
         TafelVerbergen(Ergebnis);
     if (an) {
+        if (pause)
+            BitBtnStopClick();  // what is in flight finishes
         LichtAus();
         BitBtnabbrechen->setEnabled(lauf_.elektronenImFlug > 0 || lauf_.quantenImFlug > 0);
         return;
     }
-    AnAusSchalten(true);
-    pause = false;
-    BitBtnabbrechen->setEnabled(true);
-    lichtFarbe = FarbeAusFrequenz(frequenz_);
-    if (!laeuft_)
-        phase = 0;
-    if (WellenModell())
-        WellenZeigen();
-    LinseZeichnen();
-    Zeigen();
-    Stopp = false;
-    abbruch = false;
-    if (!laeuft_)  // a run still draining carries on with the light
-        SimulationAlt();
+    if (LaufAktiv() && !Gestoppt())
+        LichtAn();  // a run still draining carries on with the light
+    else
+        LaufStarten();  // the run switches the light on as it begins
 }
 
-void GegenfeldFenster::SimulationAlt()
+Ablauf GegenfeldFenster::Simulation()
 {
-    laeuft_ = true;
-    Stopp = false;
-    abbruch = false;
+    phase = 0;
+    LichtAn();
     lauf_.AllesHeim();
     lauf_.Anfangen();
     phase = 0;
@@ -323,7 +327,7 @@ void GegenfeldFenster::SimulationAlt()
     uhr.start();
     for (;;) {
         lauf_.h = PlanckLiteratur;  // nature does not change with the pupil's value of h
-        lauf_.Schritt(an, !Stopp, intensitaet, frequenz_, AbloeseEV(), TrackBarSpannung->Position() / 100.0, dt);
+        lauf_.Schritt(an, !Gestoppt(), intensitaet, frequenz_, AbloeseEV(), TrackBarSpannung->Position() / 100.0, dt);
         if (!messgeraet_.sichtbar() || messgeraet_.wert() != lauf_.ausschlag)
             Geaendert(messgeraet_.Anzeige(Image1->canvas(), lauf_.ausschlag));
         if (an && WellenModell()) {
@@ -332,11 +336,9 @@ void GegenfeldFenster::SimulationAlt()
             WellenZeigen();
         }
         Zeigen();
-        ::Warte(std::uint32_t(std::max(0, Wartezeit(int(uhr.restart())))));
+        co_await Warte(std::uint32_t(std::max(0, Wartezeit(int(uhr.restart())))));
         uhr.restart();
-        if (Stopp && an)
-            LichtAus();
-        if (abbruch || Stopp || ProgrammEndet)
+        if (Gestoppt())
             break;
         if (!an && lauf_.elektronenImFlug == 0 && lauf_.quantenImFlug == 0)
             break;
@@ -349,33 +351,24 @@ void GegenfeldFenster::SimulationAlt()
     Geaendert(messgeraet_.Anzeige(Image1->canvas(), 0));
     Zeigen();
     BitBtnabbrechen->setEnabled(false);
-    laeuft_ = false;
-    Stopp = true;
     LaufEnde();
 }
 
 void GegenfeldFenster::BitBtnabbrechenClick()
 {
     BitBtnabbrechen->setEnabled(false);
-    Stopp = true;
+    LaufStoppen();
 }
 
 void GegenfeldFenster::BitBtnZurueckClick()
 {
-    abbruch = true;
-    Stopp = true;
+    LaufStoppen();
     if (an)
         LichtAus();
     TafelVerbergen(Hinweis);
     WellenVerbergen();
     Zeigen();
     close();
-}
-
-void GegenfeldFenster::FormClose()
-{
-    Stopp = true;
-    abbruch = true;
 }
 
 void GegenfeldFenster::FormActivate()
@@ -585,7 +578,7 @@ void TFormGegenfeld2::FormActivate()
 void TFormGegenfeld2::changeEvent(QEvent *e)
 {
     GegenfeldFenster::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !laeuft_ &&
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !LaufAktiv() &&
         wellenModell != GegenfeldKlassisch)
         FormActivate();
 }

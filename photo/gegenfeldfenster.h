@@ -37,7 +37,6 @@ public:
     TrackBar *trackBarI() const { return TrackBarI; }
     BitBtn *bitBtnabbrechen() const { return BitBtnabbrechen; }
     int frequenz() const { return frequenz_; }
-    bool laeuft() const { return laeuft_; }
     const Photoeffekt::GegenfeldSkizze &skizze() const { return skizze_; }
     const Photoeffekt::Lampe &lampe() const { return lampe_; }
     const Photoeffekt::Messgeraet &messgeraet() const { return messgeraet_; }
@@ -67,7 +66,6 @@ protected:
     double U = 1.0;      // V
     double dt = 0;
     int phase = 0;
-    bool laeuft_ = false;  // the run loop is on the stack
     TColor Zeichengrund = 0;
     Photoeffekt::GegenfeldSkizze skizze_;
     Photoeffekt::ElektronenSprites sprites;
@@ -107,9 +105,10 @@ protected:
     virtual void SpannungGeaendert() {}
     virtual void LaufEnde() {}
 
-    void SimulationAlt();
+    // Switches the light on as a run begins, or for a run still draining.
+    void LichtAn();
+    Ablauf Simulation() override;
     void FormActivate() override;
-    void FormClose() override;
 
     void WellenZeigen();
     void WellenVerbergen();
@@ -122,7 +121,6 @@ private:
 
     int intensitaet = 13;
     TColor lichtFarbe = 0;
-    bool abbruch = false;
     Photoeffekt::Wellenbild wellen;
     Photoeffekt::Messgeraet messgeraet_;
     QImage quantInnen, quantAussen;

@@ -251,35 +251,43 @@ void HallwachsFenster::LichtAus()
     Zeigen();
 }
 
-void HallwachsFenster::BitBtnLichtClick()
+void HallwachsFenster::LichtAn()
 {
-    TafelVerbergen(Hinweis);
-    TafelVerbergen(Ergebnis);
-    if (an) {
-        LichtAus();
-        return;
-    }
     AnAusSchalten(true);
-    pause = false;
+    if (pause)
+        BitBtnStopClick();  // a paused run goes on with the light
     LichtKindSetzen();
     phase = 0;
     NadelStellen(Ausschlag(uv, true, intensitaet));
     LinseZeichnen();
     WellenZeigen();
     Zeigen();
-    Stopp = false;
-    if (!laeuft_)  // a run that is still on (electrons in flight) carries on with the light
-        SimulationAlt();
 }
 
-void HallwachsFenster::SimulationAlt()
+void HallwachsFenster::BitBtnLichtClick()
 {
-    laeuft_ = true;
+    TafelVerbergen(Hinweis);
+    TafelVerbergen(Ergebnis);
+    if (an) {
+        if (pause)
+            BitBtnStopClick();  // what is in flight finishes
+        LichtAus();
+        return;
+    }
+    if (LaufAktiv() && !Gestoppt())
+        LichtAn();  // a run that is still on (electrons in flight) carries on with the light
+    else
+        LaufStarten();  // the run switches the light on as it begins
+}
+
+Ablauf HallwachsFenster::Simulation()
+{
+    LichtAn();
     bilder_ = 0;
     for (;;) {
         ++bilder_;
         // the intensity of this frame sets both the launch rate and the number in flight
-        if (!Stopp)
+        if (!Gestoppt())
             strom_.Ausloesen(uv, an, intensitaet, intensitaet);
         strom_.Bewege(tempo_.dt);
         if (an) {
@@ -288,8 +296,8 @@ void HallwachsFenster::SimulationAlt()
             WellenZeigen();
         }
         Zeigen();
-        ::Warte(std::uint32_t(tempo_.verzoegerung));
-        if (Stopp || ProgrammEndet)
+        co_await Warte(std::uint32_t(tempo_.verzoegerung));
+        if (Gestoppt())
             break;
         if (!an && strom_.Fliegende() == 0)
             break;
@@ -298,14 +306,12 @@ void HallwachsFenster::SimulationAlt()
         LichtAus();
     strom_.FliegendeHeim();
     Zeigen();
-    laeuft_ = false;
     BitBtnErgebnis->setEnabled(true);
-    Stopp = true;
 }
 
 void HallwachsFenster::BitBtnZurueckClick()
 {
-    Stopp = true;
+    LaufStoppen();
     if (an)
         LichtAus();
     TafelVerbergen(Hinweis);

@@ -30,7 +30,6 @@ public:
     UpDown *upDownIntensitaet() const { return UpDownIntensitaet; }
     QCheckBox *checkBoxBeschriftung() const { return CheckBoxBeschriftung; }
     const Photoeffekt::Tempo &tempo() const { return tempo_; }
-    bool laeuft() const { return laeuft_; }
     int bilder() const { return bilder_; }
     const Photoeffekt::Elektronenstrom &strom() const { return strom_; }
     const Photoeffekt::Lampe &lampe() const { return lampe_; }
@@ -90,7 +89,9 @@ protected:
     // XOR-draws the waves at phase a in the light's colour farbe; drawing twice erases them.
     virtual QRect ZeichneWellen(Canvas &c, const Photoeffekt::Wellenbild &w, int a, TColor farbe);
 
-    void SimulationAlt();
+    // Switches the light on as a run begins, or for a run still draining.
+    void LichtAn();
+    Ablauf Simulation() override;
     void FormActivate() override;
 
 private:
@@ -111,7 +112,6 @@ private:
     Photoeffekt::Tempo tempo_;
     int phase = 0;           // wave phase, 0..191
     double ausschlag = 0;    // needle reading
-    bool laeuft_ = false;    // the run loop is on the stack
     int bilder_ = 0;         // frames of the current run
     Photoeffekt::PhotoLayout layout_;
 

@@ -10,7 +10,6 @@
 #include "testhilfen.h"
 
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -300,15 +299,15 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         double zeiger = 0;
         int quanten = 0;
         bool wellenAn = false;
-        Sobald([&] { return f.lauf().bild >= 60 && f.lauf().trefferGesamt > 3; },
-               [&] {
-                   zeiger = f.messgeraet().wert();
-                   quanten = f.QuantenGezeichnet();
-                   wellenAn = f.WellenSichtbar();
-                   f.trackBarSpannung()->setPosition(120);
-                   f.BitBtnZurueck->click();
-               });
+        TestTakt takt;
         f.BitBtnLicht->click();
+        ASSERT_TRUE(takt.Bis([&] { return f.lauf().bild >= 60 && f.lauf().trefferGesamt > 3; }));
+        zeiger = f.messgeraet().wert();
+        quanten = f.QuantenGezeichnet();
+        wellenAn = f.WellenSichtbar();
+        f.trackBarSpannung()->setPosition(120);
+        f.BitBtnZurueck->click();
+        ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
         EXPECT_GT(zeiger, 0.0);
         EXPECT_EQ(wellenAn, wellen);
         if (wellen)
@@ -316,9 +315,9 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         else
             EXPECT_GT(quanten, 0);
         EXPECT_FALSE(f.isVisible());
-        EXPECT_FALSE(f.laeuft());
+        EXPECT_FALSE(f.LaufAktiv());
         EXPECT_FALSE(f.an);
-        EXPECT_TRUE(Stopp);
+        EXPECT_TRUE(f.LaufObjekt().Stopp());
         EXPECT_FALSE(f.WellenSichtbar());
         EXPECT_EQ(f.QuantenGezeichnet(), 0);
         EXPECT_EQ(f.lauf().elektronenImFlug, 0);
@@ -346,15 +345,15 @@ TEST(GegenfeldFenster, LightOffLetsTheElectronsFinish)
     f.TrackBarTempo->setPosition(5);
     const QImage vorher = f.image1()->bild().copy();
     bool abbrechenAn = false;
-    Sobald([&] { return f.lauf().elektronenImFlug >= 2; },
-           [&] {
-               f.BitBtnLicht->click();  // off: the run drains
-               abbrechenAn = f.bitBtnabbrechen()->isEnabled();
-               EXPECT_FALSE(f.WellenSichtbar());
-           });
+    TestTakt takt;
     f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return f.lauf().elektronenImFlug >= 2; }));
+    f.BitBtnLicht->click();  // off: the run drains
+    abbrechenAn = f.bitBtnabbrechen()->isEnabled();
+    EXPECT_FALSE(f.WellenSichtbar());
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_TRUE(abbrechenAn);
-    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.bitBtnabbrechen()->isEnabled());
     EXPECT_EQ(f.image1()->bild(), vorher);
     f.close();
@@ -416,8 +415,11 @@ TEST(PlanckFenster, TheComputedHReachesTheLaterWindowsButNotTheExperiment)
         f->trackBarSpannung()->setPosition(130);
         f->trackBarI()->setPosition(15);
         f->TrackBarTempo->setPosition(5);
-        Sobald([&] { return f->lauf().bild >= 120; }, [&] { f->BitBtnZurueck->click(); });
+        TestTakt takt;
         f->BitBtnLicht->click();
+        ASSERT_TRUE(takt.Bis([&] { return f->lauf().bild >= 120; }));
+        f->BitBtnZurueck->click();
+        ASSERT_TRUE(takt.Bis([&] { return !f->LaufAktiv(); }));
         EXPECT_DOUBLE_EQ(f->lauf().h, PlanckLiteratur);
         EXPECT_GT(f->lauf().gestartet, 3);
         EXPECT_EQ(f->lauf().trefferGesamt, 0);
@@ -441,23 +443,22 @@ TEST(PlanckFenster, RunWithEachDepictionAndLeave)
     p.TrackBarTempo->setPosition(5);
     const QImage vorher = p.image1()->bild().copy();
     int quanten = 0;
-    Sobald([&] { return p.lauf().bild >= 30; },
-           [&] {
-               quanten = p.QuantenGezeichnet();
-               p.radioGroupArtLicht()->setItemIndex(0);
-               Sobald([&] { return p.lauf().bild >= 60; },
-                      [&] {
-                          EXPECT_TRUE(p.WellenSichtbar());
-                          EXPECT_EQ(p.QuantenGezeichnet(), 0);
-                          p.radioGroupArtLicht()->setItemIndex(2);
-                          EXPECT_FALSE(p.WellenSichtbar());
-                          Sobald([&] { return p.lauf().bild >= 90; }, [&] { p.BitBtnZurueck->click(); });
-                      });
-           });
+    TestTakt takt;
     p.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return p.lauf().bild >= 30; }));
+    quanten = p.QuantenGezeichnet();
+    p.radioGroupArtLicht()->setItemIndex(0);
+    ASSERT_TRUE(takt.Bis([&] { return p.lauf().bild >= 60; }));
+    EXPECT_TRUE(p.WellenSichtbar());
+    EXPECT_EQ(p.QuantenGezeichnet(), 0);
+    p.radioGroupArtLicht()->setItemIndex(2);
+    EXPECT_FALSE(p.WellenSichtbar());
+    ASSERT_TRUE(takt.Bis([&] { return p.lauf().bild >= 90; }));
+    p.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !p.LaufAktiv(); }));
     EXPECT_GT(quanten, 0);
     EXPECT_FALSE(p.isVisible());
-    EXPECT_FALSE(p.laeuft());
+    EXPECT_FALSE(p.LaufAktiv());
     EXPECT_GE(p.lauf().bild, 90);
     EXPECT_EQ(p.image1()->bild(), vorher);
 }

@@ -6,7 +6,6 @@
 #include "photozellenfenster.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -185,19 +184,18 @@ TEST(HallwachsFenster, VisibleLightReleasesNothingAndUltravioletMovesTheNeedleWi
     EXPECT_EQ(f.upDownIntensitaet()->Position(), 15);
 
     int hoechstens = 0;
-    Sobald(
-        [&] {
-            hoechstens = std::max(hoechstens, f.strom().Fliegende());
-            return f.bilder() >= 80;
-        },
-        [&] {
-            EXPECT_EQ(f.messgeraet().wert(), 0.0);
-            EXPECT_TRUE(f.WellenSichtbar());
-            f.BitBtnLicht->click();  // off: the run ends by itself
-        });
+    TestTakt takt;
     f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] {
+        hoechstens = std::max(hoechstens, f.strom().Fliegende());
+        return f.bilder() >= 80;
+    }));
+    EXPECT_EQ(f.messgeraet().wert(), 0.0);
+    EXPECT_TRUE(f.WellenSichtbar());
+    f.BitBtnLicht->click();  // off: the run ends by itself
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_EQ(hoechstens, 0);
-    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.WellenSichtbar());
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
@@ -206,26 +204,26 @@ TEST(HallwachsFenster, VisibleLightReleasesNothingAndUltravioletMovesTheNeedleWi
     f.radioGroupUVLicht()->setItemIndex(1);
     double beiFuenfzehn = -1, beiDrei = -1;
     int nachUmschalten = -1, spaeter = 0;
-    Sobald([&] { return f.strom().Fliegende() >= 2; },
-           [&] {
-               beiFuenfzehn = f.messgeraet().wert();
-               f.trackBarIntensitaet()->setPosition(3);
-               beiDrei = f.messgeraet().wert();
-               f.trackBarIntensitaet()->setPosition(15);
-               f.radioGroupStromkreis()->setItemIndex(0);
-               nachUmschalten = f.strom().Fliegende();
-               Sobald([&] { return (spaeter = f.strom().Fliegende()) > 0; }, [&] { f.BitBtnZurueck->click(); });
-           });
     f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return f.strom().Fliegende() >= 2; }));
+    beiFuenfzehn = f.messgeraet().wert();
+    f.trackBarIntensitaet()->setPosition(3);
+    beiDrei = f.messgeraet().wert();
+    f.trackBarIntensitaet()->setPosition(15);
+    f.radioGroupStromkreis()->setItemIndex(0);
+    nachUmschalten = f.strom().Fliegende();
+    ASSERT_TRUE(takt.Bis([&] { return (spaeter = f.strom().Fliegende()) > 0; }));
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_DOUBLE_EQ(beiFuenfzehn, 1.0);
     EXPECT_DOUBLE_EQ(beiDrei, 0.2);
     EXPECT_EQ(nachUmschalten, 0);
     EXPECT_GT(spaeter, 0);  // launching went on after the switch
     // the back button ended the run and closed the window
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.an);
-    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(f.LaufObjekt().Stopp());
     EXPECT_EQ(f.strom().Fliegende(), 0);
     EXPECT_FALSE(f.WellenSichtbar());
 }
@@ -248,18 +246,19 @@ TEST(HallwachsFenster, TempoSetsTheDelayAndTheTimeStep)
     FensterOeffnen(&h);
     h.TrackBarTempo->setPosition(5);
     int bilderVorher = 0;
-    Sobald([&] { return h.bilder() >= 20; },
-           [&] {
-               bilderVorher = h.bilder();
-               h.UpDownTempo->klick(UpDown::Voriger);
-               Sobald([&] { return h.bilder() >= bilderVorher + 5; }, [&] { h.close(); });
-           });
+    TestTakt takt;
     h.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return h.bilder() >= 20; }));
+    bilderVorher = h.bilder();
+    h.UpDownTempo->klick(UpDown::Voriger);
+    ASSERT_TRUE(takt.Bis([&] { return h.bilder() >= bilderVorher + 5; }));
+    h.close();
+    ASSERT_TRUE(takt.Bis([&] { return !h.LaufAktiv(); }));
     EXPECT_EQ(h.TrackBarTempo->Position(), 4);
     EXPECT_EQ(h.Verzoegerung, 1);
     EXPECT_NEAR(h.tempo().dt, 3e-5 * std::pow(1.2, 4), 1e-15);
     EXPECT_GE(h.bilder(), bilderVorher + 5);  // the same run went on
-    EXPECT_FALSE(h.laeuft());
+    EXPECT_FALSE(h.LaufAktiv());
     EXPECT_FALSE(h.an);
     EXPECT_FALSE(h.isVisible());
 }
@@ -278,53 +277,55 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     int hoechstens = 0, beimAus = 0;
     double links = 1e9;
     double zeiger = -1;
-    Sobald(
-        [&] {
-            hoechstens = std::max(hoechstens, f.strom().Fliegende());
-            for (const TElektron &e : f.strom().e)
-                if (e.fliegt)
-                    links = std::min(links, e.x);
-            return f.bilder() >= 40 && f.strom().Fliegende() >= 3;
-        },
-        [&] {
-            zeiger = f.messgeraet().wert();
-            beimAus = f.strom().Fliegende();
-            f.BitBtnLicht->click();
-        });
-    f.BitBtnLicht->click();  // returns when the last electron is home
+    const auto beobachten = [&] {
+        hoechstens = std::max(hoechstens, f.strom().Fliegende());
+        for (const TElektron &e : f.strom().e)
+            if (e.fliegt)
+                links = std::min(links, e.x);
+    };
+    TestTakt takt;
+    f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] {
+        beobachten();
+        return f.bilder() >= 40 && f.strom().Fliegende() >= 3;
+    }));
+    zeiger = f.messgeraet().wert();
+    beimAus = f.strom().Fliegende();
+    f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] {
+        beobachten();
+        return !f.LaufAktiv();  // the last electron is home
+    }));
     EXPECT_DOUBLE_EQ(zeiger, 1.0);
     EXPECT_GE(beimAus, 3);
     EXPECT_LE(hoechstens, 15);
     EXPECT_DOUBLE_EQ(links, f.skizze().anodeX);  // they fly as far as the ring
-    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_EQ(f.strom().Fliegende(), 0);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
-    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(f.LaufObjekt().Stopp());
     // no wave, electron or needle is left over: the picture is as before the run
     EXPECT_EQ(f.image1()->bild(), vorher);
 
     // red light releases nothing; the labels go and come back during the run; back ends it
     f.radioGroupUVLicht()->setItemIndex(0);
     int rot = 0;
-    Sobald(
-        [&] {
-            rot = std::max(rot, f.strom().Fliegende());
-            return f.bilder() >= 30;
-        },
-        [&] {
-            f.checkBoxBeschriftung()->setChecked(false);
-            f.checkBoxBeschriftung()->setChecked(true);
-            Sobald(
-                [&] {
-                    rot = std::max(rot, f.strom().Fliegende());
-                    return f.bilder() >= 60;
-                },
-                [&] { f.BitBtnZurueck->click(); });
-        });
     f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] {
+        rot = std::max(rot, f.strom().Fliegende());
+        return f.bilder() >= 30;
+    }));
+    f.checkBoxBeschriftung()->setChecked(false);
+    f.checkBoxBeschriftung()->setChecked(true);
+    ASSERT_TRUE(takt.Bis([&] {
+        rot = std::max(rot, f.strom().Fliegende());
+        return f.bilder() >= 60;
+    }));
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_EQ(rot, 0);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(f.laeuft());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.image1()->bild(), vorher);
 }
@@ -334,24 +335,23 @@ TEST(HallwachsFenster, RaisingTheIntensityDuringARunRaisesTheElectronsInFlight)
     Bildschirm(1008, 536);  // a small picture: quick frames
     TFormHallwachs h;
     TFormPhotozelle5 p;
+    TestTakt takt;
     for (HallwachsFenster *f : {static_cast<HallwachsFenster *>(&h), static_cast<HallwachsFenster *>(&p)}) {
         FensterOeffnen(f);
         f->TrackBarTempo->setPosition(0);  // the slowest flight
         int hoechstens[2] = {0, 0};  // started at 15; started at 3 and raised to 15 at frame 20
         for (int lauf : {0, 1}) {
             f->trackBarIntensitaet()->setPosition(lauf == 0 ? 15 : 3);
-            // the frame's wait is longer than the check's interval: every frame is seen
-            Sobald([&] { return f->bilder() >= 20; },
-                   [&] {
-                       f->trackBarIntensitaet()->setPosition(15);
-                       Sobald(
-                           [&] {
-                               hoechstens[lauf] = std::max(hoechstens[lauf], f->strom().Fliegende());
-                               return f->bilder() >= 80;
-                           },
-                           [&] { f->BitBtnLicht->click(); });
-                   });
+            // checked at every tick of the clock: every frame is seen
             f->BitBtnLicht->click();
+            ASSERT_TRUE(takt.Bis([&] { return f->bilder() >= 20; }));
+            f->trackBarIntensitaet()->setPosition(15);
+            ASSERT_TRUE(takt.Bis([&] {
+                hoechstens[lauf] = std::max(hoechstens[lauf], f->strom().Fliegende());
+                return f->bilder() >= 80;
+            }));
+            f->BitBtnLicht->click();
+            ASSERT_TRUE(takt.Bis([&] { return !f->LaufAktiv(); }));
         }
         EXPECT_GT(hoechstens[1], 3) << f->metaObject()->className();
         EXPECT_EQ(hoechstens[1], hoechstens[0]) << f->metaObject()->className() << " " << hoechstens[0];
@@ -419,24 +419,24 @@ TEST(PhotozellenFenster, WavesShowTheLightsColourInsideTheCellAndLeaveTheLabelsC
     const PhotozellenSkizze &k = f.skizze();
     const QRect innen(QPoint(k.zelleLinks + k.t + 1, k.zelleOben + k.t + 1), QPoint(k.kathodeX, k.zelleUnten - k.t - 1));
     int drinnen = 0, falsch = 0, aufSchrift = 0;
-    Sobald([&] { return f.bilder() >= 3; },
-           [&] {
-               const QImage jetzt = f.image1()->bild();
-               for (int y = 0; y < jetzt.height(); ++y)
-                   for (int x = 0; x < jetzt.width(); ++x) {
-                       if (jetzt.pixel(x, y) == vorher.pixel(x, y))
-                           continue;
-                       const QPoint p(x, y);
-                       if (innen.contains(p)) {
-                           ++drinnen;
-                           falsch += FarbeAusRgb(jetzt.pixel(x, y)) != 255;
-                       }
-                       for (const QRect &r : f.wellen().frei)
-                           aufSchrift += r.contains(p);
-                   }
-               f.BitBtnLicht->click();
-           });
+    TestTakt takt;
     f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return f.bilder() >= 3; }));
+    const QImage jetzt = f.image1()->bild();
+    for (int y = 0; y < jetzt.height(); ++y)
+        for (int x = 0; x < jetzt.width(); ++x) {
+            if (jetzt.pixel(x, y) == vorher.pixel(x, y))
+                continue;
+            const QPoint p(x, y);
+            if (innen.contains(p)) {
+                ++drinnen;
+                falsch += FarbeAusRgb(jetzt.pixel(x, y)) != 255;
+            }
+            for (const QRect &r : f.wellen().frei)
+                aufSchrift += r.contains(p);
+        }
+    f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_GT(drinnen, 100);
     EXPECT_EQ(falsch, 0);
     EXPECT_GE(f.wellen().frei.size(), 7);  // the labels of glass, layer and ring
