@@ -74,7 +74,8 @@ public:
     virtual ~Maler() = default;
     virtual void AtomXor(const TGasAtom &a) = 0;
     virtual void ElektronXor(float x, int y) = 0;
-    // The pause after an excitation (Stopp bei Stoß); a no-op in tests.
+    // The pause after an excitation (Stopp bei Stoß), asked for during a step and waited out
+    // by the caller after it; a no-op in tests.
     virtual void StossPause(int ms) { (void)ms; }
 };
 

@@ -5,7 +5,6 @@
 #include "richtext.h"
 
 #include <QTextCursor>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -171,37 +170,33 @@ void TFormFranckHertzAnordnung2::BitBtnMitGasClick()
     Zeichner().BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
     gas_.N = 0;
     gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
-    pause = false;
-    Bewegen();
+    LaufStarten();
 }
 
-void TFormFranckHertzAnordnung2::Bewegen()
+Ablauf TFormFranckHertzAnordnung2::Simulation()
 {
-    if (bewegt_ || schliessen || !isVisible())
-        return;
-    bewegt_ = true;
-    while (!schliessen && !ProgrammEndet) {
+    while (!Gestoppt()) {
         gas_.TemperaturBewegung(maler_.get());
-        do
-            ::Warte(0);
-        while (pause && !schliessen && !ProgrammEndet);
+        co_await Warte(0);  // holds while paused
     }
-    bewegt_ = false;
-    pause = false;
+}
+
+void TFormFranckHertzAnordnung2::LaufBeendet()
+{
+    SimFenster::LaufBeendet();
     BitBtnStop->setText(QStringLiteral("&warten"));
 }
 
 void TFormFranckHertzAnordnung2::FormActivate()
 {
-    schliessen = false;
     // the gas moves again as it did before the window was left
     if (gasGefuellt)
-        QTimer::singleShot(0, this, [this] { Bewegen(); });
+        LaufStarten();
 }
 
 void TFormFranckHertzAnordnung2::BitBtnStopClick()
 {
-    pause = !pause;
+    SimFenster::BitBtnStopClick();
     BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
 }
 
@@ -235,9 +230,4 @@ void TFormFranckHertzAnordnung2::HinweisVerbergen()
     Hinweis.panel->hide();
     BitBtnHinweis->setGlyph(GlyphBild(Glyphe::BuchZu));
     BitBtnStop->setEnabled(true);
-}
-
-void TFormFranckHertzAnordnung2::FormClose()
-{
-    schliessen = true;
 }

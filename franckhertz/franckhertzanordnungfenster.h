@@ -28,13 +28,14 @@ public:
     // ---- state, read by the tests ----
     const FranckHertz::Rohrpunkte &punkte() const { return punkte_; }
     const FranckHertz::Gas &gas() const { return gas_; }
-    bool bewegt() const { return bewegt_; }  // the motion loop is running
 
     void BitBtnStopClick() override;
 
 protected:
     void FormActivate() override;
-    void FormClose() override;
+    // The thermal motion of the filled gas, as long as the window is open.
+    Ablauf Simulation() override;
+    void LaufBeendet() override;
 
 private:
     // ---- controls ----
@@ -52,8 +53,6 @@ private:
     FranckHertz::Zeiger voltZeiger, stromZeiger;
     float temperatur = 4;
     bool gasGefuellt = false;
-    bool bewegt_ = false;     // the motion loop is running
-    bool schliessen = false;  // the window is being left: the motion loop ends
 
     // ---- handlers ----
     void BitBtnMitGasClick();
@@ -62,8 +61,6 @@ private:
     void HinweisUmschalten();
     void HinweisVerbergen();
 
-    // The thermal motion of the filled gas, until the window is left.
-    void Bewegen();
     void BeschrifteSchaltung();
     void SchreibeHinweise();
     FranckHertz::Rohrzeichner Zeichner();

@@ -80,16 +80,13 @@ public:
     SpriteMaler(Canvas &c, const Sprites &s) : c_(c), s_(s) {}
     void AtomXor(const TGasAtom &a) override;
     void ElektronXor(float x, int y) override;
-    void StossPause(int ms) override
-    {
-        if (pause)
-            pause(ms);
-    }
+    // Only noted: the window's run waits it out after the step.
+    void StossPause(int ms) override { stossPause += ms; }
     int zuege = 0;  // XOR drawings done (for tests)
     bool elektronDa = false;          // the electron sprite is on the picture
     float elektronX = 0;              // where it was drawn
     int elektronY = 0;
-    std::function<void(int)> pause;   // the wait after an excitation
+    int stossPause = 0;               // ms to wait after this step's excitations
 
 private:
     Canvas &c_;

@@ -8,10 +8,8 @@
 #include <QFontMetrics>
 #include <QTextCursor>
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <algorithm>
+#include <utility>
 
 using namespace FranckHertz;
 
@@ -126,7 +124,6 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     radien_ = AtomRadien(e_);
     sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien_));
     maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
-    maler_->pause = [](int ms) { ::Warte(std::uint32_t(ms)); };
     gas_.Einrichten(punkte_, radien_.r, KathodenAbstand);
     lauf_ = std::make_unique<ElektronenLauf>(punkte_, radien_);
 
@@ -307,52 +304,48 @@ void TFormFranckHertz2::SchreibeErgebnis()
     Ergebnis.edit->moveCursor(QTextCursor::Start);
 }
 
-// ---- the loops --------------------------------------------------------------------------------------
+// ---- the run ---------------------------------------------------------------------------------------
 
-void TFormFranckHertz2::Schleife()
+Ablauf TFormFranckHertz2::Simulation()
 {
-    if (schleifeAktiv_ || heizt || schliessen || !isVisible())
-        return;
-    schleifeAktiv_ = true;
-    while (!schliessen && !ProgrammEndet) {
+    while (!Gestoppt()) {
         if (heizungAn_ && schalterZu) {
-            SimulationAlt();
+            co_await Elektronen();
         } else if (CheckBoxAtomBewegung->isChecked()) {
             if (temperatur > 0)
                 gas_.TemperaturBewegung(maler_.get());
-            ::Warte(std::uint32_t(Verzoegerung));
+            co_await Warte(std::uint32_t(Verzoegerung));
         } else {
             break;
         }
     }
-    schleifeAktiv_ = false;
 }
 
-void TFormFranckHertz2::SimulationAlt()
+Ablauf TFormFranckHertz2::Elektronen()
 {
     BitBtnStop->setEnabled(true);
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
-    pause = false;
     BitBtnErgebnis->setEnabled(true);
-    Stopp = false;
     lauf_->par = Parameter();
     lauf_->LaufBeginnen();
-    laeuft_ = true;
+    elektronen_ = true;
     const int re = radien_.re;
-    while (!Stopp && heizungAn_ && schalterZu && !schliessen) {
+    while (!ElektronenEnde()) {
         lauf_->par = Parameter();  // Ua, Ug and E act from the next electron
         lauf_->NeuesElektron(punkte_.Y0 + re + Zufall(6 * e_ - 2 * re + 1));
         maler_->ElektronXor(lauf_->x, lauf_->y);
-        while (!Stopp) {
+        while (!ElektronenEnde()) {
             lauf_->par.dt = dt;
             lauf_->par.P = TrackBarStossW->Position();
             lauf_->par.T = 3 * TrackBarAnregzeit->Position();
             lauf_->par.stossPause = TrackBarStop->Position() * 200;
+            maler_->stossPause = 0;
             if (!lauf_->Schritt(&gas_, CheckBoxAtomBewegung->isChecked() && temperatur > 0, maler_.get()))
                 break;
-            ::Warte(std::uint32_t(Verzoegerung));
+            // after an excitation the picture stands a while (Stopp bei Stoß)
+            co_await Warte(std::uint32_t(Verzoegerung + std::exchange(maler_->stossPause, 0)));
         }
-        const bool gestoppt = Stopp;
+        const bool gestoppt = ElektronenEnde();
         lauf_->Buchen(gestoppt);
         if (maler_->elektronDa) {
             if (CheckBoxElekZeigen->isChecked() && !gestoppt)
@@ -365,27 +358,55 @@ void TFormFranckHertz2::SimulationAlt()
         ElektronenLauf::AlleAbregen(gas_, maler_.get());
         if (gestoppt)
             break;
-        ::Warte(std::uint32_t(Verzoegerung));
+        co_await Warte(std::uint32_t(Verzoegerung));
     }
-    BitBtnErgebnis->setEnabled(true);
-    laeuft_ = false;
-    pause = false;
+    elektronen_ = false;
     BitBtnStop->setEnabled(false);
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
-    Stopp = true;
 }
 
-void TFormFranckHertz2::Heitzen()
+Ablauf TFormFranckHertz2::Heitzen()
 {
     heizt = true;
-    Stopp = false;
-    for (int i = 1; i <= 32 && !Stopp && !schliessen; ++i) {
+    for (int i = 1; i <= 32 && !Gestoppt(); ++i) {
         Zeichner().ZeichneKathode2(TColor(3 * i + 159));
         if (CheckBoxAtomBewegung->isChecked() && temperatur > 0)
             gas_.TemperaturBewegung(maler_.get());
-        ::Warte(0);
+        co_await Warte(0);
     }
     heizt = false;
+    if (Gestoppt()) {
+        Zeichner().ZeichneKathode2(FarbeKaltLauf);
+        co_return;
+    }
+    heizungAn_ = true;
+    BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Start));
+    co_await Simulation();
+}
+
+void TFormFranckHertz2::LaufBeendet()
+{
+    // the observation opens once electrons have flown, not when only the atoms moved
+    const bool ergebnis = BitBtnErgebnis->isEnabled();
+    SimFenster::LaufBeendet();
+    BitBtnErgebnis->setEnabled(ergebnis);
+    heizt = false;
+    elektronen_ = false;
+    BitBtnStop->setEnabled(false);
+}
+
+void TFormFranckHertz2::SchleifeStarten()
+{
+    if (LaufAktiv() && !Gestoppt())
+        return;  // the run going on sees the change itself
+    if (isVisible() && ((heizungAn_ && schalterZu) || CheckBoxAtomBewegung->isChecked()))
+        LaufStarten();
+}
+
+void TFormFranckHertz2::PauseAufheben()
+{
+    if (pause)
+        SimFenster::BitBtnStopClick();
 }
 
 // ---- handlers ----------------------------------------------------------------------------------------
@@ -395,22 +416,15 @@ void TFormFranckHertz2::BitBtnHeizenClick()
     if (heizt)
         return;  // the cathode is warming up already
     if (!heizungAn_) {
-        Heitzen();
-        if (Stopp || schliessen) {
-            Zeichner().ZeichneKathode2(FarbeKaltLauf);
-            return;
-        }
-        heizungAn_ = true;
-        BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Start));
-        Schleife();
+        LaufStarten([this] { return Heitzen(); });
     } else {
         heizungAn_ = false;
-        Stopp = true;
+        PauseAufheben();
         BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
         Zeichner().ZeichneKathode2(FarbeKaltLauf);
         lauf_->m = 0;
         ZeigerAuf(0);
-        Schleife();
+        SchleifeStarten();
     }
 }
 
@@ -420,58 +434,32 @@ void TFormFranckHertz2::BitBtnSchalterClick()
     Zeichner().ZeichneSchalter(!schalterZu);
     if (schalterZu) {
         BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Start));
-        if (laeuft_)
-            Stopp = false;  // the run underneath goes on
     } else {
-        Stopp = true;
+        PauseAufheben();
         BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
         lauf_->m = 0;
         ZeigerAuf(0);
     }
-    Schleife();
+    SchleifeStarten();
 }
 
 void TFormFranckHertz2::BitBtnStopClick()
 {
-    pause = !pause;
-    BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
-    while (pause && !Stopp && heizungAn_ && schalterZu && !schliessen && !ProgrammEndet)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    if (pause) {
-        pause = false;
-        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
-    }
-    if (!heizungAn_ || !schalterZu)
-        Stopp = true;
-}
-
-void TFormFranckHertz2::BitBtnZurueckClick()
-{
-    Stopp = true;
-    schliessen = true;
-    close();
-}
-
-void TFormFranckHertz2::FormClose()
-{
-    Stopp = true;
-    schliessen = true;
-    pause = false;
+    if (elektronen_)
+        SimFenster::BitBtnStopClick();  // the run holds in its waits while paused
 }
 
 void TFormFranckHertz2::FormActivate()
 {
-    schliessen = false;
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
-    if ((heizungAn_ && schalterZu) || CheckBoxAtomBewegung->isChecked())
-        QTimer::singleShot(0, this, [this] { Schleife(); });
+    SchleifeStarten();
 }
 
 void TFormFranckHertz2::Vorbereiten()
 {
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
-    if (!laeuft_) {
+    if (!elektronen_) {
         BitBtnStop->setEnabled(false);
         BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     }
@@ -479,8 +467,8 @@ void TFormFranckHertz2::Vorbereiten()
 
 void TFormFranckHertz2::CheckBoxAtomBewegungClick()
 {
-    if (CheckBoxAtomBewegung->isChecked() && !laeuft_)
-        Schleife();
+    if (CheckBoxAtomBewegung->isChecked())
+        SchleifeStarten();
 }
 
 void TFormFranckHertz2::CheckBoxGalvanometerClick()

@@ -43,20 +43,20 @@ public:
     const FranckHertz::Gas &gas() const { return gas_; }
     const FranckHertz::ElektronenLauf *lauf() const { return lauf_.get(); }
     bool heizungAn() const { return heizungAn_; }
-    bool laeuft() const { return laeuft_; }                // an electron run is under way
-    bool schleifeAktiv() const { return schleifeAktiv_; }  // the one loop (run or atom motion) is active
+    bool laeuft() const { return elektronen_; }  // electrons fly
 
     // ---- handlers ----
     void BitBtnStopClick() override;
-    void BitBtnZurueckClick() override;
     void TrackBarTempoChange() override;
     int VerzoegerungAusTempo(int position, int max) const override;
 
 protected:
     void FormActivate() override;
-    void FormClose() override;
     void Vorbereiten() override;  // re-reads the parameters
-    void SimulationAlt();   // one electron run
+    // The window's one run: electrons fly while the cathode glows and the switch is closed,
+    // otherwise the atoms move while their motion is switched on.
+    Ablauf Simulation() override;
+    void LaufBeendet() override;
 
 private:
     // ---- controls ----
@@ -78,10 +78,9 @@ private:
     FranckHertz::Gas gas_;
     std::unique_ptr<FranckHertz::ElektronenLauf> lauf_;
     FranckHertz::Zeiger stromZeiger, voltZeiger;
-    bool heizungAn_ = false, schalterZu = false, schliessen = false;
-    bool heizt = false;          // the cathode is being heated
-    bool laeuft_ = false;        // an electron run is under way
-    bool schleifeAktiv_ = false; // the one loop (run or atom motion) is active
+    bool heizungAn_ = false, schalterZu = false;
+    bool heizt = false;          // the cathode is warming up
+    bool elektronen_ = false;    // electrons fly (the pause button acts)
     float temperatur = 4;        // thermal speed
     double dt = 2.05e-5;
 
@@ -102,8 +101,12 @@ private:
     double Ua() const;
     double Ug() const;
 
-    void Schleife();  // the run or the continuous atom motion, never twice at once
-    void Heitzen();
+    // Starts the run where there is something to animate and none goes already.
+    void SchleifeStarten();
+    Ablauf Heitzen();      // the cathode warms up, then the run goes on
+    Ablauf Elektronen();   // electrons one after another until heating or switch goes off
+    bool ElektronenEnde() const { return Gestoppt() || !heizungAn_ || !schalterZu; }
+    void PauseAufheben();
     void SchreibeSpannung(double alt, double neu, int mitteX);
     void ZeichneAlles();  // the whole picture from the state
     void ZeigerAuf(double wert);

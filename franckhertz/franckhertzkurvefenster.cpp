@@ -7,7 +7,6 @@
 
 #include <QTextCursor>
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -242,12 +241,9 @@ void TFormFranckHertzKurve2::VorbereitenImage2()
 
 void TFormFranckHertzKurve2::Ausschalten()
 {
-    laeuft_ = false;
-    an = false;
-    Stopp = true;
+    AnAusSchalten(false);
+    LaufStoppen();
     pause = false;
-    PanelKontrolle->setFarbe(0x0000FF);
-    BitBtnStop->setEnabled(false);
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     Zeichner().ZeichneSchalter(true);
     PanelGeduld->hide();
@@ -255,38 +251,20 @@ void TFormFranckHertzKurve2::Ausschalten()
 
 void TFormFranckHertzKurve2::BitBtnStartClick()
 {
-    if (laeuft_) {
+    if (an) {
         Ausschalten();
         return;
     }
-    laeuft_ = true;
-    an = true;
-    PanelKontrolle->setFarbe(0x00FF00);
-    BitBtnStop->setEnabled(true);
-    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    AnAusSchalten(true);
     Zeichner().ZeichneSchalter(false);
-    Stopp = false;
-    if (imLauf_) {
-        neuStart_ = true;  // the run underneath starts afresh
-        return;
-    }
-    imLauf_ = true;
-    do {
-        neuStart_ = false;
-        VorbereitenImage2();
-        SimulationAlt();
-    } while (neuStart_ && laeuft_ && !ProgrammEndet);
-    imLauf_ = false;
-    if (laeuft_ && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
-        Ausschalten();
+    LaufStarten();  // a run still ending is followed by this one
 }
 
-void TFormFranckHertzKurve2::SimulationAlt()
+Ablauf TFormFranckHertzKurve2::Simulation()
 {
-    Stopp = false;
+    VorbereitenImage2();
     PanelGeduld->show();
     PanelGeduld->raise();
-    pause = false;
     werte_.clear();
     KurvenParameter par;
     par.p = TrackBarStossW->Position() * 8e-4;
@@ -302,7 +280,7 @@ void TFormFranckHertzKurve2::SimulationAlt()
     int t = 0;
     Rohrzeichner z = Zeichner();
     Canvas &c = Image2->canvas();
-    while (U < uaMax && laeuft_ && !neuStart_ && !ProgrammEndet) {
+    while (U < uaMax && !Gestoppt()) {
         U = std::min(U + double(2 * s + 1) / k_, uaMax);
         z.ZeigerSetzen(voltZeiger, U / uaMax);
         par.U = U;
@@ -314,32 +292,24 @@ void TFormFranckHertzKurve2::SimulationAlt()
         ++t;
         ZeichneKurvenBalken(c, {ursprungX, ursprungY, k_, balkenSkala}, t, s, I);
         z.ZeigerSetzen(stromZeiger_, StromZeiger(I, N));
-        ::Warte(0);
-        if (Stopp && laeuft_ && !neuStart_)
-            break;  // stopped from elsewhere (back button, program end)
+        co_await Warte(0);
     }
-    if (neuStart_)
-        return;
-    // end: what "off" does, with both needles back at the left stop
+}
+
+void TFormFranckHertzKurve2::LaufBeendet()
+{
+    SimFenster::LaufBeendet();
+    Rohrzeichner z = Zeichner();
     z.ZeigerSetzen(stromZeiger_, 0);
     z.ZeigerSetzen(voltZeiger, 0);
     Ausschalten();
-    BitBtnErgebnis->setEnabled(true);
-    Stopp = true;
 }
 
 void TFormFranckHertzKurve2::BitBtnStopClick()
 {
-    pause = !pause;
+    if (LaufAktiv())
+        SimFenster::BitBtnStopClick();  // the run holds in its waits while paused
     BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&unterbrechen"));
-    while (pause && laeuft_ && !Stopp && !ProgrammEndet)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    if (pause) {
-        pause = false;
-        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
-    }
-    if (!laeuft_)
-        Stopp = true;
 }
 
 void TFormFranckHertzKurve2::BitBtnZurueckClick()
@@ -350,15 +320,14 @@ void TFormFranckHertzKurve2::BitBtnZurueckClick()
 
 void TFormFranckHertzKurve2::FormClose()
 {
-    if (laeuft_)
+    if (an)
         Ausschalten();
-    Stopp = true;
 }
 
 void TFormFranckHertzKurve2::TrackBarUaMaxChange()
 {
     SchreibeWerte();
-    if (laeuft_)
+    if (an)
         Ausschalten();
     VorbereitenImage2();
 }
@@ -366,7 +335,7 @@ void TFormFranckHertzKurve2::TrackBarUaMaxChange()
 void TFormFranckHertzKurve2::ParameterChange()
 {
     SchreibeWerte();
-    if (laeuft_)
+    if (an)
         Ausschalten();
 }
 

@@ -38,7 +38,6 @@ public:
     int e() const { return e_; }
     const FranckHertz::Rohrpunkte &punkte() const { return punkte_; }
     const FranckHertz::Zeiger &stromZeiger() const { return stromZeiger_; }
-    bool laeuft() const { return laeuft_; }  // running (switch closed)
     int k() const { return k_; }             // graph pixels per volt
 
     // The recorded curve: accelerating voltage in V and collector current of each step.
@@ -61,7 +60,10 @@ public:
 
 protected:
     void FormClose() override;
-    void SimulationAlt();
+    // The curve step by step up to the highest voltage.
+    Ablauf Simulation() override;
+    // Whenever a run ends without a new one following: both needles back, the switch open.
+    void LaufBeendet() override;
     void mousePressEvent(QMouseEvent *ev) override;
 
 private:
@@ -80,7 +82,6 @@ private:
     int e_ = 0;
     FranckHertz::Rohrpunkte punkte_;
     FranckHertz::Zeiger voltZeiger, stromZeiger_;
-    bool laeuft_ = false;    // running (switch closed)
     int N = 8000;            // electrons per step
     double balkenSkala = 0;  // bar pixels per arrival-weighted current unit
     int k_ = 0;              // graph pixels per volt
@@ -104,7 +105,6 @@ private:
     FranckHertz::Rohrzeichner Zeichner();
 
     TColor zeichengrund_ = 0;
-    bool imLauf_ = false, neuStart_ = false;
     std::uint64_t zufall_ = 0x2545F4914F6CDD1DULL;
     QVector<QPointF> werte_;
 };

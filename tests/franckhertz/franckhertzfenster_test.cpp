@@ -11,16 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <utility>
 
 namespace {
-
-void Spaeter(int ms, std::function<void()> f) { QTimer::singleShot(ms, std::move(f)); }
 
 // Widgets side by side: inside the screen and not overlapping one another.
 void PruefeNebeneinander(const QList<QWidget *> &widgets, int w, int h, const char *fenster)
@@ -145,6 +141,7 @@ TEST(FranckHertzFenster, AtomsStayClearOfTheCathode)
 TEST(FranckHertzFenster, RunWindowHeatSwitchPauseAndBack)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormFranckHertz2 f;
     FensterOeffnen(&f);
     Ereignisse(20);
@@ -161,40 +158,42 @@ TEST(FranckHertzFenster, RunWindowHeatSwitchPauseAndBack)
     EXPECT_EQ(f.panelAnregEnWert()->caption(), QStringLiteral("ist 2,0\u00A0eV"));
 
     f.bitBtnHeizen()->click();  // warms the cathode, then nothing runs: the switch is open
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_TRUE(f.heizungAn());
-    EXPECT_FALSE(f.schleifeAktiv());
+    EXPECT_FALSE(f.LaufAktiv());
 
-    bool pausiert = false, stoppKnopfFrei = false;
-    Spaeter(150, [&] { f.checkBoxAtomBewegung()->setChecked(true); });
-    Spaeter(250, [&] {
-        Spaeter(100, [&] {
-            pausiert = f.pause;
-            f.checkBoxGalvanometer()->setChecked(false);  // while paused
-            stoppKnopfFrei = f.BitBtnStop->isEnabled();
-            f.BitBtnStop->click();  // resumes
-        });
-        f.BitBtnStop->click();  // pauses: spins here until resumed
-    });
-    Spaeter(500, [&] {
-        f.checkBoxElekZeigen()->setChecked(true);
-        f.checkBoxGalvanometer()->setChecked(true);
-    });
-    Spaeter(700, [&] { f.checkBoxElekZeigen()->setChecked(false); });
-    Spaeter(900, [&] {
-        f.bitBtnSchalter()->click();  // open: the run underneath ends
-        f.bitBtnSchalter()->click();  // closed again at once: the same loop goes on
-    });
-    Spaeter(1300, [&] { f.BitBtnZurueck->click(); });
-    f.bitBtnSchalter()->click();  // closed: the run loop lives in here until the window closes
+    f.bitBtnSchalter()->click();  // closed: electrons fly until the window closes
+    takt.Weiter(150);
+    f.checkBoxAtomBewegung()->setChecked(true);
+    takt.Weiter(100);
+    f.BitBtnStop->click();  // pauses
+    const float x = f.lauf()->x;
+    takt.Weiter(100);
+    const bool pausiert = f.pause && f.lauf()->x == x;
+    f.checkBoxGalvanometer()->setChecked(false);  // while paused
+    const bool stoppKnopfFrei = f.BitBtnStop->isEnabled();
+    f.BitBtnStop->click();  // resumes
+    takt.Weiter(150);
+    f.checkBoxElekZeigen()->setChecked(true);
+    f.checkBoxGalvanometer()->setChecked(true);
+    takt.Weiter(200);
+    f.checkBoxElekZeigen()->setChecked(false);
+    takt.Weiter(200);
+    f.bitBtnSchalter()->click();  // open: the flight under way ends
+    f.bitBtnSchalter()->click();  // closed again at once: the same run goes on
+    takt.Weiter(400);
+    EXPECT_TRUE(f.laeuft());
+    f.BitBtnZurueck->click();
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
 
     EXPECT_TRUE(pausiert);
     EXPECT_TRUE(stoppKnopfFrei);
     EXPECT_GT(f.lauf()->n, 3);
     EXPECT_GT(f.lauf()->angekommen, 0);
     EXPECT_FALSE(f.laeuft());
-    EXPECT_FALSE(f.schleifeAktiv());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(f.LaufObjekt().Stopp());
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
     EXPECT_FALSE(f.BitBtnStop->isEnabled());
     // no electron left behind by the erased flights; atoms still all there
@@ -204,67 +203,60 @@ TEST(FranckHertzFenster, RunWindowHeatSwitchPauseAndBack)
 TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
 {
     Bildschirm(1904, 1016);
+    TestTakt takt;
     TFormFranckHertzAnordnung2 f;
     FensterOeffnen(&f);
     Ereignisse(20);
     f.trackBarZahlAtome()->setPosition(25);  // before the gas is filled: only recorded
     EXPECT_EQ(f.gas().N, 0);
-    float x0 = 0;
-    bool stoppGesperrt = false;
-    Spaeter(100, [&] {
-        EXPECT_EQ(f.gas().N, 25);
-        x0 = f.gas().atom[1].ort.x;
-        f.trackBarZahlAtome()->setPosition(30);
-        f.trackBarTemperatur()->setPosition(10);
-    });
-    Spaeter(250, [&] { f.BitBtnStop->click(); });
-    Spaeter(300, [&] {
-        EXPECT_EQ(f.BitBtnStop->text(), QStringLiteral("&weiter"));
-        f.BitBtnHinweis->click();
-        stoppGesperrt = !f.BitBtnStop->isEnabled() && f.Hinweis.panel->isVisible();
-    });
-    Spaeter(350, [&] {
-        f.bitBtnHinwLoeschen()->click();
-        f.BitBtnStop->click();
-    });
-    Spaeter(600, [&] { f.BitBtnZurueck->click(); });
-    f.bitBtnMitGas()->click();  // the motion runs in here until the window closes
+    f.bitBtnMitGas()->click();  // the gas moves until the window closes
+    EXPECT_EQ(f.gas().N, 25);
+    const float x0 = f.gas().atom[1].ort.x;
+    f.trackBarZahlAtome()->setPosition(30);
+    f.trackBarTemperatur()->setPosition(10);
+    takt.Weiter(150);
+    f.BitBtnStop->click();
+    takt.Weiter(50);
+    EXPECT_EQ(f.BitBtnStop->text(), QStringLiteral("&weiter"));
+    f.BitBtnHinweis->click();
+    const bool stoppGesperrt = !f.BitBtnStop->isEnabled() && f.Hinweis.panel->isVisible();
+    takt.Weiter(50);
+    f.bitBtnHinwLoeschen()->click();
+    f.BitBtnStop->click();
+    takt.Weiter(250);
+    f.BitBtnZurueck->click();
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_TRUE(stoppGesperrt);
     EXPECT_TRUE(f.BitBtnStop->isEnabled());
     EXPECT_EQ(f.gas().N, 30);
     EXPECT_NE(f.gas().atom[1].ort.x, x0);
-    EXPECT_FALSE(f.bewegt());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.bitBtnMitGas()->isVisible());
     EXPECT_FALSE(f.isVisible());
 
     // opened again: the gas moves as before, and "warten" pauses it
-    bool bewegtWieder = false, gewartet = false;
-    float x1 = 0;
-    Sobald(&f, [&] { return f.bewegt(); }, [&] {
-        bewegtWieder = true;
-        x1 = f.gas().atom[1].ort.x;
-        Spaeter(150, [&] {
-            EXPECT_NE(f.gas().atom[1].ort.x, x1);
-            f.BitBtnStop->click();
-            x1 = f.gas().atom[1].ort.x;
-        });
-        Spaeter(300, [&] {
-            gewartet = f.pause && f.gas().atom[1].ort.x == x1;
-            f.BitBtnZurueck->click();
-        });
-    });
     FensterOeffnen(&f);
-    for (int i = 0; i < 200 && (f.isVisible() || f.bewegt()); ++i)
-        Ereignisse(10);
+    const bool bewegtWieder = f.LaufAktiv();
+    float x1 = f.gas().atom[1].ort.x;
+    takt.Weiter(150);
+    EXPECT_NE(f.gas().atom[1].ort.x, x1);
+    f.BitBtnStop->click();
+    x1 = f.gas().atom[1].ort.x;
+    takt.Weiter(150);
+    const bool gewartet = f.pause && f.gas().atom[1].ort.x == x1;
+    f.BitBtnZurueck->click();
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_TRUE(bewegtWieder);
     EXPECT_TRUE(gewartet);
-    EXPECT_FALSE(f.bewegt());
+    EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.BitBtnStop->text(), QStringLiteral("&warten"));
 }
 
 TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormFranckHertzKurve2 f;
     FensterOeffnen(&f);
     Ereignisse(20);
@@ -276,7 +268,8 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
     for (int s : {5, 0}) {
         f.trackBarSchritte()->setPosition(s);
         f.bitBtnStart()->click();  // runs to its natural end
-        EXPECT_FALSE(f.laeuft());
+        EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
+        EXPECT_FALSE(f.an);
         EXPECT_EQ(f.PanelKontrolle->farbe(), TColor(0x0000FF));
         EXPECT_FALSE(f.panelGeduld()->isVisible());
         EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
@@ -299,18 +292,68 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
     // a change of a parameter during a run switches it off, the bars stay
     f.TrackBarTempo->setPosition(50);
     f.trackBarUaMax()->setPosition(30);
-    Spaeter(150, [&] { f.trackBarStossW()->setPosition(6); });
     f.bitBtnStart()->click();
-    EXPECT_FALSE(f.laeuft());
+    takt.Weiter(150);
+    f.trackBarStossW()->setPosition(6);
+    EXPECT_FALSE(f.an);
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_GT(Pixel(f.image2(), 0x8CDBFD), 0);
-    // off and on again within one wait starts afresh instead of nesting; back ends it
-    Spaeter(150, [&] {
-        f.bitBtnStart()->click();
-        f.bitBtnStart()->click();
-    });
-    Spaeter(400, [&] { f.BitBtnZurueck->click(); });
+    // off and on again within one wait starts afresh; back ends it
     f.bitBtnStart()->click();
-    EXPECT_FALSE(f.laeuft());
+    takt.Weiter(150);
+    f.bitBtnStart()->click();
+    f.bitBtnStart()->click();
+    takt.Weiter(250);
+    EXPECT_TRUE(f.an);
+    EXPECT_TRUE(f.LaufAktiv());
+    f.BitBtnZurueck->click();
+    EXPECT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
+    EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(f.LaufObjekt().Stopp());
+}
+
+// The program's end (every window hidden, then every run dropped where it waits) leaves no
+// run behind and no lamp on, also where a restart was asked for just before.
+TEST(FranckHertzFenster, TheProgramsEndLeavesNoRunOn)
+{
+    Bildschirm(1264, 960);
+    TestTakt takt;
+    TFormFranckHertzAnordnung2 anordnung;
+    TFormFranckHertz2 lauf;
+    TFormFranckHertzKurve2 kurve;
+    const struct {
+        const char *name;
+        SimFenster *f;
+        std::function<void()> starten;
+    } faelle[] = {
+        {"set-up", &anordnung, [&] { anordnung.bitBtnMitGas()->click(); }},
+        {"electrons", &lauf, [&] {
+             lauf.bitBtnHeizen()->click();
+             takt.Bis([&] { return lauf.heizungAn(); });
+             lauf.bitBtnSchalter()->click();
+         }},
+        {"curve", &kurve, [&] { kurve.bitBtnStart()->click(); }},
+        {"curve restarted", &kurve, [&] {
+             kurve.bitBtnStart()->click();
+             takt.Weiter(50);
+             kurve.bitBtnStart()->click();  // off and on within one wait: a restart is asked for
+             kurve.bitBtnStart()->click();
+         }},
+    };
+    for (const auto &fall : faelle) {
+        FensterOeffnen(fall.f);
+        fall.starten();
+        takt.Weiter(50);
+        EXPECT_TRUE(fall.f->LaufAktiv()) << fall.name;
+        ProgrammEndet = true;
+        fall.f->hide();
+        Lauf::AlleAbbrechen();
+        takt.Weiter(100);
+        EXPECT_FALSE(fall.f->LaufAktiv()) << fall.name;
+        EXPECT_FALSE(fall.f->an) << fall.name;
+        EXPECT_FALSE(Takt::Aktuell().Wartende()) << fall.name;
+        ProgrammEndet = false;
+    }
+    EXPECT_FALSE(lauf.laeuft());
 }
