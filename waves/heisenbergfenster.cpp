@@ -295,7 +295,7 @@ void TFormHeisenberg::Stoppen()
 
 bool TFormHeisenberg::BerechnePhaseIntens()
 {
-    // The sums take milliseconds even at the finest resolution.
+    // The sums take at most about a fifth of a second; the panel shows meanwhile.
     const auto rechnen = [this](const Huygens::Fortschritt &f) {
         return BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, f);
     };
