@@ -268,11 +268,9 @@ void TFormBeugung3::Vorbereiten()
 
 void TFormBeugung3::Stoppen()
 {
-    Stopp = true;
+    LaufStoppen();
     AnAusSchalten(false);
     Vorbereiten();
-    if (isVisible())  // one pass of message handling (not while the window is being built)
-        QCoreApplication::processEvents();
 }
 
 void TFormBeugung3::FormActivate()
@@ -283,34 +281,21 @@ void TFormBeugung3::FormActivate()
     SchreibeHinweise();
 }
 
-void TFormBeugung3::BitBtnLichtClick()
-{
-    Stopp = true;
-    AnAusSchalten(!an);
-    Vorbereiten();
-    pause = false;
-    if (!an || !Laufen([this] { SimulationAlt(); }, [this] { return an; }))
-        return;
-    if (an)
-        AnAusSchalten(false);
-    Stopp = true;
-}
-
-void TFormBeugung3::SimulationAlt()
+Ablauf TFormBeugung3::Simulation()
 {
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
     WerteLesen();
     if (z_.simulation) {
-        if (neuRechnen_ && !BerechnePhaseIntens())
-            return;
-        SimulationKompl();
+        if (neuRechnen_)
+            BerechnePhaseIntens();
+        co_await SimulationKompl();
     } else {
-        SimulationEinf();
+        co_await SimulationEinf();
     }
 }
 
-bool TFormBeugung3::BerechnePhaseIntens()
+void TFormBeugung3::BerechnePhaseIntens()
 {
     Huygens::Auftrag a;
     a.blende = blende_;
@@ -318,55 +303,51 @@ bool TFormBeugung3::BerechnePhaseIntens()
     a.xB = z_.m.xB;
     a.yMax = z_.m.yMax;
     a.d = z_.d();
-    // The sums are fast; the panel only shows on slow machines. Between columns the program
-    // stays responsive, and a stop (back button, on/off, a changed parameter) cancels.
+    // The sums take at most about a fifth of a second (largest picture, finest grid); the panel
+    // shows meanwhile.
     const auto zeigen = [this](int spalten, int gesamt) {
         const int prozent = (100 * spalten / std::max(1, gesamt)) / 5 * 5;
         if (prozent != ProgressBar1->value())
             ProgressBar1->setValue(prozent);
     };
     const auto rechnen = [&](const Huygens::Fortschritt &f) { return Huygens::Berechne(a, SinCosTabelle, f); };
-    if (!MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); }))
-        return false;
+    MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); });
     z_.feld = &*feld_;
     neuRechnen_ = false;
-    return true;
 }
 
-void TFormBeugung3::SimulationEinf()
+Ablauf TFormBeugung3::SimulationEinf()
 {
     const int laenge = Laufzeit(z_.m, z_.w);
     BeugungsBild bild(Image1->canvas(), z_);
     for (t_ = Startzeit(z_.m, z_.w);; ++t_) {
         bild.AnimationsFrame(t_);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
         if (z_.einzelZug && t_ > laenge)
             break;
     }
-    Stopp = true;
 }
 
-void TFormBeugung3::SimulationKompl()
+Ablauf TFormBeugung3::SimulationKompl()
 {
     BeugungsBild bild(Image1->canvas(), z_);
     for (t_ = 0;;) {
         if (intensitaetZeigen_) {
             bild.ZeichneIntensitaet();
-            while (intensitaetZeigen_ && !Stopp && !ProgrammEndet && isVisible())
-                ::Warte(std::uint32_t(std::max(Verzoegerung, 1)));
-            if (Stopp || ProgrammEndet || !isVisible())
+            while (intensitaetZeigen_ && !Gestoppt())
+                co_await Warte(std::uint32_t(std::max(Verzoegerung, 1)));
+            if (Gestoppt())
                 break;
             continue;  // resume the wave where it stopped
         }
         bild.ZeichneWellen(t_);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
         ++t_;
     }
-    Stopp = true;
 }
 
 // ---- handlers ----------------------------------------------------------------------------
@@ -383,7 +364,7 @@ void TFormBeugung3::RadioGroupWellenzugClick() { Stoppen(); }
 
 void TFormBeugung3::RadioGroupArtBeugungClick()
 {
-    Stopp = true;
+    LaufStoppen();
     MaskeBauen();
     Stoppen();
 }
@@ -398,7 +379,7 @@ void TFormBeugung3::TrackBarLambdaChange()
 
 void TFormBeugung3::TrackBarSchwDauerChange()
 {
-    if (an && !Stopp) {  // the run goes on with the new speed; the wavelength stays
+    if (an && !Gestoppt()) {  // the run goes on with the new speed; the wavelength stays
         z_.w.N = TrackBarSchwDauer->Position();
         return;
     }
@@ -413,7 +394,7 @@ void TFormBeugung3::TrackBarAufloesungChange()
 
 void TFormBeugung3::RadioGroupZeichenflaecheClick()
 {
-    Stopp = true;
+    LaufStoppen();
     const QRect ort = Bildort(layout_.flaeche, RadioGroupZeichenflaeche->ItemIndex());
     Image1->move(ort.topLeft());
     Image1->setBildGroesse(ort.width(), ort.height());

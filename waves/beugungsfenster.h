@@ -62,7 +62,6 @@ public:
     int zeitpunkt() const { return t_; }
 
     // ---- handlers ----
-    void BitBtnLichtClick() override;
     void RadioButtonModusClick();
     void RadioGroupArtBeugungEinfClick();
     void RadioGroupWellenzugClick();
@@ -79,12 +78,12 @@ public:
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
-    void SimulationAlt();
+    Ablauf Simulation() override;
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:
-    // Computes the Huygens tables now; false when cancelled.
-    bool BerechnePhaseIntens();
+    // Computes the Huygens tables now.
+    void BerechnePhaseIntens();
 
     // ---- controls ----
     Bild *Image1 = nullptr;
@@ -113,8 +112,8 @@ private:
     void Stoppen();
     void WerteLesen();
     void MaskeBauen();
-    void SimulationEinf();
-    void SimulationKompl();
+    Ablauf SimulationEinf();
+    Ablauf SimulationKompl();
     void SchreibeHinweise();
     bool simulationsModus() const;
 

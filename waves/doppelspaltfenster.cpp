@@ -208,7 +208,7 @@ void TFormDoppelspalt::ApparatNeu()
 
 void TFormDoppelspalt::StoppenUndZeichnen()
 {
-    Stopp = true;
+    LaufStoppen();
     z_.lampe = false;
     AnAusSchalten(false);
     ZeichneAlles();
@@ -224,14 +224,15 @@ void TFormDoppelspalt::BitBtnLichtClick()
     AnAusSchalten(z_.lampe);
     pause = false;
     ApparatNeu();
-    if (!z_.lampe) {
-        Stopp = true;
-        return;
-    }
-    if (!Laufen([this] { SimulationAlt(); }, [this] { return z_.lampe; }))
-        return;
+    if (!z_.lampe)
+        LaufStoppen();
+    else
+        LaufStarten();
+}
 
-    // end of the run
+void TFormDoppelspalt::LaufBeendet()
+{
+    SimFenster::LaufBeendet();  // the observation button with it
     if (z_.graph)
         DoppelspaltBild(Image1->canvas(), z_).ZeichneGraph(0x0000FF);
     if (!gestoppt_)
@@ -241,20 +242,18 @@ void TFormDoppelspalt::BitBtnLichtClick()
     AnAusSchalten(false);
     if (warAn)
         ApparatNeu();
-    BitBtnBeobachtung->setEnabled(true);
-    Stopp = true;
 }
 
-void TFormDoppelspalt::SimulationAlt()
+Ablauf TFormDoppelspalt::Simulation()
 {
     BitBtnLoeschen->setEnabled(true);
     Canvas &c = Image1->canvas();
     int k = 0;
     k_ = 0;
-    gestoppt_ = false;
+    gestoppt_ = true;  // until the hits are complete
     const auto ganz = [](int n) { return Zufall(n); };
     const auto reell = [] { return Zufall(); };
-    while (k <= 320000 && !Stopp) {
+    while (k <= 320000 && !Gestoppt()) {
         // one batch of 64 hits, painted without a repaint per pixel; then only the changed
         // part of the picture is put on screen
         DoppelspaltBild bild(c, z_);
@@ -273,14 +272,9 @@ void TFormDoppelspalt::SimulationAlt()
         c.onChange = std::move(melden);
         if (!neu.isEmpty())
             Image1->update(neu);
-        ::Warte(std::uint32_t(Verzoegerung));
+        co_await Warte(std::uint32_t(Verzoegerung));
     }
-    gestoppt_ = Stopp;
-}
-
-void TFormDoppelspalt::FormClose()
-{
-    Stopp = true;
+    gestoppt_ = Gestoppt();
 }
 
 // ---- handlers ---------------------------------------------------------------------------------

@@ -52,8 +52,8 @@ public:
     void BitBtnLoeschenClick();
 
 protected:
-    void FormClose() override;
-    void SimulationAlt();
+    Ablauf Simulation() override;
+    void LaufBeendet() override;
 
 private:
     // ---- controls ----
@@ -82,5 +82,5 @@ private:
     TColor grund_ = 0;
     bool vierfach_ = false;
     int k_ = 0;
-    bool gestoppt_ = false; // the last run ended on Stopp
+    bool gestoppt_ = false; // the last run was stopped (or cut off) before its hits were complete
 };

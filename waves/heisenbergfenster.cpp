@@ -235,7 +235,7 @@ QRect TFormHeisenberg::SpriteLoeschen(int i)
 
 void TFormHeisenberg::PaneleButtonAktualisieren()
 {
-    Stopp = true;
+    LaufStoppen();
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
     PanelAufloesung->setVisible(schritt_ != 4);
@@ -278,9 +278,9 @@ void TFormHeisenberg::BitBtnzurueckzurueckClick() { SchrittSetzen(1); }
 
 void TFormHeisenberg::FormActivate()
 {
-    // a run left with the back button ends at its next frame without drawing again; the
+    // a run left with the back button ends at its next tick without drawing again; the
     // window opens on the step's starting picture, not on that run's last frame
-    Stopp = true;
+    LaufStoppen();
     AnAusSchalten(false);
     pause = false;
     Startbild();
@@ -288,34 +288,14 @@ void TFormHeisenberg::FormActivate()
 
 void TFormHeisenberg::Stoppen()
 {
-    Stopp = true;
+    LaufStoppen();
     AnAusSchalten(false);
     Vorbereiten();
-    if (isVisible())
-        QCoreApplication::processEvents();
-}
-
-void TFormHeisenberg::BitBtnLichtClick()
-{
-    Stopp = true;
-    AnAusSchalten(!an);
-    Vorbereiten();
-    pause = false;
-    if (!an)
-        return;
-    if (Hinweis.sichtbar())
-        TafelVerbergen(Hinweis);
-    if (!Laufen([this] { SimulationAlt(); }, [this] { return an; }))
-        return;
-    if (an)
-        AnAusSchalten(false);
-    Stopp = true;
 }
 
 bool TFormHeisenberg::BerechnePhaseIntens()
 {
-    // Between columns the program stays responsive; a stop (back button, on/off, a changed
-    // parameter) cancels the computation.
+    // The sums take at most about a fifth of a second; the panel shows meanwhile.
     const auto rechnen = [this](const Huygens::Fortschritt &f) {
         return BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, f);
     };
@@ -332,14 +312,16 @@ bool TFormHeisenberg::BerechnePhaseIntens()
     return fertig;
 }
 
-void TFormHeisenberg::SimulationAlt()
+Ablauf TFormHeisenberg::Simulation()
 {
+    if (Hinweis.sichtbar())
+        TafelVerbergen(Hinweis);
     WerteLesen();
     const int N = BilderProPeriode(TrackBarTempo->Position());
     z_.c = z_.lambda / N;
     z_.p = 96.0 / N;
     if (schritt_ <= 2 && neuFeld_ && !BerechnePhaseIntens())
-        return;
+        co_return;
     if (schritt_ >= 2 && neuRichtung_) {
         richtungen_ = BerechneRichtungen(z_.b, z_.lambda);
         neuRichtung_ = false;
@@ -406,11 +388,10 @@ void TFormHeisenberg::SimulationAlt()
         c.onChange = std::move(melden);
         if (!neu.isEmpty())
             Image1->update(neu);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
     }
-    Stopp = true;
 }
 
 // ---- parameter handlers ----------------------------------------------------------------------------
@@ -419,7 +400,7 @@ void TFormHeisenberg::TrackBarSpaltBChange()
 {
     neuFeld_ = neuRichtung_ = true;
     // the old slit would stay visible under the new one: the picture starts afresh
-    Stopp = true;
+    LaufStoppen();
     WerteLesen();
     HeisenbergBild(Image1->canvas(), z_).Loeschen();
     AlleNichtGezeichnet();
@@ -434,7 +415,7 @@ void TFormHeisenberg::TrackBarLambdaChange()
 
 void TFormHeisenberg::TrackBarAufloesungChange()
 {
-    if (an && !Stopp) {
+    if (an && !Gestoppt()) {
         if (IntensitaetGezeigt())
             BildNeu();
         else
@@ -446,7 +427,7 @@ void TFormHeisenberg::TrackBarAufloesungChange()
 
 void TFormHeisenberg::CheckBoxMitIntensClick()
 {
-    if (an && !Stopp)
+    if (an && !Gestoppt())
         BildNeu();
 }
 
@@ -460,7 +441,7 @@ void TFormHeisenberg::CheckBoxSpurClick()
 void TFormHeisenberg::RadioGroupZeichenflaecheClick()
 {
     ImageSetzen(RadioGroupZeichenflaeche->ItemIndex() + 2, grund_);
-    if (an && !Stopp)
+    if (an && !Gestoppt())
         BildNeu();
     else
         Vorbereiten();

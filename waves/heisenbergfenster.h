@@ -46,7 +46,6 @@ public:
     int groesse() const { return a_; }
 
     // ---- handlers ----
-    void BitBtnLichtClick() override;
     void BitBtnWeiterClick();
     void BitBtnSchrittzurueckClick();
     void BitBtnzurueckzurueckClick();
@@ -62,7 +61,7 @@ public:
 protected:
     void FormActivate() override;
     void Vorbereiten() override;
-    void SimulationAlt();
+    Ablauf Simulation() override;
 
 private:
     // Computes the Huygens tables now; false when cancelled.

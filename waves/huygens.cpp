@@ -1,8 +1,5 @@
 #include "huygens.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <cmath>
 
@@ -142,15 +139,9 @@ std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, co
 bool FeldSchritt(std::optional<Feld> &feld, const std::function<std::optional<Feld>(const Fortschritt &)> &rechnen,
                  const std::function<void(int fertig, int gesamt)> &zeigen)
 {
-    QElapsedTimer uhr;
-    uhr.start();
     std::optional<Feld> f = rechnen([&](int fertig, int gesamt) {
         zeigen(fertig, gesamt);
-        if (uhr.elapsed() >= 40) {
-            QCoreApplication::processEvents();
-            uhr.restart();
-        }
-        return !Stopp && !ProgrammEndet;
+        return true;
     });
     if (!f)
         return false;

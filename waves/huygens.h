@@ -62,10 +62,9 @@ using Fortschritt = std::function<bool(int fertig, int gesamt)>;
 // open intervals from that table. Empty when cancelled.
 std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, const Fortschritt &fortschritt = {});
 
-// A window's field step: computes the field with rechnen while the program stays responsive
-// (the pending events are handled every 40 ms) and shows the progress through zeigen; a stop
-// (Stopp, or the program ending) cancels. On success the field replaces feld; false when
-// cancelled, feld then stays as it was.
+// A window's field step: computes the field with rechnen (at most about a fifth of a second)
+// and shows the progress through zeigen. On success the field replaces feld; false when
+// rechnen gave none, feld then stays as it was.
 bool FeldSchritt(std::optional<Feld> &feld, const std::function<std::optional<Feld>(const Fortschritt &)> &rechnen,
                  const std::function<void(int fertig, int gesamt)> &zeigen);
 

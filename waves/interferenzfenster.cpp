@@ -495,8 +495,7 @@ void TFormInterferenz::ParameterGeaendert()
 
 void TFormInterferenz::Stoppen()
 {
-    Stopp = true;
-    neustart_ = false;
+    LaufStoppen();
     Vorbereiten();
     AnAusSchalten(false);
 }
@@ -537,63 +536,29 @@ void TFormInterferenz::RadioGroupKnotenClick()
 void TFormInterferenz::FormActivate()
 {
     // laid out from the values read at creation, so reopening never moves anything; a run
-    // of this window still ending underneath ends at its next frame
-    if (imLauf_)
-        Stopp = true;
-    neustart_ = false;
+    // of this window still ending ends at its next tick
+    LaufStoppen();
     pause = false;
     Vorbereiten();
     AnAusSchalten(false);
 }
 
-void TFormInterferenz::FormClose() { neustart_ = false; }
-
 // ---- the run ------------------------------------------------------------------------------
 
-void TFormInterferenz::BitBtnLichtClick()
-{
-    if (imLauf_) {
-        // a run is still on the stack: it reads the flags at its next frame
-        Stopp = true;
-        neustart_ = !an;
-        AnAusSchalten(!an);
-        return;
-    }
-    Stopp = true;
-    AnAusSchalten(!an);
-    Vorbereiten();
-    pause = false;
-    if (!an)
-        return;
-    imLauf_ = true;
-    do {
-        if (neustart_)
-            Vorbereiten();
-        neustart_ = false;
-        Stopp = false;
-        SimulationAlt();
-    } while (neustart_ && an && !ProgrammEndet);
-    imLauf_ = false;
-    neustart_ = false;
-    if (an)
-        AnAusSchalten(false);
-    Stopp = true;
-    BitBtnErgebnis->setEnabled(true);
-}
-
-void TFormInterferenz::SimulationAlt()
+Ablauf TFormInterferenz::Simulation()
 {
     if (werte_.d == 1) {
         const bool zwei = werte_.w == 2, links = RadioGroupRichtung1->ItemIndex() == 0;
-        SimulationSeilwellen(zwei || links, zwei || !links);
+        co_await SimulationSeilwellen(zwei || links, zwei || !links);
     } else if (werte_.w == 1) {
-        Simulation1WasserWelle(RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts);
+        co_await Simulation1WasserWelle(RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts);
     } else {
-        Simulation2Wasserwellen(RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts : Zentren::BeideLinks);
+        co_await Simulation2Wasserwellen(RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts
+                                                                               : Zentren::BeideLinks);
     }
 }
 
-void TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
+Ablauf TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
 {
     werte_ = BerechneWerte(Steuerung());
     const SeilLauf l = SeilLaufVon(werte_, layout_.R, links, rechts);
@@ -602,24 +567,20 @@ void TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
     double t = 0;
     for (;;) {
         ZeichneSeilFrame(bilder, l, t, markierung_, masse_, Zeichengrund);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
         t += Zeitschritt(Verzoegerung);
         if (einzelzug && t > l.endzeit)
             break;
     }
-    if (einzelzug && !Stopp)  // ended by itself
-        AnAusSchalten(false);
-    Stopp = true;
-    BitBtnErgebnis->setEnabled(true);
 }
 
-void TFormInterferenz::Simulation1WasserWelle(Zentren art) { Wasserwellen(art, false); }
+Ablauf TFormInterferenz::Simulation1WasserWelle(Zentren art) { return Wasserwellen(art, false); }
 
-void TFormInterferenz::Simulation2Wasserwellen(Zentren art) { Wasserwellen(art, true); }
+Ablauf TFormInterferenz::Simulation2Wasserwellen(Zentren art) { return Wasserwellen(art, true); }
 
-void TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
+Ablauf TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
 {
     const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
     const int Q = layout_.Q;
@@ -632,14 +593,10 @@ void TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
         ZeichneSchnitte(ImageSchnittWaagr->canvas(), ImageSchnittSenkr->canvas(), l, t, Q);
         Achsen2Dim(Image2Dim->canvas(), l.X0, l.Y0);
         ZeichneZentren(Image2Dim->canvas(), l, zentrumLinks_, zentrumRechts_);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp || (l.einzelzug && t >= l.laufzeit))
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt() || (l.einzelzug && t >= l.laufzeit))
             break;
     }
-    if (l.einzelzug && !Stopp)  // ended by itself
-        AnAusSchalten(false);
-    Stopp = true;
-    BitBtnErgebnis->setEnabled(true);
 }
 
 // ---- texts --------------------------------------------------------------------------------

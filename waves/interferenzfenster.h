@@ -60,13 +60,10 @@ public:
     void RadioGroupZPunkteClick();
     void RadioGroupKnotenClick();
 
-    void BitBtnLichtClick() override;
-
 protected:
     void FormActivate() override;
-    void FormClose() override;
     void Vorbereiten() override;
-    void SimulationAlt();
+    Ablauf Simulation() override;
 
 private:
     // ---- pictures ----
@@ -115,11 +112,11 @@ private:
     void ErzeugeBilder();
     void SeilMarkerPlatzieren();
     void BilderZeigen();
-    void SimulationSeilwellen(bool links, bool rechts);
-    void Simulation1WasserWelle(Interferenz::Zentren art);
-    void Simulation2Wasserwellen(Interferenz::Zentren art);
+    Ablauf SimulationSeilwellen(bool links, bool rechts);
+    Ablauf Simulation1WasserWelle(Interferenz::Zentren art);
+    Ablauf Simulation2Wasserwellen(Interferenz::Zentren art);
     // Both: the water run with one or two centres (the second draws the intensity picture first).
-    void Wasserwellen(Interferenz::Zentren art, bool zweiZentren);
+    Ablauf Wasserwellen(Interferenz::Zentren art, bool zweiZentren);
     void ParameterGeaendert();
 
     Interferenz::Layout layout_;
@@ -127,7 +124,5 @@ private:
     Interferenz::WasserGeometrie wasser_;
     Interferenz::Markierung markierung_;
     QImage zentrumLinks_, zentrumRechts_, masse_;
-    bool erzeugt_ = false;   // all controls exist
-    bool imLauf_ = false;    // an engine is on the stack
-    bool neustart_ = false;  // switched on again while the last run was still ending
+    bool erzeugt_ = false;  // all controls exist
 };

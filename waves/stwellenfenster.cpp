@@ -185,7 +185,7 @@ void TFormStWellen::Vorbereiten(bool mitSeil)
 
 void TFormStWellen::Stoppen()
 {
-    Stopp = true;
+    LaufStoppen();
     AnAusSchalten(false);
     Vorbereiten(true);
 }
@@ -215,21 +215,21 @@ void TFormStWellen::Aktualisieren(bool boxBeschriften)
 
 void TFormStWellen::BitBtnWeiterClick()
 {
-    Stopp = true;
+    LaufStoppen();
     schritt_ = std::min(5, schritt_ + 1);
     Aktualisieren();
 }
 
 void TFormStWellen::BitBtnSchrittZurueckClick()
 {
-    Stopp = true;
+    LaufStoppen();
     schritt_ = std::max(1, schritt_ - 1);
     Aktualisieren();
 }
 
 void TFormStWellen::BitBtnzurueckzurueckClick()
 {
-    Stopp = true;
+    LaufStoppen();
     schritt_ = 1;
     Aktualisieren();
 }
@@ -254,59 +254,55 @@ void TFormStWellen::CheckBoxEinzelWellenClick()
 
 void TFormStWellen::BitBtnLichtClick()
 {
-    Stopp = true;
+    // the picture stays as it is: the run starts from the prepared string
     AnAusSchalten(!an);
     pause = false;
     if (!an)
-        return;
-    if (!Laufen([this] { Zeichne(); }, [this] { return an; }))
-        return;
-    if (an && ProgrammEndet)  // a restart asked for as the program ends: end the run instead
-        AnAusSchalten(false);
+        LaufStoppen();
+    else
+        LaufStarten();
 }
 
-void TFormStWellen::Zeichne()
+Ablauf TFormStWellen::Simulation()
 {
     WerteLesen();
     z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
     if (schritt_ == 5)
-        SimulationStehendeWellen();
+        co_await SimulationStehendeWellen();
     else
-        SimulationWellenGegeneinander();
+        co_await SimulationWellenGegeneinander();
 }
 
-void TFormStWellen::SimulationWellenGegeneinander()
+void TFormStWellen::LaufBeendet()
+{
+    const bool beobachtung = BitBtnErgebnis->isEnabled();  // only the standing wave frees it
+    SimFenster::LaufBeendet();
+    BitBtnErgebnis->setEnabled(beobachtung);
+    Vorbereiten(true);
+}
+
+Ablauf TFormStWellen::SimulationWellenGegeneinander()
 {
     z_.g = AufbauGegenwellen(z_.w, !z_.wellenberg, z_.gegenphasig, z_.festesEnde);
     for (t_ = 0;; ++t_) {
         bild_->FrameGegenwellen(t_);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
         if (z_.g.einzelPuls && t_ >= z_.g.laenge)
             break;
     }
-    if (NeuerLaufWartet())  // switched on again meanwhile: the next run follows at once
-        return;
-    AnAusSchalten(false);
-    Stopp = true;
-    Vorbereiten(true);
 }
 
-void TFormStWellen::SimulationStehendeWellen()
+Ablauf TFormStWellen::SimulationStehendeWellen()
 {
     for (t_ = 0;; ++t_) {
         bild_->FrameStehend(t_);
-        ::Warte(std::uint32_t(Verzoegerung));
-        if (Stopp)
+        co_await Warte(std::uint32_t(Verzoegerung));
+        if (Gestoppt())
             break;
     }
     BitBtnErgebnis->setEnabled(true);
-    if (NeuerLaufWartet())
-        return;
-    Stopp = true;
-    AnAusSchalten(false);
-    Vorbereiten(true);
 }
 
 void TFormStWellen::SchreibeText()

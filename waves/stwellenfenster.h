@@ -50,6 +50,8 @@ public:
 
 protected:
     void Vorbereiten() override { Vorbereiten(true); }
+    Ablauf Simulation() override;
+    void LaufBeendet() override;
     int VerzoegerungAusTempo(int position, int max) const override;
 
 private:
@@ -74,9 +76,8 @@ private:
     void Aktualisieren(bool boxBeschriften = true);
     void Vorbereiten(bool mitSeil);
     void Stoppen();
-    void Zeichne();
-    void SimulationWellenGegeneinander();
-    void SimulationStehendeWellen();
+    Ablauf SimulationWellenGegeneinander();
+    Ablauf SimulationStehendeWellen();
     void WerteLesen();
     void SchreibeText();
     void SchreibeErgebnis();

@@ -8,7 +8,6 @@
 #include "testhilfen.h"
 
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -344,53 +343,41 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     fenster.TrackBarTempo->setPosition(4);
 
     // simulation: the tables are computed at the start; holding the panel shows the intensity
-    // and stops the wave, releasing it lets the wave go on. The steps run inside the run's
-    // waits, each when the run has got there.
-    int schritt = 0, tGehalten = -1, wartend = 0;
-    QTimer takt;
-    takt.setInterval(10);
-    QObject::connect(&takt, &QTimer::timeout, &fenster, [&] {
-        const Masse &m = fenster.zustand().m;
-        switch (schritt) {
-        case 0:  // the wave runs
-            if (!fenster.an || fenster.neuRechnen() || fenster.zeitpunkt() < 2)
-                return;
-            fenster.trackBarSchwDauer()->setPosition(16);  // goes on, slower, same wavelength
-            EXPECT_TRUE(fenster.an);
-            EXPECT_EQ(fenster.zustand().w.N, 16);
-            EXPECT_EQ(fenster.zustand().w.lambda, 60);
-            QTest::mousePress(fenster.panel1(), Qt::LeftButton);
-            schritt = 1;
-            return;
-        case 1:  // the intensity is shown: the incident region is cleared
-            if (fenster.image1()->canvas().pixel(2, 2) != FarbeHintergrund)
-                return;
-            EXPECT_EQ(fenster.image1()->canvas().pixel(m.X0 + 60, m.Y0),
-                      FarbCodeIntens(2 * Runde(56 * IntensitaetBei(*fenster.feld(), 60, 0))));
-            tGehalten = fenster.zeitpunkt();
-            schritt = 2;
-            return;
-        case 2:  // the wave stands while the panel is held
-            if (++wartend < 10)
-                return;
-            EXPECT_EQ(fenster.zeitpunkt(), tGehalten);
-            QTest::mouseRelease(fenster.panel1(), Qt::LeftButton);
-            schritt = 3;
-            return;
-        case 3:
-            if (fenster.zeitpunkt() <= tGehalten)
-                return;
-            schritt = 4;
-            takt.stop();
-            fenster.BitBtnZurueck->click();
-        }
-    });
-    takt.start();
+    // and stops the wave, releasing it lets the wave go on
+    TestTakt takt;
     fenster.BitBtnLicht->click();
-    EXPECT_EQ(schritt, 4);
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.neuRechnen() && fenster.zeitpunkt() >= 2; }));
+    EXPECT_TRUE(fenster.an);
+    fenster.trackBarSchwDauer()->setPosition(16);  // goes on, slower, same wavelength
+    EXPECT_TRUE(fenster.an);
+    EXPECT_EQ(fenster.zustand().w.N, 16);
+    EXPECT_EQ(fenster.zustand().w.lambda, 60);
+    QTest::mousePress(fenster.panel1(), Qt::LeftButton);
+    // the intensity is shown: the incident region is cleared
+    ASSERT_TRUE(takt.Bis([&] { return fenster.image1()->canvas().pixel(2, 2) == FarbeHintergrund; }));
+    const Masse &m = fenster.zustand().m;
+    EXPECT_EQ(fenster.image1()->canvas().pixel(m.X0 + 60, m.Y0),
+              FarbCodeIntens(2 * Runde(56 * IntensitaetBei(*fenster.feld(), 60, 0))));
+    const int tGehalten = fenster.zeitpunkt();
+    takt.Weiter(200);  // the wave stands while the panel is held
+    EXPECT_EQ(fenster.zeitpunkt(), tGehalten);
+    QTest::mouseRelease(fenster.panel1(), Qt::LeftButton);
+    ASSERT_TRUE(takt.Bis([&] { return fenster.zeitpunkt() > tGehalten; }));
+    // held again, then off and on: the held intensity does not keep the old run going, the
+    // new one follows; leaving ends it
+    QTest::mousePress(fenster.panel1(), Qt::LeftButton);
+    takt.Weiter(50);
+    fenster.BitBtnLicht->click();
+    fenster.BitBtnLicht->click();
+    EXPECT_TRUE(fenster.an);
+    takt.Weiter(50);
+    EXPECT_TRUE(fenster.LaufAktiv());
+    EXPECT_TRUE(fenster.an);
+    fenster.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
+    QTest::mouseRelease(fenster.panel1(), Qt::LeftButton);
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
-    EXPECT_TRUE(Stopp);
 
     // animation mode with a single train ends by itself; direction arrows are drawn
     FensterOeffnen(&fenster);
@@ -403,6 +390,7 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     fenster.checkBoxRichtungenVorBlende()->setChecked(true);
     fenster.checkBoxRichtungenNachBlende()->setChecked(true);
     fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_GT(fenster.zeitpunkt(), Laufzeit(fenster.zustand().m, fenster.zustand().w));
 
@@ -410,18 +398,15 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     // instead of nesting a second run inside it
     fenster.radioGroupWellenzug()->setItemIndex(1);
     fenster.radioGroupArtBeugungEinf()->setItemIndex(0);
-    bool sofortZurueck = false;
-    QTimer::singleShot(80, &fenster, [&] {
-        fenster.BitBtnLicht->click();
-        fenster.BitBtnLicht->click();
-        sofortZurueck = fenster.an;
-    });
-    QTimer::singleShot(200, &fenster, [&] {
-        EXPECT_TRUE(fenster.an);
-        fenster.close();
-    });
     fenster.BitBtnLicht->click();
-    EXPECT_TRUE(sofortZurueck);
+    takt.Weiter(80);
+    fenster.BitBtnLicht->click();
+    fenster.BitBtnLicht->click();
+    EXPECT_TRUE(fenster.an);  // returned at once, with the run on
+    takt.Weiter(120);
+    EXPECT_TRUE(fenster.an);
+    fenster.close();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
 }

@@ -7,7 +7,6 @@
 #include "doppelspaltfenster.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -237,36 +236,36 @@ TEST(Doppelspalt, WindowRunsTurnsTheViewAndLeaves)
                 n += FarbeAusRgb(b.pixel(x, y)) == Gelb;
         return n;
     };
-    int trefferVorher = 0, gelbNachDrehen = 0;
-    Sobald(&fenster, [&] { return fenster.treffer() >= 256; }, [&] {
-        EXPECT_TRUE(fenster.an);
-        EXPECT_TRUE(fenster.bitBtnUnterbrechen()->isEnabled());
-        trefferVorher = fenster.treffer();
-        const int gelbVorher = gelbeZahl();
-        fenster.trackBarSehBreite()->setPosition(-30);  // redraws; the run goes on
-        EXPECT_TRUE(fenster.an);
-        gelbNachDrehen = gelbeZahl();  // the lit slits and the lamp's rim: the dots are gone
-        EXPECT_LT(gelbNachDrehen + 500, gelbVorher);
-    });
-    Sobald(&fenster, [&] { return trefferVorher > 0 && fenster.treffer() >= trefferVorher + 1100; }, [&] {
-        EXPECT_TRUE(fenster.an);
-        EXPECT_GT(gelbeZahl(), gelbNachDrehen + 100);  // new dots in the new projection
-        EXPECT_GE(fenster.treffer(), 1024);
-        EXPECT_TRUE(fenster.bitBtnBeobachtung()->isEnabled());
-        fenster.BitBtnZurueck->click();
-    });
+    TestTakt takt;
     fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return fenster.treffer() >= 256; }));
+    EXPECT_TRUE(fenster.an);
+    EXPECT_TRUE(fenster.bitBtnUnterbrechen()->isEnabled());
+    const int trefferVorher = fenster.treffer();
+    const int gelbVorher = gelbeZahl();
+    fenster.trackBarSehBreite()->setPosition(-30);  // redraws; the run goes on
+    EXPECT_TRUE(fenster.an);
+    const int gelbNachDrehen = gelbeZahl();  // the lit slits and the lamp's rim: the dots are gone
+    EXPECT_LT(gelbNachDrehen + 500, gelbVorher);
+    ASSERT_TRUE(takt.Bis([&] { return fenster.treffer() >= trefferVorher + 1100; }));
+    EXPECT_TRUE(fenster.an);
+    EXPECT_GT(gelbeZahl(), gelbNachDrehen + 100);  // new dots in the new projection
+    EXPECT_GE(fenster.treffer(), 1024);
+    EXPECT_TRUE(fenster.bitBtnBeobachtung()->isEnabled());
+    fenster.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.lampe());
-    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_FALSE(fenster.bitBtnUnterbrechen()->isEnabled());
 
     // a parameter change stops the run; the screen view hides the viewing angles
     FensterOeffnen(&fenster);
     Ereignisse(20);
-    QTimer::singleShot(100, &fenster, [&] { fenster.trackBarLambda()->setPosition(30); });
     fenster.BitBtnLicht->click();
+    takt.Weiter(100);
+    fenster.trackBarLambda()->setPosition(30);
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     // each up-down moves its bar by one step from where the bar stands
     fenster.upDownlambda()->klick(UpDown::Voriger);

@@ -5,16 +5,9 @@
 #include "interferenzfenster.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Interferenz;
-
-namespace {
-
-void Spaeter(int ms, std::function<void()> f) { QTimer::singleShot(ms, std::move(f)); }
-
-}  // namespace
 
 TEST(FormInterferenz, PanelsAndCaptionsOfEachSetUp)
 {
@@ -113,57 +106,35 @@ TEST(FormInterferenz, EverythingOnTheScreenAndApart)
 TEST(FormInterferenz, RopeRunKeepsGoingOnTempoAndLeavesWithBack)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormInterferenz f;
     FensterOeffnen(&f);
     Ereignisse(20);
     QImage ruhe = f.image1Dim()->bild(), frame;
-    bool anNachTempo = false, anNachMarken = false;
-    Spaeter(150, [&] {
-        f.TrackBarTempo->setPosition(0);  // the slowest tempo: 15 ms
-        anNachTempo = f.an;
-        f.radioGroupZPunkte()->setItemIndex(2);
-        f.checkBoxEinzelWellen()->setChecked(true);
-        anNachMarken = f.an;
-        frame = f.image1Dim()->bild();
-    });
-    // off and on again while the run is still on the stack: the run restarts, it does not nest
-    bool anNachNeustart = false;
-    QImage nachNeustart;
-    Spaeter(250, [&] {
-        f.BitBtnLicht->click();
-        f.BitBtnLicht->click();
-        anNachNeustart = f.an;
-        nachNeustart = f.image1Dim()->bild();
-    });
-    // then back as soon as a new frame has been drawn (or after a generous while)
-    bool bewegtSichWeiter = false;
-    QTimer wache;
-    wache.setInterval(20);
-    QObject::connect(&wache, &QTimer::timeout, [&] {
-        if (nachNeustart.isNull())
-            return;
-        bewegtSichWeiter = f.image1Dim()->bild() != nachNeustart;
-        if (bewegtSichWeiter) {
-            wache.stop();
-            f.BitBtnZurueck->click();
-        }
-    });
-    wache.start();
-    QTimer notbremse;  // dies with the test, unlike a free single shot
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnZurueck->click(); });
-    notbremse.start(10000);
     f.BitBtnLicht->click();
-    EXPECT_TRUE(anNachNeustart);
-    EXPECT_TRUE(bewegtSichWeiter);
-    EXPECT_TRUE(anNachTempo);
-    EXPECT_TRUE(anNachMarken);
+    takt.Weiter(150);
+    f.TrackBarTempo->setPosition(0);  // the slowest tempo: 15 ms
+    EXPECT_TRUE(f.an);
+    f.radioGroupZPunkte()->setItemIndex(2);
+    f.checkBoxEinzelWellen()->setChecked(true);
+    EXPECT_TRUE(f.an);
+    frame = f.image1Dim()->bild();
+    takt.Weiter(100);
+    // off and on again while the run is still ending: the run restarts, it does not nest
+    f.BitBtnLicht->click();
+    f.BitBtnLicht->click();
+    EXPECT_TRUE(f.an);
+    const QImage nachNeustart = f.image1Dim()->bild();
+    // then back as soon as a new frame has been drawn
+    EXPECT_TRUE(takt.Bis([&] { return f.image1Dim()->bild() != nachNeustart; }, 10000));
+    EXPECT_TRUE(f.LaufAktiv());
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_EQ(f.Verzoegerung, 15);
     EXPECT_NE(frame, ruhe);
     EXPECT_EQ(f.markierung().anzahl, 2);
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(f.an);
-    EXPECT_TRUE(Stopp);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
 
     // opened again: at rest, in the same place, the marks drawn anew on the rope
@@ -185,8 +156,11 @@ TEST(FormInterferenz, ParameterStopsTheRunAndASingleTrainEndsByItself)
     TFormInterferenz f;
     FensterOeffnen(&f);
     Ereignisse(20);
-    Spaeter(100, [&] { f.trackBarWellenlaengeEins()->setPosition(50); });
-    f.BitBtnLicht->click();  // returns once the change has stopped the run
+    TestTakt takt;
+    f.BitBtnLicht->click();
+    takt.Weiter(100);
+    f.trackBarWellenlaengeEins()->setPosition(50);
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));  // the change has stopped the run
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.werte().lambda1, 150);
     EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
@@ -195,6 +169,8 @@ TEST(FormInterferenz, ParameterStopsTheRunAndASingleTrainEndsByItself)
     EXPECT_FALSE(f.radioGroupAnfangszustand()->isVisibleTo(&f));
     f.trackBarWellenlaengeEins()->setPosition(100);
     f.BitBtnLicht->click();  // ends after round((2R + λ)/c) + N rope frames
+    EXPECT_TRUE(f.an);
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_FALSE(f.an);
     EXPECT_EQ(f.PanelKontrolle->farbe(), 0x0000FFu);
     EXPECT_TRUE(f.isVisible());
@@ -212,31 +188,16 @@ TEST(FormInterferenz, WaterRunShowsIntensityWithoutStopping)
     FensterOeffnen(&f);
     Ereignisse(20);
     // once the picture has moved on from the first frame: intensity, then off
-    QImage erstes;
-    bool bewegt = false, anNachZeige = false;
-    QTimer wache;
-    wache.setInterval(20);
-    QObject::connect(&wache, &QTimer::timeout, [&] {
-        if (erstes.isNull()) {
-            erstes = f.image2Dim()->bild();
-            return;
-        }
-        bewegt = f.image2Dim()->bild() != erstes;
-        if (!bewegt)
-            return;
-        wache.stop();
-        f.radioGroupAuslInt()->setItemIndex(1);
-        anNachZeige = f.an;
-        Spaeter(50, [&] { f.BitBtnLicht->click(); });
-    });
-    wache.start();
-    QTimer notbremse;
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, [&] { f.BitBtnLicht->click(); });
-    notbremse.start(10000);
+    TestTakt takt;
     f.BitBtnLicht->click();
-    EXPECT_TRUE(bewegt);
-    EXPECT_TRUE(anNachZeige);
+    takt.Weiter(1);
+    const QImage erstes = f.image2Dim()->bild();
+    EXPECT_TRUE(takt.Bis([&] { return f.image2Dim()->bild() != erstes; }, 10000));
+    f.radioGroupAuslInt()->setItemIndex(1);
+    EXPECT_TRUE(f.an);
+    takt.Weiter(50);
+    f.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_TRUE(f.imageIntensitaet()->isVisible());
     EXPECT_FALSE(f.image2Dim()->isVisible());
     // antiphase: dark on the symmetry line, bright a quarter wavelength beside it… somewhere

@@ -8,7 +8,6 @@
 #include "richtext.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -195,12 +194,13 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     fenster.trackBarSpaltB()->setPosition(40);
 
     // step 1: the wave field is computed at the start; a step change stops the run
-    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 2; }, [&] {
-        EXPECT_TRUE(fenster.an);
-        EXPECT_FALSE(fenster.feldNoetig());
-        fenster.bitBtnWeiter()->click();
-    });
+    TestTakt takt;
     fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return fenster.zeitpunkt() > 2; }));
+    EXPECT_TRUE(fenster.an);
+    EXPECT_FALSE(fenster.feldNoetig());
+    fenster.bitBtnWeiter()->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_EQ(fenster.schritt(), 2);
     EXPECT_TRUE(meldungen.liste.isEmpty());
@@ -214,18 +214,17 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
     const QImage vorher = fenster.image1()->bild().copy();
     bool hinterDemSpalt = false;
     int aktivGesehen = 0;
-    std::function<void()> pruefen = [&] {
+    fenster.TrackBarTempo->setPosition(5);  // c = 3: photons reach the slit within the run
+    fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] {
         for (const Photon &p : fenster.photonen()) {
             hinterDemSpalt |= p.aktiv && p.x >= 0;
             aktivGesehen += p.aktiv;
         }
-        if (fenster.an)
-            QTimer::singleShot(5, &fenster, pruefen);
-    };
-    QTimer::singleShot(5, &fenster, pruefen);
-    fenster.TrackBarTempo->setPosition(5);  // c = 3: photons reach the slit within the run
-    Sobald(&fenster, [&] { return fenster.zeitpunkt() > 150; }, [&] { fenster.BitBtnLicht->click(); });
+        return fenster.zeitpunkt() > 150;
+    }));
     fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(hinterDemSpalt);
     EXPECT_GT(aktivGesehen, 0) << fenster.zeitpunkt();
     const QImage &nachher = fenster.image1()->bild();
@@ -260,15 +259,15 @@ TEST(Heisenberg, WindowRunsThroughTheStepsAndLeaves)
 
     // step 5 with the intensity, the picture size changed during the run; then back to the guide
     fenster.checkBoxMitIntens()->setChecked(true);
-    QTimer::singleShot(150, &fenster, [&] {
-        fenster.radioGroupZeichenflaeche()->setItemIndex(0);
-        EXPECT_TRUE(fenster.an);
-        EXPECT_EQ(fenster.image1()->bild().size(), QSize(6 * 57, 6 * 57));
-    });
-    QTimer::singleShot(400, &fenster, [&] { fenster.BitBtnZurueck->click(); });
     fenster.BitBtnLicht->click();
+    takt.Weiter(150);
+    fenster.radioGroupZeichenflaeche()->setItemIndex(0);
+    EXPECT_TRUE(fenster.an);
+    EXPECT_EQ(fenster.image1()->bild().size(), QSize(6 * 57, 6 * 57));
+    takt.Weiter(250);
+    fenster.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
-    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster.isVisible());
     TextPfad.clear();
 }
@@ -283,13 +282,15 @@ TEST(Heisenberg, ReopenedAfterBackShowsTheStepsStartingPicture)
     Ereignisse(20);
     fenster.TrackBarTempo->setPosition(8);
     fenster.trackBarSpaltB()->setPosition(30);
+    TestTakt takt;
     for (int schritt : {1, 3}) {
         while (fenster.schritt() < schritt)
             fenster.bitBtnWeiter()->click();
         const QImage start = fenster.image1()->bild().copy();
-        Sobald(&fenster, [&] { return fenster.an && fenster.zeitpunkt() > 3; },
-               [&] { fenster.BitBtnZurueck->click(); });
         fenster.BitBtnLicht->click();
+        ASSERT_TRUE(takt.Bis([&] { return fenster.an && fenster.zeitpunkt() > 3; })) << schritt;
+        fenster.BitBtnZurueck->click();
+        ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
         ASSERT_FALSE(fenster.isVisible()) << schritt;
         ASSERT_NE(fenster.image1()->bild(), start) << schritt;  // the run had drawn
         FensterOeffnen(&fenster);

@@ -5,8 +5,6 @@
 #include "stwellenfenster.h"
 #include "testhilfen.h"
 
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -163,6 +161,7 @@ TEST(StehendeWellen, LayoutFitsTheScreens)
 TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormStWellen fenster;
     FensterOeffnen(&fenster);
     Ereignisse(20);
@@ -175,6 +174,7 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
 
     // step 1: a single pulse ends by itself
     fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_GE(fenster.zeitpunkt(), fenster.zustand().g.laenge);
     EXPECT_FALSE(fenster.BitBtnErgebnis->isEnabled());
@@ -188,6 +188,7 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
     EXPECT_TRUE(fenster.bitBtnzurueckzurueck()->isVisible());
     fenster.radioGroupFestLose()->setItemIndex(1);
     fenster.BitBtnLicht->click();  // a free-end pulse, to its end
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     fenster.bitBtnWeiter()->click();
     fenster.bitBtnWeiter()->click();
@@ -198,33 +199,42 @@ TEST(StehendeWellen, WindowWalksThroughTheStepsAndLeavesDuringARun)
 
     // step 5 runs until stopped: a changed control stops it, the observation follows
     fenster.trackBarZBaeuche()->setPosition(2);
-    QTimer::singleShot(150, &fenster, [&] {
-        EXPECT_TRUE(fenster.an);
-        const Werte &w = fenster.zustand().w;
-        EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xL), 0, 1e-9);
-        EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xR), 0, 1e-9);
-        fenster.trackBarAmplitude()->setPosition(30);
-    });
     fenster.BitBtnLicht->click();
+    takt.Weiter(150);
+    EXPECT_TRUE(fenster.an);
+    const Werte &w = fenster.zustand().w;
+    EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xL), 0, 1e-9);
+    EXPECT_NEAR(fenster.bild().letzteAuslenkung(w.xR), 0, 1e-9);
+    fenster.trackBarAmplitude()->setPosition(30);
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
     EXPECT_FALSE(fenster.an);
     EXPECT_TRUE(fenster.BitBtnErgebnis->isEnabled());
     EXPECT_EQ(fenster.zustand().w.A, Runde(30 * 84 / 50.0));
 
-    // off and on again during a run restarts the loop instead of nesting a second one;
-    // leaving during a run ends it
-    bool sofortZurueck = false;
-    QTimer::singleShot(80, &fenster, [&] {
+    // off and on again during a run restarts the loop instead of nesting a second one; a
+    // restart still pending as the program ends does not leave the lamp on; leaving during a
+    // run ends it
+    for (const bool programmEnde : {true, false}) {
+        fenster.BitBtnLicht->click();
+        takt.Weiter(80);
         fenster.BitBtnLicht->click();
         EXPECT_FALSE(fenster.an);
         fenster.BitBtnLicht->click();
-        sofortZurueck = fenster.an;  // returned at once, with the run on
-    });
-    QTimer::singleShot(200, &fenster, [&] {
+        EXPECT_TRUE(fenster.an);  // returned at once, with the run on
+        if (programmEnde) {
+            ProgrammEndet = true;
+            Lauf::AlleAbbrechen();
+            takt.Weiter(100);
+            EXPECT_FALSE(fenster.LaufAktiv());
+            EXPECT_FALSE(fenster.an);
+            ProgrammEndet = false;
+            continue;
+        }
+        takt.Weiter(120);
         EXPECT_TRUE(fenster.an);
         fenster.BitBtnZurueck->click();
-    });
-    fenster.BitBtnLicht->click();
-    EXPECT_TRUE(sofortZurueck);
+        ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
+    }
     EXPECT_FALSE(fenster.an);
     EXPECT_FALSE(fenster.isVisible());
     fenster.bitBtnzurueckzurueck()->click();
