@@ -373,6 +373,13 @@ Ablauf TFormSchroedinger3::Elektronen()
     BitBtnErgebnis->setEnabled(true);
 }
 
+void TFormSchroedinger3::LaufBeendet()
+{
+    const bool ergebnis = BitBtnErgebnis->isEnabled();
+    SimFenster::LaufBeendet();
+    BitBtnErgebnis->setEnabled(ergebnis);  // only a picture drawn to its end opens the observation
+}
+
 void TFormSchroedinger3::BitBtnUnterbrechenClick()
 {
     if (LaufAktiv())

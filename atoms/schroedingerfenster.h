@@ -88,6 +88,7 @@ private:
     void Vorbereiten(bool loeschen);
     void Zusaetze(bool mitAtom);
     // The runs: a picture of the probability, or measurements dot by dot.
+    void LaufBeendet() override;
     Ablauf Wahrscheinlichkeit(bool grau);
     Ablauf Elektronen();
     Ablauf ZeichneFarbCode();
