@@ -4,7 +4,7 @@
 #include "richtext.h"
 #include "bausteine.h"
 
-#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QShortcut>
 
 #include <cmath>
@@ -23,13 +23,6 @@ Panel *KnopfPanel(QWidget *eltern, const QString &text, const QRect &ort)
     Setze(p, ort.left(), ort.top(), ort.width(), ort.height());
     return p;
 }
-
-// Counts a drawing in progress while it lives.
-struct Zaehler {
-    int &z;
-    explicit Zaehler(int &wert) : z(wert) { ++z; }
-    ~Zaehler() { --z; }
-};
 
 }  // namespace
 
@@ -185,7 +178,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     Ergebnis.schreiben();
 }
 
-TFormSchroedinger3::~TFormSchroedinger3() { Stopp = true; }
+TFormSchroedinger3::~TFormSchroedinger3() = default;
 
 void TFormSchroedinger3::Skala()
 {
@@ -223,14 +216,14 @@ void TFormSchroedinger3::Zusaetze(bool mitAtom)
 
 void TFormSchroedinger3::TrackBarMassStabChange()
 {
-    Stopp = true;
+    LaufStoppen();
     Skala();
     Vorbereiten(true);
 }
 
 void TFormSchroedinger3::RadioGroupHQZClick()
 {
-    Stopp = true;  // a running measurement ends, as when choosing l
+    LaufStoppen();  // a running measurement ends, as when choosing l
     n_ = RadioGroupHQZ->ItemIndex() + 1;
     QStringList items;
     for (int i = 0; i < NebenQuantenzahlen(n_); ++i)
@@ -243,60 +236,64 @@ void TFormSchroedinger3::RadioGroupHQZClick()
 
 void TFormSchroedinger3::RadioGroupNQZClick()
 {
-    Stopp = true;
+    LaufStoppen();
     l_ = std::max(0, RadioGroupNQZ->ItemIndex());
     PanelZustand5->setCaption(Zustandsname(n_, l_));
     Vorbereiten(true);
 }
 
-void TFormSchroedinger3::PanelFarbCodeClick()
-{
-    Stopp = true;
-    ZeichneWahrscheinlichkeit(true);
-}
+void TFormSchroedinger3::PanelFarbCodeClick() { ZeichneWahrscheinlichkeit(true); }
 
-void TFormSchroedinger3::PanelWahrschPixelClick()
-{
-    Stopp = true;
-    ZeichneWahrscheinlichkeit(false);
-}
+void TFormSchroedinger3::PanelWahrschPixelClick() { ZeichneWahrscheinlichkeit(false); }
 
-void TFormSchroedinger3::PanelElektronen1Click()
-{
-    Stopp = true;
-    ZeichneElektronen();
-}
+void TFormSchroedinger3::PanelElektronen1Click() { ZeichneElektronen(); }
 
 void TFormSchroedinger3::ZeichneWahrscheinlichkeit(bool grau)
 {
-    Zaehler z(zeichnet_);
-    Stopp = true;
+    ++bildNr_;  // a measurement still going leaves no dot in the new picture
+    LaufStarten([this, grau] { return Wahrscheinlichkeit(grau); });
+}
+
+void TFormSchroedinger3::ZeichneElektronen()
+{
+    LaufStarten([this] { return Elektronen(); });
+}
+
+Ablauf TFormSchroedinger3::Luftholen(QElapsedTimer &seit)
+{
+    if (seit.elapsed() < 40)
+        co_return;
+    co_await Warte(0);
+    seit.restart();
+}
+
+Ablauf TFormSchroedinger3::Wahrscheinlichkeit(bool grau)
+{
     n_ = RadioGroupHQZ->ItemIndex() + 1;
     l_ = std::max(0, RadioGroupNQZ->ItemIndex());
     PanelZustand5->setCaption(Zustandsname(n_, l_));
-    pause = false;
     BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
-    ++bildNr_;
     if (grau)
-        ZeichneFarbCode();
+        co_await ZeichneFarbCode();
     else
-        ZeichneMonteCarlo();
+        co_await ZeichneMonteCarlo();
     Zusaetze(true);
     BitBtnErgebnis->setEnabled(true);
 }
 
-void TFormSchroedinger3::ZeichneFarbCode()
+Ablauf TFormSchroedinger3::ZeichneFarbCode()
 {
     Canvas &c = Image1->canvas();
     const double w = wmax_(n_, l_);
+    QElapsedTimer seit;
+    seit.start();
     if (l_ == 0) {
-        Stopp = false;
         // the rings outward in parts; the window stays responsive meanwhile
-        for (int i = 1; i <= GrauSRingZahl(a_) && !Stopp; i += 32) {
+        for (int i = 1; i <= GrauSRingZahl(a_) && !Gestoppt(); i += 32) {
             ZeichneGrauSRinge(c, a_, n_, w, i, i + 31);
-            QCoreApplication::processEvents();
+            co_await Luftholen(seit);
         }
-        if (!Stopp) {
+        if (!Gestoppt()) {
             ZeichneGrauSKern(c, a_, n_, w);
             if (CheckBoxAchsen->isChecked())
                 ZeichneAchsen(c, a_);
@@ -306,9 +303,8 @@ void TFormSchroedinger3::ZeichneFarbCode()
         if (c.onChange)
             c.onChange();
     } else {
-        Stopp = false;
         // a column at a time, the four quadrants at once; the window stays responsive
-        for (int i = 0; i <= a_.N && !Stopp; i += 8) {
+        for (int i = 0; i <= a_.N && !Gestoppt(); i += 8) {
             GrauSpalten(Image1->bild(), a_.cx, a_.cy, a_.N, n_, l_, a_.a0, w, i, i + 7);
             if (CheckBoxAchsen->isChecked())
                 ZeichneAchsen(c, a_);
@@ -316,39 +312,36 @@ void TFormSchroedinger3::ZeichneFarbCode()
                 ZeichneGraph(c, a_, n_, l_);
             if (c.onChange)
                 c.onChange();
-            QCoreApplication::processEvents();
+            co_await Luftholen(seit);
         }
     }
-    Stopp = true;
     grauBild_ = true;
 }
 
-void TFormSchroedinger3::ZeichneMonteCarlo()
+Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
 {
     Canvas &c = Image1->canvas();
-    Stopp = false;
+    QElapsedTimer seit;
+    seit.start();
     const int ziel = WolkenZiel(n_);
     const double w = wmax_(n_, l_);
     int anzahl = 0;
     Zufallspunkt p;
     const auto zufall = [] { return Zufall(); };
     // small states at a wide section accept few draws: the window stays responsive meanwhile
-    for (long versuch = 1; anzahl <= ziel && !Stopp; ++versuch) {
+    for (long versuch = 1; anzahl <= ziel && !Gestoppt(); ++versuch) {
         if (ZiehePunkt(a_.N, n_, l_, a_.a0, w, zufall, p)) {
             c.setPixel(a_.cx + p.x, a_.cy - p.y, WolkenFarbe);
             ++anzahl;
         }
         if (versuch % 65536 == 0)
-            QCoreApplication::processEvents();
+            co_await Luftholen(seit);
     }
     punkte_ = anzahl;
 }
 
-void TFormSchroedinger3::ZeichneElektronen()
+Ablauf TFormSchroedinger3::Elektronen()
 {
-    Zaehler z(zeichnet_);
-    Stopp = false;
-    pause = false;
     BitBtnUnterbrechen->setEnabled(true);
     BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
     const int ziel = MessZiel(n_);
@@ -360,7 +353,7 @@ void TFormSchroedinger3::ZeichneElektronen()
     int anzahl = 0;
     Zufallspunkt p;
     const auto zufall = [] { return Zufall(); };
-    while (anzahl <= ziel && !Stopp) {
+    while (anzahl <= ziel && !Gestoppt()) {
         if (!ZiehePunkt(a_.N, nn, ll, a_.a0, w, zufall, p))
             continue;
         ++anzahl;
@@ -368,24 +361,31 @@ void TFormSchroedinger3::ZeichneElektronen()
             ZeichneGraph(c, a_, nn, ll);
         c.copyMode = KopierModus::SrcCopy;
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, aktuell_, true, 0);
-        ::Warte(std::uint32_t(punktVerzoegerung_ * 30));
-        while (pause && !Stopp)
-            ::Warte(10);
+        co_await Warte(std::uint32_t(punktVerzoegerung_ * 30));  // holds while paused
         if (bildNr_ != bild)
             break;  // the picture was cleared or redrawn meanwhile: no dot of this run belongs in it
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, alt_, true, 0);
     }
-    Stopp = true;
     if (bildNr_ != bild)
-        return;
+        co_return;
     punkte_ = anzahl;
     Zusaetze(true);
     BitBtnErgebnis->setEnabled(true);
 }
 
+void TFormSchroedinger3::LaufBeendet()
+{
+    const bool ergebnis = BitBtnErgebnis->isEnabled();
+    SimFenster::LaufBeendet();
+    BitBtnErgebnis->setEnabled(ergebnis);  // only a picture drawn to its end opens the observation
+}
+
 void TFormSchroedinger3::BitBtnUnterbrechenClick()
 {
-    pause = !pause;
+    if (LaufAktiv())
+        SimFenster::BitBtnStopClick();  // the measurement holds in its waits while paused
+    else
+        pause = !pause;
     BitBtnUnterbrechen->setCaption(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
 }
 
@@ -421,7 +421,7 @@ void TFormSchroedinger3::CheckBoxAtomRandClick()
 
 void TFormSchroedinger3::BitBtnLoeschenClick()
 {
-    Stopp = true;
+    LaufStoppen();
     LoescheAtomBild(Image1->canvas());
     ++bildNr_;
     grauBild_ = false;
@@ -430,8 +430,6 @@ void TFormSchroedinger3::BitBtnLoeschenClick()
         t->knopf->setGlyph(t->zu);
     }
 }
-
-void TFormSchroedinger3::FormClose() { Stopp = true; }
 
 WerteTabelle TFormSchroedinger3::Werte() const
 {

@@ -8,6 +8,8 @@
 #include "schroedingerbild.h"
 #include "simfenster.h"
 
+class QElapsedTimer;
+
 class Bild;
 
 class TFormSchroedinger3 : public SimFenster {
@@ -46,7 +48,7 @@ public:
     int punktVerzoegerung() const { return punktVerzoegerung_; }
     bool grauBild() const { return grauBild_; }
     int gezeichnetePunkte() const { return punkte_; }
-    bool zeichnet() const { return zeichnet_ > 0; }
+    bool zeichnet() const { return LaufAktiv(); }
 
     WerteTabelle Werte() const override;
 
@@ -70,9 +72,6 @@ public:
     void ZeichneWahrscheinlichkeit(bool grau);
     void ZeichneElektronen();
 
-protected:
-    void FormClose() override;
-
 private:
     // ---- controls ----
     Bild *Image1 = nullptr;
@@ -88,8 +87,14 @@ private:
 
     void Vorbereiten(bool loeschen);
     void Zusaetze(bool mitAtom);
-    void ZeichneFarbCode();
-    void ZeichneMonteCarlo();
+    // The runs: a picture of the probability, or measurements dot by dot.
+    void LaufBeendet() override;
+    Ablauf Wahrscheinlichkeit(bool grau);
+    Ablauf Elektronen();
+    Ablauf ZeichneFarbCode();
+    Ablauf ZeichneMonteCarlo();
+    // A long drawing gives the event loop its turn every 40 ms.
+    Ablauf Luftholen(QElapsedTimer &seit);
     void Skala();
 
     Atome::SchroedingerLayout layout_;
@@ -99,7 +104,6 @@ private:
     int punktVerzoegerung_ = 1;
     bool grauBild_ = false;
     int punkte_ = 0;
-    int zeichnet_ = 0;  // drawings in progress (nested)
     int bildNr_ = 0;    // counts the clearings and redrawings of the whole picture
     QImage aktuell_, alt_;
     bool fertig_ = false;

@@ -148,7 +148,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     Hinweis.schreiben();
 }
 
-TFormBohrAtom2::~TFormBohrAtom2() { Stopp = true; }
+TFormBohrAtom2::~TFormBohrAtom2() = default;
 
 void TFormBohrAtom2::ErzeugeEnergieTafel(bool abgeben)
 {
@@ -338,13 +338,6 @@ void TFormBohrAtom2::Ablehnen(const Wahl &w)
     Meldung(this, w.typ, w.meldung, MeldungsKnopf::Wiederholen);
 }
 
-void TFormBohrAtom2::WarteMitPause(int ms)
-{
-    do
-        ::Warte(std::uint32_t(ms));
-    while (pause && !Stopp);
-}
-
 void TFormBohrAtom2::BitBtnStartClick()
 {
     if (!an) {
@@ -352,14 +345,10 @@ void TFormBohrAtom2::BitBtnStartClick()
         Panel2->setFarbe(0x00FF00);
         BitBtnStart->setCaption(QStringLiteral("&beenden"));
         Aktionen(!uebergang_);
-        if (laeuft_) {
-            Stopp = false;  // the loop that is still draining goes on
-            return;
-        }
-        SimulationAlt();
+        LaufStarten();  // a run still ending is followed by the new one
     } else {
         Ausschalten();
-        Stopp = true;
+        LaufStoppen();
     }
 }
 
@@ -369,32 +358,49 @@ void TFormBohrAtom2::Ausschalten()
     Panel2->setFarbe(0x0000FF);
     BitBtnStart->setCaption(QStringLiteral("&beginnen"));
     Aktionen(false);
+    if (pause && LaufAktiv())
+        SimFenster::BitBtnStopClick();  // the run no longer holds in its waits
     pause = false;
     BitBtnPause->setCaption(QStringLiteral("&warten"));
 }
 
 void TFormBohrAtom2::BitBtnPauseClick()
 {
-    pause = !pause;
+    if (LaufAktiv())
+        SimFenster::BitBtnStopClick();  // the run holds in its waits while paused
+    else
+        pause = !pause;
     BitBtnPause->setCaption(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
 }
 
-void TFormBohrAtom2::SimulationAlt()
+Ablauf TFormBohrAtom2::Simulation()
 {
-    laeuft_ = true;
     ZeichneAlles();
     elektron_.verbergen(ImageBohrAtom->canvas());
     theta_ = Zufall() * 2 * M_PI;
     ElektronZeigen();
-    Stopp = false;
-    while (!Stopp && an) {
+    while (!Gestoppt()) {
+        if (auftrag_ != Auftrag::keiner) {  // a transition was asked for: the photon flies
+            const bool abgeben = auftrag_ == Auftrag::abgeben;
+            auftrag_ = Auftrag::keiner;
+            if (abgeben)
+                co_await EmittierePhoton(auftragZiel_);
+            else
+                co_await AbsorbierePhoton(auftragZiel_);
+            continue;
+        }
         ElektronSchritt();
-        WarteMitPause(Verzoegerung);
+        co_await Warte(std::uint32_t(Verzoegerung));
     }
-    laeuft_ = false;
-    if (an) {  // ended from outside (back button, another window)
-        Ausschalten();
-    }
+}
+
+void TFormBohrAtom2::LaufBeendet()
+{
+    // ended from outside (back button, another window) or switched off
+    Ausschalten();
+    auftrag_ = Auftrag::keiner;
+    uebergang_ = false;
+    SimFenster::LaufBeendet();
 }
 
 void TFormBohrAtom2::PhotonBauen(int nUnten, int k)
@@ -428,10 +434,8 @@ bool TFormBohrAtom2::UebergangBeginnen(int ziel)
     return true;
 }
 
-void TFormBohrAtom2::EmittierePhoton(int ziel)
+Ablauf TFormBohrAtom2::EmittierePhoton(int ziel)
 {
-    if (!UebergangBeginnen(ziel))
-        return;
     const QPoint e = ElektronOrt(theta_);
     px_ = e.x();
     py_ = e.y();
@@ -439,31 +443,29 @@ void TFormBohrAtom2::EmittierePhoton(int ziel)
     Canvas &c = ImageBohrAtom->canvas();
     photon_.zeigen(c, Pixel(px_, py_));
     if (CheckBoxStop->isChecked())
-        WarteMitPause(10 * Verzoegerung);
-    if (!Stopp) {
+        co_await Warte(std::uint32_t(10 * Verzoegerung));
+    if (!Gestoppt()) {
         t_ = ziel;
         EditNrVorher->setText(QString::number(ziel));  // redraws the atom with the electron on orbit t
         if (n_ != ziel)
             NeuesNiveau(ziel);
         photon_.zeigen(c, Pixel(px_, py_));
         const double grenze = layout_.l / 2.0 + photonR_;
-        while (!Stopp && std::abs(px_) <= grenze && std::abs(py_) <= grenze) {
+        while (!Gestoppt() && std::abs(px_) <= grenze && std::abs(py_) <= grenze) {
             PhotonSchritt();
             ElektronSchritt();
-            WarteMitPause(Verzoegerung);
+            co_await Warte(std::uint32_t(Verzoegerung));
         }
         photon_.verbergen(c);
     }
     if (CheckBoxZeigeHNiveaus->isChecked())
         ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
     uebergang_ = false;
-    Aktionen(an && !Stopp);
+    Aktionen(an && !Gestoppt());
 }
 
-void TFormBohrAtom2::AbsorbierePhoton(int ziel)
+Ablauf TFormBohrAtom2::AbsorbierePhoton(int ziel)
 {
-    if (!UebergangBeginnen(ziel))
-        return;
     const int D = layout_.l / 2 - photonR_;
     const int m = std::max(0, D / 12);
     const double spaeter = theta_ + m * WinkelSchritt(n_);
@@ -473,14 +475,14 @@ void TFormBohrAtom2::AbsorbierePhoton(int ziel)
     py_ = e.y() - Runde(D * std::sin(phi_));
     Canvas &c = ImageBohrAtom->canvas();
     photon_.zeigen(c, Pixel(px_, py_));
-    for (int i = 0; i < m && !Stopp; ++i) {
+    for (int i = 0; i < m && !Gestoppt(); ++i) {
         PhotonSchritt();
         ElektronSchritt();
-        WarteMitPause(Verzoegerung);
+        co_await Warte(std::uint32_t(Verzoegerung));
     }
-    if (!Stopp) {
+    if (!Gestoppt()) {
         if (CheckBoxStop->isChecked())
-            WarteMitPause(10 * Verzoegerung);
+            co_await Warte(std::uint32_t(10 * Verzoegerung));
         t_ = ziel;
         EditNrVorher->setText(QString::number(ziel));
         if (n_ != ziel)
@@ -489,7 +491,7 @@ void TFormBohrAtom2::AbsorbierePhoton(int ziel)
         photon_.verbergen(c);
     }
     uebergang_ = false;
-    Aktionen(an && !Stopp);
+    Aktionen(an && !Gestoppt());
 }
 
 void TFormBohrAtom2::EnergieTafelOk(bool abgeben)
@@ -502,12 +504,12 @@ void TFormBohrAtom2::EnergieTafelOk(bool abgeben)
     const int linie = (abgeben ? EditLinieEmission : EditLinieAbsorption)->text().toInt();
     const Wahl w = sprung ? (abgeben ? SprungAb(n_, nr) : SprungAuf(n_, nr))
                           : (abgeben ? EmissionLinie(n_, serie, linie) : AbsorptionLinie(n_, serie, linie));
-    if (!w.erlaubt)
+    if (!w.erlaubt) {
         Ablehnen(w);
-    else if (abgeben)
-        EmittierePhoton(w.ziel);
-    else
-        AbsorbierePhoton(w.ziel);
+    } else if (UebergangBeginnen(w.ziel)) {  // the run takes the photon on its next step
+        auftrag_ = abgeben ? Auftrag::abgeben : Auftrag::aufnehmen;
+        auftragZiel_ = w.ziel;
+    }
 }
 
 void TFormBohrAtom2::BitBtnEmissionClick() { EnergieTafelOk(true); }
@@ -515,8 +517,6 @@ void TFormBohrAtom2::BitBtnEmissionClick() { EnergieTafelOk(true); }
 void TFormBohrAtom2::BitBtnAbsorbtionClick() { EnergieTafelOk(false); }
 
 void TFormBohrAtom2::FormActivate() { TrackBarTempoChange(); }
-
-void TFormBohrAtom2::FormClose() { Stopp = true; }
 
 WerteTabelle TFormBohrAtom2::Werte() const
 {

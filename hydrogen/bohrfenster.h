@@ -30,6 +30,7 @@ public:
     Edit *editNrNachher2() const { return EditNrNachher2; }
     Edit *editLinieAbsorption() const { return EditLinieAbsorption; }
     UpDown *upDownNrVorher() const { return UpDownNrVorher; }
+    UpDown *upDownLinieAbsorption() const { return UpDownLinieAbsorption; }
     QRadioButton *radioButtonEmission() const { return RadioButtonEmission; }
     QRadioButton *radioButtonAbsorption() const { return RadioButtonAbsorption; }
     QComboBox *comboBoxSerieAbsorption() const { return ComboBoxSerieAbsorption; }
@@ -42,7 +43,6 @@ public:
     int n() const { return n_; }
     int t() const { return t_; }
     double winkel() const { return theta_; }
-    bool laeuft() const { return laeuft_; }
     bool imUebergang() const { return uebergang_; }
     int photonFrequenz() const { return photonF_; }
     TColor photonFarbe() const { return photonFarbe_; }
@@ -63,8 +63,8 @@ public:
 
 protected:
     void FormActivate() override;
-    void FormClose() override;
-    void SimulationAlt();
+    Ablauf Simulation() override;
+    void LaufBeendet() override;
 
 private:
     // ---- controls ----
@@ -101,18 +101,20 @@ private:
     void ElektronSchritt();
     void PhotonBauen(int nUnten, int k);
     void PhotonSchritt();
-    void WarteMitPause(int ms);
     // A transition to level ziel begins: controls off, its line in the level diagram, the
     // photon built; false while another runs or the atom is off.
     bool UebergangBeginnen(int ziel);
-    void EmittierePhoton(int ziel);
-    void AbsorbierePhoton(int ziel);
+    // The photon's flight, a part of the run while the electron goes on circling.
+    Ablauf EmittierePhoton(int ziel);
+    Ablauf AbsorbierePhoton(int ziel);
 
     Atome::BohrLayout layout_;
     TColor grund_ = 0;
     int n_ = 3, t_ = 2;
     double theta_ = 0;
-    bool laeuft_ = false;     // the animation loop is active (maybe draining)
+    enum class Auftrag { keiner, abgeben, aufnehmen };
+    Auftrag auftrag_ = Auftrag::keiner;  // a transition begun, its flight not yet
+    int auftragZiel_ = 0;
     bool uebergang_ = false;  // a photon is on its way
     XorSprite elektron_, photon_;
     double px_ = 0, py_ = 0, phi_ = 0;

@@ -97,12 +97,15 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     connect(BitBtnzurueckzurueck, &QPushButton::clicked, this, [this] { BitBtnzurueckzurueckClick(); });
     connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { Animation = TrackBarTempo->Position() < 4; });
     connect(TrackBarLinien, &QSlider::valueChanged, this, [this] {
-        Stopp = true;
-        if (Schritt <= 6)
+        if (LaufAktiv()) {  // a step is animating: it ends at once and is then drawn again
+            LaufStoppen();
+            nachholen_ = nachholen_ || Schritt <= 6;
+        } else if (Schritt <= 6) {
             Zeichne(Schritt);
+        }
     });
     connect(CheckBoxGrenzen, &QCheckBox::toggled, this, [this] {
-        if (!laeuft_)
+        if (!LaufAktiv())
             Neuzeichnen();
     });
 
@@ -114,14 +117,14 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
 
 void TFormHAtom3::FormActivate() { Animation = TrackBarTempo->Position() < 4; }
 
-bool TFormHAtom3::animiert() const { return Animation && !SchnellDurchlauf && !Stopp; }
+bool TFormHAtom3::animiert() const { return Animation && !SchnellDurchlauf && !Gestoppt(); }
 
-void TFormHAtom3::Warten(double ms)
+Ablauf TFormHAtom3::Verweilen(double ms)
 {
     if (!animiert())
-        return;
+        co_return;
     ++Warteschritte;
-    ::Warte(std::uint32_t(std::max(0.0, ms)));
+    co_await Warte(std::uint32_t(std::max(0.0, ms)));
 }
 
 void TFormHAtom3::Neuzeichnen()
@@ -139,7 +142,7 @@ void TFormHAtom3::Knoepfe(bool frei)
         b->setEnabled(frei);
 }
 
-void TFormHAtom3::Bewegen(int frames, double ms, bool profil, const std::function<void(double)> &setze)
+Ablauf TFormHAtom3::Bewegen(int frames, double ms, bool profil, std::function<void(double)> setze)
 {
     frames = std::max(1, frames);
     if (animiert())
@@ -147,33 +150,33 @@ void TFormHAtom3::Bewegen(int frames, double ms, bool profil, const std::functio
             const double x = double(f) / frames;
             setze(profil ? SanftesProfil(x) : SanfterUebergang(x));
             Neuzeichnen();
-            Warten(ms);
-            if (Stopp)
+            co_await Verweilen(ms);
+            if (Gestoppt())
                 break;
         }
     setze(1.0);  // the end of the movement, also when stopped
     Neuzeichnen();
 }
 
-void TFormHAtom3::Seitwaerts(int n, double ms)
+Ablauf TFormHAtom3::Seitwaerts(int n, double ms)
 {
     const int C = g_.C;
     const double atomVon = s_.atomX, serieVon = s_.serieX[n];
     const double serieNach = (n - 1) * C - (2 * C - 16);
-    Bewegen(Runde(double(C) / TrackBarTempo->Position()), ms, true, [&](double p) {
+    co_await Bewegen(Runde(double(C) / TrackBarTempo->Position()), ms, true, [&](double p) {
         s_.atomX = atomVon + C * p;
         s_.serieX[n] = serieVon + (serieNach - serieVon) * p;
     });
 }
 
-void TFormHAtom3::Heben(int n, int teiler, double ms)
+Ablauf TFormHAtom3::Heben(int n, int teiler, double ms)
 {
     const double ziel = g_.hoehe[0] - g_.hoehe[n];
-    Bewegen(Runde(ziel / TrackBarTempo->Position() / teiler), ms, false,
+    co_await Bewegen(Runde(ziel / TrackBarTempo->Position() / teiler), ms, false,
             [&](double p) { s_.serieY[n] = ziel * p; });
 }
 
-void TFormHAtom3::Uebergaenge(int a)
+Ablauf TFormHAtom3::Uebergaenge(int a)
 {
     const int L = TrackBarLinien->Position();
     const int anzahl = std::max(0, std::min(9, L) - a);
@@ -187,7 +190,7 @@ void TFormHAtom3::Uebergaenge(int a)
         s_.hervor = a + i + 1;
         if (animiert()) {
             Neuzeichnen();
-            Warten(500.0 / (i + 1) + 200);
+            co_await Verweilen(500.0 / (i + 1) + 200);
         }
     }
     for (auto &u : s_.uebergaenge)
@@ -207,13 +210,13 @@ void TFormHAtom3::Startszene()
 
 void TFormHAtom3::Zeichne(int schritt)
 {
-    if (laeuft_) {  // a step is animating: it ends at its next check and is then drawn again
-        Stopp = true;
-        nachholen_ = true;
-        return;
-    }
-    laeuft_ = true;
-    Stopp = false;
+    // A step that does not wait (drawn at once, or replayed fast) runs to its end right here;
+    // while a step is animating, that one ends at its next check and this one follows.
+    LaufStarten([this, schritt] { return SchrittZeichnen(schritt); });
+}
+
+Ablauf TFormHAtom3::SchrittZeichnen(int schritt)
+{
     const int T = TrackBarTempo->Position();
     const int L = TrackBarLinien->Position();
     const int C = g_.C;
@@ -234,12 +237,12 @@ void TFormHAtom3::Zeichne(int schritt)
                 s_.balkenMarke[n] = i;
                 if (animiert()) {
                     Neuzeichnen();
-                    Warten((400.0 / T + 100) / n);
+                    co_await Verweilen((400.0 / T + 100) / n);
                 }
             }
             s_.balkenMarke[n] = -1;
             Neuzeichnen();
-            Warten((800.0 / T + 200) / n);
+            co_await Verweilen((800.0 / T + 200) / n);
         }
         break;
     case 4:
@@ -269,7 +272,7 @@ void TFormHAtom3::Zeichne(int schritt)
                 s_.uebergaenge.append({1, j, j == i});
             if (animiert()) {
                 Neuzeichnen();
-                Warten(500.0 / i + 200);
+                co_await Verweilen(500.0 / i + 200);
             }
         }
         s_.balkenMarke[1] = -1;
@@ -281,28 +284,28 @@ void TFormHAtom3::Zeichne(int schritt)
     case 7:
         Knoepfe(false);
         s_.energieAchse = false;
-        Seitwaerts(1, 50.0 / T);
+        co_await Seitwaerts(1, 50.0 / T);
         break;
     case 8:
         Knoepfe(false);
-        Heben(2, 4, 50.0 / T);
-        Uebergaenge(2);
+        co_await Heben(2, 4, 50.0 / T);
+        co_await Uebergaenge(2);
         break;
     case 9:
         Knoepfe(false);
-        Seitwaerts(2, 45.0 / T);
-        Heben(3, 5, 45.0 / T);
-        Uebergaenge(3);
+        co_await Seitwaerts(2, 45.0 / T);
+        co_await Heben(3, 5, 45.0 / T);
+        co_await Uebergaenge(3);
         break;
     case 10:
         Knoepfe(false);
-        Seitwaerts(3, 40.0 / T);
-        Heben(4, 6, 40.0 / T);
-        Uebergaenge(4);
+        co_await Seitwaerts(3, 40.0 / T);
+        co_await Heben(4, 6, 40.0 / T);
+        co_await Uebergaenge(4);
         break;
     case 11:
         Knoepfe(false);
-        Seitwaerts(4, 35.0 / T);
+        co_await Seitwaerts(4, 35.0 / T);
         break;
     case 12:
         s_.formel = true;
@@ -310,7 +313,6 @@ void TFormHAtom3::Zeichne(int schritt)
         break;
     }
     Knoepfe(true);
-    laeuft_ = false;
     if (nachholen_ && isVisible()) {  // the lines bar moved during the step
         nachholen_ = false;
         Neuzeichnen();
@@ -330,7 +332,7 @@ void TFormHAtom3::Aktualisieren()
 
 void TFormHAtom3::BitBtnWeiterClick()
 {
-    if (laeuft_ || Schritt >= 12)
+    if (LaufAktiv() || Schritt >= 12)
         return;
     SchnellDurchlauf = false;
     ++Schritt;
@@ -340,7 +342,7 @@ void TFormHAtom3::BitBtnWeiterClick()
 
 void TFormHAtom3::BitBtnSchrittZurueckClick()
 {
-    if (laeuft_ || Schritt <= 1)
+    if (LaufAktiv() || Schritt <= 1)
         return;
     SchnellDurchlauf = true;
     --Schritt;
@@ -355,7 +357,7 @@ void TFormHAtom3::BitBtnSchrittZurueckClick()
 
 void TFormHAtom3::BitBtnzurueckzurueckClick()
 {
-    if (laeuft_)
+    if (LaufAktiv())
         return;
     Schritt = 1;
     Zeichne(1);

@@ -53,17 +53,18 @@ private:
     int Warteschritte = 0;       // waits made (for the tests: a fast replay makes none)
 
     bool animiert() const;
-    void Warten(double ms);
+    Ablauf Verweilen(double ms);  // waits while the step animates, else not at all
     void Neuzeichnen();
     void Knoepfe(bool frei);
-    void Bewegen(int frames, double ms, bool profil, const std::function<void(double)> &setze);
-    void Seitwaerts(int n, double ms);
-    void Heben(int n, int teiler, double ms);
-    void Uebergaenge(int a);
+    Ablauf SchrittZeichnen(int schritt);
+    Ablauf Bewegen(int frames, double ms, bool profil, std::function<void(double)> setze);
+    Ablauf Seitwaerts(int n, double ms);
+    Ablauf Heben(int n, int teiler, double ms);
+    Ablauf Uebergaenge(int a);
     void Startszene();
 
     Wasserstoff::HAtomGeometrie g_;
     Wasserstoff::HAtomSzene s_;
     QStringList schrittTexte_;
-    bool laeuft_ = false, nachholen_ = false;
+    bool nachholen_ = false;  // the lines bar moved during a step: drawn again at its end
 };

@@ -6,8 +6,6 @@
 #include "xorsprite.h"
 
 #include <QLabel>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QValidator>
 
 #include <algorithm>
@@ -190,7 +188,6 @@ int TFormHAtomProbe3::Stufe() const { return std::clamp(EditNrVorher->text().toI
 void TFormHAtomProbe3::FormActivate()
 {
     pause = false;
-    Stopp = false;
     BitBtnBreak->setEnabled(false);
     BitBtnBreak->setText(QStringLiteral("&warte"));
 }
@@ -207,16 +204,12 @@ void TFormHAtomProbe3::AtomZeigen(int stufe)
     ProbeBild(Image1->canvas(), g_).ZeichneHAtom(stufe, CheckBoxGrenzen->isChecked(), elektron_);
 }
 
-void TFormHAtomProbe3::Warten(int ms)
-{
-    ::Warte(std::uint32_t(std::max(0, ms)));
-    while (pause && !Stopp && !ProgrammEndet)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-}
-
 void TFormHAtomProbe3::BitBtnBreakClick()
 {
-    pause = !pause;
+    if (LaufAktiv())
+        SimFenster::BitBtnStopClick();  // the flight holds in its waits while paused
+    else
+        pause = !pause;
     BitBtnBreak->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warte"));
 }
 
@@ -231,27 +224,23 @@ void TFormHAtomProbe3::Ablehnen(Entscheid e, int stufe)
 
 void TFormHAtomProbe3::BitBtnEmittiereClick()
 {
-    if (fliegt_)
+    if (LaufAktiv())
         return;
     const int n = Stufe(), t = std::clamp(EditNrNachher->text().toInt(), 1, 9);
     const Entscheid e = EmissionPruefen(n, t);
     if (e != Entscheid::Flug)
         return Ablehnen(e, t);
-    QuantUnterwegs(t, n, true);
-    EditNrVorher->setText(QString::number(t));
-    ZeichneAlles();
+    LaufStarten([this, n, t] { return Flug(t, n, true, t); });
 }
 
 void TFormHAtomProbe3::BitBtnAbsorbiereClick()
 {
-    if (fliegt_)
+    if (LaufAktiv())
         return;
     const int n = Stufe(), s = ComboBoxSerie->currentIndex() + 1, k = std::clamp(EditLinie->text().toInt(), 1, 9);
     const Entscheid e = AbsorptionPruefen(n, s, k);
     if (e == Entscheid::Flug) {
-        QuantUnterwegs(n, n + k, false);
-        EditNrVorher->setText(QString::number(n + k));
-        ZeichneAlles();
+        LaufStarten([this, n, k] { return Flug(n, n + k, false, n + k); });
         return;
     }
     Ablehnen(e, n);
@@ -266,11 +255,31 @@ void TFormHAtomProbe3::BitBtnAbsorbiereClick()
     }
 }
 
-void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
+Ablauf TFormHAtomProbe3::Flug(int a, int b, bool emission, int danach)
+{
+    co_await QuantUnterwegs(a, b, emission);
+    EditNrVorher->setText(QString::number(danach));
+    ZeichneAlles();
+}
+
+Ablauf TFormHAtomProbe3::Blinke(int von, int nach, int mal, int d)
+{
+    for (int i = 0; i < mal && !Gestoppt(); ++i) {
+        AtomZeigen(von);
+        ++Blinken;
+        co_await Warte(std::uint32_t(std::max(0, d)));
+        if (Gestoppt())
+            break;
+        AtomZeigen(nach);
+        ++Blinken;
+        co_await Warte(std::uint32_t(std::max(0, d)));
+    }
+    AtomZeigen(nach);
+}
+
+Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
 {
     fliegt_ = true;
-    Stopp = false;
-    pause = false;
     BitBtnBreak->setEnabled(true);
     BitBtnEmittiere->setEnabled(false);
     BitBtnAbsorbiere->setEnabled(false);
@@ -278,21 +287,8 @@ void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     const bool animiert = T < 4;
     const int m = animiert ? 8 * (4 - T) : 1, d = 32 * (4 - T);
     Blinken = 0;
-    auto blinke = [&](int von, int nach, int mal) {
-        for (int i = 0; i < mal && !Stopp; ++i) {
-            AtomZeigen(von);
-            ++Blinken;
-            Warten(d);
-            if (Stopp)
-                break;
-            AtomZeigen(nach);
-            ++Blinken;
-            Warten(d);
-        }
-        AtomZeigen(nach);
-    };
     if (emission)
-        blinke(b, a, m);
+        co_await Blinke(b, a, m, d);
 
     Canvas &c = Image1->canvas();
     const int R = PhotonRadius(g_, a, b);
@@ -308,7 +304,7 @@ void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
 
     double x = start;
     photon.zeigen(c, QPoint(Runde(x), Runde(y)));
-    while (!Stopp) {
+    while (!Gestoppt()) {
         x = animiert ? x + schritt : ende;
         if (emission ? x >= ende : x <= ende)
             x = ende;
@@ -317,12 +313,12 @@ void TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
         ++Photon.schritte;
         if (x == ende)
             break;
-        Warten(8 * (4 - T));
+        co_await Warte(std::uint32_t(8 * (4 - T)));
     }
     photon.verbergen(c);  // absorbed, or gone out of the picture
 
-    if (!emission && !Stopp)
-        blinke(a, b, std::max(1, m - 10));
+    if (!emission && !Gestoppt())
+        co_await Blinke(a, b, std::max(1, m - 10), d);
     BitBtnBreak->setEnabled(false);
     BitBtnBreak->setText(QStringLiteral("&warte"));
     BitBtnEmittiere->setEnabled(true);

@@ -66,11 +66,13 @@ private:
     Edit *Ziffernfeld(QWidget *eltern, int x, int y, const QString &text, bool piepsen);
     void Zahlgeaendert(Edit *e, UpDown *u);
     void Ablehnen(Wasserstoff::Entscheid e, int stufe);
-    void QuantUnterwegs(int a, int b, bool emission);
-    void Warten(int ms);
+    // A quantum on its way from level a to b, then the atom on level danach: the run.
+    Ablauf Flug(int a, int b, bool emission, int danach);
+    Ablauf QuantUnterwegs(int a, int b, bool emission);
+    Ablauf Blinke(int von, int nach, int mal, int d);  // the atom between two levels
     void AtomZeigen(int stufe);
 
     Wasserstoff::ProbeGeometrie g_;
     QImage elektron_;
-    bool fliegt_ = false;
+    bool fliegt_ = false;  // a photon is on its way (the picture shows the flight)
 };

@@ -5,7 +5,6 @@
 #include "schroedingerfenster.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -136,8 +135,10 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
         }
     }
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormSchroedinger3 f;
     FensterOeffnen(&f);
+    const auto fertig = [&] { return takt.Bis([&f] { return !f.zeichnet(); }); };
     Ereignisse(10);
     EXPECT_EQ(f.radioGroupNQZ()->items().size(), 1);
     f.radioGroupHQZ()->setItemIndex(2);
@@ -151,27 +152,30 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
     f.checkBoxAchsen()->click();
     f.checkBoxGraph()->click();
     f.PanelFarbCodeClick();
+    ASSERT_TRUE(fertig());
     EXPECT_TRUE(f.grauBild());
     EXPECT_GE(f.image1()->canvas().pixel(f.ansicht().cx + 1, f.ansicht().cy + 1) & 0xFF, 0xD0u);  // bright by the nucleus
     f.radioGroupHQZ()->setItemIndex(1);
     f.radioGroupNQZ()->setItemIndex(1);
     f.trackBarMassStab()->setPosition(10);
     f.PanelFarbCodeClick();
+    ASSERT_TRUE(fertig());
     EXPECT_TRUE(f.grauBild());
     f.PanelWahrschPixelClick();
+    ASSERT_TRUE(fertig());
     EXPECT_GT(f.gezeichnetePunkte(), 8192);
     EXPECT_TRUE(f.BitBtnErgebnis->isEnabled());
     f.checkBoxAtomScheibe()->click();
     f.checkBoxAtomRand()->click();
     EXPECT_FALSE(f.checkBoxAtomScheibe()->isChecked());
     // measurements, paused, then the window is left during the run
-    QTimer::singleShot(80, &f, [&] {
-        EXPECT_TRUE(f.zeichnet());
-        f.bitBtnUnterbrechen()->click();
-        EXPECT_EQ(f.bitBtnUnterbrechen()->text(), QStringLiteral("&Weiter"));
-        f.BitBtnZurueck->click();
-    });
     f.PanelElektronen1Click();
+    takt.Weiter(80);
+    EXPECT_TRUE(f.zeichnet());
+    f.bitBtnUnterbrechen()->click();
+    EXPECT_EQ(f.bitBtnUnterbrechen()->text(), QStringLiteral("&Weiter"));
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(fertig());
     EXPECT_FALSE(f.zeichnet());
     EXPECT_LT(f.gezeichnetePunkte(), MessZiel(2));
     EXPECT_FALSE(f.isVisible());
@@ -180,6 +184,7 @@ TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)
 TEST_F(SchroedingerTest, ClearingDuringMeasurementsLeavesNoOldDot)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormSchroedinger3 f;
     FensterOeffnen(&f);
     const std::function<void()> aenderungen[] = {
@@ -191,12 +196,12 @@ TEST_F(SchroedingerTest, ClearingDuringMeasurementsLeavesNoOldDot)
         // slow: the change comes while a dot waits
         f.TrackBarTempo->setPosition(f.TrackBarTempo->Min());
         QImage danach;
-        QTimer::singleShot(150, &f, [&] {
-            EXPECT_TRUE(f.zeichnet());
-            aenderungen[i]();
-            danach = f.image1()->bild().copy();
-        });
         f.PanelElektronen1Click();
+        takt.Weiter(150);
+        EXPECT_TRUE(f.zeichnet());
+        aenderungen[i]();
+        danach = f.image1()->bild().copy();
+        ASSERT_TRUE(takt.Bis([&f] { return !f.zeichnet(); }));
         ASSERT_FALSE(danach.isNull()) << i;
         EXPECT_EQ(f.image1()->bild(), danach) << i;
     }

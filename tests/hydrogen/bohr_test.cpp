@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QMessageBox>
 
 #include <gtest/gtest.h>
 
@@ -208,61 +208,87 @@ TEST_F(BohrTest, EmitAndAbsorbWhileTheElectronCircles)
 {
     Bildschirm(1264, 960);
     MeldungsSammler meldungen;
+    TestTakt takt;
     TFormBohrAtom2 f;
     FensterOeffnen(&f);
     Ereignisse(10);
     f.TrackBarTempo->setPosition(5);
     EXPECT_FALSE(f.bitBtnEmission()->isEnabled());
-    bool gelaufen = false;
-    double vorher = 0;
-    int versuche = 0;
-    std::function<void()> weiter;
-    // waits, handing control back to the run, until the electron has moved
-    std::function<void()> pruefe = [&] {
-        if (f.winkel() == vorher && ++versuche < 500) {
-            QTimer::singleShot(10, &f, pruefe);
-            return;
-        }
-        weiter();
-    };
-    QTimer::singleShot(20, &f, [&] {
-        vorher = f.winkel();
-        QTimer::singleShot(10, &f, pruefe);
-    });
-    weiter = [&] {
-        EXPECT_TRUE(f.laeuft());
-        EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
-        EXPECT_NE(f.winkel(), vorher);  // the electron moves
-        // the first Balmer line from n = 3
-        f.radioButtonEmission()->setChecked(true);
-        f.bitBtnEmission()->click();
-        EXPECT_EQ(f.photonFrequenz(), 457);
-        EXPECT_EQ(f.photonFarbe(), 0x005EFFu);
-        EXPECT_EQ(f.n(), 2);
-        EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("2"));
-        EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
-        // refused: a Balmer line from n = 2
-        f.bitBtnEmission()->click();
-        ASSERT_EQ(meldungen.liste.size(), 1);
-        EXPECT_EQ(meldungen.liste[0].knopf, MeldungsKnopf::Wiederholen);
-        // absorption of the second Balmer line, left by the back button during the flight
-        f.radioButtonAbsorption()->setChecked(true);
-        f.editLinieAbsorption()->setText(QStringLiteral("2"));
-        QTimer::singleShot(50, &f, [&] {
-            EXPECT_TRUE(f.imUebergang());
-            EXPECT_EQ(f.photonFrequenz(), UebergangsFrequenz(2, 4));
-            f.BitBtnZurueck->click();
-        });
-        f.bitBtnAbsorbtion()->click();
-        gelaufen = true;
-    };
-    f.bitBtnStart()->click();  // returns when the run has ended
-    EXPECT_TRUE(gelaufen);
-    EXPECT_FALSE(f.laeuft());
+    f.bitBtnStart()->click();
+    const double vorher = f.winkel();
+    ASSERT_TRUE(takt.Bis([&] { return f.winkel() != vorher; }));
+    EXPECT_TRUE(f.LaufAktiv());
+    EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
+    EXPECT_NE(f.winkel(), vorher);  // the electron moves
+    // the first Balmer line from n = 3
+    f.radioButtonEmission()->setChecked(true);
+    f.bitBtnEmission()->click();
+    EXPECT_EQ(f.photonFrequenz(), 457);
+    EXPECT_EQ(f.photonFarbe(), 0x005EFFu);
+    ASSERT_TRUE(takt.Bis([&] { return !f.imUebergang(); }));
+    EXPECT_EQ(f.n(), 2);
+    EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("2"));
+    EXPECT_TRUE(f.bitBtnEmission()->isEnabled());
+    // refused: a Balmer line from n = 2
+    f.bitBtnEmission()->click();
+    ASSERT_EQ(meldungen.liste.size(), 1);
+    EXPECT_EQ(meldungen.liste[0].knopf, MeldungsKnopf::Wiederholen);
+    // absorption of the second Balmer line, left by the back button during the flight
+    f.radioButtonAbsorption()->setChecked(true);
+    f.editLinieAbsorption()->setText(QStringLiteral("2"));
+    f.bitBtnAbsorbtion()->click();
+    takt.Weiter(50);
+    EXPECT_TRUE(f.imUebergang());
+    EXPECT_EQ(f.photonFrequenz(), UebergangsFrequenz(2, 4));
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
     EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.bitBtnStart()->caption(), QStringLiteral("&beginnen"));
     EXPECT_FALSE(f.bitBtnEmission()->isEnabled());
+}
+
+// Holding the arrow of the absorption line past what can be shown asks each step; at most one
+// box stands over the window, and once it is closed the atom goes on circling and obeys.
+TEST_F(BohrTest, HeldLineArrowLeavesOneBoxAndAWorkingWindow)
+{
+    Bildschirm(1264, 960);
+    TestTakt takt;
+    TFormBohrAtom2 f;
+    FensterOeffnen(&f);
+    f.bitBtnStart()->click();
+    f.comboBoxSerieAbsorption()->setCurrentIndex(4);  // from n = 5 the second line is already too high
+    UpDown *pfeil = f.upDownLinieAbsorption();
+    const auto offen = [&f] {
+        int n = 0;
+        for (QMessageBox *b : f.findChildren<QMessageBox *>())
+            n += b->isVisible();
+        return n;
+    };
+    for (int i = 0; i < 40; ++i) {  // an auto-repeating arrow clicks again and again
+        pfeil->klick(UpDown::Voriger);
+        pfeil->klick(UpDown::Naechster);
+        takt.Weiter(15);
+        EXPECT_LE(offen(), 1) << i;
+    }
+    EXPECT_EQ(offen(), 1);
+    const double vorher = f.winkel();
+    takt.Weiter(100);
+    EXPECT_NE(f.winkel(), vorher);  // the box holds no run
+    for (QMessageBox *b : f.findChildren<QMessageBox *>())
+        b->accept();
+    Ereignisse(10);
+    EXPECT_EQ(offen(), 0);
+    f.editLinieAbsorption()->setText(QStringLiteral("1"));
+    f.radioButtonAbsorption()->setChecked(true);
+    f.editNrVorher()->setText(QStringLiteral("5"));
+    f.bitBtnAbsorbtion()->click();
+    ASSERT_TRUE(takt.Bis([&] { return f.n() == 6 && !f.imUebergang(); }));
+    EXPECT_TRUE(f.LaufAktiv());
+    EXPECT_TRUE(f.bitBtnAbsorbtion()->isEnabled());
+    f.bitBtnStart()->click();
+    ASSERT_TRUE(takt.Bis([&] { return !f.LaufAktiv(); }));
+    EXPECT_FALSE(f.an);
 }
 
 TEST_F(BohrTest, AbsorptionLineEditAndActionShareOneLimit)

@@ -3,7 +3,6 @@
 #include "richtext.h"
 #include "testhilfen.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,14 +65,16 @@ TEST(FormHAtom3, BackFromNineReplaysWithoutWaits)
 TEST(FormHAtom3, AnimatedStepEndsOnBack)
 {
     Bildschirm(1264, 960);
+    TestTakt takt;
     TFormHAtom3 f;
     FensterOeffnen(&f);
     f.TrackBarTempo->setPosition(1);
     f.bitBtnWeiter()->click();
-    QTimer::singleShot(150, &f, [&f] { f.BitBtnZurueck->click(); });
     f.bitBtnWeiter()->click();  // step 3 animates its photon bars
+    takt.Weiter(150);
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&f] { return !f.LaufAktiv(); }));
     EXPECT_GT(f.warteschritte(), 0);
-    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(f.bitBtnWeiter()->isEnabled());
     // opened again, the next steps go on from a complete step 3

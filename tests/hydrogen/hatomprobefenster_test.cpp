@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Wasserstoff;
@@ -94,8 +93,10 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     Bildschirm(1264, 960);
     MeldungsSammler meldungen;
     PiepsAn = false;
+    TestTakt takt;
     TFormHAtomProbe3 f;
     FensterOeffnen(&f);
+    const auto gelandet = [&] { return takt.Bis([&f] { return !f.LaufAktiv(); }); };
     const QImage leer = f.image1()->bild().copy();
     f.TrackBarTempo->setPosition(4);
 
@@ -103,6 +104,7 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     f.editNrVorher()->setText(QStringLiteral("3"));
     f.editNrNachher()->setText(QStringLiteral("2"));
     f.bitBtnEmittiere()->click();
+    ASSERT_TRUE(gelandet());
     EXPECT_TRUE(meldungen.liste.isEmpty());
     EXPECT_EQ(f.photon().farbe, FarbeAusFrequenz(457));
     EXPECT_TRUE(f.photon().emission);
@@ -147,6 +149,7 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     f.comboBoxSerie()->setCurrentIndex(2);
     f.editLinie()->setText(QStringLiteral("4"));
     f.bitBtnAbsorbiere()->click();
+    ASSERT_TRUE(gelandet());
     EXPECT_TRUE(meldungen.liste.isEmpty());
     EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("7"));
     f.editNrVorher()->setText(QStringLiteral("1"));
@@ -156,6 +159,7 @@ TEST(FormHAtomProbe3, JumpsRefusalsAndFilters)
     meldungen.liste.clear();
     f.editLinie()->setText(QStringLiteral("2"));
     f.bitBtnAbsorbiere()->click();
+    ASSERT_TRUE(gelandet());
     EXPECT_TRUE(meldungen.liste.isEmpty());
     EXPECT_FALSE(f.photon().emission);
     EXPECT_EQ(f.editNrVorher()->text(), QStringLiteral("3"));
@@ -181,18 +185,19 @@ TEST(FormHAtomProbe3, FlightEndsOnBack)
 {
     Bildschirm(1264, 960);
     MeldungsSammler meldungen;
+    TestTakt takt;
     TFormHAtomProbe3 f;
     FensterOeffnen(&f);
     f.TrackBarTempo->setPosition(1);
     f.editNrVorher()->setText(QStringLiteral("4"));
     f.editNrNachher()->setText(QStringLiteral("2"));
-    QTimer::singleShot(400, &f, [&f] {
-        EXPECT_TRUE(f.bitBtnBreak()->isEnabled());
-        f.bitBtnBreak()->click();  // pause, then leave while paused
-        QTimer::singleShot(50, &f, [&f] { f.BitBtnZurueck->click(); });
-    });
     f.bitBtnEmittiere()->click();
-    EXPECT_TRUE(Stopp);
+    takt.Weiter(400);
+    EXPECT_TRUE(f.bitBtnBreak()->isEnabled());
+    f.bitBtnBreak()->click();  // pause, then leave while paused
+    takt.Weiter(50);
+    f.BitBtnZurueck->click();
+    ASSERT_TRUE(takt.Bis([&f] { return !f.LaufAktiv(); }));
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(f.bitBtnBreak()->isEnabled());
     EXPECT_TRUE(f.bitBtnEmittiere()->isEnabled());

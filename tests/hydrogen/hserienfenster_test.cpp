@@ -65,8 +65,6 @@ TEST(FormHSerien, ControlsRedrawAndBackCloses)
     fenster.Hinweis.loeschen->click();
     EXPECT_FALSE(fenster.Hinweis.sichtbar());
 
-    Stopp = false;
     fenster.BitBtnZurueck->click();
-    EXPECT_TRUE(Stopp);
     EXPECT_FALSE(fenster.isVisible());
 }
