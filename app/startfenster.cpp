@@ -151,7 +151,6 @@ void TFormMain::BitBtnStartClick()
 void TFormMain::BitBtnEndeClick()
 {
     Timer1.Stoppen();
-    Stopp = true;
     close();
 }
 
@@ -171,7 +170,6 @@ void TFormMain::showEvent(QShowEvent *e)
 void TFormMain::closeEvent(QCloseEvent *e)
 {
     Timer1.Stoppen();
-    Stopp = true;
     ProgrammEndet = true;
     for (QWidget *w : AlleFenster())
         if (w != this)

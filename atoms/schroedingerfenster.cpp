@@ -4,7 +4,6 @@
 #include "richtext.h"
 #include "bausteine.h"
 
-#include <QElapsedTimer>
 #include <QShortcut>
 
 #include <cmath>
@@ -259,12 +258,10 @@ void TFormSchroedinger3::ZeichneElektronen()
     LaufStarten([this] { return Elektronen(); });
 }
 
-Ablauf TFormSchroedinger3::Luftholen(QElapsedTimer &seit)
+Ablauf TFormSchroedinger3::Luftholen()
 {
-    if (seit.elapsed() < 40)
-        co_return;
-    co_await Warte(0);
-    seit.restart();
+    if (Takt::Aktuell().Atempause())
+        co_await Warte(0);
 }
 
 Ablauf TFormSchroedinger3::Wahrscheinlichkeit(bool grau)
@@ -285,13 +282,11 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
 {
     Canvas &c = Image1->canvas();
     const double w = wmax_(n_, l_);
-    QElapsedTimer seit;
-    seit.start();
     if (l_ == 0) {
         // the rings outward in parts; the window stays responsive meanwhile
         for (int i = 1; i <= GrauSRingZahl(a_) && !Gestoppt(); i += 32) {
             ZeichneGrauSRinge(c, a_, n_, w, i, i + 31);
-            co_await Luftholen(seit);
+            co_await Luftholen();
         }
         if (!Gestoppt()) {
             ZeichneGrauSKern(c, a_, n_, w);
@@ -312,7 +307,7 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
                 ZeichneGraph(c, a_, n_, l_);
             if (c.onChange)
                 c.onChange();
-            co_await Luftholen(seit);
+            co_await Luftholen();
         }
     }
     grauBild_ = true;
@@ -321,8 +316,6 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
 Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
 {
     Canvas &c = Image1->canvas();
-    QElapsedTimer seit;
-    seit.start();
     const int ziel = WolkenZiel(n_);
     const double w = wmax_(n_, l_);
     int anzahl = 0;
@@ -335,7 +328,7 @@ Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
             ++anzahl;
         }
         if (versuch % 65536 == 0)
-            co_await Luftholen(seit);
+            co_await Luftholen();
     }
     punkte_ = anzahl;
 }

@@ -8,7 +8,6 @@
 #include "schroedingerbild.h"
 #include "simfenster.h"
 
-class QElapsedTimer;
 
 class Bild;
 
@@ -94,7 +93,7 @@ private:
     Ablauf ZeichneFarbCode();
     Ablauf ZeichneMonteCarlo();
     // A long drawing gives the event loop its turn every 40 ms.
-    Ablauf Luftholen(QElapsedTimer &seit);
+    Ablauf Luftholen();
     void Skala();
 
     Atome::SchroedingerLayout layout_;

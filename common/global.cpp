@@ -3,9 +3,6 @@
 #include "lauf.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -31,7 +28,6 @@ double Planckkonstante = 6.626e-34;
 
 QString TextPfad;
 bool TexteVonDatei = true;
-bool Stopp = false;
 bool PiepsAn = true;
 bool GegenfeldKlassisch = false;
 bool ProgrammEndet = false;
@@ -163,40 +159,14 @@ TColor FarbeAusFrequenz(int f)
 }
 
 namespace {
-QElapsedTimer &uhr()
-{
-    static QElapsedTimer t = [] {
-        QElapsedTimer e;
-        e.start();
-        return e;
-    }();
-    return t;
-}
 std::mt19937_64 &generator()
 {
     static std::mt19937_64 g;
     return g;
 }
-constexpr std::int64_t TickNs = 15625000;  // 1/64 s
 }  // namespace
 
 std::uint64_t TickZahl() { return Takt::Aktuell().Jetzt(); }
-
-void Warte(std::uint32_t ms)
-{
-    const std::uint64_t t0 = TickZahl();
-    const std::uint64_t ende = t0 + ms;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    while (!ProgrammEndet && TickZahl() <= ende) {
-        // Sleep in an event loop until the next tick, handling whatever arrives meanwhile.
-        const std::int64_t ns = uhr().nsecsElapsed();
-        const std::int64_t bisTick = TickNs - ns % TickNs;
-        QEventLoop schleife;
-        QTimer::singleShot(std::chrono::nanoseconds(bisTick) / std::chrono::milliseconds(1) + 1,
-                           Qt::PreciseTimer, &schleife, &QEventLoop::quit);
-        schleife.exec();
-    }
-}
 
 int Minimum(int a, int b) { return a < b ? a : b; }
 int Maximum(int a, int b) { return a > b ? a : b; }
@@ -286,7 +256,6 @@ void GlobalInitialisieren()
     TextPfad.clear();
     TexteVonDatei = true;
     PiepsAn = true;
-    Stopp = false;
     GegenfeldKlassisch = false;
     ProgrammEndet = false;
 

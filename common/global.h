@@ -1,6 +1,6 @@
 // The shared module: colour scheme, screen and layout values, physical constants,
 // text settings, run-control flags, spectral line tables, sine/cosine tables,
-// the wait that keeps the user interface alive, and small arithmetic helpers.
+// the program's time, and small arithmetic helpers.
 // Everything here is plain state and functions without widgets.
 #pragma once
 
@@ -59,7 +59,6 @@ extern double Planckkonstante;  // the Planck-constant window may overwrite it
 // ---- text settings and run-control flags -----------------------------------------
 extern QString TextPfad;  // directory of the text files, ending in '/' (or empty)
 extern bool TexteVonDatei;
-extern bool Stopp;
 extern bool PiepsAn;
 extern bool GegenfeldKlassisch;
 
@@ -97,13 +96,10 @@ extern TSinCosTabelle SinCosTabelle;
 // Visible colour of a light frequency in THz; black outside 375..800 THz.
 TColor FarbeAusFrequenz(int frequenzTHz);
 
-// Milliseconds since start-up, advancing in ticks of 1/64 s (15.625 ms steps).
+// Milliseconds on the program's clock (common/lauf.h), advancing in ticks of 1/64 s (15.625 ms).
 std::uint64_t TickZahl();
 
-// Keeps handling the application's events until the tick count has passed now + ms.
-void Warte(std::uint32_t ms);
-
-// Set once the program is ending: waits and pause loops return at once.
+// Set once the program is ending (closing the start screen); every run is asked to stop.
 extern bool ProgrammEndet;
 
 int Minimum(int a, int b);

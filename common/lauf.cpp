@@ -1,5 +1,7 @@
 #include "lauf.h"
 
+#include "global.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -99,6 +101,7 @@ void EchterTakt::Gewartet()
         timer_->setSingleShot(true);
         timer_->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
+            letzterTickNs_ = uhr().nsecsElapsed();
             Ticken();
             if (Wartende())
                 Stellen();
@@ -107,6 +110,8 @@ void EchterTakt::Gewartet()
     if (!timer_->isActive())
         Stellen();
 }
+
+bool EchterTakt::Atempause() { return uhr().nsecsElapsed() - letzterTickNs_ >= 40'000'000; }
 
 void EchterTakt::Stellen()
 {
@@ -159,6 +164,8 @@ void Lauf::AlleAbbrechen()
 
 void Lauf::Starten(std::function<Ablauf()> machen)
 {
+    if (ProgrammEndet)
+        return;  // no run begins once the program ends
     if (Aktiv()) {
         naechster_ = std::move(machen);
         stopp_ = true;

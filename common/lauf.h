@@ -113,6 +113,11 @@ public:
     void Abmelden(Lauf *lauf);
     bool Wartende() const { return !wartend_.empty(); }
 
+    // For a run that computes long between its waits: true when it should give the event loop
+    // a turn (co_await Warte(0)) — on the real clock after 40 ms of work since the last tick,
+    // on a virtual clock at every asking, so that a replay pauses at the same places.
+    virtual bool Atempause() = 0;
+
 protected:
     // Resumes every run whose wait has passed, in the order they began to wait.
     void Ticken();
@@ -129,12 +134,14 @@ public:
     EchterTakt();
     ~EchterTakt() override;
     std::uint64_t Jetzt() const override;
+    bool Atempause() override;
 
 protected:
     void Gewartet() override;
 
 private:
     QTimer *timer_ = nullptr;
+    std::int64_t letzterTickNs_ = 0;
     void Stellen();
 };
 
@@ -142,6 +149,7 @@ private:
 class VirtuellerTakt final : public Takt {
 public:
     std::uint64_t Jetzt() const override { return ticks_ * 15625u / 1000u; }
+    bool Atempause() override { return true; }
     // Advances by ms (rounded up to whole ticks), resuming the due runs at every tick.
     void Weiter(std::uint64_t ms);
     void Tick() { Weiter(1); }
@@ -168,7 +176,7 @@ public:
     Lauf &operator=(const Lauf &) = delete;
 
     // Starts the run the function makes. While a run is still going, that run is asked to stop
-    // and the new one follows when it has ended (unless the program ends meanwhile).
+    // and the new one follows when it has ended. Once the program ends no run begins.
     void Starten(std::function<Ablauf()> machen);
     // Asks the run to stop: its next wait returns at the next tick and Stopp() turns true.
     void Stoppen();

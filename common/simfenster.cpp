@@ -256,6 +256,11 @@ void SimFenster::BitBtnLichtClick()
 
 void SimFenster::LaufStarten(std::function<Ablauf()> machen)
 {
+    if (ProgrammEndet) {  // a start asked for as the program ends: the lamp stays off
+        if (an)
+            AnAusSchalten(false);
+        return;
+    }
     if (!machen)
         machen = [this] { return Simulation(); };
     pause = false;
@@ -273,39 +278,16 @@ void SimFenster::LaufBeendet()
         BitBtnErgebnis->setEnabled(true);
 }
 
-bool SimFenster::Laufen(const std::function<void()> &lauf, const std::function<bool()> &nochAn)
-{
-    if (imLauf_) {
-        nochmal_ = true;
-        return false;
-    }
-    imLauf_ = true;
-    do {
-        nochmal_ = false;
-        Stopp = false;
-        lauf();
-    } while (nochmal_ && nochAn() && !ProgrammEndet);
-    imLauf_ = false;
-    nochmal_ = false;
-    return true;
-}
-
 void SimFenster::BitBtnStopClick()
 {
     pause = !pause;
     if (BitBtnStop)
         BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
-    if (laufObjekt_.Aktiv()) {  // the run holds in its waits while paused
-        laufObjekt_.Pausieren(pause);
-        return;
-    }
-    while (pause && !Stopp && an && !ProgrammEndet)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    laufObjekt_.Pausieren(pause);  // the run holds in its waits while paused
 }
 
 void SimFenster::BitBtnZurueckClick()
 {
-    Stopp = true;
     LaufStoppen();
     close();
 }
@@ -514,7 +496,6 @@ QRect FreierPlatz(const QRect &wunsch, const QList<QRect> &belegt, const QRect &
 
 void SimFenster::closeEvent(QCloseEvent *e)
 {
-    Stopp = true;
     LaufStoppen();
     FormClose();
     e->accept();

@@ -120,14 +120,6 @@ protected:
     // What follows a run's end (lamp off, result button on); a window may add to it.
     virtual void LaufBeendet();
 
-    // For windows whose runs must not nest (BitBtnLichtClick nests a new run inside a run
-    // still ending): runs lauf() (clearing Stopp before) as long as nochAn() holds and the run
-    // is asked to start anew. Called while its last run is still ending (that loop still on
-    // the stack), Laufen only asks the loop underneath to start anew and returns false.
-    bool Laufen(const std::function<void()> &lauf, const std::function<bool()> &nochAn);
-    // A new run was asked for while this one ends: it follows at once.
-    bool NeuerLaufWartet() const { return nochmal_; }
-
     // ---- creation helpers (the common part of every window's constructor) -------------
     Panel *ErzeugeTitel(const QString &text, int links, int oben, int breite, int hoehe);
     Panel *ErzeugeDatum(const QString &datum);
@@ -160,8 +152,6 @@ protected:
 private:
     Lauf laufObjekt_;
     Bild *hauptBild_ = nullptr;
-    bool imLauf_ = false;  // a run loop is on the stack (running or ending)
-    bool nochmal_ = false; // switched on again while it ends: the loop starts anew
     QRect zurueckOrt_;
     void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
                       std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu);

@@ -8,7 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -390,12 +389,6 @@ void TFormGuide::showEvent(QShowEvent *e)
         return;
     Seitevorbereiten();
     BitBtnZeigen->setFocus();
-}
-
-void TFormGuide::closeEvent(QCloseEvent *e)
-{
-    Stopp = true;
-    e->accept();
 }
 
 bool TFormGuide::eventFilter(QObject *objekt, QEvent *e)

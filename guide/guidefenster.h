@@ -50,7 +50,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:

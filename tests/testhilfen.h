@@ -25,34 +25,6 @@ inline void Ereignisse(int ms = 0)
     while (t.elapsed() < ms);
 }
 
-// Runs aktion once bedingung holds, checked every 2 ms from inside whatever loop waits then
-// (a run's waits). If it never holds, the test fails and Stopp ends the run, so that the test
-// cannot hang. With a ziel, the check ends when ziel is destroyed.
-inline void Sobald(QObject *ziel, std::function<bool()> bedingung, std::function<void()> aktion,
-                   int versuche = 20000)
-{
-    auto *t = new QTimer(ziel);
-    t->setInterval(2);
-    auto rest = std::make_shared<int>(versuche);
-    QObject::connect(t, &QTimer::timeout, [t, rest, bedingung = std::move(bedingung), aktion = std::move(aktion)] {
-        if (bedingung()) {
-            t->stop();
-            t->deleteLater();
-            aktion();
-        } else if (--*rest == 0) {
-            t->stop();
-            t->deleteLater();
-            ADD_FAILURE() << "condition never held";
-            Stopp = true;
-        }
-    });
-    t->start();
-}
-inline void Sobald(std::function<bool()> bedingung, std::function<void()> aktion, int versuche = 20000)
-{
-    Sobald(nullptr, std::move(bedingung), std::move(aktion), versuche);
-}
-
 // Resets the shared module as at program start, with a fixed random seed.
 inline void FrischerZustand(std::uint64_t saat = 20261208)
 {

@@ -1,9 +1,12 @@
 // Monkey test: every window of the program's window table, created offscreen, gets a seeded
 // stream of random input — clicks and double-clicks on random visible widgets, wheel turns,
 // drags over track bars, keys, typed and pasted text, windows opened and closed, runs started
-// and stopped. A watchdog fails the test when the event loop stops answering for more than
-// 2 s; the sanitizers catch memory faults. At the end Stopp ends every run (what still runs
-// 3 s later ends with its window) and closing the start screen ends the event loop with status 0.
+// and stopped. The program's clock is a virtual one that advances 0 to 3 ticks after each event,
+// as the seed says, so that time follows the seed alone. With QP_AFFE_WIEDERHOLEN=1 the first
+// seed runs twice and the final pictures of every window must be the same (two streams in one
+// process do not replay yet: the input state Qt keeps between them still differs). A watchdog fails the test when the event loop stops
+// answering for more than 2 s; the sanitizers catch memory faults. At the end closing the start
+// screen ends every run and the event loop with status 0.
 //
 // The watchdog counts the processor time of the event loop's thread, so that a machine busy
 // with other work does not look like a hang: 2 s of it without a tick fail, and so do 30 s on
@@ -11,6 +14,9 @@
 //
 //   QP_AFFE_EREIGNISSE=100000   events per seed (default 3000)
 //   QP_AFFE_SAAT=1234 | zufall  one seed instead of the fixed ones; the seed is printed
+//   QP_AFFE_WIEDERHOLEN=1       the first seed runs twice and must replay exactly
+//   QP_AFFE_PROTOKOLL=1         every event is printed (to compare two runs line by line)
+#include "bild.h"
 #include "fensterliste.h"
 #include "startfenster.h"
 #include "simfenster.h"
@@ -23,6 +29,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -116,6 +123,13 @@ public:
     // Runs the whole stream; returns the event loop's status of the last ending.
     int lauf()
     {
+        Takt::Setzen(&takt_);
+        // What a stream before left in the input state (the simulated mouse clock, the cursor)
+        // must not reach this one: a replay starts as the first run did.
+        QTest::lastMouseTimestamp += 100 * QTest::mouseDoubleClickInterval;
+        QCursor::setPos(0, 0);
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            std::printf("Monkey: mouse buttons 0x%x still pressed\n", unsigned(QGuiApplication::mouseButtons()));
         haupt_ = ErzeugeAlleFenster(QSize(1280, 1024));
         FensterAnmelden(FensterNr::Anzahl, new Laufprobe);
         haupt_->show();
@@ -153,8 +167,12 @@ public:
             delete *it;
         }
         ProgrammEndet = false;
+        Takt::Setzen(nullptr);
         return rc;
     }
+
+    // Every window's pictures as the stream ended, by window class.
+    const QList<QPair<QString, QImage>> &bilder() const { return bilder_; }
 
     std::string zusammenfassung() const
     {
@@ -173,8 +191,7 @@ public:
 
 private:
     // ---- the stream -------------------------------------------------------------------
-    // One timer tick queues at most one event. The event runs from the queue, not inside the
-    // tick, so that a run it starts (a nested event loop) keeps the ticks coming.
+    // One timer tick queues at most one event; after it the program's clock advances.
     void tick()
     {
         puls_ = Jetzt();
@@ -201,45 +218,29 @@ private:
             ++tiefe_;
             ereignis();
             --tiefe_;
+            for (int i = wuerfel(4); i > 0; --i) {
+                takt_.Tick();  // like a turn of the event loop: the watchdog counts from here
+                puls_ = Jetzt();
+                pulsRechenzeit_ = Rechenzeit(gui_);
+            }
         });
     }
 
-    // After the last event: Stopp ends every run; once all have returned, the start screen closes.
+    // After the last event: the pictures are kept, an open box closed, and closing the start
+    // screen ends every run and the event loop.
     void ende()
     {
         if (!endphase_) {
             endphase_ = true;
-            endeSeit_ = Jetzt();
-            log(QStringLiteral("Stopp"));
+            log(QStringLiteral("end"));
+            for (QWidget *w : AlleFenster())
+                for (Bild *b : w->findChildren<Bild *>())
+                    bilder_.append({Name(w) + QStringLiteral(" / ") + b->objectName(), b->bild()});
         }
-        Stopp = true;
         if (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
-        if (tiefe_ == 0) {
+        else
             haupt_->close();
-        } else if (!fensterZu_ && Jetzt() - endeSeit_ > 3000) {
-            // Some loops run as long as their window is open (the Franck–Hertz tube with its
-            // moving atoms) and do not end on Stopp: close the windows, as a user would.
-            fensterZu_ = true;
-            log(QStringLiteral("close every simulation window"));
-            for (QWidget *w : AlleFenster())
-                if (qobject_cast<SimFenster *>(w) && w->isVisible())
-                    w->close();
-        } else if (Jetzt() - endeSeit_ > 60'000) {
-            // A run that ignores Stopp: name it, show where it loops (this tick runs inside
-            // it) and end the test here rather than wait for the test's time limit.
-            std::string laeufe;
-            for (QWidget *w : AlleFenster())
-                if (auto *s = qobject_cast<SimFenster *>(w); s && s->an)
-                    laeufe += " " + Name(s).toStdString();
-            std::fprintf(stderr, "Monkey: runs still going 60 s after Stopp:%s; %s\n", laeufe.c_str(),
-                         Ort().c_str());
-#if QP_MIT_SANITIZER
-            __sanitizer_print_stack_trace();
-#endif
-            std::fflush(stderr);
-            std::abort();
-        }
     }
 
     void ereignis()
@@ -458,7 +459,7 @@ private:
         if (!knopf || !knopf->isVisible() || !knopf->isEnabled())
             return;
         log(QStringLiteral("%1 in %2").arg(knopf == s->BitBtnStop ? "pause" : "lamp", Name(s)));
-        if (knopf == s->BitBtnLicht && !s->an)
+        if (knopf == s->BitBtnLicht && !s->LaufAktiv())
             ++anzahl_.laeufe;
         QTest::mouseClick(knopf, Qt::LeftButton);
     }
@@ -468,9 +469,11 @@ private:
     {
         for (QWidget *w : AlleFenster()) {
             if (auto *s = qobject_cast<SimFenster *>(w)) {
-                EXPECT_FALSE(s->an) << "run still on in " << Name(s).toStdString() << "; " << Ort();
+                EXPECT_FALSE(s->an) << "lamp still on in " << Name(s).toStdString() << "; " << Ort();
+                EXPECT_FALSE(s->LaufAktiv()) << "run still going in " << Name(s).toStdString() << "; " << Ort();
             }
         }
+        EXPECT_FALSE(Takt::Aktuell().Wartende()) << Ort();
     }
 
     // Runs in its own thread: fails when the event loop has not ticked for 2 s.
@@ -509,6 +512,8 @@ private:
 
     void log(const QString &text)
     {
+        if (protokoll_)
+            std::printf("%d: %s\n", gesendet_.load(), text.toUtf8().constData());
         const std::lock_guard sperre(verlaufSperre_);
         verlauf_.push_back(std::to_string(gesendet_.load()) + ": " + text.toStdString());
         if (verlauf_.size() > 12)
@@ -538,11 +543,12 @@ private:
     pthread_t guiThread_{};
     std::int64_t laengste_ = 0;
     std::string laengstesEreignis_;
-    int tiefe_ = 0;  // events under way (nested in runs)
+    VirtuellerTakt takt_;
+    const bool protokoll_ = qEnvironmentVariableIsSet("QP_AFFE_PROTOKOLL");
+    QList<QPair<QString, QImage>> bilder_;
+    int tiefe_ = 0;  // events under way (one inside another would be a nested event loop)
     bool wartet_ = false;
     bool endphase_ = false;
-    bool fensterZu_ = false;
-    std::int64_t endeSeit_ = 0;
     int enden_ = 0;
     struct {
         int klicks = 0, doppelklicks = 0, raeder = 0, zuege = 0, tasten = 0, texte = 0, fenster = 0, laeufe = 0;
@@ -573,9 +579,15 @@ std::vector<std::uint64_t> SaatenAusUmgebung()
 TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
 {
     const int ereignisse = EreignisseAusUmgebung();
-    for (const std::uint64_t saat : SaatenAusUmgebung()) {
-        SCOPED_TRACE("seed " + std::to_string(saat));
-        std::printf("Monkey: seed %llu, %d events\n", static_cast<unsigned long long>(saat), ereignisse);
+    const bool wiederholen = qEnvironmentVariable("QP_AFFE_WIEDERHOLEN") == QStringLiteral("1");
+    QList<QPair<QString, QImage>> erste;
+    const std::vector<std::uint64_t> saaten = SaatenAusUmgebung();
+    for (std::size_t i = 0; i < saaten.size() + (wiederholen ? 1 : 0); ++i) {
+        const bool wiederholung = wiederholen && i == 1;
+        const std::uint64_t saat = saaten[i == 0 || wiederholung ? 0 : i - (wiederholen ? 1 : 0)];
+        SCOPED_TRACE("seed " + std::to_string(saat) + (wiederholung ? " (replay)" : ""));
+        std::printf("Monkey: seed %llu, %d events%s\n", static_cast<unsigned long long>(saat), ereignisse,
+                    wiederholung ? ", replayed" : "");
         std::fflush(stdout);
         FrischerZustand(saat);
         Affe affe(saat, ereignisse);
@@ -585,6 +597,15 @@ TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
                     static_cast<unsigned long long>(saat), ereignisse,
                     std::chrono::duration<double>(Uhr::now() - t0).count(), affe.zusammenfassung().c_str(),
                     affe.laengstes().c_str());
+        if (i == 0)
+            erste = affe.bilder();
+        if (wiederholung) {
+            ASSERT_EQ(affe.bilder().size(), erste.size());
+            for (qsizetype k = 0; k < erste.size(); ++k)
+                EXPECT_TRUE(affe.bilder()[k] == erste[k])
+                    << "seed " << saat << " does not replay: " << erste[k].first.toStdString()
+                    << " ends differently; run QP_AFFE_SAAT=" << saat << " QP_AFFE_EREIGNISSE=" << ereignisse;
+        }
         if (HasFailure())
             break;
     }

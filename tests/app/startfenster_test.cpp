@@ -182,12 +182,10 @@ TEST_F(StartTest, AnInformationWindowAlreadyOpenShowsTheNewPage)
     delete info;
 }
 
-TEST_F(StartTest, EndButtonSetsStoppAndClosesTheStartScreen)
+TEST_F(StartTest, EndButtonEndsTheProgramAndClosesTheStartScreen)
 {
     haupt->show();
-    Stopp = false;
     haupt->bitBtnEnde()->click();
-    EXPECT_TRUE(Stopp);
     EXPECT_TRUE(ProgrammEndet);
     EXPECT_FALSE(haupt->isVisible());
     ProgrammEndet = false;
@@ -203,9 +201,8 @@ TEST_F(StartTest, EnterStartsTheGuideAndEscEndsTheProgram)
     EXPECT_TRUE(guide.isVisible());
     FensterEntfernen(&guide);
 
-    Stopp = false;
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : haupt.get(), Qt::Key_Escape);
-    EXPECT_TRUE(Stopp);
+    EXPECT_TRUE(ProgrammEndet);
     EXPECT_FALSE(haupt->isVisible());
     ProgrammEndet = false;
 }

@@ -4,7 +4,9 @@
 #include "steuerelemente.h"
 #include "testhilfen.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -133,4 +135,21 @@ TEST(Meldung, ABoxIsModalForItsWindowAndNoneStacksOnAnother)
     erste->done(0);
     EXPECT_TRUE(weiter);
     EXPECT_FALSE(lauf.Aktiv());
+}
+
+TEST(Lauf, OnTheRealClockAWaitLastsItsTimeWhileEventsAreHandled)
+{
+    Lauf lauf;
+    bool behandelt = false, fertig = false;
+    QElapsedTimer uhr;
+    uhr.start();
+    lauf.Starten([&]() -> Ablauf {
+        co_await lauf.Warte(100);
+        fertig = true;
+    });
+    QTimer::singleShot(0, [&] { behandelt = true; });
+    while (!fertig)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(behandelt);
+    EXPECT_GE(uhr.elapsed(), 90);
 }
