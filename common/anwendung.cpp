@@ -60,5 +60,5 @@ void AnwendungEinrichten()
     QFont::insertSubstitutions(QStringLiteral("Symbol"), {QStringLiteral("DejaVu Sans")});
     QApplication::setStyle(new Anwendungsstil(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setQuitOnLastWindowClosed(false);
-    EnterDruecktKnoepfe();
+    KnoepfeAnTastenBinden();
 }

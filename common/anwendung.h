@@ -4,9 +4,9 @@
 // Maps the font names the windows use ("Trebuchet MS", "Comic Sans MS", "Arial",
 // "MS Sans Serif", "Symbol") to the free fonts installed with the program, picks the
 // Fusion style (with drop-down lists that open below their box, showing the entry count
-// they ask for), keeps the application running when its last window hides, and lets
-// Enter press the focused button in every window. Check and radio boxes on a dark
-// background are drawn with a light box and a dark mark.
+// they ask for), keeps the application running when its last window hides, lets Enter
+// press the focused button in every window and accelerators press their button at once.
+// Check and radio boxes on a dark background are drawn with a light box and a dark mark.
 void AnwendungEinrichten();
 
 class QColor;

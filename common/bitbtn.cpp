@@ -1,8 +1,9 @@
-// The push button with a glyph, and Enter on a focused push button.
+// The push button with a glyph; Enter on a focused push button and accelerators press at once.
 #include "bitbtn.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 
 BitBtn::BitBtn(const QString &caption, QWidget *parent, Art art) : QPushButton(caption, parent), art_(art)
 {
@@ -67,14 +68,16 @@ void BitBtn::setGlyph(const QIcon &glyph)
         setIconSize(QSize(24, 24));
 }
 
-// ---- Enter on a focused button ------------------------------------------------------
+// ---- Enter on a focused button, and accelerators --------------------------------------
 
 namespace {
-class EnterFilter : public QObject {
+class KnopfFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *objekt, QEvent *e) override
     {
+        if (e->type() == QEvent::Shortcut)
+            return Kuerzel(objekt, static_cast<QShortcutEvent *>(e));
         if (e->type() != QEvent::KeyPress)
             return false;
         const auto *k = static_cast<QKeyEvent *>(e);
@@ -88,14 +91,29 @@ public:
         knopf->click();
         return true;
     }
+
+private:
+    // A button's accelerator presses it at once, as a click does: no delayed release on a
+    // timer of its own, which would press it after the window has moved on (or closed).
+    static bool Kuerzel(QObject *objekt, const QShortcutEvent *e)
+    {
+        auto *knopf = qobject_cast<QAbstractButton *>(objekt);
+        if (!knopf || e->isAmbiguous() || !knopf->isVisible() || !knopf->isEnabled())
+            return false;
+        if (knopf->focusPolicy() != Qt::NoFocus)
+            knopf->setFocus(Qt::ShortcutFocusReason);
+        knopf->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        knopf->click();
+        return true;
+    }
 };
 }  // namespace
 
-void EnterDruecktKnoepfe()
+void KnoepfeAnTastenBinden()
 {
-    static QPointer<EnterFilter> filter;
+    static QPointer<KnopfFilter> filter;
     if (filter || !qApp)
         return;
-    filter = new EnterFilter(qApp);
+    filter = new KnopfFilter(qApp);
     qApp->installEventFilter(filter);
 }

@@ -28,6 +28,7 @@ private:
     QPointer<QWidget> fenster_;
 };
 
-// Enter (or the keypad's Enter) without modifiers presses the focused push button, in every
-// window. Installed once for the application; later calls do nothing.
-void EnterDruecktKnoepfe();
+// Enter (or the keypad's Enter) without modifiers presses the focused push button, and a
+// button's accelerator presses it at once, in every window. Installed once for the
+// application; later calls do nothing.
+void KnoepfeAnTastenBinden();

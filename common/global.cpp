@@ -164,6 +164,7 @@ std::mt19937_64 &generator()
     static std::mt19937_64 g;
     return g;
 }
+std::uint64_t letzteSaat = 0;
 }  // namespace
 
 std::uint64_t TickZahl() { return Takt::Aktuell().Jetzt(); }
@@ -204,7 +205,13 @@ int Zufall(int n)
     return std::uniform_int_distribution<int>(0, n - 1)(generator());
 }
 
-void ZufallStarten(std::uint64_t saat) { generator().seed(saat); }
+void ZufallStarten(std::uint64_t saat)
+{
+    letzteSaat = saat;
+    generator().seed(saat);
+}
+
+std::uint64_t ZufallSaat() { return letzteSaat; }
 
 namespace {
 void FuelleSpektrum(Linienspektrum &s, std::initializer_list<int> nm)

@@ -112,6 +112,9 @@ double SanftesProfil(double x);
 double Zufall();          // uniform in [0, 1)
 int Zufall(int n);        // uniform integer in [0, n); 0 for n <= 0
 void ZufallStarten(std::uint64_t saat);
+// The seed the numbers were last started with: a window with a generator of its own starts it
+// from this, so that a run started from a known seed repeats exactly.
+std::uint64_t ZufallSaat();
 
 // Rounding to the nearest integer, halves to even (the default rounding mode).
 int Runde(double x);

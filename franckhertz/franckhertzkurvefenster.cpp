@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 using namespace FranckHertz;
@@ -24,7 +23,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
                  parent)
 {
     zeichengrund_ = FarbeZeichengrund;
-    zufall_ ^= std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) | 1u;
+    zufall_ ^= ZufallSaat() | 1u;
     const int W = BildschirmBreite, R = ZurueckOben, B = ZurueckLinks;
     const int titelBreite = std::min(W - 16, 760);
     ErzeugeTitel(QStringLiteral("Franck-Hertz-Versuch: Auffängerstrom"), (W - titelBreite) / 2, 8, titelBreite, 41);

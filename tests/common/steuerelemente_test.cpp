@@ -111,7 +111,9 @@ TEST(PanelKlick, ADoubleClickIsOneClick)
     EXPECT_EQ(klicks, 2);
 }
 
-TEST(Knoepfe, EnterPressesTheFocusedButtonInAWindowWithoutADefaultButton)
+// Enter presses the focused button in a window without a default button; an accelerator
+// presses its button at once (the same event, not after a timer of the button's own).
+TEST(Knoepfe, EnterPressesTheFocusedButtonAndAnAcceleratorItsOwnAtOnce)
 {
     QWidget fenster;
     auto *knopf = new QPushButton(QStringLiteral("&Los"), &fenster);
@@ -134,6 +136,8 @@ TEST(Knoepfe, EnterPressesTheFocusedButtonInAWindowWithoutADefaultButton)
         {knopf, Qt::Key_Enter, Qt::KeypadModifier, 2, 0},
         {bitbtn, Qt::Key_Return, Qt::NoModifier, 2, 1},
         {bitbtn, Qt::Key_Return, Qt::ControlModifier, 2, 1},  // with a modifier: nothing
+        {knopf, Qt::Key_W, Qt::AltModifier, 2, 2},
+        {bitbtn, Qt::Key_L, Qt::AltModifier, 3, 2},
     };
     for (const Fall &f : faelle) {
         f.fokus->setFocus();
