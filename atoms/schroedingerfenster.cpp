@@ -258,12 +258,6 @@ void TFormSchroedinger3::ZeichneElektronen()
     LaufStarten([this] { return Elektronen(); });
 }
 
-Ablauf TFormSchroedinger3::Luftholen()
-{
-    if (Takt::Aktuell().Atempause())
-        co_await Warte(0);
-}
-
 Ablauf TFormSchroedinger3::Wahrscheinlichkeit(bool grau)
 {
     n_ = RadioGroupHQZ->ItemIndex() + 1;

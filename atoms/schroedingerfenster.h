@@ -92,8 +92,6 @@ private:
     Ablauf Elektronen();
     Ablauf ZeichneFarbCode();
     Ablauf ZeichneMonteCarlo();
-    // A long drawing gives the event loop its turn every 40 ms.
-    Ablauf Luftholen();
     void Skala();
 
     Atome::SchroedingerLayout layout_;

@@ -82,17 +82,6 @@ RechenTafel ErzeugeRechenTafel(QWidget *eltern, const QRect &ort, int bereich)
     return t;
 }
 
-bool MitRechenTafel(const RechenTafel &tafel, const std::function<bool()> &rechnen)
-{
-    tafel.balken->setValue(0);
-    tafel.panel->show();
-    tafel.panel->raise();
-    tafel.panel->repaint();
-    const bool ergebnis = rechnen();
-    tafel.panel->hide();
-    return ergebnis;
-}
-
 Schieber ErzeugeSkalenSchieber(QWidget *eltern, int min, int max, int position, const QRect &ort,
                                const QList<TrackBar::Marke> &skala, std::function<void()> geaendert)
 {

@@ -42,6 +42,3 @@ struct RechenTafel {
 };
 RechenTafel ErzeugeRechenTafel(QWidget *eltern, const QRect &ort, int bereich);
 
-// Runs rechnen while the computing panel shows (its bar from 0) and hides the panel after;
-// returns what rechnen returned.
-bool MitRechenTafel(const RechenTafel &tafel, const std::function<bool()> &rechnen);

@@ -115,7 +115,7 @@ public:
 
     // For a run that computes long between its waits: true when it should give the event loop
     // a turn (co_await Warte(0)) — on the real clock after 40 ms of work since the last tick,
-    // on a virtual clock at every asking, so that a replay pauses at the same places.
+    // on a virtual clock at every 32nd asking, so that a replay pauses at the same places.
     virtual bool Atempause() = 0;
 
 protected:
@@ -149,13 +149,14 @@ private:
 class VirtuellerTakt final : public Takt {
 public:
     std::uint64_t Jetzt() const override { return ticks_ * 15625u / 1000u; }
-    bool Atempause() override { return true; }
+    bool Atempause() override { return ++gefragt_ % 32 == 0; }
     // Advances by ms (rounded up to whole ticks), resuming the due runs at every tick.
     void Weiter(std::uint64_t ms);
     void Tick() { Weiter(1); }
 
 private:
     std::uint64_t ticks_ = 0;
+    std::uint64_t gefragt_ = 0;
 };
 
 // ---- the run object ------------------------------------------------------------------------------

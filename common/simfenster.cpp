@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QProgressBar>
 #include <QTimer>
 
 // ---- text panels ----------------------------------------------------------------------
@@ -265,6 +266,22 @@ void SimFenster::LaufStarten(std::function<Ablauf()> machen)
         machen = [this] { return Simulation(); };
     pause = false;
     laufObjekt_.Starten(std::move(machen));
+}
+
+Ablauf SimFenster::Luftholen()
+{
+    if (Takt::Aktuell().Atempause())
+        co_await Warte(0);
+}
+
+Ablauf SimFenster::MitRechenTafel(Panel *tafel, QProgressBar *balken, std::function<bool()> schritt)
+{
+    balken->setValue(0);
+    tafel->show();
+    tafel->raise();
+    while (!Gestoppt() && schritt())
+        co_await Luftholen();
+    tafel->hide();
 }
 
 void SimFenster::LaufBeendet()

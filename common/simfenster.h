@@ -25,6 +25,7 @@
 #include <functional>
 
 class Bild;
+class QProgressBar;
 class RichEdit;
 
 // The place of the wished size nearest to the wished place inside the screen that keeps
@@ -117,6 +118,13 @@ protected:
     bool Gestoppt() const { return laufObjekt_.Stopp() || ProgrammEndet; }
     // Waits ms (at least to the next tick of 1/64 s), the event loop going on meanwhile.
     Warten Warte(std::uint32_t ms) { return laufObjekt_.Warte(ms); }
+    // For a run that computes long between its waits: gives the event loop a turn when the
+    // clock asks for one (co_await Luftholen() between pieces of work).
+    Ablauf Luftholen();
+    // Computes piece by piece while the computing panel shows (its bar from 0): schritt() does
+    // one piece and returns true while more remain. The event loop gets its turns between the
+    // pieces; a stop ends the computation early, before its last piece.
+    Ablauf MitRechenTafel(Panel *tafel, QProgressBar *balken, std::function<bool()> schritt);
     // What follows a run's end (lamp off, result button on); a window may add to it.
     virtual void LaufBeendet();
 

@@ -288,14 +288,16 @@ Ablauf TFormBeugung3::Simulation()
     WerteLesen();
     if (z_.simulation) {
         if (neuRechnen_)
-            BerechnePhaseIntens();
+            co_await BerechnePhaseIntens();
+        if (neuRechnen_)
+            co_return;  // stopped while computing
         co_await SimulationKompl();
     } else {
         co_await SimulationEinf();
     }
 }
 
-void TFormBeugung3::BerechnePhaseIntens()
+Ablauf TFormBeugung3::BerechnePhaseIntens()
 {
     Huygens::Auftrag a;
     a.blende = blende_;
@@ -304,14 +306,18 @@ void TFormBeugung3::BerechnePhaseIntens()
     a.yMax = z_.m.yMax;
     a.d = z_.d();
     // The sums take at most about a fifth of a second (largest picture, finest grid); the panel
-    // shows meanwhile.
-    const auto zeigen = [this](int spalten, int gesamt) {
-        const int prozent = (100 * spalten / std::max(1, gesamt)) / 5 * 5;
+    // shows meanwhile, and the event loop gets its turns between the columns.
+    Huygens::Rechnung r(a, SinCosTabelle);
+    co_await MitRechenTafel(PanelIchRechne, ProgressBar1, [&] {
+        const bool weiter = r.Schritt();
+        const int prozent = (100 * r.fertig() / std::max(1, r.gesamt())) / 5 * 5;
         if (prozent != ProgressBar1->value())
             ProgressBar1->setValue(prozent);
-    };
-    const auto rechnen = [&](const Huygens::Fortschritt &f) { return Huygens::Berechne(a, SinCosTabelle, f); };
-    MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); });
+        return weiter;
+    });
+    if (r.fertig() < r.gesamt())
+        co_return;  // stopped: the old field stays, and the next run computes anew
+    feld_ = r.Ergebnis();
     z_.feld = &*feld_;
     neuRechnen_ = false;
 }

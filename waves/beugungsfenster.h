@@ -60,6 +60,7 @@ public:
     const Beugung::Layout &layout() const { return layout_; }
     bool neuRechnen() const { return neuRechnen_; }
     int zeitpunkt() const { return t_; }
+    const Panel *panelIchRechne() const { return PanelIchRechne; }
 
     // ---- handlers ----
     void RadioButtonModusClick();
@@ -83,7 +84,7 @@ protected:
 
 private:
     // Computes the Huygens tables now.
-    void BerechnePhaseIntens();
+    Ablauf BerechnePhaseIntens();
 
     // ---- controls ----
     Bild *Image1 = nullptr;

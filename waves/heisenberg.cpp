@@ -38,8 +38,7 @@ Richtungen BerechneRichtungen(int b, double lambda)
     return r;
 }
 
-std::optional<Huygens::Feld> BerechneWellenfeld(int b, double lambda, const TSinCosTabelle &tab,
-                                                const Huygens::Fortschritt &fortschritt)
+Huygens::Auftrag WellenfeldAuftrag(int b, double lambda)
 {
     Huygens::Auftrag a;
     for (int y = -b; y <= b; ++y)
@@ -49,7 +48,7 @@ std::optional<Huygens::Feld> BerechneWellenfeld(int b, double lambda, const TSin
     a.xB = FeldBreite;
     a.yMax = FeldHoehe;
     a.d = 1;
-    return Huygens::Berechne(a, tab, fortschritt);
+    return a;
 }
 
 int EinfallCode(int x, int t, double c, double p, const TSinCosTabelle &tab)

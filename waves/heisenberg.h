@@ -40,8 +40,11 @@ Richtungen BerechneRichtungen(int b, double lambda);
 
 // The wave field behind a slit of half-width b: phase and amplitude (56 at the brightest
 // point) for every x = 1..456 and y = −285..285, from the diffraction window's wavelet sums.
-std::optional<Huygens::Feld> BerechneWellenfeld(int b, double lambda, const TSinCosTabelle &tab,
-                                                const Huygens::Fortschritt &fortschritt = {});
+Huygens::Auftrag WellenfeldAuftrag(int b, double lambda);
+inline std::optional<Huygens::Feld> BerechneWellenfeld(int b, double lambda, const TSinCosTabelle &tab)
+{
+    return Huygens::Berechne(WellenfeldAuftrag(b, lambda), tab);
+}
 
 // Speed bar 1..8: frames per period and delay.
 inline int BilderProPeriode(int tempo) { return 4 * tempo; }

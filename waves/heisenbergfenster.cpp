@@ -293,23 +293,22 @@ void TFormHeisenberg::Stoppen()
     Vorbereiten();
 }
 
-bool TFormHeisenberg::BerechnePhaseIntens()
+Ablauf TFormHeisenberg::BerechnePhaseIntens()
 {
-    // The sums take at most about a fifth of a second; the panel shows meanwhile.
-    const auto rechnen = [this](const Huygens::Fortschritt &f) {
-        return BerechneWellenfeld(z_.b, z_.lambda, SinCosTabelle, f);
-    };
-    const auto zeigen = [this](int spalten, int gesamt) {
-        if (spalten % 10 == 0 || spalten == gesamt)
-            ProgressBar1->setValue(384 * spalten / std::max(1, gesamt));
-    };
-    const bool fertig =
-        MitRechenTafel({PanelIchRechne, ProgressBar1}, [&] { return Huygens::FeldSchritt(feld_, rechnen, zeigen); });
-    if (fertig) {
-        z_.feld = &*feld_;
-        neuFeld_ = false;
-    }
-    return fertig;
+    // The sums take at most about a fifth of a second; the panel shows meanwhile, and the
+    // event loop gets its turns between the columns.
+    Huygens::Rechnung r(WellenfeldAuftrag(z_.b, z_.lambda), SinCosTabelle);
+    co_await MitRechenTafel(PanelIchRechne, ProgressBar1, [&] {
+        const bool weiter = r.Schritt();
+        if (r.fertig() % 10 == 0 || !weiter)
+            ProgressBar1->setValue(384 * r.fertig() / std::max(1, r.gesamt()));
+        return weiter;
+    });
+    if (r.fertig() < r.gesamt())
+        co_return;  // stopped: the field is computed anew next time
+    feld_ = r.Ergebnis();
+    z_.feld = &*feld_;
+    neuFeld_ = false;
 }
 
 Ablauf TFormHeisenberg::Simulation()
@@ -320,8 +319,11 @@ Ablauf TFormHeisenberg::Simulation()
     const int N = BilderProPeriode(TrackBarTempo->Position());
     z_.c = z_.lambda / N;
     z_.p = 96.0 / N;
-    if (schritt_ <= 2 && neuFeld_ && !BerechnePhaseIntens())
-        co_return;
+    if (schritt_ <= 2 && neuFeld_) {
+        co_await BerechnePhaseIntens();
+        if (neuFeld_)
+            co_return;  // stopped while computing
+    }
     if (schritt_ >= 2 && neuRichtung_) {
         richtungen_ = BerechneRichtungen(z_.b, z_.lambda);
         neuRichtung_ = false;

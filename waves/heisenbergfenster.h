@@ -65,7 +65,7 @@ protected:
 
 private:
     // Computes the Huygens tables now; false when cancelled.
-    bool BerechnePhaseIntens();
+    Ablauf BerechnePhaseIntens();
 
     // ---- controls ----
     Bild *Image1 = nullptr;

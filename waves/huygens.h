@@ -57,16 +57,36 @@ struct Feld {
 // returning false cancels the computation.
 using Fortschritt = std::function<bool(int fertig, int gesamt)>;
 
-// The wavelet sums. A term depends only on the column x and |y − y′|, so each column's
-// terms are summed once into a running table and every grid point takes its sums over the
-// open intervals from that table. Empty when cancelled.
-std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, const Fortschritt &fortschritt = {});
+// The wavelet sums, a column at a time, so that a run can give the event loop a turn between
+// columns. A term depends only on the column x and |y − y′|, so each column's terms are summed
+// once into a running table and every grid point takes its sums over the open intervals from
+// that table.
+class Rechnung {
+public:
+    Rechnung(const Auftrag &a, const TSinCosTabelle &tabelle);
+    // Sums the next column; false once every column is done.
+    bool Schritt();
+    int fertig() const { return int(spalte_); }
+    int gesamt() const { return int(f_.spaltenX.size()); }
+    // The field, normalised to its brightest point (once, after the last column).
+    Feld Ergebnis();
 
-// A window's field step: computes the field with rechnen (at most about a fifth of a second)
-// and shows the progress through zeigen. On success the field replaces feld; false when
-// rechnen gave none, feld then stays as it was.
-bool FeldSchritt(std::optional<Feld> &feld, const std::function<std::optional<Feld>(const Fortschritt &)> &rechnen,
-                 const std::function<void(int fertig, int gesamt)> &zeigen);
+private:
+    Feld f_;
+    const TSinCosTabelle &tabelle_;
+    double lambda_;
+    std::vector<int> rechenY_;
+    std::size_t versatz_ = 0;  // stored row of computed row 0
+    bool sym_ = true;
+    std::vector<std::pair<int, int>> bereiche_;
+    int maxAbstand_ = 0;
+    std::vector<double> summeRe_, summeIm_, rohI_;
+    double groesste_ = 0;
+    std::size_t spalte_ = 0;
+};
+
+// The whole field at once; empty when fortschritt cancels it.
+std::optional<Feld> Berechne(const Auftrag &a, const TSinCosTabelle &tabelle, const Fortschritt &fortschritt = {});
 
 // The raw sums (Re, Im) at one point, term by term as the definition reads (for checks).
 std::pair<double, double> DirekteSumme(const Blende &b, double lambda, int x, int y, const TSinCosTabelle &tabelle);

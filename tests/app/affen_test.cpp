@@ -8,8 +8,9 @@
 // screen ends every run and the event loop with status 0.
 //
 // What a stream must not depend on, so that it replays: Qt's order of top-level windows (a set
-// ordered by address; the stream takes them in table order), tooltips, and buttons left pressed
-// (a double-click and a drag always release theirs, or a held slider would step by the clock).
+// ordered by address; the stream takes them in table order), tooltips, buttons left pressed
+// (a double-click and a drag always release theirs, or a held slider would step by the clock)
+// and Qt's input timing on the wall clock (double-click time, keyboard search interval).
 //
 // The watchdog counts the processor time of the event loop's thread, so that a machine busy
 // with other work does not look like a hang: 2 s of it without a tick fail, and so do 30 s on
@@ -37,6 +38,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QStyleHints>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -131,6 +133,13 @@ public:
         Takt::Setzen(&takt_);
         // What a stream before left in the input state (the simulated mouse clock, the cursor)
         // must not reach this one: a replay starts as the first run did.
+        // Qt's own timing of input follows the wall clock: a drop-down list ignores a release
+        // that comes within the double-click time of its opening, and a list joins letters
+        // typed within the keyboard interval into one search. Both off, so that only the
+        // stream decides (keys leave at least a millisecond between them).
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+        QGuiApplication::styleHints()->setKeyboardInputInterval(0);
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
         QTest::lastMouseTimestamp += 100 * QTest::mouseDoubleClickInterval;
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
         QCursor::setPos(0, 0);
@@ -177,6 +186,10 @@ public:
 
     // Every window's pictures as the stream ended, by window class.
     const QList<QPair<QString, QImage>> &bilder() const { return bilder_; }
+    // With spur set: after every event a fingerprint of every window's pictures, so that a
+    // replay that ends differently tells after which event it went its own way.
+    std::vector<std::size_t> spur;
+    bool spurFuehren = false;
 
     std::string zusammenfassung() const
     {
@@ -226,6 +239,13 @@ private:
                 takt_.Tick();  // like a turn of the event loop: the watchdog counts from here
                 puls_ = Jetzt();
                 pulsRechenzeit_ = Rechenzeit(gui_);
+            }
+            if (spurFuehren) {
+                std::size_t h = TickZahl();
+                for (QWidget *w : AlleFenster())
+                    for (Bild *b : w->findChildren<Bild *>())
+                        h = h * 31 + qHashBits(b->bild().constBits(), std::size_t(b->bild().sizeInBytes()));
+                spur.push_back(h);
             }
             if (protokoll_) {
                 QStringList laeufe;
@@ -420,6 +440,7 @@ private:
                 mod = Qt::ShiftModifier;
         }
         log(QStringLiteral("key 0x%1 (modifiers 0x%2) in %3").arg(int(key), 0, 16).arg(int(mod), 0, 16).arg(Name(w)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         QTest::sendKeyEvent(QTest::Click, w, key, text, mod);
     }
 
@@ -450,6 +471,7 @@ private:
         } else {
             log(QStringLiteral("type \"%1\" into %2").arg(text, Name(w)));
             for (qsizetype i = 0; i < text.size(); ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 const bool paar = text[i].isHighSurrogate() && i + 1 < text.size();
                 const QString zeichen = text.mid(i, paar ? 2 : 1);
                 const char16_t u = text[i].toUpper().unicode();
@@ -622,6 +644,7 @@ TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
     const int ereignisse = EreignisseAusUmgebung();
     const bool wiederholen = qEnvironmentVariable("QP_AFFE_WIEDERHOLEN") != QStringLiteral("0");
     QList<QPair<QString, QImage>> erste;
+    std::vector<std::size_t> ersteSpur;
     const std::vector<std::uint64_t> saaten = SaatenAusUmgebung();
     for (std::size_t i = 0; i < saaten.size() + (wiederholen ? 1 : 0); ++i) {
         const bool wiederholung = wiederholen && i == 1;
@@ -632,15 +655,22 @@ TEST(Affentest, EveryWindowSurvivesARandomStreamOfInput)
         std::fflush(stdout);
         FrischerZustand(saat);
         Affe affe(saat, ereignisse);
+        affe.spurFuehren = wiederholen && (i == 0 || wiederholung);
         const auto t0 = Uhr::now();
         EXPECT_EQ(affe.lauf(), 0);
         std::printf("Monkey: seed %llu done: %d events in %.1f s: %s; the longest event took %s\n",
                     static_cast<unsigned long long>(saat), ereignisse,
                     std::chrono::duration<double>(Uhr::now() - t0).count(), affe.zusammenfassung().c_str(),
                     affe.laengstes().c_str());
-        if (i == 0)
+        if (i == 0) {
             erste = affe.bilder();
+            ersteSpur = affe.spur;
+        }
         if (wiederholung) {
+            const auto abweichung = std::mismatch(ersteSpur.begin(), ersteSpur.end(), affe.spur.begin(), affe.spur.end());
+            EXPECT_EQ(abweichung.first, ersteSpur.end())
+                << "seed " << saat << " does not replay: the pictures differ first after event "
+                << (abweichung.first - ersteSpur.begin() + 1);
             ASSERT_EQ(affe.bilder().size(), erste.size());
             for (qsizetype k = 0; k < erste.size(); ++k) {
                 EXPECT_TRUE(affe.bilder()[k] == erste[k])

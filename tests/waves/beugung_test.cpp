@@ -342,9 +342,19 @@ TEST(Beugung, WindowRunsBothModesAndLeavesDuringARun)
     }
     fenster.TrackBarTempo->setPosition(4);
 
-    // simulation: the tables are computed at the start; holding the panel shows the intensity
-    // and stops the wave, releasing it lets the wave go on
+    // simulation: the tables are computed at the start, column by column with the event loop
+    // going on; a stop meanwhile keeps no half field
     TestTakt takt;
+    fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return fenster.panelIchRechne()->isVisible(); }));
+    takt.Weiter(1);
+    EXPECT_TRUE(fenster.neuRechnen());
+    fenster.BitBtnLicht->click();
+    ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
+    EXPECT_FALSE(fenster.panelIchRechne()->isVisible());
+    EXPECT_TRUE(fenster.neuRechnen());
+    EXPECT_FALSE(fenster.feld());
+    // holding the panel shows the intensity and stops the wave, releasing it lets it go on
     fenster.BitBtnLicht->click();
     ASSERT_TRUE(takt.Bis([&] { return !fenster.neuRechnen() && fenster.zeitpunkt() >= 2; }));
     EXPECT_TRUE(fenster.an);
