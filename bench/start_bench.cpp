@@ -8,6 +8,7 @@
 #include "startbild.h"
 
 #include <QApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 // All registered windows created and the start screen painted once.
@@ -27,6 +28,51 @@ static void BM_Programmstart(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Programmstart)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Resident memory in MB (VmRSS of /proc/self/status).
+static double RssMB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &zeile : f.readAll().split('\n'))
+        if (zeile.startsWith("VmRSS:"))
+            return zeile.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
+// The program's memory at 1920 × 1080: after the start, after every window has been shown
+// (and painted) and hidden again in turn, and after a second such round. Run it alone
+// (--benchmark_filter=Speicher): the figures include what earlier benchmarks left.
+static void BM_SpeicherRundgang(benchmark::State &state)
+{
+    for (auto _ : state) {
+        GlobalInitialisieren();
+        TFormMain *haupt = ErzeugeAlleFenster(QSize(1920, 1080));
+        haupt->show();
+        benchmark::DoNotOptimize(haupt->grab());
+        QCoreApplication::processEvents();
+        state.counters["Start_MB"] = RssMB();
+        for (const char *runde : {"Runde1_MB", "Runde2_MB"}) {
+            for (QWidget *w : AlleFenster()) {
+                if (w == haupt)
+                    continue;
+                FensterOeffnen(w);
+                QCoreApplication::processEvents();
+                benchmark::DoNotOptimize(w->grab());
+                w->hide();
+                QCoreApplication::processEvents();
+            }
+            state.counters[runde] = RssMB();
+        }
+        const QList<QWidget *> fenster = AlleFenster();
+        for (auto it = fenster.crbegin(); it != fenster.crend(); ++it) {
+            FensterEntfernen(*it);
+            delete *it;
+        }
+    }
+}
+BENCHMARK(BM_SpeicherRundgang)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 static void BM_Titelbild(benchmark::State &state)
 {

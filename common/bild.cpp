@@ -14,6 +14,7 @@ Bild::Bild(QWidget *parent) : QWidget(parent), canvas_(&bild_)
 {
     setMouseTracking(true);
     canvas_.onChange = [this] { bildGeaendert(); };
+    canvas_.vorGebrauch = [this] { anlegen(); };
 }
 
 void Bild::bildGeaendert()
@@ -27,19 +28,49 @@ void Bild::bildGeaendert()
 
 void Bild::setBildGroesse(int w, int h)
 {
-    w = std::clamp(w, 0, MaxSeite);
-    h = std::clamp(h, 0, MaxSeite);
-    bild_ = QImage(w, h, QImage::Format_RGB32);
-    bild_.setDotsPerMeterX(3780);
-    bild_.setDotsPerMeterY(3780);
-    bild_.fill(0xFFFFFFFFu);
+    groesse_ = QSize(std::clamp(w, 0, MaxSeite), std::clamp(h, 0, MaxSeite));
+    freigeben();
+    resize(groesse_);
+}
+
+void Bild::freigeben()
+{
+    groesse_ = bildGroesse();
+    bild_ = QImage();
+    durchsichtig_ = QImage();
+    anstehend_ = true;
     canvas_.setImage(&bild_);
-    resize(w, h);
     bildGeaendert();
+}
+
+void Bild::anlegen()
+{
+    if (!anstehend_)
+        return;
+    anstehend_ = false;
+    if (quelle_) {
+        bild_ = quelle_().convertToFormat(QImage::Format_RGB32);
+        durchsichtigVeraltet_ = true;
+    } else {
+        bild_ = QImage(groesse_, QImage::Format_RGB32);
+        bild_.setDotsPerMeterX(3780);
+        bild_.setDotsPerMeterY(3780);
+        bild_.fill(0xFFFFFFFFu);
+    }
+    canvas_.setImage(&bild_);
+}
+
+void Bild::setQuelle(QSize groesse, std::function<QImage()> quelle)
+{
+    quelle_ = std::move(quelle);
+    freigeben();
+    groesse_ = groesse;
 }
 
 void Bild::ladeBild(const QImage &bild)
 {
+    anstehend_ = false;
+    quelle_ = {};
     bild_ = bild.convertToFormat(QImage::Format_RGB32);
     canvas_.setImage(&bild_);
     bildGeaendert();
@@ -63,7 +94,7 @@ void Bild::setStretch(bool an)
 
 QSize Bild::sizeHint() const
 {
-    return bild_.isNull() ? QSize(0, 0) : bild_.size();
+    return bildGroesse();
 }
 
 const QImage &Bild::transparentesBild()
@@ -85,6 +116,17 @@ const QImage &Bild::transparentesBild()
 void Bild::paintEvent(QPaintEvent *e)
 {
     neuZeichnenAnstehend_ = false;
+    if (anstehend_ && quelle_)
+        anlegen();
+    if (anstehend_) {
+        // Nothing drawn yet: white (all of it the transparent colour when transparent).
+        if (!transparent_) {
+            const QRect weiss = e->rect().intersected(QRect(QPoint(), stretch_ ? size() : groesse_));
+            if (!weiss.isEmpty())
+                QPainter(this).fillRect(weiss, Qt::white);
+        }
+        return;
+    }
     if (bild_.isNull())
         return;
     const QImage &q = transparent_ ? transparentesBild() : bild_;

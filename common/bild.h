@@ -1,5 +1,7 @@
 // The image control: a picture (QImage, RGB32) with the canvas bound to it, shown at its
-// natural size or stretched to the widget, optionally with a transparent colour.
+// natural size or stretched to the widget, optionally with a transparent colour. The picture's
+// buffer is made when it is first used (drawn on, read or shown with something drawn), so that
+// a window never opened costs no picture memory; until then the picture is white.
 #pragma once
 
 #include "canvas.h"
@@ -7,18 +9,37 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class Bild : public QWidget {
     Q_OBJECT
 public:
     explicit Bild(QWidget *parent = nullptr);
 
-    Canvas &canvas() { return canvas_; }
-    QImage &bild() { return bild_; }
+    Canvas &canvas()
+    {
+        anlegen();
+        return canvas_;
+    }
+    QImage &bild()
+    {
+        anlegen();
+        return bild_;
+    }
+    // The picture's buffer exists.
+    bool angelegt() const { return !anstehend_ && !bild_.isNull(); }
+    // The picture's size (also before its buffer is made).
+    QSize bildGroesse() const { return anstehend_ ? groesse_ : bild_.size(); }
 
     // Re-creates the picture w x h filled white and gives the widget that size.
     void setBildGroesse(int w, int h);
+    // Returns the buffer; the picture is white again, and its next use makes a new one.
+    void freigeben();
     // Takes a picture (converted to RGB32); the canvas then draws on it.
     void ladeBild(const QImage &bild);
+    // Where the picture comes from when its buffer is made (instead of white), e.g. a portrait
+    // read from a file: it is read when first shown, and again after freigeben().
+    void setQuelle(QSize groesse, std::function<QImage()> quelle);
 
     // Pixels of the picture's bottom-left colour are not painted, so the parent shows through.
     void setTransparent(bool an);
@@ -44,11 +65,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
+    void anlegen();
     void bildGeaendert();
     const QImage &transparentesBild();
 
     QImage bild_;
     Canvas canvas_;
+    QSize groesse_;          // the size of a picture whose buffer is not made yet
+    bool anstehend_ = false;
+    std::function<QImage()> quelle_;
     bool transparent_ = false;
     bool stretch_ = false;
     bool neuZeichnenAnstehend_ = false;  // an update() is pending; further changes need none

@@ -119,16 +119,19 @@ void Canvas::setImage(QImage *image)
 
 int Canvas::width() const
 {
+    gebrauchen();
     return img_ ? img_->width() : 0;
 }
 
 int Canvas::height() const
 {
+    gebrauchen();
     return img_ ? img_->height() : 0;
 }
 
 bool Canvas::bereit()
 {
+    gebrauchen();
     if (!img_ || img_->isNull())
         return false;
     if (img_->format() != QImage::Format_RGB32)
@@ -431,6 +434,7 @@ void Canvas::polygon(const QVector<QPoint> &punkte)
 
 TColor Canvas::pixel(int x, int y) const
 {
+    gebrauchen();
     if (!img_ || x < 0 || y < 0 || x >= img_->width() || y >= img_->height())
         return 0xFFFFFFFFu;
     return zuTColor(img_->pixel(x, y));

@@ -58,7 +58,11 @@ class Canvas {
 public:
     explicit Canvas(QImage *image = nullptr);
     void setImage(QImage *image);
-    QImage *image() const { return img_; }
+    QImage *image() const
+    {
+        gebrauchen();
+        return img_;
+    }
     int width() const;
     int height() const;
 
@@ -107,8 +111,15 @@ public:
 
     // Called after every drawing operation (the image widget schedules a repaint).
     std::function<void()> onChange;
+    // Called before the canvas uses its image (the image widget makes its buffer then).
+    std::function<void()> vorGebrauch;
 
 private:
+    void gebrauchen() const
+    {
+        if (vorGebrauch)
+            vorGebrauch();
+    }
     void geaendert() const;
     bool bereit();  // an image to draw on, in RGB32
     const QFont &qfont() const;

@@ -128,6 +128,7 @@ void Canvas::stretchDraw(const QRect &ziel, const QImage &bild)
 
 void Canvas::copyRect(const QRect &dest, const Canvas &src, const QRect &srcRect)
 {
+    src.gebrauchen();
     if (!bereit() || !src.img_ || src.img_->isNull())
         return;
     const Kasten d = kastenVon(dest), s = kastenVon(srcRect);

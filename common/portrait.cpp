@@ -132,12 +132,12 @@ void PortraitZeigen(Bild *bild, const QString &kurz, int breite, int hoehe)
         return;
     gezeigte().removeIf([](const GezeigtesPortrait &p) { return !p.bild; });
     gezeigte().append({bild, kurz, breite, hoehe});
-    bild->ladeBild(PortraitBild(kurz, breite, hoehe));
+    bild->setQuelle(QSize(breite, hoehe), [kurz, breite, hoehe] { return PortraitBild(kurz, breite, hoehe); });
 }
 
 void PortraitsNeuLaden()
 {
     gezeigte().removeIf([](const GezeigtesPortrait &p) { return !p.bild; });
     for (const GezeigtesPortrait &p : gezeigte())
-        p.bild->ladeBild(PortraitBild(p.kurz, p.breite, p.hoehe));
+        p.bild->freigeben();  // read again when next shown
 }

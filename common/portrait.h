@@ -23,8 +23,8 @@ QImage PortraitKarte(const Physiker &p, int breite, int hoehe);
 // none or it cannot be decoded.
 QImage PortraitBild(const QString &kurz, int breite, int hoehe);
 
-// Shows the portrait in the picture widget and keeps it there: after PortraitsNeuLaden the
-// widget shows what the text directory holds then.
+// Shows the portrait in the picture widget (read when first shown) and keeps it there: after
+// PortraitsNeuLaden the widget shows what the text directory holds then.
 void PortraitZeigen(Bild *bild, const QString &kurz, int breite, int hoehe);
 // Reloads every portrait shown with PortraitZeigen, after the text directory changed.
 void PortraitsNeuLaden();

@@ -1,5 +1,6 @@
 // The window table: every guide page's window has its line and its own short name, each
-// built window is created once as its class, none rewrites the shared layout values, and each opens; a
+// built window is created once as its class, none rewrites the shared layout values, none
+// holds picture memory before it is shown, and each opens; a
 // destroyed window leaves the registry; on low and narrow screens every simulation window
 // keeps its controls on the screen.
 #include "fensterliste.h"
@@ -34,6 +35,15 @@ TEST(Fensterliste, EveryPagesWindowIsInTheTableAndOnceBuiltIsCreatedAndOpens)
     Bildschirmeinteilung(BildschirmBreite, BildschirmHoehe);
     EXPECT_EQ(nachAllen, Layoutwerte());
     EXPECT_EQ(FensterVon(FensterNr::Main), haupt);
+    // a window not yet shown holds no picture memory
+    for (QWidget *w : AlleFenster()) {
+        if (w == haupt)
+            continue;
+        for (const Bild *b : w->findChildren<Bild *>()) {
+            EXPECT_FALSE(b->angelegt()) << w->metaObject()->className() << " / " << b->objectName().toStdString()
+                                        << " " << b->bildGroesse().width() << "x" << b->bildGroesse().height();
+        }
+    }
     for (const FensterEintrag &e : Fensterliste) {
         QWidget *w = FensterVon(e.nr);
         EXPECT_EQ(w != nullptr, e.erzeuge != nullptr || e.nr == FensterNr::Main) << e.klasse->className();
