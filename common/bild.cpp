@@ -28,8 +28,8 @@ void Bild::bildGeaendert()
 
 void Bild::setBildGroesse(int w, int h)
 {
-    groesse_ = QSize(std::clamp(w, 0, MaxSeite), std::clamp(h, 0, MaxSeite));
     freigeben();
+    groesse_ = QSize(std::clamp(w, 0, MaxSeite), std::clamp(h, 0, MaxSeite));
     resize(groesse_);
 }
 

@@ -114,7 +114,8 @@ Canvas::Canvas(QImage *image)
 void Canvas::setImage(QImage *image)
 {
     img_ = image;
-    bereit();
+    if (img_ && !img_->isNull() && img_->format() != QImage::Format_RGB32)
+        *img_ = img_->convertToFormat(QImage::Format_RGB32);
 }
 
 int Canvas::width() const

@@ -327,8 +327,22 @@ void SimFenster::UpDownTempoClick()
 void SimFenster::hideEvent(QHideEvent *e)
 {
     QWidget::hideEvent(e);
-    if (!e->spontaneous())
-        LaufStoppen();
+    if (e->spontaneous())
+        return;
+    LaufStoppen();
+    if (freigebbar_) {
+        for (Bild *b : findChildren<Bild *>())
+            b->freigeben();
+        bilderGezeichnet_ = false;
+    }
+}
+
+void SimFenster::BilderBereitstellen()
+{
+    if (bilderGezeichnet_)
+        return;
+    bilderGezeichnet_ = true;
+    BilderZeichnen();
 }
 
 void SimFenster::showEvent(QShowEvent *e)
@@ -338,6 +352,7 @@ void SimFenster::showEvent(QShowEvent *e)
         return;
     if (TrackBarTempo)
         Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
+    BilderBereitstellen();
     FormActivate();
     SpaltenEinpassen();
     ZurueckEinpassen();

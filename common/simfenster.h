@@ -80,6 +80,12 @@ public:
     bool LaufAktiv() const { return laufObjekt_.Aktiv(); }
     const Lauf &LaufObjekt() const { return laufObjekt_; }
 
+    // ---- pictures --------------------------------------------------------------------------
+    // Draws the window's pictures if they are not drawn yet (the window is shown, or export or
+    // a test asks for a picture of a window not yet shown).
+    void BilderBereitstellen();
+    bool BilderGezeichnet() const { return bilderGezeichnet_; }
+
     // ---- export (common/export.*) -----------------------------------------------------------
     // The values the window computed or measured, for "Werte speichern (CSV) …"; a window
     // without values returns an empty table. Its pictures are exported by the frame.
@@ -108,6 +114,13 @@ protected:
     virtual void FormClose() {}
     virtual void Vorbereiten() {}
     virtual Ablauf Simulation() { co_return; }
+    // Draws every picture of the window from its state. A window draws nothing while it is
+    // created: this runs when it is first shown (before FormActivate), and, in a window whose
+    // pictures are BilderFreigebbar, again on every show after a hide.
+    virtual void BilderZeichnen() {}
+    // BilderZeichnen draws every picture anew from the window's state (nothing drawn in them
+    // survives otherwise, e.g. no recorded curve): their buffers are returned on hide.
+    void BilderFreigebbar() { freigebbar_ = true; }
 
     // Starts the run (Simulation unless another is given); while one is still going, that
     // one is asked to stop and the new one follows once it has ended.
@@ -160,6 +173,8 @@ protected:
 private:
     Lauf laufObjekt_;
     Bild *hauptBild_ = nullptr;
+    bool bilderGezeichnet_ = false;
+    bool freigebbar_ = false;
     QRect zurueckOrt_;
     void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
                       std::function<void()> selbst, bool mitNeuBox, Glyphe offen, Glyphe zu);

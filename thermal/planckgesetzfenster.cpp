@@ -34,7 +34,10 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     connect(ImageKonstanten, &Bild::geklickt, this, [this] { ImageKonstantenClick(); });
 
     Anfangswerte();
-    ZeichneStrahlungskurven();
+}
+
+void TFormPlanckGesetz::BilderZeichnen()
+{
     SchreibeGesetz(ImageGesetzFr->canvas(), true);
     SchreibeGesetz(ImageGesetzWL->canvas(), false);
     SchreibeKonstanten(ImageKonstanten->canvas(), Planckkonstante);

@@ -37,6 +37,7 @@ public:
 protected:
     void Vorbereiten() override;
     void Neuzeichnen() override { ZeichneStrahlungskurven(); }
+    void BilderZeichnen() override;  // the formula pictures; the curves are drawn on every show
 
 private:
     // ---- controls ----

@@ -46,8 +46,7 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
     Setze(BitBtnZurueck, l.zurueck.left(), l.zurueck.top(), l.zurueck.width(), l.zurueck.height());
     BitBtnZurueck->raise();
 
-    Anfangswerte();
-    ZeichneKurven();
+    Anfangswerte();  // the curves are drawn when the window is shown
 }
 
 void TFormSchwarzkoerper::ErzeugeKurvenTafel()

@@ -8,6 +8,7 @@ using namespace Waermestrahlung;
 StrahlungsFenster::StrahlungsFenster(const QString &caption, int achsenRand, QWidget *parent)
     : SimFenster(caption, parent), achsenRand_(achsenRand)
 {
+    BilderFreigebbar();  // curves and formulas are drawn anew on every show
 }
 
 void StrahlungsFenster::ErzeugeTitelUndBild(const QString &titel, const StrahlungsLayout &l)

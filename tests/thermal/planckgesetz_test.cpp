@@ -83,7 +83,8 @@ TEST_F(PlanckGesetzTest, StartPictureAndDefaults)
     EXPECT_EQ(f.trackBarBreite()->Position(), 3);
     EXPECT_TRUE(f.Zustand().ueberFrequenz);
     EXPECT_FALSE(f.checkBoxKonstanten()->isEnabled());
-    // 5875 K over frequency, its peak slightly under the dashed line: (5875/6000)^5 of Hmax
+    // when shown, 5875 K over frequency, its peak slightly under the dashed line: (5875/6000)^5 of Hmax
+    FensterOeffnen(&f);
     const double hoehe = std::pow(5875.0 / 6000, 5) * f.Masse().Hmax;
     EXPECT_NEAR(ObersteZeile(f.image1()->bild(), FarbeGemessen), f.Masse().Y0 - hoehe, 2.0);
     // at 5900 K almost exactly on the line

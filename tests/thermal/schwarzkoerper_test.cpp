@@ -113,7 +113,8 @@ TEST_F(SchwarzkoerperTest, ControlsStartAsDescribed)
     EXPECT_FALSE(f.groupBoxVariTemperatur()->isVisibleTo(&f));
     EXPECT_EQ(f.Zustand().refTemperatur, 5000);
 
-    // at start only the axes: 5000 K is ticked, but no curve kind
+    // when first shown only the axes: 5000 K is ticked, but no curve kind
+    FensterOeffnen(&f);
     QImage nurAchsen(f.image1()->bild().size(), QImage::Format_RGB32);
     Canvas c(&nurAchsen);
     SchwarzkoerperZustand z;
