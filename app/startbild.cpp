@@ -10,7 +10,37 @@ namespace {
 constexpr int KnopfBreite = 218, KnopfHoehe = 681;
 constexpr int PortraitBreite = 128, PortraitHoehe = 168;
 constexpr int D = KnopfHoehe / 2;  // 340
+constexpr int SchriftAbstand = 8;  // least gap between the lettering and a portrait
+
+// The lettering's two lines with their top-left corners in the title picture; sets the
+// canvas font.
+struct Titelzeilen {
+    QString oben = QStringLiteral("Quanten"), unten = QStringLiteral("pfad");
+    QPoint obenLinks, untenLinks;
+    QRect kasten;  // both lines' text cells
+};
+
+Titelzeilen Titelschrift(Canvas &c, int schriftGross)
+{
+    c.font.name = QStringLiteral("Comic Sans MS");
+    c.font.color = 0x0000FF;
+    c.font.size = 2 * schriftGross;
+    c.font.bold = true;
+    Titelzeilen z;
+    const QSize oben(c.textWidth(z.oben), c.textHeight(z.oben));
+    const QSize unten(c.textWidth(z.unten), c.textHeight(z.unten));
+    z.obenLinks = QPoint(D - oben.width() / 2, D - 2 * oben.height());
+    z.untenLinks = QPoint(D - unten.width() / 2, D + unten.height());
+    z.kasten = QRect(z.obenLinks, oben) | QRect(z.untenLinks, unten);
+    return z;
+}
 }  // namespace
+
+QRect TitelSchrift(int schriftGross)
+{
+    Canvas c;
+    return Titelschrift(c, schriftGross).kasten;
+}
 
 Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe)
 {
@@ -23,13 +53,25 @@ Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe)
     g.knopfFaktor = double(knopfHoehe) / KnopfHoehe;
     g.knoepfe = QRect(g.breite - 226, std::max(0, (g.hoehe - KnopfHoehe) / 4), KnopfBreite, knopfHoehe);
     g.titel = QRect((g.breite - 226) / 2 - D, g.knoepfe.top(), 2 * D, 2 * D);
-    const int luecke = (g.titel.width() - 4 * PortraitBreite) / 3;
     const int oben = g.titel.top();
-    const int unten = std::min(g.titel.top() + g.titel.height(), g.hoehe - 4) - PortraitHoehe;
+    const int boden = std::min(g.titel.top() + g.titel.height(), g.hoehe - 4);  // below the lower row
+    int breite = PortraitBreite, hoehe = PortraitHoehe;
+    // Where a row would reach the lettering (the lower one rises onto it on low screens), the
+    // title moves until its lettering stands centred between the rows, and the portraits
+    // shrink to keep clear of it.
+    const QRect schrift = TitelSchrift(SchriftgroessenVon(BildschirmklasseVon(g.breite, g.hoehe)).gross)
+                              .translated(g.titel.topLeft());
+    if (oben + PortraitHoehe + SchriftAbstand > schrift.top() ||
+        boden - PortraitHoehe < schrift.top() + schrift.height() + SchriftAbstand) {
+        hoehe = std::clamp((boden - oben - schrift.height()) / 2 - SchriftAbstand, 16, PortraitHoehe);
+        breite = hoehe * PortraitBreite / PortraitHoehe;
+        g.titel.translate(0, (oben + boden - schrift.height()) / 2 - schrift.top());
+    }
+    const int luecke = (g.titel.width() - 4 * breite) / 3;
     for (int j = 0; j < 4; ++j) {
-        const int links = j * (luecke + PortraitBreite) + g.titel.left();
-        g.portrait[j] = QRect(links, oben, PortraitBreite, PortraitHoehe);         // upper row
-        g.portrait[7 - j] = QRect(links, unten, PortraitBreite, PortraitHoehe);    // lower row
+        const int links = j * (luecke + breite) + g.titel.left();
+        g.portrait[j] = QRect(links, oben, breite, hoehe);               // upper row
+        g.portrait[7 - j] = QRect(links, boden - hoehe, breite, hoehe);  // lower row
     }
     return g;
 }
@@ -64,16 +106,9 @@ void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross)
         c.ellipse(D - r, D - r + 10, D + r, D + r + 10);
     }
     c.pen.width = 1;
-    c.font.name = QStringLiteral("Comic Sans MS");
-    c.font.color = 0x0000FF;
-    c.font.size = 2 * schriftGross;
-    c.font.bold = true;
-    const QString oben = QStringLiteral("Quanten");
-    const QString unten = QStringLiteral("pfad");
-    const int h1 = c.textHeight(oben);
-    const int h2 = c.textHeight(unten);
-    c.textOut(D - c.textWidth(oben) / 2, D - 2 * h1, oben);
-    c.textOut(D - c.textWidth(unten) / 2, D + h2, unten);
+    const Titelzeilen z = Titelschrift(c, schriftGross);
+    c.textOut(z.obenLinks.x(), z.obenLinks.y(), z.oben);
+    c.textOut(z.untenLinks.x(), z.untenLinks.y(), z.unten);
 }
 
 QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross)

@@ -20,11 +20,15 @@ struct Startgeometrie {
     QRect portrait[PortraitAnzahl];
 };
 
-// The layout for a monitor of the given size (full geometry in logical pixels).
+// The layout for a monitor of the given size (full geometry in logical pixels). The
+// portraits keep clear of the title's lettering; on low screens they shrink for it.
 Startgeometrie BerechneStartgeometrie(int monitorBreite, int monitorHoehe);
 
 // Pen colour of ring i (1..170) of the title picture over the given background.
 TColor TitelRingFarbe(int i, TColor hintergrund);
+
+// The box of the title's lettering ("Quanten" over "pfad") in the title picture.
+QRect TitelSchrift(int schriftGross);
 
 // Draws the title picture (680 × 680) on the canvas: the radial rings and the title.
 void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross);

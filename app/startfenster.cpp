@@ -55,9 +55,10 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
         if (const Physiker *physiker = PhysikerVon(kurz))
             p->setToolTip(QString::fromUtf8(physiker->name));
         auto *bild = new Bild(p);
-        Setze(bild, 4, 4, 120, 160);
+        const QSize innen = geo_.portrait[k].size() - QSize(8, 8);
+        Setze(bild, 4, 4, innen.width(), innen.height());
         bild->setStretch(true);
-        PortraitZeigen(bild, kurz, 120, 160);
+        PortraitZeigen(bild, kurz, innen.width(), innen.height());
         p->hide();
         Portraits[k] = p;
     }

@@ -71,19 +71,23 @@ Bildschirmklasse BildschirmklasseVon(int breite, int hoehe)
     return Bildschirmklasse::mittel;
 }
 
-void Bildschirmeinteilung(int breite, int hoehe)
+Schriftgroessen SchriftgroessenVon(Bildschirmklasse klasse)
 {
-    switch (BildschirmklasseVon(breite, hoehe)) {
+    switch (klasse) {
     case Bildschirmklasse::gross:
-        SchriftKlein = 12, SchriftNormal = 16, SchriftMittel = 20, SchriftGross = 24;
-        break;
+        return {12, 16, 20, 24};
     case Bildschirmklasse::mittel:
-        SchriftKlein = 10, SchriftNormal = 14, SchriftMittel = 18, SchriftGross = 22;
-        break;
+        return {10, 14, 18, 22};
     case Bildschirmklasse::klein:
-        SchriftKlein = 8, SchriftNormal = 12, SchriftMittel = 16, SchriftGross = 20;
         break;
     }
+    return {8, 12, 16, 20};
+}
+
+void Bildschirmeinteilung(int breite, int hoehe)
+{
+    const Schriftgroessen s = SchriftgroessenVon(BildschirmklasseVon(breite, hoehe));
+    SchriftKlein = s.klein, SchriftNormal = s.normal, SchriftMittel = s.mittel, SchriftGross = s.gross;
     SchriftMittelDoppelt = 2 * SchriftMittel;
     SchriftGrossDoppelt = 2 * SchriftGross;
     ZurueckHoehe = 81;

@@ -37,6 +37,12 @@ extern TMassstab Massstab;
 enum class Bildschirmklasse { klein, mittel, gross };
 Bildschirmklasse BildschirmklasseVon(int breite, int hoehe);
 
+// The font sizes of a screen class, as the screen-size function sets them.
+struct Schriftgroessen {
+    int klein = 0, normal = 0, mittel = 0, gross = 0;
+};
+Schriftgroessen SchriftgroessenVon(Bildschirmklasse klasse);
+
 // The screen-size function: font sizes and the shared layout values from the usable size.
 void Bildschirmeinteilung(int breite, int hoehe);
 

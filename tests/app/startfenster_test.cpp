@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include <cmath>
@@ -42,6 +43,38 @@ TEST(Startgeometrie, LowMonitorsKeepEverythingOnTheScreen)
         EXPECT_TRUE(schirm.contains(g.knoepfe)) << hoehe;
         for (const QRect &p : g.portrait)
             EXPECT_TRUE(schirm.contains(p)) << hoehe;
+    }
+}
+
+TEST(Startgeometrie, PortraitsKeepClearOfTheLetteringAtEverySupportedSize)
+{
+    FrischerZustand();
+    for (const QSize groesse : {QSize(1024, 600), QSize(1024, 768), QSize(1280, 720), QSize(1280, 800),
+                                QSize(1280, 1024), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1440)}) {
+        const Startgeometrie g = BerechneStartgeometrie(groesse.width(), groesse.height());
+        Bildschirmeinteilung(g.breite, g.hoehe);
+        // The lettering as the start screen draws it: the box of the title picture's red pixels.
+        QImage bild = Titelbild(g.titel.width(), g.titel.height(), FarbeHintergrund, SchriftGross);
+        Canvas c(&bild);
+        QRect schrift;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (c.pixel(x, y) == 0x0000FFu)
+                    schrift |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(schrift.isEmpty());
+        schrift.translate(g.titel.topLeft());
+        const QRect schirm(0, 0, g.breite, g.hoehe);
+        const std::string wo = std::to_string(groesse.width()) + "x" + std::to_string(groesse.height());
+        EXPECT_TRUE(schirm.contains(schrift)) << wo;
+        EXPECT_TRUE(schirm.contains(g.knoepfe)) << wo;
+        for (int k = 0; k < PortraitAnzahl; ++k) {
+            const QRect &p = g.portrait[k];
+            EXPECT_TRUE(schirm.contains(p)) << wo << " portrait " << k;
+            EXPECT_FALSE(p.intersects(schrift)) << wo << " portrait " << k;
+            EXPECT_FALSE(p.intersects(g.knoepfe)) << wo << " portrait " << k;
+            for (int l = k + 1; l < PortraitAnzahl; ++l)
+                EXPECT_FALSE(p.intersects(g.portrait[l])) << wo << " portraits " << k << ", " << l;
+        }
     }
 }
 
