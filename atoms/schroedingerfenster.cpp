@@ -277,9 +277,9 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
     Canvas &c = Image1->canvas();
     const double w = wmax_(n_, l_);
     if (l_ == 0) {
-        // the rings outward in parts; the window stays responsive meanwhile
-        for (int i = 1; i <= GrauSRingZahl(a_) && !Gestoppt(); i += 32) {
-            ZeichneGrauSRinge(c, a_, n_, w, i, i + 31);
+        // the rings outward one by one, the event loop getting its turns meanwhile
+        for (int i = 1; i <= GrauSRingZahl(a_) && !Gestoppt(); ++i) {
+            ZeichneGrauSRinge(c, a_, n_, w, i, i);
             co_await Luftholen();
         }
         if (!Gestoppt()) {
@@ -321,7 +321,7 @@ Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
             c.setPixel(a_.cx + p.x, a_.cy - p.y, WolkenFarbe);
             ++anzahl;
         }
-        if (versuch % 65536 == 0)
+        if (versuch % 4096 == 0)
             co_await Luftholen();
     }
     punkte_ = anzahl;

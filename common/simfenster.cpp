@@ -335,6 +335,12 @@ void SimFenster::hideEvent(QHideEvent *e)
             b->freigeben();
         bilderGezeichnet_ = false;
     }
+    // A hidden window keeps no native window: its backing store (a buffer of the window's
+    // full size) is returned, and the next show makes both anew.
+    QTimer::singleShot(0, this, [this] {
+        if (isHidden() && testAttribute(Qt::WA_WState_Created))
+            destroy(true, false);
+    });
 }
 
 void SimFenster::BilderBereitstellen()
