@@ -43,8 +43,6 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     Image1->setBildGroesse(bildBreite, bildHoehe);
     punkte_ = DefinierePunkte(Variante::Anordnung, 2 * e + hw, 3 * F2, e);
     radien = AtomRadien(e);
-    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
-    maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
     gas_.Einrichten(punkte_, radien.r, KathodenAbstand);
     gas_.angeregteAmAnfang = true;
 
@@ -94,12 +92,30 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     Hinweis.panel->raise();
     BitBtnZurueck->raise();
 
-    // ---- picture ----
     temperatur = float(TrackBarTemperatur->Position());
+    gas_.N = 0;
+    BilderFreigebbar();  // apparatus, legend and atoms are drawn anew from the state on every show
+}
+
+void TFormFranckHertzAnordnung2::BilderZeichnen()
+{
+    if (!sprites_) {
+        sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien));
+        maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
+    }
     Rohrzeichner z = Zeichner();
     z.ZeichneFranckHertz(voltZeiger, stromZeiger);
     BeschrifteSchaltung();
-    gas_.N = 0;
+    if (gasGefuellt) {  // the legend, and the atoms where they are
+        z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
+        for (int k = 1; k <= gas_.N; ++k)
+            maler_->AtomXor(gas_.atom[std::size_t(k)]);
+    }
+}
+
+SpriteMaler *TFormFranckHertzAnordnung2::AtomMaler() const
+{
+    return BilderGezeichnet() ? maler_.get() : nullptr;
 }
 
 Rohrzeichner TFormFranckHertzAnordnung2::Zeichner()
@@ -167,16 +183,17 @@ void TFormFranckHertzAnordnung2::BitBtnMitGasClick()
         return;
     gasGefuellt = true;
     BitBtnMitGas->hide();
-    Zeichner().BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
+    if (BilderGezeichnet())
+        Zeichner().BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
     gas_.N = 0;
-    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, AtomMaler());
     LaufStarten();
 }
 
 Ablauf TFormFranckHertzAnordnung2::Simulation()
 {
     while (!Gestoppt()) {
-        gas_.TemperaturBewegung(maler_.get());
+        gas_.TemperaturBewegung(AtomMaler());
         co_await Warte(0);  // holds while paused
     }
 }
@@ -203,7 +220,7 @@ void TFormFranckHertzAnordnung2::BitBtnStopClick()
 void TFormFranckHertzAnordnung2::TrackBarZahlAtomeChange()
 {
     if (gasGefuellt)
-        gas_.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, maler_.get());
+        gas_.SetzeAnzahl(TrackBarZahlAtome->Position(), temperatur, AtomMaler());
 }
 
 void TFormFranckHertzAnordnung2::TrackBarTemperaturChange()

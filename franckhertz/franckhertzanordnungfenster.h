@@ -36,6 +36,7 @@ protected:
     // The thermal motion of the filled gas, as long as the window is open.
     Ablauf Simulation() override;
     void LaufBeendet() override;
+    void BilderZeichnen() override;
 
 private:
     // ---- controls ----
@@ -64,6 +65,8 @@ private:
     void BeschrifteSchaltung();
     void SchreibeHinweise();
     FranckHertz::Rohrzeichner Zeichner();
+    // The atoms' painter while the picture is drawn; until then the gas moves undrawn.
+    FranckHertz::SpriteMaler *AtomMaler() const;
 
     TColor zeichengrund_ = 0;
     std::unique_ptr<FranckHertz::Sprites> sprites_;

@@ -118,12 +118,8 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     Image1 = new Bild(this);
     Image1->move(bildLinks, bildOben);
     Image1->setBildGroesse(22 * e_, 16 * e_);
-    Canvas &c = Image1->canvas();
-    c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
     punkte_ = DefinierePunkte(Variante::Durchfuehrung, e_, 3 * e_, e_);
     radien_ = AtomRadien(e_);
-    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien_));
-    maler_ = std::make_unique<SpriteMaler>(c, *sprites_);
     gas_.Einrichten(punkte_, radien_.r, KathodenAbstand);
     lauf_ = std::make_unique<ElektronenLauf>(punkte_, radien_);
 
@@ -192,7 +188,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     Ergebnis.panel->raise();
     BitBtnZurueck->raise();
 
-    // ---- state and first picture ----
+    // ---- state; the picture is drawn when the window is first shown ----
     temperatur = float(TrackBarTemperatur->Position());
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
@@ -200,12 +196,17 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
         QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
     uaAlt_ = Ua();
     ugAlt_ = Ug();
-    Rohrzeichner z = Zeichner();
-    z.ZeichneFranckHertz(voltZeiger, stromZeiger);
-    z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
-    SchreibeSpannung(-1, uaAlt_, punkte_.X0 + 5 * e_);
-    SchreibeSpannung(-1, ugAlt_, punkte_.X0 + 14 * e_);
-    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, maler_.get());
+    gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, nullptr);  // drawn with the picture
+}
+
+void TFormFranckHertz2::BilderZeichnen()
+{
+    Image1->canvas().font = Schrift{QStringLiteral("Comic Sans MS"), SchriftMittel, true, false, false, 0x000000};
+    sprites_ = std::make_unique<Sprites>(DefiniereAtomeElektron(radien_));
+    maler_ = std::make_unique<SpriteMaler>(Image1->canvas(), *sprites_);
+    ZeichneGeraet();
+    for (int k = 1; k <= gas_.N; ++k)
+        maler_->AtomXor(gas_.atom[std::size_t(k)]);
 }
 
 Rohrzeichner TFormFranckHertz2::Zeichner()
@@ -237,6 +238,8 @@ int TFormFranckHertz2::VerzoegerungAusTempo(int position, int) const { return 50
 
 void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
 {
+    if (!BilderGezeichnet())
+        return;  // written with the picture
     Canvas &c = Image1->canvas();
     const Schrift vorher = c.font;
     c.font = Schrift{QStringLiteral("Comic Sans MS"), 12, true, false, false, 0x000000};
@@ -257,15 +260,14 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
 
 void TFormFranckHertz2::ZeigerAuf(double wert)
 {
+    if (!BilderGezeichnet())
+        return;  // drawn with the picture
     Rohrzeichner z = Zeichner();
     z.ZeigerSetzen(stromZeiger, wert);
 }
 
-void TFormFranckHertz2::ZeichneAlles()
+void TFormFranckHertz2::ZeichneGeraet()
 {
-    const bool elektron = maler_->elektronDa;
-    const float ex = maler_->elektronX;
-    const int ey = maler_->elektronY;
     Rohrzeichner z = Zeichner();
     z.ZeichneFranckHertz(voltZeiger, stromZeiger);
     z.BeschrifteAtome(*sprites_, SchriftMittelDoppelt);
@@ -276,6 +278,16 @@ void TFormFranckHertz2::ZeichneAlles()
     SchreibeSpannung(-1, Ug(), punkte_.X0 + 14 * e_);
     if (CheckBoxGalvanometer->isChecked())
         z.ZeigerSetzen(stromZeiger, lauf_->m);
+}
+
+void TFormFranckHertz2::ZeichneAlles()
+{
+    if (!BilderGezeichnet())
+        return;  // drawn when shown
+    const bool elektron = maler_->elektronDa;
+    const float ex = maler_->elektronX;
+    const int ey = maler_->elektronY;
+    ZeichneGeraet();
     // the atoms placed anew, the electron in flight drawn again
     const int n = gas_.N;
     gas_.N = 0;
@@ -367,6 +379,7 @@ Ablauf TFormFranckHertz2::Elektronen()
 
 Ablauf TFormFranckHertz2::Heitzen()
 {
+    BilderBereitstellen();  // the run draws on the picture
     heizt = true;
     for (int i = 1; i <= 32 && !Gestoppt(); ++i) {
         Zeichner().ZeichneKathode2(TColor(3 * i + 159));
@@ -431,7 +444,8 @@ void TFormFranckHertz2::BitBtnHeizenClick()
 void TFormFranckHertz2::BitBtnSchalterClick()
 {
     schalterZu = !schalterZu;
-    Zeichner().ZeichneSchalter(!schalterZu);
+    if (BilderGezeichnet())
+        Zeichner().ZeichneSchalter(!schalterZu);
     if (schalterZu) {
         BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Start));
     } else {

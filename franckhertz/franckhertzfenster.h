@@ -57,6 +57,8 @@ protected:
     // otherwise the atoms move while their motion is switched on.
     Ablauf Simulation() override;
     void LaufBeendet() override;
+    // The apparatus as the state has it, and the atoms where they are.
+    void BilderZeichnen() override;
 
 private:
     // ---- controls ----
@@ -108,7 +110,8 @@ private:
     bool ElektronenEnde() const { return Gestoppt() || !heizungAn_ || !schalterZu; }
     void PauseAufheben();
     void SchreibeSpannung(double alt, double neu, int mitteX);
-    void ZeichneAlles();  // the whole picture from the state
+    void ZeichneGeraet();  // the apparatus from the state (not the atoms)
+    void ZeichneAlles();   // the whole picture from the state, the atoms placed anew
     void ZeigerAuf(double wert);
     void SchreibeHinweise();
     void SchreibeErgebnis();

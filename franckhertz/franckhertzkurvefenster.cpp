@@ -40,10 +40,6 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Image1->move(bildLinks, bildOben);
     Image1->setBildGroesse(23 * e_, 12 * e_);
     punkte_ = DefinierePunkte(Variante::Kurve, e_, e_, e_);
-    {
-        Rohrzeichner z = Zeichner();
-        z.ZeichneFranckHertz(voltZeiger, stromZeiger_);
-    }
     Image2 = new Bild(this);
     Image2->move(bildLinks, titelUnten + 8);
     Image2->setBildGroesse(23 * e_, bildOben - titelUnten - 8);
@@ -183,6 +179,11 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Ergebnis.panel->raise();
     BitBtnZurueck->raise();
     SchreibeWerte();
+}
+
+void TFormFranckHertzKurve2::BilderZeichnen()
+{
+    Zeichner().ZeichneFranckHertz(voltZeiger, stromZeiger_);
     VorbereitenImage2();
 }
 
@@ -244,7 +245,8 @@ void TFormFranckHertzKurve2::Ausschalten()
     LaufStoppen();
     pause = false;
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
-    Zeichner().ZeichneSchalter(true);
+    if (BilderGezeichnet())
+        Zeichner().ZeichneSchalter(true);
     PanelGeduld->hide();
 }
 
@@ -255,6 +257,7 @@ void TFormFranckHertzKurve2::BitBtnStartClick()
         return;
     }
     AnAusSchalten(true);
+    BilderBereitstellen();  // the run draws on both pictures
     Zeichner().ZeichneSchalter(false);
     LaufStarten();  // a run still ending is followed by this one
 }
@@ -328,7 +331,8 @@ void TFormFranckHertzKurve2::TrackBarUaMaxChange()
     SchreibeWerte();
     if (an)
         Ausschalten();
-    VorbereitenImage2();
+    if (BilderGezeichnet())  // else the axes are drawn when shown
+        VorbereitenImage2();
 }
 
 void TFormFranckHertzKurve2::ParameterChange()

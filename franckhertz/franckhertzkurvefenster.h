@@ -64,6 +64,8 @@ protected:
     Ablauf Simulation() override;
     // Whenever a run ends without a new one following: both needles back, the switch open.
     void LaufBeendet() override;
+    // The apparatus and the empty graph; the bars a run records stay until the next run.
+    void BilderZeichnen() override;
     void mousePressEvent(QMouseEvent *ev) override;
 
 private:

@@ -137,15 +137,19 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     NiveauEingabe(EditNrNachher2, [this](int v) { ZielSetzen(v); });
     connect(EditLinieAbsorption, &QLineEdit::textChanged, this, [this] { LinieGewaehlt(); });
 
-    elektron_.bild = LadeElektronBild(QStringLiteral("BMElektron9-a.bmp"));
     n_ = EditNrVorher->text().toInt();
     t_ = EditNrNachher1->text().toInt();
     TrackBarTempoChange();
     Aktionen(false);
     theta_ = Zufall() * 2 * M_PI;
     fertig_ = true;
-    ZeichneAlles();
     Hinweis.schreiben();
+}
+
+void TFormBohrAtom2::BilderZeichnen()
+{
+    elektron_.bild = LadeElektronBild(QStringLiteral("BMElektron9-a.bmp"));
+    ZeichneAlles();
 }
 
 TFormBohrAtom2::~TFormBohrAtom2() = default;
@@ -262,8 +266,8 @@ void TFormBohrAtom2::ElektronSchritt()
 
 void TFormBohrAtom2::ZeichneAlles()
 {
-    if (!fertig_)
-        return;
+    if (!BilderGezeichnet())
+        return;  // drawn when shown
     ZeichneBohrAtom(ImageBohrAtom->canvas(), layout_, n_, t_);
     elektron_.vergessen();
     photon_.vergessen();
@@ -320,6 +324,8 @@ void TFormBohrAtom2::TrackBarTempoChange()
 
 void TFormBohrAtom2::CheckBoxZeigeHNiveausClick()
 {
+    if (!BilderGezeichnet())
+        return;  // drawn when shown
     if (CheckBoxZeigeHNiveaus->isChecked())
         ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
     else
@@ -345,6 +351,7 @@ void TFormBohrAtom2::BitBtnStartClick()
         Panel2->setFarbe(0x00FF00);
         BitBtnStart->setCaption(QStringLiteral("&beenden"));
         Aktionen(!uebergang_);
+        BilderBereitstellen();  // the electron circles on the pictures
         LaufStarten();  // a run still ending is followed by the new one
     } else {
         Ausschalten();

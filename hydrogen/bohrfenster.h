@@ -65,6 +65,9 @@ protected:
     void FormActivate() override;
     Ablauf Simulation() override;
     void LaufBeendet() override;
+    // The atom and the level diagram as the state has them; a finished absorption stays marked
+    // in the diagram until the next redraw, so the pictures are kept across a hide.
+    void BilderZeichnen() override;
 
 private:
     // ---- controls ----

@@ -112,7 +112,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     Animation = TrackBarTempo->Position() < 4;
     Schritt = 1;
     Aktualisieren();
-    Zeichne(1);
+    BilderFreigebbar();  // every step ends with the picture of its scene, drawn anew on every show
 }
 
 void TFormHAtom3::FormActivate() { Animation = TrackBarTempo->Position() < 4; }
@@ -127,8 +127,12 @@ Ablauf TFormHAtom3::Verweilen(double ms)
     co_await Warte(std::uint32_t(std::max(0.0, ms)));
 }
 
+void TFormHAtom3::BilderZeichnen() { Neuzeichnen(); }
+
 void TFormHAtom3::Neuzeichnen()
 {
+    if (!BilderGezeichnet())
+        return;  // the scene is drawn when shown
     HAtomBild b(Image1->canvas(), g_);
     if (Schritt == 1)
         b.ZeigeSerienHorizontal(TrackBarLinien->Position(), CheckBoxGrenzen->isChecked());

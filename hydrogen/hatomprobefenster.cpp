@@ -45,7 +45,6 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     Setze(Image1, 8, bildOben, bw, bh);
     Image1->setBildGroesse(bw, bh);
     g_.Vorbereiten(bw, bh);
-    elektron_ = ElektronBild();
 
     int y = 8;
     auto tafel = [&](Panel *&p, int hoehe) {
@@ -152,7 +151,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     connect(BitBtnAbsorbiere, &QPushButton::clicked, this, [this] { BitBtnAbsorbiereClick(); });
     connect(BitBtnBreak, &QPushButton::clicked, this, [this] { BitBtnBreakClick(); });
 
-    ZeichneAlles();
+    BilderFreigebbar();  // at rest the picture shows the level and the limits alone; a flight ends on hide
 }
 
 Edit *TFormHAtomProbe3::Ziffernfeld(QWidget *eltern, int x, int y, const QString &text, bool piepsen)
@@ -192,15 +191,23 @@ void TFormHAtomProbe3::FormActivate()
     BitBtnBreak->setText(QStringLiteral("&warte"));
 }
 
+void TFormHAtomProbe3::BilderZeichnen()
+{
+    if (elektron_.isNull())
+        elektron_ = ElektronBild();
+    ProbeBild(Image1->canvas(), g_).ZeichneAlles(Stufe(), CheckBoxGrenzen->isChecked(), elektron_);
+}
+
 void TFormHAtomProbe3::ZeichneAlles()
 {
-    if (!Image1 || !BitBtnBreak || fliegt_)
-        return;
-    ProbeBild(Image1->canvas(), g_).ZeichneAlles(Stufe(), CheckBoxGrenzen->isChecked(), elektron_);
+    if (BilderGezeichnet() && !fliegt_)  // else drawn when shown, or at the flight's end
+        BilderZeichnen();
 }
 
 void TFormHAtomProbe3::AtomZeigen(int stufe)
 {
+    if (!BilderGezeichnet())
+        return;  // a flight stopped by hiding draws nothing more
     ProbeBild(Image1->canvas(), g_).ZeichneHAtom(stufe, CheckBoxGrenzen->isChecked(), elektron_);
 }
 
@@ -287,10 +294,10 @@ Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     const bool animiert = T < 4;
     const int m = animiert ? 8 * (4 - T) : 1, d = 32 * (4 - T);
     Blinken = 0;
+    BilderBereitstellen();  // the flight draws on the picture
     if (emission)
         co_await Blinke(b, a, m, d);
 
-    Canvas &c = Image1->canvas();
     const int R = PhotonRadius(g_, a, b);
     const TColor farbe = PhotonFarbe(a, b);
     XorSprite photon;  // the second drawing at the same place erases
@@ -300,22 +307,26 @@ Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     const double ende = emission ? double(g_.w + R) : std::max(1.0, g_.x0 / 2.0);
     const double schritt = emission ? 4.0 * T : -4.0 * T;
     Photon = PhotonSpur{start, Runde(y), farbe, 0, emission};
-    ProbeBild(c, g_).ZeichneSeriePhoton(a, b);
 
-    double x = start;
-    photon.zeigen(c, QPoint(Runde(x), Runde(y)));
-    while (!Gestoppt()) {
-        x = animiert ? x + schritt : ende;
-        if (emission ? x >= ende : x <= ende)
-            x = ende;
-        photon.zeigen(c, QPoint(Runde(x), Runde(y)));  // erases it at its last place first
-        Photon.x = x;
-        ++Photon.schritte;
-        if (x == ende)
-            break;
-        co_await Warte(std::uint32_t(8 * (4 - T)));
+    if (!Gestoppt()) {  // a flight stopped by hiding draws nothing more
+        Canvas &c = Image1->canvas();
+        ProbeBild(c, g_).ZeichneSeriePhoton(a, b);
+        double x = start;
+        photon.zeigen(c, QPoint(Runde(x), Runde(y)));
+        while (!Gestoppt()) {
+            x = animiert ? x + schritt : ende;
+            if (emission ? x >= ende : x <= ende)
+                x = ende;
+            photon.zeigen(c, QPoint(Runde(x), Runde(y)));  // erases it at its last place first
+            Photon.x = x;
+            ++Photon.schritte;
+            if (x == ende)
+                break;
+            co_await Warte(std::uint32_t(8 * (4 - T)));
+        }
+        if (BilderGezeichnet())
+            photon.verbergen(c);  // absorbed, or gone out of the picture
     }
-    photon.verbergen(c);  // absorbed, or gone out of the picture
 
     if (!emission && !Gestoppt())
         co_await Blinke(a, b, std::max(1, m - 10), d);

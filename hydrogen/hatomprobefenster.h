@@ -50,6 +50,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void BilderZeichnen() override;
 
 private:
     Bild *Image1 = nullptr;

@@ -113,7 +113,7 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     for (QCheckBox *b : {CheckBoxLinienBreite, CheckBoxGrenzen, CheckBoxMassstab, CheckBoxSpektrum})
         connect(b, &QCheckBox::toggled, this, [this] { Neuzeichnen(); });
 
-    ZeigeHSerien(false);
+    BilderFreigebbar();  // the picture follows the controls alone
 }
 
 TrackBar *TFormHSerien::Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown)
@@ -143,11 +143,12 @@ HSerienEinstellung TFormHSerien::Einstellung() const
     return e;
 }
 
+void TFormHSerien::BilderZeichnen() { ZeigeHSerien(RadioButtonWellenlaenge->isChecked()); }
+
 void TFormHSerien::Neuzeichnen()
 {
-    if (!CheckBoxSpektrum)  // controls created later fire no redraw before the picture is ready
-        return;
-    ZeigeHSerien(RadioButtonWellenlaenge->isChecked());
+    if (BilderGezeichnet())  // else drawn when shown
+        BilderZeichnen();
 }
 
 void TFormHSerien::ZeigeHSerien(bool wellenlaenge)

@@ -40,6 +40,9 @@ public:
     // The lines shown, for the worksheet export.
     WerteTabelle Werte() const override;
 
+protected:
+    void BilderZeichnen() override;
+
 private:
     Bild *Image1 = nullptr;
     Panel *PanelSerien = nullptr, *PanelLinien = nullptr, *PanelSpektrum = nullptr, *PanelHinweise = nullptr;

@@ -94,6 +94,8 @@ TEST(FranckHertzFenster, PolaritySignsOfBothSourcesInAllThreeWindows)
     TFormFranckHertzAnordnung2 anordnung;
     TFormFranckHertz2 lauf;
     TFormFranckHertzKurve2 kurve;
+    for (SimFenster *f : std::initializer_list<SimFenster *>{&anordnung, &lauf, &kurve})
+        FensterOeffnen(f);  // the pictures are drawn when shown
     struct Fall {
         const char *name;
         Bild *bild;
@@ -233,6 +235,7 @@ TEST(FranckHertzFenster, SetUpWindowGasMotionPauseInfoAndBack)
     EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.bitBtnMitGas()->isVisible());
     EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.image1()->angelegt());  // drawn anew when opened again
 
     // opened again: the gas moves as before, and "warten" pauses it
     FensterOeffnen(&f);
@@ -311,6 +314,7 @@ TEST(FranckHertzFenster, CurveWindowRecordsStepsEndsByItselfAndStopsOnChanges)
     EXPECT_FALSE(f.an);
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(f.LaufObjekt().Stopp());
+    EXPECT_GT(Pixel(f.image2(), 0x8CDBFD), 0);  // the recorded bars outlast the hide
 }
 
 // The program's end (every window hidden, then every run dropped where it waits) leaves no

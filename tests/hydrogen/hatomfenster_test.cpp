@@ -1,4 +1,5 @@
 // The energy-level window: the twelve steps, replay without waits, tempo 4, going back.
+#include "bild.h"
 #include "hatomfenster.h"
 #include "richtext.h"
 #include "testhilfen.h"
@@ -76,6 +77,7 @@ TEST(FormHAtom3, AnimatedStepEndsOnBack)
     ASSERT_TRUE(takt.Bis([&f] { return !f.LaufAktiv(); }));
     EXPECT_GT(f.warteschritte(), 0);
     EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.findChild<Bild *>()->angelegt());  // the step ended without drawing on the hidden window
     EXPECT_TRUE(f.bitBtnWeiter()->isEnabled());
     // opened again, the next steps go on from a complete step 3
     FensterOeffnen(&f);

@@ -199,6 +199,7 @@ TEST(FormHAtomProbe3, FlightEndsOnBack)
     f.BitBtnZurueck->click();
     ASSERT_TRUE(takt.Bis([&f] { return !f.LaufAktiv(); }));
     EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.image1()->angelegt());  // the stopped flight drew nothing after the hide
     EXPECT_FALSE(f.bitBtnBreak()->isEnabled());
     EXPECT_TRUE(f.bitBtnEmittiere()->isEnabled());
 }
