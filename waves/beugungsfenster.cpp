@@ -56,6 +56,7 @@ TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welle
     layout_ = BerechneLayout(b);
     z_.wAnim = Runde(16 * b.F);
     z_.grund = grund_;
+    BilderFreigebbar();  // every show draws the picture anew (FormActivate)
 
     ErzeugeTitel(Q("Beugung einer ebenen Welle"), layout_.titel.left(), layout_.titel.top(), layout_.titel.width(),
                  layout_.titel.height());
@@ -72,7 +73,7 @@ TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welle
     BitBtnZurueck->raise();
 
     WerteLesen();
-    RadioGroupZeichenflaecheClick();
+    RadioGroupZeichenflaecheClick();  // the picture is drawn when the window is shown
 }
 
 void TFormBeugung3::ErzeugeLinkeSpalte()
@@ -231,7 +232,7 @@ void TFormBeugung3::WerteLesen()
     z_.frischerStart = RadiogroupAnfangszustand->ItemIndex() == 0 || z_.einzelZug;
     z_.pfeileVor = CheckBoxRichtungenVorBlende->isChecked();
     z_.pfeileNach = CheckBoxRichtungenNachBlende->isChecked();
-    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height());
+    z_.m = MasseVon(Image1->bildGroesse().width(), Image1->bildGroesse().height());
     z_.blende = &blende_;
     z_.feld = feld_ ? &*feld_ : nullptr;
     z_.grund = grund_;
@@ -263,7 +264,8 @@ void TFormBeugung3::Vorbereiten()
     WerteLesen();
     if (BitBtnStop)
         BitBtnStop->setText(Q("&unterbrechen"));
-    BeugungsBild(Image1->canvas(), z_).Vorbereiten(grund_);
+    if (BilderGezeichnet())
+        BeugungsBild(Image1->canvas(), z_).Vorbereiten(grund_);
 }
 
 void TFormBeugung3::Stoppen()

@@ -62,7 +62,7 @@ TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
     BitBtnZurueck->raise();
 
     TrackBarPauseChange();
-    ZeichneAlles();
+    ZeichneAlles();  // the state; the screen is drawn when the window is first shown
 }
 
 void TFormDoppelspalt::ErzeugeSpalte()
@@ -183,7 +183,8 @@ void TFormDoppelspalt::ZeichneAlles()
 {
     const bool mit = RadioGroupAnordnung->ItemIndex() == 0;
     z_.mit = mit;
-    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height(), layout_.g, mit, CheckBoxZoom->isChecked());
+    z_.m = MasseVon(Image1->bildGroesse().width(), Image1->bildGroesse().height(), layout_.g, mit,
+                    CheckBoxZoom->isChecked());
     z_.blick = mit ? Blick::Aus(TrackBarSehBreite->Position(), TrackBarSehHoehe->Position()) : Blick{};
     z_.d = TrackBarSpaltAbst->Position();
     z_.I = Intensitaeten(z_.m.hw, LambdaAus(TrackBarLambda->Position()), z_.d);
@@ -191,14 +192,19 @@ void TFormDoppelspalt::ZeichneAlles()
     z_.klassisch = CheckBoxKlassisch->isChecked();
     z_.grund = grund_;
     PanelSehrichtung->setVisible(mit);
-    DoppelspaltBild(Image1->canvas(), z_).ZeichneAlles();
+    if (BilderGezeichnet())
+        BilderZeichnen();
     if (z_.klassisch)
         BitBtnLoeschen->setEnabled(true);
 }
 
+// The screen, cleared, with what is ticked and the apparatus in front of it; the hits are
+// added by the run and stay (the picture is kept when the window is hidden).
+void TFormDoppelspalt::BilderZeichnen() { DoppelspaltBild(Image1->canvas(), z_).ZeichneAlles(); }
+
 void TFormDoppelspalt::ApparatNeu()
 {
-    if (!z_.mit)
+    if (!z_.mit || !BilderGezeichnet())
         return;
     DoppelspaltBild bild(Image1->canvas(), z_);
     bild.ZeichneTisch();
@@ -233,7 +239,7 @@ void TFormDoppelspalt::BitBtnLichtClick()
 void TFormDoppelspalt::LaufBeendet()
 {
     SimFenster::LaufBeendet();  // the observation button with it
-    if (z_.graph)
+    if (z_.graph && BilderGezeichnet())
         DoppelspaltBild(Image1->canvas(), z_).ZeichneGraph(0x0000FF);
     if (!gestoppt_)
         Piepsen();
@@ -246,6 +252,7 @@ void TFormDoppelspalt::LaufBeendet()
 
 Ablauf TFormDoppelspalt::Simulation()
 {
+    BilderBereitstellen();  // the hits land on the drawn screen, also in a window never shown
     BitBtnLoeschen->setEnabled(true);
     Canvas &c = Image1->canvas();
     int k = 0;
@@ -293,6 +300,8 @@ void TFormDoppelspalt::TrackBarSehChange()
 void TFormDoppelspalt::CheckBoxGraphClick()
 {
     z_.graph = CheckBoxGraph->isChecked();
+    if (!BilderGezeichnet())
+        return;
     DoppelspaltBild(Image1->canvas(), z_).ZeichneGraph(z_.graph ? 0x0000FF : 0x000000);
     ApparatNeu();  // what stands in front of the screen stays in front
 }
@@ -305,6 +314,8 @@ void TFormDoppelspalt::CheckBoxKlassischClick()
         return;
     }
     BitBtnLoeschen->setEnabled(true);
+    if (!BilderGezeichnet())
+        return;
     DoppelspaltBild(Image1->canvas(), z_).ZeichneKlassisch();
     ApparatNeu();
 }

@@ -54,6 +54,7 @@ public:
 protected:
     Ablauf Simulation() override;
     void LaufBeendet() override;
+    void BilderZeichnen() override;
 
 private:
     // ---- controls ----

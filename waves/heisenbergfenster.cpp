@@ -25,6 +25,7 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     b.zurueckOben = ZurueckOben;
     layout_ = BerechneLayout(b);
     const Layout &l = layout_;
+    BilderFreigebbar();  // every show opens on the step's starting picture (FormActivate)
 
     ErzeugeTitel(Q("Die Heisenberg’sche Unschärferelation"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
@@ -48,12 +49,23 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     ProgressBar1 = rechne.balken;
     BitBtnZurueck->raise();
 
-    photonBild_ = PhotonBild([](int n) { return Zufall(n); });
-    markerBild_ = MarkerBild();
     ImageSetzen(4, grund_);
     ImageSetzen(RadioGroupZeichenflaeche->ItemIndex() + 2, grund_);
     schritt_ = 1;
-    PaneleButtonAktualisieren();
+    PaneleButtonAktualisieren();  // the picture is drawn when the window is shown
+}
+
+// The sprites, and the step's picture before any run (FormActivate draws it again on every show).
+void TFormHeisenberg::BilderZeichnen()
+{
+    if (photonBild_.isNull()) {
+        photonBild_ = PhotonBild([](int n) { return Zufall(n); });
+        markerBild_ = MarkerBild();
+    }
+    HeisenbergBild bild(Image1->canvas(), z_);
+    bild.Loeschen();
+    AlleNichtGezeichnet();
+    bild.ImageVorbereiten();
 }
 
 void TFormHeisenberg::ErzeugeTextTafel()
@@ -157,10 +169,12 @@ void TFormHeisenberg::ImageSetzen(int a, TColor farbe)
     Image1->move(r.topLeft());
     Image1->setBildGroesse(r.width(), r.height());
     z_.m = MasseVon(a_, layout_.U);
+    AlleNichtGezeichnet();
+    if (!BilderGezeichnet())
+        return;
     Canvas &c = Image1->canvas();
     c.brush = Pinsel{farbe, PinselStil::Solid};
     c.fillRect(0, 0, r.width(), r.height());
-    AlleNichtGezeichnet();
 }
 
 void TFormHeisenberg::WerteLesen()
@@ -182,7 +196,8 @@ void TFormHeisenberg::Vorbereiten()
     BitBtnSchrittzurueck->setVisible(schritt_ > 1);
     BitBtnzurueckzurueck->setVisible(schritt_ > 2);
     BitBtnStop->setText(Q("&unterbrechen"));
-    HeisenbergBild(Image1->canvas(), z_).ImageVorbereiten();
+    if (BilderGezeichnet())
+        HeisenbergBild(Image1->canvas(), z_).ImageVorbereiten();
 }
 
 bool TFormHeisenberg::IntensitaetGezeigt() const
@@ -193,9 +208,11 @@ bool TFormHeisenberg::IntensitaetGezeigt() const
 void TFormHeisenberg::BildNeu()
 {
     WerteLesen();
+    AlleNichtGezeichnet();
+    if (!BilderGezeichnet())
+        return;
     HeisenbergBild bild(Image1->canvas(), z_);
     bild.Loeschen();
-    AlleNichtGezeichnet();
     if (an && IntensitaetGezeigt() && !neuRichtung_)
         bild.ZeichneIntensitaetZoom();
     bild.ImageVorbereiten();
@@ -257,7 +274,8 @@ void TFormHeisenberg::PaneleButtonAktualisieren()
 
 void TFormHeisenberg::Startbild()
 {
-    HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    if (BilderGezeichnet())
+        HeisenbergBild(Image1->canvas(), z_).Loeschen();
     AlleNichtGezeichnet();
     for (auto &p : ph_)
         p.aktiv = false;
@@ -313,6 +331,7 @@ Ablauf TFormHeisenberg::BerechnePhaseIntens()
 
 Ablauf TFormHeisenberg::Simulation()
 {
+    BilderBereitstellen();  // the sprites and the starting picture, also in a window never shown
     if (Hinweis.sichtbar())
         TafelVerbergen(Hinweis);
     WerteLesen();
@@ -404,7 +423,8 @@ void TFormHeisenberg::TrackBarSpaltBChange()
     // the old slit would stay visible under the new one: the picture starts afresh
     LaufStoppen();
     WerteLesen();
-    HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    if (BilderGezeichnet())
+        HeisenbergBild(Image1->canvas(), z_).Loeschen();
     AlleNichtGezeichnet();
     Stoppen();
 }

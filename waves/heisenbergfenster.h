@@ -62,6 +62,7 @@ protected:
     void FormActivate() override;
     void Vorbereiten() override;
     Ablauf Simulation() override;
+    void BilderZeichnen() override;
 
 private:
     // Computes the Huygens tables now; false when cancelled.

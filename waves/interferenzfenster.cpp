@@ -56,9 +56,7 @@ TFormInterferenz::TFormInterferenz(QWidget *parent)
 {
     Zeichengrund = FarbeZeichengrund;
     layout_ = BerechneLayout(AktuellerBildschirm());
-    zentrumLinks_ = ZentrumLinksBild();
-    zentrumRechts_ = ZentrumRechtsBild();
-    masse_ = SeilmasseBild();
+    BilderFreigebbar();  // every show prepares all pictures anew (FormActivate)
 
     ErzeugeTitel(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), layout_.titel.left(), layout_.titel.top(),
                  layout_.titel.width(), layout_.titel.height());
@@ -85,7 +83,22 @@ TFormInterferenz::TFormInterferenz(QWidget *parent)
 
     erzeugt_ = true;
     werte_ = BerechneWerte(Steuerung());
-    Vorbereiten();
+    Vorbereiten();  // places and captions; the pictures are drawn when the window is shown
+}
+
+// The markers and the pictures' background; FormActivate then prepares the pictures.
+void TFormInterferenz::BilderZeichnen()
+{
+    if (masse_.isNull()) {
+        zentrumLinks_ = ZentrumLinksBild();
+        zentrumRechts_ = ZentrumRechtsBild();
+        masse_ = SeilmasseBild();
+    }
+    for (Bild *b : {Image1Dim, Image1DimEins, Image1DimZwei, Image2Dim, ImageIntensitaet, ImageSchnittWaagr,
+                    ImageSchnittSenkr, ImageLambdaEins, ImageLambdaZwei}) {
+        b->canvas().brush.color = Zeichengrund;
+        b->canvas().fillRect(0, 0, b->bildGroesse().width(), b->bildGroesse().height());
+    }
 }
 
 // ---- creation ---------------------------------------------------------------------------
@@ -97,8 +110,6 @@ void TFormInterferenz::ErzeugeBilder()
         auto *b = new Bild(this);
         b->move(r.topLeft());
         b->setBildGroesse(r.width(), r.height());
-        b->canvas().brush.color = Zeichengrund;
-        b->canvas().fillRect(0, 0, r.width(), r.height());
         return b;
     };
     Image1Dim = bild(l.image1Dim);
@@ -291,13 +302,15 @@ void TFormInterferenz::Vorbereiten()
     werte_ = BerechneWerte(Steuerung());
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     FormatVorbereiten();
-    ImageLambdaEinsVorbereiten();
-    if (werte_.d == 1) {
-        Image1DimVorbereiten(true);
-        if (werte_.w == 2 && RadioGroupGleicheW->ItemIndex() == 1)
-            ImageLambdaZweiVorbereiten();
-    } else {
-        Image2DimVorbereiten();
+    if (BilderGezeichnet()) {
+        ImageLambdaEinsVorbereiten();
+        if (werte_.d == 1) {
+            Image1DimVorbereiten(true);
+            if (werte_.w == 2 && RadioGroupGleicheW->ItemIndex() == 1)
+                ImageLambdaZweiVorbereiten();
+        } else {
+            Image2DimVorbereiten();
+        }
     }
     BilderZeigen();
 }
@@ -308,7 +321,7 @@ void TFormInterferenz::FormatVorbereiten()
     const WasserGeometrie &w = wasser_;
     auto platziere = [](Bild *b, const QRect &r) {
         b->move(r.topLeft());
-        if (b->bild().size() != r.size())
+        if (b->bildGroesse() != r.size())
             b->setBildGroesse(r.width(), r.height());
     };
     platziere(Image2Dim, w.bild);
@@ -519,7 +532,7 @@ void TFormInterferenz::RadioGroupZPunkteClick()
     if (!erzeugt_)
         return;
     markierung_ = ZufallsPunkte(RadioGroupZPunkte->ItemIndex(), layout_.R, [](int n) { return Zufall(n); });
-    if (!an)
+    if (!an && BilderGezeichnet())
         Image1DimVorbereiten(true);
 }
 
@@ -529,7 +542,7 @@ void TFormInterferenz::RadioGroupKnotenClick()
         return;
     markierung_ = KnotenOderBauch(RadioGroupKnoten->ItemIndex() == 0, RadioGroupPhasen->ItemIndex() == 1,
                                   werte_.lambda1, Zufall(2) - 1, layout_.R);
-    if (!an)
+    if (!an && BilderGezeichnet())
         SeilVorbereiten(Image1Dim->canvas(), Zeichengrund, layout_.R, true, markierung_, masse_);
 }
 
@@ -547,6 +560,7 @@ void TFormInterferenz::FormActivate()
 
 Ablauf TFormInterferenz::Simulation()
 {
+    BilderBereitstellen();  // the markers, also in a window never shown
     if (werte_.d == 1) {
         const bool zwei = werte_.w == 2, links = RadioGroupRichtung1->ItemIndex() == 0;
         co_await SimulationSeilwellen(zwei || links, zwei || !links);

@@ -64,6 +64,7 @@ protected:
     void FormActivate() override;
     void Vorbereiten() override;
     Ablauf Simulation() override;
+    void BilderZeichnen() override;
 
 private:
     // ---- pictures ----

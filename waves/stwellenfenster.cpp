@@ -28,6 +28,7 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     z_.formFarbe = FarbeHintergrund;
     layout_ = StehendeWellen::BerechneLayout(BildschirmBreite, BildschirmHoehe, ZurueckOben);
     const Layout &l = layout_;
+    BilderFreigebbar();  // the pictures show the prepared string, drawn from the step and the controls
 
     ErzeugeTitel(Q("Stehende Wellen"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
     ErzeugeDatum(Q("09.12.2026"));
@@ -35,7 +36,6 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     Image2 = ErzeugeBild(this, l.image2);
     Image0 = ErzeugeBild(this, l.image0);
     ImageLambda = ErzeugeBild(this, l.imageLambda);  // above the upper picture where they overlap
-    bild_ = std::make_unique<StWellenBild>(Image0->canvas(), Image1->canvas(), Image2->canvas(), z_);
 
     ErzeugeTextTafel();
     ErzeugeSpalte();
@@ -51,6 +51,22 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
 
     schritt_ = 1;
     Aktualisieren(false);  // the check box keeps its first caption until the step changes
+}
+
+StWellenBild &TFormStWellen::Zeichner()
+{
+    if (!bild_)
+        bild_ = std::make_unique<StWellenBild>(Image0->canvas(), Image1->canvas(), Image2->canvas(), z_);
+    return *bild_;
+}
+
+void TFormStWellen::BilderZeichnen()
+{
+    // the marker shows the wavelength of the opposed waves; the string of step 5 has its own
+    StWellenBild::ImageLambdaVorbereiten(ImageLambda->canvas(), z_.w.lambda, z_.formFarbe);
+    Zeichner().Image0Vorbereiten(true);
+    Zeichner().Image1Vorbereiten(true);
+    Zeichner().Image2Vorbereiten(true);
 }
 
 void TFormStWellen::ErzeugeTextTafel()
@@ -158,7 +174,7 @@ void TFormStWellen::TrackBarPauseChange() { Verzoegerung = StehendeWellen::Verzo
 
 void TFormStWellen::WerteLesen()
 {
-    z_.w = BerechneWerte(schritt_, Image0->bild().width() / 2, layout_.u, TrackBarAmplitude->Position(),
+    z_.w = BerechneWerte(schritt_, Image0->bildGroesse().width() / 2, layout_.u, TrackBarAmplitude->Position(),
                          TrackBarSchwDauer->Position(), TrackBarWellenlaenge->Position());
     z_.festesEnde = RadioGroupFestLose->ItemIndex() == 0;
     z_.gegenphasig = RadioGroupPhasen->ItemIndex() == 1;
@@ -166,28 +182,25 @@ void TFormStWellen::WerteLesen()
     z_.komponenten = CheckBoxEinzelWellen->isChecked();
 }
 
-void TFormStWellen::Vorbereiten(bool mitSeil)
+void TFormStWellen::Vorbereiten()
 {
     WerteLesen();
     z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
     if (BitBtnStop)
         BitBtnStop->setText(Q("&unterbrechen"));
-    // the marker shows the wavelength of the opposed waves; the string of step 5 has its own
     AnAusSchalten(false);
-    StWellenBild::ImageLambdaVorbereiten(ImageLambda->canvas(), z_.w.lambda, z_.formFarbe);
     ImageLambda->setVisible(schritt_ < 5);
-    bild_->Image0Vorbereiten(mitSeil);
     Image1->show();
     Image2->show();
-    bild_->Image1Vorbereiten(mitSeil);
-    bild_->Image2Vorbereiten(mitSeil);
+    if (BilderGezeichnet())
+        BilderZeichnen();
 }
 
 void TFormStWellen::Stoppen()
 {
     LaufStoppen();
     AnAusSchalten(false);
-    Vorbereiten(true);
+    Vorbereiten();
 }
 
 void TFormStWellen::Aktualisieren(bool boxBeschriften)
@@ -202,7 +215,7 @@ void TFormStWellen::Aktualisieren(bool boxBeschriften)
     PanelWellenLaenge->setVisible(s < 5);
     PanelZBaeuche->setVisible(s == 5);
     PanelSchrittNr->setCaption(QStringLiteral("Schritt %1 / 5").arg(s));
-    Vorbereiten(true);
+    Vorbereiten();
     SchreibeText();
     if (!boxBeschriften)
         return;
@@ -239,8 +252,10 @@ void TFormStWellen::RadioGroupBergTalClick()
     if (an)
         return;  // read at the next start
     z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
-    bild_->Image1Vorbereiten(true);
-    bild_->Image2Vorbereiten(true);
+    if (BilderGezeichnet()) {
+        Zeichner().Image1Vorbereiten(true);
+        Zeichner().Image2Vorbereiten(true);
+    }
 }
 
 void TFormStWellen::CheckBoxEinzelWellenClick()
@@ -248,8 +263,10 @@ void TFormStWellen::CheckBoxEinzelWellenClick()
     z_.komponenten = CheckBoxEinzelWellen->isChecked();
     Image1->show();
     Image2->show();
-    bild_->Image1Vorbereiten(true);
-    bild_->Image2Vorbereiten(true);
+    if (BilderGezeichnet()) {
+        Zeichner().Image1Vorbereiten(true);
+        Zeichner().Image2Vorbereiten(true);
+    }
 }
 
 void TFormStWellen::BitBtnLichtClick()
@@ -278,14 +295,14 @@ void TFormStWellen::LaufBeendet()
     const bool beobachtung = BitBtnErgebnis->isEnabled();  // only the standing wave frees it
     SimFenster::LaufBeendet();
     BitBtnErgebnis->setEnabled(beobachtung);
-    Vorbereiten(true);
+    Vorbereiten();
 }
 
 Ablauf TFormStWellen::SimulationWellenGegeneinander()
 {
     z_.g = AufbauGegenwellen(z_.w, !z_.wellenberg, z_.gegenphasig, z_.festesEnde);
     for (t_ = 0;; ++t_) {
-        bild_->FrameGegenwellen(t_);
+        Zeichner().FrameGegenwellen(t_);
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
@@ -297,7 +314,7 @@ Ablauf TFormStWellen::SimulationWellenGegeneinander()
 Ablauf TFormStWellen::SimulationStehendeWellen()
 {
     for (t_ = 0;; ++t_) {
-        bild_->FrameStehend(t_);
+        Zeichner().FrameStehend(t_);
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;

@@ -36,7 +36,7 @@ public:
     int schritt() const { return schritt_; }
     const StehendeWellen::Bildzustand &zustand() const { return z_; }
     const StehendeWellen::Layout &layout() const { return layout_; }
-    const StehendeWellen::StWellenBild &bild() const { return *bild_; }
+    const StehendeWellen::StWellenBild &bild() const { return *bild_; }  // once drawn
     int zeitpunkt() const { return t_; }
 
     // ---- handlers ----
@@ -49,8 +49,10 @@ public:
     void TrackBarPauseChange();
 
 protected:
-    void Vorbereiten() override { Vorbereiten(true); }
+    void Vorbereiten() override;
     Ablauf Simulation() override;
+    // The prepared string: the wavelength marker, the rope at rest and the component pictures.
+    void BilderZeichnen() override;
     void LaufBeendet() override;
     int VerzoegerungAusTempo(int position, int max) const override;
 
@@ -74,7 +76,7 @@ private:
     void ErzeugeTextTafel();
     void ErzeugeSpalte();
     void Aktualisieren(bool boxBeschriften = true);
-    void Vorbereiten(bool mitSeil);
+    StehendeWellen::StWellenBild &Zeichner();  // made at the first drawing
     void Stoppen();
     Ablauf SimulationWellenGegeneinander();
     Ablauf SimulationStehendeWellen();

@@ -289,10 +289,11 @@ TEST(Heisenberg, ReopenedAfterBackShowsTheStepsStartingPicture)
         const QImage start = fenster.image1()->bild().copy();
         fenster.BitBtnLicht->click();
         ASSERT_TRUE(takt.Bis([&] { return fenster.an && fenster.zeitpunkt() > 3; })) << schritt;
+        ASSERT_NE(fenster.image1()->bild(), start) << schritt;  // the run has drawn
         fenster.BitBtnZurueck->click();
         ASSERT_TRUE(takt.Bis([&] { return !fenster.LaufAktiv(); }));
         ASSERT_FALSE(fenster.isVisible()) << schritt;
-        ASSERT_NE(fenster.image1()->bild(), start) << schritt;  // the run had drawn
+        EXPECT_FALSE(fenster.image1()->angelegt()) << schritt;  // hidden, the picture's memory is returned
         FensterOeffnen(&fenster);
         Ereignisse(20);
         EXPECT_EQ(fenster.PanelKontrolle->farbe(), 0x0000FFu) << schritt;
