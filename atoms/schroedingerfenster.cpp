@@ -165,14 +165,11 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     a_.cy = L.bild.height() / 2;
     a_.N = a_.cx;
     Skala();
-    aktuell_ = MessPunktBild(true);
-    alt_ = MessPunktBild(false);
     n_ = RadioGroupHQZ->ItemIndex() + 1;
     l_ = RadioGroupNQZ->ItemIndex();
     PanelZustand5->setCaption(Zustandsname(n_, l_));
     TrackBarTempoChange();
     fertig_ = true;
-    Vorbereiten(true);
     Hinweis.schreiben();
     Ergebnis.schreiben();
 }
@@ -187,22 +184,35 @@ void TFormSchroedinger3::Skala()
     wmax_ = BerechneWMax(a_.N, a_.a0);
 }
 
+void TFormSchroedinger3::BilderZeichnen()
+{
+    aktuell_ = MessPunktBild(true);
+    alt_ = MessPunktBild(false);
+    Vorbereiten(true);
+}
+
+Canvas &TFormSchroedinger3::Leinwand()
+{
+    BilderBereitstellen();
+    return Image1->canvas();
+}
+
 void TFormSchroedinger3::Vorbereiten(bool loeschen)
 {
     if (!fertig_)
         return;
     if (loeschen) {
-        LoescheAtomBild(Image1->canvas());
+        LoescheAtomBild(Leinwand());
         ++bildNr_;
     }
     grauBild_ = false;
     if (CheckBoxAchsen->isChecked())
-        ZeichneAchsen(Image1->canvas(), a_);
+        ZeichneAchsen(Leinwand(), a_);
 }
 
 void TFormSchroedinger3::Zusaetze(bool mitAtom)
 {
-    Canvas &c = Image1->canvas();
+    Canvas &c = Leinwand();
     if (mitAtom && CheckBoxAtomScheibe->isChecked())
         ZeichneAtomScheibe(c, a_);
     if (mitAtom && CheckBoxAtomRand->isChecked())
@@ -274,7 +284,7 @@ Ablauf TFormSchroedinger3::Wahrscheinlichkeit(bool grau)
 
 Ablauf TFormSchroedinger3::ZeichneFarbCode()
 {
-    Canvas &c = Image1->canvas();
+    Canvas &c = Leinwand();
     const double w = wmax_(n_, l_);
     if (l_ == 0) {
         // the rings outward one by one, the event loop getting its turns meanwhile
@@ -309,7 +319,7 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
 
 Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
 {
-    Canvas &c = Image1->canvas();
+    Canvas &c = Leinwand();
     const int ziel = WolkenZiel(n_);
     const double w = wmax_(n_, l_);
     int anzahl = 0;
@@ -332,7 +342,7 @@ Ablauf TFormSchroedinger3::Elektronen()
     BitBtnUnterbrechen->setEnabled(true);
     BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
     const int ziel = MessZiel(n_);
-    Canvas &c = Image1->canvas();
+    Canvas &c = Leinwand();
     if (CheckBoxGraph->isChecked())
         ZeichneGraph(c, a_, n_, l_);
     const double w = wmax_(n_, l_);
@@ -381,20 +391,20 @@ void TFormSchroedinger3::TrackBarTempoChange() { punktVerzoegerung_ = ZweiHoch(4
 void TFormSchroedinger3::CheckBoxGraphClick()
 {
     if (CheckBoxGraph->isChecked())
-        ZeichneGraph(Image1->canvas(), a_, n_, l_);
+        ZeichneGraph(Leinwand(), a_, n_, l_);
 }
 
 void TFormSchroedinger3::CheckBoxAchsenClick()
 {
     if (CheckBoxAchsen->isChecked())
-        ZeichneAchsen(Image1->canvas(), a_);
+        ZeichneAchsen(Leinwand(), a_);
 }
 
 void TFormSchroedinger3::CheckBoxAtomScheibeClick()
 {
     if (CheckBoxAtomScheibe->isChecked()) {
         CheckBoxAtomRand->setChecked(false);
-        ZeichneAtomScheibe(Image1->canvas(), a_);
+        ZeichneAtomScheibe(Leinwand(), a_);
     }
 }
 
@@ -402,14 +412,14 @@ void TFormSchroedinger3::CheckBoxAtomRandClick()
 {
     if (CheckBoxAtomRand->isChecked()) {
         CheckBoxAtomScheibe->setChecked(false);
-        ZeichneAtomRand(Image1->canvas(), a_);
+        ZeichneAtomRand(Leinwand(), a_);
     }
 }
 
 void TFormSchroedinger3::BitBtnLoeschenClick()
 {
     LaufStoppen();
-    LoescheAtomBild(Image1->canvas());
+    LoescheAtomBild(Leinwand());
     ++bildNr_;
     grauBild_ = false;
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {

@@ -84,6 +84,11 @@ private:
     QCheckBox *CheckBoxGraph = nullptr, *CheckBoxAtomScheibe = nullptr, *CheckBoxAtomRand = nullptr,
               *CheckBoxAchsen = nullptr;
 
+    // The empty picture with the axes, and the measurement dots; drawn once, when the window
+    // is first shown: what is drawn on the picture afterwards stays across re-opening.
+    void BilderZeichnen() override;
+    // The picture's canvas; its start picture is drawn first if the window was not shown yet.
+    Canvas &Leinwand();
     void Vorbereiten(bool loeschen);
     void Zusaetze(bool mitAtom);
     // The runs: a picture of the probability, or measurements dot by dot.

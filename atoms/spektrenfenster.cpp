@@ -11,6 +11,7 @@ using namespace Atome;
 TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     : SimFenster(QStringLiteral("  Spektren von einatomigen Gasen"), parent)
 {
+    BilderFreigebbar();  // the picture is drawn anew from the state on every show (FormActivate)
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);  // read once, at creation
     layout_ = BerechneSpektrenLayout(BildschirmBreite, BildschirmHoehe, spalte,
                                      QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
@@ -91,23 +92,28 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     BitBtnZurueck->raise();
 
     tabellen_ = KopiereSpektren();
-    bild_ = std::make_unique<SpektrenBild>(Image1->canvas(), tabellen_);
     z_.gas = 0;
     z_.mitSonnenLinien = RadioGroupFraunhofer->ItemIndex() == 1;
     z_.nachFrequenz = RadioGroupAbhaengigK->ItemIndex() == 0;
     z_.mitAnordnung = RadioGroupAnordnung->ItemIndex() == 0;
     z_.sehBreite = TrackBarSehBreite->Position();
     z_.sehHoehe = TrackBarSehHoehe->Position();
-    fertig_ = true;
-    ZeichneAlles();
     Hinweis.schreiben();
 }
 
 void TFormSpektren3D::ZeichneAlles()
 {
-    if (!fertig_)
-        return;
+    if (!BilderGezeichnet())
+        return;  // a hidden window (or one being built) is drawn when it is shown
+    if (!bild_)
+        bild_ = std::make_unique<SpektrenBild>(Image1->canvas(), tabellen_);
     bild_->ZeichneAlles(z_);
+}
+
+const SpektrenGeometrie &TFormSpektren3D::geometrie() const
+{
+    static const SpektrenGeometrie ungezeichnet;
+    return bild_ ? bild_->geometrie() : ungezeichnet;
 }
 
 void TFormSpektren3D::RadioGroupSpektrenClick()

@@ -38,7 +38,8 @@ public:
     const Atome::SpektrenZustand &zustand() const { return z_; }
     const Atome::SpektrenLayout &layout() const { return layout_; }
     const Atome::SpektrenTabelle &tabellen() const { return tabellen_; }
-    const Atome::SpektrenGeometrie &geometrie() const { return bild_->geometrie(); }
+    // The geometry last drawn with (default until the window is first shown).
+    const Atome::SpektrenGeometrie &geometrie() const;
 
     // The lines shown, for "Werte speichern (CSV) …".
     WerteTabelle Werte() const override;
@@ -71,6 +72,5 @@ private:
     Atome::SpektrenLayout layout_;
     Atome::SpektrenTabelle tabellen_{};
     Atome::SpektrenZustand z_;
-    std::unique_ptr<Atome::SpektrenBild> bild_;
-    bool fertig_ = false;
+    std::unique_ptr<Atome::SpektrenBild> bild_;  // made when the picture is first drawn
 };

@@ -24,6 +24,7 @@ Panel *Tafel(QWidget *eltern, int x, int y, int w, int h)
 TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     : SimFenster(QStringLiteral(" Ergebnis der Messungen mit einer Photozelle"), parent)
 {
+    BilderFreigebbar();  // the plot is drawn anew from the controls on every show (FormActivate)
     Zeichengrund = FarbeZeichengrund;
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     const int titelHoehe = 50;
@@ -100,7 +101,6 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     for (QCheckBox *b : {CheckBoxDreieck, CheckBoxspektralLinien, CheckBoxSpektrum})
         connect(b, &QCheckBox::toggled, this, [this] { Zeichnen(); });
     connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { Zeichnen(); });
-    Zeichnen();
 }
 
 QCheckBox *TFormEinsteinGl::MetallBox(int i) const
@@ -136,6 +136,8 @@ void TFormEinsteinGl::BitBtnZurueckClick()
 
 void TFormEinsteinGl::Zeichnen()
 {
+    if (!BilderGezeichnet())
+        return;  // a hidden window is drawn when it is shown
     EinsteinAnsicht ansicht;
     ansicht.lampe = Lampen[std::clamp(RadioGroupSpektren->ItemIndex(), 0, 3)];
     std::copy(std::begin(gezeigt), std::end(gezeigt), std::begin(ansicht.gezeigt));

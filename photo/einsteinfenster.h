@@ -30,7 +30,7 @@ public:
     void BitBtnZurueckClick() override;
 
 protected:
-    // The whole plot.
+    // The whole plot (once the window is shown).
     void Zeichnen();
     void FormActivate() override { Zeichnen(); }
 

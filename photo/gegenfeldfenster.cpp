@@ -37,6 +37,7 @@ GegenfeldLayout BerechneGegenfeldLayout(int bildschirmBreite, int bildschirmHoeh
 
 GegenfeldFenster::GegenfeldFenster(const QString &caption, QWidget *parent) : SimFenster(caption, parent)
 {
+    BilderFreigebbar();  // the sketch and the lamp's strip are drawn anew from the state on every show
     Zeichengrund = FarbeZeichengrund;
 }
 
@@ -45,7 +46,6 @@ void GegenfeldFenster::ErzeugeGemeinsam(const GegenfeldLayout &l, int spannungSt
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
-    Image1->canvas().onChange = nullptr;  // the window repaints only what changed
 
     PanelLichtwahl = new Lampenwahl(this, l.links.width());
     TrackBarSpannung = new TrackBar(Qt::Horizontal, this);
@@ -162,8 +162,6 @@ void GegenfeldFenster::Aufbauen()
     };
     lauf_.quantZeigen = [this](int k, bool zeichnen) { QuantZeigen(k, zeichnen); };
     DatenSchaltSkizze();
-    QuantenBilden();
-    NeuZeichnen();
 
     connect(BitBtnabbrechen, &QPushButton::clicked, this, [this] { BitBtnabbrechenClick(); });
     connect(TrackBarSpannung, &QSlider::valueChanged, this, [this] { TrackBarSpannungChange(); });
@@ -174,6 +172,13 @@ void GegenfeldFenster::Aufbauen()
 }
 
 // ---- drawing ------------------------------------------------------------------------------
+
+void GegenfeldFenster::BilderZeichnen()
+{
+    Image1->canvas().onChange = nullptr;  // the window repaints only what changed
+    sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
+    QuantenBilden();
+}
 
 void GegenfeldFenster::NeuZeichnen()
 {
@@ -541,8 +546,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
 
 void TFormGegenfeld2::DatenSchaltSkizze()
 {
-    skizze_ = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
-    sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);
+    skizze_ = GegenfeldDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), SchriftMittel);
     lampe_ = LampenGeometrie(LampeX(skizze_, skizze_.breite / 5), skizze_.y0, skizze_.kathodeX, skizze_.D, ElektronenAnzahl);
     SkizzeUebernehmen(192, 1, GegenfeldLaufart(wellenModell));
 }

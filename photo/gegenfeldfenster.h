@@ -93,9 +93,11 @@ protected:
     // Takes the sketch and the lamp (set by DatenSchaltSkizze) into the waves and the run.
     void SkizzeUebernehmen(int wellenLaenge, int pixelSchritt, const Photoeffekt::Laufart &art);
     void Aufbauen();
+    // The electron and quantum pictures; the sketch is drawn on every show (FormActivate).
+    void BilderZeichnen() override;
 
     // ---- the window's own part ----
-    virtual void DatenSchaltSkizze() = 0;
+    virtual void DatenSchaltSkizze() = 0;  // the sketch, its lamp and the run's geometry
     virtual TColor MinusFarbe() const = 0;
     virtual bool WellenModell() const = 0;   // the waves are drawn while the light is on
     virtual bool QuantenModell() const = 0;  // the quanta are drawn

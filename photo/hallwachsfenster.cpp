@@ -12,6 +12,7 @@ using namespace Photoeffekt;
 HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bildschirm, QWidget *parent)
     : SimFenster(texte.caption, parent)
 {
+    BilderFreigebbar();  // the sketch is drawn anew from the state on every show
     Zeichengrund = FarbeZeichengrund;
     layout_ = BerechnePhotoLayout(bildschirm);
     const PhotoLayout &l = layout_;
@@ -32,7 +33,6 @@ HallwachsFenster::HallwachsFenster(const Texte &texte, const PhotoBildschirm &bi
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
-    Image1->canvas().onChange = nullptr;  // the window repaints only what changed
 
     ErzeugeLichtwahl(texte);
     ErzeugeSchaltung(texte);
@@ -125,7 +125,6 @@ void HallwachsFenster::Aufbauen()
         Geaendert(flug ? echtfarben_.Umschalten(c, e) : ZeichneElektron(c, sprites, e, false));
     };
     DatenSchaltSkizze();
-    NeuZeichnen();
     ErzeugeHinweise();
     Setze(BitBtnZurueck, layout_.zurueck.left(), layout_.zurueck.top(), layout_.zurueck.width(),
           layout_.zurueck.height());
@@ -140,6 +139,13 @@ void HallwachsFenster::Aufbauen()
 }
 
 // ---- drawing ------------------------------------------------------------------------------
+
+void HallwachsFenster::BilderZeichnen()
+{
+    Image1->canvas().onChange = nullptr;  // the window repaints only what changed
+    sprites = ElektronenBilder();
+    NeuZeichnen();
+}
 
 void HallwachsFenster::LichtKindSetzen()
 {
@@ -402,8 +408,7 @@ TFormHallwachs::TFormHallwachs(QWidget *parent)
 
 void TFormHallwachs::DatenSchaltSkizze()
 {
-    skizze_ = HallwachsDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_);
-    sprites = DefElektron(skizze_.r, Zeichengrund, Zinkfarbe, true);
+    skizze_ = HallwachsDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), bildschirmHoehe_);
     lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.plattenOben, skizze_.plattenX, skizze_.D, skizze_.strahlen);
     wellen_.bisX = skizze_.plattenX;
     wellen_.laenge = 192;
@@ -419,6 +424,11 @@ void TFormHallwachs::DatenSchaltSkizze()
     a.linkeGrenze = stromkreis ? skizze_.ringX + skizze_.r : 0;  // the ring or the picture's left edge
     strom_.art = a;
     strom_.Aufstellen(skizze_.plattenOben, skizze_.abstand);
+}
+
+ElektronenSprites TFormHallwachs::ElektronenBilder() const
+{
+    return DefElektron(skizze_.r, Zeichengrund, Zinkfarbe, true);
 }
 
 void TFormHallwachs::ZeichneAnordnung()

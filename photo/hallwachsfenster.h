@@ -71,12 +71,16 @@ protected:
     Photoeffekt::Messgeraet messgeraet_;
     TColor Zeichengrund = 0;  // this window's drawing background
 
-    // Creates controls and sprites and draws; call at the end of the derived constructor.
+    // Creates the controls and computes the sketch; call at the end of the derived constructor.
     void Aufbauen();
+    // The sprites and the whole sketch, drawn anew on every show.
+    void BilderZeichnen() override;
 
     // ---- the window's own part ----
-    // Sketch coordinates, sprites, lamp, waves, instrument and the electrons' kind of motion.
+    // Sketch coordinates, lamp, waves, instrument and the electrons' kind of motion.
     virtual void DatenSchaltSkizze() = 0;
+    // The electron sprites on this window's metal.
+    virtual Photoeffekt::ElektronenSprites ElektronenBilder() const = 0;
     // The static sketch (without electrons, needle, waves and labels).
     virtual void ZeichneAnordnung() = 0;
     // The labels; the waves leave out the boxes they cover (wellen_.frei).
@@ -160,6 +164,7 @@ public:
 
 protected:
     void DatenSchaltSkizze() override;
+    Photoeffekt::ElektronenSprites ElektronenBilder() const override;
     void ZeichneAnordnung() override;
     void BeschrifteAnordnung() override;
     Photoeffekt::Tempo TempoAus(int p) const override { return Photoeffekt::HallwachsTempo(p); }

@@ -106,6 +106,14 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     ImageSpektrum = new Bild(PanelLinien);
     ImageSpektrum->move(4, 4);
     ImageSpektrum->setBildGroesse(breite - 16, StreifenHoehe);
+    // drawn from the choice when first shown or read (and again after its buffer was returned)
+    const QSize streifenGroesse(breite - 16, StreifenHoehe);
+    ImageSpektrum->setQuelle(streifenGroesse, [this, streifenGroesse] {
+        QImage streifen(streifenGroesse, QImage::Format_RGB32);
+        Canvas c(&streifen);
+        ZeichneSpektrum(c);
+        return streifen;
+    });
     ImageSpektrum->setCursor(Qt::PointingHandCursor);
     connect(ImageSpektrum, &Bild::mausRunter, this, [this](Qt::MouseButton knopf, int x, int) {
         if (knopf == Qt::LeftButton)
@@ -138,7 +146,6 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
 
     ArtSpektrumAusPageControl();
     FrequenzUebernehmen();
-    ZeichneSpektrum();
     FrequenzWellenlBeschriften();
 }
 
@@ -171,7 +178,12 @@ void Lampenwahl::FrequenzUebernehmen()
 
 void Lampenwahl::ZeichneSpektrum()
 {
-    Canvas &c = ImageSpektrum->canvas();
+    if (ImageSpektrum->angelegt())
+        ZeichneSpektrum(ImageSpektrum->canvas());
+}
+
+void Lampenwahl::ZeichneSpektrum(Canvas &c) const
+{
     if (Art == 4)
         ZeichneKontinuum(c);
     else
@@ -224,7 +236,7 @@ void Lampenwahl::TrackBarKontinuumChange()
 
 void Lampenwahl::ImageSpektrumClick(int x)
 {
-    const int breite = ImageSpektrum->bild().width();
+    const int breite = ImageSpektrum->bildGroesse().width();
     if (x < 0 || x >= breite)
         return;
     const int fc = StreifenFrequenz(x, breite);

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 class Bild;
+class Canvas;
 
 class Lampenwahl : public Panel {
     Q_OBJECT
@@ -47,6 +48,7 @@ public:
     // the first line within 5 THz of it; nothing happens if no line is that close.
     void ImageSpektrumClick(int x);
 
+    // Redraws the strip if it is made; else it is drawn from the choice when first used.
     void ZeichneSpektrum();
     void FrequenzWellenlBeschriften();
 
@@ -56,4 +58,5 @@ signals:
 
 private:
     void FrequenzUebernehmen();
+    void ZeichneSpektrum(Canvas &c) const;
 };

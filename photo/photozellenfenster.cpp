@@ -31,12 +31,11 @@ TFormPhotozelle5::TFormPhotozelle5(QWidget *parent)
 
 void TFormPhotozelle5::DatenSchaltSkizze()
 {
-    Canvas &c = Image1->canvas();
-    c.font = PhotozellenSchrift();
-    const int textBreite = c.textWidth(QStringLiteral("MetallPlatte"));
-    skizze_ = PhotozellenDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_, SchriftMittel,
-                              textBreite);
-    sprites = DefElektron(skizze_.r, Zeichengrund, Schichtfarbe, false);
+    Canvas messen;  // measures only: the picture itself is not touched
+    messen.font = PhotozellenSchrift();
+    const int textBreite = messen.textWidth(QStringLiteral("MetallPlatte"));
+    skizze_ = PhotozellenDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), bildschirmHoehe_,
+                              SchriftMittel, textBreite);
     lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.y0, skizze_.kathodeX, skizze_.D, 8);
     wellen_.bisX = skizze_.kathodeX;
     wellen_.laenge = 192;
@@ -54,6 +53,11 @@ void TFormPhotozelle5::DatenSchaltSkizze()
     a.rechteGrenze = skizze_.startX + 1;
     strom_.art = a;
     strom_.Aufstellen(skizze_.y0, skizze_.D);
+}
+
+ElektronenSprites TFormPhotozelle5::ElektronenBilder() const
+{
+    return DefElektron(skizze_.r, Zeichengrund, Schichtfarbe, false);
 }
 
 void TFormPhotozelle5::ZeichneAnordnung()

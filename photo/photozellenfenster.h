@@ -14,6 +14,7 @@ public:
 
 protected:
     void DatenSchaltSkizze() override;
+    Photoeffekt::ElektronenSprites ElektronenBilder() const override;
     void ZeichneAnordnung() override;
     void BeschrifteAnordnung() override;
     Photoeffekt::Tempo TempoAus(int p) const override { return Photoeffekt::PhotozellenTempo(p); }

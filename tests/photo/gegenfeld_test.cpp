@@ -321,7 +321,8 @@ TEST(GegenfeldFenster, RunInBothModelsAndLeaveDuringTheRun)
         EXPECT_FALSE(f.WellenSichtbar());
         EXPECT_EQ(f.QuantenGezeichnet(), 0);
         EXPECT_EQ(f.lauf().elektronenImFlug, 0);
-        // nothing is left of the run, only the new voltage label differs
+        // opened again, nothing is left of the run, only the new voltage label differs
+        FensterOeffnen(&f);
         const QRect label = SchreibeSpannung(f.image1()->canvas(), f.skizze(), 1.2, 0);
         f.image1()->canvas().brush.color = 0;
         QImage nachher = f.image1()->bild().copy(), vorherOhne = vorher;
@@ -460,6 +461,7 @@ TEST(PlanckFenster, RunWithEachDepictionAndLeave)
     EXPECT_FALSE(p.isVisible());
     EXPECT_FALSE(p.LaufAktiv());
     EXPECT_GE(p.lauf().bild, 90);
+    FensterOeffnen(&p);  // opened again: nothing is left of the run
     EXPECT_EQ(p.image1()->bild(), vorher);
 }
 

@@ -327,6 +327,8 @@ TEST(PhotozellenFenster, AfterTheLightIsOffTheElectronsReachTheRingAndTheRunEnds
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(f.LaufAktiv());
     EXPECT_FALSE(f.an);
+    // opened again, the sketch shows nothing of the run
+    FensterOeffnen(&f);
     EXPECT_EQ(f.image1()->bild(), vorher);
 }
 
