@@ -76,7 +76,11 @@ private:
 SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(caption);
-    laufObjekt_.beiEnde = [this] { LaufBeendet(); };
+    laufObjekt_.beiEnde = [this] {
+        LaufBeendet();
+        if (isHidden())
+            BilderZurueckgeben();  // the last frame of a run stopped by the hide drew again
+    };
     SetzeFarbe(this, FarbeHintergrund);
     SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
     FarbeZeichengrund = FarbeHintergrund;
@@ -330,17 +334,22 @@ void SimFenster::hideEvent(QHideEvent *e)
     if (e->spontaneous())
         return;
     LaufStoppen();
-    if (freigebbar_) {
-        for (Bild *b : findChildren<Bild *>())
-            b->freigeben();
-        bilderGezeichnet_ = false;
-    }
+    BilderZurueckgeben();
     // A hidden window keeps no native window: its backing store (a buffer of the window's
     // full size) is returned, and the next show makes both anew.
     QTimer::singleShot(0, this, [this] {
         if (isHidden() && testAttribute(Qt::WA_WState_Created))
             destroy(true, false);
     });
+}
+
+void SimFenster::BilderZurueckgeben()
+{
+    if (!freigebbar_)
+        return;
+    for (Bild *b : findChildren<Bild *>())
+        b->freigeben();
+    bilderGezeichnet_ = false;
 }
 
 void SimFenster::BilderBereitstellen()

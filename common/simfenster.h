@@ -174,6 +174,7 @@ private:
     Lauf laufObjekt_;
     Bild *hauptBild_ = nullptr;
     bool bilderGezeichnet_ = false;
+    void BilderZurueckgeben();  // of a window whose pictures are BilderFreigebbar
     bool freigebbar_ = false;
     QRect zurueckOrt_;
     void ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString &caption, const QString &datei,
