@@ -28,7 +28,7 @@ void Bild::bildGeaendert()
 
 void Bild::setBildGroesse(int w, int h)
 {
-    freigeben();
+    freigeben();  // keeps the old size; the new one is set after it
     groesse_ = QSize(std::clamp(w, 0, MaxSeite), std::clamp(h, 0, MaxSeite));
     resize(groesse_);
 }
@@ -38,8 +38,7 @@ void Bild::freigeben()
     groesse_ = bildGroesse();
     bild_ = QImage();
     durchsichtig_ = QImage();
-    anstehend_ = true;
-    canvas_.setImage(&bild_);
+    anstehend_ = true;  // the canvas keeps pointing at bild_; its next use makes the buffer
     bildGeaendert();
 }
 

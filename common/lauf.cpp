@@ -68,20 +68,23 @@ void Takt::Anmelden(Lauf *lauf)
 
 void Takt::Abmelden(Lauf *lauf) { std::erase(wartend_, lauf); }
 
-void Takt::Ticken()
+int Takt::Ticken()
 {
     const std::uint64_t jetzt = Jetzt();
     std::vector<Lauf *> faellig;
     for (Lauf *l : wartend_)
         if (l->Faellig(jetzt))
             faellig.push_back(l);
+    int fortgesetzt = 0;
     for (Lauf *l : faellig) {
         // A run resumed before may have ended or destroyed another one meanwhile.
         if (std::find(wartend_.begin(), wartend_.end(), l) == wartend_.end())
             continue;
         Abmelden(l);
         l->Fortsetzen();
+        ++fortgesetzt;
     }
+    return fortgesetzt;
 }
 
 EchterTakt::EchterTakt() { uhr(); }
@@ -126,7 +129,7 @@ void VirtuellerTakt::Weiter(std::uint64_t ms)
     const std::uint64_t schritte = (ms * 1000u + 15624u) / 15625u;
     for (std::uint64_t i = 0; i < schritte; ++i) {
         ++ticks_;
-        Ticken();
+        fortsetzungen_ += std::uint64_t(Ticken());
     }
 }
 

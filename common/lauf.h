@@ -119,8 +119,8 @@ public:
     virtual bool Atempause() = 0;
 
 protected:
-    // Resumes every run whose wait has passed, in the order they began to wait.
-    void Ticken();
+    // Resumes every run whose wait has passed, in the order they began to wait; how many.
+    int Ticken();
     // A real clock arms its timer here when the first run begins to wait.
     virtual void Gewartet() {}
 
@@ -153,10 +153,13 @@ public:
     // Advances by ms (rounded up to whole ticks), resuming the due runs at every tick.
     void Weiter(std::uint64_t ms);
     void Tick() { Weiter(1); }
+    // Runs resumed so far: each resume is one pass of a run's body between two waits (a frame).
+    std::uint64_t Fortsetzungen() const { return fortsetzungen_; }
 
 private:
     std::uint64_t ticks_ = 0;
     std::uint64_t gefragt_ = 0;
+    std::uint64_t fortsetzungen_ = 0;
 };
 
 // ---- the run object ------------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 // Reading RTF files and data into a document or a RichEdit: the entry points of the reader.
 #include "rtf.h"
 
+#include "richedit.h"
 #include "rtfleser.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSizeF>
+#include <QTextDocument>
 
 namespace {
 
@@ -18,6 +21,22 @@ qsizetype RtfAnfang(const QByteArray &daten)
         ++i;
     return daten.mid(i, 5) == "{\\rtf" ? i : -1;
 }
+
+// While a text goes in, its document has no page size, so that nothing lays it out: a shown
+// control lays its document out whole when an edit of part of it ends, and again when its cursor,
+// moved along to the end, is put back to the beginning. With the size back, the control lays out
+// what it shows at once and the rest a piece at a time while the event loop goes on.
+class OhneLayout {
+public:
+    explicit OhneLayout(QTextDocument *doc) : doc_(doc), seite_(doc->pageSize()) { doc_->setPageSize(QSizeF(0, 0)); }
+    ~OhneLayout() { doc_->setPageSize(seite_); }
+    OhneLayout(const OhneLayout &) = delete;
+    OhneLayout &operator=(const OhneLayout &) = delete;
+
+private:
+    QTextDocument *doc_;
+    QSizeF seite_;
+};
 
 }  // namespace
 
@@ -33,6 +52,7 @@ bool LeseRtf(QTextDocument *doc, const QByteArray &daten, RtfBericht *bericht)
     const qsizetype anfang = RtfAnfang(daten);
     if (anfang < 0)
         return false;
+    const OhneLayout ohne(doc);
     RtfLeser leser(doc, daten, anfang);
     leser.lies();
     if (bericht)
@@ -45,7 +65,10 @@ bool LadeRtfDaten(RichEdit *edit, const QByteArray &daten, RtfBericht *bericht)
     if (!edit)
         return false;
     edit->leeren();
-    return LeseRtf(edit->document(), daten, bericht);
+    const OhneLayout ohne(edit->document());
+    const bool gelesen = LeseRtf(edit->document(), daten, bericht);
+    edit->zumAnfang();
+    return gelesen;
 }
 
 bool LadeRtf(RichEdit *edit, const QString &dateipfad, RtfBericht *bericht)

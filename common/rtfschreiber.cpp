@@ -110,6 +110,9 @@ void RtfLeser::hoeheSchaetzen(char16_t u)
         segmentZeile_ = std::max(segmentZeile_, ZeilenFaktor * laufPixel_);
         ++segmentZeichen_;
     }
+    // The segment is at most one line per character high: only near the bound is it worked out.
+    if (segmentZeile_ > 0 && hoehe_ + std::max(1.0, segmentZeichen_) * segmentZeile_ <= RtfMaxHoehe)
+        return;
     if (hoehe_ + segmentHoehe() > RtfMaxHoehe)
         voll_ = true;
 }

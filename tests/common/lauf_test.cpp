@@ -46,8 +46,10 @@ TEST(Lauf, HelpersRunInOrderOneFramePerTickAndTheEndIsReported)
         });
         takt.takt.Tick();
         EXPECT_EQ(bilder, 0);
+        EXPECT_EQ(takt.takt.Fortsetzungen(), 0u);  // a tick that resumes nothing counts no frame
         takt.takt.Tick();
         EXPECT_EQ(bilder, 1);
+        EXPECT_EQ(takt.takt.Fortsetzungen(), 1u);
     }
     TestTakt takt;
     Lauf lauf;

@@ -246,6 +246,29 @@ TEST(RtfLaden, KeinRtfOderKeineDatei)
     EXPECT_EQ(Text(e), QStringLiteral("ok"));
 }
 
+// A long text read into a shown control opens at its beginning, laid out as far as its first
+// view; the rest is laid out when it is needed or while the event loop goes on.
+TEST(RtfLaden, LangerTextNurBisZurErstenAnsichtAusgelegt)
+{
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < 5000; ++i)
+        rtf += "Ein Absatz mit {\\b fetten} und {\\i schr\\'e4gen} W\\'f6rtern.\\par ";
+    rtf += "}";
+    RichEdit e;
+    e.resize(400, 300);
+    e.show();
+    Ereignisse();
+    ASSERT_TRUE(LadeRtfDaten(&e, rtf));
+    const QTextDocument &doc = *e.document();
+    const QTextBlock erster = doc.firstBlock(), spaeter = doc.findBlockByNumber(4990);
+    EXPECT_EQ(e.textCursor().position(), 0);
+    e.viewport()->grab();
+    EXPECT_GT(erster.layout()->lineCount(), 0);
+    EXPECT_EQ(spaeter.layout()->lineCount(), 0);
+    doc.documentLayout()->documentSize();
+    EXPECT_GT(spaeter.layout()->lineCount(), 0);
+}
+
 TEST(RtfFeindlich, AbgeschnitteneDateien)
 {
     QFile f(Pfad("lo_formatiert.rtf"));
