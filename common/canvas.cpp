@@ -42,8 +42,10 @@ Canvas::Canvas(QImage *image)
 
 void Canvas::setImage(QImage *image)
 {
+    // Converted at once, but not made: binding a picture is no use of it.
     img_ = image;
-    bereit();
+    if (img_ && !img_->isNull() && img_->format() != QImage::Format_RGB32)
+        *img_ = img_->convertToFormat(QImage::Format_RGB32);
 }
 
 int Canvas::width() const
