@@ -196,7 +196,7 @@ void GegenfeldFenster::NeuZeichnen()
     for (int k = 0; k < ElektronenAnzahl; ++k)
         if (lauf_.q[k].aktiv)
             QuantZeigen(k, true);
-    Geaendert(Image1->bild().rect());
+    Geaendert(QRect(QPoint(), Image1->bildGroesse()));
     Zeigen();
 }
 
@@ -541,7 +541,7 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
 
 void TFormGegenfeld2::DatenSchaltSkizze()
 {
-    skizze_ = GegenfeldDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
+    skizze_ = GegenfeldDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), SchriftMittel);
     sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);
     lampe_ = LampenGeometrie(LampeX(skizze_, skizze_.breite / 5), skizze_.y0, skizze_.kathodeX, skizze_.D, ElektronenAnzahl);
     SkizzeUebernehmen(192, 1, GegenfeldLaufart(wellenModell));

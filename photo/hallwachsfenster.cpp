@@ -163,7 +163,7 @@ void HallwachsFenster::NeuZeichnen()
         BeschrifteAnordnung();
     if (an)
         WellenZeigen();
-    Geaendert(Image1->bild().rect());
+    Geaendert(QRect(QPoint(), Image1->bildGroesse()));
     Zeigen();
 }
 
@@ -402,7 +402,7 @@ TFormHallwachs::TFormHallwachs(QWidget *parent)
 
 void TFormHallwachs::DatenSchaltSkizze()
 {
-    skizze_ = HallwachsDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_);
+    skizze_ = HallwachsDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), bildschirmHoehe_);
     sprites = DefElektron(skizze_.r, Zeichengrund, Zinkfarbe, true);
     lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.plattenOben, skizze_.plattenX, skizze_.D, skizze_.strahlen);
     wellen_.bisX = skizze_.plattenX;

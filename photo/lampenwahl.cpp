@@ -224,7 +224,7 @@ void Lampenwahl::TrackBarKontinuumChange()
 
 void Lampenwahl::ImageSpektrumClick(int x)
 {
-    const int breite = ImageSpektrum->bild().width();
+    const int breite = ImageSpektrum->bildGroesse().width();
     if (x < 0 || x >= breite)
         return;
     const int fc = StreifenFrequenz(x, breite);

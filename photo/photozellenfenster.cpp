@@ -34,7 +34,7 @@ void TFormPhotozelle5::DatenSchaltSkizze()
     Canvas &c = Image1->canvas();
     c.font = PhotozellenSchrift();
     const int textBreite = c.textWidth(QStringLiteral("MetallPlatte"));
-    skizze_ = PhotozellenDaten(Image1->bild().width(), Image1->bild().height(), bildschirmHoehe_, SchriftMittel,
+    skizze_ = PhotozellenDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), bildschirmHoehe_, SchriftMittel,
                               textBreite);
     sprites = DefElektron(skizze_.r, Zeichengrund, Schichtfarbe, false);
     lampe_ = LampenGeometrie(skizze_.lampeX0, skizze_.y0, skizze_.kathodeX, skizze_.D, 8);

@@ -135,7 +135,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
 
 void TFormPlanckKonstante2::DatenSchaltSkizze()
 {
-    skizze_ = PlanckZellenDaten(Image1->bild().width(), Image1->bild().height(), SchriftMittel);
+    skizze_ = PlanckZellenDaten(Image1->bildGroesse().width(), Image1->bildGroesse().height(), SchriftMittel);
     sprites = DefElektron(skizze_.r, Zeichengrund, SchichtFarbe, false);  // true colours on the layer
     lampe_ = PlanckLampe(LampeX(skizze_, skizze_.zelleLinks / 2), skizze_.y0, skizze_.kathodeX, skizze_.D);
     SkizzeUebernehmen(384, 2, PlanckLaufart());

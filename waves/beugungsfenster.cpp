@@ -231,7 +231,7 @@ void TFormBeugung3::WerteLesen()
     z_.frischerStart = RadiogroupAnfangszustand->ItemIndex() == 0 || z_.einzelZug;
     z_.pfeileVor = CheckBoxRichtungenVorBlende->isChecked();
     z_.pfeileNach = CheckBoxRichtungenNachBlende->isChecked();
-    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height());
+    z_.m = MasseVon(Image1->bildGroesse().width(), Image1->bildGroesse().height());
     z_.blende = &blende_;
     z_.feld = feld_ ? &*feld_ : nullptr;
     z_.grund = grund_;

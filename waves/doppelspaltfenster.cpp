@@ -183,7 +183,7 @@ void TFormDoppelspalt::ZeichneAlles()
 {
     const bool mit = RadioGroupAnordnung->ItemIndex() == 0;
     z_.mit = mit;
-    z_.m = MasseVon(Image1->bild().width(), Image1->bild().height(), layout_.g, mit, CheckBoxZoom->isChecked());
+    z_.m = MasseVon(Image1->bildGroesse().width(), Image1->bildGroesse().height(), layout_.g, mit, CheckBoxZoom->isChecked());
     z_.blick = mit ? Blick::Aus(TrackBarSehBreite->Position(), TrackBarSehHoehe->Position()) : Blick{};
     z_.d = TrackBarSpaltAbst->Position();
     z_.I = Intensitaeten(z_.m.hw, LambdaAus(TrackBarLambda->Position()), z_.d);

@@ -308,7 +308,7 @@ void TFormInterferenz::FormatVorbereiten()
     const WasserGeometrie &w = wasser_;
     auto platziere = [](Bild *b, const QRect &r) {
         b->move(r.topLeft());
-        if (b->bild().size() != r.size())
+        if (b->bildGroesse() != r.size())
             b->setBildGroesse(r.width(), r.height());
     };
     platziere(Image2Dim, w.bild);

@@ -158,7 +158,7 @@ void TFormStWellen::TrackBarPauseChange() { Verzoegerung = StehendeWellen::Verzo
 
 void TFormStWellen::WerteLesen()
 {
-    z_.w = BerechneWerte(schritt_, Image0->bild().width() / 2, layout_.u, TrackBarAmplitude->Position(),
+    z_.w = BerechneWerte(schritt_, Image0->bildGroesse().width() / 2, layout_.u, TrackBarAmplitude->Position(),
                          TrackBarSchwDauer->Position(), TrackBarWellenlaenge->Position());
     z_.festesEnde = RadioGroupFestLose->ItemIndex() == 0;
     z_.gegenphasig = RadioGroupPhasen->ItemIndex() == 1;
