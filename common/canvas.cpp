@@ -443,10 +443,14 @@ void Canvas::xorPixel(int x, int y, TColor wert)
 {
     if (!bereit() || x < 0 || y < 0 || x >= width() || y >= height())
         return;
+    if (skala_ == 1.0) {
+        QRgb &p = reinterpret_cast<QRgb *>(img_->scanLine(y))[x];
+        p = verknuepfe(PenModus::Xor, p, zuRgb(wert));
+        return geaendert();
+    }
     const Skala sk = CanvasGeraet::skala(*this);
-    const Kasten k = skala_ == 1.0 ? Kasten{x, y, i64(x) + 1, i64(y) + 1}
-                                   : Kasten{sk.x(x), sk.y(y), sk.x(i64(x) + 1), sk.y(i64(y) + 1)};
-    maleKasten(Raster(*img_), k, PenModus::Xor, zuRgb(wert), PinselStil::Solid);
+    maleKasten(Raster(*img_), {sk.x(x), sk.y(y), sk.x(i64(x) + 1), sk.y(i64(y) + 1)}, PenModus::Xor, zuRgb(wert),
+               PinselStil::Solid);
     geaendert();
 }
 
