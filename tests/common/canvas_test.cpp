@@ -987,6 +987,9 @@ TEST(CanvasGeraet, XorUndUmrissBeiSkala)
         {"Text", [](Canvas &c) { c.textOut(4, 20, QStringLiteral("Quanten Äg")); }},
         {"Pixel", [](Canvas &c) { for (int x = 0; x < 40; ++x) c.xorPixel(x, x / 2, 0x3377CC); }},
         {"Bild", [](Canvas &c) { QImage b(7, 5, QImage::Format_RGB32); b.fill(0xFF123456u); ZeichneXor(c, 31, 17, b); }},
+        {"riesige Linie", [](Canvas &c) { c.moveTo(-2000000000, -1000000000); c.lineTo(2000000000, 1000000077); }},
+        {"riesige Ellipse", [](Canvas &c) { c.ellipse(-2000000000, 20, 2000000000, 2000000000); }},
+        {"riesiges Vieleck", [](Canvas &c) { c.polygon({{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}}); }},
     };
     for (const double s : {2.0, 1.5, 1.0}) {
         for (const auto &[name, zeichne] : faelle) {
