@@ -177,13 +177,14 @@ void Bild::paintEvent(QPaintEvent *e)
         if (!r.isEmpty())
             p.drawImage(r.topLeft(), q, r);
     } else {
-        // The buffer's device pixels under the exposed logical rectangle, each onto one pixel
-        // of the screen (when the screen has the buffer's ratio).
+        // The buffer's device pixels that the exposed logical rectangle touches (at a ratio
+        // like 1.5 its left edge may fall inside a device pixel), each onto one pixel of the
+        // screen (when the screen has the buffer's ratio).
         const double s = q.devicePixelRatio();
         const QRect r = e->rect().intersected(QRect(QPoint(), groesse_));
         if (r.isEmpty())
             return;
-        const QRect g = QRect(QPoint(GeraetKante(r.left(), s), GeraetKante(r.top(), s)),
+        const QRect g = QRect(QPoint(int(std::floor(r.left() * s)), int(std::floor(r.top() * s))),
                               QPoint(GeraetKante(r.right() + 1, s) - 1, GeraetKante(r.bottom() + 1, s) - 1))
                             .intersected(q.rect());
         p.drawImage(QRectF(g.left() / s, g.top() / s, g.width() / s, g.height() / s), q, QRectF(g));

@@ -185,6 +185,34 @@ TEST(Bild, Geraetepixel)
         flaeche.setDevicePixelRatio(s);
         b.render(&flaeche);
         EXPECT_EQ(flaeche, b.bild()) << s;
+        // A part exposed with edges inside device pixels: wherever the parent's background is
+        // painted, the picture is painted over it.
+        {
+            QWidget eltern;
+            eltern.resize(140, 80);
+            eltern.setAutoFillBackground(true);
+            QPalette pal = eltern.palette();
+            pal.setColor(QPalette::Window, QColor(255, 0, 255));
+            eltern.setPalette(pal);
+            Bild k(&eltern);
+            k.setSkala(s);
+            k.move(7, 3);
+            k.setBildGroesse(101, 51);
+            k.canvas().brush.color = 0x00FF00;
+            k.canvas().fillRect(0, 0, 101, 51);
+            for (const QRect &teil : {QRect(12, 6, 20, 21), QRect(3, 8, 9, 33), QRect(0, 0, 140, 80)}) {
+                QImage flaeche(GeraetKante(140, s), GeraetKante(80, s), QImage::Format_RGB32);
+                flaeche.setDevicePixelRatio(s);
+                flaeche.fill(qRgb(0, 0, 0));
+                eltern.render(&flaeche, teil.topLeft(), QRegion(teil));
+                const QRectF innen(8 * s, 4 * s, 99 * s, 49 * s);  // the picture less a pixel around
+                for (int y = 0; y < flaeche.height(); ++y)
+                    for (int x = 0; x < flaeche.width(); ++x)
+                        if (innen.contains(x + 0.5, y + 0.5)) {
+                            ASSERT_NE(flaeche.pixel(x, y), qRgb(255, 0, 255)) << s << " " << x << "," << y;
+                        }
+            }
+        }
         const QImage logisch = b.grab().toImage();
         EXPECT_EQ(logisch.pixel(15, 15) & 0xFFFFFFu, 0xFF0000u);
         EXPECT_EQ(logisch.pixel(25, 15) & 0xFFFFFFu, 0xFFFFFFu);
