@@ -304,8 +304,9 @@ void CanvasGeraet::polygon(Canvas &c, const QVector<QPoint> &punkte)
             const auto [x0, y0] = stempel[std::size_t(i)];
             const auto [x1, y1] = stempel[std::size_t((i + 1) % n)];
             const i64 logisch = std::max(std::abs(i64(b.x()) - a.x()), std::abs(i64(b.y()) - a.y()));
-            strichInMaske(m, x0, y0, x1, y1, std::max(std::abs(x1 - x0), std::abs(y1 - y0)), stil, phase, logisch,
-                          spitze);
+            if (logisch > 0 || w > 1)  // a 1-pixel pen draws nothing for an edge of no length
+                strichInMaske(m, x0, y0, x1, y1, std::max(std::abs(x1 - x0), std::abs(y1 - y0)), stil, phase,
+                              logisch, spitze);
             phase += logisch;
         }
     }

@@ -25,7 +25,9 @@ bool gleicheSchrift(const Schrift &a, const Schrift &b)
 QFont QSchrift(const Schrift &s, double skala)
 {
     QFont f(s.name);
-    f.setPixelSize(std::clamp(Runde(s.size * 96 / 72.0 * skala), 1, int(MaxPixelGroesse * std::max(1.0, skala))));
+    // at another scale the logical pixel size times the scale, so that text keeps its logical measures
+    const int logisch = std::clamp(Runde(s.size * 96 / 72.0), 1, MaxPixelGroesse);
+    f.setPixelSize(skala == 1.0 ? logisch : std::max(1, Runde(logisch * skala)));
     f.setBold(s.bold);
     f.setItalic(s.italic);
     f.setUnderline(s.underline);
