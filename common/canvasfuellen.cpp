@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -98,21 +99,30 @@ void FuelleKacheln(Canvas &c, int links, int oben, int breite, int hoehe, int sp
     CanvasIntern::geaendert(c);
 }
 
-namespace {
-
-// Scanline fill from (x, y) with an explicit stack; visited pixels are never taken twice, so
-// it ends even when the brush colour itself counts as inside. muster(x, y): the brush paints.
-// False if the start pixel is not inside.
-template <class Muster>
-bool fuellen(const Raster &ras, i64 x, i64 y, QRgb schluessel, bool rand, QRgb fuell, PinselStil stil,
-             Muster &&muster)
+void Canvas::floodFill(int x, int y, TColor farbe, FuellArt art)
 {
+    if (!bereit() || x < 0 || y < 0 || x >= width() || y >= height())
+        return;
+    Raster ras(*img_);
+    // At device pixels the fill starts at the device pixel that stands for the logical one,
+    // and hatches are those of the scale.
+    std::optional<Schraffur> sch;
+    if (skala_ != 1.0) {
+        const Skala sk = CanvasGeraet::skala(*this);
+        sch.emplace(sk.s);
+        x = int(std::clamp<i64>(sk.mx(x), 0, ras.w - 1));
+        y = int(std::clamp<i64>(sk.my(y), 0, ras.h - 1));
+    }
+    const QRgb schluessel = zuRgb(farbe) & 0xFFFFFFu, fuell = zuRgb(brush.color);
+    const bool rand = art == FuellArt::Rand;
     auto innen = [&](QRgb p) { return ((p & 0xFFFFFFu) == schluessel) != rand; };
     if (!innen(ras.zeile(y)[x]))
-        return false;
+        return;
     const i64 w = ras.w, h = ras.h;
+    // Scanline fill with an explicit stack; visited pixels are never taken twice, so it
+    // ends even when the brush colour itself counts as inside.
     std::vector<std::uint8_t> besucht(std::size_t(w * h), 0);
-    const bool malen = stil != PinselStil::Clear, voll = stil == PinselStil::Solid;
+    const bool malen = brush.style != PinselStil::Clear, voll = brush.style == PinselStil::Solid;
     std::vector<std::pair<i64, i64>> stapel{{x, y}};
     while (!stapel.empty()) {
         const auto [sx, sy] = stapel.back();
@@ -131,7 +141,7 @@ bool fuellen(const Raster &ras, i64 x, i64 y, QRgb schluessel, bool rand, QRgb f
             std::fill(z + xl, z + xr + 1, fuell);
         else if (malen)
             for (i64 xx = xl; xx <= xr; ++xx)
-                if (muster(xx, sy))
+                if (sch ? sch->punkt(brush.style, xx, sy) : musterPunkt(brush.style, xx, sy))
                     z[xx] = fuell;
         for (const i64 ny : {sy - 1, sy + 1}) {
             if (ny < 0 || ny >= h)
@@ -147,30 +157,5 @@ bool fuellen(const Raster &ras, i64 x, i64 y, QRgb schluessel, bool rand, QRgb f
             }
         }
     }
-    return true;
-}
-
-}  // namespace
-
-void Canvas::floodFill(int x, int y, TColor farbe, FuellArt art)
-{
-    if (!bereit() || x < 0 || y < 0 || x >= width() || y >= height())
-        return;
-    Raster ras(*img_);
-    const QRgb schluessel = zuRgb(farbe) & 0xFFFFFFu, fuell = zuRgb(brush.color);
-    const bool rand = art == FuellArt::Rand;
-    const PinselStil stil = brush.style;
-    bool gefuellt;
-    if (skala_ != 1.0) {
-        // At device pixels, from the device pixel that stands for the logical one.
-        const Skala sk = CanvasGeraet::skala(*this);
-        const Schraffur sch(sk.s);
-        gefuellt = fuellen(ras, std::clamp<i64>(sk.mx(x), 0, ras.w - 1), std::clamp<i64>(sk.my(y), 0, ras.h - 1), schluessel,
-                           rand, fuell, stil, [&](i64 xx, i64 yy) { return sch.punkt(stil, xx, yy); });
-    } else {
-        gefuellt = fuellen(ras, x, y, schluessel, rand, fuell, stil,
-                           [&](i64 xx, i64 yy) { return musterPunkt(stil, xx, yy); });
-    }
-    if (gefuellt)
-        geaendert();
+    geaendert();
 }

@@ -62,17 +62,19 @@ void CanvasGeraet::strich(Canvas &c, QPoint von, QPoint bis)
     const Spitze spitze = spitzeVon(w, wd);
     const i64 x0 = sk.px(von.x(), w, wd), y0 = sk.py(von.y(), w, wd);
     const i64 x1 = sk.px(bis.x(), w, wd), y1 = sk.py(bis.y(), w, wd);
-    const i64 n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
     const i64 logisch = std::max(std::abs(i64(bis.x()) - von.x()), std::abs(i64(bis.y()) - von.y()));
     const bool weiter = w == 1 && c.naht_.breite == wd && c.naht_.x == x0 && c.naht_.y == y0;
     c.naht_.breite = 0;
-    Maske m(normiert(x0, y0, x1 + 1, y1 + 1).erweitert(spitze.r).mit(ras.kasten().erweitert(spitze.r + 1)));
+    const Kasten form = normiert(x0, y0, x1, y1);
+    Maske m(Kasten{form.x0, form.y0, form.x1 + 1, form.y1 + 1}
+                .erweitert(spitze.r)
+                .mit(ras.kasten().erweitert(spitze.r + 1)));
     if (m.k.leer())
         return;
     // A 1-pixel pen leaves out its end pixel: the tip's box at the end point (where the next
     // lineTo begins); a wide pen draws its round end.
     const Kasten ende = w > 1 ? Kasten{} : spitze.kasten(x1, y1);
-    strichInMaske(m, x0, y0, x1, y1, w > 1 ? n : n - 1, wirksamerStil(c.pen), c.dashPhase_, logisch, spitze, ende);
+    strichInMaske(m, x0, y0, x1, y1, w > 1, wirksamerStil(c.pen), c.dashPhase_, logisch, spitze, ende);
     if (weiter)
         for (const auto &[x, y] : c.naht_.punkte)
             if (m.k.enthaelt(x, y))
@@ -108,12 +110,11 @@ void CanvasGeraet::polyline(Canvas &c, const QVector<QPoint> &punkte)
     for (std::size_t i = 1; i < p.size(); ++i) {
         const auto [x0, y0] = p[i - 1];
         const auto [x1, y1] = p[i];
-        const i64 n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
         const QPoint a = punkte[qsizetype(i) - 1], b = punkte[qsizetype(i)];
         const i64 logisch = std::max(std::abs(i64(b.x()) - a.x()), std::abs(i64(b.y()) - a.y()));
         const bool letzte = i + 1 == p.size();
         const Kasten ende = w > 1 || !letzte ? Kasten{} : spitze.kasten(x1, y1);
-        strichInMaske(m, x0, y0, x1, y1, w > 1 || !letzte ? n : n - 1, stil, phase, logisch, spitze, ende);
+        strichInMaske(m, x0, y0, x1, y1, w > 1 || !letzte, stil, phase, logisch, spitze, ende);
         phase += logisch;
     }
     zeichneMaske(ras, m, c.pen.mode, zuRgb(c.pen.color), c.brush, false);
@@ -151,8 +152,7 @@ void CanvasGeraet::rectangle(Canvas &c, const Kasten &k)
             const i64 x0 = sk.px(ecken[i][0], w, wd), y0 = sk.py(ecken[i][1], w, wd);
             const i64 x1 = sk.px(ecken[i + 1][0], w, wd), y1 = sk.py(ecken[i + 1][1], w, wd);
             const i64 logisch = std::max(std::abs(ecken[i + 1][0] - ecken[i][0]), std::abs(ecken[i + 1][1] - ecken[i][1]));
-            strichInMaske(m, x0, y0, x1, y1, std::max(std::abs(x1 - x0), std::abs(y1 - y0)), stil, phase, logisch,
-                          spitze);
+            strichInMaske(m, x0, y0, x1, y1, true, stil, phase, logisch, spitze);
             phase += logisch;
         }
         zeichneMaske(ras, m, c.pen.mode, zuRgb(c.pen.color), c.brush, true, &sch);
@@ -305,8 +305,7 @@ void CanvasGeraet::polygon(Canvas &c, const QVector<QPoint> &punkte)
             const auto [x1, y1] = stempel[std::size_t((i + 1) % n)];
             const i64 logisch = std::max(std::abs(i64(b.x()) - a.x()), std::abs(i64(b.y()) - a.y()));
             if (logisch > 0 || w > 1)  // a 1-pixel pen draws nothing for an edge of no length
-                strichInMaske(m, x0, y0, x1, y1, std::max(std::abs(x1 - x0), std::abs(y1 - y0)), stil, phase,
-                              logisch, spitze);
+                strichInMaske(m, x0, y0, x1, y1, true, stil, phase, logisch, spitze);
             phase += logisch;
         }
     }

@@ -94,7 +94,7 @@ void linieInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, PenSti
           [&](i64 x, i64 y, i64 i) { m.setze(x, y, musterAn(stil, phase + i) ? MStift : MLuecke); });
 }
 
-void strichInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, i64 letzter, PenStil stil, i64 phase, i64 logisch,
+void strichInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, PenStil stil, i64 phase, i64 logisch,
                    const Spitze &spitze, const Kasten &ohne)
 {
     const Kasten clip = m.k.erweitert(spitze.r);
@@ -114,7 +114,7 @@ void strichInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, i64 letzter, PenSti
             m.spanne(yy, std::max<i64>(x + von, ohne.x1), x + bis, v);
         }
     };
-    linieBis(x0, y0, x1, y1, letzter, clip, [&](i64 x, i64 y, i64 i) {
+    linie(x0, y0, x1, y1, mitEnde, clip, [&](i64 x, i64 y, i64 i) {
         bool an = true;
         if (muster)
             an = musterAn(stil, phase + TeileProdukt(u64(i), u64(logisch), 0, u64(n)).quotient);

@@ -196,10 +196,11 @@ void zeichneMaske(const Raster &ras, Maske &m, PenModus modus, QRgb stift, const
 // gap pixels elsewhere; with a wide tip, stamps the tip on every pixel of the line instead.
 void linieInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, PenStil stil, i64 phase, const Spitze *spitze);
 
-// A stroke at device pixels from device point (x0, y0) to (x1, y1), the tip stamped on its
-// pixels 0..letzter; pen or gap by the dash pattern at logical index phase + i · logisch / n
-// (n the device steps, logisch the logical ones). Pixels in ohne are left alone.
-void strichInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, i64 letzter, PenStil stil, i64 phase, i64 logisch,
+// A stroke at device pixels from device point (x0, y0) to (x1, y1), the tip stamped on the
+// pixels of its line (the end pixel only with mitEnde); pen or gap by the dash pattern at
+// logical index phase + i · logisch / n (n the device steps, logisch the logical ones).
+// Pixels in ohne are left alone.
+void strichInMaske(Maske &m, i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, PenStil stil, i64 phase, i64 logisch,
                    const Spitze &spitze, const Kasten &ohne = {});
 
 // Marks the outline of the region in the mask: region pixels with a 4-neighbour outside it

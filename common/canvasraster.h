@@ -164,37 +164,22 @@ inline void maleKasten(const Raster &ras, Kasten k, PenModus modus, QRgb farbe, 
     }
 }
 
-template <class F>
-void linieBis(i64 x0, i64 y0, i64 x1, i64 y1, i64 letzter, const Kasten &clip, F &&f);
-
 // Visits, in order, the pixels of the line from (x0, y0) to (x1, y1) that lie inside clip:
 // f(x, y, i) with i the index of the pixel along the line. The end pixel is visited only
 // with mitEnde. Runs at most as many steps as the clip box is long along the main axis.
 template <class F>
 void linie(i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, const Kasten &clip, F &&f)
 {
-    const i64 n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));  // steps along the main axis
+    const i64 adx = std::abs(x1 - x0), ady = std::abs(y1 - y0);
+    const bool xHaupt = adx >= ady;
+    const i64 n = xHaupt ? adx : ady;  // steps along the main axis
+    const i64 m = xHaupt ? ady : adx;
     if (n == 0) {
         if (mitEnde && clip.enthaelt(x0, y0))
             f(x0, y0, i64(0));
         return;
     }
-    linieBis(x0, y0, x1, y1, mitEnde ? n : n - 1, clip, f);
-}
-
-// The same line's pixels 0..letzter (letzter ≤ the number of steps).
-template <class F>
-void linieBis(i64 x0, i64 y0, i64 x1, i64 y1, i64 letzter, const Kasten &clip, F &&f)
-{
-    const i64 adx = std::abs(x1 - x0), ady = std::abs(y1 - y0);
-    const bool xHaupt = adx >= ady;
-    const i64 n = xHaupt ? adx : ady;  // steps along the main axis
-    const i64 m = xHaupt ? ady : adx;
-    if (n == 0 || letzter < 0) {
-        if (letzter >= 0 && clip.enthaelt(x0, y0))
-            f(x0, y0, i64(0));
-        return;
-    }
+    const i64 letzter = mitEnde ? n : n - 1;
     const i64 a0 = xHaupt ? x0 : y0, b0 = xHaupt ? y0 : x0;
     const i64 sa = (xHaupt ? x1 >= x0 : y1 >= y0) ? 1 : -1;
     const i64 sb = (xHaupt ? y1 >= y0 : x1 >= x0) ? 1 : -1;

@@ -910,14 +910,19 @@ TEST(CanvasGeraet, MasseUndAusdehnung)
             EXPECT_LE(std::abs(ist.bottom() - soll.bottom()), d) << f.name << " " << s;
         }
     }
-    // A pen is round(w·s) device pixels wide.
+    // A pen is round(w·s) device pixels wide; a wide one covers the same pixels either way.
     for (const auto &[s, breite, soll] : std::vector<std::tuple<double, int, int>>{
-             {2.0, 1, 2}, {1.5, 1, 2}, {1.25, 1, 1}, {2.0, 3, 6}, {1.5, 4, 6}}) {
-        GeraetTafel t(60, 50, s);
-        t.c.pen.width = breite;
+             {2.0, 1, 2}, {1.5, 1, 2}, {1.25, 1, 1}, {2.0, 3, 6}, {1.5, 4, 6}, {2.0, 2, 4}}) {
+        GeraetTafel t(60, 50, s), r(60, 50, s);
+        t.c.pen.width = r.c.pen.width = breite;
         t.c.moveTo(10, 25);
         t.c.lineTo(50, 25);
         EXPECT_EQ(t.geraetAusser(Weiss).height(), soll) << s << " " << breite;
+        r.c.moveTo(50, 25);
+        r.c.lineTo(10, 25);
+        if (breite > 1) {
+            EXPECT_EQ(r.img, t.img) << s << " " << breite;
+        }
     }
 }
 
