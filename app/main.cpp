@@ -36,8 +36,9 @@ int main(int argc, char **argv)
     }
 
     GlobalInitialisieren();
-    // On screens scaled by a fraction the pictures keep whole pixels: the factor is rounded.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The screen's factor as the desktop gives it, fractions included: pictures are drawn at
+    // device pixels at any factor (a rounded 1.5 would make everything a third larger).
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quantenpfad"));
     QApplication::setDesktopFileName(QStringLiteral(QP_APP_ID));

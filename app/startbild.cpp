@@ -111,15 +111,17 @@ void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross)
     c.textOut(z.untenLinks.x(), z.untenLinks.y(), z.unten);
 }
 
-QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross)
+QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross, double skala)
 {
     static QImage letztes;
-    static std::tuple<int, int, TColor, int> zuLetzt;
-    const std::tuple<int, int, TColor, int> wunsch(breite, hoehe, hintergrund, schriftGross);
+    static std::tuple<int, int, TColor, int, double> zuLetzt;
+    const std::tuple<int, int, TColor, int, double> wunsch(breite, hoehe, hintergrund, schriftGross, skala);
     if (letztes.isNull() || wunsch != zuLetzt) {
-        QImage bild(std::max(breite, 1), std::max(hoehe, 1), QImage::Format_RGB32);
-        bild.setDotsPerMeterX(3780);
-        bild.setDotsPerMeterY(3780);
+        QImage bild(GeraetKante(std::max(breite, 1), skala), GeraetKante(std::max(hoehe, 1), skala),
+                    QImage::Format_RGB32);
+        bild.setDevicePixelRatio(skala);
+        bild.setDotsPerMeterX(int(std::lround(3780 * skala)));
+        bild.setDotsPerMeterY(int(std::lround(3780 * skala)));
         bild.fill(0xFFFFFFFFu);
         Canvas c(&bild);
         ZeichneTitelbild(c, hintergrund, schriftGross);

@@ -33,6 +33,7 @@ QRect TitelSchrift(int schriftGross);
 // Draws the title picture (680 × 680) on the canvas: the radial rings and the title.
 void ZeichneTitelbild(Canvas &c, TColor hintergrund, int schriftGross);
 
-// The title picture of the given size, drawn once: a start screen made again with the same
-// size, background and font size gets the picture already drawn.
-QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross);
+// The title picture of the given (logical) size at skala device pixels per pixel, drawn once:
+// a start screen made again with the same size, background, font size and scale gets the
+// picture already drawn.
+QImage Titelbild(int breite, int hoehe, TColor hintergrund, int schriftGross, double skala = 1);

@@ -44,7 +44,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
 
     ImageTitel = new Bild(this);
     ImageTitel->setGeometry(geo_.titel);
-    ImageTitel->ladeBild(Titelbild(geo_.titel.width(), geo_.titel.height(), FarbeHintergrund, SchriftGross));
+    ImageTitel->ladeBild(
+        Titelbild(geo_.titel.width(), geo_.titel.height(), FarbeHintergrund, SchriftGross, ImageTitel->skala()));
     connect(ImageTitel, &Bild::geklickt, this, &TFormMain::FormClick);
 
     for (int k = 0; k < PortraitAnzahl; ++k) {

@@ -1,5 +1,7 @@
 #include "schroedinger.h"
 
+#include "canvas.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -77,7 +79,15 @@ int MessZiel(int n) { return n <= 1 ? 256 : n == 2 ? 1024 : 2048; }
 
 void GrauSpalten(QImage &bild, int cx, int cy, int N, int n, int l, int a0, double wmax, int von, int bis)
 {
-    const int w = bild.width(), h = bild.height();
+    // A picture at device pixels (ratio s ≠ 1) gets each value as the block of its logical pixel.
+    const double s = bild.devicePixelRatio();
+    const int w = LogischeGroesse(bild).width(), h = LogischeGroesse(bild).height();
+    const auto block = [&](int x, int y, QRgb farbe) {
+        const int x1 = GeraetKante(x + 1, s), y1 = std::min(GeraetKante(y + 1, s), bild.height());
+        for (int yy = GeraetKante(y, s); yy < y1; ++yy)
+            std::fill(reinterpret_cast<QRgb *>(bild.scanLine(yy)) + GeraetKante(x, s),
+                      reinterpret_cast<QRgb *>(bild.scanLine(yy)) + std::min(x1, bild.width()), farbe);
+    };
     const double a = std::max(1, a0);
     const double norm = wmax > 0 ? 1 / wmax : 0;
     for (int i = std::max(0, von); i <= std::min(N, bis); ++i) {
@@ -91,6 +101,13 @@ void GrauSpalten(QImage &bild, int cx, int cy, int N, int n, int l, int a0, doub
                 const int y = cy + sy * b;
                 if (y < 0 || y >= h || (sy > 0 && b == 0))
                     continue;
+                if (s != 1.0) {
+                    if (cx + i < w && cx + i >= 0)
+                        block(cx + i, y, farbe);
+                    if (i > 0 && cx - i >= 0 && cx - i < w)
+                        block(cx - i, y, farbe);
+                    continue;
+                }
                 auto *zeile = reinterpret_cast<QRgb *>(bild.scanLine(y));
                 if (cx + i < w && cx + i >= 0)
                     zeile[cx + i] = farbe;

@@ -45,7 +45,8 @@ int WolkenZiel(int n);
 int MessZiel(int n);
 
 // One quadrant of the p or d grey image, mirrored into the picture's four quadrants:
-// column offsets von..bis (inclusive), every pixel written inside the picture.
+// column offsets von..bis (inclusive), every pixel written inside the picture (on a picture
+// at device pixels each value fills its logical pixel).
 void GrauSpalten(QImage &bild, int cx, int cy, int N, int n, int l, int a0, double wmax, int von, int bis);
 
 // A random point of the density: (x, y) with |x|, |y| < N, accepted with probability

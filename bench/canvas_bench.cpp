@@ -157,4 +157,27 @@ void BM_RiesigeKoordinaten(benchmark::State &state)
 }
 BENCHMARK(BM_RiesigeKoordinaten)->Unit(benchmark::kMillisecond);
 
+// The curve of BM_Lineto0Kurve1920 and the label of BM_Textausgabe on a picture at device
+// pixels: range(0) / 4 device pixels per pixel (1.5 and 2).
+void BM_Geraetepixel(benchmark::State &state)
+{
+    const double s = state.range(0) / 4.0;
+    QImage img(GeraetKante(1920, s), GeraetKante(1080, s), QImage::Format_RGB32);
+    img.setDevicePixelRatio(s);
+    img.fill(0xFF4080C0u);
+    Canvas c(&img);
+    c.pen.mode = PenModus::Xor;
+    c.font.name = QStringLiteral("Comic Sans MS");
+    c.font.size = 12;
+    Ursprung u{&c, 0, 540};
+    for (auto _ : state) {
+        u.Moveto0(0, 0);
+        for (int x = 1; x < 1920; ++x)
+            u.Lineto0(x, 500 * std::sin(x * 0.02));
+        c.textOut(200, 300, QStringLiteral("Gegenspannung U = 1,25 V"));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Geraetepixel)->Arg(6)->Arg(8)->Unit(benchmark::kMillisecond);
+
 }  // namespace

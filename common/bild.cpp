@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int MaxSeite = 16384;  // largest picture side
@@ -26,6 +27,17 @@ void Bild::bildGeaendert()
     }
 }
 
+double Bild::skala() const
+{
+    return skala_ > 0 ? skala_ : devicePixelRatioF();
+}
+
+void Bild::setSkala(double s)
+{
+    skala_ = std::max(0.0, s);
+    freigeben();
+}
+
 void Bild::setBildGroesse(int w, int h)
 {
     freigeben();  // keeps the old size; the new one is set after it
@@ -35,7 +47,6 @@ void Bild::setBildGroesse(int w, int h)
 
 void Bild::freigeben()
 {
-    groesse_ = bildGroesse();
     bild_ = QImage();
     durchsichtig_ = QImage();
     anstehend_ = true;  // the canvas keeps pointing at bild_; its next use makes the buffer
@@ -47,19 +58,46 @@ void Bild::anlegen()
     if (!anstehend_)
         return;
     anstehend_ = false;
+    const double s = skala();
     if (quelle_) {
-        bild_ = quelle_().convertToFormat(QImage::Format_RGB32);
+        uebernehmen(quelle_(s));
         durchsichtigVeraltet_ = true;
-    } else {
+    } else if (s == 1.0) {
         bild_ = QImage(groesse_, QImage::Format_RGB32);
         bild_.setDotsPerMeterX(3780);
         bild_.setDotsPerMeterY(3780);
+        bild_.fill(0xFFFFFFFFu);
+    } else {
+        bild_ = QImage(GeraetKante(groesse_.width(), s), GeraetKante(groesse_.height(), s), QImage::Format_RGB32);
+        bild_.setDevicePixelRatio(s);
+        bild_.setDotsPerMeterX(int(std::lround(3780 * s)));
+        bild_.setDotsPerMeterY(int(std::lround(3780 * s)));
         bild_.fill(0xFFFFFFFFu);
     }
     canvas_.setImage(&bild_);
 }
 
+void Bild::uebernehmen(const QImage &bild)
+{
+    const double s = skala();
+    groesse_ = LogischeGroesse(bild);
+    if (bild.devicePixelRatio() == s || bild.isNull()) {
+        bild_ = bild.convertToFormat(QImage::Format_RGB32);
+    } else {
+        bild_ = bild.convertToFormat(QImage::Format_RGB32)
+                    .scaled(GeraetKante(groesse_.width(), s), GeraetKante(groesse_.height(), s), Qt::IgnoreAspectRatio,
+                            Qt::FastTransformation);
+        bild_.setDevicePixelRatio(s);
+    }
+    bild_.setOffset({});
+}
+
 void Bild::setQuelle(QSize groesse, std::function<QImage()> quelle)
+{
+    setQuelle(groesse, std::function<QImage(double)>([q = std::move(quelle)](double) { return q(); }));
+}
+
+void Bild::setQuelle(QSize groesse, std::function<QImage(double)> quelle)
 {
     quelle_ = std::move(quelle);
     freigeben();
@@ -70,7 +108,7 @@ void Bild::ladeBild(const QImage &bild)
 {
     anstehend_ = false;
     quelle_ = {};
-    bild_ = bild.convertToFormat(QImage::Format_RGB32);
+    uebernehmen(bild);
     canvas_.setImage(&bild_);
     bildGeaendert();
 }
@@ -133,10 +171,22 @@ void Bild::paintEvent(QPaintEvent *e)
     if (stretch_) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.drawImage(rect(), q);
-    } else {
+    } else if (q.devicePixelRatio() == 1.0) {
         const QRect r = e->rect().intersected(q.rect());
         if (!r.isEmpty())
             p.drawImage(r.topLeft(), q, r);
+    } else {
+        // The buffer's device pixels that the exposed logical rectangle touches (at a ratio
+        // like 1.5 its left edge may fall inside a device pixel), each onto one pixel of the
+        // screen (when the screen has the buffer's ratio).
+        const double s = q.devicePixelRatio();
+        const QRect r = e->rect().intersected(QRect(QPoint(), groesse_));
+        if (r.isEmpty())
+            return;
+        const QRect g = QRect(QPoint(int(std::floor(r.left() * s)), int(std::floor(r.top() * s))),
+                              QPoint(GeraetKante(r.right() + 1, s) - 1, GeraetKante(r.bottom() + 1, s) - 1))
+                            .intersected(q.rect());
+        p.drawImage(QRectF(g.left() / s, g.top() / s, g.width() / s, g.height() / s), q, QRectF(g));
     }
 }
 

@@ -13,9 +13,6 @@ using namespace canvasraster;
 
 namespace {
 
-constexpr double ZweiPi = 6.283185307179586476925286766559;
-constexpr int MaxStiftBreite = 64;     // wider pens are drawn this wide
-
 // the conversion of farbe.h under the short name of this file
 constexpr auto zuTColor = FarbeAusRgb;
 
@@ -34,74 +31,6 @@ int musterLaenge(PenStil st)
     }
 }
 
-int stiftBreite(const Stift &s)
-{
-    return std::clamp(s.width, 1, MaxStiftBreite);
-}
-
-// Pattern that actually applies: styles only at width 1.
-PenStil wirksamerStil(const Stift &s)
-{
-    if (s.style == PenStil::Clear)
-        return PenStil::Clear;
-    return stiftBreite(s) > 1 ? PenStil::Solid : s.style;
-}
-
-// Columns [xa, xb] of row y inside the ellipse of box [l, r) x [t, b); false if none.
-// A pixel belongs when rounding either its row's or its column's extent of the ellipse
-// through the outermost pixel centres reaches it, so the ellipse touches all four sides.
-bool ellipsenZeile(i64 l, i64 t, i64 r, i64 b, i64 y, i64 &xa, i64 &xb)
-{
-    if (y < t || y >= b || r <= l)
-        return false;
-    const double A = double(r - l - 1) / 2.0, B = double(b - t - 1) / 2.0;
-    const double cx = double(l + r - 1) / 2.0, cy = double(t + b - 1) / 2.0;
-    const double dy = std::abs(double(y) - cy);
-    double K;
-    if (B <= 0.0)
-        K = A;
-    else if (A <= 0.0)
-        K = 0.0;
-    else {
-        const double u = std::min(1.0, dy / B);
-        const double v = std::min(1.0, std::max(0.0, dy - 0.5) / B);
-        K = std::max(A * std::sqrt(1.0 - u * u) + 0.5, A * std::sqrt(1.0 - v * v));
-    }
-    xa = std::max(l, i64(std::ceil(cx - K - 1e-9)));
-    xb = std::min(r - 1, i64(std::floor(cx + K + 1e-9)));
-    return xa <= xb;
-}
-
-// Counter-clockwise angular range between two rays from the centre of a box.
-struct Sektor {
-    double cx, cy, a3 = 0, spanne = ZweiPi;
-    bool voll = true;
-    Sektor(i64 l, i64 t, i64 r, i64 b, i64 x3, i64 y3, i64 x4, i64 y4)
-        : cx(double(l + r - 1) / 2.0), cy(double(t + b - 1) / 2.0)
-    {
-        a3 = winkel(double(x3), double(y3));
-        const double a4 = winkel(double(x4), double(y4));
-        spanne = a4 - a3;
-        if (spanne < 0)
-            spanne += ZweiPi;
-        voll = spanne == 0.0;  // equal rays: the whole ellipse
-    }
-    double winkel(double x, double y) const
-    {
-        double a = std::atan2(cy - y, x - cx);
-        return a < 0 ? a + ZweiPi : a;
-    }
-    bool enthaelt(i64 x, i64 y) const
-    {
-        if (voll || (double(x) == cx && double(y) == cy))
-            return true;
-        double d = winkel(double(x), double(y)) - a3;
-        if (d < 0)
-            d += ZweiPi;
-        return d <= spanne + 1e-12;
-    }
-};
-
 }  // namespace
 
 // ---- Canvas ---------------------------------------------------------------------------
@@ -113,6 +42,7 @@ Canvas::Canvas(QImage *image)
 
 void Canvas::setImage(QImage *image)
 {
+    // Converted at once, but not made: binding a picture is no use of it.
     img_ = image;
     if (img_ && !img_->isNull() && img_->format() != QImage::Format_RGB32)
         *img_ = img_->convertToFormat(QImage::Format_RGB32);
@@ -121,13 +51,27 @@ void Canvas::setImage(QImage *image)
 int Canvas::width() const
 {
     gebrauchen();
-    return img_ ? img_->width() : 0;
+    if (!img_)
+        return 0;
+    if (img_->devicePixelRatio() == 1.0)
+        return img_->width();
+    return klemme(CanvasGeraet::skala(*this).logischX(img_->width()));
 }
 
 int Canvas::height() const
 {
     gebrauchen();
-    return img_ ? img_->height() : 0;
+    if (!img_)
+        return 0;
+    if (img_->devicePixelRatio() == 1.0)
+        return img_->height();
+    return klemme(CanvasGeraet::skala(*this).logischY(img_->height()));
+}
+
+double Canvas::skala() const
+{
+    gebrauchen();
+    return img_ ? img_->devicePixelRatio() : 1.0;
 }
 
 bool Canvas::bereit()
@@ -137,6 +81,7 @@ bool Canvas::bereit()
         return false;
     if (img_->format() != QImage::Format_RGB32)
         *img_ = img_->convertToFormat(QImage::Format_RGB32);
+    skala_ = img_->devicePixelRatio();
     return true;
 }
 
@@ -150,6 +95,7 @@ void Canvas::moveTo(int x, int y)
 {
     pos_ = {x, y};
     dashPhase_ = 0;
+    naht_.breite = 0;
 }
 
 void Canvas::strich(QPoint von, QPoint bis)
@@ -157,6 +103,8 @@ void Canvas::strich(QPoint von, QPoint bis)
     const PenStil stil = wirksamerStil(pen);
     if (stil == PenStil::Clear || !bereit())
         return;
+    if (skala_ != 1.0)
+        return CanvasGeraet::strich(*this, von, bis);
     Raster ras(*img_);
     const int breite = stiftBreite(pen);
     if (breite > 1) {
@@ -205,7 +153,10 @@ void Canvas::polyline(const QVector<QPoint> &punkte)
         return;
     const QPoint alt = pos_;
     const int altePhase = dashPhase_;
-    if (stiftBreite(pen) > 1 && pen.style != PenStil::Clear) {
+    if (skala_ != 1.0) {
+        if (pen.style != PenStil::Clear)
+            CanvasGeraet::polyline(*this, punkte);
+    } else if (stiftBreite(pen) > 1 && pen.style != PenStil::Clear) {
         // One mask for the whole line, so joins are not drawn twice.
         Raster ras(*img_);
         const Spitze spitze(stiftBreite(pen));
@@ -242,6 +193,10 @@ void Canvas::rectangle(int l, int t, int r, int b)
     const Kasten k = normiert(l, t, r, b);
     if (k.leer())
         return;
+    if (skala_ != 1.0) {
+        CanvasGeraet::rectangle(*this, k);
+        return geaendert();
+    }
     Raster ras(*img_);
     const PenStil stil = wirksamerStil(pen);
     const QRgb grund = zuRgb(brush.color);
@@ -314,6 +269,10 @@ void Canvas::ellipse(int l, int t, int r, int b)
     const Kasten k = normiert(l, t, r, b);
     if (k.leer())
         return;
+    if (skala_ != 1.0) {
+        CanvasGeraet::ellipse(*this, k);
+        return geaendert();
+    }
     flaecheZeichnen(*img_, pen, brush, k, [&](Maske &m) { ellipseFuellen(m, k); }, [](i64, i64) { return true; },
                     true);
     geaendert();
@@ -327,6 +286,10 @@ void Canvas::roundRect(int l, int t, int r, int b, int w, int h)
     if (k.leer())
         return;
     const i64 ew = std::min<i64>(std::abs(i64(w)), k.x1 - k.x0), eh = std::min<i64>(std::abs(i64(h)), k.y1 - k.y0);
+    if (skala_ != 1.0) {
+        CanvasGeraet::roundRect(*this, k, ew, eh);
+        return geaendert();
+    }
     auto fuelle = [&](Maske &m) {
         for (i64 y = std::max(k.y0, m.k.y0); y < std::min(k.y1, m.k.y1); ++y) {
             i64 xa = k.x0, xb = k.x1 - 1, ea, eb;
@@ -353,6 +316,10 @@ void Canvas::arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
     const Kasten k = normiert(l, t, r, b);
     if (k.leer())
         return;
+    if (skala_ != 1.0) {
+        CanvasGeraet::arc(*this, k, {x3, y3}, {x4, y4}, false);
+        return geaendert();
+    }
     const Sektor s(k.x0, k.y0, k.x1, k.y1, x3, y3, x4, y4);
     flaecheZeichnen(*img_, pen, brush, k, [&](Maske &m) { ellipseFuellen(m, k); },
                     [&](i64 x, i64 y) { return s.enthaelt(x, y); }, false);
@@ -366,6 +333,10 @@ void Canvas::pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
     const Kasten k = normiert(l, t, r, b);
     if (k.leer())
         return;
+    if (skala_ != 1.0) {
+        CanvasGeraet::arc(*this, k, {x3, y3}, {x4, y4}, true);
+        return geaendert();
+    }
     const Sektor s(k.x0, k.y0, k.x1, k.y1, x3, y3, x4, y4);
     auto fuelle = [&](Maske &m) {
         for (i64 y = std::max(k.y0, m.k.y0); y < std::min(k.y1, m.k.y1); ++y) {
@@ -385,6 +356,10 @@ void Canvas::polygon(const QVector<QPoint> &punkte)
 {
     if (punkte.isEmpty() || !bereit())
         return;
+    if (skala_ != 1.0) {
+        CanvasGeraet::polygon(*this, punkte);
+        return geaendert();
+    }
     Raster ras(*img_);
     Kasten form{punkte[0].x(), punkte[0].y(), punkte[0].x(), punkte[0].y()};
     for (const QPoint &p : punkte)
@@ -436,6 +411,13 @@ void Canvas::polygon(const QVector<QPoint> &punkte)
 TColor Canvas::pixel(int x, int y) const
 {
     gebrauchen();
+    if (img_ && img_->devicePixelRatio() != 1.0) {
+        if (x < 0 || y < 0 || x >= width() || y >= height())
+            return 0xFFFFFFFFu;
+        const Skala sk = CanvasGeraet::skala(*this);
+        return zuTColor(img_->pixel(int(std::clamp<i64>(sk.mx(x), 0, img_->width() - 1)),
+                                    int(std::clamp<i64>(sk.my(y), 0, img_->height() - 1))));
+    }
     if (!img_ || x < 0 || y < 0 || x >= img_->width() || y >= img_->height())
         return 0xFFFFFFFFu;
     return zuTColor(img_->pixel(x, y));
@@ -443,9 +425,32 @@ TColor Canvas::pixel(int x, int y) const
 
 void Canvas::setPixel(int x, int y, TColor farbe)
 {
+    if (bereit() && skala_ != 1.0) {
+        if (x < 0 || y < 0 || x >= width() || y >= height())
+            return;
+        const Skala sk = CanvasGeraet::skala(*this);
+        maleKasten(Raster(*img_), {sk.x(x), sk.y(y), sk.x(i64(x) + 1), sk.y(i64(y) + 1)}, PenModus::Copy,
+                   zuRgb(farbe), PinselStil::Solid);
+        return geaendert();
+    }
     if (!bereit() || x < 0 || y < 0 || x >= img_->width() || y >= img_->height())
         return;
     reinterpret_cast<QRgb *>(img_->scanLine(y))[x] = zuRgb(farbe);
+    geaendert();
+}
+
+void Canvas::xorPixel(int x, int y, TColor wert)
+{
+    if (!bereit() || x < 0 || y < 0 || x >= width() || y >= height())
+        return;
+    if (skala_ == 1.0) {
+        QRgb &p = reinterpret_cast<QRgb *>(img_->scanLine(y))[x];
+        p = verknuepfe(PenModus::Xor, p, zuRgb(wert));
+        return geaendert();
+    }
+    const Skala sk = CanvasGeraet::skala(*this);
+    maleKasten(Raster(*img_), {sk.x(x), sk.y(y), sk.x(i64(x) + 1), sk.y(i64(y) + 1)}, PenModus::Xor, zuRgb(wert),
+               PinselStil::Solid);
     geaendert();
 }
 

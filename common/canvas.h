@@ -11,6 +11,17 @@
 // of a styled pen are painted in the brush colour while the brush is solid (opaque
 // background) and left alone otherwise. Hatched brushes paint only their hatch lines.
 // Any int coordinates are safe: everything is clipped to the picture before it is stepped.
+//
+// Device pixels: on a picture with a device pixel ratio s (QImage::setDevicePixelRatio) the
+// canvas draws at the picture's device pixels while every coordinate stays logical: logical
+// pixel x covers device pixels ceil(x·s) .. ceil((x+1)·s) − 1, width() and height() are logical.
+// Lines, outlines, text (the font's pixel size times s) and fills are drawn at full resolution;
+// a pen w wide is round(w·s) device pixels wide (at least 1), hatches repeat every round(8·s).
+// The rules above hold at every scale (XOR twice restores, outline and interior are disjoint,
+// end pixels of 1-pixel lines are left out, joins of successive lineTo are drawn once);
+// pixel() reads the device pixel holding the logical pixel's centre, setPixel() sets the whole
+// logical pixel, pictures of another ratio are scaled to their logical size (nearest neighbour)
+// and flood fills work on device pixels. At s = 1 every operation is the plain raster code.
 #pragma once
 
 #include "farbe.h"
@@ -24,7 +35,10 @@
 #include <QString>
 #include <QVector>
 
+#include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 enum class PenStil { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class PenModus { Copy, Xor, NotXor, Not };
@@ -63,8 +77,9 @@ public:
         gebrauchen();
         return img_;
     }
-    int width() const;
+    int width() const;   // logical
     int height() const;
+    double skala() const;  // device pixels per logical pixel (the picture's device pixel ratio)
 
     Stift pen;
     Pinsel brush;
@@ -96,6 +111,7 @@ public:
 
     TColor pixel(int x, int y) const;  // 0xFFFFFFFF outside
     void setPixel(int x, int y, TColor farbe);
+    void xorPixel(int x, int y, TColor wert);  // every device pixel of (x, y) xored with wert
 
     void textOut(int x, int y, const QString &text);  // top-left; opaque unless brush is clear
     int textWidth(const QString &text) const;
@@ -108,6 +124,9 @@ public:
     // Copies srcRect of another canvas (or this one) to dest using copyMode (SrcCopy or
     // SrcInvert = xor); unequal sizes are scaled nearest-neighbour. stretchDraw scales smoothly.
     void copyRect(const QRect &dest, const Canvas &src, const QRect &srcRect);
+    // The device pixels under logical box r as a picture of the same ratio; a canvas on it
+    // maps its coordinates as this one does from r's top-left, so copying it back is exact.
+    QImage ausschnitt(const QRect &r) const;
 
     // Called after every drawing operation (the image widget schedules a repaint).
     std::function<void()> onChange;
@@ -121,21 +140,40 @@ private:
             vorGebrauch();
     }
     void geaendert() const;
-    bool bereit();  // an image to draw on, in RGB32
+    bool bereit();  // an image to draw on, in RGB32; sets skala_
     const QFont &qfont() const;
+    const QFont &qfontGeraet() const;  // the font at device pixels
     void strich(QPoint von, QPoint bis);  // one pen stroke from lineTo
     QImage *img_ = nullptr;
+    double skala_ = 1;
     QPoint pos_{0, 0};
     int dashPhase_ = 0;
+    // At device pixels: where the last lineTo ended (its device end point and pen width) and
+    // the pixels it drew near there, which a lineTo going on from there leaves alone.
+    struct Naht {
+        std::int64_t x = 0, y = 0;
+        int breite = 0;  // 0: no lineTo to go on from
+        std::vector<std::pair<std::int64_t, std::int64_t>> punkte;
+    } naht_;
+    mutable QFont qfontGeraet_;
+    mutable Schrift qfontGeraetVon_;
+    mutable double qfontGeraetSkala_ = 0;
     // The Qt font of the last Schrift used (rebuilt when the Schrift changes).
     mutable QFont qfont_;
     mutable Schrift qfontVon_;
     mutable bool qfontGueltig_ = false;
     friend class CanvasIntern;
+    friend class CanvasGeraet;
 };
 
-// The font a Schrift describes, with the pixel size fixed at 96 dpi and no antialiasing.
-QFont QSchrift(const Schrift &s);
+// The font a Schrift describes, with the pixel size fixed at 96 dpi (times skala) and no antialiasing.
+QFont QSchrift(const Schrift &s, double skala = 1);
+
+// The logical size of a picture: its device size over its device pixel ratio.
+QSize LogischeGroesse(const QImage &bild);
+// The device edge of logical coordinate x at scale s, ceil(x·s); logical pixel x covers the
+// device pixels GeraetKante(x, s) .. GeraetKante(x + 1, s) − 1.
+int GeraetKante(int x, double s);
 
 // World-to-pixel primitives bound to one canvas and one origin (X0, Y0); the world's
 // y axis points up. Rounding is to the nearest integer, halves to even. Without a canvas

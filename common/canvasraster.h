@@ -217,4 +217,95 @@ void linie(i64 x0, i64 y0, i64 x1, i64 y1, bool mitEnde, const Kasten &clip, F &
     }
 }
 
+// Device pixels of a picture with device pixel ratio s ≠ 1: logical coordinate x is the
+// device edge ceil((x + u)·s) − ceil(u·s), where u is the logical origin of a piece cut
+// from a larger picture (Canvas::ausschnitt; 0 otherwise). Logical pixel x covers the device
+// pixels [kante(x), kante(x + 1)). Pens are round(w·s) device pixels wide and centred where the
+// logical pen is centred; 8-pixel hatches repeat every round(8·s) device pixels.
+struct Skala {
+    double s = 1;
+    i64 ux = 0, uy = 0;  // logical origin
+    i64 kx = 0, ky = 0;  // its device edge
+    Skala() = default;
+    Skala(double skala, QPoint ursprung)
+        : s(skala), ux(ursprung.x()), uy(ursprung.y()), kx(kante(ux, skala)), ky(kante(uy, skala))
+    {
+    }
+    static i64 kante(i64 v, double s) { return i64(std::ceil(double(v) * s - 1e-7)); }
+    i64 x(i64 v) const { return kante(v + ux, s) - kx; }
+    i64 y(i64 v) const { return kante(v + uy, s) - ky; }
+    Kasten kasten(const Kasten &k) const { return {x(k.x0), y(k.y0), x(k.x1), y(k.y1)}; }
+    // Continuous device coordinates of continuous logical ones (pixel corners at integers).
+    double fx(double v) const { return (v + double(ux)) * s - double(kx); }
+    double fy(double v) const { return (v + double(uy)) * s - double(ky); }
+    // The device pixel inside logical pixel (x, y) that stands for it: the one holding its centre.
+    i64 mx(i64 v) const { return i64(std::floor(fx(double(v) + 0.5))); }
+    i64 my(i64 v) const { return i64(std::floor(fy(double(v) + 0.5))); }
+    // Logical extent of a device extent w (the largest logical x with x(x) ≤ w).
+    i64 logischX(i64 w) const { return i64(std::floor((double(w + kx) + 1e-7) / s)) - ux; }
+    i64 logischY(i64 h) const { return i64(std::floor((double(h + ky) + 1e-7) / s)) - uy; }
+    int breite(int logisch) const { return std::max(1, int(std::lround(logisch * s))); }
+    // The device point a pen of logical width w and device width wd is stamped on for the
+    // logical point v (odd logical widths are centred on the pixel, even ones on its corner;
+    // odd device widths stamp the pixel holding that centre, even ones the nearest corner).
+    static i64 punkt(double c, int wd) { return i64(std::floor(wd % 2 ? c : c + 0.5)); }
+    i64 px(i64 v, int w, int wd) const { return punkt(fx(double(v) + (w % 2 ? 0.5 : 0.0)), wd); }
+    i64 py(i64 v, int w, int wd) const { return punkt(fy(double(v) + (w % 2 ? 0.5 : 0.0)), wd); }
+};
+
+// Hatches at device pixels: lines every periode pixels, dicke wide (8 and 1 give musterPunkt).
+struct Schraffur {
+    int periode = 8, dicke = 1;
+    Schraffur() = default;
+    explicit Schraffur(double s) : periode(std::max(2, int(std::lround(8 * s)))), dicke(std::max(1, int(std::lround(s))))
+    {
+    }
+    bool an(i64 v) const
+    {
+        i64 r = v % periode;
+        return (r < 0 ? r + periode : r) < dicke;
+    }
+    bool punkt(PinselStil st, i64 x, i64 y) const
+    {
+        switch (st) {
+        case PinselStil::Solid:
+            return true;
+        case PinselStil::Clear:
+            return false;
+        case PinselStil::Horizontal:
+            return an(y);
+        case PinselStil::Vertical:
+            return an(x);
+        case PinselStil::FDiagonal:
+            return an(x - y);
+        case PinselStil::BDiagonal:
+            return an(x + y);
+        case PinselStil::Cross:
+            return an(x) || an(y);
+        case PinselStil::DiagCross:
+            return an(x - y) || an(x + y);
+        }
+        return false;
+    }
+};
+
+// Paints box k like maleKasten, with the hatch of a scale.
+inline void maleKasten(const Raster &ras, Kasten k, PenModus modus, QRgb farbe, PinselStil muster,
+                       const Schraffur &sch)
+{
+    k = k.mit(ras.kasten());
+    if (k.leer() || muster == PinselStil::Clear)
+        return;
+    for (i64 y = k.y0; y < k.y1; ++y) {
+        QRgb *z = ras.zeile(y);
+        if (muster == PinselStil::Solid && modus == PenModus::Copy) {
+            std::fill(z + k.x0, z + k.x1, farbe);
+            continue;
+        }
+        for (i64 x = k.x0; x < k.x1; ++x)
+            if (sch.punkt(muster, x, y))
+                z[x] = verknuepfe(modus, z[x], farbe);
+    }
+}
+
 }  // namespace canvasraster

@@ -31,9 +31,10 @@ const Physiker *PhysikerVon(const QString &kurz)
     return nullptr;
 }
 
-QImage PortraitKarte(const Physiker &p, int breite, int hoehe)
+QImage PortraitKarte(const Physiker &p, int breite, int hoehe, double skala)
 {
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    QImage bild(GeraetKante(breite, skala), GeraetKante(hoehe, skala), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(skala);
     Canvas c(&bild);
     // Sepia card with a darker frame.
     c.brush.color = 0xB8D8E8;
@@ -95,7 +96,7 @@ QImage PortraitKarte(const Physiker &p, int breite, int hoehe)
     return bild;
 }
 
-QImage PortraitBild(const QString &kurz, int breite, int hoehe)
+QImage PortraitBild(const QString &kurz, int breite, int hoehe, double skala)
 {
     for (const char *endung : {".jpg", ".jpeg"}) {
         const QString pfad = FindeTextDatei(TextPfad, kurz + QLatin1String(endung));
@@ -104,13 +105,17 @@ QImage PortraitBild(const QString &kurz, int breite, int hoehe)
         QImageReader leser(pfad);
         leser.setAutoTransform(true);
         QImage foto = leser.read();
-        if (!foto.isNull())
-            return foto.convertToFormat(QImage::Format_RGB32)
-                .scaled(breite, hoehe, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!foto.isNull()) {
+            QImage bild = foto.convertToFormat(QImage::Format_RGB32)
+                              .scaled(GeraetKante(breite, skala), GeraetKante(hoehe, skala), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+            bild.setDevicePixelRatio(skala);
+            return bild;
+        }
     }
     const Physiker *p = PhysikerVon(kurz);
     static const Physiker unbekannt{"", "", ""};
-    return PortraitKarte(p ? *p : unbekannt, breite, hoehe);
+    return PortraitKarte(p ? *p : unbekannt, breite, hoehe, skala);
 }
 
 namespace {
@@ -132,7 +137,8 @@ void PortraitZeigen(Bild *bild, const QString &kurz, int breite, int hoehe)
         return;
     gezeigte().removeIf([](const GezeigtesPortrait &p) { return !p.bild; });
     gezeigte().append({bild, kurz, breite, hoehe});
-    bild->setQuelle(QSize(breite, hoehe), [kurz, breite, hoehe] { return PortraitBild(kurz, breite, hoehe); });
+    bild->setQuelle(QSize(breite, hoehe),
+                    [kurz, breite, hoehe](double skala) { return PortraitBild(kurz, breite, hoehe, skala); });
 }
 
 void PortraitsNeuLaden()

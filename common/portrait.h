@@ -16,12 +16,12 @@ struct Physiker {
 // The physicists the start screen and the guide show.
 const Physiker *PhysikerVon(const QString &kurz);
 
-// A portrait card of the given size, drawn with the canvas.
-QImage PortraitKarte(const Physiker &p, int breite, int hoehe);
+// A portrait card of the given (logical) size at skala device pixels per pixel, drawn with the canvas.
+QImage PortraitKarte(const Physiker &p, int breite, int hoehe, double skala = 1);
 
 // The photo <kurz>.jpg (any case) from the text directory, or the card when there is
-// none or it cannot be decoded.
-QImage PortraitBild(const QString &kurz, int breite, int hoehe);
+// none or it cannot be decoded; at skala device pixels per pixel.
+QImage PortraitBild(const QString &kurz, int breite, int hoehe, double skala = 1);
 
 // Shows the portrait in the picture widget (read when first shown) and keeps it there: after
 // PortraitsNeuLaden the widget shows what the text directory holds then.

@@ -6,14 +6,15 @@ QRect ZeichneXor(Canvas &c, int x, int y, const QImage &bild)
     c.copyMode = KopierModus::SrcInvert;
     c.draw(x, y, bild);
     c.copyMode = alt;
-    return QRect(x, y, bild.width(), bild.height());
+    return QRect(QPoint(x, y), LogischeGroesse(bild));
 }
 
 void XorSprite::zeigen(Canvas &c, QPoint mitte)
 {
     if (gezeigt_)
         verbergen(c);
-    ort_ = QPoint(mitte.x() - bild.width() / 2, mitte.y() - bild.height() / 2);
+    const QSize g = LogischeGroesse(bild);
+    ort_ = QPoint(mitte.x() - g.width() / 2, mitte.y() - g.height() / 2);
     ZeichneXor(c, ort_.x(), ort_.y(), bild);
     gezeigt_ = true;
 }

@@ -9,7 +9,7 @@
 #include <QRect>
 
 // Draws the picture by XOR with its top-left corner at (x, y), then restores the canvas's
-// previous copy mode; returns the rectangle the picture covers.
+// previous copy mode; returns the (logical) rectangle the picture covers.
 QRect ZeichneXor(Canvas &c, int x, int y, const QImage &bild);
 
 // A picture drawn by XOR, centred on a point; it remembers where it was drawn so that

@@ -96,7 +96,7 @@ QRect ZeichneZellWellen(Canvas &c, const Lampe &l, const Wellenbild &w, int a, T
                 const int yy = y + dy;
                 if (yy < 0 || yy >= hoehe)
                     continue;
-                c.setPixel(x, yy, c.pixel(x, yy) ^ wert);
+                c.xorPixel(x, yy, wert);
                 oben = std::min(oben, yy);
                 unten = std::max(unten, yy);
             }

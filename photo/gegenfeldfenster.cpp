@@ -201,7 +201,7 @@ void GegenfeldFenster::NeuZeichnen()
     for (int k = 0; k < ElektronenAnzahl; ++k)
         if (lauf_.q[k].aktiv)
             QuantZeigen(k, true);
-    Geaendert(Image1->bild().rect());
+    Geaendert(QRect(QPoint(), Image1->bildGroesse()));
     Zeigen();
 }
 

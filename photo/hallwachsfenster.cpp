@@ -169,7 +169,7 @@ void HallwachsFenster::NeuZeichnen()
         BeschrifteAnordnung();
     if (an)
         WellenZeigen();
-    Geaendert(Image1->bild().rect());
+    Geaendert(QRect(QPoint(), Image1->bildGroesse()));
     Zeigen();
 }
 

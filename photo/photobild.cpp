@@ -154,7 +154,7 @@ QRect Echtfarben::Umschalten(Canvas &c, const TElektron &e)
                 m = farbe ^ c.pixel(px, py);
             }
             if (m != 0)
-                c.setPixel(px, py, c.pixel(px, py) ^ m);
+                c.xorPixel(px, py, m);
         }
     g.an = !g.an;
     return QRect(g.ort, QSize(D, D));
@@ -242,7 +242,7 @@ QRect WellenXor(Canvas &c, const Lampe &l, const Wellenbild &w, int a, Wert wert
                 const TColor v = wert(x, yy);
                 if (v == 0)
                     continue;
-                c.setPixel(x, yy, c.pixel(x, yy) ^ v);
+                c.xorPixel(x, yy, v);
                 oben = std::min(oben, yy);
                 unten = std::max(unten, yy);
             }
@@ -330,7 +330,7 @@ void Messgeraet::ZeichneGehaeuse(Canvas &c)
 void Messgeraet::GrundMerken(const Canvas &c)
 {
     grundOrt_ = g.umriss();
-    grund_ = c.image() ? c.image()->copy(grundOrt_) : QImage();
+    grund_ = c.ausschnitt(grundOrt_);
 }
 
 QRect Messgeraet::ZeigerKasten(double d) const

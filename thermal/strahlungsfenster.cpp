@@ -140,7 +140,7 @@ void StrahlungsFenster::Skalen()
 
 Diagrammmasse StrahlungsFenster::Masse() const
 {
-    return BerechneMasse(Image1->bild().width(), Image1->bild().height(), achsenRand_);
+    return BerechneMasse(Image1->bildGroesse().width(), Image1->bildGroesse().height(), achsenRand_);
 }
 
 void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const

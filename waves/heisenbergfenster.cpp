@@ -378,7 +378,7 @@ Ablauf TFormHeisenberg::Simulation()
         if (schritt_ <= 2) {
             bild.ZeichneWellen(t_);
             AlleNichtGezeichnet();  // the frame covers the whole picture
-            neu = QRegion(Image1->bild().rect());
+            neu = QRegion(QRect(QPoint(), Image1->bildGroesse()));
         }
         if (schritt_ >= 2)
             for (int i = 0; i < int(ph_.size()); ++i) {

@@ -2,6 +2,7 @@
 // their nodes, the grey tones and scales, the layout, and a session that draws each
 // representation and leaves during a run of measurements.
 #include "bild.h"
+#include "canvas.h"
 #include "schroedingerfenster.h"
 #include "testhilfen.h"
 
@@ -118,6 +119,16 @@ TEST_F(SchroedingerTest, GridMaximaAndTheGraphStayInsideThePicture)
     EXPECT_EQ(bild.pixel(12, 20), bild.pixel(28, 20));
     EXPECT_EQ(qGray(bild.pixel(20, 8)), 0);
     EXPECT_GT(qGray(bild.pixel(12, 20)), 200);
+    // on a picture at device pixels each value fills its logical pixel
+    for (const double s : {1.5, 2.0}) {
+        QImage fein(GeraetKante(41, s), GeraetKante(41, s), QImage::Format_RGB32);
+        fein.setDevicePixelRatio(s);
+        fein.fill(Qt::red);
+        GrauSpalten(fein, 20, 20, 20, 2, 1, 4, w20(2, 1), 0, 20);
+        for (int y = 0; y < fein.height(); ++y)
+            for (int x = 0; x < fein.width(); ++x)
+                ASSERT_EQ(fein.pixel(x, y), bild.pixel(int(x / s), int(y / s))) << s << " " << x << "," << y;
+    }
 }
 
 TEST_F(SchroedingerTest, OpenDrawAndLeaveDuringMeasurements)

@@ -161,3 +161,86 @@ TEST(Bild, Maussignale)
         "runter 1 3 4", "hoch 1 80 4", "runter 2 3 4", "hoch 2 3 4"};
     EXPECT_EQ(log, erwartet);
 }
+
+TEST(Bild, Geraetepixel)
+{
+    for (const double s : {2.0, 1.5}) {
+        Bild b;
+        b.setSkala(s);
+        b.setBildGroesse(101, 51);
+        EXPECT_FALSE(b.angelegt());
+        EXPECT_EQ(b.bildGroesse(), QSize(101, 51));
+        EXPECT_EQ(b.size(), QSize(101, 51));
+        EXPECT_EQ(b.bild().size(), QSize(GeraetKante(101, s), GeraetKante(51, s))) << s;
+        EXPECT_EQ(b.bild().devicePixelRatio(), s);
+        EXPECT_EQ(b.canvas().width(), 101);
+        EXPECT_EQ(b.canvas().height(), 51);
+        b.canvas().brush.color = 0x0000FF;
+        b.canvas().fillRect(10, 10, 20, 20);
+        b.canvas().pen.color = 0x00FF00;
+        b.canvas().moveTo(3, 40);
+        b.canvas().lineTo(97, 45);
+        // Painted 1:1 onto a surface of the same ratio; onto a plain one at the logical places.
+        QImage flaeche(b.bild().size(), QImage::Format_RGB32);
+        flaeche.setDevicePixelRatio(s);
+        b.render(&flaeche);
+        EXPECT_EQ(flaeche, b.bild()) << s;
+        // A part exposed with edges inside device pixels: wherever the parent's background is
+        // painted, the picture is painted over it.
+        {
+            QWidget eltern;
+            eltern.resize(140, 80);
+            eltern.setAutoFillBackground(true);
+            QPalette pal = eltern.palette();
+            pal.setColor(QPalette::Window, QColor(255, 0, 255));
+            eltern.setPalette(pal);
+            Bild k(&eltern);
+            k.setSkala(s);
+            k.move(7, 3);
+            k.setBildGroesse(101, 51);
+            k.canvas().brush.color = 0x00FF00;
+            k.canvas().fillRect(0, 0, 101, 51);
+            for (const QRect &teil : {QRect(12, 6, 20, 21), QRect(3, 8, 9, 33), QRect(0, 0, 140, 80)}) {
+                QImage flaeche(GeraetKante(140, s), GeraetKante(80, s), QImage::Format_RGB32);
+                flaeche.setDevicePixelRatio(s);
+                flaeche.fill(qRgb(0, 0, 0));
+                eltern.render(&flaeche, teil.topLeft(), QRegion(teil));
+                const QRectF innen(8 * s, 4 * s, 99 * s, 49 * s);  // the picture less a pixel around
+                for (int y = 0; y < flaeche.height(); ++y)
+                    for (int x = 0; x < flaeche.width(); ++x)
+                        if (innen.contains(x + 0.5, y + 0.5)) {
+                            ASSERT_NE(flaeche.pixel(x, y), qRgb(255, 0, 255)) << s << " " << x << "," << y;
+                        }
+            }
+        }
+        const QImage logisch = b.grab().toImage();
+        EXPECT_EQ(logisch.pixel(15, 15) & 0xFFFFFFu, 0xFF0000u);
+        EXPECT_EQ(logisch.pixel(25, 15) & 0xFFFFFFu, 0xFFFFFFu);
+
+        // A loaded picture of ratio 1 takes the buffer's ratio at its logical size; a source
+        // is asked for its picture at that ratio.
+        QImage vier(2, 2, QImage::Format_RGB32);
+        vier.fill(qRgb(255, 0, 0));
+        vier.setPixel(1, 1, qRgb(0, 0, 255));
+        Bild g;
+        g.setSkala(s);
+        g.ladeBild(vier);
+        EXPECT_EQ(g.bildGroesse(), QSize(2, 2));
+        EXPECT_EQ(g.bild().devicePixelRatio(), s);
+        EXPECT_EQ(g.canvas().pixel(0, 0), 0x0000FFu);
+        double gefragt = 0;
+        Bild q;
+        q.setSkala(s);
+        q.setQuelle(QSize(30, 20), [&gefragt](double skala) {
+            gefragt = skala;
+            QImage bild(GeraetKante(30, skala), GeraetKante(20, skala), QImage::Format_RGB32);
+            bild.setDevicePixelRatio(skala);
+            bild.fill(qRgb(0, 255, 0));
+            return bild;
+        });
+        EXPECT_EQ(gefragt, 0.0);
+        EXPECT_EQ(q.canvas().pixel(29, 19), 0x00FF00u);
+        EXPECT_EQ(gefragt, s);
+        EXPECT_EQ(q.bild().size(), QSize(GeraetKante(30, s), GeraetKante(20, s)));
+    }
+}

@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "global.h"
 #include "kacheln.h"
+#include "xorsprite.h"
 
 #include <QFontMetrics>
 
@@ -11,6 +12,7 @@
 #include <climits>
 #include <functional>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -829,4 +831,259 @@ TEST(CanvasMeldung, NachJederZeichnung)
     t.c.copyRect(QRect(0, 0, 3, 3), t.c, QRect(4, 4, 3, 3));
     t.c.draw(0, 0, t.img);
     EXPECT_EQ(n, 11);
+}
+
+// ---- device pixels -------------------------------------------------------------------------------------
+
+namespace {
+
+// A picture of logical size w × h at scale s (device pixels ceil(w·s) × ceil(h·s)).
+struct GeraetTafel : Tafel {
+    GeraetTafel(int w, int h, double s, TColor grund = Weiss) : Tafel(GeraetKante(w, s), GeraetKante(h, s), grund)
+    {
+        img.setDevicePixelRatio(s);
+        c.setImage(&img);
+    }
+    // Bounding box of the device pixels (in bereich) that differ from the colour.
+    QRect geraetAusser(TColor grund, QRect bereich = QRect(0, 0, 1 << 20, 1 << 20)) const
+    {
+        QRect r;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (FarbeAusRgb(img.pixel(x, y)) != grund && bereich.contains(x, y))
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    }
+    int geraetAnzahl(TColor farbe) const
+    {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += FarbeAusRgb(img.pixel(x, y)) == farbe;
+        return n;
+    }
+};
+
+// The device box of a logical box.
+QRect geraet(const QRect &r, double s)
+{
+    return QRect(QPoint(GeraetKante(r.left(), s), GeraetKante(r.top(), s)),
+                 QPoint(GeraetKante(r.right() + 1, s) - 1, GeraetKante(r.bottom() + 1, s) - 1));
+}
+
+}  // namespace
+
+TEST(CanvasGeraet, MasseUndAusdehnung)
+{
+    // Each drawing covers the device pixels of its logical pixels: exactly for boxes, within
+    // a device pixel for lines and text at a scale that is not whole.
+    struct Fall {
+        const char *name;
+        std::function<void(Canvas &)> zeichne;
+        QRect logisch;
+        bool genau;
+    };
+    const std::vector<Fall> faelle = {
+        {"waagrecht", [](Canvas &c) { c.moveTo(10, 20); c.lineTo(50, 20); }, {10, 20, 40, 1}, false},
+        {"senkrecht", [](Canvas &c) { c.moveTo(30, 45); c.lineTo(30, 5); }, {30, 6, 1, 40}, false},
+        {"schraeg", [](Canvas &c) { c.moveTo(10, 10); c.lineTo(50, 31); }, {10, 10, 40, 21}, false},
+        {"breit", [](Canvas &c) { c.pen.width = 3; c.moveTo(10, 20); c.lineTo(50, 20); }, {9, 19, 43, 3}, false},
+        {"Ellipse", [](Canvas &c) { c.ellipse(11, 7, 50, 40); }, {11, 7, 39, 33}, true},
+        {"Rechteck", [](Canvas &c) { c.rectangle(11, 7, 50, 40); }, {11, 7, 39, 33}, true},
+        {"Fuellrechteck", [](Canvas &c) { c.fillRect(11, 7, 50, 40); }, {11, 7, 39, 33}, true},
+        {"Punkt", [](Canvas &c) { c.setPixel(13, 9, Rot); }, {13, 9, 1, 1}, true},
+        {"Vieleck", [](Canvas &c) { c.brush.style = PinselStil::Clear; c.polygon({{10, 10}, {40, 10}, {40, 30}}); },
+         {10, 10, 31, 21}, false},
+    };
+    for (const double s : {2.0, 1.5}) {
+        for (const Fall &f : faelle) {
+            GeraetTafel t(60, 50, s);
+            t.c.brush.color = Blau;
+            EXPECT_EQ(t.c.width(), 60);
+            EXPECT_EQ(t.c.height(), 50);
+            f.zeichne(t.c);
+            const QRect soll = geraet(f.logisch, s), ist = t.geraetAusser(Weiss);
+            const int d = f.genau ? 0 : 1;
+            EXPECT_LE(std::abs(ist.left() - soll.left()), d) << f.name << " " << s;
+            EXPECT_LE(std::abs(ist.top() - soll.top()), d) << f.name << " " << s;
+            EXPECT_LE(std::abs(ist.right() - soll.right()), d) << f.name << " " << s;
+            EXPECT_LE(std::abs(ist.bottom() - soll.bottom()), d) << f.name << " " << s;
+        }
+    }
+    // A pen is round(w·s) device pixels wide; a wide one covers the same pixels either way.
+    for (const auto &[s, breite, soll] : std::vector<std::tuple<double, int, int>>{
+             {2.0, 1, 2}, {1.5, 1, 2}, {1.25, 1, 1}, {2.0, 3, 6}, {1.5, 4, 6}, {2.0, 2, 4}}) {
+        GeraetTafel t(60, 50, s), r(60, 50, s);
+        t.c.pen.width = r.c.pen.width = breite;
+        t.c.moveTo(10, 25);
+        t.c.lineTo(50, 25);
+        EXPECT_EQ(t.geraetAusser(Weiss).height(), soll) << s << " " << breite;
+        r.c.moveTo(50, 25);
+        r.c.lineTo(10, 25);
+        if (breite > 1) {
+            EXPECT_EQ(r.img, t.img) << s << " " << breite;
+        }
+    }
+}
+
+TEST(CanvasGeraet, LinienUndTextInGeraetepixeln)
+{
+    // At scale 2 a slanted line and text are not made of 2 × 2 blocks: some aligned block is mixed.
+    const auto gemischt = [](const GeraetTafel &t) {
+        int n = 0;
+        for (int y = 0; y + 1 < t.img.height(); y += 2)
+            for (int x = 0; x + 1 < t.img.width(); x += 2) {
+                const QRgb p = t.img.pixel(x, y);
+                n += t.img.pixel(x + 1, y) != p || t.img.pixel(x, y + 1) != p || t.img.pixel(x + 1, y + 1) != p;
+            }
+        return n;
+    };
+    GeraetTafel linie(60, 50, 2);
+    linie.c.moveTo(3, 4);
+    linie.c.lineTo(55, 30);
+    EXPECT_GT(gemischt(linie), 20);
+    GeraetTafel text(120, 30, 2);
+    text.c.font.name = QStringLiteral("DejaVu Sans");
+    text.c.textOut(2, 2, QStringLiteral("Wellenlänge"));
+    EXPECT_GT(gemischt(text), 20);
+    // Text is drawn once with the font at device size: at 1.5 all stems of equal letters are
+    // equally wide (a logical drawing enlarged would make them 1 or 2 pixels wide).
+    GeraetTafel reihe(120, 30, 1.5);
+    reihe.c.font.name = QStringLiteral("DejaVu Sans");
+    reihe.c.brush.style = PinselStil::Clear;
+    const QString ls = QStringLiteral("llllllllll");
+    reihe.c.textOut(2, 2, ls);
+    std::vector<int> anfang, breite;
+    const int zeile = reihe.geraetAusser(Weiss).center().y();
+    for (int x = 1; x < reihe.img.width(); ++x) {
+        const bool an = FarbeAusRgb(reihe.img.pixel(x, zeile)) == Schwarz;
+        if (an && FarbeAusRgb(reihe.img.pixel(x - 1, zeile)) == Weiss)
+            anfang.push_back(x);
+        if (!an && FarbeAusRgb(reihe.img.pixel(x - 1, zeile)) == Schwarz)
+            breite.push_back(x - anfang.back());
+    }
+    ASSERT_EQ(anfang.size(), 10u);
+    EXPECT_EQ(*std::min_element(breite.begin(), breite.end()), *std::max_element(breite.begin(), breite.end()));
+    for (std::size_t i = 2; i < anfang.size(); ++i)
+        EXPECT_LE(std::abs((anfang[i] - anfang[i - 1]) - (anfang[1] - anfang[0])), 1) << i;
+    // Logical measures do not depend on the scale.
+    Tafel eins(10, 10);
+    eins.c.font = reihe.c.font;
+    EXPECT_EQ(reihe.c.textWidth(ls), eins.c.textWidth(ls));
+}
+
+TEST(CanvasGeraet, XorUndUmrissBeiSkala)
+{
+    const std::vector<std::pair<const char *, std::function<void(Canvas &)>>> faelle = {
+        {"Linie", [](Canvas &c) { c.moveTo(-5, 3); c.lineTo(70, 55); }},
+        {"Zickzack", [](Canvas &c) { c.moveTo(5, 5); c.lineTo(40, 10); c.lineTo(15, 40); c.lineTo(60, 45); c.lineTo(50, 5); }},
+        {"Linienzug", [](Canvas &c) { c.polyline({{3, 3}, {60, 10}, {70, 70}, {10, 50}, {4, 6}}); }},
+        {"Rechteck", [](Canvas &c) { c.rectangle(10, 10, 60, 50); }},
+        {"Ellipse", [](Canvas &c) { c.ellipse(5, 8, 70, 60); }},
+        {"Rundeck", [](Canvas &c) { c.roundRect(5, 8, 70, 60, 25, 15); }},
+        {"Bogen", [](Canvas &c) { c.arc(5, 8, 70, 60, 80, 10, 0, 70); }},
+        {"Torte", [](Canvas &c) { c.pie(5, 8, 70, 60, 80, 10, 0, 70); }},
+        {"Vieleck", [](Canvas &c) { c.polygon(stern()); }},
+        {"Strichlinie", [](Canvas &c) { c.pen.style = PenStil::DashDot; c.moveTo(0, 40); c.lineTo(80, 45); }},
+        {"Strichrechteck", [](Canvas &c) { c.pen.style = PenStil::Dot; c.rectangle(10, 10, 60, 50); }},
+        {"breiter Zug", [](Canvas &c) { c.pen.width = 5; c.polyline({{3, 3}, {60, 10}, {10, 50}, {70, 70}}); }},
+        {"breite Ellipse", [](Canvas &c) { c.pen.width = 6; c.ellipse(5, 8, 70, 60); }},
+        {"Schraffur", [](Canvas &c) { c.brush.style = PinselStil::DiagCross; c.ellipse(5, 8, 70, 60); }},
+        {"Text", [](Canvas &c) { c.textOut(4, 20, QStringLiteral("Quanten Äg")); }},
+        {"Pixel", [](Canvas &c) { for (int x = 0; x < 40; ++x) c.xorPixel(x, x / 2, 0x3377CC); }},
+        {"Bild", [](Canvas &c) { QImage b(7, 5, QImage::Format_RGB32); b.fill(0xFF123456u); ZeichneXor(c, 31, 17, b); }},
+        {"riesige Linie", [](Canvas &c) { c.moveTo(-2000000000, -1000000000); c.lineTo(2000000000, 1000000077); }},
+        {"riesige Ellipse", [](Canvas &c) { c.ellipse(-2000000000, 20, 2000000000, 2000000000); }},
+        {"riesiges Vieleck", [](Canvas &c) { c.polygon({{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}}); }},
+    };
+    for (const double s : {2.0, 1.5, 1.0}) {
+        for (const auto &[name, zeichne] : faelle) {
+            GeraetTafel t(80, 70, s);
+            t.rauschen();
+            const QImage vorher = t.img.copy();
+            t.c.pen.mode = PenModus::Xor;
+            t.c.pen.color = 0x3377CC;
+            t.c.brush.color = 0xAA1155;
+            t.c.font.color = 0x22EE44;
+            t.c.copyMode = KopierModus::SrcInvert;
+            zeichne(t.c);
+            EXPECT_NE(t.img, vorher) << name;
+            zeichne(t.c);
+            EXPECT_EQ(t.img, vorher) << name << " " << s;
+            // Drawn once on black, XOR gives what copying gives: no pixel is hit twice (by
+            // pen and brush, or by two strokes).
+            GeraetTafel u(80, 70, s, Schwarz), v(80, 70, s, Schwarz);
+            for (GeraetTafel *g : {&u, &v}) {
+                g->c.pen.mode = g == &u ? PenModus::Xor : PenModus::Copy;
+                g->c.pen.color = g->c.font.color = Rot;
+                g->c.brush.color = Blau;
+                zeichne(g->c);
+            }
+            EXPECT_EQ(u.img, v.img) << name << " " << s;
+        }
+    }
+}
+
+TEST(CanvasGeraet, FuellenUndPixelBeiSkala)
+{
+    for (const double s : {2.0, 1.5}) {
+        GeraetTafel t(60, 40, s);
+        t.c.brush.style = PinselStil::Clear;
+        t.c.rectangle(10, 10, 30, 30);
+        t.c.moveTo(10, 30);  // a diagonal across: 4-connected, the fill stays on its side
+        t.c.lineTo(30, 10);
+        t.c.brush = {Blau, PinselStil::Solid};
+        t.c.floodFill(14, 14, Schwarz, FuellArt::Rand);
+        EXPECT_EQ(t.c.pixel(14, 14), Blau) << s;
+        EXPECT_EQ(t.c.pixel(26, 26), Weiss) << s;
+        EXPECT_EQ(t.c.pixel(10, 20), Schwarz) << s;
+        EXPECT_EQ(t.c.pixel(5, 5), Weiss) << s;
+        EXPECT_EQ(t.c.pixel(60, 5), 0xFFFFFFFFu) << s;
+        const QRect blau = geraet(QRect(11, 11, 18, 18), s);
+        EXPECT_TRUE(blau.contains(t.geraetAusser(Weiss).intersected(blau)));
+        // The whole interior once more: a surface fill from a logical point.
+        t.c.brush.color = Gruen;
+        t.c.floodFill(14, 14, Blau, FuellArt::Flaeche);
+        EXPECT_EQ(t.geraetAnzahl(Blau), 0) << s;
+        EXPECT_GT(t.geraetAnzahl(Gruen), int(18 * 18 * s * s / 3)) << s;
+        // setPixel sets the whole logical pixel, pixel reads it back.
+        t.c.setPixel(40, 20, Rot);
+        EXPECT_EQ(t.geraetAusser(Weiss, geraet(QRect(35, 15, 20, 20), s)), geraet(QRect(40, 20, 1, 1), s));
+        EXPECT_EQ(t.c.pixel(40, 20), Rot);
+    }
+}
+
+TEST(CanvasGeraet, BilderUndAusschnitteBeiSkala)
+{
+    for (const double s : {2.0, 1.5}) {
+        // A picture of ratio 1 takes its logical size; one of the canvas's ratio goes 1:1.
+        QImage klein(4, 3, QImage::Format_RGB32);
+        klein.fill(QFarbe(Rot));
+        GeraetTafel t(40, 30, s);
+        t.c.draw(5, 7, klein);
+        EXPECT_EQ(t.geraetAusser(Weiss), geraet(QRect(5, 7, 4, 3), s)) << s;
+        GeraetTafel quelle(12, 9, s);
+        quelle.rauschen();
+        GeraetTafel z(40, 30, s);
+        z.c.draw(3, 5, quelle.img);
+        const QRect g = geraet(QRect(3, 5, 12, 9), s);
+        EXPECT_EQ(z.img.copy(g.left(), g.top(), quelle.img.width(), quelle.img.height()).convertToFormat(QImage::Format_RGB32),
+                  quelle.img)
+            << s;
+        // A piece cut at an odd place and copied back covers exactly its own pixels.
+        GeraetTafel r(40, 30, s);
+        r.rauschen();
+        const QImage vorher = r.img.copy();
+        const QImage teil = r.c.ausschnitt(QRect(7, 5, 21, 13));
+        r.c.brush.color = Gruen;
+        r.c.fillRect(0, 0, 40, 30);
+        Canvas stueck(const_cast<QImage *>(&teil));
+        EXPECT_EQ(stueck.width(), 21);
+        r.c.copyRect(QRect(9, 6, 11, 9), stueck, QRect(2, 1, 11, 9));
+        const QRect innen = geraet(QRect(9, 6, 11, 9), s);
+        for (int y = 0; y < r.img.height(); ++y)
+            for (int x = 0; x < r.img.width(); ++x)
+                ASSERT_EQ(r.img.pixel(x, y), innen.contains(x, y) ? vorher.pixel(x, y) : QFarbe(Gruen).rgb())
+                    << s << " " << x << " " << y;
+    }
 }

@@ -154,6 +154,37 @@ TEST(PhotoKit, NeedleIsErasedWithoutGapOrStrayLine)
         }
 }
 
+TEST(PhotoKit, NeedleAndWavesRestoreExactlyAtDevicePixels)
+{
+    // at 1.5 and 2 device pixels per pixel, over a slanted line drawn at device pixels
+    for (const double s : {1.5, 2.0}) {
+        QImage img(GeraetKante(301, s), GeraetKante(261, s), QImage::Format_RGB32);
+        img.setDevicePixelRatio(s);
+        img.fill(qRgb(1, 0x44, 0x96));
+        Canvas c(&img);
+        Messgeraet m;
+        m.g = SkaliertesGalvanometer({151, 201}, 740, 3, 2 * M_PI / 5);
+        m.ZeichneGehaeuse(c);
+        c.moveTo(3, 7);
+        c.lineTo(297, 250);
+        m.GrundMerken(c);
+        const QImage ohne = img.copy();
+        m.Anzeige(c, 0.3);
+        EXPECT_NE(img, ohne);
+        m.Anzeige(c, 0.7);
+        m.Verbergen(c);
+        EXPECT_EQ(img, ohne) << s;
+        const Lampe l = LampenGeometrie(60, 120, 280, 13, 8);
+        Wellenbild w;
+        w.bisX = 280;
+        w.amplitude = 15;
+        ZeichneLichtWellen(c, l, w, 37, 0x0000FF ^ 0x964401);
+        EXPECT_NE(img, ohne);
+        ZeichneLichtWellen(c, l, w, 37, 0x0000FF ^ 0x964401);
+        EXPECT_EQ(img, ohne) << s;
+    }
+}
+
 TEST(PhotoKit, NeedleSweepsFromTheLeftEndToItsFullScaleAngle)
 {
     struct Fall {
