@@ -372,6 +372,7 @@ void SimFenster::showEvent(QShowEvent *e)
     SpaltenEinpassen();
     ZurueckEinpassen();
     if (!findChild<QObject *>(QStringLiteral("Einpasser"), Qt::FindDirectChildrenOnly)) {
+        TabFolgeSetzen();
         // a control shown or placed later (another mode of the window) is fitted in as well
         QList<QWidget *> beobachtet;
         for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -474,6 +475,57 @@ void SimFenster::SpaltenEinpassen()
         const QRect ort = FreierPlatz(w->geometry(), belegt, schirm, w->height());
         if (!ort.isEmpty())
             w->move(ort.topLeft());
+    }
+}
+
+void SimFenster::TabFolgeSetzen()
+{
+    // the widest picture divides the left column from the right one
+    const Bild *bild = nullptr;
+    for (const Bild *b : findChildren<Bild *>(Qt::FindDirectChildrenOnly))
+        if (!bild || b->width() * b->height() > bild->width() * bild->height())
+            bild = b;
+    const int mitte = bild ? bild->geometry().center().x() : width() / 2;
+    const int links = bild ? bild->x() : mitte;
+    const int rechts = bild ? bild->geometry().right() : mitte;
+    struct Eintrag {
+        QWidget *w;
+        int spalte;  // 0 left column, 1 the pictures' part, 2 right column, 3 back button
+        QPoint ort;
+    };
+    QList<Eintrag> folge;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w->isWindow() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        QWidget *oben = w;  // the window's direct child holding w
+        bool vertreter = false;  // w stands in for a control (its focus proxy)
+        for (QWidget *p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
+            vertreter = vertreter || p->focusProxy() == w;
+            oben = p;
+        }
+        if (vertreter)
+            continue;
+        const QRect r = oben->geometry();
+        const int spalte = w == BitBtnZurueck ? 3
+                           : qobject_cast<Bild *>(oben) || (r.left() >= links && r.right() <= rechts) ? 1
+                           : r.center().x() < mitte ? 0
+                                                    : 2;
+        folge.append({w, spalte, w->mapTo(this, QPoint(0, 0))});
+    }
+    std::stable_sort(folge.begin(), folge.end(), [](const Eintrag &a, const Eintrag &b) {
+        if (a.spalte != b.spalte)
+            return a.spalte < b.spalte;
+        if (a.ort.y() != b.ort.y())
+            return a.ort.y() < b.ort.y();
+        return a.ort.x() < b.ort.x();
+    });
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        setTabOrder(folge[i - 1].w, folge[i].w);
+    // Qt leaves a control that stood first after the window in front when it is to follow the
+    // one now last; put behind the last but one, and that one moved in front of it, it is last.
+    if (folge.size() > 2) {
+        setTabOrder(folge[folge.size() - 3].w, folge.last().w);
+        setTabOrder(folge[folge.size() - 3].w, folge[folge.size() - 2].w);
     }
 }
 

@@ -169,6 +169,10 @@ protected:
     // Columns of controls that reach below the screen move up and close their gaps so that
     // they end 8 px above its bottom (see Stauchen); runs before ZurueckEinpassen.
     void SpaltenEinpassen();
+    // Tab goes through the controls by their place: the left column top to bottom, the
+    // controls over and on the pictures, the right column, the back button last; runs when
+    // the window is first shown, after the controls are fitted in.
+    void TabFolgeSetzen();
 
 private:
     Lauf laufObjekt_;

@@ -394,7 +394,7 @@ HallwachsFenster::Texte HallwachsTexte()
     t.lichtCaption = QStringLiteral("&Experiment mit");
     t.lichtItems = {QStringLiteral("sichtbarem Licht"), QStringLiteral("UV-Licht")};
     t.schaltLabel = {QStringLiteral("Schaltskizze zum Nach-"), QStringLiteral("weis des Photostroms")};
-    t.beschriftung = QStringLiteral("Schaltskizze &beschriften");
+    t.beschriftung = QStringLiteral("Schaltskizze be&schriften");
     return t;
 }
 }  // namespace

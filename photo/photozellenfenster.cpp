@@ -16,7 +16,7 @@ HallwachsFenster::Texte PhotozellenTexte()
     t.lichtItems = {QStringLiteral("rotem Licht"), QStringLiteral("UV-Licht")};
     t.schaltLabel = {QStringLiteral("Nachweis des")};
     t.stromCaption = QStringLiteral(" &Photostroms: ");
-    t.beschriftung = QStringLiteral("&Beschriftungen");
+    t.beschriftung = QStringLiteral("Be&schriftungen");
     return t;
 }
 }  // namespace

@@ -79,7 +79,7 @@ void TFormHeisenberg::ErzeugeTextTafel()
     Setze(PanelErgebnis1, 8, 6, innen, 28);
     const int knopfH = 34;
     const int unten = r.height() - 8;
-    BitBtnSchrittzurueck = new BitBtn(Q("&Schritt zur&ück"), PanelText);
+    BitBtnSchrittzurueck = new BitBtn(Q("&Schritt zurück"), PanelText);
     BitBtnzurueckzurueck = new BitBtn(Q("zum &Beginn"), PanelText);
     const int halb = (innen - 8) / 2;
     Setze(BitBtnSchrittzurueck, 8, unten - knopfH, halb, knopfH);
@@ -151,7 +151,7 @@ void TFormHeisenberg::ErzeugeUnten()
 {
     const Layout &l = layout_;
     PanelZeichenflaeche = ErzeugePanel(this, l.zeichenflaeche);
-    RadioGroupZeichenflaeche = new RadioGroup(Q("& Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")},
+    RadioGroupZeichenflaeche = new RadioGroup(Q(" &Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")},
                                               PanelZeichenflaeche, 3);
     Setze(RadioGroupZeichenflaeche, 8, 6, l.zeichenflaeche.width() - 16, l.zeichenflaeche.height() - 14);
     RadioGroupZeichenflaeche->setItemIndex(2);

@@ -168,7 +168,7 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
     RadioGroupRichtung2 = Gruppe(PanelDaten, QStringLiteral("Ort"),
                                  {QStringLiteral("links + rechts"), QStringLiteral("beide links")}, 1,
                                  QRect(8, 118, 169, 62));
-    RadioGroupGleicheW = Gruppe(PanelDaten, QStringLiteral(" Die &beiden Wellen sind "),
+    RadioGroupGleicheW = Gruppe(PanelDaten, QStringLiteral(" Die b&eiden Wellen sind "),
                                 {QStringLiteral("identisch"), QStringLiteral("verschieden")}, 1,
                                 QRect(8, 184, 169, 62));
     RadioGroupAuslInt = Gruppe(PanelDaten, QStringLiteral("  Zeige  "),

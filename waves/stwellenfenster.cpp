@@ -85,9 +85,9 @@ void TFormStWellen::ErzeugeTextTafel()
     BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnWeiter, 8, r.height() - 90, innen, 38);
     const int halb = (innen - 8) / 2;
-    BitBtnSchrittZurueck = new BitBtn(Q("&Schritt zur&ück"), PanelText);
+    BitBtnSchrittZurueck = new BitBtn(Q("Schritt zur&ück"), PanelText);
     Setze(BitBtnSchrittZurueck, 8, r.height() - 46, halb, 38);
-    BitBtnzurueckzurueck = new BitBtn(Q("zum &Beginn"), PanelText);
+    BitBtnzurueckzurueck = new BitBtn(Q("zum B&eginn"), PanelText);
     Setze(BitBtnzurueckzurueck, 16 + halb, r.height() - 46, innen - halb - 8, 38);
     connect(BitBtnWeiter, &QPushButton::clicked, this, [this] { BitBtnWeiterClick(); });
     connect(BitBtnSchrittZurueck, &QPushButton::clicked, this, [this] { BitBtnSchrittZurueckClick(); });
@@ -142,7 +142,7 @@ void TFormStWellen::ErzeugeSpalte()
     TrackBarZBaeuche->setTickInterval(1);
 
     PanelEinzelWellen = ErzeugePanel(this, sp[5]);
-    CheckBoxEinzelWellen = new QCheckBox(Q("Zeige die sich& über-"), PanelEinzelWellen);
+    CheckBoxEinzelWellen = new QCheckBox(Q("Zeige &die sich über-"), PanelEinzelWellen);
     Setze(CheckBoxEinzelWellen, 8, 4, innen, 22);
     LabelEinzelWellen = Beschriftung(PanelEinzelWellen, Q("lagernden Wellen"), 28, 24, innen - 20);
     connect(CheckBoxEinzelWellen, &QCheckBox::toggled, this, [this] { CheckBoxEinzelWellenClick(); });
