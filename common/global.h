@@ -102,6 +102,13 @@ extern TSinCosTabelle SinCosTabelle;
 // Visible colour of a light frequency in THz; black outside 375..800 THz.
 TColor FarbeAusFrequenz(int frequenzTHz);
 
+// Contrast ratio of two colours, 1 … 21, from their relative luminance (sRGB, as the
+// readability guidelines for text define it: 4.5 : 1 for text, 3 : 1 for large text).
+double Kontrastverhaeltnis(TColor a, TColor b);
+// Black or white, whichever has the higher contrast on the background: the text colour of
+// every panel coloured at run time (light colours, spectra).
+TColor TextFarbeAuf(TColor hintergrund);
+
 // Milliseconds on the program's clock (common/lauf.h), advancing in ticks of 1/64 s (15.625 ms).
 std::uint64_t TickZahl();
 

@@ -50,16 +50,17 @@ TextStil StilTheorie()
     s.kapitelFarbe = 0x6702A4;
     s.abschnittGroesse = SchriftMittel;
     s.abschnittFarbe = 0xA40294;
-    s.bemerkungFarbe = 0xC0C0C0;
     s.aufforderungFarbe = 0x706086;
     return s;
 }
 
 TextStil StilBiographie()
 {
-    TextStil s = GrundStil(0x9F5B00, SchriftMittel - 2, 0x800080, 0xEECB02);
+    // a dark brown and a dark grey: the lighter ones do not stand out on the gold
+    TextStil s = GrundStil(0x7A4A00, SchriftMittel - 2, 0x800080, 0xEECB02);
     s.hervorhebung1Fett = true;
-    s.hervorhebung2 = 0x9F5B00;
+    s.hervorhebung2 = 0x7A4A00;
+    s.bemerkungFarbe = 0x3C3C3C;
     s.hervorhebung2Fett = true;
     s.kapitelGroesse = SchriftMittel + 2;
     s.abschnittGroesse = SchriftMittel;

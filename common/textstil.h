@@ -22,7 +22,7 @@ struct TextStil {
     int abschnittGroesse = 12;
     TColor abschnittFarbe = 0x000000;
     TColor kleineUeberschriftFarbe = 0x000000;
-    TColor bemerkungFarbe = 0xC0C0C0;
+    TColor bemerkungFarbe = 0x666666;  // grey, still 4.5 : 1 on the light backgrounds
     TColor aufforderungFarbe = 0x000000;
     int ersterEinzug = 8, linkerEinzug = 0, rechterEinzug = 8;
     int abstandGroesse = 6;  // the blank line between paragraphs

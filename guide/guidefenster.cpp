@@ -86,7 +86,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     // ---- page number ----
     PanelSeite = new Panel(this, Panel::Rand::Gesenkt);
     PanelSeite->setFarbe(FarbePanel);
-    PanelSeite->setTextFarbe(0xFFFFFF);
+    PanelSeite->setTextFarbe(TextFarbeAuf(FarbePanel));
     SetzeSchrift(PanelSeite, QStringLiteral("Trebuchet MS"), 10, true);
     Setze(PanelSeite, W - 112, seiteOben, 65, 25);
 

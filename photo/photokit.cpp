@@ -157,29 +157,4 @@ int LinieBeiFrequenz(const Linienspektrum &spektrum, int fc)
     return -1;
 }
 
-// ---- text on coloured panels ---------------------------------------------------------------------
-
-namespace {
-double RelativeLeuchtdichte(TColor farbe)
-{
-    const auto linear = [](int kanal) {
-        const double c = kanal / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(int(farbe & 0xFF)) + 0.7152 * linear(int((farbe >> 8) & 0xFF)) +
-           0.0722 * linear(int((farbe >> 16) & 0xFF));
-}
-}  // namespace
-
-double Kontrastverhaeltnis(TColor a, TColor b)
-{
-    const double la = RelativeLeuchtdichte(a), lb = RelativeLeuchtdichte(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-TColor TextFarbeAuf(TColor grund)
-{
-    return Kontrastverhaeltnis(grund, 0x000000) >= Kontrastverhaeltnis(grund, 0xFFFFFF) ? 0x000000 : 0xFFFFFF;
-}
-
 }  // namespace Photoeffekt

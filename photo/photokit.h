@@ -107,13 +107,6 @@ double Austrittsgeschwindigkeit(double h, double frequenz, double austrittsarbei
 // the simulation does not change with it.
 inline constexpr double PlanckLiteratur = 6.626e-34;
 
-// ---- text on coloured panels ---------------------------------------------------------------------
-
-// Contrast ratio of two colours, 1 … 21, from their relative luminance.
-double Kontrastverhaeltnis(TColor a, TColor b);
-// Black or white, whichever has the higher contrast to a panel of the colour grund.
-TColor TextFarbeAuf(TColor grund);
-
 // ---- lamp spectrum strip -------------------------------------------------------------------------
 
 inline constexpr int StreifenVon = 400, StreifenBis = 750, StreifenHoehe = 40;
