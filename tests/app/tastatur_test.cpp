@@ -92,9 +92,11 @@ void TabPruefen(QWidget *fenster)
     for (QWidget *w = fenster->nextInFocusChain(); w && w != fenster && kette.size() < 10000; w = w->nextInFocusChain())
         if (Fokussierbar(fenster, w))
             kette.append(w);
-    for (QWidget *w : fenster->findChildren<QWidget *>())
-        if (Fokussierbar(fenster, w))
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        if (Fokussierbar(fenster, w)) {
             EXPECT_TRUE(kette.contains(w)) << Name(fenster, w) << " is not reached with Tab";
+        }
+    }
     auto *sim = qobject_cast<SimFenster *>(fenster);
     if (sim && sim->BitBtnZurueck && Fokussierbar(fenster, sim->BitBtnZurueck) && !kette.isEmpty()) {
         EXPECT_EQ(kette.last(), sim->BitBtnZurueck)
