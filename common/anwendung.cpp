@@ -1,6 +1,7 @@
 #include "anwendung.h"
 
 #include "steuerelemente.h"
+#include "zugang.h"
 
 #include <QApplication>
 #include <QFont>
@@ -61,4 +62,5 @@ void AnwendungEinrichten()
     QApplication::setStyle(new Anwendungsstil(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setQuitOnLastWindowClosed(false);
     KnoepfeAnTastenBinden();
+    ZugangEinrichten();
 }

@@ -1,5 +1,6 @@
 #include "bild.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -150,9 +151,21 @@ const QImage &Bild::transparentesBild()
     return durchsichtig_;
 }
 
+void Bild::setBeschreibung(std::function<QString()> beschreibung) { beschreibung_ = std::move(beschreibung); }
+
+QString Bild::beschreibung() const { return beschreibung_ ? beschreibung_() : accessibleDescription(); }
+
 void Bild::paintEvent(QPaintEvent *e)
 {
     neuZeichnenAnstehend_ = false;
+    if (beschreibung_ && QAccessible::isActive()) {
+        QString jetzt = beschreibung_();
+        if (jetzt != gemeldet_) {
+            gemeldet_ = std::move(jetzt);
+            QAccessibleEvent ereignis(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&ereignis);
+        }
+    }
     if (anstehend_ && quelle_)
         anlegen();
     if (anstehend_) {

@@ -61,6 +61,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a screen reader says of the picture: its name is the widget's accessible name, its
+    // description what it shows now, asked for each time it is read (empty: none given).
+    // While a screen reader listens, a repaint that changes the description announces it.
+    void setBeschreibung(std::function<QString()> beschreibung);
+    QString beschreibung() const;
+
 signals:
     void geklickt();
     void mausRunter(Qt::MouseButton knopf, int x, int y);
@@ -93,4 +99,6 @@ private:
     bool klickAnstehend_ = false;        // left button went down on the widget
     QImage durchsichtig_;                // the picture with its transparent colour cleared
     bool durchsichtigVeraltet_ = true;
+    std::function<QString()> beschreibung_;
+    QString gemeldet_;  // the description last announced
 };

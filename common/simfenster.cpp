@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "export.h"
 #include "richtext.h"
+#include "zugang.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -360,6 +361,23 @@ void SimFenster::BilderBereitstellen()
     BilderZeichnen();
 }
 
+void SimFenster::BildBeschreiben(Bild *bild, const QString &name, std::function<QString()> was)
+{
+    bild->setAccessibleName(name);
+    bild->setBeschreibung([this, was = std::move(was)] {
+        const QString lauf = LaufZustand();
+        const QString text = was();
+        return lauf.isEmpty() ? text : text.isEmpty() ? lauf : text + QLatin1Char(' ') + lauf;
+    });
+}
+
+QString SimFenster::LaufZustand() const
+{
+    if (!LaufAktiv())
+        return {};
+    return pause ? tr("Der Ablauf ist angehalten.") : tr("Der Ablauf läuft.");
+}
+
 void SimFenster::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
@@ -371,6 +389,7 @@ void SimFenster::showEvent(QShowEvent *e)
     FormActivate();
     SpaltenEinpassen();
     ZurueckEinpassen();
+    NamenVergeben(this);
     if (!findChild<QObject *>(QStringLiteral("Einpasser"), Qt::FindDirectChildrenOnly)) {
         TabFolgeSetzen();
         // a control shown or placed later (another mode of the window) is fitted in as well
@@ -381,6 +400,7 @@ void SimFenster::showEvent(QShowEvent *e)
         new Einpasser(this, beobachtet, [this] {
             SpaltenEinpassen();
             ZurueckEinpassen();
+            NamenVergeben(this);
         });
     }
 }

@@ -95,6 +95,13 @@ public:
     void HauptBildSetzen(Bild *bild) { hauptBild_ = bild; }
     Bild *GewaehltesHauptBild() const { return hauptBild_; }
 
+    // ---- screen readers (common/zugang.*) ------------------------------------------------------
+    // Names a picture and says what it shows now (was() is asked each time it is read); while a
+    // run is going, its state follows ("Der Ablauf läuft." / "Der Ablauf ist angehalten.").
+    void BildBeschreiben(Bild *bild, const QString &name, std::function<QString()> was);
+    // The run's state as read with the pictures: empty when no run is going.
+    QString LaufZustand() const;
+
     // ---- standard controls (null where a window has none) -----------------------------
     Panel *PanelTitel = nullptr;
     Panel *PanelDatum = nullptr;
