@@ -47,17 +47,25 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     ImageTitel->ladeBild(
         Titelbild(geo_.titel.width(), geo_.titel.height(), FarbeHintergrund, SchriftGross, ImageTitel->skala()));
     connect(ImageTitel, &Bild::geklickt, this, &TFormMain::FormClick);
+    ImageTitel->setAccessibleName(tr("Titelbild „Quantenpfad“"));
 
     for (int k = 0; k < PortraitAnzahl; ++k) {
         auto *p = new Panel(this, Panel::Rand::Gesenkt);
         p->setFarbe(FarbeHintergrund);
         p->setGeometry(geo_.portrait[k]);
         const QString kurz = QString::fromLatin1(portraitListe[k]);
-        if (const Physiker *physiker = PhysikerVon(kurz))
-            p->setToolTip(QString::fromUtf8(physiker->name));
+        const Physiker *physiker = PhysikerVon(kurz);
+        const QString name = physiker ? QString::fromUtf8(physiker->name) : kurz;
+        if (physiker)
+            p->setToolTip(name);
         auto *bild = new Bild(p);
         const QSize innen = geo_.portrait[k].size() - QSize(8, 8);
         Setze(bild, 4, 4, innen.width(), innen.height());
+        bild->setAccessibleName(tr("Porträt von %1").arg(name));
+        const QString lebensdaten = physiker ? QString::fromUtf8(physiker->lebensdaten) : QString();
+        bild->setBeschreibung([name, lebensdaten] {
+            return lebensdaten.isEmpty() ? name + QLatin1Char('.') : QStringLiteral("%1 (%2).").arg(name, lebensdaten);
+        });
         bild->setStretch(true);
         PortraitZeigen(bild, kurz, innen.width(), innen.height());
         p->hide();
@@ -100,6 +108,17 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     connect(BitBtnText, &QPushButton::clicked, this, &TFormMain::BitBtnTextClick);
     connect(BitBtnStart, &QPushButton::clicked, this, &TFormMain::BitBtnStartClick);
     connect(BitBtnEnde, &QPushButton::clicked, this, &TFormMain::BitBtnEndeClick);
+
+    // the portraits exist now: the title's description counts those revealed
+    ImageTitel->setBeschreibung([this] {
+        const auto gezeigt = std::count_if(Portraits.begin(), Portraits.end(), [](Panel *p) { return !p->isHidden(); });
+        QString text = tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte");
+        if (gezeigt == PortraitAnzahl)
+            return text + tr("; ringsum die Porträts von %1 Physikern der Quantenphysik.").arg(PortraitAnzahl);
+        text += gezeigt == 0 ? tr("; die Porträts ringsum sind noch verdeckt.")
+                             : tr("; ringsum sind %1 von %2 Porträts aufgedeckt.").arg(gezeigt).arg(PortraitAnzahl);
+        return text + tr(" Ein Klick deckt alle Porträts auf.");
+    });
 
     ticks_ = 0;
     Timer1.Starten([this] { return Enthuellen(); });

@@ -148,6 +148,21 @@ double GraphFaktor(int n, int l, int a0, int cx, int cy)
     return k;
 }
 
+double GraphGipfel(int n, int l, int a0, int cx)
+{
+    const double a = std::max(1, a0);
+    int gipfel = 0;
+    double groesste = -1;
+    for (int j = 0; j <= cx - 8; ++j) {
+        const double p = Psi(n, l, l, j / a);
+        if (p * p > groesste) {
+            groesste = p * p;
+            gipfel = j;
+        }
+    }
+    return gipfel / a;
+}
+
 SchroedingerLayout BerechneSchroedingerLayout(int breite, int hoehe, const QRect &zurueck)
 {
     SchroedingerLayout L;

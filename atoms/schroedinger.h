@@ -60,6 +60,10 @@ bool ZiehePunkt(int N, int n, int l, int a0, double wmax, const std::function<do
 // divided by n for l ≥ 1; so the curve never leaves the picture.
 double GraphFaktor(int n, int l, int a0, int cx, int cy);
 
+// Where the graph of |ψ|² along the axis (0 … cx − 8 pixels from the nucleus) is highest, in
+// Bohr radii: the first such place.
+double GraphGipfel(int n, int l, int a0, int cx);
+
 // Layout of the window from the usable screen.
 struct SchroedingerLayout {
     int seite = 0;

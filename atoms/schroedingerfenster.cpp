@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "richtext.h"
 #include "bausteine.h"
+#include "zahltext.h"
 
 #include <QShortcut>
 
@@ -172,6 +173,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     fertig_ = true;
     Hinweis.schreiben();
     Ergebnis.schreiben();
+    BildBeschreiben(Image1, tr("Schnitt durch das Wasserstoffatom"), [this] { return BildBeschreibung(); });
 }
 
 TFormSchroedinger3::~TFormSchroedinger3() = default;
@@ -204,23 +206,34 @@ void TFormSchroedinger3::Vorbereiten(bool loeschen)
     if (loeschen) {
         LoescheAtomBild(Leinwand());
         ++bildNr_;
+        inhalt_ = {};
     }
     grauBild_ = false;
-    if (CheckBoxAchsen->isChecked())
+    if (CheckBoxAchsen->isChecked()) {
         ZeichneAchsen(Leinwand(), a_);
+        inhalt_.achsen = true;
+    }
 }
 
 void TFormSchroedinger3::Zusaetze(bool mitAtom)
 {
     Canvas &c = Leinwand();
-    if (mitAtom && CheckBoxAtomScheibe->isChecked())
+    if (mitAtom && CheckBoxAtomScheibe->isChecked()) {
         ZeichneAtomScheibe(c, a_);
-    if (mitAtom && CheckBoxAtomRand->isChecked())
+        inhalt_.scheibe = true;
+    }
+    if (mitAtom && CheckBoxAtomRand->isChecked()) {
         ZeichneAtomRand(c, a_);
-    if (CheckBoxAchsen->isChecked())
+        inhalt_.rand = true;
+    }
+    if (CheckBoxAchsen->isChecked()) {
         ZeichneAchsen(c, a_);
-    if (CheckBoxGraph->isChecked())
+        inhalt_.achsen = true;
+    }
+    if (CheckBoxGraph->isChecked()) {
         ZeichneGraph(c, a_, n_, l_);
+        inhalt_.graph = true;
+    }
 }
 
 void TFormSchroedinger3::TrackBarMassStabChange()
@@ -286,6 +299,8 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
 {
     Canvas &c = Leinwand();
     const double w = wmax_(n_, l_);
+    inhalt_ = {};  // the grey image covers the whole picture
+    inhalt_.grau = true;
     if (l_ == 0) {
         // the rings outward one by one, the event loop getting its turns meanwhile
         for (int i = 1; i <= GrauSRingZahl(a_) && !Gestoppt(); ++i) {
@@ -298,6 +313,8 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
                 ZeichneAchsen(c, a_);
             if (CheckBoxGraph->isChecked())
                 ZeichneGraph(c, a_, n_, l_);
+            inhalt_.achsen = CheckBoxAchsen->isChecked();
+            inhalt_.graph = CheckBoxGraph->isChecked();
         }
         if (c.onChange)
             c.onChange();
@@ -309,6 +326,8 @@ Ablauf TFormSchroedinger3::ZeichneFarbCode()
                 ZeichneAchsen(c, a_);
             if (CheckBoxGraph->isChecked())
                 ZeichneGraph(c, a_, n_, l_);
+            inhalt_.achsen = CheckBoxAchsen->isChecked();
+            inhalt_.graph = CheckBoxGraph->isChecked();
             if (c.onChange)
                 c.onChange();
             co_await Luftholen();
@@ -330,6 +349,7 @@ Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
         if (ZiehePunkt(a_.N, n_, l_, a_.a0, w, zufall, p)) {
             c.setPixel(a_.cx + p.x, a_.cy - p.y, WolkenFarbe);
             ++anzahl;
+            ++inhalt_.wolke;
         }
         if (versuch % 4096 == 0)
             co_await Luftholen();
@@ -343,8 +363,10 @@ Ablauf TFormSchroedinger3::Elektronen()
     BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
     const int ziel = MessZiel(n_);
     Canvas &c = Leinwand();
-    if (CheckBoxGraph->isChecked())
+    if (CheckBoxGraph->isChecked()) {
         ZeichneGraph(c, a_, n_, l_);
+        inhalt_.graph = true;
+    }
     const double w = wmax_(n_, l_);
     const int nn = n_, ll = l_, bild = bildNr_;
     int anzahl = 0;
@@ -354,10 +376,13 @@ Ablauf TFormSchroedinger3::Elektronen()
         if (!ZiehePunkt(a_.N, nn, ll, a_.a0, w, zufall, p))
             continue;
         ++anzahl;
-        if (anzahl % 32 == 0 && CheckBoxGraph->isChecked())
+        if (anzahl % 32 == 0 && CheckBoxGraph->isChecked()) {
             ZeichneGraph(c, a_, nn, ll);
+            inhalt_.graph = true;
+        }
         c.copyMode = KopierModus::SrcCopy;
         c.draw(a_.cx + p.x - 5, a_.cy - p.y - 5, aktuell_, true, 0);
+        ++inhalt_.messungen;
         co_await Warte(std::uint32_t(punktVerzoegerung_ * 30));  // holds while paused
         if (bildNr_ != bild)
             break;  // the picture was cleared or redrawn meanwhile: no dot of this run belongs in it
@@ -390,14 +415,18 @@ void TFormSchroedinger3::TrackBarTempoChange() { punktVerzoegerung_ = ZweiHoch(4
 
 void TFormSchroedinger3::CheckBoxGraphClick()
 {
-    if (CheckBoxGraph->isChecked())
+    if (CheckBoxGraph->isChecked()) {
         ZeichneGraph(Leinwand(), a_, n_, l_);
+        inhalt_.graph = true;
+    }
 }
 
 void TFormSchroedinger3::CheckBoxAchsenClick()
 {
-    if (CheckBoxAchsen->isChecked())
+    if (CheckBoxAchsen->isChecked()) {
         ZeichneAchsen(Leinwand(), a_);
+        inhalt_.achsen = true;
+    }
 }
 
 void TFormSchroedinger3::CheckBoxAtomScheibeClick()
@@ -405,6 +434,7 @@ void TFormSchroedinger3::CheckBoxAtomScheibeClick()
     if (CheckBoxAtomScheibe->isChecked()) {
         CheckBoxAtomRand->setChecked(false);
         ZeichneAtomScheibe(Leinwand(), a_);
+        inhalt_.scheibe = true;
     }
 }
 
@@ -413,6 +443,7 @@ void TFormSchroedinger3::CheckBoxAtomRandClick()
     if (CheckBoxAtomRand->isChecked()) {
         CheckBoxAtomScheibe->setChecked(false);
         ZeichneAtomRand(Leinwand(), a_);
+        inhalt_.rand = true;
     }
 }
 
@@ -421,11 +452,52 @@ void TFormSchroedinger3::BitBtnLoeschenClick()
     LaufStoppen();
     LoescheAtomBild(Leinwand());
     ++bildNr_;
+    inhalt_ = {};
     grauBild_ = false;
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {
         t->panel->hide();
         t->knopf->setGlyph(t->zu);
     }
+}
+
+QString TFormSchroedinger3::BildBeschreibung() const
+{
+    QString text = tr("%1 des Wasserstoffatoms (Hauptquantenzahl %2, Nebenquantenzahl %3), Bildausschnitt bis "
+                      "%4 Bohr’sche Radien vom Kern.")
+                       .arg(Zustandsname(n_, l_))
+                       .arg(n_)
+                       .arg(l_)
+                       .arg(a_.massstab);
+    QStringList zu;
+    if (inhalt_.grau)
+        zu << tr("Graustufen (je heller, desto wahrscheinlicher ist das Elektron dort zu finden)");
+    if (inhalt_.wolke > 0)
+        zu << (inhalt_.wolke == 1 ? tr("ein Pixel der Punktwolke")
+                                  : tr("eine Punktwolke aus %1 Pixeln, dicht, wo das Elektron wahrscheinlich ist")
+                                        .arg(inhalt_.wolke));
+    if (inhalt_.messungen > 0)
+        zu << (inhalt_.messungen == 1 ? tr("ein gemessener Ort des Elektrons")
+                                      : tr("%1 gemessene Orte des Elektrons").arg(inhalt_.messungen));
+    text += QLatin1Char(' ') + (zu.isEmpty() ? tr("Die Wahrscheinlichkeit ist noch nicht dargestellt.")
+                                             : tr("Zu sehen: %1.").arg(zu.join(QStringLiteral("; "))));
+    QStringList dazu;
+    if (inhalt_.graph) {
+        const double gipfel = GraphGipfel(n_, l_, a_.a0, a_.cx);
+        const QString verlauf =
+            gipfel == 0                          ? tr("am höchsten beim Kern")
+            : Runde(gipfel * a_.a0) >= a_.cx - 8 ? tr("zum Bildrand hin ansteigend")
+                                                 : tr("am höchsten in %1 Bohr’schen Radien Abstand vom Kern")
+                                                       .arg(Komma(gipfel, 1));
+        dazu << tr("der Graph der Wahrscheinlichkeit entlang der waagrechten Achse, %1").arg(verlauf);
+    }
+    if (inhalt_.scheibe || inhalt_.rand)
+        dazu << (inhalt_.scheibe ? tr("der Bohr’sche Radius als Kreisfläche")
+                                 : tr("der Bohr’sche Radius als Kreisrand"));
+    if (inhalt_.achsen)
+        dazu << tr("die Achsen mit der Entfernung vom Kern, rechts in Bohr’schen Radien, links in Nanometern");
+    if (!dazu.isEmpty())
+        text += QLatin1Char(' ') + tr("Eingezeichnet: %1.").arg(dazu.join(QStringLiteral("; ")));
+    return text;
 }
 
 WerteTabelle TFormSchroedinger3::Werte() const

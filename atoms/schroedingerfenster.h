@@ -109,4 +109,13 @@ private:
     int bildNr_ = 0;    // counts the clearings and redrawings of the whole picture
     QImage aktuell_, alt_;
     bool fertig_ = false;
+
+    // What is on the picture, kept with every drawing and clearing, for screen readers.
+    struct Inhalt {
+        bool grau = false;   // the grey image (from its start)
+        int wolke = 0;       // pixels of the cloud
+        int messungen = 0;   // measured positions
+        bool graph = false, achsen = false, scheibe = false, rand = false;
+    } inhalt_;
+    QString BildBeschreibung() const;
 };

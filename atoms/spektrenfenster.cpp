@@ -6,6 +6,8 @@
 
 #include <QLayout>
 
+#include <algorithm>
+
 using namespace Atome;
 
 TFormSpektren3D::TFormSpektren3D(QWidget *parent)
@@ -57,11 +59,13 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     TrackBarSehBreite = breite.bar;
     UpDownSehBreite = breite.updown;
     TrackBarSehBreite->setToolTip(QStringLiteral("von links oder rechts"));
+    TrackBarSehBreite->setAccessibleName(tr("Blickrichtung von links oder rechts"));
     const Schieber hoehe = ErzeugeSchieber(PanelBlickRichtung, 20, 45, 30,
                                                             QRect(8, 56, innen, 28), true,
                                                             [this] { TrackBarSehHoeheChange(); });
     TrackBarSehHoehe = hoehe.bar;
     UpDownSehHoehe = hoehe.updown;
+    TrackBarSehHoehe->setAccessibleName(tr("Blickrichtung von oben"));
     TrackBarSehHoehe->setToolTip(QStringLiteral("von oben"));
 
     PanelAnordnung = ErzeugePanel(this, l.anordnung);
@@ -99,6 +103,8 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     z_.sehBreite = TrackBarSehBreite->Position();
     z_.sehHoehe = TrackBarSehHoehe->Position();
     Hinweis.schreiben();
+    BildBeschreiben(Image1, tr("Spektrum der Sonne und Linienspektrum des Gases"),
+                    [this] { return BildBeschreibung(); });
 }
 
 void TFormSpektren3D::ZeichneAlles()
@@ -170,6 +176,62 @@ WerteTabelle TFormSpektren3D::Werte() const
     if (z_.mitSonnenLinien)
         zeilen(SonnenSlot);
     return w;
+}
+
+namespace {
+
+// "a, b und c"
+QString Aufzaehlung(const QStringList &teile)
+{
+    if (teile.size() < 2)
+        return teile.join(QString());
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + TFormSpektren3D::tr(" und ") + teile.last();
+}
+
+// The lines' values on the axis, from left to right.
+QString LinienWerte(const Linienspektrum &sp, bool nachFrequenz)
+{
+    QList<int> werte;
+    for (int i = 0; i < sp.Anzahl; ++i)
+        werte.append(LinienWert(sp.Linie[i], nachFrequenz));
+    std::sort(werte.begin(), werte.end());
+    QStringList texte;
+    for (int w : werte)
+        texte.append(QString::number(w));
+    return Aufzaehlung(texte) + (nachFrequenz ? QStringLiteral("\u00A0THz") : QStringLiteral("\u00A0nm"));
+}
+
+}  // namespace
+
+QString TFormSpektren3D::BildBeschreibung() const
+{
+    const bool f = z_.nachFrequenz;
+    const Linienspektrum &sonne = tabellen_[SonnenSlot];
+    QString text = (f ? tr("Oben das Spektrum der Sonne, nach Frequenzen geordnet von 400 bis 750\u00A0THz (links "
+                           "Infrarot, rechts Ultraviolett),")
+                      : tr("Oben das Spektrum der Sonne, nach Wellenlängen geordnet von 400 bis 750\u00A0nm (links "
+                           "Ultraviolett, rechts Infrarot),"));
+    text += QLatin1Char(' ') + (z_.mitSonnenLinien ? tr("mit %1 dunklen Fraunhofer-Linien bei %2.")
+                                                         .arg(sonne.Anzahl)
+                                                         .arg(LinienWerte(sonne, f))
+                                                   : tr("ohne Fraunhofer-Linien."));
+    const bool mitGas = z_.gas >= 1 && z_.gas <= 11;
+    const QString gas = mitGas ? GasNamen().at(z_.gas - 1) : QString();
+    if (mitGas)
+        text += QLatin1Char(' ') + tr("Darunter das Linienspektrum von %1 mit %2 hellen Linien bei %3.")
+                                       .arg(gas)
+                                       .arg(tabellen_[z_.gas].Anzahl)
+                                       .arg(LinienWerte(tabellen_[z_.gas], f));
+    else
+        text += QLatin1Char(' ') + tr("Darunter ist noch kein Linienspektrum: Es ist kein Gas gewählt.");
+    if (z_.mitAnordnung)
+        text += QLatin1Char(' ') + (mitGas ? tr("Dazu die Versuchsanordnung: Das Licht der leuchtenden Röhre mit %1 "
+                                                "fällt in den Spektralapparat, punktierte Lichtwege führen von ihm "
+                                                "zu den Linien.")
+                                                 .arg(gas)
+                                           : tr("Dazu die Versuchsanordnung: eine leere Röhre vor dem "
+                                                "Spektralapparat."));
+    return text;
 }
 
 void TFormSpektren3D::SchreibeHinweisSelbst()

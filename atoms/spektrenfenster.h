@@ -53,6 +53,8 @@ public:
     void TrackBarSehHoeheChange();
     void ZeichneAlles();
     void SchreibeHinweisSelbst();
+    // What the picture shows now, for screen readers.
+    QString BildBeschreibung() const;
 
 protected:
     void FormActivate() override { ZeichneAlles(); }

@@ -158,9 +158,11 @@ QString Bild::beschreibung() const { return beschreibung_ ? beschreibung_() : ac
 void Bild::paintEvent(QPaintEvent *e)
 {
     neuZeichnenAnstehend_ = false;
-    if (beschreibung_ && QAccessible::isActive()) {
+    // at most one announcement in 2 s, so that a run's frames do not flood the screen reader
+    if (beschreibung_ && QAccessible::isActive() && (!gemeldetUhr_.isValid() || gemeldetUhr_.hasExpired(2000))) {
         QString jetzt = beschreibung_();
         if (jetzt != gemeldet_) {
+            gemeldetUhr_.start();
             gemeldet_ = std::move(jetzt);
             QAccessibleEvent ereignis(this, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&ereignis);

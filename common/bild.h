@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -63,7 +64,8 @@ public:
 
     // What a screen reader says of the picture: its name is the widget's accessible name, its
     // description what it shows now, asked for each time it is read (empty: none given).
-    // While a screen reader listens, a repaint that changes the description announces it.
+    // While a screen reader listens, a repaint that changes the description announces it (at
+    // most once in 2 s).
     void setBeschreibung(std::function<QString()> beschreibung);
     QString beschreibung() const;
 
@@ -101,4 +103,5 @@ private:
     bool durchsichtigVeraltet_ = true;
     std::function<QString()> beschreibung_;
     QString gemeldet_;  // the description last announced
+    QElapsedTimer gemeldetUhr_;  // since then
 };

@@ -132,6 +132,8 @@ public:
     std::function<void()> onChange;
     // Called before the canvas uses its image (the image widget makes its buffer then).
     std::function<void()> vorGebrauch;
+    // When set (by the contrast test), called by textOut before the text is drawn.
+    static inline std::function<void(const Canvas &, int x, int y, const QString &text)> TextBeobachter;
 
 private:
     void gebrauchen() const

@@ -70,6 +70,8 @@ void Canvas::textOut(int x, int y, const QString &text)
 {
     if (!bereit())
         return;
+    if (TextBeobachter)
+        TextBeobachter(*this, x, y, text);
     if (skala_ != 1.0)
         return CanvasGeraet::text(*this, x, y, text);
     const QFont &f = qfont();

@@ -51,14 +51,14 @@ void FarbenVoreinstellen()
     FarbeTextMarke2 = 0xAC028E;
     FarbeTextGrund = 0xC7F8EC;
     FarbeLeitung = 0x0679EC;
-    FarbeBeschriftung = 0x000000;
+    FarbeBeschriftung = 0xFFFFFF;  // labels of the drawings, on FarbeZeichengrund
     FarbeGehaeuse = 0xFF8888;
     FarbeGehaeuseRand = 0xFF5151;
     FarbeZeiger = 0xFF5151;
     FarbeZeichengrund = FarbeHintergrund;
     FarbeBuchse = 0x405C97;
     FarbeAtomText1 = 0x00EA00;
-    FarbeAtomText2 = 0x4823FF;
+    FarbeAtomText2 = 0xAB9BFF;  // light red: readable on FarbeZeichengrund
     FarbeElektron = 0xFFC040;
 }
 

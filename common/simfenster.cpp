@@ -142,6 +142,8 @@ void SimFenster::ErzeugeTempo(QWidget *eltern, int min, int max, int position, b
     TrackBarTempo->setSkala({{min, QStringLiteral("langsam")}, {max, QStringLiteral("schnell")}}, skalaOben);
     UpDownTempo = new UpDown(eltern);
     UpDownTempo->setBereich(min, max, position);
+    TrackBarTempo->setAccessibleName(tr("Tempo"));
+    UpDownTempo->setAccessibleName(tr("Tempo"));
     Verzoegerung = VerzoegerungAusTempo(position, max);
     connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { TrackBarTempoChange(); });
     connect(UpDownTempo, &UpDown::geklickt, this, [this] { UpDownTempoClick(); });
@@ -165,6 +167,7 @@ void SimFenster::ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString 
     t.panel = new Panel(this);
     t.panel->hide();
     t.edit = new RichEdit(t.panel);
+    t.edit->setAccessibleName(OhneMarken(caption));
     if (&t == &Ergebnis) {
         t.edit->setHintergrund(0xBFFFFF);  // light yellow, also behind a teacher's file
         t.panel->setToolTip(QStringLiteral("Verschwindet mit Mausklick"));

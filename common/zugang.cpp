@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolButton>
@@ -79,9 +80,31 @@ QString Beschriftung(const QWidget *w)
     else if (auto *p = qobject_cast<const Panel *>(w); p && p->findChildren<QWidget *>().isEmpty())
         t = p->caption();
     t = OhneMarken(t).trimmed();
+    while (t.endsWith(QLatin1Char(':')))
+        t = t.chopped(1).trimmed();
     if (t.isEmpty() || !t[0].isLetter())
         return {};
     return t;
+}
+
+// The label lines stacked right above the widget oben (each at most 6 px above the next).
+QString ZeilenDarueber(const QWidget *oben, QString text)
+{
+    for (int zeilen = 0; zeilen < 3; ++zeilen) {
+        const QRect g = oben->geometry();
+        const QWidget *naechste = nullptr;
+        for (const QWidget *s : oben->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = s->geometry();
+            if (s != oben && !s->isHidden() && !Beschriftung(s).isEmpty() && r.left() <= g.right() &&
+                r.right() >= g.left() && r.top() < g.top() - 4 && r.bottom() < g.bottom() && g.top() - r.bottom() <= 6)
+                naechste = s;
+        }
+        if (!naechste)
+            break;
+        text = ZeilenVerbinden({Beschriftung(naechste), text});
+        oben = naechste;
+    }
+    return text;
 }
 
 // The nearest caption before the control in its row, or right above it.
@@ -91,7 +114,8 @@ QString NachbarText(const QWidget *c)
     if (!p)
         return {};
     const QRect g = c->geometry();
-    QString beste;
+    const QWidget *beste = nullptr;
+    bool darueber = false;
     int abstand = std::numeric_limits<int>::max();
     for (const QWidget *s : p->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (s == c || s->isHidden())
@@ -101,18 +125,37 @@ QString NachbarText(const QWidget *c)
             continue;
         const QRect r = s->geometry();
         int d = std::numeric_limits<int>::max();
+        bool ueber = false;
         const bool zeile = r.top() <= g.bottom() && r.bottom() >= g.top();
         const bool spalte = r.left() <= g.right() && r.right() >= g.left();
-        if (zeile && r.right() <= g.left() + 2)
+        if (zeile && r.right() <= g.left() + 2) {
             d = g.left() - r.right();
-        else if (spalte && r.bottom() <= g.top() + 2)
+        } else if (spalte && r.bottom() <= g.top() + 2) {
             d = g.top() - r.bottom();
+            ueber = true;
+        }
         if (d < abstand && d <= 40) {
             abstand = d;
-            beste = t;
+            beste = s;
+            darueber = ueber;
         }
     }
-    return beste;
+    if (!beste)
+        return {};
+    return darueber ? ZeilenDarueber(beste, Beschriftung(beste)) : Beschriftung(beste);
+}
+
+// The unit a track bar's scale gives with its last mark ("0 … 10 eV" → "eV").
+QString Einheit(const TrackBar *b)
+{
+    if (b->skalaMarken().isEmpty())
+        return {};
+    const QString letzte = b->skalaMarken().last().text.trimmed();
+    const qsizetype leer = letzte.lastIndexOf(QRegularExpression(QStringLiteral("[\\s\\x{00A0}]")));
+    if (leer <= 0 || !letzte[0].isDigit())
+        return {};
+    const QString einheit = letzte.mid(leer + 1);
+    return einheit.isEmpty() || einheit[0].isDigit() ? QString() : einheit;
 }
 
 QString Gruppentitel(const QWidget *c)
@@ -123,11 +166,14 @@ QString Gruppentitel(const QWidget *c)
     return {};
 }
 
-// The track bar right beside an up-down (in its row, at most 12 px off).
-const TrackBar *BalkenNeben(const UpDown *u)
+// The track bar or edit right beside an up-down (in its row, at most 12 px off): the control
+// whose value its arrows change.
+const QWidget *PartnerNeben(const UpDown *u)
 {
     const QRect g = u->geometry();
-    for (const TrackBar *b : u->parentWidget()->findChildren<TrackBar *>(Qt::FindDirectChildrenOnly)) {
+    for (const QWidget *b : u->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<const TrackBar *>(b) && !qobject_cast<const Edit *>(b))
+            continue;
         const QRect r = b->geometry();
         if (r.top() <= g.bottom() && r.bottom() >= g.top() &&
             (std::abs(g.left() - r.right()) <= 12 || std::abs(r.left() - g.right()) <= 12))
@@ -142,6 +188,22 @@ void ZugangEinrichten()
 {
     static const bool eingerichtet = (QAccessible::installFactory(Fabrik), true);
     (void)eingerichtet;
+}
+
+QString ZeilenVerbinden(const QStringList &zeilen)
+{
+    QString text;
+    for (const QString &z : zeilen) {
+        const QString t = z.trimmed();
+        if (t.isEmpty())
+            continue;
+        if (text.endsWith(QLatin1Char('-')) && t[0].isLower())
+            text.chop(1);  // a word divided at the line's end
+        else if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += t;
+    }
+    return text;
 }
 
 QString OhneMarken(const QString &caption)
@@ -178,10 +240,15 @@ void NamenVergeben(QWidget *fenster)
             name = NachbarText(w);
         if (name.isEmpty())
             name = Gruppentitel(w);
+        if (auto *b = qobject_cast<TrackBar *>(w); b && !name.isEmpty()) {
+            const QString einheit = Einheit(b);
+            if (!einheit.isEmpty() && !name.contains(einheit))
+                name += QStringLiteral(" (") + einheit + QLatin1Char(')');
+        }
         w->setAccessibleName(name);
     }
     for (UpDown *u : updowns) {
-        const TrackBar *b = BalkenNeben(u);
+        const QWidget *b = PartnerNeben(u);
         QString name = b ? b->accessibleName() : QString();
         if (name.isEmpty())
             name = NachbarText(u);
@@ -189,6 +256,11 @@ void NamenVergeben(QWidget *fenster)
             name = Gruppentitel(u);
         u->setAccessibleName(name);
     }
+    // a drop-down's name is read as its current entry on this desktop: its label goes along
+    // as the description
+    for (QWidget *w : alle)
+        if (auto *c = qobject_cast<QComboBox *>(w); c && !c->accessibleName().isEmpty() && c->accessibleDescription().isEmpty())
+            c->setAccessibleDescription(c->accessibleName());
     // the arrows of every up-down, named after it
     for (QWidget *w : alle)
         if (auto *u = qobject_cast<UpDown *>(w); u && !u->accessibleName().isEmpty()) {

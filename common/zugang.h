@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -17,9 +18,14 @@ void ZugangEinrichten();
 // with line breaks as blanks.
 QString OhneMarken(const QString &caption);
 
+// Caption lines as one: a word divided at a line's end ("Beschleunigungs-", "spannung") is
+// joined again, other lines with a blank.
+QString ZeilenVerbinden(const QStringList &zeilen);
+
 // Gives every track bar, up-down, edit and drop-down of fenster that has no accessible name
 // yet the name of what stands for it: a label that is its buddy, else the text nearest before
-// it in its row or right above it (a label, a panel's caption, a check box), else the title of
-// its group box; an up-down beside a track bar takes the bar's name. The up-down's arrows are
+// it in its row or right above it (a label or a panel's caption, with the lines stacked over
+// it), else the title of its group box; a track bar's name ends with the unit of its scale;
+// an up-down beside a track bar or an edit takes that control's name. The up-down's arrows are
 // named "<name>: höher" and "<name>: niedriger". Runs again after a window shows other controls.
 void NamenVergeben(QWidget *fenster);

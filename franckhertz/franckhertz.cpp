@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace FranckHertz {
 
@@ -736,6 +737,53 @@ double StromZeiger(int I, int N)
     if (N <= 0)
         return 0;
     return std::clamp(I * (250.0 / N) / 200.0, 0.0, 1.0);
+}
+
+QList<double> KurvenMaxima(const QList<QPointF> &werte)
+{
+    QList<double> maxima;
+    const qsizetype n = werte.size();
+    if (n < 3)
+        return maxima;
+    const double schritt = (werte.last().x() - werte.first().x()) / double(n - 1);
+    const qsizetype b = schritt > 0 ? qsizetype(std::lround(0.2 / schritt)) : 0;
+    // moving averages over ±b points, shortened at the ends
+    std::vector<double> glatt(std::size_t(n), 0.0);
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype von = std::max<qsizetype>(0, i - b), bis = std::min(n - 1, i + b);
+        double summe = 0;
+        for (qsizetype j = von; j <= bis; ++j)
+            summe += werte[j].y();
+        glatt[std::size_t(i)] = summe / double(bis - von + 1);
+    }
+    const auto deutlich = [](double unterschied, double hoehe) {
+        return hoehe > 0 && unterschied > std::max(0.15 * hoehe, 3 * std::sqrt(hoehe));
+    };
+    // from a low, a clear rise leads to a top; from a top, a clear fall confirms it
+    bool steigt = false;
+    qsizetype tief = 0, hoch = 0;
+    for (qsizetype i = 1; i < n; ++i) {
+        const double y = glatt[std::size_t(i)];
+        if (!steigt) {
+            if (y < glatt[std::size_t(tief)])
+                tief = i;
+            else if (deutlich(y - glatt[std::size_t(tief)], y)) {
+                steigt = true;
+                hoch = i;
+            }
+        } else if (y > glatt[std::size_t(hoch)]) {
+            hoch = i;
+        } else if (deutlich(glatt[std::size_t(hoch)] - y, glatt[std::size_t(hoch)])) {
+            qsizetype spitze = hoch;
+            for (qsizetype j = std::max<qsizetype>(0, hoch - b); j <= std::min(n - 1, hoch + b); ++j)
+                if (werte[j].y() > werte[spitze].y())
+                    spitze = j;
+            maxima.append(werte[spitze].x());
+            steigt = false;
+            tief = i;
+        }
+    }
+    return maxima;
 }
 
 }  // namespace FranckHertz

@@ -5,7 +5,9 @@
 // XOR and the tests count.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QPointF>
 
 #include <array>
 #include <cstdint>
@@ -195,5 +197,12 @@ int KurvenSchritt(const KurvenParameter &k, std::uint64_t &zustand);
 int Auffaengerstrom(int n, double U, double UaMax);
 // Needle value of the current meter: min(1, I·(250/N)/200), at least 0.
 double StromZeiger(int I, int N);
+
+// The voltages of the maxima of a recorded curve (voltage in V, current), in rising order. The
+// curve is smoothed over ±0.2 V; a maximum counts once the smoothed curve has risen to it and
+// fallen from it by more than 15 % of its height and more than thrice the counting noise
+// (square root of the height), so a top at the curve's rising end is none yet. Each is placed
+// at the highest recorded point within the smoothing width around the smoothed top.
+QList<double> KurvenMaxima(const QList<QPointF> &werte);
 
 }  // namespace FranckHertz

@@ -95,6 +95,26 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     temperatur = float(TrackBarTemperatur->Position());
     gas_.N = 0;
     BilderFreigebbar();  // apparatus, legend and atoms are drawn anew from the state on every show
+    BildBeschreiben(Image1, tr("Versuchsanordnung des Franck-Hertz-Versuchs"), [this] { return BildBeschreibung(); });
+}
+
+QString TFormFranckHertzAnordnung2::BildBeschreibung() const
+{
+    QString text = tr("Geschlossene Glasröhre mit Glühkathode, Gitter und Auffänger; zwischen Kathode und Gitter "
+                      "die Beschleunigungsspannung mit Spannungsmessgerät, zwischen Gitter und Auffänger die "
+                      "Gegenspannung und das Messgerät für den Strom zum Auffänger, links der Heizstromkreis der "
+                      "Kathode.");
+    if (!gasGefuellt)
+        return text + QLatin1Char(' ') + tr("Die Röhre ist noch ohne Gas.");
+    int angeregt = 0;
+    for (int k = 1; k <= gas_.N; ++k)
+        angeregt += gas_.atom[std::size_t(k)].angeregt ? 1 : 0;
+    return text + QLatin1Char(' ') + tr("Die Röhre ist mit %1 Gasatomen gefüllt, davon %2 angeregt; Temperatur des "
+                                        "Gases auf Stufe %3 von %4.")
+                                         .arg(gas_.N)
+                                         .arg(angeregt)
+                                         .arg(TrackBarTemperatur->Position())
+                                         .arg(TrackBarTemperatur->Max());
 }
 
 void TFormFranckHertzAnordnung2::BilderZeichnen()
@@ -138,7 +158,7 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
         c.textOut(x - c.textWidth(t) / 2, oben, t);
     };
     const int ueber = Y0 - F2 * 3 / 2;
-    zentriert(QStringLiteral("Glühkathode"), punkte_.kathodeX, ueber, 0x0000FF);
+    zentriert(QStringLiteral("Glühkathode"), punkte_.kathodeX, ueber, 0xA0A0FF);  // light red
     zentriert(QStringLiteral("Gitter"), punkte_.gitterX, ueber, FarbeLeitung);
     zentriert(QStringLiteral("Auffänger"), punkte_.auffaengerX, ueber, FarbeLeitung);
     c.font.color = FranckHertz::FarbeGlas;
@@ -149,9 +169,9 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
     const int uaMitte = punkte_.Voltmeter.x(), ugMitte = (punkte_.UgMinus.x() + punkte_.UgPlus.x()) / 2;
     while (c.font.size > 8 && uaMitte + c.textWidth(ua) / 2 + 8 > ugMitte - c.textWidth(ug) / 2)
         --c.font.size;
-    zentriert(ug, ugMitte, punkte_.L + F2, 0x000000);
-    zentriert(ua, uaMitte, punkte_.L + F2, 0x000000);
-    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte_.L + 2 * F2, 0x000000);
+    zentriert(ug, ugMitte, punkte_.L + F2, FarbeBeschriftung);
+    zentriert(ua, uaMitte, punkte_.L + F2, FarbeBeschriftung);
+    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte_.L + 2 * F2, FarbeBeschriftung);
     c.font.size = SchriftMittel;
     const int zeile = c.textHeight(QStringLiteral("M"));
     c.font.color = FarbeGehaeuse;

@@ -63,6 +63,7 @@ private:
     void HinweisVerbergen();
 
     void BeschrifteSchaltung();
+    QString BildBeschreibung() const;  // what the picture shows now, for screen readers
     void SchreibeHinweise();
     FranckHertz::Rohrzeichner Zeichner();
     // The atoms' painter while the picture is drawn; until then the gas moves undrawn.

@@ -197,6 +197,56 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     uaAlt_ = Ua();
     ugAlt_ = Ug();
     gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, nullptr);  // drawn with the picture
+    BildBeschreiben(Image1, tr("Franck-Hertz-Röhre mit Gasatomen und Schaltung"),
+                    [this] { return BildBeschreibung(); });
+}
+
+QString TFormFranckHertz2::BildBeschreibung() const
+{
+    int angeregt = 0;
+    for (int k = 1; k <= gas_.N; ++k)
+        angeregt += gas_.atom[std::size_t(k)].angeregt ? 1 : 0;
+    const QString energie = Komma(TrackBarAnregEnergie->Position() / 10.0, 1);
+    const QString atome = angeregt == 0
+                              ? tr("%1 Gasatome mit der Anregungsenergie %2\u00A0eV, keines davon angeregt")
+                                    .arg(gas_.N)
+                                    .arg(energie)
+                              : tr("%1 Gasatome mit der Anregungsenergie %2\u00A0eV, davon %3 angeregt")
+                                    .arg(gas_.N)
+                                    .arg(energie)
+                                    .arg(angeregt);
+    QString text = tr("Beschleunigungsspannung %1\u00A0V, Gegenspannung %2\u00A0V; %3.")
+                       .arg(Komma(Ua(), 1), Komma(Ug(), 1), atome);
+    text += QLatin1Char(' ') + (heizt ? tr("Die Kathode wird geheizt") : heizungAn_ ? tr("Die Kathode glüht")
+                                                                               : tr("Die Kathode ist kalt"));
+    text += schalterZu ? tr(", der Schalter ist geschlossen") : tr(", der Schalter ist offen");
+    if (elektronen_)
+        text += CheckBoxElekZeigen->isChecked()
+                    ? tr(": Elektronen fliegen einzeln zum Auffänger, ihre Endpunkte bleiben eingezeichnet.")
+                    : tr(": Elektronen fliegen einzeln zum Auffänger.");
+    else
+        text += QLatin1Char('.');
+    text += QLatin1Char(' ') + (!CheckBoxGalvanometer->isChecked() ? tr("Der Strommesser ist abgeschaltet")
+                                : stromZeiger.wert > 0
+                                    ? tr("Der Strommesser zeigt %1\u00A0% seines Vollausschlags")
+                                          .arg(Runde(100 * stromZeiger.wert))
+                                    : tr("Der Zeiger des Strommessers steht auf null"));
+    // electron n is booked once its flight has ended
+    const int gebucht = std::min(lauf_->n - (lauf_->phase != 0 ? 1 : 0), 10);
+    const int erreicht = lauf_->fenster.Anzahl();
+    if (elektronen_ && gebucht == 1)
+        text += erreicht > 0 ? tr("; das erste Elektron erreichte den Auffänger.")
+                             : tr("; das erste Elektron erreichte den Auffänger nicht.");
+    else if (elektronen_ && gebucht > 1)
+        text += erreicht == 0         ? tr("; keines der letzten %1 Elektronen erreichte den Auffänger.").arg(gebucht)
+                : erreicht == 1       ? tr("; eines der letzten %1 Elektronen erreichte den Auffänger.").arg(gebucht)
+                : erreicht == gebucht ? tr("; die letzten %1 Elektronen erreichten alle den Auffänger.").arg(gebucht)
+                                      : tr("; %1 der letzten %2 Elektronen erreichten den Auffänger.")
+                                            .arg(erreicht)
+                                            .arg(gebucht);
+    else
+        text += QLatin1Char('.');
+    return text;
 }
 
 void TFormFranckHertz2::BilderZeichnen()

@@ -115,6 +115,7 @@ private:
     void ZeigerAuf(double wert);
     void SchreibeHinweise();
     void SchreibeErgebnis();
+    QString BildBeschreibung() const;  // what the picture shows now, for screen readers
     FranckHertz::Rohrzeichner Zeichner();
 
     std::unique_ptr<FranckHertz::Sprites> sprites_;

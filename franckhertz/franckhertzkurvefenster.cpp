@@ -44,6 +44,10 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     Image2->move(bildLinks, titelUnten + 8);
     Image2->setBildGroesse(23 * e_, bildOben - titelUnten - 8);
     HauptBildSetzen(Image2);  // the window is about the curve, not the apparatus
+    BildBeschreiben(Image1, tr("Franck-Hertz-Röhre mit Schaltung und Messgeräten"),
+                    [this] { return RoehreBeschreibung(); });
+    BildBeschreiben(Image2, tr("Auffängerstrom über der Beschleunigungsspannung"),
+                    [this] { return KurveBeschreibung(); });
 
     // ---- atom panel and voltage panel ----
     const int iw = Spalte - 16;
@@ -119,6 +123,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
                       [this] { ParameterChange(); });
     TrackBarSchritte = r.bar;
     UpDownSchritte = r.updown;
+    TrackBarSchritte->setAccessibleName(tr("Spannung steigt in kleinen oder großen Schritten"));
     y += r.hoehe;
     Beschriftung(PanelSimulation, QStringLiteral("Schritten"), 8, y, iw, 16);
     y += 22;
@@ -126,6 +131,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
                       {{5, QStringLiteral("wenig")}, {50, QStringLiteral("vielen")}}, 5, 50, 40, false,
                       [this] { ParameterChange(); });
     TrackBarTempo = r.bar;
+    TrackBarTempo->setAccessibleName(tr("Elektronen pro Schritt"));
     y += r.hoehe;
     Beschriftung(PanelSimulation, QStringLiteral("Elektronen pro Schritt"), 8, y, iw, 16);
     y += 24;
@@ -225,10 +231,76 @@ void TFormFranckHertzKurve2::SchreibeErgebnis()
     Ergebnis.edit->moveCursor(QTextCursor::Start);
 }
 
+// ---- descriptions for screen readers ----------------------------------------------------------------
+
+namespace {
+
+// "a, b und c"
+QString Aufzaehlung(const QStringList &teile)
+{
+    if (teile.size() < 2)
+        return teile.join(QString());
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + TFormFranckHertzKurve2::tr(" und ") +
+           teile.last();
+}
+
+QString Volt(double u, int stellen = 1) { return QStringLiteral("%1\u00A0V").arg(Komma(u, stellen)); }
+
+}  // namespace
+
+QString TFormFranckHertzKurve2::RoehreBeschreibung() const
+{
+    QString text = tr("Gasgefüllte Röhre mit Kathode, Gitter und Auffänger; höchste Beschleunigungsspannung "
+                      "%1\u00A0V, Gegenspannung %2\u00A0V, Anregungsenergie der Atome %3\u00A0eV.")
+                       .arg(TrackBarUaMax->Position())
+                       .arg(Komma(Ug(), 1), Komma(E(), 1));
+    if (an && !werte_.isEmpty())
+        text += QLatin1Char(' ') + tr("Der Schalter ist geschlossen; das Spannungsmessgerät zeigt %1, "
+                                      "der Strommesser %2\u00A0% seines Vollausschlags.")
+                                       .arg(Volt(werte_.last().x()))
+                                       .arg(Runde(100 * stromZeiger_.wert));
+    else if (an)
+        text += QLatin1Char(' ') + tr("Der Schalter ist geschlossen.");
+    else
+        text += QLatin1Char(' ') + tr("Der Schalter ist offen, beide Zeiger stehen auf null.");
+    return text;
+}
+
+QString TFormFranckHertzKurve2::KurveBeschreibung() const
+{
+    QString text = tr("Die Achse der Beschleunigungsspannung reicht bis %1\u00A0V.")
+                       .arg((TrackBarUaMax->Position() + 4) / 5 * 5);
+    if (werte_.isEmpty())
+        return text + QLatin1Char(' ') + tr("Noch keine Messwerte.");
+    // voltages to the step's precision: small steps with two decimals
+    const qsizetype n = werte_.size();
+    const int stellen = n > 1 && (werte_.last().x() - werte_.first().x()) / double(n - 1) < 0.1 ? 2 : 1;
+    text += QLatin1Char(' ') + (n == 1 ? tr("Aufgezeichnet bei %1").arg(Volt(werte_.first().x(), stellen))
+                                       : tr("Aufgezeichnet von %1 bis %2 in %3 Schritten")
+                                             .arg(Volt(werte_.first().x(), stellen), Volt(werte_.last().x(), stellen))
+                                             .arg(n));
+    const auto strom = std::find_if(werte_.cbegin(), werte_.cend(), [](const QPointF &p) { return p.y() > 0; });
+    if (strom == werte_.cend())
+        text += tr(", bisher ohne Strom.");
+    else
+        text += tr(", Strom ab %1.").arg(Volt(strom->x(), stellen));
+    QStringList maxima;
+    for (double u : KurvenMaxima(werte_))
+        maxima.append(Volt(u, stellen));
+    if (maxima.isEmpty())
+        text += QLatin1Char(' ') + tr("Noch kein Maximum des Auffängerstroms.");
+    else if (maxima.size() == 1)
+        text += QLatin1Char(' ') + tr("Ein Maximum des Auffängerstroms bei %1.").arg(maxima.first());
+    else
+        text += QLatin1Char(' ') + tr("Maxima des Auffängerstroms bei %1.").arg(Aufzaehlung(maxima));
+    return text;
+}
+
 // ---- the graph --------------------------------------------------------------------------------------
 
 void TFormFranckHertzKurve2::VorbereitenImage2()
 {
+    werte_.clear();  // the recorded bars go with the graph
     N = 200 * TrackBarTempo->Position();
     const KurvenAchsen a = ZeichneKurvenAchsen(Image2->canvas(), zeichengrund_, e_, TrackBarUaMax->Position(), N);
     ursprungX = a.ursprungX;
@@ -267,7 +339,6 @@ Ablauf TFormFranckHertzKurve2::Simulation()
     VorbereitenImage2();
     PanelGeduld->show();
     PanelGeduld->raise();
-    werte_.clear();
     KurvenParameter par;
     par.p = TrackBarStossW->Position() * 8e-4;
     par.E = E();

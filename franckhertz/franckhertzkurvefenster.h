@@ -99,7 +99,10 @@ private:
     double E() const;
     int S() const;
 
-    void VorbereitenImage2();
+    void VorbereitenImage2();  // the axes on an empty graph; the recorded curve is cleared
+    // What the pictures show now, for screen readers.
+    QString RoehreBeschreibung() const;
+    QString KurveBeschreibung() const;
     void Ausschalten();
     void SchreibeWerte();
     void SchreibeHinweise();

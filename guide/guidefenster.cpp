@@ -58,6 +58,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     SetzeSchrift(PanelTheorie, QStringLiteral("Trebuchet MS"), 10, true);
     Setze(PanelTheorie, luecke, theorieOben, f, theorieHoehe);
     RichEditTheorie = new RichEdit(PanelTheorie);
+    RichEditTheorie->setAccessibleName(tr("Text der Seite"));
     Setze(RichEditTheorie, 8, 8, e + 722, theorieHoehe - 32);
     CheckBoxNeuTheorie = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelTheorie);
     SetzeSchrift(CheckBoxNeuTheorie, QStringLiteral("Trebuchet MS"), 8, false);
@@ -70,6 +71,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelBiographie->setFarbe(FarbePanel);
     Setze(PanelBiographie, luecke, theorieOben, f, theorieHoehe);
     RichEditBiographie = new RichEdit(PanelBiographie);
+    RichEditBiographie->setAccessibleName(tr("Biografie"));
     RichEditBiographie->setHintergrund(FarbeBiographie);
     Setze(RichEditBiographie, 8, 8, f - 16, theorieHoehe - 32);
     CheckBoxNeuBiogr = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelBiographie);
@@ -104,6 +106,20 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
         PortraitZeigen(bild, QString::fromLatin1(b.kurz), 163, 225);
         bild->setCursor(Qt::PointingHandCursor);
         connect(bild, &Bild::geklickt, this, &TFormGuide::PanelFotoClick);
+        const Physiker *physiker = PhysikerVon(QString::fromLatin1(b.kurz));
+        const QString name = physiker ? QString::fromUtf8(physiker->name) : QString::fromLatin1(b.kurz);
+        bild->setAccessibleName(tr("Porträt von %1").arg(name));
+        bild->setBeschreibung([this, n, physiker, name] {
+            QString text = physiker ? QStringLiteral("%1 (%2)").arg(name, QString::fromUtf8(physiker->lebensdaten)) : name;
+            if (SeiteNr(AktuelleSeite).foto == n)  // the page's title without its leading ": "
+                text += tr(", der Physiker zu Seite %1 „%2“")
+                            .arg(AktuelleSeite)
+                            .arg(QString::fromUtf8(SeiteNr(AktuelleSeite).titel).mid(2));
+            text += QLatin1Char('.');
+            text += PanelBiographie->isHidden() ? tr(" Ein Klick zeigt seine Biografie über dem Text der Seite.")
+                                                : tr(" Ein Klick schließt seine Biografie wieder.");
+            return text;
+        });
         auto *knopf = new QPushButton(QString::fromUtf8(b.knopf), p);
         Setze(knopf, 5, 235, 163, 32);
         connect(knopf, &QPushButton::clicked, this, &TFormGuide::PanelFotoClick);
@@ -158,6 +174,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxSeitenwahl->setMaxVisibleItems(SeitenAnzahl);
     ComboBoxSeitenwahl->setPlaceholderText(QStringLiteral("Geh direkt zu Seite . . . "));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
+    ComboBoxSeitenwahl->setAccessibleName(tr("Geh direkt zu Seite"));
     Setze(ComboBoxSeitenwahl, 8, 28, 314, 28);
     // Only a choice in the open list turns the page: the closed box ignores wheel and keys
     // that would step through the entries, and its list shows every entry whole.
@@ -186,6 +203,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxGlossar->setMaxVisibleItems(10);
     ComboBoxGlossar->setPlaceholderText(QStringLiteral("(Suche Begriff)"));
     ComboBoxGlossar->setCurrentIndex(-1);
+    ComboBoxGlossar->setAccessibleName(tr("Suche Begriff"));
     ComboBoxGlossar->setToolTip(QStringLiteral("Doppelklick führt auf die entsprechende Seite"));
     ComboBoxGlossar->installEventFilter(this);
     // The first click of a double-click opens the list, so the second one lands there.
@@ -194,6 +212,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     Setze(ComboBoxGlossar, 8, 28, 232, 28);
     connect(ComboBoxGlossar, &QComboBox::activated, this, &TFormGuide::ComboBoxGlossarClick);
     EditGlossar = new Edit(PanelGlossar);
+    EditGlossar->setAccessibleName(tr("Der Begriff findet sich auf Seite"));
     EditGlossar->setToolTip(QStringLiteral("Doppelklick führt auf diese Seite"));
     EditGlossar->tastenFilter = [](QChar &taste) {
         if (!(taste >= QLatin1Char('0') && taste <= QLatin1Char('9')) && taste != QLatin1Char('\b'))

@@ -80,6 +80,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     const int rHoehe = std::min(std::max(BildschirmHoehe - 32, 697), BildschirmHoehe - 8);
     Setze(PanelRichedit, (panelLinks - rBreite) / 2, (BildschirmHoehe - rHoehe) / 4, rBreite, rHoehe);
     RichEditInfo = new RichEdit(PanelRichedit);
+    RichEditInfo->setAccessibleName(tr("Information"));
     Setze(RichEditInfo, 8, 8, rBreite - 16, rHoehe - 16);
 
     // Text settings (page 7) and the beep (page 8), just above the text panel's bottom.
@@ -92,6 +93,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *l2 = new QLabel(QStringLiteral("(vollständigen Pfad angeben):"), PanelTexte);
     Setze(l2, 16, 38, einstellBreite - 32, 28);
     RichEditPfad = new QLineEdit(QStringLiteral("QuantenTexte"), PanelTexte);
+    RichEditPfad->setAccessibleName(tr("Verzeichnis der Texte (vollständiger Pfad)"));
     Setze(RichEditPfad, 16, 72, einstellBreite - 32, 36);
     RichEditPfad->installEventFilter(this);
     // "&Texte …" would share its letter with "&Themen": the box takes the L.

@@ -68,6 +68,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     Beschriftung(PanelAtom, QStringLiteral("befindet sich"), 8, 22, P - 16);
     Beschriftung(PanelAtom, QStringLiteral("im Zustand "), 8, 45, 80);
     EditNrVorher = ZiffernEdit(PanelAtom, QStringLiteral("3"), 88, 42);
+    EditNrVorher->setAccessibleName(tr("Zustand, in dem sich das Atom befindet (höchstens 6)"));
     UpDownNrVorher = ZiffernUpDown(PanelAtom, EditNrVorher, 1, 6, 116, 42);
     Beschriftung(PanelAtom, QStringLiteral("max."), 140, 38, 34, 16);
     Beschriftung(PanelAtom, QStringLiteral("6"), 140, 52, 34, 16);
@@ -96,6 +97,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     Beschriftung(PanelSimulation, QStringLiteral("langsam"), 8, 90, 70);
     Beschriftung(PanelSimulation, QStringLiteral("schnell"), 8, 164, 70);
     TrackBarTempo = new TrackBar(Qt::Vertical, PanelSimulation);
+    TrackBarTempo->setAccessibleName(tr("Tempo"));
     TrackBarTempo->setBereich(1, 5, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksRight);
     Setze(TrackBarTempo, 84, 88, 32, 96);
@@ -144,6 +146,8 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     theta_ = Zufall() * 2 * M_PI;
     fertig_ = true;
     Hinweis.schreiben();
+    BildBeschreiben(ImageBohrAtom, tr("Wasserstoffatom nach Bohr"), [this] { return AtomBeschreibung(); });
+    BildBeschreiben(ImageHNiveaus, tr("Energiestufen des Wasserstoffatoms"), [this] { return NiveauBeschreibung(); });
 }
 
 void TFormBohrAtom2::BilderZeichnen()
@@ -189,6 +193,11 @@ void TFormBohrAtom2::ErzeugeEnergieTafel(bool abgeben)
     Beschriftung(tafel, QStringLiteral("Serie"), 140, 133, P - 144);
     ok = new BitBtn(abgeben ? QStringLiteral("ok, &gib Energie ab") : QStringLiteral("&nimm Energie auf!"), tafel);
     Setze(ok, 8, 164, P - 16, 33);
+    nr->setAccessibleName(abgeben ? tr("Energie abgeben durch einen Sprung auf Bahn Nummer")
+                                  : tr("Energie aufnehmen durch einen Sprung auf Bahn Nummer"));
+    linie->setAccessibleName(abgeben ? tr("Energie abgeben durch Emission der Linie Nummer")
+                                     : tr("Energie aufnehmen durch Absorption der Linie Nummer"));
+    serie->setAccessibleName(abgeben ? tr("Serie der emittierten Linie") : tr("Serie der absorbierten Linie"));
 }
 
 Edit *TFormBohrAtom2::ZiffernEdit(QWidget *eltern, const QString &text, int x, int y)
@@ -271,13 +280,21 @@ void TFormBohrAtom2::ZeichneAlles()
     ZeichneBohrAtom(ImageBohrAtom->canvas(), layout_, n_, t_);
     elektron_.vergessen();
     photon_.vergessen();
-    if (uebergang_)
-        ;  // the transition stays marked in the diagram
-    else if (CheckBoxZeigeHNiveaus->isChecked())
-        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
-    else
-        LoescheHNiveaus(ImageHNiveaus->canvas(), grund_);
+    if (!uebergang_)  // else the transition stays marked in the diagram
+        NiveausZeichnen();
     ElektronZeigen();
+}
+
+void TFormBohrAtom2::NiveausZeichnen()
+{
+    if (CheckBoxZeigeHNiveaus->isChecked()) {
+        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
+        stufenN_ = n_;
+        stufenT_ = t_;
+    } else {
+        LoescheHNiveaus(ImageHNiveaus->canvas(), grund_);
+    }
+    linieMarkiert_ = false;
 }
 
 void TFormBohrAtom2::NeuesNiveau(int n)
@@ -326,10 +343,7 @@ void TFormBohrAtom2::CheckBoxZeigeHNiveausClick()
 {
     if (!BilderGezeichnet())
         return;  // drawn when shown
-    if (CheckBoxZeigeHNiveaus->isChecked())
-        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
-    else
-        LoescheHNiveaus(ImageHNiveaus->canvas(), grund_);
+    NiveausZeichnen();
 }
 
 void TFormBohrAtom2::Aktionen(bool ein)
@@ -435,8 +449,13 @@ bool TFormBohrAtom2::UebergangBeginnen(int ziel)
         return false;
     uebergang_ = true;
     Aktionen(false);
-    if (CheckBoxZeigeHNiveaus->isChecked())
+    sprungUnten_ = std::min(n_, ziel);
+    sprungOben_ = std::max(n_, ziel);
+    sprungAus_ = ziel < n_;
+    if (CheckBoxZeigeHNiveaus->isChecked()) {
         ZeichnePhotonInHNiveaus(ImageHNiveaus->canvas(), layout_, n_, ziel);
+        linieMarkiert_ = true;
+    }
     PhotonBauen(std::min(n_, ziel), std::abs(n_ - ziel));
     return true;
 }
@@ -466,7 +485,7 @@ Ablauf TFormBohrAtom2::EmittierePhoton(int ziel)
         photon_.verbergen(c);
     }
     if (CheckBoxZeigeHNiveaus->isChecked())
-        ZeichneHNiveaus(ImageHNiveaus->canvas(), layout_, n_, t_);
+        NiveausZeichnen();
     uebergang_ = false;
     Aktionen(an && !Gestoppt());
 }
@@ -533,6 +552,48 @@ WerteTabelle TFormBohrAtom2::Werte() const
     for (int k = 1; k <= BohrNiveaus; ++k)
         w.zeilen.append({double(k), double(k * k), double(NiveauFrequenz(k)), GesamtEnergie(k)});
     return w;
+}
+
+QString TFormBohrAtom2::AtomBeschreibung() const
+{
+    const auto energie = [](int n) { return EnergieText(GesamtEnergie(n), EnergieStellen::zweiUnterEinem); };
+    QString text = tr("Der Kern und die ersten %1 Bahnen, beschriftet mit Gesamtenergie und Nummer. "
+                      "Das Elektron ist auf Bahn %2 (Radius %3 · r₁, Gesamtenergie %4 eV)")
+                       .arg(BohrBahnen)
+                       .arg(n_)
+                       .arg(n_ * n_)
+                       .arg(energie(n_));
+    if (t_ != n_)
+        text += tr(", Bahn %1 ist als Ziel hervorgehoben").arg(t_);
+    text += QLatin1Char('.');
+    if (uebergang_)
+        text += sprungAus_ ? tr(" Ein Photon von %1 THz fliegt aus dem Atom hinaus.").arg(photonF_)
+                           : tr(" Ein Photon von %1 THz fliegt auf das Elektron zu.").arg(photonF_);
+    return text;
+}
+
+QString TFormBohrAtom2::NiveauBeschreibung() const
+{
+    if (!CheckBoxZeigeHNiveaus->isChecked())
+        return tr("Ausgeblendet: „Zeige Energiestufen“ ist ausgeschaltet.");
+    const auto stufe = [](int n) {
+        return tr("Stufe %1 (%2 eV)").arg(n).arg(EnergieText(GesamtEnergie(n), EnergieStellen::zweiUnterEinem));
+    };
+    // not drawn yet: it will show the state's levels
+    const int n = BilderGezeichnet() ? stufenN_ : n_, t = BilderGezeichnet() ? stufenT_ : t_;
+    QString text = tr("Die Stufen 1 bis %1, darüber gestrichelt die Ionisierungsgrenze bei 0 eV.").arg(BohrNiveaus);
+    text += t != n ? tr(" Hervorgehoben sind %1 und %2.").arg(stufe(n), stufe(t)) : tr(" Hervorgehoben ist %1.").arg(stufe(n));
+    if (linieMarkiert_ && BilderGezeichnet()) {
+        text += tr(" Markiert ist der Übergang zwischen Stufe %1 und Stufe %2, eine Linie der %3 mit %4 THz.")
+                    .arg(sprungUnten_)
+                    .arg(sprungOben_)
+                    .arg(SerienName(sprungUnten_))
+                    .arg(UebergangsFrequenz(sprungUnten_, sprungOben_));
+        if (uebergang_)
+            text += sprungAus_ ? tr(" Das Atom sendet dieses Photon gerade aus.")
+                               : tr(" Das Atom nimmt dieses Photon gerade auf.");
+    }
+    return text;
 }
 
 void TFormBohrAtom2::SchreibeHinweiseSelbst()

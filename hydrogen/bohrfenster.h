@@ -96,6 +96,9 @@ private:
     void Aktionen(bool ein);
     void Ausschalten();  // the atom off: lamp, captions, actions and pause back to rest
     void ZeichneAlles();
+    // The level diagram as the state has it (its transition no longer marked), or cleared
+    // where it is switched off.
+    void NiveausZeichnen();
     void NeuesNiveau(int n);
     void ZielSetzen(int t);
     QPoint Pixel(double x, double y) const;
@@ -124,4 +127,13 @@ private:
     int photonF_ = 0, photonR_ = 0, photonen_ = 0;
     TColor photonFarbe_ = 0;
     bool fertig_ = false;
+    // The last transition begun (between the levels unten < oben; 0: none yet) and what the
+    // level diagram shows: the levels it highlights and whether that transition is marked.
+    int sprungUnten_ = 0, sprungOben_ = 0;
+    bool sprungAus_ = false;  // it gives off its photon
+    int stufenN_ = 0, stufenT_ = 0;
+    bool linieMarkiert_ = false;
+    // What the pictures show now, for screen readers.
+    QString AtomBeschreibung() const;
+    QString NiveauBeschreibung() const;
 };

@@ -8,7 +8,7 @@ namespace Wasserstoff {
 
 namespace {
 constexpr TColor Spaltenfarbe = 0x330000, Weiss = 0xFFFFFF, Grau = 0xC0C0C0, Magenta = 0xFF00FF;
-constexpr TColor Atomgrund = 0x78BACF, Stufenfarbe = 0x1C1D2F, Gruen = 0x009300;
+constexpr TColor Atomgrund = 0x78BACF, Stufenfarbe = 0x1C1D2F, Gruen = 0x005500;  // dark green: readable on the atom's ground
 }  // namespace
 
 void HAtomGeometrie::Vorbereiten(int breite, int hoehe_)

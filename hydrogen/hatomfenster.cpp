@@ -37,6 +37,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     // the scale goes on the label's line: its first number right after the label
     const int linienLinks = std::max(80, l1->x() + l1->width() + 2);
     TrackBarLinien = new TrackBar(Qt::Horizontal, PanelSerien);
+    TrackBarLinien->setAccessibleName(tr("Zeichne bis zu … Linien"));
     TrackBarLinien->setBereich(6, 12, 8);
     TrackBarLinien->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarLinien, linienLinks, 24, breite - 16 - linienLinks, 26);
@@ -46,6 +47,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
                               {12, QStringLiteral("12\u00a0Linien")}},
                              true);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSerien);
+    TrackBarTempo->setAccessibleName(tr("Tempo"));
     TrackBarTempo->setBereich(1, 4, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 78, breite - 16, 26);
@@ -62,6 +64,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     PanelSchritt2->setFarbe(FarbeTextGrund);
     Setze(PanelSchritt2, 8, 6, breite - 16, 24);
     RichEditText = new RichEdit(PanelText);
+    RichEditText->setAccessibleName(tr("Erklärung des Schritts"));
     Setze(RichEditText, 8, 36, breite - 16, textHoehe - 36 - 8 - 3 * 30);
     const int kn = textHoehe - 8 - 3 * 30 + 4;
     BitBtnWeiter = new BitBtn(QStringLiteral("&nächster Schritt"), PanelText);
@@ -112,6 +115,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     Animation = TrackBarTempo->Position() < 4;
     Schritt = 1;
     Aktualisieren();
+    BildBeschreiben(Image1, tr("Energiestufen des Wasserstoffatoms"), [this] { return BildBeschreibung(); });
     BilderFreigebbar();  // every step ends with the picture of its scene, drawn anew on every show
 }
 
@@ -377,6 +381,72 @@ void TFormHAtom3::SchreibeText()
     stil.hervorhebung1Fett = true;
     const QString text = Schritt - 1 < schrittTexte_.size() ? schrittTexte_[Schritt - 1].trimmed() : QString();
     SchreibeMarkup(RichEditText, text, stil);
+}
+
+QString TFormHAtom3::BildBeschreibung() const
+{
+    const auto eV = [](int von, int bis) { return EnergieText(double(Bindungsenergie(von)) - Bindungsenergie(bis)); };
+    QString text = tr("Schritt %1 von 12: ").arg(Schritt);
+    if (Schritt == 1) {
+        text += tr("Lyman-, Balmer-, Paschen- und Brackett-Serie mit je %1 Linien waagerecht über der Frequenz, "
+                   "darunter die Skalen für Frequenz in THz, Photonenenergie in eV und Wellenlänge in nm.")
+                    .arg(TrackBarLinien->Position());
+        if (CheckBoxGrenzen->isChecked())
+            text += tr(" Die Seriengrenzen sind markiert.");
+        return text;
+    }
+    const HAtomSzene &s = s_;
+    if (s.formel) {
+        text += tr("links die Formel für die Energie E der Stufe n über dem Grundzustand, "
+                   "E = R · c · h · (1 − 1/n²), rechts das Energieschema des Atoms.");
+    } else {
+        text += tr("Lyman-, Balmer-, Paschen- und Brackett-Serie als senkrechte Säulen, jede Linie in der Höhe "
+                   "der Energie ihrer Photonen");
+        if (std::any_of(std::begin(s.balken), std::end(s.balken), [](int b) { return b > 0; }))
+            text += tr(", die Energien als Balken");
+        if (s.energieAchse)
+            text += tr(", rechts die Skala in eV");
+        if (CheckBoxGrenzen->isChecked())
+            text += tr(", die Seriengrenzen markiert");
+        text += QLatin1Char('.');
+    }
+    if (s.atom) {
+        const int bis = std::min(s.stufenBis, 16);
+        text += bis > 2    ? tr(" Das Energieschema des Atoms zeigt die Stufen 1 bis %1").arg(bis)
+                : bis == 2 ? tr(" Das Energieschema des Atoms zeigt die Stufen 1 und 2")
+                           : tr(" Das Energieschema des Atoms zeigt Stufe 1");
+        if (s.hervor > 0)
+            text += tr(", hervorgehoben Stufe %1 mit %2 eV").arg(s.hervor).arg(eV(1, s.hervor));
+        if (!s.uebergaenge.isEmpty()) {
+            text += s.uebergaenge.size() == 1 ? tr("; ein Sprung ist eingezeichnet")
+                                              : tr("; %1 Sprünge sind eingezeichnet").arg(s.uebergaenge.size());
+            for (const HAtomUebergang &u : s.uebergaenge)
+                if (u.markiert) {  // the jump from level j + 1 down to level a
+                    const int oben = std::min(u.j + 1, 16);
+                    text += tr(", markiert der von Stufe %1 auf Stufe %2 (%3 eV)").arg(oben).arg(u.a).arg(eV(u.a, oben));
+                }
+        }
+        if (s.ionisation && CheckBoxGrenzen->isChecked())
+            text += tr("; die Ionisierungsgrenze bei %1 eV ist markiert").arg(EnergieText(Bindungsenergie(1)));
+        text += QLatin1Char('.');
+    }
+    // the series lifted onto the level they end on
+    QStringList gehoben;
+    for (int n = 2; n <= 4; ++n) {
+        const double ziel = g_.hoehe[0] - g_.hoehe[n];
+        if (s.serieY[n] >= ziel - 0.5)
+            gehoben.append(tr("die %1 steht auf Stufe %2").arg(SerienName(n)).arg(n));
+        else if (s.serieY[n] > 0)
+            gehoben.append(tr("die %1 wird auf Stufe %2 gehoben").arg(SerienName(n)).arg(n));
+    }
+    if (!gehoben.isEmpty()) {
+        QString satz = gehoben.size() < 2 ? gehoben.first()
+                                          : gehoben.mid(0, gehoben.size() - 1).join(QStringLiteral(", ")) +
+                                                tr(" und ") + gehoben.last();
+        satz[0] = satz[0].toUpper();
+        text += QLatin1Char(' ') + satz + QLatin1Char('.');
+    }
+    return text;
 }
 
 void TFormHAtom3::SchreibeHinweiseSelbst()

@@ -63,6 +63,7 @@ private:
     Ablauf Heben(int n, int teiler, double ms);
     Ablauf Uebergaenge(int a);
     void Startszene();
+    QString BildBeschreibung() const;  // what the picture shows now, for screen readers
 
     Wasserstoff::HAtomGeometrie g_;
     Wasserstoff::HAtomSzene s_;

@@ -60,6 +60,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     UpDownNrVorher = new UpDown(PanelAtom);
     UpDownNrVorher->setBereich(1, 9, 2);
     Setze(UpDownNrVorher, 222, 24, 18, 24);
+    EditNrVorher->setAccessibleName(tr("Zustand, in dem sich das Atom befindet (höchstens 9)"));
     Text(PanelAtom, QStringLiteral("(max. 9)"), 190, 50, 90);
 
     tafel(PanelSpring, 128);
@@ -69,6 +70,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     UpDownNrNachher = new UpDown(PanelSpring);
     UpDownNrNachher->setBereich(1, 4, 1);
     Setze(UpDownNrNachher, 164, 24, 18, 24);
+    EditNrNachher->setAccessibleName(tr("Entweder: Zustand, in den es unter Abgabe eines Photons springen soll"));
     Text(PanelSpring, QStringLiteral("springen und"), 188, 26, 96);
     auto *l = Text(PanelSpring, QStringLiteral("dabei Energie in Form eines Photons abgeben."), 8, 50);
     l->setWordWrap(true);
@@ -89,6 +91,8 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     ComboBoxSerie->addItems({QStringLiteral("Lyman-"), QStringLiteral("Balmer-"), QStringLiteral("Paschen-"),
                              QStringLiteral("Brackett-")});
     Setze(ComboBoxSerie, 140, 47, 100, 26);
+    EditLinie->setAccessibleName(tr("Oder: Nummer der Linie, deren Photon es absorbieren soll (höchstens 4)"));
+    ComboBoxSerie->setAccessibleName(tr("Serie der Linie, deren Photon es absorbieren soll"));
     Text(PanelAbsorbe, QStringLiteral("-Serie absorbieren."), 8, 76, 150);
     Text(PanelAbsorbe, QStringLiteral("(max. 4)"), 170, 76, 90);
     BitBtnAbsorbiere = new BitBtn(QStringLiteral("&absorbiere!"), PanelAbsorbe);
@@ -116,6 +120,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     TrackBarTempo->setBereich(1, 4, 2);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 38, 220, 26);
+    TrackBarTempo->setAccessibleName(tr("Tempo der Animation"));
     TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
     SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     UpDownTempo = new UpDown(PanelAnimation);
@@ -151,6 +156,7 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
     connect(BitBtnAbsorbiere, &QPushButton::clicked, this, [this] { BitBtnAbsorbiereClick(); });
     connect(BitBtnBreak, &QPushButton::clicked, this, [this] { BitBtnBreakClick(); });
 
+    BildBeschreiben(Image1, tr("Energiestufen des Wasserstoffatoms mit den Serien"), [this] { return BildBeschreibung(); });
     BilderFreigebbar();  // at rest the picture shows the level and the limits alone; a flight ends on hide
 }
 
@@ -287,6 +293,7 @@ Ablauf TFormHAtomProbe3::Blinke(int von, int nach, int mal, int d)
 Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
 {
     fliegt_ = true;
+    sprung_ = Sprung{a, b, emission};
     BitBtnBreak->setEnabled(true);
     BitBtnEmittiere->setEnabled(false);
     BitBtnAbsorbiere->setEnabled(false);
@@ -336,6 +343,41 @@ Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     BitBtnAbsorbiere->setEnabled(true);
     pause = false;
     fliegt_ = false;
+    sprung_ = Sprung();
+}
+
+QString TFormHAtomProbe3::BildBeschreibung() const
+{
+    QString text = tr("Lyman-, Balmer-, Paschen- und Brackett-Serie als Säulen, jede auf der Stufe, auf der sie "
+                      "endet; links das Energieschema mit den Stufen 1 bis %1.")
+                       .arg(ProbeStufen);
+    const auto [a, b, emission] = sprung_;
+    if (a > 0) {
+        // the photon of the jump: line b − a of the series that ends on level a
+        const QString energie = EnergieText(double(Bindungsenergie(a)) - Bindungsenergie(b));
+        text += emission ? tr(" Das Atom springt von Stufe %1 auf Stufe %2 und sendet dabei ein Photon von %3 eV "
+                              "(%4 THz) aus, die %5. Linie der %6.")
+                               .arg(b)
+                               .arg(a)
+                               .arg(energie)
+                               .arg(PhotonFrequenz(a, b))
+                               .arg(b - a)
+                               .arg(SerienName(a))
+                         : tr(" Das Atom absorbiert ein Photon von %3 eV (%4 THz), die %5. Linie der %6, und springt "
+                              "dabei von Stufe %1 auf Stufe %2.")
+                               .arg(a)
+                               .arg(b)
+                               .arg(energie)
+                               .arg(PhotonFrequenz(a, b))
+                               .arg(b - a)
+                               .arg(SerienName(a));
+    } else {
+        const int n = Stufe();
+        text += tr(" Das Elektron ist auf Stufe %1 (%2 eV über dem Grundzustand).").arg(n).arg(EnergieText(Anregungsenergie(n)));
+    }
+    if (CheckBoxGrenzen->isChecked())
+        text += tr(" Die Seriengrenzen und die Ionisierungsgrenze sind markiert.");
+    return text;
 }
 
 void TFormHAtomProbe3::SchreibeHinweiseSelbst()

@@ -76,4 +76,11 @@ private:
     Wasserstoff::ProbeGeometrie g_;
     QImage elektron_;
     bool fliegt_ = false;  // a photon is on its way (the picture shows the flight)
+    // The jump of the flight going on, between levels a < b (a = 0: none).
+    struct Sprung {
+        int a = 0, b = 0;
+        bool emission = false;
+    };
+    Sprung sprung_;
+    QString BildBeschreibung() const;  // what the picture shows now, for screen readers
 };

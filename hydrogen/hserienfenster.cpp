@@ -23,6 +23,14 @@ QLabel *Text(QWidget *eltern, const QString &t, int x, int y, int breite, int ho
     return l;
 }
 
+// "a", "a und b", "a, b und c"
+QString Aufzaehlung(const QStringList &teile)
+{
+    if (teile.size() < 2)
+        return teile.join(QString());
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + teile.last();
+}
+
 }  // namespace
 
 TFormHSerien::TFormHSerien(QWidget *parent)
@@ -113,6 +121,7 @@ TFormHSerien::TFormHSerien(QWidget *parent)
     for (QCheckBox *b : {CheckBoxLinienBreite, CheckBoxGrenzen, CheckBoxMassstab, CheckBoxSpektrum})
         connect(b, &QCheckBox::toggled, this, [this] { Neuzeichnen(); });
 
+    BildBeschreiben(Image1, tr("Spektralserien des Wasserstoffatoms"), [this] { return BildBeschreibung(); });
     BilderFreigebbar();  // the picture follows the controls alone
 }
 
@@ -156,6 +165,62 @@ void TFormHSerien::ZeigeHSerien(bool wellenlaenge)
     HSerienEinstellung e = Einstellung();
     e.wellenlaenge = wellenlaenge;
     HSerienBild(Image1->canvas(), geometrie_).ZeigeHSerien(e);
+}
+
+QString TFormHSerien::BildBeschreibung() const
+{
+    const HSerienEinstellung e = Einstellung();
+    // the sixth series has no name in the picture
+    const auto name = [](int n) { return n <= 5 ? SerienName(n) : tr("%1. Serie").arg(n); };
+    const QString einheit = e.wellenlaenge ? QStringLiteral("nm") : QStringLiteral("THz");
+    const auto wert = [&e](double fTHz) {
+        return QString::number(Runde(e.wellenlaenge ? WellenlaengeNm(fTHz) : fTHz));
+    };
+
+    const QString ordnung = !e.wellenlaenge ? tr("nach Frequenzen geordnet")
+                            : e.massstab    ? tr("nach Wellenlängen geordnet im angepassten Maßstab")
+                                            : tr("nach Wellenlängen geordnet");
+    QString lage = e.trennung == 0    ? tr("alle auf gleicher Höhe")
+                   : e.trennung == 10 ? tr("jede in eigener Zeile")
+                                      : tr("senkrecht gegeneinander versetzt");
+    if (SerieBenannt(1, e.serien, e.trennung))
+        lage += tr(" und mit Namen");
+    QString text = tr("Die ersten %1 Serien des Wasserstoffspektrums mit je %2 Linien, %3, %4.")
+                       .arg(e.serien)
+                       .arg(e.linien)
+                       .arg(ordnung, lage);
+
+    // from the first line of the last series to the last line drawn of the Lyman series
+    const double tief = SerienFrequenz(e.serien, e.serien + 1), hoch = SerienFrequenz(1, 1 + e.linien);
+    text += QLatin1Char(' ');
+    text += e.wellenlaenge
+                ? tr("Die Linien reichen von %1 nm (Lyman-Serie) bis %2 nm (%3)").arg(wert(hoch), wert(tief), name(e.serien))
+                : tr("Die Linien reichen von %1 THz (%2) bis %3 THz (Lyman-Serie)").arg(wert(tief), name(e.serien), wert(hoch));
+    // series n and n + 1 overlap where the last line drawn of n + 1 lies beyond the first line of n
+    int ab = 0;
+    for (int n = 1; n < e.serien && !ab; ++n)
+        if (SerienFrequenz(n + 1, n + 1 + e.linien) >= SerienFrequenz(n, n + 1))
+            ab = n;
+    text += ab ? tr("; ab der %1 überlappen sich die Serien.").arg(name(ab)) : tr("; die Serien überlappen sich nicht.");
+
+    QStringList extras;
+    if (e.grenzen) {
+        QStringList grenzen;
+        for (int n = 1; n <= e.serien; ++n)
+            grenzen.append(wert(SerienGrenze(n)));
+        extras.append(tr("die Seriengrenzen sind markiert (%1 %2)").arg(Aufzaehlung(grenzen), einheit));
+    }
+    if (e.dick)
+        extras.append(tr("die ersten Linien sind dick gezeichnet"));
+    if (e.spektrum)  // the strip of 400 to 750 THz
+        extras.append(tr("oben zeigt ein Streifen das sichtbare Licht von %1 bis %2 %3")
+                          .arg(wert(e.wellenlaenge ? 750 : 400), wert(e.wellenlaenge ? 400 : 750), einheit));
+    if (!extras.isEmpty()) {
+        QString satz = extras.join(QStringLiteral("; ")) + QLatin1Char('.');
+        satz[0] = satz[0].toUpper();
+        text += QLatin1Char(' ') + satz;
+    }
+    return text;
 }
 
 WerteTabelle TFormHSerien::Werte() const

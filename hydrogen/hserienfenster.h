@@ -57,6 +57,7 @@ private:
 
     TrackBar *Regler(QWidget *eltern, int x, int y, int breite, int min, int max, int pos, UpDown *&updown);
     void Neuzeichnen();
+    QString BildBeschreibung() const;  // what the picture shows now, for screen readers
 
     Wasserstoff::HSerienLayout layout_;
     Wasserstoff::HSerienGeometrie geometrie_;

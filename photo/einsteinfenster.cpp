@@ -101,6 +101,8 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     for (QCheckBox *b : {CheckBoxDreieck, CheckBoxspektralLinien, CheckBoxSpektrum})
         connect(b, &QCheckBox::toggled, this, [this] { Zeichnen(); });
     connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { Zeichnen(); });
+    BildBeschreiben(Image1, tr("Einstein-Gerade: Energie der Photoelektronen über der Frequenz"),
+                    [this] { return BildBeschreibung(); });
 }
 
 QCheckBox *TFormEinsteinGl::MetallBox(int i) const
@@ -138,6 +140,11 @@ void TFormEinsteinGl::Zeichnen()
 {
     if (!BilderGezeichnet())
         return;  // a hidden window is drawn when it is shown
+    ZeichneEinstein(Image1->canvas(), achsen_, Ansicht());
+}
+
+EinsteinAnsicht TFormEinsteinGl::Ansicht() const
+{
     EinsteinAnsicht ansicht;
     ansicht.lampe = Lampen[std::clamp(RadioGroupSpektren->ItemIndex(), 0, 3)];
     std::copy(std::begin(gezeigt), std::end(gezeigt), std::begin(ansicht.gezeigt));
@@ -147,7 +154,49 @@ void TFormEinsteinGl::Zeichnen()
     ansicht.dreieck = CheckBoxDreieck->isEnabled() && CheckBoxDreieck->isChecked();
     ansicht.h = Planckkonstante;
     ansicht.e = Elementarladung;
-    ZeichneEinstein(Image1->canvas(), achsen_, ansicht);
+    return ansicht;
+}
+
+QString TFormEinsteinGl::BildBeschreibung() const
+{
+    const EinsteinAnsicht a = Ansicht();
+    const QString lampe = RadioGroupSpektren->items().value(std::clamp(RadioGroupSpektren->ItemIndex(), 0, 3));
+    QString text = tr("Kinetische Energie der Elektronen (eV) über der Frequenz des Lichts (THz) für die %1").arg(lampe);
+    if (a.spektralLinien)
+        text += tr(", mit ihren Spektrallinien");
+    if (a.spektrum)
+        text += tr("; darüber der sichtbare Bereich");
+    text += QLatin1Char('.');
+
+    // per metal shown: its points and, once they are joined, the intercepts of its line
+    QStringList metalle;
+    for (int m = 0; m < 4; ++m) {
+        if (!a.gezeigt[m])
+            continue;
+        const QString name = QString::fromUtf8(EinsteinMetalle[m].name);
+        const int punkte = int(Messpunkte(a.lampe, EinsteinMetalle[m].eV, a.h, a.e).size());
+        const QString anzahl = punkte == 1 ? tr("1 Messpunkt") : tr("%1 Messpunkte").arg(punkte);
+        const double eV = EinsteinMetalle[m].eV;
+        metalle << (a.verbinden ? tr("%1 (%2, Gerade mit den Achsenabschnitten %3\u00A0THz und %4\u00A0eV)")
+                                      .arg(name, anzahl)
+                                      .arg(Runde(GrenzfrequenzTHz(a.h, eV, a.e)))
+                                      .arg(KommaMitMinus(-eV, 2))
+                                : tr("%1 (%2)").arg(name, anzahl));
+    }
+    text += QLatin1Char(' ');
+    if (metalle.isEmpty())
+        text += tr("Kein Metall gewählt.");
+    else
+        text += tr("Metalle: %1.").arg(metalle.join(QStringLiteral(", ")));
+
+    const int erster = ErsterGezeigter(a.gezeigt);
+    if (a.dreieck && erster >= 0) {
+        const double eV = EinsteinMetalle[erster].eV;
+        text += QLatin1Char(' ') + tr("Steigungsdreieck bei %1: Höhe %2\u00A0eV, Breite %3\u00A0THz.")
+                                       .arg(QString::fromUtf8(EinsteinMetalle[erster].name), Komma(eV, 2))
+                                       .arg(Runde(GrenzfrequenzTHz(a.h, eV, a.e)));
+    }
+    return text;
 }
 
 void TFormEinsteinGl::SchreibeHinweisSelbst()

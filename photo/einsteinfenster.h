@@ -47,6 +47,10 @@ private:
     Photoeffekt::EinsteinAchsen achsen_;
     TColor Zeichengrund = 0;
 
+    // What the plot shows, from the controls.
+    Photoeffekt::EinsteinAnsicht Ansicht() const;
+    // What the plot shows now, for screen readers.
+    QString BildBeschreibung() const;
     QCheckBox *MetallBox(int i) const;
     void CheckBoxMetallClick(int i);
     void CheckBoxVerbLinienClick();

@@ -162,6 +162,8 @@ void GegenfeldFenster::Aufbauen()
     };
     lauf_.quantZeigen = [this](int k, bool zeichnen) { QuantZeigen(k, zeichnen); };
     DatenSchaltSkizze();
+    BildBeschreiben(Image1, tr("Photozelle mit Lampe, Gegenspannung und Messgerät"),
+                    [this] { return BildBeschreibung(); });
 
     connect(BitBtnabbrechen, &QPushButton::clicked, this, [this] { BitBtnabbrechenClick(); });
     connect(TrackBarSpannung, &QSlider::valueChanged, this, [this] { TrackBarSpannungChange(); });
@@ -169,6 +171,34 @@ void GegenfeldFenster::Aufbauen()
             [this] { TrackBarSpannung->setPosition(UpDownSpannung->Position()); });
     connect(TrackBarI, &QSlider::valueChanged, this, [this] { IntensitaetChange(); });
     connect(PanelLichtwahl, &Lampenwahl::geaendert, this, [this] { LichtwahlGeaendert(); });
+}
+
+QString GegenfeldFenster::BildBeschreibung() const
+{
+    const QString metallName = QString::fromUtf8(Metalle[std::clamp(metall, 0, MetallAnzahl - 1)].name).trimmed();
+    QString text = tr("Photozelle mit einer Schicht aus %1, Gegenspannung %2.").arg(metallName, SpannungsText(U));
+    const QString licht =
+        QStringLiteral("%1\u00A0THz (%2\u00A0nm)").arg(frequenz_).arg(Lampenwahl::WellenlaengeNm(frequenz_));
+    text += QLatin1Char(' ');
+    if (an) {
+        const QString bild = WellenModell()    ? tr(", als Wellen dargestellt")
+                             : QuantenModell() ? tr(", als Photonen dargestellt")
+                                               : QString();
+        text += tr("Die Lampe strahlt Licht von %1 mit der Intensität %2 ein%3.").arg(licht).arg(intensitaet).arg(bild);
+    } else {
+        text += tr("Die Lampe ist aus (eingestellt: %1, Intensität %2).").arg(licht).arg(intensitaet);
+    }
+    const int prozent = Runde(100 * lauf_.ausschlag);
+    text += QLatin1Char(' ') + (prozent > 0 ? tr("Das Messgerät zeigt einen Ausschlag von %1\u00A0% des Vollausschlags.")
+                                                  .arg(prozent)
+                                            : tr("Das Messgerät zeigt keinen Ausschlag."));
+    if (LaufAktiv())
+        text += QLatin1Char(' ') + tr("In diesem Ablauf ausgelöste Elektronen: %1, davon am Ring angekommen: %2; "
+                                      "gerade unterwegs: %3.")
+                                       .arg(lauf_.gestartet)
+                                       .arg(lauf_.trefferGesamt)
+                                       .arg(lauf_.elektronenImFlug);
+    return text;
 }
 
 // ---- drawing ------------------------------------------------------------------------------

@@ -138,6 +138,8 @@ private:
     void LinseZeichnen();
     void LichtAus();
     void Geaendert(const QRect &r) { schmutz_ += r; }
+    // What the picture shows now, for screen readers.
+    QString BildBeschreibung() const;
 
     struct Gezeichnet {
         bool an = false;

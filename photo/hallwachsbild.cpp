@@ -108,8 +108,8 @@ QVector<QRect> BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k,
     const int x = k.plattenX + k.abstand, y = k.plattenOben;
     Text(c, x + 8, y + 100, QStringLiteral("Metallplatte"), Zinkfarbe);
     Text(c, x + 8, y + 130, QStringLiteral("(z.\u00A0B. Zink)"), Zinkfarbe);
+    // light cyan letters: readable on the dark background
     Text(c, x + 8, y + 220, QStringLiteral("Elektronen"), 16776960);
-    Text(c, x + 9, y + 219, QStringLiteral("Elektronen"), 16711680);
     if (stromkreis) {
         const QString ring[] = {QStringLiteral("Metall-Ring"), QStringLiteral("oder -Netz"), QStringLiteral("worauf"),
                                 QStringLiteral("Elektronen"), QStringLiteral("treffen")};
@@ -182,7 +182,6 @@ QVector<QRect> BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool 
     for (int i = 0; i < 5; ++i)
         Text(c, k.zelleRechts + 8, k.y0 + 20 + 30 * i, schicht[i], Zinkfarbe);
     Text(c, k.zelleRechts + 8, k.y0 + 220, QStringLiteral("Elektronen"), 16776960);
-    Text(c, k.zelleRechts + 9, k.y0 + 221, QStringLiteral("Elektronen"), 16711680);
     const QString ring[] = {QStringLiteral("Metall-Ring,"), QStringLiteral("auf den"), QStringLiteral("Elektronen"),
                             QStringLiteral("treffen"), QStringLiteral("(„Auffänger“)")};
     for (int i = 0; i < 5; ++i)

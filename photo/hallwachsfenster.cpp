@@ -138,6 +138,37 @@ void HallwachsFenster::Aufbauen()
     connect(CheckBoxBeschriftung, &QCheckBox::toggled, this, [this] { CheckBoxBeschriftungClick(); });
 }
 
+void HallwachsFenster::BildBeschreibenMit(const QString &name, BildTexte texte)
+{
+    BildBeschreiben(Image1, name, [this, t = std::move(texte)] { return BildBeschreibung(t); });
+}
+
+QString HallwachsFenster::BildBeschreibung(const BildTexte &t) const
+{
+    const QString licht = RadioGroupUVLicht->items().value(uv ? 1 : 0).trimmed();  // "UV-Licht"
+    QString text = an ? tr("Die Lampe bestrahlt %1 mit %2, Lichtintensität %3.").arg(t.ziel, licht).arg(intensitaet)
+                      : tr("Die Lampe ist aus (Experiment mit %1, Lichtintensität %2).").arg(licht).arg(intensitaet);
+    text += QLatin1Char(' ');
+    if (stromkreis) {
+        const int prozent = Runde(100 * ausschlag);
+        text += prozent > 0 ? tr("%1 sind über das Messgerät und eine Spannungsquelle verbunden; es zeigt einen "
+                                 "Ausschlag von %2\u00A0% des Vollausschlags.")
+                                  .arg(t.verbunden)
+                                  .arg(prozent)
+                            : tr("%1 sind über das Messgerät und eine Spannungsquelle verbunden; es zeigt keinen "
+                                 "Ausschlag.")
+                                  .arg(t.verbunden);
+    } else {
+        text += t.ohneKreis;
+    }
+    const int n = strom_.Fliegende();
+    const QString &wohin = stromkreis ? t.fliegenMitKreis : t.fliegenOhneKreis;
+    text += QLatin1Char(' ') + (n == 0   ? tr("Kein Elektron fliegt.")
+                                : n == 1 ? tr("1 Elektron fliegt %1.").arg(wohin)
+                                         : tr("%1 Elektronen fliegen %2.").arg(n).arg(wohin));
+    return text;
+}
+
 // ---- drawing ------------------------------------------------------------------------------
 
 void HallwachsFenster::BilderZeichnen()
@@ -404,6 +435,9 @@ TFormHallwachs::TFormHallwachs(QWidget *parent)
 {
     UVGeschwindigkeit = HallwachsUVGeschwindigkeit();
     Aufbauen();
+    BildBeschreibenMit(tr("Versuch mit Zinkplatte und Lampe"),
+                       {tr("die Zinkplatte"), tr("Platte und Metallring"), tr("Die Platte ist geerdet."),
+                        tr("zum Metallring"), tr("von der Platte weg")});
 }
 
 void TFormHallwachs::DatenSchaltSkizze()

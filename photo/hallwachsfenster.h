@@ -73,6 +73,17 @@ protected:
 
     // Creates the controls and computes the sketch; call at the end of the derived constructor.
     void Aufbauen();
+
+    // What the pictures' descriptions (screen readers) say differently in the two windows.
+    struct BildTexte {
+        QString ziel;              // what the light falls on (accusative)
+        QString verbunden;         // the two parts that the circuit connects
+        QString ohneKreis;         // the sentence for the sketch without circuit
+        QString fliegenMitKreis;   // where released electrons fly, with circuit
+        QString fliegenOhneKreis;  // and without
+    };
+    // Names the picture and has it described from the state; after Aufbauen().
+    void BildBeschreibenMit(const QString &name, BildTexte texte);
     // The sprites and the whole sketch, drawn anew on every show.
     void BilderZeichnen() override;
 
@@ -135,6 +146,7 @@ private:
     // Puts what changed on screen.
     void Zeigen();
 
+    QString BildBeschreibung(const BildTexte &t) const;
     void ErzeugeLichtwahl(const Texte &texte);
     void ErzeugeSchaltung(const Texte &texte);
     void ErzeugeSimulation();

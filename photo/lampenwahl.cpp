@@ -115,6 +115,8 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
         return streifen;
     });
     ImageSpektrum->setCursor(Qt::PointingHandCursor);
+    ImageSpektrum->setAccessibleName(tr("Spektrum der Lampe"));
+    ImageSpektrum->setBeschreibung([this] { return SpektrumBeschreibung(); });
     connect(ImageSpektrum, &Bild::mausRunter, this, [this](Qt::MouseButton knopf, int x, int) {
         if (knopf == Qt::LeftButton)
             ImageSpektrumClick(x);
@@ -198,7 +200,46 @@ void Lampenwahl::FrequenzWellenlBeschriften()
         p->setTextFarbe(TextFarbeAuf(farbe));
     }
     PanelFrequenz->setCaption(QStringLiteral("%1\u00A0THz").arg(Frequenz));
-    PanelWellenlaenge->setCaption(QStringLiteral("%1\u00A0nm").arg(Runde(3e5 / Frequenz)));
+    PanelWellenlaenge->setCaption(QStringLiteral("%1\u00A0nm").arg(WellenlaengeNm(Frequenz)));
+}
+
+int Lampenwahl::WellenlaengeNm(int frequenzTHz) { return frequenzTHz > 0 ? Runde(3e5 / frequenzTHz) : 0; }
+
+QString Lampenwahl::SpektrumBeschreibung() const
+{
+    const QString gewaehlt =
+        QStringLiteral("%1\u00A0THz (%2\u00A0nm)").arg(Frequenz).arg(WellenlaengeNm(Frequenz));
+    if (Art == 4)
+        return tr("Kontinuierliches Spektrum der Glühlampe von %1\u00A0THz (Rot) bis %2\u00A0THz (Violett); "
+                  "gewählt ist %3.")
+            .arg(StreifenVon)
+            .arg(StreifenBis)
+            .arg(gewaehlt);
+    // the lines the strip draws, by frequency
+    QList<int> linien;
+    const Linienspektrum &gas = Gase[Art];
+    for (int i = 0; i < std::clamp(gas.Anzahl, 0, 9); ++i)
+        if (FrequenzWaehlbar(gas.Linie[i].FrequenzTHz))
+            linien << gas.Linie[i].FrequenzTHz;
+    std::sort(linien.begin(), linien.end());
+    QStringList zahlen;
+    for (int f : linien)
+        zahlen << QString::number(f);
+    QString liste = zahlen.join(QStringLiteral(", "));
+    if (zahlen.size() > 1)
+        liste = zahlen.mid(0, zahlen.size() - 1).join(QStringLiteral(", ")) + tr(" und ") + zahlen.last();
+    const QString gase[] = {tr("Cadmium"), tr("Helium"), tr("Quecksilber"), tr("Neon")};
+    if (linien.isEmpty())
+        return tr("Linienspektrum von %1: keine Linie zwischen %2 und %3\u00A0THz.")
+            .arg(gase[Art])
+            .arg(StreifenVon)
+            .arg(StreifenBis);
+    return tr("Linienspektrum von %1 zwischen %2 und %3\u00A0THz mit Linien bei %4\u00A0THz; hervorgehoben ist "
+              "die gewählte Linie bei %5.")
+        .arg(gase[Art])
+        .arg(StreifenVon)
+        .arg(StreifenBis)
+        .arg(liste, gewaehlt);
 }
 
 void Lampenwahl::PageControlFrequenzChange()

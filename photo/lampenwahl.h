@@ -51,6 +51,10 @@ public:
     // Redraws the strip if it is made; else it is drawn from the choice when first used.
     void ZeichneSpektrum();
     void FrequenzWellenlBeschriften();
+    // The wavelength in nm that the panels show for a frequency in THz.
+    static int WellenlaengeNm(int frequenzTHz);
+    // What the strip shows now, for screen readers.
+    QString SpektrumBeschreibung() const;
 
 signals:
     // The chosen frequency or kind of lamp has changed.

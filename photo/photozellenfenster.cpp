@@ -27,6 +27,9 @@ TFormPhotozelle5::TFormPhotozelle5(QWidget *parent)
     UVGeschwindigkeit = PhotozellenUVGeschwindigkeit(PlanckLiteratur);
     PanelSimulation = PanelLicht;
     Aufbauen();
+    BildBeschreibenMit(tr("Vakuum-Photozelle mit Lampe"),
+                       {tr("die lichtempfindliche Metallschicht der Photozelle"), tr("Metallschicht und Ring"),
+                        tr("Kein Messgerät ist angeschlossen."), tr("zum Ring"), tr("zum Ring")});
 }
 
 void TFormPhotozelle5::DatenSchaltSkizze()

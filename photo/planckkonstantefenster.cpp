@@ -81,6 +81,7 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     Setze(BitBtnRechne, 8, 100, links, 30);
     EditPlanckK = new QLineEdit(QStringLiteral("  h = "), PanelRechne);
     EditPlanckK->setReadOnly(true);
+    EditPlanckK->setAccessibleName(tr("Berechnete Planck-Konstante"));
     SetzeSchrift(EditPlanckK, QStringLiteral("Trebuchet MS"), 11, true);
     Setze(EditPlanckK, 8, 134, links, 26);
     y += 176 + 6;

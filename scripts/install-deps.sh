@@ -4,6 +4,8 @@
 #   --with-screenshots  also what the screenshot tools need
 #   --with-packaging    also what cpack needs for the .deb
 #   --with-fuzzing      also clang with libFuzzer (scripts/fuzz.sh)
+#   --with-screenreader also the desktop's accessibility bus and its Python client
+#                       (scripts/bildschirmleser.sh)
 set -euo pipefail
 
 packages=(
@@ -18,6 +20,7 @@ for arg in "$@"; do
     --with-screenshots) packages+=(xvfb openbox xdotool x11-utils x11-apps imagemagick) ;;
     --with-packaging) packages+=(dpkg-dev file) ;;
     --with-fuzzing) packages+=(clang libclang-rt-14-dev) ;;  # scripts/fuzz.sh
+    --with-screenreader) packages+=(xvfb openbox at-spi2-core python3-pyatspi dbus-x11) ;;
   esac
 done
 

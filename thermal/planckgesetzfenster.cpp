@@ -3,7 +3,27 @@
 #include "bild.h"
 #include "strahlungssteuerung.h"
 
+#include <cmath>
+
 using namespace Waermestrahlung;
+
+namespace {
+
+// "6,63 · 10⁻³⁴" as the constants picture writes the value.
+QString Zehnerpotenz(double wert)
+{
+    int exponent = 0;
+    const QString mantisse = Mantisse(wert, exponent);
+    if (!std::isfinite(wert))
+        return mantisse;
+    static const char16_t hoch[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString potenz = exponent < 0 ? QStringLiteral("⁻") : QString();
+    for (QChar z : QString::number(std::abs(exponent)))
+        potenz += QChar(hoch[z.digitValue()]);
+    return mantisse + QStringLiteral("\u00A0·\u00A010") + potenz;
+}
+
+}  // namespace
 
 TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     : StrahlungsFenster(QStringLiteral("  Das Strahlungsgesetz von Max Planck"), 100, parent)
@@ -34,6 +54,45 @@ TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
     connect(ImageKonstanten, &Bild::geklickt, this, [this] { ImageKonstantenClick(); });
 
     Anfangswerte();
+    BildBeschreiben(Image1, tr("Strahlungskurven nach Planck"), [this] { return BildBeschreibung(); });
+    BildBeschreiben(ImageGesetzFr, tr("Planck’sches Strahlungsgesetz über der Frequenz"), [] {
+        return tr("S = 2·h·f³/c² · 1/(e^(h·f/(k·T)) − 1). Ein Körper der Temperatur T strahlt pro m² und sr zwischen "
+                  "f und f + df die Leistung S · df ab; die Kurve zeigt dagegen die Leistung pro "
+                  "Wellenlängenintervall, eingetragen bei f = c/λ.");
+    });
+    BildBeschreiben(ImageGesetzWL, tr("Planck’sches Strahlungsgesetz über der Wellenlänge"), [] {
+        return tr("S = 2·h·c²/λ⁵ · 1/(e^(h·c/(λ·k·T)) − 1). Ein Körper mit der absoluten Temperatur T strahlt im "
+                  "Wellenlängenbereich von λ bis λ + dλ pro m² und sr die Leistung S · dλ ab (W·m⁻³·sr⁻¹).");
+    });
+    BildBeschreiben(ImageKonstanten, tr("Konstanten des Strahlungsgesetzes"), [] { return KonstantenBeschreibung(); });
+}
+
+QString TFormPlanckGesetz::BildBeschreibung() const
+{
+    const PlanckZustand z = Zustand();
+    QString text = AchsenSatz(z, z.mitSpektrum ? tr(", mit dem markierten und farbig gezeigten sichtbaren Bereich")
+                                               : tr(", mit dem markierten sichtbaren Bereich"));
+    const QList<int> Ts = GezeigteTemperaturen(z);
+    text += QLatin1Char(' ');
+    if (Ts.isEmpty()) {
+        text += tr("Keine Temperatur gewählt.");
+    } else if (Ts.size() == 1) {
+        const QString wo = MaximumText(z, Ts.first());
+        text += wo.isEmpty() ? tr("Strahlungskurve für %1\u00A0K.").arg(Ts.first())
+                             : tr("Strahlungskurve für %1\u00A0K mit dem Maximum %2.").arg(Ts.first()).arg(wo);
+    } else {
+        const QString maxima = MaximaListe(z, Ts);
+        text += maxima.isEmpty() ? tr("Strahlungskurven für %1.").arg(Temperaturliste(Ts))
+                                 : tr("Strahlungskurven mit den Maxima %1.").arg(maxima);
+    }
+    return text;
+}
+
+QString TFormPlanckGesetz::KonstantenBeschreibung()
+{
+    return tr("h = %1\u00A0J·s (Planck’sche Konstante), c = %2\u00A0m/s (Lichtgeschwindigkeit), "
+              "k = %3\u00A0J/K (Boltzmann-Konstante).")
+        .arg(Zehnerpotenz(Planckkonstante), Zehnerpotenz(Lichtgeschwindigkeit), Zehnerpotenz(Boltzmann));
 }
 
 void TFormPlanckGesetz::BilderZeichnen()

@@ -52,6 +52,9 @@ private:
     void ErzeugeUntereTafeln();
     void FormelBilderZeigen();
     bool bereit() const;
+    // What the pictures show now, for screen readers.
+    QString BildBeschreibung() const;
+    static QString KonstantenBeschreibung();
 
     Waermestrahlung::PlanckLayout layout_;
 };

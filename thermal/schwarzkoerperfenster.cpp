@@ -15,6 +15,7 @@ QCheckBox *FarbigeBox(QWidget *eltern, const QString &text, TColor farbe, int x,
 {
     auto *b = new QCheckBox(text, eltern);
     SetzeFarbe(b, farbe);
+    SetzeTextFarbe(b, TextFarbeAuf(farbe));  // black or white, whichever reads better on it
     Setze(b, x, y, b->sizeHint().width() + 8, 22);
     return b;
 }
@@ -47,6 +48,7 @@ TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
     BitBtnZurueck->raise();
 
     Anfangswerte();  // the curves are drawn when the window is shown
+    BildBeschreiben(Image1, tr("Strahlungskurven des Schwarzen Körpers"), [this] { return BildBeschreibung(); });
 }
 
 void TFormSchwarzkoerper::ErzeugeKurvenTafel()
@@ -124,6 +126,47 @@ void TFormSchwarzkoerper::ZeichneKurven()
         return;
     Skalen();
     SchwarzkoerperBild(Image1->canvas(), Masse()).ZeichneKurven(Zustand());
+}
+
+QString TFormSchwarzkoerper::BildBeschreibung() const
+{
+    const SchwarzkoerperZustand z = Zustand();
+    QString text = AchsenSatz(z, z.mitSpektrum ? tr(", mit dem Spektrum des sichtbaren Lichts") : QString());
+
+    QStringList arten;
+    if (z.gemessen)
+        arten << tr("gemessen");
+    if (z.wien)
+        arten << tr("nach Wien");
+    if (z.rayleighJeans)
+        arten << tr("nach Rayleigh-Jeans");
+    if (z.wienRelativ)
+        arten << tr("Verhältnis „Wien“ : „gemessen“");
+    if (z.rayleighJeansRelativ)
+        arten << tr("Verhältnis „Rayleigh-Jeans“ : „gemessen“");
+    const QList<int> Ts = GezeigteTemperaturen(z);
+    const QString verschiebung = tr("die Kurve des Wien’schen Verschiebungsgesetzes durch die Maxima");
+    text += QLatin1Char(' ');
+    if (!arten.isEmpty() && !Ts.isEmpty())
+        text += tr("Kurven für %1: %2").arg(Temperaturliste(Ts), Aufzaehlung(arten)) +
+                (z.verschiebung ? tr("; dazu %1.").arg(verschiebung) : QStringLiteral("."));
+    else if (z.verschiebung)
+        text += tr("Gezeichnet ist nur %1.").arg(verschiebung);
+    else if (Ts.isEmpty())
+        text += tr("Keine Temperatur gewählt.");
+    else
+        text += tr("Keine Kurve gewählt.");
+
+    if (z.gemessen && Ts.size() == 1) {
+        const QString wo = MaximumText(z, Ts.first());
+        if (!wo.isEmpty())
+            text += QLatin1Char(' ') + tr("Die gemessene Kurve hat ihr Maximum %1.").arg(wo);
+    } else if (z.gemessen && Ts.size() > 1) {
+        const QString maxima = MaximaListe(z, Ts);
+        if (!maxima.isEmpty())
+            text += QLatin1Char(' ') + tr("Maxima der gemessenen Kurven %1.").arg(maxima);
+    }
+    return text;
 }
 
 void TFormSchwarzkoerper::SchreibeHinweiseSelbst()

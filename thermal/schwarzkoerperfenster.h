@@ -51,6 +51,8 @@ private:
 
     void ErzeugeKurvenTafel();
     void ErzeugeUntereTafeln();
+    // What the picture shows now, for screen readers.
+    QString BildBeschreibung() const;
 
     Waermestrahlung::SchwarzkoerperLayout layout_;
 };

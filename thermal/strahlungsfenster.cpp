@@ -2,6 +2,7 @@
 
 #include "bild.h"
 #include "strahlungssteuerung.h"
+#include "strahlungswerte.h"
 
 using namespace Waermestrahlung;
 
@@ -160,6 +161,63 @@ void StrahlungsFenster::ZustandFuellen(StrahlungsZustand &z) const
 }
 
 void StrahlungsFenster::FormActivate() { Neuzeichnen(); }
+
+QString StrahlungsFenster::AchsenSatz(const StrahlungsZustand &z, const QString &zusatz) const
+{
+    const QString achse =
+        z.ueberFrequenz ? tr("Strahlungsleistung über der Frequenz von 0 bis %1\u00A0THz").arg(z.positionFrequenz * 10)
+                        : tr("Strahlungsleistung über der Wellenlänge von 0 bis %1\u00A0nm").arg(z.positionWLaenge * 10);
+    return achse + zusatz +
+           tr("; die Bildhöhe entspricht der maximalen Strahlungsleistung bei %1\u00A0K.").arg(z.refTemperatur);
+}
+
+QString StrahlungsFenster::MaximumText(const StrahlungsZustand &z, int T) const
+{
+    const bool uF = z.ueberFrequenz;
+    // over frequency the curve is the wavelength density at λ = c/ν: its maximum lies at c/λmax
+    const double q = uF ? MaximumNu(T, z.h) : MaximumLambda(T, z.h);  // Hz or m
+    const double wert = uF ? q / 1e12 : q * 1e9;                       // THz or nm
+    if (!(wert > 0 && wert < 1e9))
+        return {};
+    QString text = tr("bei %1\u00A0%2").arg(Runde(wert)).arg(uF ? QStringLiteral("THz") : QStringLiteral("nm"));
+    const Diagrammmasse m = Masse();
+    if (wert > Achsenbereich(z, m))
+        return text + tr(" (rechts außerhalb der Achse)");
+    // The Planck window's shapes differ from the densities by a constant factor only: the
+    // heights relative to the reference maximum are the same.
+    const double skala = uF ? SkalaFrequenz(m.L, z.positionFrequenz) : SkalaWellenlaenge(m.L, z.positionWLaenge);
+    const double hoehe = KurvenHoehe(Kurvenart::Gemessen, uF, q * skala, T, skala,
+                                     StrahlungsReferenz(z.refTemperatur, z.h), m.Hmax, z.h);
+    if (hoehe > m.Y0)
+        text += tr(" (über dem oberen Bildrand)");
+    return text;
+}
+
+QString StrahlungsFenster::MaximaListe(const StrahlungsZustand &z, const QList<int> &temperaturen) const
+{
+    QStringList maxima;
+    for (int T : temperaturen) {
+        const QString wo = MaximumText(z, T);
+        if (!wo.isEmpty())
+            maxima << tr("für %1\u00A0K %2").arg(T).arg(wo);
+    }
+    return Aufzaehlung(maxima);
+}
+
+QString StrahlungsFenster::Temperaturliste(const QList<int> &temperaturen)
+{
+    QStringList teile;
+    for (int T : temperaturen)
+        teile << QStringLiteral("%1\u00A0K").arg(T);
+    return Aufzaehlung(teile);
+}
+
+QString StrahlungsFenster::Aufzaehlung(const QStringList &teile)
+{
+    if (teile.size() < 2)
+        return teile.join(QString());
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + tr(" und ") + teile.last();
+}
 
 void StrahlungsFenster::RadioGroupTempWahlClick()
 {

@@ -122,6 +122,21 @@ protected:
     // The settings both windows' controls give.
     void ZustandFuellen(Waermestrahlung::StrahlungsZustand &z) const;
 
+    // ---- the picture's description (screen readers) ----
+    // What the axes show: the quantity and its range (zusatz follows the range), and the
+    // temperature whose maximum is the picture height.
+    QString AchsenSatz(const Waermestrahlung::StrahlungsZustand &z, const QString &zusatz) const;
+    // Where the Planck curve of T peaks on the axis shown ("bei 580 nm"), and whether the peak
+    // lies right of the axis or above the picture; empty where it cannot be computed.
+    QString MaximumText(const Waermestrahlung::StrahlungsZustand &z, int T) const;
+    // The maxima of the curves of the temperatures ("für 3000 K bei 966 nm und für 5000 K bei
+    // 580 nm"); empty where none can be computed.
+    QString MaximaListe(const Waermestrahlung::StrahlungsZustand &z, const QList<int> &temperaturen) const;
+    // "3000 K und 5000 K"
+    static QString Temperaturliste(const QList<int> &temperaturen);
+    // "a", "a und b", "a, b und c"
+    static QString Aufzaehlung(const QStringList &teile);
+
 private:
     int achsenRand_;
 };

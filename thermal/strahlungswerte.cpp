@@ -13,17 +13,6 @@ struct Spalte {
     double T;
 };
 
-QList<int> temperaturen(const StrahlungsZustand &z)
-{
-    if (z.variabel)
-        return {z.varTemperatur};
-    QList<int> liste;
-    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
-        if (z.temperatur[i])
-            liste << FesteTemperaturen[i];
-    return liste;
-}
-
 WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const QList<Spalte> &spalten, double h)
 {
     WerteTabelle t;
@@ -50,6 +39,17 @@ WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const Q
 QString temperatur(int T) { return QStringLiteral(" T = %1 K").arg(T); }
 }  // namespace
 
+QList<int> GezeigteTemperaturen(const StrahlungsZustand &z)
+{
+    if (z.variabel)
+        return {z.varTemperatur};
+    QList<int> liste;
+    for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i)
+        if (z.temperatur[i])
+            liste << FesteTemperaturen[i];
+    return liste;
+}
+
 double Tabellenschritt(double bereich, int maxZeilen)
 {
     if (!(bereich > 0) || !std::isfinite(bereich) || maxZeilen < 1)
@@ -70,7 +70,7 @@ double Achsenbereich(const StrahlungsZustand &z, const Diagrammmasse &m)
 WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammmasse &m, double h)
 {
     const bool f = z.ueberFrequenz;
-    const QList<int> Ts = temperaturen(z);
+    const QList<int> Ts = GezeigteTemperaturen(z);
     QList<Spalte> spalten;
     auto familie = [&](bool an, const QString &name, double (*nu)(double, double, double),
                        double (*lambda)(double, double, double),
@@ -91,7 +91,7 @@ WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammm
 WerteTabelle PlanckWerte(const PlanckZustand &z, const Diagrammmasse &m, double h)
 {
     QList<Spalte> spalten;
-    for (int T : temperaturen(z))
+    for (int T : GezeigteTemperaturen(z))
         spalten << Spalte{QStringLiteral("Planck") + temperatur(T) + einheit, z.ueberFrequenz ? PlanckNu : PlanckLambda,
                           double(T)};
     return tabelle(z, m, spalten, h);

@@ -15,6 +15,10 @@ double Tabellenschritt(double bereich, int maxZeilen = 500);
 // The axis range shown (THz over frequency, nm over wavelength).
 double Achsenbereich(const StrahlungsZustand &z, const Diagrammmasse &m);
 
+// The temperatures (K) whose curves are shown: the variable one, or the ticked fixed ones in
+// drawing order.
+QList<int> GezeigteTemperaturen(const StrahlungsZustand &z);
+
 // With Planck's constant h: the measured, Wien and Rayleigh–Jeans densities (W·m⁻³·sr⁻¹) and the two ratios that
 // are ticked, for the ticked fixed temperatures or the variable one. Only the x column
 // when no curve is shown.

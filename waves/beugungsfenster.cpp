@@ -61,6 +61,7 @@ TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welle
     ErzeugeTitel(Q("Beugung einer ebenen Welle"), layout_.titel.left(), layout_.titel.top(), layout_.titel.width(),
                  layout_.titel.height());
     Image1 = new Bild(this);
+    BildBeschreiben(Image1, tr("Beugungsbild: Welle und Blende"), [this] { return BildBeschreibung(); });
     ErzeugeLinkeSpalte();
     ErzeugeRechteSpalte();
 
@@ -266,6 +267,7 @@ void TFormBeugung3::Vorbereiten()
         BitBtnStop->setText(Q("&unterbrechen"));
     if (BilderGezeichnet())
         BeugungsBild(Image1->canvas(), z_).Vorbereiten(grund_);
+    inhalt_ = Inhalt::Blende;
 }
 
 void TFormBeugung3::Stoppen()
@@ -330,6 +332,7 @@ Ablauf TFormBeugung3::SimulationEinf()
     BeugungsBild bild(Image1->canvas(), z_);
     for (t_ = Startzeit(z_.m, z_.w);; ++t_) {
         bild.AnimationsFrame(t_);
+        inhalt_ = Inhalt::Welle;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
@@ -344,6 +347,7 @@ Ablauf TFormBeugung3::SimulationKompl()
     for (t_ = 0;;) {
         if (intensitaetZeigen_) {
             bild.ZeichneIntensitaet();
+            inhalt_ = Inhalt::Intensitaet;
             while (intensitaetZeigen_ && !Gestoppt())
                 co_await Warte(std::uint32_t(std::max(Verzoegerung, 1)));
             if (Gestoppt())
@@ -351,11 +355,102 @@ Ablauf TFormBeugung3::SimulationKompl()
             continue;  // resume the wave where it stopped
         }
         bild.ZeichneWellen(t_);
+        inhalt_ = Inhalt::Welle;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
         ++t_;
     }
+}
+
+// ---- screen readers --------------------------------------------------------------------------
+
+QString TFormBeugung3::BildBeschreibung() const
+{
+    QStringList saetze;
+    const QString lambda = QString::number(Runde(z_.w.lambda));
+    const Art art = z_.simulation ? ArtFolge[std::clamp(RadioGroupArtBeugung->ItemIndex(), 0, 5)] : Art::Spalt;
+    if (!z_.simulation) {
+        saetze << (z_.kante ? tr("Idealisierte Animation: Beugung einer ebenen Welle an einer Kante; "
+                                 "Wellenlänge %1\u00A0Pixel.")
+                            : tr("Idealisierte Animation: Beugung einer ebenen Welle an einem Spalt; "
+                                 "Wellenlänge %1\u00A0Pixel."))
+                      .arg(lambda);
+    } else {
+        // the widths as the bars' scales give them (see SkalaSpaltB)
+        const int b = TrackBarSpaltB->Position();
+        switch (art) {
+        case Art::Spalt:
+            saetze << tr("Simulation: Beugung an einem Spalt von %1\u00A0Pixel Breite; Wellenlänge %2\u00A0Pixel.")
+                          .arg(QString::number(2 * b), lambda);
+            break;
+        case Art::ZweiSpalten:
+            saetze << tr("Simulation: Beugung an einem Doppelspalt, jeder Spalt %1\u00A0Pixel breit, Abstand der "
+                         "Spalte %2\u00A0Pixel; Wellenlänge %3\u00A0Pixel.")
+                          .arg(QString::number(b / 2), QString::number(2 * TrackBarSpaltAbst->Position()), lambda);
+            break;
+        case Art::Gitter:
+            saetze << tr("Simulation: Beugung an einem Gitter mit der Gitterkonstante %1\u00A0Pixel; "
+                         "Wellenlänge %2\u00A0Pixel.")
+                          .arg(QString::number(2 * TrackBarGitterKonst->Position()), lambda);
+            break;
+        case Art::Kante:
+            saetze << tr("Simulation: Beugung an einer Kante; Wellenlänge %1\u00A0Pixel.").arg(lambda);
+            break;
+        case Art::Hindernis:
+            saetze << tr("Simulation: Beugung an einem Hindernis von %1\u00A0Pixel Breite; "
+                         "Wellenlänge %2\u00A0Pixel.")
+                          .arg(QString::number(2 * b), lambda);
+            break;
+        case Art::Ohne:
+            saetze << tr("Simulation: eine ebene Welle ohne Blende; Wellenlänge %1\u00A0Pixel.").arg(lambda);
+            break;
+        }
+    }
+
+    if (!PanelIchRechne->isHidden()) {
+        saetze << tr("Die Wellen hinter der Blende werden gerade berechnet.");
+        return saetze.join(QLatin1Char(' '));
+    }
+    switch (inhalt_) {
+    case Inhalt::Blende:
+        saetze << (art == Art::Ohne ? tr("Noch ist keine Welle gezeichnet.")
+                                    : tr("Noch ist keine Welle gezeichnet, nur die Blende."));
+        break;
+    case Inhalt::Intensitaet:
+        saetze << tr("Gezeigt wird die zeitlich gemittelte Intensität hinter der Blende: je heller, desto größer.");
+        break;
+    case Inhalt::Welle:
+        if (z_.simulation) {
+            saetze << (art == Art::Ohne ? tr("Die ebene Welle läuft ungehindert von links nach rechts.")
+                                        : tr("Von links läuft die ebene Welle auf die Blende zu; dahinter zeigt die "
+                                             "Simulation die Überlagerung der Elementarwellen aus allen offenen "
+                                             "Stellen."));
+            break;
+        }
+        {
+            // the plane front is at x = c·t, the diaphragm at x = 0
+            const double front = z_.w.c() * t_;
+            const bool dahinter = !z_.frischerStart || front > 0;
+            if (z_.einzelZug && t_ >= Laufzeit(z_.m, z_.w))
+                saetze << tr("Der Wellenzug hat das Bild verlassen.");
+            else if (!dahinter)
+                saetze << tr("Die ebene Welle läuft von links auf die Blende zu.");
+            else
+                saetze << (z_.kante ? tr("Hinter der Kante breitet sich die Welle auch in den Bereich des "
+                                         "geometrischen Schattens aus.")
+                                    : tr("Hinter dem Spalt breitet sich die Welle auch in den Bereich des "
+                                         "geometrischen Schattens aus."));
+            if (z_.pfeileVor && z_.pfeileNach && dahinter)
+                saetze << tr("Pfeile zeigen die Ausbreitungsrichtungen der ungebeugten und der gebeugten Welle.");
+            else if (z_.pfeileVor)
+                saetze << tr("Pfeile zeigen die Ausbreitungsrichtung der ungebeugten Welle.");
+            else if (z_.pfeileNach && dahinter)
+                saetze << tr("Pfeile zeigen die Ausbreitungsrichtungen der gebeugten Welle.");
+        }
+        break;
+    }
+    return saetze.join(QLatin1Char(' '));
 }
 
 // ---- handlers ----------------------------------------------------------------------------

@@ -126,4 +126,9 @@ private:
     bool intensitaetZeigen_ = false;
     TColor grund_ = 0;
     int t_ = 0;
+
+    // What the picture shows, for screen readers.
+    enum class Inhalt { Blende, Welle, Intensitaet };
+    Inhalt inhalt_ = Inhalt::Blende;
+    QString BildBeschreibung() const;
 };

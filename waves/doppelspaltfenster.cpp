@@ -42,6 +42,7 @@ TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
+    BildBeschreiben(Image1, tr("Schirm mit den Auftreffpunkten"), [this] { return BildBeschreibung(); });
 
     ErzeugeSpalte();
     ErzeugeUnten();
@@ -89,12 +90,14 @@ void TFormDoppelspalt::ErzeugeSpalte()
     TrackBarSehBreite->setTickPosition(QSlider::TicksBelow);
     TrackBarSehBreite->setTickInterval(15);
     Setze(TrackBarSehBreite, 4, 24, 112, 30);
+    TrackBarSehBreite->setAccessibleName(tr("Blickrichtung von links oder rechts"));
     UpDownSehBreite = new UpDown(PanelSehrichtung, Qt::Horizontal);
     UpDownSehBreite->setBereich(-45, 45, 40);  // the bar's range: a click never jumps
     Setze(UpDownSehBreite, 30, 56, 40, 20);
     TrackBarSehHoehe = new TrackBar(Qt::Vertical, PanelSehrichtung);
     TrackBarSehHoehe->setBereich(45, 80, 75);
     Setze(TrackBarSehHoehe, 124, 4, 28, 73);
+    TrackBarSehHoehe->setAccessibleName(tr("Blickrichtung von oben"));
     UpDownSehHoehe = new UpDown(PanelSehrichtung);
     UpDownSehHoehe->setBereich(45, 80, 75);
     UpDownSehHoehe->setSchritt(-1);
@@ -200,7 +203,12 @@ void TFormDoppelspalt::ZeichneAlles()
 
 // The screen, cleared, with what is ticked and the apparatus in front of it; the hits are
 // added by the run and stay (the picture is kept when the window is hidden).
-void TFormDoppelspalt::BilderZeichnen() { DoppelspaltBild(Image1->canvas(), z_).ZeichneAlles(); }
+void TFormDoppelspalt::BilderZeichnen()
+{
+    DoppelspaltBild(Image1->canvas(), z_).ZeichneAlles();
+    aufSchirm_ = 0;
+    gespiegelt_ = false;
+}
 
 void TFormDoppelspalt::ApparatNeu()
 {
@@ -271,6 +279,8 @@ Ablauf TFormDoppelspalt::Simulation()
             if (!z.angenommen)
                 continue;
             neu |= bild.Treffer(z.a, z.c, vierfach_);
+            ++aufSchirm_;
+            gespiegelt_ = gespiegelt_ || vierfach_;
             k_ = ++k;
             ++imStapel;
             if (k == 1024)
@@ -331,6 +341,48 @@ void TFormDoppelspalt::BitBtnLoeschenClick()
     ZeichneAlles();
     if (!z_.lampe)
         BitBtnLoeschen->setEnabled(false);
+}
+
+// ---- screen readers ---------------------------------------------------------------------------
+
+QString TFormDoppelspalt::BildBeschreibung() const
+{
+    QStringList saetze;
+    if (z_.mit)
+        saetze << (z_.lampe ? tr("Schräge Ansicht der Versuchsanordnung: Die sehr schwache Lampe leuchtet durch den "
+                                 "Doppelspalt auf den Schirm.")
+                            : tr("Schräge Ansicht der Versuchsanordnung: Lampe, Doppelspalt und Schirm; die Lampe ist "
+                                 "aus."));
+    else
+        saetze << (z_.m.n > 1 ? tr("Der Schirm von vorn, vergrößert.") : tr("Der Schirm von vorn."));
+
+    if (aufSchirm_ == 0)
+        saetze << tr("Noch kein Quant ist auf dem Schirm angekommen.");
+    else if (aufSchirm_ == 1)
+        saetze << tr("Bisher ist ein Quant auf dem Schirm angekommen.");
+    else
+        saetze << (gespiegelt_ ? tr("Bisher sind %1 Quanten auf dem Schirm angekommen, zum Teil vierfach gespiegelt "
+                                    "eingezeichnet.")
+                               : tr("Bisher sind %1 Quanten auf dem Schirm angekommen."))
+                      .arg(aufSchirm_);
+
+    if (z_.graph) {
+        // the maxima of the intensity right of the middle; fainter ones than 5 % of the middle hardly show
+        int seitlich = 0;
+        for (std::size_t u = 1; u + 1 < z_.I.size(); ++u)
+            seitlich += z_.I[u] > z_.I[u - 1] && z_.I[u] >= z_.I[u + 1] && z_.I[u] >= 0.05;
+        if (seitlich == 0)
+            saetze << tr("Die blaue Kurve der Wellenintensität hat ein einziges Maximum in der Mitte.");
+        else
+            saetze << (seitlich == 1 ? tr("Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der "
+                                          "Mitte und ein weiteres zu jeder Seite.")
+                                     : tr("Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der "
+                                          "Mitte und %1 weitere zu jeder Seite.")
+                                           .arg(seitlich));
+    }
+    if (z_.klassisch)
+        saetze << tr("Graue Streifen zeigen, wie hell der Schirm nach der Wellentheorie mit starker Lichtquelle wäre.");
+    return saetze.join(QLatin1Char(' '));
 }
 
 // ---- texts ------------------------------------------------------------------------------------

@@ -84,4 +84,9 @@ private:
     bool vierfach_ = false;
     int k_ = 0;
     bool gestoppt_ = false; // the last run was stopped (or cut off) before its hits were complete
+
+    // ---- what the picture shows, for screen readers ----
+    int aufSchirm_ = 0;        // hits painted since the screen was last drawn afresh
+    bool gespiegelt_ = false;  // some of them painted four-fold, mirrored
+    QString BildBeschreibung() const;
 };

@@ -3,6 +3,7 @@
 #include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QApplication>
 
@@ -30,6 +31,7 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     ErzeugeTitel(Q("Die Heisenberg’sche Unschärferelation"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
     Image1 = new Bild(this);
+    BildBeschreiben(Image1, tr("Spalt mit Licht und Photonen"), [this] { return BildBeschreibung(); });
     ErzeugeTextTafel();
     ErzeugeSpalte();
     ErzeugeUnten();
@@ -64,6 +66,7 @@ void TFormHeisenberg::BilderZeichnen()
     }
     HeisenbergBild bild(Image1->canvas(), z_);
     bild.Loeschen();
+    inhalt_ = {};
     AlleNichtGezeichnet();
     bild.ImageVorbereiten();
 }
@@ -91,6 +94,7 @@ void TFormHeisenberg::ErzeugeTextTafel()
     SetzeSchrift(CheckBoxNeuText, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuText, 10, unten - 2 * knopfH - 32, innen, 20);
     RichEditText = new RichEdit(PanelText);
+    RichEditText->setAccessibleName(tr("Erklärung des Schritts"));
     RichEditText->setHintergrund(FarbeTextGrund);
     Setze(RichEditText, 8, 40, innen, unten - 2 * knopfH - 32 - 4 - 40);
     connect(BitBtnWeiter, &QPushButton::clicked, this, [this] { BitBtnWeiterClick(); });
@@ -170,6 +174,7 @@ void TFormHeisenberg::ImageSetzen(int a, TColor farbe)
     Image1->setBildGroesse(r.width(), r.height());
     z_.m = MasseVon(a_, layout_.U);
     AlleNichtGezeichnet();
+    inhalt_ = {};
     if (!BilderGezeichnet())
         return;
     Canvas &c = Image1->canvas();
@@ -213,8 +218,11 @@ void TFormHeisenberg::BildNeu()
         return;
     HeisenbergBild bild(Image1->canvas(), z_);
     bild.Loeschen();
-    if (an && IntensitaetGezeigt() && !neuRichtung_)
+    inhalt_ = {};
+    if (an && IntensitaetGezeigt() && !neuRichtung_) {
         bild.ZeichneIntensitaetZoom();
+        inhalt_.intensitaet = true;
+    }
     bild.ImageVorbereiten();
     if (an && schritt_ >= 3)
         for (int i = 0; i < int(ph_.size()); ++i)
@@ -276,6 +284,7 @@ void TFormHeisenberg::Startbild()
 {
     if (BilderGezeichnet())
         HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    inhalt_ = {};
     AlleNichtGezeichnet();
     for (auto &p : ph_)
         p.aktiv = false;
@@ -355,8 +364,10 @@ Ablauf TFormHeisenberg::Simulation()
     // photons of an earlier run vanish; the slots start afresh
     for (int i = 0; i < int(ph_.size()); ++i)
         SpriteLoeschen(i);
-    if (IntensitaetGezeigt())
+    if (IntensitaetGezeigt()) {
         HeisenbergBild(c, z_).ZeichneIntensitaetZoom();
+        inhalt_.intensitaet = true;
+    }
     HeisenbergBild(c, z_).ImageVorbereiten();
     if (schritt_ >= 2)
         for (int i = 0; i < int(ph_.size()); ++i) {
@@ -378,6 +389,7 @@ Ablauf TFormHeisenberg::Simulation()
         if (schritt_ <= 2) {
             bild.ZeichneWellen(t_);
             AlleNichtGezeichnet();  // the frame covers the whole picture
+            inhalt_.welle = true;
             neu = QRegion(QRect(QPoint(), Image1->bildGroesse()));
         }
         if (schritt_ >= 2)
@@ -393,8 +405,10 @@ Ablauf TFormHeisenberg::Simulation()
                     continue;
                 }
                 neu += SpriteLoeschen(i);
-                if (schritt_ == 3 && CheckBoxSpur->isChecked())
+                if (schritt_ == 3 && CheckBoxSpur->isChecked()) {
                     neu += bild.Spur(bild.Pixel(p.x, p.y));
+                    inhalt_.spuren = true;
+                }
                 Bewege(p);
                 if (Verlaesst(p, z_.m, schritt_)) {
                     p.aktiv = false;
@@ -425,6 +439,7 @@ void TFormHeisenberg::TrackBarSpaltBChange()
     WerteLesen();
     if (BilderGezeichnet())
         HeisenbergBild(Image1->canvas(), z_).Loeschen();
+    inhalt_ = {};
     AlleNichtGezeichnet();
     Stoppen();
 }
@@ -470,6 +485,60 @@ void TFormHeisenberg::RadioGroupZeichenflaecheClick()
 }
 
 void TFormHeisenberg::BitBtnInfoClick() { BitBtnHinweisClick(); }
+
+// ---- screen readers ---------------------------------------------------------------------------------------
+
+QString TFormHeisenberg::BildBeschreibung() const
+{
+    const int s = schritt_;
+    const QString breite = QString::number(2 * z_.b);  // as the slit-width bar's scale shows it
+    const QString lambda = QString::number(Runde(z_.lambda));
+    const bool minimum = z_.theta1 < M_PI / 2;  // see ErstesMinimum
+    const QString alpha = Komma(z_.theta1 * 180 / M_PI, 1) + QStringLiteral("°");
+    QStringList saetze;
+    if (s == 4)
+        saetze << tr("In wirklicher Größe: ein Spalt von %1\u00A0Pixel Breite, dahinter abgedeckt.").arg(breite);
+    else
+        saetze << (Vergroessert(s) ? tr("Verkleinert im Maßstab 1 : 10: Licht der Wellenlänge %1\u00A0Pixel fällt "
+                                        "von links auf einen Spalt von %2\u00A0Pixel Breite.")
+                                   : tr("In wirklicher Größe: Licht der Wellenlänge %1\u00A0Pixel fällt von links "
+                                        "auf einen Spalt von %2\u00A0Pixel Breite."))
+                      .arg(lambda, breite);
+    if (s == 4)
+        saetze << tr("Die Ortsachse x zeigt nach oben; zwei Pfeile von der Spaltmitte zu den Rändern markieren die "
+                     "Ortsunschärfe Δx = %1\u00A0Pixel, die halbe Spaltbreite.")
+                      .arg(z_.b);
+    else if (s == 5)
+        saetze << tr("Die Ortsachse x zeigt nach oben, quer zur Flugrichtung.");
+    if (s == 6)
+        saetze << (minimum ? tr("Impulspfeile p: einer geradeaus, zwei unter α = %1 zu den ersten Minima; ihre "
+                                "Querkomponente Δp ist %2·p.")
+                                 .arg(alpha, Komma(std::sin(z_.theta1), 2))
+                           : tr("Impulspfeile p: einer geradeaus und zwei quer dazu, denn es gibt kein erstes Minimum; "
+                                "die Querkomponente Δp ist so groß wie p."));
+    else if (s != 4)
+        saetze << (minimum ? tr("Das erste Minimum der Beugung liegt unter α = %1 zur Flugrichtung.").arg(alpha)
+                           : tr("Der Spalt ist nicht breiter als die Wellenlänge: Es gibt kein erstes Minimum, das "
+                                "Licht breitet sich hinter dem Spalt nach allen Seiten aus."));
+
+    if (!PanelIchRechne->isHidden())
+        saetze << tr("Die Lichtwelle hinter dem Spalt wird gerade berechnet.");
+    else if (inhalt_.welle)
+        saetze << tr("Hinter dem Spalt breitet sich die Lichtwelle gebeugt aus.");
+    else if (s <= 2)
+        saetze << tr("Noch ist keine Lichtwelle gezeichnet.");
+    if (inhalt_.intensitaet)
+        saetze << tr("Die Lichtintensität hinter dem Spalt ist eingezeichnet: je heller, desto größer.");
+    const bool photonen = std::any_of(gezeichnet_.begin(), gezeichnet_.end(), [](const Gezeichnet &g) { return g.ja; });
+    if (photonen)
+        saetze << (s == 4  ? tr("Photonen fliegen einzeln von links heran und werden an der Abdeckung absorbiert.")
+                   : minimum ? tr("Photonen fliegen einzeln durch den Spalt, die meisten zwischen die beiden ersten "
+                                  "Minima.")
+                             : tr("Photonen fliegen einzeln durch den Spalt, in verschiedene Richtungen."));
+    if (inhalt_.spuren)
+        saetze << tr("Ihre Flugbahnen sind als Spuren eingezeichnet.");
+    return saetze.join(QLatin1Char(' '));
+}
 
 // ---- texts --------------------------------------------------------------------------------------------
 

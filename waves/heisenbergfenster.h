@@ -120,4 +120,13 @@ private:
     int a_ = 4;
     int t_ = 0;
     bool neuFeld_ = true, neuRichtung_ = true;
+
+    // ---- what the picture shows besides the step's slit and decorations, for screen readers ----
+    struct Inhalt {
+        bool welle = false;        // a frame of the light wave
+        bool intensitaet = false;  // the zoomed intensity
+        bool spuren = false;       // photon traces
+    };
+    Inhalt inhalt_;
+    QString BildBeschreibung() const;
 };

@@ -156,11 +156,11 @@ void ZeichneLambdaMarker(Canvas &c, int lambda, const QString &text, bool unten,
     c.font.name = QStringLiteral("Trebuchet MS");
     c.font.size = 10;
     c.font.bold = true;
-    c.font.color = Grau;
+    c.font.color = AchsenGrau;  // readable on the window's dark blue
     c.brush.style = PinselStil::Clear;
     c.textOut((c.width() - c.textWidth(text)) / 2, 0, text);
     c.brush.style = PinselStil::Solid;
-    c.pen = Stift{Grau, 2, PenStil::Solid, PenModus::Copy};
+    c.pen = Stift{AchsenGrau, 2, PenStil::Solid, PenModus::Copy};
     const int u = c.width() / 2 + 1, h = lambda / 2;
     const int B = unten ? c.height() : c.height() - 6;
     const int quer = unten ? c.height() - 6 : B - 6;

@@ -3,10 +3,12 @@
 #include "bausteine.h"
 #include "bild.h"
 #include "richtext.h"
+#include "zahltext.h"
 
 #include <QLayout>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Interferenz;
 
@@ -84,6 +86,7 @@ TFormInterferenz::TFormInterferenz(QWidget *parent)
     erzeugt_ = true;
     werte_ = BerechneWerte(Steuerung());
     Vorbereiten();  // places and captions; the pictures are drawn when the window is shown
+    BilderBeschreiben();
 }
 
 // The markers and the pictures' background; FormActivate then prepares the pictures.
@@ -300,6 +303,8 @@ void TFormInterferenz::Vorbereiten()
     if (!erzeugt_)
         return;
     werte_ = BerechneWerte(Steuerung());
+    seilZeit_ = -1;
+    wasserZeit_ = -1;
     BitBtnStop->setText(QStringLiteral("&unterbrechen"));
     FormatVorbereiten();
     if (BilderGezeichnet()) {
@@ -454,14 +459,18 @@ void TFormInterferenz::BilderZeigen()
         w->setVisible(!seil);
 }
 
+QString TFormInterferenz::LambdaEinsText() const
+{
+    if (werte_.d == 1 && werte_.w == 1)
+        return QStringLiteral("Wellenlänge:");
+    if (werte_.d == 1 && RadioGroupGleicheW->ItemIndex() == 1)
+        return QStringLiteral("Wellenlänge 1:");
+    return QStringLiteral("gemeinsame Wellenlänge:");
+}
+
 void TFormInterferenz::ImageLambdaEinsVorbereiten()
 {
-    QString text = QStringLiteral("gemeinsame Wellenlänge:");
-    if (werte_.d == 1 && werte_.w == 1)
-        text = QStringLiteral("Wellenlänge:");
-    else if (werte_.d == 1 && RadioGroupGleicheW->ItemIndex() == 1)
-        text = QStringLiteral("Wellenlänge 1:");
-    ZeichneLambdaMarker(ImageLambdaEins->canvas(), werte_.lambda1, text, false, Zeichengrund);
+    ZeichneLambdaMarker(ImageLambdaEins->canvas(), werte_.lambda1, LambdaEinsText(), false, Zeichengrund);
 }
 
 void TFormInterferenz::ImageLambdaZweiVorbereiten()
@@ -471,17 +480,23 @@ void TFormInterferenz::ImageLambdaZweiVorbereiten()
 
 void TFormInterferenz::Image1DimVorbereiten(bool mitSeil)
 {
+    seilZeit_ = -1;
     for (Bild *b : {Image1Dim, Image1DimEins, Image1DimZwei})
         SeilVorbereiten(b->canvas(), Zeichengrund, layout_.R, mitSeil, markierung_, masse_);
+}
+
+Zentren TFormInterferenz::WasserZentren() const
+{
+    if (werte_.w == 1)
+        return RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts;
+    return RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts : Zentren::BeideLinks;
 }
 
 // The water picture with its axes and centres, both sections, and the intensity picture.
 void TFormInterferenz::Image2DimVorbereiten()
 {
-    const Zentren art = werte_.w == 1 ? (RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts)
-                                      : (RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts
-                                                                               : Zentren::BeideLinks);
-    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    wasserZeit_ = -1;
+    const WasserLauf l = WasserLaufVon(werte_, WasserZentren(), wasser_.X0, wasser_.Y0);
     Canvas &c = Image2Dim->canvas();
     c.brush.color = Zeichengrund;
     c.fillRect(0, 0, c.width(), c.height());
@@ -542,8 +557,10 @@ void TFormInterferenz::RadioGroupKnotenClick()
         return;
     markierung_ = KnotenOderBauch(RadioGroupKnoten->ItemIndex() == 0, RadioGroupPhasen->ItemIndex() == 1,
                                   werte_.lambda1, Zufall(2) - 1, layout_.R);
-    if (!an && BilderGezeichnet())
+    if (!an && BilderGezeichnet()) {
+        seilZeit_ = -1;
         SeilVorbereiten(Image1Dim->canvas(), Zeichengrund, layout_.R, true, markierung_, masse_);
+    }
 }
 
 void TFormInterferenz::FormActivate()
@@ -565,10 +582,9 @@ Ablauf TFormInterferenz::Simulation()
         const bool zwei = werte_.w == 2, links = RadioGroupRichtung1->ItemIndex() == 0;
         co_await SimulationSeilwellen(zwei || links, zwei || !links);
     } else if (werte_.w == 1) {
-        co_await Simulation1WasserWelle(RadioGroupRichtung1->ItemIndex() == 0 ? Zentren::Links : Zentren::Rechts);
+        co_await Simulation1WasserWelle(WasserZentren());
     } else {
-        co_await Simulation2Wasserwellen(RadioGroupRichtung2->ItemIndex() == 0 ? Zentren::LinksRechts
-                                                                               : Zentren::BeideLinks);
+        co_await Simulation2Wasserwellen(WasserZentren());
     }
 }
 
@@ -581,6 +597,7 @@ Ablauf TFormInterferenz::SimulationSeilwellen(bool links, bool rechts)
     double t = 0;
     for (;;) {
         ZeichneSeilFrame(bilder, l, t, markierung_, masse_, Zeichengrund);
+        seilZeit_ = t;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
@@ -607,10 +624,243 @@ Ablauf TFormInterferenz::Wasserwellen(Zentren art, bool zweiZentren)
         ZeichneSchnitte(ImageSchnittWaagr->canvas(), ImageSchnittSenkr->canvas(), l, t, Q);
         Achsen2Dim(Image2Dim->canvas(), l.X0, l.Y0);
         ZeichneZentren(Image2Dim->canvas(), l, zentrumLinks_, zentrumRechts_);
+        wasserZeit_ = t;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt() || (l.einzelzug && t >= l.laufzeit))
             break;
     }
+}
+
+// ---- screen readers ----------------------------------------------------------------------
+
+void TFormInterferenz::BilderBeschreiben()
+{
+    BildBeschreiben(Image1Dim, tr("Seil"), [this] { return SeilBeschreibung(0); });
+    BildBeschreiben(Image1DimEins, tr("Seil nur mit Welle 1"), [this] { return SeilBeschreibung(1); });
+    BildBeschreiben(Image1DimZwei, tr("Seil nur mit Welle 2"), [this] { return SeilBeschreibung(2); });
+    BildBeschreiben(Image2Dim, tr("Wasseroberfläche"), [this] { return WasserBeschreibung(); });
+    BildBeschreiben(ImageIntensitaet, tr("Zeitlich gemittelte Intensität auf der Wasseroberfläche"),
+                    [this] { return IntensitaetBeschreibung(); });
+    BildBeschreiben(ImageSchnittWaagr, tr("Schnitt AB durch die Wasseroberfläche"),
+                    [this] { return SchnittBeschreibung(true); });
+    BildBeschreiben(ImageSchnittSenkr, tr("Schnitt CD durch die Wasseroberfläche"),
+                    [this] { return SchnittBeschreibung(false); });
+    BildBeschreiben(ImageLambdaEins, tr("Markierung der Wellenlänge"), [this] { return LambdaBeschreibung(false); });
+    BildBeschreiben(ImageLambdaZwei, tr("Markierung der Wellenlänge 2"), [this] { return LambdaBeschreibung(true); });
+}
+
+QString TFormInterferenz::Wellenlaengen(double weg, double lambda) const
+{
+    const int n = lambda > 0 ? int(std::floor(weg / lambda)) : 0;
+    if (n <= 0)
+        return tr("noch keine Wellenlänge");
+    return n == 1 ? tr("eine Wellenlänge") : tr("%1 Wellenlängen").arg(n);
+}
+
+// welle 0: the rope with the superposition; 1 and 2: the wave from the left or the right end alone.
+QString TFormInterferenz::SeilBeschreibung(int welle) const
+{
+    const bool zwei = werte_.w == 2 && welle == 0;
+    const bool verschieden = werte_.w == 2 && RadioGroupGleicheW->ItemIndex() == 1;
+    const bool einzelzug = werte_.einzelzug;
+    const double laenge = 2.0 * layout_.R;
+    const double lambda = welle == 2 ? werte_.lambda2 : werte_.lambda1;
+    QStringList saetze;
+    if (welle == 1) {
+        saetze << tr("Nur die Welle vom linken Ende, ohne die zweite.");
+    } else if (welle == 2) {
+        saetze << tr("Nur die Welle vom rechten Ende, ohne die erste.");
+    } else if (!zwei) {
+        const QString richtung =
+            RadioGroupRichtung1->ItemIndex() == 0 ? tr("von links nach rechts") : tr("von rechts nach links");
+        saetze << (einzelzug ? tr("Ein Wellenzug aus einem Berg und einem Tal läuft %1 über das Seil.")
+                             : tr("Eine fortlaufende Welle läuft %1 über das Seil."))
+                      .arg(richtung);
+    } else {
+        saetze << (einzelzug ? tr("Von beiden Enden laufen zwei %1 Wellenzüge aus je einem Berg und einem Tal "
+                                  "aufeinander zu; die Enden schwingen %2.")
+                             : tr("Von beiden Enden laufen zwei %1 fortlaufende Wellen aufeinander zu; die Enden "
+                                  "schwingen %2."))
+                      .arg(verschieden ? tr("verschiedene") : tr("gleiche"),
+                           werte_.sigma < 0 ? tr("gegenphasig") : tr("gleichphasig"));
+    }
+    if (welle == 0) {
+        if (zwei && verschieden)
+            saetze << tr("Auf das Seil passen %1 Wellenlängen der Welle 1 und %2 der Welle 2.")
+                          .arg(Komma(laenge / werte_.lambda1, 1), Komma(laenge / werte_.lambda2, 1));
+        else
+            saetze << tr("Auf das Seil passen %1 Wellenlängen.").arg(Komma(laenge / werte_.lambda1, 1));
+        if (werte_.w == 2 && !verschieden)
+            saetze << (RadioGroupKnoten->ItemIndex() == 0 ? tr("Ein Knoten ist markiert.")
+                                                           : tr("Ein Bauch ist markiert."));
+        else if (markierung_.anzahl == 1)
+            saetze << tr("Ein Punkt des Seils ist markiert.");
+        else if (markierung_.anzahl > 1)
+            saetze << tr("%1 Punkte des Seils sind markiert.").arg(markierung_.anzahl);
+    }
+
+    if (seilZeit_ < 0) {
+        saetze << tr("Das Seil ist in Ruhe.");
+        return saetze.join(QLatin1Char(' '));
+    }
+    // how far the fronts have come: each starts at its end and runs c per unit of time
+    const double weg = werte_.c * seilZeit_;
+    if (!zwei) {
+        if (!werte_.frischerStart)
+            saetze << tr("Die Welle füllt das ganze Seil.");
+        else if (einzelzug && weg > laenge + lambda)
+            saetze << tr("Der Wellenzug hat das Seil verlassen.");
+        else if (weg >= laenge)
+            saetze << (einzelzug ? tr("Der Wellenzug erreicht das andere Ende des Seils.")
+                                 : tr("Die Welle füllt das ganze Seil."));
+        else
+            saetze << tr("Die Wellenfront hat %1 zurückgelegt.").arg(Wellenlaengen(weg, lambda));
+    } else {
+        const double R = layout_.R;
+        const int lambda2 = verschieden ? werte_.lambda2 : werte_.lambda1;
+        const QString stehend = verschieden ? tr("Die Wellen überlagern sich auf dem ganzen Seil.")
+                                            : tr("Auf dem ganzen Seil schwingt eine stehende Welle.");
+        if (!werte_.frischerStart)
+            saetze << stehend;
+        else if (weg < R)
+            saetze << tr("Die Wellen haben sich noch nicht getroffen.");
+        else if (einzelzug && weg <= R + (werte_.lambda1 + lambda2) / 2.0)
+            saetze << tr("Die Wellenzüge treffen sich in der Mitte und überlagern sich.");
+        else if (einzelzug && weg > laenge + std::max(werte_.lambda1, lambda2))
+            saetze << tr("Die Wellenzüge haben das Seil verlassen.");
+        else if (einzelzug)
+            saetze << tr("Die Wellenzüge sind durcheinander hindurchgelaufen.");
+        else if (weg < laenge)
+            saetze << tr("Die Wellen überlagern sich im mittleren Teil des Seils.");
+        else
+            saetze << stehend;
+    }
+    return saetze.join(QLatin1Char(' '));
+}
+
+QString TFormInterferenz::WasserBeschreibung() const
+{
+    const Zentren art = WasserZentren();
+    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    QStringList saetze;
+    const QString phase = l.sigma < 0 ? tr("gegenphasig") : tr("gleichphasig");
+    const QString wellen =
+        l.einzelzug ? tr("je einen Wellenzug aus einem Berg und einem Tal") : tr("fortlaufende Wellen");
+    switch (art) {
+    case Zentren::Links:
+    case Zentren::Rechts:
+        saetze << (l.einzelzug ? tr("Ein Zentrum %1 sendet einen Wellenzug aus einem Berg und einem Tal aus.")
+                               : tr("Ein Zentrum %1 sendet eine fortlaufende Welle aus."))
+                      .arg(art == Zentren::Links ? tr("am linken Rand") : tr("am rechten Rand"));
+        break;
+    case Zentren::LinksRechts:
+        saetze << tr("Zwei Zentren, am linken und am rechten Rand, schwingen %1 und senden %2 aus.").arg(phase, wellen);
+        break;
+    case Zentren::BeideLinks:
+        saetze << tr("Zwei Zentren übereinander am linken Rand schwingen %1 und senden %2 aus.").arg(phase, wellen);
+        break;
+    }
+    saetze << tr("Das Bild ist %1 Wellenlängen breit; die rote Linie AB führt waagrecht, die blaue Linie CD "
+                 "senkrecht durch seine Mitte.")
+                  .arg(Komma(2.0 * l.X0 / l.q.lambda, 1));
+
+    if (wasserZeit_ < 0) {
+        saetze << tr("Das Wasser ist in Ruhe.");
+        return saetze.join(QLatin1Char(' '));
+    }
+    // the front's distance from its centre, and that of the farthest corner from a centre
+    const double weg = l.q.c * wasserZeit_;
+    double fern = 0;
+    for (int sx : {-1, 1})
+        for (int sy : {-1, 1}) {
+            fern = std::max(fern, std::hypot(sx * l.X0 - l.z1x, sy * l.Y0 - l.z1y));
+            if (l.zwei())
+                fern = std::max(fern, std::hypot(sx * l.X0 - l.z2x, sy * l.Y0 - l.z2y));
+        }
+    const QString ganz = l.zwei() ? tr("Die Wellen bedecken das ganze Bild.") : tr("Die Welle bedeckt das ganze Bild.");
+    if (!l.frischerStart)
+        saetze << ganz;
+    else if (l.einzelzug && weg > fern + l.q.lambda)
+        saetze << (l.zwei() ? tr("Die Wellenzüge haben das Bild verlassen.")
+                            : tr("Der Wellenzug hat das Bild verlassen."));
+    else if (weg >= fern)
+        saetze << (l.einzelzug ? (l.zwei() ? tr("Die Wellenzüge laufen aus dem Bild hinaus.")
+                                           : tr("Der Wellenzug läuft aus dem Bild hinaus."))
+                               : ganz);
+    else
+        saetze << (l.zwei() ? tr("Die Wellenfronten sind %1 von ihren Zentren entfernt.")
+                            : tr("Die Wellenfront ist %1 vom Zentrum entfernt."))
+                      .arg(Wellenlaengen(weg, l.q.lambda));
+    return saetze.join(QLatin1Char(' '));
+}
+
+QString TFormInterferenz::IntensitaetBeschreibung() const
+{
+    const Zentren art = WasserZentren();
+    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    if (!l.zwei() || l.einzelzug)
+        return tr("Leer: Die Intensität wird für zwei Zentren mit fortlaufenden Wellen gezeigt.");
+    // the bright stripes (at least half the largest intensity) that the line AB crosses, for
+    // centres left and right, or the line CD, for two centres at the left edge
+    const bool ab = art == Zentren::LinksRechts;
+    const int n = ab ? l.X0 : l.Y0;
+    int streifen = 0;
+    bool hell = false;
+    for (int i = -n; i <= n; ++i) {
+        const bool jetzt = (ab ? Intensitaet(l, i, 0) : Intensitaet(l, 0, i)) >= 0.5;
+        streifen += jetzt && !hell;
+        hell = jetzt;
+    }
+    const QString linie = ab ? QStringLiteral("AB") : QStringLiteral("CD");
+    return tr("Zeitlich gemittelte Intensität der beiden Wellen: hell, wo sie sich verstärken, dunkel, wo sie sich "
+              "auslöschen.") +
+           QLatin1Char(' ') +
+           (streifen == 1 ? tr("Die Linie %1 kreuzt einen hellen Streifen.").arg(linie)
+                          : tr("Die Linie %1 kreuzt %2 helle Streifen.").arg(linie).arg(streifen));
+}
+
+QString TFormInterferenz::SchnittBeschreibung(bool ab) const
+{
+    const Zentren art = WasserZentren();
+    const WasserLauf l = WasserLaufVon(werte_, art, wasser_.X0, wasser_.Y0);
+    const QString linie = ab ? QStringLiteral("AB") : QStringLiteral("CD");
+    QStringList saetze;
+    if (wasserZeit_ < 0)
+        saetze << tr("Das Wasser ist in Ruhe: Längs der Linie %1 zeigt die Kurve keine Auslenkung.").arg(linie);
+    else
+        saetze << tr("Die Kurve zeigt die Auslenkung der Wasseroberfläche längs der Linie %1 in diesem Augenblick.")
+                      .arg(linie);
+    if (ab && art != Zentren::BeideLinks)
+        saetze << tr("Die graue Strecke auf der Nulllinie ist eine Wellenlänge lang.");
+    if (l.zwei() && !l.einzelzug) {
+        // the line's ends and middle as far from the one centre as from the other
+        auto gleichWeit = [&l](double x, double y) {
+            return std::abs(std::hypot(x - l.z1x, y - l.z1y) - std::hypot(x - l.z2x, y - l.z2y)) < 1e-6;
+        };
+        const bool gleich = ab ? gleichWeit(-l.X0, 0) && gleichWeit(0, 0) && gleichWeit(l.X0, 0)
+                               : gleichWeit(0, -l.Y0) && gleichWeit(0, 0) && gleichWeit(0, l.Y0);
+        if (gleich)
+            saetze << (l.sigma > 0 ? tr("Jeder Punkt dieser Linie ist von beiden Zentren gleich weit entfernt: Die "
+                                        "Wellen verstärken sich hier.")
+                                   : tr("Jeder Punkt dieser Linie ist von beiden Zentren gleich weit entfernt; da "
+                                        "sie gegenphasig schwingen, löschen sich die Wellen hier aus."));
+        else if (ab && l.z1y == 0 && l.z2y == 0)
+            saetze << tr("Die Linie verbindet die beiden Zentren: Zwischen ihnen bildet sich eine stehende Welle.");
+    }
+    return saetze.join(QLatin1Char(' '));
+}
+
+QString TFormInterferenz::LambdaBeschreibung(bool zwei) const
+{
+    QString text = zwei ? QStringLiteral("Wellenlänge 2") : LambdaEinsText();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    const double lambda = zwei ? werte_.lambda2 : werte_.lambda1;
+    const QString satz = tr("„%1“: Die Strecke ist eine Wellenlänge lang.").arg(text);
+    if (werte_.d == 2)
+        return satz + QLatin1Char(' ') +
+               tr("Das Bild der Wasseroberfläche ist %1-mal so breit.").arg(Komma(2.0 * wasser_.X0 / lambda, 1));
+    return satz + QLatin1Char(' ') + tr("Das Seil ist %1-mal so lang.").arg(Komma(2.0 * layout_.R / lambda, 1));
 }
 
 // ---- texts --------------------------------------------------------------------------------

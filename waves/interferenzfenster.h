@@ -119,6 +119,19 @@ private:
     // Both: the water run with one or two centres (the second draws the intensity picture first).
     Ablauf Wasserwellen(Interferenz::Zentren art, bool zweiZentren);
     void ParameterGeaendert();
+    Interferenz::Zentren WasserZentren() const;  // the centres the water groups choose
+    QString LambdaEinsText() const;              // the caption of the wavelength-1 marker
+
+    // ---- what the pictures show, for screen readers ----
+    void BilderBeschreiben();
+    QString SeilBeschreibung(int welle) const;  // 0: the superposition, 1 or 2: that wave alone
+    QString WasserBeschreibung() const;
+    QString IntensitaetBeschreibung() const;
+    QString SchnittBeschreibung(bool ab) const;
+    QString LambdaBeschreibung(bool zwei) const;
+    QString Wellenlaengen(double weg, double lambda) const;  // the whole wavelengths in weg, in words
+    double seilZeit_ = -1;  // time of the rope frame drawn last; −1: the rope at rest
+    int wasserZeit_ = -1;   // likewise for the water picture and its sections
 
     Interferenz::Layout layout_;
     Interferenz::Wellenwerte werte_;

@@ -89,7 +89,7 @@ void StWellenBild::ImageLambdaVorbereiten(Canvas &c, int lambda, TColor formFarb
     c.fillRect(0, 0, c.width(), c.height());
     const int H = c.height(), mitte = c.width() / 2;
     const int links = mitte - lambda / 2, rechts = links + lambda;
-    c.pen = Stift{0x808080, 2};
+    c.pen = Stift{0xC0C0C0, 2};  // light grey: readable on the window's dark blue
     c.moveTo(links, H - 1);
     c.lineTo(links, H - 13);
     c.moveTo(rechts, H - 1);
@@ -98,7 +98,7 @@ void StWellenBild::ImageLambdaVorbereiten(Canvas &c, int lambda, TColor formFarb
     c.lineTo(rechts, H - 7);
     c.pen = Stift{};
     // the caption stands left of the bracket, so that it fits the marker's height
-    c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true, false, false, 0x808080};
+    c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true, false, false, 0xC0C0C0};
     c.brush.style = PinselStil::Clear;
     const QString text = QString::fromUtf8("gemeinsame Wellenlänge:");
     c.textOut(links - 8 - c.textWidth(text), (H - c.textHeight(text)) / 2, text);

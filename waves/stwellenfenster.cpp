@@ -36,6 +36,15 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     Image2 = ErzeugeBild(this, l.image2);
     Image0 = ErzeugeBild(this, l.image0);
     ImageLambda = ErzeugeBild(this, l.imageLambda);  // above the upper picture where they overlap
+    BildBeschreiben(Image0, tr("Seil mit den sich überlagernden Wellen"), [this] { return SeilBeschreibung(); });
+    BildBeschreiben(Image1, tr("Erste der sich überlagernden Wellen"),
+                    [this] { return KomponentenBeschreibung(true); });
+    BildBeschreiben(Image2, tr("Zweite der sich überlagernden Wellen"),
+                    [this] { return KomponentenBeschreibung(false); });
+    BildBeschreiben(ImageLambda, tr("Markierung der gemeinsamen Wellenlänge"), [this] {
+        return tr("Die Strecke neben „gemeinsame Wellenlänge“ ist eine Wellenlänge lang: %1\u00A0Pixel.")
+            .arg(z_.w.lambda);
+    });
 
     ErzeugeTextTafel();
     ErzeugeSpalte();
@@ -62,6 +71,7 @@ StWellenBild &TFormStWellen::Zeichner()
 
 void TFormStWellen::BilderZeichnen()
 {
+    ruhend_ = true;
     // the marker shows the wavelength of the opposed waves; the string of step 5 has its own
     StWellenBild::ImageLambdaVorbereiten(ImageLambda->canvas(), z_.w.lambda, z_.formFarbe);
     Zeichner().Image0Vorbereiten(true);
@@ -79,6 +89,7 @@ void TFormStWellen::ErzeugeTextTafel()
     SetzeSchrift(PanelSchrittNr, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(PanelSchrittNr, 8, 6, innen, 28);
     RichEditText = new RichEdit(PanelText);
+    RichEditText->setAccessibleName(tr("Erklärung des Schritts"));
     RichEditText->setHintergrund(FarbeTextGrund);
     Setze(RichEditText, 8, 40, innen, r.height() - 40 - 96);
     BitBtnWeiter = new BitBtn(Q("&nächster Schritt"), PanelText);
@@ -155,6 +166,7 @@ void TFormStWellen::ErzeugeSpalte()
     Setze(BitBtnLicht, 40, 6, innen - 32, knopf);
     Setze(BitBtnStop, 40, 10 + knopf, innen - 32, knopf);
     TrackBarPause = new TrackBar(Qt::Horizontal, PanelSimulation);
+    TrackBarPause->setAccessibleName(tr("Tempo"));
     TrackBarPause->setBereich(0, 5, 4);
     TrackBarPause->setTickPosition(QSlider::TicksBelow);
     TrackBarPause->setTickInterval(1);
@@ -192,6 +204,7 @@ void TFormStWellen::Vorbereiten()
     ImageLambda->setVisible(schritt_ < 5);
     Image1->show();
     Image2->show();
+    ruhend_ = true;
     if (BilderGezeichnet())
         BilderZeichnen();
 }
@@ -303,6 +316,7 @@ Ablauf TFormStWellen::SimulationWellenGegeneinander()
     z_.g = AufbauGegenwellen(z_.w, !z_.wellenberg, z_.gegenphasig, z_.festesEnde);
     for (t_ = 0;; ++t_) {
         Zeichner().FrameGegenwellen(t_);
+        ruhend_ = false;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
@@ -315,11 +329,105 @@ Ablauf TFormStWellen::SimulationStehendeWellen()
 {
     for (t_ = 0;; ++t_) {
         Zeichner().FrameStehend(t_);
+        ruhend_ = false;
         co_await Warte(std::uint32_t(Verzoegerung));
         if (Gestoppt())
             break;
     }
     BitBtnErgebnis->setEnabled(true);
+}
+
+// ---- screen readers -----------------------------------------------------------------------------
+
+QString TFormStWellen::SeilBeschreibung() const
+{
+    const StehendeWellen::Werte &w = z_.w;
+    const int s = w.schritt;
+    const Beschriftungen t = KomponentenTexte(s, z_.wellenberg, z_.gegenphasig, z_.festesEnde);
+    const QString ende = z_.festesEnde ? tr("zum festen Ende") : tr("zum losen Ende");
+    QStringList saetze;
+    switch (s) {
+    case 1:
+        saetze << tr("Ein %1 und ein %2 laufen aufeinander zu.").arg(t.oben, t.unten);
+        break;
+    case 2:
+        saetze << tr("Von beiden Enden laufen fortlaufende Wellen aufeinander zu; die Enden schwingen %1.")
+                      .arg(z_.gegenphasig ? tr("gegenphasig") : tr("gleichphasig"));
+        break;
+    case 3:
+        saetze << tr("Ein %1 läuft %2 rechts; dort entsteht ein %3.").arg(t.oben, ende, t.unten);
+        break;
+    case 4:
+        saetze << tr("Eine fortlaufende Welle läuft %1 rechts und wird dort reflektiert.").arg(ende);
+        break;
+    default:
+        saetze << (z_.baeuche == 1 ? tr("Die Saite ist an beiden Enden eingespannt und schwingt mit einem Bauch "
+                                        "und 2 Knoten, die Enden mitgezählt.")
+                                   : tr("Die Saite ist an beiden Enden eingespannt und schwingt mit %1 Bäuchen und "
+                                        "%2 Knoten, die Enden mitgezählt.")
+                                         .arg(z_.baeuche)
+                                         .arg(z_.baeuche + 1));
+        saetze << tr("Von Knoten zu Knoten ist es eine halbe Wellenlänge.");
+        break;
+    }
+    if (s < 5)
+        saetze << tr("Wellenlänge %1\u00A0Pixel.").arg(w.lambda);
+
+    if (ruhend_) {
+        saetze << (s == 5 ? tr("Die Saite ist in Ruhe.") : tr("Das Seil ist in Ruhe."));
+        return saetze.join(QLatin1Char(' '));
+    }
+    // each wave starts at its end and has come c·t far; a pulse is half a wavelength long
+    const double front = w.c * t_;
+    const double bisEnde = w.xR + w.X0;  // from the left end to the reflecting one (steps 3, 4)
+    switch (s) {
+    case 1:
+        if (front < w.X0)
+            saetze << tr("Die beiden haben sich noch nicht getroffen.");
+        else if (front <= w.X0 + w.lambda / 2.0)
+            saetze << tr("Sie überlagern sich gerade in der Mitte.");
+        else
+            saetze << tr("Sie sind durcheinander hindurchgelaufen.");
+        break;
+    case 2:
+        if (front < w.X0)
+            saetze << tr("Die Wellen haben sich noch nicht getroffen.");
+        else if (front < 2.0 * w.X0)
+            saetze << tr("Die Wellen überlagern sich im mittleren Teil des Seils.");
+        else
+            saetze << tr("Auf dem ganzen Seil schwingt eine stehende Welle.");
+        break;
+    case 3:
+        if (front < bisEnde)
+            saetze << tr("Die Reflexion am Ende steht noch bevor.");
+        else if (front <= bisEnde + w.lambda / 2.0)
+            saetze << tr("Am Ende wird gerade reflektiert.");
+        else
+            saetze << tr("Die Reflexion ist vorbei; der reflektierte Teil läuft nach links zurück.");
+        break;
+    case 4:
+        if (front < bisEnde)
+            saetze << tr("Die Welle hat das Ende noch nicht erreicht.");
+        else if (front < 2.0 * bisEnde)
+            saetze << tr("Ankommende und reflektierte Welle überlagern sich nahe dem Ende.");
+        else
+            saetze << tr("Ankommende und reflektierte Welle bilden auf dem ganzen Seil eine stehende Welle.")
+                   << (z_.festesEnde ? tr("Am festen Ende liegt ein Knoten.") : tr("Am losen Ende liegt ein Bauch."));
+        break;
+    default:
+        saetze << tr("Die Saite schwingt.");
+        break;
+    }
+    return saetze.join(QLatin1Char(' '));
+}
+
+QString TFormStWellen::KomponentenBeschreibung(bool oben) const
+{
+    if (!z_.komponenten)
+        return tr("Leer: Die sich überlagernden Wellen werden nicht getrennt gezeigt.");
+    const Beschriftungen t = KomponentenTexte(z_.w.schritt, z_.wellenberg, z_.gegenphasig, z_.festesEnde);
+    const QString text = tr("„%1“: diese Welle allein.").arg(oben ? t.oben : t.unten);
+    return ruhend_ ? text + QLatin1Char(' ') + tr("Noch in Ruhe.") : text;
 }
 
 void TFormStWellen::SchreibeText()

@@ -89,4 +89,9 @@ private:
     std::unique_ptr<StehendeWellen::StWellenBild> bild_;
     int schritt_ = 1;
     int t_ = 0;
+
+    // ---- what the pictures show, for screen readers ----
+    bool ruhend_ = true;  // the pictures show the prepared string, no frame of a run
+    QString SeilBeschreibung() const;
+    QString KomponentenBeschreibung(bool oben) const;
 };

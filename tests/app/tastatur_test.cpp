@@ -4,13 +4,16 @@
 #include "fensterliste.h"
 #include "panel.h"
 #include "radiogroup.h"
+#include "trackbar.h"
 #include "simfenster.h"
 #include "testhilfen.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMap>
 #include <QSet>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -140,6 +143,66 @@ TEST(Tastatur, EveryWindowsAcceleratorsAreSingleLettersOfTheirOwnAndTabEndsAtThe
                     Ereignisse();
                     TastenPruefen(f, " (step " + std::to_string(schritt) + ")", gemeldet);
                 }
+        f->close();
+    }
+    for (QWidget *w : AlleFenster())
+        delete w;
+}
+
+// The keys work every control: Space toggles a check box, the arrows move a track bar and the
+// choice of a radio group, in every window (messages a change brings are collected).
+TEST(Tastatur, SpaceTogglesCheckBoxesAndArrowsMoveTrackBarsAndRadioGroupsInEveryWindow)
+{
+    FrischerZustand();
+    ErzeugeAlleFenster(QSize(1280, 1024));
+    MeldungsSammler meldungen;
+    for (QWidget *f : AlleFenster()) {
+        FensterOeffnen(f);
+        Ereignisse();
+        const std::string fenster = f->metaObject()->className();
+        const auto bedienbar = [&](QWidget *w) { return w->isVisibleTo(f) && w->isEnabled() && !w->isWindow(); };
+        for (QCheckBox *c : f->findChildren<QCheckBox *>()) {
+            if (!bedienbar(c) || !(c->focusPolicy() & Qt::TabFocus))
+                continue;
+            const bool vorher = c->isChecked();
+            c->setFocus();
+            QTest::keyClick(c, Qt::Key_Space);
+            Ereignisse();
+            if (!c->isEnabled() || !c->isVisibleTo(f))
+                continue;  // the window took it away (a mode it switched)
+            EXPECT_NE(c->isChecked(), vorher) << fenster << ": Space on „" << c->text().toStdString() << "“";
+            QTest::keyClick(c, Qt::Key_Space);
+            Ereignisse();
+        }
+        for (TrackBar *t : f->findChildren<TrackBar *>()) {
+            if (!bedienbar(t) || t->Min() == t->Max())
+                continue;
+            const int vorher = t->Position();
+            const Qt::Key taste = vorher < t->Max() ? Qt::Key_Right : Qt::Key_Left;
+            t->setFocus();
+            QTest::keyClick(t, taste);
+            Ereignisse();
+            EXPECT_NE(t->Position(), vorher) << fenster << ": an arrow on the track bar „"
+                                             << t->accessibleName().toStdString() << "“";
+            t->setPosition(vorher);
+            Ereignisse();
+        }
+        for (RadioGroup *g : f->findChildren<RadioGroup *>()) {
+            const int vorher = g->ItemIndex();
+            if (!bedienbar(g) || vorher < 0 || g->items().size() < 2 || !g->knopf(vorher)->isEnabled())
+                continue;
+            // the arrow toward a neighbour: down or right, from the last one up or left
+            for (Qt::Key taste : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
+                g->knopf(vorher)->setFocus();
+                QTest::keyClick(g->knopf(vorher), taste);
+                Ereignisse();
+                if (g->ItemIndex() != vorher)
+                    break;
+            }
+            EXPECT_NE(g->ItemIndex(), vorher) << fenster << ": the arrows in „" << g->title().toStdString() << "“";
+            g->setItemIndex(vorher);
+            Ereignisse();
+        }
         f->close();
     }
     for (QWidget *w : AlleFenster())

@@ -460,3 +460,24 @@ TEST(FranckHertzKurve, CountsMatchTheFlightTestedStepByStep)
         EXPECT_NEAR(schnell, langsam, 4.5 * streuung) << U;
     }
 }
+
+// The maxima a screen reader hears: peaks of a sawtooth in steps of 4.9 V, none at a still
+// rising end, none in a low noisy curve.
+TEST(FranckHertzKurve, MaximaOfARecordedCurve)
+{
+    const auto kurve = [](double bis, const std::function<double(double)> &strom) {
+        QList<QPointF> w;
+        for (double u = 0; u <= bis + 1e-9; u += 0.1)
+            w.append({u, strom(u)});
+        return w;
+    };
+    const auto saege = [](double u) { return 200.0 * std::fmod(u, 4.9) / 4.9 + 10 * u; };
+    const QList<double> maxima = FranckHertz::KurvenMaxima(kurve(16, saege));
+    ASSERT_EQ(maxima.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(maxima[i], 4.9 * (i + 1), 0.15) << i;
+    EXPECT_TRUE(FranckHertz::KurvenMaxima(kurve(4.5, saege)).isEmpty());  // rising to the end
+    EXPECT_TRUE(FranckHertz::KurvenMaxima(kurve(16, [](double u) { return u * 37 - std::floor(u * 37 / 3) * 3; }))
+                    .isEmpty());
+    EXPECT_TRUE(FranckHertz::KurvenMaxima({}).isEmpty());
+}
