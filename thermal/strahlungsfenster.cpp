@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "strahlungssteuerung.h"
 #include "strahlungswerte.h"
+#include "zugang.h"
 
 using namespace Waermestrahlung;
 
@@ -118,6 +119,7 @@ void StrahlungsFenster::ErzeugeSpektrumSchalter(int oben, const QString &text, c
     CheckBoxSpektrum = new QCheckBox(text, PanelKurve);
     Setze(CheckBoxSpektrum, 8, oben, innen, 22);
     Beschriftung(PanelKurve, zweiteZeile, 28, oben + 20, innen - 20);
+    CheckBoxSpektrum->setAccessibleName(ZeilenVerbinden({OhneMarken(text), zweiteZeile}));
     connect(CheckBoxSpektrum, &QCheckBox::toggled, this, [this] { CheckBoxSpektrumClick(); });
 }
 
