@@ -60,8 +60,31 @@ QStringList VerfuegbareFenster()
 
 QString VersionText() { return QStringLiteral("Quantenpfad " QP_VERSION "\n"); }
 
-QString HilfeText()
+QString HilfeText(Sprache sprache)
 {
+    if (sprache == Sprache::Englisch) {
+        QString t = QStringLiteral(
+            "Usage: quantenpfad [options]\n"
+            "\n"
+            "Quantenpfad – a program for learning quantum physics at upper secondary school.\n"
+            "\n"
+            "Options:\n"
+            "  -h, --help                 shows this help\n"
+            "  -v, --version              shows the version number\n"
+            "  --seite N                  opens the guide at page N (1 to %1)\n"
+            "  --fenster NAME             opens a simulation window over its page of the\n"
+            "                             guide (names below)\n"
+            "  --textverzeichnis FOLDER   reads the texts from FOLDER for this run\n"
+            "  --sprache de|en, --language de|en\n"
+            "                             German or English (kept for the next start)\n"
+            "  --zuruecksetzen, --reset   forgets the kept settings\n"
+            "\n"
+            "Windows:\n")
+                        .arg(SeitenAnzahl);
+        for (const FensterEintrag *e : Aufrufbare())
+            t += QStringLiteral("  %1\n").arg(QString::fromLatin1(e->kurz).toLower());
+        return t;
+    }
     QString t = QStringLiteral(
         "Aufruf: quantenpfad [Optionen]\n"
         "\n"
@@ -74,6 +97,8 @@ QString HilfeText()
         "  --fenster NAME             öffnet ein Simulationsfenster über seiner Seite\n"
         "                             des Leitfadens (Namen unten)\n"
         "  --textverzeichnis ORDNER   liest die Texte für diesen Lauf aus ORDNER\n"
+        "  --sprache de|en, --language de|en\n"
+        "                             Deutsch oder Englisch (bleibt für den nächsten Start)\n"
         "  --zuruecksetzen, --reset   vergisst die gespeicherten Einstellungen\n"
         "\n"
         "Fenster:\n")
@@ -95,7 +120,9 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
     const QCommandLineOption fenster(QStringLiteral("fenster"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption texte(QStringLiteral("textverzeichnis"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption zurueck(QStringList{QStringLiteral("zuruecksetzen"), QStringLiteral("reset")});
-    p.addOptions({hilfe, version, seite, fenster, texte, zurueck});
+    const QCommandLineOption sprache(QStringList{QStringLiteral("sprache"), QStringLiteral("language")}, QString(),
+                                     QStringLiteral("de|en"));
+    p.addOptions({hilfe, version, seite, fenster, texte, zurueck, sprache});
     // Qt's own options, which the application object takes.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
                              "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display", "style",
@@ -116,9 +143,17 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
             return fehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(text.mid(a + 1, b - a - 1)));
         return fehler(text);
     }
+    std::optional<Sprache> gewaehlt;
+    if (p.isSet(sprache)) {
+        const QString wert = p.values(sprache).constLast();
+        gewaehlt = SpracheAusText(wert);
+        if (!gewaehlt)
+            return fehler(QStringLiteral("Unbekannte Sprache „%1“: möglich sind de und en.").arg(wert));
+    }
     if (p.isSet(hilfe)) {
         Aufruf a;
         a.art = Aufruf::Art::Hilfe;
+        a.sprache = gewaehlt;
         return a;
     }
     if (p.isSet(version)) {
@@ -130,6 +165,7 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         return fehler(QStringLiteral("Unerwartetes Argument „%1“.").arg(p.positionalArguments().first()));
 
     Aufruf a;
+    a.sprache = gewaehlt;
     if (p.isSet(seite)) {
         const QString wert = p.values(seite).constLast();
         bool ok = false;

@@ -1,10 +1,11 @@
-// The command line: --help, --version, --seite N, --fenster NAME, --textverzeichnis DIR and
-// --zuruecksetzen (--reset). It is read before the application object exists, so that
+// The command line: --help, --version, --seite N, --fenster NAME, --textverzeichnis DIR,
+// --sprache de|en (--language) and --zuruecksetzen (--reset). It is read before the application object exists, so that
 // help, version and errors need no screen; Qt's own options (-platform, -style, …) pass.
 // Errors go to stderr with exit status 2.
 #pragma once
 
 #include "fensterregister.h"
+#include "sprache.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@ struct Aufruf {
     FensterNr fenster = FensterNr::Anzahl;  // simulation window to open, Anzahl: none
     QString textverzeichnis;  // as given, empty: none
     bool zuruecksetzen = false;
+    std::optional<Sprache> sprache;  // --sprache / --language; none: not given
     QString meldung;          // what is wrong (Fehler)
 
     // Exit status when the program ends at once: 0 after help and version, 2 on an error.
@@ -24,7 +26,7 @@ struct Aufruf {
 
 // argumente: as in argv, the program name first.
 Aufruf KommandozeileAuswerten(const QStringList &argumente);
-QString HilfeText();
+QString HilfeText(Sprache sprache = Sprache::Deutsch);
 QString VersionText();
 
 // The short names of the windows this program has, in the order of the guide.

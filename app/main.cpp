@@ -27,8 +27,11 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);
     const Aufruf aufruf = KommandozeileAuswerten(argumente);
+    // The language: as given on the command line (and kept from then on), else as kept.
+    const Sprache sprache = aufruf.sprache.value_or(
+        aufruf.zuruecksetzen ? Sprache::Deutsch : SpracheAusText(EinstellungenLaden().sprache).value_or(Sprache::Deutsch));
     if (aufruf.art != Aufruf::Art::Starten) {
-        const QString text = aufruf.art == Aufruf::Art::Hilfe      ? HilfeText()
+        const QString text = aufruf.art == Aufruf::Art::Hilfe      ? HilfeText(sprache)
                              : aufruf.art == Aufruf::Art::Version ? VersionText()
                                                                   : QStringLiteral("quantenpfad: %1\nHilfe: quantenpfad --help\n").arg(aufruf.meldung);
         std::fputs(text.toLocal8Bit().constData(), aufruf.art == Aufruf::Art::Fehler ? stderr : stdout);
@@ -47,13 +50,20 @@ int main(int argc, char **argv)
         symbol.addFile(QStringLiteral(":/symbol/%1.png").arg(n), QSize(n, n));
     QApplication::setWindowIcon(symbol);
     AnwendungEinrichten();
-    // Qt's own dialogs (the export's file dialog) in German.
-    QTranslator qtDeutsch;
-    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDeutsch);
     if (aufruf.zuruecksetzen)
         EinstellungenVergessen();
+    SpracheSetzen(sprache);
+    if (aufruf.sprache) {
+        Einstellungen e = EinstellungenLaden();
+        e.sprache = SprachKuerzel(*aufruf.sprache);
+        EinstellungenSpeichern(e);
+    }
+    // Qt's own dialogs (the export's file dialog) in German.
+    QTranslator qtDeutsch;
+    if (sprache == Sprache::Deutsch &&
+        qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
 
     TFormMain *haupt = ErzeugeAlleFenster();
     SitzungBeginnen(aufruf.textverzeichnis);

@@ -1,6 +1,7 @@
 #include "anwendung.h"
 
 #include "farbe.h"
+#include "sprache.h"
 #include "steuerelemente.h"
 #include "zugang.h"
 
@@ -122,4 +123,5 @@ void AnwendungEinrichten()
     QApplication::setQuitOnLastWindowClosed(false);
     KnoepfeAnTastenBinden();
     ZugangEinrichten();
+    SpracheSetzen(Sprache::Deutsch);
 }

@@ -7,6 +7,7 @@
 // they ask for), keeps the application running when its last window hides, lets Enter
 // press the focused button in every window and accelerators press their button at once.
 // Check and radio boxes on a dark background are drawn with a light box and a dark mark.
+// The language is German (common/sprache.h) until the program sets another.
 void AnwendungEinrichten();
 
 class QColor;

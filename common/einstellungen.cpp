@@ -17,6 +17,7 @@ const QString schluesselText = QStringLiteral("Texte/Verzeichnis");
 const QString schluesselLaufzeit = QStringLiteral("Texte/ErstZurLaufzeit");
 const QString schluesselStill = QStringLiteral("Signale/ComputerSeiStad");
 const QString schluesselExport = QStringLiteral("Export/Ordner");
+const QString schluesselSprache = QStringLiteral("Allgemein/Sprache");
 }  // namespace
 
 QString EinstellungenDatei()
@@ -33,6 +34,7 @@ Einstellungen EinstellungenLaden()
     e.texteZurLaufzeit = s.value(schluesselLaufzeit, false).toBool();
     e.computerStill = s.value(schluesselStill, false).toBool();
     e.exportOrdner = s.value(schluesselExport).toString();
+    e.sprache = s.value(schluesselSprache).toString();
     return e;
 }
 
@@ -49,6 +51,10 @@ void EinstellungenSpeichern(const Einstellungen &e)
         s.remove(schluesselExport);
     else
         s.setValue(schluesselExport, e.exportOrdner);
+    if (e.sprache.isEmpty())
+        s.remove(schluesselSprache);
+    else
+        s.setValue(schluesselSprache, e.sprache);
 }
 
 void EinstellungenVergessen()

@@ -14,6 +14,7 @@ struct Einstellungen {
     bool texteZurLaufzeit = false;
     bool computerStill = false;
     QString exportOrdner;     // empty: none used yet
+    QString sprache;          // "de" or "en" as chosen by the user; empty: none chosen
 };
 
 Einstellungen EinstellungenLaden();

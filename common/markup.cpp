@@ -1,6 +1,7 @@
 #include "markup.h"
 
 #include "richedit.h"
+#include "sprache.h"
 #include "textstil.h"
 
 #include <QFile>
@@ -336,7 +337,7 @@ private:
             a.fett = true;
             s_.absatz = p;
             s_.zeichen = a;
-            s_.zeile(AufforderungsText);
+            s_.zeile(AktuelleSprache() == Sprache::Englisch ? AufforderungsTextEnglisch : AufforderungsText);
             geschrieben_ = true;
             return;
         }

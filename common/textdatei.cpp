@@ -2,6 +2,7 @@
 
 #include "richedit.h"
 #include "rtf.h"
+#include "sprache.h"
 #include "steuerelemente.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QTextDocumentFragment>
 
 #include <memory>
+
+QString TextOrdner() { return AktuelleSprache() == Sprache::Englisch ? TextPfad + QStringLiteral("en/") : TextPfad; }
 
 QString FindeTextDatei(const QString &verzeichnis, const QString &dateiname)
 {
@@ -57,7 +60,7 @@ void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::
         return;
     edit->leeren();
     if (TexteVonDatei) {
-        const QString pfad = FindeTextDatei(TextPfad, dateiname);
+        const QString pfad = FindeTextDatei(TextOrdner(), dateiname);
         if (!pfad.isEmpty() && LadeMitZeiger(edit, pfad)) {
             edit->zumAnfang();
             return;
@@ -74,7 +77,7 @@ bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
     if (!edit)
         return false;
     const std::unique_ptr<QTextDocument> vorher(edit->document()->clone());
-    const QString pfad = FindeTextDatei(TextPfad, dateiname);
+    const QString pfad = FindeTextDatei(TextOrdner(), dateiname);
     if (!pfad.isEmpty() && LadeMitZeiger(edit, pfad)) {
         edit->zumAnfang();
         return true;
@@ -84,7 +87,7 @@ bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
         QTextCursor(edit->document()).insertFragment(QTextDocumentFragment(vorher.get()));
         edit->zumAnfang();
     }
-    const QString name = TextPfad + dateiname;
+    const QString name = TextOrdner() + dateiname;
     const QString meldung = pfad.isEmpty()
         ? QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(name)
         : QStringLiteral("Die Datei „%1“ kann nicht als Text geladen werden.").arg(name);

@@ -13,11 +13,15 @@ class RichEdit;
 // bare file name is returned). Empty if there is no such file.
 QString FindeTextDatei(const QString &verzeichnis, const QString &dateiname);
 
-// Clears the control; shows TextPfad + dateiname (found ignoring case) if TexteVonDatei
+// The folder of the teachers' files for the language in use: TextPfad, and its subfolder
+// "en/" in English.
+QString TextOrdner();
+
+// Clears the control; shows TextOrdner() + dateiname (found ignoring case) if TexteVonDatei
 // is set and the file loads as RTF; otherwise calls selbst() to write the built-in text.
 // No message is shown.
 void SchreibeTextOderDatei(RichEdit *edit, const QString &dateiname, const std::function<void()> &selbst);
 
-// Loads TextPfad + dateiname into the control without fall-back: on failure an error
+// Loads TextOrdner() + dateiname into the control without fall-back: on failure an error
 // message box names the file and the control keeps the text it showed.
 bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname);

@@ -20,6 +20,7 @@ TextStil GrundStil(TColor farbe, int groesse, TColor marke, TColor hintergrund)
 }  // namespace
 
 const QString AufforderungsText = QStringLiteral("Lass dir’s zeigen →   ");
+const QString AufforderungsTextEnglisch = QStringLiteral("See for yourself →   ");
 
 TextStil StilHinweis()
 {

@@ -43,3 +43,4 @@ TextStil StilInfo();        // information window
 
 // The prompt line of the guide's texts.
 extern const QString AufforderungsText;
+extern const QString AufforderungsTextEnglisch;  // the same in the English edition

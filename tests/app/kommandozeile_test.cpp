@@ -51,6 +51,8 @@ TEST(Kommandozeile, OptionsAndBadInput)
         {{"--textverzeichnis", dir.filePath("fehlt")}, A::Fehler, 0},
         {{"--unbekannt"}, A::Fehler, 0},
         {{"datei.rtf"}, A::Fehler, 0},
+        {{"--sprache", "en"}, A::Starten, 0},
+        {{"--sprache", "fr"}, A::Fehler, 0},
     };
     for (const Fall &f : faelle) {
         const Aufruf a = auswerten(f.argumente);
@@ -64,6 +66,9 @@ TEST(Kommandozeile, OptionsAndBadInput)
         }
     }
     EXPECT_TRUE(auswerten({"--reset"}).zuruecksetzen);
+    EXPECT_EQ(auswerten({"--sprache", "en"}).sprache, Sprache::Englisch);
+    EXPECT_EQ(auswerten({"--language=DE", "--help"}).sprache, Sprache::Deutsch);
+    EXPECT_FALSE(auswerten({}).sprache.has_value());
     EXPECT_EQ(auswerten({"--textverzeichnis", dir.path()}).textverzeichnis, dir.path());
     // The help lists the windows there are, by their short names.
     for (const QString &name : VerfuegbareFenster())
@@ -85,6 +90,8 @@ TEST(Kommandozeile, TheProgramEndsWithHelpVersionAndErrorsWithoutAScreen)
         {{"--fenster", "mond"}, 2, "Unbekanntes Fenster „mond“"},
         {{"--gibtsnicht"}, 2, "Unbekannte Option „--gibtsnicht“"},
         {{"--seite"}, 2, "Nach „--seite“ fehlt ein Wert"},
+        {{"--sprache", "en", "--help"}, 0, "Usage: quantenpfad [options]"},
+        {{"--help", "--language", "de"}, 0, "Aufruf: quantenpfad [Optionen]"},
     };
     for (const Fall &f : faelle) {
         QProcess p;

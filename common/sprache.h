@@ -1,0 +1,21 @@
+// The program's language: German (the default) or English. The language decides the built-in
+// texts (resources of the language "en" stand beside the German ones under the same names and
+// are found while the default locale is English) and how numbers are written.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+enum class Sprache { Deutsch, Englisch };
+
+// "de", "deutsch", "german" → German; "en", "englisch", "english" → English (any case); none
+// for anything else.
+std::optional<Sprache> SpracheAusText(const QString &text);
+
+// The language in use; SpracheSetzen makes it the default locale (de_DE or en_GB), so that the
+// built-in texts of that language are read from then on.
+Sprache AktuelleSprache();
+void SpracheSetzen(Sprache s);
+// "de" or "en".
+QString SprachKuerzel(Sprache s);
