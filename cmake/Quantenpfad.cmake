@@ -66,6 +66,15 @@ function(qp_folder_library target)
     target_link_libraries(${target}_texte PRIVATE Qt6::Core)
     target_sources(${target} INTERFACE $<TARGET_OBJECTS:${target}_texte>)
   endif()
+
+  # The English captions of the folder (translations/<folder>_en.ts), built into the window
+  # library as :/i18n/<folder>_en.qm.
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(ts ${PROJECT_SOURCE_DIR}/translations/${folder}_en.ts)
+  if(EXISTS ${ts})
+    qt_add_lrelease(${target} TS_FILES ${ts} QM_FILES_OUTPUT_VARIABLE qm)
+    qt_add_resources(${target} ${target}_uebersetzung PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm})
+  endif()
 endfunction()
 
 # A static library of the given files linking the given libraries; an interface library

@@ -14,7 +14,8 @@ enum class Sprache { Deutsch, Englisch };
 std::optional<Sprache> SpracheAusText(const QString &text);
 
 // The language in use; SpracheSetzen makes it the default locale (de_DE or en_GB), so that the
-// built-in texts of that language are read from then on.
+// built-in texts of that language are read from then on, and installs the English captions
+// (:/i18n/<folder>_en.qm) for English. Windows created afterwards show the new language.
 Sprache AktuelleSprache();
 void SpracheSetzen(Sprache s);
 // "de" or "en".

@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-open-sans fonts-liberation2 fonts-dejavu-core
   qt6-translations-l10n desktop-file-utils appstream
