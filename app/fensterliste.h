@@ -17,7 +17,8 @@ struct FensterEintrag {
     const QMetaObject *klasse;
     QWidget *(*erzeuge)();  // null while the window is not part of the program yet
     const char *kurz;       // e.g. "Schwarzkoerper" (ASCII, no blanks); null: none
-    const char *thema;      // e.g. "Strahlung eines schwarzen Körpers" (UTF-8); null: none
+    const char *thema;      // e.g. "Strahlung eines schwarzen Körpers" (UTF-8, German; translated in the
+                            // context "Fensterliste"); null: none
 };
 
 // Creates a window of class T.

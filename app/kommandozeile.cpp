@@ -6,6 +6,7 @@
 #include "simfenster.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -81,8 +82,11 @@ QString HilfeText(Sprache sprache)
             "\n"
             "Windows:\n")
                         .arg(SeitenAnzahl);
+        // the subjects in the captions' language: English once the English captions are installed
         for (const FensterEintrag *e : Aufrufbare())
-            t += QStringLiteral("  %1\n").arg(QString::fromLatin1(e->kurz).toLower());
+            t += QStringLiteral("  %1%2\n")
+                     .arg(QString::fromLatin1(e->kurz).toLower(), -27)
+                     .arg(e->thema ? QCoreApplication::translate("Fensterliste", e->thema) : QString());
         return t;
     }
     QString t = QStringLiteral(
@@ -134,13 +138,14 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
     if (!p.parse(argumente.isEmpty() ? QStringList{QStringLiteral("quantenpfad")} : argumente)) {
         if (!p.unknownOptionNames().isEmpty()) {
             const QString name = p.unknownOptionNames().constFirst();
-            return fehler(QStringLiteral("Unbekannte Option „%1%2“.")
+            return fehler(QCoreApplication::translate("Kommandozeile", "Unbekannte Option „%1%2“.")
                               .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
         }
         const QString text = p.errorText();  // "Missing value after '--seite'."
         const qsizetype a = text.indexOf(QLatin1Char('\'')), b = text.lastIndexOf(QLatin1Char('\''));
         if (text.startsWith(QLatin1String("Missing value")) && a >= 0 && b > a)
-            return fehler(QStringLiteral("Nach „%1“ fehlt ein Wert.").arg(text.mid(a + 1, b - a - 1)));
+            return fehler(QCoreApplication::translate("Kommandozeile", "Nach „%1“ fehlt ein Wert.")
+                              .arg(text.mid(a + 1, b - a - 1)));
         return fehler(text);
     }
     std::optional<Sprache> gewaehlt;
@@ -148,7 +153,8 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         const QString wert = p.values(sprache).constLast();
         gewaehlt = SpracheAusText(wert);
         if (!gewaehlt)
-            return fehler(QStringLiteral("Unbekannte Sprache „%1“: möglich sind de und en.").arg(wert));
+            return fehler(
+                QCoreApplication::translate("Kommandozeile", "Unbekannte Sprache „%1“: möglich sind de und en.").arg(wert));
     }
     if (p.isSet(hilfe)) {
         Aufruf a;
@@ -162,7 +168,8 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         return a;
     }
     if (!p.positionalArguments().isEmpty())
-        return fehler(QStringLiteral("Unerwartetes Argument „%1“.").arg(p.positionalArguments().first()));
+        return fehler(QCoreApplication::translate("Kommandozeile", "Unerwartetes Argument „%1“.")
+                          .arg(p.positionalArguments().first()));
 
     Aufruf a;
     a.sprache = gewaehlt;
@@ -171,7 +178,8 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         bool ok = false;
         a.seite = wert.trimmed().toInt(&ok);
         if (!ok || a.seite < 1 || a.seite > SeitenAnzahl)
-            return fehler(QStringLiteral("Ungültige Seitennummer „%1“: Der Leitfaden hat die Seiten 1 bis %2.")
+            return fehler(QCoreApplication::translate("Kommandozeile",
+                                                      "Ungültige Seitennummer „%1“: Der Leitfaden hat die Seiten 1 bis %2.")
                               .arg(wert)
                               .arg(SeitenAnzahl));
     }
@@ -180,13 +188,14 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         a.fenster = FensterMitKurzname(name);
         const std::vector<const FensterEintrag *> aufrufbar = Aufrufbare();
         if (std::none_of(aufrufbar.begin(), aufrufbar.end(), [&](const FensterEintrag *e) { return e->nr == a.fenster; }))
-            return fehler(QStringLiteral("Unbekanntes Fenster „%1“. Möglich sind: %2.")
+            return fehler(QCoreApplication::translate("Kommandozeile", "Unbekanntes Fenster „%1“. Möglich sind: %2.")
                               .arg(name, VerfuegbareFenster().join(QStringLiteral(", "))));
     }
     if (p.isSet(texte)) {
         a.textverzeichnis = p.values(texte).constLast();
         if (!QFileInfo(a.textverzeichnis).isDir())
-            return fehler(QStringLiteral("Das Textverzeichnis „%1“ gibt es nicht.").arg(a.textverzeichnis));
+            return fehler(QCoreApplication::translate("Kommandozeile", "Das Textverzeichnis „%1“ gibt es nicht.")
+                              .arg(a.textverzeichnis));
     }
     a.zuruecksetzen = p.isSet(zurueck);
     return a;

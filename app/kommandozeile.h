@@ -1,7 +1,7 @@
 // The command line: --help, --version, --seite N, --fenster NAME, --textverzeichnis DIR,
 // --sprache de|en (--language) and --zuruecksetzen (--reset). It is read before the application object exists, so that
 // help, version and errors need no screen; Qt's own options (-platform, -style, …) pass.
-// Errors go to stderr with exit status 2.
+// Errors go to stderr with exit status 2; they, and the help, speak the language given or kept.
 #pragma once
 
 #include "fensterregister.h"

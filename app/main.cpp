@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 #ifndef QP_APP_ID
 #define QP_APP_ID "io.github.quantenpfad.Quantenpfad"
@@ -31,11 +32,23 @@ int main(int argc, char **argv)
     const Sprache sprache = aufruf.sprache.value_or(
         aufruf.zuruecksetzen ? Sprache::Deutsch : SpracheAusText(EinstellungenLaden().sprache).value_or(Sprache::Deutsch));
     if (aufruf.art != Aufruf::Art::Starten) {
-        const QString text = aufruf.art == Aufruf::Art::Hilfe      ? HilfeText(sprache)
-                             : aufruf.art == Aufruf::Art::Version ? VersionText()
-                                                                  : QStringLiteral("quantenpfad: %1\nHilfe: quantenpfad --help\n").arg(aufruf.meldung);
-        std::fputs(text.toLocal8Bit().constData(), aufruf.art == Aufruf::Art::Fehler ? stderr : stdout);
-        return aufruf.status();
+        // In English the help's subjects and the message need the English captions, and these an
+        // application object (one without a screen): the command line is read again with them.
+        std::optional<QCoreApplication> kern;
+        Aufruf ende = aufruf;
+        if (sprache == Sprache::Englisch) {
+            kern.emplace(argc, argv);
+            SpracheSetzen(sprache);
+            ende = KommandozeileAuswerten(argumente);
+        }
+        const QString text =
+            ende.art == Aufruf::Art::Hilfe      ? HilfeText(sprache)
+            : ende.art == Aufruf::Art::Version ? VersionText()
+                                               : QCoreApplication::translate("Kommandozeile",
+                                                                             "quantenpfad: %1\nHilfe: quantenpfad --help\n")
+                                                     .arg(ende.meldung);
+        std::fputs(text.toLocal8Bit().constData(), ende.art == Aufruf::Art::Fehler ? stderr : stdout);
+        return ende.status();
     }
 
     GlobalInitialisieren();

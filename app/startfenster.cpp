@@ -84,8 +84,8 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     Setze(PanelAutor1, 4, 8, 193, 32);
     PanelAutor2 = new Panel(PanelAutor, Panel::Rand::Keiner);
     PanelAutor2->setFarbe(0xFC981D);
-    PanelAutor2->setCaption(QStringLiteral("Freie Software · GPL 3"));
-    PanelAutor2->setToolTip(QStringLiteral("GNU General Public License, Version 3 oder jede spätere Version"));
+    PanelAutor2->setCaption(tr("Freie Software · GPL 3"));
+    PanelAutor2->setToolTip(tr("GNU General Public License, Version 3 oder jede spätere Version"));
     SetzeSchrift(PanelAutor2, QStringLiteral("Trebuchet MS"), 11, true);
     Setze(PanelAutor2, 4, 42, 193, 28);
 
@@ -95,14 +95,14 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
         Setze(b, 8, int(oben * f), 201, std::max(28, int(hoehe * f)));
         return b;
     };
-    BitBtnProgramm = knopf(QStringLiteral("&Inhalt"), 192, 57, Glyphe::Info);
+    BitBtnProgramm = knopf(tr("&Inhalt"), 192, 57, Glyphe::Info);
     // "&Inhalt" has the I already.
-    BitBtnInfo = knopf(QStringLiteral("Info zum &Programm"), 256, 57, Glyphe::Info);
-    BitBtnText = knopf(QStringLiteral("&Texte, Einstellungen"), 320, 41, Glyphe::Info);
-    BitBtnStart = knopf(QStringLiteral("&Auf geht’s!"), 424, 105, Glyphe::Start, BitBtn::Art::Standard);
-    BitBtnStart->setToolTip(QStringLiteral("Hochdeutsch: lasset uns beginnen"));
+    BitBtnInfo = knopf(tr("Info zum &Programm"), 256, 57, Glyphe::Info);
+    BitBtnText = knopf(tr("&Texte, Einstellungen"), 320, 41, Glyphe::Info);
+    BitBtnStart = knopf(tr("&Auf geht’s!"), 424, 105, Glyphe::Start, BitBtn::Art::Standard);
+    BitBtnStart->setToolTip(tr("Hochdeutsch: lasset uns beginnen"));
     SetzeSchrift(BitBtnStart, QStringLiteral("Trebuchet MS"), 16, true);
-    BitBtnEnde = knopf(QStringLiteral("Programm &Ende"), 584, 81, Glyphe::Ende, BitBtn::Art::Abbrechen);
+    BitBtnEnde = knopf(tr("Programm &Ende"), 584, 81, Glyphe::Ende, BitBtn::Art::Abbrechen);
     connect(BitBtnProgramm, &QPushButton::clicked, this, &TFormMain::BitBtnProgrammClick);
     connect(BitBtnInfo, &QPushButton::clicked, this, &TFormMain::BitBtnInfoClick);
     connect(BitBtnText, &QPushButton::clicked, this, &TFormMain::BitBtnTextClick);
@@ -112,12 +112,17 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     // the portraits exist now: the title's description counts those revealed
     ImageTitel->setBeschreibung([this] {
         const auto gezeigt = std::count_if(Portraits.begin(), Portraits.end(), [](Panel *p) { return !p->isHidden(); });
-        QString text = tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte");
         if (gezeigt == PortraitAnzahl)
-            return text + tr("; ringsum die Porträts von %1 Physikern der Quantenphysik.").arg(PortraitAnzahl);
-        text += gezeigt == 0 ? tr("; die Porträts ringsum sind noch verdeckt.")
-                             : tr("; ringsum sind %1 von %2 Porträts aufgedeckt.").arg(gezeigt).arg(PortraitAnzahl);
-        return text + tr(" Ein Klick deckt alle Porträts auf.");
+            return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+                      "ringsum die Porträts von %1 Physikern der Quantenphysik.")
+                .arg(PortraitAnzahl);
+        if (gezeigt == 0)
+            return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+                      "die Porträts ringsum sind noch verdeckt. Ein Klick deckt alle Porträts auf.");
+        return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+                  "ringsum sind %1 von %2 Porträts aufgedeckt. Ein Klick deckt alle Porträts auf.")
+            .arg(gezeigt)
+            .arg(PortraitAnzahl);
     });
 
     ticks_ = 0;

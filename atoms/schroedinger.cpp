@@ -2,6 +2,8 @@
 
 #include "canvas.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,7 +70,9 @@ int BeschriftungNm(int m) { return m <= 8 ? 1 : m <= 12 ? 2 : m <= 24 ? 5 : 10; 
 QString Zustandsname(int n, int l)
 {
     static const char buchstabe[3] = {'s', 'p', 'd'};
-    return QStringLiteral("Orbital %1\u2002%2").arg(n).arg(QLatin1Char(buchstabe[std::clamp(l, 0, 2)]));
+    return QCoreApplication::translate("Schroedinger", "Orbital %1\u2002%2")
+        .arg(n)
+        .arg(QLatin1Char(buchstabe[std::clamp(l, 0, 2)]));
 }
 
 int NebenQuantenzahlen(int n) { return std::clamp(n, 1, 3); }

@@ -2,6 +2,8 @@
 
 #include "zahltext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,8 +43,9 @@ void ZeichneAchsen(Canvas &c, const AtomAnsicht &a)
         }
     }
     c.font.size = 12;
-    const QString r1 = QStringLiteral("Entfernung vom Kern"), r2 = QStringLiteral("in Bohr’schen Radien"),
-                  l2 = QStringLiteral("in Nanometer (nm)");
+    const QString r1 = QCoreApplication::translate("SchroedingerBild", "Entfernung vom Kern"),
+                  r2 = QCoreApplication::translate("SchroedingerBild", "in Bohr’schen Radien"),
+                  l2 = QCoreApplication::translate("SchroedingerBild", "in Nanometer (nm)");
     const int y = a.cy + 20, h = c.textHeight(r1);
     c.textOut(c.width() - 8 - c.textWidth(r1), y, r1);
     c.textOut(c.width() - 8 - c.textWidth(r2), y + h, r2);

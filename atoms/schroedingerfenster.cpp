@@ -27,14 +27,14 @@ Panel *KnopfPanel(QWidget *eltern, const QString &text, const QRect &ort)
 }  // namespace
 
 TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
-    : SimFenster(QStringLiteral("Das quantenmechanische Atommodell – berechnet mithilfe der Schrödinger-Gleichung"),
+    : SimFenster(tr("Das quantenmechanische Atommodell – berechnet mithilfe der Schrödinger-Gleichung"),
                  parent)
 {
     layout_ = BerechneSchroedingerLayout(BildschirmBreite, BildschirmHoehe,
                                          QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const SchroedingerLayout &L = layout_;
-    ErzeugeTitel(L.seite < 640 ? QStringLiteral("Das H-Atommodell der Quantenmechanik")
-                               : QStringLiteral("Das Wasserstoff-Atommodell der Quantenmechanik"),
+    ErzeugeTitel(L.seite < 640 ? tr("Das H-Atommodell der Quantenmechanik")
+                               : tr("Das Wasserstoff-Atommodell der Quantenmechanik"),
                  L.titel.left(), L.titel.top(), L.titel.width(), L.titel.height());
     TitelEinpassen(PanelTitel);
     Image1 = new Bild(this);
@@ -45,93 +45,96 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     const int w = 193 - 16;
     PanelGraph = ErzeugePanel(this, L.graph);
     SetzeSchrift(PanelGraph, QStringLiteral("Trebuchet MS"), 9, true);
-    CheckBoxGraph = new QCheckBox(QStringLiteral("Zeichne den &Graphen"), PanelGraph);
+    CheckBoxGraph = new QCheckBox(tr("Zeichne den &Graphen"), PanelGraph);
     Setze(CheckBoxGraph, 8, 4, w, 22);
     int y = 26;
-    for (const char *t : {"der Wahrscheinlichkeit,", "ein Elektron in einem", "kleinen Volumen dV ",
-                          "entlang der waagrechten", "Achse zu finden"}) {
-        Beschriftung(PanelGraph, QString::fromUtf8(t), 28, y, w - 20, 16);
+    for (const char *t : {QT_TR_NOOP("der Wahrscheinlichkeit,"), QT_TR_NOOP("ein Elektron in einem"),
+                          QT_TR_NOOP("kleinen Volumen dV "), QT_TR_NOOP("entlang der waagrechten"),
+                          QT_TR_NOOP("Achse zu finden")}) {
+        Beschriftung(PanelGraph, tr(t), 28, y, w - 20, 16);
         y += 16;
     }
     PanelAtom = ErzeugePanel(this, L.atom);
     SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
-    Beschriftung(PanelAtom, QStringLiteral("Zeige die Größe des H-Atoms"), 8, 4, w);
-    Beschriftung(PanelAtom, QStringLiteral("mit dem Bohr’schen Radius"), 8, 22, w);
-    CheckBoxAtomScheibe = new QCheckBox(QStringLiteral("als Kreisfläche"), PanelAtom);
+    Beschriftung(PanelAtom, tr("Zeige die Größe des H-Atoms"), 8, 4, w);
+    Beschriftung(PanelAtom, tr("mit dem Bohr’schen Radius"), 8, 22, w);
+    CheckBoxAtomScheibe = new QCheckBox(tr("als Kreisfläche"), PanelAtom);
     Setze(CheckBoxAtomScheibe, 8, 48, w, 22);
-    CheckBoxAtomRand = new QCheckBox(QStringLiteral("als Kreisrand"), PanelAtom);
+    CheckBoxAtomRand = new QCheckBox(tr("als Kreisrand"), PanelAtom);
     Setze(CheckBoxAtomRand, 8, 74, w, 22);
     PanelAchsen = ErzeugePanel(this, L.achsen);
     SetzeSchrift(PanelAchsen, QStringLiteral("Trebuchet MS"), 9, true);
-    CheckBoxAchsen = new QCheckBox(QStringLiteral("Zeichne ein Koordinaten-"), PanelAchsen);
+    CheckBoxAchsen = new QCheckBox(tr("Zeichne ein Koordinaten-"), PanelAchsen);
     Setze(CheckBoxAchsen, 8, 4, w, 22);
-    Beschriftung(PanelAchsen, QStringLiteral("    system mit Beschriftung"), 8, 26, w);
+    Beschriftung(PanelAchsen, tr("    system mit Beschriftung"), 8, 26, w);
     PanelDarstellung = ErzeugePanel(this, L.darstellung);
     y = 4;
-    for (const char *t : {"Stelle die Wahrscheinlich-", "keit, ein Elektron in einem", "kleinen Volumen zu finden,",
-                          "zeichnerisch dar durch"}) {
-        Beschriftung(PanelDarstellung, QString::fromUtf8(t), 8, y, w, 16);
+    for (const char *t : {QT_TR_NOOP("Stelle die Wahrscheinlich-"), QT_TR_NOOP("keit, ein Elektron in einem"),
+                          QT_TR_NOOP("kleinen Volumen zu finden,"), QT_TR_NOOP("zeichnerisch dar durch")}) {
+        Beschriftung(PanelDarstellung, tr(t), 8, y, w, 16);
         y += 16;
     }
-    PanelFarbCode = KnopfPanel(PanelDarstellung, QStringLiteral("Graustufen"), QRect(8, 74, w, 36));
-    PanelWahrschPixel = KnopfPanel(PanelDarstellung, QStringLiteral("Dichte farbiger Pixel"), QRect(8, 116, w, 36));
-    PanelWahrschPixel->setToolTip(QStringLiteral("Alt+D"));
+    PanelFarbCode = KnopfPanel(PanelDarstellung, tr("Graustufen"), QRect(8, 74, w, 36));
+    PanelWahrschPixel = KnopfPanel(PanelDarstellung, tr("Dichte farbiger Pixel"), QRect(8, 116, w, 36));
+    //: the key of the "Dichte farbiger Pixel" panel; a letter no caption of the window uses
+    const QString pixelTaste = tr("Alt+D");
+    PanelWahrschPixel->setToolTip(pixelTaste);
     PanelSimulation = ErzeugePanel(this, L.simulation);
-    PanelElektronen1 = KnopfPanel(PanelSimulation, QStringLiteral("Simuliere Messungen"), QRect(8, 6, w, 22));
-    PanelElektronen2 = KnopfPanel(PanelSimulation, QStringLiteral("des Elektronenortes"), QRect(8, 28, w, 22));
+    PanelElektronen1 = KnopfPanel(PanelSimulation, tr("Simuliere Messungen"), QRect(8, 6, w, 22));
+    PanelElektronen2 = KnopfPanel(PanelSimulation, tr("des Elektronenortes"), QRect(8, 28, w, 22));
     PanelElektronen1->setRand(Panel::Rand::Keiner);
     PanelElektronen2->setRand(Panel::Rand::Keiner);
-    BitBtnUnterbrechen = new BitBtn(QStringLiteral("&unterbrechen"), PanelSimulation);
+    BitBtnUnterbrechen = new BitBtn(tr("&unterbrechen"), PanelSimulation);
     Setze(BitBtnUnterbrechen, 8, 54, w, 26);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSimulation);
     TrackBarTempo->setBereich(0, 4, 4);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 82, w, 20);
-    TrackBarTempo->setSkala({{0, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}});
+    TrackBarTempo->setSkala({{0, tr("langsam")}, {4, tr("schnell")}});
     SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     PanelLoeschen = ErzeugePanel(this, L.loeschen);
-    BitBtnLoeschen = new BitBtn(QStringLiteral("Zeichnung &löschen"), PanelLoeschen);
+    BitBtnLoeschen = new BitBtn(tr("Zeichnung &löschen"), PanelLoeschen);
     Setze(BitBtnLoeschen, 8, 8, w, L.loeschen.height() - 16);
 
     // right column
     const int wr = 169 - 16;
     PanelMassStab = ErzeugePanel(this, L.massstab);
-    Beschriftung(PanelMassStab, QStringLiteral("Bildausschnitt"), 8, 4, wr);
-    Beschriftung(PanelMassStab, QStringLiteral("Bohr’sche Radien"), 8, 22, wr);
+    Beschriftung(PanelMassStab, tr("Bildausschnitt"), 8, 4, wr);
+    Beschriftung(PanelMassStab, tr("Bohr’sche Radien"), 8, 22, wr);
     TrackBarMassStab = new TrackBar(Qt::Horizontal, PanelMassStab);
     TrackBarMassStab->setBereich(5, 35, 5);
     TrackBarMassStab->setTickPosition(QSlider::TicksBelow);
     TrackBarMassStab->setTickInterval(5);
     TrackBarMassStab->setToolTip(
-        QStringLiteral("Bohr’scher Radius = Radius der innersten Bahn im Bohr’schen Modell = 0,053\u00A0nm"));
+        tr("Bohr’scher Radius = Radius der innersten Bahn im Bohr’schen Modell = 0,053\u00A0nm"));
     Setze(TrackBarMassStab, 8, 42, wr, 28);
     TrackBarMassStab->setSkala({{5, QStringLiteral("5")},
                                 {15, QStringLiteral("15")},
                                 {25, QStringLiteral("25")},
                                 {35, QStringLiteral("35")}});
     PanelZustand = ErzeugePanel(this, L.zustand);
-    Beschriftung(PanelZustand, QStringLiteral("Zeige das H-Atom"), 8, 4, wr);
-    Beschriftung(PanelZustand, QStringLiteral("im Zustand mit der"), 8, 20, wr);
-    RadioGroupHQZ = new RadioGroup(QStringLiteral("&Hauptquantenzahl"),
+    Beschriftung(PanelZustand, tr("Zeige das H-Atom"), 8, 4, wr);
+    Beschriftung(PanelZustand, tr("im Zustand mit der"), 8, 20, wr);
+    RadioGroupHQZ = new RadioGroup(tr("&Hauptquantenzahl"),
                                    {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, PanelZustand, 3);
     Setze(RadioGroupHQZ, 8, 38, wr, 46);
     RadioGroupHQZ->setItemIndex(0);
-    Beschriftung(PanelZustand, QStringLiteral("und der"), 8, 88, wr);
-    RadioGroupNQZ = new RadioGroup(QStringLiteral("&Nebenquantenzahl"), {QStringLiteral("0")}, PanelZustand, 3);
+    Beschriftung(PanelZustand, tr("und der"), 8, 88, wr);
+    RadioGroupNQZ = new RadioGroup(tr("&Nebenquantenzahl"), {QStringLiteral("0")}, PanelZustand, 3);
     Setze(RadioGroupNQZ, 8, 106, wr, 46);
     RadioGroupNQZ->setItemIndex(0);
     for (RadioGroup *g : {RadioGroupHQZ, RadioGroupNQZ})
         RadioGruppeVerdichten(g);
-    Beschriftung(PanelZustand, QStringLiteral("Bezeichnung"), 8, 158, wr);
+    Beschriftung(PanelZustand, tr("Bezeichnung"), 8, 158, wr);
     PanelZustand5 = new Panel(PanelZustand, Panel::Rand::Gesenkt);
     PanelZustand5->setFarbe(0xFFFFFF);
     SetzeSchrift(PanelZustand5, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(PanelZustand5, 8, 180, wr, 34);
-    PanelZustand->setToolTip(QStringLiteral("nur Orbitale mit magnetischer Quantenzahl m = 0"));
+    PanelZustand->setToolTip(tr("nur Orbitale mit magnetischer Quantenzahl m = 0"));
     PanelTexte = ErzeugePanel(this, L.texte);
     // "Hin&weise" leaves Alt+H to the principal quantum number
-    ErzeugeHinweis(PanelTexte, QStringLiteral("Hin&weise "), QString(), [this] { SchreibeHinweise(); });
-    ErzeugeErgebnis(PanelTexte, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    ErzeugeHinweis(PanelTexte, tr("Hin&weise "), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelTexte, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
     Setze(BitBtnHinweis, 8, 8, wr, 40);
     Setze(BitBtnErgebnis, 8, 56, wr, 40);
     BitBtnErgebnis->setEnabled(false);
@@ -152,7 +155,7 @@ TFormSchroedinger3::TFormSchroedinger3(QWidget *parent)
     connect(PanelWahrschPixel, &Panel::geklickt, this, [this] { PanelWahrschPixelClick(); });
     connect(PanelElektronen1, &Panel::geklickt, this, [this] { PanelElektronen1Click(); });
     connect(PanelElektronen2, &Panel::geklickt, this, [this] { PanelElektronen1Click(); });
-    auto *kurz = new QShortcut(QKeySequence(QStringLiteral("Alt+D")), this);
+    auto *kurz = new QShortcut(QKeySequence(pixelTaste), this);
     connect(kurz, &QShortcut::activated, this, [this] { PanelWahrschPixelClick(); });
     connect(BitBtnUnterbrechen, &QPushButton::clicked, this, [this] { BitBtnUnterbrechenClick(); });
     connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { TrackBarTempoChange(); });
@@ -286,7 +289,7 @@ Ablauf TFormSchroedinger3::Wahrscheinlichkeit(bool grau)
     n_ = RadioGroupHQZ->ItemIndex() + 1;
     l_ = std::max(0, RadioGroupNQZ->ItemIndex());
     PanelZustand5->setCaption(Zustandsname(n_, l_));
-    BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
+    BitBtnUnterbrechen->setCaption(tr("&unterbrechen"));
     if (grau)
         co_await ZeichneFarbCode();
     else
@@ -360,7 +363,7 @@ Ablauf TFormSchroedinger3::ZeichneMonteCarlo()
 Ablauf TFormSchroedinger3::Elektronen()
 {
     BitBtnUnterbrechen->setEnabled(true);
-    BitBtnUnterbrechen->setCaption(QStringLiteral("&unterbrechen"));
+    BitBtnUnterbrechen->setCaption(tr("&unterbrechen"));
     const int ziel = MessZiel(n_);
     Canvas &c = Leinwand();
     if (CheckBoxGraph->isChecked()) {
@@ -408,7 +411,7 @@ void TFormSchroedinger3::BitBtnUnterbrechenClick()
         SimFenster::BitBtnStopClick();  // the measurement holds in its waits while paused
     else
         pause = !pause;
-    BitBtnUnterbrechen->setCaption(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
+    BitBtnUnterbrechen->setCaption(pause ? tr("&Weiter") : tr("&unterbrechen"));
 }
 
 void TFormSchroedinger3::TrackBarTempoChange() { punktVerzoegerung_ = ZweiHoch(4 - TrackBarTempo->Position()); }
@@ -504,8 +507,8 @@ WerteTabelle TFormSchroedinger3::Werte() const
 {
     // |ψ|² along the horizontal axis, as the graph shows it
     WerteTabelle w;
-    w.spalten = {QStringLiteral("Entfernung vom Kern / Bohr’sche Radien"), QStringLiteral("Entfernung vom Kern / nm"),
-                 QStringLiteral("|ψ|² (relativ)")};
+    w.spalten = {tr("Entfernung vom Kern / Bohr’sche Radien"), tr("Entfernung vom Kern / nm"),
+                 tr("|ψ|² (relativ)")};
     const double k = GraphFaktor(n_, l_, a_.a0, a_.cx, a_.cy);
     for (int j = -(a_.cx - 8); j <= a_.cx - 8; ++j) {
         const double rho = j / double(a_.a0);

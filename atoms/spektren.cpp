@@ -1,5 +1,7 @@
 #include "spektren.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,22 +19,60 @@ SpektrenTabelle KopiereSpektren()
     return t;
 }
 
+namespace {
+
+// The gases in the order of the choice: as items, and within a sentence (lower case in English).
+struct GasText {
+    const char *name;
+    const char *kommentar;
+};
+constexpr GasText GasItems[11] = {
+    QT_TRANSLATE_NOOP3("Spektren", "Calcium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Cadmium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Cäsium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Eisen", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Helium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Wasserstoff", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Quecksilber", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Kalium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Magnesium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Natrium", "choice"),
+    QT_TRANSLATE_NOOP3("Spektren", "Neon", "choice")};
+constexpr GasText GasImSatzTexte[11] = {
+    QT_TRANSLATE_NOOP3("Spektren", "Calcium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Cadmium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Cäsium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Eisen", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Helium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Wasserstoff", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Quecksilber", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Kalium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Magnesium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Natrium", "in a sentence"),
+    QT_TRANSLATE_NOOP3("Spektren", "Neon", "in a sentence")};
+
+QString Uebersetzt(const GasText &t) { return QCoreApplication::translate("Spektren", t.name, t.kommentar); }
+
+}  // namespace
+
 QStringList GasNamen()
 {
-    return {QStringLiteral("Calcium"), QStringLiteral("Cadmium"),     QStringLiteral("Cäsium"),
-            QStringLiteral("Eisen"),   QStringLiteral("Helium"),      QStringLiteral("Wasserstoff"),
-            QStringLiteral("Quecksilber"), QStringLiteral("Kalium"), QStringLiteral("Magnesium"),
-            QStringLiteral("Natrium"), QStringLiteral("Neon")};
+    QStringList namen;
+    for (const GasText &t : GasItems)
+        namen << Uebersetzt(t);
+    return namen;
+}
+
+QString GasImSatz(int gas)
+{
+    return gas >= 1 && gas <= 11 ? Uebersetzt(GasImSatzTexte[gas - 1]) : QString();
 }
 
 QString SpektrenTitel(int gas)
 {
     if (gas < 1 || gas > 11)
-        return QStringLiteral("Spektren einatomiger Gase");
-    QString name = GasNamen().at(gas - 1);
-    if (gas == 3)
-        name = QStringLiteral("Cäsium");
-    return QStringLiteral("Spektrum von ") + name;
+        return QCoreApplication::translate("Spektren", "Spektren einatomiger Gase");
+    return QCoreApplication::translate("Spektren", "Spektrum von %1").arg(GasImSatz(gas));
 }
 
 TColor FarbeGas(const SpektrenTabelle &t, int gas)

@@ -20,8 +20,10 @@ using SpektrenTabelle = std::array<Linienspektrum, 13>;
 
 // Copies the shared line tables into the window's order.
 SpektrenTabelle KopiereSpektren();
-// The items of the gas choice and the title for a slot.
+// The items of the gas choice, a gas's name within a sentence (empty for no gas) and the
+// title for a slot.
 QStringList GasNamen();
+QString GasImSatz(int gas);
 QString SpektrenTitel(int gas);
 // Colour of the glowing gas: its first line; 12430353 before a gas is chosen.
 TColor FarbeGas(const SpektrenTabelle &t, int gas);

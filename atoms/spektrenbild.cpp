@@ -1,5 +1,7 @@
 #include "spektrenbild.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace Atome {
@@ -68,7 +70,8 @@ void SpektrenBild::ZeichneSonnenSpektrum(bool mitLinien, bool nachFrequenz)
         c_.lineTo(spitze - 16, py + 12);
         c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftMittel, true, false, false, Silber};
         c_.brush.style = PinselStil::Clear;
-        const QString text = nachFrequenz ? QStringLiteral("Frequenz") : QStringLiteral("Wellenlänge");
+        const QString text = nachFrequenz ? QCoreApplication::translate("SpektrenBild", "Frequenz")
+                                          : QCoreApplication::translate("SpektrenBild", "Wellenlänge");
         c_.textOut(spitze + 32, py - c_.textHeight(text) / 2, text);
     }
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true, false, false, Silber};

@@ -11,7 +11,7 @@
 using namespace Atome;
 
 TFormSpektren3D::TFormSpektren3D(QWidget *parent)
-    : SimFenster(QStringLiteral("  Spektren von einatomigen Gasen"), parent)
+    : SimFenster(tr("  Spektren von einatomigen Gasen"), parent)
 {
     BilderFreigebbar();  // the picture is drawn anew from the state on every show (FormActivate)
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);  // read once, at creation
@@ -29,36 +29,34 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
 
     const int innen = l.linien.width() - 16;
     PanelLinien = ErzeugePanel(this, l.linien);
-    RadioGroupSpektren = new RadioGroup(QStringLiteral("&Spektrum von"), GasNamen(), PanelLinien, 2);
+    RadioGroupSpektren = new RadioGroup(tr("&Spektrum von"), GasNamen(), PanelLinien, 2);
     Setze(RadioGroupSpektren, 8, 8, innen, l.linien.height() - 16);
     connect(RadioGroupSpektren, &RadioGroup::geklickt, this, [this] { RadioGroupSpektrenClick(); });
 
     PanelSonnenSpektrum = ErzeugePanel(this, l.sonne);
-    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Zeige zum Vergleich das"), 8, 4, innen);
-    RadioGroupFraunhofer = new RadioGroup(QStringLiteral("Spektrum der Sonne"),
-                                          {QStringLiteral("ohne"), QStringLiteral("mit")}, PanelSonnenSpektrum, 2);
+    Beschriftung(PanelSonnenSpektrum, tr("Zeige zum Vergleich das"), 8, 4, innen);
+    RadioGroupFraunhofer = new RadioGroup(tr("Spektrum der Sonne"), {tr("ohne"), tr("mit")}, PanelSonnenSpektrum, 2);
     Setze(RadioGroupFraunhofer, 8, 24, innen, 52);
     RadioGroupFraunhofer->setItemIndex(1);
-    Beschriftung(PanelSonnenSpektrum, QStringLiteral("Fraunhofer-Linien"), 8, 80, innen);
+    Beschriftung(PanelSonnenSpektrum, tr("Fraunhofer-Linien"), 8, 80, innen);
     connect(RadioGroupFraunhofer, &RadioGroup::geklickt, this, [this] { RadioGroupFraunhoferClick(); });
 
     PanelAbhaengigk = ErzeugePanel(this, l.abhaengig);
-    RadioGroupAbhaengigK = new RadioGroup(QStringLiteral("Ordne die Spektren nach"),
-                                          {QStringLiteral("Frequenzen"), QStringLiteral("Wellenlängen")},
-                                          PanelAbhaengigk, 2);
+    RadioGroupAbhaengigK =
+        new RadioGroup(tr("Ordne die Spektren nach"), {tr("Frequenzen"), tr("Wellenlängen")}, PanelAbhaengigk, 2);
     SetzeSchrift(RadioGroupAbhaengigK, QStringLiteral("Trebuchet MS"), 9, true);
     Setze(RadioGroupAbhaengigK, 8, 6, innen, l.abhaengig.height() - 12);
     RadioGroupAbhaengigK->setItemIndex(0);
     connect(RadioGroupAbhaengigK, &RadioGroup::geklickt, this, [this] { RadioGroupAbhaengigKClick(); });
 
     PanelBlickRichtung = ErzeugePanel(this, l.blick);
-    Beschriftung(PanelBlickRichtung, QStringLiteral("Blickrichtung"), 8, 4, innen);
+    Beschriftung(PanelBlickRichtung, tr("Blickrichtung"), 8, 4, innen);
     const Schieber breite = ErzeugeSchieber(PanelBlickRichtung, -70, 60, -40,
                                                              QRect(8, 24, innen, 28), true,
                                                              [this] { TrackBarSehBreiteChange(); });
     TrackBarSehBreite = breite.bar;
     UpDownSehBreite = breite.updown;
-    TrackBarSehBreite->setToolTip(QStringLiteral("von links oder rechts"));
+    TrackBarSehBreite->setToolTip(tr("von links oder rechts"));
     TrackBarSehBreite->setAccessibleName(tr("Blickrichtung von links oder rechts"));
     const Schieber hoehe = ErzeugeSchieber(PanelBlickRichtung, 20, 45, 30,
                                                             QRect(8, 56, innen, 28), true,
@@ -66,11 +64,10 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     TrackBarSehHoehe = hoehe.bar;
     UpDownSehHoehe = hoehe.updown;
     TrackBarSehHoehe->setAccessibleName(tr("Blickrichtung von oben"));
-    TrackBarSehHoehe->setToolTip(QStringLiteral("von oben"));
+    TrackBarSehHoehe->setToolTip(tr("von oben"));
 
     PanelAnordnung = ErzeugePanel(this, l.anordnung);
-    RadioGroupAnordnung = new RadioGroup(QStringLiteral("Mit Versuchs&anordnung"),
-                                         {QStringLiteral("ja "), QStringLiteral("nein")}, PanelAnordnung, 2);
+    RadioGroupAnordnung = new RadioGroup(tr("Mit Versuchs&anordnung"), {tr("ja "), tr("nein")}, PanelAnordnung, 2);
     Setze(RadioGroupAnordnung, 8, 6, innen, l.anordnung.height() - 12);
     RadioGroupAnordnung->setItemIndex(0);
     connect(RadioGroupAnordnung, &RadioGroup::geklickt, this, [this] { RadioGroupAnordnungClick(); });
@@ -79,16 +76,16 @@ TFormSpektren3D::TFormSpektren3D(QWidget *parent)
     RadioGroupAbhaengigK->layout()->setContentsMargins(2, 0, 0, 2);  // "Wellenlängen" fits its half
 
     PanelInfo = ErzeugePanel(this, l.info);
-    ErzeugeHinweis(PanelInfo, QStringLiteral("&Info"), QString(), [this] { SchreibeHinweisSelbst(); });
+    ErzeugeHinweis(PanelInfo, tr("&Info"), QString(), [this] { SchreibeHinweisSelbst(); });
     Setze(BitBtnHinweis, 8, 6, l.info.width() - 16, l.info.height() - 12);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     // the panel's caption above its text, as a heading
-    LabelBeobachtung = Beschriftung(Hinweis.panel, QStringLiteral("Beobachtung"), 8, 6, l.hinweis.width() - 16, 24);
+    LabelBeobachtung = Beschriftung(Hinweis.panel, tr("Beobachtung"), 8, 6, l.hinweis.width() - 16, 24);
     SetzeSchrift(LabelBeobachtung, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(Hinweis.edit, 8, 34, l.hinweis.width() - 16, l.hinweis.height() - 34 - 40);
     Hinweis.panel->setFarbe(FarbePanel);
     BitBtnInfoLoeschen = Hinweis.loeschen;
-    BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
+    BitBtnInfoLoeschen->setText(tr("l&öschen"));
     Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);
     Hinweis.panel->raise();
 
@@ -164,8 +161,7 @@ void TFormSpektren3D::TrackBarSehHoeheChange()
 WerteTabelle TFormSpektren3D::Werte() const
 {
     WerteTabelle w;
-    w.spalten = {QStringLiteral("Spektrum (1–11 Gas, 12 Sonne)"), QStringLiteral("Wellenlänge / nm"),
-                 QStringLiteral("Frequenz / THz")};
+    w.spalten = {tr("Spektrum (1–11 Gas, 12 Sonne)"), tr("Wellenlänge / nm"), tr("Frequenz / THz")};
     const auto zeilen = [&](int slot) {
         const Linienspektrum &sp = tabellen_[slot];
         for (int i = 0; i < sp.Anzahl; ++i)
@@ -216,7 +212,7 @@ QString TFormSpektren3D::BildBeschreibung() const
                                                          .arg(LinienWerte(sonne, f))
                                                    : tr("ohne Fraunhofer-Linien."));
     const bool mitGas = z_.gas >= 1 && z_.gas <= 11;
-    const QString gas = mitGas ? GasNamen().at(z_.gas - 1) : QString();
+    const QString gas = GasImSatz(z_.gas);
     if (mitGas)
         text += QLatin1Char(' ') + tr("Darunter das Linienspektrum von %1 mit %2 hellen Linien bei %3.")
                                        .arg(gas)

@@ -1,5 +1,6 @@
 #include "bausteine.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLayout>
 
@@ -71,7 +72,7 @@ RechenTafel ErzeugeRechenTafel(QWidget *eltern, const QRect &ort, int bereich)
     t.panel = new Panel(eltern);
     t.panel->setFarbe(FarbeRechnen);
     t.panel->setAusrichtung(Qt::AlignHCenter | Qt::AlignTop);
-    t.panel->setCaption(QStringLiteral("Bitte Geduld: Ich rechne!"));
+    t.panel->setCaption(QCoreApplication::translate("Bausteine", "Bitte Geduld: Ich rechne!"));
     SetzeSchrift(t.panel, QStringLiteral("Trebuchet MS"), SchriftMittel, true);
     Setze(t.panel, ort.left(), ort.top(), ort.width(), ort.height());
     t.balken = new QProgressBar(t.panel);

@@ -2,6 +2,7 @@
 
 #include "global.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -141,14 +142,17 @@ QString TextverzeichnisEinsetzen(const QString &markup)
         return markup;
     QString satz;
     if (TextPfad.isEmpty()) {
-        satz = QStringLiteral("Zurzeit sucht das Programm die Dateien direkt im Startverzeichnis „%1“.")
+        satz = QCoreApplication::translate("Einstellungen",
+                                           "Zurzeit sucht das Programm die Dateien direkt im Startverzeichnis „%1“.")
                    .arg(ohneMarken(QDir::currentPath()));
     } else {
         const QString ort = QDir::cleanPath(QFileInfo(TextPfad).absoluteFilePath());
         satz = QFileInfo(ort).isDir()
-                   ? QStringLiteral("Zurzeit liest das Programm die Texte aus dem Verzeichnis „%1“.").arg(ohneMarken(ort))
-                   : QStringLiteral("Das Verzeichnis „%1“ gibt es zurzeit nicht; das Programm erstellt deshalb "
-                                    "alle Texte selbst.")
+                   ? QCoreApplication::translate("Einstellungen",
+                                                 "Zurzeit liest das Programm die Texte aus dem Verzeichnis „%1“.")
+                         .arg(ohneMarken(ort))
+                   : QCoreApplication::translate("Einstellungen", "Das Verzeichnis „%1“ gibt es zurzeit nicht; das "
+                                                                  "Programm erstellt deshalb alle Texte selbst.")
                          .arg(ohneMarken(ort));
     }
     QString ergebnis = markup;

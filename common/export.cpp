@@ -3,6 +3,7 @@
 #include "bild.h"
 #include "einstellungen.h"
 #include "simfenster.h"
+#include "sprache.h"
 #include "zahltext.h"
 
 #include <QAbstractSpinBox>
@@ -21,8 +22,13 @@
 
 #include <cmath>
 
-const QString FilterDezimalkomma = QStringLiteral("CSV mit Dezimalkomma und Semikolon (*.csv)");
-const QString FilterDezimalpunkt = QStringLiteral("CSV mit Dezimalpunkt und Komma (*.csv)");
+namespace {
+const char *const filterKomma = QT_TRANSLATE_NOOP("FensterExport", "CSV mit Dezimalkomma und Semikolon (*.csv)");
+const char *const filterPunkt = QT_TRANSLATE_NOOP("FensterExport", "CSV mit Dezimalpunkt und Komma (*.csv)");
+}  // namespace
+
+const QString FilterDezimalkomma = QString::fromUtf8(filterKomma);
+const QString FilterDezimalpunkt = QString::fromUtf8(filterPunkt);
 
 namespace {
 const QString kennung = QStringLiteral("qp_export");  // property marking a picture as handled
@@ -41,8 +47,8 @@ QString CsvZahl(double wert, bool dezimalkomma)
 {
     if (!std::isfinite(wert))
         return {};
-    const QString s = QString::number(wert, 'G', 6);
-    return dezimalkomma ? MitKomma(s) : s;
+    QString s = QString::number(wert, 'G', 6);
+    return dezimalkomma ? s.replace(QLatin1Char('.'), QLatin1Char(',')) : s;
 }
 
 QByteArray CsvText(const WerteTabelle &tabelle, bool dezimalkomma)
@@ -145,11 +151,11 @@ QMenu *FensterExport::Kontextmenue(Bild *bild)
 {
     auto *m = new QMenu(fenster_);
     QPointer<Bild> ziel(bild);
-    QAction *speichern = m->addAction(QStringLiteral("Bild speichern …"), this, [this, ziel] {
+    QAction *speichern = m->addAction(tr("Bild speichern …"), this, [this, ziel] {
         if (ziel)
             BildSpeichern(ziel);
     });
-    QAction *kopie = m->addAction(QStringLiteral("Bild kopieren"), this, [this, ziel] {
+    QAction *kopie = m->addAction(tr("Bild kopieren"), this, [this, ziel] {
         if (ziel)
             BildKopieren(ziel);
     });
@@ -163,7 +169,7 @@ QMenu *FensterExport::Kontextmenue(Bild *bild)
     const WerteTabelle werte = fenster_->Werte();
     if (werte.angeboten()) {
         m->addSeparator();
-        QAction *csv = m->addAction(QStringLiteral("Werte speichern (CSV) …"), this, [this] { WerteSpeichern(); });
+        QAction *csv = m->addAction(tr("Werte speichern (CSV) …"), this, [this] { WerteSpeichern(); });
         csv->setEnabled(!werte.leer());
     }
     return m;
@@ -193,15 +199,14 @@ void FensterExport::BildSpeichern(Bild *bild)
     if (!bild || bild->bild().isNull())
         return;
     const QImage jetzt = bild->bild().copy();  // the picture as it is when asked
-    QFileDialog *d = dialog(QStringLiteral("Bild speichern"), vorschlag(QStringLiteral("png")),
-                            {QStringLiteral("PNG-Bild (*.png)")});
+    QFileDialog *d = dialog(tr("Bild speichern"), vorschlag(QStringLiteral("png")), {tr("PNG-Bild (*.png)")});
     d->setDefaultSuffix(QStringLiteral("png"));
     connect(d, &QFileDialog::fileSelected, this, [this, jetzt](const QString &datei) {
         if (BildDateiSchreiben(jetzt, datei))
             ExportOrdnerMerken(QFileInfo(datei).absolutePath());
         else
             Meldung(fenster_, MeldungsTyp::Fehler,
-                    QStringLiteral("Das Bild konnte nicht gespeichert werden:\n%1").arg(datei));
+                    tr("Das Bild konnte nicht gespeichert werden:\n%1").arg(datei));
     });
     d->open();  // window-modal, returns at once: a run goes on meanwhile
 }
@@ -240,16 +245,18 @@ void FensterExport::WerteSpeichern()
     const WerteTabelle werte = fenster_->Werte();  // the values as they are when asked
     if (werte.leer())
         return;
-    QFileDialog *d = dialog(QStringLiteral("Werte speichern"), vorschlag(QStringLiteral("csv")),
-                            {FilterDezimalkomma, FilterDezimalpunkt});
+    // the spreadsheets' usual form of the language first: comma and semicolon in German
+    const QStringList filter = AktuelleSprache() == Sprache::Englisch ? QStringList{tr(filterPunkt), tr(filterKomma)}
+                                                                       : QStringList{tr(filterKomma), tr(filterPunkt)};
+    QFileDialog *d = dialog(tr("Werte speichern"), vorschlag(QStringLiteral("csv")), filter);
     d->setDefaultSuffix(QStringLiteral("csv"));
     connect(d, &QFileDialog::fileSelected, this, [this, werte, d](const QString &datei) {
-        const bool komma = d->selectedNameFilter() != FilterDezimalpunkt;
+        const bool komma = d->selectedNameFilter() != tr(filterPunkt);
         if (WerteDateiSchreiben(werte, datei, komma))
             ExportOrdnerMerken(QFileInfo(datei).absolutePath());
         else
             Meldung(fenster_, MeldungsTyp::Fehler,
-                    QStringLiteral("Die Werte konnten nicht gespeichert werden:\n%1").arg(datei));
+                    tr("Die Werte konnten nicht gespeichert werden:\n%1").arg(datei));
     });
     d->open();
 }

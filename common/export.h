@@ -27,7 +27,8 @@ QString ExportName(const QString &kurzname, const QDate &datum, const QString &e
 bool BildDateiSchreiben(const QImage &bild, const QString &datei);
 bool WerteDateiSchreiben(const WerteTabelle &tabelle, const QString &datei, bool dezimalkomma);
 
-// The two choices of the CSV dialog's file type.
+// The two choices of the CSV dialog's file type, in German (the dialog shows them in the
+// program's language).
 extern const QString FilterDezimalkomma;
 extern const QString FilterDezimalpunkt;
 

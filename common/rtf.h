@@ -42,9 +42,11 @@ inline constexpr qint64 RtfMaxTabArbeit = 1'000'000;             // Σ tabs × (
 inline constexpr double RtfMaxHoehe = 4'000'000;                  // pixels, estimated
 inline constexpr double RtfMinBreite = 200;                       // pixels of text width
 
-// The line that ends a text cut at a bound.
-inline const QString RtfGekuerztHinweis =
-    QStringLiteral("Die Datei ist zu umfangreich und wird nur bis hierher angezeigt.");
+// The line that ends a text cut at a bound, in German; the reader writes it in the program's
+// language (context "Rtf").
+inline constexpr char RtfGekuerztQuelle[] =
+    QT_TRANSLATE_NOOP("Rtf", "Die Datei ist zu umfangreich und wird nur bis hierher angezeigt.");
+inline const QString RtfGekuerztHinweis = QString::fromUtf8(RtfGekuerztQuelle);
 
 // What a load did: whether a bound cut the text, and its work in counted steps — the reader's
 // (bytes read, characters, format runs and paragraphs written) and the layout's to come (the

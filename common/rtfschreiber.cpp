@@ -2,6 +2,7 @@
 // and the bounds on text, formats, tabs and estimated height.
 #include "rtfleser.h"
 
+#include <QCoreApplication>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -41,7 +42,7 @@ void RtfLeser::hinweisAnfuegen()
     z.kursiv = true;
     const QTextCharFormat f = format(z);
     cursor_.insertBlock(absatzFormat(Absatz{}), f);
-    cursor_.insertText(RtfGekuerztHinweis, f);
+    cursor_.insertText(QCoreApplication::translate("Rtf", RtfGekuerztQuelle), f);
 }
 
 bool RtfLeser::zellenAbsatzAusgeben()

@@ -86,7 +86,7 @@ SimFenster::SimFenster(const QString &caption, QWidget *parent) : QWidget(parent
     SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
     FarbeZeichengrund = FarbeHintergrund;
 
-    BitBtnZurueck = new BitBtn(QStringLiteral("&zurück zum Text"), this, BitBtn::Art::Abbrechen);
+    BitBtnZurueck = new BitBtn(tr("&zurück zum Text"), this, BitBtn::Art::Abbrechen);
     BitBtnZurueck->setGlyph(GlyphBild(Glyphe::Zurueck));
     SetzeSchrift(BitBtnZurueck, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZurueck, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
@@ -129,7 +129,7 @@ void SimFenster::ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCapti
     BitBtnLicht->setGlyph(GlyphBild(Glyphe::Licht));
     connect(BitBtnLicht, &QPushButton::clicked, this, [this] { BitBtnLichtClick(); });
 
-    BitBtnStop = new BitBtn(QStringLiteral("&unterbrechen"), eltern);
+    BitBtnStop = new BitBtn(tr("&unterbrechen"), eltern);
     BitBtnStop->setGlyph(GlyphBild(Glyphe::Pause));
     BitBtnStop->setEnabled(false);
     connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
@@ -139,7 +139,7 @@ void SimFenster::ErzeugeTempo(QWidget *eltern, int min, int max, int position, b
 {
     TrackBarTempo = new TrackBar(Qt::Horizontal, eltern);
     TrackBarTempo->setBereich(min, max, position);
-    TrackBarTempo->setSkala({{min, QStringLiteral("langsam")}, {max, QStringLiteral("schnell")}}, skalaOben);
+    TrackBarTempo->setSkala({{min, tr("langsam")}, {max, tr("schnell")}}, skalaOben);
     UpDownTempo = new UpDown(eltern);
     UpDownTempo->setBereich(min, max, position);
     TrackBarTempo->setAccessibleName(tr("Tempo"));
@@ -170,15 +170,15 @@ void SimFenster::ErzeugeTafel(TextTafel &t, QWidget *knopfEltern, const QString 
     t.edit->setAccessibleName(OhneMarken(caption));
     if (&t == &Ergebnis) {
         t.edit->setHintergrund(0xBFFFFF);  // light yellow, also behind a teacher's file
-        t.panel->setToolTip(QStringLiteral("Verschwindet mit Mausklick"));
+        t.panel->setToolTip(tr("Verschwindet mit Mausklick"));
     }
-    t.loeschen = new QPushButton(QStringLiteral("Text &löschen"), t.panel);
+    t.loeschen = new QPushButton(tr("Text &löschen"), t.panel);
     SetzeSchrift(t.loeschen, QStringLiteral("Trebuchet MS"), 8, false);
     connect(t.loeschen, &QPushButton::clicked, t.panel, &QWidget::hide);
     connect(t.panel, &Panel::geklickt, this, [this, &t] { TafelVerbergen(t); });
     connect(t.edit, &RichEdit::mausLosgelassen, this, [this, &t] { TafelVerbergen(t); });
     if (mitNeuBox) {
-        t.neu = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), t.panel);
+        t.neu = new QCheckBox(tr("Diesen Text neu erstellen"), t.panel);
         SetzeSchrift(t.neu, QStringLiteral("Trebuchet MS"), 8, false);
         connect(t.neu, &QCheckBox::toggled, this, [&t](bool angekreuzt) {
             if (angekreuzt) {
@@ -247,7 +247,7 @@ void SimFenster::AnAusSchalten(bool ein)
     if (BitBtnStop) {
         BitBtnStop->setEnabled(ein);
         if (ein)
-            BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+            BitBtnStop->setText(tr("&unterbrechen"));
     }
 }
 
@@ -296,7 +296,7 @@ void SimFenster::LaufBeendet()
 {
     pause = false;
     if (BitBtnStop)
-        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+        BitBtnStop->setText(tr("&unterbrechen"));
     if (an)
         AnAusSchalten(false);
     if (BitBtnErgebnis)
@@ -307,7 +307,7 @@ void SimFenster::BitBtnStopClick()
 {
     pause = !pause;
     if (BitBtnStop)
-        BitBtnStop->setText(pause ? QStringLiteral("&Weiter") : QStringLiteral("&unterbrechen"));
+        BitBtnStop->setText(pause ? tr("&Weiter") : tr("&unterbrechen"));
     laufObjekt_.Pausieren(pause);  // the run holds in its waits while paused
 }
 

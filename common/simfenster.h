@@ -152,7 +152,7 @@ protected:
     Panel *ErzeugeTitel(const QString &text, int links, int oben, int breite, int hoehe);
     Panel *ErzeugeDatum(const QString &datum);
     // Lamp, "&an/aus" and "&unterbrechen" with their handlers, children of eltern.
-    void ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCaption = QStringLiteral("&an/aus"));
+    void ErzeugeLaufsteuerung(QWidget *eltern, const QString &lichtCaption = tr("&an/aus"));
     // Speed track bar with its up-down, its ends marked "langsam" and "schnell" (under the
     // bar, or over it).
     void ErzeugeTempo(QWidget *eltern, int min, int max, int position, bool skalaOben = false);

@@ -116,13 +116,13 @@ QMessageBox *Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, Meld
         return nullptr;
     }
     QMessageBox::Icon symbol = QMessageBox::Information;
-    QString titel = QStringLiteral("Information");
+    QString titel = QCoreApplication::translate("Steuerelemente", "Information");
     if (typ == MeldungsTyp::Fehler) {
         symbol = QMessageBox::Critical;
-        titel = QStringLiteral("Fehler");
+        titel = QCoreApplication::translate("Steuerelemente", "Fehler");
     } else if (typ == MeldungsTyp::Warnung) {
         symbol = QMessageBox::Warning;
-        titel = QStringLiteral("Warnung");
+        titel = QCoreApplication::translate("Steuerelemente", "Warnung");
     }
     QWidget *fenster = parent ? parent->window() : nullptr;
     if (fenster)
@@ -135,13 +135,13 @@ QMessageBox *Meldung(QWidget *parent, MeldungsTyp typ, const QString &text, Meld
     box->setWindowModality(fenster ? Qt::WindowModal : Qt::ApplicationModal);
     switch (knopf) {
     case MeldungsKnopf::Ok:
-        box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box->addButton(QCoreApplication::translate("Steuerelemente", "OK"), QMessageBox::AcceptRole);
         break;
     case MeldungsKnopf::Abbrechen:
-        box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box->addButton(QCoreApplication::translate("Steuerelemente", "Abbrechen"), QMessageBox::RejectRole);
         break;
     case MeldungsKnopf::Wiederholen:
-        box->addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+        box->addButton(QCoreApplication::translate("Steuerelemente", "&Wiederholen"), QMessageBox::AcceptRole);
         break;
     }
     box->open();

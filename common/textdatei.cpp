@@ -89,8 +89,8 @@ bool LadeTextOhneErsatz(RichEdit *edit, const QString &dateiname)
     }
     const QString name = TextOrdner() + dateiname;
     const QString meldung = pfad.isEmpty()
-        ? QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(name)
-        : QStringLiteral("Die Datei „%1“ kann nicht als Text geladen werden.").arg(name);
+        ? QCoreApplication::translate("Textdatei", "Die Datei „%1“ wurde nicht gefunden.").arg(name)
+        : QCoreApplication::translate("Textdatei", "Die Datei „%1“ kann nicht als Text geladen werden.").arg(name);
     Meldung(edit->window(), MeldungsTyp::Fehler, meldung);
     return false;
 }

@@ -1,6 +1,11 @@
 #include "zahltext.h"
 
-QString MitKomma(QString text) { return text.replace(QLatin1Char('.'), QLatin1Char(',')); }
+#include "sprache.h"
+
+QString MitKomma(QString text)
+{
+    return AktuelleSprache() == Sprache::Englisch ? text : text.replace(QLatin1Char('.'), QLatin1Char(','));
+}
 
 QString Komma(double wert, int stellen) { return MitKomma(QString::number(wert, 'f', stellen)); }
 
@@ -11,7 +16,7 @@ QString KommaMitMinus(double wert, int stellen)
         return s;
     bool null = true;
     for (QChar z : QStringView(s).mid(1))
-        null = null && (z == QLatin1Char('0') || z == QLatin1Char(','));
+        null = null && (z == QLatin1Char('0') || z == QLatin1Char(',') || z == QLatin1Char('.'));
     if (null)
         return s.mid(1);
     return s.replace(0, 1, QChar(0x2212));

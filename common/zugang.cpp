@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -267,7 +268,9 @@ void NamenVergeben(QWidget *fenster)
             const QList<QToolButton *> pfeile = u->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly);
             for (QToolButton *p : pfeile) {
                 const bool hoch = p->arrowType() == Qt::UpArrow || p->arrowType() == Qt::RightArrow;
-                p->setAccessibleName(u->accessibleName() + (hoch ? QObject::tr(": höher") : QObject::tr(": niedriger")));
+                p->setAccessibleName((hoch ? QCoreApplication::translate("Zugang", "%1: höher")
+                                           : QCoreApplication::translate("Zugang", "%1: niedriger"))
+                                         .arg(u->accessibleName()));
             }
         }
 }

@@ -15,12 +15,12 @@ constexpr int TafelBreite = 201, KnopfBreite = 120;
 }
 
 TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
-    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Anordnung"), parent)
+    : SimFenster(tr("Franck-Hertz-Versuch: Anordnung"), parent)
 {
     zeichengrund_ = FarbeZeichengrund;
     const int W = BildschirmBreite, R = ZurueckOben, B = ZurueckLinks, F2 = SchriftMittelDoppelt;
     const int titelBreite = std::min(W - 16, 760);
-    ErzeugeTitel(QStringLiteral("Experiment von J. Franck und G. Hertz: Versuchsanordnung"), (W - titelBreite) / 2, 8,
+    ErzeugeTitel(tr("Experiment von J. Franck und G. Hertz: Versuchsanordnung"), (W - titelBreite) / 2, 8,
                  titelBreite, 41);
     TitelEinpassen(PanelTitel);
     const int titelUnten = 49;
@@ -50,27 +50,27 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     const int g = std::max(4, (B - 2 * TafelBreite - 2 * KnopfBreite) / 8);
     const int unten = std::min(R, BildschirmHoehe - 81);
     PanelZahlAtome = ErzeugeFeld(this, 2 * g, unten, TafelBreite, 72);
-    Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {QStringLiteral("Zahl der Gasatome")},
+    Regler r = ErzeugeRegler(PanelZahlAtome, 8, 4, TafelBreite - 16, {tr("Zahl der Gasatome")},
                              Zahlenskala(10, 30, 5, 1), 10, 30, 20, false,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
     TrackBarZahlAtome->setTickInterval(5);
     PanelTemperatur = ErzeugeFeld(this, 2 * g + TafelBreite + g, unten, TafelBreite, 72);
-    r = ErzeugeRegler(PanelTemperatur, 8, 4, TafelBreite - 16, {QStringLiteral("Temperatur des Gases")},
-                      {{1, QStringLiteral("niedrig")}, {10, QStringLiteral("hoch")}}, 1, 10, 4, false,
+    r = ErzeugeRegler(PanelTemperatur, 8, 4, TafelBreite - 16, {tr("Temperatur des Gases")},
+                      {{1, tr("niedrig")}, {10, tr("hoch")}}, 1, 10, 4, false,
                       [this] { TrackBarTemperaturChange(); });
     TrackBarTemperatur = r.bar;
     const int infoLinks = PanelTemperatur->x() + TafelBreite + 2 * g;
-    ErzeugeHinweis(this, QStringLiteral("Info"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeHinweis(this, tr("Info"), QString(), [this] { SchreibeHinweise(); });
     Setze(BitBtnHinweis, infoLinks, unten + 8, KnopfBreite, 34);
     BitBtnHinweis->setGlyph(GlyphBild(Glyphe::BuchZu));
     disconnect(BitBtnHinweis, &QPushButton::clicked, this, nullptr);
     connect(BitBtnHinweis, &QPushButton::clicked, this, [this] { HinweisUmschalten(); });
-    BitBtnStop = new BitBtn(QStringLiteral("&warten"), this);
+    BitBtnStop = new BitBtn(tr("&warten"), this);
     BitBtnStop->setGlyph(GlyphBild(Glyphe::Pause));
     Setze(BitBtnStop, infoLinks + KnopfBreite + g, unten + 8, KnopfBreite, 34);
     connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
-    BitBtnMitGas = new BitBtn(QStringLiteral("Gasfüllung"), this);
+    BitBtnMitGas = new BitBtn(tr("Gasfüllung"), this);
     BitBtnMitGas->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnMitGas, BitBtnStop->x(), unten + 8, KnopfBreite, 34);
     connect(BitBtnMitGas, &QPushButton::clicked, this, [this] { BitBtnMitGasClick(); });
@@ -80,7 +80,7 @@ TFormFranckHertzAnordnung2::TFormFranckHertzAnordnung2(QWidget *parent)
     const int hLinks = std::max(8, bildLinks + (bildBreite - hBreite) / 2);
     Hinweis.setzeGeometrie(hLinks, Image1->y(), hBreite, bildHoehe);
     Setze(Hinweis.edit, 8, 8, hBreite - 16, bildHoehe - 48);
-    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
+    Hinweis.loeschen->setText(tr("l&öschen"));
     Setze(Hinweis.loeschen, hBreite - 8 - 105, bildHoehe - 8 - 25, 105, 25);
     Hinweis.panel->setFarbe(FarbePanel);
     BitBtnHinwLoeschen = Hinweis.loeschen;
@@ -158,34 +158,35 @@ void TFormFranckHertzAnordnung2::BeschrifteSchaltung()
         c.textOut(x - c.textWidth(t) / 2, oben, t);
     };
     const int ueber = Y0 - F2 * 3 / 2;
-    zentriert(QStringLiteral("Glühkathode"), punkte_.kathodeX, ueber, 0xA0A0FF);  // light red
-    zentriert(QStringLiteral("Gitter"), punkte_.gitterX, ueber, FarbeLeitung);
-    zentriert(QStringLiteral("Auffänger"), punkte_.auffaengerX, ueber, FarbeLeitung);
+    zentriert(tr("Glühkathode"), punkte_.kathodeX, ueber, 0xA0A0FF);  // light red
+    zentriert(tr("Gitter"), punkte_.gitterX, ueber, FarbeLeitung);
+    zentriert(tr("Auffänger"), punkte_.auffaengerX, ueber, FarbeLeitung);
     c.font.color = FranckHertz::FarbeGlas;
-    c.textOut(X0 + 18 * e + 16, Y0 + 2 * e, QStringLiteral("geschlossene"));
-    c.textOut(X0 + 18 * e + 16, Y0 + 3 * e, QStringLiteral("Glasröhre"));
+    const QStringList glas = tr("geschlossene\nGlasröhre").split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < glas.size(); ++i)
+        c.textOut(X0 + 18 * e + 16, Y0 + int(2 + i) * e, glas[i]);
     // the two source captions side by side: smaller where a small picture would run them together
-    const QString ua = QStringLiteral("Beschleunigungsspannung"), ug = QStringLiteral("Gegenspannung");
+    const QString ua = tr("Beschleunigungsspannung"), ug = tr("Gegenspannung");
     const int uaMitte = punkte_.Voltmeter.x(), ugMitte = (punkte_.UgMinus.x() + punkte_.UgPlus.x()) / 2;
     while (c.font.size > 8 && uaMitte + c.textWidth(ua) / 2 + 8 > ugMitte - c.textWidth(ug) / 2)
         --c.font.size;
     zentriert(ug, ugMitte, punkte_.L + F2, FarbeBeschriftung);
     zentriert(ua, uaMitte, punkte_.L + F2, FarbeBeschriftung);
-    zentriert(QStringLiteral("mit Spannungsmessgerät"), uaMitte, punkte_.L + 2 * F2, FarbeBeschriftung);
+    zentriert(tr("mit Spannungsmessgerät"), uaMitte, punkte_.L + 2 * F2, FarbeBeschriftung);
     c.font.size = SchriftMittel;
     const int zeile = c.textHeight(QStringLiteral("M"));
     c.font.color = FarbeGehaeuse;
     const int mLinks = punkte_.Amperemeter.x() + 2 * e + 24;
     const int mOben = punkte_.Amperemeter.y() - 2 * e;
-    const QString mess[4] = {QStringLiteral("Messgerät"), QStringLiteral("für Strom"), QStringLiteral("zum"),
-                             QStringLiteral("Auffänger")};
-    for (int i = 0; i < 4; ++i)
-        c.textOut(mLinks, mOben + (i - 1) * zeile, mess[i]);
+    const QStringList mess = tr("Messgerät\nfür Strom\nzum\nAuffänger").split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < mess.size(); ++i)
+        c.textOut(mLinks, mOben + int(i - 1) * zeile, mess[i]);
     c.font.color = 0xC0C0C0;
-    const QString heiz[6] = {QStringLiteral("Strom-"), QStringLiteral("kreis"), QStringLiteral("für die"),
-                             QStringLiteral("Heizung"), QStringLiteral("der"), QStringLiteral("Kathode")};
-    for (int i = 0; i < 6; ++i)
-        c.textOut(punkte_.H1.x() - 20 - c.textWidth(heiz[i]), punkte_.H1.y() + (i - 3) * zeile, heiz[i]);
+    // the lines centred on the heating sockets
+    const QStringList heiz = tr("Strom-\nkreis\nfür die\nHeizung\nder\nKathode").split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < heiz.size(); ++i)
+        c.textOut(punkte_.H1.x() - 20 - c.textWidth(heiz[i]), punkte_.H1.y() + int(i - heiz.size() / 2) * zeile,
+                  heiz[i]);
     c.copyMode = modus;
 }
 
@@ -221,7 +222,7 @@ Ablauf TFormFranckHertzAnordnung2::Simulation()
 void TFormFranckHertzAnordnung2::LaufBeendet()
 {
     SimFenster::LaufBeendet();
-    BitBtnStop->setText(QStringLiteral("&warten"));
+    BitBtnStop->setText(tr("&warten"));
 }
 
 void TFormFranckHertzAnordnung2::FormActivate()
@@ -234,7 +235,7 @@ void TFormFranckHertzAnordnung2::FormActivate()
 void TFormFranckHertzAnordnung2::BitBtnStopClick()
 {
     SimFenster::BitBtnStopClick();
-    BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
+    BitBtnStop->setText(pause ? tr("&weiter") : tr("&warten"));
 }
 
 void TFormFranckHertzAnordnung2::TrackBarZahlAtomeChange()

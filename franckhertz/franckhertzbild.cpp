@@ -3,6 +3,8 @@
 #include "global.h"
 #include "xorsprite.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -316,8 +318,9 @@ void Rohrzeichner::ZeichneFranckHertz(Zeiger &volt, Zeiger &strom)
 void Rohrzeichner::BeschrifteAtome(const Sprites &s, int F2)
 {
     const bool anordnung = p_.art == Variante::Anordnung;
-    const QString texte[3] = {QStringLiteral(" Gasatom im Grundzustand"), QStringLiteral(" angeregtes Gasatom"),
-                              QStringLiteral(" Elektron")};
+    const QString texte[3] = {QCoreApplication::translate("FranckHertzBild", " Gasatom im Grundzustand"),
+                              QCoreApplication::translate("FranckHertzBild", " angeregtes Gasatom"),
+                              QCoreApplication::translate("FranckHertzBild", " Elektron")};
     const TColor farben[3] = {FarbeAtomText1, FarbeAtomText2, FarbeElektron};
     const QImage *bilder[3] = {&s.grund, &s.angeregt, &s.elektron};
     // on narrow pictures a smaller font, so that the legend fits

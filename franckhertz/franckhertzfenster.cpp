@@ -4,6 +4,7 @@
 #include "franckhertzsteuerung.h"
 #include "richtext.h"
 #include "zahltext.h"
+#include "zugang.h"
 
 #include <QFontMetrics>
 #include <QTextCursor>
@@ -18,7 +19,7 @@ constexpr TColor FarbeInfo = 0xFFFF95;
 }  // namespace
 
 TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
-    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Durchführung"), parent)
+    : SimFenster(tr("Franck-Hertz-Versuch: Durchführung"), parent)
 {
     zeichengrund_ = FarbeZeichengrund;
     const int W = BildschirmBreite, R = ZurueckOben;
@@ -26,7 +27,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     const int atomeRechts = 8 + Spalte;
     const int simLinks = W <= 1100 ? W - Spalte - 8 : ZurueckLinks - 32;
     const int titelBreite = std::max(200, std::min(simLinks - atomeRechts - 16, 640));
-    ErzeugeTitel(QStringLiteral("Der Franck-Hertz-Versuch: Durchführung"), (atomeRechts + simLinks - titelBreite) / 2, 8,
+    ErzeugeTitel(tr("Der Franck-Hertz-Versuch: Durchführung"), (atomeRechts + simLinks - titelBreite) / 2, 8,
                  titelBreite, 41);
     TitelEinpassen(PanelTitel);
     const int titelUnten = 8 + 41;
@@ -35,23 +36,24 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     PanelAtome = ErzeugeFeld(this, 8, titelUnten + 24, Spalte, 100);
     const int iw = Spalte - 16;
     int y = 6;
-    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Zahl der Gasatome")},
+    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {tr("Zahl der Gasatome")},
                              Zahlenskala(10, 30, 5, 1), 10, 30, 20, true,
                              [this] { TrackBarZahlAtomeChange(); });
     TrackBarZahlAtome = r.bar;
     UpDownZahlAtome = r.updown;
     y += r.hoehe + 6;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Bewegung der Atome")},
-                      {{0, QStringLiteral("nein")}, {3, QStringLiteral("schwach")}, {6, QStringLiteral("stark")}},
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {tr("Bewegung der Atome")},
+                      {{0, tr("nein", "no motion")}, {3, tr("schwach")}, {6, tr("stark")}},
                       0, 6, 4, false, [this] { TrackBarTemperaturChange(); });
     TrackBarTemperatur = r.bar;
     y += r.hoehe + 4;
-    CheckBoxAtomBewegung = new QCheckBox(QStringLiteral("Bewegung der Gas-"), PanelAtome);
+    const QStringList bewegung = tr("Bewegung der Gas-\nAtome simulieren").split(QLatin1Char('\n'));
+    CheckBoxAtomBewegung = new QCheckBox(bewegung.value(0), PanelAtome);
     Setze(CheckBoxAtomBewegung, 8, y, iw, 20);
-    Beschriftung(PanelAtome, QStringLiteral("Atome simulieren"), 28, y + 18, iw - 20);
+    Beschriftung(PanelAtome, bewegung.value(1), 28, y + 18, iw - 20);
     connect(CheckBoxAtomBewegung, &QCheckBox::toggled, this, [this] { CheckBoxAtomBewegungClick(); });
     y += 44;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie")},
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {tr("Anregungsenergie")},
                       Zahlenskala(20, 100, 20, 10, QStringLiteral("eV")), 20, 100, 49, true,
                       [this] { TrackBarAnregEnergieChange(); });
     TrackBarAnregEnergie = r.bar;
@@ -61,12 +63,12 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     PanelAnregEnWert->setFarbe(FarbePanel);
     Setze(PanelAnregEnWert, 8, y, iw, 22);
     y += 28;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Dauer der Anregung")},
-                      {{2, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 2, 20, 16, false, nullptr);
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, {tr("Dauer der Anregung")},
+                      {{2, tr("klein")}, {20, tr("groß")}}, 2, 20, 16, false, nullptr);
     TrackBarAnregzeit = r.bar;
     y += r.hoehe + 6;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
-                      {{1, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 1, 20, 15, false, nullptr);
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, tr("Wahrscheinlichkeit\nfür Stoß (Anregung)").split(QLatin1Char('\n')),
+                      {{1, tr("klein")}, {20, tr("groß")}}, 1, 20, 15, false, nullptr);
     TrackBarStossW = r.bar;
     y += r.hoehe + 6;
     PanelAtome->resize(Spalte, y);
@@ -74,39 +76,41 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     // ---- simulation panel ----
     PanelSimulation = ErzeugeFeld(this, simLinks, titelUnten + 24, Spalte, 100);
     y = 8;
-    BitBtnStop = new BitBtn(QStringLiteral("&unterbrechen"), PanelSimulation);
+    BitBtnStop = new BitBtn(tr("&unterbrechen"), PanelSimulation);
     BitBtnStop->setGlyph(GlyphBild(Glyphe::Pause));
     BitBtnStop->setEnabled(false);
     Setze(BitBtnStop, 8, y, iw, 30);
     connect(BitBtnStop, &QPushButton::clicked, this, [this] { BitBtnStopClick(); });
     y += 38;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Simulation")},
-                      {{0, QStringLiteral("langsam")}, {50, QStringLiteral("schnell")}}, 0, 50, 40, false,
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {tr("Simulation")},
+                      {{0, tr("langsam")}, {50, tr("schnell")}}, 0, 50, 40, false,
                       [this] { TrackBarTempoChange(); });
     TrackBarTempo = r.bar;
     y += r.hoehe + 6;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Stopp bei Stoß:")},
-                      {{0, QStringLiteral("nein")}, {1, QStringLiteral("kurz")}, {3, QStringLiteral("lang")}}, 0, 3, 1,
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {tr("Stopp bei Stoß:")},
+                      {{0, tr("nein", "no stop")}, {1, tr("kurz")}, {3, tr("lang")}}, 0, 3, 1,
                       false, nullptr);
     TrackBarStop = r.bar;
     y += r.hoehe + 6;
-    CheckBoxGalvanometer = new QCheckBox(QStringLiteral("mit &Messgerät für"), PanelSimulation);
+    const QStringList messgeraet = tr("mit &Messgerät für\n    Strom zum Auffänger").split(QLatin1Char('\n'));
+    CheckBoxGalvanometer = new QCheckBox(messgeraet.value(0), PanelSimulation);
     CheckBoxGalvanometer->setChecked(true);
     Setze(CheckBoxGalvanometer, 8, y, iw, 20);
-    Beschriftung(PanelSimulation, QStringLiteral("    Strom zum Auffänger"), 8, y + 18, iw);
+    Beschriftung(PanelSimulation, messgeraet.value(1), 8, y + 18, iw);
     connect(CheckBoxGalvanometer, &QCheckBox::toggled, this, [this] { CheckBoxGalvanometerClick(); });
     y += 42;
-    CheckBoxElekZeigen = new QCheckBox(QStringLiteral("mit &Endpunkten der"), PanelSimulation);
+    const QStringList endpunkte = tr("mit &Endpunkten der\n  Elektronenbahnen").split(QLatin1Char('\n'));
+    CheckBoxElekZeigen = new QCheckBox(endpunkte.value(0), PanelSimulation);
     Setze(CheckBoxElekZeigen, 8, y, iw, 20);
-    Beschriftung(PanelSimulation, QStringLiteral("  Elektronenbahnen"), 8, y + 18, iw);
+    Beschriftung(PanelSimulation, endpunkte.value(1), 8, y + 18, iw);
     connect(CheckBoxElekZeigen, &QCheckBox::toggled, this, [this] { CheckBoxElekZeigenClick(); });
     y += 44;
     PanelSimulation->resize(Spalte, y);
 
     // ---- hint buttons ----
     PanelHinweise = ErzeugeFeld(this, simLinks, PanelSimulation->y() + y + 16, Spalte, 88);
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
-    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelHinweise, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
     Setze(BitBtnHinweis, 8, 8, iw, 32);
     Setze(BitBtnErgebnis, 8, 48, iw, 32);
     BitBtnErgebnis->setEnabled(false);
@@ -127,10 +131,10 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     const int knopfOben = bildOben + punkte_.L + SchriftMittel + 24;
     const int panelOben = std::max(bildOben + 16 * e_, knopfOben + 30 + 4);
     const int wSp = std::min(250, 9 * e_ - 8);
-    const QString beschleunigung = QStringLiteral("Beschleunigungsspannung");
+    const QString beschleunigung = tr("Beschleunigungsspannung");
     const QStringList uaTitel = QFontMetrics(font()).horizontalAdvance(beschleunigung) <= wSp - 12
                                     ? QStringList{beschleunigung}
-                                    : QStringList{QStringLiteral("Beschleunigungs-"), QStringLiteral("spannung")};
+                                    : tr("Beschleunigungs-\nspannung").split(QLatin1Char('\n'));
     PanelBeschleuniggSp = ErzeugeFeld(this, bildLinks + punkte_.X0 + 5 * e_ - wSp / 2, panelOben, wSp, 66);
     r = ErzeugeRegler(PanelBeschleuniggSp, 6, 3, wSp - 12, uaTitel,
                       {{20, QStringLiteral("2")},
@@ -143,19 +147,23 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     const int panelHoehe = r.hoehe + 8;
     PanelBeschleuniggSp->resize(wSp, panelHoehe);
     PanelGegenSp = ErzeugeFeld(this, bildLinks + punkte_.X0 + 14 * e_ - wSp / 2, panelOben, wSp, panelHoehe);
-    r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {QStringLiteral("Gegenspannung")},
+    r = ErzeugeRegler(PanelGegenSp, 6, 3, wSp - 12, {tr("Gegenspannung")},
                       Zahlenskala(0, 50, 10, 10, QStringLiteral("V")), 0, 50, 10, true,
                       [this] { TrackBarUgChange(); });
     TrackBarUg = r.bar;
     UpDownUg = r.updown;
 
-    BitBtnSchalter = new BitBtn(QStringLiteral("Schalter zu/auf"), this);
+    BitBtnSchalter = new BitBtn(tr("Schalter zu/auf"), this);
     BitBtnSchalter->setGlyph(GlyphBild(Glyphe::Ende));
-    Setze(BitBtnSchalter, bildLinks + (punkte_.S1.x() + punkte_.S2.x()) / 2 - 70, knopfOben, 140, 30);
+    // 140 px wide, wider where the caption needs it (beside the glyph and the margins)
+    const int schalterBreite =
+        std::max(140, QFontMetrics(BitBtnSchalter->font()).horizontalAdvance(OhneMarken(BitBtnSchalter->text())) + 40);
+    Setze(BitBtnSchalter, bildLinks + (punkte_.S1.x() + punkte_.S2.x()) / 2 - schalterBreite / 2, knopfOben,
+          schalterBreite, 30);
     connect(BitBtnSchalter, &QPushButton::clicked, this, [this] { BitBtnSchalterClick(); });
-    BitBtnHeizen = new BitBtn(QStringLiteral("&Kathode heizen"), this);
+    BitBtnHeizen = new BitBtn(tr("&Kathode heizen"), this);
     BitBtnHeizen->setGlyph(GlyphBild(Glyphe::Ende));
-    BitBtnHeizen->setToolTip(QStringLiteral("Keine Elektronenemission ohne glühende Kathode!"));
+    BitBtnHeizen->setToolTip(tr("Keine Elektronenemission ohne glühende Kathode!"));
     Setze(BitBtnHeizen, std::max(bildLinks, bildLinks + punkte_.kathodeX - 8 - 75), knopfOben, 150, 30);
     connect(BitBtnHeizen, &QPushButton::clicked, this, [this] { BitBtnHeizenClick(); });
     if (BitBtnSchalter->x() < BitBtnHeizen->x() + BitBtnHeizen->width() + 4)  // a small picture: side by side
@@ -169,7 +177,7 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {
         t->setzeGeometrie(tafelLinks, tafelOben, tafelBreite, tafelHoehe);
         Setze(t->edit, 8, 8, tafelBreite - 16, tafelHoehe - 48);
-        t->loeschen->setText(QStringLiteral("l&öschen"));
+        t->loeschen->setText(tr("l&öschen"));
         Setze(t->loeschen, tafelBreite - 8 - 105, tafelHoehe - 8 - 25, 105, 25);
     }
     Hinweis.panel->setFarbe(FarbeInfo);
@@ -192,8 +200,8 @@ TFormFranckHertz2::TFormFranckHertz2(QWidget *parent)
     temperatur = float(TrackBarTemperatur->Position());
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     dt = (TrackBarTempo->Position() + 1) * 5e-7;
-    PanelAnregEnWert->setCaption(
-        QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
+    // "\u00A0" ends its literal where a letter a–f follows: lupdate would read that as part of the escape
+    PanelAnregEnWert->setCaption(tr("ist %1\u00A0" "eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
     uaAlt_ = Ua();
     ugAlt_ = Ug();
     gas_.InitAtome(1, TrackBarZahlAtome->Position(), temperatur, nullptr);  // drawn with the picture
@@ -208,10 +216,10 @@ QString TFormFranckHertz2::BildBeschreibung() const
         angeregt += gas_.atom[std::size_t(k)].angeregt ? 1 : 0;
     const QString energie = Komma(TrackBarAnregEnergie->Position() / 10.0, 1);
     const QString atome = angeregt == 0
-                              ? tr("%1 Gasatome mit der Anregungsenergie %2\u00A0eV, keines davon angeregt")
+                              ? tr("%1 Gasatome mit der Anregungsenergie %2\u00A0" "eV, keines davon angeregt")
                                     .arg(gas_.N)
                                     .arg(energie)
-                              : tr("%1 Gasatome mit der Anregungsenergie %2\u00A0eV, davon %3 angeregt")
+                              : tr("%1 Gasatome mit der Anregungsenergie %2\u00A0" "eV, davon %3 angeregt")
                                     .arg(gas_.N)
                                     .arg(energie)
                                     .arg(angeregt);
@@ -386,7 +394,7 @@ Ablauf TFormFranckHertz2::Simulation()
 Ablauf TFormFranckHertz2::Elektronen()
 {
     BitBtnStop->setEnabled(true);
-    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    BitBtnStop->setText(tr("&unterbrechen"));
     BitBtnErgebnis->setEnabled(true);
     lauf_->par = Parameter();
     lauf_->LaufBeginnen();
@@ -424,7 +432,7 @@ Ablauf TFormFranckHertz2::Elektronen()
     }
     elektronen_ = false;
     BitBtnStop->setEnabled(false);
-    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    BitBtnStop->setText(tr("&unterbrechen"));
 }
 
 Ablauf TFormFranckHertz2::Heitzen()
@@ -525,7 +533,7 @@ void TFormFranckHertz2::Vorbereiten()
     Verzoegerung = VerzoegerungAusTempo(TrackBarTempo->Position(), TrackBarTempo->Max());
     if (!elektronen_) {
         BitBtnStop->setEnabled(false);
-        BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+        BitBtnStop->setText(tr("&unterbrechen"));
     }
 }
 
@@ -565,8 +573,7 @@ void TFormFranckHertz2::TrackBarUgChange()
 
 void TFormFranckHertz2::TrackBarAnregEnergieChange()
 {
-    PanelAnregEnWert->setCaption(
-        QStringLiteral("ist %1\u00A0eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
+    PanelAnregEnWert->setCaption(tr("ist %1\u00A0" "eV").arg(Komma(TrackBarAnregEnergie->Position() / 10.0, 1)));
 }
 
 void TFormFranckHertz2::TrackBarZahlAtomeChange()

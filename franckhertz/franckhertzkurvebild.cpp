@@ -1,5 +1,7 @@
 #include "franckhertzkurvebild.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace FranckHertz {
@@ -27,12 +29,12 @@ KurvenAchsen ZeichneKurvenAchsen(Canvas &c, TColor grund, int e, int uaMax, int 
     linie(ox + 22 * e, oy, ox + 22 * e - 15, oy + 8);
     c.font = Schrift{QStringLiteral("Comic Sans MS"), SchriftNormal, true, false, false, 0xFFFFFF};
     c.brush.style = PinselStil::Clear;
-    c.textOut(ox - 5, 15, QStringLiteral("Auffängerstrom"));
+    c.textOut(ox - 5, 15, QCoreApplication::translate("FranckHertzKurveBild", "Auffängerstrom"));
     const int umax5 = (uaMax + 4) / 5 * 5;
     a.k = 21 * e / umax5;
     const int k = a.k;
-    const QString haupt = QStringLiteral("Beschleunigungsspannung U"), index = QStringLiteral("a"),
-                  rest = QStringLiteral(" / V");
+    const QString haupt = QCoreApplication::translate("FranckHertzKurveBild", "Beschleunigungsspannung U"),
+                  index = QStringLiteral("a"), rest = QStringLiteral(" / V");
     const int breite = c.textWidth(haupt) + c.textWidth(index) + c.textWidth(rest);
     const int zeile = c.textHeight(haupt);
     const int textOben = std::min(oy + 8 + zeile + 2, h - zeile - 4);

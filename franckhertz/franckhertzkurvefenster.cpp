@@ -19,14 +19,14 @@ constexpr int Spalte = 185;
 }  // namespace
 
 TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
-    : SimFenster(QStringLiteral("Franck-Hertz-Versuch: Auffängerstrom in Abhängigkeit von der Beschleunigungsspannung"),
+    : SimFenster(tr("Franck-Hertz-Versuch: Auffängerstrom in Abhängigkeit von der Beschleunigungsspannung"),
                  parent)
 {
     zeichengrund_ = FarbeZeichengrund;
     zufall_ ^= ZufallSaat() | 1u;
     const int W = BildschirmBreite, R = ZurueckOben, B = ZurueckLinks;
     const int titelBreite = std::min(W - 16, 760);
-    ErzeugeTitel(QStringLiteral("Franck-Hertz-Versuch: Auffängerstrom"), (W - titelBreite) / 2, 8, titelBreite, 41);
+    ErzeugeTitel(tr("Franck-Hertz-Versuch: Auffängerstrom"), (W - titelBreite) / 2, 8, titelBreite, 41);
     TitelEinpassen(PanelTitel);
     const int titelUnten = 49;
 
@@ -53,7 +53,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     const int iw = Spalte - 16;
     PanelAtome = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
     int y = 6;
-    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Anregungsenergie:")},
+    Regler r = ErzeugeRegler(PanelAtome, 8, y, iw, {tr("Anregungsenergie:")},
                              Zahlenskala(40, 100, 20, 10, QStringLiteral("eV")), 40, 100, 49, true,
                              [this] { ParameterChange(); });
     TrackBarAnregEnergie = r.bar;
@@ -63,8 +63,8 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelAnregEn3->setFarbe(FarbePanel);
     Setze(PanelAnregEn3, 8, y, iw, 22);
     y += 30;
-    r = ErzeugeRegler(PanelAtome, 8, y, iw, {QStringLiteral("Wahrscheinlichkeit"), QStringLiteral("für Stoß (Anregung)")},
-                      {{5, QStringLiteral("klein")}, {20, QStringLiteral("groß")}}, 5, 20, 15, false,
+    r = ErzeugeRegler(PanelAtome, 8, y, iw, tr("Wahrscheinlichkeit\nfür Stoß (Anregung)").split(QLatin1Char('\n')),
+                      {{5, tr("klein")}, {20, tr("groß")}}, 5, 20, 15, false,
                       [this] { ParameterChange(); });
     TrackBarStossW = r.bar;
     y += r.hoehe + 6;
@@ -72,7 +72,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
 
     PanelSpannung = ErzeugeFeld(this, m + 8, 0, Spalte, 100);
     y = 6;
-    r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("max. Beschleunigungs-"), QStringLiteral("spannung:")},
+    r = ErzeugeRegler(PanelSpannung, 8, y, iw, tr("max. Beschleunigungs-\nspannung:").split(QLatin1Char('\n')),
                       Zahlenskala(10, 30, 5, 1, QStringLiteral("V")), 10, 30, 20, true,
                       [this] { TrackBarUaMaxChange(); });
     TrackBarUaMax = r.bar;
@@ -82,7 +82,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelBeschleuniggSp3->setFarbe(FarbePanel);
     Setze(PanelBeschleuniggSp3, 8, y, iw, 22);
     y += 30;
-    r = ErzeugeRegler(PanelSpannung, 8, y, iw, {QStringLiteral("Gegenspannung:")},
+    r = ErzeugeRegler(PanelSpannung, 8, y, iw, {tr("Gegenspannung:")},
                       Zahlenskala(10, 30, 10, 10, QStringLiteral("V")), 10, 30, 20, true,
                       [this] { ParameterChange(); });
     TrackBarUg = r.bar;
@@ -118,22 +118,22 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     y += 38;
     Setze(BitBtnStop, 8, y, iw, 30);
     y += 40;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("Spannung steigt")},
-                      {{0, QStringLiteral("in kleinen")}, {5, QStringLiteral("großen")}}, 0, 5, 4, true,
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {tr("Spannung steigt")},
+                      {{0, tr("in kleinen")}, {5, tr("großen")}}, 0, 5, 4, true,
                       [this] { ParameterChange(); });
     TrackBarSchritte = r.bar;
     UpDownSchritte = r.updown;
     TrackBarSchritte->setAccessibleName(tr("Spannung steigt in kleinen oder großen Schritten"));
     y += r.hoehe;
-    Beschriftung(PanelSimulation, QStringLiteral("Schritten"), 8, y, iw, 16);
+    Beschriftung(PanelSimulation, tr("Schritten"), 8, y, iw, 16);
     y += 22;
-    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {QStringLiteral("mit")},
-                      {{5, QStringLiteral("wenig")}, {50, QStringLiteral("vielen")}}, 5, 50, 40, false,
+    r = ErzeugeRegler(PanelSimulation, 8, y, iw, {tr("mit")},
+                      {{5, tr("wenig")}, {50, tr("vielen")}}, 5, 50, 40, false,
                       [this] { ParameterChange(); });
     TrackBarTempo = r.bar;
     TrackBarTempo->setAccessibleName(tr("Elektronen pro Schritt"));
     y += r.hoehe;
-    Beschriftung(PanelSimulation, QStringLiteral("Elektronen pro Schritt"), 8, y, iw, 16);
+    Beschriftung(PanelSimulation, tr("Elektronen pro Schritt"), 8, y, iw, 16);
     y += 24;
     PanelSimulation->resize(Spalte, y);
 
@@ -142,8 +142,8 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     PanelHinweise = ErzeugeFeld(this, PanelSimulation->x(), 0, Spalte, 88);
     PanelHinweise->move(PanelSimulation->x(),
                         std::clamp((simUnten + BildschirmHoehe) / 2 - 44, simUnten + 8, std::max(simUnten + 8, R - 96)));
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
-    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise/Info"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeErgebnis(PanelHinweise, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
     BitBtnInfo = BitBtnHinweis;
     Setze(BitBtnInfo, 8, 8, iw, 32);
     Setze(BitBtnErgebnis, 8, 48, iw, 32);
@@ -157,7 +157,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     for (TextTafel *t : {&Hinweis, &Ergebnis}) {
         t->setzeGeometrie(tLinks, tOben, tBreite, tHoehe);
         Setze(t->edit, 8, 8, tBreite - 16, tHoehe - 48);
-        t->loeschen->setText(QStringLiteral("l&öschen"));
+        t->loeschen->setText(tr("l&öschen"));
         Setze(t->loeschen, tBreite - 8 - 105, tHoehe - 8 - 25, 105, 25);
     }
     Hinweis.panel->setFarbe(0xFFFF95);
@@ -176,7 +176,7 @@ TFormFranckHertzKurve2::TFormFranckHertzKurve2(QWidget *parent)
     // ---- notice over the graph ----
     PanelGeduld = new Panel(this);
     PanelGeduld->setFarbe(FarbeBalken);
-    PanelGeduld->setCaption(QStringLiteral("Bitte Geduld!\nDer Auffängerstrom ist (noch) sehr klein."));
+    PanelGeduld->setCaption(tr("Bitte Geduld!\nDer Auffängerstrom ist (noch) sehr klein."));
     SetzeSchrift(PanelGeduld, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(PanelGeduld, bildLinks + (23 * e_ - 380) / 2, Image2->y() + (Image2->height() - 64) / 2, 380, 64);
     PanelGeduld->hide();
@@ -209,7 +209,7 @@ int TFormFranckHertzKurve2::S() const { return TrackBarSchritte->Position(); }
 void TFormFranckHertzKurve2::SchreibeWerte()
 {
     PanelBeschleuniggSp3->setCaption(QStringLiteral("%1\u00A0V").arg(TrackBarUaMax->Position()));
-    PanelGegenSp3->setCaption(QStringLiteral("%1\u00A0Volt").arg(Komma(Ug(), 1)));
+    PanelGegenSp3->setCaption(tr("%1\u00A0Volt").arg(Komma(Ug(), 1)));
     PanelAnregEn3->setCaption(QStringLiteral("%1\u00A0eV").arg(Komma(E(), 1)));
 }
 
@@ -250,8 +250,9 @@ QString Volt(double u, int stellen = 1) { return QStringLiteral("%1\u00A0V").arg
 
 QString TFormFranckHertzKurve2::RoehreBeschreibung() const
 {
+    // "\u00A0" ends its literal before "eV": lupdate would read the "e" as part of the escape
     QString text = tr("Gasgefüllte Röhre mit Kathode, Gitter und Auffänger; höchste Beschleunigungsspannung "
-                      "%1\u00A0V, Gegenspannung %2\u00A0V, Anregungsenergie der Atome %3\u00A0eV.")
+                      "%1\u00A0V, Gegenspannung %2\u00A0V, Anregungsenergie der Atome %3\u00A0" "eV.")
                        .arg(TrackBarUaMax->Position())
                        .arg(Komma(Ug(), 1), Komma(E(), 1));
     if (an && !werte_.isEmpty())
@@ -316,7 +317,7 @@ void TFormFranckHertzKurve2::Ausschalten()
     AnAusSchalten(false);
     LaufStoppen();
     pause = false;
-    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    BitBtnStop->setText(tr("&unterbrechen"));
     if (BilderGezeichnet())
         Zeichner().ZeichneSchalter(true);
     PanelGeduld->hide();
@@ -382,7 +383,7 @@ void TFormFranckHertzKurve2::BitBtnStopClick()
 {
     if (LaufAktiv())
         SimFenster::BitBtnStopClick();  // the run holds in its waits while paused
-    BitBtnStop->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&unterbrechen"));
+    BitBtnStop->setText(pause ? tr("&weiter") : tr("&unterbrechen"));
 }
 
 void TFormFranckHertzKurve2::BitBtnZurueckClick()

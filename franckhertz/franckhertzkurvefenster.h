@@ -46,8 +46,7 @@ public:
     WerteTabelle Werte() const override
     {
         WerteTabelle t;
-        t.spalten = {QStringLiteral("Beschleunigungsspannung U_a / V"),
-                     QStringLiteral("Auffängerstrom / relative Einheiten")};
+        t.spalten = {tr("Beschleunigungsspannung U_a / V"), tr("Auffängerstrom / relative Einheiten")};
         for (const QPointF &p : werte_)
             t.zeilen.append({p.x(), p.y()});
         return t;

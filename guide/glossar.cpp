@@ -1,26 +1,52 @@
 #include "glossar.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The terms in German; the drop-down shows them translated.
+const char *const begriffe[] = {
+    QT_TRANSLATE_NOOP("Glossar", "Ablösearbeit"), QT_TRANSLATE_NOOP("Glossar", "Alkali-Metall"),
+    QT_TRANSLATE_NOOP("Glossar", "Alpha-Teilchen"), QT_TRANSLATE_NOOP("Glossar", "anregen"),
+    QT_TRANSLATE_NOOP("Glossar", "Äther"), QT_TRANSLATE_NOOP("Glossar", "Atomhülle"),
+    QT_TRANSLATE_NOOP("Glossar", "Atomkern"), QT_TRANSLATE_NOOP("Glossar", "Atomkern"),
+    QT_TRANSLATE_NOOP("Glossar", "Auslenkung"), QT_TRANSLATE_NOOP("Glossar", "Beugung"),
+    QT_TRANSLATE_NOOP("Glossar", "Bohr"), QT_TRANSLATE_NOOP("Glossar", "Compton-Effekt "),
+    QT_TRANSLATE_NOOP("Glossar", "De Broglie"), QT_TRANSLATE_NOOP("Glossar", "Determinismus"),
+    QT_TRANSLATE_NOOP("Glossar", "Doppelspalt"), QT_TRANSLATE_NOOP("Glossar", "Dualismus"),
+    QT_TRANSLATE_NOOP("Glossar", "Einstein"), QT_TRANSLATE_NOOP("Glossar", "elektromagnetische Strahlung"),
+    QT_TRANSLATE_NOOP("Glossar", "Elektronvolt"), QT_TRANSLATE_NOOP("Glossar", "Energie und Spannung"),
+    QT_TRANSLATE_NOOP("Glossar", "Ernest Rutherford"), QT_TRANSLATE_NOOP("Glossar", "Franck"),
+    QT_TRANSLATE_NOOP("Glossar", "Fraunhofer-Linien"), QT_TRANSLATE_NOOP("Glossar", "Heisenberg"),
+    QT_TRANSLATE_NOOP("Glossar", "Hertz Gustav"), QT_TRANSLATE_NOOP("Glossar", "Hertz Heinrich"),
+    QT_TRANSLATE_NOOP("Glossar", "Huygens"), QT_TRANSLATE_NOOP("Glossar", "Impuls"),
+    QT_TRANSLATE_NOOP("Glossar", "Intensität"), QT_TRANSLATE_NOOP("Glossar", "Interferenz"),
+    QT_TRANSLATE_NOOP("Glossar", "Korpuskel"), QT_TRANSLATE_NOOP("Glossar", "Lichtquant"),
+    QT_TRANSLATE_NOOP("Glossar", "Lichtwellen"), QT_TRANSLATE_NOOP("Glossar", "Materiewellen"),
+    QT_TRANSLATE_NOOP("Glossar", "Orbital"), QT_TRANSLATE_NOOP("Glossar", "Photoelektronen"),
+    QT_TRANSLATE_NOOP("Glossar", "Photon"), QT_TRANSLATE_NOOP("Glossar", "Photozelle"),
+    QT_TRANSLATE_NOOP("Glossar", "Planck"), QT_TRANSLATE_NOOP("Glossar", "Quanten"),
+    QT_TRANSLATE_NOOP("Glossar", "Ruhemasse"), QT_TRANSLATE_NOOP("Glossar", "Schrödinger"),
+    QT_TRANSLATE_NOOP("Glossar", "Schwarzer Körper"), QT_TRANSLATE_NOOP("Glossar", "Seriengrenze"),
+    QT_TRANSLATE_NOOP("Glossar", "Spektrum"), QT_TRANSLATE_NOOP("Glossar", "Stehende Welle"),
+    QT_TRANSLATE_NOOP("Glossar", "Strahlungsgesetze"), QT_TRANSLATE_NOOP("Glossar", "Strahlungskurve"),
+    QT_TRANSLATE_NOOP("Glossar", "Wellenlänge"),
+};
+}  // namespace
+
 const QStringList &GlossarBegriffe()
 {
-    static const QStringList begriffe = {
-        QStringLiteral("Ablösearbeit"), QStringLiteral("Alkali-Metall"), QStringLiteral("Alpha-Teilchen"),
-        QStringLiteral("anregen"), QStringLiteral("Äther"), QStringLiteral("Atomhülle"), QStringLiteral("Atomkern"),
-        QStringLiteral("Atomkern"), QStringLiteral("Auslenkung"), QStringLiteral("Beugung"), QStringLiteral("Bohr"),
-        QStringLiteral("Compton-Effekt "), QStringLiteral("De Broglie"), QStringLiteral("Determinismus"),
-        QStringLiteral("Doppelspalt"), QStringLiteral("Dualismus"), QStringLiteral("Einstein"),
-        QStringLiteral("elektromagnetische Strahlung"), QStringLiteral("Elektronvolt"),
-        QStringLiteral("Energie und Spannung"), QStringLiteral("Ernest Rutherford"), QStringLiteral("Franck"),
-        QStringLiteral("Fraunhofer-Linien"), QStringLiteral("Heisenberg"), QStringLiteral("Hertz Gustav"),
-        QStringLiteral("Hertz Heinrich"), QStringLiteral("Huygens"), QStringLiteral("Impuls"),
-        QStringLiteral("Intensität"), QStringLiteral("Interferenz"), QStringLiteral("Korpuskel"),
-        QStringLiteral("Lichtquant"), QStringLiteral("Lichtwellen"), QStringLiteral("Materiewellen"),
-        QStringLiteral("Orbital"), QStringLiteral("Photoelektronen"), QStringLiteral("Photon"),
-        QStringLiteral("Photozelle"), QStringLiteral("Planck"), QStringLiteral("Quanten"),
-        QStringLiteral("Ruhemasse"), QStringLiteral("Schrödinger"), QStringLiteral("Schwarzer Körper"),
-        QStringLiteral("Seriengrenze"), QStringLiteral("Spektrum"), QStringLiteral("Stehende Welle"),
-        QStringLiteral("Strahlungsgesetze"), QStringLiteral("Strahlungskurve"), QStringLiteral("Wellenlänge"),
-    };
-    return begriffe;
+    static const QStringList liste = [] {
+        QStringList l;
+        for (const char *b : begriffe)
+            l << QString::fromUtf8(b);
+        return l;
+    }();
+    return liste;
+}
+
+QString GlossarBegriffAngezeigt(int i)
+{
+    return i >= 0 && i < GlossarBegriffe().size() ? QCoreApplication::translate("Glossar", begriffe[i]) : QString();
 }
 
 namespace {

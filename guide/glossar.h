@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The 49 terms of the glossary's drop-down, in order.
+// The 49 terms of the glossary's drop-down, in German and in the German order.
 const QStringList &GlossarBegriffe();
+// Term i as the drop-down shows it: in the language in use.
+QString GlossarBegriffAngezeigt(int i);
 
 // The page text for a term (" 8", "19 + 20", …); " 1" when no prefix matches.
 QString GlossarSeitenText(const QString &begriff);

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCollator>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 constexpr TColor FarbeTheorie = 0xBFFFFF;
@@ -60,7 +62,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     RichEditTheorie = new RichEdit(PanelTheorie);
     RichEditTheorie->setAccessibleName(tr("Text der Seite"));
     Setze(RichEditTheorie, 8, 8, e + 722, theorieHoehe - 32);
-    CheckBoxNeuTheorie = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelTheorie);
+    CheckBoxNeuTheorie = new QCheckBox(tr("Diesen Text neu erstellen"), PanelTheorie);
     SetzeSchrift(CheckBoxNeuTheorie, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuTheorie, 8, theorieHoehe - 4 - 20, 200, 20);
     // Only a tick by hand loads or writes; ticks set from code go unnoticed.
@@ -74,11 +76,11 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     RichEditBiographie->setAccessibleName(tr("Biografie"));
     RichEditBiographie->setHintergrund(FarbeBiographie);
     Setze(RichEditBiographie, 8, 8, f - 16, theorieHoehe - 32);
-    CheckBoxNeuBiogr = new QCheckBox(QStringLiteral("Diesen Text neu erstellen"), PanelBiographie);
+    CheckBoxNeuBiogr = new QCheckBox(tr("Diesen Text neu erstellen"), PanelBiographie);
     SetzeSchrift(CheckBoxNeuBiogr, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuBiogr, 8, theorieHoehe - 4 - 20, 200, 20);
     connect(CheckBoxNeuBiogr, &QCheckBox::clicked, this, &TFormGuide::CheckBoxNeuBiogrClick);
-    ButtonBiogrLoeschen = new QPushButton(QStringLiteral("Biografie löschen"), PanelBiographie);
+    ButtonBiogrLoeschen = new QPushButton(tr("Biografie löschen"), PanelBiographie);
     SetzeSchrift(ButtonBiogrLoeschen, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(ButtonBiogrLoeschen, f - 8 - 140, theorieHoehe - 4 - 20, 140, 20);
     connect(ButtonBiogrLoeschen, &QPushButton::clicked, this, &TFormGuide::ButtonBiogrLoeschenClick);
@@ -114,13 +116,13 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
             if (SeiteNr(AktuelleSeite).foto == n)  // the page's title without its leading ": "
                 text += tr(", der Physiker zu Seite %1 „%2“")
                             .arg(AktuelleSeite)
-                            .arg(QString::fromUtf8(SeiteNr(AktuelleSeite).titel).mid(2));
+                            .arg(SeitenTitel(AktuelleSeite).mid(2));
             text += QLatin1Char('.');
             text += PanelBiographie->isHidden() ? tr(" Ein Klick zeigt seine Biografie über dem Text der Seite.")
                                                 : tr(" Ein Klick schließt seine Biografie wieder.");
             return text;
         });
-        auto *knopf = new QPushButton(QString::fromUtf8(b.knopf), p);
+        auto *knopf = new QPushButton(BiographieKnopf(n), p);
         Setze(knopf, 5, 235, 163, 32);
         connect(knopf, &QPushButton::clicked, this, &TFormGuide::PanelFotoClick);
         connect(p, &Panel::geklickt, this, &TFormGuide::PanelFotoClick);
@@ -131,7 +133,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelZuHertz = new Panel(this, Panel::Rand::Keiner);
     PanelZuHertz->setFarbe(FarbeHintergrund);
     PanelZuHertz->setTextFarbe(0xFFFFFF);
-    PanelZuHertz->setCaption(QStringLiteral("Foto G. Hertz: nächste Seite"));
+    PanelZuHertz->setCaption(tr("Foto G. Hertz: nächste Seite"));
     Setze(PanelZuHertz, fotoLinks - 20, fotoOben + 273 + (kompakt ? 2 : 4), 213, 22);
     PanelZuHertz->hide();
 
@@ -139,22 +141,22 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelButtons = new Panel(this);
     PanelButtons->setFarbe(FarbePanel);
     Setze(PanelButtons, rechts, knoepfeOben, 249, knoepfeHoehe);
-    BitBtnZeigen = new BitBtn(QStringLiteral("zeig’s &mir!"), PanelButtons);
+    BitBtnZeigen = new BitBtn(tr("zeig’s &mir!"), PanelButtons);
     BitBtnZeigen->setGlyph(GlyphBild(Glyphe::Start));
     SetzeSchrift(BitBtnZeigen, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnZeigen, 8, 8, 233, kompakt ? 45 : 57);
-    BitBtnWeiter = new BitBtn(QStringLiteral("&weiter"), PanelButtons);
+    BitBtnWeiter = new BitBtn(tr("&weiter"), PanelButtons);
     Setze(BitBtnWeiter, 8, kompakt ? 57 : 72, 233, kompakt ? 30 : 33);
-    BitBtnzurueck = new BitBtn(QStringLiteral("zur&ück"), PanelButtons);
+    BitBtnzurueck = new BitBtn(tr("zur&ück"), PanelButtons);
     Setze(BitBtnzurueck, 8, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
-    BitBtnSeite1 = new BitBtn(QStringLiteral("zur &Seite 1"), PanelButtons);
+    BitBtnSeite1 = new BitBtn(tr("zur &Seite 1"), PanelButtons);
     Setze(BitBtnSeite1, 129, kompakt ? 91 : 112, 112, kompakt ? 30 : 33);
     connect(BitBtnZeigen, &QPushButton::clicked, this, &TFormGuide::BitBtnZeigenClick);
     connect(BitBtnWeiter, &QPushButton::clicked, this, &TFormGuide::BitBtnWeiterClick);
     connect(BitBtnzurueck, &QPushButton::clicked, this, &TFormGuide::BitBtnzurueckClick);
     connect(BitBtnSeite1, &QPushButton::clicked, this, &TFormGuide::BitBtnSeite1Click);
 
-    BitBtnEnde = new BitBtn(QStringLiteral("&zurück zur Titelseite"), this, BitBtn::Art::Abbrechen);
+    BitBtnEnde = new BitBtn(tr("&zurück zur Titelseite"), this, BitBtn::Art::Abbrechen);
     BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
     SetzeSchrift(BitBtnEnde, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnEnde, rechts, endeOben, 249, endeHoehe);
@@ -165,14 +167,14 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelSeitenwahl = new Panel(this);
     PanelSeitenwahl->setFarbe(FarbePanel);
     Setze(PanelSeitenwahl, luecke, untenOben, 330, 64);
-    auto *labelSuche = new QLabel(QStringLiteral("Für gezielte Suche:"), PanelSeitenwahl);
+    auto *labelSuche = new QLabel(tr("Für gezielte Suche:"), PanelSeitenwahl);
     Setze(labelSuche, 10, 6, 300, 18);
     ComboBoxSeitenwahl = new QComboBox(PanelSeitenwahl);
     SetzeFarbe(ComboBoxSeitenwahl, FarbeListe);
     for (int n = 1; n <= SeitenAnzahl; ++n)
-        ComboBoxSeitenwahl->addItem(QString::fromUtf8(SeiteNr(n).listeneintrag));
+        ComboBoxSeitenwahl->addItem(SeitenListeneintrag(n));
     ComboBoxSeitenwahl->setMaxVisibleItems(SeitenAnzahl);
-    ComboBoxSeitenwahl->setPlaceholderText(QStringLiteral("Geh direkt zu Seite . . . "));
+    ComboBoxSeitenwahl->setPlaceholderText(tr("Geh direkt zu Seite . . . "));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
     ComboBoxSeitenwahl->setAccessibleName(tr("Geh direkt zu Seite"));
     Setze(ComboBoxSeitenwahl, 8, 28, 314, 28);
@@ -193,18 +195,34 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelGlossar->setFarbe(FarbePanel);
     const int glossarBreite = 400;
     Setze(PanelGlossar, luecke + f - glossarBreite, untenOben, glossarBreite, 64);
-    auto *labelBegriff = new QLabel(QStringLiteral("Info zum Begriff"), PanelGlossar);
+    auto *labelBegriff = new QLabel(tr("Info zum Begriff"), PanelGlossar);
     Setze(labelBegriff, 10, 6, 230, 18);
-    auto *labelSeite = new QLabel(QStringLiteral("findet sich auf Seite"), PanelGlossar);
+    auto *labelSeite = new QLabel(tr("findet sich auf Seite"), PanelGlossar);
     Setze(labelSeite, 252, 6, 145, 18);
     ComboBoxGlossar = new QComboBox(PanelGlossar);
     SetzeFarbe(ComboBoxGlossar, FarbeListe);
-    ComboBoxGlossar->addItems(GlossarBegriffe());
+    {
+        // Each entry holds its term's index; translated terms are sorted anew.
+        QList<int> reihe(GlossarBegriffe().size());
+        std::iota(reihe.begin(), reihe.end(), 0);
+        bool uebersetzt = false;
+        for (int i : reihe)
+            uebersetzt = uebersetzt || GlossarBegriffAngezeigt(i) != GlossarBegriffe().at(i);
+        if (uebersetzt) {
+            QCollator collator;
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            std::stable_sort(reihe.begin(), reihe.end(), [&collator](int a, int b) {
+                return collator.compare(GlossarBegriffAngezeigt(a), GlossarBegriffAngezeigt(b)) < 0;
+            });
+        }
+        for (int i : reihe)
+            ComboBoxGlossar->addItem(GlossarBegriffAngezeigt(i), i);
+    }
     ComboBoxGlossar->setMaxVisibleItems(10);
-    ComboBoxGlossar->setPlaceholderText(QStringLiteral("(Suche Begriff)"));
+    ComboBoxGlossar->setPlaceholderText(tr("(Suche Begriff)"));
     ComboBoxGlossar->setCurrentIndex(-1);
     ComboBoxGlossar->setAccessibleName(tr("Suche Begriff"));
-    ComboBoxGlossar->setToolTip(QStringLiteral("Doppelklick führt auf die entsprechende Seite"));
+    ComboBoxGlossar->setToolTip(tr("Doppelklick führt auf die entsprechende Seite"));
     ComboBoxGlossar->installEventFilter(this);
     // The first click of a double-click opens the list, so the second one lands there.
     ComboBoxGlossar->view()->parentWidget()->installEventFilter(this);
@@ -213,7 +231,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(ComboBoxGlossar, &QComboBox::activated, this, &TFormGuide::ComboBoxGlossarClick);
     EditGlossar = new Edit(PanelGlossar);
     EditGlossar->setAccessibleName(tr("Der Begriff findet sich auf Seite"));
-    EditGlossar->setToolTip(QStringLiteral("Doppelklick führt auf diese Seite"));
+    EditGlossar->setToolTip(tr("Doppelklick führt auf diese Seite"));
     EditGlossar->tastenFilter = [](QChar &taste) {
         if (!(taste >= QLatin1Char('0') && taste <= QLatin1Char('9')) && taste != QLatin1Char('\b'))
             taste = QChar();
@@ -230,7 +248,7 @@ TFormGuide::TFormGuide(QWidget *parent) : QWidget(parent, Qt::Window)
 void TFormGuide::Seitevorbereiten()
 {
     BitBtnZeigen->setVisible(AktuelleSeite <= 22);
-    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
+    BitBtnZeigen->setText(tr("zeig’s &mir!"));
     ComboBoxSeitenwahl->setCurrentIndex(-1);
 
     const int foto = SeiteNr(AktuelleSeite).foto;
@@ -248,8 +266,8 @@ void TFormGuide::Seitevorbereiten()
 
 void TFormGuide::BeschrifteSeite()
 {
-    PanelSeite->setCaption(QStringLiteral("Seite %1").arg(AktuelleSeite));
-    PanelTheorie->setCaption(QStringLiteral("  Seite %1%2 ").arg(AktuelleSeite).arg(QString::fromUtf8(SeiteNr(AktuelleSeite).titel)));
+    PanelSeite->setCaption(tr("Seite %1").arg(AktuelleSeite));
+    PanelTheorie->setCaption(tr("  Seite %1%2 ").arg(AktuelleSeite).arg(SeitenTitel(AktuelleSeite)));
 }
 
 void TFormGuide::SchreibeTheorie()
@@ -261,7 +279,7 @@ void TFormGuide::SchreibeTheorie()
     RichEditTheorie->setHintergrund(FarbeTheorie);
     SchreibeTextOderDatei(RichEditTheorie, QStringLiteral("QuantenText%1.RTF").arg(AktuelleSeite),
                           [this] { SchreibeTheorieSelbst(); });
-    BitBtnZeigen->setText(QStringLiteral("zeig’s &mir!"));
+    BitBtnZeigen->setText(tr("zeig’s &mir!"));
 }
 
 void TFormGuide::SchreibeTheorieSelbst()
@@ -288,7 +306,7 @@ bool TFormGuide::WaehleUnit()
     QWidget *fenster = FensterVon(nr);
     if (!fenster) {
         Meldung(this, MeldungsTyp::Information,
-                QStringLiteral("Die Simulation zu dieser Seite ist noch in Arbeit und kommt mit einer späteren Version."));
+                tr("Die Simulation zu dieser Seite ist noch in Arbeit und kommt mit einer späteren Version."));
         return false;
     }
     if (AktuelleSeite == 7)
@@ -302,7 +320,7 @@ bool TFormGuide::WaehleUnit()
 void TFormGuide::BitBtnZeigenClick()
 {
     if (WaehleUnit())
-        BitBtnZeigen->setText(QStringLiteral("zeig’s &mir nochmal!"));
+        BitBtnZeigen->setText(tr("zeig’s &mir nochmal!"));
 }
 
 void TFormGuide::BitBtnWeiterClick()
@@ -339,18 +357,19 @@ void TFormGuide::ComboBoxGlossarClick(int index)
 {
     if (index < 0)
         return;
-    EditGlossar->setText(GlossarSeitenText(ComboBoxGlossar->itemText(index)));
+    // By the German term the entry stands for, whatever the language shown.
+    EditGlossar->setText(GlossarSeitenText(GlossarBegriffe().value(ComboBoxGlossar->itemData(index).toInt())));
 }
 
 void TFormGuide::EditGlossarDblClick()
 {
     const int n = GlossarSeitenNummer(EditGlossar->text());
     if (n == AktuelleSeite) {
-        Meldung(this, MeldungsTyp::Information, QStringLiteral("Du bist schon auf der gesuchten Seite."));
+        Meldung(this, MeldungsTyp::Information, tr("Du bist schon auf der gesuchten Seite."));
     } else if (n == 0) {
-        Meldung(this, MeldungsTyp::Warnung, QStringLiteral("Fehlerhafte Seiten-Nummer?"), MeldungsKnopf::Wiederholen);
+        Meldung(this, MeldungsTyp::Warnung, tr("Fehlerhafte Seiten-Nummer?"), MeldungsKnopf::Wiederholen);
     } else if (n > SeitenAnzahl) {
-        EditGlossar->setText(QStringLiteral("(max. 23)"));
+        EditGlossar->setText(tr("(max. 23)"));
     } else {
         AktuelleSeite = n;
         Seitevorbereiten();

@@ -4,6 +4,7 @@
 #include "portrait.h"
 #include "richtext.h"
 #include "simfenster.h"
+#include "sprache.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -21,22 +22,28 @@ struct Knopf {
     int panel;  // 0 Vorwort, 1 Zum Inhalt, 2 Zum Programm, 3 Voreinstellungen
 };
 const Knopf knoepfe[9] = {
-    {"&Vorwort", 0},         {"&Themen", 1},          {"&Inhaltsverzeichnis", 1},
-    {"Inhalt der &Seiten", 1}, {"&Probleme", 2},      {"&Arbeiten damit", 2},
-    {"&Quellen etc.", 2},    {"Te&xte", 3},           {"S&onstiges", 3},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Vorwort"), 0},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Themen"), 1},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Inhaltsverzeichnis"), 1},
+    {QT_TRANSLATE_NOOP("TFormInfo", "Inhalt der &Seiten"), 1},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Probleme"), 2},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Arbeiten damit"), 2},
+    {QT_TRANSLATE_NOOP("TFormInfo", "&Quellen etc."), 2},
+    {QT_TRANSLATE_NOOP("TFormInfo", "Te&xte"), 3},
+    {QT_TRANSLATE_NOOP("TFormInfo", "S&onstiges"), 3},
 };
 }  // namespace
 
 TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     SetzeSchrift(this, QStringLiteral("Trebuchet MS"), 10, true);
     SetzeFarbe(this, 0xDB6060);
 
     const int panelLinks = BildschirmBreite - 241;
     const int panelBreite = 209;
 
-    BitBtnEnde = new BitBtn(QStringLiteral("zur&ück zur Titelseite"), this, BitBtn::Art::Abbrechen);
+    BitBtnEnde = new BitBtn(tr("zur&ück zur Titelseite"), this, BitBtn::Art::Abbrechen);
     BitBtnEnde->setGlyph(GlyphBild(Glyphe::Zurueck));
     Setze(BitBtnEnde, ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe);
     connect(BitBtnEnde, &QPushButton::clicked, this, &QWidget::close);
@@ -48,7 +55,8 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     const int knopfHoehe = kompakt ? 28 : 41, schritt = kompakt ? 32 : 48;
     const int hoehen[4] = {26 + knopfHoehe + (kompakt ? 8 : 14), 26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14),
                            26 + 2 * schritt + knopfHoehe + (kompakt ? 8 : 14), 121};
-    const char *titel[4] = {"Vorwort", "Zum Inhalt:", "Zum Programm:", "Voreinstellungen"};
+    const char *titel[4] = {QT_TR_NOOP("Vorwort"), QT_TR_NOOP("Zum Inhalt:"), QT_TR_NOOP("Zum Programm:"),
+                             QT_TR_NOOP("Voreinstellungen")};
     Panel **panele[4] = {&PanelVorwort, &PanelInhalte, &PanelInfos, &PanelEinstellungen};
     const int c = kompakt ? std::max(0, (ZurueckOben - (hoehen[0] + hoehen[1] + hoehen[2] + 81)) / 6)
                           : (ZurueckOben - (81 + 177 + 177 + 121)) / 7;
@@ -56,7 +64,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     for (int i = 0; i < 4; ++i) {
         auto *p = new Panel(this);
         Setze(p, panelLinks, oben, panelBreite, hoehen[i]);
-        auto *label = new QLabel(QString::fromUtf8(titel[i]), p);
+        auto *label = new QLabel(tr(titel[i]), p);
         Setze(label, 10, 4, panelBreite - 20, 18);
         *panele[i] = p;
         oben += hoehen[i] + c;
@@ -67,7 +75,7 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     for (int n = 0; n < 9; ++n) {
         const int p = knoepfe[n].panel;
         const bool klein = p == 3;
-        auto *b = new BitBtn(QString::fromUtf8(knoepfe[n].caption), *panele[p]);
+        auto *b = new BitBtn(tr(knoepfe[n].caption), *panele[p]);
         b->setGlyph(GlyphBild(Glyphe::Info));
         Setze(b, 8, (klein ? 24 : 26) + imPanel[p]++ * (klein ? 27 : schritt), panelBreite - 16, klein ? 25 : knopfHoehe);
         connect(b, &QPushButton::clicked, this, [this, n] { SeitenKnopfClick(n); });
@@ -88,26 +96,40 @@ TFormInfo::TFormInfo(QWidget *parent) : QWidget(parent, Qt::Window)
     PanelTexte = new Panel(PanelRichedit);
     SetzeSchrift(PanelTexte, QStringLiteral("Comic Sans MS"), 16, false);
     Setze(PanelTexte, (rBreite - einstellBreite) / 2, rHoehe - 24 - 170, einstellBreite, 170);
-    auto *l1 = new QLabel(QStringLiteral("Die oben genannten Texte befinden sich im Verzeichnis "), PanelTexte);
+    auto *l1 = new QLabel(tr("Die oben genannten Texte befinden sich im Verzeichnis "), PanelTexte);
     Setze(l1, 16, 10, einstellBreite - 32, 28);
-    auto *l2 = new QLabel(QStringLiteral("(vollständigen Pfad angeben):"), PanelTexte);
+    auto *l2 = new QLabel(tr("(vollständigen Pfad angeben):"), PanelTexte);
     Setze(l2, 16, 38, einstellBreite - 32, 28);
     RichEditPfad = new QLineEdit(QStringLiteral("QuantenTexte"), PanelTexte);
     RichEditPfad->setAccessibleName(tr("Verzeichnis der Texte (vollständiger Pfad)"));
     Setze(RichEditPfad, 16, 72, einstellBreite - 32, 36);
     RichEditPfad->installEventFilter(this);
     // "&Texte …" would share its letter with "&Themen": the box takes the L.
-    CheckBoxTexteIntern = new QCheckBox(QStringLiteral("Texte erst zur &Laufzeit erstellen"), PanelTexte);
+    CheckBoxTexteIntern = new QCheckBox(tr("Texte erst zur &Laufzeit erstellen"), PanelTexte);
     Setze(CheckBoxTexteIntern, 16, 122, einstellBreite - 32, 32);
     connect(CheckBoxTexteIntern, &QCheckBox::toggled, this, [](bool intern) { TexteVonDatei = !intern; });
 
     PanelSeiStad = new Panel(PanelRichedit);
     SetzeSchrift(PanelSeiStad, QStringLiteral("Comic Sans MS"), 16, false);
-    Setze(PanelSeiStad, (rBreite - 360) / 2, rHoehe - 24 - 64, 360, 64);
+    Setze(PanelSeiStad, (rBreite - 480) / 2, rHoehe - 24 - 104, 480, 104);
     // "&sei stad" would share its letter with "Inhalt der &Seiten".
-    CheckBoxPieps = new QCheckBox(QStringLiteral("Co&mputer, sei stad!"), PanelSeiStad);
+    CheckBoxPieps = new QCheckBox(tr("Co&mputer, sei stad!"), PanelSeiStad);
     Setze(CheckBoxPieps, 24, 14, 320, 36);
     connect(CheckBoxPieps, &QCheckBox::toggled, this, [](bool still) { PiepsAn = !still; });
+    // The language: kept at once, in use from the next start (the windows exist already).
+    auto *labelSprache = new QLabel(tr("Sp&rache (ab dem nächsten Start):"), PanelSeiStad);
+    Setze(labelSprache, 24, 58, 310, 32);
+    ComboBoxSprache = new QComboBox(PanelSeiStad);
+    ComboBoxSprache->addItems({QStringLiteral("Deutsch"), QStringLiteral("English")});
+    ComboBoxSprache->setCurrentIndex(AktuelleSprache() == Sprache::Englisch ? 1 : 0);
+    Setze(ComboBoxSprache, 336, 58, 124, 32);
+    labelSprache->setBuddy(ComboBoxSprache);
+    ComboBoxSprache->setAccessibleName(tr("Sprache ab dem nächsten Start"));
+    connect(ComboBoxSprache, &QComboBox::activated, this, [](int i) {
+        Einstellungen e = EinstellungenLaden();
+        e.sprache = SprachKuerzel(i == 1 ? Sprache::Englisch : Sprache::Deutsch);
+        EinstellungenSpeichern(e);
+    });
 
     FaerbePanele();
     PanelTexte->hide();
@@ -192,7 +214,7 @@ void TFormInfo::PfadFehlerMelden()
         QTimer::singleShot(20, this, &TFormInfo::PfadFehlerMelden);
         return;
     }
-    Meldung(this, MeldungsTyp::Fehler, QStringLiteral("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
+    Meldung(this, MeldungsTyp::Fehler, tr("Dieses Verzeichnis existiert nicht! (Schreibfehler?)"),
             MeldungsKnopf::Wiederholen);
 }
 

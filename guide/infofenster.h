@@ -5,6 +5,7 @@
 #include "steuerelemente.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -35,6 +36,7 @@ public:
     QCheckBox *checkBoxTexteIntern() const { return CheckBoxTexteIntern; }
     Panel *panelSeiStad() const { return PanelSeiStad; }
     QCheckBox *checkBoxPieps() const { return CheckBoxPieps; }
+    QComboBox *comboBoxSprache() const { return ComboBoxSprache; }
     BitBtn *bitBtnEnde() const { return BitBtnEnde; }
 
 protected:
@@ -53,6 +55,7 @@ private:
     QCheckBox *CheckBoxTexteIntern = nullptr;
     Panel *PanelSeiStad = nullptr;
     QCheckBox *CheckBoxPieps = nullptr;
+    QComboBox *ComboBoxSprache = nullptr;  // the language of the next start
     BitBtn *BitBtnEnde = nullptr;
 
     void Buttonaktualisieren();  // the current page's button disabled, the others enabled

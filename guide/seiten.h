@@ -24,6 +24,9 @@ struct Seite {
 
 // Page n (1..23).
 const Seite &SeiteNr(int n);
+// Its title and list entry in the language in use.
+QString SeitenTitel(int n);
+QString SeitenListeneintrag(int n);
 
 struct Biographie {
     const char *kurz;        // portrait and resource name, e.g. "Planck"
@@ -32,3 +35,5 @@ struct Biographie {
     const char *ressource;   // built-in text
 };
 const Biographie &BiographieVon(int n);
+// The caption of its button in the language in use.
+QString BiographieKnopf(int n);

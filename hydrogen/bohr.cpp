@@ -1,5 +1,7 @@
 #include "bohr.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -43,14 +45,18 @@ Wahl Erlaubt(bool emission, int ziel)
     return w;
 }
 
-QString SchonDort(int n) { return QStringLiteral("Das Atom befindet sich schon in Stufe %1!").arg(n); }
+QString SchonDort(int n)
+{
+    return QCoreApplication::translate("Bohr", "Das Atom befindet sich schon in Stufe %1!").arg(n);
+}
 
 }  // namespace
 
 Wahl SprungAb(int n, int t)
 {
     if (t > n)
-        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("Dazu müsste das Atom Energie erhalten!"));
+        return Ablehnung(MeldungsTyp::Warnung,
+                         QCoreApplication::translate("Bohr", "Dazu müsste das Atom Energie erhalten!"));
     if (t == n)
         return Ablehnung(MeldungsTyp::Information, SchonDort(t));
     return Erlaubt(true, t);
@@ -61,19 +67,24 @@ Wahl EmissionLinie(int n, int s, int k)
     if (s == n)
         return Ablehnung(MeldungsTyp::Information, SchonDort(n));
     if (n < s)
-        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom keine Linie der ") +
-                                                   SerienVorsilbe(s) + QStringLiteral("Serie emittieren!"));
+        return Ablehnung(
+            MeldungsTyp::Warnung,
+            QCoreApplication::translate("Bohr", "In diesem Zustand kann das Atom keine Linie der %1 emittieren!")
+                .arg(SerienName(s)));
     if (n - s != k)
-        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom die %1. Linie der ")
-                                                       .arg(k) +
-                                                   SerienVorsilbe(s) + QStringLiteral("Serie nicht emittieren!"));
+        return Ablehnung(MeldungsTyp::Warnung,
+                         QCoreApplication::translate(
+                             "Bohr", "In diesem Zustand kann das Atom die %1. Linie der %2 nicht emittieren!")
+                             .arg(k)
+                             .arg(SerienName(s)));
     return Erlaubt(true, s);
 }
 
 Wahl SprungAuf(int n, int t)
 {
     if (t < n)
-        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("Dazu müsste das Atom Energie abgeben!"));
+        return Ablehnung(MeldungsTyp::Warnung,
+                         QCoreApplication::translate("Bohr", "Dazu müsste das Atom Energie abgeben!"));
     if (t == n)
         return Ablehnung(MeldungsTyp::Information, SchonDort(t));
     return Erlaubt(false, t);
@@ -82,8 +93,10 @@ Wahl SprungAuf(int n, int t)
 Wahl AbsorptionLinie(int n, int s, int k)
 {
     if (s != n)
-        return Ablehnung(MeldungsTyp::Warnung, QStringLiteral("In diesem Zustand kann das Atom kein Photon aus der ") +
-                                                   SerienVorsilbe(s) + QStringLiteral("Serie absorbieren!"));
+        return Ablehnung(
+            MeldungsTyp::Warnung,
+            QCoreApplication::translate("Bohr", "In diesem Zustand kann das Atom kein Photon aus der %1 absorbieren!")
+                .arg(SerienName(s)));
     if (!LinieZeigbar(s, k))
         return Ablehnung(MeldungsTyp::Information, ZuHochText());
     return Erlaubt(false, n + k);
@@ -95,7 +108,8 @@ bool LinieZeigbar(int s, int k) { return s + k <= BohrBahnen; }
 
 QString ZuHochText()
 {
-    return QStringLiteral("Die Nummer des neuen Zustands wäre größer als %1 und kann deshalb nicht gezeigt werden!")
+    return QCoreApplication::translate("Bohr", "Die Nummer des neuen Zustands wäre größer als %1 und kann deshalb "
+                                               "nicht gezeigt werden!")
         .arg(BohrBahnen);
 }
 
@@ -128,7 +142,7 @@ AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QStr
     // the captions under the axis, each centred under its half of orbit 6 but kept in the picture;
     // where the two would touch, the right one goes one row lower
     const int r6 = Runde(36 * l.r1);
-    const QSize gl = groesse(AtomTextLinks, true), gr = groesse(AtomTextRechts, true);
+    const QSize gl = groesse(AtomTextLinks(), true), gr = groesse(AtomTextRechts(), true);
     const auto inBild = [&l](int mitteX, int breite) {
         return std::clamp(mitteX - breite / 2, 2, std::max(2, l.l - 2 - breite));
     };
@@ -179,6 +193,9 @@ BohrLayout BerechneBohrLayout(int breite, int hoehe, int spalteBreite, int spalt
     b.hinweis = b.atom;
     return b;
 }
+
+QString AtomTextLinks() { return QCoreApplication::translate("Bohr", "Gesamtenergie des Elektrons / eV"); }
+QString AtomTextRechts() { return QCoreApplication::translate("Bohr", "Quantenzahl = Bahnnummer"); }
 
 int NiveauY(const BohrLayout &l, int n) { return l.y0 - Runde(NiveauFrequenz(n) * l.s); }
 int IonisationY(const BohrLayout &l) { return l.y0 - Runde(LinienFrequenzTHz(1, 0, RydbergBohr) * l.s); }

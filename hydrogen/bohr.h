@@ -64,8 +64,9 @@ struct AtomTexte {
     QRect energie[BohrBahnen + 1], nummer[BohrBahnen + 1], links, rechts;
 };
 AtomTexte AtomTextOrte(const BohrLayout &l, const std::function<QSize(const QString &, bool)> &groesse);
-inline const QString AtomTextLinks = QStringLiteral("Gesamtenergie des Elektrons / eV");
-inline const QString AtomTextRechts = QStringLiteral("Quantenzahl = Bahnnummer");
+// The two captions under the axis, in the language shown.
+QString AtomTextLinks();
+QString AtomTextRechts();
 
 // y of a level in the diagram.
 int NiveauY(const BohrLayout &l, int n);

@@ -1,5 +1,6 @@
 #include "bohrbild.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -51,8 +52,8 @@ void ZeichneBohrAtom(Canvas &c, const BohrLayout &l, int n, int t)
     }
     c.font = fett;
     c.brush.style = PinselStil::Clear;
-    c.textOut(orte.links.left(), orte.links.top(), AtomTextLinks);
-    c.textOut(orte.rechts.left(), orte.rechts.top(), AtomTextRechts);
+    c.textOut(orte.links.left(), orte.links.top(), AtomTextLinks());
+    c.textOut(orte.rechts.left(), orte.rechts.top(), AtomTextRechts());
     c.copyMode = KopierModus::SrcInvert;
 }
 
@@ -110,15 +111,14 @@ void ZeichnePhotonInHNiveaus(Canvas &c, const BohrLayout &l, int n, int t)
         c.moveTo(x, NiveauY(l, oben));
         c.lineTo(x, NiveauY(l, unten));
     }
-    static const char *serien[5] = {"Lyman-Serie", "Balmer-Serie", "Paschen-Serie", "Brackett-Serie", "Pfund-Serie"};
     const int z = SchriftKlein;
     c.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftKlein, true, false, false, 0xFFFFFF};
     c.brush.style = PinselStil::Clear;
     const int yi = IonisationY(l);
-    const QString eine = QStringLiteral("eine Linie der");
+    const QString eine = QCoreApplication::translate("BohrBild", "eine Linie der");
     c.textOut((l.P - c.textWidth(eine)) / 2, yi - 4 * z - 8, eine);
     if (unten <= 5) {
-        const QString name = QString::fromLatin1(serien[unten - 1]);
+        const QString name = SerienName(unten);
         c.textOut((l.P - c.textWidth(name)) / 2, yi - 2 * z - 8, name);
     }
 }

@@ -19,7 +19,7 @@ namespace {
 // where it fits there, else smaller and further left.
 QLabel *BahnNummerText(QWidget *panel, int bis)
 {
-    const QString text = QStringLiteral("auf Bahn Nummer");
+    const QString text = TFormBohrAtom2::tr("auf Bahn Nummer");
     auto *label = Beschriftung(panel, text, 22, 51, bis - 4 - 22);
     QFont schrift = label->font();
     int x = 22;
@@ -38,10 +38,28 @@ QLabel *BahnNummerText(QWidget *panel, int bis)
     return label;
 }
 
+// A word in front of an edit or drop-down at x 54: from x 28, a longer one reaching further left.
+void WortDavor(QWidget *panel, const QString &text, int y)
+{
+    auto *label = Beschriftung(panel, text, 28, y, 24);
+    const int links = std::clamp(52 - QFontMetrics(label->font()).horizontalAdvance(text), 8, 28);
+    Setze(label, links, y, 52 - links, 18);
+}
+
+// A label whose text runs past its right edge: in a smaller font, down to 9 px.
+void Einpassen(QLabel *label)
+{
+    QFont schrift = label->font();
+    while (QFontMetrics(schrift).horizontalAdvance(label->text()) > label->width() && schrift.pixelSize() > 9)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    if (schrift != label->font())
+        label->setFont(schrift);
+}
+
 }  // namespace
 
 TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
-    : SimFenster(QStringLiteral("  Das Modell des Wasserstoffatoms von Niels Bohr"), parent)
+    : SimFenster(tr("  Das Modell des Wasserstoffatoms von Niels Bohr"), parent)
 {
     const Spaltenwerte spalte = SchmaleSpalte(BildschirmBreite);
     layout_ = BerechneBohrLayout(BildschirmBreite, BildschirmHoehe, spalte.breite, spalte.links,
@@ -49,8 +67,8 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     const BohrLayout &l = layout_;
     grund_ = FarbeHintergrund;
 
-    ErzeugeTitel(BildschirmBreite >= 1100 ? QStringLiteral("Das Bohr’sche Atommodell: ein Planetensystem")
-                                          : QStringLiteral("Das Bohr’sche Atommodell"),
+    ErzeugeTitel(BildschirmBreite >= 1100 ? tr("Das Bohr’sche Atommodell: ein Planetensystem")
+                                          : tr("Das Bohr’sche Atommodell"),
                  l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
     TitelEinpassen(PanelTitel);
     ImageHNiveaus = new Bild(this);
@@ -64,13 +82,13 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     // the state
     PanelAtom = ErzeugePanel(this, l.panelAtom);
     SetzeSchrift(PanelAtom, QStringLiteral("Trebuchet MS"), 9, true);
-    Beschriftung(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4, P - 16);
-    Beschriftung(PanelAtom, QStringLiteral("befindet sich"), 8, 22, P - 16);
-    Beschriftung(PanelAtom, QStringLiteral("im Zustand "), 8, 45, 80);
+    Beschriftung(PanelAtom, tr("Ein Wasserstoffatom"), 8, 4, P - 16);
+    Beschriftung(PanelAtom, tr("befindet sich"), 8, 22, P - 16);
+    Beschriftung(PanelAtom, tr("im Zustand "), 8, 45, 80);
     EditNrVorher = ZiffernEdit(PanelAtom, QStringLiteral("3"), 88, 42);
     EditNrVorher->setAccessibleName(tr("Zustand, in dem sich das Atom befindet (höchstens 6)"));
     UpDownNrVorher = ZiffernUpDown(PanelAtom, EditNrVorher, 1, 6, 116, 42);
-    Beschriftung(PanelAtom, QStringLiteral("max."), 140, 38, 34, 16);
+    Beschriftung(PanelAtom, tr("max."), 140, 38, 34, 16);
     Beschriftung(PanelAtom, QStringLiteral("6"), 140, 52, 34, 16);
 
     ErzeugeEnergieTafel(true);   // giving off energy
@@ -85,17 +103,17 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
 
     // the run
     PanelSimulation = ErzeugePanel(this, l.panelSimulation);
-    BitBtnStart = new BitBtn(QStringLiteral("&beginnen"), PanelSimulation);
+    BitBtnStart = new BitBtn(tr("&beginnen"), PanelSimulation);
     BitBtnStart->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnStart, 8, 8, P - 56, 33);
     Panel2 = new Panel(PanelSimulation, Panel::Rand::Gesenkt);
     Panel2->setFarbe(0x0000FF);
     Setze(Panel2, P - 40, 12, 25, 25);
-    BitBtnPause = new BitBtn(QStringLiteral("&warten"), PanelSimulation);
+    BitBtnPause = new BitBtn(tr("&warten"), PanelSimulation);
     BitBtnPause->setGlyph(GlyphBild(Glyphe::Pause));
     Setze(BitBtnPause, 8, 48, P - 56, 33);
-    Beschriftung(PanelSimulation, QStringLiteral("langsam"), 8, 90, 70);
-    Beschriftung(PanelSimulation, QStringLiteral("schnell"), 8, 164, 70);
+    Beschriftung(PanelSimulation, tr("langsam"), 8, 90, 70);
+    Beschriftung(PanelSimulation, tr("schnell"), 8, 164, 70);
     TrackBarTempo = new TrackBar(Qt::Vertical, PanelSimulation);
     TrackBarTempo->setAccessibleName(tr("Tempo"));
     TrackBarTempo->setBereich(1, 5, 3);
@@ -106,7 +124,7 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     Setze(UpDownTempo, 122, 116, 20, 40);
     connect(TrackBarTempo, &QSlider::valueChanged, this, [this] { TrackBarTempoChange(); });
     connect(UpDownTempo, &UpDown::geklickt, this, [this] { TrackBarTempo->setPosition(UpDownTempo->Position()); });
-    CheckBoxStop = new QCheckBox(QStringLiteral("Stopp bei Änderung"), PanelSimulation);
+    CheckBoxStop = new QCheckBox(tr("Stopp bei Änderung"), PanelSimulation);
     Setze(CheckBoxStop, 8, 194, P - 16, 22);
     connect(BitBtnStart, &QPushButton::clicked, this, [this] { BitBtnStartClick(); });
     connect(BitBtnPause, &QPushButton::clicked, this, [this] { BitBtnPauseClick(); });
@@ -115,20 +133,21 @@ TFormBohrAtom2::TFormBohrAtom2(QWidget *parent)
     connect(BitBtnAbsorbtion, &QPushButton::clicked, this, [this] { BitBtnAbsorbtionClick(); });
 
     PanelZeigeStufen = ErzeugePanel(this, l.panelZeigeStufen);
-    CheckBoxZeigeHNiveaus = new QCheckBox(QStringLiteral("Zeige Energiestufen"), PanelZeigeStufen);
+    const QStringList zeigeStufen = tr("Zeige Energiestufen\ndes H-Atoms").split(QLatin1Char('\n'));
+    CheckBoxZeigeHNiveaus = new QCheckBox(zeigeStufen.value(0), PanelZeigeStufen);
     Setze(CheckBoxZeigeHNiveaus, 8, 4, P - 16, 22);
     CheckBoxZeigeHNiveaus->setChecked(true);
-    Beschriftung(PanelZeigeStufen, QStringLiteral("des H-Atoms"), 28, 26, P - 36);
+    Beschriftung(PanelZeigeStufen, zeigeStufen.value(1), 28, 26, P - 36);
     connect(CheckBoxZeigeHNiveaus, &QCheckBox::toggled, this, [this] { CheckBoxZeigeHNiveausClick(); });
 
     PanelErgebnis = ErzeugePanel(this, l.panelErgebnis);
-    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelErgebnis, tr("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
     Setze(BitBtnHinweis, 6, 5, l.panelErgebnis.width() - 12, l.panelErgebnis.height() - 10);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
     Hinweis.panel->setFarbe(FarbePanel);
     BitBtnInfoLoeschen = Hinweis.loeschen;
-    BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
+    BitBtnInfoLoeschen->setText(tr("l&öschen"));
     Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);
     Hinweis.panel->raise();
     BitBtnZurueck->raise();
@@ -173,25 +192,26 @@ void TFormBohrAtom2::ErzeugeEnergieTafel(bool abgeben)
 
     tafel = ErzeugePanel(this, abgeben ? layout_.panelEmission : layout_.panelAbsorption);
     SetzeSchrift(tafel, QStringLiteral("Trebuchet MS"), 9, true);
-    const QString titel = abgeben ? QStringLiteral("Es soll Energie abgeben") : QStringLiteral("Es soll Energie aufnehmen");
+    const QString titel = abgeben ? tr("Es soll Energie abgeben") : tr("Es soll Energie aufnehmen");
     Beschriftung(tafel, titel, 8, 4, P - 16);
-    sprung = new QRadioButton(QStringLiteral("durch einen Sprung"), tafel);
+    sprung = new QRadioButton(tr("durch einen Sprung"), tafel);
     Setze(sprung, 8, 26, P - 16, 22);
     sprung->setChecked(true);
     nr = ZiffernEdit(tafel, abgeben ? QStringLiteral("2") : QStringLiteral("4"), P - 8 - 17 - 26, 48);
     nrUpDown = ZiffernUpDown(tafel, nr, 1, 6, P - 8 - 17, 48);
     BahnNummerText(tafel, nr->x());
-    photon = new QRadioButton(abgeben ? QStringLiteral("durch Emission") : QStringLiteral("durch Absorption"), tafel);
+    photon = new QRadioButton(abgeben ? tr("durch Emission") : tr("durch Absorption"), tafel);
     Setze(photon, 8, 78, P - 16, 22);
-    Beschriftung(tafel, QStringLiteral("der"), 28, 103, 24);
+    // "der [1]. Linie der [Balmer-] Serie", in English "line [1] of the [Balmer] series"
+    WortDavor(tafel, tr("der", "in front of the line's number"), 103);
     linie = ZiffernEdit(tafel, QStringLiteral("1"), 54, 100);
     linieUpDown = ZiffernUpDown(tafel, linie, 1, 6, 82, 100);
-    Beschriftung(tafel, QStringLiteral(". Linie"), 102, 103, 60);
-    Beschriftung(tafel, QStringLiteral("der"), 28, 133, 24);
+    Beschriftung(tafel, tr(". Linie"), 102, 103, 60);
+    WortDavor(tafel, tr("der", "in front of the series"), 133);
     serie = new QComboBox(tafel);
     Setze(serie, 54, 130, 84, 24);
-    Beschriftung(tafel, QStringLiteral("Serie"), 140, 133, P - 144);
-    ok = new BitBtn(abgeben ? QStringLiteral("ok, &gib Energie ab") : QStringLiteral("&nimm Energie auf!"), tafel);
+    Einpassen(Beschriftung(tafel, tr("Serie"), 140, 133, P - 144));
+    ok = new BitBtn(abgeben ? tr("ok, &gib Energie ab") : tr("&nimm Energie auf!"), tafel);
     Setze(ok, 8, 164, P - 16, 33);
     nr->setAccessibleName(abgeben ? tr("Energie abgeben durch einen Sprung auf Bahn Nummer")
                                   : tr("Energie aufnehmen durch einen Sprung auf Bahn Nummer"));
@@ -240,7 +260,7 @@ void TFormBohrAtom2::NiveauEingabe(Edit *edit, std::function<void(int)> setze)
         if (!ok)
             return;  // an empty field is ignored
         if (v > BohrBahnen) {
-            Meldung(this, MeldungsTyp::Information, QStringLiteral("Nur die ersten 6 Bahnen werden gezeichnet!"));
+            Meldung(this, MeldungsTyp::Information, tr("Nur die ersten 6 Bahnen werden gezeichnet!"));
             edit->setText(QStringLiteral("6"));
             return;
         }
@@ -363,7 +383,7 @@ void TFormBohrAtom2::BitBtnStartClick()
     if (!an) {
         an = true;
         Panel2->setFarbe(0x00FF00);
-        BitBtnStart->setCaption(QStringLiteral("&beenden"));
+        BitBtnStart->setCaption(tr("&beenden"));
         Aktionen(!uebergang_);
         BilderBereitstellen();  // the electron circles on the pictures
         LaufStarten();  // a run still ending is followed by the new one
@@ -377,12 +397,12 @@ void TFormBohrAtom2::Ausschalten()
 {
     an = false;
     Panel2->setFarbe(0x0000FF);
-    BitBtnStart->setCaption(QStringLiteral("&beginnen"));
+    BitBtnStart->setCaption(tr("&beginnen"));
     Aktionen(false);
     if (pause && LaufAktiv())
         SimFenster::BitBtnStopClick();  // the run no longer holds in its waits
     pause = false;
-    BitBtnPause->setCaption(QStringLiteral("&warten"));
+    BitBtnPause->setCaption(tr("&warten"));
 }
 
 void TFormBohrAtom2::BitBtnPauseClick()
@@ -391,7 +411,7 @@ void TFormBohrAtom2::BitBtnPauseClick()
         SimFenster::BitBtnStopClick();  // the run holds in its waits while paused
     else
         pause = !pause;
-    BitBtnPause->setCaption(pause ? QStringLiteral("&weiter") : QStringLiteral("&warten"));
+    BitBtnPause->setCaption(pause ? tr("&weiter") : tr("&warten"));
 }
 
 Ablauf TFormBohrAtom2::Simulation()
@@ -547,8 +567,7 @@ void TFormBohrAtom2::FormActivate() { TrackBarTempoChange(); }
 WerteTabelle TFormBohrAtom2::Werte() const
 {
     WerteTabelle w;
-    w.spalten = {QStringLiteral("Quantenzahl n"), QStringLiteral("Bahnradius / r₁"),
-                 QStringLiteral("Anregungsfrequenz / THz"), QStringLiteral("Gesamtenergie / eV")};
+    w.spalten = {tr("Quantenzahl n"), tr("Bahnradius / r₁"), tr("Anregungsfrequenz / THz"), tr("Gesamtenergie / eV")};
     for (int k = 1; k <= BohrNiveaus; ++k)
         w.zeilen.append({double(k), double(k * k), double(NiveauFrequenz(k)), GesamtEnergie(k)});
     return w;

@@ -2,6 +2,8 @@
 
 #include "wasserstoff.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Wasserstoff {
@@ -109,14 +111,14 @@ void HAtomBild::ZeigeSerienHorizontal(int linien, bool grenzen)
         if (!text.isEmpty())
             TextMitte(x, y - 15 - th, text);
     };
-    int y = achse(0.1, 0xFFFF00, QStringLiteral("Frequenz / THz"));
+    int y = achse(0.1, 0xFFFF00, QCoreApplication::translate("HAtomBild", "Frequenz / THz"));
     for (int f = 0; f <= 3250; f += 250)
         marke(x0 + Runde(f * g_.sF), y, f % 500 == 0 ? 12 : 6, f % 500 == 0 ? QString::number(f) : QString());
-    y = achse(0.2, Grau, QStringLiteral("Photonenenergie / eV"));
+    y = achse(0.2, Grau, QCoreApplication::translate("HAtomBild", "Photonenenergie / eV"));
     c_.font.bold = true;
     for (int e = 0; e <= 14; ++e)
         marke(x0 + Runde(e * EStufen / HStufen * 1e-12 * g_.sF), y, 12, QString::number(e));
-    y = achse(0.3, 0x00FF00, QStringLiteral("Wellenlänge / nm"));
+    y = achse(0.3, 0x00FF00, QCoreApplication::translate("HAtomBild", "Wellenlänge / nm"));
     for (int nm = 50; nm <= 800; nm += 50) {
         const bool text = nm == 100 || nm == 150 || nm == 200 || nm == 300 || nm == 400 || nm == 800;
         marke(x0 + Runde(Runde(300000.0 / nm) * g_.sF), y, (nm / 50) % 2 == 0 ? 12 : 6,
@@ -205,15 +207,18 @@ void HAtomBild::ZeichneHAtom(const HAtomSzene &s, bool grenzen)
     const int yIon = y0 - g_.hoehe[0];
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 16, false};
     c_.font.color = Stufenfarbe;
-    TextMitte(xl + D / 2, y0 + 4, QStringLiteral("Energiestufen in eV"));
+    TextMitte(xl + D / 2, y0 + 4, QCoreApplication::translate("HAtomBild", "Energiestufen in eV"));
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), SchriftKlein + 2, true};
     c_.font.color = Stufenfarbe;
-    TextMitte(xl + D / 2, g_.h - 4 - c_.textHeight(QStringLiteral("W")), QStringLiteral("Das Wasserstoffatom"));
+    TextMitte(xl + D / 2, g_.h - 4 - c_.textHeight(QStringLiteral("W")),
+              QCoreApplication::translate("HAtomBild", "Das Wasserstoffatom"));
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 9, true};
     c_.font.color = Stufenfarbe;
     const int th = c_.textHeight(QStringLiteral("E"));
-    c_.textOut(xl + 4, yIon - 16 - th, QStringLiteral("Energie"));
-    c_.textOut(xl + D - 4 - c_.textWidth(QStringLiteral("Quantenzahl")), yIon - 16 - th, QStringLiteral("Quantenzahl"));
+    const QString energie = QCoreApplication::translate("HAtomBild", "Energie");
+    const QString quantenzahl = QCoreApplication::translate("HAtomBild", "Quantenzahl");
+    c_.textOut(xl + 4, yIon - 16 - th, energie);
+    c_.textOut(xl + D - 4 - c_.textWidth(quantenzahl), yIon - 16 - th, quantenzahl);
     for (int j = 1; j <= s.stufenBis && j <= 16; ++j) {
         const int y = y0 - g_.Stufe(j);
         const TColor farbe = j == s.hervor ? Gruen : Stufenfarbe;
@@ -275,13 +280,13 @@ void HAtomBild::Formel(int rechts)
         x = 48;
     };
     const int n = SchriftNormal;
-    schreibe(QStringLiteral("Die Energie E"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", "Die Energie E"), n);
     schreibe(QStringLiteral("n"), n, 1);
-    schreibe(QStringLiteral(" des Wasserstoffatoms"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", " des Wasserstoffatoms"), n);
     zeile(n);
-    schreibe(QStringLiteral("im Zustand mit der Quantenzahl n"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", "im Zustand mit der Quantenzahl n"), n);
     zeile(n);
-    schreibe(QStringLiteral("errechnet sich nach der Formel"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", "errechnet sich nach der Formel"), n);
     zeile(n);
     y += 24;
     schreibe(QStringLiteral("E"), 24);
@@ -299,15 +304,20 @@ void HAtomBild::Formel(int rechts)
     zeile(24);
     y += 32;
     x = 48;
-    schreibe(QStringLiteral("Dabei ist"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", "Dabei ist"), n);
     zeile(n);
-    schreibe(QStringLiteral("R die Rydberg-Konstante = 10\u00a0973\u00a0731,568\u00a016\u00a0m"), n);
+    // each literal ends after its no-break space: lupdate would read a digit after "\u00a0" as part of the escape
+    schreibe(QCoreApplication::translate("HAtomBild",
+                                         "R die Rydberg-Konstante = 10\u00a0" "973\u00a0" "731,568\u00a0" "16\u00a0m"),
+             n);
     schreibe(QStringLiteral("−1"), n, -1);
     zeile(n);
-    schreibe(QStringLiteral("c die Lichtgeschwindigkeit = 299\u00a0792\u00a0458\u00a0m·s"), n);
+    schreibe(QCoreApplication::translate("HAtomBild",
+                                         "c die Lichtgeschwindigkeit = 299\u00a0" "792\u00a0" "458\u00a0m·s"),
+             n);
     schreibe(QStringLiteral("−1"), n, -1);
     zeile(n);
-    schreibe(QStringLiteral("h die Planck-Konstante = 6,626\u00a0070·10"), n);
+    schreibe(QCoreApplication::translate("HAtomBild", "h die Planck-Konstante = 6,626\u00a0" "070·10"), n);
     schreibe(QStringLiteral("−34"), n, -1);
     schreibe(QStringLiteral("\u00a0J·s"), n);
 }
@@ -331,7 +341,7 @@ void HAtomBild::ZeichneSzene(const HAtomSzene &s, int linien, bool grenzen)
             break;
     }
     if (!s.formel)
-        TextMitte((links + rechts) / 2, g_.y0 + 4, QStringLiteral("Quantenenergien in eV"));
+        TextMitte((links + rechts) / 2, g_.y0 + 4, QCoreApplication::translate("HAtomBild", "Quantenenergien in eV"));
     if (s.energieAchse)
         Energieachse();
     for (int n = 1; n <= 4; ++n) {

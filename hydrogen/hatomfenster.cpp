@@ -12,11 +12,11 @@
 
 using namespace Wasserstoff;
 
-TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energiestufen im Wasserstoffatom"), parent)
+TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(tr("  Energiestufen im Wasserstoffatom"), parent)
 {
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
-    ErzeugeTitel(QStringLiteral("Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
+    ErzeugeTitel(tr("Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
     const int bildOben = 8 + 41 + 8;
     Image1 = new ::Bild(this);
     const int bw = W - 297 - 16, bh = std::max(200, H - 24 - bildOben);
@@ -32,7 +32,7 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     // lines, tempo, limits
     PanelSerien = tafel();
     Setze(PanelSerien, spalteX, 8, breite, 176);
-    auto *l1 = new QLabel(QStringLiteral("Zeichne bis zu"), PanelSerien);
+    auto *l1 = new QLabel(tr("Zeichne bis zu"), PanelSerien);
     Setze(l1, 8, 4, l1->sizeHint().width(), 18);
     // the scale goes on the label's line: its first number right after the label
     const int linienLinks = std::max(80, l1->x() + l1->width() + 2);
@@ -44,15 +44,15 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     TrackBarLinien->setSkala({{6, QStringLiteral("6")},
                               {8, QStringLiteral("8")},
                               {10, QStringLiteral("10")},
-                              {12, QStringLiteral("12\u00a0Linien")}},
+                              {12, tr("12\u00a0Linien")}},
                              true);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelSerien);
     TrackBarTempo->setAccessibleName(tr("Tempo"));
     TrackBarTempo->setBereich(1, 4, 3);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 78, breite - 16, 26);
-    TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
-    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Seriengrenzen"), PanelSerien);
+    TrackBarTempo->setSkala({{1, tr("langsam")}, {4, tr("schnell")}}, true);
+    CheckBoxGrenzen = new QCheckBox(tr("&Markiere die Seriengrenzen"), PanelSerien);
     Setze(CheckBoxGrenzen, 8, 118, breite - 16, 22);
 
     // step panel
@@ -67,23 +67,23 @@ TFormHAtom3::TFormHAtom3(QWidget *parent) : SimFenster(QStringLiteral("  Energie
     RichEditText->setAccessibleName(tr("Erklärung des Schritts"));
     Setze(RichEditText, 8, 36, breite - 16, textHoehe - 36 - 8 - 3 * 30);
     const int kn = textHoehe - 8 - 3 * 30 + 4;
-    BitBtnWeiter = new BitBtn(QStringLiteral("&nächster Schritt"), PanelText);
+    BitBtnWeiter = new BitBtn(tr("&nächster Schritt"), PanelText);
     BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnWeiter, 8, kn, breite - 16, 26);
-    BitBtnSchrittZurueck = new BitBtn(QStringLiteral("&Schritt zurück"), PanelText);
+    BitBtnSchrittZurueck = new BitBtn(tr("&Schritt zurück"), PanelText);
     Setze(BitBtnSchrittZurueck, 8, kn + 30, breite - 16, 26);
-    BitBtnzurueckzurueck = new BitBtn(QStringLiteral("zum &Beginn"), PanelText);
+    BitBtnzurueckzurueck = new BitBtn(tr("zum &Beginn"), PanelText);
     Setze(BitBtnzurueckzurueck, 8, kn + 60, breite - 16, 26);
 
     PanelErgebnis = tafel();
     // beside the back button, below the step panel
     Setze(PanelErgebnis, spalteX, std::max(ZurueckOben, textOben + textHoehe + 8), ZurueckLinks - spalteX - 8, ZurueckHoehe);
-    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelErgebnis, tr("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
     Setze(BitBtnHinweis, 6, (ZurueckHoehe - 40) / 2, PanelErgebnis->width() - 12, 40);
     const int hb = bw > 800 ? 800 : bw - 16, hh = bh * 2 / 3;
     Hinweis.setzeGeometrie(8 + (bw - hb) / 2, bildOben + (bh - hh) / 2, hb, hh);
     Setze(Hinweis.edit, 8, 8, hb - 16, hh - 48);
-    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
+    Hinweis.loeschen->setText(tr("l&öschen"));
     Setze(Hinweis.loeschen, hb - 8 - 105, hh - 32, 105, 25);
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.panel->raise();
@@ -330,7 +330,7 @@ Ablauf TFormHAtom3::SchrittZeichnen(int schritt)
 
 void TFormHAtom3::Aktualisieren()
 {
-    PanelSchritt2->setCaption(QStringLiteral("Schritt %1 / 12").arg(Schritt));
+    PanelSchritt2->setCaption(tr("Schritt %1 / 12").arg(Schritt));
     TafelVerbergen(Hinweis);
     BitBtnWeiter->setVisible(Schritt < 12);
     BitBtnSchrittZurueck->setVisible(Schritt >= 2);

@@ -2,6 +2,8 @@
 
 #include "wasserstoff.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -77,20 +79,22 @@ QString EntscheidText(Entscheid e, int stufe)
 {
     switch (e) {
     case Entscheid::KeineSerie:
-        return QStringLiteral("Das emittierte Photon gehört zu keiner der ersten 4 Serien; die Linie kann hier nicht "
-                              "gezeigt werden!");
+        return QCoreApplication::translate("HAtomProbeBild", "Das emittierte Photon gehört zu keiner der ersten 4 "
+                                                             "Serien; die Linie kann hier nicht gezeigt werden!");
     case Entscheid::MussAufnehmen:
-        return QStringLiteral("Dazu müsste das Atom Energie erhalten, nicht abgeben!");
+        return QCoreApplication::translate("HAtomProbeBild", "Dazu müsste das Atom Energie erhalten, nicht abgeben!");
     case Entscheid::Grundzustand:
-        return QStringLiteral("Das Atom befindet sich in der niedrigsten Energiestufe – es kann keine Energie mehr "
-                              "abgeben!");
+        return QCoreApplication::translate("HAtomProbeBild", "Das Atom befindet sich in der niedrigsten Energiestufe "
+                                                             "– es kann keine Energie mehr abgeben!");
     case Entscheid::SchonDort:
-        return QStringLiteral("Das Atom befindet sich schon in Stufe %1!").arg(stufe);
+        return QCoreApplication::translate("HAtomProbeBild", "Das Atom befindet sich schon in Stufe %1!").arg(stufe);
     case Entscheid::FalscheSerie:
-        return QStringLiteral("In diesem Zustand kann das Atom keine Photonen aus der gewählten Serie absorbieren!");
+        return QCoreApplication::translate("HAtomProbeBild", "In diesem Zustand kann das Atom keine Photonen aus der "
+                                                             "gewählten Serie absorbieren!");
     case Entscheid::ZuHoch:
-        return QStringLiteral("Die Nummer des neuen Zustands wäre größer als %1 und kann hier nicht gezeigt werden, "
-                              "weil die Zustände zu nahe beieinander liegen.")
+        return QCoreApplication::translate("HAtomProbeBild",
+                                           "Die Nummer des neuen Zustands wäre größer als %1 und kann hier nicht "
+                                           "gezeigt werden, weil die Zustände zu nahe beieinander liegen.")
             .arg(ProbeZielGrenze);
     case Entscheid::Flug:
         break;
@@ -277,18 +281,22 @@ QList<Marke> ProbeBild::AtomMarken(int n)
         return Marke{QRect(mittig ? x + (breite - w) / 2 : x, y, w, h), t, Stufenfarbe, Atomgrund, c_.font, false};
     };
     const Schrift titelSchrift{QStringLiteral("Trebuchet MS"), SchriftNormal + 2, true};
-    Marke titel = text(QStringLiteral("Das Wasserstoffatom"), titelSchrift, D - 8, xl + 4, 0, true);
+    Marke titel = text(QCoreApplication::translate("HAtomProbeBild", "Das Wasserstoffatom"), titelSchrift, D - 8,
+                       xl + 4, 0, true);
     titel.ort.moveTop(yIon - 3 * (SchriftNormal + 2) - titel.ort.height());
     const bool unten = titel.ort.top() < 2;
-    const Marke unter = text(QStringLiteral("Energiestufen in eV"), Schrift{QStringLiteral("Trebuchet MS"), 16, false},
-                             D - 8, xl + 4, g_.y0 + (unten ? 4 : 16), true);
+    const Marke unter = text(QCoreApplication::translate("HAtomProbeBild", "Energiestufen in eV"),
+                             Schrift{QStringLiteral("Trebuchet MS"), 16, false}, D - 8, xl + 4,
+                             g_.y0 + (unten ? 4 : 16), true);
     if (unten)
         titel.ort.moveTop(std::min(unter.ort.bottom() + 1, g_.h - 1 - titel.ort.height()));
     const Schrift klein{QStringLiteral("Trebuchet MS"), 9, true};
     c_.font = klein;
-    const int th = c_.textHeight(QStringLiteral("E")), wq = c_.textWidth(QStringLiteral("Quantenzahl"));
-    QList<Marke> marken = {titel, unter, text(QStringLiteral("Energie"), klein, D, xl + 4, yIon - 16 - th, false),
-                           text(QStringLiteral("Quantenzahl"), klein, D, xl + D - 4 - wq, yIon - 16 - th, false)};
+    const QString energie = QCoreApplication::translate("HAtomProbeBild", "Energie");
+    const QString quantenzahl = QCoreApplication::translate("HAtomProbeBild", "Quantenzahl");
+    const int th = c_.textHeight(QStringLiteral("E")), wq = c_.textWidth(quantenzahl);
+    QList<Marke> marken = {titel, unter, text(energie, klein, D, xl + 4, yIon - 16 - th, false),
+                           text(quantenzahl, klein, D, xl + D - 4 - wq, yIon - 16 - th, false)};
 
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 8, true};
     QList<Marke> energien, nummern;

@@ -34,11 +34,11 @@ QLabel *Text(QWidget *eltern, const QString &t, int x, int y, int breite = 270)
 }  // namespace
 
 TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
-    : SimFenster(QStringLiteral("  Prüfe Energiestufen im Wasserstoffatom"), parent)
+    : SimFenster(tr("  Prüfe Energiestufen im Wasserstoffatom"), parent)
 {
     const int W = BildschirmBreite, H = BildschirmHoehe;
     const int spalteX = W - 297, breite = 289;
-    ErzeugeTitel(QStringLiteral("Prüfe: Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
+    ErzeugeTitel(tr("Prüfe: Energiestufen im Wasserstoffatom"), 8, 8, W - 297 - 16, 41);
     const QSize bild = ProbeBildGroesse(W, H);
     const int bildOben = 57, bw = bild.width(), bh = bild.height();
     Image1 = new ::Bild(this);
@@ -54,79 +54,79 @@ TFormHAtomProbe3::TFormHAtomProbe3(QWidget *parent)
         y += hoehe + 8;
     };
     tafel(PanelAtom, 74);
-    Text(PanelAtom, QStringLiteral("Ein Wasserstoffatom"), 8, 4);
-    Text(PanelAtom, QStringLiteral("befindet sich im Zustand"), 8, 26, 180);
+    Text(PanelAtom, tr("Ein Wasserstoffatom"), 8, 4);
+    Text(PanelAtom, tr("befindet sich im Zustand"), 8, 26, 180);
     EditNrVorher = Ziffernfeld(PanelAtom, 190, 24, QStringLiteral("2"), true);
     UpDownNrVorher = new UpDown(PanelAtom);
     UpDownNrVorher->setBereich(1, 9, 2);
     Setze(UpDownNrVorher, 222, 24, 18, 24);
     EditNrVorher->setAccessibleName(tr("Zustand, in dem sich das Atom befindet (höchstens 9)"));
-    Text(PanelAtom, QStringLiteral("(max. 9)"), 190, 50, 90);
+    Text(PanelAtom, tr("(max. 9)"), 190, 50, 90);
 
     tafel(PanelSpring, 128);
-    Text(PanelSpring, QStringLiteral(" ENTWEDER:"), 8, 4);
-    Text(PanelSpring, QStringLiteral("Es soll in Zustand "), 8, 26, 124);
+    Text(PanelSpring, tr(" ENTWEDER:"), 8, 4);
+    Text(PanelSpring, tr("Es soll in Zustand "), 8, 26, 124);
     EditNrNachher = Ziffernfeld(PanelSpring, 132, 24, QStringLiteral("1"), true);
     UpDownNrNachher = new UpDown(PanelSpring);
     UpDownNrNachher->setBereich(1, 4, 1);
     Setze(UpDownNrNachher, 164, 24, 18, 24);
     EditNrNachher->setAccessibleName(tr("Entweder: Zustand, in den es unter Abgabe eines Photons springen soll"));
-    Text(PanelSpring, QStringLiteral("springen und"), 188, 26, 96);
-    auto *l = Text(PanelSpring, QStringLiteral("dabei Energie in Form eines Photons abgeben."), 8, 50);
+    Text(PanelSpring, tr("springen und"), 188, 26, 96);
+    auto *l = Text(PanelSpring, tr("dabei Energie in Form eines Photons abgeben."), 8, 50);
     l->setWordWrap(true);
     Setze(l, 8, 50, breite - 16, 36);
-    BitBtnEmittiere = new BitBtn(QStringLiteral("&emittiere!"), PanelSpring);
+    BitBtnEmittiere = new BitBtn(tr("&emittiere!"), PanelSpring);
     SetzeSchrift(BitBtnEmittiere, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnEmittiere, 60, 90, breite - 120, 30);
 
     tafel(PanelAbsorbe, 128);
-    Text(PanelAbsorbe, QStringLiteral("     ODER:"), 8, 4);
-    Text(PanelAbsorbe, QStringLiteral("Es soll ein Photon der"), 8, 26);
+    Text(PanelAbsorbe, tr("     ODER:"), 8, 4);
+    Text(PanelAbsorbe, tr("Es soll ein Photon der"), 8, 26);
     EditLinie = Ziffernfeld(PanelAbsorbe, 8, 48, QStringLiteral("1"), false);
     UpDownLinie = new UpDown(PanelAbsorbe);
     UpDownLinie->setBereich(1, 9, 1);
     Setze(UpDownLinie, 40, 48, 18, 24);
-    Text(PanelAbsorbe, QStringLiteral(". Linie der"), 62, 50, 80);
+    Text(PanelAbsorbe, tr(". Linie der"), 62, 50, 80);
     ComboBoxSerie = new QComboBox(PanelAbsorbe);
-    ComboBoxSerie->addItems({QStringLiteral("Lyman-"), QStringLiteral("Balmer-"), QStringLiteral("Paschen-"),
-                             QStringLiteral("Brackett-")});
+    for (int n = 1; n <= 4; ++n)
+        ComboBoxSerie->addItem(SerienVorsilbe(n));
     Setze(ComboBoxSerie, 140, 47, 100, 26);
     EditLinie->setAccessibleName(tr("Oder: Nummer der Linie, deren Photon es absorbieren soll (höchstens 4)"));
     ComboBoxSerie->setAccessibleName(tr("Serie der Linie, deren Photon es absorbieren soll"));
-    Text(PanelAbsorbe, QStringLiteral("-Serie absorbieren."), 8, 76, 150);
-    Text(PanelAbsorbe, QStringLiteral("(max. 4)"), 170, 76, 90);
-    BitBtnAbsorbiere = new BitBtn(QStringLiteral("&absorbiere!"), PanelAbsorbe);
+    Text(PanelAbsorbe, tr("-Serie absorbieren."), 8, 76, 150);
+    Text(PanelAbsorbe, tr("(max. 4)"), 170, 76, 90);
+    BitBtnAbsorbiere = new BitBtn(tr("&absorbiere!"), PanelAbsorbe);
     SetzeSchrift(BitBtnAbsorbiere, QStringLiteral("Trebuchet MS"), 12, true);
     Setze(BitBtnAbsorbiere, 60, 94, breite - 120, 30);
 
     tafel(PanelErgebnis, 44);
-    ErzeugeHinweis(PanelErgebnis, QStringLiteral("&Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelErgebnis, tr("&Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
     BitBtnInfo = BitBtnHinweis;
     Setze(BitBtnInfo, 8, 6, breite - 16, 32);
     const int hb = std::min(W - 297 - 32, 705), ho = bildOben + 16, hh = bh - 32;
     Hinweis.setzeGeometrie(8 + (W - 297 - 8 - hb) / 2, ho, hb, hh);
     Setze(Hinweis.edit, 8, 8, hb - 16, hh - 48);
-    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
+    Hinweis.loeschen->setText(tr("l&öschen"));
     Setze(Hinweis.loeschen, hb - 8 - 105, hh - 32, 105, 25);
     Hinweis.panel->setFarbe(FarbePanel);
 
     tafel(PanelSGrenzen, 34);
-    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&markiere die Seriengrenzen"), PanelSGrenzen);
+    CheckBoxGrenzen = new QCheckBox(tr("&markiere die Seriengrenzen"), PanelSGrenzen);
     Setze(CheckBoxGrenzen, 8, 6, breite - 16, 22);
 
     tafel(PanelAnimation, 96);
-    Text(PanelAnimation, QStringLiteral("Animation"), 8, 2, 120);
+    Text(PanelAnimation, tr("Animation"), 8, 2, 120);
     TrackBarTempo = new TrackBar(Qt::Horizontal, PanelAnimation);
     TrackBarTempo->setBereich(1, 4, 2);
     TrackBarTempo->setTickPosition(QSlider::TicksBelow);
     Setze(TrackBarTempo, 8, 38, 220, 26);
     TrackBarTempo->setAccessibleName(tr("Tempo der Animation"));
-    TrackBarTempo->setSkala({{1, QStringLiteral("langsam")}, {4, QStringLiteral("schnell")}}, true);
+    TrackBarTempo->setSkala({{1, tr("langsam")}, {4, tr("schnell")}}, true);
     SetzeSchrift(TrackBarTempo->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     UpDownTempo = new UpDown(PanelAnimation);
     UpDownTempo->setBereich(1, 4, 2);
     Setze(UpDownTempo, 232, 38, 18, 26);
-    BitBtnBreak = new BitBtn(QStringLiteral("&warte"), PanelAnimation);
+    BitBtnBreak = new BitBtn(tr("&warte"), PanelAnimation);
     BitBtnBreak->setGlyph(GlyphBild(Glyphe::Pause));
     BitBtnBreak->setEnabled(false);
     Setze(BitBtnBreak, 8, 66, breite - 16, 26);
@@ -194,7 +194,7 @@ void TFormHAtomProbe3::FormActivate()
 {
     pause = false;
     BitBtnBreak->setEnabled(false);
-    BitBtnBreak->setText(QStringLiteral("&warte"));
+    BitBtnBreak->setText(tr("&warte"));
 }
 
 void TFormHAtomProbe3::BilderZeichnen()
@@ -223,7 +223,7 @@ void TFormHAtomProbe3::BitBtnBreakClick()
         SimFenster::BitBtnStopClick();  // the flight holds in its waits while paused
     else
         pause = !pause;
-    BitBtnBreak->setText(pause ? QStringLiteral("&weiter") : QStringLiteral("&warte"));
+    BitBtnBreak->setText(pause ? tr("&weiter") : tr("&warte"));
 }
 
 void TFormHAtomProbe3::Ablehnen(Entscheid e, int stufe)
@@ -338,7 +338,7 @@ Ablauf TFormHAtomProbe3::QuantUnterwegs(int a, int b, bool emission)
     if (!emission && !Gestoppt())
         co_await Blinke(a, b, std::max(1, m - 10), d);
     BitBtnBreak->setEnabled(false);
-    BitBtnBreak->setText(QStringLiteral("&warte"));
+    BitBtnBreak->setText(tr("&warte"));
     BitBtnEmittiere->setEnabled(true);
     BitBtnAbsorbiere->setEnabled(true);
     pause = false;

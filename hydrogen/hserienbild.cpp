@@ -2,6 +2,8 @@
 
 #include "wasserstoff.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <algorithm>
 #include <cstdlib>
@@ -177,7 +179,8 @@ void HSerienBild::Frequenzachse(bool wellenlaenge)
     }
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 10, true};
     c_.font.color = farbe;
-    c_.textOut(8, y + 16 + c_.textHeight(QStringLiteral("0")), QStringLiteral("Frequenz / THz"));
+    c_.textOut(8, y + 16 + c_.textHeight(QStringLiteral("0")),
+               QCoreApplication::translate("HSerienBild", "Frequenz / THz"));
 }
 
 void HSerienBild::WLaengenachse(bool wellenlaenge)
@@ -211,7 +214,8 @@ void HSerienBild::WLaengenachse(bool wellenlaenge)
     }
     c_.font = Schrift{QStringLiteral("Trebuchet MS"), 10, true};
     c_.font.color = farbe;
-    c_.textOut(8, y - 16 - th - c_.textHeight(QStringLiteral("W")), QStringLiteral("Wellenlänge / nm"));
+    c_.textOut(8, y - 16 - th - c_.textHeight(QStringLiteral("W")),
+               QCoreApplication::translate("HSerienBild", "Wellenlänge / nm"));
 }
 
 void HSerienBild::ZeigeSpektrum(bool wellenlaenge)
@@ -229,13 +233,25 @@ void HSerienBild::ZeigeSpektrum(bool wellenlaenge)
     c_.font.color = 0xFFFFFF;
     c_.brush.style = PinselStil::Clear;
     auto text = [&](int xMitte, const QString &t) { c_.textOut(xMitte - c_.textWidth(t) / 2, (hs - c_.textHeight(t)) / 2, t); };
+    // a word spread out over the wide part of the strip: its letters apart by the given space
+    const auto gesperrt = [](const QString &wort, QChar abstand) {
+        QString t;
+        for (const QChar c : wort) {
+            if (!t.isEmpty())
+                t += abstand;
+            t += c;
+        }
+        return t;
+    };
+    const QString infrarot = QCoreApplication::translate("HSerienBild", "Infrarot");
     const int ende = g_.x0 + g_.achsenLaenge;
     if (!wellenlaenge) {
-        text(g_.XFrequenz(200), QStringLiteral("Infrarot"));
-        text((g_.XFrequenz(750) + ende) / 2, QStringLiteral("U\u2002l\u2002t\u2002r\u2002a\u2002v\u2002i\u2002o\u2002l\u2002e\u2002t\u2002t"));
+        text(g_.XFrequenz(200), infrarot);
+        text((g_.XFrequenz(750) + ende) / 2,
+             gesperrt(QCoreApplication::translate("HSerienBild", "Ultraviolett"), QChar(0x2002)));  // en space
     } else {
-        text(g_.XWellenlaenge(200), QStringLiteral("UV"));
-        text((g_.XWellenlaenge(800) + ende) / 2, QStringLiteral("I\u2003n\u2003f\u2003r\u2003a\u2003r\u2003o\u2003t"));
+        text(g_.XWellenlaenge(200), QCoreApplication::translate("HSerienBild", "UV"));
+        text((g_.XWellenlaenge(800) + ende) / 2, gesperrt(infrarot, QChar(0x2003)));  // em space
     }
 }
 

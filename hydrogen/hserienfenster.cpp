@@ -28,18 +28,18 @@ QString Aufzaehlung(const QStringList &teile)
 {
     if (teile.size() < 2)
         return teile.join(QString());
-    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + teile.last();
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + TFormHSerien::tr(" und ") + teile.last();
 }
 
 }  // namespace
 
 TFormHSerien::TFormHSerien(QWidget *parent)
-    : SimFenster(QStringLiteral("  Spektralserien des atomaren Wasserstoffs"), parent)
+    : SimFenster(tr("  Spektralserien des atomaren Wasserstoffs"), parent)
 {
     layout_ = BerechneHSerienLayout(BildschirmBreite, BildschirmHoehe,
                                     QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe));
     const HSerienLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Spektrum des Wasserstoffatoms"), l.titel.left(), l.titel.top(), l.titel.width(),
+    ErzeugeTitel(tr("Spektrum des Wasserstoffatoms"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
 
     Image1 = new Bild(this);
@@ -48,52 +48,54 @@ TFormHSerien::TFormHSerien(QWidget *parent)
 
     // series: how many, vertical separation, order
     PanelSerien = TafelAn(this, l.serien);
-    Text(PanelSerien, QStringLiteral("Zeichne die ersten"), 8, 4, 190);
+    Text(PanelSerien, tr("Zeichne die ersten"), 8, 4, 190);
     TrackBarSerien = Regler(PanelSerien, 8, 22, 160, 3, 6, 6, UpDownSerien);
     TrackBarSerien->setSkala({{3, QStringLiteral("3")},
                               {4, QStringLiteral("4")},
                               {5, QStringLiteral("5")},
-                              {6, QStringLiteral("6\u00a0Serien")}});
-    Text(PanelSerien, QStringLiteral("Unterscheide sie vertikal"), 8, 70, 190);
+                              {6, tr("6\u00a0Serien")}});
+    Text(PanelSerien, tr("Unterscheide sie vertikal"), 8, 70, 190);
     TrackBarUnterscheidung = Regler(PanelSerien, 8, 88, 160, 0, 10, 0, UpDownUnterscheidung);
     TrackBarUnterscheidung->setSkala(
-        {{0, QStringLiteral("nicht")}, {5, QStringLiteral("wenig")}, {10, QStringLiteral("stark")}});
-    Text(PanelSerien, QStringLiteral("Ordne sie nach"), 230, 4, 180);
-    RadioButtonFrequenz = new QRadioButton(QStringLiteral("Frequenzen"), PanelSerien);
+        {{0, tr("nicht")}, {5, tr("wenig")}, {10, tr("stark")}});
+    Text(PanelSerien, tr("Ordne sie nach"), 230, 4, 180);
+    RadioButtonFrequenz = new QRadioButton(tr("Frequenzen"), PanelSerien);
     Setze(RadioButtonFrequenz, 236, 26, 170, 22);
     RadioButtonFrequenz->setChecked(true);
-    RadioButtonWellenlaenge = new QRadioButton(QStringLiteral("Wellenlängen"), PanelSerien);
+    RadioButtonWellenlaenge = new QRadioButton(tr("Wellenlängen"), PanelSerien);
     Setze(RadioButtonWellenlaenge, 236, 50, 170, 22);
-    CheckBoxMassstab = new QCheckBox(QStringLiteral("Passe den"), PanelSerien);
+    const QStringList massstab = tr("Passe den\nMaßstab an").split(QLatin1Char('\n'));
+    CheckBoxMassstab = new QCheckBox(massstab.value(0), PanelSerien);
     Setze(CheckBoxMassstab, 236, 84, 170, 22);
-    LabelMassstab = Text(PanelSerien, QStringLiteral("Maßstab an"), 256, 104, 150);
+    LabelMassstab = Text(PanelSerien, massstab.value(1), 256, 104, 150);
     CheckBoxMassstab->hide();
     LabelMassstab->hide();
 
     // lines per series, thick first lines, limits
     PanelLinien = TafelAn(this, l.linien);
-    Text(PanelLinien, QStringLiteral("Zeichne pro Serie die ersten"), 8, 4, 330);
+    Text(PanelLinien, tr("Zeichne pro Serie die ersten"), 8, 4, 330);
     TrackBarLinien = Regler(PanelLinien, 8, 22, 240, 4, 16, 12, UpDownLinien);
     TrackBarLinien->setSkala({{4, QStringLiteral("4")},
                               {8, QStringLiteral("8")},
                               {12, QStringLiteral("12")},
-                              {16, QStringLiteral("16\u00a0Linien")}});
-    CheckBoxLinienBreite = new QCheckBox(QStringLiteral("Zeichne erste Linien &dick"), PanelLinien);
+                              {16, tr("16\u00a0Linien")}});
+    CheckBoxLinienBreite = new QCheckBox(tr("Zeichne erste Linien &dick"), PanelLinien);
     Setze(CheckBoxLinienBreite, 8, 78, 330, 22);
-    CheckBoxGrenzen = new QCheckBox(QStringLiteral("&Markiere die Seriengrenzen"), PanelLinien);
+    CheckBoxGrenzen = new QCheckBox(tr("&Markiere die Seriengrenzen"), PanelLinien);
     Setze(CheckBoxGrenzen, 8, 104, 330, 22);
 
     PanelSpektrum = TafelAn(this, l.spektrum);
-    CheckBoxSpektrum = new QCheckBox(QStringLiteral("Mit dem &Spektrum"), PanelSpektrum);
+    const QStringList spektrum = tr("Mit dem &Spektrum\ndes sichtbaren Lichts").split(QLatin1Char('\n'));
+    CheckBoxSpektrum = new QCheckBox(spektrum.value(0), PanelSpektrum);
     Setze(CheckBoxSpektrum, 6, 8, l.spektrum.width() - 10, 22);
-    Text(PanelSpektrum, QStringLiteral("des sichtbaren Lichts"), 10, 32, l.spektrum.width() - 14);
+    Text(PanelSpektrum, spektrum.value(1), 10, 32, l.spektrum.width() - 14);
 
     PanelHinweise = TafelAn(this, l.hinweisKnopf);
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise"), QString(), [this] { SchreibeHinweiseSelbst(); });
     Setze(BitBtnHinweis, 8, 8, l.hinweisKnopf.width() - 16, l.hinweisKnopf.height() - 16);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 48);
-    Hinweis.loeschen->setText(QStringLiteral("Text &löschen"));
+    Hinweis.loeschen->setText(tr("Text &löschen"));
     Setze(Hinweis.loeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 32, 105, 25);
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.panel->raise();
@@ -226,8 +228,7 @@ QString TFormHSerien::BildBeschreibung() const
 WerteTabelle TFormHSerien::Werte() const
 {
     WerteTabelle t;
-    t.spalten = {QStringLiteral("untere Stufe n"), QStringLiteral("obere Stufe m"), QStringLiteral("Frequenz f / THz"),
-                 QStringLiteral("Wellenlänge λ / nm")};
+    t.spalten = {tr("untere Stufe n"), tr("obere Stufe m"), tr("Frequenz f / THz"), tr("Wellenlänge λ / nm")};
     for (const Linie &l : WasserstoffLinien(Serien, Linien))
         t.zeilen.append({double(l.n), double(l.m), l.frequenzTHz, l.wellenlaengeNm});
     return t;

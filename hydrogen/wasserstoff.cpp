@@ -2,6 +2,8 @@
 
 #include "zahltext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace Wasserstoff {
@@ -49,7 +51,7 @@ QString EnergieText(double eV, EnergieStellen stellen)
         return Komma(eV, 1);
     // Bohr's form rounds to hundredths first and keeps them below 1 eV
     const QString t = KommaMitMinus(std::round(eV * 100) / 100, std::abs(eV) < 0.995 ? 2 : 1);
-    return t == QStringLiteral("0,00") ? QStringLiteral("0,0") : t;
+    return t == MitKomma(QStringLiteral("0.00")) ? MitKomma(QStringLiteral("0.0")) : t;
 }
 
 TColor LinienFarbe(int n, int m, double frequenzTHz)
@@ -78,14 +80,22 @@ QVector<Linie> WasserstoffLinien(int serien, int linien)
 
 QString SerienVorsilbe(int n)
 {
-    static const char *const namen[] = {"Lyman-", "Balmer-", "Paschen-", "Brackett-", "Pfund-"};
-    return n >= 1 && n <= 5 ? QString::fromLatin1(namen[n - 1]) : QString();
+    static const char *const namen[] = {QT_TRANSLATE_NOOP("Wasserstoff", "Lyman-"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Balmer-"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Paschen-"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Brackett-"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Pfund-")};
+    return n >= 1 && n <= 5 ? QCoreApplication::translate("Wasserstoff", namen[n - 1]) : QString();
 }
 
 QString SerienName(int n)
 {
-    const QString vorsilbe = SerienVorsilbe(n);
-    return vorsilbe.isEmpty() ? QString() : vorsilbe + QStringLiteral("Serie");
+    static const char *const namen[] = {QT_TRANSLATE_NOOP("Wasserstoff", "Lyman-Serie"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Balmer-Serie"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Paschen-Serie"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Brackett-Serie"),
+                                        QT_TRANSLATE_NOOP("Wasserstoff", "Pfund-Serie")};
+    return n >= 1 && n <= 5 ? QCoreApplication::translate("Wasserstoff", namen[n - 1]) : QString();
 }
 
 }  // namespace Wasserstoff

@@ -71,9 +71,9 @@ struct Linie {
 // The lines of the series n = 1..serien, each with lines m = n+1 .. n+linien.
 QVector<Linie> WasserstoffLinien(int serien, int linien);
 
-// Name of series n (1..5): "Lyman-Serie" …; empty otherwise.
+// Name of series n (1..5) in the language shown: "Lyman-Serie" …; empty otherwise.
 QString SerienName(int n);
-// The same without "Serie": "Lyman-" … (for "der Lyman-Serie" and the series lists).
+// The same without "Serie", for the series lists: "Lyman-" … (in English "Lyman" …).
 QString SerienVorsilbe(int n);
 
 }  // namespace Wasserstoff

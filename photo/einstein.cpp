@@ -1,15 +1,19 @@
 #include "einstein.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Photoeffekt {
 
 const EinsteinMetall EinsteinMetalle[4] = {
-    {"Natrium", 2.28, "Na"},
-    {"Kalium", 2.25, "Ka"},
-    {"Rubidium", 2.13, "Rb"},
-    {"Cäsium", 1.94, "Cs"},
+    {QT_TRANSLATE_NOOP("Einstein", "Natrium"), 2.28, "Na"},
+    {QT_TRANSLATE_NOOP("Einstein", "Kalium"), 2.25, "Ka"},
+    {QT_TRANSLATE_NOOP("Einstein", "Rubidium"), 2.13, "Rb"},
+    {QT_TRANSLATE_NOOP("Einstein", "Cäsium"), 1.94, "Cs"},
 };
+
+QString EinsteinMetallName(const EinsteinMetall &m) { return QCoreApplication::translate("Einstein", m.name); }
 
 EinsteinAchsen EinsteinKoordinaten(int breite, int hoehe)
 {

@@ -6,16 +6,19 @@
 #include "global.h"
 
 #include <QPointF>
+#include <QString>
 #include <QVector>
 
 namespace Photoeffekt {
 
 struct EinsteinMetall {
-    const char *name;  // the check box's text
+    const char *name;  // the check box's text, in German (EinsteinMetallName: as shown)
     double eV;         // work function
     const char *kurz;  // short name
 };
 extern const EinsteinMetall EinsteinMetalle[4];  // sodium, potassium, rubidium, caesium
+// The metal's name in the language shown.
+QString EinsteinMetallName(const EinsteinMetall &m);
 
 struct EinsteinAchsen {
     int x0 = 100, y0 = 0;    // origin in pixels

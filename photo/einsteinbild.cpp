@@ -2,6 +2,8 @@
 
 #include "zahltext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Photoeffekt {
@@ -77,8 +79,12 @@ void Zeichner::KooSyVorbereiten()
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true};
     const int hz = c.textHeight(QStringLiteral("W"));
     const int oben = achsen.y0 - Runde(1.7 * sy);
-    Text(achsen.x0 - 40, oben - 2 * hz, QStringLiteral("Kinetische Energie Eₖᵢₙ"), 0xFFFFFF, 12, true);
-    Text(achsen.x0 - 40, oben - hz, QStringLiteral("der Elektronen / eV"), 0xFFFFFF, 12, true);
+    // the energy axis title, its last line just above the top of the axis
+    const QString titelText =
+        QCoreApplication::translate("EinsteinBild", "Kinetische Energie Eₖᵢₙ\nder Elektronen / eV");
+    const QStringList titel = titelText.split(QLatin1Char('\n'));
+    for (int i = 0; i < titel.size(); ++i)
+        Text(achsen.x0 - 40, oben - (titel.size() - i) * hz, titel[i], 0xFFFFFF, 12, true);
     // wavelength scale
     const int yg = achsen.y0 + 90;
     c.pen = Stift{65280, 1, PenStil::Solid, PenModus::Copy};
@@ -94,7 +100,8 @@ void Zeichner::KooSyVorbereiten()
         Text(x - c.textWidth(t) / 2, yg - 5 - c.textHeight(t), t, 65280, 10, true);
     }
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true};
-    const QString wl = QStringLiteral("Wellenlänge / nm"), fr = QStringLiteral("Frequenz / THz");
+    const QString wl = QCoreApplication::translate("EinsteinBild", "Wellenlänge / nm"),
+                  fr = QCoreApplication::translate("EinsteinBild", "Frequenz / THz");
     Text(achsen.x0 + Runde(800 * sx) - c.textWidth(wl), yg + 10, wl, 65280, 12, true);
     Text(achsen.x0 + Runde(800 * sx) - c.textWidth(fr), achsen.y0 + 30, fr, 0xFFFFFF, 12, true);
     if (a_.spektrum)
@@ -109,7 +116,7 @@ void Zeichner::ZeigeSpektrum()
         u_.Line0(f * sx, 1.6 * sy, f * sx, 2.1 * sy);
     }
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, false};
-    const QString t = QStringLiteral("sichtbarer Bereich");
+    const QString t = QCoreApplication::translate("EinsteinBild", "sichtbarer Bereich");
     Text(achsen.x0 + Runde(562 * sx) - c.textWidth(t) / 2, achsen.y0 - Runde(2.1 * sy) - c.textHeight(t) - 2, t, 65535,
          12, false);
 }

@@ -22,7 +22,7 @@ Panel *Tafel(QWidget *eltern, int x, int y, int w, int h)
 }  // namespace
 
 TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
-    : SimFenster(QStringLiteral(" Ergebnis der Messungen mit einer Photozelle"), parent)
+    : SimFenster(tr(" Ergebnis der Messungen mit einer Photozelle"), parent)
 {
     BilderFreigebbar();  // the plot is drawn anew from the controls on every show (FormActivate)
     Zeichengrund = FarbeZeichengrund;
@@ -31,7 +31,7 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     const int bildOben = 8 + titelHoehe + 8;
     const QRect bild(8, bildOben, std::max(spalte.links - 16, 1), std::max(BildschirmHoehe - 8 - bildOben, 1));
     const int titelBreite = std::min(bild.width(), 720);
-    ErzeugeTitel(QStringLiteral("Ergebnis der Experimente mit einer Photozelle "), bild.left() + (bild.width() - titelBreite) / 2,
+    ErzeugeTitel(tr("Ergebnis der Experimente mit einer Photozelle "), bild.left() + (bild.width() - titelBreite) / 2,
                  8, titelBreite, titelHoehe);
     Image1 = new Bild(this);
     Image1->move(bild.topLeft());
@@ -46,20 +46,20 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     const int R = spalte.links, B = spalte.breite, innen = B - 16;
     int y = 8;
     Panel *metall = Tafel(this, R, y, B, 196);
-    auto *label = new QLabel(QStringLiteral("Lichtempfindliches "), metall);
+    auto *label = new QLabel(tr("Lichtempfindliches "), metall);
     Setze(label, 8, 2, innen, 18);
-    auto *gruppe = new QGroupBox(QStringLiteral("&Metall "), metall);
+    auto *gruppe = new QGroupBox(tr("&Metall "), metall);
     Setze(gruppe, 8, 20, innen, 118);
     QCheckBox **boxen[] = {&CheckBoxNa, &CheckBoxKa, &CheckBoxRb, &CheckBoxCs};
     for (int i = 0; i < 4; ++i) {
-        *boxen[i] = new QCheckBox(QString::fromUtf8(EinsteinMetalle[i].name), gruppe);
+        *boxen[i] = new QCheckBox(EinsteinMetallName(EinsteinMetalle[i]), gruppe);
         Setze(*boxen[i], 8, 20 + i * 24, innen - 16, 22);
         connect(*boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxMetallClick(i); });
     }
-    CheckBoxVerbLinien = new QCheckBox(QStringLiteral("Messpunkte &verbinden"), metall);
+    CheckBoxVerbLinien = new QCheckBox(tr("Messpunkte &verbinden"), metall);
     Setze(CheckBoxVerbLinien, 8, 142, innen, 22);
     CheckBoxVerbLinien->setEnabled(false);
-    CheckBoxDreieck = new QCheckBox(QStringLiteral("Mit 1 Steigungsdreieck"), metall);
+    CheckBoxDreieck = new QCheckBox(tr("Mit 1 Steigungsdreieck"), metall);
     Setze(CheckBoxDreieck, 8, 166, innen, 22);
     CheckBoxDreieck->setEnabled(false);
     for (QCheckBox *b : {CheckBoxVerbLinien, CheckBoxDreieck})
@@ -68,22 +68,21 @@ TFormEinsteinGl::TFormEinsteinGl(QWidget *parent)
     y += 196 + 8;
 
     Panel *lampe = Tafel(this, R, y, B, 190);
-    RadioGroupSpektren = new RadioGroup(QStringLiteral("Licht&quelle"),
-                                        {QStringLiteral("Cadmium-Lampe"), QStringLiteral("Helium-Lampe"),
-                                         QStringLiteral("Quecksilber-Lampe"), QStringLiteral("Neon-Lampe")},
-                                        lampe);
+    RadioGroupSpektren =
+        new RadioGroup(tr("Licht&quelle"),
+                       {tr("Cadmium-Lampe"), tr("Helium-Lampe"), tr("Quecksilber-Lampe"), tr("Neon-Lampe")}, lampe);
     Setze(RadioGroupSpektren, 8, 6, innen, 122);
     RadioGroupSpektren->setItemIndex(1);
-    CheckBoxspektralLinien = new QCheckBox(QStringLiteral("zeige Spektral&linien"), lampe);
+    CheckBoxspektralLinien = new QCheckBox(tr("zeige Spektral&linien"), lampe);
     Setze(CheckBoxspektralLinien, 8, 134, innen, 22);
-    CheckBoxSpektrum = new QCheckBox(QStringLiteral("zeige &Spektrum"), lampe);
+    CheckBoxSpektrum = new QCheckBox(tr("zeige &Spektrum"), lampe);
     Setze(CheckBoxSpektrum, 8, 160, innen, 22);
     CheckBoxSpektrum->setChecked(true);
     y += 190 + 8;
 
     Panel *texte = Tafel(this, R, y, B, 84);
-    ErzeugeHinweis(texte, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); });
-    ErzeugeErgebnis(texte, QStringLiteral("&Beobachtung"), QStringLiteral("EinsteinGlchg.rtf"),
+    ErzeugeHinweis(texte, tr("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); });
+    ErzeugeErgebnis(texte, tr("&Beobachtung"), QStringLiteral("EinsteinGlchg.rtf"),
                     [this] { SchreibeErgebnisSelbst(); }, true);
     CheckBoxNeuErgebnis = Ergebnis.neu;
     Setze(BitBtnHinweis, 8, 6, innen, 34);
@@ -173,11 +172,13 @@ QString TFormEinsteinGl::BildBeschreibung() const
     for (int m = 0; m < 4; ++m) {
         if (!a.gezeigt[m])
             continue;
-        const QString name = QString::fromUtf8(EinsteinMetalle[m].name);
+        const QString name = EinsteinMetallName(EinsteinMetalle[m]);
         const int punkte = int(Messpunkte(a.lampe, EinsteinMetalle[m].eV, a.h, a.e).size());
         const QString anzahl = punkte == 1 ? tr("1 Messpunkt") : tr("%1 Messpunkte").arg(punkte);
         const double eV = EinsteinMetalle[m].eV;
-        metalle << (a.verbinden ? tr("%1 (%2, Gerade mit den Achsenabschnitten %3\u00A0THz und %4\u00A0eV)")
+        // a literal ends after each "\u00A0" followed by a hex letter: lupdate would read it into the escape
+        metalle << (a.verbinden ? tr("%1 (%2, Gerade mit den Achsenabschnitten %3\u00A0THz und %4\u00A0"
+                                     "eV)")
                                       .arg(name, anzahl)
                                       .arg(Runde(GrenzfrequenzTHz(a.h, eV, a.e)))
                                       .arg(KommaMitMinus(-eV, 2))
@@ -192,8 +193,9 @@ QString TFormEinsteinGl::BildBeschreibung() const
     const int erster = ErsterGezeigter(a.gezeigt);
     if (a.dreieck && erster >= 0) {
         const double eV = EinsteinMetalle[erster].eV;
-        text += QLatin1Char(' ') + tr("Steigungsdreieck bei %1: Höhe %2\u00A0eV, Breite %3\u00A0THz.")
-                                       .arg(QString::fromUtf8(EinsteinMetalle[erster].name), Komma(eV, 2))
+        text += QLatin1Char(' ') + tr("Steigungsdreieck bei %1: Höhe %2\u00A0"
+                                      "eV, Breite %3\u00A0THz.")
+                                       .arg(EinsteinMetallName(EinsteinMetalle[erster]), Komma(eV, 2))
                                        .arg(Runde(GrenzfrequenzTHz(a.h, eV, a.e)));
     }
     return text;

@@ -2,17 +2,21 @@
 
 #include "zahltext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace Photoeffekt {
 
 const Metall Metalle[MetallAnzahl] = {
-    {"Natrium ", 2.28},
-    {"Kalium", 2.25},
-    {"Rubidium ", 2.13},
-    {"Cäsium  ", 1.94},
+    {QT_TRANSLATE_NOOP("Gegenfeld", "Natrium "), 2.28},
+    {QT_TRANSLATE_NOOP("Gegenfeld", "Kalium"), 2.25},
+    {QT_TRANSLATE_NOOP("Gegenfeld", "Rubidium "), 2.13},
+    {QT_TRANSLATE_NOOP("Gegenfeld", "Cäsium  "), 1.94},
 };
+
+QString MetallName(const Metall &m) { return QCoreApplication::translate("Gegenfeld", m.name); }
 
 int GrenzwellenlaengeNm(double abloeseEV, double h, double e, double c)
 {
@@ -428,23 +432,28 @@ PlanckRechnung PlanckBerechnen(const QString &f1, const QString &f2, const QStri
     const struct {
         const QString &text;
         const char *name;
-    } felder[] = {{f1, "1. Frequenz"}, {f2, "2. Frequenz"}, {u1, "1. Spannung"}, {u2, "2. Spannung"}};
+    } felder[] = {{f1, QT_TRANSLATE_NOOP("Gegenfeld", "1. Frequenz")},
+                  {f2, QT_TRANSLATE_NOOP("Gegenfeld", "2. Frequenz")},
+                  {u1, QT_TRANSLATE_NOOP("Gegenfeld", "1. Spannung")},
+                  {u2, QT_TRANSLATE_NOOP("Gegenfeld", "2. Spannung")}};
     long long wert[4] = {};
     for (int i = 0; i < 4; ++i) {
         const QString t = felder[i].text.trimmed();
         if (t.isEmpty()) {
-            r.meldung = QStringLiteral("Kein Eintrag für die %1!").arg(QLatin1String(felder[i].name));
+            r.meldung = QCoreApplication::translate("Gegenfeld", "Kein Eintrag für die %1!")
+                            .arg(QCoreApplication::translate("Gegenfeld", felder[i].name));
             return r;
         }
         bool ok = false;
         wert[i] = t.toInt(&ok);
         if (!ok || NurZiffern(t) != t) {
-            r.meldung = QStringLiteral("Falscher Eintrag für die %1!").arg(QLatin1String(felder[i].name));
+            r.meldung = QCoreApplication::translate("Gegenfeld", "Falscher Eintrag für die %1!")
+                            .arg(QCoreApplication::translate("Gegenfeld", felder[i].name));
             return r;
         }
     }
     if (wert[0] == 0 || wert[1] == 0 || wert[2] == 0 || wert[3] == 0 || wert[0] == wert[1] || wert[2] == wert[3]) {
-        r.meldung = QStringLiteral("Falsche/ungeeignete Eingabe?");
+        r.meldung = QCoreApplication::translate("Gegenfeld", "Falsche/ungeeignete Eingabe?");
         return r;
     }
     r.h = double(wert[2] - wert[3]) * e / double(wert[0] - wert[1]) * 1e-15;

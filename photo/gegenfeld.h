@@ -18,11 +18,13 @@ namespace Photoeffekt {
 // ---- metals -------------------------------------------------------------------------------------
 
 struct Metall {
-    const char *name;     // as the radio group shows it
+    const char *name;     // as the radio group shows it, in German (MetallName: as shown)
     double abloeseEV;      // work function in eV
 };
 inline constexpr int MetallAnzahl = 4;
 extern const Metall Metalle[MetallAnzahl];  // sodium, potassium, rubidium, caesium
+// The metal's name in the language shown.
+QString MetallName(const Metall &m);
 // Threshold wavelength h c / W in nm, rounded (sodium 543,8 → 544).
 int GrenzwellenlaengeNm(double abloeseEV, double h, double e, double c);
 // Stopping voltage (h f − W) / e in volts; negative when no electron is released.

@@ -4,6 +4,7 @@
 #include "richtext.h"
 #include "zahltext.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -58,7 +59,7 @@ void GegenfeldFenster::ErzeugeGemeinsam(const GegenfeldLayout &l, int spannungSt
     TrackBarI->setBereich(iMin, 15, iStart);
     TrackBarI->setTickPosition(QSlider::TicksBelow);
     TrackBarI->setTickInterval(1);
-    BitBtnabbrechen = new BitBtn(QStringLiteral("abbrechen"), this);
+    BitBtnabbrechen = new BitBtn(tr("abbrechen"), this);
     BitBtnabbrechen->setGlyph(GlyphBild(Glyphe::Ende));
     BitBtnabbrechen->setEnabled(false);
 }
@@ -71,9 +72,9 @@ Panel *GegenfeldFenster::Tafel(QWidget *eltern, int x, int y, int w, int h)
 void GegenfeldFenster::SpannungsSkala(bool mitEinheit)
 {
     TrackBarSpannung->setSkala({{0, QStringLiteral("0")},
-                                {50, QStringLiteral("0,5")},
+                                {50, MitKomma(QStringLiteral("0.5"))},
                                 {100, QStringLiteral("1")},
-                                {150, mitEinheit ? QStringLiteral("1,5\u00a0Volt") : QStringLiteral("1,5")}});
+                                {150, mitEinheit ? tr("1,5\u00a0Volt") : MitKomma(QStringLiteral("1.5"))}});
     SetzeSchrift(TrackBarSpannung->skala(), QStringLiteral("Trebuchet MS"), 8, true);
 }
 
@@ -91,10 +92,10 @@ void GegenfeldFenster::SpannungsTafel(Panel *tafel, const QString &titel, int ti
 void GegenfeldFenster::IntensitaetsTafel(Panel *tafel, TrackBar *bar, int titelOben, int barOben)
 {
     const int innen = tafel->width() - 16;
-    Beschriftung(tafel, QStringLiteral("Intensität:"), 8, titelOben, innen);
+    Beschriftung(tafel, tr("Intensität:"), 8, titelOben, innen);
     bar->setParent(tafel);
     Setze(bar, 8, barOben, innen, 26);
-    bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
+    bar->setSkala({{bar->Min(), tr("klein")}, {bar->Max(), tr("groß")}});
 }
 
 RadioGroup *GegenfeldFenster::MetallTafel(Panel *tafel, const QString &text, const QString &titel, int gruppeOben,
@@ -104,11 +105,25 @@ RadioGroup *GegenfeldFenster::MetallTafel(Panel *tafel, const QString &text, con
     Beschriftung(tafel, text, 8, 2, innen);
     QStringList namen;
     for (const Metall &m : Metalle)
-        namen << QString::fromUtf8(m.name);
+        namen << MetallName(m);
     auto *gruppe = new RadioGroup(titel, namen, tafel, 2);
     gruppe->layout()->setContentsMargins(6, 0, 4, 2);
-    SetzeSchrift(gruppe, QStringLiteral("Trebuchet MS"), 8, true);
     Setze(gruppe, 8, gruppeOben, innen, gruppeHoehe);
+    // the names in the largest size, 8 pt at most, at which each shows whole beside its button
+    const QStyle *stil = gruppe->style();
+    const int knopfRand = stil->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, gruppe) +
+                          stil->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, gruppe);
+    for (int g = 8; g >= 6; --g) {
+        SetzeSchrift(gruppe, QStringLiteral("Trebuchet MS"), g, true);
+        gruppe->layout()->activate();
+        bool passt = true;
+        for (int i = 0; i < namen.size(); ++i) {
+            const QAbstractButton *knopf = gruppe->knopf(i);
+            passt = passt && knopf->fontMetrics().horizontalAdvance(namen[i].trimmed()) + knopfRand <= knopf->width();
+        }
+        if (passt)
+            break;
+    }
     gruppe->setItemIndex(1);
     return gruppe;
 }
@@ -117,13 +132,13 @@ void GegenfeldFenster::LaufTafel(Panel *tafel, int rand, int knopfHoehe)
 {
     const int innen = tafel->width() - 16;
     const int stop = rand + 38, abbrechen = stop + knopfHoehe + 4, simulation = abbrechen + knopfHoehe + 4;
-    ErzeugeLaufsteuerung(tafel, QStringLiteral("&Licht"));
+    ErzeugeLaufsteuerung(tafel, tr("&Licht"));
     Setze(BitBtnLicht, 8, rand, innen - 38, 34);
     Setze(PanelKontrolle, 8 + innen - 30, rand + 3, 30, 28);
     Setze(BitBtnStop, 8, stop, innen, knopfHoehe);
     BitBtnabbrechen->setParent(tafel);
     Setze(BitBtnabbrechen, 8, abbrechen, innen, knopfHoehe);
-    Beschriftung(tafel, QStringLiteral("Simulation"), 8, simulation, innen);
+    Beschriftung(tafel, tr("Simulation"), 8, simulation, innen);
     ErzeugeTempo(tafel, 0, GegenfeldTempoMax, 3);
     TempoSetzen(simulation + 18, innen, 26);
 }
@@ -175,16 +190,20 @@ void GegenfeldFenster::Aufbauen()
 
 QString GegenfeldFenster::BildBeschreibung() const
 {
-    const QString metallName = QString::fromUtf8(Metalle[std::clamp(metall, 0, MetallAnzahl - 1)].name).trimmed();
+    const QString metallName = MetallName(Metalle[std::clamp(metall, 0, MetallAnzahl - 1)]).trimmed();
     QString text = tr("Photozelle mit einer Schicht aus %1, Gegenspannung %2.").arg(metallName, SpannungsText(U));
     const QString licht =
         QStringLiteral("%1\u00A0THz (%2\u00A0nm)").arg(frequenz_).arg(Lampenwahl::WellenlaengeNm(frequenz_));
     text += QLatin1Char(' ');
     if (an) {
-        const QString bild = WellenModell()    ? tr(", als Wellen dargestellt")
-                             : QuantenModell() ? tr(", als Photonen dargestellt")
-                                               : QString();
-        text += tr("Die Lampe strahlt Licht von %1 mit der Intensität %2 ein%3.").arg(licht).arg(intensitaet).arg(bild);
+        QString satz;
+        if (WellenModell())
+            satz = tr("Die Lampe strahlt Licht von %1 mit der Intensität %2 ein, als Wellen dargestellt.");
+        else if (QuantenModell())
+            satz = tr("Die Lampe strahlt Licht von %1 mit der Intensität %2 ein, als Photonen dargestellt.");
+        else
+            satz = tr("Die Lampe strahlt Licht von %1 mit der Intensität %2 ein.");
+        text += satz.arg(licht).arg(intensitaet);
     } else {
         text += tr("Die Lampe ist aus (eingestellt: %1, Intensität %2).").arg(licht).arg(intensitaet);
     }
@@ -485,18 +504,18 @@ constexpr int GrenzNm[MetallAnzahl] = {544, 551, 582, 639};
 
 QString TFormGegenfeld2::GrenzText(int nm)
 {
-    return QStringLiteral("%1\u00A0nm = 0,%1\u00A0µm").arg(nm);
+    return QStringLiteral("%1\u00A0nm = %2\u00A0µm").arg(nm).arg(MitKomma(QStringLiteral("0.%1").arg(nm)));
 }
 
 TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
-    : GegenfeldFenster(QStringLiteral("Photoeffekt – Gegenfeldmethode"), parent)
+    : GegenfeldFenster(tr("Photoeffekt – Gegenfeldmethode"), parent)
 {
-    setWindowTitle(QStringLiteral("Der Photoeffekt (= lichtelektrischer Effekt)"));
+    setWindowTitle(tr("Der Photoeffekt (= lichtelektrischer Effekt)"));
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
                                       QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, spalte.breite);
     const GegenfeldLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung"), l.titel.left(), l.titel.top(),
+    ErzeugeTitel(tr("Der Photoeffekt – Licht als Wellenstrahlung"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
     ErzeugeGemeinsam(l, 100, 3, 13);
     IntensitaetsTrackBar = TrackBarI;
@@ -505,11 +524,13 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     // ---- left: the light ----
     int y = 8;
     Panel *kopf = Tafel(this, 8, y, B, 80);
-    auto *licht = Beschriftung(kopf, QStringLiteral("Licht"), 8, 2, innen);
+    auto *licht = Beschriftung(kopf, tr("Licht"), 8, 2, innen);
     SetzeSchrift(licht, QStringLiteral("Trebuchet MS"), 12, true);
-    Beschriftung(kopf, QStringLiteral("Wähle eine Linie (und damit eine"), 8, 22, innen);
-    Beschriftung(kopf, QStringLiteral("Wellenlänge und eine Frequenz)"), 8, 40, innen);
-    Beschriftung(kopf, QStringLiteral("aus dem Spektrum von:"), 8, 58, innen);
+    const QStringList anleitung =
+        tr("Wähle eine Linie (und damit eine\nWellenlänge und eine Frequenz)\naus dem Spektrum von:")
+            .split(QLatin1Char('\n'));
+    for (int i = 0; i < anleitung.size(); ++i)
+        Beschriftung(kopf, anleitung[i], 8, 22 + 18 * i, innen);
     // the three lines in the widest size at which all fit the column
     QList<QLabel *> zeilen = kopf->findChildren<QLabel *>();
     zeilen.removeAll(licht);
@@ -534,31 +555,30 @@ TFormGegenfeld2::TFormGegenfeld2(QWidget *parent)
     const int R = l.rechts.left();
     y = 8;
     Panel *metall = Tafel(this, R, y, B, 194);
-    RadioGroupMetallwahl =
-        MetallTafel(metall, QStringLiteral("Lichtempfindliche"), QStringLiteral("Metall-Schicht"), 20, 62);
-    Beschriftung(metall, QStringLiteral("Bei diesem Metall ist"), 8, 86, innen);
-    Beschriftung(metall, QStringLiteral("die Ablösearbeit:"), 8, 104, innen);
+    RadioGroupMetallwahl = MetallTafel(metall, tr("Lichtempfindliche"), tr("Metall-Schicht"), 20, 62);
+    Beschriftung(metall, tr("Bei diesem Metall ist"), 8, 86, innen);
+    Beschriftung(metall, tr("die Ablösearbeit:"), 8, 104, innen);
     PanelMetall2 = new Panel(metall, Panel::Rand::Gesenkt);
     Setze(PanelMetall2, 8, 122, innen, 22);
-    Beschriftung(metall, QStringLiteral("die Grenzwellenlänge:"), 8, 146, innen);
+    Beschriftung(metall, tr("die Grenzwellenlänge:"), 8, 146, innen);
     PanelMetall4 = new Panel(metall, Panel::Rand::Gesenkt);
-    PanelMetall4->setToolTip(QStringLiteral("1\u00A0nm = 1 milliardstel Meter"));
+    PanelMetall4->setToolTip(tr("1\u00A0nm = 1 milliardstel Meter"));
     Setze(PanelMetall4, 8, 164, innen, 22);
     y += 194 + 8;
 
     Panel *spannung = Tafel(this, R, y, B, 74);
-    SpannungsTafel(spannung, QStringLiteral("Gegenspannung"), 4, 24, true);
+    SpannungsTafel(spannung, tr("Gegenspannung"), 4, 24, true);
     y += 74 + 8;
 
     Panel *lauf = Tafel(this, R, y, B, 184);
     LaufTafel(lauf, 8, 30);
 
     // ---- the hint panel over the picture ----
-    ErzeugeHinweis(hinweise, QStringLiteral("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); }, true);
+    ErzeugeHinweis(hinweise, tr("&Hinweise"), QString(), [this] { SchreibeHinweisSelbst(); }, true);
     BitBtnInfo = BitBtnHinweis;
     CheckBoxNeuHinweis = Hinweis.neu;
-    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
-    Hinweis.panel->setCaption(QStringLiteral("Hinweise und Beobachtungen"));
+    Hinweis.loeschen->setText(tr("l&öschen"));
+    Hinweis.panel->setCaption(tr("Hinweise und Beobachtungen"));
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.edit->setHintergrund(16777109);
     Setze(BitBtnInfo, 8, 8, innen, 34);
@@ -595,8 +615,8 @@ void TFormGegenfeld2::FormActivate()
 {
     wellenModell = GegenfeldKlassisch;
     lauf_.art = GegenfeldLaufart(wellenModell);
-    PanelTitel->setCaption(wellenModell ? QStringLiteral("Der Photoeffekt – Licht als Wellenstrahlung")
-                                        : QStringLiteral("Der Photoeffekt – Licht als Teilchenstrahlung"));
+    PanelTitel->setCaption(wellenModell ? tr("Der Photoeffekt – Licht als Wellenstrahlung")
+                                        : tr("Der Photoeffekt – Licht als Teilchenstrahlung"));
     TitelEinpassen(PanelTitel);  // the title of either model fits a narrow picture
     Hinweis.datei = wellenModell ? QStringLiteral("PhotoEffektKlassisch.RTF") : QStringLiteral("PhotoEffektQuantenM.RTF");
     {
@@ -629,9 +649,8 @@ void TFormGegenfeld2::SchreibeHinweisSelbst()
 WerteTabelle TFormGegenfeld2::Werte() const
 {
     WerteTabelle t;
-    t.spalten = {QStringLiteral("Frequenz f / THz"), QStringLiteral("Ablösearbeit W_A / eV"),
-                 QStringLiteral("Gegenspannung U / V"), QStringLiteral("Grenzspannung (h·f − W_A)/e / V"),
-                 QStringLiteral("Zeigerausschlag / Vollausschlag")};
+    t.spalten = {tr("Frequenz f / THz"), tr("Ablösearbeit W_A / eV"), tr("Gegenspannung U / V"),
+                 tr("Grenzspannung (h·f − W_A)/e / V"), tr("Zeigerausschlag / Vollausschlag")};
     t.zeilen.append({double(frequenz_), AbloeseEV(), U,
                      Photoeffekt::Grenzspannung(PlanckLiteratur, frequenz_ * 1e12, AbloeseEV(), Elementarladung),
                      lauf_.ausschlag});

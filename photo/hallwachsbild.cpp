@@ -1,5 +1,7 @@
 #include "hallwachsbild.h"
 
+#include <QCoreApplication>
+
 namespace Photoeffekt {
 
 namespace {
@@ -44,6 +46,19 @@ void Zentriert(Canvas &c, int x, int y, const QString &text, TColor farbe)
     Text(c, x - c.textWidth(text) / 2, y, text, farbe);
 }
 
+// A label of several lines (one per '\n'), a line every abstand px from y; rechts: right-aligned
+// so that each line ends at x.
+void Zeilen(Canvas &c, int x, int y, int abstand, const QString &text, TColor farbe, bool rechts = false)
+{
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < zeilen.size(); ++i) {
+        if (rechts)
+            TextBis(c, x, y + abstand * i, zeilen[i], farbe);
+        else
+            Text(c, x, y + abstand * i, zeilen[i], farbe);
+    }
+}
+
 void Beschriftungsschrift(Canvas &c)
 {
     c.font = PhotozellenSchrift();
@@ -53,9 +68,12 @@ void Beschriftungsschrift(Canvas &c)
 // Label of the voltage source and its polarity, shared by both sketches.
 void SpannungsText(Canvas &c, int x, int leitungY, int zeile2, int zeile3)
 {
-    Text(c, x, leitungY + 10, QStringLiteral("Spannung"), FarbeBeschriftung);
-    Text(c, x, leitungY + zeile2, QStringLiteral("(So gepolt, dass Elektronen vom"), FarbeBeschriftung, 12);
-    Text(c, x, leitungY + zeile3, QStringLiteral("Metallring angezogen werden)"), FarbeBeschriftung, 12);
+    Text(c, x, leitungY + 10, QCoreApplication::translate("HallwachsBild", "Spannung"), FarbeBeschriftung);
+    const QStringList polung =
+        QCoreApplication::translate("HallwachsBild", "(So gepolt, dass Elektronen vom\nMetallring angezogen werden)")
+            .split(QLatin1Char('\n'));
+    for (int i = 0; i < polung.size(); ++i)
+        Text(c, x, leitungY + zeile2 + (zeile3 - zeile2) * i, polung[i], FarbeBeschriftung, 12);
 }
 
 }  // namespace
@@ -106,23 +124,27 @@ QVector<QRect> BeschrifteHallwachsAnordnung(Canvas &c, const HallwachsSkizze &k,
     Sammeln sammeln;
     Beschriftungsschrift(c);
     const int x = k.plattenX + k.abstand, y = k.plattenOben;
-    Text(c, x + 8, y + 100, QStringLiteral("Metallplatte"), Zinkfarbe);
-    Text(c, x + 8, y + 130, QStringLiteral("(z.\u00A0B. Zink)"), Zinkfarbe);
+    // the literal ends after "\u00A0": lupdate would read the "B" into the escape
+    Zeilen(c, x + 8, y + 100, 30,
+           QCoreApplication::translate("HallwachsBild", "Metallplatte\n(z.\u00A0"
+                                                        "B. Zink)"),
+           Zinkfarbe);
     // light cyan letters: readable on the dark background
-    Text(c, x + 8, y + 220, QStringLiteral("Elektronen"), 16776960);
+    Text(c, x + 8, y + 220, QCoreApplication::translate("HallwachsBild", "Elektronen"), 16776960);
     if (stromkreis) {
-        const QString ring[] = {QStringLiteral("Metall-Ring"), QStringLiteral("oder -Netz"), QStringLiteral("worauf"),
-                                QStringLiteral("Elektronen"), QStringLiteral("treffen")};
-        for (int i = 0; i < 5; ++i)
-            TextBis(c, k.ringX - 22, y + 100 + 30 * i, ring[i], Ringfarbe);
-        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8, QStringLiteral("Messgerät"), 65535);
-        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + SchriftMittel + 16, QStringLiteral("für Photostrom"), 65535);
+        Zeilen(c, k.ringX - 22, y + 100, 30,
+               QCoreApplication::translate("HallwachsBild", "Metall-Ring\noder -Netz\nworauf\nElektronen\ntreffen"),
+               Ringfarbe, true);
+        const QStringList messgeraet =
+            QCoreApplication::translate("HallwachsBild", "Messgerät\nfür Photostrom").split(QLatin1Char('\n'));
+        for (int i = 0; i < messgeraet.size(); ++i)
+            Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8 + (SchriftMittel + 8) * i, messgeraet[i], 65535);
         SpannungsText(c, k.quelleX - k.quelleHalb, k.leitungY, 36, 56);
     } else {
         const Schrift alt = c.font;
         c.font.size = 14;
         c.font.color = FarbeLeitung;
-        const QString erdung = QStringLiteral("Erdung");
+        const QString erdung = QCoreApplication::translate("HallwachsBild", "Erdung");
         c.textOut(k.plattenX + 35, k.erdeY - c.textHeight(erdung) / 2, erdung);
         c.font = alt;
     }
@@ -175,19 +197,18 @@ QVector<QRect> BeschriftePhotozelle(Canvas &c, const PhotozellenSkizze &k, bool 
 {
     Sammeln sammeln;
     Beschriftungsschrift(c);
-    const QString glas = QStringLiteral("evakuiertes Glasgefäß");
+    const QString glas = QCoreApplication::translate("HallwachsBild", "evakuiertes Glasgefäß");
     Zentriert(c, (k.anodeX + k.kathodeX) / 2, k.zelleOben - c.textHeight(glas), glas, 14733863);
-    const QString schicht[] = {QStringLiteral("licht-"), QStringLiteral("empfindliche"), QStringLiteral("Metallschicht"),
-                               QStringLiteral("an der"), QStringLiteral("Innenseite")};
-    for (int i = 0; i < 5; ++i)
-        Text(c, k.zelleRechts + 8, k.y0 + 20 + 30 * i, schicht[i], Zinkfarbe);
-    Text(c, k.zelleRechts + 8, k.y0 + 220, QStringLiteral("Elektronen"), 16776960);
-    const QString ring[] = {QStringLiteral("Metall-Ring,"), QStringLiteral("auf den"), QStringLiteral("Elektronen"),
-                            QStringLiteral("treffen"), QStringLiteral("(„Auffänger“)")};
-    for (int i = 0; i < 5; ++i)
-        TextBis(c, k.zelleLinks - 8, k.y0 + 70 + 30 * i, ring[i], Ringfarbe);
+    Zeilen(c, k.zelleRechts + 8, k.y0 + 20, 30,
+           QCoreApplication::translate("HallwachsBild", "licht-\nempfindliche\nMetallschicht\nan der\nInnenseite"),
+           Zinkfarbe);
+    Text(c, k.zelleRechts + 8, k.y0 + 220, QCoreApplication::translate("HallwachsBild", "Elektronen"), 16776960);
+    Zeilen(c, k.zelleLinks - 8, k.y0 + 70, 30,
+           QCoreApplication::translate("HallwachsBild", "Metall-Ring,\nauf den\nElektronen\ntreffen\n(„Auffänger“)"),
+           Ringfarbe, true);
     if (stromkreis) {
-        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8, QStringLiteral("Messgerät für Photostrom"), 65535);
+        Zentriert(c, k.drehpunkt.x(), k.drehpunkt.y() + 8,
+                  QCoreApplication::translate("HallwachsBild", "Messgerät für Photostrom"), 65535);
         SpannungsText(c, k.quelleX - k.quelleHalb, k.leitungY, 36, 56);  // 40 would let the two lines touch
     }
     return sammeln.kaesten;

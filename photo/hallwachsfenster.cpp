@@ -5,6 +5,7 @@
 #include "hallwachsbild.h"
 #include "richtext.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 using namespace Photoeffekt;
@@ -47,7 +48,7 @@ void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
     Setze(RadioGroupUVLicht, 8, 4, innen, 62);
     RadioGroupUVLicht->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupUVLicht);
-    Beschriftung(PanelLichtwahl, QStringLiteral("Lichtintensität"), 8, 72, innen);
+    Beschriftung(PanelLichtwahl, tr("Lichtintensität"), 8, 72, innen);
     TrackBarIntensitaet = new TrackBar(Qt::Horizontal, PanelLichtwahl);
     TrackBarIntensitaet->setBereich(3, 15, 9);
     TrackBarIntensitaet->setTickPosition(QSlider::TicksBelow);
@@ -56,7 +57,7 @@ void HallwachsFenster::ErzeugeLichtwahl(const Texte &texte)
     UpDownIntensitaet = new UpDown(PanelLichtwahl);
     UpDownIntensitaet->setBereich(3, 15, 9);
     Setze(UpDownIntensitaet, 8 + innen - 20, 92, 20, 26);
-    TrackBarIntensitaet->setSkala({{3, QStringLiteral("klein")}, {15, QStringLiteral("groß")}});
+    TrackBarIntensitaet->setSkala({{3, tr("klein")}, {15, tr("groß")}});
 }
 
 void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
@@ -68,8 +69,7 @@ void HallwachsFenster::ErzeugeSchaltung(const Texte &texte)
         Beschriftung(PanelSchaltung, zeile, 8, y, innen);
         y += 17;
     }
-    RadioGroupStromkreis = new RadioGroup(texte.stromCaption, {QStringLiteral("nein"), QStringLiteral("ja")},
-                                          PanelSchaltung, 2);
+    RadioGroupStromkreis = new RadioGroup(texte.stromCaption, {tr("nein"), tr("ja")}, PanelSchaltung, 2);
     Setze(RadioGroupStromkreis, 8, y + 2, innen, 80 - y);
     RadioGroupStromkreis->setItemIndex(0);
     RadioGruppeVerdichten(RadioGroupStromkreis);
@@ -84,11 +84,11 @@ void HallwachsFenster::ErzeugeSimulation()
 {
     PanelLicht = ErzeugePanel(this, layout_.simulation);
     const int innen = layout_.simulation.width() - 16;
-    ErzeugeLaufsteuerung(PanelLicht, QStringLiteral("&Licht"));
+    ErzeugeLaufsteuerung(PanelLicht, tr("&Licht"));
     Setze(BitBtnLicht, 8, 8, innen - 38, 34);
     Setze(PanelKontrolle, 8 + innen - 30, 11, 30, 28);
     Setze(BitBtnStop, 8, 48, innen, 30);
-    Beschriftung(PanelLicht, QStringLiteral("Simulation"), 8, 84, innen);
+    Beschriftung(PanelLicht, tr("Simulation"), 8, 84, innen);
     ErzeugeTempo(PanelLicht, 0, TempoMax, 3);
     TempoSetzen(102, innen, 26);
     connect(PanelLicht, &Panel::geklickt, this, [this] { BitBtnLichtClick(); });
@@ -98,9 +98,9 @@ void HallwachsFenster::ErzeugeHinweise()
 {
     PanelHinweise = ErzeugePanel(this, layout_.hinweise);
     const int innen = layout_.hinweise.width() - 16;
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweis(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise/Info"), QString(), [this] { SchreibeHinweis(); });
     Setze(BitBtnHinweis, 8, 6, innen, 34);
-    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    ErzeugeErgebnis(PanelHinweise, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
     Setze(BitBtnErgebnis, 8, 44, innen, 34);
     BitBtnErgebnis->setEnabled(false);
     const QRect &t = layout_.tafel;
@@ -418,14 +418,18 @@ namespace {
 HallwachsFenster::Texte HallwachsTexte()
 {
     HallwachsFenster::Texte t;
-    t.caption = QStringLiteral("  Der Hallwachs-Effekt");
-    t.titel = QStringLiteral("Der Photoeffekt");
-    t.titelZeile2 = QStringLiteral("(Nach einem seiner Mit-Entdecker auch Hallwachs-Effekt genannt)");
+    t.caption = QCoreApplication::translate("TFormHallwachs", "  Der Hallwachs-Effekt");
+    t.titel = QCoreApplication::translate("TFormHallwachs", "Der Photoeffekt");
+    t.titelZeile2 = QCoreApplication::translate("TFormHallwachs",
+                                                "(Nach einem seiner Mit-Entdecker auch Hallwachs-Effekt genannt)");
     t.mitTitelZeile2 = true;
-    t.lichtCaption = QStringLiteral("&Experiment mit");
-    t.lichtItems = {QStringLiteral("sichtbarem Licht"), QStringLiteral("UV-Licht")};
-    t.schaltLabel = {QStringLiteral("Schaltskizze zum Nach-"), QStringLiteral("weis des Photostroms")};
-    t.beschriftung = QStringLiteral("Schaltskizze be&schriften");
+    t.lichtCaption = QCoreApplication::translate("TFormHallwachs", "&Experiment mit");
+    t.lichtItems = {QCoreApplication::translate("TFormHallwachs", "sichtbarem Licht"),
+                    QCoreApplication::translate("TFormHallwachs", "UV-Licht")};
+    // the two lines above the circuit choice
+    t.schaltLabel = QCoreApplication::translate("TFormHallwachs", "Schaltskizze zum Nach-\nweis des Photostroms")
+                        .split(QLatin1Char('\n'));
+    t.beschriftung = QCoreApplication::translate("TFormHallwachs", "Schaltskizze be&schriften");
     return t;
 }
 }  // namespace

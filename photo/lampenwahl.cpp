@@ -65,9 +65,8 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     Setze(PageControlFrequenz, 4, 4, breite - 8, 88);
     const int tabBreite = breite - 12;
     const QString gasName[] = {QStringLiteral("Cd"), QStringLiteral("He"), QStringLiteral("Hg"), QStringLiteral("Ne")};
-    const QString gruppe[] = {QStringLiteral("Wähle eine der 5 Linien"), QStringLiteral("wähle eine der 7 Linien aus"),
-                              QStringLiteral("wähle eine der 7 Linien aus"),
-                              QStringLiteral("wähle eine der 6 Linien aus")};
+    const QString gruppe[] = {tr("Wähle eine der 5 Linien"), tr("wähle eine der 7 Linien aus"),
+                              tr("wähle eine der 7 Linien aus"), tr("wähle eine der 6 Linien aus")};
     QWidget **tabs[] = {&TabSheetCd, &TabSheetHe, &TabSheetHg, &TabSheetNe};
     RadioGroup **gruppen[] = {&RadioGroupCd, &RadioGroupHe, &RadioGroupHg, &RadioGroupNe};
     for (int i = 0; i < 4; ++i) {
@@ -79,10 +78,10 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
                 RadioGroupClick();
         });
     }
-    PageControlFrequenz->setTabToolTip(0, QStringLiteral("Cd = Cadmium"));
-    PageControlFrequenz->setTabToolTip(2, QStringLiteral("Hg = Quecksilber"));
+    PageControlFrequenz->setTabToolTip(0, tr("Cd = Cadmium"));
+    PageControlFrequenz->setTabToolTip(2, tr("Hg = Quecksilber"));
     TabSheetGluehlampe = new QWidget;
-    auto *lampe = new QLabel(QStringLiteral("Lampe"), TabSheetGluehlampe);
+    auto *lampe = new QLabel(tr("Lampe"), TabSheetGluehlampe);
     Setze(lampe, 6, 4, tabBreite - 12, 18);
     TrackBarKontinuum = new TrackBar(Qt::Horizontal, TabSheetGluehlampe);
     TrackBarKontinuum->setBereich(StreifenVon, StreifenBis, 500);
@@ -90,8 +89,8 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     UpDownKontinuum = new UpDown(TabSheetGluehlampe);
     UpDownKontinuum->setBereich(StreifenVon, StreifenBis, 500);
     Setze(UpDownKontinuum, tabBreite - 24, 24, 20, 26);
-    PageControlFrequenz->addTab(TabSheetGluehlampe, QStringLiteral("Glüh-"));
-    PageControlFrequenz->setTabToolTip(4, QStringLiteral("weißes Licht"));
+    PageControlFrequenz->addTab(TabSheetGluehlampe, tr("Glüh-"));
+    PageControlFrequenz->setTabToolTip(4, tr("weißes Licht"));
     // the five tabs in the widest size at which all fit the column
     for (int g = 9; g > 7 && PageControlFrequenz->tabBar()->sizeHint().width() > breite - 8; --g)
         SetzeSchrift(PageControlFrequenz->tabBar(), QStringLiteral("Trebuchet MS"), g - 1, true);
@@ -122,10 +121,9 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
             ImageSpektrumClick(x);
     });
 
-    LabelBreite = new QLabel(QStringLiteral("Zeichne Linien:"), this);
+    LabelBreite = new QLabel(tr("Zeichne Linien:"), this);
     Setze(LabelBreite, 8, 150, breite - 16, 18);
-    RadioGroupBreite = new RadioGroup(QString(), {QStringLiteral("fein"), QStringLiteral("mittel"),
-                                                  QStringLiteral("grob")}, this, 3);
+    RadioGroupBreite = new RadioGroup(QString(), {tr("fein"), tr("mittel"), tr("grob")}, this, 3);
     RadioGroupBreite->layout()->setContentsMargins(4, 0, 2, 0);
     RadioGroupBreite->layout()->setSpacing(2);
     Setze(RadioGroupBreite, 4, 168, breite - 8, 26);
@@ -141,10 +139,10 @@ Lampenwahl::Lampenwahl(QWidget *eltern, int breite) : Panel(eltern)
     RadioGroupBreite->setItemIndex(0);
     connect(RadioGroupBreite, &RadioGroup::geklickt, this, [this] { RadioGroupBreiteClick(); });
 
-    PanelWellenlaenge = Anzeige(this, QStringLiteral("gewählte Wellenlänge:"), 196, breite);
-    PanelWellenlaenge->setToolTip(QStringLiteral("1\u00A0nm = 1 Nanometer = 1 millionstel Millimeter"));
-    PanelFrequenz = Anzeige(this, QStringLiteral("gewählte Frequenz:"), 242, breite);
-    PanelFrequenz->setToolTip(QStringLiteral("1\u00A0THz = 1 Terahertz = 10¹²\u00A0Hz = 1 Billion Hertz"));
+    PanelWellenlaenge = Anzeige(this, tr("gewählte Wellenlänge:"), 196, breite);
+    PanelWellenlaenge->setToolTip(tr("1\u00A0nm = 1 Nanometer = 1 millionstel Millimeter"));
+    PanelFrequenz = Anzeige(this, tr("gewählte Frequenz:"), 242, breite);
+    PanelFrequenz->setToolTip(tr("1\u00A0THz = 1 Terahertz = 10¹²\u00A0Hz = 1 Billion Hertz"));
 
     ArtSpektrumAusPageControl();
     FrequenzUebernehmen();

@@ -4,19 +4,23 @@
 #include "hallwachsbild.h"
 #include "richtext.h"
 
+#include <QCoreApplication>
+
 using namespace Photoeffekt;
 
 namespace {
 HallwachsFenster::Texte PhotozellenTexte()
 {
     HallwachsFenster::Texte t;
-    t.caption = QStringLiteral("Die Vakuum-Photozelle");
-    t.titel = QStringLiteral("Die Photozelle");
-    t.lichtCaption = QStringLiteral(" &Experiment mit ");
-    t.lichtItems = {QStringLiteral("rotem Licht"), QStringLiteral("UV-Licht")};
-    t.schaltLabel = {QStringLiteral("Nachweis des")};
-    t.stromCaption = QStringLiteral(" &Photostroms: ");
-    t.beschriftung = QStringLiteral("Be&schriftungen");
+    t.caption = QCoreApplication::translate("TFormPhotozelle5", "Die Vakuum-Photozelle");
+    t.titel = QCoreApplication::translate("TFormPhotozelle5", "Die Photozelle");
+    t.lichtCaption = QCoreApplication::translate("TFormPhotozelle5", " &Experiment mit ");
+    t.lichtItems = {QCoreApplication::translate("TFormPhotozelle5", "rotem Licht"),
+                    QCoreApplication::translate("TFormPhotozelle5", "UV-Licht")};
+    // the line above the circuit choice, which goes on in its caption
+    t.schaltLabel = {QCoreApplication::translate("TFormPhotozelle5", "Nachweis des")};
+    t.stromCaption = QCoreApplication::translate("TFormPhotozelle5", " &Photostroms: ");
+    t.beschriftung = QCoreApplication::translate("TFormPhotozelle5", "Be&schriftungen");
     return t;
 }
 }  // namespace

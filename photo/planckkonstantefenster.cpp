@@ -29,13 +29,13 @@ Edit *ZiffernFeld(QWidget *eltern, int x, int y, int w)
 }  // namespace
 
 TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
-    : GegenfeldFenster(QStringLiteral("Bestimmung der Planck’schen Konstante h"), parent)
+    : GegenfeldFenster(tr("Bestimmung der Planck’schen Konstante h"), parent)
 {
     const Spaltenwerte spalte = StandardSpalte(BildschirmBreite);
     layout_ = BerechneGegenfeldLayout(BildschirmBreite, BildschirmHoehe, spalte,
                                       QRect(ZurueckLinks, ZurueckOben, ZurueckBreite, ZurueckHoehe), 50, 215);
     const GegenfeldLayout &l = layout_;
-    ErzeugeTitel(QStringLiteral("Bestimmung der Planck’schen Konstante h"), l.titel.left(), l.titel.top(),
+    ErzeugeTitel(tr("Bestimmung der Planck’schen Konstante h"), l.titel.left(), l.titel.top(),
                  l.titel.width(), l.titel.height());
     TitelEinpassen(PanelTitel);
     ErzeugeGemeinsam(l, 90, 2, 13);
@@ -48,36 +48,35 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     PanelLichtwahl->move(8, y);
     y += Lampenwahl::Hoehe + 6;
     Panel *art = Tafel(this, 8, y, L, 52);
-    RadioGroupArtLicht = new RadioGroup(QStringLiteral("Veranschauliche Licht als"),
-                                        {QStringLiteral("Welle"), QStringLiteral("Photonen"), QStringLiteral("gar nicht")},
-                                        art, 3);
+    RadioGroupArtLicht =
+        new RadioGroup(tr("Veranschauliche Licht als"), {tr("Welle"), tr("Photonen"), tr("gar nicht")}, art, 3);
     RadioGroupArtLicht->layout()->setContentsMargins(2, 0, 2, 2);
     RadioGroupArtLicht->layout()->setSpacing(0);
     SetzeSchrift(RadioGroupArtLicht, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(RadioGroupArtLicht, 4, 4, L - 8, 44);
     RadioGroupArtLicht->setItemIndex(1);
     RadioGroupArtLicht->setToolTip(
-        QStringLiteral("Nur symbolische Darstellung – ohne Bedeutung für die Simulation des Photoeffekts"));
+        tr("Nur symbolische Darstellung – ohne Bedeutung für die Simulation des Photoeffekts"));
     y += 52 + 6;
 
     PanelRechne = Tafel(this, 8, y, L, 176);
     PanelRechne->setFarbe(FarbeRechnen);
-    auto *titel = Beschriftung(PanelRechne, QStringLiteral("Deine Messungen:"), 8, 2, links);
+    auto *titel = Beschriftung(PanelRechne, tr("Deine Messungen:"), 8, 2, links);
     SetzeSchrift(titel, QStringLiteral("Trebuchet MS"), 11, true);
     const int sp1 = 66, sw = (links - sp1 - 4) / 2, sp2 = sp1 + sw + 4;
     auto kopf = [&](const QString &t, int x) {
         auto *lab = Beschriftung(PanelRechne, t, x, 22, sw + 4, 18, Qt::AlignCenter);
         SetzeSchrift(lab, QStringLiteral("Trebuchet MS"), 7, false);
     };
-    kopf(QStringLiteral("Frequenz/THz"), 8 + sp1 - 2);
-    kopf(QStringLiteral("Spannung/mV"), 8 + sp2 - 2);
-    for (auto [zeile, text] : {std::pair{42, QStringLiteral("1. Messung")}, std::pair{70, QStringLiteral("2. Messung")}})
+    kopf(tr("Frequenz/THz"), 8 + sp1 - 2);
+    kopf(tr("Spannung/mV"), 8 + sp2 - 2);
+    for (auto [zeile, text] : {std::pair{42, tr("1. Messung")}, std::pair{70, tr("2. Messung")}})
         SetzeSchrift(Beschriftung(PanelRechne, text, 8, zeile, sp1), QStringLiteral("Trebuchet MS"), 8, true);
     EditFr1 = ZiffernFeld(PanelRechne, 8 + sp1, 40, sw);
     EditSp1 = ZiffernFeld(PanelRechne, 8 + sp2, 40, sw);
     EditFr2 = ZiffernFeld(PanelRechne, 8 + sp1, 68, sw);
     Editsp2 = ZiffernFeld(PanelRechne, 8 + sp2, 68, sw);
-    BitBtnRechne = new BitBtn(QStringLiteral("&Rechne!"), PanelRechne);
+    BitBtnRechne = new BitBtn(tr("&Rechne!"), PanelRechne);
     Setze(BitBtnRechne, 8, 100, links, 30);
     EditPlanckK = new QLineEdit(QStringLiteral("  h = "), PanelRechne);
     EditPlanckK->setReadOnly(true);
@@ -91,11 +90,11 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     const int R = l.rechts.left();
     y = 8;
     Panel *metall = Tafel(this, R, y, B, 82);
-    RadioGroupMetall = MetallTafel(metall, QStringLiteral("lichtempfindliche"), QStringLiteral("Schicht"), 18, 60);
+    RadioGroupMetall = MetallTafel(metall, tr("lichtempfindliche"), tr("Schicht"), 18, 60);
     y += 82 + 6;
 
     Panel *spannung = Tafel(this, R, y, B, 98);
-    SpannungsTafel(spannung, QStringLiteral("Gegenspannung/Volt"), 2, 20, false);
+    SpannungsTafel(spannung, tr("Gegenspannung/Volt"), 2, 20, false);
     PanelGegSpannung3 = new Panel(spannung, Panel::Rand::Gesenkt);
     Setze(PanelGegSpannung3, 8, 66, innen, 24);
     y += 98 + 6;
@@ -108,12 +107,12 @@ TFormPlanckKonstante2::TFormPlanckKonstante2(QWidget *parent)
     LaufTafel(lauf, 6, 28);
 
     // ---- the two text panels over the picture ----
-    ErzeugeHinweis(texte, QStringLiteral("&Hinweise"), QStringLiteral("PlanckKHinweis.RTF"),
+    ErzeugeHinweis(texte, tr("&Hinweise"), QStringLiteral("PlanckKHinweis.RTF"),
                    [this] { SchreibeHinweisSelbst(); });
-    ErzeugeErgebnis(texte, QStringLiteral("Hil&fe"), QStringLiteral("PlanckKHilfe.RTF"), [this] { SchreibeHilfeSelbst(); });
+    ErzeugeErgebnis(texte, tr("Hil&fe"), QStringLiteral("PlanckKHilfe.RTF"), [this] { SchreibeHilfeSelbst(); });
     BitBtnHilfe = BitBtnErgebnis;
-    Hinweis.loeschen->setText(QStringLiteral("l&öschen"));
-    Ergebnis.loeschen->setText(QStringLiteral("l&öschen"));
+    Hinweis.loeschen->setText(tr("l&öschen"));
+    Ergebnis.loeschen->setText(tr("l&öschen"));
     Setze(BitBtnHinweis, 6, 6, (L - 16) / 2, 34);
     Setze(BitBtnHilfe, 10 + (L - 16) / 2, 6, (L - 16) / 2, 34);
     const int tafelBreite = std::min(l.bild.width() - 16, 900);
@@ -180,10 +179,10 @@ void TFormPlanckKonstante2::BitBtnRechneClick()
     if (PlanckPlausibel(r.h)) {
         Planckkonstante = r.h;
     } else {
+        // a literal ends after "\u00A0" before "10": lupdate would read the digits into the escape
         Meldung(this, MeldungsTyp::Information,
-                QStringLiteral("Das Ergebnis h = %1\u00A0J·s ist nicht plausibel (erwartet wird etwa "
-                               "6,6\u00A0·\u00A010⁻³⁴\u00A0J·s). Es wird nicht übernommen; das Programm rechnet weiter "
-                               "mit h = %2\u00A0J·s.")
+                tr("Das Ergebnis h = %1\u00A0J·s ist nicht plausibel (erwartet wird etwa 6,6\u00A0·\u00A0"
+                   "10⁻³⁴\u00A0J·s). Es wird nicht übernommen; das Programm rechnet weiter mit h = %2\u00A0J·s.")
                     .arg(PlanckFormat(r.h), PlanckFormat(Planckkonstante)));
     }
 }
@@ -206,8 +205,7 @@ WerteTabelle TFormPlanckKonstante2::Werte() const
         return ok ? v : std::numeric_limits<double>::quiet_NaN();
     };
     WerteTabelle t;
-    t.spalten = {QStringLiteral("Messung"), QStringLiteral("Frequenz f / THz"),
-                 QStringLiteral("Gegenspannung U / mV"), QStringLiteral("h / J·s")};
+    t.spalten = {tr("Messung"), tr("Frequenz f / THz"), tr("Gegenspannung U / mV"), QStringLiteral("h / J·s")};
     const double h = letztesH_ != 0 ? letztesH_ : std::numeric_limits<double>::quiet_NaN();
     t.zeilen.append({1, zahl(EditFr1), zahl(EditSp1), h});
     t.zeilen.append({2, zahl(EditFr2), zahl(Editsp2), h});

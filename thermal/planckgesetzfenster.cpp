@@ -26,12 +26,12 @@ QString Zehnerpotenz(double wert)
 }  // namespace
 
 TFormPlanckGesetz::TFormPlanckGesetz(QWidget *parent)
-    : StrahlungsFenster(QStringLiteral("  Das Strahlungsgesetz von Max Planck"), 100, parent)
+    : StrahlungsFenster(tr("  Das Strahlungsgesetz von Max Planck"), 100, parent)
 {
     layout_ = BerechnePlanckLayout(AktuelleBildschirmwerte());
     const PlanckLayout &l = layout_;
 
-    ErzeugeTitelUndBild(QStringLiteral("Das Planck’sche Strahlungsgesetz"), l);
+    ErzeugeTitelUndBild(tr("Das Planck’sche Strahlungsgesetz"), l);
     ErzeugeKurvenTafel();
     ErzeugeUntereTafeln();
     Setze(BitBtnZurueck, l.zurueck.left(), l.zurueck.top(), l.zurueck.width(), l.zurueck.height());
@@ -111,7 +111,7 @@ void TFormPlanckGesetz::ErzeugeKurvenTafel()
     for (std::size_t i = 0; i < boxen.size(); ++i)
         connect(boxen[i], &QCheckBox::toggled, this, [this, i] { CheckBoxTempClick(int(i)); });
     ErzeugeBreiteUndBezug(244, 306, 60, {{20, QStringLiteral("2000")}, {40, QStringLiteral("4000")}, {60, QStringLiteral("6000 K")}}, false);
-    ErzeugeSpektrumSchalter(432, QStringLiteral("mit dem &Spektrum"), QStringLiteral("des sichtbaren Lichts"));
+    ErzeugeSpektrumSchalter(432, tr("mit dem &Spektrum"), tr("des sichtbaren Lichts"));
     Stauchen(PanelKurve, k.height());
 }
 
@@ -119,16 +119,16 @@ void TFormPlanckGesetz::ErzeugeUntereTafeln()
 {
     const PlanckLayout &l = layout_;
     PanelLambdaF = ErzeugePanel(this, l.lambdaF);
-    Beschriftung(PanelLambdaF, QStringLiteral("Zeichne die Planck’sche Strahlungskurve"), 8, 2, l.lambdaF.width() - 16);
-    ErzeugeLambdaFWahl(QStringLiteral("&abhängig von der "), {QStringLiteral("Frequenz"), QStringLiteral("Wellenlänge")},
+    Beschriftung(PanelLambdaF, tr("Zeichne die Planck’sche Strahlungskurve"), 8, 2, l.lambdaF.width() - 16);
+    ErzeugeLambdaFWahl(tr("&abhängig von der "), {tr("Frequenz"), tr("Wellenlänge")},
                        QRect(8, 22, 126, 76));
     ErzeugeAchsentafeln(PanelLambdaF, QRect(140, 20, l.lambdaF.width() - 146, 82), false);
 
     PanelGesetz = ErzeugePanel(this, l.gesetz);
-    Beschriftung(PanelGesetz, QStringLiteral("Zeige das"), 12, 10, l.gesetz.width() - 24);
-    CheckBoxGesetz = new QCheckBox(QStringLiteral("&Planck’sche Strahlungsgesetz"), PanelGesetz);
+    Beschriftung(PanelGesetz, tr("Zeige das"), 12, 10, l.gesetz.width() - 24);
+    CheckBoxGesetz = new QCheckBox(tr("&Planck’sche Strahlungsgesetz"), PanelGesetz);
     Setze(CheckBoxGesetz, 12, 32, l.gesetz.width() - 24, 22);
-    CheckBoxKonstanten = new QCheckBox(QStringLiteral("Erkläre die &Konstanten"), PanelGesetz);
+    CheckBoxKonstanten = new QCheckBox(tr("Erkläre die &Konstanten"), PanelGesetz);
     Setze(CheckBoxKonstanten, 12, 66, l.gesetz.width() - 24, 22);
     CheckBoxKonstanten->setEnabled(false);
     connect(CheckBoxGesetz, &QCheckBox::toggled, this, [this] { CheckBoxGesetzClick(); });

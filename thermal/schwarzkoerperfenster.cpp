@@ -23,23 +23,23 @@ QCheckBox *FarbigeBox(QWidget *eltern, const QString &text, TColor farbe, int x,
 }  // namespace
 
 TFormSchwarzkoerper::TFormSchwarzkoerper(QWidget *parent)
-    : StrahlungsFenster(QStringLiteral("  Strahlung eines Schwarzen Körpers"), 70, parent)
+    : StrahlungsFenster(tr("  Strahlung eines Schwarzen Körpers"), 70, parent)
 {
     layout_ = BerechneSchwarzkoerperLayout(AktuelleBildschirmwerte());
     const SchwarzkoerperLayout &l = layout_;
 
-    ErzeugeTitelUndBild(QStringLiteral("Die Strahlung eines Schwarzen Körpers"), l);
+    ErzeugeTitelUndBild(tr("Die Strahlung eines Schwarzen Körpers"), l);
     ErzeugeKurvenTafel();
     ErzeugeUntereTafeln();
 
     PanelHinweise = ErzeugePanel(this, l.hinweise);
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweise/Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise/Info"), QString(), [this] { SchreibeHinweiseSelbst(); });
     const int rand = l.hinweise.height() >= 49 ? 6 : 3;
     Setze(BitBtnHinweis, 8, rand, l.hinweise.width() - 16, l.hinweise.height() - 2 * rand);
     Hinweis.setzeGeometrie(l.hinweis.left(), l.hinweis.top(), l.hinweis.width(), l.hinweis.height());
     Setze(Hinweis.edit, 8, 8, l.hinweis.width() - 16, l.hinweis.height() - 40);
     BitBtnInfoLoeschen = Hinweis.loeschen;
-    BitBtnInfoLoeschen->setText(QStringLiteral("l&öschen"));
+    BitBtnInfoLoeschen->setText(tr("l&öschen"));
     Setze(BitBtnInfoLoeschen, l.hinweis.width() - 8 - 105, l.hinweis.height() - 8 - 25, 105, 25);
     Hinweis.panel->setFarbe(FarbePanel);
     Hinweis.panel->raise();
@@ -65,14 +65,14 @@ void TFormSchwarzkoerper::ErzeugeKurvenTafel()
     // range of the horizontal axis: one panel per quantity in the same place
     ErzeugeAchsentafeln(PanelKurve, QRect(8, 384, innen, 84), true);
 
-    CheckBoxVerschiebung = new QCheckBox(QStringLiteral("Mit Wien-&Verschiebungs-Gesetz"), PanelKurve);
+    CheckBoxVerschiebung = new QCheckBox(tr("Mit Wien-&Verschiebungs-Gesetz"), PanelKurve);
     SetzeFarbe(CheckBoxVerschiebung, FarbeVerschiebung);
     for (int groesse = 10; groesse > 7 && CheckBoxVerschiebung->sizeHint().width() + 4 > w - 8; --groesse)
         SetzeSchrift(CheckBoxVerschiebung, QStringLiteral("Trebuchet MS"), groesse, groesse == 10);  // fits the column
     Setze(CheckBoxVerschiebung, 4, 476, std::min(w - 8, CheckBoxVerschiebung->sizeHint().width() + 4), 22);
-    CheckBoxVerschiebung->setToolTip(QStringLiteral("Wien’sches Verschiebungsgesetz"));
+    CheckBoxVerschiebung->setToolTip(tr("Wien’sches Verschiebungsgesetz"));
     connect(CheckBoxVerschiebung, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });
-    ErzeugeSpektrumSchalter(506, QStringLiteral("Mit dem &Spektrum des"), QStringLiteral("sichtbaren Lichts"));
+    ErzeugeSpektrumSchalter(506, tr("Mit dem &Spektrum des"), tr("sichtbaren Lichts"));
     Stauchen(PanelKurve, k.height());
 }
 
@@ -81,26 +81,22 @@ void TFormSchwarzkoerper::ErzeugeUntereTafeln()
     const SchwarzkoerperLayout &l = layout_;
     PanelLambdaF = ErzeugePanel(this, l.lambdaF);
     const bool gross = l.grosseTafeln;
-    Beschriftung(PanelLambdaF, QStringLiteral("Strahlungskurve"), 8, gross ? 8 : 4, l.lambdaF.width() - 16);
-    ErzeugeLambdaFWahl(QStringLiteral("&abhängig von "),
-                       {QStringLiteral("der Frequenz"), QStringLiteral("der Wellenlänge")},
+    Beschriftung(PanelLambdaF, tr("Strahlungskurve"), 8, gross ? 8 : 4, l.lambdaF.width() - 16);
+    ErzeugeLambdaFWahl(tr("&abhängig von "), {tr("der Frequenz"), tr("der Wellenlänge")},
                        QRect(8, gross ? 30 : 22, l.lambdaF.width() - 16, gross ? 100 : 76));
 
     PanelKurven = ErzeugePanel(this, l.kurven);
     const int a = l.kurvenAbstand;
     const int oben = (l.kurven.height() - 2 * a - 22) / 2;
     const int rechts = l.kurven.width() / 2 + 24;
-    CheckBoxPlanckStrahlung = FarbigeBox(PanelKurven, QStringLiteral("&gemessene Kurve"), FarbeGemessen, 12, oben);
-    CheckBoxWienStrahlung =
-        FarbigeBox(PanelKurven, QStringLiteral("berechnet nach &Wien’schem Gesetz"), FarbeWien, 12, oben + a);
+    CheckBoxPlanckStrahlung = FarbigeBox(PanelKurven, tr("&gemessene Kurve"), FarbeGemessen, 12, oben);
+    CheckBoxWienStrahlung = FarbigeBox(PanelKurven, tr("berechnet nach &Wien’schem Gesetz"), FarbeWien, 12, oben + a);
     CheckBoxRayleighJeansStrahlung =
-        FarbigeBox(PanelKurven, QStringLiteral("berechnet nach &Rayleigh-Jeans-G."), FarbeRJ, 12, oben + 2 * a);
-    Beschriftung(PanelKurven, QStringLiteral("Zeige Verhältnis (Quotient)"), rechts, oben, l.kurven.width() - rechts - 8,
-                 22);
-    CheckBoxWienRelativ =
-        FarbigeBox(PanelKurven, QStringLiteral("„W&ien“ : „gemessen“"), FarbeWienRel, rechts, oben + a);
+        FarbigeBox(PanelKurven, tr("berechnet nach &Rayleigh-Jeans-G."), FarbeRJ, 12, oben + 2 * a);
+    Beschriftung(PanelKurven, tr("Zeige Verhältnis (Quotient)"), rechts, oben, l.kurven.width() - rechts - 8, 22);
+    CheckBoxWienRelativ = FarbigeBox(PanelKurven, tr("„W&ien“ : „gemessen“"), FarbeWienRel, rechts, oben + a);
     checkboxRayleighJeansRelativ =
-        FarbigeBox(PanelKurven, QStringLiteral("„Rayleigh-&Jeans“ : „gemessen“"), FarbeRJRel, rechts, oben + 2 * a);
+        FarbigeBox(PanelKurven, tr("„Rayleigh-&Jeans“ : „gemessen“"), FarbeRJRel, rechts, oben + 2 * a);
     for (QCheckBox *b : {CheckBoxPlanckStrahlung, CheckBoxWienStrahlung, CheckBoxRayleighJeansStrahlung,
                          CheckBoxWienRelativ, checkboxRayleighJeansRelativ})
         connect(b, &QCheckBox::toggled, this, [this] { ZeichneKurven(); });

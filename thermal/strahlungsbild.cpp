@@ -1,5 +1,7 @@
 #include "strahlungsbild.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -161,14 +163,15 @@ void Strahlungsdiagramm::Intensitaetsachse(int Tref, bool zweimalUnterDerLinie, 
     canvas.pen.color = Weiss;
     u.Line0(0, 0, 0, 1.05 * m.Hmax);
 
-    const QString titel = QStringLiteral("Strahlungsleistung");
+    const QString titel = QCoreApplication::translate("Strahlungsdiagramm", "Strahlungsleistung");
     schrift(12, FarbeGemessen);
     canvas.textOut(m.X0 - 40, obenImBild(m.Y0 - Runde(1.05 * m.Hmax) - canvas.textHeight(titel) - 3), titel);
     const int titelRechts = m.X0 - 40 + canvas.textWidth(titel);
 
     canvas.pen = Stift{FarbeRefLinie, 1, PenStil::Dash, PenModus::Copy};
     u.Line0(0, m.Hmax, m.L, m.Hmax);
-    const QString text = QStringLiteral("maximale Strahlungsleistung bei %1 K").arg(Tref);
+    const QString text =
+        QCoreApplication::translate("Strahlungsdiagramm", "maximale Strahlungsleistung bei %1 K").arg(Tref);
     schrift(10, FarbeRefLinie);
     const int tw = canvas.textWidth(text), th = canvas.textHeight(text);
     const int rechtsVomBand = band.second + 8, linksVomBand = band.first - 8 - tw;
@@ -227,7 +230,8 @@ void Strahlungsdiagramm::HauptAchse(bool ueberFrequenz)
         canvas.textOut(Zentriert(m.X0 + t.x, m.X0 + t.x, canvas.textWidth(zahl)), m.Y0 + 8, zahl);
     }
     schrift(12, farbe);
-    const QString titel = ueberFrequenz ? QStringLiteral("Frequenz / THz") : QStringLiteral("Wellenlänge / nm");
+    const QString titel = ueberFrequenz ? QCoreApplication::translate("Strahlungsdiagramm", "Frequenz / THz")
+                                        : QCoreApplication::translate("Strahlungsdiagramm", "Wellenlänge / nm");
     canvas.textOut(m.X0 + m.L - canvas.textWidth(titel), m.Y0 + 30, titel);
 }
 
@@ -246,10 +250,10 @@ void Strahlungsdiagramm::Nebenskala(bool ueberFrequenz)
     }
     schrift(12, farbe);
     if (ueberFrequenz) {
-        const QString titel = QStringLiteral("Wellenlänge / nm");
+        const QString titel = QCoreApplication::translate("Strahlungsdiagramm", "Wellenlänge / nm");
         canvas.textOut(m.X0 + m.L - canvas.textWidth(titel), m.Y0 + 108, titel);
     } else {
-        const QString titel = QStringLiteral("Frequenz / THz");
+        const QString titel = QCoreApplication::translate("Strahlungsdiagramm", "Frequenz / THz");
         canvas.textOut(m.X0 + 600 - canvas.textWidth(titel), m.Y0 + 108, titel);
     }
 }
@@ -339,10 +343,11 @@ void SchwarzkoerperBild::Spektrum(bool ueberFrequenz)
         canvas.textOut(Zentriert(m.X0 + xa, m.X0 + xb, canvas.textWidth(text)), zeile, text);
     };
     if (ueberFrequenz) {
-        zentriert(QStringLiteral("sichtbarer Bereich"), 10);
+        zentriert(QCoreApplication::translate("Strahlungsdiagramm", "sichtbarer Bereich"), 10);
     } else {
-        zentriert(QStringLiteral("sichtbarer"), 3);
-        zentriert(QStringLiteral("Bereich"), 22);
+        //: the two lines of "sichtbarer Bereich" where the band is narrow
+        zentriert(QCoreApplication::translate("Strahlungsdiagramm", "sichtbarer"), 3);
+        zentriert(QCoreApplication::translate("Strahlungsdiagramm", "Bereich"), 22);
     }
 }
 
@@ -514,11 +519,12 @@ void PlanckBild::SichtbarerBereich(bool ueberFrequenz, const QRect &verdeckt)
     schrift(12, Weiss, false);
     int a = Runde((m.Y0 + m.Hmax) / 2.0);
 
-    const QString text = QStringLiteral("sichtbarer Bereich");
+    const QString text = QCoreApplication::translate("Strahlungsdiagramm", "sichtbarer Bereich");
     const int th = canvas.textHeight(text);
     int tw = canvas.textWidth(text);
     const bool zweiZeilen = tw >= std::abs(xa - xb) - 18;
-    const QString oben = QStringLiteral("sichtbarer"), unten = QStringLiteral("Bereich");
+    const QString oben = QCoreApplication::translate("Strahlungsdiagramm", "sichtbarer"),
+                  unten = QCoreApplication::translate("Strahlungsdiagramm", "Bereich");
     if (zweiZeilen)
         tw = std::max(canvas.textWidth(oben), canvas.textWidth(unten));
     const double bandLinks = m.X0 + std::min(xa, xb), bandRechts = m.X0 + std::max(xa, xb);

@@ -26,9 +26,8 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
                                               const QList<TrackBar::Marke> &skala, bool mitUpDown)
 {
     const int innen = PanelKurve->width() - 16;
-    RadioGroupTempWahl = new RadioGroup(QStringLiteral("&Temperatur"),
-                                        {QStringLiteral("vorgegeben (1 bis 5)"), QStringLiteral("variabel (jeweils 1)")},
-                                        PanelKurve);
+    RadioGroupTempWahl =
+        new RadioGroup(tr("&Temperatur"), {tr("vorgegeben (1 bis 5)"), tr("variabel (jeweils 1)")}, PanelKurve);
     Setze(RadioGroupTempWahl, 8, wahlOben, innen, wahlHoehe);
     RadioGroupTempWahl->setItemIndex(0);
     RadioGruppeVerdichten(RadioGroupTempWahl);
@@ -36,18 +35,18 @@ void StrahlungsFenster::ErzeugeTemperaturwahl(int wahlOben, int wahlHoehe, int g
 
     // the five fixed temperatures
     GroupBoxTemperaturen = new QGroupBox(PanelKurve);
-    GroupBoxTemperaturen->setToolTip(QStringLiteral("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
+    GroupBoxTemperaturen->setToolTip(tr("Kelvin = Einheit der Temperatur ab absolutem Nullpunkt"));
     Setze(GroupBoxTemperaturen, 8, gruppenOben, innen, 142);
     QCheckBox **boxen[] = {&CheckBoxTemp2000, &CheckBoxTemp3000, &CheckBoxTemp4000, &CheckBoxTemp5000,
                            &CheckBoxTemp5875};
     static_assert(std::size(boxen) == FesteTemperaturen.size());
     for (std::size_t i = 0; i < FesteTemperaturen.size(); ++i) {
-        auto *b = new QCheckBox(QStringLiteral("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
+        auto *b = new QCheckBox(tr("T = %1 Kelvin").arg(FesteTemperaturen[i]), GroupBoxTemperaturen);
         Setze(b, 12, 14 + int(i) * 25, innen - 24, 22);
         b->setChecked(FesteTemperaturen[i] == vorgabe);
         *boxen[i] = b;
     }
-    CheckBoxTemp5875->setToolTip(QStringLiteral("steht für die Sonnenoberfläche (rund 5800 K)"));
+    CheckBoxTemp5875->setToolTip(tr("steht für die Sonnenoberfläche (rund 5800 K)"));
 
     // one variable temperature in the same place
     GroupBoxVariTemperatur = new QGroupBox(PanelKurve);
@@ -68,15 +67,15 @@ void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int
 {
     const int innen = PanelKurve->width() - 16;
     // pen width of the curves
-    Beschriftung(PanelKurve, QStringLiteral("Strichbreite"), 8, breiteOben, innen);
+    Beschriftung(PanelKurve, tr("Strichbreite"), 8, breiteOben, innen);
     TrackBarBreite =
         ErzeugeSchieber(PanelKurve, 1, 7, 3, QRect(8, breiteOben + 18, innen, 26), false, [this] { Neuzeichnen(); })
             .bar;
 
     // reference temperature of the picture height
-    Beschriftung(PanelKurve, QStringLiteral("Vertikale Achse:"), 8, bezugOben, innen);
-    Beschriftung(PanelKurve, QStringLiteral("Bildhöhe = max. Strahlungs-"), 8, bezugOben + 18, innen);
-    Beschriftung(PanelKurve, QStringLiteral("leistung bei der Temperatur"), 8, bezugOben + 36, innen);
+    Beschriftung(PanelKurve, tr("Vertikale Achse:"), 8, bezugOben, innen);
+    Beschriftung(PanelKurve, tr("Bildhöhe = max. Strahlungs-"), 8, bezugOben + 18, innen);
+    Beschriftung(PanelKurve, tr("leistung bei der Temperatur"), 8, bezugOben + 36, innen);
     const Schieber leistung = ErzeugeSchieber(PanelKurve, 20, 60, bezugVorgabe, QRect(8, bezugOben + 56, innen, 26),
                                               mitUpDown, [this] { TrackBarMaxLeistungChange(); });
     TrackBarMaxLeistung = leistung.bar;
@@ -87,7 +86,7 @@ void StrahlungsFenster::ErzeugeBreiteUndBezug(int breiteOben, int bezugOben, int
 void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, bool mitUpDown)
 {
     const Achsentafel frequenz =
-        ErzeugeAchsentafel(eltern, ort, QStringLiteral("Frequenzen von 0 bis"),
+        ErzeugeAchsentafel(eltern, ort, tr("Frequenzen von 0 bis"),
                            {{20, QStringLiteral("200")}, {100, QStringLiteral("1000")}, {180, QStringLiteral("1800 THz")}},
                            20, 180, 120, mitUpDown,
                            [this] { TrackBarFrequenzChange(); });
@@ -95,7 +94,7 @@ void StrahlungsFenster::ErzeugeAchsentafeln(QWidget *eltern, const QRect &ort, b
     TrackBarFrequenz = frequenz.schieber.bar;
     UpDownFrequenz = frequenz.schieber.updown;
     const Achsentafel wellenlaenge =
-        ErzeugeAchsentafel(eltern, ort, QStringLiteral("Wellenlängen von 0 bis"),
+        ErzeugeAchsentafel(eltern, ort, tr("Wellenlängen von 0 bis"),
                            {{100, QStringLiteral("1")}, {200, QStringLiteral("2")}, {300, QStringLiteral("3 µm")}}, 100,
                            300, 250, mitUpDown,
                            [this] { TrackBarWLaengeChange(); });
@@ -127,7 +126,7 @@ void StrahlungsFenster::Anfangswerte()
 {
     Skalen();
     VarTemperatur = TrackBarTemperatur->Position() * 100;
-    PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+    PanelTemperatur->setCaption(tr("T = %1 Kelvin").arg(VarTemperatur));
     ueberFrequenz = RadioGroupLambdaF->ItemIndex() == 0;
     mitSpektrum = CheckBoxSpektrum->isChecked();
     GroupBoxTemperaturen->setVisible(RadioGroupTempWahl->ItemIndex() == 0);
@@ -242,7 +241,7 @@ void StrahlungsFenster::TrackBarTemperaturChange()
 {
     VarTemperatur = TrackBarTemperatur->Position() * 100;
     if (PanelTemperatur)
-        PanelTemperatur->setCaption(QStringLiteral("T = %1 Kelvin").arg(VarTemperatur));
+        PanelTemperatur->setCaption(tr("T = %1 Kelvin").arg(VarTemperatur));
     Neuzeichnen();
 }
 

@@ -4,6 +4,7 @@
 #include "strahlung.h"
 #include "zahltext.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -95,11 +96,12 @@ QString Mantisse(double wert, int &exponent)
 {
     exponent = 0;
     if (std::isnan(wert))
-        return QStringLiteral("keine Zahl");
+        return QCoreApplication::translate("Strahlungsformel", "keine Zahl");
     if (std::isinf(wert))
-        return wert < 0 ? QStringLiteral("−unendlich") : QStringLiteral("unendlich");
+        return wert < 0 ? QCoreApplication::translate("Strahlungsformel", "−unendlich")
+                        : QCoreApplication::translate("Strahlungsformel", "unendlich");
     if (wert == 0)
-        return QStringLiteral("0,00");
+        return MitKomma(QStringLiteral("0.00"));
     // The decimal form of the value itself (also of a subnormal one), rounded to two decimals.
     const QString e = QString::number(std::abs(wert), 'e', 2);  // "6.63e-34"
     const qsizetype stelle = e.indexOf(QLatin1Char('e'));
@@ -189,14 +191,21 @@ void SchreibeGesetz(Canvas &c, bool ueberFrequenz)
     // peaks elsewhere than S; the explanation says so.
     QStringList zeilen;
     if (ueberFrequenz)
-        zeilen << QStringLiteral("Ein Körper der Temperatur T strahlt pro m² und sr zwischen")
-               << QStringLiteral("f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
-               << QStringLiteral("am größten. Die Kurve zeigt dagegen die Leistung pro")
-               << QStringLiteral("Wellenlängenintervall, eingetragen bei f = c/λ.");
+        zeilen << QCoreApplication::translate("Strahlungsformel",
+                                              "Ein Körper der Temperatur T strahlt pro m² und sr zwischen")
+               << QCoreApplication::translate("Strahlungsformel",
+                                              "f und f + df die Leistung S · df ab; S ist bei f ≈ 2,82·k·T/h")
+               << QCoreApplication::translate("Strahlungsformel",
+                                              "am größten. Die Kurve zeigt dagegen die Leistung pro")
+               << QCoreApplication::translate("Strahlungsformel",
+                                              "Wellenlängenintervall, eingetragen bei f = c/λ.");
     else
-        zeilen << QStringLiteral("Ein Körper mit der absoluten Temperatur T strahlt")
-               << QStringLiteral("in einem engen Wellenlängenbereich von λ bis λ + dλ")
-               << QStringLiteral("pro m² und sr die Leistung S · dλ ab (W·m⁻³·sr⁻¹).");
+        zeilen << QCoreApplication::translate("Strahlungsformel",
+                                              "Ein Körper mit der absoluten Temperatur T strahlt")
+               << QCoreApplication::translate("Strahlungsformel",
+                                              "in einem engen Wellenlängenbereich von λ bis λ + dλ")
+               << QCoreApplication::translate("Strahlungsformel",
+                                              "pro m² und sr die Leistung S · dλ ab (W·m⁻³·sr⁻¹).");
     SchreibeZeilen(c, 14, ueberFrequenz ? 122 : 126, w - 28, zeilen, Formelsatz::schrift(arial, ueberFrequenz ? 10 : 12));
 }
 
@@ -219,9 +228,12 @@ void SchreibeKonstanten(Canvas &c, double planck)
         QString einheit;
     };
     const Zeile zeilen[3] = {
-        {QStringLiteral("h = Planck’sche Konstante"), planck, QStringLiteral("  J·s")},
-        {QStringLiteral("c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit, QStringLiteral("  m / s")},
-        {QStringLiteral("k = Boltzmann-Konstante"), Boltzmann, QStringLiteral("  J / K")},
+        {QCoreApplication::translate("Strahlungsformel", "h = Planck’sche Konstante"), planck,
+         QStringLiteral("  J·s")},
+        {QCoreApplication::translate("Strahlungsformel", "c = Lichtgeschwindigkeit"), Lichtgeschwindigkeit,
+         QStringLiteral("  m / s")},
+        {QCoreApplication::translate("Strahlungsformel", "k = Boltzmann-Konstante"), Boltzmann,
+         QStringLiteral("  J / K")},
     };
     const int reihen[3] = {9, 39, 69};
     for (int i = 0; i < 3; ++i) {

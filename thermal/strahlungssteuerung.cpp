@@ -1,5 +1,7 @@
 #include "strahlungssteuerung.h"
 
+#include <QCoreApplication>
+
 namespace Waermestrahlung {
 
 Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString &bereich,
@@ -11,7 +13,7 @@ Achsentafel ErzeugeAchsentafel(QWidget *eltern, const QRect &ort, const QString 
     a.panel->setFarbe(FarbePanel);
     Setze(a.panel, ort.left(), ort.top(), ort.width(), ort.height());
     const int w = ort.width();
-    Beschriftung(a.panel, QStringLiteral("Horizontale Achse:"), 4, 0, w - 8);
+    Beschriftung(a.panel, QCoreApplication::translate("Achsentafel", "Horizontale Achse:"), 4, 0, w - 8);
     Beschriftung(a.panel, bereich, 4, 18, w - 8);
     a.schieber = ErzeugeSchieber(a.panel, min, max, position, QRect(0, 38, w, 26), mitUpDown, std::move(geaendert));
     a.schieber.bar->setSkala(skala);

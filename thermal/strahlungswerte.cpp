@@ -1,5 +1,7 @@
 #include "strahlungswerte.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace Waermestrahlung {
@@ -16,7 +18,8 @@ struct Spalte {
 WerteTabelle tabelle(const StrahlungsZustand &z, const Diagrammmasse &m, const QList<Spalte> &spalten, double h)
 {
     WerteTabelle t;
-    t.spalten << (z.ueberFrequenz ? QStringLiteral("Frequenz / THz") : QStringLiteral("Wellenlänge / nm"));
+    t.spalten << (z.ueberFrequenz ? QCoreApplication::translate("Strahlungswerte", "Frequenz / THz")
+                                  : QCoreApplication::translate("Strahlungswerte", "Wellenlänge / nm"));
     if (spalten.isEmpty())
         return t;
     for (const Spalte &s : spalten)
@@ -80,11 +83,15 @@ WerteTabelle SchwarzkoerperWerte(const SchwarzkoerperZustand &z, const Diagrammm
         for (int T : Ts)
             spalten << Spalte{name + temperatur(T) + nachsatz, f ? nu : lambda, double(T)};
     };
-    familie(z.gemessen, QStringLiteral("gemessen (Planck)"), PlanckNu, PlanckLambda, einheit);
+    familie(z.gemessen, QCoreApplication::translate("Strahlungswerte", "gemessen (Planck)"), PlanckNu, PlanckLambda,
+            einheit);
     familie(z.wien, QStringLiteral("Wien"), WienNu, WienLambda, einheit);
-    familie(z.rayleighJeans, QStringLiteral("Rayleigh-Jeans"), RJNu, RJLambda, einheit);
-    familie(z.wienRelativ, QStringLiteral("Wien : gemessen"), WienRelNu, WienRelLambda, QString());
-    familie(z.rayleighJeansRelativ, QStringLiteral("Rayleigh-Jeans : gemessen"), RJRelNu, RJRelLambda, QString());
+    familie(z.rayleighJeans, QCoreApplication::translate("Strahlungswerte", "Rayleigh-Jeans"), RJNu, RJLambda,
+            einheit);
+    familie(z.wienRelativ, QCoreApplication::translate("Strahlungswerte", "Wien : gemessen"), WienRelNu, WienRelLambda,
+            QString());
+    familie(z.rayleighJeansRelativ, QCoreApplication::translate("Strahlungswerte", "Rayleigh-Jeans : gemessen"), RJRelNu,
+            RJRelLambda, QString());
     return tabelle(z, m, spalten, h);
 }
 

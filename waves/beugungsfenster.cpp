@@ -5,6 +5,7 @@
 #include "richtext.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -38,13 +39,14 @@ QList<TrackBar::Marke> SkalaSpaltB(bool zweiSpalten)
     QList<TrackBar::Marke> marken;
     for (int wert = 40; wert <= 100; wert += 20) {
         const QString zahl = QString::number(zweiSpalten ? wert / 2 : wert * 2);
-        marken.append({wert, wert == 100 ? zahl + Q("\u00a0Pixel") : zahl});
+        marken.append(
+            {wert, wert == 100 ? QCoreApplication::translate("TFormBeugung3", "%1\u00a0Pixel").arg(zahl) : zahl});
     }
     return marken;
 }
 }  // namespace
 
-TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welleneigenschaft: Beugung"), parent)
+TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(tr("Eine weitere Welleneigenschaft: Beugung"), parent)
 {
     grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
     Bildschirmmasse b;
@@ -58,7 +60,7 @@ TFormBeugung3::TFormBeugung3(QWidget *parent) : SimFenster(Q("Eine weitere Welle
     z_.grund = grund_;
     BilderFreigebbar();  // every show draws the picture anew (FormActivate)
 
-    ErzeugeTitel(Q("Beugung einer ebenen Welle"), layout_.titel.left(), layout_.titel.top(), layout_.titel.width(),
+    ErzeugeTitel(tr("Beugung einer ebenen Welle"), layout_.titel.left(), layout_.titel.top(), layout_.titel.width(),
                  layout_.titel.height());
     Image1 = new Bild(this);
     BildBeschreiben(Image1, tr("Beugungsbild: Welle und Blende"), [this] { return BildBeschreibung(); });
@@ -81,52 +83,52 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
 {
     const int innen = layout_.animSimu.width() - 16;
     PanelAnimSimu = ErzeugePanel(this, layout_.animSimu);
-    GroupBoxZeige = new QGroupBox(Q("Zeige"), PanelAnimSimu);
+    GroupBoxZeige = new QGroupBox(tr("Zeige"), PanelAnimSimu);
     Setze(GroupBoxZeige, 8, 4, innen, 125);
-    RadioButtonAnimation = new QRadioButton(Q("Animation"), GroupBoxZeige);
+    RadioButtonAnimation = new QRadioButton(tr("Animation"), GroupBoxZeige);
     Setze(RadioButtonAnimation, 10, 22, innen - 20, 22);
-    Beschriftung(GroupBoxZeige, Q("(idealisiert)"), 32, 44, innen - 40);
-    RadioButtonSimulation = new QRadioButton(Q("Simulation"), GroupBoxZeige);
+    Beschriftung(GroupBoxZeige, tr("(idealisiert)"), 32, 44, innen - 40);
+    RadioButtonSimulation = new QRadioButton(tr("Simulation"), GroupBoxZeige);
     Setze(RadioButtonSimulation, 10, 70, innen - 20, 22);
-    Beschriftung(GroupBoxZeige, Q("(realistischer)"), 32, 92, innen - 40);
+    Beschriftung(GroupBoxZeige, tr("(realistischer)"), 32, 92, innen - 40);
     RadioButtonSimulation->setChecked(true);
     connect(RadioButtonSimulation, &QRadioButton::toggled, this, [this] { RadioButtonModusClick(); });
 
     // animation mode
     PanelDatenEinf = ErzeugePanel(this, layout_.datenEinf);
-    RadioGroupArtBeugungEinf = new RadioGroup(Q("Beugung an"), {Q("Kante"), Q("Spalt")}, PanelDatenEinf, 2);
+    RadioGroupArtBeugungEinf = new RadioGroup(tr("Beugung an"), {tr("Kante"), tr("Spalt")}, PanelDatenEinf, 2);
     Setze(RadioGroupArtBeugungEinf, 8, 4, innen, 48);
     RadioGroupArtBeugungEinf->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupArtBeugungEinf);
     connect(RadioGroupArtBeugungEinf, &RadioGroup::geklickt, this, [this] { RadioGroupArtBeugungEinfClick(); });
     RadioGroupWellenzug =
-        new RadioGroup(QString(), {Q("Nur 1 „Berg und Tal“"), Q("Fortlaufende Welle")}, PanelDatenEinf);
+        new RadioGroup(QString(), {tr("Nur 1 „Berg und Tal“"), tr("Fortlaufende Welle")}, PanelDatenEinf);
     Setze(RadioGroupWellenzug, 4, 60, innen + 8, 66);
     SetzeSchrift(RadioGroupWellenzug, QStringLiteral("Trebuchet MS"), 9, true);
     RadioGroupWellenzug->setItemIndex(1);
     RadioGruppeVerdichten(RadioGroupWellenzug);
     connect(RadioGroupWellenzug, &RadioGroup::geklickt, this, [this] { RadioGroupWellenzugClick(); });
     RadiogroupAnfangszustand =
-        new RadioGroup(Q("Die Welle "), {Q("startet erst"), Q("ist schon unterwegs")}, PanelDatenEinf);
+        new RadioGroup(tr("Die Welle "), {tr("startet erst"), tr("ist schon unterwegs")}, PanelDatenEinf);
     Setze(RadiogroupAnfangszustand, 4, 134, innen + 8, 66);
     SetzeSchrift(RadiogroupAnfangszustand, QStringLiteral("Trebuchet MS"), 9, true);
     RadiogroupAnfangszustand->setItemIndex(0);
     RadioGruppeVerdichten(RadiogroupAnfangszustand);
     connect(RadiogroupAnfangszustand, &RadioGroup::geklickt, this, [this] { Stoppen(); });
-    GroupBoxRichtungen = new QGroupBox(Q("Die Ausbreitungsrichtung"), PanelDatenEinf);
+    GroupBoxRichtungen = new QGroupBox(tr("Die Ausbreitungsrichtung"), PanelDatenEinf);
     Setze(GroupBoxRichtungen, 8, 210, innen, 100);
-    CheckBoxRichtungenVorBlende = new QCheckBox(Q("der ungebeugten"), GroupBoxRichtungen);
+    CheckBoxRichtungenVorBlende = new QCheckBox(tr("der ungebeugten"), GroupBoxRichtungen);
     Setze(CheckBoxRichtungenVorBlende, 10, 22, innen - 20, 22);
-    CheckBoxRichtungenNachBlende = new QCheckBox(Q("der gebeugten"), GroupBoxRichtungen);
+    CheckBoxRichtungenNachBlende = new QCheckBox(tr("der gebeugten"), GroupBoxRichtungen);
     Setze(CheckBoxRichtungenNachBlende, 10, 46, innen - 20, 22);
-    Beschriftung(GroupBoxRichtungen, Q("Welle"), 32, 70, innen - 40);
+    Beschriftung(GroupBoxRichtungen, tr("Welle"), 32, 70, innen - 40);
     for (QCheckBox *c : {CheckBoxRichtungenVorBlende, CheckBoxRichtungenNachBlende})
         connect(c, &QCheckBox::toggled, this, [this] { CheckBoxRichtungenClick(); });
 
     // simulation mode
     PanelDatenKompl = ErzeugePanel(this, layout_.datenKompl);
     RadioGroupArtBeugung = new RadioGroup(
-        Q("Beugung an"), {Q("Spalt"), Q("Doppelspalt"), Q("Gitter"), Q("Kante"), Q("Hindernis"), Q("ohne")},
+        tr("Beugung an"), {tr("Spalt"), tr("Doppelspalt"), tr("Gitter"), tr("Kante"), tr("Hindernis"), tr("ohne")},
         PanelDatenKompl);
     Setze(RadioGroupArtBeugung, 8, 4, innen, 126);
     RadioGroupArtBeugung->setItemIndex(1);
@@ -147,25 +149,25 @@ void TFormBeugung3::ErzeugeLinkeSpalte()
             *titelLabel = t;
         return p;
     };
-    PanelSpaltB = tafel(136, Q("Spaltbreite"), SkalaSpaltB(false), 40, 100, 80, TrackBarSpaltB, UpDownSpaltB,
+    PanelSpaltB = tafel(136, tr("Spaltbreite"), SkalaSpaltB(false), 40, 100, 80, TrackBarSpaltB, UpDownSpaltB,
                         &LabelSpaltB);
-    PanelSpaltAbst = tafel(224, Q("Abstand der Spalte"),
-                           {{50, Q("100")}, {75, Q("150")}, {100, Q("200\u00a0Pixel")}}, 50, 100, 80,
+    PanelSpaltAbst = tafel(224, tr("Abstand der Spalte"),
+                           {{50, Q("100")}, {75, Q("150")}, {100, tr("200\u00a0Pixel")}}, 50, 100, 80,
                            TrackBarSpaltAbst, UpDownSpaltAbst, nullptr);
-    PanelZahnAbst = tafel(136, Q("Gitterkonstante"), {{20, Q("40")}, {30, Q("60")}, {40, Q("80\u00a0Pixel")}}, 20,
+    PanelZahnAbst = tafel(136, tr("Gitterkonstante"), {{20, Q("40")}, {30, Q("60")}, {40, tr("80\u00a0Pixel")}}, 20,
                           40, 20, TrackBarGitterKonst, UpDownGitterKonst, nullptr);
 
     Panel1 = new DrueckPanel(PanelDatenKompl);
     Panel1->setFarbe(0xFFCF00);
-    Panel1->setCaption(Q("Zeige Intensität "));
-    Panel1->setToolTip(Q("Zeigt die Wellenintensität, solange die linke Maustaste darauf gedrückt ist"));
+    Panel1->setCaption(tr("Zeige Intensität "));
+    Panel1->setToolTip(tr("Zeigt die Wellenintensität, solange die linke Maustaste darauf gedrückt ist"));
     Panel1->setCursor(Qt::PointingHandCursor);
     Setze(Panel1, 8, 314, innen, layout_.datenKompl.height() - 8 - 314);
     connect(Panel1, &DrueckPanel::gedrueckt, this, [this] { Panel1MouseDown(); });
     connect(Panel1, &DrueckPanel::losgelassen, this, [this] { Panel1MouseUp(); });
 
     PanelHinweise = ErzeugePanel(this, layout_.hinweise);
-    ErzeugeHinweis(PanelHinweise, Q("&Hinweise"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweise"), QString(), [this] { SchreibeHinweise(); });
     Setze(BitBtnHinweis, 8, 6, innen, layout_.hinweise.height() - 12);
 }
 
@@ -182,27 +184,27 @@ void TFormBeugung3::ErzeugeRechteSpalte()
         bar->setSkala(skala);
         return p;
     };
-    PanelLambda = tafel(layout_.lambda, Q("Wellenlänge"),
-                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, Q("80\u00a0Pixel")}}, 20, 80, 60,
+    PanelLambda = tafel(layout_.lambda, tr("Wellenlänge"),
+                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, tr("80\u00a0Pixel")}}, 20, 80, 60,
                         TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); });
-    PanelZahlBilder = tafel(layout_.zahlBilder, Q("Bilder pro Schwingung"),
+    PanelZahlBilder = tafel(layout_.zahlBilder, tr("Bilder pro Schwingung"),
                             {{8, Q("8")}, {16, Q("16")}, {24, Q("24")}, {32, Q("32")}}, 8, 32, 8, TrackBarSchwDauer,
                             UpDownSchwDauer, [this] { TrackBarSchwDauerChange(); });
-    PanelAufloesung = tafel(layout_.aufloesung, Q("Zeichne Wellen"), {{1, Q("fein")}, {4, Q("grob")}}, 1, 4, 2,
+    PanelAufloesung = tafel(layout_.aufloesung, tr("Zeichne Wellen"), {{1, tr("fein")}, {4, tr("grob")}}, 1, 4, 2,
                             TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); });
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarAufloesung->setTickInterval(1);
 
     PanelZeichenFl = ErzeugePanel(this, layout_.zeichenFl);
     RadioGroupZeichenflaeche =
-        new RadioGroup(Q(" Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")}, PanelZeichenFl);
+        new RadioGroup(tr(" Gezeichneter Ausschnitt "), {tr("klein"), tr("mittel"), tr("groß")}, PanelZeichenFl);
     Setze(RadioGroupZeichenflaeche, 8, 4, innen, layout_.zeichenFl.height() - 8);
     RadioGroupZeichenflaeche->setItemIndex(0);
     RadioGruppeVerdichten(RadioGroupZeichenflaeche);
     connect(RadioGroupZeichenflaeche, &RadioGroup::geklickt, this, [this] { RadioGroupZeichenflaecheClick(); });
 
     PanelLicht = ErzeugePanel(this, layout_.licht);
-    LabelSimulation = Beschriftung(PanelLicht, Q("Simulation"), 8, 4, innen, 20, Qt::AlignCenter);
+    LabelSimulation = Beschriftung(PanelLicht, tr("Simulation"), 8, 4, innen, 20, Qt::AlignCenter);
     ErzeugeLaufsteuerung(PanelLicht);
     Setze(PanelKontrolle, 8, 30, 26, 26);
     Setze(BitBtnLicht, 42, 28, innen - 34, 30);
@@ -240,7 +242,7 @@ void TFormBeugung3::WerteLesen()
     PanelDatenEinf->setVisible(!z_.simulation);
     PanelDatenKompl->setVisible(z_.simulation);
     RadiogroupAnfangszustand->setVisible(!z_.einzelZug);
-    LabelSimulation->setText(z_.simulation ? Q("Simulation") : Q("Animation"));
+    LabelSimulation->setText(z_.simulation ? tr("Simulation") : tr("Animation"));
 }
 
 void TFormBeugung3::MaskeBauen()
@@ -252,9 +254,9 @@ void TFormBeugung3::MaskeBauen()
     PanelSpaltAbst->setVisible(art == Art::ZweiSpalten);
     PanelZahnAbst->setVisible(art == Art::Gitter);
     if (art == Art::ZweiSpalten) {
-        LabelSpaltB->setText(Q("Breite Einzelspalt"));
+        LabelSpaltB->setText(tr("Breite Einzelspalt"));
     } else {
-        LabelSpaltB->setText(art == Art::Spalt ? Q("Spaltbreite") : Q("Hindernisbreite"));
+        LabelSpaltB->setText(art == Art::Spalt ? tr("Spaltbreite") : tr("Hindernisbreite"));
     }
     TrackBarSpaltB->setSkala(SkalaSpaltB(art == Art::ZweiSpalten));
     neuRechnen_ = true;
@@ -264,7 +266,7 @@ void TFormBeugung3::Vorbereiten()
 {
     WerteLesen();
     if (BitBtnStop)
-        BitBtnStop->setText(Q("&unterbrechen"));
+        BitBtnStop->setText(tr("&unterbrechen"));
     if (BilderGezeichnet())
         BeugungsBild(Image1->canvas(), z_).Vorbereiten(grund_);
     inhalt_ = Inhalt::Blende;

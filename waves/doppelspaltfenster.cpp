@@ -12,8 +12,6 @@
 using namespace Doppelspalt;
 
 namespace {
-QString Q(const char *s) { return QString::fromUtf8(s); }
-
 // Shrinks a control's bold font (from 10 down to 7 points) until its text fits the width.
 void SchriftEinpassen(QWidget *w, const QString &text, int breite)
 {
@@ -26,7 +24,7 @@ void SchriftEinpassen(QWidget *w, const QString &text, int breite)
 }  // namespace
 
 TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
-    : SimFenster(Q("Doppelspaltversuch mit Elektronen oder Photonen"), parent)
+    : SimFenster(tr("Doppelspaltversuch mit Elektronen oder Photonen"), parent)
 {
     grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
     z_.grund = grund_;
@@ -38,7 +36,7 @@ TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
     layout_ = BerechneLayout(b);
     const Layout &l = layout_;
 
-    ErzeugeTitel(Q("Der Doppelspaltversuch"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    ErzeugeTitel(tr("Der Doppelspaltversuch"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
     Image1 = new Bild(this);
     Image1->move(l.bild.topLeft());
     Image1->setBildGroesse(l.bild.width(), l.bild.height());
@@ -53,7 +51,7 @@ TFormDoppelspalt::TFormDoppelspalt(QWidget *parent)
         Setze(t.edit, 8, 8, l.bild.width() - 18, l.bild.height() - 40);
         t.edit->setHintergrund(farbe);
         t.panel->setFarbe(FarbePanel);
-        t.loeschen->setText(Q("l&öschen"));
+        t.loeschen->setText(tr("l&öschen"));
         Setze(t.loeschen, l.bild.width() - 8 - 97, l.bild.height() - 28, 97, 24);
     };
     tafel(Hinweis, 0xFFFF95);
@@ -72,19 +70,19 @@ void TFormDoppelspalt::ErzeugeSpalte()
     const int innen = SpaltenBreite - 16;
 
     PanelAnordnung = ErzeugePanel(this, l.anordnung);
-    RadioGroupAnordnung = new RadioGroup(Q("Mit &Versuchsanordnung"), {Q("ja "), Q("nein")}, PanelAnordnung, 2);
+    RadioGroupAnordnung = new RadioGroup(tr("Mit &Versuchsanordnung"), {tr("ja "), tr("nein")}, PanelAnordnung, 2);
     Setze(RadioGroupAnordnung, 8, 4, innen, 44);
     RadioGroupAnordnung->setItemIndex(0);
     RadioGruppeVerdichten(RadioGroupAnordnung);
     connect(RadioGroupAnordnung, &RadioGroup::geklickt, this, [this] { RadioGroupAnordnungClick(); });
-    CheckBoxZoom = new QCheckBox(Q("Schirm &größer zeichnen"), PanelAnordnung);
+    CheckBoxZoom = new QCheckBox(tr("Schirm &größer zeichnen"), PanelAnordnung);
     Setze(CheckBoxZoom, 10, 50, innen - 4, 20);
     connect(CheckBoxZoom, &QCheckBox::toggled, this, [this] { CheckBoxZoomClick(); });
 
     PanelSehrichtung = new Panel(PanelAnordnung, Panel::Rand::Gesenkt);
     PanelSehrichtung->setFarbe(FarbePanel);
     Setze(PanelSehrichtung, 8, 74, innen, 81);
-    Beschriftung(PanelSehrichtung, Q("Blickrichtung"), 6, 2, 120);
+    Beschriftung(PanelSehrichtung, tr("Blickrichtung"), 6, 2, 120);
     TrackBarSehBreite = new TrackBar(Qt::Horizontal, PanelSehrichtung);
     TrackBarSehBreite->setBereich(-45, 45, 40);
     TrackBarSehBreite->setTickPosition(QSlider::TicksBelow);
@@ -122,28 +120,28 @@ void TFormDoppelspalt::ErzeugeSpalte()
         const Schieber s = ErzeugeSchieber(p, min, max, pos, QRect(8, 20, innen, 30), true, std::move(geaendert));
         bar = s.bar;
         ud = s.updown;
-        bar->setSkala({{min, Q("klein")}, {max, Q("groß")}});
+        bar->setSkala({{min, tr("klein")}, {max, tr("groß")}});
         SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, true);
         return p;
     };
-    PanelSpaltAbstand = tafel(l.spaltAbstand, Q("Abstand der 2 Spalte"), 6, 12, 8, TrackBarSpaltAbst,
+    PanelSpaltAbstand = tafel(l.spaltAbstand, tr("Abstand der 2 Spalte"), 6, 12, 8, TrackBarSpaltAbst,
                               UpDownSpaltAbst, [this] { TrackBarSpaltAbstChange(); });
-    PanelLambda = tafel(l.lambda, Q("Wellenlänge"), 5, 40, 15, TrackBarLambda, UpDownlambda,
+    PanelLambda = tafel(l.lambda, tr("Wellenlänge"), 5, 40, 15, TrackBarLambda, UpDownlambda,
                         [this] { TrackBarLambdaChange(); });
 
     PanelGraph = ErzeugePanel(this, l.graph);
-    CheckBoxGraph = new QCheckBox(Q("Mit &Wellenintensität"), PanelGraph);
+    CheckBoxGraph = new QCheckBox(tr("Mit &Wellenintensität"), PanelGraph);
     Setze(CheckBoxGraph, 10, 10, innen - 4, 22);
     connect(CheckBoxGraph, &QCheckBox::toggled, this, [this] { CheckBoxGraphClick(); });
 
     PanelSimulation = ErzeugePanel(this, l.simulation);
-    Beschriftung(PanelSimulation, Q("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
+    Beschriftung(PanelSimulation, tr("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
     TrackBarPause = new TrackBar(Qt::Horizontal, PanelSimulation);
     TrackBarPause->setBereich(0, 5, 4);
     TrackBarPause->setTickPosition(QSlider::TicksBelow);
     TrackBarPause->setTickInterval(1);
     Setze(TrackBarPause, 8, 20, innen, 30);
-    TrackBarPause->setSkala({{0, Q("langsam")}, {5, Q("schnell")}});
+    TrackBarPause->setSkala({{0, tr("langsam")}, {5, tr("schnell")}});
     SetzeSchrift(TrackBarPause->skala(), QStringLiteral("Trebuchet MS"), 8, true);
     connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });
     ErzeugeLaufsteuerung(PanelSimulation);
@@ -151,7 +149,7 @@ void TFormDoppelspalt::ErzeugeSpalte()
     Setze(PanelKontrolle, 8, 72, 26, 26);
     Setze(BitBtnLicht, 42, 70, innen - 34, 30);
     Setze(BitBtnStop, 42, 106, innen - 34, 30);
-    BitBtnLoeschen = new BitBtn(Q("Schirm &löschen"), PanelSimulation);
+    BitBtnLoeschen = new BitBtn(tr("Schirm &löschen"), PanelSimulation);
     Setze(BitBtnLoeschen, 8, 144, innen, 32);
     BitBtnLoeschen->setEnabled(false);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, [this] { BitBtnLoeschenClick(); });
@@ -162,18 +160,18 @@ void TFormDoppelspalt::ErzeugeUnten()
     const Layout &l = layout_;
     PanelKlassisch = ErzeugePanel(this, l.klassisch);
     CheckBoxKlassisch =
-        new QCheckBox(Q("Erwartung auf Grund der Wellentheorie (mit starker Lichtquelle)"), PanelKlassisch);
+        new QCheckBox(tr("Erwartung auf Grund der Wellentheorie (mit starker Lichtquelle)"), PanelKlassisch);
     Setze(CheckBoxKlassisch, 10, 6, l.klassisch.width() - 16, 22);
     SchriftEinpassen(CheckBoxKlassisch, CheckBoxKlassisch->text(), l.klassisch.width() - 16 - 24);
-    const QString grau = Q("Zur besseren Unterscheidung mit Graustufen (statt gelb)");
+    const QString grau = tr("Zur besseren Unterscheidung mit Graustufen (statt gelb)");
     QLabel *label = Beschriftung(PanelKlassisch, grau, 30, 30, l.klassisch.width() - 36);
     SchriftEinpassen(label, grau, l.klassisch.width() - 36);
     connect(CheckBoxKlassisch, &QCheckBox::toggled, this, [this] { CheckBoxKlassischClick(); });
 
     PanelBeobHinw = ErzeugePanel(this, l.beobHinw);
     const int halb = (l.beobHinw.width() - 24) / 2;
-    ErzeugeHinweis(PanelBeobHinw, Q("&Infos"), QString(), [this] { SchreibeHinweiseSelbst(); });
-    ErzeugeErgebnis(PanelBeobHinw, Q("&Beobachtung"), QString(), [this] { SchreibeBeobachtungSelbst(); });
+    ErzeugeHinweis(PanelBeobHinw, tr("&Infos"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeErgebnis(PanelBeobHinw, tr("&Beobachtung"), QString(), [this] { SchreibeBeobachtungSelbst(); });
     BitBtnBeobachtung = BitBtnErgebnis;
     Setze(BitBtnHinweis, 8, 8, halb, l.beobHinw.height() - 16);
     Setze(BitBtnBeobachtung, 16 + halb, 8, halb, l.beobHinw.height() - 16);

@@ -2,6 +2,8 @@
 
 #include "xorsprite.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -177,7 +179,7 @@ void HeisenbergBild::ZeichneOrtsKoo(bool mitDx)
     c_.textOut(spitze.x() + 10, spitze.y() - 4, QStringLiteral("x"));
     if (mitDx) {
         const QPoint mitte = Pixel(-12, 0);
-        const QString xText = QStringLiteral(" x "), spalt = QStringLiteral("Spalt  ");
+        const QString xText = QStringLiteral(" x "), spalt = QCoreApplication::translate("HeisenbergBild", "Spalt  ");
         c_.textOut(mitte.x() - c_.textWidth(xText) - 4, mitte.y() - c_.textHeight(xText) - 2, xText);
         const QPoint oben = Pixel(-12, z_.b + 40);
         c_.textOut(oben.x() - c_.textWidth(spalt), oben.y() - c_.textHeight(spalt), spalt);
@@ -223,7 +225,7 @@ void HeisenbergBild::SchreibeMassstab()
     c_.font.bold = true;
     c_.font.color = 0xC0C0C0;
     c_.brush.style = PinselStil::Clear;
-    const QString text = QString::fromUtf8("Maßstab 1 : 10");
+    const QString text = QCoreApplication::translate("HeisenbergBild", "Maßstab 1 : 10");
     c_.textOut(Runde(1.5 * z_.m.X0) - c_.textWidth(text) / 2, 10, text);
     c_.brush = Pinsel{};
 }

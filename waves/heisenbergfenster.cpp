@@ -16,7 +16,7 @@ namespace {
 QString Q(const char *s) { return QString::fromUtf8(s); }
 }  // namespace
 
-TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’sche Unschärferelation"), parent)
+TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(tr("Heisenberg’sche Unschärferelation"), parent)
 {
     grund_ = FarbeZeichengrund;  // this window's own drawing background from now on
     z_.grund = grund_;
@@ -28,7 +28,7 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     const Layout &l = layout_;
     BilderFreigebbar();  // every show opens on the step's starting picture (FormActivate)
 
-    ErzeugeTitel(Q("Die Heisenberg’sche Unschärferelation"), l.titel.left(), l.titel.top(), l.titel.width(),
+    ErzeugeTitel(tr("Die Heisenberg’sche Unschärferelation"), l.titel.left(), l.titel.top(), l.titel.width(),
                  l.titel.height());
     Image1 = new Bild(this);
     BildBeschreiben(Image1, tr("Spalt mit Licht und Photonen"), [this] { return BildBeschreibung(); });
@@ -36,13 +36,13 @@ TFormHeisenberg::TFormHeisenberg(QWidget *parent) : SimFenster(Q("Heisenberg’s
     ErzeugeSpalte();
     ErzeugeUnten();
 
-    ErzeugeHinweis(PanelHinweise, Q("Infos"), QString(), [this] { SchreibeHinweise(); });
+    ErzeugeHinweis(PanelHinweise, tr("Infos"), QString(), [this] { SchreibeHinweise(); });
     BitBtnInfo = BitBtnHinweis;
     Setze(BitBtnInfo, 8, 8, l.hinweise.width() - 16, l.hinweise.height() - 16);
     Hinweis.setzeGeometrie(l.info.left(), l.info.top(), l.info.width(), l.info.height());
     Hinweis.edit->setHintergrund(0xFFFF95);
     Hinweis.panel->setFarbe(FarbePanel);
-    Hinweis.loeschen->setText(Q("Info löschen"));
+    Hinweis.loeschen->setText(tr("Info löschen"));
 
     const QRect gross = l.bild(4);
     const RechenTafel rechne =
@@ -82,15 +82,15 @@ void TFormHeisenberg::ErzeugeTextTafel()
     Setze(PanelErgebnis1, 8, 6, innen, 28);
     const int knopfH = 34;
     const int unten = r.height() - 8;
-    BitBtnSchrittzurueck = new BitBtn(Q("&Schritt zurück"), PanelText);
-    BitBtnzurueckzurueck = new BitBtn(Q("zum &Beginn"), PanelText);
+    BitBtnSchrittzurueck = new BitBtn(tr("&Schritt zurück"), PanelText);
+    BitBtnzurueckzurueck = new BitBtn(tr("zum &Beginn"), PanelText);
     const int halb = (innen - 8) / 2;
     Setze(BitBtnSchrittzurueck, 8, unten - knopfH, halb, knopfH);
     Setze(BitBtnzurueckzurueck, 16 + halb, unten - knopfH, halb, knopfH);
-    BitBtnWeiter = new BitBtn(Q("&nächster Schritt"), PanelText);
+    BitBtnWeiter = new BitBtn(tr("&nächster Schritt"), PanelText);
     BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnWeiter, 8, unten - 2 * knopfH - 6, innen, knopfH);
-    CheckBoxNeuText = new QCheckBox(Q("Diesen Text neu erstellen"), PanelText);
+    CheckBoxNeuText = new QCheckBox(tr("Diesen Text neu erstellen"), PanelText);
     SetzeSchrift(CheckBoxNeuText, QStringLiteral("Trebuchet MS"), 8, false);
     Setze(CheckBoxNeuText, 10, unten - 2 * knopfH - 32, innen, 20);
     RichEditText = new RichEdit(PanelText);
@@ -120,29 +120,29 @@ void TFormHeisenberg::ErzeugeSpalte()
         return p;
     };
     // the slit-width bar shows the full width, twice its value
-    PanelSpaltB = tafel(l.spaltB, Q("Spaltbreite"),
-                        {{40, Q("80")}, {60, Q("120")}, {80, Q("160")}, {100, Q("200\u00a0Pixel")}}, 30, 100, 80,
+    PanelSpaltB = tafel(l.spaltB, tr("Spaltbreite"),
+                        {{40, Q("80")}, {60, Q("120")}, {80, Q("160")}, {100, tr("200\u00a0Pixel")}}, 30, 100, 80,
                         TrackBarSpaltB, UpDownSpaltB, [this] { TrackBarSpaltBChange(); }, nullptr);
-    PanelLambda = tafel(l.lambda, Q("Wellenlänge"),
-                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, Q("80\u00a0Pixel")}}, 20, 80, 60,
+    PanelLambda = tafel(l.lambda, tr("Wellenlänge"),
+                        {{20, Q("20")}, {40, Q("40")}, {60, Q("60")}, {80, tr("80\u00a0Pixel")}}, 20, 80, 60,
                         TrackBarLambda, UpDownLambda, [this] { TrackBarLambdaChange(); }, nullptr);
-    PanelAufloesung = tafel(l.aufloesung, Q("Zeichne Wellen"), {{1, Q("fein")}, {4, Q("grob")}}, 1, 4, 2,
+    PanelAufloesung = tafel(l.aufloesung, tr("Zeichne Wellen"), {{1, tr("fein")}, {4, tr("grob")}}, 1, 4, 2,
                             TrackBarAufloesung, UpDownAufloesung, [this] { TrackBarAufloesungChange(); },
                             &LabelAufloesung);
     TrackBarAufloesung->setTickInterval(1);
 
     PanelMitIntens = ErzeugePanel(this, l.mitIntens);
-    CheckBoxMitIntens = new QCheckBox(Q("Mit Licht&intensität"), PanelMitIntens);
+    CheckBoxMitIntens = new QCheckBox(tr("Mit Licht&intensität"), PanelMitIntens);
     SetzeSchrift(CheckBoxMitIntens, QStringLiteral("Trebuchet MS"), 9, true);
     Setze(CheckBoxMitIntens, 6, 10, SpaltenBreite - 10, 22);
     connect(CheckBoxMitIntens, &QCheckBox::toggled, this, [this] { CheckBoxMitIntensClick(); });
     PanelSpur = ErzeugePanel(this, l.mitIntens);
-    CheckBoxSpur = new QCheckBox(Q("Zeige „Spuren“"), PanelSpur);
+    CheckBoxSpur = new QCheckBox(tr("Zeige „Spuren“"), PanelSpur);
     Setze(CheckBoxSpur, 10, 10, innen, 22);
     connect(CheckBoxSpur, &QCheckBox::toggled, this, [this] { CheckBoxSpurClick(); });
 
     PanelSimulation = ErzeugePanel(this, l.simulation);
-    Beschriftung(PanelSimulation, Q("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
+    Beschriftung(PanelSimulation, tr("Simulation"), 8, 2, innen, 18, Qt::AlignCenter);
     ErzeugeLaufsteuerung(PanelSimulation);
     Setze(PanelKontrolle, 8, 26, 24, 24);
     Setze(BitBtnLicht, 38, 22, innen - 30, 30);
@@ -155,7 +155,7 @@ void TFormHeisenberg::ErzeugeUnten()
 {
     const Layout &l = layout_;
     PanelZeichenflaeche = ErzeugePanel(this, l.zeichenflaeche);
-    RadioGroupZeichenflaeche = new RadioGroup(Q(" &Gezeichneter Ausschnitt "), {Q("klein"), Q("mittel"), Q("groß")},
+    RadioGroupZeichenflaeche = new RadioGroup(tr(" &Gezeichneter Ausschnitt "), {tr("klein"), tr("mittel"), tr("groß")},
                                               PanelZeichenflaeche, 3);
     Setze(RadioGroupZeichenflaeche, 8, 6, l.zeichenflaeche.width() - 16, l.zeichenflaeche.height() - 14);
     RadioGroupZeichenflaeche->setItemIndex(2);
@@ -200,7 +200,7 @@ void TFormHeisenberg::Vorbereiten()
     BitBtnWeiter->setVisible(schritt_ < 6);
     BitBtnSchrittzurueck->setVisible(schritt_ > 1);
     BitBtnzurueckzurueck->setVisible(schritt_ > 2);
-    BitBtnStop->setText(Q("&unterbrechen"));
+    BitBtnStop->setText(tr("&unterbrechen"));
     if (BilderGezeichnet())
         HeisenbergBild(Image1->canvas(), z_).ImageVorbereiten();
 }
@@ -265,10 +265,10 @@ void TFormHeisenberg::PaneleButtonAktualisieren()
         TafelVerbergen(Hinweis);
     PanelAufloesung->setVisible(schritt_ != 4);
     PanelLambda->setVisible(schritt_ != 4);
-    LabelAufloesung->setText(schritt_ <= 2 ? Q("Zeichne Wellen") : Q("Zeichne Intensität"));
+    LabelAufloesung->setText(schritt_ <= 2 ? tr("Zeichne Wellen") : tr("Zeichne Intensität"));
     PanelSpur->setVisible(schritt_ == 3);
     PanelMitIntens->setVisible(schritt_ > 4);
-    PanelErgebnis1->setCaption(Q("Schritt %1 / 6").arg(schritt_));
+    PanelErgebnis1->setCaption(tr("Schritt %1 / 6").arg(schritt_));
     SchreibeText();
     SchreibeHinweise();
     AnAusSchalten(false);

@@ -54,13 +54,13 @@ TrackBar *Wellenregler(QWidget *eltern, int min, int max, int pos, int x, int y,
 }  // namespace
 
 TFormInterferenz::TFormInterferenz(QWidget *parent)
-    : SimFenster(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), parent)
+    : SimFenster(tr("Ausbreitung und Überlagerung von Wellen"), parent)
 {
     Zeichengrund = FarbeZeichengrund;
     layout_ = BerechneLayout(AktuellerBildschirm());
     BilderFreigebbar();  // every show prepares all pictures anew (FormActivate)
 
-    ErzeugeTitel(QStringLiteral("Ausbreitung und Überlagerung von Wellen"), layout_.titel.left(), layout_.titel.top(),
+    ErzeugeTitel(tr("Ausbreitung und Überlagerung von Wellen"), layout_.titel.left(), layout_.titel.top(),
                  layout_.titel.width(), layout_.titel.height());
     ErzeugeBilder();
     ErzeugeLinkeSpalte();
@@ -68,8 +68,8 @@ TFormInterferenz::TFormInterferenz(QWidget *parent)
 
     // hint and observation: buttons in the left column, panels over the drawing
     PanelHinweise = ErzeugePanel(this, layout_.hinweise);
-    ErzeugeHinweis(PanelHinweise, QStringLiteral("&Hinweis"), QString(), [this] { SchreibeHinweiseSelbst(); });
-    ErzeugeErgebnis(PanelHinweise, QStringLiteral("&Beobachtung"), QString(), [this] { SchreibeErgebnisSelbst(); });
+    ErzeugeHinweis(PanelHinweise, tr("&Hinweis"), QString(), [this] { SchreibeHinweiseSelbst(); });
+    ErzeugeErgebnis(PanelHinweise, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnisSelbst(); });
     const int kh = layout_.hinweisKnopfHoehe, kb = layout_.hinweise.width() - 16;
     Setze(BitBtnHinweis, 8, 4, kb, kh);
     Setze(BitBtnErgebnis, 8, 4 + kh + 8, kb, kh);
@@ -126,7 +126,7 @@ void TFormInterferenz::ErzeugeBilder()
     ImageLambdaEins = bild(LambdaEinsSeil(l, false));
     ImageLambdaZwei = bild(LambdaZweiSeil(l, false));
     ImageLambdaEins->setCursor(Qt::PointingHandCursor);
-    ImageLambdaEins->setToolTip(QStringLiteral("Klick: zurück zum Text"));
+    ImageLambdaEins->setToolTip(tr("Klick: zurück zum Text"));
     connect(ImageLambdaEins, &Bild::geklickt, this, [this] { BitBtnZurueckClick(); });
 
     auto marke = [this](const QString &text, TColor farbe) {
@@ -139,10 +139,10 @@ void TFormInterferenz::ErzeugeBilder()
     LabelB = marke(QStringLiteral("B"), 0x0000FF);
     LabelC = marke(QStringLiteral("C"), 0xFF0000);
     LabelD = marke(QStringLiteral("D"), 0xFF0000);
-    LabelSchnittAB = marke(QStringLiteral("Schnitt AB"), 0x0000FF);
-    LabelAuslenkungAB = marke(QStringLiteral("Auslenkung"), 0x0000FF);
-    LabelAuslenkungCD = marke(QStringLiteral("Auslenkung"), 0xFF0000);
-    LabelSchnittCD = marke(QStringLiteral("Schnitt CD"), 0xFF0000);
+    LabelSchnittAB = marke(tr("Schnitt AB"), 0x0000FF);
+    LabelAuslenkungAB = marke(tr("Auslenkung"), 0x0000FF);
+    LabelAuslenkungCD = marke(tr("Auslenkung"), 0xFF0000);
+    LabelSchnittCD = marke(tr("Schnitt CD"), 0xFF0000);
     for (QLabel *label : {LabelA, LabelB, LabelC, LabelD, LabelSchnittAB, LabelAuslenkungAB, LabelAuslenkungCD,
                           LabelSchnittCD}) {
         // the labels stand on the window's blue: a light ground keeps red and blue readable
@@ -161,49 +161,49 @@ void TFormInterferenz::ErzeugeLinkeSpalte()
     auto stopp = [this] { ParameterGeaendert(); };
 
     PanelDaten = ErzeugePanel(this, l.daten);
-    RadioGroupDimension = Gruppe(PanelDaten, QStringLiteral(" &Dimension "),
-                                 {QStringLiteral("Seilwelle (1-dimens.)"), QStringLiteral("Wasserwelle (2-dim.)")}, 0,
+    RadioGroupDimension = Gruppe(PanelDaten, tr(" &Dimension "),
+                                 {tr("Seilwelle (1-dimens.)"), tr("Wasserwelle (2-dim.)")}, 0,
                                  QRect(8, 6, 169, 62));
-    RadioGroupZahlWellen = Gruppe(PanelDaten, QStringLiteral(" Anzah&l  "), {QStringLiteral("1"), QStringLiteral("2")},
+    RadioGroupZahlWellen = Gruppe(PanelDaten, tr(" Anzah&l  "), {QStringLiteral("1"), QStringLiteral("2")},
                                   1, QRect(8, 72, 169, 42), 2);
-    RadioGroupRichtung1 = Gruppe(PanelDaten, QStringLiteral("Ort"), {QStringLiteral("links"), QStringLiteral("rechts")},
+    RadioGroupRichtung1 = Gruppe(PanelDaten, tr("Ort"), {tr("links"), tr("rechts")},
                                  0, QRect(8, 118, 169, 62));
-    RadioGroupRichtung2 = Gruppe(PanelDaten, QStringLiteral("Ort"),
-                                 {QStringLiteral("links + rechts"), QStringLiteral("beide links")}, 1,
+    RadioGroupRichtung2 = Gruppe(PanelDaten, tr("Ort"),
+                                 {tr("links + rechts"), tr("beide links")}, 1,
                                  QRect(8, 118, 169, 62));
-    RadioGroupGleicheW = Gruppe(PanelDaten, QStringLiteral(" Die b&eiden Wellen sind "),
-                                {QStringLiteral("identisch"), QStringLiteral("verschieden")}, 1,
+    RadioGroupGleicheW = Gruppe(PanelDaten, tr(" Die b&eiden Wellen sind "),
+                                {tr("identisch"), tr("verschieden")}, 1,
                                 QRect(8, 184, 169, 62));
-    RadioGroupAuslInt = Gruppe(PanelDaten, QStringLiteral("  Zeige  "),
-                               {QStringLiteral("Auslenkung"), QStringLiteral("Intensität/Helligkeit")}, 0,
+    RadioGroupAuslInt = Gruppe(PanelDaten, tr("  Zeige  "),
+                               {tr("Auslenkung"), tr("Intensität/Helligkeit")}, 0,
                                QRect(8, 184, 169, 62));
     PanelEinzelWellen = new Panel(PanelDaten, Panel::Rand::Keiner);
     PanelEinzelWellen->setFarbe(FarbePanel);
     Setze(PanelEinzelWellen, 8, 250, 169, 64);
-    Beschriftung(PanelEinzelWellen, QStringLiteral("Zeichne die sich"), 4, 2, 161);
-    CheckBoxEinzelWellen = new QCheckBox(QStringLiteral("&überlagernden "), PanelEinzelWellen);
+    Beschriftung(PanelEinzelWellen, tr("Zeichne die sich"), 4, 2, 161);
+    CheckBoxEinzelWellen = new QCheckBox(tr("&überlagernden "), PanelEinzelWellen);
     Setze(CheckBoxEinzelWellen, 4, 22, 161, 20);
-    Beschriftung(PanelEinzelWellen, QStringLiteral("Wellen getrennt"), 24, 42, 141);
+    Beschriftung(PanelEinzelWellen, tr("Wellen getrennt"), 24, 42, 141);
 
     PanelWZentren = ErzeugePanel(this, l.wZentrenSeil);
-    RadioGroupWellenzug = Gruppe(PanelWZentren, QStringLiteral(" F&orm "),
-                                 {QStringLiteral("nur 1 „Berg und Tal“"), QStringLiteral("fortlaufende Welle")}, 1,
+    RadioGroupWellenzug = Gruppe(PanelWZentren, tr(" F&orm "),
+                                 {tr("nur 1 „Berg und Tal“"), tr("fortlaufende Welle")}, 1,
                                  QRect(8, 6, 169, 62));
-    RadioGroupAnfangszustand = Gruppe(PanelWZentren, QStringLiteral(" A&nfangszustand: Welle "),
-                                      {QStringLiteral("startet erst"), QStringLiteral("ist schon unterwegs")}, 0,
+    RadioGroupAnfangszustand = Gruppe(PanelWZentren, tr(" A&nfangszustand: Welle "),
+                                      {tr("startet erst"), tr("ist schon unterwegs")}, 0,
                                       QRect(8, 70, 169, 62));
-    RadioGroupPhasen = Gruppe(PanelWZentren, QStringLiteral(" Zentren &schwingen "),
-                              {QStringLiteral("gleich- (synchron)"), QStringLiteral("gegenphasig")}, 0,
+    RadioGroupPhasen = Gruppe(PanelWZentren, tr(" Zentren &schwingen "),
+                              {tr("gleich- (synchron)"), tr("gegenphasig")}, 0,
                               QRect(8, 138, 169, 64));
 
     PanelMarkierePkt = ErzeugePanel(this, l.markierePkt);
-    RadioGroupZPunkte = Gruppe(PanelMarkierePkt, QStringLiteral(" &Markiere zufällig "),
+    RadioGroupZPunkte = Gruppe(PanelMarkierePkt, tr(" &Markiere zufällig "),
                                {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 0,
                                QRect(8, 4, 169, 44), 4);
-    Beschriftung(PanelMarkierePkt, QStringLiteral("Punkte im Seil"), 16, 50, 161);
+    Beschriftung(PanelMarkierePkt, tr("Punkte im Seil"), 16, 50, 161);
     PanelKnoten = ErzeugePanel(this, l.knoten);
-    RadioGroupKnoten = Gruppe(PanelKnoten, QStringLiteral(" Markiere "),
-                              {QStringLiteral("einen Knoten"), QStringLiteral("einen Bauch")}, 1, QRect(8, 4, 169, 64));
+    RadioGroupKnoten = Gruppe(PanelKnoten, tr(" Markiere "),
+                              {tr("einen Knoten"), tr("einen Bauch")}, 1, QRect(8, 4, 169, 64));
 
     for (RadioGroup *g : {RadioGroupDimension, RadioGroupZahlWellen, RadioGroupRichtung1, RadioGroupRichtung2,
                           RadioGroupGleicheW, RadioGroupWellenzug, RadioGroupAnfangszustand, RadioGroupPhasen})
@@ -219,52 +219,52 @@ void TFormInterferenz::ErzeugeRechteSpalte()
     const Layout &l = layout_;
     auto stopp = [this] { ParameterGeaendert(); };
     auto kleinGross = [](TrackBar *bar) {
-        bar->setSkala({{bar->Min(), QStringLiteral("klein")}, {bar->Max(), QStringLiteral("groß")}});
+        bar->setSkala({{bar->Min(), tr("klein")}, {bar->Max(), tr("groß")}});
     };
 
     PanelWellenDatenEins = ErzeugePanel(this, l.wellenDatenEins);
-    LabelWellenlaengeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Wellenlänge 1:"), 8, 4, 169);
+    LabelWellenlaengeEins = Beschriftung(PanelWellenDatenEins, tr("Wellenlänge 1:"), 8, 4, 169);
     TrackBarWellenlaengeEins =
         Wellenregler(PanelWellenDatenEins, 10, 100, 70, 8, 22, 169, &UpDownWellenlaengeEins, stopp);
     kleinGross(TrackBarWellenlaengeEins);
-    LabelAmplitudeEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("Amplitude 1:"), 8, 72, 169);
+    LabelAmplitudeEins = Beschriftung(PanelWellenDatenEins, tr("Amplitude 1:"), 8, 72, 169);
     TrackBarAmplitudeEins = Wellenregler(PanelWellenDatenEins, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeEins, stopp);
     kleinGross(TrackBarAmplitudeEins);
-    LabelAmplitudeFestEins = Beschriftung(PanelWellenDatenEins, QStringLiteral("(festgelegt)"), 8, 116, 169);
+    LabelAmplitudeFestEins = Beschriftung(PanelWellenDatenEins, tr("(festgelegt)"), 8, 116, 169);
 
     PanelWellendatenZwei = ErzeugePanel(this, l.wellenDatenZwei);
-    Beschriftung(PanelWellendatenZwei, QStringLiteral("Wellenlänge 2:"), 8, 4, 169);
+    Beschriftung(PanelWellendatenZwei, tr("Wellenlänge 2:"), 8, 4, 169);
     TrackBarWellenlaengeZwei =
         Wellenregler(PanelWellendatenZwei, 10, 100, 40, 8, 22, 169, &UpDownWellenlaengeZwei, stopp);
     kleinGross(TrackBarWellenlaengeZwei);
-    Beschriftung(PanelWellendatenZwei, QStringLiteral("Amplitude 2:"), 8, 72, 169);
+    Beschriftung(PanelWellendatenZwei, tr("Amplitude 2:"), 8, 72, 169);
     TrackBarAmplitudeZwei = Wellenregler(PanelWellendatenZwei, 10, 60, 40, 8, 90, 169, &UpDownAmplitudeZwei, stopp, 20);
     kleinGross(TrackBarAmplitudeZwei);
 
     PanelWelle = ErzeugePanel(this, l.welleSeil);
-    Beschriftung(PanelWelle, QStringLiteral("Zeichne pro Schwingung"), 8, 4, 169);
+    Beschriftung(PanelWelle, tr("Zeichne pro Schwingung"), 8, 4, 169);
     TrackBarSchwDauer = Wellenregler(PanelWelle, 8, 32, 8, 8, 22, 169, &UpDownSchwDauer, stopp);
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarSchwDauer->setSkala({{8, QStringLiteral("8")},
                                  {16, QStringLiteral("16")},
                                  {24, QStringLiteral("24")},
-                                 {32, QStringLiteral("32\u00a0Bilder")}});
+                                 {32, tr("32\u00a0" "Bilder")}});
     PanelAusschnitt = new Panel(PanelWelle, Panel::Rand::Keiner);
     PanelAusschnitt->setFarbe(FarbePanel);
     Setze(PanelAusschnitt, 8, 76, 169, 106);
-    RadioGroupImage = Gruppe(PanelAusschnitt, QStringLiteral("&Größe:"),
-                             {QStringLiteral("klein"), QStringLiteral("mittel"), QStringLiteral("groß")}, 2,
+    RadioGroupImage = Gruppe(PanelAusschnitt, tr("&Größe:"),
+                             {tr("klein"), tr("mittel"), tr("groß")}, 2,
                              QRect(0, 0, 74, 104));
-    RadioGroupFormat = Gruppe(PanelAusschnitt, QStringLiteral("&Format"),
-                              {QStringLiteral("Hoch-F"), QStringLiteral("quadrat."), QStringLiteral("Quer-F.")}, 1,
+    RadioGroupFormat = Gruppe(PanelAusschnitt, tr("&Format"),
+                              {tr("Hoch-F"), tr("quadrat."), tr("Quer-F.")}, 1,
                               QRect(77, 0, 92, 104));
     connect(RadioGroupImage, &RadioGroup::geklickt, this, stopp);
     connect(RadioGroupFormat, &RadioGroup::geklickt, this, stopp);
     AufloesungsTeil = new QWidget(PanelWelle);
     Setze(AufloesungsTeil, 8, 188, 169, 70);
-    Beschriftung(AufloesungsTeil, QStringLiteral("Auflösung"), 0, 0, 169);
+    Beschriftung(AufloesungsTeil, tr("Auflösung"), 0, 0, 169);
     TrackBarAufloesung = Wellenregler(AufloesungsTeil, 1, 4, 2, 0, 18, 169, nullptr, stopp);
-    TrackBarAufloesung->setSkala({{1, QStringLiteral("fein")}, {4, QStringLiteral("grob")}});
+    TrackBarAufloesung->setSkala({{1, tr("fein")}, {4, tr("grob")}});
 
     PanelEinAus = ErzeugePanel(this, l.einAus);
     ErzeugeLaufsteuerung(PanelEinAus);
@@ -305,7 +305,7 @@ void TFormInterferenz::Vorbereiten()
     werte_ = BerechneWerte(Steuerung());
     seilZeit_ = -1;
     wasserZeit_ = -1;
-    BitBtnStop->setText(QStringLiteral("&unterbrechen"));
+    BitBtnStop->setText(tr("&unterbrechen"));
     FormatVorbereiten();
     if (BilderGezeichnet()) {
         ImageLambdaEinsVorbereiten();
@@ -414,21 +414,21 @@ void TFormInterferenz::PaneleRadioGroupsAktualisieren()
 
     LabelAmplitudeFestEins->setVisible(!seil);
     if (seil && !zwei) {
-        LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge:"));
-        LabelAmplitudeEins->setText(QStringLiteral("Amplitude:"));
+        LabelWellenlaengeEins->setText(tr("Wellenlänge:"));
+        LabelAmplitudeEins->setText(tr("Amplitude:"));
     } else if (seil && verschieden) {
-        LabelWellenlaengeEins->setText(QStringLiteral("Wellenlänge 1:"));
-        LabelAmplitudeEins->setText(QStringLiteral("Amplitude 1:"));
+        LabelWellenlaengeEins->setText(tr("Wellenlänge 1:"));
+        LabelAmplitudeEins->setText(tr("Amplitude 1:"));
     } else {
-        LabelWellenlaengeEins->setText(QStringLiteral("gemeinsame Wellenlänge:"));
-        LabelAmplitudeEins->setText(QStringLiteral("gemeinsame Amplitude:"));
+        LabelWellenlaengeEins->setText(tr("gemeinsame Wellenlänge:"));
+        LabelAmplitudeEins->setText(tr("gemeinsame Amplitude:"));
     }
     QString titel;
     if (seil)
-        titel = zwei ? QStringLiteral("Überlagerung zweier Seilwellen") : QStringLiteral("Ausbreitung einer Seilwelle");
+        titel = zwei ? tr("Überlagerung zweier Seilwellen") : tr("Ausbreitung einer Seilwelle");
     else
-        titel = zwei ? QStringLiteral("Überlagerung zweier Wasserwellen")
-                     : QStringLiteral("Ausbreitung einer Wasserwelle");
+        titel = zwei ? tr("Überlagerung zweier Wasserwellen")
+                     : tr("Ausbreitung einer Wasserwelle");
     PanelTitel->setCaption(titel);
     SetzeSchrift(PanelTitel, QStringLiteral("Trebuchet MS"), SchriftGross, true);
     TitelEinpassen(PanelTitel);
@@ -462,10 +462,10 @@ void TFormInterferenz::BilderZeigen()
 QString TFormInterferenz::LambdaEinsText() const
 {
     if (werte_.d == 1 && werte_.w == 1)
-        return QStringLiteral("Wellenlänge:");
+        return tr("Wellenlänge:");
     if (werte_.d == 1 && RadioGroupGleicheW->ItemIndex() == 1)
-        return QStringLiteral("Wellenlänge 1:");
-    return QStringLiteral("gemeinsame Wellenlänge:");
+        return tr("Wellenlänge 1:");
+    return tr("gemeinsame Wellenlänge:");
 }
 
 void TFormInterferenz::ImageLambdaEinsVorbereiten()
@@ -475,7 +475,7 @@ void TFormInterferenz::ImageLambdaEinsVorbereiten()
 
 void TFormInterferenz::ImageLambdaZweiVorbereiten()
 {
-    ZeichneLambdaMarker(ImageLambdaZwei->canvas(), werte_.lambda2, QStringLiteral("Wellenlänge 2"), true, Zeichengrund);
+    ZeichneLambdaMarker(ImageLambdaZwei->canvas(), werte_.lambda2, tr("Wellenlänge 2"), true, Zeichengrund);
 }
 
 void TFormInterferenz::Image1DimVorbereiten(bool mitSeil)
@@ -852,7 +852,7 @@ QString TFormInterferenz::SchnittBeschreibung(bool ab) const
 
 QString TFormInterferenz::LambdaBeschreibung(bool zwei) const
 {
-    QString text = zwei ? QStringLiteral("Wellenlänge 2") : LambdaEinsText();
+    QString text = zwei ? tr("Wellenlänge 2") : LambdaEinsText();
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     const double lambda = zwei ? werte_.lambda2 : werte_.lambda1;

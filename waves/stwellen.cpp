@@ -1,5 +1,7 @@
 #include "stwellen.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -87,19 +89,24 @@ Marken KnotenUndBaeuche(const Werte &w, bool gegenphasig)
 
 Beschriftungen KomponentenTexte(int schritt, bool wellenberg, bool gegenphasig, bool festesEnde)
 {
-    const QString berg = QString::fromUtf8("von links kommender Wellenberg");
-    const QString tal = QString::fromUtf8("von links kommendes Wellental");
+    const QString berg = QCoreApplication::translate("StehendeWellen", "von links kommender Wellenberg");
+    const QString tal = QCoreApplication::translate("StehendeWellen", "von links kommendes Wellental");
     switch (schritt) {
     case 1:
-        return {wellenberg ? berg : tal, wellenberg != gegenphasig ? QString::fromUtf8("von rechts kommender Wellenberg")
-                                                                   : QString::fromUtf8("von rechts kommendes Wellental")};
+        return {wellenberg ? berg : tal,
+                wellenberg != gegenphasig
+                    ? QCoreApplication::translate("StehendeWellen", "von rechts kommender Wellenberg")
+                    : QCoreApplication::translate("StehendeWellen", "von rechts kommendes Wellental")};
     case 3:
-        return {wellenberg ? berg : tal, wellenberg != festesEnde ? QString::fromUtf8("reflektierter Wellenberg")
-                                                                  : QString::fromUtf8("reflektiertes Wellental")};
+        return {wellenberg ? berg : tal,
+                wellenberg != festesEnde ? QCoreApplication::translate("StehendeWellen", "reflektierter Wellenberg")
+                                         : QCoreApplication::translate("StehendeWellen", "reflektiertes Wellental")};
     case 4:
-        return {QString::fromUtf8("ankommende Welle"), QString::fromUtf8("reflektierte Welle")};
+        return {QCoreApplication::translate("StehendeWellen", "ankommende Welle"),
+                QCoreApplication::translate("StehendeWellen", "reflektierte Welle")};
     default:
-        return {QString::fromUtf8("von links kommende Welle"), QString::fromUtf8("von rechts kommende Welle")};
+        return {QCoreApplication::translate("StehendeWellen", "von links kommende Welle"),
+                QCoreApplication::translate("StehendeWellen", "von rechts kommende Welle")};
     }
 }
 

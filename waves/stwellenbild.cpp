@@ -1,5 +1,7 @@
 #include "stwellenbild.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -100,7 +102,7 @@ void StWellenBild::ImageLambdaVorbereiten(Canvas &c, int lambda, TColor formFarb
     // the caption stands left of the bracket, so that it fits the marker's height
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, true, false, false, 0xC0C0C0};
     c.brush.style = PinselStil::Clear;
-    const QString text = QString::fromUtf8("gemeinsame Wellenlänge:");
+    const QString text = QCoreApplication::translate("StWellenBild", "gemeinsame Wellenlänge:");
     c.textOut(links - 8 - c.textWidth(text), (H - c.textHeight(text)) / 2, text);
     c.brush = Pinsel{};
 }
@@ -109,15 +111,17 @@ void StWellenBild::KnotenMarken()
 {
     Canvas &c = seil_;
     const Werte &w = z_.w;
+    const QString knoten = QCoreApplication::translate("StWellenBild", "Knoten");
+    const QString bauch = QCoreApplication::translate("StWellenBild", "Bauch");
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 10, false, false, false, 0xC0C0C0};
-    if (c.textWidth(QStringLiteral("Knoten")) >= w.h - 15)
+    if (std::max(c.textWidth(knoten), c.textWidth(bauch)) >= w.h - 15)  // the wider label must fit
         return;
     const Marken m = KnotenUndBaeuche(w, z_.gegenphasig);
     const int X0 = Mitte(c);
     c.font = Schrift{QStringLiteral("Trebuchet MS"), 12, false, false, false, 0x808080};
     c.brush.style = PinselStil::Clear;
     c.pen = Stift{0x808080, 1};
-    const int th = c.textHeight(QStringLiteral("Knoten"));
+    const int th = c.textHeight(knoten);
     auto marke = [&](double x, const QString &text, bool obenMarke) {
         const int px = X0 + Runde(x);
         const int ty = obenMarke ? 4 : c.height() - 4 - th;
@@ -132,9 +136,9 @@ void StWellenBild::KnotenMarken()
         c.brush.style = PinselStil::Clear;
     };
     for (double x : m.knoten)
-        marke(x, QStringLiteral("Knoten"), true);
+        marke(x, knoten, true);
     for (double x : m.baeuche)
-        marke(x, QStringLiteral("Bauch"), false);
+        marke(x, bauch, false);
     c.pen = Stift{};
     c.brush = Pinsel{};
 }

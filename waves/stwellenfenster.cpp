@@ -22,7 +22,7 @@ Bild *ErzeugeBild(QWidget *eltern, const QRect &r)
 }
 }  // namespace
 
-TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"), parent)
+TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(tr("Stehende Wellen"), parent)
 {
     z_.grund = FarbeHintergrund;
     z_.formFarbe = FarbeHintergrund;
@@ -30,7 +30,7 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     const Layout &l = layout_;
     BilderFreigebbar();  // the pictures show the prepared string, drawn from the step and the controls
 
-    ErzeugeTitel(Q("Stehende Wellen"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
+    ErzeugeTitel(tr("Stehende Wellen"), l.titel.left(), l.titel.top(), l.titel.width(), l.titel.height());
     ErzeugeDatum(Q("09.12.2026"));
     Image1 = ErzeugeBild(this, l.image1);
     Image2 = ErzeugeBild(this, l.image2);
@@ -50,7 +50,7 @@ TFormStWellen::TFormStWellen(QWidget *parent) : SimFenster(Q("Stehende Wellen"),
     ErzeugeSpalte();
 
     PanelBeobachtButton = ErzeugePanel(this, l.beobachtButton);
-    ErzeugeErgebnis(PanelBeobachtButton, Q("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
+    ErzeugeErgebnis(PanelBeobachtButton, tr("&Beobachtung"), QString(), [this] { SchreibeErgebnis(); });
     Setze(BitBtnErgebnis, 8, 6, l.beobachtButton.width() - 16, l.beobachtButton.height() - 12);
     BitBtnErgebnis->setEnabled(false);
     const int ergOben = l.image1.top(), ergHoehe = l.image2.bottom() + 1 - l.image1.top();
@@ -92,13 +92,13 @@ void TFormStWellen::ErzeugeTextTafel()
     RichEditText->setAccessibleName(tr("Erklärung des Schritts"));
     RichEditText->setHintergrund(FarbeTextGrund);
     Setze(RichEditText, 8, 40, innen, r.height() - 40 - 96);
-    BitBtnWeiter = new BitBtn(Q("&nächster Schritt"), PanelText);
+    BitBtnWeiter = new BitBtn(tr("&nächster Schritt"), PanelText);
     BitBtnWeiter->setGlyph(GlyphBild(Glyphe::Start));
     Setze(BitBtnWeiter, 8, r.height() - 90, innen, 38);
     const int halb = (innen - 8) / 2;
-    BitBtnSchrittZurueck = new BitBtn(Q("Schritt zur&ück"), PanelText);
+    BitBtnSchrittZurueck = new BitBtn(tr("Schritt zur&ück"), PanelText);
     Setze(BitBtnSchrittZurueck, 8, r.height() - 46, halb, 38);
-    BitBtnzurueckzurueck = new BitBtn(Q("zum B&eginn"), PanelText);
+    BitBtnzurueckzurueck = new BitBtn(tr("zum B&eginn"), PanelText);
     Setze(BitBtnzurueckzurueck, 16 + halb, r.height() - 46, innen - halb - 8, 38);
     connect(BitBtnWeiter, &QPushButton::clicked, this, [this] { BitBtnWeiterClick(); });
     connect(BitBtnSchrittZurueck, &QPushButton::clicked, this, [this] { BitBtnSchrittZurueckClick(); });
@@ -117,10 +117,10 @@ void TFormStWellen::ErzeugeSpalte()
         RadioGruppeVerdichten(g);
         return p;
     };
-    PanelBergTal = gruppe(sp[0], Q("&Von links kommt"), {Q("Wellenberg"), Q("Wellental")}, RadioGroupBergTal);
+    PanelBergTal = gruppe(sp[0], tr("&Von links kommt"), {tr("Wellenberg"), tr("Wellental")}, RadioGroupBergTal);
     PanelWZentren =
-        gruppe(sp[1], Q("Zentren &schwingen"), {Q("gleich- (synchron)"), Q("gegenphasig")}, RadioGroupPhasen);
-    PanelFestLose = gruppe(sp[1], Q("&Reflexion an"), {Q("festem Ende"), Q("losem Ende")}, RadioGroupFestLose);
+        gruppe(sp[1], tr("Zentren &schwingen"), {tr("gleich- (synchron)"), tr("gegenphasig")}, RadioGroupPhasen);
+    PanelFestLose = gruppe(sp[1], tr("&Reflexion an"), {tr("festem Ende"), tr("losem Ende")}, RadioGroupFestLose);
     connect(RadioGroupBergTal, &RadioGroup::geklickt, this, [this] { RadioGroupBergTalClick(); });
     connect(RadioGroupPhasen, &RadioGroup::geklickt, this, [this] { Stoppen(); });
     connect(RadioGroupFestLose, &RadioGroup::geklickt, this, [this] { Stoppen(); });
@@ -138,24 +138,25 @@ void TFormStWellen::ErzeugeSpalte()
         SetzeSchrift(bar->skala(), QStringLiteral("Trebuchet MS"), 8, false);
         return p;
     };
-    PanelWelle = schieber(sp[2], Q("Zeichne pro Schwingung"), {{8, Q("8")}, {20, Q("20")}, {32, Q("32\u00a0Bilder")}},
-                          8, 32, 20, TrackBarSchwDauer, UpDownSchwDauer);
-    PanelAmplitude = schieber(sp[3], Q("Amplitude"), {{10, Q("klein")}, {50, Q("groß")}}, 10, 50, 50,
+    PanelWelle = schieber(sp[2], tr("Zeichne pro Schwingung"),
+                          {{8, Q("8")}, {20, Q("20")}, {32, tr("32\u00a0" "Bilder")}}, 8, 32, 20, TrackBarSchwDauer,
+                          UpDownSchwDauer);
+    PanelAmplitude = schieber(sp[3], tr("Amplitude"), {{10, tr("klein")}, {50, tr("groß")}}, 10, 50, 50,
                               TrackBarAmplitude, UpDownAmplitude);
     // the wavelength is twice the bar's value
-    PanelWellenLaenge = schieber(sp[4], Q("Wellenlänge"),
-                                 {{30, Q("60")}, {60, Q("120")}, {90, Q("180")}, {120, Q("240\u00a0Pixel")}}, 30, 120,
+    PanelWellenLaenge = schieber(sp[4], tr("Wellenlänge"),
+                                 {{30, Q("60")}, {60, Q("120")}, {90, Q("180")}, {120, tr("240\u00a0Pixel")}}, 30, 120,
                                  80, TrackBarWellenlaenge, UpDownWellenlaenge);
-    PanelZBaeuche = schieber(sp[4], Q("Zahl der Bäuche"),
+    PanelZBaeuche = schieber(sp[4], tr("Zahl der Bäuche"),
                              {{1, Q("1")}, {2, Q("2")}, {3, Q("3")}, {4, Q("4")}, {5, Q("5")}}, 1, 5, 4,
                              TrackBarZBaeuche, UpDownZBaeuche);
     TrackBarSchwDauer->setTickInterval(4);
     TrackBarZBaeuche->setTickInterval(1);
 
     PanelEinzelWellen = ErzeugePanel(this, sp[5]);
-    CheckBoxEinzelWellen = new QCheckBox(Q("Zeige &die sich über-"), PanelEinzelWellen);
+    CheckBoxEinzelWellen = new QCheckBox(tr("Zeige &die sich über-"), PanelEinzelWellen);
     Setze(CheckBoxEinzelWellen, 8, 4, innen, 22);
-    LabelEinzelWellen = Beschriftung(PanelEinzelWellen, Q("lagernden Wellen"), 28, 24, innen - 20);
+    LabelEinzelWellen = Beschriftung(PanelEinzelWellen, tr("lagernden Wellen"), 28, 24, innen - 20);
     connect(CheckBoxEinzelWellen, &QCheckBox::toggled, this, [this] { CheckBoxEinzelWellenClick(); });
 
     PanelSimulation = ErzeugePanel(this, sp[6]);
@@ -171,7 +172,7 @@ void TFormStWellen::ErzeugeSpalte()
     TrackBarPause->setTickPosition(QSlider::TicksBelow);
     TrackBarPause->setTickInterval(1);
     Setze(TrackBarPause, 8, h - 34, innen, 28);
-    TrackBarPause->setSkala({{0, Q("langsam")}, {5, Q("schnell")}}, true);
+    TrackBarPause->setSkala({{0, tr("langsam")}, {5, tr("schnell")}}, true);
     TrackBarTempo = TrackBarPause;  // the frame reads the wait from it when the window opens
     Verzoegerung = StehendeWellen::VerzoegerungAusTempo(TrackBarPause->Position());
     connect(TrackBarPause, &QSlider::valueChanged, this, [this] { TrackBarPauseChange(); });
@@ -199,7 +200,7 @@ void TFormStWellen::Vorbereiten()
     WerteLesen();
     z_.wellenberg = RadioGroupBergTal->ItemIndex() == 0;
     if (BitBtnStop)
-        BitBtnStop->setText(Q("&unterbrechen"));
+        BitBtnStop->setText(tr("&unterbrechen"));
     AnAusSchalten(false);
     ImageLambda->setVisible(schritt_ < 5);
     Image1->show();
@@ -227,15 +228,15 @@ void TFormStWellen::Aktualisieren(bool boxBeschriften)
     PanelBergTal->setVisible(s == 1 || s == 3);
     PanelWellenLaenge->setVisible(s < 5);
     PanelZBaeuche->setVisible(s == 5);
-    PanelSchrittNr->setCaption(QStringLiteral("Schritt %1 / 5").arg(s));
+    PanelSchrittNr->setCaption(tr("Schritt %1 / 5").arg(s));
     Vorbereiten();
     SchreibeText();
     if (!boxBeschriften)
         return;
     LabelEinzelWellen->hide();
     // the captions run over three lines in the narrow column
-    CheckBoxEinzelWellen->setText(s < 5 ? Q("zeige die sich über-\nlagernden Wellen\n&getrennt")
-                                        : Q("zerle&ge die stehende\nWelle in zwei\n„laufende“"));
+    CheckBoxEinzelWellen->setText(s < 5 ? tr("zeige die sich über-\nlagernden Wellen\n&getrennt")
+                                        : tr("zerle&ge die stehende\nWelle in zwei\n„laufende“"));
     CheckBoxEinzelWellen->setGeometry(8, 2, layout_.spalteBreite - 16, PanelEinzelWellen->height() - 4);
 }
 

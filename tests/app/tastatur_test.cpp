@@ -6,6 +6,7 @@
 #include "radiogroup.h"
 #include "trackbar.h"
 #include "simfenster.h"
+#include "sprache.h"
 #include "testhilfen.h"
 
 #include <QAbstractButton>
@@ -109,9 +110,17 @@ void TabPruefen(QWidget *fenster)
 }
 }  // namespace
 
-TEST(Tastatur, EveryWindowsAcceleratorsAreSingleLettersOfTheirOwnAndTabEndsAtTheBackButton)
+class TastaturInJederSprache : public ::testing::TestWithParam<Sprache> {
+protected:
+    void TearDown() override { SpracheSetzen(Sprache::Deutsch); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Sprachen, TastaturInJederSprache, ::testing::Values(Sprache::Deutsch, Sprache::Englisch));
+
+TEST_P(TastaturInJederSprache, EveryWindowsAcceleratorsAreSingleLettersOfTheirOwnAndTabEndsAtTheBackButton)
 {
     FrischerZustand();
+    SpracheSetzen(GetParam());
     ErzeugeAlleFenster(QSize(1280, 1024));
     for (QWidget *f : AlleFenster()) {
         FensterOeffnen(f);
@@ -137,7 +146,8 @@ TEST(Tastatur, EveryWindowsAcceleratorsAreSingleLettersOfTheirOwnAndTabEndsAtThe
         }
         // each step of a window that goes through steps
         for (QAbstractButton *b : f->findChildren<QAbstractButton *>())
-            if (b->text().remove(QLatin1Char('&')) == QStringLiteral("nächster Schritt"))
+            if (const QString t = b->text().remove(QLatin1Char('&'));
+                t == QStringLiteral("nächster Schritt") || t == QStringLiteral("next step"))
                 for (int schritt = 2; schritt < 16 && b->isVisibleTo(f) && b->isEnabled(); ++schritt) {
                     b->click();
                     Ereignisse();
