@@ -49,6 +49,14 @@ Aufruf fehler(const QString &meldung)
     a.meldung = meldung;
     return a;
 }
+
+// An error of a command line that chose its language: the message is shown in it.
+Aufruf fehlerIn(std::optional<Sprache> sprache, const QString &meldung)
+{
+    Aufruf a = fehler(meldung);
+    a.sprache = sprache;
+    return a;
+}
 }  // namespace
 
 QStringList VerfuegbareFenster()
@@ -168,7 +176,7 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         return a;
     }
     if (!p.positionalArguments().isEmpty())
-        return fehler(QCoreApplication::translate("Kommandozeile", "Unerwartetes Argument „%1“.")
+        return fehlerIn(gewaehlt, QCoreApplication::translate("Kommandozeile", "Unerwartetes Argument „%1“.")
                           .arg(p.positionalArguments().first()));
 
     Aufruf a;
@@ -178,7 +186,7 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         bool ok = false;
         a.seite = wert.trimmed().toInt(&ok);
         if (!ok || a.seite < 1 || a.seite > SeitenAnzahl)
-            return fehler(QCoreApplication::translate("Kommandozeile",
+            return fehlerIn(gewaehlt, QCoreApplication::translate("Kommandozeile",
                                                       "Ungültige Seitennummer „%1“: Der Leitfaden hat die Seiten 1 bis %2.")
                               .arg(wert)
                               .arg(SeitenAnzahl));
@@ -188,13 +196,13 @@ Aufruf KommandozeileAuswerten(const QStringList &argumente)
         a.fenster = FensterMitKurzname(name);
         const std::vector<const FensterEintrag *> aufrufbar = Aufrufbare();
         if (std::none_of(aufrufbar.begin(), aufrufbar.end(), [&](const FensterEintrag *e) { return e->nr == a.fenster; }))
-            return fehler(QCoreApplication::translate("Kommandozeile", "Unbekanntes Fenster „%1“. Möglich sind: %2.")
+            return fehlerIn(gewaehlt, QCoreApplication::translate("Kommandozeile", "Unbekanntes Fenster „%1“. Möglich sind: %2.")
                               .arg(name, VerfuegbareFenster().join(QStringLiteral(", "))));
     }
     if (p.isSet(texte)) {
         a.textverzeichnis = p.values(texte).constLast();
         if (!QFileInfo(a.textverzeichnis).isDir())
-            return fehler(QCoreApplication::translate("Kommandozeile", "Das Textverzeichnis „%1“ gibt es nicht.")
+            return fehlerIn(gewaehlt, QCoreApplication::translate("Kommandozeile", "Das Textverzeichnis „%1“ gibt es nicht.")
                               .arg(a.textverzeichnis));
     }
     a.zuruecksetzen = p.isSet(zurueck);

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
@@ -28,9 +29,11 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);
     const Aufruf aufruf = KommandozeileAuswerten(argumente);
-    // The language: as given on the command line (and kept from then on), else as kept.
+    // The language: as given on the command line (and kept from then on), else as kept, else the
+    // system's (German for a German locale, English for any other).
+    const Sprache system = SpracheDesSystems(QLocale::system().name());
     const Sprache sprache = aufruf.sprache.value_or(
-        aufruf.zuruecksetzen ? Sprache::Deutsch : SpracheAusText(EinstellungenLaden().sprache).value_or(Sprache::Deutsch));
+        aufruf.zuruecksetzen ? system : SpracheAusText(EinstellungenLaden().sprache).value_or(system));
     if (aufruf.art != Aufruf::Art::Starten) {
         // In English the help's subjects and the message need the English captions, and these an
         // application object (one without a screen): the command line is read again with them.

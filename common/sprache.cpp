@@ -24,6 +24,11 @@ std::optional<Sprache> SpracheAusText(const QString &text)
     return std::nullopt;
 }
 
+Sprache SpracheDesSystems(const QString &localeName)
+{
+    return localeName.trimmed().toLower().startsWith(QLatin1String("de")) ? Sprache::Deutsch : Sprache::Englisch;
+}
+
 Sprache AktuelleSprache() { return aktuell; }
 
 void SpracheSetzen(Sprache s)

@@ -13,6 +13,10 @@ enum class Sprache { Deutsch, Englisch };
 // for anything else.
 std::optional<Sprache> SpracheAusText(const QString &text);
 
+// The language of a locale name as the system gives it: German for "de…" ("de_AT.UTF-8"),
+// English for every other.
+Sprache SpracheDesSystems(const QString &localeName);
+
 // The language in use; SpracheSetzen makes it the default locale (de_DE or en_GB), so that the
 // built-in texts of that language are read from then on, and installs the English captions
 // (:/i18n/<folder>_en.qm) for English. Windows created afterwards show the new language.

@@ -300,7 +300,7 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
         return;  // written with the picture
     Canvas &c = Image1->canvas();
     const Schrift vorher = c.font;
-    c.font = Schrift{QStringLiteral("Comic Sans MS"), 12, true, false, false, 0x000000};
+    c.font = Schrift{QStringLiteral("Comic Sans MS"), 12, true, false, false, FarbeBeschriftung};
     c.brush.style = PinselStil::Clear;
     const KopierModus modus = c.copyMode;
     c.copyMode = KopierModus::SrcCopy;
@@ -311,7 +311,7 @@ void TFormFranckHertz2::SchreibeSpannung(double alt, double neu, int mitteX)
     };
     if (alt >= 0)
         schreibe(alt, zeichengrund_);
-    schreibe(neu, 0x000000);
+    schreibe(neu, FarbeBeschriftung);
     c.font = vorher;
     c.copyMode = modus;
 }

@@ -82,6 +82,7 @@ TEST(Kommandozeile, TheProgramEndsWithHelpVersionAndErrorsWithoutAScreen)
         QStringList argumente;
         int status;
         const char *ausgabe;  // in stdout (status 0) or stderr (status 2)
+        const char *locale = "de_DE.UTF-8";  // the system's
     };
     const Fall faelle[] = {
         {{"--help"}, 0, "--fenster NAME"},
@@ -92,11 +93,19 @@ TEST(Kommandozeile, TheProgramEndsWithHelpVersionAndErrorsWithoutAScreen)
         {{"--seite"}, 2, "Nach „--seite“ fehlt ein Wert"},
         {{"--sprache", "en", "--help"}, 0, "Usage: quantenpfad [options]"},
         {{"--help", "--language", "de"}, 0, "Aufruf: quantenpfad [Optionen]"},
+        {{"--sprache", "en", "--seite", "0"}, 2, "Invalid page number “0”"},
+        {{"--help"}, 0, "Usage: quantenpfad [options]", "en_US.UTF-8"},  // the system's language
+        {{"--help"}, 0, "Usage: quantenpfad [options]", "fr_FR.UTF-8"},
+        {{"--help"}, 0, "Aufruf: quantenpfad [Optionen]", "de_AT.UTF-8"},
+        {{"--help", "--sprache", "de"}, 0, "Aufruf: quantenpfad [Optionen]", "en_GB.UTF-8"},
     };
+    const QTemporaryDir konfiguration;
     for (const Fall &f : faelle) {
         QProcess p;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("keine"));  // no screen needed
+        umgebung.insert(QStringLiteral("XDG_CONFIG_HOME"), konfiguration.path());     // no kept language
+        umgebung.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(f.locale));
         p.setProcessEnvironment(umgebung);
         p.start(QStringLiteral(QP_PROGRAMM), f.argumente);
         ASSERT_TRUE(p.waitForFinished(60000));
