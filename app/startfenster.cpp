@@ -113,13 +113,13 @@ TFormMain::TFormMain(QSize monitor, QWidget *parent) : QWidget(parent, Qt::Windo
     ImageTitel->setBeschreibung([this] {
         const auto gezeigt = std::count_if(Portraits.begin(), Portraits.end(), [](Panel *p) { return !p->isHidden(); });
         if (gezeigt == PortraitAnzahl)
-            return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+            return tr("Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; "
                       "ringsum die Porträts von %1 Physikern der Quantenphysik.")
                 .arg(PortraitAnzahl);
         if (gezeigt == 0)
-            return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+            return tr("Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; "
                       "die Porträts ringsum sind noch verdeckt. Ein Klick deckt alle Porträts auf.");
-        return tr("Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; "
+        return tr("Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; "
                   "ringsum sind %1 von %2 Porträts aufgedeckt. Ein Klick deckt alle Porträts auf.")
             .arg(gezeigt)
             .arg(PortraitAnzahl);

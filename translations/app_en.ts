@@ -170,16 +170,16 @@ Help: quantenpfad --help
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <source>Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; ringsum die Porträts von %1 Physikern der Quantenphysik.</source>
-        <translation>The program’s name, “Quantenpfad”, in blue letters before grey rings around the centre; around it the portraits of %1 physicists of quantum physics.</translation>
+        <source>Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; ringsum die Porträts von %1 Physikern der Quantenphysik.</source>
+        <translation>The program’s name, “Quantenpfad”, in red letters in front of grey rings around the centre; around it the portraits of %1 physicists of quantum physics.</translation>
     </message>
     <message>
-        <source>Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; die Porträts ringsum sind noch verdeckt. Ein Klick deckt alle Porträts auf.</source>
-        <translation>The program’s name, “Quantenpfad”, in blue letters before grey rings around the centre; the portraits around it are still hidden. A click reveals all portraits.</translation>
+        <source>Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; die Porträts ringsum sind noch verdeckt. Ein Klick deckt alle Porträts auf.</source>
+        <translation>The program’s name, “Quantenpfad”, in red letters in front of grey rings around the centre; the portraits around it are still hidden. A click reveals all portraits.</translation>
     </message>
     <message>
-        <source>Der Name des Programms, „Quantenpfad“, in blauer Schrift vor grauen Ringen um die Mitte; ringsum sind %1 von %2 Porträts aufgedeckt. Ein Klick deckt alle Porträts auf.</source>
-        <translation>The program’s name, “Quantenpfad”, in blue letters before grey rings around the centre; %1 of the %2 portraits around it are revealed. A click reveals all portraits.</translation>
+        <source>Der Name des Programms, „Quantenpfad“, in roter Schrift vor grauen Ringen um die Mitte; ringsum sind %1 von %2 Porträts aufgedeckt. Ein Klick deckt alle Porträts auf.</source>
+        <translation>The program’s name, “Quantenpfad”, in red letters in front of grey rings around the centre; %1 of the %2 portraits around it are revealed. A click reveals all portraits.</translation>
     </message>
 </context>
 </TS>

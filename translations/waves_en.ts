@@ -384,16 +384,16 @@
         <translation>So far %1 quanta have reached the screen.</translation>
     </message>
     <message>
-        <source>Die blaue Kurve der Wellenintensität hat ein einziges Maximum in der Mitte.</source>
-        <translation>The blue curve of the wave intensity has a single maximum in the middle.</translation>
+        <source>Die rote Kurve der Wellenintensität hat ein einziges Maximum in der Mitte.</source>
+        <translation>The red curve of the wave intensity has a single maximum in the middle.</translation>
     </message>
     <message>
-        <source>Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der Mitte und ein weiteres zu jeder Seite.</source>
-        <translation>The blue curve of the wave intensity has its highest maximum in the middle and one more on each side.</translation>
+        <source>Die rote Kurve der Wellenintensität hat ihr höchstes Maximum in der Mitte und ein weiteres zu jeder Seite.</source>
+        <translation>The red curve of the wave intensity has its highest maximum in the middle and one more on each side.</translation>
     </message>
     <message>
-        <source>Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der Mitte und %1 weitere zu jeder Seite.</source>
-        <translation>The blue curve of the wave intensity has its highest maximum in the middle and %1 more on each side.</translation>
+        <source>Die rote Kurve der Wellenintensität hat ihr höchstes Maximum in der Mitte und %1 weitere zu jeder Seite.</source>
+        <translation>The red curve of the wave intensity has its highest maximum in the middle and %1 more on each side.</translation>
     </message>
     <message>
         <source>Graue Streifen zeigen, wie hell der Schirm nach der Wellentheorie mit starker Lichtquelle wäre.</source>

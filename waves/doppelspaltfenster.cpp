@@ -370,11 +370,11 @@ QString TFormDoppelspalt::BildBeschreibung() const
         for (std::size_t u = 1; u + 1 < z_.I.size(); ++u)
             seitlich += z_.I[u] > z_.I[u - 1] && z_.I[u] >= z_.I[u + 1] && z_.I[u] >= 0.05;
         if (seitlich == 0)
-            saetze << tr("Die blaue Kurve der Wellenintensität hat ein einziges Maximum in der Mitte.");
+            saetze << tr("Die rote Kurve der Wellenintensität hat ein einziges Maximum in der Mitte.");
         else
-            saetze << (seitlich == 1 ? tr("Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der "
+            saetze << (seitlich == 1 ? tr("Die rote Kurve der Wellenintensität hat ihr höchstes Maximum in der "
                                           "Mitte und ein weiteres zu jeder Seite.")
-                                     : tr("Die blaue Kurve der Wellenintensität hat ihr höchstes Maximum in der "
+                                     : tr("Die rote Kurve der Wellenintensität hat ihr höchstes Maximum in der "
                                           "Mitte und %1 weitere zu jeder Seite.")
                                            .arg(seitlich));
     }
