@@ -26,6 +26,7 @@
 #include "startfenster.h"
 #include "simfenster.h"
 #include "steuerelemente.h"
+#include "sprache.h"
 #include "testhilfen.h"
 
 #include <QAbstractButton>
@@ -143,6 +144,8 @@ public:
         QTest::lastMouseTimestamp += 100 * QTest::mouseDoubleClickInterval;
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
         QCursor::setPos(0, 0);
+        // QP_AFFE_SPRACHE=en: the English edition
+        SpracheSetzen(SpracheAusText(qEnvironmentVariable("QP_AFFE_SPRACHE")).value_or(Sprache::Deutsch));
         haupt_ = ErzeugeAlleFenster(QSize(1280, 1024));
         FensterAnmelden(FensterNr::Anzahl, new Laufprobe);
         haupt_->show();
