@@ -1,6 +1,7 @@
 #include "einstellungen.h"
 
 #include "global.h"
+#include "sprache.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,12 +142,15 @@ QString TextverzeichnisEinsetzen(const QString &markup)
     if (!markup.contains(marke))
         return markup;
     QString satz;
-    if (TextPfad.isEmpty()) {
+    // the English texts are read from the folder "en" inside the text directory
+    const bool englisch = AktuelleSprache() == Sprache::Englisch;
+    if (TextPfad.isEmpty() && !englisch) {
         satz = QCoreApplication::translate("Einstellungen",
                                            "Zurzeit sucht das Programm die Dateien direkt im Startverzeichnis „%1“.")
                    .arg(ohneMarken(QDir::currentPath()));
     } else {
-        const QString ort = QDir::cleanPath(QFileInfo(TextPfad).absoluteFilePath());
+        const QString basis = TextPfad.isEmpty() ? QDir::currentPath() + QLatin1Char('/') : TextPfad;
+        const QString ort = QDir::cleanPath(QFileInfo(basis + (englisch ? QStringLiteral("en") : QString())).absoluteFilePath());
         satz = QFileInfo(ort).isDir()
                    ? QCoreApplication::translate("Einstellungen",
                                                  "Zurzeit liest das Programm die Texte aus dem Verzeichnis „%1“.")

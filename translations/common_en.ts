@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>Zurzeit liest das Programm die Texte aus dem Verzeichnis „%1“.</source>
-        <translation>At present the program reads the texts from the folder “%1” (the English ones from “en” inside it).</translation>
+        <translation>At present the program reads the texts from the folder “%1”.</translation>
     </message>
     <message>
         <source>Das Verzeichnis „%1“ gibt es zurzeit nicht; das Programm erstellt deshalb alle Texte selbst.</source>

@@ -7,6 +7,7 @@
 #include "richtext.h"
 #include "simfenster.h"
 #include "sitzung.h"
+#include "sprache.h"
 #include "testhilfen.h"
 
 #include <QDir>
@@ -121,4 +122,11 @@ TEST_F(SitzungTest, TextsAreLookedForBesideTheStartThenPerUserThenInTheSystem)
         << info->richEditInfo()->toPlainText().toStdString();
     TextPfad = anderes.filePath(QStringLiteral("fehlt/"));
     EXPECT_TRUE(TextverzeichnisEinsetzen(QStringLiteral("@TEXTVERZEICHNIS@")).contains(QStringLiteral("gibt es zurzeit nicht")));
+    // In English the texts come from its folder "en", which the start directory's lacks.
+    TextPfad = orte[0];
+    SpracheSetzen(Sprache::Englisch);
+    const QString englisch = TextverzeichnisEinsetzen(QStringLiteral("@TEXTVERZEICHNIS@"));
+    SpracheSetzen(Sprache::Deutsch);
+    EXPECT_TRUE(englisch.contains(QStringLiteral("QuantenTexte\\/en”")) && englisch.contains(QStringLiteral("does not exist")))
+        << englisch.toStdString();
 }
