@@ -43,6 +43,11 @@ TEST(Sprache, EveryBuiltInTextHasAnEnglishOneOfTheSameStructure)
         const QString englisch = LadeText(name);
         EXPECT_NE(englisch, deutsch) << name.toStdString() << " has no English text";
         EXPECT_EQ(Gerippe(englisch), Gerippe(deutsch)) << name.toStdString();
+        // English typography and numbers (comments excepted)
+        static const QRegularExpression kommentar(QStringLiteral("^%%.*$"), QRegularExpression::MultilineOption);
+        static const QRegularExpression deutsch_(QStringLiteral("„|\"|\\d,\\d|\\w'\\w"));
+        const QRegularExpressionMatch m = deutsch_.match(QString(englisch).remove(kommentar));
+        EXPECT_FALSE(m.hasMatch()) << name.toStdString() << ": „" << m.captured(0).toStdString() << "“";
     }
     SpracheSetzen(Sprache::Deutsch);
     EXPECT_TRUE(LadeText(QStringLiteral(":/texte/guide/seite01.txt")).contains(QStringLiteral("Licht")));
